@@ -1,0 +1,23 @@
+# One static library per source folder: every .cpp in the folder belongs to it.
+function(syllabrix_library name dir)
+  file(GLOB _srcs CONFIGURE_DEPENDS ${dir}/*.cpp)
+  add_library(${name} STATIC ${_srcs})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARGN})
+endfunction()
+
+# One GoogleTest binary per source folder. Tests named ToolCheck* call real
+# outside tools; they run as a CTest test of their own that installs the tools
+# first (tests/support/install_tools.sh).
+function(syllabrix_tests name dir)
+  file(GLOB _srcs CONFIGURE_DEPENDS ${dir}/*.cpp)
+  add_executable(${name} ${_srcs})
+  target_link_libraries(${name} PRIVATE test_support GTest::gtest GTest::gtest_main GTest::gmock ${ARGN})
+  add_test(NAME ${name} COMMAND ${name} --gtest_filter=-ToolCheck*
+           WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  add_test(NAME ${name}_toolchecks
+           COMMAND bash ${PROJECT_SOURCE_DIR}/tests/support/run_toolchecks.sh $<TARGET_FILE:${name}>
+           WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+  set_tests_properties(${name}_toolchecks PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

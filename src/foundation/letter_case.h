@@ -1,0 +1,24 @@
+// Letter case on Unicode properties (ICU), per code point.
+//
+// Two upper-casing rules live here:
+// - UTF8UpperCase / UTF8LowerCase: the library's rule. Simple case mapping of
+//   every code point; "ß" becomes "SS"; Georgian Mkhedruli letters
+//   (U+10D0..U+10FF) keep their form when upper-cased.
+// - UpperCaseNarrow: the rule of the counter and of the list containers.
+//   a-z and characters of two UTF-8 bytes change, "ß" becomes "SS", characters
+//   of three or four bytes stay as they are.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+char32_t CodePointUpper(char32_t c);  // simple mapping, Georgian kept, ß kept
+char32_t CodePointLower(char32_t c);
+
+std::string UTF8UpperCase(std::string_view s);
+std::string UTF8LowerCase(std::string_view s);
+std::string UpperCaseNarrow(std::string_view s);
+
+// A letter is a character whose upper- and lower-case forms differ, or "ß".
+// Georgian Mkhedruli letters count as letters.
+bool IsLetterCodePoint(char32_t c);

@@ -1,0 +1,47 @@
+// The program's one source of randomness. Production code draws from the
+// process-wide generator; tests install a scripted or seeded one.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <random>
+#include <vector>
+
+class TRandomGenerator {
+ public:
+  virtual ~TRandomGenerator() = default;
+  // Unbiased whole number in [0, n); n from 1 to 2^31 + 1 (0 gives 0).
+  virtual uint64_t Random(uint64_t n) = 0;
+};
+
+// std::mt19937_64 with rejection sampling, so every value is equally likely.
+class TSeededRandom : public TRandomGenerator {
+ public:
+  explicit TSeededRandom(uint64_t seed) : engine_(seed) {}
+  uint64_t Random(uint64_t n) override;
+
+ private:
+  std::mt19937_64 engine_;
+};
+
+// Returns the given values in turn (each taken modulo n as a guard) and counts
+// the draws; after the script ends it repeats its last value (0 when empty).
+class TScriptedRandom : public TRandomGenerator {
+ public:
+  explicit TScriptedRandom(std::vector<uint64_t> values) : values_(std::move(values)) {}
+  uint64_t Random(uint64_t n) override;
+  uint64_t Draws() const { return draws_; }
+  // The n of every draw, in order (kept for the first 10000 draws).
+  const std::vector<uint64_t>& Ranges() const { return ranges_; }
+
+ private:
+  std::vector<uint64_t> values_;
+  size_t next_ = 0;
+  uint64_t draws_ = 0;
+  std::vector<uint64_t> ranges_;
+};
+
+// The process-wide generator, seeded once from the clock on first use.
+TRandomGenerator& ProgramRandom();
+// Replaces the process-wide generator (tests); nullptr restores a clock-seeded one.
+void SetProgramRandom(std::unique_ptr<TRandomGenerator> gen);

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer
+# into build/test and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")"
+bash scripts/ensure_packages.sh $(cat scripts/build_packages.txt)
+jobs=$(nproc)
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSYLLABRIX_SANITIZE=ON
+cmake --build build/test -j "$jobs"
+cd build/test
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export QT_QPA_PLATFORM=offscreen
+ctest --output-on-failure -j "$jobs"
