@@ -36,6 +36,16 @@ struct TStrStr {
 };
 using TStrStrArray = std::vector<TStrStr>;
 
+enum TSizeType : int32_t { sizeTypeBestUnit, sizeTypeByte, sizeTypeKB, sizeTypeMB, sizeTypeGB, sizeTypeTB };
+enum TResolutionUnit : int32_t { resolutionUnitUnknown, resolutionUnitInch, resolutionUnitCentimeter };
+enum TAlwaysNeverAskOption : int32_t { anaOptAlways, anaOptNever, anaOptAsk };
+enum TAlignmentVertical : int32_t { tavTop, tavCenter, tavBottom };
+
+enum TFontStyleType : int32_t { fstRegular, fstBold, fstItalic, fstBoldItalic };
+enum TOrientationHorizontal : int32_t { ohLeft, ohCenter, ohRight };
+enum TOrientationVertical : int32_t { ovTop, ovMiddle, ovBottom };
+enum TSortingOrderType : int32_t { soAscending, soDescending };
+
 // A set of 8-bit character codes; only members below 128 mean anything for UTF-8 text.
 using TCharSet = std::bitset<256>;
 using TSysCharSet = TCharSet;
