@@ -1,0 +1,54 @@
+// Text files: reading a whole file into UTF-8 with code-page detection,
+// writing UTF-8 text in a chosen code page, and the one safe way every module
+// writes a file (temporary file in the same folder, renamed over the target).
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+// The file error: a file that exists but cannot be opened, read or written.
+class EFileError : public std::runtime_error {
+ public:
+  EFileError(const std::string& fileName, const std::string& what)
+      : std::runtime_error(what), FileName(fileName) {}
+  std::string FileName;
+};
+
+enum class TFileWriteResult {
+  Written,       // the target now holds exactly the new content
+  CannotCreate,  // the folder, the temporary file or the final rename failed
+  WriteError,    // writing the content failed (disk full, size limit, I/O error)
+};
+
+// Writes bytes to fileName without ever destroying the old file first: the
+// content goes to a temporary file in the target's folder, which is renamed
+// over the target only when everything was written. With append the old
+// content is copied in front of the new bytes. Missing parent folders are
+// created when createFolders is set. An existing target keeps its permission
+// bits; a symbolic link is written through to the file it points to. On any
+// failure the old file is left as it was and no temporary file stays behind.
+TFileWriteResult WriteFileSafely(const std::string& fileName, std::string_view bytes, bool append = false,
+                                 bool createFolders = true);
+
+// The file's text in UTF-8, read in the code page that GetCodePage detects.
+// "" for a missing file; raises EFileError when the file cannot be read.
+std::string LoadString(const std::string& fileName);
+// The file's text in UTF-8, read in the given code page.
+std::string LoadString(const std::string& fileName, int32_t codePage);
+
+// Writes text (UTF-8) in the given code page, with its byte-order mark when
+// writeBOM is set and the file is new or empty. false when the file cannot be
+// created; raises EFileError when writing fails. The old file stays intact on
+// both failures.
+bool SaveString(std::string_view text, const std::string& fileName, int32_t codePage, bool writeBOM, bool append);
+
+// True when the detected text holds a control byte that text files do not use.
+bool IsBinaryFile(const std::string& fileName);
+
+// The detected code page; plus 100000 when addBOMFlag is set and the file
+// starts with a byte-order mark. 0 for a missing file.
+int32_t GetCodePage(const std::string& fileName, bool addBOMFlag);
+// Detects with the mark flag and splits the result; always true.
+bool GetCodePageAndBOM(const std::string& fileName, int32_t& codePage, bool& hasBOM);
