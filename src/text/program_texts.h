@@ -1,0 +1,24 @@
+// The program's own texts, slots 947..1069 (program text n is slot 947 + n).
+//
+// InitSprResLocal installs SetSprResLocal as the store's hook, so that every
+// later SetSprResGlobal also fills the program slots. Call it once at start,
+// before the first fill.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+void InitSprResLocal();
+
+// The hook body: grows the store to 1070 and fills the program slots.
+void SetSprResLocal(uint32_t Language);
+// The steps of that fill; BaseSlot is always 947.
+void SetSprResLocal_All(uint32_t BaseSlot, uint32_t Language);  // "CSV" (text 115)
+void SetSprResLocal_EN(int32_t BaseSlot);                       // texts 0..114
+void SetSprResLocal_Combinations(uint32_t BaseSlot, uint32_t Language);  // texts 116..122
+
+// Addresses (host and path, no scheme) of the program's web page and of its
+// syllable-list page in the language group of Language (German, Spanish,
+// French, else English).
+std::string SprProgramWebPage();
+std::string SprSyllableListWebPage(uint32_t Language);
