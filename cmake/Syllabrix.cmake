@@ -1,6 +1,13 @@
 # One static library per source folder: every .cpp in the folder belongs to it.
 function(syllabrix_library name dir)
   file(GLOB _srcs CONFIGURE_DEPENDS ${dir}/*.cpp)
+  if(NOT _srcs)
+    # A folder whose first sources are still being written: a header-only library for now.
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} INTERFACE ${ARGN})
+    return()
+  endif()
   add_library(${name} STATIC ${_srcs})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARGN})
@@ -11,6 +18,9 @@ endfunction()
 # first (tests/support/install_tools.sh).
 function(syllabrix_tests name dir)
   file(GLOB _srcs CONFIGURE_DEPENDS ${dir}/*.cpp)
+  if(NOT _srcs)
+    return()
+  endif()
   add_executable(${name} ${_srcs})
   target_link_libraries(${name} PRIVATE test_support GTest::gtest GTest::gtest_main GTest::gmock ${ARGN})
   add_test(NAME ${name} COMMAND ${name} --gtest_filter=-ToolCheck*
