@@ -1,0 +1,59 @@
+// Code-page ids, their names, byte-order marks, detection of a file's code
+// page from its bytes, and the conversions between UTF-8 and each code page.
+// Everything inside the program is UTF-8; conversion happens only here.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "foundation/types.h"
+
+// Raised by the settings object and the frame when the output code page changes.
+using TCodePageChangeNotification = std::function<void(int32_t ANewCodePage, bool AWriteBOM)>;
+
+// Display name: the long form or the short form ("UNKOWN" for unknown ids).
+std::string CodePageToStr(int32_t codePage, bool longForm);
+// The form stored in settings files ("utf8", "win1252", …).
+std::string CodePageToStrID(int32_t codePage);
+// The ISO name; lower-cased without upperCase, without every "-" without hyphens.
+std::string CodePageToISOStr(int32_t codePage, bool upperCase, bool hyphens);
+// Any name form back to its id; unrecognised text gives 65001.
+int32_t StrToCodePage(std::string_view name);
+// The ids offered in pickers, in display order.
+TIntArray CodePagesAvailable();
+
+// Bytes 0x80..0x9F as Windows-1252 (its unassigned positions keep their own
+// value), every other byte as Latin-1; zero bytes are dropped.
+std::string Latin1BytesToUTF8(std::string_view bytes);
+
+// Swaps the two bytes of every unit. Works by length, so a zero unit inside
+// the text is swapped like any other.
+void StrSwapByteOrder(std::u16string& units);
+inline uint8_t HiByte(uint16_t v) { return static_cast<uint8_t>(v >> 8); }
+inline uint8_t LoByte(uint16_t v) { return static_cast<uint8_t>(v & 0xFF); }
+
+// The UTF-16 form of one code point; "?" above U+10FFFF and for surrogates.
+std::u16string ConvertFromUTF32(uint32_t codePoint);
+
+// UTF-7 (RFC 2152) over UTF-16 units; characters beyond U+FFFF travel as
+// surrogate pairs. The decoder reports no errors: malformed runs yield nothing.
+std::string WideStringToUTF7(std::u16string_view text);
+std::u16string UTF7ToWideString(std::string_view text);
+
+// The byte-order mark written for a code page ("" when it has none; 65000
+// carries its mark inside the text instead).
+std::string CodePageBOM(int32_t codePage);
+
+// Detection on bytes already in memory (the rules of GetCodePage): the
+// detected id and whether the bytes begin with a byte-order mark.
+int32_t DetectCodePage(std::string_view bytes, bool& hasBOM);
+
+// Converts a file's bytes in the given code page to UTF-8, skipping the mark
+// where that code page has one. Text taken as UTF-8 is validated: invalid
+// bytes become U+FFFD. Ids without a conversion give the bytes unchanged.
+std::string CodePageBytesToUTF8(std::string bytes, int32_t codePage);
+// Converts UTF-8 text to the bytes of a code page (no mark). A character that
+// a single-byte code page cannot hold becomes one "?".
+std::string UTF8ToCodePageBytes(std::string_view text, int32_t codePage);
