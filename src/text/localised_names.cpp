@@ -1,0 +1,116 @@
+#include "text/localised_names.h"
+
+#include "foundation/code_pages.h"
+#include "text/language_constants.h"
+#include "text/text_store.h"
+
+namespace {
+
+std::string Bracketed(StrResGlobal Main, StrResGlobal Inner) {
+  return SprText(Main) + " (" + SprText(Inner) + ")";
+}
+
+}  // namespace
+
+std::string CodePageToStrSpr(int32_t CodePage, bool LongForm) {
+  if (!LongForm) {
+    if (CodePage == 2) return "AUTO";
+    if (CodePage == 3) return "KEEP";
+    return CodePageToStr(CodePage, false);
+  }
+  switch (CodePage) {
+    case 0: return "ASCII (7 BIT)";
+    case 2: return SprText(306);
+    case 3: return SprText(124);
+    case 1200: return "UTF-16 Little Endian";
+    case 1201: return "UTF-16 Big Endian";
+    case 1250: return "WINDOWS-1250 (" + SprText(475) + ")";
+    case 1251: return "WINDOWS-1251 (" + SprText(463) + ")";
+    case 1252: return "WINDOWS-1252 (" + SprText(476) + ")";
+    case 1253: return "WINDOWS-1253 (" + SprText(462) + ")";
+    case 12000: return "UTF-32 Little Endian";
+    case 12001: return "UTF-32 Big Endian";
+    case 64999: return "UTF-7 ANSI";
+    case 65000: return "UTF-7";
+    case 65001: return "UTF-8";
+    case 65002: return "UTF-8 BOM";
+    case 88591: return "LATIN-1 (ISO 8859-1)";
+    case 88592: return "LATIN-2 (ISO 8859-2)";
+    default: return CodePageToStr(CodePage, true);  // negative ids included
+  }
+}
+
+std::string LineBreakToStrSpr(uint32_t LineBreak, bool LongForm) {
+  switch (LineBreak) {
+    case 1: return LongForm ? SprText(306) : "AUTO";
+    case 2: return LongForm ? SprText(124) : "KEEP";
+    case 3: return LongForm ? SprText(140) : "SYSTEM";
+    case 4: return "BINARY";
+    case 7: return LongForm ? SprText(149) : "NO";
+    case 9: return "TAB - Horizontal Tab (U+0009)";
+    case 10: return "LF - Unix, Linux, macOS, Mac OS X, AmigaOS, BSD (U+000A)";
+    case 11: return "VT - Vertical Tab (U+000B)";
+    case 12: return "FF - Unicode Form Feed (U+000C)";
+    case 13: return "CR - Classic Mac OS, Apple II, Commodore (U+000D)";
+    case 21: return "NL - AIX OS, IBM Mainframe Systems, OS/390 (U+0015)";
+    case 85: return "NEL - Unicode New Line (U+0085)";
+    case 110: return LongForm ? SprText(150) : "CUSTOM_STR";
+    case 111: return LongForm ? SprText(142) : "CUSTOM_STRS";
+    case 120: return LongForm ? SprText(151) : "CUSTOM_CP";
+    case 121: return LongForm ? SprText(143) : "CUSTOM_CPS";
+    case 130: return LongForm ? Bracketed(141, 144) : "FIXED";
+    case 1310: return "CRLF - Windows, DOS, OS/2, CP/M, TOS (U+000D + U+000A)";
+    case 2028: return "LS - Unicode Line Seperator (U+2028)";
+    case 2029: return "PS - Unicode Paragraph Separator (U+2029)";
+    default: return LongForm ? "Unknown" : "UNKOWN";
+  }
+}
+
+std::string CsvParamToStrSpr(int32_t CsvParam) {
+  switch (CsvParam) {
+    case 1: return SprText(306);
+    case 2: return SprText(124);
+    case 10: return SprText(752);
+    case 11: return SprText(439);
+    case 12: return SprText(440);
+    case 13: return SprText(442);
+    case 14: return SprText(441);
+    case 15: return SprText(437);
+    case 16: return SprText(443);
+    case 17: return SprText(149);
+    case 20: return SprText(444);
+    case 21: return SprText(445);
+    case 30: return SprText(150);
+    case 31: return SprText(147);
+    case 32: return SprText(151);
+    case 33: return SprText(148);
+    case 40: return Bracketed(146, 145);
+    default: return {};
+  }
+}
+
+std::string SprCombineWordWithDescriptor(std::string_view Word, std::string_view Descriptor, uint32_t Language) {
+  std::string descriptor(Descriptor);
+  switch (Language) {
+    case SprLangGerman:
+    case SprLangDanish:
+    case SprLangRussian:
+    case SprLangDutch:
+    case SprLangSerbian: {
+      // A compound takes a hyphen unless either part already holds a blank.
+      const bool blank = Word.find(' ') != std::string_view::npos || Descriptor.find(' ') != std::string_view::npos;
+      return descriptor + (blank ? " " : "-") + std::string(Word);
+    }
+    case SprLangBrazilianPortuguese:
+    case SprLangSpanish:
+    case SprLangFrench:
+    case SprLangItalian:
+    case SprLangPolish:
+      return std::string(Word) + " " + descriptor;
+    case SprLangSimplifiedChinese:
+    case SprLangJapanese:
+      return descriptor + std::string(Word);
+    default:
+      return descriptor + " " + std::string(Word);
+  }
+}
