@@ -1,0 +1,434 @@
+#include "foundation/doc_ini.h"
+
+#include <filesystem>
+#include <map>
+#include <system_error>
+#include <unordered_map>
+
+#include "foundation/number_format.h"
+#include "foundation/str_transform.h"
+#include "foundation/text_files.h"
+
+namespace {
+
+constexpr int32_t kUTF8 = 65001;
+
+bool HoldsEscapeSequence(const std::string& v) {
+  for (size_t i = 0; i + 1 < v.size(); ++i)
+    if (v[i] == '\\' && (v[i + 1] == 'r' || v[i + 1] == 'n')) return true;
+  return false;
+}
+
+bool NeedsEscape(const std::string& v) {
+  return !v.empty() && (v.find_first_of("\r\n") != std::string::npos || HoldsEscapeSequence(v));
+}
+
+std::string Escape(const std::string& v) {
+  if (!NeedsEscape(v)) return v;
+  std::string out;
+  out.reserve(v.size() + v.size() / 8 + 2);
+  for (char c : v) {
+    if (c == '\\') out += "\\\\";
+    else if (c == '\r') out += "\\r";
+    else if (c == '\n') out += "\\n";
+    else out.push_back(c);
+  }
+  return out;
+}
+
+std::string Unescape(const std::string& v) {
+  // A stored value without "\r" and "\n" was never escaped; its backslashes
+  // are its own (paths, patterns) and stay as they are.
+  if (!HoldsEscapeSequence(v)) return v;
+  std::string out;
+  out.reserve(v.size());
+  for (size_t i = 0; i < v.size(); ++i) {
+    char c = v[i];
+    if (c == '\\' && i + 1 < v.size()) {
+      char n = v[i + 1];
+      if (n == '\\' || n == 'r' || n == 'n') {
+        out.push_back(n == '\\' ? '\\' : n == 'r' ? '\r' : '\n');
+        ++i;
+        continue;
+      }
+    }
+    out.push_back(c);
+  }
+  return out;
+}
+
+bool IsHeader(const std::string& trimmed) {
+  return trimmed.size() > 2 && trimmed.front() == '[' && trimmed.find(']') == trimmed.size() - 1;
+}
+
+std::string TableCellKey(const std::string& key, size_t row, size_t column) {
+  return key + "|" + IntToStr(static_cast<int64_t>(row)) + "|" + IntToStr(static_cast<int64_t>(column));
+}
+
+std::string TableRowKey(const std::string& key, size_t row) {
+  return key + "|" + IntToStr(static_cast<int64_t>(row));
+}
+
+void AppendCommentLine(std::string& cell, const std::string& line) {
+  if (!cell.empty()) cell.push_back('\n');
+  cell += line;
+}
+
+}  // namespace
+
+void ExplodeINILines(TStrArray& lines, std::string_view text) {
+  size_t start = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') continue;
+    lines.emplace_back(text.substr(start, i - start));
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.emplace_back(text.substr(start));
+}
+
+TDocINI::TDocINI(const std::string& fileName) { LoadFromFile(fileName); }
+
+int32_t TDocINI::AppendSection(const std::string& name) {
+  Sections.push_back({name, {}});
+  size_t bar = name.find('|');
+  if (bar != std::string::npos) AddBlock(name.substr(0, bar), name.substr(bar + 1));
+  return static_cast<int32_t>(Sections.size() - 1);
+}
+
+void TDocINI::Add(const std::string& section, bool newSection) {
+  if (newSection || ContainsInt(section) < 0) AppendSection(section);
+}
+
+void TDocINI::Add(const std::string& section, const std::string& key, const std::string& text) {
+  size_t s, k;
+  if (FindKey(section, key, s, k)) {
+    Sections[s].Items[k].Value = Escape(text);
+    return;
+  }
+  int32_t idx = ContainsInt(section);
+  if (idx < 0) idx = AppendSection(section);
+  Sections[static_cast<size_t>(idx)].Items.push_back({key, Escape(text)});
+}
+
+void TDocINI::Add(const std::string& section, const std::string& key, const char* text) {
+  Add(section, key, std::string(text ? text : ""));
+}
+
+void TDocINI::Add(const std::string& section, const std::string& key, bool value) {
+  Add(section, key, std::string(value ? "1" : "0"));
+}
+
+void TDocINI::Add(const std::string& section, const std::string& key, int32_t value) {
+  Add(section, key, IntToStr(value));
+}
+
+void TDocINI::AddStrArray2D(const std::string& section, const std::string& key, const TStrArray2D& table) {
+  DeleteAllKeysWithKeyStartingWith(section, key + "|");
+  for (size_t r = 0; r < table.size(); ++r) {
+    if (table[r].empty()) Add(section, TableRowKey(key, r), std::string());
+    for (size_t c = 0; c < table[r].size(); ++c) Add(section, TableCellKey(key, r, c), table[r][c]);
+  }
+}
+
+void TDocINI::AddBlock(const std::string& blockName, const std::string& rest) {
+  int32_t b = ContainsBlock(blockName);
+  if (b < 0) {
+    Blocks.push_back({blockName, {}});
+    b = static_cast<int32_t>(Blocks.size() - 1);
+  }
+  TIntArray& list = Blocks[static_cast<size_t>(b)].SectionIndexes;
+  const std::string full = blockName + "|" + rest;
+  for (size_t i = 0; i < Sections.size(); ++i) {
+    if (Sections[i].Name != full) continue;
+    int32_t idx = static_cast<int32_t>(i);
+    bool listed = false;
+    for (int32_t x : list) listed |= x == idx;
+    if (!listed) list.push_back(idx);
+  }
+}
+
+int32_t TDocINI::SetSection(const std::string& section, const std::vector<TDocINIItem>& items, bool newSection) {
+  int32_t idx = newSection ? -1 : ContainsInt(section);
+  if (idx < 0) idx = AppendSection(section);
+  Sections[static_cast<size_t>(idx)].Items = items;
+  return idx;
+}
+
+void TDocINI::RebuildLists(int32_t sectionIndex) {
+  if (sectionIndex < 0 || static_cast<size_t>(sectionIndex) >= Sections.size()) return;
+  std::map<std::string, int64_t> counters;
+  for (auto& item : Sections[static_cast<size_t>(sectionIndex)].Items) {
+    size_t bar = item.Key.find('|');
+    if (bar == std::string::npos) continue;
+    std::string prefix = item.Key.substr(0, bar);
+    item.Key = prefix + "|" + IntToStr(counters[prefix]++);
+  }
+}
+
+bool TDocINI::FindKey(const std::string& section, const std::string& key, size_t& sectionIndex,
+                      size_t& itemIndex) const {
+  for (size_t s = 0; s < Sections.size(); ++s) {
+    if (Sections[s].Name != section) continue;
+    const auto& items = Sections[s].Items;
+    for (size_t k = 0; k < items.size(); ++k) {
+      if (items[k].Key == key) {
+        sectionIndex = s;
+        itemIndex = k;
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+std::string TDocINI::ReadString(const std::string& section, const std::string& key, const std::string& def) const {
+  std::string value;
+  return ReadStringIfKeyExists(section, key, value) ? value : def;
+}
+
+bool TDocINI::ReadStringIfKeyExists(const std::string& section, const std::string& key, std::string& value) const {
+  size_t s, k;
+  if (!FindKey(section, key, s, k)) {
+    value.clear();
+    return false;
+  }
+  value = Unescape(Sections[s].Items[k].Value);
+  return true;
+}
+
+bool TDocINI::ReadBoolean(const std::string& section, const std::string& key, bool def) const {
+  const std::string* found = nullptr;
+  for (const auto& sec : Sections) {
+    if (sec.Name != section) continue;
+    for (const auto& item : sec.Items) {
+      if (item.Key == key) {
+        found = &item.Value;
+        break;
+      }
+    }
+  }
+  if (!found) return def;
+  std::string v = Unescape(*found);
+  return v == "1" ? true : v == "0" ? false : def;
+}
+
+bool TDocINI::ReadBooleanIfKeyExists(const std::string& section, const std::string& key, bool& value) const {
+  std::string text;
+  bool exists = ReadStringIfKeyExists(section, key, text);
+  value = exists && text == "1";
+  return exists;
+}
+
+bool TDocINI::ReadIntIfKeyExists(const std::string& section, const std::string& key, int32_t& value) const {
+  std::string text;
+  value = 0;
+  if (!ReadStringIfKeyExists(section, key, text)) return false;
+  int32_t v;
+  if (!TryStrToInt(text, v)) return false;
+  value = v;
+  return true;
+}
+
+TStrArray2D TDocINI::ReadStrArray2D(const std::string& section, const std::string& key) const {
+  // One pass over the keys (first occurrence wins, as ReadString finds it),
+  // so that large tables are read in linear time.
+  const std::string prefix = key + "|";
+  std::unordered_map<std::string, const std::string*> cells;
+  for (const auto& sec : Sections) {
+    if (sec.Name != section) continue;
+    for (const auto& item : sec.Items)
+      if (item.Key.compare(0, prefix.size(), prefix) == 0) cells.emplace(item.Key, &item.Value);
+  }
+  TStrArray2D table;
+  for (size_t r = 0;; ++r) {
+    auto first = cells.find(TableCellKey(key, r, 0));
+    if (first == cells.end()) {
+      if (cells.count(TableRowKey(key, r)) == 0) break;
+      table.emplace_back();
+      continue;
+    }
+    TStrArray row;
+    for (size_t c = 0;; ++c) {
+      auto it = c == 0 ? first : cells.find(TableCellKey(key, r, c));
+      if (it == cells.end()) break;
+      row.push_back(Unescape(*it->second));
+    }
+    table.push_back(std::move(row));
+  }
+  return table;
+}
+
+bool TDocINI::ReadStrArray2DIfKeyExists(const std::string& section, const std::string& key,
+                                        TStrArray2D& table) const {
+  table = ReadStrArray2D(section, key);
+  return !table.empty();
+}
+
+std::string& TDocINI::CommentCell(size_t row, size_t cell) {
+  if (Comments.size() <= row) Comments.resize(row + 1);
+  if (Comments[row].size() <= cell) Comments[row].resize(cell + 1);
+  return Comments[row][cell];
+}
+
+void TDocINI::EraseItem(size_t sectionIndex, size_t itemIndex) {
+  auto& items = Sections[sectionIndex].Items;
+  items.erase(items.begin() + static_cast<std::ptrdiff_t>(itemIndex));
+  // The comment lines that followed the removed key move up to the line
+  // before it, and later keys keep their own comments.
+  size_t row = sectionIndex + 1, cell = itemIndex + 1;
+  if (row < Comments.size() && cell < Comments[row].size()) {
+    std::string moved = std::move(Comments[row][cell]);
+    Comments[row].erase(Comments[row].begin() + static_cast<std::ptrdiff_t>(cell));
+    if (!moved.empty()) AppendCommentLine(Comments[row][cell - 1], moved);
+  }
+}
+
+bool TDocINI::DeleteKey(const std::string& section, const std::string& key) {
+  size_t s, k;
+  if (!FindKey(section, key, s, k)) return false;
+  EraseItem(s, k);
+  size_t bar = key.rfind('|');
+  if (bar == std::string::npos) return true;
+  const std::string group = key.substr(0, bar + 1);
+  int64_t counter = 0;
+  for (auto& item : Sections[s].Items) {
+    if (item.Key.compare(0, group.size(), group) != 0) continue;
+    if (item.Key.find('|', group.size()) != std::string::npos) continue;
+    item.Key = group + IntToStr(counter++);
+  }
+  return true;
+}
+
+bool TDocINI::DeleteAllKeysWithKeyStartingWith(const std::string& section, const std::string& prefix) {
+  int32_t idx = ContainsInt(section);
+  if (idx < 0) return false;
+  size_t s = static_cast<size_t>(idx);
+  for (size_t k = Sections[s].Items.size(); k-- > 0;)
+    if (Sections[s].Items[k].Key.compare(0, prefix.size(), prefix) == 0) EraseItem(s, k);
+  return true;
+}
+
+std::string TDocINI::AsString() const {
+  bool writeComments = false;
+  if (KeepComments)
+    for (const auto& row : Comments)
+      for (const auto& cell : row) writeComments |= !cell.empty();
+  auto comment = [&](size_t row, size_t cell) -> const std::string* {
+    if (!writeComments || row >= Comments.size() || cell >= Comments[row].size() || Comments[row][cell].empty())
+      return nullptr;
+    return &Comments[row][cell];
+  };
+  std::string out;
+  if (auto c = comment(0, 0)) out += *c + "\n";
+  for (size_t s = 0; s < Sections.size(); ++s) {
+    out += "[" + Sections[s].Name + "]\n";
+    if (auto c = comment(s + 1, 0)) out += *c + "\n";
+    const auto& items = Sections[s].Items;
+    for (size_t k = 0; k < items.size(); ++k) {
+      // A value set through SetSection with a bare line break would split the
+      // line; it is written escaped, which reads back as the same text.
+      const std::string& v = items[k].Value;
+      out += items[k].Key + "=" + (v.find_first_of("\r\n") == std::string::npos ? v : Escape(v)) + "\n";
+      if (auto c = comment(s + 1, k + 1)) out += *c + "\n";
+    }
+  }
+  return out;
+}
+
+bool TDocINI::SaveToFile(const std::string& fileName) const {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  fs::path folder = fs::path(fileName).parent_path();
+  if (!folder.empty()) {
+    if (!fs::is_directory(folder, ec)) fs::create_directories(folder, ec);
+    if (!fs::is_directory(folder, ec)) return false;
+  }
+  if (!SaveString(AsString(), fileName, kUTF8, false, false)) return false;
+  return fs::exists(fileName, ec);
+}
+
+bool TDocINI::LoadFromString(const std::string& text) {
+  if (text.empty()) return false;
+  std::string_view body(text);
+  if (body.substr(0, 3) == "\xEF\xBB\xBF") body.remove_prefix(3);
+  TStrArray lines;
+  ExplodeINILines(lines, body);
+
+  const bool startedEmpty = Sections.empty();
+  bool inSection = false;
+  std::string current;
+  std::vector<TDocINIItem> pending;
+  std::string headerComment;
+  TStrArray keyComments;
+  // Where the comments of a section without keys go, since that section is
+  // not kept: after the last line that was stored before it.
+  size_t lastRow = 0, lastCell = 0;
+
+  auto flush = [&] {
+    if (!pending.empty()) {
+      size_t idx = static_cast<size_t>(SetSection(current, pending, startedEmpty));
+      if (KeepComments) {
+        if (!headerComment.empty()) AppendCommentLine(CommentCell(idx + 1, 0), headerComment);
+        for (size_t k = 0; k < keyComments.size(); ++k)
+          if (!keyComments[k].empty()) AppendCommentLine(CommentCell(idx + 1, k + 1), keyComments[k]);
+      }
+      lastRow = idx + 1;
+      lastCell = pending.size();
+    } else if (inSection && KeepComments && !headerComment.empty()) {
+      AppendCommentLine(CommentCell(lastRow, lastCell), headerComment);
+    }
+    pending.clear();
+    keyComments.clear();
+    headerComment.clear();
+  };
+
+  for (const auto& line : lines) {
+    if (line.size() < 2) continue;
+    std::string trimmed = Trim(line);
+    if (trimmed.empty()) continue;
+    if (IsHeader(trimmed)) {
+      flush();
+      current = trimmed.substr(1, trimmed.size() - 2);
+      inSection = true;
+      continue;
+    }
+    size_t eq = line.find('=');
+    if (inSection && eq != std::string::npos && eq >= 1 && line[0] != CommentChar) {
+      pending.push_back({line.substr(0, eq), line.substr(eq + 1)});
+      keyComments.emplace_back();
+      continue;
+    }
+    if (!KeepComments) continue;
+    if (!inSection) AppendCommentLine(CommentCell(0, 0), line);
+    else if (pending.empty()) AppendCommentLine(headerComment, line);
+    else AppendCommentLine(keyComments.back(), line);
+  }
+  flush();
+  return true;
+}
+
+bool TDocINI::LoadFromFile(const std::string& fileName) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(fileName, ec)) return false;
+  return LoadFromString(LoadString(fileName, kUTF8));
+}
+
+int32_t TDocINI::ContainsInt(const std::string& section) const {
+  for (size_t s = 0; s < Sections.size(); ++s)
+    if (Sections[s].Name == section) return static_cast<int32_t>(s);
+  return -1;
+}
+
+int32_t TDocINI::ContainsInt(const std::string& section, const std::string& key) const {
+  size_t s, k;
+  return FindKey(section, key, s, k) ? static_cast<int32_t>(k) : -1;
+}
+
+int32_t TDocINI::ContainsBlock(const std::string& blockName) const {
+  for (size_t b = 0; b < Blocks.size(); ++b)
+    if (Blocks[b].Name == blockName) return static_cast<int32_t>(b);
+  return -1;
+}
+
+bool TDocINI::Contains(const std::string& section) const { return ContainsInt(section) >= 0; }
