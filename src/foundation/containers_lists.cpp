@@ -1,0 +1,354 @@
+#include "foundation/containers_lists.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "foundation/letter_case.h"
+#include "foundation/number_format.h"
+#include "foundation/regex.h"
+#include "foundation/utf8.h"
+
+namespace {
+
+int32_t WrappingAdd(int32_t a, int32_t b) {
+  return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
+}
+
+// The list's quicksort: Hoare partition around the middle element's key,
+// copied before partitioning. The order of equal keys is whatever this exact
+// procedure leaves, and callers rely on it. Ranges left of and right of a
+// partition are sorted independently of each other, so recursing into the
+// smaller one and looping on the larger gives the same result with a stack
+// depth of O(log n).
+template <typename Entry, typename Before>
+void HoareQuickSort(std::vector<Entry>& a, const Before& before) {
+  if (a.size() < 2) return;
+  std::vector<std::pair<size_t, size_t>> pending;
+  pending.emplace_back(0, a.size() - 1);
+  while (!pending.empty()) {
+    auto [lo, hi] = pending.back();
+    pending.pop_back();
+    while (lo < hi) {
+      const auto pivot = a[lo + (hi - lo) / 2].key;
+      // Signed cursors: J may step below L.
+      ptrdiff_t i = static_cast<ptrdiff_t>(lo);
+      ptrdiff_t j = static_cast<ptrdiff_t>(hi);
+      do {
+        while (before(a[i].key, pivot)) ++i;
+        while (before(pivot, a[j].key)) --j;
+        if (i <= j) {
+          std::swap(a[i], a[j]);
+          ++i;
+          --j;
+        }
+      } while (i <= j);
+      // Left part lo..j, right part i..hi.
+      const bool hasLeft = static_cast<ptrdiff_t>(lo) < j;
+      const bool hasRight = i < static_cast<ptrdiff_t>(hi);
+      if (hasLeft && hasRight) {
+        if (j - static_cast<ptrdiff_t>(lo) < static_cast<ptrdiff_t>(hi) - i) {
+          pending.emplace_back(i, hi);
+          hi = static_cast<size_t>(j);
+        } else {
+          pending.emplace_back(lo, static_cast<size_t>(j));
+          lo = static_cast<size_t>(i);
+        }
+      } else if (hasLeft) {
+        hi = static_cast<size_t>(j);
+      } else if (hasRight) {
+        lo = static_cast<size_t>(i);
+      } else {
+        break;
+      }
+    }
+  }
+}
+
+}  // namespace
+
+// --- TIntArrayObj --------------------------------------------------------------
+
+void TIntArrayObj::UpdateIfLarger(int32_t Index, int32_t Value) {
+  if (Index < 0) return;
+  if (static_cast<size_t>(Index) >= Items.size()) Items.resize(static_cast<size_t>(Index) + 1, 0);
+  int32_t& v = Items[Index];
+  if (v == 0 || v < Value) v = Value;
+}
+
+int32_t TIntArrayObj::GetSum() const {
+  uint32_t sum = 0;
+  for (int32_t v : Items) sum += static_cast<uint32_t>(v);
+  return static_cast<int32_t>(sum);
+}
+
+// --- TStrArrayObj --------------------------------------------------------------
+
+void TStrArrayObj::AddStringAsCharArray(std::string_view Text) {
+  size_t pos = 0;
+  while (pos < Text.size() && Text[pos] != '\0') {
+    const size_t start = pos;
+    UTF8DecodeAt(Text, pos);
+    Items.emplace_back(Text.substr(start, pos - start));
+  }
+}
+
+int32_t TStrArrayObj::Contains(std::string_view Text, bool IgnoreCase) const {
+  if (!IgnoreCase) {
+    for (size_t i = 0; i < Items.size(); ++i)
+      if (Items[i] == Text) return static_cast<int32_t>(i);
+    return -1;
+  }
+  const std::string upper = UpperCaseNarrow(Text);
+  for (size_t i = 0; i < Items.size(); ++i)
+    if (UpperCaseNarrow(Items[i]) == upper) return static_cast<int32_t>(i);
+  return -1;
+}
+
+// --- TIntStrArrayObj -----------------------------------------------------------
+
+int32_t TIntStrArrayObj::Find(std::string_view Str) {
+  return index_.Find(Str, Items.size(), [this](size_t i) -> std::string_view { return Items[i].Str; });
+}
+
+void TIntStrArrayObj::RebuildIndex() { index_.Invalidate(); }
+
+int32_t TIntStrArrayObj::GetInt(int32_t Index) const {
+  if (Index < 0 || Index >= Count()) return 0;
+  return Items[Index].Int;
+}
+
+int32_t TIntStrArrayObj::GetInt(std::string_view Str, int32_t Default) {
+  const int32_t i = Find(Str);
+  return i < 0 ? Default : Items[i].Int;
+}
+
+std::string TIntStrArrayObj::GetStr(int32_t Index) const {
+  if (Index < 0 || Index >= Count()) return {};
+  return Items[Index].Str;
+}
+
+std::string TIntStrArrayObj::GetIntAsStr(int32_t Index) const {
+  if (Index < 0 || Index >= Count()) return {};
+  return IntToStr(Items[Index].Int);
+}
+
+int32_t TIntStrArrayObj::Add(int32_t Value, std::string_view Str) {
+  Items.push_back(TIntStr{Value, std::string(Str)});
+  return Count() - 1;
+}
+
+void TIntStrArrayObj::Add(int32_t Value, const TStrArrayObj& List) {
+  for (const auto& s : List.Items) Add(Value, s);
+}
+
+void TIntStrArrayObj::AddIfStringNotExists(int32_t Value, std::string_view Str) {
+  if (Find(Str) < 0) Add(Value, Str);
+}
+
+void TIntStrArrayObj::AddIfStringNotExists(int32_t Value, const TStrArrayObj& List) {
+  for (const auto& s : List.Items) AddIfStringNotExists(Value, s);
+}
+
+void TIntStrArrayObj::AddOrIncreaseIfStringExists(const TIntStrArrayObj& Other) {
+  if (&Other == this) {
+    // Merging a list into itself must read the counts as they were.
+    const TIntStrArray snapshot = Other.Items;
+    for (const auto& p : snapshot) Inc(std::string_view(p.Str), p.Int);
+    return;
+  }
+  for (const auto& p : Other.Items) Inc(std::string_view(p.Str), p.Int);
+}
+
+void TIntStrArrayObj::Inc(int32_t Index, int32_t By) {
+  if (Index < 0) return;
+  if (Index >= Count()) {
+    Insert(Index, By, "");
+    return;
+  }
+  Items[Index].Int = WrappingAdd(Items[Index].Int, By);
+}
+
+void TIntStrArrayObj::Inc(std::string_view Str, int32_t By) {
+  const int32_t i = Find(Str);
+  if (i >= 0) {
+    Items[i].Int = WrappingAdd(Items[i].Int, By);
+  } else {
+    Add(By, Str);
+  }
+}
+
+int32_t TIntStrArrayObj::Contains(std::string_view Str) { return Find(Str); }
+
+int32_t TIntStrArrayObj::Sum() const {
+  uint32_t sum = 0;
+  for (const auto& p : Items) sum += static_cast<uint32_t>(p.Int);
+  return static_cast<int32_t>(sum);
+}
+
+void TIntStrArrayObj::Clear() {
+  Items.clear();
+  index_.Invalidate();
+}
+
+void TIntStrArrayObj::Insert(int32_t Index, int32_t Value, std::string_view Str) {
+  if (Index < 0) return;
+  if (Index < Count()) {
+    Items.insert(Items.begin() + Index, TIntStr{Value, std::string(Str)});
+    index_.Invalidate();
+    return;
+  }
+  // Appending keeps the index valid: the new tail is indexed on the next lookup.
+  Items.resize(static_cast<size_t>(Index) + 1);
+  Items[Index] = TIntStr{Value, std::string(Str)};
+}
+
+void TIntStrArrayObj::Delete(int32_t Index) {
+  if (Index < 0 || Index >= Count()) return;
+  Items.erase(Items.begin() + Index);
+  index_.Invalidate();
+}
+
+void TIntStrArrayObj::Swap(int32_t Index1, int32_t Index2) {
+  if (Index1 < 0 || Index2 < 0 || Index1 >= Count() || Index2 >= Count()) return;
+  std::swap(Items[Index1], Items[Index2]);
+  index_.Invalidate();
+}
+
+template <typename Keep>
+void TIntStrArrayObj::KeepOnly(Keep keep) {
+  // One pass keeps the survivors in their order, as deleting from the end would.
+  auto out = Items.begin();
+  for (auto it = Items.begin(); it != Items.end(); ++it) {
+    if (keep(*it)) {
+      if (out != it) *out = std::move(*it);
+      ++out;
+    }
+  }
+  if (out != Items.end()) {
+    Items.erase(out, Items.end());
+    index_.Invalidate();
+  }
+}
+
+void TIntStrArrayObj::DeleteAllValuesSmallerThan(int32_t Limit) {
+  KeepOnly([Limit](const TIntStr& p) { return p.Int >= Limit; });
+}
+
+void TIntStrArrayObj::DeleteAllStringsShorterThan(int32_t Limit) {
+  if (Limit <= 0) return;
+  KeepOnly([Limit](const TIntStr& p) {
+    // A text has no more characters than bytes.
+    if (p.Str.size() < static_cast<size_t>(Limit)) return false;
+    return UTF8Length(p.Str) >= static_cast<size_t>(Limit);
+  });
+}
+
+void TIntStrArrayObj::KeepText(TTextTest Test, std::string_view Text, bool MatchCase, bool IsRegex) {
+  if (IsRegex) {
+    // One compiled pattern serves every pair; without MatchCase the pattern
+    // stays as written and matches case-insensitively.
+    TRegex re(Text, !MatchCase);
+    switch (Test) {
+      case TTextTest::StartsWith: KeepOnly([&](const TIntStr& p) { return re.Pos(p.Str) == 1; }); break;
+      case TTextTest::EndsWith: KeepOnly([&](const TIntStr& p) { return re.EndsWith(p.Str); }); break;
+      case TTextTest::Contains: KeepOnly([&](const TIntStr& p) { return re.Pos(p.Str) > 0; }); break;
+    }
+    return;
+  }
+  if (Text.empty()) {
+    KeepOnly([](const TIntStr&) { return false; });
+    return;
+  }
+  auto passes = [Test](std::string_view str, std::string_view text) {
+    switch (Test) {
+      case TTextTest::StartsWith: return str.starts_with(text);
+      case TTextTest::EndsWith: return str.ends_with(text);
+      case TTextTest::Contains: return str.find(text) != std::string_view::npos;
+    }
+    return false;
+  };
+  if (MatchCase) {
+    KeepOnly([&](const TIntStr& p) { return passes(p.Str, Text); });
+  } else {
+    const std::string upperText = UpperCaseNarrow(Text);
+    KeepOnly([&](const TIntStr& p) { return passes(UpperCaseNarrow(p.Str), upperText); });
+  }
+}
+
+void TIntStrArrayObj::DeleteAllStringsNotStartingWith(std::string_view Text, bool MatchCase, bool IsRegex) {
+  KeepText(TTextTest::StartsWith, Text, MatchCase, IsRegex);
+}
+
+void TIntStrArrayObj::DeleteAllStringsNotEndingWith(std::string_view Text, bool MatchCase, bool IsRegex) {
+  KeepText(TTextTest::EndsWith, Text, MatchCase, IsRegex);
+}
+
+void TIntStrArrayObj::DeleteAllStringsNotContaining(std::string_view Text, bool MatchCase, bool IsRegex) {
+  KeepText(TTextTest::Contains, Text, MatchCase, IsRegex);
+}
+
+namespace {
+
+template <typename Key>
+struct TSortEntry {
+  Key key;
+  uint32_t pos;
+};
+
+// Moves the pairs into the order the sorted entries give.
+template <typename Entry>
+void ApplyOrder(TIntStrArray& items, const std::vector<Entry>& order) {
+  TIntStrArray sorted;
+  sorted.reserve(items.size());
+  for (const auto& e : order) sorted.push_back(std::move(items[e.pos]));
+  items.swap(sorted);
+}
+
+void SortByInt(TIntStrArray& items, bool descending) {
+  if (items.size() < 2) return;
+  std::vector<TSortEntry<int32_t>> order(items.size());
+  for (size_t i = 0; i < items.size(); ++i) order[i] = {items[i].Int, static_cast<uint32_t>(i)};
+  if (descending)
+    HoareQuickSort(order, [](int32_t a, int32_t b) { return a > b; });
+  else
+    HoareQuickSort(order, [](int32_t a, int32_t b) { return a < b; });
+  ApplyOrder(items, order);
+}
+
+void SortByStr(TIntStrArray& items, bool descending) {
+  if (items.size() < 2) return;
+  // Each key is upper-cased once; comparing these is the same as upper-casing
+  // both texts at every comparison.
+  std::vector<std::string> keys(items.size());
+  for (size_t i = 0; i < items.size(); ++i) keys[i] = UpperCaseNarrow(items[i].Str);
+  std::vector<TSortEntry<std::string_view>> order(items.size());
+  for (size_t i = 0; i < items.size(); ++i) order[i] = {keys[i], static_cast<uint32_t>(i)};
+  if (descending)
+    HoareQuickSort(order, [](std::string_view a, std::string_view b) { return a.compare(b) > 0; });
+  else
+    HoareQuickSort(order, [](std::string_view a, std::string_view b) { return a.compare(b) < 0; });
+  ApplyOrder(items, order);
+}
+
+}  // namespace
+
+void TIntStrArrayObj::SortIntUp() {
+  SortByInt(Items, false);
+  index_.Invalidate();
+}
+
+void TIntStrArrayObj::SortIntDown() {
+  SortByInt(Items, true);
+  index_.Invalidate();
+}
+
+void TIntStrArrayObj::SortStrUp() {
+  SortByStr(Items, false);
+  index_.Invalidate();
+}
+
+void TIntStrArrayObj::SortStrDown() {
+  SortByStr(Items, true);
+  index_.Invalidate();
+}

@@ -1,0 +1,101 @@
+// Hash index from a text to the first position of a list that holds it, kept
+// beside lists whose items live in a public vector.
+//
+// The index stores positions, never copies of the texts: a lookup compares
+// with the text the list holds now, so an entry made stale by a direct change
+// of the list can cause a miss but never a wrong hit. Positions appended at the
+// end of the list since the last lookup are indexed on the next lookup; a
+// list that got shorter is indexed afresh. Every other change of the list must
+// be announced with Invalidate().
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+class TFirstOccurrenceIndex {
+ public:
+  void Invalidate() { valid_ = false; }
+
+  // Position of the first of the count items whose text (keyAt(i)) equals
+  // key, -1 when none.
+  template <typename KeyAt>
+  int32_t Find(std::string_view key, size_t count, const KeyAt& keyAt) {
+    Sync(count, keyAt);
+    if (slots_.empty()) return -1;
+    const uint32_t h = Hash(key);
+    for (size_t i = h & mask_;; i = (i + 1) & mask_) {
+      const Slot& s = slots_[i];
+      if (s.pos < 0) return -1;
+      if (s.hash == h && keyAt(static_cast<size_t>(s.pos)) == key) return s.pos;
+    }
+  }
+
+  // Brings the index up to the list's count items.
+  template <typename KeyAt>
+  void Sync(size_t count, const KeyAt& keyAt) {
+    if (!valid_ || count < indexed_) {
+      slots_.clear();
+      used_ = 0;
+      indexed_ = 0;
+      valid_ = true;
+    }
+    if (count == indexed_) return;
+    Reserve(count);
+    for (size_t p = indexed_; p < count; ++p) {
+      const std::string_view key = keyAt(p);
+      const uint32_t h = Hash(key);
+      size_t i = h & mask_;
+      bool present = false;
+      for (;; i = (i + 1) & mask_) {
+        const Slot& s = slots_[i];
+        if (s.pos < 0) break;
+        if (s.hash == h && keyAt(static_cast<size_t>(s.pos)) == key) {
+          present = true;
+          break;
+        }
+      }
+      if (!present) {
+        slots_[i] = Slot{h, static_cast<int32_t>(p)};
+        ++used_;
+      }
+    }
+    indexed_ = count;
+  }
+
+ private:
+  struct Slot {
+    uint32_t hash = 0;
+    int32_t pos = -1;
+  };
+
+  static uint32_t Hash(std::string_view key) {
+    const size_t h = std::hash<std::string_view>{}(key);
+    return static_cast<uint32_t>(h ^ (h >> 32));
+  }
+
+  // Room for count distinct texts at a load of at most one half.
+  void Reserve(size_t count) {
+    size_t want = 16;
+    while (want < count * 2) want *= 2;
+    if (want <= slots_.size()) return;
+    std::vector<Slot> old;
+    old.swap(slots_);
+    slots_.assign(want, Slot{});
+    mask_ = want - 1;
+    for (const Slot& s : old) {
+      if (s.pos < 0) continue;
+      size_t i = s.hash & mask_;
+      while (slots_[i].pos >= 0) i = (i + 1) & mask_;
+      slots_[i] = s;
+    }
+  }
+
+  std::vector<Slot> slots_;
+  size_t mask_ = 0;
+  size_t used_ = 0;
+  size_t indexed_ = 0;
+  bool valid_ = true;
+};
