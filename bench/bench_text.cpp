@@ -1,7 +1,8 @@
 // A full refill of the text store must stay under a millisecond. Each case
-// reports "budget" = milliseconds per fill, i.e. the ratio to that 1 ms budget.
+// reports "pct_of_1ms" = the time of one fill as a percentage of that budget.
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -11,9 +12,11 @@
 
 namespace {
 
-void ReportBudget(benchmark::State& state) {
-  state.counters["budget"] = benchmark::Counter(static_cast<double>(state.iterations()) / 1000.0,
-                                                benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+using Clock = std::chrono::steady_clock;
+
+void ReportBudget(benchmark::State& state, Clock::time_point start) {
+  const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+  if (state.iterations() > 0) state.counters["pct_of_1ms"] = 100.0 * ms / static_cast<double>(state.iterations());
 }
 
 // Stands in for a complete translation: writes every slot its contract allows.
@@ -35,22 +38,24 @@ void InstallFullGermanStandIn() {
 
 void BM_FillEnglish(benchmark::State& state) {
   InitSprResLocal();
+  const Clock::time_point start = Clock::now();
   for (auto _ : state) {
     SetSprResGlobal(0);
     benchmark::DoNotOptimize(SprResGlobalArr.data());
   }
-  ReportBudget(state);
+  ReportBudget(state, start);
 }
 BENCHMARK(BM_FillEnglish);
 
 void BM_FillFullTranslation(benchmark::State& state) {
   InitSprResLocal();
   InstallFullGermanStandIn();
+  const Clock::time_point start = Clock::now();
   for (auto _ : state) {
     SetSprResGlobal(1);
     benchmark::DoNotOptimize(SprResGlobalArr.data());
   }
-  ReportBudget(state);
+  ReportBudget(state, start);
 }
 BENCHMARK(BM_FillFullTranslation);
 
@@ -59,12 +64,13 @@ void BM_SwitchLanguage(benchmark::State& state) {
   InitSprResLocal();
   InstallFullGermanStandIn();
   uint32_t language = 0;
+  const Clock::time_point start = Clock::now();
   for (auto _ : state) {
     language = 1 - language;
     SetSprResGlobal(language);
     benchmark::DoNotOptimize(SprResGlobalArr.data());
   }
-  ReportBudget(state);
+  ReportBudget(state, start);
 }
 BENCHMARK(BM_SwitchLanguage);
 
