@@ -1,0 +1,193 @@
+#include "wordgen/engine/create_command.h"
+
+#include <algorithm>
+
+#include "foundation/letter_case.h"
+#include "foundation/letters.h"
+#include "foundation/number_format.h"
+#include "foundation/str_transform.h"
+#include "foundation/utf8.h"
+#include "text/text_store.h"
+#include "wordgen/engine/syllable_list.h"
+
+namespace {
+
+// Program texts of the messages.
+constexpr int32_t kTextNotReadable = 32;
+constexpr int32_t kTextCannotCreate = 33;
+constexpr int32_t kTextMissingPositions = 34;
+constexpr int32_t kTextNoFrequencies = 35;
+constexpr int32_t kTextSomeWithoutFrequency = 36;
+constexpr int32_t kTextOnlyWithFrequency = 37;
+constexpr int32_t kTextRightClickToAssign = 38;
+constexpr int32_t kTextEnterNumber = 39;
+constexpr int32_t kTextEnterLength = 40;
+constexpr int32_t kTextLoadList = 42;
+constexpr int32_t kTextMoreInformation = 122;
+
+// Message parts are joined by an empty line.
+std::string Compose(std::initializer_list<int32_t> texts) {
+  std::string out;
+  for (int32_t t : texts) {
+    if (!out.empty()) out += "\n\n";
+    out += SprLocalText(t);
+  }
+  return out;
+}
+
+TEngineMessage Error(std::string text) { return {TMessageKind::Error, std::move(text)}; }
+
+// The output field seen as lines. A line is appended after a line break; a
+// text that is empty or already ends with one takes the line as it is,
+// unless a line was appended in this run already (so that appended empty
+// lines are kept).
+class TOutputLines {
+ public:
+  explicit TOutputLines(std::string text) : text_(std::move(text)) {
+    open_ = !text_.empty() && text_.back() != '\n';
+  }
+  void AppendLine(std::string_view line) {
+    if (open_) text_ += '\n';
+    text_ += line;
+    open_ = true;
+  }
+  std::string& Text() { return text_; }
+
+ private:
+  std::string text_;
+  bool open_ = false;
+};
+
+std::string ApplyWriting(std::string word, int32_t writing, TRandomGenerator& gen) {
+  switch (writing) {
+    case 1: return UTF8UpperCase(word);
+    case 2: return MixedCase(word, gen);
+    case 3: return UpperCaseBegin(word);
+    case 4: return UTF8LowerCase(word);
+    default: return word;
+  }
+}
+
+}  // namespace
+
+bool ParseWordLength(std::string_view text, TWordLengthSpec& spec) {
+  spec = {};
+  int32_t n = 0;
+  if (TryStrToInt(text, n)) {
+    spec.Length = n;
+    return true;
+  }
+  const size_t dash = text.find('-');
+  if (dash == std::string_view::npos) return false;
+  int32_t a = 0;
+  int32_t b = 0;
+  if (!TryStrToInt(Trim(text.substr(0, dash)), a) || !TryStrToInt(Trim(text.substr(dash + 1)), b)) return false;
+  spec.RangeFrom = a;
+  spec.RangeTo = b;
+  return true;
+}
+
+TCreateResult RunCreateCommand(TWordGenEngine& engine, const TCreateSettings& settings, std::string_view lengthText,
+                               std::string_view numberText, std::string_view syllableListText,
+                               std::string_view outputText) {
+  TCreateResult result;
+  result.OutputText = settings.ClearListBeforeCreation ? std::string() : std::string(outputText);
+
+  TWordLengthSpec length;
+  if (!ParseWordLength(lengthText, length)) {
+    result.Messages.push_back(Error(SprLocalText(kTextEnterLength)));
+    return result;
+  }
+  const int64_t longest = length.IsRange() ? std::max(length.RangeFrom, length.RangeTo) : length.Length;
+  if (longest > kMaxCreateWordLength) {
+    result.Messages.push_back(Error(SprLocalText(kTextEnterLength)));
+    return result;
+  }
+
+  int32_t count = 0;
+  if (!TryStrToInt(numberText, count) || int64_t{count} * std::max<int64_t>(longest, 1) > kMaxCreateSyllables) {
+    result.Messages.push_back(Error(SprLocalText(kTextEnterNumber)));
+    return result;
+  }
+
+  const TStrArray lines = SplitFieldLines(syllableListText);
+  switch (CheckSyllableListForFrequencies(lines)) {
+    case kFreqCheckNothingUsable:
+      result.Messages.push_back(Error(Compose({kTextLoadList, kTextMoreInformation})));
+      return result;
+    case kFreqCheckNoFrequencies:
+      result.Messages.push_back(Error(Compose(
+          {kTextNoFrequencies, kTextOnlyWithFrequency, kTextRightClickToAssign, kTextMoreInformation})));
+      return result;
+    case kFreqCheckSomeWithout:
+      result.Messages.push_back({TMessageKind::Information,
+                                 Compose({kTextSomeWithoutFrequency, kTextOnlyWithFrequency,
+                                          kTextRightClickToAssign, kTextMoreInformation})});
+      break;
+    default:
+      break;
+  }
+
+  engine.CreateSilbenFrequencyArray(lines, settings.UseLineBreakChar, settings.LineBreakChar);
+  engine.CreateGlobalLesbarRegeln(settings.ReadabilityRules);
+
+  if (engine.SFA().empty()) {
+    result.Messages.push_back(Error(Compose({kTextLoadList, kTextMoreInformation})));
+    return result;
+  }
+  if (settings.ReadableWords && !engine.CheckSyllableListIfLesbar()) {
+    result.Messages.push_back(Error(Compose({kTextNotReadable, kTextMoreInformation})));
+    return result;
+  }
+  std::string missing;
+  if (!engine.CheckSyllableListForPositions(length.CheckLength(), missing)) {
+    result.Messages.push_back(
+        Error(SprLocalText(kTextMissingPositions) + missing + "\n\n" + SprLocalText(kTextMoreInformation)));
+    return result;
+  }
+
+  TOutputLines out(std::move(result.OutputText));
+  if (settings.InsertLineBreakBetweenCreations && !out.Text().empty()) out.AppendLine("");
+
+  TRandomGenerator& gen = engine.Random();
+  const int32_t lo = std::min(length.RangeFrom, length.RangeTo);
+  const int32_t hi = std::max(length.RangeFrom, length.RangeTo);
+  std::string runLine;
+  for (int32_t w = 0; w < count; ++w) {
+    int32_t wordLength = length.Length;
+    if (length.IsRange())
+      wordLength = static_cast<int32_t>(lo + static_cast<int64_t>(gen.Random(static_cast<uint64_t>(int64_t{hi} - lo + 1))));
+    std::string word = engine.CreateWord(wordLength, settings.ReadableWords, settings.ReadableIfNoRule,
+                                         settings.SyllableOncePerWord);
+    if (word.find('\0') != std::string::npos) {
+      result.OutputText = std::move(out.Text());
+      result.Messages.push_back(Error(Compose({kTextCannotCreate, kTextMoreInformation})));
+      return result;
+    }
+    word = ApplyWriting(std::move(word), settings.Writing, gen);
+    if (!settings.WordsBeside) {
+      out.AppendLine(word);
+    } else if (runLine.empty()) {
+      runLine = std::move(word);
+    } else {
+      runLine += settings.WordsBesideBetweenChar;
+      runLine += word;
+    }
+  }
+
+  if (settings.WordsBeside && !runLine.empty()) {
+    std::string& cur = out.Text();
+    if (cur.empty()) {
+      cur = std::move(runLine);
+    } else if (!settings.InsertLineBreakBetweenCreations && cur.back() != '\n') {
+      cur += settings.WordsBesideBetweenChar;
+      cur += runLine;
+    } else {
+      out.AppendLine(runLine);
+    }
+  }
+
+  result.OutputText = std::move(out.Text());
+  result.Caret = static_cast<int64_t>(UTF8Length(result.OutputText));
+  return result;
+}

@@ -1,0 +1,65 @@
+// The create command without its window: reads the length and number texts,
+// checks the syllable list, rebuilds the engine's tables and writes the words
+// into the output text.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "wordgen/engine/engine_message.h"
+#include "wordgen/engine/readability.h"
+#include "wordgen/engine/word_generator.h"
+
+// The settings the command reads, with their defaults.
+struct TCreateSettings {
+  bool ClearListBeforeCreation = false;          // clearlist_beforecreation
+  bool ReadableWords = true;                     // readable_words
+  bool WordsBeside = false;                      // wordsbeside
+  bool InsertLineBreakBetweenCreations = false;  // insert_linebreak_betweencreations
+  std::string WordsBesideBetweenChar = " ";      // wordsbeside_betweenchar
+  bool ReadableIfNoRule = true;                  // readable_ifnorule
+  bool SyllableOncePerWord = false;              // syllableonceperword
+  // 0 as listed, 1 upper case, 2 random mixed case, 3 initial capitals, 4 lower case.
+  int32_t Writing = 0;                           // writing
+  bool UseLineBreakChar = false;                 // use_linebreakchar
+  std::string LineBreakChar = "/nl";             // linebreakchar
+  std::string ReadabilityRules = DefaultReadabilityRules();  // readabilityrules
+};
+
+// Longest word length accepted, and most syllables one run may ask for
+// (number of words times the largest length, at least 1 per word). Beyond
+// them the length or the number is refused like a text that is no number, so
+// that no input can make the command run or allocate without bound.
+inline constexpr int32_t kMaxCreateWordLength = 100000;
+inline constexpr int64_t kMaxCreateSyllables = 10000000;
+
+// The word length: a fixed length, or a range (IsRange) from RangeFrom to
+// RangeTo.
+struct TWordLengthSpec {
+  int32_t Length = 0;
+  int32_t RangeFrom = 0;
+  int32_t RangeTo = 0;
+  bool IsRange() const { return RangeFrom != 0 || RangeTo != 0; }
+  // The length the position check runs for: the larger of Length and RangeTo.
+  int32_t CheckLength() const { return Length > RangeTo ? Length : RangeTo; }
+};
+
+// "3" is a fixed length; "3-6" and "3 - 6" a range (cut at the first "-",
+// both sides trimmed). False for anything else.
+bool ParseWordLength(std::string_view text, TWordLengthSpec& spec);
+
+struct TCreateResult {
+  // The output field's new text (also after a failure: what stays).
+  std::string OutputText;
+  // Where the caret goes, in characters; empty when the caret stays.
+  std::optional<int64_t> Caret;
+  // The dialogs to show, in order (an information may precede an error).
+  std::vector<TEngineMessage> Messages;
+};
+
+TCreateResult RunCreateCommand(TWordGenEngine& engine, const TCreateSettings& settings, std::string_view lengthText,
+                               std::string_view numberText, std::string_view syllableListText,
+                               std::string_view outputText);

@@ -1,0 +1,161 @@
+#include "wordgen/engine/word_generator.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "foundation/letters.h"
+#include "foundation/number_format.h"
+#include "foundation/str_transform.h"
+#include "foundation/utf8.h"
+
+void TWordGenEngine::ClearSilbenFrequencyArray() {
+  GlobalSFA.clear();
+  cumulative_.clear();
+  GlobalMaxKum = 0;
+}
+
+int32_t TWordGenEngine::AddToSyllableList(std::string syllable, int32_t frequency, int32_t positionType,
+                                          int32_t positionValue) {
+  TSilbenFrequencyItem item;
+  item.Syllable = std::move(syllable);
+  item.Frequency = frequency;
+  item.Cumulative = GlobalMaxKum + std::max<int64_t>(frequency, 0);
+  item.PositionType = positionType;
+  item.PositionValue = positionValue;
+  GlobalMaxKum = item.Cumulative;
+  cumulative_.push_back(item.Cumulative);
+  GlobalSFA.push_back(std::move(item));
+  return static_cast<int32_t>(GlobalSFA.size() - 1);
+}
+
+void TWordGenEngine::CreateSilbenFrequencyArray(const TStrArray& lines, bool useLineBreakChar,
+                                                std::string_view lineBreakChar) {
+  ClearSilbenFrequencyArray();
+  TSyllableHead head;
+  std::string syllable;
+  for (const std::string& line : lines) {
+    if (ParseSyllableLine(line, head, syllable))
+      AddToSyllableList(std::move(syllable), head.Frequency, head.PositionType, head.PositionValue);
+  }
+  if (useLineBreakChar && !lineBreakChar.empty()) {
+    for (TSilbenFrequencyItem& item : GlobalSFA) item.Syllable = StringReplaceFast(item.Syllable, lineBreakChar, "\n");
+  }
+}
+
+bool TWordGenEngine::CheckSyllableListForPositions(int32_t wordLength, std::string& missing) const {
+  missing.clear();
+  if (wordLength <= 0) return true;
+  const int64_t L = wordLength;
+  // Each entry covers one run of positions; the gaps between the runs are the
+  // missing positions. Working on runs keeps long words cheap.
+  std::vector<std::pair<int64_t, int64_t>> runs;
+  for (const TSilbenFrequencyItem& item : GlobalSFA) {
+    const int64_t n = item.PositionValue;
+    int64_t lo = 1;
+    int64_t hi = 0;
+    switch (item.PositionType) {
+      case kPosAnywhere: lo = 1; hi = L; break;
+      case kPosBegin: lo = 1; hi = 1; break;
+      case kPosEnd: lo = L; hi = L; break;
+      case kPosMiddle: lo = 2; hi = L - 1; break;
+      case kPosLeft: lo = 1; hi = std::min(n, L); break;
+      case kPosRight: lo = std::max<int64_t>(1, L - n + 1); hi = L; break;
+      case kPosExact: lo = n; hi = n; break;
+      default: break;
+    }
+    lo = std::max<int64_t>(lo, 1);
+    hi = std::min(hi, L);
+    if (lo > hi) continue;
+    if (lo == 1 && hi == L) return true;
+    runs.emplace_back(lo, hi);
+  }
+  std::sort(runs.begin(), runs.end());
+  int64_t next = 1;  // first position not yet covered
+  for (const auto& [lo, hi] : runs) {
+    for (int64_t p = next; p < lo; ++p) missing += IntToStr(p) + " ";
+    next = std::max(next, hi + 1);
+  }
+  for (int64_t p = next; p <= L; ++p) missing += IntToStr(p) + " ";
+  return missing.empty();
+}
+
+void TWordGenEngine::CreateGlobalLesbarRegeln(std::string_view rulesText) {
+  ParseReadabilityRules(rulesText, GlobalLesbarRegeln);
+  index_.Build(GlobalLesbarRegeln);
+}
+
+bool TWordGenEngine::CheckSyllableListIfLesbar() const {
+  bool vowel = false;
+  bool consonant = false;
+  for (const TSilbenFrequencyItem& item : GlobalSFA) {
+    const std::string first = UTF8FirstChar(item.Syllable);
+    if (IsVokal(first)) {
+      vowel = true;
+    } else if (IsKonsonant(first)) {
+      consonant = true;
+    } else {
+      vowel = true;
+      consonant = true;
+    }
+    if (vowel && consonant) return true;
+  }
+  return false;
+}
+
+int32_t TWordGenEngine::GetSyllablePositionFromGlobalSFA(int64_t r) const {
+  const auto it = std::lower_bound(cumulative_.begin(), cumulative_.end(), r);
+  if (it == cumulative_.end()) return -1;
+  return static_cast<int32_t>(it - cumulative_.begin());
+}
+
+int32_t TWordGenEngine::DrawSyllable() {
+  if (GlobalMaxKum <= 0) return -1;
+  // r from 1 to the total: every entry gets exactly its frequency's share,
+  // and an entry of frequency 0 never comes up.
+  const int64_t r = static_cast<int64_t>(Random().Random(static_cast<uint64_t>(GlobalMaxKum))) + 1;
+  return GetSyllablePositionFromGlobalSFA(r);
+}
+
+int32_t TWordGenEngine::FindSyllablePosInGlobalSFA(int32_t a, int32_t b, bool oncePerWord) {
+  if (GlobalMaxKum <= 0) return -1;
+  for (int32_t draws = 0; draws < kMaxDrawsPerSearch; ++draws) {
+    const int32_t i = DrawSyllable();
+    if (i < 0) continue;
+    const TSilbenFrequencyItem& item = GlobalSFA[i];
+    if (oncePerWord && item.Used) continue;
+    if (IsAllowedAtPosition(item.PositionType, item.PositionValue, a, b)) return i;
+  }
+  return -1;
+}
+
+std::string TWordGenEngine::CreateWord(int32_t length, bool readable, bool ifNoRule, bool oncePerWord) {
+  std::string word;
+  if (oncePerWord)
+    for (TSilbenFrequencyItem& item : GlobalSFA) item.Used = false;
+  for (int32_t a = 1; a <= length; ++a) {
+    if (!readable) {
+      const int32_t i = FindSyllablePosInGlobalSFA(a, length, oncePerWord);
+      if (i < 0) return NulMarker();
+      word += GlobalSFA[i].Syllable;
+      GlobalSFA[i].Used = true;
+      continue;
+    }
+    // The word only changes when a syllable is taken, so its ending keys are
+    // looked up once per position.
+    if (!word.empty()) index_.EndingKeys(word, endingKeys_);
+    int32_t tests = 0;
+    for (;;) {
+      const int32_t i = FindSyllablePosInGlobalSFA(a, length, oncePerWord);
+      if (i < 0) return NulMarker();
+      if (tests >= kMaxReadabilityTests) return NulMarker();
+      ++tests;
+      TSilbenFrequencyItem& item = GlobalSFA[i];
+      if (word.empty() || index_.Allows(endingKeys_, item.Syllable, ifNoRule)) {
+        word += item.Syllable;
+        item.Used = true;
+        break;
+      }
+    }
+  }
+  return word;
+}
