@@ -23,24 +23,21 @@ void TDocTXT::SetDividers(const TIntArray& dividers) { Dividers = dividers; }
 
 void TDocTXT::SetColAlignment(int32_t col, int32_t alignment) {
   if (col < 0 || alignment < taLeftJustify || alignment > taCenter) return;
-  if (static_cast<size_t>(col) >= ColumnAlignments.size()) ColumnAlignments.resize(static_cast<size_t>(col) + 1, 0);
-  ColumnAlignments[static_cast<size_t>(col)] = alignment;
+  auto& items = ColumnAlignments.Items;
+  if (static_cast<size_t>(col) >= items.size()) items.resize(static_cast<size_t>(col) + 1, 0);
+  items[static_cast<size_t>(col)] = alignment;
 }
 
 int32_t TDocTXT::GetColAlignment(int32_t col) const {
-  if (col < 0 || static_cast<size_t>(col) >= ColumnAlignments.size()) return taLeftJustify;
-  int32_t a = ColumnAlignments[static_cast<size_t>(col)];
+  if (col < 0 || col >= ColumnAlignments.Count()) return taLeftJustify;
+  int32_t a = ColumnAlignments.Items[static_cast<size_t>(col)];
   return (a == taRightJustify || a == taCenter) ? a : taLeftJustify;
 }
 
 void TDocTXT::CalcColumWidths(const TStrArray2D& table) {
-  for (const auto& row : table) {
-    if (row.size() > ColumnWidths.size()) ColumnWidths.resize(row.size(), 0);
-    for (size_t c = 0; c < row.size(); ++c) {
-      auto len = static_cast<int32_t>(UTF8Length(row[c]));
-      if (len > ColumnWidths[c]) ColumnWidths[c] = len;
-    }
-  }
+  for (const auto& row : table)
+    for (size_t c = 0; c < row.size(); ++c)
+      ColumnWidths.UpdateIfLarger(static_cast<int32_t>(c), static_cast<int32_t>(UTF8Length(row[c])));
 }
 
 void TDocTXT::AddTable(const TStrArray2D& table) {
@@ -50,8 +47,8 @@ void TDocTXT::AddTable(const TStrArray2D& table) {
   size_t nextDivider = 0;
   if (!Dividers.empty()) {
     int64_t length = 0;
-    for (int32_t w : ColumnWidths) length += w;
-    if (!ColumnWidths.empty()) length += 2 * (static_cast<int64_t>(ColumnWidths.size()) - 1);
+    for (int32_t w : ColumnWidths.Items) length += w;
+    if (ColumnWidths.Count() > 0) length += 2 * (static_cast<int64_t>(ColumnWidths.Count()) - 1);
     if (length > 0) dividerLine = RepeatToLength(DividerChar, static_cast<size_t>(length));
   }
 
@@ -66,7 +63,7 @@ void TDocTXT::AddTable(const TStrArray2D& table) {
     for (size_t c = 0; c < row.size(); ++c) {
       if (c > 0) AsText += "  ";
       const std::string& cell = row[c];
-      int64_t shortfall = static_cast<int64_t>(ColumnWidths[c]) - static_cast<int64_t>(UTF8Length(cell));
+      int64_t shortfall = static_cast<int64_t>(ColumnWidths.Items[c]) - static_cast<int64_t>(UTF8Length(cell));
       if (shortfall <= 0) {
         AsText += cell;
         continue;

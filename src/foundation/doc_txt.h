@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "foundation/containers_lists.h"
 #include "foundation/types.h"
 
 class TDocTXT {
@@ -22,11 +23,11 @@ class TDocTXT {
   // Repeated and cut to form divider lines.
   std::string DividerChar = "=";
   // Width of each column in UTF-8 characters; widths only grow.
-  TIntArray ColumnWidths;
+  TIntArrayObj ColumnWidths;
   // Row indexes (ascending) before which a divider line is written.
   TIntArray Dividers;
   // Alignment by column index; a column without an entry is left-aligned.
-  TIntArray ColumnAlignments;
+  TIntArrayObj ColumnAlignments;
 
   void SetDividers(const TIntArray& dividers);
   // Stores 0, 1 or 2 for the column; any other value changes nothing.

@@ -31,7 +31,7 @@ TEST(DocTXT, AlignmentsPadByColumnWidth) {
 TEST(DocTXT, AlignmentValues) {
   TDocTXT doc;
   doc.SetColAlignment(3, 2);
-  EXPECT_EQ(doc.ColumnAlignments, (TIntArray{0, 0, 0, 2}));
+  EXPECT_EQ(doc.ColumnAlignments.Items, (TIntArray{0, 0, 0, 2}));
   doc.SetColAlignment(3, 5);
   doc.SetColAlignment(1, -1);
   EXPECT_EQ(doc.GetColAlignment(3), 2);
@@ -77,7 +77,7 @@ TEST(DocTXT, PadsByCharactersNotBytes) {
   TDocTXT doc;
   doc.AddTable({{"äöabc", "x"}, {"ab", "y"}, {"日本", "z"}});
   EXPECT_EQ(doc.AsText, "äöabc  x\nab     y\n日本     z\n");
-  EXPECT_EQ(doc.ColumnWidths, (TIntArray{5, 1}));
+  EXPECT_EQ(doc.ColumnWidths.Items, (TIntArray{5, 1}));
 }
 
 TEST(DocTXT, WidthsKeptAcrossTablesAndShortRows) {
@@ -85,7 +85,7 @@ TEST(DocTXT, WidthsKeptAcrossTablesAndShortRows) {
   doc.AddTable({{"wide cell", "b"}});
   doc.AddTable({{"x", "y", "third"}, {"z"}});
   EXPECT_EQ(doc.AsText, "wide cell  b\nx          y  third\nz        \n");
-  EXPECT_EQ(doc.ColumnWidths, (TIntArray{9, 1, 5}));
+  EXPECT_EQ(doc.ColumnWidths.Items, (TIntArray{9, 1, 5}));
 }
 
 TEST(DocTXT, EmptyTable) {
