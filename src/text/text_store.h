@@ -27,6 +27,7 @@ inline constexpr StrResGlobal SprStoreLength = 1070;       // with the program t
 extern TStrArray SprResGlobalArr;
 
 // The text in Slot, or the empty text when Slot lies beyond the current store.
+// The reference is valid until the next fill; copy the text to keep it.
 const std::string& SprText(StrResGlobal Slot);
 // The text of program text LocalIndex (slot 947 + LocalIndex).
 const std::string& SprLocalText(int32_t LocalIndex);
