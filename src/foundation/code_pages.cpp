@@ -656,9 +656,15 @@ std::string CodePageBytesToUTF8(std::string bytes, int32_t codePage) {
       return UTF32BytesToUTF8(v, codePage == 12001);
     }
     case 64999:
-    case 65000:
-      if (StartsWith(v, "+/v8-")) v.remove_prefix(5);
-      return UTF16ToUTF8(UTF7ToWideString(v));
+    case 65000: {
+      // The mark is U+FEFF encoded with the text; its last base64 digit may
+      // carry bits of the first character, so it is dropped after decoding.
+      bool hasMark = v.size() >= 4 && StartsWith(v, "+/v") &&
+                     (v[3] == '8' || v[3] == '9' || v[3] == '+' || v[3] == '/');
+      std::u16string units = UTF7ToWideString(v);
+      if (hasMark && !units.empty() && units[0] == 0xFEFF) units.erase(0, 1);
+      return UTF16ToUTF8(units);
+    }
     case 65001:
     case 65002: {
       size_t skip = StartsWith(v, "\xEF\xBB\xBF") ? 3 : 0;

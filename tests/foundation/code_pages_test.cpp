@@ -1,0 +1,229 @@
+#include <gtest/gtest.h>
+
+#include "foundation/code_pages.h"
+#include "foundation/utf8.h"
+
+namespace {
+
+struct NameRow {
+  int32_t id;
+  const char* longName;
+  const char* shortName;
+  const char* strID;
+  const char* isoName;
+};
+
+const NameRow kTable[] = {
+    {0, "ASCII (7 BIT)", "ASCII", "ascii", "US-ASCII"},
+    {2, "Auto Detect", "AUTO", "auto", "AUTO"},
+    {3, "Keep", "KEEP", "keep", "KEEP"},
+    {5, "BINARY", "BINARY", "binary", "BINARY"},
+    {100, "UTF-1", "UTF-1", "utf1", "UTF-1"},
+    {101, "SCSU", "SCSU", "scsu", "SCSU"},
+    {102, "BOCU-1", "BOCU-1", "bocu1", "BOCU-1"},
+    {103, "UTF-EBCDIC", "UTF-EBCDIC", "utf-ebcdic", "UTF-EBCDIC"},
+    {1200, "UTF-16 Little Endian", "UTF-16 LE", "utf16le", "UTF-16LE"},
+    {1201, "UTF-16 Big Endian", "UTF-16 BE", "utf16be", "UTF-16BE"},
+    {1250, "WINDOWS-1250 (Central European)", "WINDOWS-1250", "win1250", "WIN-1250"},
+    {1251, "WINDOWS-1251 (Cyrillic)", "WINDOWS-1251", "win1251", "WIN-1251"},
+    {1252, "WINDOWS-1252 (Western European)", "WINDOWS-1252", "win1252", "WIN-1252"},
+    {1253, "WINDOWS-1253 (Greek)", "WINDOWS-1253", "win1253", "WIN-1253"},
+    {12000, "UTF-32 Little Endian", "UTF-32 LE", "utf32le", "UTF-32LE"},
+    {12001, "UTF-32 Big Endian", "UTF-32 BE", "utf32be", "UTF-32BE"},
+    {54936, "GB-18030", "GB-18030", "gb18030", "GB-18030"},
+    {64999, "UTF-7 ANSI", "UTF-7 ANSI", "utf7", "UTF-7"},
+    {65000, "UTF-7", "UTF-7", "utf7", "UTF-7"},
+    {65001, "UTF-8", "UTF-8", "utf8", "UTF-8"},
+    {65002, "UTF-8 BOM", "UTF-8 BOM", "utf8", "UTF-8"},
+    {88591, "LATIN-1 (ISO 8859-1)", "LATIN-1", "latin1", "ISO-8859-1"},
+    {88592, "LATIN-2 (ISO 8859-2)", "LATIN-2", "latin2", "ISO-8859-2"},
+};
+
+std::string UTF7(const std::string& utf8) { return WideStringToUTF7(UTF8ToUTF16(utf8)); }
+std::string FromUTF7(const std::string& utf7) { return UTF16ToUTF8(UTF7ToWideString(utf7)); }
+
+}  // namespace
+
+TEST(CodePageNames, EveryFormOfTheTable) {
+  for (const auto& r : kTable) {
+    EXPECT_EQ(CodePageToStr(r.id, true), r.longName) << r.id;
+    EXPECT_EQ(CodePageToStr(r.id, false), r.shortName) << r.id;
+    EXPECT_EQ(CodePageToStrID(r.id), r.strID) << r.id;
+    EXPECT_EQ(CodePageToISOStr(r.id, true, true), r.isoName) << r.id;
+  }
+  for (int32_t unknown : {-1, 1, 4, 6, 1254, 65003, 165001}) {
+    EXPECT_EQ(CodePageToStr(unknown, true), "Unknown");
+    EXPECT_EQ(CodePageToStr(unknown, false), "UNKOWN");
+    EXPECT_EQ(CodePageToStrID(unknown), "unknown");
+    EXPECT_EQ(CodePageToISOStr(unknown, true, true), "UNKOWN");
+  }
+  EXPECT_EQ(CodePageToISOStr(1252, false, false), "win1252");
+  EXPECT_EQ(CodePageToISOStr(88591, false, true), "iso-8859-1");
+  EXPECT_EQ(CodePageToISOStr(1200, true, false), "UTF16LE");
+}
+
+TEST(CodePageNames, StrToCodePageMapsEveryNameFormBack) {
+  for (const auto& r : kTable) {
+    for (const char* form : {r.longName, r.shortName, r.strID, r.isoName}) {
+      int32_t expected = r.id;
+      // The shared string id and ISO name belong to the plain variant.
+      if (r.id == 64999 && (form == r.strID || form == r.isoName)) expected = 65000;
+      if (r.id == 65002 && (form == r.strID || form == r.isoName)) expected = 65001;
+      EXPECT_EQ(StrToCodePage(form), expected) << form;
+    }
+  }
+}
+
+TEST(CodePageNames, StrToCodePageCleansTheInput) {
+  struct Case {
+    const char* text;
+    int32_t id;
+  } cases[] = {
+      {"  WINDOWS-1252 (Western European)  ", 1252},
+      {"\twin_1251\n", 1251},
+      {"wInDoWs-1253 (gReEk)", 1253},
+      {"Latin 2", 88592},
+      {"iso_8859-1", 88591},
+      {"utf-16-be", 1201},
+      {"Utf 32 Little Endian", 12000},
+      {"AUTO-DETECT", 2},
+      {"", 65001},
+      {"klingon", 65001},
+      {"WINDOWS-1254", 65001},
+      {"UTF-7 ANSI", 64999},
+  };
+  for (const auto& c : cases) EXPECT_EQ(StrToCodePage(c.text), c.id) << c.text;
+}
+
+TEST(CodePageNames, AvailableList) {
+  EXPECT_EQ(CodePagesAvailable(),
+            (TIntArray{0, 88591, 88592, 1250, 1251, 1252, 1253, 65000, 65001, 1200, 1201, 12000, 12001}));
+}
+
+TEST(UTF7, RFCVectors) {
+  struct Case {
+    const char* text;
+    const char* utf7;
+  } cases[] = {
+      {"A\u2262\u0391.", "A+ImIDkQ."},
+      {"Hi Mom -\u263A-!", "Hi Mom -+Jjo--!"},
+      {"\u65E5\u672C\u8A9E", "+ZeVnLIqe"},
+      {"a+b", "a+-b"},
+      {"+", "+-"},
+      {"", ""},
+      {"Item 3 is \u00A31.", "Item 3 is +AKM-1."},
+      {"a\u00E9", "a+AOk"},    // a run at the end stays open
+      {"\u00E9-", "+AOk--"},   // "-" after a run needs the closing "-"
+      {"\u00E9 x", "+AOk x"},  // a blank ends the run by itself
+      {"~\\", "+AH4AXA"},      // neither is in the direct sets
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(UTF7(c.text), c.utf7) << c.text;
+    EXPECT_EQ(FromUTF7(c.utf7), c.text) << c.utf7;
+  }
+}
+
+TEST(UTF7, DecoderIsLenient) {
+  EXPECT_EQ(FromUTF7("+-"), "+");
+  EXPECT_EQ(FromUTF7("a+-b+-"), "a+b+");
+  EXPECT_EQ(FromUTF7("+"), "");
+  EXPECT_EQ(FromUTF7("x+-"), "x+");
+  EXPECT_EQ(FromUTF7("+ZeVnLIqe-x"), "\u65E5\u672C\u8A9Ex");
+  EXPECT_EQ(FromUTF7("+A-b"), "b");  // too few bits for a unit: nothing
+  EXPECT_EQ(FromUTF7("+AOk.x"), "\u00E9.x");
+  // Bytes that UTF-7 never holds do not pass through as broken UTF-8.
+  EXPECT_EQ(FromUTF7("a\xE9z"), "a\uFFFDz");
+}
+
+TEST(UTF7, CharactersBeyondTheBMPRoundTrip) {
+  for (const char* text : {"\U0001F60A", "x\U0001D11Ey", "\U0010FFFF\U00010000\U00010001"}) {
+    std::string encoded = UTF7(text);
+    EXPECT_EQ(FromUTF7(encoded), text);
+    EXPECT_EQ(UTF8ToCodePageBytes(text, 65000), encoded);
+    EXPECT_EQ(CodePageBytesToUTF8(encoded, 65000), text);
+  }
+  EXPECT_EQ(UTF7("\U0001F600"), "+2D3eAA");
+}
+
+TEST(UTF7, EverySixteenBitUnitRoundTrips) {
+  std::u16string all;
+  for (char32_t u = 0; u < 0x10000; ++u) all.push_back(static_cast<char16_t>(u));
+  EXPECT_EQ(UTF7ToWideString(WideStringToUTF7(all)), all);
+}
+
+TEST(CodePageHelpers, SmallConversions) {
+  EXPECT_EQ(Latin1BytesToUTF8(std::string("\x80\x41\x00", 3)), "\u20ACA");
+  EXPECT_EQ(Latin1BytesToUTF8("\x81\x8D\x8F\x90\x9D"), "\u0081\u008D\u008F\u0090\u009D");
+  EXPECT_EQ(Latin1BytesToUTF8("\x9F\xA0\xFF"), "\u0178\u00A0\u00FF");
+  EXPECT_EQ(ConvertFromUTF32(0x110000), u"?");
+  EXPECT_EQ(ConvertFromUTF32(0xD800), u"?");
+  EXPECT_EQ(ConvertFromUTF32(0xDFFF), u"?");
+  EXPECT_EQ(ConvertFromUTF32(0x41), u"A");
+  EXPECT_EQ(ConvertFromUTF32(0x1F60A), u"\U0001F60A");
+  EXPECT_EQ(HiByte(0x12AB), 0x12);
+  EXPECT_EQ(LoByte(0x12AB), 0xAB);
+  std::u16string units{u'A', 0, 0x1234};
+  StrSwapByteOrder(units);
+  EXPECT_EQ(units, (std::u16string{0x4100, 0, 0x3412}));
+}
+
+TEST(CodePageConversion, NulInsideUTF16AndUTF32TextIsKept) {
+  const std::string text("a\0b\0", 4);
+  struct Case {
+    int32_t cp;
+    std::string bytes;
+  } cases[] = {
+      {1200, std::string("a\0\0\0b\0\0\0", 8)},
+      {1201, std::string("\0a\0\0\0b\0\0", 8)},
+      {12000, std::string("a\0\0\0\0\0\0\0b\0\0\0\0\0\0\0", 16)},
+      {12001, std::string("\0\0\0a\0\0\0\0\0\0\0b\0\0\0\0", 16)},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(UTF8ToCodePageBytes(text, c.cp), c.bytes) << c.cp;
+    EXPECT_EQ(CodePageBytesToUTF8(c.bytes, c.cp), text) << c.cp;
+  }
+}
+
+TEST(CodePageConversion, AsciiWritesOneQuestionMarkPerCharacter) {
+  EXPECT_EQ(UTF8ToCodePageBytes("Gr\u00FC\u00DFe", 0), "Gr??e");
+  EXPECT_EQ(UTF8ToCodePageBytes("\u65E5\U0001F60A!", 0), "??!");
+  EXPECT_EQ(UTF8ToCodePageBytes("Gr\u00FC\u00DFe \u20AC", 1252), "Gr\xFC\xDF" "e \x80");
+  EXPECT_EQ(UTF8ToCodePageBytes("\u65E5x\U0001F60A", 1252), "?x?");
+}
+
+TEST(CodePageConversion, InvalidBytesNeverReachTheProgram) {
+  // Text read as UTF-8 is repaired; undefined bytes of a code page read as U+FFFD.
+  EXPECT_EQ(CodePageBytesToUTF8("\xEF\xBB\xBF" "a\xE9z", 65001), "a\uFFFDz");
+  EXPECT_EQ(CodePageBytesToUTF8("a\xC3\xA9", 65002), "a\u00E9");
+  EXPECT_EQ(CodePageBytesToUTF8("\x81\x80", 1252), "\uFFFD\u20AC");
+  EXPECT_TRUE(UTF8IsValid(CodePageBytesToUTF8("\xD8\x00\x41\x00", 1200)));
+  EXPECT_EQ(CodePageBytesToUTF8(std::string("\x00\xD8\x41\x00", 4), 1200), "\uFFFDA");
+  EXPECT_EQ(CodePageBytesToUTF8(std::string("\x00\x00\x11\x00\x41\x00\x00\x00", 8), 12000), "?A");
+  // An id without a conversion hands the bytes over unchanged.
+  EXPECT_EQ(CodePageBytesToUTF8("a\xE9z", 6), "a\xE9z");
+  EXPECT_EQ(UTF8ToCodePageBytes("a\xE9z", 5), "a\xE9z");
+}
+
+TEST(CodePageConversion, GB18030IsDecodedThroughIconv) {
+  EXPECT_EQ(CodePageBytesToUTF8("\x84\x31\x95\x33" "\xD6\xD0\xCE\xC4" "A", 54936), "\u4E2D\u6587A");
+  EXPECT_EQ(UTF8ToCodePageBytes("\u4E2D\u6587A", 54936), "\xD6\xD0\xCE\xC4" "A");
+  EXPECT_EQ(CodePageBytesToUTF8("\xD6", 54936), "\uFFFD");
+}
+
+TEST(CodePageConversion, SingleByteTables) {
+  struct Case {
+    int32_t cp;
+    std::string text, bytes;
+  } cases[] = {
+      {88591, "\u00E9\u00FF\u0080", "\xE9\xFF\x80"},
+      {88592, "\u0105\u0142\u017C", "\xB1\xB3\xBF"},
+      {1250, "\u0161\u20AC\u0105", "\x9A\x80\xB9"},
+      {1251, "\u0416\u0451", "\xC6\xB8"},
+      {1252, "\u0153\u2122\u00FF", "\x9C\x99\xFF"},
+      {1253, "\u03A9\u03AC", "\xD9\xDC"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(UTF8ToCodePageBytes(c.text, c.cp), c.bytes) << c.cp;
+    EXPECT_EQ(CodePageBytesToUTF8(c.bytes, c.cp), c.text) << c.cp;
+  }
+}

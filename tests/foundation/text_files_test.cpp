@@ -1,0 +1,462 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "foundation/code_pages.h"
+#include "foundation/text_files.h"
+#include "foundation/utf8.h"
+#include "support/test_support.h"
+
+using testsupport::ReadFileBytes;
+using testsupport::TempDir;
+using testsupport::WriteFileBytes;
+
+namespace {
+
+size_t EntriesIn(const TempDir& dir) {
+  size_t n = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++n;
+  return n;
+}
+
+// A text each code page can hold.
+std::string TextFor(int32_t cp) {
+  switch (cp) {
+    case 0: return "Hello, world!\r\nLine 2\t~";
+    case 88591: return "Gr\u00FC\u00DFe, caf\u00E9 \u00BD \u00FF";
+    case 88592: return "Za\u017C\u00F3\u0142\u0107 g\u0119\u015Bl\u0105 ja\u017A\u0144";
+    case 1250: return "P\u0159\u00EDli\u0161 \u017Elu\u0165ou\u010Dk\u00FD k\u016F\u0148 \u20AC";
+    case 1251: return "\u041F\u0440\u0438\u0432\u0435\u0442, \u043C\u0438\u0440 \u20AC \u0451";
+    case 1252: return "Gr\u00FC\u00DFe \u20AC \u201Cquotes\u201D \u0153 \u2122";
+    case 1253: return "\u0393\u03B5\u03B9\u03AC \u03C3\u03BF\u03C5 \u03BA\u03CC\u03C3\u03BC\u03B5 \u20AC";
+    // Unicode code pages: ASCII letters among the rest, so that the zero-byte
+    // pattern of UTF-16/32 text without mark is there to be detected.
+    default: return "Hello w\u00F6rld \u65E5\u672C\u8A9E \U0001F60A a+b -x- \u2262";
+  }
+}
+
+// The code page detection reports for a file written without mark, where it can tell.
+int32_t DetectedWithoutMark(int32_t cp) {
+  switch (cp) {
+    case 0:
+    case 88591:
+    case 65001:
+    case 1200:
+    case 1201:
+    case 12000:
+    case 12001: return cp;
+    default: return -1;
+  }
+}
+
+int32_t DetectedWithMark(int32_t cp) {
+  switch (cp) {
+    case 65000:
+    case 65001:
+    case 1200:
+    case 1201:
+    case 12000:
+    case 12001: return cp;
+    default: return DetectedWithoutMark(cp);
+  }
+}
+
+}  // namespace
+
+TEST(TextFileDetection, FilesMadeInTheTest) {
+  TempDir dir;
+  std::string ascii750(760, 'a');
+  std::string lateLatin1 = ascii750;
+  lateLatin1[751] = '\xE9';
+  // UTF-16-like zeros after a non-ASCII byte past index 750 are not counted.
+  std::string lateWithZeros = lateLatin1 + std::string("b\0c\0d\0e\0", 8);
+  std::string earlyWithZeros = ascii750;
+  earlyWithZeros[700] = '\xE9';
+  earlyWithZeros += std::string("b\0c\0d\0e\0", 8);
+  struct Case {
+    const char* name;
+    std::string bytes;
+    int32_t cp;
+    bool bom;
+  } cases[] = {
+      {"empty", "", 0, false},
+      {"one byte", "\xFF", 0, false},
+      {"FF FE alone", "\xFF\xFE", 1200, true},
+      {"FF FE 00", std::string("\xFF\xFE\x00", 3), 1200, true},
+      {"FF FE 00 00", std::string("\xFF\xFE\x00\x00", 4), 12000, true},
+      {"UTF-32 BE mark", std::string("\x00\x00\xFE\xFF\x00\x00\x00\x41", 8), 12001, true},
+      {"FE FF", "\xFE\xFF\x00\x41", 1201, true},
+      {"UTF-8 mark", "\xEF\xBB\xBFx", 65001, true},
+      {"UTF-7 mark 8", "+/v8-abc", 65000, true},
+      {"UTF-7 mark 9", "+/v9", 65000, true},
+      {"UTF-7 mark +", "+/v+", 65000, true},
+      {"UTF-7 mark /", "+/v/", 65000, true},
+      {"not a UTF-7 mark", "+/vA", 0, false},
+      {"UTF-1", "\xF7\x64\x4C", 100, true},
+      {"SCSU", "\x0E\xFE\xFF", 101, true},
+      {"BOCU-1", "\xFB\xEE\x28", 102, true},
+      {"UTF-EBCDIC", "\xDD\x73\x66\x73", 103, true},
+      {"GB18030", "\x84\x31\x95\x33", 54936, true},
+      {"ASCII", "plain text\n", 0, false},
+      {"ASCII plus E9", "caf\xE9 au lait", 88591, false},
+      {"ASCII plus C3 A9", "caf\xC3\xA9 au lait", 65001, false},
+      {"truncated UTF-8 at the end", "caf\xC3", 88591, false},
+      {"continuation byte alone", "a\x80", 88591, false},
+      {"four-byte sequence", "x\xF0\x9F\x98\x8A", 65001, false},
+      {"UTF-16LE without mark", std::string("H\0i\0!\0", 6), 1200, false},
+      {"UTF-16BE without mark", std::string("\0H\0i\0!", 6), 1201, false},
+      {"UTF-32LE without mark", std::string("H\0\0\0i\0\0\0", 8), 12000, false},
+      {"UTF-32BE without mark", std::string("\0\0\0H\0\0\0i", 8), 12001, false},
+      {"non-ASCII past 750 stops the zero scan", lateWithZeros, 88591, false},
+      {"non-ASCII before 750 does not", earlyWithZeros, 1200, false},
+  };
+  int n = 0;
+  for (const auto& c : cases) {
+    std::string f = dir.file("d" + std::to_string(n++));
+    WriteFileBytes(f, c.bytes);
+    EXPECT_EQ(GetCodePage(f, false), c.cp) << c.name;
+    EXPECT_EQ(GetCodePage(f, true), c.bom ? c.cp + 100000 : c.cp) << c.name;
+    int32_t cp = -1;
+    bool bom = !c.bom;
+    EXPECT_TRUE(GetCodePageAndBOM(f, cp, bom));
+    EXPECT_EQ(cp, c.cp) << c.name;
+    EXPECT_EQ(bom, c.bom) << c.name;
+  }
+}
+
+TEST(TextFileRoundTrip, EveryAvailableCodePageWithAndWithoutMark) {
+  TempDir dir;
+  for (int32_t cp : CodePagesAvailable()) {
+    for (bool bom : {false, true}) {
+      SCOPED_TRACE(std::to_string(cp) + (bom ? " with mark" : " without mark"));
+      const std::string text = TextFor(cp);
+      const std::string f = dir.file(std::to_string(cp) + (bom ? "b" : ""));
+      ASSERT_TRUE(SaveString(text, f, cp, bom, false));
+      const std::string bytes = ReadFileBytes(f);
+      const std::string mark = cp == 65000 ? "" : CodePageBOM(cp);
+      EXPECT_EQ(bytes.substr(0, mark.size()) == mark && !mark.empty(), bom && !mark.empty());
+      EXPECT_EQ(LoadString(f, cp), text);
+      int32_t expected = bom ? DetectedWithMark(cp) : DetectedWithoutMark(cp);
+      std::string detected = LoadString(f);
+      EXPECT_TRUE(UTF8IsValid(detected));
+      if (expected >= 0) {
+        EXPECT_EQ(GetCodePage(f, false), expected);
+        EXPECT_EQ(detected, text);
+      }
+    }
+  }
+}
+
+TEST(TextFileRoundTrip, UTF7MarkIsNotReadAsText) {
+  TempDir dir;
+  // After the mark a direct character, a base64 character and a character of
+  // a run give three different shapes of the mark's last digit.
+  for (const char* text : {" blank first", "A first", "\u00E9 first", ""}) {
+    std::string f = dir.file("u7");
+    ASSERT_TRUE(SaveString(text, f, 65000, true, false));
+    EXPECT_EQ(ReadFileBytes(f).substr(0, 3), "+/v");
+    EXPECT_EQ(LoadString(f), text);
+    EXPECT_EQ(LoadString(f, 65000), text);
+  }
+  // 64999 never writes a mark.
+  std::string f = dir.file("ansi");
+  ASSERT_TRUE(SaveString("\u00E9", f, 64999, true, false));
+  EXPECT_EQ(ReadFileBytes(f), "+AOk");
+}
+
+TEST(TextFileRead, MarksAreSkippedAsTabled) {
+  TempDir dir;
+  struct Case {
+    std::string bytes;
+    int32_t cp;
+    std::string text;
+  } cases[] = {
+      {"\xEF\xBB\xBF" "abc", 65001, "abc"},
+      {"\xEF\xBB\xBF" "abc", 65002, "abc"},
+      {std::string("\xFF\xFE" "A\0" "B", 5), 1200, "A"},  // odd last byte ignored
+      {"\xFF\xFE" "A", 1200, ""},
+      {std::string("\xFE\xFF\0A", 4), 1201, "A"},
+      {std::string("\xFF\xFE\0\0A\0\0\0", 8), 12000, "A"},
+      {std::string("\0\0\xFE\xFF\0\0\0A\0\0", 10), 12001, "A"},  // remainder ignored
+      {"+/v8-abc", 65000, "abc"},
+      {"caf\xE9", 0, "caf\u00E9"},
+      {"\x84\x31\x95\x33\xD6\xD0", 54936, "\u4E2D"},
+      {"raw \xE9", 101, "raw \xE9"},
+  };
+  int n = 0;
+  for (const auto& c : cases) {
+    std::string f = dir.file("r" + std::to_string(n++));
+    WriteFileBytes(f, c.bytes);
+    EXPECT_EQ(LoadString(f, c.cp), c.text) << n;
+  }
+  std::string f = dir.file("gb");
+  WriteFileBytes(f, "\x84\x31\x95\x33\xD6\xD0\xCE\xC4");
+  EXPECT_EQ(LoadString(f), "\u4E2D\u6587");
+  WriteFileBytes(f, "ok \xC3\xA9 then \xC3");
+  EXPECT_EQ(LoadString(f), "ok \u00C3\u00A9 then \u00C3");  // not UTF-8 as a whole: Latin-1
+  WriteFileBytes(f, "\xEF\xBB\xBF" "bad \xFF byte");
+  EXPECT_EQ(LoadString(f), "bad \uFFFD byte");
+}
+
+TEST(TextFileWrite, AsciiWritesOneQuestionMarkPerCharacter) {
+  TempDir dir;
+  std::string f = dir.file("a.txt");
+  ASSERT_TRUE(SaveString("Gr\u00FC\u00DFe", f, 0, true, false));
+  EXPECT_EQ(ReadFileBytes(f), "Gr??e");
+}
+
+TEST(TextFileWrite, NulInsideUTF16AndUTF32Text) {
+  TempDir dir;
+  const std::string text("x\0y", 3);
+  for (int32_t cp : {1200, 1201, 12000, 12001}) {
+    std::string f = dir.file("n" + std::to_string(cp));
+    ASSERT_TRUE(SaveString(text, f, cp, true, false));
+    size_t unit = cp < 12000 ? 2 : 4;
+    EXPECT_EQ(ReadFileBytes(f).size(), unit * 4) << cp;  // mark plus three units
+    EXPECT_EQ(LoadString(f, cp), text) << cp;
+    EXPECT_EQ(LoadString(f), text) << cp;
+  }
+}
+
+TEST(TextFileWrite, NoMarkInTheMiddleOfAFile) {
+  TempDir dir;
+  std::string f = dir.file("append.txt");
+  ASSERT_TRUE(SaveString("one\n", f, 65001, true, true));
+  ASSERT_TRUE(SaveString("two\n", f, 65001, true, true));
+  EXPECT_EQ(ReadFileBytes(f), "\xEF\xBB\xBFone\ntwo\n");
+  std::string g = dir.file("append16.txt");
+  ASSERT_TRUE(SaveString("a", g, 1200, true, true));
+  ASSERT_TRUE(SaveString("b", g, 1200, true, true));
+  EXPECT_EQ(ReadFileBytes(g), std::string("\xFF\xFE" "a\0b\0", 6));
+  std::string h = dir.file("append7.txt");
+  ASSERT_TRUE(SaveString("a", h, 65000, true, true));
+  ASSERT_TRUE(SaveString("b", h, 65000, true, true));
+  EXPECT_EQ(LoadString(h), "ab");
+  // An existing empty file still gets the mark.
+  std::string e = dir.file("empty.txt");
+  WriteFileBytes(e, "");
+  ASSERT_TRUE(SaveString("x", e, 65001, true, true));
+  EXPECT_EQ(ReadFileBytes(e), "\xEF\xBB\xBFx");
+}
+
+TEST(TextFileWrite, ReplacesOrAppendsAndCreatesFolders) {
+  TempDir dir;
+  std::string f = dir.file("sub/deeper/t.txt");
+  ASSERT_TRUE(SaveString("first", f, 65001, false, false));
+  ASSERT_TRUE(SaveString("second", f, 65001, false, false));
+  EXPECT_EQ(ReadFileBytes(f), "second");
+  ASSERT_TRUE(SaveString("+more", f, 65001, false, true));
+  EXPECT_EQ(ReadFileBytes(f), "second+more");
+  EXPECT_EQ(EntriesIn(dir), 1u);  // no temporary file left behind
+}
+
+TEST(TextFileWrite, KeepsPermissionsAndWritesThroughLinks) {
+  TempDir dir;
+  std::string f = dir.file("mode.txt");
+  WriteFileBytes(f, "old");
+  ASSERT_EQ(::chmod(f.c_str(), 0640), 0);
+  ASSERT_TRUE(SaveString("new", f, 65001, false, false));
+  struct stat st {};
+  ASSERT_EQ(::stat(f.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  std::string link = dir.file("link.txt");
+  std::filesystem::create_symlink(f, link);
+  ASSERT_TRUE(SaveString("via link", link, 65001, false, false));
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(ReadFileBytes(f), "via link");
+}
+
+TEST(TextFileWrite, CannotCreateReturnsFalseAndKeepsWhatIsThere) {
+  TempDir dir;
+  std::string blocker = dir.file("plain");
+  WriteFileBytes(blocker, "keep me");
+  EXPECT_FALSE(SaveString("x", blocker + "/inside.txt", 65001, false, false));
+  EXPECT_EQ(ReadFileBytes(blocker), "keep me");
+  std::filesystem::create_directory(dir.file("folder"));
+  EXPECT_FALSE(SaveString("x", dir.file("folder"), 65001, false, false));
+  EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder")));
+  EXPECT_FALSE(SaveString("x", "", 65001, false, false));
+  EXPECT_EQ(WriteFileSafely(dir.file("no/such/folder.txt"), "x", false, false), TFileWriteResult::CannotCreate);
+  EXPECT_EQ(EntriesIn(dir), 2u);
+}
+
+// A write that fails half way (here: the file-size limit) must leave the old
+// file as it was, not truncated or deleted.
+TEST(TextFileWrite, OldFileKeptWhenTheWriteFails) {
+  TempDir dir;
+  std::string f = dir.file("precious.txt");
+  WriteFileBytes(f, "old content");
+  const std::string big(256 * 1024, 'x');
+
+  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  rlimit limited = saved;
+  limited.rlim_cur = 64 * 1024;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+  bool raised = false;
+  bool appendRaised = false;
+  TFileWriteResult direct = TFileWriteResult::Written;
+  try {
+    SaveString(big, f, 65001, false, false);
+  } catch (const EFileError&) {
+    raised = true;
+  }
+  try {
+    SaveString(big, f, 65001, false, true);
+  } catch (const EFileError&) {
+    appendRaised = true;
+  }
+  direct = WriteFileSafely(f, big);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, oldHandler);
+
+  EXPECT_TRUE(raised);
+  EXPECT_TRUE(appendRaised);
+  EXPECT_EQ(direct, TFileWriteResult::WriteError);
+  EXPECT_EQ(ReadFileBytes(f), "old content");
+  EXPECT_EQ(EntriesIn(dir), 1u);
+}
+
+TEST(TextFileErrors, MissingAndUnreadableFiles) {
+  TempDir dir;
+  std::string missing = dir.file("missing.txt");
+  EXPECT_EQ(LoadString(missing), "");
+  EXPECT_EQ(LoadString(missing, 1252), "");
+  EXPECT_EQ(GetCodePage(missing, true), 0);
+  EXPECT_FALSE(IsBinaryFile(missing));
+  EXPECT_EQ(LoadString(dir.file("missing/below.txt")), "");
+
+  // A folder where the file should be cannot be read, whoever runs the test.
+  std::string folder = dir.file("a folder");
+  std::filesystem::create_directory(folder);
+  EXPECT_THROW(LoadString(folder), EFileError);
+  EXPECT_THROW(LoadString(folder, 65001), EFileError);
+  EXPECT_THROW(GetCodePage(folder, false), EFileError);
+  EXPECT_THROW(IsBinaryFile(folder), EFileError);
+}
+
+TEST(TextFileErrors, BinaryFiles) {
+  TempDir dir;
+  std::string f = dir.file("b");
+  WriteFileBytes(f, "text\twith\x15" "allowed\x1A" "controls\r\n");
+  EXPECT_FALSE(IsBinaryFile(f));
+  WriteFileBytes(f, std::string("a\0b", 3));
+  EXPECT_TRUE(IsBinaryFile(f));
+  WriteFileBytes(f, std::string("a\0b\0", 4));  // UTF-16 text: no zero left after decoding
+  EXPECT_FALSE(IsBinaryFile(f));
+  WriteFileBytes(f, "esc\x1B");
+  EXPECT_TRUE(IsBinaryFile(f));
+}
+
+// --- Checks against iconv --------------------------------------------------------
+
+namespace {
+
+std::string Iconv(const std::string& from, const std::string& to, const std::string& file, bool dropInvalid = false) {
+  auto r = testsupport::RunCommand("iconv " + std::string(dropInvalid ? "-c " : "") + "-f " + from + " -t " + to +
+                                   " " + testsupport::ShellQuote(file) + " 2>/dev/null");
+  if (!dropInvalid) EXPECT_EQ(r.exitCode, 0) << from << " -> " << to;
+  return r.out;
+}
+
+std::string WithoutReplacementChars(const std::string& s) {
+  std::string out;
+  size_t pos = 0;
+  while (pos < s.size()) {
+    size_t start = pos;
+    if (UTF8DecodeAt(s, pos) != 0xFFFD) out.append(s, start, pos - start);
+  }
+  return out;
+}
+
+}  // namespace
+
+TEST(ToolCheckIconv, SingleByteCodePagesMatchIconvOnTheirWholeRepertoire) {
+  TempDir dir;
+  struct Page {
+    int32_t cp;
+    const char* name;
+  } pages[] = {{88591, "ISO-8859-1"},   {88592, "ISO-8859-2"},   {1250, "WINDOWS-1250"},
+               {1251, "WINDOWS-1251"}, {1252, "WINDOWS-1252"}, {1253, "WINDOWS-1253"}};
+  std::string allBytes;
+  for (int b = 1; b < 256; ++b) allBytes.push_back(static_cast<char>(b));
+  const std::string allFile = dir.file("all-bytes");
+  WriteFileBytes(allFile, allBytes);
+  for (const auto& p : pages) {
+    SCOPED_TRACE(p.name);
+    // The characters iconv knows in this code page, as UTF-8.
+    const std::string repertoire = Iconv(p.name, "UTF-8", allFile, true);
+    ASSERT_GT(UTF8Length(repertoire), 200u);
+    EXPECT_EQ(WithoutReplacementChars(LoadString(allFile, p.cp)), repertoire);
+
+    const std::string utf8File = dir.file(std::string(p.name) + ".utf8");
+    WriteFileBytes(utf8File, repertoire + "\n" + TextFor(p.cp));
+    const std::string ours = dir.file(std::string(p.name) + ".ours");
+    ASSERT_TRUE(SaveString(repertoire + "\n" + TextFor(p.cp), ours, p.cp, true, false));
+    EXPECT_EQ(ReadFileBytes(ours), Iconv("UTF-8", p.name, utf8File));
+  }
+  // ASCII: the 7-bit text as it is.
+  const std::string ascii = dir.file("ascii.utf8");
+  WriteFileBytes(ascii, TextFor(0));
+  ASSERT_TRUE(SaveString(TextFor(0), dir.file("ascii.ours"), 0, true, false));
+  EXPECT_EQ(ReadFileBytes(dir.file("ascii.ours")), Iconv("UTF-8", "ASCII", ascii));
+}
+
+TEST(ToolCheckIconv, UTF16AndUTF32MatchIconv) {
+  TempDir dir;
+  struct Page {
+    int32_t cp;
+    const char* name;
+  } pages[] = {{1200, "UTF-16LE"}, {1201, "UTF-16BE"}, {12000, "UTF-32LE"}, {12001, "UTF-32BE"}};
+  const std::string text = TextFor(65001) + std::string("\0nul\n", 5) + "\U0010FFFD \u00A0\uFFFD";
+  const std::string utf8File = dir.file("text.utf8");
+  WriteFileBytes(utf8File, text);
+  for (const auto& p : pages) {
+    SCOPED_TRACE(p.name);
+    const std::string expected = Iconv("UTF-8", p.name, utf8File);
+    for (bool bom : {false, true}) {
+      const std::string f = dir.file(std::string(p.name) + (bom ? ".bom" : ""));
+      ASSERT_TRUE(SaveString(text, f, p.cp, bom, false));
+      const std::string mark = bom ? CodePageBOM(p.cp) : "";
+      const std::string bytes = ReadFileBytes(f);
+      EXPECT_EQ(bytes.substr(0, mark.size()), mark);
+      EXPECT_EQ(bytes.substr(mark.size()), expected);
+    }
+    // And iconv's bytes read back as the text.
+    const std::string theirs = dir.file(std::string(p.name) + ".iconv");
+    WriteFileBytes(theirs, expected);
+    EXPECT_EQ(LoadString(theirs, p.cp), text);
+  }
+}
+
+TEST(ToolCheckIconv, UTF7BothWays) {
+  TempDir dir;
+  const char* texts[] = {
+      "A\u2262\u0391.",
+      "Hi Mom -\u263A-!",
+      "\u65E5\u672C\u8A9E",
+      "a+b +- ++ -+",
+      "direct and optional: !\"#$%&*;<=>@[]^_`{|} and ~\\ end",
+      "\u00E9-\u00E9.\u00E9a\u00E9 \u00E9\t\u00E9\r\n\u00E9",
+      "beyond the BMP: \U0001F60A\U00010000\U0010FFFD x",
+      "",
+  };
+  int n = 0;
+  for (const char* text : texts) {
+    SCOPED_TRACE(text);
+    const std::string ours = dir.file("ours" + std::to_string(n));
+    ASSERT_TRUE(SaveString(text, ours, 65000, false, false));
+    EXPECT_EQ(Iconv("UTF-7", "UTF-8", ours), text);
+
+    const std::string utf8File = dir.file("src" + std::to_string(n));
+    WriteFileBytes(utf8File, text);
+    const std::string theirs = dir.file("theirs" + std::to_string(n));
+    WriteFileBytes(theirs, Iconv("UTF-8", "UTF-7", utf8File));
+    EXPECT_EQ(LoadString(theirs, 65000), text);
+    ++n;
+  }
+}
