@@ -1,0 +1,306 @@
+#include "wordgen/counter/text_statistics.h"
+
+#include <array>
+#include <charconv>
+#include <unordered_map>
+
+#include "foundation/letter_case.h"
+#include "foundation/utf8.h"
+
+namespace {
+
+// The part of the text that is read: up to the first NUL, and valid UTF-8 so
+// that every character is the string of its own bytes.
+std::string_view ReadableText(std::string_view text, std::string& storage) {
+  if (size_t nul = text.find('\0'); nul != std::string_view::npos) text = text.substr(0, nul);
+  if (UTF8IsValid(text)) return text;
+  storage = UTF8Repair(text);
+  return storage;
+}
+
+inline char32_t NextChar(std::string_view t, size_t& pos) {
+  auto b = static_cast<unsigned char>(t[pos]);
+  if (b < 0x80) {
+    ++pos;
+    return b;
+  }
+  return UTF8DecodeAt(t, pos);
+}
+
+// Decides for each character whether the excluded and only-counted lists
+// reject it. The answer for a character depends only on its code point (the
+// text is valid UTF-8), so each one is looked up in the lists once.
+class TCharFilter {
+ public:
+  TCharFilter(std::string_view excluded, std::string_view onlyCounted)
+      : excluded_(excluded), onlyCounted_(onlyCounted) {
+    for (size_t b = 1; b < ascii_.size(); ++b) {
+      const char ch = static_cast<char>(b);
+      ascii_[b] = Decide(std::string_view(&ch, 1));
+    }
+  }
+
+  bool Rejects(std::string_view ch, char32_t cp) {
+    if (cp < 0x80) return ascii_[cp];
+    auto it = cache_.find(cp);
+    if (it != cache_.end()) return it->second;
+    bool r = Decide(ch);
+    cache_.emplace(cp, r);
+    return r;
+  }
+
+ private:
+  bool Decide(std::string_view ch) const {
+    if (!excluded_.empty() && excluded_.find(ch) != std::string_view::npos) return true;
+    return !onlyCounted_.empty() && onlyCounted_.find(ch) == std::string_view::npos;
+  }
+
+  std::string_view excluded_;
+  std::string_view onlyCounted_;
+  std::array<bool, 128> ascii_{};
+  std::unordered_map<char32_t, bool> cache_;
+};
+
+// Every character of code 32 or below breaks a run of characters, except the
+// blank while blanks are counted.
+inline bool BreaksAsBlank(char32_t cp, bool countBlanks) { return cp <= 32 && !(cp == 32 && countBlanks); }
+
+constexpr size_t kMaxWindow = 6;
+
+// Runs the sliding window of CountCharacters and CountCharacterPositions and
+// hands each group with the 1-based position of its first character.
+template <typename OnGroup>
+void ForEachGroup(std::string_view text, int32_t n, std::string_view excluded, std::string_view onlyCounted,
+                  bool countBlanks, OnGroup&& onGroup) {
+  if (n < 1 || n > static_cast<int32_t>(kMaxWindow)) return;
+  std::string storage;
+  const std::string_view t = ReadableText(text, storage);
+  TCharFilter filter(excluded, onlyCounted);
+  const auto len = static_cast<size_t>(n);
+  std::array<size_t, kMaxWindow> starts{};  // byte offsets of the last characters of the run
+  size_t run = 0;                           // characters since the last break
+  size_t pos = 0;
+  while (pos < t.size()) {
+    const size_t start = pos;
+    const char32_t cp = NextChar(t, pos);
+    if (BreaksAsBlank(cp, countBlanks) || filter.Rejects(t.substr(start, pos - start), cp)) {
+      run = 0;
+      continue;
+    }
+    starts[run % kMaxWindow] = start;
+    ++run;
+    if (run >= len) {
+      const size_t groupStart = starts[(run - len) % kMaxWindow];
+      onGroup(t.substr(groupStart, pos - groupStart), run - len + 1);
+    }
+  }
+}
+
+// The 39 characters that CountSyllables turns into blanks.
+bool IsSyllableBlankedOut(char32_t cp) {
+  static const auto ascii = [] {
+    std::array<bool, 128> a{};
+    for (char c : std::string_view(".,;:-_#*+~'`!\"$%&/()=?\\}][{^><|\r\n\t")) a[static_cast<unsigned char>(c)] = true;
+    return a;
+  }();
+  if (cp < 0x80) return ascii[cp];
+  return cp == 0xB4 || cp == 0xA7 || cp == 0xB3 || cp == 0xB2 || cp == 0xB0;
+}
+
+bool IsSyllableVowel(char32_t cp) {
+  switch (cp) {
+    case U'A': case U'E': case U'I': case U'O': case U'U':
+    case 0xC4: case 0xDC: case 0xD6:
+    case 0x401: case 0x418: case 0x423: case 0x42B: case 0x42D: case 0x42E: case 0x42F:
+    case 0x3A9:
+    case 0x10D0: case 0x10D4: case 0x10D8: case 0x10DD: case 0x10E3:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// TH, CH, PH, CK, PF, BR, PL, TR, ST, GR, SP (SCH is found from CH).
+bool IsSyllableCluster(char32_t a, char32_t b) {
+  switch (a) {
+    case U'T': return b == U'H' || b == U'R';
+    case U'C': return b == U'H' || b == U'K';
+    case U'P': return b == U'H' || b == U'F' || b == U'L';
+    case U'B': return b == U'R';
+    case U'S': return b == U'T' || b == U'P';
+    case U'G': return b == U'R';
+    default: return false;
+  }
+}
+
+std::string_view TrimBlankLike(std::string_view s) {
+  size_t b = 0, e = s.size();
+  while (b < e && static_cast<unsigned char>(s[b]) <= 32) ++b;
+  while (e > b && static_cast<unsigned char>(s[e - 1]) <= 32) --e;
+  return s.substr(b, e - b);
+}
+
+// The characters of a text by index, decoded as the syllable scan asks for
+// them; the scan looks at most one character back and two ahead.
+class TCharCursor {
+ public:
+  explicit TCharCursor(std::string_view t) : t_(t) {}
+
+  bool Has(size_t i) {
+    while (decoded_ <= i) {
+      if (next_ >= t_.size()) return false;
+      Entry& e = ring_[decoded_ % ring_.size()];
+      e.offset = next_;
+      e.cp = NextChar(t_, next_);
+      ++decoded_;
+    }
+    return true;
+  }
+  // Both require Has(i) and i no more than a few characters behind the scan.
+  char32_t At(size_t i) const { return ring_[i % ring_.size()].cp; }
+  size_t Offset(size_t i) const { return ring_[i % ring_.size()].offset; }
+
+ private:
+  struct Entry {
+    char32_t cp = 0;
+    size_t offset = 0;
+  };
+  std::string_view t_;
+  size_t next_ = 0;
+  size_t decoded_ = 0;
+  std::array<Entry, 8> ring_{};
+};
+
+}  // namespace
+
+TIntStrArrayObj CountWords(std::string_view Text, std::string_view Excluded, std::string_view OnlyCounted) {
+  TIntStrArrayObj table;
+  std::string storage;
+  const std::string_view t = ReadableText(Text, storage);
+  TCharFilter filter(Excluded, OnlyCounted);
+  bool inWord = false;
+  bool valid = true;
+  size_t wordStart = 0;
+  size_t pos = 0;
+  while (pos < t.size()) {
+    const size_t start = pos;
+    const char32_t cp = NextChar(t, pos);
+    if (IsLetterCodePoint(cp)) {
+      if (!inWord) {
+        inWord = true;
+        valid = true;
+        wordStart = start;
+      }
+      if (valid && filter.Rejects(t.substr(start, pos - start), cp)) valid = false;
+    } else if (inWord) {
+      if (valid) table.Inc(t.substr(wordStart, start - wordStart), 1);
+      inWord = false;
+    }
+  }
+  if (inWord && valid) table.Inc(t.substr(wordStart), 1);
+  return table;
+}
+
+TIntStrArrayObj CountCharacters(std::string_view Text, int32_t N, std::string_view Excluded,
+                                std::string_view OnlyCounted, bool CountBlanks, bool PreFill) {
+  TIntStrArrayObj table;
+  if (PreFill && !OnlyCounted.empty()) {
+    TStrArrayObj chars;
+    chars.AddStringAsCharArray(OnlyCounted);
+    const size_t count = PossibleCombinationCount(chars.Items.size(), N);
+    if (count <= kMaxPossibleCombinations) table.Items.reserve(count);
+    ForEachPossibleCombination(chars.Items, N, [&](std::string_view s) { table.Add(0, s); });
+  }
+  ForEachGroup(Text, N, Excluded, OnlyCounted, CountBlanks,
+               [&](std::string_view group, size_t) { table.Inc(group, 1); });
+  return table;
+}
+
+TIntStrArrayObj CountCharacterPositions(std::string_view Text, int32_t N, std::string_view Excluded,
+                                        std::string_view OnlyCounted, bool CountBlanks) {
+  TIntStrArrayObj table;
+  std::string item;
+  ForEachGroup(Text, N, Excluded, OnlyCounted, CountBlanks, [&](std::string_view group, size_t position) {
+    item.assign(group);
+    item.push_back('_');
+    char digits[24];
+    auto res = std::to_chars(digits, digits + sizeof digits, position);
+    item.append(digits, res.ptr);
+    table.Inc(item, 1);
+  });
+  return table;
+}
+
+TIntStrArrayObj CountSyllables(std::string_view Text) {
+  TIntStrArrayObj table;
+  std::string storage;
+  const std::string_view source = ReadableText(Text, storage);
+
+  std::string blanked;
+  blanked.reserve(source.size());
+  for (size_t pos = 0; pos < source.size();) {
+    const size_t start = pos;
+    const char32_t cp = NextChar(source, pos);
+    if (IsSyllableBlankedOut(cp)) blanked.push_back(' ');
+    else blanked.append(source.substr(start, pos - start));
+  }
+  const std::string upper = UpperCaseNarrow(blanked);
+  const std::string_view t = upper;
+
+  auto countPiece = [&](size_t from, size_t to) {
+    const std::string_view piece = TrimBlankLike(t.substr(from, to - from));
+    if (!piece.empty()) table.Inc(piece, 1);
+  };
+
+  TCharCursor c(t);
+  bool vowelSeen = false;
+  size_t cutByte = 0;  // where the current piece starts
+  // k runs over the characters that have a character after them, the first one excluded.
+  for (size_t k = 1; c.Has(k + 1); ++k) {
+    const char32_t cur = c.At(k);
+    if (!vowelSeen && IsSyllableVowel(cur)) vowelSeen = true;
+    if (!vowelSeen) continue;
+    const char32_t next = c.At(k + 1);
+    if (next != U' ') {
+      if (!c.Has(k + 2) || !IsSyllableVowel(c.At(k + 2)) || IsSyllableVowel(next)) continue;
+    }
+    size_t pairChars = 2;
+    bool cluster = IsSyllableCluster(cur, next);
+    if (cur == U'C' && next == U'H' && k >= 2 && c.At(k - 1) == U'S') pairChars = 3;
+    const size_t split = cluster ? k + 2 - pairChars : k + 1;
+    // Split positions never decrease; an equal one would only cut an empty piece.
+    const size_t splitByte = c.Offset(split);
+    if (splitByte > cutByte) {
+      countPiece(cutByte, splitByte);
+      cutByte = splitByte;
+    }
+  }
+  countPiece(cutByte, t.size());
+  return table;
+}
+
+size_t PossibleCombinationCount(size_t PartCount, int32_t N) {
+  if (N <= 1) return PartCount;
+  if (N > 3) return 0;
+  // Past the limit the exact figure does not matter; avoid the overflow.
+  if (PartCount > kMaxPossibleCombinations) return kMaxPossibleCombinations + 1;
+  const size_t square = PartCount * PartCount;
+  if (N == 2) return square;
+  if (square > kMaxPossibleCombinations) return kMaxPossibleCombinations + 1;
+  return square * PartCount;
+}
+
+TStrArrayObj CreatePossibleCombinations(const TStrArrayObj& Parts, int32_t N) {
+  TStrArrayObj result;
+  const size_t count = PossibleCombinationCount(Parts.Items.size(), N);
+  if (count <= kMaxPossibleCombinations) result.Items.reserve(count);
+  ForEachPossibleCombination(Parts.Items, N, [&](std::string_view s) { result.Items.emplace_back(s); });
+  return result;
+}
+
+TStrArrayObj CreatePossibleCombinations(std::string_view Chars, int32_t N) {
+  TStrArrayObj chars;
+  chars.AddStringAsCharArray(Chars);
+  if (N <= 1) return chars;
+  return CreatePossibleCombinations(chars, N);
+}

@@ -1,0 +1,82 @@
+// Text statistics of the counter: words, characters and character groups
+// (with or without their position in the word), syllables, and the
+// combinations of a character list that pre-fill a table.
+//
+// Every counting function reads its text one UTF-8 character at a time up to
+// the end or the first NUL character, adds to a new table only through
+// TIntStrArrayObj::Inc (so items stand in the order of first occurrence) and
+// hands the table to the caller. Invalid UTF-8 byte sequences are read as
+// U+FFFD. Membership in the excluded and only-counted lists is a substring
+// test of the character's bytes; an empty only-counted list admits every
+// character.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "foundation/containers_lists.h"
+#include "foundation/types.h"
+
+// Words are maximal runs of letters; a word holding an excluded letter, or a
+// letter outside a non-empty only-counted list, is dropped as a whole.
+TIntStrArrayObj CountWords(std::string_view Text, std::string_view Excluded, std::string_view OnlyCounted);
+
+// Sliding groups of N characters (1 to 6; other lengths count nothing) inside
+// runs of characters. A run breaks at every character of code 32 or below
+// (except the blank while CountBlanks is set), at excluded characters and at
+// characters outside a non-empty only-counted list. With PreFill and a
+// non-empty only-counted list, every combination of that list comes first
+// with count 0.
+TIntStrArrayObj CountCharacters(std::string_view Text, int32_t N, std::string_view Excluded,
+                                std::string_view OnlyCounted, bool CountBlanks, bool PreFill);
+
+// As CountCharacters without the pre-fill; each item is the group, "_" and
+// the position (from 1) of its first character inside the current run.
+TIntStrArrayObj CountCharacterPositions(std::string_view Text, int32_t N, std::string_view Excluded,
+                                        std::string_view OnlyCounted, bool CountBlanks);
+
+// Upper-cased syllables by the counter's vowel set and consonant clusters.
+TIntStrArrayObj CountSyllables(std::string_view Text);
+
+// Every ordered combination of N parts, the first part varying slowest: the
+// parts themselves for N ≤ 1, pairs for 2, triples for 3, nothing from 4 on
+// (nor for pairs or triples beyond kMaxPossibleCombinations). The string form
+// takes the characters of Chars, up to a NUL, as the parts.
+TStrArrayObj CreatePossibleCombinations(const TStrArrayObj& Parts, int32_t N);
+TStrArrayObj CreatePossibleCombinations(std::string_view Chars, int32_t N);
+
+// Pairs or triples of a list so long that they would number more than this
+// (256 characters in triples) would not fit in memory; such a list gives no
+// combinations at all.
+inline constexpr size_t kMaxPossibleCombinations = size_t{1} << 24;
+
+// Number of combinations of PartCount parts (more than
+// kMaxPossibleCombinations stands for any larger figure).
+size_t PossibleCombinationCount(size_t PartCount, int32_t N);
+
+// Calls Visit with every combination CreatePossibleCombinations returns, in
+// the same order, without building the list (a pre-fill of 216 characters in
+// triples is ten million texts).
+template <typename Visit>
+void ForEachPossibleCombination(const TStrArray& Parts, int32_t N, Visit&& visit) {
+  if (N <= 1) {
+    for (const std::string& p : Parts) visit(std::string_view(p));
+    return;
+  }
+  if (N > 3 || PossibleCombinationCount(Parts.size(), N) > kMaxPossibleCombinations) return;
+  std::string buf;
+  for (const std::string& a : Parts) {
+    for (const std::string& b : Parts) {
+      if (N == 2) {
+        buf.assign(a).append(b);
+        visit(std::string_view(buf));
+        continue;
+      }
+      for (const std::string& c : Parts) {
+        buf.assign(a).append(b).append(c);
+        visit(std::string_view(buf));
+      }
+    }
+  }
+}
