@@ -1,0 +1,405 @@
+#include "foundation/doc_ini.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+
+#include "support/test_support.h"
+
+namespace {
+
+std::vector<std::string> Keys(const TDocINI& ini, size_t section) {
+  std::vector<std::string> keys;
+  for (const auto& item : ini.Sections.at(section).Items) keys.push_back(item.Key);
+  return keys;
+}
+
+TEST(DocINI, ParsesKeysCommentsAndDropsShortLines) {
+  TDocINI ini;
+  ASSERT_TRUE(ini.LoadFromString("[a]\nx=1=2\n; note\ny"));
+  ASSERT_EQ(ini.Sections.size(), 1u);
+  EXPECT_EQ(ini.Sections[0].Name, "a");
+  ASSERT_EQ(ini.Sections[0].Items.size(), 1u);
+  EXPECT_EQ(ini.ReadString("a", "x", "?"), "1=2");
+  EXPECT_EQ(ini.ReadString("a", "y", "?"), "?");
+  ASSERT_GE(ini.Comments.size(), 2u);
+  ASSERT_GE(ini.Comments[1].size(), 2u);
+  EXPECT_EQ(ini.Comments[1][1], "; note");  // after key 0 of section 0
+  EXPECT_EQ(ini.AsString(), "[a]\nx=1=2\n; note\n");
+}
+
+TEST(DocINI, WhatCountsAsKeyHeaderOrComment) {
+  TDocINI ini;
+  ASSERT_TRUE(ini.LoadFromString("k=before\n[s]\n x=1\n#x=2\n=3\nk=v\n[]\nq=4\n[a]b]\nr=5\n  [t]  \nz=6\n"));
+  ASSERT_EQ(ini.Sections.size(), 2u);
+  EXPECT_EQ(ini.Sections[0].Name, "s");
+  // "[]" and "[a]b]" are no headers, so their lines stay in section s.
+  EXPECT_EQ(Keys(ini, 0), (std::vector<std::string>{" x", "k", "q", "r"}));
+  EXPECT_EQ(ini.ReadString("s", " x", ""), "1");
+  EXPECT_EQ(ini.ReadString("s", "x", "none"), "none");
+  EXPECT_EQ(ini.Sections[1].Name, "t");
+  EXPECT_EQ(ini.ReadString("t", "z", ""), "6");
+  EXPECT_EQ(ini.Comments.at(0).at(0), "k=before");  // a key line before any header
+  EXPECT_EQ(ini.Comments.at(1).at(1), "#x=2\n=3");  // after key 0
+  EXPECT_EQ(ini.Comments.at(1).at(2), "[]");
+  EXPECT_EQ(ini.Comments.at(1).at(3), "[a]b]");
+}
+
+TEST(DocINI, LineBreaksOfEveryKindAndMarks) {
+  for (const char* text : {"[s]\r\na=1\r\nb=2\r\n", "[s]\ra=1\rb=2", "\xEF\xBB\xBF[s]\na=1\nb=2\n",
+                           "[s]\na=1\r\nb=2\n",  // mixed kinds lose no line
+                           "[s]\n\n   \na=1\n\t\nb=2"}) {
+    TDocINI ini;
+    ASSERT_TRUE(ini.LoadFromString(text));
+    ASSERT_EQ(ini.Sections.size(), 1u) << text;
+    EXPECT_EQ(ini.Sections[0].Name, "s");
+    EXPECT_EQ(Keys(ini, 0), (std::vector<std::string>{"a", "b"})) << text;
+    EXPECT_EQ(ini.ReadString("s", "b", ""), "2");
+    EXPECT_EQ(ini.AsString(), "[s]\na=1\nb=2\n");
+  }
+  TDocINI empty;
+  EXPECT_FALSE(empty.LoadFromString(""));
+  EXPECT_TRUE(empty.LoadFromString("[only a header]\n"));
+  EXPECT_TRUE(empty.Sections.empty());  // a section without keys is not kept
+}
+
+TEST(DocINI, CommentsStayInPlace) {
+  const std::string text =
+      "# head\n; two\n[one]\n# after header\na=1\n# after a\nb=2\n[two]\nc=3\n# end\n";
+  TDocINI ini;
+  ASSERT_TRUE(ini.LoadFromString(text));
+  EXPECT_EQ(ini.Comments.at(0).at(0), "# head\n; two");
+  EXPECT_EQ(ini.AsString(), text);
+
+  // A section without keys is dropped; its comment stays after the line
+  // before it rather than jumping to the first section.
+  TDocINI keyless;
+  ASSERT_TRUE(keyless.LoadFromString("[a]\nx=1\ny=2\n[empty]\n# lonely\n[b]\nz=3\n# mine\n"));
+  EXPECT_EQ(keyless.AsString(), "[a]\nx=1\ny=2\n# lonely\n[b]\nz=3\n# mine\n");
+
+  TDocINI dropped;
+  dropped.KeepComments = false;
+  ASSERT_TRUE(dropped.LoadFromString(text));
+  EXPECT_EQ(dropped.AsString(), "[one]\na=1\nb=2\n[two]\nc=3\n");
+}
+
+TEST(DocINI, RepeatedSectionsAndLookupOrder) {
+  TDocINI ini;
+  ASSERT_TRUE(ini.LoadFromString("[s]\nother=1\n[s]\nk=1\n"));
+  ASSERT_EQ(ini.Sections.size(), 2u);
+  EXPECT_EQ(ini.ReadString("s", "k", ""), "1");
+
+  TDocINI two;
+  ASSERT_TRUE(two.LoadFromString("[s]\nk=0\n[s]\nk=1\n"));
+  EXPECT_EQ(two.ReadString("s", "k", ""), "0");       // the first section that holds it
+  EXPECT_EQ(two.ReadBoolean("s", "k", false), true);  // the last one
+  bool b = true;
+  EXPECT_TRUE(two.ReadBooleanIfKeyExists("s", "k", b));
+  EXPECT_FALSE(b);
+  EXPECT_EQ(two.ContainsInt("s"), 0);
+  EXPECT_EQ(two.ContainsInt("s", "k"), 0);
+  EXPECT_EQ(two.ContainsInt("s", "none"), -1);
+
+  // A key that only the second section holds is changed and deleted there.
+  ini.Add("s", "k", "2");
+  EXPECT_EQ(ini.Sections[1].Items[0].Value, "2");
+  EXPECT_EQ(ini.Sections[0].Items.size(), 1u);
+  EXPECT_TRUE(ini.DeleteKey("s", "k"));
+  EXPECT_TRUE(ini.Sections[1].Items.empty());
+  EXPECT_EQ(Keys(ini, 0), (std::vector<std::string>{"other"}));
+
+  // Loading into a document that has sections replaces their keys.
+  TDocINI merged;
+  merged.Add("s", "old", "1");
+  merged.Add("t", "keep", "1");
+  ASSERT_TRUE(merged.LoadFromString("[s]\nnew=2\n[s]\nnewer=3\n[u]\nx=1\n"));
+  ASSERT_EQ(merged.Sections.size(), 3u);
+  EXPECT_EQ(Keys(merged, 0), (std::vector<std::string>{"newer"}));
+  EXPECT_EQ(merged.ReadString("t", "keep", ""), "1");
+  EXPECT_EQ(merged.ReadString("u", "x", ""), "1");
+}
+
+TEST(DocINI, TypedValues) {
+  TDocINI ini;
+  ini.Add("s", "text", "hello");  // a string literal stays text, never a Boolean
+  ini.Add("s", "yes", true);
+  ini.Add("s", "no", false);
+  ini.Add("s", "n", -7);
+  ini.Add("s", "bad", std::string("12a"));
+  ini.Add("s", "empty", std::string());
+  ini.Add("s", "blank", std::string(" 5"));
+  EXPECT_EQ(ini.ReadString("s", "text", ""), "hello");
+  EXPECT_EQ(ini.ReadString("s", "yes", ""), "1");
+  EXPECT_TRUE(ini.ReadBoolean("s", "yes", false));
+  EXPECT_FALSE(ini.ReadBoolean("s", "no", true));
+  EXPECT_TRUE(ini.ReadBoolean("s", "text", true));  // neither "1" nor "0": the default
+  EXPECT_FALSE(ini.ReadBoolean("s", "missing", false));
+  bool b = true;
+  EXPECT_FALSE(ini.ReadBooleanIfKeyExists("s", "missing", b));
+  EXPECT_FALSE(b);
+
+  int32_t v = 99;
+  EXPECT_TRUE(ini.ReadIntIfKeyExists("s", "n", v));
+  EXPECT_EQ(v, -7);
+  v = 99;
+  EXPECT_FALSE(ini.ReadIntIfKeyExists("s", "bad", v));
+  EXPECT_EQ(v, 0);
+  v = 99;
+  EXPECT_FALSE(ini.ReadIntIfKeyExists("s", "empty", v));
+  EXPECT_EQ(v, 0);
+  EXPECT_FALSE(ini.ReadIntIfKeyExists("s", "missing", v));
+  EXPECT_TRUE(ini.ReadIntIfKeyExists("s", "blank", v));
+  EXPECT_EQ(v, 5);
+  std::string s = "x";
+  EXPECT_FALSE(ini.ReadStringIfKeyExists("s", "missing", s));
+  EXPECT_EQ(s, "");
+  ini.Add("s", "n", 8);  // an existing key is set in place
+  EXPECT_EQ(Keys(ini, 0).at(3), "n");
+  EXPECT_EQ(ini.ReadString("s", "n", ""), "8");
+}
+
+TEST(DocINI, EscapingIsReversible) {
+  struct Case {
+    std::string value;
+    std::string stored;
+  } cases[] = {
+      {"a\r\nb", "a\\r\\nb"},
+      {"a\\nb", "a\\\\nb"},           // backslash and n
+      {"C:\\\nnext", "C:\\\\\\nnext"},  // a path ending in a backslash, then a line break
+      {"C:\\dir\\", "C:\\dir\\"},      // nothing to escape: stored as it stands
+      {"C:\\rest\\x", "C:\\\\rest\\\\x"},
+      {"\\\\r\n", "\\\\\\\\r\\n"},
+      {"line\n", "line\\n"},
+      {"", ""},
+      {"\\", "\\"},
+  };
+  for (const auto& c : cases) {
+    TDocINI ini;
+    ini.Add("s", "k", c.value);
+    EXPECT_EQ(ini.Sections[0].Items[0].Value, c.stored) << c.value;
+    EXPECT_EQ(ini.ReadString("s", "k", "?"), c.value) << c.stored;
+    TDocINI reread;
+    ASSERT_TRUE(reread.LoadFromString(ini.AsString()));
+    EXPECT_EQ(reread.ReadString("s", "k", "?"), c.value) << c.stored;
+  }
+}
+
+TEST(DocINI, ValuesWrittenByTheEarlierRuleStayReadable) {
+  // The earlier rule doubled only the backslash of "\r" and "\n" sequences.
+  TDocINI ini;
+  ASSERT_TRUE(ini.LoadFromString("[s]\nlit=a\\\\nb\npath=C:\\temp\\nx\nplain=C:\\temp\\dir\n"));
+  EXPECT_EQ(ini.ReadString("s", "lit", ""), "a\\nb");
+  EXPECT_EQ(ini.ReadString("s", "path", ""), "C:\\temp\nx");
+  EXPECT_EQ(ini.ReadString("s", "plain", ""), "C:\\temp\\dir");
+}
+
+TEST(DocINI, BareLineBreaksInSetSectionValuesCannotSplitLines) {
+  TDocINI ini;
+  ini.SetSection("s", {{"k", "one\ntwo"}, {"j", "x"}}, false);
+  EXPECT_EQ(ini.Sections[0].Items[0].Value, "one\ntwo");  // stored as given
+  EXPECT_EQ(ini.AsString(), "[s]\nk=one\\ntwo\nj=x\n");
+  TDocINI reread;
+  ASSERT_TRUE(reread.LoadFromString(ini.AsString()));
+  EXPECT_EQ(reread.ReadString("s", "k", ""), "one\ntwo");
+}
+
+TEST(DocINI, Tables) {
+  TDocINI ini;
+  const TStrArray2D table = {{"a", "b"}, {"c"}};
+  ini.AddStrArray2D("s", "k", table);
+  EXPECT_EQ(Keys(ini, 0), (std::vector<std::string>{"k|0|0", "k|0|1", "k|1|0"}));
+  EXPECT_EQ(ini.ReadStrArray2D("s", "k"), table);
+
+  // Empty rows survive, also in the middle and at the end.
+  const TStrArray2D gaps = {{"x"}, {}, {"", "y\nz"}, {}};
+  ini.AddStrArray2D("s", "k", gaps);  // replaces every old cell
+  EXPECT_EQ(ini.ReadStrArray2D("s", "k"), gaps);
+  TDocINI reread;
+  ASSERT_TRUE(reread.LoadFromString(ini.AsString()));
+  TStrArray2D got;
+  EXPECT_TRUE(reread.ReadStrArray2DIfKeyExists("s", "k", got));
+  EXPECT_EQ(got, gaps);
+
+  ini.AddStrArray2D("s", "k", {});
+  EXPECT_TRUE(ini.Sections[0].Items.empty());
+  EXPECT_FALSE(ini.ReadStrArray2DIfKeyExists("s", "k", got));
+  EXPECT_TRUE(got.empty());
+
+  // A row ends at its first missing column; the table at the first missing row.
+  TDocINI gapsByHand;
+  ASSERT_TRUE(gapsByHand.LoadFromString("[s]\nt|0|0=a\nt|0|2=c\nt|2|0=x\n"));
+  EXPECT_EQ(gapsByHand.ReadStrArray2D("s", "t"), (TStrArray2D{{"a"}}));
+}
+
+TEST(DocINI, DeleteKeyRenumbersOnlyItsOwnGroup) {
+  TDocINI ini;
+  ini.Add("s", "f|0", "a");
+  ini.Add("s", "f|1", "b");
+  ini.AddStrArray2D("s", "t", {{"x", "y"}, {"z"}});
+  ini.Add("s", "f|2", "c");
+  ini.Add("s", "g|0", "other list");
+  ini.Add("s", "g|1", "other list");
+  ini.Add("s", "plain", "1");
+
+  EXPECT_TRUE(ini.DeleteKey("s", "f|0"));
+  EXPECT_EQ(Keys(ini, 0), (std::vector<std::string>{"f|0", "t|0|0", "t|0|1", "t|1|0", "f|1", "g|0", "g|1", "plain"}));
+  EXPECT_EQ(ini.ReadString("s", "f|0", ""), "b");
+  EXPECT_EQ(ini.ReadString("s", "f|1", ""), "c");
+  EXPECT_EQ(ini.ReadStrArray2D("s", "t"), (TStrArray2D{{"x", "y"}, {"z"}}));
+
+  // A table cell closes the gap within its row.
+  EXPECT_TRUE(ini.DeleteKey("s", "t|0|0"));
+  EXPECT_EQ(ini.ReadStrArray2D("s", "t"), (TStrArray2D{{"y"}, {"z"}}));
+
+  EXPECT_TRUE(ini.DeleteKey("s", "plain"));
+  EXPECT_FALSE(ini.DeleteKey("s", "plain"));
+  EXPECT_FALSE(ini.DeleteKey("nosection", "f|0"));
+
+  // RebuildLists itself renumbers every key with "|" by its first part.
+  TDocINI lists;
+  ASSERT_TRUE(lists.LoadFromString("[s]\na|5=x\nb|x=y\na|9=z\nc=1\n"));
+  lists.RebuildLists(0);
+  EXPECT_EQ(Keys(lists, 0), (std::vector<std::string>{"a|0", "b|0", "a|1", "c"}));
+  lists.RebuildLists(7);  // out of range: nothing happens
+}
+
+TEST(DocINI, DeletingKeepsCommentsWithTheirKeys) {
+  TDocINI ini;
+  ASSERT_TRUE(ini.LoadFromString("[s]\na=1\nb=2\n# about b\nc=3\n# after c\n"));
+  EXPECT_TRUE(ini.DeleteKey("s", "a"));
+  EXPECT_EQ(ini.AsString(), "[s]\nb=2\n# about b\nc=3\n# after c\n");
+  EXPECT_TRUE(ini.DeleteAllKeysWithKeyStartingWith("s", "c"));
+  EXPECT_EQ(ini.AsString(), "[s]\nb=2\n# about b\n# after c\n");
+  EXPECT_FALSE(ini.DeleteAllKeysWithKeyStartingWith("none", ""));
+}
+
+TEST(DocINI, SectionsAndBlocks) {
+  TDocINI ini;
+  ini.Add("plain", false);
+  ini.Add("plain", false);
+  EXPECT_EQ(ini.Sections.size(), 1u);
+  ini.Add("plain", true);
+  EXPECT_EQ(ini.Sections.size(), 2u);
+  ini.Add("list|1", false);
+  ini.Add("list|2", false);
+  ini.Add("other|x|y", false);
+  ASSERT_EQ(ini.ContainsBlock("list"), 0);
+  EXPECT_EQ(ini.Blocks[0].SectionIndexes, (TIntArray{2, 3}));
+  ASSERT_EQ(ini.ContainsBlock("other"), 1);
+  EXPECT_EQ(ini.Blocks[1].SectionIndexes, (TIntArray{4}));
+  EXPECT_EQ(ini.ContainsBlock("plain"), -1);
+  ini.AddBlock("list", "1");  // already listed
+  EXPECT_EQ(ini.Blocks[0].SectionIndexes, (TIntArray{2, 3}));
+  EXPECT_EQ(ini.SetSection("list|3", {{"k", "v"}}, false), 5);
+  EXPECT_EQ(ini.Blocks[0].SectionIndexes, (TIntArray{2, 3, 5}));
+  EXPECT_TRUE(ini.Contains("list|3"));
+  EXPECT_FALSE(ini.Contains("list|4"));
+  EXPECT_EQ(ini.SetSection("plain", {{"a", "1"}}, false), 0);
+  EXPECT_EQ(ini.SetSection("plain", {{"b", "2"}}, true), 6);
+}
+
+TEST(DocINI, FilesAreWrittenSafelyWithLFAndNoMark) {
+  testsupport::TempDir dir;
+  const std::string file = dir.file("new/deeper/settings.sxs");
+  TDocINI ini;
+  ini.Add("s", "k", "Grüße\r\nzwei");
+  ASSERT_TRUE(ini.SaveToFile(file));
+  EXPECT_EQ(testsupport::ReadFileBytes(file), "[s]\nk=Grüße\\r\\nzwei\n");
+
+  TDocINI loaded(file);
+  EXPECT_EQ(loaded.ReadString("s", "k", ""), "Grüße\r\nzwei");
+  // A byte-order mark at the start of a file is skipped.
+  testsupport::WriteFileBytes(dir.file("bom.ini"), "\xEF\xBB\xBF[InternetShortcut]\r\nURL=https://example.org/\r\n");
+  TDocINI shortcut;
+  ASSERT_TRUE(shortcut.LoadFromFile(dir.file("bom.ini")));
+  EXPECT_EQ(shortcut.ReadString("InternetShortcut", "URL", ""), "https://example.org/");
+
+  // Overwriting keeps the file's permission bits and leaves nothing behind.
+  chmod(file.c_str(), 0640);
+  ini.Add("s", "k", "changed");
+  ASSERT_TRUE(ini.SaveToFile(file));
+  EXPECT_EQ(testsupport::ReadFileBytes(file), "[s]\nk=changed\n");
+  struct stat st {};
+  ASSERT_EQ(stat(file.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  int entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path() / "new/deeper")) ++entries;
+  EXPECT_EQ(entries, 1);
+
+  // A folder that cannot be made, or a target that is a folder: false, and
+  // the old content stays.
+  testsupport::WriteFileBytes(dir.file("blocker"), "x");
+  EXPECT_FALSE(ini.SaveToFile(dir.file("blocker/sub/a.ini")));
+  std::filesystem::create_directory(dir.file("adir"));
+  bool ok = true;
+  try {
+    ok = ini.SaveToFile(dir.file("adir"));
+  } catch (const std::exception&) {
+    ok = false;
+  }
+  EXPECT_FALSE(ok);
+  EXPECT_TRUE(std::filesystem::is_directory(dir.file("adir")));
+  EXPECT_EQ(testsupport::ReadFileBytes(dir.file("blocker")), "x");
+
+  TDocINI missing;
+  EXPECT_FALSE(missing.LoadFromFile(dir.file("nothing.ini")));
+  TDocINI fromMissing(dir.file("nothing.ini"));
+  EXPECT_TRUE(fromMissing.Sections.empty());
+}
+
+TEST(DocINI, MalformedInputStaysBounded) {
+  std::string junk;
+  for (int i = 0; i < 20000; ++i) junk += (i % 7 == 0) ? "[" : (i % 5 == 0) ? "=\r" : (i % 3 == 0) ? "]\n" : "x";
+  junk += std::string("\0\xFF\xFE=\n[\0]\n", 9);
+  TDocINI ini;
+  EXPECT_TRUE(ini.LoadFromString(junk));
+  TDocINI again;
+  again.LoadFromString(ini.AsString());
+  EXPECT_EQ(again.AsString(), ini.AsString());
+}
+
+// Python's configparser (no interpolation, keys kept as written) reads what
+// the document writes as the same sections, keys and values.
+TEST(ToolCheckDocINI, ConfigParserReadsTheSameDocument) {
+  testsupport::TempDir dir;
+  TDocINI ini;
+  ASSERT_TRUE(ini.LoadFromString("# written by a test\n[General]\n; note\nName=Syllabrix\n"));
+  ini.Add("General", "Equation", "a=b=c");
+  ini.Add("General", "Empty", std::string());
+  ini.Add("General", "Multi", "line one\r\nline two\nthree");
+  ini.Add("General", "Path", "C:\\Users\\ann\\");
+  ini.Add("General", "Literal", "a\\nb");
+  ini.Add("Texte", "Grüße", "Ünïcödé ✓ 日本");
+  ini.Add("Texte", "CaseKey", true);
+  ini.Add("Texte", "casekey", 42);
+  ini.Add("Texte", "semi", "x ; not a comment # either");
+  ini.AddStrArray2D("Table|1", "cells", {{"a", "b"}, {}, {"c"}});
+  const std::string file = dir.file("doc.ini");
+  ASSERT_TRUE(ini.SaveToFile(file));
+
+  testsupport::WriteFileBytes(dir.file("read.py"), R"PY(
+import configparser, sys
+cp = configparser.ConfigParser(interpolation=None)
+cp.optionxform = str
+with open(sys.argv[1], encoding="utf-8") as f:
+    cp.read_file(f)
+out = []
+for s in cp.sections():
+    out.append("S\t" + s)
+    for k, v in cp.items(s):
+        out.append("K\t" + k + "\t" + v)
+sys.stdout.buffer.write(("\n".join(out) + "\n").encode("utf-8"))
+)PY");
+  auto r = testsupport::RunCommand(testsupport::Python3() + " " + testsupport::ShellQuote(dir.file("read.py")) + " " +
+                                   testsupport::ShellQuote(file));
+  ASSERT_EQ(r.exitCode, 0);
+  std::string expected;
+  for (const auto& sec : ini.Sections) {
+    expected += "S\t" + sec.Name + "\n";
+    for (const auto& item : sec.Items) expected += "K\t" + item.Key + "\t" + item.Value + "\n";
+  }
+  EXPECT_EQ(r.out, expected);
+}
+
+}  // namespace
