@@ -181,16 +181,32 @@ class TTranslator {
 
   void Fail() { ok_ = false; }
 
+  // The library's character sets, written out so that PCRE2's own notion of
+  // them (and its machine code, which ignores our tables above 127) never
+  // decides.
+  static std::string DigitMembers() { return "0-9"; }
+  static std::string SpaceMembers() { return "\\x{9}\\x{a}\\x{c}\\x{d}\\x{20}"; }
+  std::string WordMembers() const {
+    return unicode_ ? "0-9A-Za-z\\x{5f}\\x{c4}\\x{d6}\\x{dc}\\x{df}\\x{e4}\\x{f6}\\x{fc}" : "0-9A-Za-z";
+  }
+
   // An item that a quantifier may follow; letters in it follow the i modifier.
+  // Character sets (\\w, the dot …) never fold case: under PCRE2's caseless
+  // matching a set with "k" would also take the Kelvin sign.
   void EmitItem(const std::string& body, bool caseMatters) {
-    if (caseMatters && mod_.i != baseCaseless_) {
-      out_ += mod_.i ? "(?i:" : "(?-i:";
+    Emit(body, caseMatters);
+    canQuantify_ = true;
+  }
+
+  void Emit(const std::string& body, bool caseMatters) {
+    const bool caseless = caseMatters && mod_.i;
+    if (caseless != baseCaseless_) {
+      out_ += caseless ? "(?i:" : "(?-i:";
       out_ += body;
       out_ += ')';
     } else {
       out_ += body;
     }
-    canQuantify_ = true;
   }
 
   void EmitNonItem(const char* s) {
@@ -383,13 +399,22 @@ class TTranslator {
     if (AtEnd()) return Fail();
     const char32_t e = Next();
     switch (e) {
-      case 'd': case 'D': case 's': case 'S': case 'w': case 'W': {
-        const char body[] = {'\\', static_cast<char>(e), 0};
-        EmitItem(body, false);
+      case 'd': EmitItem("[" + DigitMembers() + "]", false); return;
+      case 'D': EmitItem("[^" + DigitMembers() + "]", false); return;
+      case 's': EmitItem("[" + SpaceMembers() + "]", false); return;
+      case 'S': EmitItem("[^" + SpaceMembers() + "]", false); return;
+      case 'w': EmitItem("[" + WordMembers() + "]", false); return;
+      case 'W': EmitItem("[^" + WordMembers() + "]", false); return;
+      case 'b':
+      case 'B': {
+        const std::string w = "[" + WordMembers() + "]";
+        if (e == 'b')
+          Emit("(?:(?<=" + w + ")(?!" + w + ")|(?<!" + w + ")(?=" + w + "))", false);
+        else
+          Emit("(?:(?<=" + w + ")(?=" + w + ")|(?<!" + w + ")(?!" + w + "))", false);
+        canQuantify_ = false;
         return;
       }
-      case 'b': EmitNonItem("\\b"); return;
-      case 'B': EmitNonItem("\\B"); return;
       case 'A': EmitNonItem("\\A"); return;
       case 'Z':
       case 'z': EmitNonItem("\\z"); return;
@@ -411,7 +436,12 @@ class TTranslator {
     if (AtEnd()) return std::nullopt;
     const char32_t e = Next();
     switch (e) {
-      case 'd': case 'D': case 's': case 'S': case 'w': case 'W':
+      case 'd': esc = DigitMembers(); return std::nullopt;
+      case 's': esc = SpaceMembers(); return std::nullopt;
+      case 'w': esc = WordMembers(); return std::nullopt;
+      // PCRE2 builds a class's map of the characters below 256 from our
+      // tables, so the negated escapes can stay as they are inside a class.
+      case 'D': case 'S': case 'W':
         esc = {'\\', static_cast<char>(e)};
         return std::nullopt;
       case 'b': return U'\b';
