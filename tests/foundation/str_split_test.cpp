@@ -204,6 +204,26 @@ TEST(ExplodeWithQuotes, StringSeparatorsAndEmptyOnes) {
   EXPECT_EQ(d, (TStrArray{"\"a\"", "b"}));
 }
 
+TEST(ExplodeWithQuotes, ByteAndStringVariantsAgreeOnAnyText) {
+  // Including a quote equal to the separator and texts that are not CSV at all.
+  const char alphabet[] = {',', '#', '"', 'a', '\n'};
+  const std::pair<char, char> settings[] = {{',', '#'}, {',', '"'}, {'#', '#'}, {'a', ','}};
+  std::mt19937 rng(8);
+  for (int round = 0; round < 4000; ++round) {
+    std::string text;
+    size_t len = rng() % 12;
+    for (size_t k = 0; k < len; ++k) text.push_back(alphabet[rng() % std::size(alphabet)]);
+    for (auto [sep, quote] : settings) {
+      TStrArray viaBytes, viaStrings;
+      const int32_t r1 = ExplodeWithQuotes_C(viaBytes, text, sep, quote);
+      const int32_t r2 = ExplodeWithQuotes_S(viaStrings, text, std::string(1, sep), std::string(1, quote));
+      ASSERT_EQ(viaBytes, viaStrings) << text << " sep " << sep << " quote " << quote;
+      ASSERT_EQ(r1, r2);
+      ASSERT_EQ(r1, static_cast<int32_t>(viaBytes.size()) - 1);
+    }
+  }
+}
+
 TEST(ImplodeWithQuotes, ArrayForm) {
   const TStrArray cells{"a", "b,c", "d#e", ""};
   EXPECT_EQ(ImplodeWithQuotes(cells, ',', '#', true), "a,#b,c#,#d##e#,##");

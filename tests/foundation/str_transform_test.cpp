@@ -281,3 +281,50 @@ TEST(Spreadsheet, ColumnNames) {
 }
 
 }  // namespace
+
+namespace {
+
+// Arbitrary bytes, broken UTF-8 included, through every function: nothing may
+// crash, hang or read out of bounds (the sanitizer build checks the latter).
+TEST(AnyInput, EveryFunctionCopesWithArbitraryBytes) {
+  std::mt19937 rng(99);
+  const std::string pieces[] = {"a", " ", "\t", "\r", "\n", "<", ">", "#", "U+", "0", "9", "f", "-", "/",
+                                "\\r", "\\n", "\xC3", "\xA4", "\xE2\x82", "\xF0\x9F\x98", "\xFF", std::string(1, '\0'), "€"};
+  for (int round = 0; round < 2000; ++round) {
+    std::string text;
+    size_t n = rng() % 24;
+    for (size_t k = 0; k < n; ++k) text += pieces[rng() % std::size(pieces)];
+    const std::string other = pieces[rng() % std::size(pieces)];
+    const TSysCharSet set = CharSet(pieces[rng() % std::size(pieces)]);
+    const int32_t limit = static_cast<int32_t>(rng() % 6) - 1;
+    std::string p1, p2, p3;
+    int32_t a, b;
+    TrimChars(text, set);
+    TrimCharsRight(text, set);
+    RemoveAllWhitespaceButKeepWordSeparations(text);
+    RemoveDoubleSpaces(text);
+    RemoveDoubleWhitespace(text, rng() % 2, rng() % 2, rng() % 2);
+    RemoveAllCharsFromStringWithCodePointGreaterThan(text, rng() % 0x300, other);
+    RemoveAllDigitsFromString(text);
+    RightPadding(text, '0', limit * 5);
+    StrStart(text, other, "");
+    DivideStringAndIsInt(text, other, a, b);
+    DivideStringInThreeParts(text, other, pieces[rng() % std::size(pieces)], p1, p2, p3, rng() % 2);
+    FirstCharUTF8(text);
+    LastCharUTF8(text);
+    CountWordsInString(text);
+    ExtractFirstNumberFromString(text);
+    ExtractCharactersFromString(text, true, true, true, true);
+    IsBinaryStr(text);
+    HTMLStripTags(text);
+    LengthOfLongestStringWithStripedTags({{text}, {}, {other, text}}, rng() % 3);
+    EXPECT_EQ(StringReplaceFast(text, other, other), text);
+    LineBreakConvert_LineBreaksToInlineFormat(text);
+    WrapTextAfterNumerOfCharacters_StringToString(text, limit, set, other);
+    WrapTextAfterNumberOfCharacters_StrArrToStrArr({text, other}, limit, set);
+    CodePointsAsStrToStr(text);
+    EXPECT_TRUE(UTF8IsValid(CodePointsAsStrToStr(text)));
+  }
+}
+
+}  // namespace
