@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "foundation/doc_txt.h"
+#include "test_support.h"
 
 namespace {
 const TStrArray2D kSmall = {{"a", "bbb"}, {"cc", "d"}};
@@ -95,4 +96,36 @@ TEST(DocTXT, EmptyTable) {
   EXPECT_EQ(doc.AsText, "");
   doc.AddTable({{}});
   EXPECT_EQ(doc.AsText, "\n\n");
+}
+
+TEST(ToolCheckDocTXT, LeftAlignedTableEqualsColumn) {
+  const TStrArray2D table = {
+      {"Word", "Count", "Percent"},
+      {"the", "1523", "4.21"},
+      {"a", "987", "2.73"},
+      {"syllable", "3", "0.01"},
+      {"x", "123456789", "99.9"},
+  };
+  TDocTXT doc;
+  doc.AddTable(table);
+  std::string stripped;
+  size_t pos = 0;
+  while (pos < doc.AsText.size()) {
+    size_t end = doc.AsText.find('\n', pos);
+    std::string line = doc.AsText.substr(pos, end - pos);
+    line.erase(line.find_last_not_of(' ') + 1);
+    stripped += line + "\n";
+    pos = end + 1;
+  }
+
+  std::string tsv;
+  for (const auto& row : table) {
+    for (size_t c = 0; c < row.size(); ++c) tsv += (c ? "\t" : "") + row[c];
+    tsv += "\n";
+  }
+  testsupport::TempDir dir;
+  testsupport::WriteFileBytes(dir.file("table.tsv"), tsv);
+  auto r = testsupport::RunCommand("column -t -s \"$(printf '\\t')\" " + testsupport::ShellQuote(dir.file("table.tsv")));
+  ASSERT_EQ(r.exitCode, 0);
+  EXPECT_EQ(stripped, r.out);
 }

@@ -359,3 +359,91 @@ TEST(PlatformFunctions, InternetShortcut) {
   EXPECT_EQ(GetLinkedURLOfURLFile(dir.file("missing.url")), "");
   EXPECT_EQ(GetLinkedURLOfURLFile(dir.str()), "");
 }
+
+namespace {
+
+int64_t CommandNumber(const std::string& command) {
+  auto r = testsupport::RunCommand(command);
+  EXPECT_EQ(r.exitCode, 0) << command;
+  return std::stoll(r.out);
+}
+
+int64_t SumOfLines(const std::string& command) {
+  auto r = testsupport::RunCommand(command);
+  int64_t sum = 0;
+  size_t pos = 0;
+  while (pos < r.out.size()) {
+    size_t end = r.out.find('\n', pos);
+    if (end == std::string::npos) end = r.out.size();
+    if (end > pos) sum += std::stoll(r.out.substr(pos, end - pos));
+    pos = end + 1;
+  }
+  return sum;
+}
+
+// A tree of folders and files of varied sizes, hidden ones among them.
+void MakeTree(const fs::path& root) {
+  int n = 0;
+  const char* folders[] = {"a", "a/b", "a/b/c", "a/b/c/d", "a/.git", "a/.git/objects", "e", "e/empty",
+                           "f g", "f g/ü ö", ".config", ".config/app"};
+  for (const char* f : folders) {
+    fs::create_directories(root / f);
+    for (int i = 0; i < 3; ++i, ++n) {
+      std::string name = (i == 2 ? ".dot" : "file") + std::to_string(n) + (i == 1 ? " x.txt" : "");
+      if (std::string(f) == "e/empty") break;
+      WriteFileBytes((root / f / name).string(), std::string(static_cast<size_t>(n * 37 % 5000), 'x'));
+    }
+  }
+  WriteFileBytes((root / "top").string(), "top");
+}
+
+}  // namespace
+
+TEST(ToolCheckFolderStatistics, EqualsFind) {
+  TempDir dir;
+  MakeTree(dir.path());
+  std::string q = testsupport::ShellQuote(dir.str());
+  int32_t files, folders, depth;
+  int64_t size;
+  ASSERT_TRUE(FileSizeAndNumberOfFilesInDirectoryWithDeepness(dir.str(), files, folders, size, depth, true, true));
+  EXPECT_EQ(files, CommandNumber("find " + q + " -type f | wc -l"));
+  EXPECT_EQ(folders, CommandNumber("find " + q + " -mindepth 1 -type d | wc -l"));
+  EXPECT_EQ(size, SumOfLines("find " + q + " -type f -printf '%s\\n'"));
+  EXPECT_EQ(depth, CommandNumber("find " + q + " -mindepth 1 -type d -printf '%d\\n' | sort -n | tail -1"));
+
+  // Without hidden entries: find with every name starting with a period pruned.
+  std::string visible = "find " + q + " -mindepth 1 -name '.*' -prune -o ";
+  ASSERT_TRUE(FileSizeAndNumberOfFilesInDirectoryWithDeepness(dir.str(), files, folders, size, depth, true, false));
+  EXPECT_EQ(files, CommandNumber(visible + "-type f -print | wc -l"));
+  EXPECT_EQ(folders, CommandNumber(visible + "-type d -print | wc -l"));
+  EXPECT_EQ(size, SumOfLines(visible + "-type f -printf '%s\\n'"));
+}
+
+TEST(ToolCheckFolderStatistics, LinksCountAsTheirTargetsWithoutBeingEntered) {
+  TempDir dir;
+  MakeTree(dir.path());
+  fs::create_directory_symlink(dir.path(), dir.path() / "a/b/loop");
+  fs::create_directory_symlink(dir.path() / "e", dir.path() / "elink");
+  fs::create_symlink(dir.path() / "top", dir.path() / "a/toplink");
+  std::string q = testsupport::ShellQuote(dir.str());
+  int32_t files, folders, depth;
+  int64_t size;
+  ASSERT_TRUE(FileSizeAndNumberOfFilesInDirectoryWithDeepness(dir.str(), files, folders, size, depth, true, true));
+  EXPECT_EQ(files, CommandNumber("find " + q + " -mindepth 1 \\( -type f -o -xtype f \\) | wc -l"));
+  EXPECT_EQ(folders, CommandNumber("find " + q + " -mindepth 1 \\( -type d -o -xtype d \\) | wc -l"));
+  EXPECT_EQ(size, SumOfLines("find " + q + " \\( -type f -o -xtype f \\) -exec stat -L -c %s {} +"));
+}
+
+TEST(ToolCheckCopyFile, CopyEqualsSourceUnderCmpAndStat) {
+  TempDir dir;
+  std::string bytes;
+  for (int i = 0; i < 300000; ++i) bytes.push_back(static_cast<char>((i * 131) ^ (i >> 7)));
+  std::string src = dir.file("source file.bin"), dst = dir.file("new folder/copy.bin");
+  WriteFileBytes(src, bytes);
+  SetMTime(src, 1234567890);
+  ASSERT_TRUE(CopyFileShareDenyNone(src, dst, true, cffOverwriteFile | cffCreateTargetFolder | cffPreserveTime));
+  std::string qs = testsupport::ShellQuote(src), qd = testsupport::ShellQuote(dst);
+  EXPECT_EQ(testsupport::RunCommand("cmp " + qs + " " + qd).exitCode, 0);
+  EXPECT_EQ(testsupport::RunCommand("stat -c %Y " + qd).out, testsupport::RunCommand("stat -c %Y " + qs).out);
+  EXPECT_EQ(testsupport::RunCommand("stat -c %Y " + qd).out, "1234567890\n");
+}
