@@ -1,7 +1,5 @@
 #include "foundation/containers_maps.h"
 
-#include <optional>
-
 #include "foundation/letter_case.h"
 #include "foundation/number_format.h"
 #include "foundation/str_transform.h"
@@ -144,17 +142,18 @@ std::string TKeyValueArrayObj::AsXMLAttributeString() const {
 }
 
 void TKeyValueArrayObj::AddFromXMLAttributeString(std::string_view Text) {
+  constexpr size_t kUnset = std::string_view::npos;
   bool inDouble = false;
   bool inSingle = false;
-  std::optional<size_t> nameStart = 0;
-  std::optional<size_t> valueStart;
+  size_t nameStart = 0;
+  size_t valueStart = kUnset;
   std::string name;
   // One quote kind opens and closes values; the other is ordinary text inside them.
   auto quote = [&](size_t i, bool& inThis) {
     if (!inThis) {
       valueStart = i + 1;
     } else {
-      if (valueStart) Add(name, Text.substr(*valueStart, i - *valueStart));
+      if (valueStart != kUnset) Add(name, Text.substr(valueStart, i - valueStart));
       nameStart = i + 1;
     }
     inThis = !inThis;
@@ -165,12 +164,12 @@ void TKeyValueArrayObj::AddFromXMLAttributeString(std::string_view Text) {
       quote(i, inDouble);
     } else if (c == '\'' && !inDouble) {
       quote(i, inSingle);
-    } else if (c == '=' && !inDouble && !inSingle && nameStart) {
-      name = Trim(Text.substr(*nameStart, i - *nameStart));
-      nameStart.reset();
+    } else if (c == '=' && !inDouble && !inSingle && nameStart != kUnset) {
+      name = Trim(Text.substr(nameStart, i - nameStart));
+      nameStart = kUnset;
     }
   }
-  if ((inDouble || inSingle) && valueStart) Add(name, Text.substr(*valueStart));
+  if ((inDouble || inSingle) && valueStart != kUnset) Add(name, Text.substr(valueStart));
 }
 
 // --- TKeyStrArrayArrayObj ----------------------------------------------------

@@ -184,10 +184,16 @@ class TTranslator {
   // The library's character sets, written out so that PCRE2's own notion of
   // them (and its machine code, which ignores our tables above 127) never
   // decides.
-  static std::string DigitMembers() { return "0-9"; }
-  static std::string SpaceMembers() { return "\\x{9}\\x{a}\\x{c}\\x{d}\\x{20}"; }
-  std::string WordMembers() const {
+  static const char* DigitMembers() { return "0-9"; }
+  static const char* SpaceMembers() { return "\\x{9}\\x{a}\\x{c}\\x{d}\\x{20}"; }
+  const char* WordMembers() const {
     return unicode_ ? "0-9A-Za-z\\x{5f}\\x{c4}\\x{d6}\\x{dc}\\x{df}\\x{e4}\\x{f6}\\x{fc}" : "0-9A-Za-z";
+  }
+  static std::string Set(const char* members, bool negated = false) {
+    std::string s = negated ? "[^" : "[";
+    s += members;
+    s += ']';
+    return s;
   }
 
   // An item that a quantifier may follow; letters in it follow the i modifier.
@@ -293,7 +299,8 @@ class TTranslator {
       return false;
     }
     pos_ = p;
-    q = "{" + std::to_string(lo);
+    q = "{";
+    q += std::to_string(lo);
     if (hasComma) q += ",";
     if (hasHi) q += std::to_string(hi);
     q += "}";
@@ -399,19 +406,27 @@ class TTranslator {
     if (AtEnd()) return Fail();
     const char32_t e = Next();
     switch (e) {
-      case 'd': EmitItem("[" + DigitMembers() + "]", false); return;
-      case 'D': EmitItem("[^" + DigitMembers() + "]", false); return;
-      case 's': EmitItem("[" + SpaceMembers() + "]", false); return;
-      case 'S': EmitItem("[^" + SpaceMembers() + "]", false); return;
-      case 'w': EmitItem("[" + WordMembers() + "]", false); return;
-      case 'W': EmitItem("[^" + WordMembers() + "]", false); return;
+      case 'd': EmitItem(Set(DigitMembers()), false); return;
+      case 'D': EmitItem(Set(DigitMembers(), true), false); return;
+      case 's': EmitItem(Set(SpaceMembers()), false); return;
+      case 'S': EmitItem(Set(SpaceMembers(), true), false); return;
+      case 'w': EmitItem(Set(WordMembers()), false); return;
+      case 'W': EmitItem(Set(WordMembers(), true), false); return;
       case 'b':
       case 'B': {
-        const std::string w = "[" + WordMembers() + "]";
-        if (e == 'b')
-          Emit("(?:(?<=" + w + ")(?!" + w + ")|(?<!" + w + ")(?=" + w + "))", false);
-        else
-          Emit("(?:(?<=" + w + ")(?=" + w + ")|(?<!" + w + ")(?!" + w + "))", false);
+        // Word boundaries by look-around over the library's word set.
+        const std::string w = Set(WordMembers());
+        const bool b = e == 'b';
+        std::string body = "(?:(?<=";
+        body += w;
+        body += b ? ")(?!" : ")(?=";
+        body += w;
+        body += ")|(?<!";
+        body += w;
+        body += b ? ")(?=" : ")(?!";
+        body += w;
+        body += "))";
+        Emit(body, false);
         canQuantify_ = false;
         return;
       }
