@@ -3,9 +3,9 @@
 //
 // The per-user folder of program N is $XDG_CONFIG_HOME/Pellwick/N/ (or
 // ~/.config/Pellwick/N/ when that variable is unset or not an absolute path).
-// Small configuration files are written as plain ASCII (every byte of 0x80 or
-// above becomes "?") without byte-order mark and read with code-page
-// detection.
+// Small configuration files are written as plain ASCII (every character that
+// ASCII cannot hold becomes "?") without byte-order mark and read with
+// code-page detection.
 #pragma once
 
 #include <array>
