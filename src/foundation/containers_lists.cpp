@@ -107,7 +107,7 @@ int32_t TStrArrayObj::Contains(std::string_view Text, bool IgnoreCase) const {
 
 // --- TIntStrArrayObj -----------------------------------------------------------
 
-int32_t TIntStrArrayObj::Find(std::string_view Str) {
+int32_t TIntStrArrayObj::Find(std::string_view Str) const {
   return index_.Find(Str, Items.size(), [this](size_t i) -> std::string_view { return Items[i].Str; });
 }
 
@@ -118,7 +118,7 @@ int32_t TIntStrArrayObj::GetInt(int32_t Index) const {
   return Items[Index].Int;
 }
 
-int32_t TIntStrArrayObj::GetInt(std::string_view Str, int32_t Default) {
+int32_t TIntStrArrayObj::GetInt(std::string_view Str, int32_t Default) const {
   const int32_t i = Find(Str);
   return i < 0 ? Default : Items[i].Int;
 }
@@ -178,7 +178,7 @@ void TIntStrArrayObj::Inc(std::string_view Str, int32_t By) {
   }
 }
 
-int32_t TIntStrArrayObj::Contains(std::string_view Str) { return Find(Str); }
+int32_t TIntStrArrayObj::Contains(std::string_view Str) const { return Find(Str); }
 
 int32_t TIntStrArrayObj::Sum() const {
   uint32_t sum = 0;

@@ -60,7 +60,7 @@ class TIntStrArrayObj {
   // Int of pair Index; 0 when Index is out of range.
   int32_t GetInt(int32_t Index) const;
   // Int of the first pair whose Str equals Str; Default when none.
-  int32_t GetInt(std::string_view Str, int32_t Default);
+  int32_t GetInt(std::string_view Str, int32_t Default) const;
   // Str of pair Index; "" when Index is out of range.
   std::string GetStr(int32_t Index) const;
   // Int of pair Index as plain decimal text; "" when Index is out of range.
@@ -84,7 +84,7 @@ class TIntStrArrayObj {
   void Inc(std::string_view Str, int32_t By);
 
   // Index of the first pair whose Str equals Str exactly; -1 when none.
-  int32_t Contains(std::string_view Str);
+  int32_t Contains(std::string_view Str) const;
   int32_t Count() const { return static_cast<int32_t>(Items.size()); }
   // Sum of all Int values in 32-bit arithmetic, wrapping around on overflow.
   int32_t Sum() const;
@@ -123,10 +123,11 @@ class TIntStrArrayObj {
 
  private:
   enum class TTextTest { StartsWith, EndsWith, Contains };
-  int32_t Find(std::string_view Str);
+  int32_t Find(std::string_view Str) const;
   template <typename Keep>
   void KeepOnly(Keep keep);
   void KeepText(TTextTest Test, std::string_view Text, bool MatchCase, bool IsRegex);
 
-  TFirstOccurrenceIndex index_;
+  // Kept up to date lazily, also by lookups on a const list.
+  mutable TFirstOccurrenceIndex index_;
 };

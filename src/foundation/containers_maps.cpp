@@ -174,7 +174,7 @@ void TKeyValueArrayObj::AddFromXMLAttributeString(std::string_view Text) {
 
 // --- TKeyStrArrayArrayObj ----------------------------------------------------
 
-int32_t TKeyStrArrayArrayObj::GetIndexOfKey(std::string_view Key) {
+int32_t TKeyStrArrayArrayObj::GetIndexOfKey(std::string_view Key) const {
   return index_.Find(Key, Items.size(), [this](size_t i) -> std::string_view { return Items[i].Key; });
 }
 

@@ -88,7 +88,7 @@ class TKeyStrArrayArrayObj {
   // AddKey, then appends all Values to that key's list; returns the key's index.
   int32_t Add(std::string_view Key, const TStrArray& Values);
   // -1 when none.
-  int32_t GetIndexOfKey(std::string_view Key);
+  int32_t GetIndexOfKey(std::string_view Key) const;
   int32_t Count_Keys() const { return static_cast<int32_t>(Items.size()); }
   // 0 when KeyIndex is out of range.
   int32_t Count_Values_Key(int32_t KeyIndex) const;
@@ -100,7 +100,8 @@ class TKeyStrArrayArrayObj {
   void RebuildIndex() { index_.Invalidate(); }
 
  private:
-  TFirstOccurrenceIndex index_;
+  // Kept up to date lazily, also by lookups on a const object.
+  mutable TFirstOccurrenceIndex index_;
 };
 
 class TStrArray2DObj {
