@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <climits>
 #include <random>
 
@@ -179,17 +180,22 @@ TEST(Sorts, TieOrderOfTheMiddlePivotQuicksort) {
   // Traced by hand: pivot "A" (index 1); the first pass swaps "b" and "a",
   // which leaves "a" before "A". A stable sort keeps "A" first.
   TStrArray s{"b", "A", "a"};
-  TStrArray stable = s;
-  std::stable_sort(stable.begin(), stable.end(), [](const std::string& x, const std::string& y) {
-    return std::toupper(x[0]) < std::toupper(y[0]);
-  });
+  auto byKey = [](const std::string& x, const std::string& y) { return std::toupper(x[0]) < std::toupper(y[0]); };
+  TStrArray viaStdSort = s, viaStableSort = s;
+  std::sort(viaStdSort.begin(), viaStdSort.end(), byKey);
+  std::stable_sort(viaStableSort.begin(), viaStableSort.end(), byKey);
   SortStrArrayUp(s);
   EXPECT_EQ(s, (TStrArray{"a", "A", "b"}));
-  EXPECT_NE(s, stable);
+  EXPECT_NE(s, viaStdSort);
+  EXPECT_NE(s, viaStableSort);
 
   TIntStrArray r{{1, "b"}, {2, "a"}, {3, "A"}};
   SortIntStrArrayStrUp(r);
   EXPECT_EQ(r, (TIntStrArray{{3, "A"}, {2, "a"}, {1, "b"}}));
+  // Two partition levels, traced by hand.
+  TIntStrArray five{{1, "b"}, {2, "a"}, {3, "B"}, {4, "A"}, {5, "b"}};
+  SortIntStrArrayStrUp(five);
+  EXPECT_EQ(five, (TIntStrArray{{4, "A"}, {2, "a"}, {5, "b"}, {1, "b"}, {3, "B"}}));
 
   // Keys are the upper-case forms compared byte by byte: letters outside
   // ASCII come after "Z", "ß" sorts as "SS".
