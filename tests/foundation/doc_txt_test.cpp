@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "foundation/doc_txt.h"
-#include "test_support.h"
+#include "support/test_support.h"
 
 namespace {
 const TStrArray2D kSmall = {{"a", "bbb"}, {"cc", "d"}};

@@ -14,7 +14,7 @@
 #include <stdexcept>
 
 #include "foundation/file_functions.h"
-#include "test_support.h"
+#include "support/test_support.h"
 
 namespace fs = std::filesystem;
 using testsupport::ReadFileBytes;
