@@ -89,8 +89,7 @@ bool TReadabilityIndex::BeginsWithKey(std::string_view syllable) const {
   return false;
 }
 
-bool TReadabilityIndex::Allows(const std::vector<int32_t>& endingKeys, std::string_view syllable,
-                               bool ifNoRule) const {
+bool TReadabilityIndex::RuleAllows(const std::vector<int32_t>& endingKeys, std::string_view syllable) const {
   for (int32_t k : endingKeys) {
     const TKey& key = keys_[k];
     for (size_t len : key.ValueLens) {
@@ -98,6 +97,12 @@ bool TReadabilityIndex::Allows(const std::vector<int32_t>& endingKeys, std::stri
       if (key.Values.find(syllable.substr(0, len)) != key.Values.end()) return true;
     }
   }
+  return false;
+}
+
+bool TReadabilityIndex::Allows(const std::vector<int32_t>& endingKeys, std::string_view syllable,
+                               bool ifNoRule) const {
+  if (RuleAllows(endingKeys, syllable)) return true;
   if (!ifNoRule) return false;
   // Without a joining rule the syllable is refused only when the rules speak
   // about both the word's ending and the syllable's beginning.

@@ -30,6 +30,8 @@ class TReadabilityIndex {
 
   // The keys that the word ends with (by index), the empty key included.
   void EndingKeys(std::string_view word, std::vector<int32_t>& keys) const;
+  // True when a value of one of the ending keys begins the syllable.
+  bool RuleAllows(const std::vector<int32_t>& endingKeys, std::string_view syllable) const;
   // The test for a non-empty word whose ending keys are given.
   bool Allows(const std::vector<int32_t>& endingKeys, std::string_view syllable, bool ifNoRule) const;
   // The whole test: the first syllable of a word is always allowed.

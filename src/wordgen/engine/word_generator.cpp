@@ -8,7 +8,19 @@
 #include "foundation/str_transform.h"
 #include "foundation/utf8.h"
 
+namespace {
+// Bytes the remembered verdicts may take.
+constexpr size_t kMaxVerdictBytes = size_t{64} << 20;
+}  // namespace
+
+void TWordGenEngine::TVerdictCache::Clear() {
+  Rows.clear();
+  Verdicts.clear();
+  BeginsWithKey.clear();
+}
+
 void TWordGenEngine::ClearSilbenFrequencyArray() {
+  cache_.Clear();
   GlobalSFA.clear();
   cumulative_.clear();
   GlobalMaxKum = 0;
@@ -16,6 +28,7 @@ void TWordGenEngine::ClearSilbenFrequencyArray() {
 
 int32_t TWordGenEngine::AddToSyllableList(std::string syllable, int32_t frequency, int32_t positionType,
                                           int32_t positionValue) {
+  cache_.Clear();
   TSilbenFrequencyItem item;
   item.Syllable = std::move(syllable);
   item.Frequency = frequency;
@@ -37,6 +50,7 @@ void TWordGenEngine::CreateSilbenFrequencyArray(const TStrArray& lines, bool use
     if (ParseSyllableLine(line, head, syllable))
       AddToSyllableList(std::move(syllable), head.Frequency, head.PositionType, head.PositionValue);
   }
+  cache_.Clear();
   if (useLineBreakChar && !lineBreakChar.empty()) {
     for (TSilbenFrequencyItem& item : GlobalSFA) item.Syllable = StringReplaceFast(item.Syllable, lineBreakChar, "\n");
   }
@@ -82,6 +96,7 @@ bool TWordGenEngine::CheckSyllableListForPositions(int32_t wordLength, std::stri
 void TWordGenEngine::CreateGlobalLesbarRegeln(std::string_view rulesText) {
   ParseReadabilityRules(rulesText, GlobalLesbarRegeln);
   index_.Build(GlobalLesbarRegeln);
+  cache_.Clear();
 }
 
 bool TWordGenEngine::CheckSyllableListIfLesbar() const {
@@ -128,6 +143,34 @@ int32_t TWordGenEngine::FindSyllablePosInGlobalSFA(int32_t a, int32_t b, bool on
   return -1;
 }
 
+int8_t* TWordGenEngine::VerdictRow() {
+  rowKey_.assign(reinterpret_cast<const char*>(endingKeys_.data()), endingKeys_.size() * sizeof(int32_t));
+  const auto it = cache_.Rows.find(rowKey_);
+  if (it != cache_.Rows.end()) return cache_.Verdicts[it->second].data();
+  if ((cache_.Verdicts.size() + 1) * GlobalSFA.size() > kMaxVerdictBytes) return nullptr;
+  cache_.Rows.emplace(rowKey_, static_cast<int32_t>(cache_.Verdicts.size()));
+  cache_.Verdicts.emplace_back(GlobalSFA.size(), int8_t{-1});
+  return cache_.Verdicts.back().data();
+}
+
+bool TWordGenEngine::SyllableAllowed(int32_t entry, bool ifNoRule, int8_t* row) {
+  const std::string& syllable = GlobalSFA[entry].Syllable;
+  bool rule;
+  if (row && row[entry] >= 0) {
+    rule = row[entry] != 0;
+  } else {
+    rule = index_.RuleAllows(endingKeys_, syllable);
+    if (row) row[entry] = rule ? 1 : 0;
+  }
+  if (rule) return true;
+  if (!ifNoRule) return false;
+  if (endingKeys_.empty()) return true;
+  if (cache_.BeginsWithKey.size() != GlobalSFA.size()) cache_.BeginsWithKey.assign(GlobalSFA.size(), int8_t{-1});
+  int8_t& begins = cache_.BeginsWithKey[entry];
+  if (begins < 0) begins = index_.BeginsWithKey(syllable) ? 1 : 0;
+  return begins == 0;
+}
+
 std::string TWordGenEngine::CreateWord(int32_t length, bool readable, bool ifNoRule, bool oncePerWord) {
   std::string word;
   if (oncePerWord)
@@ -142,7 +185,11 @@ std::string TWordGenEngine::CreateWord(int32_t length, bool readable, bool ifNoR
     }
     // The word only changes when a syllable is taken, so its ending keys are
     // looked up once per position.
-    if (!word.empty()) index_.EndingKeys(word, endingKeys_);
+    int8_t* row = nullptr;
+    if (!word.empty()) {
+      index_.EndingKeys(word, endingKeys_);
+      row = VerdictRow();
+    }
     int32_t tests = 0;
     for (;;) {
       const int32_t i = FindSyllablePosInGlobalSFA(a, length, oncePerWord);
@@ -150,7 +197,7 @@ std::string TWordGenEngine::CreateWord(int32_t length, bool readable, bool ifNoR
       if (tests >= kMaxReadabilityTests) return NulMarker();
       ++tests;
       TSilbenFrequencyItem& item = GlobalSFA[i];
-      if (word.empty() || index_.Allows(endingKeys_, item.Syllable, ifNoRule)) {
+      if (word.empty() || SyllableAllowed(i, ifNoRule, row)) {
         word += item.Syllable;
         item.Used = true;
         break;

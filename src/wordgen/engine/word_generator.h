@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "foundation/containers_maps.h"
@@ -83,6 +84,20 @@ class TWordGenEngine {
   std::string CreateWord(int32_t length, bool readable, bool ifNoRule, bool oncePerWord);
 
  private:
+  // Remembered readability verdicts: a word's ending keys decide everything
+  // the rules say about the next syllable, so the verdict for an entry after
+  // a given set of ending keys is worked out once. Emptied whenever the table
+  // or the rules change; bounded in size.
+  struct TVerdictCache {
+    std::unordered_map<std::string, int32_t> Rows;  // ending-key set -> row
+    std::vector<std::vector<int8_t>> Verdicts;       // per row and entry: -1 unknown, 0 or 1
+    std::vector<int8_t> BeginsWithKey;               // per entry: -1 unknown, 0 or 1
+    void Clear();
+  };
+  // The row of verdicts for the current ending keys; nullptr when the cache is full.
+  int8_t* VerdictRow();
+  bool SyllableAllowed(int32_t entry, bool ifNoRule, int8_t* row);
+
   TSilbenFrequencyArray GlobalSFA;
   int64_t GlobalMaxKum = 0;
   TKeyStrArrayArrayObj GlobalLesbarRegeln;
@@ -91,4 +106,6 @@ class TWordGenEngine {
   TReadabilityIndex index_;
   TRandomGenerator* gen_ = nullptr;
   std::vector<int32_t> endingKeys_;
+  std::string rowKey_;
+  TVerdictCache cache_;
 };

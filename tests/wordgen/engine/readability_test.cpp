@@ -194,3 +194,43 @@ TEST(ReadabilityPreCheck, NeedsAVowelAndAConsonantStart) {
 }
 
 }  // namespace
+
+namespace {
+
+// Words built with readable on obey the rules at every syllable boundary,
+// with remembered verdicts reused across words, rule sets and tables.
+TEST(ReadabilityCheck, WordBuilderFollowsTheRulesAtEveryBoundary) {
+  std::mt19937 rng(777);
+  const char letters[] = {'A', 'B', 'C', 'D'};
+  TWordGenEngine engine;
+  TSeededRandom gen(31);
+  engine.SetRandomGenerator(&gen);
+  for (int round = 0; round < 20; ++round) {
+    TStrArray list;
+    for (char c : letters) list.push_back(std::to_string(1 + rng() % 5) + " " + std::string(1, c));
+    engine.CreateSilbenFrequencyArray(list, false, "");
+    // Several rule sets over the same table. Every letter gets at least one
+    // follower, so that no word has to fail (a failure costs 200001 tests);
+    // the random picks decide which.
+    for (int rules = 0; rules < 3; ++rules) {
+      std::string rulesText;
+      for (char key : letters) {
+        rulesText += std::string(1, key) + ">" + std::string(1, letters[rng() % 4]);
+        if (rng() % 2) rulesText += "|" + std::string(1, letters[rng() % 4]);
+        rulesText += "\n";
+      }
+      engine.CreateGlobalLesbarRegeln(rulesText);
+      for (bool f : {false, true}) {
+        for (int w = 0; w < 20; ++w) {
+          const std::string word = engine.CreateWord(4, true, f, false);
+          ASSERT_EQ(word.size(), 4u) << rulesText;
+          for (size_t i = 1; i < word.size(); ++i)
+            ASSERT_TRUE(OracleCheck(engine.LesbarRegeln(), word.substr(0, i), word.substr(i, 1), f))
+                << rulesText << word << " flag " << f;
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
