@@ -176,7 +176,7 @@ TEST(ChangeArrays, OffsetsReplaceAndTrim) {
   EXPECT_EQ(SumOfAllArrayElements({INT32_MAX, 1}), INT32_MIN);
 }
 
-TEST(Sorts, TieOrderOfTheMiddlePivotQuicksort) {
+TEST(ArraySorts, TieOrderOfTheMiddlePivotQuicksort) {
   // Traced by hand: pivot "A" (index 1); the first pass swaps "b" and "a",
   // which leaves "a" before "A". A stable sort keeps "A" first.
   TStrArray s{"b", "A", "a"};
@@ -204,7 +204,7 @@ TEST(Sorts, TieOrderOfTheMiddlePivotQuicksort) {
   EXPECT_EQ(u, (TStrArray{"a", "Straßd", "straße", "STRASSE1", "z", "Ä", "é"}));
 }
 
-TEST(Sorts, SortsLargeAndDegenerateInputs) {
+TEST(ArraySorts, SortsLargeAndDegenerateInputs) {
   std::mt19937 rng(7);
   TIntArray ints(20000);
   for (auto& v : ints) v = static_cast<int32_t>(rng());
@@ -234,7 +234,7 @@ TEST(Sorts, SortsLargeAndDegenerateInputs) {
   EXPECT_EQ(same, TStrArray(50000, "x"));
 }
 
-TEST(Sorts, KeepsRecordsTogether) {
+TEST(ArraySorts, KeepsRecordsTogether) {
   std::mt19937 rng(3);
   TIntStrArray r;
   for (int i = 0; i < 3000; ++i) {
@@ -274,7 +274,7 @@ TEST(ShortenDataSets, ShortenAndExpand) {
   EXPECT_EQ(single, (TStrArray2D{{"a", "a"}}));
 }
 
-TEST(Search, InStrArrayModes) {
+TEST(StrArraySearch, InStrArrayModes) {
   struct Case {
     TStrArray arr;
     const char* text;
@@ -301,7 +301,7 @@ TEST(Search, InStrArrayModes) {
   }
 }
 
-TEST(Search, InStrArrayWildcard) {
+TEST(StrArraySearch, InStrArrayWildcard) {
   TStrArray names{"a.txt", "B.DOC", "b.doc"};
   EXPECT_EQ(InStrArrayWildcard(names, "*.doc", false, false), 2);
   EXPECT_EQ(InStrArrayWildcard(names, "*.doc", true, false), 1);
@@ -313,7 +313,7 @@ TEST(Search, InStrArrayWildcard) {
   EXPECT_EQ(InStrArrayWildcard(patterns, "äö", false, true), 2);
 }
 
-TEST(Search, DeleteDoubleElementsBelowAndAboveThreshold) {
+TEST(StrArraySearch, DeleteDoubleElementsBelowAndAboveThreshold) {
   EXPECT_EQ(DeleteDoubleElementsFromArray({3, 1, 3, 2}), (TIntArray{3, 1, 2}));
   EXPECT_TRUE(DeleteDoubleElementsFromArray({}).empty());
   TIntArray big{3, 1, 3, 2};
@@ -326,7 +326,7 @@ TEST(Search, DeleteDoubleElementsBelowAndAboveThreshold) {
   EXPECT_EQ(DeleteDoubleElementsFromArrayForBigArrays({3, 1, 3, 2}), (TIntArray{1, 2, 3}));
 }
 
-TEST(Search, CSVStringToStrArray) {
+TEST(StrArraySearch, CSVStringToStrArray) {
   const TCharSet seps = CharSet(";,");
   struct Case {
     const char* text;

@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(Trimming, CharSetsAndBlanks) {
+TEST(StrTrimming, CharSetsAndBlanks) {
   EXPECT_EQ(TrimChars("xxaxbxx", CharSet("x")), "axb");
   EXPECT_EQ(TrimCharsRight("xxaxbxx", CharSet("x")), "xxaxb");
   EXPECT_EQ(TrimChars("xxxx", CharSet("x")), "");
@@ -19,7 +19,7 @@ TEST(Trimming, CharSetsAndBlanks) {
   EXPECT_EQ(TrimRight("  a  "), "  a");
 }
 
-TEST(Whitespace, CollapsingRules) {
+TEST(StrWhitespace, CollapsingRules) {
   EXPECT_EQ(RemoveAllWhitespaceButKeepWordSeparations(" a\t\tb \n"), "a b ");
   EXPECT_EQ(RemoveAllWhitespaceButKeepWordSeparations("a\r\n\r\nb"), "a b");
   EXPECT_EQ(RemoveAllWhitespaceButKeepWordSeparations(" \t\n"), "");
@@ -46,7 +46,7 @@ TEST(Whitespace, CollapsingRules) {
   }
 }
 
-TEST(Characters, RemoveAboveLimitDigitsAndPadding) {
+TEST(StrCharacters, RemoveAboveLimitDigitsAndPadding) {
   EXPECT_EQ(RemoveAllCharsFromStringWithCodePointGreaterThan("aé€b", 127, "?"), "a??b");
   EXPECT_EQ(RemoveAllCharsFromStringWithCodePointGreaterThan("aé€b", 255, "?"), "aé?b");
   EXPECT_EQ(RemoveAllCharsFromStringWithCodePointGreaterThan("a😀b", 0xFFFF, ""), "ab");
@@ -64,7 +64,7 @@ TEST(Characters, RemoveAboveLimitDigitsAndPadding) {
   EXPECT_EQ(RightPadding("12", '0', -4), "12");
 }
 
-TEST(Cutting, PrefixesAndDivisions) {
+TEST(StrCutting, PrefixesAndDivisions) {
   EXPECT_TRUE(StrStart("abc", "x", "ab"));
   EXPECT_TRUE(StrStart("abc", "abc", ""));
   EXPECT_FALSE(StrStart("abc", "", ""));
@@ -118,7 +118,7 @@ TEST(Cutting, PrefixesAndDivisions) {
   }
 }
 
-TEST(Cutting, FirstAndLastCharacters) {
+TEST(StrCutting, FirstAndLastCharacters) {
   EXPECT_EQ(FirstCharUTF8("€ab"), "€");
   EXPECT_EQ(LastCharUTF8("ab€"), "€");
   EXPECT_EQ(LastCharUTF8("a"), "a");
@@ -131,7 +131,7 @@ TEST(Cutting, FirstAndLastCharacters) {
   EXPECT_EQ(LastCharUTF8("ab\x82\x82\x82\x82"), "\x82");
 }
 
-TEST(Measuring, WordsNumbersLettersBinary) {
+TEST(StrMeasuring, WordsNumbersLettersBinary) {
   struct WordCase {
     const char* text;
     int32_t words;
@@ -159,7 +159,7 @@ TEST(Measuring, WordsNumbersLettersBinary) {
   EXPECT_FALSE(IsBinaryStr(""));
 }
 
-TEST(Tags, StripAndMeasure) {
+TEST(HTMLTags, StripAndMeasure) {
   EXPECT_EQ(HTMLStripTags("a<b>c</b>d<e"), "acd");
   EXPECT_EQ(HTMLStripTags("<<x>y>z"), "y>z");
   EXPECT_EQ(HTMLStripTags("a > b &amp; c"), "a > b &amp; c");
@@ -175,7 +175,7 @@ TEST(Tags, StripAndMeasure) {
   EXPECT_EQ(LengthOfLongestStringWithStripedTags({{"a<b"}, {">x<"}}, 0), 3);
 }
 
-TEST(Replace, StringReplaceFastStrategies) {
+TEST(StrReplace, StringReplaceFastStrategies) {
   struct Case {
     const char* text;
     const char* oldText;
@@ -193,7 +193,7 @@ TEST(Replace, StringReplaceFastStrategies) {
   }
 }
 
-TEST(Replace, InlineLineBreaks) {
+TEST(StrReplace, InlineLineBreaks) {
   EXPECT_EQ(LineBreakConvert_LineBreaksToInlineFormat("a\r\nb"), "a\\r\\nb");
   EXPECT_EQ(LineBreakConvert_LineBreaksToInlineFormat("x\\ny"), "x\\\\ny");
   EXPECT_EQ(LineBreakConvert_LineBreaksToInlineFormat("x\\ry\n"), "x\\\\ry\\n");
@@ -201,7 +201,7 @@ TEST(Replace, InlineLineBreaks) {
   EXPECT_EQ(LineBreakConvert_LineBreaksToInlineFormat("plain"), "plain");
 }
 
-TEST(Wrap, PiecesByCharacters) {
+TEST(StrWrap, PiecesByCharacters) {
   const TSysCharSet none;
   const TSysCharSet space = CharSet(" ");
   EXPECT_EQ(WrapTextAfterNumerOfCharacters_StringToString("abcd", 3, none, "\n"), "abc\nd");
@@ -218,7 +218,7 @@ TEST(Wrap, PiecesByCharacters) {
   EXPECT_EQ(WrapTextAfterNumerOfCharacters_StringToString("abc", -2, none, "\n"), "abc");
 }
 
-TEST(Wrap, LinesOfAnArray) {
+TEST(StrWrap, LinesOfAnArray) {
   const TSysCharSet space = CharSet(" ");
   EXPECT_EQ(WrapTextAfterNumberOfCharacters_StrArrToStrArr({"short", "aa bb cc", "x\ny"}, 5, space),
             (TStrArray{"short", "aa", "bb cc", "x", "y"}));
@@ -232,7 +232,7 @@ TEST(Wrap, LinesOfAnArray) {
   EXPECT_EQ(WrapTextAfterNumberOfCharacters_StrArrToStrArr({"ääää"}, 4, space), TStrArray{"ääää"});
 }
 
-TEST(Wrap, NeverLosesNonBlankText) {
+TEST(StrWrap, NeverLosesNonBlankText) {
   std::mt19937 rng(9);
   const std::string pieces[] = {"a", "ä", "€", "😀", " ", "-", "\xE2\x82", "\xFF"};
   for (int round = 0; round < 300; ++round) {
@@ -257,7 +257,7 @@ TEST(Wrap, NeverLosesNonBlankText) {
   }
 }
 
-TEST(CodePoints, ListsToText) {
+TEST(CodePointLists, ListsToText) {
   struct Case {
     const char* text;
     const char* expected;
@@ -269,7 +269,7 @@ TEST(CodePoints, ListsToText) {
   for (const auto& c : cases) EXPECT_EQ(CodePointsAsStrToStr(c.text), c.expected) << c.text;
 }
 
-TEST(Spreadsheet, ColumnNames) {
+TEST(SpreadsheetNames, ColumnNames) {
   struct Case {
     int32_t column;
     const char* name;
@@ -286,7 +286,7 @@ namespace {
 
 // Arbitrary bytes, broken UTF-8 included, through every function: nothing may
 // crash, hang or read out of bounds (the sanitizer build checks the latter).
-TEST(AnyInput, EveryFunctionCopesWithArbitraryBytes) {
+TEST(StrAnyInput, EveryFunctionCopesWithArbitraryBytes) {
   std::mt19937 rng(99);
   const std::string pieces[] = {"a", " ", "\t", "\r", "\n", "<", ">", "#", "U+", "0", "9", "f", "-", "/",
                                 "\\r", "\\n", "\xC3", "\xA4", "\xE2\x82", "\xF0\x9F\x98", "\xFF", std::string(1, '\0'), "€"};
