@@ -8,12 +8,14 @@
 // after its 200001 readability tests is compared with 200001 bare draws.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "foundation/number_format.h"
 #include "foundation/random.h"
 #include "syllables/syllable_lists.h"
 #include "wordgen/engine/readability.h"
@@ -122,15 +124,15 @@ class RatioReporter : public benchmark::ConsoleReporter {
         times_[run.benchmark_name()] = run.GetAdjustedRealTime();
     ConsoleReporter::ReportRuns(runs);
   }
-  void PrintRatio(const std::string& name, const std::string& peer, double target) const {
+  void PrintRatio(const std::string& name, const std::string& peer, int target) const {
     const auto a = times_.find(name);
     const auto b = times_.find(peer);
     if (a == times_.end() || b == times_.end() || b->second <= 0) return;
-    const double ratio = a->second / b->second;
-    if (target > 0)
-      std::printf("%-34s %6.2f x %-18s (target: at most %.0f)\n", name.c_str(), ratio, peer.c_str(), target);
-    else
-      std::printf("%-34s %6.2f x %s\n", name.c_str(), ratio, peer.c_str());
+    std::string line = name;
+    line.resize(std::max<size_t>(line.size() + 1, 34), ' ');
+    line += FormatFloatFixed(a->second / b->second, 2, NumberFormat{}) + " x " + peer;
+    if (target > 0) line += " (target: at most " + IntToStr(target) + ")";
+    std::printf("%s\n", line.c_str());
   }
 
  private:
