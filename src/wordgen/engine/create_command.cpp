@@ -70,11 +70,11 @@ std::string ApplyWriting(std::string word, int32_t writing, TRandomGenerator& ge
 
 }  // namespace
 
-bool ParseWordLength(std::string_view text, TWordLengthSpec& spec) {
-  spec = {};
+bool ParseWordLength(std::string_view text, TWordLength& out) {
+  out = {};
   int32_t n = 0;
   if (TryStrToInt(text, n)) {
-    spec.Length = n;
+    out.Length = n;
     return true;
   }
   const size_t dash = text.find('-');
@@ -82,8 +82,8 @@ bool ParseWordLength(std::string_view text, TWordLengthSpec& spec) {
   int32_t a = 0;
   int32_t b = 0;
   if (!TryStrToInt(Trim(text.substr(0, dash)), a) || !TryStrToInt(Trim(text.substr(dash + 1)), b)) return false;
-  spec.RangeFrom = a;
-  spec.RangeTo = b;
+  out.RangeFrom = a;
+  out.RangeTo = b;
   return true;
 }
 
@@ -93,7 +93,7 @@ TCreateResult RunCreateCommand(TWordGenEngine& engine, const TCreateSettings& se
   TCreateResult result;
   result.OutputText = settings.ClearListBeforeCreation ? std::string() : std::string(outputText);
 
-  TWordLengthSpec length;
+  TWordLength length;
   if (!ParseWordLength(lengthText, length)) {
     result.Messages.push_back(Error(SprLocalText(kTextEnterLength)));
     return result;

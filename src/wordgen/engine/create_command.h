@@ -38,7 +38,7 @@ inline constexpr int64_t kMaxCreateSyllables = 10000000;
 
 // The word length: a fixed length, or a range (IsRange) from RangeFrom to
 // RangeTo.
-struct TWordLengthSpec {
+struct TWordLength {
   int32_t Length = 0;
   int32_t RangeFrom = 0;
   int32_t RangeTo = 0;
@@ -49,17 +49,25 @@ struct TWordLengthSpec {
 
 // "3" is a fixed length; "3-6" and "3 - 6" a range (cut at the first "-",
 // both sides trimmed). False for anything else.
-bool ParseWordLength(std::string_view text, TWordLengthSpec& spec);
+bool ParseWordLength(std::string_view text, TWordLength& out);
 
 struct TCreateResult {
   // The output field's new text (also after a failure: what stays).
   std::string OutputText;
-  // Where the caret goes, in characters; empty when the caret stays.
+  // Where the caret goes, in characters (code points) from the start; empty
+  // when the caret stays where it was.
   std::optional<int64_t> Caret;
   // The dialogs to show, in order (an information may precede an error).
   std::vector<TEngineMessage> Messages;
 };
 
+// One run of the command. The checks stop it in this order: length, number,
+// frequencies, empty table, readability pre-check (readable words only),
+// positions (for the fixed length or the range's second number), a failed
+// word. Lengths of a range are drawn between its two numbers, whichever is
+// the larger; all draws come from the engine's generator. A line is appended
+// to the output after a line break, except to an empty text or to one that
+// already ends with a line break.
 TCreateResult RunCreateCommand(TWordGenEngine& engine, const TCreateSettings& settings, std::string_view lengthText,
                                std::string_view numberText, std::string_view syllableListText,
                                std::string_view outputText);

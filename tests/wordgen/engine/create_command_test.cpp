@@ -77,20 +77,20 @@ TEST(WordLength, FixedLengthsAndRanges) {
       {"1-2-3", false, 0, 0, 0},  {"3.5", false, 0, 0, 0},    {"1-2147483648", false, 0, 0, 0},
   };
   for (const auto& c : cases) {
-    TWordLengthSpec spec;
-    EXPECT_EQ(ParseWordLength(c.Text, spec), c.Ok) << "\"" << c.Text << "\"";
+    TWordLength parsed;
+    EXPECT_EQ(ParseWordLength(c.Text, parsed), c.Ok) << "\"" << c.Text << "\"";
     if (!c.Ok) continue;
-    EXPECT_EQ(spec.Length, c.Length) << c.Text;
-    EXPECT_EQ(spec.RangeFrom, c.From) << c.Text;
-    EXPECT_EQ(spec.RangeTo, c.To) << c.Text;
+    EXPECT_EQ(parsed.Length, c.Length) << c.Text;
+    EXPECT_EQ(parsed.RangeFrom, c.From) << c.Text;
+    EXPECT_EQ(parsed.RangeTo, c.To) << c.Text;
   }
-  TWordLengthSpec spec;
-  ASSERT_TRUE(ParseWordLength("0-0", spec));
-  EXPECT_FALSE(spec.IsRange());
-  ASSERT_TRUE(ParseWordLength("6-3", spec));
-  EXPECT_EQ(spec.CheckLength(), 3);
-  ASSERT_TRUE(ParseWordLength("-7", spec));
-  EXPECT_EQ(spec.CheckLength(), 0);
+  TWordLength parsed;
+  ASSERT_TRUE(ParseWordLength("0-0", parsed));
+  EXPECT_FALSE(parsed.IsRange());
+  ASSERT_TRUE(ParseWordLength("6-3", parsed));
+  EXPECT_EQ(parsed.CheckLength(), 3);
+  ASSERT_TRUE(ParseWordLength("-7", parsed));
+  EXPECT_EQ(parsed.CheckLength(), 0);
 }
 
 TEST_F(CreateCommand, LengthAndNumberMessagesStandAlone) {
