@@ -91,6 +91,17 @@ TEST(IntStrArrayObj, IncByItemKeepsFirstOccurrenceOrder) {
   EXPECT_EQ(c.GetInt(2), std::numeric_limits<int32_t>::min());
 }
 
+TEST(IntStrArrayObj, IncScalesToLargeTexts) {
+  // 400000 tokens of 100000 distinct items: a scan per token would take
+  // billions of comparisons.
+  TIntStrArrayObj c;
+  for (int k = 0; k < 400000; ++k) c.Inc("item" + std::to_string((k * 7919LL) % 100000), 1);
+  ASSERT_EQ(c.Count(), 100000);
+  EXPECT_EQ(c.Sum(), 400000);
+  for (int k = 0; k < 100000; k += 9973) EXPECT_EQ(c.GetInt("item" + std::to_string(k), 0), 4);
+  EXPECT_EQ(c.GetStr(1), "item7919");  // first-occurrence order
+}
+
 TEST(IntStrArrayObj, IncByIndexFillsGapPairs) {
   TIntStrArrayObj c = MakePairs({{1, "x"}, {2, "y"}});
   c.Inc(4, 7);
@@ -272,6 +283,12 @@ TEST(IntStrArrayObj, FiltersKeepOrder) {
       {"regex caseless turned off inline", &TIntStrArrayObj::DeleteAllStringsNotContaining, "(?-i)a", false, true,
        {"A", "a"}, {"a"}},
       {"regex bad", &TIntStrArrayObj::DeleteAllStringsNotContaining, "a[", false, true, {"a", "a["}, {}},
+      // The pattern is matched case-insensitively as written, never upper-cased
+      // (which would turn "ß" into "SS" and "\\d" into "\\D").
+      {"regex ß caseless", &TIntStrArrayObj::DeleteAllStringsNotContaining, "ß", false, true, {"Fuß", "FUSS", "fuss"},
+       {"Fuß"}},
+      {"regex class caseless", &TIntStrArrayObj::DeleteAllStringsNotContaining, "\\d\\w", false, true,
+       {"1a", "a1", "2B"}, {"1a", "2B"}},
   };
   for (const auto& c : cases) {
     TIntStrArrayObj list;
