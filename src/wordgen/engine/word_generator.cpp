@@ -175,7 +175,8 @@ std::string TWordGenEngine::CreateWord(int32_t length, bool readable, bool ifNoR
   std::string word;
   if (oncePerWord)
     for (TSilbenFrequencyItem& item : GlobalSFA) item.Used = false;
-  for (int32_t a = 1; a <= length; ++a) {
+  for (int64_t pos = 1; pos <= length; ++pos) {
+    const int32_t a = static_cast<int32_t>(pos);
     if (!readable) {
       const int32_t i = FindSyllablePosInGlobalSFA(a, length, oncePerWord);
       if (i < 0) return NulMarker();
