@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -278,6 +279,38 @@ TEST(RegexObject, OnePatternForManyTexts) {
   EXPECT_EQ(caseless.Pos("xABC"), 2);
   EXPECT_TRUE(caseless.Matches("aBc"));
   EXPECT_TRUE(caseless.OK());
+}
+
+TEST(RegexObject, ArbitraryPatternsNeverCrashOrHang) {
+  // Pieces of the syntax, PCRE2-only syntax and stray bytes, put together at random.
+  const char* pieces[] = {"a", "ä", "ё", ".", "^", "$", "|", "(", ")", "[", "]", "[^", "-", "*", "+", "?", "{2}",
+                          "{1,", "}", "\\", "\\w", "\\W", "\\b", "\\d", "\\S", "\\x", "\\x{", "\\1", "(?",
+                          "(?i)", "(?-g)", "(?m)", "(?x)", "(?#c)", "#", " ", "\n", "(*", "\\Q", "\\K", "\xFF", "\x01",
+                          "[:", "\\p{L}", "(?<", "a-z", "а-я"};
+  const char* texts[] = {"", "abc", "aäb\n", "ёжик Ёж", "a_b c", "\xFF\xFEx", "aaaaaaaaaaaaaaaaaaaaaaaab"};
+  std::mt19937 rng(5);
+  for (int round = 0; round < 1500; ++round) {
+    std::string pattern;
+    const int n = 1 + static_cast<int>(rng() % 8);
+    for (int k = 0; k < n; ++k) pattern += pieces[rng() % std::size(pieces)];
+    for (const char* text : texts) {
+      bool ok = true;
+      const std::string replaced = RegReplaceWithRegex(text, pattern, "<$0$1\\$>", &ok);
+      const TStrArray found = RegFindTextFromRegex(text, pattern);
+      const int32_t pos = RegPos(text, pattern);
+      if (!ok) {
+        ASSERT_EQ(replaced, text) << pattern;
+        ASSERT_TRUE(found.empty()) << pattern;
+        ASSERT_EQ(pos, 0) << pattern;
+      } else {
+        ASSERT_GE(pos, 0);
+        ASSERT_LE(pos, static_cast<int32_t>(std::string(text).size()) + 1);
+      }
+      RegFindTextFromRegexFromBrackets(text, pattern, rng() % 2 == 0);
+      RegMatches(text, pattern, rng() % 2 == 0);
+      StrEndsWithRegex(text, pattern);
+    }
+  }
 }
 
 // --- Against PCRE2's own grep ----------------------------------------------------
