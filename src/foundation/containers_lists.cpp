@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "foundation/hoare_quicksort.h"
 #include "foundation/letter_case.h"
 #include "foundation/number_format.h"
 #include "foundation/regex.h"
@@ -13,56 +14,6 @@ namespace {
 
 int32_t WrappingAdd(int32_t a, int32_t b) {
   return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
-}
-
-// The list's quicksort: Hoare partition around the middle element's key,
-// copied before partitioning. The order of equal keys is whatever this exact
-// procedure leaves, and callers rely on it. Ranges left of and right of a
-// partition are sorted independently of each other, so recursing into the
-// smaller one and looping on the larger gives the same result with a stack
-// depth of O(log n).
-template <typename Entry, typename Before>
-void HoareQuickSort(std::vector<Entry>& a, const Before& before) {
-  if (a.size() < 2) return;
-  std::vector<std::pair<size_t, size_t>> pending;
-  pending.emplace_back(0, a.size() - 1);
-  while (!pending.empty()) {
-    auto [lo, hi] = pending.back();
-    pending.pop_back();
-    while (lo < hi) {
-      const auto pivot = a[lo + (hi - lo) / 2].key;
-      // Signed cursors: J may step below L.
-      ptrdiff_t i = static_cast<ptrdiff_t>(lo);
-      ptrdiff_t j = static_cast<ptrdiff_t>(hi);
-      do {
-        while (before(a[i].key, pivot)) ++i;
-        while (before(pivot, a[j].key)) --j;
-        if (i <= j) {
-          std::swap(a[i], a[j]);
-          ++i;
-          --j;
-        }
-      } while (i <= j);
-      // Left part lo..j, right part i..hi.
-      const bool hasLeft = static_cast<ptrdiff_t>(lo) < j;
-      const bool hasRight = i < static_cast<ptrdiff_t>(hi);
-      if (hasLeft && hasRight) {
-        if (j - static_cast<ptrdiff_t>(lo) < static_cast<ptrdiff_t>(hi) - i) {
-          pending.emplace_back(i, hi);
-          hi = static_cast<size_t>(j);
-        } else {
-          pending.emplace_back(lo, static_cast<size_t>(j));
-          lo = static_cast<size_t>(i);
-        }
-      } else if (hasLeft) {
-        hi = static_cast<size_t>(j);
-      } else if (hasRight) {
-        lo = static_cast<size_t>(i);
-      } else {
-        break;
-      }
-    }
-  }
 }
 
 }  // namespace
@@ -296,6 +247,14 @@ struct TSortEntry {
   uint32_t pos;
 };
 
+template <typename Key, typename Before>
+void SortEntries(std::vector<TSortEntry<Key>>& a, const Before& before) {
+  Key pivot{};
+  HoareQuickSort(
+      a.size(), [&](ptrdiff_t m) { pivot = a[m].key; }, [&](ptrdiff_t i) { return before(a[i].key, pivot); },
+      [&](ptrdiff_t j) { return before(pivot, a[j].key); }, [&](ptrdiff_t i, ptrdiff_t j) { std::swap(a[i], a[j]); });
+}
+
 // Moves the pairs into the order the sorted entries give.
 template <typename Entry>
 void ApplyOrder(TIntStrArray& items, const std::vector<Entry>& order) {
@@ -310,9 +269,9 @@ void SortByInt(TIntStrArray& items, bool descending) {
   std::vector<TSortEntry<int32_t>> order(items.size());
   for (size_t i = 0; i < items.size(); ++i) order[i] = {items[i].Int, static_cast<uint32_t>(i)};
   if (descending)
-    HoareQuickSort(order, [](int32_t a, int32_t b) { return a > b; });
+    SortEntries(order, [](int32_t a, int32_t b) { return a > b; });
   else
-    HoareQuickSort(order, [](int32_t a, int32_t b) { return a < b; });
+    SortEntries(order, [](int32_t a, int32_t b) { return a < b; });
   ApplyOrder(items, order);
 }
 
@@ -325,9 +284,9 @@ void SortByStr(TIntStrArray& items, bool descending) {
   std::vector<TSortEntry<std::string_view>> order(items.size());
   for (size_t i = 0; i < items.size(); ++i) order[i] = {keys[i], static_cast<uint32_t>(i)};
   if (descending)
-    HoareQuickSort(order, [](std::string_view a, std::string_view b) { return a.compare(b) > 0; });
+    SortEntries(order, [](std::string_view a, std::string_view b) { return a.compare(b) > 0; });
   else
-    HoareQuickSort(order, [](std::string_view a, std::string_view b) { return a.compare(b) < 0; });
+    SortEntries(order, [](std::string_view a, std::string_view b) { return a.compare(b) < 0; });
   ApplyOrder(items, order);
 }
 
