@@ -187,6 +187,8 @@ TCountOutcome TCounterObj::Count(std::string_view Input, const TCounterSettings&
     // The character list as typed: the items it adds may differ in case from the counted ones.
     TStrArrayObj chars;
     chars.AddStringAsCharArray(s.OnlyChars);
+    const size_t added = PossibleCombinationCount(chars.Items.size(), countType);
+    if (added <= kMaxPossibleCombinations) GlobalErg.Items.reserve(GlobalErg.Items.size() + added);
     ForEachPossibleCombination(chars.Items, countType,
                                [&](std::string_view item) { GlobalErg.AddIfStringNotExists(0, item); });
   }
