@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "counter_test_support.h"
+#include "foundation/random.h"
 #include "foundation/utf8.h"
 #include "text/program_texts.h"
 #include "text/text_store.h"
@@ -387,6 +388,54 @@ TEST_F(CounterTest, LargePreFillAndExtensionFinish) {
   ASSERT_EQ(counter.GlobalErg.Items.size(), k * k * k);
   EXPECT_EQ(counter.GlobalErg.Items[0], (TIntStr{1, "ABA"}));
   EXPECT_EQ(counter.GlobalErg.Items[1], (TIntStr{0, "AAA"}));
+}
+
+// Random settings on random texts: every count ends with a table whose
+// lines all end with a line feed, and whose items are valid UTF-8.
+TEST_F(CounterTest, RandomSettingsAndTexts) {
+  TSeededRandom rnd(5);
+  const std::vector<std::string> pieces = {"a", "B", " ", "\n", "ß", "ẞ", "Ä", "é", "ω", "1", ",", "\xFF", "ch", "SCH",
+                                           std::string(1, '\0')};
+  const std::vector<std::string> patterns = {"", "[a-z]+", "(a)(b)?", "([0-9", "\\w"};
+  auto flag = [&] { return rnd.Random(2) == 1; };
+  for (int round = 0; round < 300; ++round) {
+    std::string text;
+    const size_t len = 1 + rnd.Random(30);
+    for (size_t i = 0; i < len; ++i) text += pieces[rnd.Random(pieces.size())];
+    TCounterSettings s;
+    s.CountType = static_cast<int32_t>(rnd.Random(8));
+    s.CountBlanks = flag();
+    s.CountPositions = flag();
+    s.ResetCounter = flag();
+    s.Exclude = flag();
+    s.OnlyCount = flag();
+    s.OnlyChars = flag() ? "abß" : "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    s.UseRegex = rnd.Random(4) == 0;
+    s.RegexExpr = patterns[rnd.Random(patterns.size())];
+    s.RegexBrackets = flag();
+    s.CombineLowUp = flag();
+    s.ReplaceUmlauts = flag();
+    s.ReplaceAccents = flag();
+    s.ReplaceCapitalSharpS = flag();
+    s.AlwaysCountSmallSharpS = flag();
+    s.Sorting = static_cast<int32_t>(rnd.Random(6));
+    s.ShowNumber = flag();
+    s.ShowFrequency = flag();
+    s.ShowTotal = flag();
+    s.AddAllCountedChars = flag();
+    s.MinLength = static_cast<int32_t>(rnd.Random(4));
+    s.MinFrequence = flag() ? "0.00" : "12,5";
+    s.MinFrequenceInt = static_cast<int32_t>(rnd.Random(3));
+    s.MinIsPercent = flag();
+    s.OnlyElementsContaining = rnd.Random(4) == 0 ? "A" : "";
+    s.OnlyElementsCase = flag();
+    s.OldBasis = flag();
+    s.PercentDecimalPlaces = static_cast<int32_t>(rnd.Random(25)) - 3;
+    auto out = Count(text, s, flag() ? kPoint : kComma);
+    ASSERT_TRUE(out.Counted);
+    ASSERT_TRUE(out.Output.empty() || out.Output.back() == '\n');
+    for (const auto& p : counter.GlobalErg.Items) ASSERT_TRUE(UTF8IsValid(p.Str));
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "counter_test_support.h"
+#include "foundation/random.h"
 #include "foundation/utf8.h"
 
 using countertest::Pairs;
@@ -205,6 +206,39 @@ TEST(CreatePossibleCombinationsTest, ListsTooLongForMemoryGiveNothing) {
   for (char32_t c = 0x100; c < 0x100 + 300; ++c) chars += UTF32ToUTF8(std::u32string(1, c));
   EXPECT_EQ(CountCharacters("\xC4\x80\xC4\x80\xC4\x80", 3, "", chars, false, true).Items,
             Pairs({{"\xC4\x80\xC4\x80\xC4\x80", 1}}));
+}
+
+}  // namespace
+
+namespace {
+
+// Random bytes (invalid UTF-8, NULs, control characters and multi-byte
+// characters mixed): every function returns non-empty, valid items with
+// positive counts, and each group has the asked number of characters.
+TEST(TextStatisticsRobustnessTest, RandomBytes) {
+  TSeededRandom rnd(99);
+  const std::vector<std::string> pieces = {"a", "B", " ", "\t", "\n", std::string(1, '\0'), "\xFF", "\xC3", "\xE2\x82",
+                                           "ä", "ß", "ẞ", "Ж", "ω", "ა", "中", "CH", "S", "-", ",", "1", "\xF0\x9F\x98\x80"};
+  for (int round = 0; round < 1500; ++round) {
+    std::string text;
+    const size_t len = rnd.Random(40);
+    for (size_t i = 0; i < len; ++i) text += pieces[rnd.Random(pieces.size())];
+    auto check = [&](const TIntStrArrayObj& t, int32_t n, const char* what) {
+      for (const auto& p : t.Items) {
+        ASSERT_FALSE(p.Str.empty()) << what;
+        ASSERT_TRUE(UTF8IsValid(p.Str)) << what;
+        ASSERT_GT(p.Int, 0) << what;
+        if (n > 0) ASSERT_EQ(UTF8Length(p.Str), static_cast<size_t>(n)) << what;
+      }
+    };
+    check(CountWords(text, ",", ""), 0, "words");
+    check(CountSyllables(text), 0, "syllables");
+    for (int32_t n = 1; n <= 6; ++n) {
+      check(CountCharacters(text, n, "1", "", rnd.Random(2) == 1, false), n, "characters");
+      auto positions = CountCharacterPositions(text, n, "", "aBäЖ ", true);
+      for (const auto& p : positions.Items) ASSERT_NE(p.Str.find('_'), std::string::npos);
+    }
+  }
 }
 
 }  // namespace
