@@ -1,8 +1,12 @@
 #include "foundation/code_pages.h"
 
 #include <iconv.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -152,6 +156,47 @@ bool IconvConvert(const char* to, const char* from, std::string_view in, std::st
   return true;
 }
 
+// --- Scanning ---------------------------------------------------------------------
+
+constexpr uint64_t kOnes = 0x0101010101010101ULL;
+constexpr uint64_t kHighBits = 0x8080808080808080ULL;
+
+// The word-at-a-time scans below find byte positions by bit position.
+static_assert(std::endian::native == std::endian::little, "the byte scans assume a little-endian machine");
+
+uint64_t Load8(const char* p) {
+  uint64_t v;
+  std::memcpy(&v, p, 8);
+  return v;
+}
+
+// Index of the first byte of 0x80 or above at or after i (n when none).
+size_t SkipASCII(std::string_view s, size_t i) {
+  const size_t n = s.size();
+  while (i + 8 <= n) {
+    const uint64_t high = Load8(s.data() + i) & kHighBits;
+    if (high != 0) return i + static_cast<size_t>(std::countr_zero(high)) / 8;
+    i += 8;
+  }
+  while (i < n && static_cast<unsigned char>(s[i]) < 0x80) ++i;
+  return i;
+}
+
+// Valid UTF-8 as UTF8IsValid judges it, checking only the stretches of
+// non-ASCII bytes: an ASCII byte always ends a sequence, so each stretch must
+// be whole sequences by itself.
+bool IsValidUTF8(std::string_view s) {
+  size_t i = 0;
+  const size_t n = s.size();
+  while ((i = SkipASCII(s, i)) < n) {
+    size_t j = i;
+    while (j < n && static_cast<unsigned char>(s[j]) >= 0x80) ++j;
+    if (!UTF8IsValid(s.substr(i, j - i))) return false;
+    i = j;
+  }
+  return true;
+}
+
 // --- Single-byte code pages -----------------------------------------------------
 
 constexpr char32_t kNoChar = 0xFFFFFFFF;
@@ -161,6 +206,9 @@ constexpr char32_t kNoChar = 0xFFFFFFFF;
 struct SingleByteTable {
   std::array<char32_t, 256> toUnicode{};
   std::array<std::string, 256> toUTF8;
+  // The same packed for copying four bytes at once; the length apart.
+  std::array<std::array<char, 4>, 256> utf8Packed{};
+  std::array<uint8_t, 256> utf8Len{};
   // Byte for each BMP character; -1 where the code page has none.
   std::vector<int16_t> fromUnicode = std::vector<int16_t>(0x10000, -1);
   bool asciiIdentity = true;
@@ -189,6 +237,8 @@ SingleByteTable BuildTable(const char* iconvName) {
     t.toUnicode[b] = cp;
     // A byte that the code page leaves undefined reads as U+FFFD.
     t.toUTF8[b] = UTF8Encode(cp == kNoChar ? 0xFFFD : cp);
+    t.utf8Len[b] = static_cast<uint8_t>(t.toUTF8[b].size());
+    std::copy(t.toUTF8[b].begin(), t.toUTF8[b].end(), t.utf8Packed[b].begin());
     if (cp != kNoChar && cp < 0x10000 && t.fromUnicode[cp] < 0) t.fromUnicode[cp] = static_cast<int16_t>(b);
     if (b < 128 && cp != static_cast<char32_t>(b)) t.asciiIdentity = false;
   }
@@ -221,28 +271,42 @@ const SingleByteTable& TableOf(int32_t cp) {
 
 bool IsSingleByteCodePage(int32_t cp) { return IconvNameOf(cp) != nullptr; }
 
-std::string SingleByteToUTF8(std::string_view bytes, const SingleByteTable& t) {
-  // Exact size first: the result of a 100 MB file is allocated once.
+// Appends the UTF-8 form of single-byte text; the exact size is found first,
+// so that the result of a large file grows without copies. Runs of ASCII are
+// copied whole where the code page keeps ASCII as it is.
+void AppendSingleByteAsUTF8(std::string_view bytes, const SingleByteTable& t, std::string& out) {
+  const size_t n = bytes.size();
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
   size_t len = 0;
-  for (unsigned char b : bytes) len += t.toUTF8[b].size();
-  std::string out;
-  out.resize(len);
-  char* o = out.data();
-  for (unsigned char b : bytes) {
-    if (b < 0x80 && t.asciiIdentity) {
-      *o++ = static_cast<char>(b);
-    } else {
-      const std::string& s = t.toUTF8[b];
-      std::memcpy(o, s.data(), s.size());
-      o += s.size();
-    }
+  if (t.asciiIdentity) {
+    len = n;
+    for (size_t i = SkipASCII(bytes, 0); i < n; i = SkipASCII(bytes, i + 1)) len += t.utf8Len[p[i]] - 1u;
+  } else {
+    for (size_t i = 0; i < n; ++i) len += t.utf8Len[p[i]];
   }
-  return out;
+  const size_t old = out.size();
+  if (out.capacity() < old + len) ReserveLargeText(out, std::max(old + len, out.capacity() * 3 / 2));
+  out.resize(old + len);
+  char* o = out.data() + old;
+  size_t i = 0;
+  while (i < n) {
+    if (t.asciiIdentity) {
+      const size_t next = SkipASCII(bytes, i);
+      std::memcpy(o, p + i, next - i);
+      o += next - i;
+      i = next;
+      if (i >= n) break;
+    }
+    const unsigned char b = p[i++];
+    if (out.data() + out.size() - o >= 4) std::memcpy(o, t.utf8Packed[b].data(), 4);
+    else std::memcpy(o, t.utf8Packed[b].data(), t.utf8Len[b]);
+    o += t.utf8Len[b];
+  }
 }
 
 std::string UTF8ToSingleByte(std::string_view text, const SingleByteTable& t) {
   std::string out;
-  out.reserve(text.size());
+  ReserveLargeText(out, text.size());
   size_t pos = 0;
   const size_t n = text.size();
   while (pos < n) {
@@ -262,55 +326,24 @@ std::string UTF8ToSingleByte(std::string_view text, const SingleByteTable& t) {
 // --- UTF-16 and UTF-32 --------------------------------------------------------
 
 // Length-driven throughout: a U+0000 in the text is one unit like any other.
-std::string UTF16BytesToUTF8(std::string_view bytes, bool bigEndian) {
-  const size_t units = bytes.size() / 2;
-  auto unitAt = [&](size_t i) -> char16_t {
-    auto a = static_cast<unsigned char>(bytes[2 * i]);
-    auto b = static_cast<unsigned char>(bytes[2 * i + 1]);
-    return bigEndian ? static_cast<char16_t>((a << 8) | b) : static_cast<char16_t>((b << 8) | a);
-  };
-  // Two passes over the units, counting and then writing, keep the peak
-  // memory at the input plus the exact result.
-  auto walk = [&](auto&& emit) {
-    for (size_t i = 0; i < units; ++i) {
-      char32_t c = unitAt(i);
-      if (c >= 0xD800 && c <= 0xDBFF && i + 1 < units) {
-        char32_t lo = unitAt(i + 1);
-        if (lo >= 0xDC00 && lo <= 0xDFFF) {
-          emit(0x10000 + ((c - 0xD800) << 10) + (lo - 0xDC00));
-          ++i;
-          continue;
-        }
-      }
-      emit(c);  // an unpaired surrogate becomes U+FFFD in UTF8Append
-    }
-  };
-  size_t len = 0;
-  walk([&](char32_t c) {
-    if (c >= 0xD800 && c <= 0xDFFF) c = 0xFFFD;
-    len += c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
-  });
-  std::string out;
-  out.reserve(len);
-  walk([&](char32_t c) {
-    if (c < 0x80) out.push_back(static_cast<char>(c));
-    else UTF8Append(out, c);
-  });
-  return out;
-}
-
-std::string UTF32BytesToUTF8(std::string_view bytes, bool bigEndian) {
-  const size_t units = bytes.size() / 4;
-  std::string out;
-  out.reserve(units);
-  for (size_t i = 0; i < units; ++i) {
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data() + 4 * i);
-    uint32_t v = bigEndian ? (uint32_t{p[0]} << 24) | (p[1] << 16) | (p[2] << 8) | p[3]
-                           : (uint32_t{p[3]} << 24) | (p[2] << 16) | (p[1] << 8) | p[0];
-    if (v > 0x10FFFF || (v >= 0xD800 && v <= 0xDFFF)) out.push_back('?');
-    else UTF8Append(out, v);
+// Writes the UTF-8 form of a valid code point at o; returns the new end.
+char* PutUTF8(char* o, char32_t c) {
+  if (c < 0x80) {
+    *o++ = static_cast<char>(c);
+  } else if (c < 0x800) {
+    *o++ = static_cast<char>(0xC0 | (c >> 6));
+    *o++ = static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    *o++ = static_cast<char>(0xE0 | (c >> 12));
+    *o++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    *o++ = static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    *o++ = static_cast<char>(0xF0 | (c >> 18));
+    *o++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    *o++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    *o++ = static_cast<char>(0x80 | (c & 0x3F));
   }
-  return out;
+  return o;
 }
 
 void PutUnit16(std::string& out, char16_t u, bool bigEndian) {
@@ -382,6 +415,136 @@ constexpr UTF7Tables kUTF7 = MakeUTF7Tables();
 
 bool IsBase64Char(char32_t c) { return c < 256 && kUTF7.value[c] >= 0; }
 
+}  // namespace
+
+void ReserveLargeText(std::string& s, size_t n, bool populate) {
+  s.reserve(n);
+#if defined(MADV_HUGEPAGE) && defined(MADV_POPULATE_WRITE)
+  if (n < (size_t{8} << 20)) return;
+  const auto page = static_cast<uintptr_t>(::sysconf(_SC_PAGESIZE));
+  auto first = reinterpret_cast<uintptr_t>(s.data() + s.size());
+  auto last = reinterpret_cast<uintptr_t>(s.data() + s.capacity());
+  first = (first + page - 1) & ~(page - 1);
+  last &= ~(page - 1);
+  if (last <= first) return;
+  // Both are hints; an older kernel that knows neither just takes the faults.
+  ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+  if (populate) ::madvise(reinterpret_cast<void*>(first), last - first, MADV_POPULATE_WRITE);
+#endif
+}
+
+bool TCodePageDecoder::DecodesInPieces(int32_t codePage) {
+  return codePage == 0 || codePage == 1200 || codePage == 1201 || codePage == 12000 || codePage == 12001 ||
+         IsSingleByteCodePage(codePage);
+}
+
+TCodePageDecoder::TCodePageDecoder(int32_t codePage)
+    : FCodePage(codePage == 0 ? 88591 : codePage),
+      FUnitSize(codePage == 12000 || codePage == 12001 ? 4 : codePage == 1200 || codePage == 1201 ? 2 : 1),
+      FBigEndian(codePage == 1201 || codePage == 12001) {}
+
+size_t TCodePageDecoder::MaxOutputSize(size_t byteCount) const {
+  // UTF-16: three bytes per unit at most (a pair gives four for two units);
+  // UTF-32: four bytes per unit at most; a single byte: its longest character.
+  if (FUnitSize == 1) {
+    size_t longest = 1;
+    for (const auto& u : TableOf(FCodePage).toUTF8) longest = std::max(longest, u.size());
+    return byteCount * longest;
+  }
+  return FUnitSize == 2 ? byteCount / 2 * 3 + 4 : byteCount + 4;
+}
+
+void TCodePageDecoder::Emit(char32_t c, std::string& out) {
+  if (FPendingHigh != 0) {
+    if (c >= 0xDC00 && c <= 0xDFFF) {
+      char buf[4];
+      out.append(buf, static_cast<size_t>(PutUTF8(buf, 0x10000 + ((FPendingHigh - 0xD800) << 10) + (c - 0xDC00)) - buf));
+      FPendingHigh = 0;
+      return;
+    }
+    FPendingHigh = 0;
+    out += "\xEF\xBF\xBD";
+  }
+  if (FUnitSize == 2 && c >= 0xD800 && c <= 0xDBFF) {
+    FPendingHigh = c;
+    return;
+  }
+  if (c >= 0xD800 && c <= 0xDFFF) {
+    out += FUnitSize == 2 ? "\xEF\xBF\xBD" : "?";
+    return;
+  }
+  if (c > 0x10FFFF) {
+    out.push_back('?');
+    return;
+  }
+  if (c < 0x80) {
+    out.push_back(static_cast<char>(c));
+    return;
+  }
+  char buf[4];
+  out.append(buf, static_cast<size_t>(PutUTF8(buf, c) - buf));
+}
+
+void TCodePageDecoder::Feed(std::string_view bytes, std::string& out) {
+  if (FUnitSize == 1) {
+    AppendSingleByteAsUTF8(bytes, TableOf(FCodePage), out);
+    return;
+  }
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  size_t n = bytes.size();
+  // Complete a unit that the previous piece began.
+  while (FCarryLen > 0 && n > 0) {
+    FCarry[FCarryLen++] = *p++;
+    --n;
+    if (FCarryLen == FUnitSize) {
+      FCarryLen = 0;
+      Emit(UnitAt(FCarry), out);
+    }
+  }
+  // Runs of ASCII units are appended in blocks, which is most of a typical text.
+  char block[256];
+  size_t blockLen = 0;
+  auto flushBlock = [&] {
+    out.append(block, blockLen);
+    blockLen = 0;
+  };
+  size_t i = 0;
+  for (; i + FUnitSize <= n; i += FUnitSize) {
+    char32_t c = UnitAt(p + i);
+    if (c < 0x80 && FPendingHigh == 0) {
+      block[blockLen++] = static_cast<char>(c);
+      if (blockLen == sizeof block) flushBlock();
+      continue;
+    }
+    flushBlock();
+    Emit(c, out);
+  }
+  flushBlock();
+  for (; i < n; ++i) FCarry[FCarryLen++] = p[i];
+}
+
+void TCodePageDecoder::Finish(std::string& out) {
+  // A last incomplete unit is not part of the text.
+  FCarryLen = 0;
+  if (FPendingHigh != 0) out += "\xEF\xBF\xBD";
+  FPendingHigh = 0;
+}
+
+char32_t TCodePageDecoder::UnitAt(const unsigned char* u) const {
+  if (FUnitSize == 2) return FBigEndian ? (u[0] << 8) | u[1] : (u[1] << 8) | u[0];
+  return FBigEndian ? (char32_t{u[0]} << 24) | (u[1] << 16) | (u[2] << 8) | u[3]
+                    : (char32_t{u[3]} << 24) | (u[2] << 16) | (u[1] << 8) | u[0];
+}
+
+namespace {
+std::string DecodeInOnePiece(std::string_view bytes, int32_t codePage) {
+  TCodePageDecoder d(codePage);
+  std::string out;
+  if (d.MaxOutputSize(bytes.size()) < (size_t{1} << 20)) out.reserve(d.MaxOutputSize(bytes.size()));
+  d.Feed(bytes, out);
+  d.Finish(out);
+  return out;
+}
 }  // namespace
 
 // --- Names ----------------------------------------------------------------------
@@ -542,68 +705,146 @@ std::string CodePageBOM(int32_t codePage) {
   }
 }
 
-int32_t DetectCodePage(std::string_view bytes, bool& hasBOM) {
-  hasBOM = false;
-  const size_t n = bytes.size();
-  if (n < 2) return 0;
-  unsigned char b[5] = {0, 0, 0, 0, 0};
-  for (size_t i = 0; i < 5 && i < n; ++i) b[i] = static_cast<unsigned char>(bytes[i]);
+namespace {
+
+// The code page a byte-order mark at the start announces; -1 for none. The
+// head is the first five bytes, zero where the file is shorter.
+int32_t MarkOf(const unsigned char* b, size_t n) {
   auto starts = [&](std::initializer_list<unsigned char> m) {
     size_t i = 0;
     for (unsigned char c : m)
       if (b[i++] != c) return false;
     return true;
   };
-  int32_t marked = -1;
-  if (starts({0xEF, 0xBB, 0xBF})) marked = 65001;
-  else if (starts({0x2B, 0x2F, 0x76}) && (b[3] == 0x2B || b[3] == 0x2F || b[3] == 0x38 || b[3] == 0x39)) marked = 65000;
-  else if (starts({0xFF, 0xFE, 0x00, 0x00}) && n >= 4) marked = 12000;
-  else if (starts({0x00, 0x00, 0xFE, 0xFF})) marked = 12001;
-  else if (starts({0xFF, 0xFE})) marked = 1200;
-  else if (starts({0xFE, 0xFF})) marked = 1201;
-  else if (starts({0xF7, 0x64, 0x4C})) marked = 100;
-  else if (starts({0x0E, 0xFE, 0xFF})) marked = 101;
-  else if (starts({0xFB, 0xEE, 0x28})) marked = 102;
-  else if (starts({0xDD, 0x73, 0x66, 0x73})) marked = 103;
-  else if (starts({0x84, 0x31, 0x95, 0x33})) marked = 54936;
+  if (starts({0xEF, 0xBB, 0xBF})) return 65001;
+  if (starts({0x2B, 0x2F, 0x76}) && (b[3] == 0x2B || b[3] == 0x2F || b[3] == 0x38 || b[3] == 0x39)) return 65000;
+  if (starts({0xFF, 0xFE, 0x00, 0x00}) && n >= 4) return 12000;
+  if (starts({0x00, 0x00, 0xFE, 0xFF})) return 12001;
+  if (starts({0xFF, 0xFE})) return 1200;
+  if (starts({0xFE, 0xFF})) return 1201;
+  if (starts({0xF7, 0x64, 0x4C})) return 100;
+  if (starts({0x0E, 0xFE, 0xFF})) return 101;
+  if (starts({0xFB, 0xEE, 0x28})) return 102;
+  if (starts({0xDD, 0x73, 0x66, 0x73})) return 103;
+  if (starts({0x84, 0x31, 0x95, 0x33})) return 54936;
+  return -1;
+}
+
+}  // namespace
+
+void TCodePageDetector::Feed(std::string_view bytes) {
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const size_t n = bytes.size();
+  for (size_t i = 0; i < n && FCount + i < 5; ++i) FHead[FCount + i] = p[i];
+  if (!FScanStopped) Scan(p, n);
+  if (!FWalkInvalid) Walk(p, n);
+  FCount += n;
+}
+
+// The zero-byte scan: zeros counted by index modulo 4, up to the first
+// non-ASCII byte past index 750.
+void TCodePageDetector::Scan(const unsigned char* p, size_t n) {
+  for (size_t i = 0; i < n; ++i) {
+    // Eight ASCII bytes without a zero among them change nothing.
+    while (i + 8 <= n) {
+      uint64_t v = Load8(reinterpret_cast<const char*>(p + i));
+      if ((v & kHighBits) != 0 || ((v - kOnes) & ~v & kHighBits) != 0) break;
+      i += 8;
+    }
+    if (i >= n) break;
+    const size_t g = FCount + i;
+    if (p[i] >= 0x80) {
+      FPureASCII = false;
+      if (g > 750) {
+        FScanStopped = true;
+        return;
+      }
+    } else if (p[i] == 0) {
+      ++FZeros[g % 4];
+    }
+  }
+}
+
+// The UTF-8 walk: every byte of 0x80 or above must start a sequence whose
+// continuation bytes follow (no other check); it may run on into the next piece.
+void TCodePageDetector::Walk(const unsigned char* p, size_t n) {
+  // Continuation bytes a lead byte announces; 4 marks a byte that starts no sequence.
+  static constexpr auto kFollow = [] {
+    std::array<uint8_t, 256> t{};
+    for (int b = 0x80; b < 0x100; ++b) t[b] = b >= 0xC0 && b <= 0xDF ? 1 : b >= 0xE0 && b <= 0xEF ? 2 : b >= 0xF0 && b <= 0xF7 ? 3 : 4;
+    return t;
+  }();
+  // The top two bits of the bytes after the lead, read little endian.
+  static constexpr uint32_t kMask[4] = {0, 0x0000C000, 0x00C0C000, 0xC0C0C000};
+  size_t i = 0;
+  auto fail = [&] {
+    FWalkInvalid = true;
+    FNeed = 0;
+  };
+  for (; FNeed > 0 && i < n; ++i, --FNeed) {
+    if ((p[i] & 0xC0) != 0x80) return fail();
+  }
+  while (i < n) {
+    // Jump over ASCII to the next byte of 0x80 or above.
+    if (i + 8 <= n) {
+      const uint64_t high = Load8(reinterpret_cast<const char*>(p + i)) & kHighBits;
+      if (high == 0) {
+        i += 8;
+        continue;
+      }
+      i += static_cast<size_t>(std::countr_zero(high)) / 8;
+    } else if (p[i] < 0x80) {
+      ++i;
+      continue;
+    }
+    const unsigned follow = kFollow[p[i]];
+    if (follow == 4) return fail();
+    if (i + 4 <= n) {
+      uint32_t w;
+      std::memcpy(&w, p + i, 4);
+      if ((w & kMask[follow]) != (kMask[follow] & 0x80808080u)) return fail();
+      i += follow + 1;
+      continue;
+    }
+    ++i;
+    for (unsigned k = 0; k < follow; ++k, ++i) {
+      if (i >= n) {
+        FNeed = static_cast<int>(follow - k);
+        return;
+      }
+      if ((p[i] & 0xC0) != 0x80) return fail();
+    }
+  }
+}
+
+bool TCodePageDetector::Decided() const {
+  if (FCount >= 5 && MarkOf(FHead, FCount) >= 0) return true;
+  return FScanStopped && FWalkInvalid;
+}
+
+int32_t TCodePageDetector::Result(bool& hasBOM) const {
+  hasBOM = false;
+  const size_t n = FCount;
+  if (n < 2) return 0;
+  int32_t marked = MarkOf(FHead, n);
   if (marked >= 0) {
     hasBOM = true;
     return marked;
   }
-
-  bool pureASCII = true;
-  size_t z[4] = {0, 0, 0, 0};
-  for (size_t i = 0; i < n; ++i) {
-    auto c = static_cast<unsigned char>(bytes[i]);
-    if (c >= 0x80) {
-      pureASCII = false;
-      if (i > 750) break;
-    } else if (c == 0) {
-      ++z[i % 4];
-    }
-  }
+  const size_t* z = FZeros;
   if (z[0] == 0 && z[1] > 0 && z[2] == 0 && z[3] > 0) return 1200;
   if (z[0] > 0 && z[1] == 0 && z[2] > 0 && z[3] == 0) return 1201;
   if (z[0] == 0 && z[1] > 0 && z[2] > 0 && z[3] > 0) return 12000;
   if (z[0] > 0 && z[1] > 0 && z[2] > 0 && z[3] == 0) return 12001;
-  if (pureASCII) return 0;
+  if (FPureASCII) return 0;
+  // A sequence cut off by the end of the file does not count as UTF-8.
+  return FWalkInvalid || FNeed > 0 ? 88591 : 65001;
+}
 
-  size_t i = 0;
-  while (i < n) {
-    auto c = static_cast<unsigned char>(bytes[i]);
-    if (c < 0x80) {
-      ++i;
-      continue;
-    }
-    size_t follow = (c >= 0xC0 && c <= 0xDF) ? 1 : (c >= 0xE0 && c <= 0xEF) ? 2 : (c >= 0xF0 && c <= 0xF7) ? 3 : 0;
-    if (follow == 0 || i + follow >= n) return 88591;
-    for (size_t k = 1; k <= follow; ++k) {
-      auto d = static_cast<unsigned char>(bytes[i + k]);
-      if (d < 0x80 || d > 0xBF) return 88591;
-    }
-    i += follow + 1;
-  }
-  return 65001;
+int32_t DetectCodePage(std::string_view bytes, bool& hasBOM) {
+  TCodePageDetector d;
+  d.Feed(bytes);
+  return d.Result(hasBOM);
 }
 
 // --- Conversion -------------------------------------------------------------------
@@ -639,22 +880,28 @@ std::string UTF8ToGB18030(std::string_view text) {
 
 }  // namespace
 
+size_t CodePageMarkLength(std::string_view head, int32_t codePage) {
+  switch (codePage) {
+    case 1200: return StartsWith(head, "\xFF\xFE") ? 2 : 0;
+    case 1201: return StartsWith(head, "\xFE\xFF") ? 2 : 0;
+    case 12000:
+    case 12001: return head.size() > 3 && StartsWith(head, CodePageBOM(codePage)) ? 4 : 0;
+    case 65001:
+    case 65002: return StartsWith(head, "\xEF\xBB\xBF") ? 3 : 0;
+    case 54936: return StartsWith(head, "\x84\x31\x95\x33") ? 4 : 0;
+    default: return 0;
+  }
+}
+
 std::string CodePageBytesToUTF8(std::string bytes, int32_t codePage) {
   std::string_view v(bytes);
   switch (codePage) {
     case 1200:
-    case 1201: {
-      std::string_view mark = codePage == 1200 ? "\xFF\xFE" : "\xFE\xFF";
-      if (StartsWith(v, mark)) v.remove_prefix(2);
-      if (v.size() < 2) return "";
-      return UTF16BytesToUTF8(v, codePage == 1201);
-    }
+    case 1201:
     case 12000:
-    case 12001: {
-      std::string mark = CodePageBOM(codePage);
-      if (v.size() > 3 && StartsWith(v, mark)) v.remove_prefix(4);
-      return UTF32BytesToUTF8(v, codePage == 12001);
-    }
+    case 12001:
+      v.remove_prefix(CodePageMarkLength(v, codePage));
+      return DecodeInOnePiece(v, codePage);
     case 64999:
     case 65000: {
       // The mark is U+FEFF encoded with the text; its last base64 digit may
@@ -667,17 +914,17 @@ std::string CodePageBytesToUTF8(std::string bytes, int32_t codePage) {
     }
     case 65001:
     case 65002: {
-      size_t skip = StartsWith(v, "\xEF\xBB\xBF") ? 3 : 0;
-      if (!UTF8IsValid(v.substr(skip))) return UTF8Repair(v.substr(skip));
+      size_t skip = CodePageMarkLength(v, codePage);
+      if (!IsValidUTF8(v.substr(skip))) return UTF8Repair(v.substr(skip));
       bytes.erase(0, skip);
       return bytes;
     }
-    case 0: return SingleByteToUTF8(v, TableOf(88591));
+    case 0: return DecodeInOnePiece(v, 0);
     case 54936:
-      if (StartsWith(v, "\x84\x31\x95\x33")) v.remove_prefix(4);
+      v.remove_prefix(CodePageMarkLength(v, codePage));
       return GB18030ToUTF8(v);
     default:
-      if (IsSingleByteCodePage(codePage)) return SingleByteToUTF8(v, TableOf(codePage));
+      if (IsSingleByteCodePage(codePage)) return DecodeInOnePiece(v, codePage);
       return bytes;
   }
 }

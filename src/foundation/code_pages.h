@@ -50,6 +50,32 @@ std::string CodePageBOM(int32_t codePage);
 // detected id and whether the bytes begin with a byte-order mark.
 int32_t DetectCodePage(std::string_view bytes, bool& hasBOM);
 
+// The same detection fed piece by piece, in order, so that a file need not be
+// in memory to be detected.
+class TCodePageDetector {
+ public:
+  void Feed(std::string_view bytes);
+  // True once further bytes can no longer change the result.
+  bool Decided() const;
+  int32_t Result(bool& hasBOM) const;
+
+ private:
+  void Scan(const unsigned char* p, size_t n);
+  void Walk(const unsigned char* p, size_t n);
+
+  unsigned char FHead[5] = {0, 0, 0, 0, 0};
+  size_t FCount = 0;
+  size_t FZeros[4] = {0, 0, 0, 0};
+  bool FPureASCII = true;
+  bool FScanStopped = false;
+  bool FWalkInvalid = false;
+  int FNeed = 0;  // continuation bytes the UTF-8 walk still expects
+};
+
+// How many leading bytes a reader of the code page skips as its mark, given
+// the first bytes of a file (at least four where the file has them).
+size_t CodePageMarkLength(std::string_view head, int32_t codePage);
+
 // Converts a file's bytes in the given code page to UTF-8, skipping the mark
 // where that code page has one. Text taken as UTF-8 is validated: invalid
 // bytes become U+FFFD. Ids without a conversion give the bytes unchanged.
@@ -57,3 +83,36 @@ std::string CodePageBytesToUTF8(std::string bytes, int32_t codePage);
 // Converts UTF-8 text to the bytes of a code page (no mark). A character that
 // a single-byte code page cannot hold becomes one "?".
 std::string UTF8ToCodePageBytes(std::string_view text, int32_t codePage);
+
+// Gives s room for n bytes. A large buffer is asked for in huge pages and,
+// with populate, made present in one step: taking page faults one 4 KB page
+// at a time can cost more than converting a 100 MB file. Without populate,
+// room that is never written costs no memory.
+void ReserveLargeText(std::string& s, size_t n, bool populate = true);
+
+// Decodes the bytes of a file piece by piece, so that a large file need not
+// be held in memory beside its text: single-byte code pages (0 reads as
+// Latin-1), UTF-16 and UTF-32, the mark already skipped. Feed takes the bytes
+// split anywhere; Finish ends the text (an incomplete last unit is dropped,
+// an unpaired surrogate becomes U+FFFD, a UTF-32 value that is no character
+// "?", a byte a code page leaves undefined U+FFFD).
+class TCodePageDecoder {
+ public:
+  static bool DecodesInPieces(int32_t codePage);
+  explicit TCodePageDecoder(int32_t codePage);
+  // An upper bound of the UTF-8 length of byteCount bytes.
+  size_t MaxOutputSize(size_t byteCount) const;
+  void Feed(std::string_view bytes, std::string& out);
+  void Finish(std::string& out);
+
+ private:
+  char32_t UnitAt(const unsigned char* u) const;
+  void Emit(char32_t unit, std::string& out);
+
+  int32_t FCodePage;
+  size_t FUnitSize;
+  bool FBigEndian;
+  unsigned char FCarry[4] = {0, 0, 0, 0};
+  size_t FCarryLen = 0;
+  char32_t FPendingHigh = 0;
+};

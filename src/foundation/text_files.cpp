@@ -4,11 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 #include "foundation/code_pages.h"
@@ -25,6 +27,10 @@ class FileDescriptor {
   FileDescriptor(const FileDescriptor&) = delete;
   FileDescriptor& operator=(const FileDescriptor&) = delete;
   int get() const { return fd_; }
+  void Reset(int fd) {
+    Close();
+    fd_ = fd;
+  }
   bool valid() const { return fd_ >= 0; }
   // Returns false when closing reports an error (a deferred write error).
   bool Close() {
@@ -42,38 +48,98 @@ class FileDescriptor {
   throw EFileError(fileName, fileName + ": " + std::strerror(err));
 }
 
-// Reads the whole file. false for a file that does not exist; raises
-// EFileError for one that exists but cannot be read. Only regular files are
-// read: a device or a pipe could deliver data without end.
-bool ReadWholeFile(const std::string& fileName, std::string& bytes) {
-  bytes.clear();
-  FileDescriptor fd(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
-  if (!fd.valid()) {
-    if (errno == ENOENT || errno == ENOTDIR) return false;
-    RaiseFileError(fileName, errno);
-  }
-  struct stat st {};
-  if (::fstat(fd.get(), &st) != 0) RaiseFileError(fileName, errno);
-  if (S_ISDIR(st.st_mode)) RaiseFileError(fileName, EISDIR);
-  if (!S_ISREG(st.st_mode)) RaiseFileError(fileName, EINVAL);
-  size_t size = static_cast<size_t>(st.st_size);
-  bytes.resize(size);
-  size_t got = 0;
-  // The reported size is only a first guess (a file may shrink or grow while
-  // it is read, and some report 0); what the reads deliver is what counts.
-  for (;;) {
-    if (got == bytes.size()) bytes.resize(got + (got < 65536 ? 65536 : got / 2));
-    ssize_t r = ::read(fd.get(), bytes.data() + got, bytes.size() - got);
-    if (r < 0) {
-      if (errno == EINTR) continue;
+// A file opened for reading. Open gives false for a file that does not
+// exist and raises EFileError for one that exists but cannot be read. Only
+// regular files are read: a device or a pipe could deliver data without end.
+class InputFile {
+ public:
+  bool Open(const std::string& fileName) {
+    FName = fileName;
+    FFd.Reset(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!FFd.valid()) {
+      if (errno == ENOENT || errno == ENOTDIR) return false;
       RaiseFileError(fileName, errno);
     }
-    if (r == 0) break;
-    got += static_cast<size_t>(r);
+    struct stat st {};
+    if (::fstat(FFd.get(), &st) != 0) RaiseFileError(fileName, errno);
+    if (S_ISDIR(st.st_mode)) RaiseFileError(fileName, EISDIR);
+    if (!S_ISREG(st.st_mode)) RaiseFileError(fileName, EINVAL);
+    FSizeHint = static_cast<size_t>(st.st_size);
+    return true;
   }
-  bytes.resize(got);
-  bytes.shrink_to_fit();
-  return true;
+
+  // The size when the file was opened; only a first guess, since a file may
+  // shrink or grow while it is read. What the reads deliver is what counts.
+  size_t SizeHint() const { return FSizeHint; }
+
+  // Fills as much of the buffer as the file has left; 0 at the end.
+  size_t Read(char* to, size_t n) {
+    size_t got = 0;
+    while (got < n) {
+      ssize_t r = ::read(FFd.get(), to + got, n - got);
+      if (r < 0) {
+        if (errno == EINTR) continue;
+        RaiseFileError(FName, errno);
+      }
+      if (r == 0) break;
+      got += static_cast<size_t>(r);
+    }
+    return got;
+  }
+
+  // The first n bytes (fewer for a shorter file); the position is unchanged.
+  std::string Head(size_t n) {
+    std::string head(n, '\0');
+    size_t got = 0;
+    while (got < n) {
+      ssize_t r = ::pread(FFd.get(), head.data() + got, n - got, static_cast<off_t>(got));
+      if (r < 0) {
+        if (errno == EINTR) continue;
+        RaiseFileError(FName, errno);
+      }
+      if (r == 0) break;
+      got += static_cast<size_t>(r);
+    }
+    head.resize(got);
+    return head;
+  }
+
+  void Rewind(size_t position) {
+    if (::lseek(FFd.get(), static_cast<off_t>(position), SEEK_SET) < 0) RaiseFileError(FName, errno);
+  }
+
+  // Everything from the current position.
+  std::string ReadRest() {
+    std::string bytes;
+    ReserveLargeText(bytes, FSizeHint);
+    bytes.resize(FSizeHint);
+    bytes.resize(Read(bytes.data(), bytes.size()));
+    char more[65536];
+    while (size_t r = Read(more, sizeof more)) bytes.append(more, r);
+    return bytes;
+  }
+
+ private:
+  std::string FName;
+  FileDescriptor FFd;
+  size_t FSizeHint = 0;
+};
+
+constexpr size_t kPiece = size_t{1} << 18;
+
+// Single-byte, UTF-16 and UTF-32 files are decoded piece by piece: the file
+// is never held in memory beside its text.
+std::string LoadInPieces(InputFile& file, int32_t codePage) {
+  const size_t skip = CodePageMarkLength(file.Head(4), codePage);
+  file.Rewind(skip);
+  TCodePageDecoder decoder(codePage);
+  std::string out;
+  // Room that is never written costs no memory.
+  ReserveLargeText(out, decoder.MaxOutputSize(file.SizeHint() > skip ? file.SizeHint() - skip : 0), false);
+  std::unique_ptr<char[]> buffer(new char[kPiece]);
+  while (size_t r = file.Read(buffer.get(), kPiece)) decoder.Feed(std::string_view(buffer.get(), r), out);
+  decoder.Finish(out);
+  return out;
 }
 
 bool WriteAll(int fd, std::string_view data) {
@@ -179,17 +245,47 @@ TFileWriteResult WriteFileSafely(const std::string& fileName, std::string_view b
 }
 
 std::string LoadString(const std::string& fileName) {
+  InputFile file;
+  if (!file.Open(fileName)) return "";
+  // The file is read straight into what will be the text of a UTF-8 or ASCII
+  // file while detection looks at it; once detection has decided on a code
+  // page that is decoded piece by piece, the bytes read so far are dropped.
+  TCodePageDetector detector;
   std::string bytes;
-  if (!ReadWholeFile(fileName, bytes)) return "";
+  ReserveLargeText(bytes, file.SizeHint(), false);
+  char probe[65536];
+  for (;;) {
+    const size_t old = bytes.size();
+    size_t r = 0;
+    if (bytes.capacity() > old) {
+      const size_t want = std::min(kPiece, bytes.capacity() - old);
+      bytes.resize(old + want);
+      r = file.Read(bytes.data() + old, want);
+      bytes.resize(old + r);
+    } else {
+      // The file has grown past its size at opening, or is just full: grow
+      // only when there really is more.
+      r = file.Read(probe, sizeof probe);
+      bytes.append(probe, r);
+    }
+    if (r == 0) break;
+    if (detector.Decided()) continue;
+    detector.Feed(std::string_view(bytes).substr(old));
+    bool hasBOM = false;
+    if (detector.Decided() && TCodePageDecoder::DecodesInPieces(detector.Result(hasBOM))) {
+      std::string().swap(bytes);
+      return LoadInPieces(file, detector.Result(hasBOM));
+    }
+  }
   bool hasBOM = false;
-  int32_t cp = DetectCodePage(bytes, hasBOM);
-  return CodePageBytesToUTF8(std::move(bytes), cp);
+  return CodePageBytesToUTF8(std::move(bytes), detector.Result(hasBOM));
 }
 
 std::string LoadString(const std::string& fileName, int32_t codePage) {
-  std::string bytes;
-  if (!ReadWholeFile(fileName, bytes)) return "";
-  return CodePageBytesToUTF8(std::move(bytes), codePage);
+  InputFile file;
+  if (!file.Open(fileName)) return "";
+  if (TCodePageDecoder::DecodesInPieces(codePage)) return LoadInPieces(file, codePage);
+  return CodePageBytesToUTF8(file.ReadRest(), codePage);
 }
 
 bool SaveString(std::string_view text, const std::string& fileName, int32_t codePage, bool writeBOM, bool append) {
@@ -222,10 +318,17 @@ bool SaveString(std::string_view text, const std::string& fileName, int32_t code
 bool IsBinaryFile(const std::string& fileName) { return IsBinaryStr(LoadString(fileName)); }
 
 int32_t GetCodePage(const std::string& fileName, bool addBOMFlag) {
-  std::string bytes;
-  if (!ReadWholeFile(fileName, bytes)) return 0;
+  InputFile file;
+  if (!file.Open(fileName)) return 0;
+  TCodePageDetector detector;
+  std::unique_ptr<char[]> buffer(new char[kPiece]);
+  while (!detector.Decided()) {
+    const size_t r = file.Read(buffer.get(), kPiece);
+    if (r == 0) break;
+    detector.Feed(std::string_view(buffer.get(), r));
+  }
   bool hasBOM = false;
-  int32_t cp = DetectCodePage(bytes, hasBOM);
+  const int32_t cp = detector.Result(hasBOM);
   return addBOMFlag && hasBOM ? cp + 100000 : cp;
 }
 

@@ -227,3 +227,57 @@ TEST(CodePageConversion, SingleByteTables) {
     EXPECT_EQ(CodePageBytesToUTF8(c.bytes, c.cp), c.text) << c.cp;
   }
 }
+
+TEST(CodePageConversion, UnicodeDecoderTakesAnySplit) {
+  const std::string text = "a\U0001F60A\u00E9\u65E5z";
+  for (int32_t cp : {1200, 1201, 12000, 12001}) {
+    // A stray odd byte at the end is not part of the text.
+    const std::string bytes = UTF8ToCodePageBytes(text, cp) + "\x01";
+    for (size_t cut1 = 0; cut1 <= bytes.size(); ++cut1) {
+      for (size_t cut2 = cut1; cut2 <= bytes.size(); ++cut2) {
+        TCodePageDecoder d(cp);
+        std::string out;
+        d.Feed(std::string_view(bytes).substr(0, cut1), out);
+        d.Feed(std::string_view(bytes).substr(cut1, cut2 - cut1), out);
+        d.Feed(std::string_view(bytes).substr(cut2), out);
+        d.Finish(out);
+        ASSERT_EQ(out, text) << cp << " " << cut1 << " " << cut2;
+        ASSERT_LE(out.size(), d.MaxOutputSize(bytes.size()));
+      }
+    }
+  }
+  // A high surrogate with nothing after it.
+  TCodePageDecoder d(1200);
+  std::string out;
+  d.Feed(std::string("A\0\x3D\xD8", 4), out);
+  d.Finish(out);
+  EXPECT_EQ(out, "A\uFFFD");
+}
+
+TEST(CodePageDetection, PiecesGiveTheSameResultAsTheWhole) {
+  std::string late(760, 'a');
+  late[751] = '\xE9';
+  std::string lateUTF8(760, 'a');
+  lateUTF8.replace(752, 3, "\xE2\x82\xAC");
+  const std::string samples[] = {
+      "", "\xFF", "\xFF\xFE", std::string("\xFF\xFE\x00\x00", 4), "+/v8-", "caf\xC3\xA9!", "caf\xC3", "caf\xE9",
+      "x\xF0\x9F\x98\x8A", std::string("H\0i\0", 4), std::string("\0\0\0H", 4), late, lateUTF8,
+      late + std::string("b\0c\0", 4), "\xEF\xBB\xBFz", "a\xF8z", "12345678\xC3\xA9" "12345678",
+  };
+  for (const auto& bytes : samples) {
+    bool wholeBOM = false;
+    const int32_t whole = DetectCodePage(bytes, wholeBOM);
+    for (size_t cut = 0; cut <= bytes.size(); ++cut) {
+      TCodePageDetector d;
+      d.Feed(std::string_view(bytes).substr(0, cut));
+      const bool decidedEarly = d.Decided();
+      bool earlyBOM = false;
+      const int32_t early = d.Result(earlyBOM);
+      d.Feed(std::string_view(bytes).substr(cut));
+      bool bom = false;
+      EXPECT_EQ(d.Result(bom), whole) << cut;
+      EXPECT_EQ(bom, wholeBOM) << cut;
+      if (decidedEarly) EXPECT_EQ(early, whole) << cut;
+    }
+  }
+}

@@ -460,3 +460,16 @@ TEST(ToolCheckIconv, UTF7BothWays) {
     ++n;
   }
 }
+
+TEST(TextFileRead, LargeUnicodeFilesAcrossPieces) {
+  TempDir dir;
+  // Long enough to be read in several pieces, with pairs straddling piece borders.
+  std::string text;
+  while (text.size() < 400000) text += "ab\U0001F60A\u00E9";
+  for (int32_t cp : {1200, 1201, 12000, 12001}) {
+    std::string f = dir.file("big" + std::to_string(cp));
+    ASSERT_TRUE(SaveString(text, f, cp, true, false));
+    EXPECT_TRUE(LoadString(f) == text) << cp;
+    EXPECT_TRUE(LoadString(f, cp) == text) << cp;
+  }
+}
