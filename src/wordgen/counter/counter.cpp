@@ -44,13 +44,6 @@ std::string JoinLines(const TStrArray& parts) {
   return out;
 }
 
-std::string_view TrimBlankLike(std::string_view s) {
-  size_t b = 0, e = s.size();
-  while (b < e && static_cast<unsigned char>(s[b]) <= 32) ++b;
-  while (e > b && static_cast<unsigned char>(s[e - 1]) <= 32) --e;
-  return s.substr(b, e - b);
-}
-
 const std::string& CountExcludeCharsDefaultText() {
   static const std::string chars =
       ".?!:,;-_\u2015\"'\u2019\u2018\u201C\u201D\u201E\u00A7\u20AC$\u00A3%&\u2014/\\\u2044()[]{}+*~#\u00B4`^\u00B0"
@@ -63,7 +56,7 @@ const std::string& CountExcludeCharsDefaultText() {
 const std::string& CountExcludeCharsDefault() { return CountExcludeCharsDefaultText(); }
 
 std::optional<int64_t> TCounterObj::MinFrequencyLimit(std::string_view PercentText, int32_t Sum) {
-  const std::string_view s = TrimBlankLike(PercentText);
+  const std::string s = Trim(PercentText);
   size_t i = 0;
   bool negative = false;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "foundation/letter_case.h"
+#include "foundation/str_transform.h"
 #include "foundation/utf8.h"
 
 namespace {
@@ -133,13 +134,6 @@ bool IsSyllableCluster(char32_t a, char32_t b) {
   }
 }
 
-std::string_view TrimBlankLike(std::string_view s) {
-  size_t b = 0, e = s.size();
-  while (b < e && static_cast<unsigned char>(s[b]) <= 32) ++b;
-  while (e > b && static_cast<unsigned char>(s[e - 1]) <= 32) --e;
-  return s.substr(b, e - b);
-}
-
 // The characters of a text by index, decoded as the syllable scan asks for
 // them; the scan looks at most one character back and two ahead.
 class TCharCursor {
@@ -248,7 +242,7 @@ TIntStrArrayObj CountSyllables(std::string_view Text) {
   const std::string_view t = upper;
 
   auto countPiece = [&](size_t from, size_t to) {
-    const std::string_view piece = TrimBlankLike(t.substr(from, to - from));
+    const std::string piece = Trim(t.substr(from, to - from));
     if (!piece.empty()) table.Inc(piece, 1);
   };
 
