@@ -113,9 +113,9 @@ TEST(LineBreakParams, GetParamsOrderAndFlags) {
                                           130, 7}));
   for (const auto& p : all) {
     EXPECT_EQ(p.NeedsValue, p.LineBreakType >= 110 && p.LineBreakType <= 130) << p.LineBreakType;
-    if (p.LineBreakType >= 10 && p.LineBreakType != 110 && p.LineBreakType != 111 && p.LineBreakType != 120 &&
-        p.LineBreakType != 121 && p.LineBreakType != 130)
+    if (p.LineBreakType >= 10 && !p.NeedsValue) {
       EXPECT_EQ(p.Caption, LineBreakToStr(p.LineBreakType, true));
+    }
   }
   EXPECT_EQ(all[0].Caption, "AUTO");
   EXPECT_EQ(all[12].Caption, "Tab");

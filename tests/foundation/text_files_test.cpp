@@ -359,7 +359,9 @@ namespace {
 std::string Iconv(const std::string& from, const std::string& to, const std::string& file, bool dropInvalid = false) {
   auto r = testsupport::RunCommand("iconv " + std::string(dropInvalid ? "-c " : "") + "-f " + from + " -t " + to +
                                    " " + testsupport::ShellQuote(file) + " 2>/dev/null");
-  if (!dropInvalid) EXPECT_EQ(r.exitCode, 0) << from << " -> " << to;
+  if (!dropInvalid) {
+    EXPECT_EQ(r.exitCode, 0) << from << " -> " << to;
+  }
   return r.out;
 }
 
