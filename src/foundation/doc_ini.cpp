@@ -89,26 +89,30 @@ void ExplodeINILines(TStrArray& lines, std::string_view text) {
 
 TDocINI::TDocINI(const std::string& fileName) { LoadFromFile(fileName); }
 
-int32_t TDocINI::AppendSection(const std::string& name) {
+int32_t TDocINI::AppendSection(std::string name) {
   Sections.push_back({name, {}});
   size_t bar = name.find('|');
   if (bar != std::string::npos) AddBlock(name.substr(0, bar), name.substr(bar + 1));
   return static_cast<int32_t>(Sections.size() - 1);
 }
 
+// The mutators copy their text arguments first: a caller may pass a name,
+// key or value that lives in this very document, which the change would free.
+
 void TDocINI::Add(const std::string& section, bool newSection) {
   if (newSection || ContainsInt(section) < 0) AppendSection(section);
 }
 
 void TDocINI::Add(const std::string& section, const std::string& key, const std::string& text) {
-  size_t s, k;
-  if (FindKey(section, key, s, k)) {
-    Sections[s].Items[k].Value = Escape(text);
+  std::string sec = section, k = key, value = Escape(text);
+  size_t si, ki;
+  if (FindKey(sec, k, si, ki)) {
+    Sections[si].Items[ki].Value = std::move(value);
     return;
   }
-  int32_t idx = ContainsInt(section);
-  if (idx < 0) idx = AppendSection(section);
-  Sections[static_cast<size_t>(idx)].Items.push_back({key, Escape(text)});
+  int32_t idx = ContainsInt(sec);
+  if (idx < 0) idx = AppendSection(sec);
+  Sections[static_cast<size_t>(idx)].Items.push_back({std::move(k), std::move(value)});
 }
 
 void TDocINI::Add(const std::string& section, const std::string& key, const char* text) {
@@ -123,7 +127,8 @@ void TDocINI::Add(const std::string& section, const std::string& key, int32_t va
   Add(section, key, IntToStr(value));
 }
 
-void TDocINI::AddStrArray2D(const std::string& section, const std::string& key, const TStrArray2D& table) {
+void TDocINI::AddStrArray2D(const std::string& sectionArg, const std::string& keyArg, const TStrArray2D& table) {
+  const std::string section = sectionArg, key = keyArg;
   DeleteAllKeysWithKeyStartingWith(section, key + "|");
   for (size_t r = 0; r < table.size(); ++r) {
     if (table[r].empty()) Add(section, TableRowKey(key, r), std::string());
@@ -131,14 +136,14 @@ void TDocINI::AddStrArray2D(const std::string& section, const std::string& key, 
   }
 }
 
-void TDocINI::AddBlock(const std::string& blockName, const std::string& rest) {
+void TDocINI::AddBlock(const std::string& blockNameArg, const std::string& rest) {
+  const std::string blockName = blockNameArg, full = blockNameArg + "|" + rest;
   int32_t b = ContainsBlock(blockName);
   if (b < 0) {
     Blocks.push_back({blockName, {}});
     b = static_cast<int32_t>(Blocks.size() - 1);
   }
   TIntArray& list = Blocks[static_cast<size_t>(b)].SectionIndexes;
-  const std::string full = blockName + "|" + rest;
   for (size_t i = 0; i < Sections.size(); ++i) {
     if (Sections[i].Name != full) continue;
     int32_t idx = static_cast<int32_t>(i);
@@ -148,10 +153,11 @@ void TDocINI::AddBlock(const std::string& blockName, const std::string& rest) {
   }
 }
 
-int32_t TDocINI::SetSection(const std::string& section, const std::vector<TDocINIItem>& items, bool newSection) {
+int32_t TDocINI::SetSection(const std::string& section, const std::vector<TDocINIItem>& itemsArg, bool newSection) {
+  std::vector<TDocINIItem> items = itemsArg;
   int32_t idx = newSection ? -1 : ContainsInt(section);
   if (idx < 0) idx = AppendSection(section);
-  Sections[static_cast<size_t>(idx)].Items = items;
+  Sections[static_cast<size_t>(idx)].Items = std::move(items);
   return idx;
 }
 
@@ -284,7 +290,8 @@ void TDocINI::EraseItem(size_t sectionIndex, size_t itemIndex) {
   }
 }
 
-bool TDocINI::DeleteKey(const std::string& section, const std::string& key) {
+bool TDocINI::DeleteKey(const std::string& section, const std::string& keyArg) {
+  const std::string key = keyArg;
   size_t s, k;
   if (!FindKey(section, key, s, k)) return false;
   EraseItem(s, k);
@@ -300,7 +307,8 @@ bool TDocINI::DeleteKey(const std::string& section, const std::string& key) {
   return true;
 }
 
-bool TDocINI::DeleteAllKeysWithKeyStartingWith(const std::string& section, const std::string& prefix) {
+bool TDocINI::DeleteAllKeysWithKeyStartingWith(const std::string& section, const std::string& prefixArg) {
+  const std::string prefix = prefixArg;
   int32_t idx = ContainsInt(section);
   if (idx < 0) return false;
   size_t s = static_cast<size_t>(idx);
@@ -350,10 +358,8 @@ bool TDocINI::SaveToFile(const std::string& fileName) const {
 
 bool TDocINI::LoadFromString(const std::string& text) {
   if (text.empty()) return false;
-  std::string_view body(text);
-  if (body.substr(0, 3) == "\xEF\xBB\xBF") body.remove_prefix(3);
   TStrArray lines;
-  ExplodeINILines(lines, body);
+  ExplodeINILines(lines, text);
 
   const bool startedEmpty = Sections.empty();
   bool inSection = false;

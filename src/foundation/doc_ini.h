@@ -114,7 +114,7 @@ class TDocINI {
   bool Contains(const std::string& section) const;
 
  private:
-  int32_t AppendSection(const std::string& name);
+  int32_t AppendSection(std::string name);
   // Section and item index of the key in the first section of that name that
   // holds it; false when none does.
   bool FindKey(const std::string& section, const std::string& key, size_t& sectionIndex, size_t& itemIndex) const;

@@ -46,8 +46,8 @@ TEST(DocINI, WhatCountsAsKeyHeaderOrComment) {
   EXPECT_EQ(ini.Comments.at(1).at(3), "[a]b]");
 }
 
-TEST(DocINI, LineBreaksOfEveryKindAndMarks) {
-  for (const char* text : {"[s]\r\na=1\r\nb=2\r\n", "[s]\ra=1\rb=2", "\xEF\xBB\xBF[s]\na=1\nb=2\n",
+TEST(DocINI, LineBreaksOfEveryKind) {
+  for (const char* text : {"[s]\r\na=1\r\nb=2\r\n", "[s]\ra=1\rb=2",
                            "[s]\na=1\r\nb=2\n",  // mixed kinds lose no line
                            "[s]\n\n   \na=1\n\t\nb=2"}) {
     TDocINI ini;
@@ -272,6 +272,21 @@ TEST(DocINI, DeletingKeepsCommentsWithTheirKeys) {
   EXPECT_TRUE(ini.DeleteAllKeysWithKeyStartingWith("s", "c"));
   EXPECT_EQ(ini.AsString(), "[s]\nb=2\n# about b\n# after c\n");
   EXPECT_FALSE(ini.DeleteAllKeysWithKeyStartingWith("none", ""));
+}
+
+TEST(DocINI, NamesTakenFromTheDocumentItselfStayValid) {
+  TDocINI ini;
+  ASSERT_TRUE(ini.LoadFromString("[a|1]\nfirst|0=x\nfirst|1=y\n"));
+  EXPECT_TRUE(ini.DeleteKey(ini.Sections[0].Name, ini.Sections[0].Items[0].Key));
+  EXPECT_EQ(Keys(ini, 0), (std::vector<std::string>{"first|0"}));
+  for (int i = 0; i < 40; ++i) ini.Add(ini.Sections[0].Name, true);  // the list of sections grows
+  EXPECT_EQ(ini.Sections.size(), 41u);
+  EXPECT_EQ(ini.Blocks.at(0).SectionIndexes.size(), 41u);
+  ini.Add(ini.Sections[0].Name, ini.Sections[0].Items[0].Key, ini.Sections[0].Items[0].Value);
+  ini.SetSection(ini.Sections[0].Name, ini.Sections[0].Items, true);
+  EXPECT_EQ(ini.Sections.back().Items, ini.Sections[0].Items);
+  ini.AddStrArray2D(ini.Sections[0].Name, ini.Sections[0].Items[0].Key, {{"t"}});
+  EXPECT_TRUE(ini.DeleteAllKeysWithKeyStartingWith(ini.Sections[0].Name, ini.Sections[0].Items[0].Key));
 }
 
 TEST(DocINI, SectionsAndBlocks) {
