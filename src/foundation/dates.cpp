@@ -279,7 +279,11 @@ std::string GeneralDuration(double seconds, int64_t t, const std::string& format
       skip = false;
       continue;
     }
-    int64_t value = tk.cls == 'D' ? days : tk.cls == 'H' ? hours : tk.cls == 'M' ? minutes : tk.cls == 'S' ? secs : millis;
+    int64_t value = tk.cls == 'D'   ? days
+                    : tk.cls == 'H' ? hours
+                    : tk.cls == 'M' ? minutes
+                    : tk.cls == 'S' ? secs
+                                    : millis;
     size_t width = tk.text.size();
     if (out.empty()) {
       width = 0;

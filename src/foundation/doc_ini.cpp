@@ -153,8 +153,11 @@ void TDocINI::AddBlock(const std::string& blockNameArg, const std::string& rest)
   }
 }
 
-int32_t TDocINI::SetSection(const std::string& section, const std::vector<TDocINIItem>& itemsArg, bool newSection) {
-  std::vector<TDocINIItem> items = itemsArg;
+int32_t TDocINI::SetSection(const std::string& section, const TKeyValueArrayObj& pairs, bool newSection) {
+  return ReplaceItems(section, pairs.Items, newSection);
+}
+
+int32_t TDocINI::ReplaceItems(const std::string& section, std::vector<TDocINIItem> items, bool newSection) {
   int32_t idx = newSection ? -1 : ContainsInt(section);
   if (idx < 0) idx = AppendSection(section);
   Sections[static_cast<size_t>(idx)].Items = std::move(items);
@@ -272,9 +275,9 @@ bool TDocINI::ReadStrArray2DIfKeyExists(const std::string& section, const std::s
 }
 
 std::string& TDocINI::CommentCell(size_t row, size_t cell) {
-  if (Comments.size() <= row) Comments.resize(row + 1);
-  if (Comments[row].size() <= cell) Comments[row].resize(cell + 1);
-  return Comments[row][cell];
+  if (Comments.Items.size() <= row) Comments.Items.resize(row + 1);
+  if (Comments.Items[row].size() <= cell) Comments.Items[row].resize(cell + 1);
+  return Comments.Items[row][cell];
 }
 
 void TDocINI::EraseItem(size_t sectionIndex, size_t itemIndex) {
@@ -283,10 +286,10 @@ void TDocINI::EraseItem(size_t sectionIndex, size_t itemIndex) {
   // The comment lines that followed the removed key move up to the line
   // before it, and later keys keep their own comments.
   size_t row = sectionIndex + 1, cell = itemIndex + 1;
-  if (row < Comments.size() && cell < Comments[row].size()) {
-    std::string moved = std::move(Comments[row][cell]);
-    Comments[row].erase(Comments[row].begin() + static_cast<std::ptrdiff_t>(cell));
-    if (!moved.empty()) AppendCommentLine(Comments[row][cell - 1], moved);
+  if (row < Comments.Items.size() && cell < Comments.Items[row].size()) {
+    std::string moved = std::move(Comments.Items[row][cell]);
+    Comments.Items[row].erase(Comments.Items[row].begin() + static_cast<std::ptrdiff_t>(cell));
+    if (!moved.empty()) AppendCommentLine(Comments.Items[row][cell - 1], moved);
   }
 }
 
@@ -320,12 +323,12 @@ bool TDocINI::DeleteAllKeysWithKeyStartingWith(const std::string& section, const
 std::string TDocINI::AsString() const {
   bool writeComments = false;
   if (KeepComments)
-    for (const auto& row : Comments)
+    for (const auto& row : Comments.Items)
       for (const auto& cell : row) writeComments |= !cell.empty();
   auto comment = [&](size_t row, size_t cell) -> const std::string* {
-    if (!writeComments || row >= Comments.size() || cell >= Comments[row].size() || Comments[row][cell].empty())
-      return nullptr;
-    return &Comments[row][cell];
+    const TStrArray2D& cells = Comments.Items;
+    if (!writeComments || row >= cells.size() || cell >= cells[row].size() || cells[row][cell].empty()) return nullptr;
+    return &cells[row][cell];
   };
   std::string out;
   if (auto c = comment(0, 0)) out += *c + "\n";
@@ -373,7 +376,7 @@ bool TDocINI::LoadFromString(const std::string& text) {
 
   auto flush = [&] {
     if (!pending.empty()) {
-      size_t idx = static_cast<size_t>(SetSection(current, pending, startedEmpty));
+      size_t idx = static_cast<size_t>(ReplaceItems(current, pending, startedEmpty));
       if (KeepComments) {
         if (!headerComment.empty()) AppendCommentLine(CommentCell(idx + 1, 0), headerComment);
         for (size_t k = 0; k < keyComments.size(); ++k)

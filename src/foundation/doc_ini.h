@@ -21,13 +21,11 @@
 #include <string_view>
 #include <vector>
 
+#include "foundation/containers_maps.h"
 #include "foundation/types.h"
 
-struct TDocINIItem {
-  std::string Key;
-  std::string Value;  // escaped form
-  bool operator==(const TDocINIItem&) const = default;
-};
+// Key and value (the value in its escaped form).
+using TDocINIItem = TKeyValueArrayObjItem;
 
 struct TDocINISection {
   std::string Name;
@@ -57,7 +55,7 @@ class TDocINI {
   // Row 0, cell 0: lines before the first section. Row s + 1: cell 0 the
   // lines after the header of section s, cell k + 1 those after its key k.
   // Several lines in one cell are joined with LF.
-  TStrArray2D Comments;
+  TStrArray2DObj Comments;
   char CommentChar = '#';
 
   // Appends an empty section unless one of that name exists and newSection
@@ -75,7 +73,7 @@ class TDocINI {
   void AddBlock(const std::string& blockName, const std::string& rest);
   // Replaces the items of the first section of that name (made when missing)
   // or of a new one; values are stored as given. Returns the section's index.
-  int32_t SetSection(const std::string& section, const std::vector<TDocINIItem>& items, bool newSection);
+  int32_t SetSection(const std::string& section, const TKeyValueArrayObj& pairs, bool newSection);
   // Renumbers every key of the section that contains "|" as its part before
   // the first "|" + "|" + a counter per such part.
   void RebuildLists(int32_t sectionIndex);
@@ -115,6 +113,7 @@ class TDocINI {
 
  private:
   int32_t AppendSection(std::string name);
+  int32_t ReplaceItems(const std::string& section, std::vector<TDocINIItem> items, bool newSection);
   // Section and item index of the key in the first section of that name that
   // holds it; false when none does.
   bool FindKey(const std::string& section, const std::string& key, size_t& sectionIndex, size_t& itemIndex) const;

@@ -9,6 +9,12 @@
 
 namespace {
 
+TKeyValueArrayObj Pairs(std::initializer_list<TDocINIItem> items) {
+  TKeyValueArrayObj pairs;
+  for (const auto& item : items) pairs.Add(item.Key, item.Value);
+  return pairs;
+}
+
 std::vector<std::string> Keys(const TDocINI& ini, size_t section) {
   std::vector<std::string> keys;
   for (const auto& item : ini.Sections.at(section).Items) keys.push_back(item.Key);
@@ -23,9 +29,9 @@ TEST(DocINI, ParsesKeysCommentsAndDropsShortLines) {
   ASSERT_EQ(ini.Sections[0].Items.size(), 1u);
   EXPECT_EQ(ini.ReadString("a", "x", "?"), "1=2");
   EXPECT_EQ(ini.ReadString("a", "y", "?"), "?");
-  ASSERT_GE(ini.Comments.size(), 2u);
-  ASSERT_GE(ini.Comments[1].size(), 2u);
-  EXPECT_EQ(ini.Comments[1][1], "; note");  // after key 0 of section 0
+  ASSERT_GE(ini.Comments.Items.size(), 2u);
+  ASSERT_GE(ini.Comments.Items[1].size(), 2u);
+  EXPECT_EQ(ini.Comments.Items[1][1], "; note");  // after key 0 of section 0
   EXPECT_EQ(ini.AsString(), "[a]\nx=1=2\n; note\n");
 }
 
@@ -40,10 +46,10 @@ TEST(DocINI, WhatCountsAsKeyHeaderOrComment) {
   EXPECT_EQ(ini.ReadString("s", "x", "none"), "none");
   EXPECT_EQ(ini.Sections[1].Name, "t");
   EXPECT_EQ(ini.ReadString("t", "z", ""), "6");
-  EXPECT_EQ(ini.Comments.at(0).at(0), "k=before");  // a key line before any header
-  EXPECT_EQ(ini.Comments.at(1).at(1), "#x=2\n=3");  // after key 0
-  EXPECT_EQ(ini.Comments.at(1).at(2), "[]");
-  EXPECT_EQ(ini.Comments.at(1).at(3), "[a]b]");
+  EXPECT_EQ(ini.Comments.Items.at(0).at(0), "k=before");  // a key line before any header
+  EXPECT_EQ(ini.Comments.Items.at(1).at(1), "#x=2\n=3");  // after key 0
+  EXPECT_EQ(ini.Comments.Items.at(1).at(2), "[]");
+  EXPECT_EQ(ini.Comments.Items.at(1).at(3), "[a]b]");
 }
 
 TEST(DocINI, LineBreaksOfEveryKind) {
@@ -69,7 +75,7 @@ TEST(DocINI, CommentsStayInPlace) {
       "# head\n; two\n[one]\n# after header\na=1\n# after a\nb=2\n[two]\nc=3\n# end\n";
   TDocINI ini;
   ASSERT_TRUE(ini.LoadFromString(text));
-  EXPECT_EQ(ini.Comments.at(0).at(0), "# head\n; two");
+  EXPECT_EQ(ini.Comments.Items.at(0).at(0), "# head\n; two");
   EXPECT_EQ(ini.AsString(), text);
 
   // A section without keys is dropped; its comment stays after the line
@@ -196,7 +202,7 @@ TEST(DocINI, ValuesWrittenByTheEarlierRuleStayReadable) {
 
 TEST(DocINI, BareLineBreaksInSetSectionValuesCannotSplitLines) {
   TDocINI ini;
-  ini.SetSection("s", {{"k", "one\ntwo"}, {"j", "x"}}, false);
+  ini.SetSection("s", Pairs({{"k", "one\ntwo"}, {"j", "x"}}), false);
   EXPECT_EQ(ini.Sections[0].Items[0].Value, "one\ntwo");  // stored as given
   EXPECT_EQ(ini.AsString(), "[s]\nk=one\\ntwo\nj=x\n");
   TDocINI reread;
@@ -283,7 +289,9 @@ TEST(DocINI, NamesTakenFromTheDocumentItselfStayValid) {
   EXPECT_EQ(ini.Sections.size(), 41u);
   EXPECT_EQ(ini.Blocks.at(0).SectionIndexes.size(), 41u);
   ini.Add(ini.Sections[0].Name, ini.Sections[0].Items[0].Key, ini.Sections[0].Items[0].Value);
-  ini.SetSection(ini.Sections[0].Name, ini.Sections[0].Items, true);
+  TKeyValueArrayObj copy;
+  copy.Items = ini.Sections[0].Items;
+  ini.SetSection(ini.Sections[0].Name, copy, true);
   EXPECT_EQ(ini.Sections.back().Items, ini.Sections[0].Items);
   ini.AddStrArray2D(ini.Sections[0].Name, ini.Sections[0].Items[0].Key, {{"t"}});
   EXPECT_TRUE(ini.DeleteAllKeysWithKeyStartingWith(ini.Sections[0].Name, ini.Sections[0].Items[0].Key));
@@ -306,12 +314,12 @@ TEST(DocINI, SectionsAndBlocks) {
   EXPECT_EQ(ini.ContainsBlock("plain"), -1);
   ini.AddBlock("list", "1");  // already listed
   EXPECT_EQ(ini.Blocks[0].SectionIndexes, (TIntArray{2, 3}));
-  EXPECT_EQ(ini.SetSection("list|3", {{"k", "v"}}, false), 5);
+  EXPECT_EQ(ini.SetSection("list|3", Pairs({{"k", "v"}}), false), 5);
   EXPECT_EQ(ini.Blocks[0].SectionIndexes, (TIntArray{2, 3, 5}));
   EXPECT_TRUE(ini.Contains("list|3"));
   EXPECT_FALSE(ini.Contains("list|4"));
-  EXPECT_EQ(ini.SetSection("plain", {{"a", "1"}}, false), 0);
-  EXPECT_EQ(ini.SetSection("plain", {{"b", "2"}}, true), 6);
+  EXPECT_EQ(ini.SetSection("plain", Pairs({{"a", "1"}}), false), 0);
+  EXPECT_EQ(ini.SetSection("plain", Pairs({{"b", "2"}}), true), 6);
 }
 
 TEST(DocINI, FilesAreWrittenSafelyWithLFAndNoMark) {
