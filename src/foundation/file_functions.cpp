@@ -16,6 +16,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "foundation/file_descriptor.h"
 #include "foundation/doc_ini.h"
 
 namespace fs = std::filesystem;
@@ -102,29 +103,6 @@ int32_t Clamp32(int64_t v) {
   throw std::runtime_error(std::string(what) + " \"" + path + "\"");
 }
 
-// Closes a descriptor on every path.
-class Fd {
- public:
-  explicit Fd(int fd = -1) : fd_(fd) {}
-  ~Fd() { Close(); }
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  int get() const { return fd_; }
-  void Reset(int fd) {
-    Close();
-    fd_ = fd;
-  }
-  bool Close() {
-    if (fd_ < 0) return true;
-    int r = ::close(fd_);
-    fd_ = -1;
-    return r == 0;
-  }
-
- private:
-  int fd_;
-};
-
 // Removes the temporary copy unless it was renamed into place.
 class TempFile {
  public:
@@ -207,7 +185,7 @@ bool CopyFileShareDenyNone(const std::string& source, const std::string& target,
     if (ec || !fs::is_directory(folder, ec)) return false;
   }
 
-  Fd in;
+  TFileDescriptor in;
   for (int attempt = 0; attempt < 3; ++attempt) {
     if (attempt > 0) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     int fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
@@ -232,7 +210,7 @@ bool CopyFileShareDenyNone(const std::string& source, const std::string& target,
     if (raiseErrors) Raise("Unable to create file", target);
     return false;
   }
-  Fd out(tmpFd);
+  TFileDescriptor out(tmpFd);
   TempFile temp(name.data());
 
   std::vector<char> block(65536);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "foundation/hoare_quicksort.h"
 #include "foundation/letter_case.h"
 #include "foundation/str_split.h"
 #include "foundation/str_transform.h"
@@ -15,53 +16,19 @@ int32_t WrapAdd(int32_t a, int32_t b) {
   return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
 }
 
-// The quicksort every sort of this module uses: middle element as pivot, two
-// cursors moving inward, swap when they have not crossed. Callers depend on
-// the order it leaves equal keys in, so it must not be replaced by std::sort.
-// takePivot(m) copies the element at index m as the pivot (the swaps move the
-// element itself); lessThanPivot(i) and greaterThanPivot(j) compare an element
-// with that copy; swap(i, j) exchanges two elements.
-template <typename Less, typename Greater, typename Swap, typename TakePivot>
-void QuickSortRange(int64_t lo, int64_t hi, const Less& lessThanPivot, const Greater& greaterThanPivot,
-                    const Swap& swap, const TakePivot& takePivot) {
-  // Sorting the two parts is independent, so recursing into the smaller one and
-  // looping on the larger gives the same result with a stack depth of log n.
-  while (lo < hi) {
-    int64_t i = lo, j = hi;
-    takePivot((lo + hi) / 2);
-    do {
-      while (lessThanPivot(i)) ++i;
-      while (greaterThanPivot(j)) --j;
-      if (i <= j) {
-        swap(i, j);
-        ++i;
-        --j;
-      }
-    } while (i <= j);
-    if (j - lo < hi - i) {
-      if (lo < j) QuickSortRange(lo, j, lessThanPivot, greaterThanPivot, swap, takePivot);
-      lo = i;
-    } else {
-      if (i < hi) QuickSortRange(i, hi, lessThanPivot, greaterThanPivot, swap, takePivot);
-      hi = j;
-    }
-  }
-}
-
-// Sorts values by keys (compared with <) with the quicksort above; the values
+// Sorts values by keys (compared with <) with the library's quicksort; the values
 // move with their keys.
 template <typename Key, typename Value>
 void QuickSortByKeys(std::vector<Key>& keys, std::vector<Value>& values) {
   if (keys.size() < 2) return;
   Key pivot{};
-  QuickSortRange(
-      0, static_cast<int64_t>(keys.size()) - 1, [&](int64_t i) { return keys[i] < pivot; },
-      [&](int64_t j) { return pivot < keys[j]; },
-      [&](int64_t i, int64_t j) {
+  HoareQuickSort(
+      keys.size(), [&](ptrdiff_t m) { pivot = keys[m]; }, [&](ptrdiff_t i) { return keys[i] < pivot; },
+      [&](ptrdiff_t j) { return pivot < keys[j]; },
+      [&](ptrdiff_t i, ptrdiff_t j) {
         std::swap(keys[i], keys[j]);
         std::swap(values[i], values[j]);
-      },
-      [&](int64_t m) { pivot = keys[m]; });
+      });
 }
 
 }  // namespace
@@ -225,10 +192,9 @@ void SortStrArrayUp(TStrArray& arr) {
 void SortIntArrayUp(TIntArray& arr) {
   if (arr.size() < 2) return;
   int32_t pivot = 0;
-  QuickSortRange(
-      0, static_cast<int64_t>(arr.size()) - 1, [&](int64_t i) { return arr[i] < pivot; },
-      [&](int64_t j) { return arr[j] > pivot; }, [&](int64_t i, int64_t j) { std::swap(arr[i], arr[j]); },
-      [&](int64_t m) { pivot = arr[m]; });
+  HoareQuickSort(
+      arr.size(), [&](ptrdiff_t m) { pivot = arr[m]; }, [&](ptrdiff_t i) { return arr[i] < pivot; },
+      [&](ptrdiff_t j) { return arr[j] > pivot; }, [&](ptrdiff_t i, ptrdiff_t j) { std::swap(arr[i], arr[j]); });
 }
 
 void SortIntStrArrayStrUp(TIntStrArray& arr) {

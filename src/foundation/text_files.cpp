@@ -13,36 +13,13 @@
 #include <memory>
 #include <system_error>
 
+#include "foundation/file_descriptor.h"
 #include "foundation/code_pages.h"
 #include "foundation/str_transform.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd = -1) : fd_(fd) {}
-  ~FileDescriptor() { Close(); }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-  void Reset(int fd) {
-    Close();
-    fd_ = fd;
-  }
-  bool valid() const { return fd_ >= 0; }
-  // Returns false when closing reports an error (a deferred write error).
-  bool Close() {
-    if (fd_ < 0) return true;
-    int r = ::close(fd_);
-    fd_ = -1;
-    return r == 0;
-  }
-
- private:
-  int fd_;
-};
 
 [[noreturn]] void RaiseFileError(const std::string& fileName, int err) {
   throw EFileError(fileName, fileName + ": " + std::strerror(err));
@@ -121,7 +98,7 @@ class InputFile {
 
  private:
   std::string FName;
-  FileDescriptor FFd;
+  TFileDescriptor FFd;
   size_t FSizeHint = 0;
 };
 
@@ -215,11 +192,11 @@ TFileWriteResult WriteFileSafely(const std::string& fileName, std::string_view b
   bool hasOld = ::stat(target.c_str(), &old) == 0;
   if (hasOld && !S_ISREG(old.st_mode)) return TFileWriteResult::CannotCreate;
 
-  FileDescriptor source(append && hasOld ? ::open(target.c_str(), O_RDONLY | O_CLOEXEC) : -1);
+  TFileDescriptor source(append && hasOld ? ::open(target.c_str(), O_RDONLY | O_CLOEXEC) : -1);
   if (append && hasOld && !source.valid()) return TFileWriteResult::CannotCreate;
 
   std::string tempName;
-  FileDescriptor temp(CreateTempFile(target, tempName));
+  TFileDescriptor temp(CreateTempFile(target, tempName));
   if (!temp.valid()) return TFileWriteResult::CannotCreate;
   auto discard = [&](TFileWriteResult r) {
     temp.Close();
