@@ -31,7 +31,11 @@ bool WriteConfigFile(const std::string& folder, const std::string& fileName, con
   if (!fs::is_directory(folder, ec)) fs::create_directories(folder, ec);
   if (!fs::is_directory(folder, ec)) return false;
   const std::string path = folder + fileName;
-  if (!SaveString(content, path, kASCII, false, false)) return false;
+  try {
+    if (!SaveString(content, path, kASCII, false, false)) return false;
+  } catch (const EFileError&) {
+    return false;
+  }
   return fs::exists(path, ec);
 }
 

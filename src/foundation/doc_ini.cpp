@@ -355,7 +355,12 @@ bool TDocINI::SaveToFile(const std::string& fileName) const {
     if (!fs::is_directory(folder, ec)) fs::create_directories(folder, ec);
     if (!fs::is_directory(folder, ec)) return false;
   }
-  if (!SaveString(AsString(), fileName, kUTF8, false, false)) return false;
+  // A failed write leaves the old file as it was; callers learn of it by the result.
+  try {
+    if (!SaveString(AsString(), fileName, kUTF8, false, false)) return false;
+  } catch (const EFileError&) {
+    return false;
+  }
   return fs::exists(fileName, ec);
 }
 

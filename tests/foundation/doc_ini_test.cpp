@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "support/test_support.h"
 
@@ -426,3 +430,35 @@ sys.stdout.buffer.write(("\n".join(out) + "\n").encode("utf-8"))
 }
 
 }  // namespace
+
+// A write that fails half-way (here: the file-size limit) must report false and
+// leave the old file as it was, never throw through the caller.
+TEST(DocINI, FailedWriteKeepsOldFileAndReportsFalse) {
+  testsupport::TempDir dir;
+  const std::string path = dir.file("settings.ini");
+  testsupport::WriteFileBytes(path, "[old]\nkey=1\n");
+  pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{64, 64};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    TDocINI ini;
+    ini.Add("big", "value", std::string(100000, 'x'));
+    bool ok = true;
+    try {
+      ok = ini.SaveToFile(path);
+    } catch (...) {
+      _exit(3);
+    }
+    _exit(ok ? 1 : 0);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(testsupport::ReadFileBytes(path), "[old]\nkey=1\n");
+  size_t files = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++files;
+  EXPECT_EQ(files, 1u);  // no temporary file left behind
+}
