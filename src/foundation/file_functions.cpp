@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cmath>
@@ -119,6 +120,28 @@ class TempFile {
   std::string path_;
 };
 
+// Opens a new, exclusive file in the folder under a hidden name derived from
+// the target's. The mode 0666 lets the umask decide the permissions, as for
+// any newly created file.
+int CreateTempFileBeside(const fs::path& target, const fs::path& folder, std::string& tempName) {
+  static std::atomic<unsigned> counter{0};
+  // Short enough for any file-name length limit, whatever the target's name.
+  std::string stem = target.filename().string().substr(0, 100);
+  const auto stamp = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string name = "." + stem + ".copy-" + std::to_string(::getpid()) + "-" +
+                       std::to_string(stamp % 1000000007ULL) + "-" + std::to_string(counter.fetch_add(1));
+    std::string path = (folder / name).string();
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd >= 0) {
+      tempName = path;
+      return fd;
+    }
+    if (errno != EEXIST) return -1;
+  }
+  return -1;
+}
+
 bool WriteAll(int fd, const char* data, size_t n) {
   while (n > 0) {
     ssize_t w = ::write(fd, data, n);
@@ -173,9 +196,15 @@ bool CopyFileShareDenyNone(const std::string& source, const std::string& target,
   }
   bool targetExists = ::stat(targetPath.c_str(), &dstInfo) == 0;
   if (targetExists) {
-    if (!(flags & cffOverwriteFile) || S_ISDIR(dstInfo.st_mode)) return false;
+    if (!(flags & cffOverwriteFile)) return false;
     // Copying a file onto itself would destroy it.
     if (dstInfo.st_dev == srcInfo.st_dev && dstInfo.st_ino == srcInfo.st_ino) return false;
+    // A folder, pipe or device cannot take the content; renaming over it
+    // would remove it instead.
+    if (!S_ISREG(dstInfo.st_mode)) {
+      if (raiseErrors) Raise("Unable to create file", target);
+      return false;
+    }
   }
 
   fs::path folder = targetPath.parent_path();
@@ -199,25 +228,23 @@ bool CopyFileShareDenyNone(const std::string& source, const std::string& target,
     if (raiseErrors) Raise("Unable to open file", source);
     return false;
   }
+  // Not blocking mattered only while the source might have been a pipe.
+  int inFlags = ::fcntl(in.get(), F_GETFL);
+  if (inFlags >= 0) ::fcntl(in.get(), F_SETFL, inFlags & ~O_NONBLOCK);
 
-  // Short enough for any file-name length limit, whatever the target's name.
-  std::string stem = targetPath.filename().string().substr(0, 100);
-  std::string pattern = (folder / ("." + stem + ".copy-XXXXXX")).string();
-  std::vector<char> name(pattern.begin(), pattern.end());
-  name.push_back('\0');
-  int tmpFd = ::mkostemp(name.data(), O_CLOEXEC);
-  if (tmpFd < 0) {
+  std::string tempName;
+  TFileDescriptor out(CreateTempFileBeside(targetPath, folder, tempName));
+  if (!out.valid()) {
     if (raiseErrors) Raise("Unable to create file", target);
     return false;
   }
-  TFileDescriptor out(tmpFd);
-  TempFile temp(name.data());
+  TempFile temp(tempName);
 
   std::vector<char> block(65536);
   int64_t copied = 0;
   for (;;) {
     ssize_t r = ::read(in.get(), block.data(), block.size());
-    if (r < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+    if (r < 0 && errno == EINTR) continue;
     if (r < 0) {
       if (raiseErrors) Raise("Unable to open file", source);
       return false;
@@ -230,8 +257,12 @@ bool CopyFileShareDenyNone(const std::string& source, const std::string& target,
     copied += r;
   }
 
-  mode_t mode = (targetExists ? dstInfo.st_mode : openedInfo.st_mode) & 07777;
-  ::fchmod(out.get(), mode & 0777);
+  if (targetExists) {
+    // Best effort: the replacement keeps the old target's permissions and owner.
+    // (Owner first: a change of owner clears set-user-ID bits.)
+    [[maybe_unused]] int ignored = ::fchown(out.get(), dstInfo.st_uid, dstInfo.st_gid);
+    ::fchmod(out.get(), dstInfo.st_mode & 07777);
+  }
   if (flags & cffPreserveTime) {
     struct timespec times[2];
     times[0].tv_sec = 0;

@@ -41,8 +41,11 @@ using TCopyFileFlags = uint32_t;
 // target only when complete, so a failure never leaves a truncated target.
 // False, without touching anything, when the source is missing or no regular
 // file, when the target exists and cffOverwriteFile is not set, or when the
-// target is the source itself. Opening the source is tried three times, 10 ms
-// apart. With raiseErrors the failures to open, create or write throw
+// target is the source itself. A target that exists but is no regular file (a
+// folder, a pipe, a device) is never replaced: that counts as failing to create
+// it. A new target gets the permissions of any newly created file; a replaced
+// one keeps its own. Opening the source is tried three times, 10 ms apart.
+// With raiseErrors the failures to open, create or write throw
 // std::runtime_error ("Unable to open file "<source>"", "Unable to create file
 // "<target>"", "Unable to write to file "<target>""); otherwise they give false.
 bool CopyFileShareDenyNone(const std::string& source, const std::string& target, bool raiseErrors,

@@ -157,6 +157,49 @@ TEST(CopyFile, LinkAsTargetStaysALink) {
   EXPECT_EQ(ReadFileBytes(dir.file("real")), "payload");
 }
 
+TEST(CopyFile, NewTargetTakesTheUmaskExistingTargetKeepsItsMode) {
+  TempDir dir;
+  WriteFileBytes(dir.file("src"), "data");
+  ::chmod(dir.file("src").c_str(), 0666);
+  mode_t old = ::umask(022);
+  bool copied = CopyFileShareDenyNone(dir.file("src"), dir.file("new"), false, 0);
+  ::umask(old);
+  ASSERT_TRUE(copied);
+  struct stat st {};
+  ASSERT_EQ(::stat(dir.file("new").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0644u);  // as any newly created file, not world-writable
+
+  WriteFileBytes(dir.file("kept"), "old");
+  ::chmod(dir.file("kept").c_str(), 0600);
+  ASSERT_TRUE(CopyFileShareDenyNone(dir.file("src"), dir.file("kept"), false, cffOverwriteFile));
+  ASSERT_EQ(::stat(dir.file("kept").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0600u);
+  EXPECT_EQ(ReadFileBytes(dir.file("kept")), "data");
+}
+
+TEST(CopyFile, TargetThatIsNoRegularFileIsNeverReplaced) {
+  TempDir dir;
+  WriteFileBytes(dir.file("src"), "data");
+  fs::create_directory(dir.path() / "folder");
+  ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
+
+  EXPECT_FALSE(CopyFileShareDenyNone(dir.file("src"), dir.file("pipe"), false, cffOverwriteFile));
+  EXPECT_TRUE(fs::is_fifo(dir.file("pipe")));
+  for (const std::string& target : {dir.file("pipe"), dir.file("folder")}) {
+    try {
+      CopyFileShareDenyNone(dir.file("src"), target, true, cffOverwriteFile);
+      ADD_FAILURE() << "no error raised for " << target;
+    } catch (const std::runtime_error& e) {
+      EXPECT_EQ(std::string(e.what()), "Unable to create file \"" + target + "\"");
+    }
+  }
+  EXPECT_TRUE(fs::is_fifo(dir.file("pipe")));
+  EXPECT_TRUE(fs::is_directory(dir.file("folder")));
+  // Without the overwrite option an existing target is a plain refusal.
+  EXPECT_FALSE(CopyFileShareDenyNone(dir.file("src"), dir.file("folder"), true, 0));
+  EXPECT_EQ(Names(dir.path()), (std::vector<std::string>{"folder", "pipe", "src"}));
+}
+
 TEST(CopyFile, FailuresAreReportedNeverSuccess) {
   TempDir dir;
   WriteFileBytes(dir.file("src"), "data");
@@ -330,6 +373,15 @@ TEST(FileDates, LocalTimeWithTheOffsetOfThatInstant) {
   EXPECT_TRUE(now == 3600 || now == 7200);
   EXPECT_EQ(NSDateToDateTime(std::nullopt), 0);
   EXPECT_EQ(NSDateToDateTime(1e300), 0);
+}
+
+TEST(FileDates, EpochUnderTheZoneDatabasesBerlin) {
+  if (!fs::exists("/usr/share/zoneinfo/Europe/Berlin")) GTEST_SKIP() << "no time-zone database here";
+  TimeZone tz("Europe/Berlin");
+  EXPECT_DOUBLE_EQ(NSDateToDateTime(0.0), 25569.0 + 1.0 / 24);  // 1970-01-01 01:00
+  // Germany kept standard time through the summer of 1970, but not of 2021.
+  EXPECT_DOUBLE_EQ(NSDateToDateTime(15638400.0), 25750.0 + 1.0 / 24);    // 1970-07-01 01:00
+  EXPECT_DOUBLE_EQ(NSDateToDateTime(1625097600.0), 44378.0 + 2.0 / 24);  // 2021-07-01 02:00
 }
 
 TEST(FileDates, BeforeTheDateTimeEpoch) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <map>
 
 #include "foundation/file_types.h"
@@ -19,6 +21,44 @@ TEST(FileTypes, EveryExtensionMapsToExactlyOneType) {
   EXPECT_TRUE(FileTypeExtensions(ftFolder).empty());
   EXPECT_TRUE(FileTypeExtensions(ftOther).empty());
   EXPECT_EQ(FileTypeExtensions(ftText), (TStrArray{"TXT"}));
+}
+
+// The extension table as published, independent of the one the code keeps.
+TEST(FileTypes, PublishedTable) {
+  const std::pair<int32_t, const char*> rows[] = {
+      {ftText, "TXT"},
+      {ftImage,
+       "BMP JPG JPEG JPE JFIF JIF PNG MNG JNG GIF ICO CUR ICNS PSD PDD SVG TIF TIFF DIB TGA WEBP AVIF PBM PGM PPM "
+       "PAM PNM XBM XPM HEIC HEIF XCF JXL J2K JP2 JPG2 JPX JPF JPM J2C JPC CR2 CR3 DNG NEF SRF SR2 ARW"},
+      {ftAudio,
+       "MP3 WMA FLAC OGG OGA SPX SPEEX OPUS APE WV WAV WAVE MID AC3 MKA M4A M4B AMR BWF AAC VOC AU RA AIFF DSD DFF "
+       "DSF MP2 DTS SND"},
+      {ftVideo,
+       "MP4 AVI MPEG MPG FLV F4V WMV ASF OGV MKV M2TS TS VOB M4V MOV QT WEBM 3GP 3G2 3GPP DIVX MP4V RM RV RMVB"},
+      {ftDocument, "RTF DOC DOCX ODT PDF EPUB AZW3 ODP PPT PPTX"},
+      {ftSpreadsheet, "XLS XLSX XLSM ODS CSV"},
+      {ftWebsite, "HTM HTML"},
+      {ftFont, "TTF OTF FON FNT FOT TTC MMM PFM PFB PFA AFM DFONT WOFF"},
+      {ftExecutable, "EXE APP APK BAT SH VBS JAR CMD DLL COMMAND"},
+      {ftArchive, "ZIP RAR 7Z TAR GZ ACE ARC ISO DEB RPM DMG CAB LZH LHA"},
+      {ftPlaylist, "M3U M3U8 ASX PLS XSPF WPL EMP"},
+      {ftSourceCode, "PAS LPR DPR LPI LFM PHP PHP4 PHP5 JS PY PL R C CPP JAVA CS GO RB SWIFT"},
+  };
+  for (const auto& [type, list] : rows) {
+    TStrArray expected;
+    std::string all(list);
+    for (size_t pos = 0; pos < all.size();) {
+      size_t end = std::min(all.find(' ', pos), all.size());
+      expected.push_back(all.substr(pos, end - pos));
+      pos = end + 1;
+    }
+    EXPECT_EQ(FileTypeExtensions(type), expected) << type;
+    for (std::string ext : expected) {
+      EXPECT_EQ(GetFileTypeFromFileExtension(ext), type) << ext;
+      for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      EXPECT_EQ(GetFileTypeFromFileExtension(ext), type) << ext;
+    }
+  }
 }
 
 TEST(FileTypes, LookupIgnoresAsciiCase) {
