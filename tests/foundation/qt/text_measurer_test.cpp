@@ -31,8 +31,11 @@ TEST(QtTextMeasurer, CutTextIsNoWiderThanAsked) {
       std::string middle = CutTextMiddle(text, width, m, "...");
       EXPECT_LE(m.TextWidth(middle), std::max(width, m.TextWidth(shortest))) << text << " @" << width;
     }
-    for (const auto& line : ExplodeForWidth(text, 120, m))
-      if (line.find(' ') != std::string::npos) EXPECT_LE(m.TextWidth(line), 120) << line;
+    for (const auto& line : ExplodeForWidth(text, 120, m)) {
+      if (line.find(' ') != std::string::npos) {
+        EXPECT_LE(m.TextWidth(line), 120) << line;
+      }
+    }
   }
   EXPECT_EQ(GetWidthForFont(font, "abc"), m.TextWidth("abc"));
 }
