@@ -25,6 +25,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     pattern = text.substr(at + 4);
     text.resize(at);
   }
+  // A character list after "\n##\n" becomes the only-counted list and is
+  // added to the result (pre-fill and extension).
+  std::string chars;
+  const bool hasChars = [&] {
+    const size_t at = text.find("\n##\n");
+    if (at == std::string::npos) return false;
+    chars = text.substr(at + 4);
+    text.resize(at);
+    return true;
+  }();
 
   TCounterSettings s;
   s.CountType = a % 8;
@@ -48,11 +58,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   s.MinFrequence = (c & 0x20) ? "0.5" : "0";
   s.MinFrequenceInt = (c & 0x40) ? 2 : 0;
   s.OnlyElementsContaining = (c & 0x80) ? "A" : "";
+  if (hasChars) {
+    s.OnlyChars = chars;
+    s.AddAllCountedChars = true;
+  }
   TCounterObj counter;
   NumberFormat fmt{",", "."};
   for (int round = 0; round < 2; ++round) {
     TCountOutcome out = counter.Count(text, s, fmt);
     if (out.Counted && !UTF8IsValid(out.Output)) std::abort();
+    for (const TIntStr& p : counter.GlobalErg.Items)
+      if (!UTF8IsValid(p.Str)) std::abort();
   }
   return 0;
 }

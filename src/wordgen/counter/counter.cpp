@@ -8,6 +8,7 @@
 #include "foundation/letters.h"
 #include "foundation/regex.h"
 #include "foundation/str_transform.h"
+#include "foundation/utf8.h"
 #include "text/text_store.h"
 #include "wordgen/counter/text_statistics.h"
 
@@ -177,9 +178,10 @@ TCountOutcome TCounterObj::Count(std::string_view Input, const TCounterSettings&
   GlobalErgCount = GlobalErg.Sum();
 
   if (sorting != csCharList && s.AddAllCountedChars) {
-    // The character list as typed: the items it adds may differ in case from the counted ones.
+    // The character list as typed: the items it adds may differ in case from
+    // the counted ones. An invalid byte is added as U+FFFD, as the text reads it.
     TStrArrayObj chars;
-    chars.AddStringAsCharArray(s.OnlyChars);
+    chars.AddStringAsCharArray(UTF8IsValid(s.OnlyChars) ? s.OnlyChars : UTF8Repair(s.OnlyChars));
     const size_t added = PossibleCombinationCount(chars.Items.size(), countType);
     if (added <= kMaxPossibleCombinations) GlobalErg.Items.reserve(GlobalErg.Items.size() + added);
     ForEachPossibleCombination(chars.Items, countType,

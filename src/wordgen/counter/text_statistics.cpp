@@ -199,8 +199,11 @@ TIntStrArrayObj CountCharacters(std::string_view Text, int32_t N, std::string_vi
                                 std::string_view OnlyCounted, bool CountBlanks, bool PreFill) {
   TIntStrArrayObj table;
   if (PreFill && !OnlyCounted.empty()) {
+    // The pre-filled items come from the list; read it as the text is read
+    // so that they are valid characters.
+    std::string storage;
     TStrArrayObj chars;
-    chars.AddStringAsCharArray(OnlyCounted);
+    chars.AddStringAsCharArray(ReadableText(OnlyCounted, storage));
     const size_t count = PossibleCombinationCount(chars.Items.size(), N);
     if (count <= kMaxPossibleCombinations) table.Items.reserve(count);
     ForEachPossibleCombination(chars.Items, N, [&](std::string_view s) { table.Add(0, s); });

@@ -78,6 +78,9 @@ TEST(CountCharactersTest, Table) {
       {"pre-fill without duplicate check", "A", 1, "", "AA", false, true, Pairs({{"A", 1}, {"A", 0}})},
       {"pre-fill of letters then new items", "CAB", 1, "", "ABC", false, true,
        Pairs({{"A", 1}, {"B", 1}, {"C", 1}})},
+      // The list is read like the text: an invalid byte is the character U+FFFD.
+      {"pre-fill reads an invalid byte of the list as U+FFFD", "A", 1, "", "A\xFF", false, true,
+       Pairs({{"A", 1}, {"\xEF\xBF\xBD", 0}})},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(CountCharacters(c.text, c.n, c.excluded, c.only, c.blanks, c.preFill).Items, c.expected) << c.name;
