@@ -189,6 +189,18 @@ class TTranslator {
   const char* WordMembers() const {
     return unicode_ ? "0-9A-Za-z\\x{5f}\\x{c4}\\x{d6}\\x{dc}\\x{df}\\x{e4}\\x{f6}\\x{fc}" : "0-9A-Za-z";
   }
+  // The multi-line anchors, written out over each path's line separators:
+  // PCRE2's own newline conventions pair CR LF on the byte path, and its
+  // anchors between CR and LF depend on where the search started.
+  // No line starts after a separator at the very end of the text.
+  const char* LineStart() const {
+    return unicode_ ? "(?:^|(?<=[\\n\\x{b}\\x{c}\\x{85}\\x{2028}\\x{2029}])(?!\\z)|(?<=\\r)(?!\\n|\\z))"
+                    : "(?:^|(?<=[\\n\\r])(?!\\z))";
+  }
+  const char* LineEnd() const {
+    return unicode_ ? "(?:\\z|(?=[\\r\\x{b}\\x{c}\\x{85}\\x{2028}\\x{2029}])|(?<!\\r)(?=\\n))"
+                    : "(?=[\\n\\r]|\\z)";
+  }
   static std::string Set(const char* members, bool negated = false) {
     std::string s = negated ? "[^" : "[";
     s += members;
@@ -241,8 +253,8 @@ class TTranslator {
         canQuantify_ = true;
         return;
       case '|': EmitNonItem("|"); return;
-      case '^': EmitNonItem(mod_.m ? "(?m:^)" : "^"); return;
-      case '$': EmitNonItem(mod_.m ? "(?m:$)" : "\\z"); return;
+      case '^': EmitNonItem(mod_.m ? LineStart() : "^"); return;
+      case '$': EmitNonItem(mod_.m ? LineEnd() : "\\z"); return;
       case '.':
         if (mod_.s)
           EmitItem(".", false);  // compiled with PCRE2_DOTALL

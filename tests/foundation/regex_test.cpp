@@ -255,6 +255,44 @@ TEST(RegexModifiers, InlineModifiersHoldForTheRestOfThePattern) {
   EXPECT_EQ(RegPos("ab", "(?is-x)ab"), 1);
 }
 
+TEST(RegexModifiers, MultiLineAnchorsFollowEachPathsSeparators) {
+  // The byte path separates lines at CR and at LF, each on its own; the
+  // Unicode path also at VT, FF, U+0085, U+2028 and U+2029, with CR LF as one
+  // separator. Where an anchor matches must not depend on where the previous
+  // match ended.
+  struct Case {
+    TRegexPath path;
+    std::string text, regex, replaced;
+  } cases[] = {
+      {TRegexPath::Byte, "a\r\nb", "(?m)$", "aX\rX\nbX"},
+      {TRegexPath::Byte, "a\r\nb", "(?m)^", "Xa\rX\nXb"},
+      {TRegexPath::Byte, "a\r\nb", "(?m)^$", "a\rX\nb"},
+      {TRegexPath::Byte, "\r\n", "(?m)^", "X\rX\n"},
+      {TRegexPath::Byte, "a\n\rb", "(?m)^$", "a\nX\rb"},
+      {TRegexPath::Byte, "a\vb\fc", "(?m)^", "Xa\vb\fc"},
+      {TRegexPath::Unicode, "a\r\nb", "(?m)$", "aX\r\nbX"},
+      {TRegexPath::Unicode, "a\r\nb", "(?m)^", "Xa\r\nXb"},
+      {TRegexPath::Unicode, "a\r\nb", "(?m)^$", "a\r\nb"},
+      {TRegexPath::Unicode, "\r\n", "(?m)^", "X\r\n"},
+      {TRegexPath::Unicode, "\r\n\r\n", "(?m)^$", "X\r\nX\r\n"},
+      {TRegexPath::Unicode, "a\n\rb", "(?m)^$", "a\nX\rb"},
+      {TRegexPath::Unicode, "a\vb\fc\u2028d\u0085e", "(?m)^", "Xa\vXb\fXc\u2028Xd\u0085Xe"},
+      {TRegexPath::Unicode, "a\vb\u2029", "(?m)$", "aX\vbX\u2029X"},
+      // No line starts after a separator at the very end of the text.
+      {TRegexPath::Byte, "a\n", "(?m)^", "Xa\n"},
+      {TRegexPath::Unicode, "a\r", "(?m)^", "Xa\r"},
+  };
+  for (const auto& c : cases) {
+    TRegex re(c.regex, false, c.path);
+    EXPECT_EQ(re.Replace(c.text, "X"), c.replaced) << (c.path == TRegexPath::Byte ? "byte " : "unicode ") << c.regex;
+  }
+  EXPECT_EQ(RegPos("x\r\nb", "(?m)^b"), 4);
+  EXPECT_EQ(RegPos("a\u2028b", "(?m)^b"), 5);
+  EXPECT_EQ(RegPos("ä\vb", "(?m)ä$"), 1);
+  EXPECT_EQ(RegPos("a\vb", "(?m)a$"), 0);  // an ASCII text keeps the byte path
+  EXPECT_EQ(RegPosW("a\vb", "(?m)a$"), 1);
+}
+
 TEST(RegexObject, OnePatternForManyTexts) {
   // Enough searches that the compiled pattern switches to machine code.
   TRegex re("(\\w+)@(\\w+)");
