@@ -24,6 +24,7 @@
 
 #include "foundation/containers_lists.h"
 #include "foundation/letter_case.h"
+#include "foundation/number_format.h"
 
 namespace {
 
@@ -281,7 +282,9 @@ void PrintRatio(const char* what, const std::string& ours, const std::string& pe
     return;
   }
   const double ratio = a->second / b->second;
-  std::printf("%-40s %6.3f  (target at most %.1f: %s)\n", what, ratio, target, ratio <= target ? "met" : "MISSED");
+  const NumberFormat fmt{};
+  std::printf("%-40s %s  (target at most %s: %s)\n", what, FormatFloatFixed(ratio, 3, fmt).c_str(),
+              FormatFloatFixed(target, 1, fmt).c_str(), ratio <= target ? "met" : "MISSED");
 }
 
 }  // namespace
