@@ -190,8 +190,9 @@ bool DivideStringInThreeParts(std::string_view text, std::string_view delimiter1
   const size_t p1 = text.find(delimiter1);
   if (p1 == std::string_view::npos) return false;
   const size_t end1 = p1 + delimiter1.size();
-  // With equal delimiters the second is the next one behind the first.
-  const size_t p2 = delimiter1 == delimiter2 ? text.find(delimiter2, end1) : text.find(delimiter2);
+  // With equal delimiters the second is the next copy that starts after the
+  // first one's start, an overlapping copy included (the middle part is then empty).
+  const size_t p2 = delimiter1 == delimiter2 ? text.find(delimiter2, p1 + 1) : text.find(delimiter2);
   if (p2 == std::string_view::npos || p2 <= p1) return false;
   part1 = std::string(text.substr(0, p1));
   // Overlapping different delimiters ("ab" then "b") leave nothing between them.

@@ -105,7 +105,12 @@ TEST(StrCutting, PrefixesAndDivisions) {
       {"(y)z", "(", ")", false, true, "", "y", "z"},
       {"a|b", "|", "|", false, false, "", "", ""},
       {"a<<b>>c", "<<", ">>", false, true, "a", "b", "c"},
-      {"a::::b", "::", "::", false, true, "a", "", "b"},
+      // Equal delimiters: the second is searched from the byte after the
+      // first one's start, so overlapping copies count.
+      {"a::::b", "::", "::", false, true, "a", "", ":b"},
+      {"a:::b", "::", "::", false, true, "a", "", "b"},
+      {"a::b::c", "::", "::", false, true, "a", "b", "c"},
+      {"a::b", "::", "::", false, false, "", "", ""},
       {"xaby", "ab", "b", false, true, "x", "", "y"},
       {"abc", "", "c", false, false, "", "", ""},
   };
