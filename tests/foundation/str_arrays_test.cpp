@@ -234,6 +234,60 @@ TEST(ArraySorts, SortsLargeAndDegenerateInputs) {
   EXPECT_EQ(same, TStrArray(50000, "x"));
 }
 
+// The sort procedure in its plain recursive form: middle pivot, Hoare
+// partition, recurse on the left part, loop on the right part.
+void RecursiveReferenceSort(std::vector<std::string>& keys, TIntStrArray& records, int lo, int hi) {
+  int i, j;
+  do {
+    i = lo;
+    j = hi;
+    const std::string pivot = keys[static_cast<size_t>((lo + hi) / 2)];
+    do {
+      while (keys[static_cast<size_t>(i)] < pivot) ++i;
+      while (pivot < keys[static_cast<size_t>(j)]) --j;
+      if (i <= j) {
+        std::swap(keys[static_cast<size_t>(i)], keys[static_cast<size_t>(j)]);
+        std::swap(records[static_cast<size_t>(i)], records[static_cast<size_t>(j)]);
+        ++i;
+        --j;
+      }
+    } while (i <= j);
+    if (lo < j) RecursiveReferenceSort(keys, records, lo, j);
+    lo = i;
+  } while (i < hi);
+}
+
+TEST(ArraySorts, TieOrderEqualsThePlainRecursionOnManyTies) {
+  // Few distinct keys in mixed case, so that nearly every comparison is a tie
+  // and any change of pivot, partition or order of the sub-ranges shows.
+  std::mt19937 rng(17);
+  for (int round = 0; round < 400; ++round) {
+    const size_t n = 2 + rng() % 300;
+    TIntStrArray records;
+    std::vector<std::string> keys;
+    for (size_t i = 0; i < n; ++i) {
+      std::string s(1, "aAbBcC"[rng() % 6]);
+      if (rng() % 5 == 0) s += (rng() % 2) ? "x" : "X";
+      records.push_back({static_cast<int32_t>(i), s});
+      std::string key = s;
+      for (auto& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+      keys.push_back(key);
+    }
+    TIntStrArray expected = records;
+    RecursiveReferenceSort(keys, expected, 0, static_cast<int>(n) - 1);
+
+    TIntStrArray viaRecords = records;
+    SortIntStrArrayStrUp(viaRecords);
+    ASSERT_EQ(viaRecords, expected) << "round " << round;
+
+    // Equal keys in different case tell the string sort's moves apart too.
+    TStrArray strings;
+    for (const auto& r : records) strings.push_back(r.Str);
+    SortStrArrayUp(strings);
+    for (size_t i = 0; i < n; ++i) ASSERT_EQ(strings[i], expected[i].Str) << "round " << round << " at " << i;
+  }
+}
+
 TEST(ArraySorts, KeepsRecordsTogether) {
   std::mt19937 rng(3);
   TIntStrArray r;
