@@ -32,8 +32,9 @@ bool TryStrToFloat(std::string_view text, const NumberFormat& fmt, double& value
 // Fixed notation with the given number of decimals; half to even on the
 // exact binary value. Grouped adds the thousands separator.
 std::string FormatFloatFixed(double value, int decimals, const NumberFormat& fmt, bool grouped = false);
-// Shortest text that reads back as the same double ("0.3", "2.5", "1E20" style
-// is avoided: plain decimals), with the format's decimal separator.
+// At most 15 significant digits without trailing zeros ("0.3" for 0.1 + 0.2,
+// "2.5"), with the format's decimal separator; very large or small values in
+// exponent form ("1E20", "1E-7"); "Nan", "+Inf", "-Inf".
 std::string FormatFloatGeneral(double value, const NumberFormat& fmt);
 std::string IntToStr(int64_t value);
 std::string IntToStrGrouped(int64_t value, const NumberFormat& fmt);
