@@ -417,19 +417,23 @@ bool IsBase64Char(char32_t c) { return c < 256 && kUTF7.value[c] >= 0; }
 
 }  // namespace
 
-void ReserveLargeText(std::string& s, size_t n, bool populate) {
+void ReserveLargeText(std::string& s, size_t n) {
   s.reserve(n);
-#if defined(MADV_HUGEPAGE) && defined(MADV_POPULATE_WRITE)
-  if (n < (size_t{8} << 20)) return;
+#if defined(MADV_HUGEPAGE)
+  // From 32 MB on, glibc's malloc always gives a buffer a mapping of its own
+  // (its mmap threshold never grows past that), so the advice covers this
+  // buffer alone and ends when it is freed; it never reaches heap memory that
+  // small allocations reuse later.
+  if (n < (size_t{32} << 20)) return;
   const auto page = static_cast<uintptr_t>(::sysconf(_SC_PAGESIZE));
   auto first = reinterpret_cast<uintptr_t>(s.data() + s.size());
   auto last = reinterpret_cast<uintptr_t>(s.data() + s.capacity());
   first = (first + page - 1) & ~(page - 1);
   last &= ~(page - 1);
   if (last <= first) return;
-  // Both are hints; an older kernel that knows neither just takes the faults.
+  // A hint: a kernel without transparent huge pages refuses it and just takes
+  // the faults page by page.
   ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
-  if (populate) ::madvise(reinterpret_cast<void*>(first), last - first, MADV_POPULATE_WRITE);
 #endif
 }
 
@@ -691,6 +695,20 @@ std::u16string UTF7ToWideString(std::string_view text) {
   return out;
 }
 
+bool UTF7EndsInRun(std::string_view text) {
+  bool inRun = false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    auto b = static_cast<unsigned char>(text[i]);
+    if (inRun) {
+      inRun = kUTF7.value[b] >= 0;
+    } else if (b == '+') {
+      if (i + 1 < text.size() && text[i + 1] == '-') ++i;
+      else inRun = true;
+    }
+  }
+  return inRun;
+}
+
 // --- Marks and detection --------------------------------------------------------
 
 std::string CodePageBOM(int32_t codePage) {
@@ -864,20 +882,6 @@ std::string GB18030ToUTF8(std::string_view bytes) {
   return out;
 }
 
-std::string UTF8ToGB18030(std::string_view text) {
-  std::string repaired = UTF8Repair(text);
-  std::string out;
-  out.reserve(repaired.size());
-  bool ok = IconvConvert("GB18030", "UTF-8", repaired, out, [](std::string_view rest, std::string& o) -> size_t {
-    o.push_back('?');
-    size_t pos = 0;
-    UTF8DecodeAt(rest, pos);
-    return pos;
-  });
-  if (!ok) return repaired;
-  return out;
-}
-
 }  // namespace
 
 size_t CodePageMarkLength(std::string_view head, int32_t codePage) {
@@ -920,9 +924,14 @@ std::string CodePageBytesToUTF8(std::string bytes, int32_t codePage) {
       return bytes;
     }
     case 0: return DecodeInOnePiece(v, 0);
-    case 54936:
-      v.remove_prefix(CodePageMarkLength(v, codePage));
-      return GB18030ToUTF8(v);
+    case 54936: {
+      // Only the mark tells that the bytes really are GB 18030; without it
+      // they are taken as they stand, as for every id without a conversion
+      // (that is also how SaveString writes this id).
+      const size_t mark = CodePageMarkLength(v, codePage);
+      if (mark == 0) return bytes;
+      return GB18030ToUTF8(v.substr(mark));
+    }
     default:
       if (IsSingleByteCodePage(codePage)) return DecodeInOnePiece(v, codePage);
       return bytes;
@@ -954,7 +963,6 @@ std::string UTF8ToCodePageBytes(std::string_view text, int32_t codePage) {
     case 12001: return UTF8ToUTF32Bytes(text, true);
     case 64999:
     case 65000: return WideStringToUTF7(UTF8ToUTF16(text));
-    case 54936: return UTF8ToGB18030(text);
     default:
       if (IsSingleByteCodePage(codePage)) return UTF8ToSingleByte(text, TableOf(codePage));
       return std::string(text);

@@ -84,11 +84,15 @@ std::string CodePageBytesToUTF8(std::string bytes, int32_t codePage);
 // a single-byte code page cannot hold becomes one "?".
 std::string UTF8ToCodePageBytes(std::string_view text, int32_t codePage);
 
-// Gives s room for n bytes. A large buffer is asked for in huge pages and,
-// with populate, made present in one step: taking page faults one 4 KB page
-// at a time can cost more than converting a 100 MB file. Without populate,
-// room that is never written costs no memory.
-void ReserveLargeText(std::string& s, size_t n, bool populate = true);
+// True when UTF-7 text ends inside a base64 run, so that a base64 character or
+// "-" written right after it would be read as part of that run.
+bool UTF7EndsInRun(std::string_view text);
+
+// Gives s room for n bytes. A very large buffer is asked for in huge pages:
+// taking page faults one 4 KB page at a time can cost more than converting a
+// 100 MB file. Only a hint to the kernel; room that is never written costs no
+// memory either way.
+void ReserveLargeText(std::string& s, size_t n);
 
 // Decodes the bytes of a file piece by piece, so that a large file need not
 // be held in memory beside its text: single-byte code pages (0 reads as

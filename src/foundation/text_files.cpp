@@ -32,7 +32,8 @@ class InputFile {
  public:
   bool Open(const std::string& fileName) {
     FName = fileName;
-    FFd.Reset(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK, opening a named pipe waits for a writer, for ever.
+    FFd.Reset(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!FFd.valid()) {
       if (errno == ENOENT || errno == ENOTDIR) return false;
       RaiseFileError(fileName, errno);
@@ -41,6 +42,8 @@ class InputFile {
     if (::fstat(FFd.get(), &st) != 0) RaiseFileError(fileName, errno);
     if (S_ISDIR(st.st_mode)) RaiseFileError(fileName, EISDIR);
     if (!S_ISREG(st.st_mode)) RaiseFileError(fileName, EINVAL);
+    const int flags = ::fcntl(FFd.get(), F_GETFL);
+    if (flags < 0 || ::fcntl(FFd.get(), F_SETFL, flags & ~O_NONBLOCK) < 0) RaiseFileError(fileName, errno);
     FSizeHint = static_cast<size_t>(st.st_size);
     return true;
   }
@@ -112,11 +115,17 @@ std::string LoadInPieces(InputFile& file, int32_t codePage) {
   TCodePageDecoder decoder(codePage);
   std::string out;
   // Room that is never written costs no memory.
-  ReserveLargeText(out, decoder.MaxOutputSize(file.SizeHint() > skip ? file.SizeHint() - skip : 0), false);
+  ReserveLargeText(out, decoder.MaxOutputSize(file.SizeHint() > skip ? file.SizeHint() - skip : 0));
   std::unique_ptr<char[]> buffer(new char[kPiece]);
   while (size_t r = file.Read(buffer.get(), kPiece)) decoder.Feed(std::string_view(buffer.get(), r), out);
   decoder.Finish(out);
   return out;
+}
+
+// A character that a UTF-7 reader inside a base64 run takes as part of it.
+bool ContinuesUTF7Run(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '+' || c == '/' ||
+         c == '-';
 }
 
 bool WriteAll(int fd, std::string_view data) {
@@ -192,8 +201,16 @@ TFileWriteResult WriteFileSafely(const std::string& fileName, std::string_view b
   bool hasOld = ::stat(target.c_str(), &old) == 0;
   if (hasOld && !S_ISREG(old.st_mode)) return TFileWriteResult::CannotCreate;
 
-  TFileDescriptor source(append && hasOld ? ::open(target.c_str(), O_RDONLY | O_CLOEXEC) : -1);
+  // O_NONBLOCK: should the target turn into a pipe after the check above,
+  // opening it must not wait for a writer.
+  TFileDescriptor source(append && hasOld ? ::open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK) : -1);
   if (append && hasOld && !source.valid()) return TFileWriteResult::CannotCreate;
+  if (source.valid()) {
+    struct stat st {};
+    if (::fstat(source.get(), &st) != 0 || !S_ISREG(st.st_mode)) return TFileWriteResult::CannotCreate;
+    const int flags = ::fcntl(source.get(), F_GETFL);
+    if (flags < 0 || ::fcntl(source.get(), F_SETFL, flags & ~O_NONBLOCK) < 0) return TFileWriteResult::CannotCreate;
+  }
 
   std::string tempName;
   TFileDescriptor temp(CreateTempFile(target, tempName));
@@ -229,7 +246,7 @@ std::string LoadString(const std::string& fileName) {
   // page that is decoded piece by piece, the bytes read so far are dropped.
   TCodePageDetector detector;
   std::string bytes;
-  ReserveLargeText(bytes, file.SizeHint(), false);
+  ReserveLargeText(bytes, file.SizeHint());
   char probe[65536];
   for (;;) {
     const size_t old = bytes.size();
@@ -283,6 +300,18 @@ bool SaveString(std::string_view text, const std::string& fileName, int32_t code
     if (mark) out = CodePageBOM(codePage);
     if (out.empty()) out = UTF8ToCodePageBytes(text, codePage);
     else out += UTF8ToCodePageBytes(text, codePage);
+  }
+  // UTF-7 leaves a base64 run at the end of a text open. Text appended to
+  // such a file must close it first, or its first characters would be read
+  // as part of the old run and the new text lost.
+  if (!atStart && (codePage == 64999 || codePage == 65000) && !out.empty() && ContinuesUTF7Run(out[0])) {
+    try {
+      InputFile old;
+      if (old.Open(fileName) && UTF7EndsInRun(old.ReadRest())) out.insert(0, "-");
+    } catch (const EFileError&) {
+      // An old file that cannot be read cannot be appended to either; the
+      // write below reports that.
+    }
   }
   switch (WriteFileSafely(fileName, out, append)) {
     case TFileWriteResult::Written: return true;

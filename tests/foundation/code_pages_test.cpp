@@ -204,10 +204,25 @@ TEST(CodePageConversion, InvalidBytesNeverReachTheProgram) {
   EXPECT_EQ(UTF8ToCodePageBytes("a\xE9z", 5), "a\xE9z");
 }
 
-TEST(CodePageConversion, GB18030IsDecodedThroughIconv) {
+TEST(CodePageConversion, GB18030IsDecodedThroughIconvWhenMarked) {
   EXPECT_EQ(CodePageBytesToUTF8("\x84\x31\x95\x33" "\xD6\xD0\xCE\xC4" "A", 54936), "\u4E2D\u6587A");
-  EXPECT_EQ(UTF8ToCodePageBytes("\u4E2D\u6587A", 54936), "\xD6\xD0\xCE\xC4" "A");
-  EXPECT_EQ(CodePageBytesToUTF8("\xD6", 54936), "\uFFFD");
+  EXPECT_EQ(CodePageBytesToUTF8("\x84\x31\x95\x33" "\xD6", 54936), "\uFFFD");
+  // Without the mark, and when writing, the id has no conversion: the bytes
+  // stay as they are, so that what SaveString writes reads back.
+  EXPECT_EQ(CodePageBytesToUTF8("\u4E2D\u6587A", 54936), "\u4E2D\u6587A");
+  EXPECT_EQ(UTF8ToCodePageBytes("\u4E2D\u6587A", 54936), "\u4E2D\u6587A");
+}
+
+TEST(UTF7, EndsInRun) {
+  struct Case {
+    const char* text;
+    bool inRun;
+  } cases[] = {
+      {"", false},      {"abc", false},   {"+AOk", true}, {"+AOk-", false}, {"+AOk x", false},
+      {"a+-", false},   {"a+-b", false},  {"+", true},    {"+-+AOk", true}, {"+AOk+AOk", true},
+      {"+AOk.", false}, {"x+ZeVnLIqe", true},
+  };
+  for (const auto& c : cases) EXPECT_EQ(UTF7EndsInRun(c.text), c.inRun) << c.text;
 }
 
 TEST(CodePageConversion, SingleByteTables) {

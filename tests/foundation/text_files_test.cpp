@@ -2,8 +2,14 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <future>
+#include <thread>
 
 #include "foundation/code_pages.h"
 #include "foundation/text_files.h"
@@ -76,6 +82,10 @@ TEST(TextFileDetection, FilesMadeInTheTest) {
   std::string earlyWithZeros = ascii750;
   earlyWithZeros[700] = '\xE9';
   earlyWithZeros += std::string("b\0c\0d\0e\0", 8);
+  // Index 750 itself is not past 750: the scan goes on.
+  std::string at750WithZeros = ascii750;
+  at750WithZeros[750] = '\xE9';
+  at750WithZeros += std::string("b\0c\0d\0e\0", 8);
   struct Case {
     const char* name;
     std::string bytes;
@@ -112,6 +122,7 @@ TEST(TextFileDetection, FilesMadeInTheTest) {
       {"UTF-32BE without mark", std::string("\0\0\0H\0\0\0i", 8), 12001, false},
       {"non-ASCII past 750 stops the zero scan", lateWithZeros, 88591, false},
       {"non-ASCII before 750 does not", earlyWithZeros, 1200, false},
+      {"non-ASCII at 750 does not", at750WithZeros, 1200, false},
   };
   int n = 0;
   for (const auto& c : cases) {
@@ -242,6 +253,48 @@ TEST(TextFileWrite, NoMarkInTheMiddleOfAFile) {
   EXPECT_EQ(ReadFileBytes(e), "\xEF\xBB\xBFx");
 }
 
+// UTF-7 leaves a run at the end of a text open; appending must not let the
+// new text be read as part of it.
+TEST(TextFileWrite, UTF7AppendClosesTheOpenRun) {
+  TempDir dir;
+  struct Case {
+    std::string first, second;
+    bool firstMark;
+  } cases[] = {
+      {"\u00E9", "b", false},        {"\u00E9", "\u00E9", false}, {"\u00E9", "-x", false},
+      {"\u00E9", " x", false},       {"\u00E9", "+", false},      {"a", "b", false},
+      {"\u00E9", "bc", true},        {"x\u00E9", "\U0001F60A", true},
+  };
+  int n = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.first + " then " + c.second);
+    for (int32_t cp : {65000, 64999}) {
+      const std::string f = dir.file("u7-" + std::to_string(n++));
+      ASSERT_TRUE(SaveString(c.first, f, cp, c.firstMark, true));
+      ASSERT_TRUE(SaveString(c.second, f, cp, c.firstMark, true));
+      EXPECT_EQ(LoadString(f, cp), c.first + c.second) << cp;
+    }
+  }
+  const std::string f = dir.file("u7-bytes");
+  ASSERT_TRUE(SaveString("\u00E9", f, 65000, false, true));
+  ASSERT_TRUE(SaveString("b", f, 65000, false, true));
+  EXPECT_EQ(ReadFileBytes(f), "+AOk-b");
+  ASSERT_TRUE(SaveString(" c", f, 65000, false, true));
+  EXPECT_EQ(ReadFileBytes(f), "+AOk-b c");  // no run open: nothing added
+}
+
+// GB 18030 has no conversion on writing: the text goes out as UTF-8, without
+// a mark, and reads back whichever way it is read.
+TEST(TextFileWrite, GB18030WritesTheTextUnchanged) {
+  TempDir dir;
+  const std::string text = "\u4E2D\u6587 caf\u00E9";
+  const std::string f = dir.file("gb.txt");
+  ASSERT_TRUE(SaveString(text, f, 54936, true, false));
+  EXPECT_EQ(ReadFileBytes(f), text);
+  EXPECT_EQ(LoadString(f), text);
+  EXPECT_EQ(LoadString(f, 54936), text);
+}
+
 TEST(TextFileWrite, ReplacesOrAppendsAndCreatesFolders) {
   TempDir dir;
   std::string f = dir.file("sub/deeper/t.txt");
@@ -337,6 +390,43 @@ TEST(TextFileErrors, MissingAndUnreadableFiles) {
   EXPECT_THROW(LoadString(folder, 65001), EFileError);
   EXPECT_THROW(GetCodePage(folder, false), EFileError);
   EXPECT_THROW(IsBinaryFile(folder), EFileError);
+}
+
+// A named pipe is no text file: reading it raises the file error at once
+// instead of waiting for a writer that never comes.
+TEST(TextFileErrors, NamedPipeIsRefusedWithoutWaiting) {
+  TempDir dir;
+  const std::string fifo = dir.file("pipe");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  std::promise<int> done;
+  auto result = done.get_future();
+  std::thread reader([&] {
+    int raised = 0;
+    auto expectRaise = [&](auto fn) {
+      try {
+        fn();
+      } catch (const EFileError&) {
+        ++raised;
+      }
+    };
+    expectRaise([&] { LoadString(fifo); });
+    expectRaise([&] { LoadString(fifo, 1252); });
+    expectRaise([&] { GetCodePage(fifo, true); });
+    expectRaise([&] { IsBinaryFile(fifo); });
+    done.set_value(raised);
+  });
+  if (result.wait_for(std::chrono::seconds(20)) != std::future_status::ready) {
+    ADD_FAILURE() << "reading a named pipe waits for a writer";
+    // Release the reader: a writer that opens and closes at once.
+    while (result.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) {
+      int w = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+      if (w >= 0) ::close(w);
+    }
+  }
+  reader.join();
+  EXPECT_EQ(result.get(), 4);
+  EXPECT_FALSE(SaveString("x", fifo, 65001, false, true));
+  EXPECT_FALSE(SaveString("x", fifo, 65001, false, false));
 }
 
 TEST(TextFileErrors, BinaryFiles) {
