@@ -1,6 +1,7 @@
 #include "foundation/containers_lists.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -36,12 +37,15 @@ int32_t TIntArrayObj::GetSum() const {
 // --- TStrArrayObj --------------------------------------------------------------
 
 void TStrArrayObj::AddStringAsCharArray(std::string_view Text) {
+  // Text may be one of Items, which growing the list would move.
+  TStrArray chars;
   size_t pos = 0;
   while (pos < Text.size() && Text[pos] != '\0') {
     const size_t start = pos;
     UTF8DecodeAt(Text, pos);
-    Items.emplace_back(Text.substr(start, pos - start));
+    chars.emplace_back(Text.substr(start, pos - start));
   }
+  Items.insert(Items.end(), std::make_move_iterator(chars.begin()), std::make_move_iterator(chars.end()));
 }
 
 int32_t TStrArrayObj::Contains(std::string_view Text, bool IgnoreCase) const {
@@ -150,8 +154,10 @@ void TIntStrArrayObj::Insert(int32_t Index, int32_t Value, std::string_view Str)
     return;
   }
   // Appending keeps the index valid: the new tail is indexed on the next lookup.
+  // The pair is made first: Str may be a text of Items, which growing moves.
+  TIntStr pair{Value, std::string(Str)};
   Items.resize(static_cast<size_t>(Index) + 1);
-  Items[Index] = TIntStr{Value, std::string(Str)};
+  Items[Index] = std::move(pair);
 }
 
 void TIntStrArrayObj::Delete(int32_t Index) {

@@ -141,7 +141,10 @@ std::string TKeyValueArrayObj::AsXMLAttributeString() const {
   return out;
 }
 
-void TKeyValueArrayObj::AddFromXMLAttributeString(std::string_view Text) {
+void TKeyValueArrayObj::AddFromXMLAttributeString(std::string_view Source) {
+  // Source may be a text of Items, which every appended pair can move.
+  const std::string copy(Source);
+  const std::string_view Text = copy;
   constexpr size_t kUnset = std::string_view::npos;
   bool inDouble = false;
   bool inSingle = false;

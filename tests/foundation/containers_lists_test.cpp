@@ -75,6 +75,21 @@ TEST(StrArrayObj, CharactersAndContains) {
   EXPECT_EQ(words.Contains("nope", true), -1);
 }
 
+TEST(ContainerArguments, TextsTakenFromTheListItself) {
+  // The list grows while the argument, a short text the list holds in its own
+  // storage, is still being read.
+  TStrArrayObj s;
+  s.Items = {"aäb€c"};
+  s.AddStringAsCharArray(s.Items[0]);
+  EXPECT_EQ(s.Items, Strs({"aäb€c", "a", "ä", "b", "€", "c"}));
+
+  TIntStrArrayObj c;
+  c.Add(1, "short");
+  c.Insert(40, 2, c.Items[0].Str);
+  ASSERT_EQ(c.Count(), 41);
+  EXPECT_EQ(c.Items[40], (TIntStr{2, "short"}));
+}
+
 TEST(IntStrArrayObj, IncByItemKeepsFirstOccurrenceOrder) {
   TIntStrArrayObj c;
   for (const char* t : {"b", "a", "b", "c", "a", "b"}) c.Inc(t, 1);

@@ -129,6 +129,14 @@ TEST(KeyValueArrayObj, ReadsXMLAttributes) {
   EXPECT_EQ(back.Items, out.Items);
 }
 
+TEST(KeyValueArrayObj, ReadsAttributesFromItsOwnValue) {
+  // Every pair appended may move the short text that is being read.
+  TKeyValueArrayObj kv;
+  kv.Add("attrs", "a='1' b=\"2\"");
+  kv.AddFromXMLAttributeString(kv.Items[0].Value);
+  EXPECT_EQ(kv.Items, Pairs({{"attrs", "a='1' b=\"2\""}, {"a", "1"}, {"b", "2"}}));
+}
+
 TEST(KeyStrArrayArrayObj, MergesValuesPerKeyInFirstOccurrenceOrder) {
   TKeyStrArrayArrayObj m;
   EXPECT_EQ(m.Add("ab", {"c", "d"}), 0);
