@@ -281,18 +281,38 @@ void SortByInt(TIntStrArray& items, bool descending) {
   ApplyOrder(items, order);
 }
 
+// An upper-cased key with its first eight bytes as a number (zero-padded,
+// most significant first): different numbers order the keys as their bytes
+// do, so most comparisons touch neither the key's memory nor memcmp.
+struct TStrKey {
+  uint64_t head;
+  std::string_view text;
+};
+
+TStrKey MakeStrKey(std::string_view text) {
+  uint64_t head = 0;
+  for (size_t k = 0; k < 8; ++k)
+    head = (head << 8) | (k < text.size() ? static_cast<unsigned char>(text[k]) : 0u);
+  return {head, text};
+}
+
+bool StrKeyLess(const TStrKey& a, const TStrKey& b) {
+  if (a.head != b.head) return a.head < b.head;
+  return a.text.compare(b.text) < 0;
+}
+
 void SortByStr(TIntStrArray& items, bool descending) {
   if (items.size() < 2) return;
   // Each key is upper-cased once; comparing these is the same as upper-casing
   // both texts at every comparison.
   std::vector<std::string> keys(items.size());
   for (size_t i = 0; i < items.size(); ++i) keys[i] = UpperCaseNarrow(items[i].Str);
-  std::vector<TSortEntry<std::string_view>> order(items.size());
-  for (size_t i = 0; i < items.size(); ++i) order[i] = {keys[i], static_cast<uint32_t>(i)};
+  std::vector<TSortEntry<TStrKey>> order(items.size());
+  for (size_t i = 0; i < items.size(); ++i) order[i] = {MakeStrKey(keys[i]), static_cast<uint32_t>(i)};
   if (descending)
-    SortEntries(order, [](std::string_view a, std::string_view b) { return a.compare(b) > 0; });
+    SortEntries(order, [](const TStrKey& a, const TStrKey& b) { return StrKeyLess(b, a); });
   else
-    SortEntries(order, [](std::string_view a, std::string_view b) { return a.compare(b) < 0; });
+    SortEntries(order, [](const TStrKey& a, const TStrKey& b) { return StrKeyLess(a, b); });
   ApplyOrder(items, order);
 }
 

@@ -373,7 +373,11 @@ void ReferenceQuickSort(TIntStrArray& a, int l, int r, const Before& before) {
 
 TEST(IntStrArrayObj, SortsFollowTheExactProcedure) {
   std::mt19937 rng(11);
-  const char* pool[] = {"a", "A", "b", "B", "ss", "ß", "SS", "ab", "Ab", "é", "É", "z", "", "日"};
+  // Long texts that share their first eight bytes, and NUL bytes, too.
+  const std::string pool[] = {"a",  "A",  "b",          "B",           "ss",         "ß",
+                              "SS", "ab", "Ab",         "é",           "É",          "z",
+                              "",   "日", "abcdefghij", "ABCDEFGHIJK", "abcdefgh",   std::string("abc\0", 4),
+                              "abc", std::string("\0", 1), "abcdefghiJ", "straßenbahn", "STRASSENBAHN"};
   using Before = bool (*)(const TIntStr&, const TIntStr&);
   struct Sort {
     void (TIntStrArrayObj::*sort)();
@@ -390,7 +394,7 @@ TEST(IntStrArrayObj, SortsFollowTheExactProcedure) {
     const size_t n = rng() % 60;
     TIntStrArray items;
     for (size_t k = 0; k < n; ++k)
-      items.push_back({static_cast<int32_t>(rng() % 5) - 2, std::string(pool[rng() % std::size(pool)]) + std::to_string(k % 2)});
+      items.push_back({static_cast<int32_t>(rng() % 5) - 2, pool[rng() % std::size(pool)] + std::to_string(k % 2)});
     for (const auto& s : sorts) {
       TIntStrArrayObj list;
       list.Items = items;
