@@ -141,10 +141,10 @@ std::string TKeyValueArrayObj::AsXMLAttributeString() const {
   return out;
 }
 
-void TKeyValueArrayObj::AddFromXMLAttributeString(std::string_view Source) {
-  // Source may be a text of Items, which every appended pair can move.
-  const std::string copy(Source);
-  const std::string_view Text = copy;
+void TKeyValueArrayObj::AddFromXMLAttributeString(std::string_view Text) {
+  // Text may be a text of Items, which every appended pair can move.
+  const std::string copy(Text);
+  const std::string_view text = copy;
   constexpr size_t kUnset = std::string_view::npos;
   bool inDouble = false;
   bool inSingle = false;
@@ -156,23 +156,23 @@ void TKeyValueArrayObj::AddFromXMLAttributeString(std::string_view Source) {
     if (!inThis) {
       valueStart = i + 1;
     } else {
-      if (valueStart != kUnset) Add(name, Text.substr(valueStart, i - valueStart));
+      if (valueStart != kUnset) Add(name, text.substr(valueStart, i - valueStart));
       nameStart = i + 1;
     }
     inThis = !inThis;
   };
-  for (size_t i = 0; i < Text.size(); ++i) {
-    const char c = Text[i];
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
     if (c == '"' && !inSingle) {
       quote(i, inDouble);
     } else if (c == '\'' && !inDouble) {
       quote(i, inSingle);
     } else if (c == '=' && !inDouble && !inSingle && nameStart != kUnset) {
-      name = Trim(Text.substr(nameStart, i - nameStart));
+      name = Trim(text.substr(nameStart, i - nameStart));
       nameStart = kUnset;
     }
   }
-  if ((inDouble || inSingle) && valueStart != kUnset) Add(name, Text.substr(valueStart));
+  if ((inDouble || inSingle) && valueStart != kUnset) Add(name, text.substr(valueStart));
 }
 
 // --- TKeyStrArrayArrayObj ----------------------------------------------------
