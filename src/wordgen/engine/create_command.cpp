@@ -68,6 +68,20 @@ std::string ApplyWriting(std::string word, int32_t writing, TRandomGenerator& ge
   }
 }
 
+// The most bytes one word can add to the output: the longest length made of
+// the longest syllable that the list yields, and its line break or separator.
+// The line-break character never lengthens a syllable.
+int64_t MostBytesPerWord(const TStrArray& lines, int64_t longest, const TCreateSettings& settings) {
+  int64_t syllable = 0;
+  TSyllableHead head;
+  std::string text;
+  for (const std::string& line : lines)
+    if (ParseSyllableLine(line, head, text)) syllable = std::max<int64_t>(syllable, static_cast<int64_t>(text.size()));
+  const int64_t separator =
+      settings.WordsBeside ? std::max<int64_t>(static_cast<int64_t>(settings.WordsBesideBetweenChar.size()), 1) : 1;
+  return std::max<int64_t>(longest, 0) * syllable + separator;
+}
+
 }  // namespace
 
 bool ParseWordLength(std::string_view text, TWordLength& out) {
@@ -104,13 +118,14 @@ TCreateResult RunCreateCommand(TWordGenEngine& engine, const TCreateSettings& se
     return result;
   }
 
+  const TStrArray lines = SplitFieldLines(syllableListText);
   int32_t count = 0;
-  if (!TryStrToInt(numberText, count) || int64_t{count} * std::max<int64_t>(longest, 1) > kMaxCreateSyllables) {
+  if (!TryStrToInt(numberText, count) || int64_t{count} * std::max<int64_t>(longest, 1) > kMaxCreateSyllables ||
+      (count > 0 && count * MostBytesPerWord(lines, longest, settings) > kMaxCreateOutputBytes)) {
     result.Messages.push_back(Error(SprLocalText(kTextEnterNumber)));
     return result;
   }
 
-  const TStrArray lines = SplitFieldLines(syllableListText);
   switch (CheckSyllableListForFrequencies(lines)) {
     case kFreqCheckNothingUsable:
       result.Messages.push_back(Error(Compose({kTextLoadList, kTextMoreInformation})));

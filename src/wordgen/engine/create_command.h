@@ -35,6 +35,10 @@ struct TCreateSettings {
 // that no input can make the command run or allocate without bound.
 inline constexpr int32_t kMaxCreateWordLength = 100000;
 inline constexpr int64_t kMaxCreateSyllables = 10000000;
+// The same for the bytes one run may add to the output at most (every word
+// of the longest length made of the longest syllable, plus its line break or
+// separator): a list of very long syllables is refused like too many words.
+inline constexpr int64_t kMaxCreateOutputBytes = int64_t{1} << 30;
 
 // The word length: a fixed length, or a range (IsRange) from RangeFrom to
 // RangeTo.

@@ -1,6 +1,7 @@
 #include "wordgen/engine/list_builders.h"
 
 #include <cmath>
+#include <vector>
 
 #include "foundation/number_format.h"
 #include "foundation/str_transform.h"
@@ -23,17 +24,27 @@ void AppendGroups(const TStrArray& letters, int32_t groupSize, double factor, bo
   if (letters.empty()) return;
   const double n = static_cast<double>(letters.size());
   const int64_t draws = static_cast<int64_t>(std::trunc(n * factor)) + 1;
+  // The counter's 32-bit counts would wrap for a group drawn millions of
+  // times (a long run of one character), so each pair holds the index of its
+  // sum, kept in 64 bits, and is sorted with it.
   TIntStrArrayObj groups;
+  std::vector<int64_t> sums;
   for (int64_t d = 0; d < draws; ++d) {
     uint64_t f = 0;
     if (drawFrequencyFirst) f = gen.Random(1000);
     std::string group;
     for (int32_t k = 0; k < groupSize; ++k) group += letters[gen.Random(letters.size())];
     if (!drawFrequencyFirst) f = gen.Random(1000);
-    groups.Inc(group, static_cast<int32_t>(f));
+    const int32_t at = groups.Contains(group);
+    if (at >= 0) {
+      sums[groups.Items[at].Int] += static_cast<int64_t>(f);
+    } else {
+      groups.Add(static_cast<int32_t>(sums.size()), group);
+      sums.push_back(static_cast<int64_t>(f));
+    }
   }
   groups.SortStrUp();
-  for (const TIntStr& g : groups.Items) result.push_back(IntToStrLeadingZeros(g.Int, 4) + " " + g.Str);
+  for (const TIntStr& g : groups.Items) result.push_back(IntToStrLeadingZeros(sums[g.Int], 4) + " " + g.Str);
 }
 
 using TLoadListFunc = TStrArray (*)(bool, bool, bool);

@@ -115,6 +115,26 @@ TEST_F(CreateCommand, LengthAndNumberMessagesStandAlone) {
   EXPECT_EQ(ok.OutputText, "aa\naa\naa");
 }
 
+TEST_F(CreateCommand, RunsWhoseOutputCouldPassAGigabyteAreRefused) {
+  // The syllables' size counts too, not only their number: ten thousand
+  // syllables of 110000 bytes, or two thousand words joined by a separator
+  // of a megabyte, would need more than a gigabyte.
+  const std::string longSyllable = "1 " + std::string(110000, 'a');
+  TCreateResult r = Run("10", "1000", longSyllable, "kept");
+  EXPECT_EQ(r.Messages, std::vector<TEngineMessage>{Err(kT39)});
+  EXPECT_EQ(r.OutputText, "kept");
+  EXPECT_FALSE(r.Caret.has_value());
+  // Comment lines and lines that make no entry do not count.
+  r = Run("2", "3", "1 ab\n# " + std::string(2000000, 'x') + "\n 1 " + std::string(2000000, 'y'));
+  EXPECT_TRUE(r.Messages.empty());
+  EXPECT_EQ(r.OutputText, "abab\nabab\nabab");
+  settings.WordsBeside = true;
+  settings.WordsBesideBetweenChar = std::string(1 << 20, '-');
+  r = Run("1", "2000", "1 a", "kept");
+  EXPECT_EQ(r.Messages, std::vector<TEngineMessage>{Err(kT39)});
+  EXPECT_EQ(r.OutputText, "kept");
+}
+
 TEST_F(CreateCommand, ListMessagesInTheirOrder) {
   const std::string t122 = T122();
   EXPECT_EQ(Run("2", "3", "").Messages, std::vector<TEngineMessage>{Err(kT42 + "\n\n" + t122)});

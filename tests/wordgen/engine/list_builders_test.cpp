@@ -93,6 +93,15 @@ TEST(RandomList, DrawOrderAndMergedGroups) {
   for (; i < all.size(); ++i) EXPECT_EQ(SplitLine(all[i]).second.size(), 3u) << all[i];
 }
 
+TEST(RandomList, GroupSumsPassingThirtyTwoBitsAreWrittenWhole) {
+  // 1.2 million copies of one letter make 2160001 three-letter draws, all of
+  // the group AAA; with 999 each the sum passes 2^31.
+  const std::string chars(1200000, 'A');
+  TScriptedRandom gen({999});
+  EXPECT_EQ(RandomList(chars, false, false, true, gen), (TStrArray{"2157840999 AAA"}));
+  EXPECT_EQ(gen.Draws(), 2160001u * 4);
+}
+
 TEST(RandomList, LetterSet) {
   TScriptedRandom gen({1});
   EXPECT_EQ(RandomList("AAB", true, false, false, gen), (TStrArray{"0001 A", "0001 A", "0001 B"}));
