@@ -17,7 +17,7 @@
 #include <stdexcept>
 #include <thread>
 
-#include "foundation/file_descriptor.h"
+#include "foundation/posix_files.h"
 #include "foundation/doc_ini.h"
 
 namespace fs = std::filesystem;
@@ -120,39 +120,6 @@ class TempFile {
   std::string path_;
 };
 
-// Opens a new, exclusive file in the folder under a hidden name derived from
-// the target's. The mode 0666 lets the umask decide the permissions, as for
-// any newly created file.
-int CreateTempFileBeside(const fs::path& target, const fs::path& folder, std::string& tempName) {
-  static std::atomic<unsigned> counter{0};
-  // Short enough for any file-name length limit, whatever the target's name.
-  std::string stem = target.filename().string().substr(0, 100);
-  const auto stamp = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    std::string name = "." + stem + ".copy-" + std::to_string(::getpid()) + "-" +
-                       std::to_string(stamp % 1000000007ULL) + "-" + std::to_string(counter.fetch_add(1));
-    std::string path = (folder / name).string();
-    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-    if (fd >= 0) {
-      tempName = path;
-      return fd;
-    }
-    if (errno != EEXIST) return -1;
-  }
-  return -1;
-}
-
-bool WriteAll(int fd, const char* data, size_t n) {
-  while (n > 0) {
-    ssize_t w = ::write(fd, data, n);
-    if (w < 0 && errno == EINTR) continue;
-    if (w <= 0) return false;
-    data += w;
-    n -= static_cast<size_t>(w);
-  }
-  return true;
-}
-
 }  // namespace
 
 bool DirHasSubDirs(const std::string& folder) {
@@ -233,7 +200,7 @@ bool CopyFileShareDenyNone(const std::string& source, const std::string& target,
   if (inFlags >= 0) ::fcntl(in.get(), F_SETFL, inFlags & ~O_NONBLOCK);
 
   std::string tempName;
-  TFileDescriptor out(CreateTempFileBeside(targetPath, folder, tempName));
+  TFileDescriptor out(CreateTempFileBeside(folder, targetPath.filename().string(), tempName));
   if (!out.valid()) {
     if (raiseErrors) Raise("Unable to create file", target);
     return false;
@@ -250,7 +217,7 @@ bool CopyFileShareDenyNone(const std::string& source, const std::string& target,
       return false;
     }
     if (r == 0) break;
-    if (!WriteAll(out.get(), block.data(), static_cast<size_t>(r))) {
+    if (!WriteAllToFd(out.get(), std::string_view(block.data(), static_cast<size_t>(r)))) {
       if (raiseErrors) Raise("Unable to write to file", target);
       return false;
     }
@@ -270,7 +237,7 @@ bool CopyFileShareDenyNone(const std::string& source, const std::string& target,
     times[1] = openedInfo.st_mtim;
     ::futimens(out.get(), times);
   }
-  if (!out.Close()) {
+  if (!out.SyncAndClose()) {
     if (raiseErrors) Raise("Unable to write to file", target);
     return false;
   }

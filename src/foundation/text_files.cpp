@@ -13,7 +13,7 @@
 #include <memory>
 #include <system_error>
 
-#include "foundation/file_descriptor.h"
+#include "foundation/posix_files.h"
 #include "foundation/code_pages.h"
 #include "foundation/str_transform.h"
 
@@ -128,18 +128,6 @@ bool ContinuesUTF7Run(char c) {
          c == '-';
 }
 
-bool WriteAll(int fd, std::string_view data) {
-  while (!data.empty()) {
-    ssize_t w = ::write(fd, data.data(), data.size());
-    if (w < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data.remove_prefix(static_cast<size_t>(w));
-  }
-  return true;
-}
-
 bool CopyFileContent(int from, int to) {
   char buf[65536];
   for (;;) {
@@ -149,31 +137,8 @@ bool CopyFileContent(int from, int to) {
       return false;
     }
     if (r == 0) return true;
-    if (!WriteAll(to, std::string_view(buf, static_cast<size_t>(r)))) return false;
+    if (!WriteAllToFd(to, std::string_view(buf, static_cast<size_t>(r)))) return false;
   }
-}
-
-// Opens a new, exclusive temporary file next to the target. The mode 0666 lets
-// the process umask decide the permissions of a new file, as for a plain create.
-int CreateTempFile(const fs::path& target, std::string& tempName) {
-  static std::atomic<unsigned> counter{0};
-  std::string base = target.filename().string();
-  // Room for the suffix within the usual 255-byte name limit.
-  if (base.size() > 200) base.resize(200);
-  const auto stamp = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    unsigned n = counter.fetch_add(1);
-    std::string name = "." + base + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(stamp % 1000000007ULL) +
-                       "-" + std::to_string(n);
-    fs::path p = target.parent_path() / name;
-    int fd = ::open(p.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0) {
-      tempName = p.string();
-      return fd;
-    }
-    if (errno != EEXIST) return -1;
-  }
-  return -1;
 }
 
 }  // namespace
@@ -213,7 +178,7 @@ TFileWriteResult WriteFileSafely(const std::string& fileName, std::string_view b
   }
 
   std::string tempName;
-  TFileDescriptor temp(CreateTempFile(target, tempName));
+  TFileDescriptor temp(CreateTempFileBeside(target.parent_path(), target.filename().string(), tempName));
   if (!temp.valid()) return TFileWriteResult::CannotCreate;
   auto discard = [&](TFileWriteResult r) {
     temp.Close();
@@ -226,8 +191,8 @@ TFileWriteResult WriteFileSafely(const std::string& fileName, std::string_view b
     [[maybe_unused]] int ignored = ::fchown(temp.get(), old.st_uid, old.st_gid);
   }
   if (source.valid() && !CopyFileContent(source.get(), temp.get())) return discard(TFileWriteResult::WriteError);
-  if (!WriteAll(temp.get(), bytes)) return discard(TFileWriteResult::WriteError);
-  if (!temp.Close()) {
+  if (!WriteAllToFd(temp.get(), bytes)) return discard(TFileWriteResult::WriteError);
+  if (!temp.SyncAndClose()) {
     ::unlink(tempName.c_str());
     return TFileWriteResult::WriteError;
   }

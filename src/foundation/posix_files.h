@@ -1,0 +1,46 @@
+// Small POSIX file helpers shared by the writers that replace a file safely:
+// a descriptor closed on every path, a temporary file beside the target, and
+// complete writes.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include <unistd.h>
+
+class TFileDescriptor {
+ public:
+  explicit TFileDescriptor(int fd = -1) : fd_(fd) {}
+  ~TFileDescriptor() { Close(); }
+  TFileDescriptor(const TFileDescriptor&) = delete;
+  TFileDescriptor& operator=(const TFileDescriptor&) = delete;
+  int get() const { return fd_; }
+  bool valid() const { return fd_ >= 0; }
+  void Reset(int fd) {
+    Close();
+    fd_ = fd;
+  }
+  // False when closing reports an error (a deferred write error).
+  bool Close() {
+    if (fd_ < 0) return true;
+    int r = ::close(fd_);
+    fd_ = -1;
+    return r == 0;
+  }
+  // Flushes the content to the disk, then closes: a file about to be renamed
+  // over another must be complete on the disk first, or a crash could leave an
+  // empty file where the old one was.
+  bool SyncAndClose();
+
+ private:
+  int fd_;
+};
+
+// Opens a new, exclusive file in folder under a hidden name derived from
+// targetName (mode 0666, so the umask decides, as for any new file). -1 when
+// none can be created.
+int CreateTempFileBeside(const std::filesystem::path& folder, const std::string& targetName, std::string& tempName);
+
+// Writes all of data; false on any error.
+bool WriteAllToFd(int fd, std::string_view data);
