@@ -89,11 +89,45 @@ void ExplodeINILines(TStrArray& lines, std::string_view text) {
 
 TDocINI::TDocINI(const std::string& fileName) { LoadFromFile(fileName); }
 
-int32_t TDocINI::AppendSection(std::string name) {
+struct TDocINI::TNameIndex {
+  std::unordered_map<std::string, size_t> FirstSection;
+  std::unordered_map<std::string, size_t> Block;
+
+  explicit TNameIndex(const TDocINI& doc) {
+    for (size_t i = 0; i < doc.Sections.size(); ++i) FirstSection.emplace(doc.Sections[i].Name, i);
+    for (size_t b = 0; b < doc.Blocks.size(); ++b) Block.emplace(doc.Blocks[b].Name, b);
+  }
+};
+
+size_t TDocINI::FindOrAppendBlock(const std::string& blockName) {
+  int32_t b = ContainsBlock(blockName);
+  if (b >= 0) return static_cast<size_t>(b);
+  Blocks.push_back({blockName, {}});
+  return Blocks.size() - 1;
+}
+
+int32_t TDocINI::AppendSection(std::string name, TNameIndex* index) {
+  const size_t idx = Sections.size();
   Sections.push_back({name, {}});
+  if (index) index->FirstSection.emplace(name, idx);
   size_t bar = name.find('|');
-  if (bar != std::string::npos) AddBlock(name.substr(0, bar), name.substr(bar + 1));
-  return static_cast<int32_t>(Sections.size() - 1);
+  if (bar != std::string::npos) {
+    // The new index cannot be listed yet, so it is appended without a search
+    // through the sections or the block's list.
+    std::string blockName = name.substr(0, bar);
+    size_t b;
+    if (!index) {
+      b = FindOrAppendBlock(blockName);
+    } else if (auto it = index->Block.find(blockName); it != index->Block.end()) {
+      b = it->second;
+    } else {
+      Blocks.push_back({blockName, {}});
+      b = Blocks.size() - 1;
+      index->Block.emplace(std::move(blockName), b);
+    }
+    Blocks[b].SectionIndexes.push_back(static_cast<int32_t>(idx));
+  }
+  return static_cast<int32_t>(idx);
 }
 
 // The mutators copy their text arguments first: a caller may pass a name,
@@ -128,22 +162,32 @@ void TDocINI::Add(const std::string& section, const std::string& key, int32_t va
 }
 
 void TDocINI::AddStrArray2D(const std::string& sectionArg, const std::string& keyArg, const TStrArray2D& table) {
-  const std::string section = sectionArg, key = keyArg;
-  DeleteAllKeysWithKeyStartingWith(section, key + "|");
+  const std::string section = sectionArg, key = keyArg, prefix = key + "|";
+  DeleteAllKeysWithKeyStartingWith(section, prefix);
+  if (table.empty()) return;
+  // The first section of that name now holds no cell of this table; when no
+  // later section of that name holds one either, every cell is new and is
+  // appended there directly instead of being searched for cell by cell.
+  int32_t first = ContainsInt(section);
+  bool direct = true;
+  for (size_t s = first < 0 ? Sections.size() : static_cast<size_t>(first) + 1; s < Sections.size() && direct; ++s) {
+    if (Sections[s].Name != section) continue;
+    for (const auto& item : Sections[s].Items) direct &= item.Key.compare(0, prefix.size(), prefix) != 0;
+  }
+  if (first < 0) first = AppendSection(section);
+  auto add = [&](std::string cellKey, const std::string& value) {
+    if (direct) Sections[static_cast<size_t>(first)].Items.push_back({std::move(cellKey), Escape(value)});
+    else Add(section, cellKey, value);
+  };
   for (size_t r = 0; r < table.size(); ++r) {
-    if (table[r].empty()) Add(section, TableRowKey(key, r), std::string());
-    for (size_t c = 0; c < table[r].size(); ++c) Add(section, TableCellKey(key, r, c), table[r][c]);
+    if (table[r].empty()) add(TableRowKey(key, r), std::string());
+    for (size_t c = 0; c < table[r].size(); ++c) add(TableCellKey(key, r, c), table[r][c]);
   }
 }
 
 void TDocINI::AddBlock(const std::string& blockNameArg, const std::string& rest) {
   const std::string blockName = blockNameArg, full = blockNameArg + "|" + rest;
-  int32_t b = ContainsBlock(blockName);
-  if (b < 0) {
-    Blocks.push_back({blockName, {}});
-    b = static_cast<int32_t>(Blocks.size() - 1);
-  }
-  TIntArray& list = Blocks[static_cast<size_t>(b)].SectionIndexes;
+  TIntArray& list = Blocks[FindOrAppendBlock(blockName)].SectionIndexes;
   for (size_t i = 0; i < Sections.size(); ++i) {
     if (Sections[i].Name != full) continue;
     int32_t idx = static_cast<int32_t>(i);
@@ -157,9 +201,17 @@ int32_t TDocINI::SetSection(const std::string& section, const TKeyValueArrayObj&
   return ReplaceItems(section, pairs.Items, newSection);
 }
 
-int32_t TDocINI::ReplaceItems(const std::string& section, std::vector<TDocINIItem> items, bool newSection) {
-  int32_t idx = newSection ? -1 : ContainsInt(section);
-  if (idx < 0) idx = AppendSection(section);
+int32_t TDocINI::ReplaceItems(const std::string& section, std::vector<TDocINIItem> items, bool newSection,
+                              TNameIndex* index) {
+  int32_t idx = -1;
+  if (!newSection) {
+    if (!index) {
+      idx = ContainsInt(section);
+    } else if (auto it = index->FirstSection.find(section); it != index->FirstSection.end()) {
+      idx = static_cast<int32_t>(it->second);
+    }
+  }
+  if (idx < 0) idx = AppendSection(section, index);
   Sections[static_cast<size_t>(idx)].Items = std::move(items);
   return idx;
 }
@@ -314,9 +366,28 @@ bool TDocINI::DeleteAllKeysWithKeyStartingWith(const std::string& section, const
   const std::string prefix = prefixArg;
   int32_t idx = ContainsInt(section);
   if (idx < 0) return false;
-  size_t s = static_cast<size_t>(idx);
-  for (size_t k = Sections[s].Items.size(); k-- > 0;)
-    if (Sections[s].Items[k].Key.compare(0, prefix.size(), prefix) == 0) EraseItem(s, k);
+  // One pass, so that replacing a large table stays linear. The comment
+  // lines of a removed key join those of the line before it, as EraseItem
+  // does for a single key.
+  const size_t s = static_cast<size_t>(idx), row = s + 1;
+  auto& items = Sections[s].Items;
+  const bool hasComments = row < Comments.Items.size() && !Comments.Items[row].empty();
+  std::vector<TDocINIItem> kept;
+  TStrArray cells;
+  if (hasComments) cells.push_back(std::move(Comments.Items[row][0]));
+  for (size_t k = 0; k < items.size(); ++k) {
+    const bool remove = items[k].Key.compare(0, prefix.size(), prefix) == 0;
+    if (!remove) kept.push_back(std::move(items[k]));
+    if (!hasComments || k + 1 >= Comments.Items[row].size()) continue;
+    std::string& cell = Comments.Items[row][k + 1];
+    if (!remove) cells.push_back(std::move(cell));
+    else if (!cell.empty()) AppendCommentLine(cells.back(), cell);
+  }
+  if (hasComments) {
+    for (size_t c = items.size() + 1; c < Comments.Items[row].size(); ++c) cells.push_back(std::move(Comments.Items[row][c]));
+    Comments.Items[row] = std::move(cells);
+  }
+  items = std::move(kept);
   return true;
 }
 
@@ -370,6 +441,7 @@ bool TDocINI::LoadFromString(const std::string& text) {
   ExplodeINILines(lines, text);
 
   const bool startedEmpty = Sections.empty();
+  TNameIndex index(*this);
   bool inSection = false;
   std::string current;
   std::vector<TDocINIItem> pending;
@@ -381,14 +453,15 @@ bool TDocINI::LoadFromString(const std::string& text) {
 
   auto flush = [&] {
     if (!pending.empty()) {
-      size_t idx = static_cast<size_t>(ReplaceItems(current, pending, startedEmpty));
+      const size_t count = pending.size();
+      size_t idx = static_cast<size_t>(ReplaceItems(current, std::move(pending), startedEmpty, &index));
       if (KeepComments) {
         if (!headerComment.empty()) AppendCommentLine(CommentCell(idx + 1, 0), headerComment);
         for (size_t k = 0; k < keyComments.size(); ++k)
           if (!keyComments[k].empty()) AppendCommentLine(CommentCell(idx + 1, k + 1), keyComments[k]);
       }
       lastRow = idx + 1;
-      lastCell = pending.size();
+      lastCell = count;
     } else if (inSection && KeepComments && !headerComment.empty()) {
       AppendCommentLine(CommentCell(lastRow, lastCell), headerComment);
     }

@@ -112,8 +112,13 @@ class TDocINI {
   bool Contains(const std::string& section) const;
 
  private:
-  int32_t AppendSection(std::string name);
-  int32_t ReplaceItems(const std::string& section, std::vector<TDocINIItem> items, bool newSection);
+  // Section and block names to their first index, built once for a long run
+  // of appends (a parse), so that each header costs one lookup.
+  struct TNameIndex;
+  int32_t AppendSection(std::string name, TNameIndex* index = nullptr);
+  size_t FindOrAppendBlock(const std::string& blockName);
+  int32_t ReplaceItems(const std::string& section, std::vector<TDocINIItem> items, bool newSection,
+                       TNameIndex* index = nullptr);
   // Section and item index of the key in the first section of that name that
   // holds it; false when none does.
   bool FindKey(const std::string& section, const std::string& key, size_t& sectionIndex, size_t& itemIndex) const;

@@ -236,6 +236,14 @@ TEST(DocINI, Tables) {
   EXPECT_FALSE(ini.ReadStrArray2DIfKeyExists("s", "k", got));
   EXPECT_TRUE(got.empty());
 
+  // A cell that only a later section of that name holds is set where it is.
+  TDocINI split;
+  ASSERT_TRUE(split.LoadFromString("[s]\na=1\n[s]\nt|0|0=old\n"));
+  split.AddStrArray2D("s", "t", {{"new", "more"}});
+  EXPECT_EQ(Keys(split, 0), (std::vector<std::string>{"a", "t|0|1"}));
+  EXPECT_EQ(split.Sections[1].Items.at(0).Value, "new");
+  EXPECT_EQ(split.ReadStrArray2D("s", "t"), (TStrArray2D{{"new", "more"}}));
+
   // A row ends at its first missing column; the table at the first missing row.
   TDocINI gapsByHand;
   ASSERT_TRUE(gapsByHand.LoadFromString("[s]\nt|0|0=a\nt|0|2=c\nt|2|0=x\n"));
@@ -282,6 +290,13 @@ TEST(DocINI, DeletingKeepsCommentsWithTheirKeys) {
   EXPECT_TRUE(ini.DeleteAllKeysWithKeyStartingWith("s", "c"));
   EXPECT_EQ(ini.AsString(), "[s]\nb=2\n# about b\n# after c\n");
   EXPECT_FALSE(ini.DeleteAllKeysWithKeyStartingWith("none", ""));
+
+  // Several removed keys: their comments join the line before, in order.
+  TDocINI list;
+  ASSERT_TRUE(list.LoadFromString(
+      "[s]\n# h\nk|0=1\n# c0\nx=1\n# cx\nk|1=2\n# c1\nk|2=3\n# c2\ny=4\n# cy\n[t]\nk|0=5\n# t0\n"));
+  EXPECT_TRUE(list.DeleteAllKeysWithKeyStartingWith("s", "k|"));
+  EXPECT_EQ(list.AsString(), "[s]\n# h\n# c0\nx=1\n# cx\n# c1\n# c2\ny=4\n# cy\n[t]\nk|0=5\n# t0\n");
 }
 
 TEST(DocINI, NamesTakenFromTheDocumentItselfStayValid) {
@@ -384,6 +399,48 @@ TEST(DocINI, MalformedInputStaysBounded) {
   TDocINI again;
   again.LoadFromString(ini.AsString());
   EXPECT_EQ(again.AsString(), ini.AsString());
+}
+
+// Many sections of one numbered block, or many distinct names loaded into a
+// filled document: every section is listed once and found by its name, and
+// the work grows with the text rather than with its cube.
+TEST(DocINI, LargeDocumentsKeepBlocksAndNamesStraight) {
+  const size_t n = 20000;
+  std::string repeated;
+  for (size_t i = 0; i < n; ++i) repeated += "[list|x]\nk=" + std::to_string(i) + "\n";
+  TDocINI ini;
+  ASSERT_TRUE(ini.LoadFromString(repeated));
+  ASSERT_EQ(ini.Sections.size(), n);
+  ASSERT_EQ(ini.Blocks.size(), 1u);
+  TIntArray all(n);
+  for (size_t i = 0; i < n; ++i) all[i] = static_cast<int32_t>(i);
+  EXPECT_EQ(ini.Blocks[0].SectionIndexes, all);
+  EXPECT_EQ(ini.ReadString("list|x", "k", ""), "0");
+
+  TDocINI merged;
+  merged.Add("s7", "old", "1");
+  merged.Add("b|7", "old", "1");
+  merged.Add("other|1", "keep", "1");
+  std::string distinct;
+  for (size_t i = 0; i < n; ++i) {
+    const std::string id = std::to_string(i);
+    distinct += "[s" + id + "]\nk=" + id + "\n[b|" + id + "]\nk=" + id + "\n[other|" + id + "]\nk=" + id + "\n";
+  }
+  ASSERT_TRUE(merged.LoadFromString(distinct));
+  ASSERT_EQ(merged.Sections.size(), 3 * n);
+  EXPECT_EQ(merged.ContainsInt("s7"), 0);
+  EXPECT_EQ(Keys(merged, 0), (std::vector<std::string>{"k"}));  // the loaded pairs replace the old ones
+  EXPECT_EQ(merged.ContainsInt("b|7"), 1);
+  EXPECT_EQ(merged.ReadString("other|1", "k", ""), "1");
+  EXPECT_EQ(merged.ReadString("s19999", "k", ""), "19999");
+  ASSERT_EQ(merged.ContainsBlock("b"), 0);
+  ASSERT_EQ(merged.ContainsBlock("other"), 1);
+  EXPECT_EQ(merged.Blocks.size(), 2u);
+  EXPECT_EQ(merged.Blocks[0].SectionIndexes.size(), n);
+  EXPECT_EQ(merged.Blocks[1].SectionIndexes.size(), n);
+  for (const auto& block : merged.Blocks)
+    for (int32_t idx : block.SectionIndexes)
+      EXPECT_EQ(merged.Sections.at(static_cast<size_t>(idx)).Name.rfind(block.Name + "|", 0), 0u);
 }
 
 // Python's configparser (no interpolation, keys kept as written) reads what
