@@ -105,8 +105,10 @@ std::string LoadConfigLineFromAppDirOrAppConfigDir(const std::string& programNam
 }
 
 bool DeleteProgConfig(const std::string& programName) {
+  // The system reads a path only up to a zero byte, so a name holding one
+  // would reach another program's folder or the maker folder itself.
   if (programName.empty() || programName == "." || programName.find('/') != std::string::npos ||
-      programName.find("..") != std::string::npos)
+      programName.find("..") != std::string::npos || programName.find('\0') != std::string::npos)
     return false;
   namespace fs = std::filesystem;
   std::error_code ec;

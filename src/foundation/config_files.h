@@ -34,8 +34,8 @@ std::string LoadConfigLineFromAppDirOrAppConfigDir(const std::string& programNam
                                                    const std::string& key, bool preferAppDir);
 // Deletes the program's configuration folder with everything in it. True when
 // it is gone (or never existed). A program name that is empty, ".", or holds
-// "/" or ".." is refused with false: it could reach the maker folder or
-// anything outside it.
+// "/", ".." or a zero byte is refused with false: it could reach the maker
+// folder or anything outside it.
 bool DeleteProgConfig(const std::string& programName);
 
 // A settings document that is saved to and loaded from the per-user

@@ -146,6 +146,10 @@ TEST_F(ConfigFiles, DeleteProgConfigStaysInsideItsFolder) {
 
   for (const char* bad : {"", ".", "..", "../Pellwick", "a/b", "/", "Syllabrix/..", "x..y"})
     EXPECT_FALSE(DeleteProgConfig(bad)) << bad;
+  // The system reads a name only up to a zero byte: "Other\0x" would reach
+  // the folder of "Other", and "\0" the maker folder itself.
+  for (const std::string& bad : {std::string("\0", 1), std::string("Other\0x", 7), std::string("Other\0", 6)})
+    EXPECT_FALSE(DeleteProgConfig(bad)) << bad.size();
   EXPECT_TRUE(fs::exists(maker + "Syllabrix/lang.cfg"));
   EXPECT_TRUE(fs::exists(maker + "Other/lang.cfg"));
   EXPECT_TRUE(fs::exists(home.file("outside.txt")));
