@@ -3,7 +3,7 @@
 # into build/test and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")"
-bash scripts/ensure_packages.sh $(cat scripts/build_packages.txt)
+bash scripts/ensure_packages.sh $(cat scripts/build_packages.txt) $(cat scripts/tool_packages.txt)
 jobs=$(nproc)
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSYLLABRIX_SANITIZE=ON
 cmake --build build/test -j "$jobs"

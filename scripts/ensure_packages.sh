@@ -2,6 +2,10 @@
 # Installs the Debian packages named as arguments that are not installed yet.
 # Runs apt-get update only when something is missing.
 set -euo pipefail
+# Several test processes may call this at once: one at a time, so that apt's
+# own lock never refuses the second.
+exec 9>"${TMPDIR:-/tmp}/syllabrix-ensure-packages.lock"
+flock 9
 missing=()
 for pkg in "$@"; do
   if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
