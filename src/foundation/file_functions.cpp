@@ -70,16 +70,22 @@ struct Stats {
   int32_t depth = 0;
 };
 
-bool Walk(const fs::path& folder, bool recursive, bool includeHidden, Stats& out) {
+// direct, when given, receives the counts of the folder's own entries alone.
+bool Walk(const fs::path& folder, bool recursive, bool includeHidden, Stats& out, Stats* direct = nullptr) {
   std::vector<Entry> entries;
   if (!ListFolder(folder, includeHidden, entries)) return false;
   for (const auto& e : entries) {
     if (!e.isFolder) {
       ++out.files;
       out.size += e.size;
+      if (direct) {
+        ++direct->files;
+        direct->size += e.size;
+      }
       continue;
     }
     ++out.folders;
+    if (direct) ++direct->folders;
     int32_t subDepth = 0;
     if (recursive && !e.isLink) {
       Stats sub;
@@ -276,35 +282,15 @@ bool FileSizeAndNumberOfFilesInDirectorySubfolderSeparatedWithDeepness(
   sizeTotal = sizeTop = 0;
   std::error_code ec;
   if (folder.empty() || !fs::is_directory(folder, ec)) return false;
-  std::vector<Entry> entries;
-  if (!ListFolder(folder, includeHidden, entries)) return false;
   Stats top, total;
-  for (const auto& e : entries) {
-    if (!e.isFolder) {
-      ++top.files;
-      top.size += e.size;
-      continue;
-    }
-    ++top.folders;
-    int32_t subDepth = 0;
-    if (!e.isLink) {
-      Stats sub;
-      if (Walk(e.path, true, includeHidden, sub)) {
-        total.files += sub.files;
-        total.folders += sub.folders;
-        total.size += sub.size;
-        subDepth = sub.depth;
-      }
-    }
-    top.depth = std::max(top.depth, subDepth + 1);
-  }
+  if (!Walk(folder, true, includeHidden, total, &top)) return false;
   filesTop = Clamp32(top.files);
   foldersTop = Clamp32(top.folders);
   sizeTop = top.size;
-  filesTotal = Clamp32(top.files + total.files);
-  foldersTotal = Clamp32(top.folders + total.folders);
-  sizeTotal = top.size + total.size;
-  depth = top.depth;
+  filesTotal = Clamp32(total.files);
+  foldersTotal = Clamp32(total.folders);
+  sizeTotal = total.size;
+  depth = total.depth;
   return true;
 }
 
