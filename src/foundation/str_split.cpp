@@ -50,24 +50,7 @@ int32_t ExplodeAt2Chars(TStrArray& arr, std::string_view delimiter, std::string_
     arr.emplace_back();
     return LastIndexOf(arr);
   }
-  const char d0 = delimiter[0], d1 = delimiter[1];
-  const char* start = text.data();
-  const char* p = start;
-  const char* end = start + text.size();
-  while (end - p >= 2) {
-    const void* hit = std::memchr(p, d0, static_cast<size_t>(end - p - 1));
-    if (!hit) break;
-    const char* h = static_cast<const char*>(hit);
-    if (h[1] == d1) {
-      arr.emplace_back(start, h);
-      start = h + 2;
-      p = start;
-    } else {
-      p = h + 1;
-    }
-  }
-  arr.emplace_back(start, end);
-  return LengthOf(arr);
+  return ExplodePointer(arr, delimiter, text);
 }
 
 int32_t ExplodePointer(TStrArray& arr, std::string_view delimiter, std::string_view text) {
