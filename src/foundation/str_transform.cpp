@@ -15,24 +15,6 @@ bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 32; }
 
 bool InSet(const TSysCharSet& set, char c) { return set.test(static_cast<unsigned char>(c)); }
 
-// Byte offsets of the characters of a text, with the end offset appended.
-// An invalid byte sequence is one character, as UTF8DecodeAt reads it.
-std::vector<size_t> CharOffsets(std::string_view s) {
-  std::vector<size_t> offsets;
-  offsets.reserve(s.size() + 1);
-  size_t pos = 0;
-  while (pos < s.size()) {
-    offsets.push_back(pos);
-    if (static_cast<unsigned char>(s[pos]) < 0x80) {
-      ++pos;
-    } else {
-      UTF8DecodeAt(s, pos);
-    }
-  }
-  offsets.push_back(s.size());
-  return offsets;
-}
-
 }  // namespace
 
 // --- Trimming and whitespace -----------------------------------------------
@@ -343,7 +325,7 @@ std::string WrapTextAfterNumerOfCharacters_StringToString(std::string_view text,
                                                           std::string_view lineBreak) {
   // A limit below 1 would never let a piece grow.
   if (limit < 1) return std::string(text);
-  const std::vector<size_t> offsets = CharOffsets(text);
+  const std::vector<size_t> offsets = UTF8CharOffsets(text);
   const size_t chars = offsets.size() - 1;
   const size_t lim = static_cast<size_t>(limit);
   auto isBreakChar = [&](size_t charIndex) {

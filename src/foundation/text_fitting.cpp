@@ -8,20 +8,6 @@
 
 namespace {
 
-// Byte offset of every character boundary: offsets[k] is where character k
-// starts, offsets.back() the end of the text.
-std::vector<size_t> CharOffsets(std::string_view text) {
-  std::vector<size_t> offsets;
-  offsets.reserve(text.size() + 1);
-  size_t pos = 0;
-  while (pos < text.size()) {
-    offsets.push_back(pos);
-    UTF8DecodeAt(text, pos);
-  }
-  offsets.push_back(text.size());
-  return offsets;
-}
-
 // Up to this many candidates are tried one by one from the longest down, as
 // labels need; longer texts find the longest fitting candidate by bisection,
 // so that a long text costs a few dozen measurements instead of one per
@@ -57,7 +43,7 @@ std::string LongestFitting(int64_t top, int32_t maxWidth, const TTextMeasurer& c
 std::string CutText(std::string_view text, int32_t maxWidth, const TTextMeasurer& canvas, std::string_view suffix) {
   // A text that fits exactly is left whole.
   if (canvas.TextWidth(text) <= maxWidth) return std::string(text);
-  std::vector<size_t> offsets = CharOffsets(text);
+  std::vector<size_t> offsets = UTF8CharOffsets(text);
   auto n = static_cast<int64_t>(offsets.size()) - 1;
   if (n < 2) return std::string(text);
   auto candidate = [&](int64_t k) {
@@ -69,7 +55,7 @@ std::string CutText(std::string_view text, int32_t maxWidth, const TTextMeasurer
 std::string CutTextMiddle(std::string_view text, int32_t maxWidth, const TTextMeasurer& canvas,
                           std::string_view suffix) {
   if (canvas.TextWidth(text) <= maxWidth) return std::string(text);
-  std::vector<size_t> offsets = CharOffsets(text);
+  std::vector<size_t> offsets = UTF8CharOffsets(text);
   auto n = static_cast<int64_t>(offsets.size()) - 1;
   if (n < 4) return std::string(text);
   auto candidate = [&](int64_t k) {

@@ -121,6 +121,22 @@ std::string UTF8LastChar(std::string_view s) {
   return std::string(s.substr(start));
 }
 
+std::vector<size_t> UTF8CharOffsets(std::string_view s) {
+  std::vector<size_t> offsets;
+  offsets.reserve(s.size() + 1);
+  size_t pos = 0;
+  while (pos < s.size()) {
+    offsets.push_back(pos);
+    if (static_cast<unsigned char>(s[pos]) < 0x80) {
+      ++pos;
+    } else {
+      UTF8DecodeAt(s, pos);
+    }
+  }
+  offsets.push_back(s.size());
+  return offsets;
+}
+
 bool UTF8IsValid(std::string_view s) {
   size_t pos = 0;
   while (pos < s.size()) {

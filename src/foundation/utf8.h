@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Byte length of the sequence a lead byte announces (1 for ASCII and for bytes
 // that cannot start a sequence).
@@ -28,6 +29,10 @@ size_t UTF8CharToByteIndex(std::string_view s, size_t charIndex);
 // The first or last character as text ("" for an empty text).
 std::string UTF8FirstChar(std::string_view s);
 std::string UTF8LastChar(std::string_view s);
+
+// Byte offset of every character: offsets[k] is where character k starts, and
+// the end of the text is appended, so the result has UTF8Length(s) + 1 entries.
+std::vector<size_t> UTF8CharOffsets(std::string_view s);
 
 bool UTF8IsValid(std::string_view s);
 // A copy in which every invalid byte sequence is replaced by U+FFFD.
