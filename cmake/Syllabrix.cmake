@@ -31,3 +31,15 @@ function(syllabrix_tests name dir)
            WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
   set_tests_properties(${name}_toolchecks PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
+
+# The core (Qt-free) libraries that exist in this tree, for programs that may
+# use any of them (benchmarks, fuzz targets).
+function(syllabrix_core_libraries out)
+  set(_libs foundation)
+  foreach(_lib text syllables wordgen_engine wordgen_counter)
+    if(TARGET ${_lib})
+      list(APPEND _libs ${_lib})
+    endif()
+  endforeach()
+  set(${out} ${_libs} PARENT_SCOPE)
+endfunction()

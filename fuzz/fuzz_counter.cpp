@@ -6,17 +6,11 @@
 
 #include "foundation/number_format.h"
 #include "foundation/utf8.h"
-#include "text/program_texts.h"
-#include "text/text_store.h"
+#include "fuzz_support.h"
 #include "wordgen/counter/counter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static bool filled = [] {
-    InitSprResLocal();
-    SetSprResGlobal(0);
-    return true;
-  }();
-  (void)filled;
+  FillEnglishTextsOnce();
   if (size < 3) return 0;
   const uint8_t a = data[0], b = data[1], c = data[2];
   std::string text(reinterpret_cast<const char*>(data + 3), size - 3);

@@ -6,17 +6,11 @@
 
 #include "foundation/random.h"
 #include "foundation/utf8.h"
-#include "text/program_texts.h"
-#include "text/text_store.h"
+#include "fuzz_support.h"
 #include "wordgen/engine/create_command.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static bool filled = [] {
-    InitSprResLocal();
-    SetSprResGlobal(0);
-    return true;
-  }();
-  (void)filled;
+  FillEnglishTextsOnce();
   if (size < 2) return 0;
   const uint8_t flags = data[0];
   const uint8_t lengths = data[1];
