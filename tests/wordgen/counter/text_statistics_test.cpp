@@ -231,7 +231,9 @@ TEST(TextStatisticsRobustnessTest, RandomBytes) {
         ASSERT_FALSE(p.Str.empty()) << what;
         ASSERT_TRUE(UTF8IsValid(p.Str)) << what;
         ASSERT_GT(p.Int, 0) << what;
-        if (n > 0) ASSERT_EQ(UTF8Length(p.Str), static_cast<size_t>(n)) << what;
+        if (n > 0) {
+          ASSERT_EQ(UTF8Length(p.Str), static_cast<size_t>(n)) << what;
+        }
       }
     };
     check(CountWords(text, ",", ""), 0, "words");
