@@ -1,5 +1,7 @@
 #include "foundation/csv_params.h"
 
+#include "foundation/letter_case.h"
+
 namespace {
 
 struct CSVWord {
@@ -11,13 +13,6 @@ constexpr CSVWord kWords[] = {{1, "auto"},       {2, "keep"},   {10, "system"}, 
                               {17, "nochar"},    {20, "squote"}, {21, "dquote"}};
 constexpr CSVWord kPrefixes[] = {
     {30, "customstr-"}, {31, "customstrs-"}, {32, "customcp-"}, {33, "customcps-"}, {40, "fixedlength-"}};
-
-std::string AsciiLower(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return out;
-}
 
 std::string SystemListSeparator(const NumberFormat& fmt) { return fmt.DecimalSeparator == "," ? ";" : ","; }
 
@@ -83,7 +78,7 @@ bool CSVCharToType(std::string_view charText, uint32_t& paramType, std::string& 
   }
   if (charText.empty()) {
     paramType = 17;
-  } else if (AsciiLower(charText) == "%tab%") {
+  } else if (ASCIILowerCase(charText) == "%tab%") {
     paramType = 16;
   } else {
     paramType = 30;
@@ -97,7 +92,7 @@ bool CSVParamStrEncode(std::string_view paramStr, uint32_t& paramType, std::stri
   customStr.clear();
   customInt = 0;
   // Unlike the line-break words these are not trimmed: a blank is a value here.
-  std::string w = AsciiLower(paramStr);
+  std::string w = ASCIILowerCase(paramStr);
   for (const auto& e : kWords) {
     if (w == e.word) {
       paramType = e.type;
@@ -106,7 +101,7 @@ bool CSVParamStrEncode(std::string_view paramStr, uint32_t& paramType, std::stri
   }
   size_t dash = paramStr.find('-');
   if (dash == std::string_view::npos) return false;
-  std::string prefix = AsciiLower(paramStr.substr(0, dash)) + "-";
+  std::string prefix = ASCIILowerCase(paramStr.substr(0, dash)) + "-";
   std::string_view value = paramStr.substr(dash + 1);
   for (const auto& e : kPrefixes) {
     if (prefix == e.word) {

@@ -18,19 +18,6 @@ constexpr KeepPlaceholder kKeepPlaceholders[] = {
 };
 constexpr std::string_view kKeepGeneral = "<keep>";
 
-std::string ReplaceAll(std::string Text, std::string_view From, std::string_view To) {
-  if (From.empty()) return Text;
-  std::string out;
-  out.reserve(Text.size());
-  size_t pos = 0;
-  for (size_t hit; (hit = Text.find(From, pos)) != std::string::npos; pos = hit + From.size()) {
-    out.append(Text, pos, hit - pos);
-    out.append(To);
-  }
-  out.append(Text, pos, std::string::npos);
-  return out;
-}
-
 void StoreTrimmed(std::string& Field, std::string_view Value) {
   std::string trimmed = Trim(Value);
   if (trimmed != Field) Field = std::move(trimmed);
@@ -72,8 +59,8 @@ void TFileNameCreatorObj::SetKeepSubDirsBaseDir(const std::string& Folder) {
 std::string FileNameChangeCustomPlaceholdersToLanguage(std::string_view Text, int32_t Language) {
   std::string s(Text);
   if (s.find('<') == std::string::npos) return s;
-  for (const KeepPlaceholder& p : kKeepPlaceholders) s = ReplaceAll(std::move(s), p.Text, kKeepGeneral);
+  for (const KeepPlaceholder& p : kKeepPlaceholders) s = StringReplaceFast(s, p.Text, kKeepGeneral);
   for (const KeepPlaceholder& p : kKeepPlaceholders)
-    if (p.Language == Language) return ReplaceAll(std::move(s), kKeepGeneral, p.Text);
+    if (p.Language == Language) return StringReplaceFast(s, kKeepGeneral, p.Text);
   return s;
 }

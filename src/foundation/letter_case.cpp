@@ -84,6 +84,13 @@ std::string UpperCaseNarrow(std::string_view s) {
   return out;
 }
 
+std::string ASCIILowerCase(std::string_view s) {
+  std::string out(s);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
+
 bool IsLetterCodePoint(char32_t c) {
   if (c == kSharpS) return true;
   if (c < 0x80) return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');

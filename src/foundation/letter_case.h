@@ -18,6 +18,9 @@ char32_t CodePointLower(char32_t c);
 std::string UTF8UpperCase(std::string_view s);
 std::string UTF8LowerCase(std::string_view s);
 std::string UpperCaseNarrow(std::string_view s);
+// A-Z to a-z only: for matching words of our own file formats, where no other
+// character may count as one of their letters (the Kelvin sign is no "k").
+std::string ASCIILowerCase(std::string_view s);
 
 // A letter is a character whose upper- and lower-case forms differ, or "ß".
 // Georgian Mkhedruli letters count as letters.

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "foundation/letter_case.h"
+#include "foundation/str_transform.h"
 #include "foundation/random.h"
 #include "foundation/utf8.h"
 
@@ -88,22 +89,6 @@ void AppendUpper(std::string& out, char32_t c) {
 
 bool IsUpperOrCaseless(char32_t c) { return c != kSharpS && CodePointUpper(c) == c; }
 
-void ReplaceAll(std::string& s, std::string_view from, std::string_view to) {
-  if (s.find(from) == std::string::npos) return;
-  std::string out;
-  out.reserve(s.size() + s.size() / 4);
-  size_t pos = 0;
-  for (;;) {
-    size_t hit = s.find(from, pos);
-    if (hit == std::string::npos) break;
-    out.append(s, pos, hit - pos);
-    out.append(to);
-    pos = hit + from.size();
-  }
-  out.append(s, pos, std::string::npos);
-  s = std::move(out);
-}
-
 // The next character of text as its own UTF-8 text (invalid bytes repaired).
 std::string NextCharText(std::string_view text, size_t& pos) {
   std::string ch;
@@ -159,18 +144,18 @@ std::string DiacriticsToLetters(std::string_view text) {
 
 std::string DiacriticsToAlternative(std::string_view text, bool fitCase) {
   std::string s(text);
-  ReplaceAll(s, "ä", "ae");
-  ReplaceAll(s, "ö", "oe");
-  ReplaceAll(s, "ü", "ue");
-  ReplaceAll(s, "ß", "ss");
+  s = StringReplaceFast(s, "ä", "ae");
+  s = StringReplaceFast(s, "ö", "oe");
+  s = StringReplaceFast(s, "ü", "ue");
+  s = StringReplaceFast(s, "ß", "ss");
   if (fitCase) {
     if (s.find("Ü") != std::string::npos || s.find("Ä") != std::string::npos ||
         s.find("Ö") != std::string::npos)
       s = UppercaseDiacriticsToFittingAlternative(s);
   } else {
-    ReplaceAll(s, "Ä", "AE");
-    ReplaceAll(s, "Ö", "OE");
-    ReplaceAll(s, "Ü", "UE");
+    s = StringReplaceFast(s, "Ä", "AE");
+    s = StringReplaceFast(s, "Ö", "OE");
+    s = StringReplaceFast(s, "Ü", "UE");
   }
   return s;
 }

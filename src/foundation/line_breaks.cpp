@@ -1,5 +1,6 @@
 #include "foundation/line_breaks.h"
 
+#include "foundation/letter_case.h"
 #include "foundation/number_format.h"
 #include "foundation/str_split.h"
 #include "foundation/str_transform.h"
@@ -44,13 +45,6 @@ const LineBreakInfo* Find(uint32_t kind) {
   return nullptr;
 }
 
-std::string AsciiLower(std::string_view s) {
-  std::string out(s);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return out;
-}
-
 // The kinds in the order detection looks for them.
 constexpr uint32_t kDetectionOrder[] = {1310, 10, 13, 21, 12, 85, 2028, 2029, 11};
 
@@ -91,7 +85,7 @@ uint32_t StrToLineBreak(std::string_view word) {
   } kWords[] = {{"autodetect", 1}, {"auto", 1}, {"keep", 2}, {"system", 3}, {"binary", 4},
                 {"crlf", 1310},    {"lf", 10},  {"cr", 13},  {"nl", 21},    {"ff", 12},
                 {"nel", 85},       {"ls", 2028}, {"ps", 2029}, {"vt", 11},  {"tab", 9}};
-  std::string w = AsciiLower(Trim(word));
+  std::string w = ASCIILowerCase(Trim(word));
   for (const auto& e : kWords)
     if (w == e.word) return e.kind;
   return 3;
@@ -157,7 +151,7 @@ bool LineBreakParamStrEncode(std::string_view paramStr, uint32_t& lineBreakType,
   } kWords[] = {{"auto", 1}, {"keep", 2},     {"system", 3}, {"crlf", 1310}, {"lf", 10},
                 {"cr", 13},  {"nl", 21},      {"ff", 12},    {"nel", 85},    {"ls", 2028},
                 {"ps", 2029}, {"vt", 11},     {"tab", 9},    {"%tab%", 9},   {"nochar", 7}};
-  std::string w = AsciiLower(Trim(paramStr));
+  std::string w = ASCIILowerCase(Trim(paramStr));
   for (const auto& e : kWords) {
     if (w == e.word) {
       lineBreakType = e.kind;
@@ -171,7 +165,7 @@ bool LineBreakParamStrEncode(std::string_view paramStr, uint32_t& lineBreakType,
                    {"fixedlength-", 130}};
   size_t dash = paramStr.find('-');
   if (dash == std::string_view::npos) return false;
-  std::string prefix = AsciiLower(paramStr.substr(0, dash)) + "-";
+  std::string prefix = ASCIILowerCase(paramStr.substr(0, dash)) + "-";
   std::string_view value = paramStr.substr(dash + 1);
   for (const auto& e : kPrefixes) {
     if (prefix == e.prefix) {
