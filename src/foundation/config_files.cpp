@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "foundation/paths.h"
+#include "foundation/str_split.h"
 #include "foundation/text_files.h"
 
 namespace {
@@ -48,7 +49,7 @@ std::string ReadConfigFile(const std::string& path) {
 std::string FindConfigLine(const std::string& text, const std::string& key) {
   const std::string lead = key + "=";
   TStrArray lines;
-  ExplodeINILines(lines, text);
+  ExplodeAtEveryLineBreak(lines, text);
   for (const auto& line : lines)
     if (line.compare(0, lead.size(), lead) == 0) return line.substr(lead.size());
   return std::string();

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "foundation/number_format.h"
+#include "foundation/str_split.h"
 #include "foundation/str_transform.h"
 #include "foundation/text_files.h"
 
@@ -75,17 +76,6 @@ void AppendCommentLine(std::string& cell, const std::string& line) {
 }
 
 }  // namespace
-
-void ExplodeINILines(TStrArray& lines, std::string_view text) {
-  size_t start = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r' && text[i] != '\n') continue;
-    lines.emplace_back(text.substr(start, i - start));
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) lines.emplace_back(text.substr(start));
-}
 
 TDocINI::TDocINI(const std::string& fileName) { LoadFromFile(fileName); }
 
@@ -438,7 +428,7 @@ bool TDocINI::SaveToFile(const std::string& fileName) const {
 bool TDocINI::LoadFromString(const std::string& text) {
   if (text.empty()) return false;
   TStrArray lines;
-  ExplodeINILines(lines, text);
+  ExplodeAtEveryLineBreak(lines, text);
 
   const bool startedEmpty = Sections.empty();
   TNameIndex index(*this);

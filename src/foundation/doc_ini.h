@@ -38,10 +38,6 @@ struct TDocINIBlock {
   TIntArray SectionIndexes;
 };
 
-// Splits at every CR LF, LF and CR, so that a file whose lines end in mixed
-// kinds loses no line. Appends to the array; an empty text appends nothing.
-void ExplodeINILines(TStrArray& lines, std::string_view text);
-
 class TDocINI {
  public:
   TDocINI() = default;

@@ -293,3 +293,14 @@ std::string ImplodeWithQuotes(const TStrArray2D& table, std::string_view lineSep
   }
   return out;
 }
+
+void ExplodeAtEveryLineBreak(TStrArray& lines, std::string_view text) {
+  size_t start = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') continue;
+    lines.emplace_back(text.substr(start, i - start));
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.emplace_back(text.substr(start));
+}

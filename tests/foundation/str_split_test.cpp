@@ -264,3 +264,25 @@ TEST(ImplodeWithQuotes, RoundTripsThroughExplodeWithQuotes) {
 }
 
 }  // namespace
+
+TEST(ExplodeAtEveryLineBreak, MixedLineEndsLoseNoLine) {
+  struct Case {
+    const char* text;
+    TStrArray lines;
+  } cases[] = {
+      {"", {}},
+      {"a", {"a"}},
+      {"a\n", {"a"}},
+      {"\n", {""}},
+      {"a\r\nb\rc\n\nd", {"a", "b", "c", "", "d"}},
+      {"a\n\r\nb", {"a", "", "b"}},
+      {"\r\r", {"", ""}},
+  };
+  for (const auto& c : cases) {
+    TStrArray lines{"kept"};
+    ExplodeAtEveryLineBreak(lines, c.text);
+    TStrArray expected{"kept"};
+    expected.insert(expected.end(), c.lines.begin(), c.lines.end());
+    EXPECT_EQ(lines, expected) << c.text;
+  }
+}

@@ -1,6 +1,7 @@
 #include "wordgen/engine/syllable_list.h"
 
 #include "foundation/number_format.h"
+#include "foundation/str_split.h"
 #include "foundation/str_transform.h"
 
 namespace {
@@ -110,19 +111,7 @@ int32_t CheckSyllableListForFrequencies(const TStrArray& lines) {
 
 TStrArray SplitFieldLines(std::string_view text) {
   TStrArray lines;
-  size_t start = 0;
-  size_t i = 0;
-  while (i < text.size()) {
-    const char c = text[i];
-    if (c == '\n' || c == '\r') {
-      lines.emplace_back(text.substr(start, i - start));
-      i += (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
-      start = i;
-    } else {
-      ++i;
-    }
-  }
-  if (start < text.size()) lines.emplace_back(text.substr(start));
+  ExplodeAtEveryLineBreak(lines, text);
   return lines;
 }
 
