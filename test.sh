@@ -3,9 +3,11 @@
 # into build/test and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")"
-bash scripts/ensure_packages.sh $(cat scripts/build_packages.txt) $(cat scripts/tool_packages.txt)
+# The tools of the checks come first too, so that no test waits on a package install.
+bash scripts/ensure_packages.sh $(cat scripts/build_packages.txt) $(cat scripts/tool_packages.txt) \
+  $(find tests -name tool_packages.txt -exec grep -hv '^#' {} +)
 jobs=$(nproc)
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSYLLABRIX_SANITIZE=ON
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSYLLABRIX_SANITIZE=ON -DSYLLABRIX_WERROR=ON
 cmake --build build/test -j "$jobs"
 cd build/test
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
