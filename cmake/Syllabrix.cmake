@@ -32,6 +32,8 @@ function(syllabrix_tests name dir)
   endif()
   add_executable(${name} ${_srcs})
   target_link_libraries(${name} PRIVATE test_support GTest::gtest GTest::gtest_main GTest::gmock ${ARGN})
+  # Window tests save their screenshots here for review.
+  target_compile_definitions(${name} PRIVATE SYLLABRIX_SCREENSHOT_DIR="${CMAKE_BINARY_DIR}/screenshots")
   if("${ARGN}" MATCHES "_qt|controls|gui")
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
   endif()
