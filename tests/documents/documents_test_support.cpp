@@ -1,0 +1,44 @@
+#include "documents_test_support.h"
+
+#include <zip.h>
+
+namespace documentstest {
+
+std::vector<ZipEntry> ReadZip(const std::string& path) {
+  std::vector<ZipEntry> entries;
+  int error = 0;
+  zip_t* archive = zip_open(path.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &error);
+  if (!archive) return entries;
+  const zip_int64_t count = zip_get_num_entries(archive, 0);
+  for (zip_int64_t i = 0; i < count; ++i) {
+    zip_stat_t st;
+    zip_stat_init(&st);
+    if (zip_stat_index(archive, static_cast<zip_uint64_t>(i), 0, &st) != 0) break;
+    ZipEntry entry;
+    entry.Name = st.name;
+    entry.Method = st.comp_method;
+    entry.Data.resize(st.size);
+    zip_file_t* file = zip_fopen_index(archive, static_cast<zip_uint64_t>(i), 0);
+    if (file) {
+      if (st.size > 0) zip_fread(file, entry.Data.data(), st.size);
+      zip_fclose(file);
+    }
+    entries.push_back(std::move(entry));
+  }
+  zip_close(archive);
+  return entries;
+}
+
+std::string ZipEntryData(const std::string& path, const std::string& name) {
+  for (const ZipEntry& entry : ReadZip(path))
+    if (entry.Name == name) return entry.Data;
+  return {};
+}
+
+std::vector<std::string> ZipEntryNames(const std::string& path) {
+  std::vector<std::string> names;
+  for (const ZipEntry& entry : ReadZip(path)) names.push_back(entry.Name);
+  return names;
+}
+
+}  // namespace documentstest

@@ -1,0 +1,123 @@
+#include "documents/office_package.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <zip.h>
+
+#include <filesystem>
+
+#include "documents_test_support.h"
+#include "test_support.h"
+
+namespace {
+
+using testsupport::ReadFileBytes;
+using testsupport::TempDir;
+using testsupport::WriteFileBytes;
+
+uint16_t Le16(const std::string& bytes, size_t at) {
+  return static_cast<uint16_t>(static_cast<unsigned char>(bytes[at]) |
+                               (static_cast<unsigned char>(bytes[at + 1]) << 8));
+}
+
+TEST(OfficePackage, EntriesKeepTheirOrderAndTheFirstCanBeStored) {
+  TempDir dir;
+  TOfficePackage package;
+  package.StoreFirstFileUncompressed = true;
+  package.AddPart("mimetype", "application/vnd.oasis.opendocument.text");
+  package.AddPart("content.xml", std::string(2000, 'a'));
+  package.AddPart("META-INF/manifest.xml", "<m></m>");
+  const std::string target = dir.file("a.odt");
+  ASSERT_TRUE(package.SaveToFile(target));
+
+  const auto entries = documentstest::ReadZip(target);
+  ASSERT_EQ(entries.size(), 3u);
+  EXPECT_EQ(entries[0].Name, "mimetype");
+  EXPECT_EQ(entries[1].Name, "content.xml");
+  EXPECT_EQ(entries[2].Name, "META-INF/manifest.xml");
+  EXPECT_EQ(entries[0].Method, ZIP_CM_STORE);
+  EXPECT_EQ(entries[1].Method, ZIP_CM_DEFLATE);
+  EXPECT_EQ(entries[2].Method, ZIP_CM_DEFLATE);
+  EXPECT_EQ(entries[1].Data, std::string(2000, 'a'));
+
+  // The stored mimetype right after the first local header, with no extra field.
+  const std::string bytes = ReadFileBytes(target);
+  ASSERT_GT(bytes.size(), 38u + 39u);
+  EXPECT_EQ(bytes.substr(0, 4), "PK\x03\x04");
+  EXPECT_EQ(Le16(bytes, 8), 0);   // method: stored
+  EXPECT_EQ(Le16(bytes, 26), 8);  // name length
+  EXPECT_EQ(Le16(bytes, 28), 0);  // extra length
+  EXPECT_EQ(bytes.substr(30, 8), "mimetype");
+  EXPECT_EQ(bytes.substr(38, 39), "application/vnd.oasis.opendocument.text");
+}
+
+TEST(OfficePackage, ReplacesAnExistingTargetAndKeepsItsMode) {
+  TempDir dir;
+  const std::string target = dir.file("b.docx");
+  WriteFileBytes(target, "old content");
+  ::chmod(target.c_str(), 0640);
+  TOfficePackage package;
+  package.AddPart("[Content_Types].xml", "<Types></Types>");
+  ASSERT_TRUE(package.SaveToFile(target));
+  const auto entries = documentstest::ReadZip(target);
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_EQ(entries[0].Method, ZIP_CM_DEFLATE);
+  struct stat st {};
+  ASSERT_EQ(::stat(target.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  // Nothing else is left in the folder.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(OfficePackage, FailuresReturnFalseAndLeaveTheTargetAlone) {
+  TempDir dir;
+  TOfficePackage empty;
+  EXPECT_FALSE(empty.SaveToFile(dir.file("none.docx")));
+  EXPECT_FALSE(std::filesystem::exists(dir.file("none.docx")));
+
+  TOfficePackage package;
+  package.AddPart("a.xml", "<a></a>");
+  EXPECT_FALSE(package.SaveToFile(dir.file("missing/folder/x.docx")));
+  std::filesystem::create_directory(dir.file("folder.docx"));
+  EXPECT_FALSE(package.SaveToFile(dir.file("folder.docx")));
+  EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder.docx")));
+
+  EXPECT_FALSE(package.AddFileFromDisk("word/media/image3.png", dir.file("nope.png")));
+  EXPECT_FALSE(package.AddFileFromDisk("x", dir.str()));
+  EXPECT_EQ(package.Count(), 1);
+}
+
+TEST(ZipperFilelist, EntryNamesLoseTheFirstOccurrenceOfTheBaseFolder) {
+  TempDir dir;
+  const std::string base = dir.file("a.docx.temp");
+  std::filesystem::create_directories(base + "/word/a.docx.temp");
+  WriteFileBytes(base + "/[Content_Types].xml", "types");
+  WriteFileBytes(base + "/word/document.xml", "doc");
+  // The base folder text appears a second time inside this path.
+  WriteFileBytes(base + "/word/a.docx.temp/x.xml", "x");
+  TZipperFilelist zipper({base + "/[Content_Types].xml", base + "/word/document.xml", base + "/word/a.docx.temp/x.xml"},
+                         dir.file("a.docx"));
+  EXPECT_EQ(zipper.BaseDir(), base + "/");
+  zipper.SetBaseDir(base);
+  EXPECT_EQ(zipper.BaseDir(), base + "/");
+  ASSERT_TRUE(zipper.Execute());
+  const auto entries = documentstest::ReadZip(dir.file("a.docx"));
+  ASSERT_EQ(entries.size(), 3u);
+  EXPECT_EQ(entries[0].Name, "[Content_Types].xml");
+  EXPECT_EQ(entries[1].Name, "word/document.xml");
+  EXPECT_EQ(entries[2].Name, "word/a.docx.temp/x.xml");
+  EXPECT_EQ(entries[1].Data, "doc");
+}
+
+TEST(ZipperFilelist, AMissingFileFailsAndKeepsTheOldArchive) {
+  TempDir dir;
+  const std::string target = dir.file("t.odt");
+  WriteFileBytes(target, "old");
+  WriteFileBytes(dir.file("mimetype"), "m");
+  TZipperFilelist zipper({dir.file("mimetype"), dir.file("content.xml")}, target);
+  zipper.StoreFirstFileUncompressed = true;
+  EXPECT_FALSE(zipper.Execute());
+  EXPECT_EQ(ReadFileBytes(target), "old");
+}
+
+}  // namespace

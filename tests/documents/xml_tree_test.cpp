@@ -1,0 +1,102 @@
+#include "documents/xml_tree.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(XMLTree, DeclarationVariants) {
+  TDocXML doc("w:document");
+  EXPECT_EQ(doc.PlainText(), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<w:document></w:document>");
+  doc.XMLDeclarationStandalone = true;
+  EXPECT_EQ(doc.GetDeclarationString(), "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>");
+  doc.XMLDeclaration = false;
+  EXPECT_EQ(doc.PlainText(), "<w:document></w:document>");
+  EXPECT_EQ(doc.XMLVersion(), "1.0");
+}
+
+TEST(XMLTree, RendersElementsCompactlyWithEndTags) {
+  TXMLNode p("p");
+  p.Attributes.Add("a", "1");
+  p.Content = "x&y";
+  p.AddNode("b");
+  EXPECT_EQ(p.AsText(), "<p a=\"1\">x&amp;y<b></b></p>");
+  TXMLNode empty("w:b");
+  EXPECT_EQ(empty.AsText(), "<w:b></w:b>");
+}
+
+TEST(XMLTree, EscapesContentOnlyWhenAsked) {
+  struct Case {
+    std::string content;
+    bool escape;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"a<b", true, "<x>a&lt;b</x>"},
+      {"a<b", false, "<x>a<b</x>"},
+      {"&lt;", true, "<x>&amp;lt;</x>"},
+      {"'\">", true, "<x>&apos;&quot;&gt;</x>"},
+      {"caf\xC3\xA9 \xE2\x82\xAC", true, "<x>caf\xC3\xA9 \xE2\x82\xAC</x>"},
+  };
+  for (const Case& c : cases) {
+    TXMLNode node("x", c.content, c.escape);
+    EXPECT_EQ(node.AsText(), c.expected) << c.content;
+  }
+}
+
+TEST(XMLTree, InvalidBytesBecomeBlanksAndForbiddenCharactersAreDropped) {
+  // A lone continuation byte, a truncated sequence, an overlong form and an
+  // encoded surrogate each turn into blanks byte by byte.
+  EXPECT_EQ(EscapeXMLText("a\x80z"), "a z");
+  EXPECT_EQ(EscapeXMLText("a\xE2\x82"), "a  ");
+  EXPECT_EQ(EscapeXMLText("\xC0\xAF"), "  ");
+  EXPECT_EQ(EscapeXMLText("\xED\xA0\x80"), "   ");
+  // Controls other than tab, LF and CR, NUL, U+FFFE and U+FFFF vanish.
+  EXPECT_EQ(EscapeXMLText(std::string("a\x01\x08\x0B\x0C\x0E\x1F", 7) + std::string(1, '\0') + "b"), "ab");
+  EXPECT_EQ(EscapeXMLText("a\tb\nc\rd"), "a\tb\nc\rd");
+  EXPECT_EQ(EscapeXMLText("x\xEF\xBF\xBEy\xEF\xBF\xBFz\xEF\xBF\xBD"), "xyz\xEF\xBF\xBD");
+  TXMLNode node("x", "a\x02\xFF", true);
+  EXPECT_EQ(node.AsText(), "<x>a </x>");
+  EXPECT_EQ(RemoveXMLForbiddenChars("<a\x01>\xFF"), "<a> ");
+}
+
+TEST(XMLTree, AttributeValuesAreEscapedOnce) {
+  TXMLNode node("r");
+  node.Attributes.Add("Target", "a&b<c>\"d'\x01");
+  node.Attributes.Add("w:val", "&amp;");
+  EXPECT_EQ(node.AsText(), "<r Target=\"a&amp;b&lt;c&gt;&quot;d'\" w:val=\"&amp;amp;\"></r>");
+}
+
+TEST(XMLTree, AddNodeWithAttributesSkipsOnlyTheMarker) {
+  TXMLNode root("root");
+  TXMLNode* one =
+      root.AddNodeWithAttributes("a", "xmlns:a", "u", kXMLNoAttribute, "", kXMLNoAttribute, "", kXMLNoAttribute, "");
+  EXPECT_EQ(one->Attributes.Count(), 1);
+  TXMLNode* two = root.AddNodeWithAttributes("b", "k", "v", "", "e", kXMLNoAttribute, "", kXMLNoAttribute, "");
+  ASSERT_EQ(two->Attributes.Count(), 2);
+  EXPECT_EQ(two->Attributes.GetKey(1), "");
+  TXMLNode* four = root.AddNodeWithAttributes("c", "1", "a", "2", "b", "3", "c", "4", "d");
+  EXPECT_EQ(four->AsText(), "<c 1=\"a\" 2=\"b\" 3=\"c\" 4=\"d\"></c>");
+}
+
+TEST(XMLTree, AddOrGetNodeFindsByExactName) {
+  TXMLNode root("root");
+  TXMLNode* a = root.AddOrGetNode("w:body");
+  EXPECT_EQ(root.AddOrGetNode("w:body"), a);
+  EXPECT_EQ(root.ChildCount(), 1);
+  EXPECT_NE(root.AddOrGetNode("W:BODY"), a);
+  EXPECT_EQ(root.ChildCount(), 2);
+  EXPECT_EQ(root.GetNode("none"), nullptr);
+}
+
+TEST(XMLTree, NamelessChildrenRenderTheirContentOnly) {
+  TXMLNode x("x");
+  TXMLNode* a = x.AddNode("", "a", true);
+  a->Attributes.Add("ignored", "1");
+  a->AddNode("ignored");
+  x.AddNode("", "<b>", false);
+  x.AddNode("", "&", true);
+  EXPECT_EQ(x.AsText(), "<x>a<b>&amp;</x>");
+  EXPECT_EQ(x.AddNode(std::make_unique<TXMLNode>("y")), 3);
+}
+
+}  // namespace
