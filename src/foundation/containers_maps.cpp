@@ -1,8 +1,11 @@
 #include "foundation/containers_maps.h"
 
+#include <utility>
+
 #include "foundation/letter_case.h"
 #include "foundation/number_format.h"
 #include "foundation/str_transform.h"
+#include "foundation/utf8.h"
 
 // --- TKeyValueArrayObj -------------------------------------------------------
 
@@ -127,6 +130,77 @@ void AppendAttributeValue(std::string& out, std::string_view value) {
   }
 }
 
+// The code point of a numeric character reference body ("#65", "#x41"); 0
+// when it is not one that names a character XML allows to be written.
+char32_t CharacterReference(std::string_view body) {
+  if (body.size() < 2 || body[0] != '#') return 0;
+  const bool hex = body[1] == 'x' || body[1] == 'X';
+  const std::string_view digits = body.substr(hex ? 2 : 1);
+  if (digits.empty() || digits.size() > 8) return 0;
+  uint32_t value = 0;
+  for (char c : digits) {
+    uint32_t d;
+    if (c >= '0' && c <= '9') {
+      d = static_cast<uint32_t>(c - '0');
+    } else if (hex && c >= 'a' && c <= 'f') {
+      d = static_cast<uint32_t>(c - 'a' + 10);
+    } else if (hex && c >= 'A' && c <= 'F') {
+      d = static_cast<uint32_t>(c - 'A' + 10);
+    } else {
+      return 0;
+    }
+    value = value * (hex ? 16 : 10) + d;
+  }
+  if (value == 0 || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return 0;
+  return static_cast<char32_t>(value);
+}
+
+// The inverse of AppendAttributeValue, also for what other writers produce:
+// the five named entities and numeric references. Anything else, including
+// an ampersand that starts no complete reference, stays as written.
+std::string DecodeAttributeValue(std::string_view value) {
+  if (value.find('&') == std::string_view::npos) return std::string(value);
+  static constexpr std::pair<std::string_view, char> kEntities[] = {
+      {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}};
+  std::string out;
+  out.reserve(value.size());
+  size_t i = 0;
+  while (i < value.size()) {
+    const size_t amp = value.find('&', i);
+    if (amp == std::string_view::npos) break;
+    out.append(value.substr(i, amp - i));
+    i = amp + 1;
+    const size_t semi = value.find(';', i);
+    // No reference body is longer than "#x" and eight digits.
+    if (semi == std::string_view::npos || semi - i > 10) {
+      out += '&';
+      continue;
+    }
+    const std::string_view body = value.substr(i, semi - i);
+    bool decoded = false;
+    for (const auto& [name, ch] : kEntities) {
+      if (body == name) {
+        out += ch;
+        decoded = true;
+        break;
+      }
+    }
+    if (!decoded) {
+      if (const char32_t cp = CharacterReference(body); cp != 0) {
+        UTF8Append(out, cp);
+        decoded = true;
+      }
+    }
+    if (decoded) {
+      i = semi + 1;
+    } else {
+      out += '&';
+    }
+  }
+  out.append(value.substr(i));
+  return out;
+}
+
 }  // namespace
 
 std::string TKeyValueArrayObj::AsXMLAttributeString() const {
@@ -156,7 +230,7 @@ void TKeyValueArrayObj::AddFromXMLAttributeString(std::string_view Text) {
     if (!inThis) {
       valueStart = i + 1;
     } else {
-      if (valueStart != kUnset) Add(name, text.substr(valueStart, i - valueStart));
+      if (valueStart != kUnset) Add(name, DecodeAttributeValue(text.substr(valueStart, i - valueStart)));
       nameStart = i + 1;
     }
     inThis = !inThis;
@@ -172,7 +246,7 @@ void TKeyValueArrayObj::AddFromXMLAttributeString(std::string_view Text) {
       nameStart = kUnset;
     }
   }
-  if ((inDouble || inSingle) && valueStart != kUnset) Add(name, text.substr(valueStart));
+  if ((inDouble || inSingle) && valueStart != kUnset) Add(name, DecodeAttributeValue(text.substr(valueStart)));
 }
 
 // --- TKeyStrArrayArrayObj ----------------------------------------------------

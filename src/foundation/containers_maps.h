@@ -63,8 +63,10 @@ class TKeyValueArrayObj {
   // attribute; keys are written as stored.
   std::string AsXMLAttributeString() const;
   // Appends one pair per attribute of the attribute text of a start tag.
-  // Values are taken exactly as written (no entity decoding); both quote
-  // kinds delimit values; an unclosed value runs to the end of the text.
+  // Values decode the five XML entities and numeric character references, so
+  // every value written above reads back byte for byte; other text after an
+  // ampersand stays as written. Both quote kinds delimit values; an unclosed
+  // value runs to the end of the text.
   void AddFromXMLAttributeString(std::string_view Text);
 };
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -101,16 +102,16 @@ TEST(KeyValueArrayObj, ReadsXMLAttributes) {
     Pairs pairs;
   } cases[] = {
       {"a=\"1\" b='x\"y' k = \"3\"", {{"a", "1"}, {"b", "x\"y"}, {"k", "3"}}},
-      {"a=\"1", {{"a", "1"}}},                            // unclosed value runs to the end
+      {"a=\"1", {{"a", "1"}}},  // unclosed value runs to the end
       {"a='it\"s", {{"a", "it\"s"}}},
       {"no quotes at all", {}},
       {"", {}},
-      {"name", {}},                                       // a name without a value
-      {"\"v\"", {{"", "v"}}},                             // a value without a name
-      {"a=\"1\" \"2\"", {{"a", "1"}, {"a", "2"}}},        // takes the previous name
-      {"a==\"1\"", {{"a", "1"}}},                         // a second = is ordinary text
+      {"name", {}},                                 // a name without a value
+      {"\"v\"", {{"", "v"}}},                       // a value without a name
+      {"a=\"1\" \"2\"", {{"a", "1"}, {"a", "2"}}},  // takes the previous name
+      {"a==\"1\"", {{"a", "1"}}},                   // a second = is ordinary text
       {"x=\"a=b\" y='c\"d'", {{"x", "a=b"}, {"y", "c\"d"}}},
-      {"v=\"Tom &amp; Jerry\"", {{"v", "Tom &amp; Jerry"}}},  // entities stay as written
+      {"v=\"Tom &amp; Jerry\"", {{"v", "Tom & Jerry"}}},  // entities are decoded
       {"\ta\n=\" sp \" ", {{"a", " sp "}}},
       {"a=\"\"", {{"a", ""}}},
       {"a=\"1\"b=\"2\"", {{"a", "1"}, {"b", "2"}}},
@@ -127,6 +128,48 @@ TEST(KeyValueArrayObj, ReadsXMLAttributes) {
   TKeyValueArrayObj back;
   back.AddFromXMLAttributeString(out.AsXMLAttributeString());
   EXPECT_EQ(back.Items, out.Items);
+}
+
+TEST(KeyValueArrayObj, DecodesEntitiesAndCharacterReferences) {
+  struct Case {
+    std::string text;
+    std::string value;
+  } cases[] = {
+      {"v=\"&amp;&lt;&gt;&quot;&apos;\"", "&<>\"'"},
+      {"v=\"&#65;&#x42;&#X43;&#0100;\"", "ABCd"},
+      {"v=\"&#x20AC;&#128512;\"", "\u20ac\U0001F600"},
+      // Anything that is not a complete, valid reference stays as written.
+      {"v=\"a & b &amp &unknown; &#; &#x; &#xD800; &#x110000; &#0; &#65a; &#99999999999;\"",
+       "a & b &amp &unknown; &#; &#x; &#xD800; &#x110000; &#0; &#65a; &#99999999999;"},
+      {"v='&amp;amp;'", "&amp;"},  // decoded once
+  };
+  for (const auto& c : cases) {
+    TKeyValueArrayObj kv;
+    kv.AddFromXMLAttributeString(c.text);
+    ASSERT_EQ(kv.Items.size(), 1u) << c.text;
+    EXPECT_EQ(kv.Items[0].Value, c.value) << c.text;
+  }
+}
+
+TEST(KeyValueArrayObj, EveryValueRoundTripsThroughAttributeText) {
+  // Values built from the characters that need escaping, the other quote,
+  // blanks, equals signs, entity-like text and multi-byte characters.
+  const std::vector<std::string> pieces = {"&",     "<",     ">",   "\"", "'", " ",        "=",  "a",
+                                           "&amp;", "&#65;", "&lt", ";",  "#", "\xC3\xA4", "\t", "\n"};
+  std::mt19937 rng(28);
+  for (int round = 0; round < 500; ++round) {
+    TKeyValueArrayObj out;
+    const int pairs = static_cast<int>(rng() % 4) + 1;
+    for (int p = 0; p < pairs; ++p) {
+      std::string value;
+      const int len = static_cast<int>(rng() % 12);
+      for (int k = 0; k < len; ++k) value += pieces[rng() % pieces.size()];
+      out.Add("k" + std::to_string(p), value);
+    }
+    TKeyValueArrayObj back;
+    back.AddFromXMLAttributeString(out.AsXMLAttributeString());
+    ASSERT_EQ(back.Items, out.Items) << out.AsXMLAttributeString();
+  }
 }
 
 TEST(KeyValueArrayObj, ReadsAttributesFromItsOwnValue) {
