@@ -62,11 +62,7 @@ int32_t TStrArrayObj::Contains(std::string_view Text, bool IgnoreCase) const {
 
 // --- TIntStrArrayObj -----------------------------------------------------------
 
-int32_t TIntStrArrayObj::Find(std::string_view Str) const {
-  return index_.Find(Str, Items.size(), [this](size_t i) -> std::string_view { return Items[i].Str; });
-}
-
-void TIntStrArrayObj::RebuildIndex() { index_.Invalidate(); }
+int32_t TIntStrArrayObj::Find(std::string_view Str) const { return Items.Find(Str); }
 
 int32_t TIntStrArrayObj::GetInt(int32_t Index) const {
   if (Index < 0 || Index >= Count()) return 0;
@@ -108,7 +104,7 @@ void TIntStrArrayObj::AddIfStringNotExists(int32_t Value, const TStrArrayObj& Li
 void TIntStrArrayObj::AddOrIncreaseIfStringExists(const TIntStrArrayObj& Other) {
   if (&Other == this) {
     // Merging a list into itself must read the counts as they were.
-    const TIntStrArray snapshot = Other.Items;
+    const TIntStrArray snapshot = Other.Items.Vector();
     for (const auto& p : snapshot) Inc(std::string_view(p.Str), p.Int);
     return;
   }
@@ -121,13 +117,15 @@ void TIntStrArrayObj::Inc(int32_t Index, int32_t By) {
     Insert(Index, By, "");
     return;
   }
-  Items[Index].Int = WrappingAdd(Items[Index].Int, By);
+  TIntStr& pair = Items.Keyed()[Index];
+  pair.Int = WrappingAdd(pair.Int, By);
 }
 
 void TIntStrArrayObj::Inc(std::string_view Str, int32_t By) {
   const int32_t i = Find(Str);
   if (i >= 0) {
-    Items[i].Int = WrappingAdd(Items[i].Int, By);
+    TIntStr& pair = Items.Keyed()[i];
+    pair.Int = WrappingAdd(pair.Int, By);
   } else {
     Add(By, Str);
   }
@@ -141,51 +139,44 @@ int32_t TIntStrArrayObj::Sum() const {
   return static_cast<int32_t>(sum);
 }
 
-void TIntStrArrayObj::Clear() {
-  Items.clear();
-  index_.Invalidate();
-}
+void TIntStrArrayObj::Clear() { Items.clear(); }
 
 void TIntStrArrayObj::Insert(int32_t Index, int32_t Value, std::string_view Str) {
   if (Index < 0) return;
   if (Index < Count()) {
-    Items.insert(Items.begin() + Index, TIntStr{Value, std::string(Str)});
-    index_.Invalidate();
+    Items.insert(Items.cbegin() + Index, TIntStr{Value, std::string(Str)});
     return;
   }
   // Appending keeps the index valid: the new tail is indexed on the next lookup.
   // The pair is made first: Str may be a text of Items, which growing moves.
   TIntStr pair{Value, std::string(Str)};
-  Items.resize(static_cast<size_t>(Index) + 1);
-  Items[Index] = std::move(pair);
+  std::vector<TIntStr>& items = Items.Keyed();
+  items.resize(static_cast<size_t>(Index) + 1);
+  items[Index] = std::move(pair);
 }
 
 void TIntStrArrayObj::Delete(int32_t Index) {
   if (Index < 0 || Index >= Count()) return;
-  Items.erase(Items.begin() + Index);
-  index_.Invalidate();
+  Items.erase(Items.cbegin() + Index);
 }
 
 void TIntStrArrayObj::Swap(int32_t Index1, int32_t Index2) {
   if (Index1 < 0 || Index2 < 0 || Index1 >= Count() || Index2 >= Count()) return;
   std::swap(Items[Index1], Items[Index2]);
-  index_.Invalidate();
 }
 
 template <typename Keep>
 void TIntStrArrayObj::KeepOnly(Keep keep) {
   // One pass keeps the survivors in their order, as deleting from the end would.
-  auto out = Items.begin();
-  for (auto it = Items.begin(); it != Items.end(); ++it) {
+  std::vector<TIntStr>& items = Items.Keyed();
+  auto out = items.begin();
+  for (auto it = items.begin(); it != items.end(); ++it) {
     if (keep(*it)) {
       if (out != it) *out = std::move(*it);
       ++out;
     }
   }
-  if (out != Items.end()) {
-    Items.erase(out, Items.end());
-    index_.Invalidate();
-  }
+  if (out != items.end()) Items.erase(out, items.end());
 }
 
 void TIntStrArrayObj::DeleteAllValuesSmallerThan(int32_t Limit) {
@@ -291,8 +282,7 @@ struct TStrKey {
 
 TStrKey MakeStrKey(std::string_view text) {
   uint64_t head = 0;
-  for (size_t k = 0; k < 8; ++k)
-    head = (head << 8) | (k < text.size() ? static_cast<unsigned char>(text[k]) : 0u);
+  for (size_t k = 0; k < 8; ++k) head = (head << 8) | (k < text.size() ? static_cast<unsigned char>(text[k]) : 0u);
   return {head, text};
 }
 
@@ -318,22 +308,10 @@ void SortByStr(TIntStrArray& items, bool descending) {
 
 }  // namespace
 
-void TIntStrArrayObj::SortIntUp() {
-  SortByInt(Items, false);
-  index_.Invalidate();
-}
+void TIntStrArrayObj::SortIntUp() { SortByInt(Items.Changed(), false); }
 
-void TIntStrArrayObj::SortIntDown() {
-  SortByInt(Items, true);
-  index_.Invalidate();
-}
+void TIntStrArrayObj::SortIntDown() { SortByInt(Items.Changed(), true); }
 
-void TIntStrArrayObj::SortStrUp() {
-  SortByStr(Items, false);
-  index_.Invalidate();
-}
+void TIntStrArrayObj::SortStrUp() { SortByStr(Items.Changed(), false); }
 
-void TIntStrArrayObj::SortStrDown() {
-  SortByStr(Items, true);
-  index_.Invalidate();
-}
+void TIntStrArrayObj::SortStrDown() { SortByStr(Items.Changed(), true); }

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "foundation/first_occurrence_index.h"
+#include "foundation/keyed_items.h"
 #include "foundation/types.h"
 
 class TIntArrayObj {
@@ -47,15 +47,17 @@ class TStrArrayObj {
 // first occurrence until a sort or a delete changes it.
 //
 // Every lookup by text (Inc, Contains, GetInt, AddIfStringNotExists, …) runs
-// in constant average time through a hash index beside Items and reports the
-// first pair with that text, exactly as a scan from index 0 would. The index
-// follows every change made through the operations below, and it picks up
-// pairs that callers append to Items directly. After any other direct change
-// of Items (changing a Str in place, erasing, reordering), call
-// RebuildIndex() before the next lookup.
+// in constant average time through a hash index kept by Items and reports the
+// first pair with that text, exactly as a scan from index 0 would, whatever
+// callers did to Items directly (see TKeyedItems).
 class TIntStrArrayObj {
+ private:
+  struct TStrOf {
+    std::string_view operator()(const TIntStr& p) const { return p.Str; }
+  };
+
  public:
-  TIntStrArray Items;
+  TKeyedItems<TIntStr, TStrOf, TIntStrArrayObj> Items;
 
   // Int of pair Index; 0 when Index is out of range.
   int32_t GetInt(int32_t Index) const;
@@ -118,8 +120,9 @@ class TIntStrArrayObj {
   void SortStrUp();
   void SortStrDown();
 
-  // Brings the hash index in line with Items after a direct change of Items.
-  void RebuildIndex();
+  // Kept for callers written when direct changes had to be announced; the
+  // index now follows them by itself.
+  void RebuildIndex() {}
 
  private:
   enum class TTextTest { StartsWith, EndsWith, Contains };
@@ -127,7 +130,4 @@ class TIntStrArrayObj {
   template <typename Keep>
   void KeepOnly(Keep keep);
   void KeepText(TTextTest Test, std::string_view Text, bool MatchCase, bool IsRegex);
-
-  // Kept up to date lazily, also by lookups on a const list.
-  mutable TFirstOccurrenceIndex index_;
 };

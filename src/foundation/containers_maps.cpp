@@ -251,9 +251,7 @@ void TKeyValueArrayObj::AddFromXMLAttributeString(std::string_view Text) {
 
 // --- TKeyStrArrayArrayObj ----------------------------------------------------
 
-int32_t TKeyStrArrayArrayObj::GetIndexOfKey(std::string_view Key) const {
-  return index_.Find(Key, Items.size(), [this](size_t i) -> std::string_view { return Items[i].Key; });
-}
+int32_t TKeyStrArrayArrayObj::GetIndexOfKey(std::string_view Key) const { return Items.Find(Key); }
 
 int32_t TKeyStrArrayArrayObj::AddKey(std::string_view Key) {
   const int32_t i = GetIndexOfKey(Key);
@@ -270,7 +268,7 @@ int32_t TKeyStrArrayArrayObj::Add(std::string_view Key, const TStrArray& Values)
     Items.push_back({std::string(Key), std::move(copy)});
     return Count_Keys() - 1;
   }
-  TStrArray& list = Items[i].Values;
+  TStrArray& list = Items.Keyed()[i].Values;
   if (&Values == &list) {
     const TStrArray copy = Values;
     list.insert(list.end(), copy.begin(), copy.end());
@@ -293,10 +291,7 @@ std::string TKeyStrArrayArrayObj::GetValueWithoutCheck(int32_t KeyIndex, int32_t
   return values[ValueIndex];
 }
 
-void TKeyStrArrayArrayObj::Clear() {
-  Items.clear();
-  index_.Invalidate();
-}
+void TKeyStrArrayArrayObj::Clear() { Items.clear(); }
 
 // --- TStrArray2DObj ----------------------------------------------------------
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "foundation/first_occurrence_index.h"
+#include "foundation/keyed_items.h"
 #include "foundation/types.h"
 
 struct TKeyValueArrayObjItem {
@@ -79,11 +79,15 @@ using TKeyStrArrayArrayObjItems = std::vector<TKeyStrArrayArrayObjItem>;
 
 // Keys in the order of first occurrence, each once when filled through Add
 // and AddKey, each with its own list of values. Key lookups use a hash index
-// beside Items (see TFirstOccurrenceIndex); after a direct change of Items
-// other than appending, call RebuildIndex().
+// kept by Items, which follows direct changes of Items (see TKeyedItems).
 class TKeyStrArrayArrayObj {
+ private:
+  struct TKeyOf {
+    std::string_view operator()(const TKeyStrArrayArrayObjItem& e) const { return e.Key; }
+  };
+
  public:
-  TKeyStrArrayArrayObjItems Items;
+  TKeyedItems<TKeyStrArrayArrayObjItem, TKeyOf, TKeyStrArrayArrayObj> Items;
 
   // Index of the entry with that key; appends an empty entry when there is none.
   int32_t AddKey(std::string_view Key);
@@ -99,11 +103,9 @@ class TKeyStrArrayArrayObj {
   std::string GetValueWithoutCheck(int32_t KeyIndex, int32_t ValueIndex) const;
   void Clear();
 
-  void RebuildIndex() { index_.Invalidate(); }
-
- private:
-  // Kept up to date lazily, also by lookups on a const object.
-  mutable TFirstOccurrenceIndex index_;
+  // Kept for callers written when direct changes had to be announced; the
+  // index now follows them by itself.
+  void RebuildIndex() {}
 };
 
 class TStrArray2DObj {

@@ -204,11 +204,43 @@ TEST(IntStrArrayObj, DirectChangesOfItems) {
   c.Items.erase(c.Items.begin());
   EXPECT_EQ(c.Contains("a"), 1);
   EXPECT_EQ(c.Contains("b"), 0);
-  // Other changes are announced.
+  // Other changes are followed too.
   c.Items[0].Str = "z";
-  c.RebuildIndex();
   EXPECT_EQ(c.Contains("z"), 0);
   EXPECT_EQ(c.Contains("b"), -1);
+}
+
+TEST(IntStrArrayObj, LookupsFollowEveryDirectChangeOfItems) {
+  TIntStrArrayObj c = MakePairs({{1, "a"}, {2, "b"}, {3, "c"}});
+  ASSERT_EQ(c.Contains("a"), 0);
+  c.Items[0].Str = "z";
+  EXPECT_EQ(c.Contains("z"), 0);
+  EXPECT_EQ(c.Contains("a"), -1);
+  std::reverse(c.Items.begin(), c.Items.end());
+  EXPECT_EQ(c.Contains("c"), 0);
+  EXPECT_EQ(c.Contains("z"), 2);
+  c.Inc("c", 5);  // counts the present pair instead of appending a second one
+  EXPECT_EQ(c.Items, TIntStrArray({{8, "c"}, {2, "b"}, {1, "z"}}));
+  for (auto& p : c.Items) p.Str += "!";
+  EXPECT_EQ(c.GetInt("b!", -1), 2);
+  c.Items.front().Str = "first";
+  c.Items.back().Str = "last";
+  EXPECT_EQ(c.Contains("first"), 0);
+  EXPECT_EQ(c.Contains("last"), 2);
+  c.Items.pop_back();
+  c.Items.push_back({4, "c!"});
+  EXPECT_EQ(c.Contains("last"), -1);
+  EXPECT_EQ(c.Contains("c!"), 2);
+  c.Items.insert(c.Items.begin(), {0, "new"});
+  EXPECT_EQ(c.Contains("new"), 0);
+  c.Items = TIntStrArray({{7, "x"}, {8, "x"}});
+  EXPECT_EQ(c.Contains("x"), 0);
+  c.AddIfStringNotExists(1, "x");
+  EXPECT_EQ(c.Count(), 2);
+  TIntStrArrayObj copy = c;
+  copy.Items[1].Str = "y";
+  EXPECT_EQ(copy.Contains("y"), 1);
+  EXPECT_EQ(c.Contains("y"), -1);
 }
 
 TEST(IntStrArrayObj, IndexAgreesWithALinearScan) {
@@ -248,7 +280,10 @@ TEST(IntStrArrayObj, IndexAgreesWithALinearScan) {
           std::swap(model[i], model[j]);
         }
         break;
-      case 3: c.Add(2, key); model.push_back({2, key}); break;
+      case 3:
+        c.Add(2, key);
+        model.push_back({2, key});
+        break;
       default: {
         c.Inc(key, 1);
         const int32_t i = linear(key);
@@ -272,38 +307,108 @@ TEST(IntStrArrayObj, FiltersKeepOrder) {
     Strs items, kept;
   } cases[] = {
       {"ending", &TIntStrArrayObj::DeleteAllStringsNotEndingWith, "ab", true, false, {"a", "cab", "abc"}, {"cab"}},
-      {"ending case", &TIntStrArrayObj::DeleteAllStringsNotEndingWith, "AB", false, false, {"cab", "CAb", "abc"},
+      {"ending case",
+       &TIntStrArrayObj::DeleteAllStringsNotEndingWith,
+       "AB",
+       false,
+       false,
+       {"cab", "CAb", "abc"},
        {"cab", "CAb"}},
-      {"ending ß", &TIntStrArrayObj::DeleteAllStringsNotEndingWith, "SS", false, false, {"Fuß", "Fus", "FUSS"},
+      {"ending ß",
+       &TIntStrArrayObj::DeleteAllStringsNotEndingWith,
+       "SS",
+       false,
+       false,
+       {"Fuß", "Fus", "FUSS"},
        {"Fuß", "FUSS"}},
-      {"starting", &TIntStrArrayObj::DeleteAllStringsNotStartingWith, "ab", false, false, {"ABc", "cab", "abc"},
+      {"starting",
+       &TIntStrArrayObj::DeleteAllStringsNotStartingWith,
+       "ab",
+       false,
+       false,
+       {"ABc", "cab", "abc"},
        {"ABc", "abc"}},
-      {"starting case", &TIntStrArrayObj::DeleteAllStringsNotStartingWith, "ab", true, false, {"ABc", "cab", "abc"},
+      {"starting case",
+       &TIntStrArrayObj::DeleteAllStringsNotStartingWith,
+       "ab",
+       true,
+       false,
+       {"ABc", "cab", "abc"},
        {"abc"}},
-      {"containing", &TIntStrArrayObj::DeleteAllStringsNotContaining, "ÄR", false, false, {"ärger", "Bär", "bar"},
+      {"containing",
+       &TIntStrArrayObj::DeleteAllStringsNotContaining,
+       "ÄR",
+       false,
+       false,
+       {"ärger", "Bär", "bar"},
        {"ärger", "Bär"}},
       {"containing empty", &TIntStrArrayObj::DeleteAllStringsNotContaining, "", true, false, {"a", "b"}, {}},
-      {"regex digit", &TIntStrArrayObj::DeleteAllStringsNotContaining, "\\d", false, true, {"a1", "b", "2c", "d"},
+      {"regex digit",
+       &TIntStrArrayObj::DeleteAllStringsNotContaining,
+       "\\d",
+       false,
+       true,
+       {"a1", "b", "2c", "d"},
        {"a1", "2c"}},
-      {"regex starting", &TIntStrArrayObj::DeleteAllStringsNotStartingWith, "[ab]", true, true,
-       {"ax", "xa", "b", "Ab"}, {"ax", "b"}},
-      {"regex starting caseless", &TIntStrArrayObj::DeleteAllStringsNotStartingWith, "[ab]", false, true,
-       {"ax", "xa", "b", "Ab"}, {"ax", "b", "Ab"}},
-      {"regex ending", &TIntStrArrayObj::DeleteAllStringsNotEndingWith, "e.", true, true, {"tee", "tea", "et", "ße"},
+      {"regex starting",
+       &TIntStrArrayObj::DeleteAllStringsNotStartingWith,
+       "[ab]",
+       true,
+       true,
+       {"ax", "xa", "b", "Ab"},
+       {"ax", "b"}},
+      {"regex starting caseless",
+       &TIntStrArrayObj::DeleteAllStringsNotStartingWith,
+       "[ab]",
+       false,
+       true,
+       {"ax", "xa", "b", "Ab"},
+       {"ax", "b", "Ab"}},
+      {"regex ending",
+       &TIntStrArrayObj::DeleteAllStringsNotEndingWith,
+       "e.",
+       true,
+       true,
+       {"tee", "tea", "et", "ße"},
        {"tee", "tea", "et"}},
-      {"regex ending ß", &TIntStrArrayObj::DeleteAllStringsNotEndingWith, "ße", true, true, {"Grüße", "Grüsse"},
+      {"regex ending ß",
+       &TIntStrArrayObj::DeleteAllStringsNotEndingWith,
+       "ße",
+       true,
+       true,
+       {"Grüße", "Grüsse"},
        {"Grüße"}},
-      {"regex caseless non-ASCII", &TIntStrArrayObj::DeleteAllStringsNotContaining, "ö", false, true,
-       {"Öl", "ol", "Brötchen"}, {"Öl", "Brötchen"}},
-      {"regex caseless turned off inline", &TIntStrArrayObj::DeleteAllStringsNotContaining, "(?-i)a", false, true,
-       {"A", "a"}, {"a"}},
+      {"regex caseless non-ASCII",
+       &TIntStrArrayObj::DeleteAllStringsNotContaining,
+       "ö",
+       false,
+       true,
+       {"Öl", "ol", "Brötchen"},
+       {"Öl", "Brötchen"}},
+      {"regex caseless turned off inline",
+       &TIntStrArrayObj::DeleteAllStringsNotContaining,
+       "(?-i)a",
+       false,
+       true,
+       {"A", "a"},
+       {"a"}},
       {"regex bad", &TIntStrArrayObj::DeleteAllStringsNotContaining, "a[", false, true, {"a", "a["}, {}},
       // The pattern is matched case-insensitively as written, never upper-cased
       // (which would turn "ß" into "SS" and "\\d" into "\\D").
-      {"regex ß caseless", &TIntStrArrayObj::DeleteAllStringsNotContaining, "ß", false, true, {"Fuß", "FUSS", "fuss"},
+      {"regex ß caseless",
+       &TIntStrArrayObj::DeleteAllStringsNotContaining,
+       "ß",
+       false,
+       true,
+       {"Fuß", "FUSS", "fuss"},
        {"Fuß"}},
-      {"regex class caseless", &TIntStrArrayObj::DeleteAllStringsNotContaining, "\\d\\w", false, true,
-       {"1a", "a1", "2B"}, {"1a", "2B"}},
+      {"regex class caseless",
+       &TIntStrArrayObj::DeleteAllStringsNotContaining,
+       "\\d\\w",
+       false,
+       true,
+       {"1a", "a1", "2B"},
+       {"1a", "2B"}},
   };
   for (const auto& c : cases) {
     TIntStrArrayObj list;
@@ -374,10 +479,29 @@ void ReferenceQuickSort(TIntStrArray& a, int l, int r, const Before& before) {
 TEST(IntStrArrayObj, SortsFollowTheExactProcedure) {
   std::mt19937 rng(11);
   // Long texts that share their first eight bytes, and NUL bytes, too.
-  const std::string pool[] = {"a",  "A",  "b",          "B",           "ss",         "ß",
-                              "SS", "ab", "Ab",         "é",           "É",          "z",
-                              "",   "日", "abcdefghij", "ABCDEFGHIJK", "abcdefgh",   std::string("abc\0", 4),
-                              "abc", std::string("\0", 1), "abcdefghiJ", "straßenbahn", "STRASSENBAHN"};
+  const std::string pool[] = {"a",
+                              "A",
+                              "b",
+                              "B",
+                              "ss",
+                              "ß",
+                              "SS",
+                              "ab",
+                              "Ab",
+                              "é",
+                              "É",
+                              "z",
+                              "",
+                              "日",
+                              "abcdefghij",
+                              "ABCDEFGHIJK",
+                              "abcdefgh",
+                              std::string("abc\0", 4),
+                              "abc",
+                              std::string("\0", 1),
+                              "abcdefghiJ",
+                              "straßenbahn",
+                              "STRASSENBAHN"};
   using Before = bool (*)(const TIntStr&, const TIntStr&);
   struct Sort {
     void (TIntStrArrayObj::*sort)();
@@ -403,7 +527,8 @@ TEST(IntStrArrayObj, SortsFollowTheExactProcedure) {
       if (expected.size() >= 2) ReferenceQuickSort(expected, 0, static_cast<int>(expected.size()) - 1, s.before);
       ASSERT_EQ(list.Items, expected) << "round " << round;
       for (size_t k = 0; k < expected.size(); ++k) {
-        auto first = std::find_if(expected.begin(), expected.end(), [&](const TIntStr& p) { return p.Str == expected[k].Str; });
+        auto first =
+            std::find_if(expected.begin(), expected.end(), [&](const TIntStr& p) { return p.Str == expected[k].Str; });
         ASSERT_EQ(list.Contains(expected[k].Str), first - expected.begin());
       }
     }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -218,13 +219,31 @@ TEST(KeyStrArrayArrayObj, ManyKeysStayInOrder) {
     EXPECT_EQ(m.Items[k].Key, "key" + std::to_string(k));
     EXPECT_EQ(m.Items[k].Values, Strs({"0", "1", "2"}));
   }
-  // Entries appended directly are found; other direct changes are announced.
+  // Entries appended directly are found, and other direct changes are followed.
   m.Items.push_back({"direct", {}});
   EXPECT_EQ(m.GetIndexOfKey("direct"), 5000);
   m.Items[0].Key = "renamed";
-  m.RebuildIndex();
   EXPECT_EQ(m.GetIndexOfKey("renamed"), 0);
   EXPECT_EQ(m.GetIndexOfKey("key0"), -1);
+}
+
+TEST(KeyStrArrayArrayObj, LookupsFollowEveryDirectChangeOfItems) {
+  TKeyStrArrayArrayObj m;
+  m.Add("a", {"1"});
+  m.Add("b", {"2"});
+  ASSERT_EQ(m.GetIndexOfKey("a"), 0);
+  m.Items[0].Key = "z";
+  EXPECT_EQ(m.GetIndexOfKey("z"), 0);
+  EXPECT_EQ(m.GetIndexOfKey("a"), -1);
+  std::reverse(m.Items.begin(), m.Items.end());
+  EXPECT_EQ(m.GetIndexOfKey("b"), 0);
+  EXPECT_EQ(m.AddKey("z"), 1);  // found, not added a second time
+  EXPECT_EQ(m.Count_Keys(), 2);
+  m.Items.erase(m.Items.begin());
+  m.Items.push_back({"b", {}});
+  m.Items[0].Key = "q";
+  EXPECT_EQ(m.GetIndexOfKey("b"), 1);
+  EXPECT_EQ(m.GetIndexOfKey("q"), 0);
 }
 
 TEST(StrArray2DObj, ExpandForPosition) {
