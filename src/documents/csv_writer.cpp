@@ -1,0 +1,209 @@
+#include "documents/csv_writer.h"
+
+#include <cstddef>
+#include <cstring>
+#include <utility>
+
+struct TQuoteObj::TSeparatorSource {
+  // Null: the fixed separator of the object.
+  const TStrArray* LineBreaks = nullptr;
+  const TStrArray2D* FieldSeparators = nullptr;
+  size_t LineIndex = 0;
+  // The stored row of field separators; -1 before the first table row.
+  std::ptrdiff_t Row = -1;
+  // Carries over from one table row to the next on purpose: a stored row
+  // holding one separator per gap is then used in its own order.
+  size_t Pos = 0;
+};
+
+TQuoteObj::TQuoteObj(std::string separatorLines, std::string separatorFields, std::string quoteChar,
+                     bool quoteAllFields)
+    : SeparatorLines(std::move(separatorLines)),
+      SeparatorFields(std::move(separatorFields)),
+      QuoteChar(std::move(quoteChar)),
+      QuoteAllFields(quoteAllFields) {}
+
+void TQuoteObj::AddSeparatorUnique(TStrArray& list, const std::string& s) {
+  for (const auto& e : list)
+    if (e == s) return;
+  list.push_back(s);
+}
+
+void TQuoteObj::SetMultiSeparators(const TStrArray& lineBreaks, const TStrArray2D& fieldSeparators) {
+  TStrArray list;
+  for (const auto& row : fieldSeparators)
+    for (const auto& s : row) AddSeparatorUnique(list, s);
+  for (const auto& s : lineBreaks) AddSeparatorUnique(list, s);
+  if (fieldSeparators.empty()) AddSeparatorUnique(list, SeparatorFields);
+  if (lineBreaks.empty()) AddSeparatorUnique(list, SeparatorLines);
+  FSeparators = std::move(list);
+}
+
+void TQuoteObj::PrepareByteTable() {
+  std::memset(FSpecial, 0, sizeof FSpecial);
+  auto mark = [this](const std::string& s) {
+    if (!s.empty()) FSpecial[static_cast<unsigned char>(s[0])] = true;
+  };
+  mark(SeparatorLines);
+  mark(SeparatorFields);
+  mark(QuoteChar);
+  for (const auto& s : FSeparators) mark(s);
+  // A line break inside a field must always be quoted, whatever the line
+  // separator is, or readers split the row there.
+  FSpecial[static_cast<unsigned char>('\r')] = true;
+  FSpecial[static_cast<unsigned char>('\n')] = true;
+}
+
+namespace {
+
+bool Contains(std::string_view text, const std::string& part) {
+  return !part.empty() && text.find(part) != std::string_view::npos;
+}
+
+bool HasLineBreak(std::string_view v) { return v.find_first_of("\r\n") != std::string_view::npos; }
+
+}  // namespace
+
+bool TQuoteObj::NeedsQuotesPlain(std::string_view v) const {
+  return QuoteAllFields || HasLineBreak(v) || Contains(v, SeparatorLines) || Contains(v, SeparatorFields);
+}
+
+bool TQuoteObj::NeedsQuotesList(std::string_view v) const {
+  if (QuoteAllFields || HasLineBreak(v)) return true;
+  for (const auto& s : FSeparators)
+    if (Contains(v, s)) return true;
+  return false;
+}
+
+void TQuoteObj::AppendField(std::string& out, std::string_view v, bool listTest) const {
+  bool special = false;
+  for (unsigned char c : v)
+    if (FSpecial[c]) {
+      special = true;
+      break;
+    }
+  if (!special) {
+    if (QuoteAllFields) out += QuoteChar;
+    out += v;
+    if (QuoteAllFields) out += QuoteChar;
+    return;
+  }
+  bool quote = listTest ? NeedsQuotesList(v) : NeedsQuotesPlain(v);
+  const bool hasQuote = Contains(v, QuoteChar);
+  if (hasQuote) quote = true;
+  if (quote) out += QuoteChar;
+  if (hasQuote) {
+    size_t start = 0;
+    for (size_t hit = v.find(QuoteChar); hit != std::string_view::npos; hit = v.find(QuoteChar, start)) {
+      out.append(v.substr(start, hit - start));
+      out += QuoteChar;
+      out += QuoteChar;
+      start = hit + QuoteChar.size();
+    }
+    out.append(v.substr(start));
+  } else {
+    out += v;
+  }
+  if (quote) out += QuoteChar;
+}
+
+std::string TQuoteObj::Write(const TStrArray2D& table, TSeparatorSource& src, bool listTest) {
+  PrepareByteTable();
+  auto nextLine = [&]() -> const std::string& {
+    static const std::string kNone;
+    if (!src.LineBreaks) return SeparatorLines;
+    const TStrArray& list = *src.LineBreaks;
+    if (list.empty()) return kNone;
+    if (src.LineIndex >= list.size()) src.LineIndex = 0;
+    return list[src.LineIndex++];
+  };
+  auto nextField = [&]() -> const std::string& {
+    static const std::string kNone;
+    if (!src.FieldSeparators) return SeparatorFields;
+    const TStrArray2D& rows = *src.FieldSeparators;
+    if (rows.empty()) return kNone;
+    if (src.Row >= static_cast<std::ptrdiff_t>(rows.size())) src.Row = 0;
+    const TStrArray& row = rows[static_cast<size_t>(src.Row)];
+    if (row.empty()) return kNone;
+    if (src.Pos >= row.size()) src.Pos = 0;
+    return row[src.Pos++];
+  };
+
+  size_t estimate = 0;
+  for (const auto& row : table) {
+    estimate += 1 + SeparatorLines.size();
+    for (const auto& cell : row) estimate += cell.size() + 1 + SeparatorFields.size();
+  }
+  std::string out;
+  out.reserve(estimate);
+  static const std::string kEmpty;
+  for (size_t r = 0; r < table.size(); ++r) {
+    ++src.Row;
+    const TStrArray& row = table[r];
+    if (row.empty()) {
+      out += nextLine();
+      continue;
+    }
+    const TStrArray* above = (ShortenDataSets && r > 0) ? &table[r - 1] : nullptr;
+    for (size_t c = 0; c < row.size(); ++c) {
+      const std::string& cell = row[c];
+      const bool same = above && c < above->size() && (*above)[c] == cell;
+      AppendField(out, same ? kEmpty : cell, listTest);
+      if (c + 1 < row.size())
+        out += nextField();
+      else if (r + 1 < table.size())
+        out += nextLine();
+    }
+  }
+  return out;
+}
+
+std::string TQuoteObj::StrArray2DToStr(const TStrArray2D& table) {
+  TSeparatorSource src;
+  return Write(table, src, false);
+}
+
+std::string TQuoteObj::StrArray2DToStr(const TStrArray2D& table, const TStrArray& lineBreaks) {
+  if (lineBreaks.size() < 2) {
+    SeparatorLines = lineBreaks.empty() ? std::string() : lineBreaks[0];
+    return StrArray2DToStr(table);
+  }
+  SetMultiSeparators(lineBreaks, {});
+  TSeparatorSource src;
+  src.LineBreaks = &lineBreaks;
+  return Write(table, src, true);
+}
+
+std::string TQuoteObj::StrArray2DToStr(const TStrArray2D& table, const TStrArray2D& fieldSeparators) {
+  if (fieldSeparators.empty() || fieldSeparators[0].empty()) {
+    SeparatorFields.clear();
+    return StrArray2DToStr(table);
+  }
+  SetMultiSeparators({}, fieldSeparators);
+  TSeparatorSource src;
+  src.FieldSeparators = &fieldSeparators;
+  return Write(table, src, true);
+}
+
+std::string TQuoteObj::StrArray2DToStr(const TStrArray2D& table, const TStrArray& lineBreaks,
+                                       const TStrArray2D& fieldSeparators) {
+  const bool fieldsUsable = !fieldSeparators.empty() && !fieldSeparators[0].empty();
+  const bool linesUsable = lineBreaks.size() >= 2;
+  if (linesUsable && fieldsUsable) {
+    SetMultiSeparators(lineBreaks, fieldSeparators);
+    TSeparatorSource src;
+    src.LineBreaks = &lineBreaks;
+    src.FieldSeparators = &fieldSeparators;
+    return Write(table, src, true);
+  }
+  if (!linesUsable) {
+    SeparatorLines = lineBreaks.empty() ? std::string() : lineBreaks[0];
+    if (!fieldsUsable) {
+      SeparatorFields.clear();
+      return StrArray2DToStr(table);
+    }
+    return StrArray2DToStr(table, fieldSeparators);
+  }
+  SeparatorFields.clear();
+  return StrArray2DToStr(table, lineBreaks);
+}

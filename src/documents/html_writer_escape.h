@@ -1,0 +1,15 @@
+// The one escaping of text written into markup (HTML pages and the XML parts
+// of the spreadsheets): the five special characters become entities, and
+// bytes that are no valid UTF-8 become blanks, so that the file stays
+// readable whatever the text held.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// "&" first, then "<", ">", "'" and the double quotation mark; then each byte
+// that does not start a well-formed UTF-8 sequence, each control character
+// other than tab, line feed and carriage return, and U+FFFE and U+FFFF become
+// one blank (XML 1.0 has no way to write those characters).
+std::string MarkupEscape(std::string_view text);
+void AppendMarkupEscaped(std::string& out, std::string_view text);

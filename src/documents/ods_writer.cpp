@@ -1,0 +1,270 @@
+#include "documents/ods_writer.h"
+
+#include <charconv>
+
+#include "documents/html_writer_escape.h"
+#include "documents/office_package.h"
+#include "foundation/dates.h"
+#include "foundation/number_format.h"
+#include "foundation/str_transform.h"
+
+namespace {
+
+constexpr const char* kDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+constexpr const char* kMimeType = "application/vnd.oasis.opendocument.spreadsheet";
+constexpr const char* kNsOffice = "urn:oasis:names:tc:opendocument:xmlns:office:1.0";
+constexpr const char* kNsXLink = "http://www.w3.org/1999/xlink";
+
+void AppendInt(std::string& out, int64_t value) {
+  char buf[24];
+  auto res = std::to_chars(buf, buf + sizeof buf, value);
+  out.append(buf, res.ptr);
+}
+
+// Widths and the like, written for the file: "." and at most 15 digits.
+std::string FileNumber(double value) {
+  static const NumberFormat fmt{".", ","};
+  return FormatFloatGeneral(value, fmt);
+}
+
+void ConfigItem(std::string& s, const char* name, const char* type, int64_t value) {
+  s += "<config:config-item config:name=\"";
+  s += name;
+  s += "\" config:type=\"";
+  s += type;
+  s += "\">";
+  AppendInt(s, value);
+  s += "</config:config-item>";
+}
+
+const char* AlignmentStyleName(TCSAlignment a) {
+  switch (a) {
+    case csAlignLeft: return "cellalleft";
+    case csAlignCenter: return "cellalcenter";
+    case csAlignRight: return "cellalright";
+    case csAlignJustify: return "cellaljustify";
+    default: return nullptr;
+  }
+}
+
+// An empty cell with its value type and the attribute that carries the value.
+void AppendValueCell(std::string& s, const char* valueType, const char* valueAttribute, std::string_view value) {
+  s += "<table:table-cell office:value-type=\"";
+  s += valueType;
+  s += "\" ";
+  s += valueAttribute;
+  s += "=\"";
+  AppendMarkupEscaped(s, value);
+  s += "\"></table:table-cell>";
+}
+
+}  // namespace
+
+std::string TDocODSMinimal::GetManifestMinimal() const {
+  std::string s = kDeclaration;
+  s += "<manifest:manifest xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\">";
+  s += "<manifest:file-entry manifest:media-type=\"";
+  s += kMimeType;
+  s += "\" manifest:version=\"1.2\" manifest:full-path=\"/\"></manifest:file-entry>";
+  s +=
+      "<manifest:file-entry manifest:media-type=\"text/xml\" manifest:full-path=\"content.xml\"></manifest:file-entry>";
+  if (RequiresSettingsXML())
+    s += "<manifest:file-entry manifest:media-type=\"text/xml\" manifest:full-path=\"settings.xml\">"
+         "</manifest:file-entry>";
+  s += "</manifest:manifest>";
+  return s;
+}
+
+std::string TDocODSMinimal::GetSettingsXML() const {
+  const std::string sheet = MarkupEscape(SheetName);
+  std::string s = kDeclaration;
+  s += "<office:document-settings xmlns:office=\"";
+  s += kNsOffice;
+  s += "\" xmlns:xlink=\"";
+  s += kNsXLink;
+  s += "\" xmlns:config=\"urn:oasis:names:tc:opendocument:xmlns:config:1.0\" "
+       "xmlns:ooo=\"http://openoffice.org/2004/office\" office:version=\"1.2\">"
+       "<office:settings><config:config-item-set config:name=\"ooo:view-settings\">"
+       "<config:config-item-map-indexed config:name=\"Views\"><config:config-item-map-entry>"
+       "<config:config-item-map-named config:name=\"Tables\"><config:config-item-map-entry config:name=\"";
+  s += sheet;
+  s += "\">";
+  ConfigItem(s, "CursorPositionX", "int", 0);
+  ConfigItem(s, "CursorPositionY", "int", 0);
+  ConfigItem(s, "HorizontalSplitMode", "short", FreezePositionHorizontal > 0 ? 2 : 0);
+  ConfigItem(s, "VerticalSplitMode", "short", FreezePositionVertical > 0 ? 2 : 0);
+  ConfigItem(s, "HorizontalSplitPosition", "int", FreezePositionHorizontal);
+  ConfigItem(s, "VerticalSplitPosition", "int", FreezePositionVertical);
+  ConfigItem(s, "PositionLeft", "int", 0);
+  ConfigItem(s, "PositionRight", "int", FreezePositionHorizontal);
+  ConfigItem(s, "PositionTop", "int", 0);
+  ConfigItem(s, "PositionBottom", "int", FreezePositionVertical);
+  ConfigItem(s, "ZoomType", "short", 0);
+  ConfigItem(s, "ZoomValue", "int", Zoom);
+  s += "</config:config-item-map-entry></config:config-item-map-named>"
+       "<config:config-item config:name=\"ActiveTable\" config:type=\"string\">";
+  s += sheet;
+  s += "</config:config-item></config:config-item-map-entry></config:config-item-map-indexed>"
+       "</config:config-item-set></office:settings></office:document-settings>";
+  return s;
+}
+
+std::string TDocODSMinimal::GetContentAsXML() const {
+  const int32_t columns = ColumnCountOfContent();
+  const std::string sheet = MarkupEscape(SheetName);
+  std::string s;
+  {
+    size_t estimate = 2048;
+    for (const auto& row : FContent) {
+      estimate += 40;
+      for (const auto& cell : row) estimate += 2 * cell.size() + 90;
+    }
+    s.reserve(estimate);
+  }
+  s += kDeclaration;
+  s += "<office:document-content office:version=\"1.2\" xmlns:office=\"";
+  s += kNsOffice;
+  s += "\" xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
+       "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\" "
+       "xmlns:style=\"urn:oasis:names:tc:opendocument:xmlns:style:1.0\"";
+  if (CreateLinks) {
+    s += " xmlns:xlink=\"";
+    s += kNsXLink;
+    s += '"';
+  }
+  s += " xmlns:fo=\"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0\">";
+
+  const bool alignSpecs = ColumnSpecifications().ContainsColumnsAlignmentSpecifications();
+  const bool colSection =
+      DynamicColumnWidth || ColumnSpecifications().ContainsColumnsWidthSpecifications() || alignSpecs;
+  std::string tableColumns;
+  if (colSection) {
+    s += "<office:automatic-styles>";
+    for (int32_t c = 0; c < columns; ++c) {
+      s += "<style:style style:name=\"col";
+      AppendInt(s, c + 1);
+      s += "\" style:family=\"table-column\"><style:table-column-properties";
+      double width = 0;
+      const TCSWidthType type = ColumnWidthType(c, width);
+      if (type == csWidthDynamic) {
+        width = LongestTextInColumn(c) * 0.2;
+        if (width < 2.5) width = 2.5;
+      }
+      if (type != csWidthDefault) {
+        s += " style:column-width=\"";
+        s += FileNumber(width);
+        s += "cm\"";
+      }
+      if (type == csWidthDynamic) s += " style:use-optimal-column-width=\"true\"";
+      s += "></style:table-column-properties></style:style>";
+
+      tableColumns += "<table:table-column table:style-name=\"col";
+      AppendInt(tableColumns, c + 1);
+      tableColumns += '"';
+      if (const char* name = AlignmentStyleName(ColumnSpecifications().GetColAlignment(c, csAlignDefault))) {
+        tableColumns += " table:default-cell-style-name=\"";
+        tableColumns += name;
+        tableColumns += '"';
+      }
+      tableColumns += "></table:table-column>";
+    }
+    if (alignSpecs) {
+      const char* const kStyles[4][2] = {
+          {"cellalleft", "start"}, {"cellalcenter", "center"}, {"cellalright", "end"}, {"cellaljustify", "justify"}};
+      for (const auto& st : kStyles) {
+        s += "<style:style style:name=\"";
+        s += st[0];
+        s += "\" style:family=\"table-cell\"><style:paragraph-properties fo:text-align=\"";
+        s += st[1];
+        s += "\"></style:paragraph-properties></style:style>";
+      }
+    }
+    s += "</office:automatic-styles>";
+  }
+
+  s += "<office:body><office:spreadsheet><table:table table:name=\"";
+  s += sheet;
+  s += "\">";
+  s += tableColumns;
+
+  TCSDataTypeArr types;
+  GetDataTypeArrForColumns(types);
+  std::string number;
+  TCellLink link;
+  for (const auto& row : FContent) {
+    s += "<table:table-row>";
+    for (size_t c = 0; c < row.size(); ++c) {
+      const std::string& text = row[c];
+      if (CreateLinks && HasLinkMarkers(text)) {
+        if (SplitCellLink(text, link)) {
+          s += "<table:table-cell office:value-type=\"string\"><text:p>";
+          AppendMarkupEscaped(s, link.Before);
+          s += "<text:a xlink:href=\"";
+          // Folder separators of the other systems; the rest escaped so that the attribute stays intact.
+          AppendMarkupEscaped(s, StringReplaceFast(link.Target, "\\", "/"));
+          s += "\">";
+          AppendMarkupEscaped(s, link.LinkText);
+          s += "</text:a>";
+          AppendMarkupEscaped(s, link.After);
+          s += "</text:p></table:table-cell>";
+        } else {
+          AppendValueCell(s, "string", "office:string-value", text);
+        }
+        continue;
+      }
+      const TCSDataType type = c < types.size() ? types[c] : csDataDefault;
+      switch (type) {
+        case csDataDynamic: {
+          int32_t v = 0;
+          if (!text.empty() && TryStrToInt(text, v))
+            AppendValueCell(s, "float", "office:value", text);
+          else
+            AppendValueCell(s, "string", "office:string-value", text);
+          break;
+        }
+        case csDataNumber:
+          // A value that is no number would make the file invalid.
+          if (IsSpreadsheetNumber(text))
+            AppendValueCell(s, "float", "office:value", text);
+          else
+            AppendValueCell(s, "string", "office:string-value", text);
+          break;
+        case csDataPercentage:
+          if (GetCellValuePercentage(text, number))
+            AppendValueCell(s, "percentage", "office:value", number);
+          else
+            AppendValueCell(s, "string", "office:string-value", text);
+          break;
+        case csDataDate:
+          if (IsYYYYMMDDDate(text, '-'))
+            AppendValueCell(s, "date", "office:date-value", text);
+          else
+            AppendValueCell(s, "string", "office:string-value", text);
+          break;
+        case csDataBoolean:
+          if (text == "1" || text == "true")
+            AppendValueCell(s, "boolean", "office:boolean-value", "true");
+          else if (text == "0" || text == "false")
+            AppendValueCell(s, "boolean", "office:boolean-value", "false");
+          else
+            AppendValueCell(s, "string", "office:string-value", text);
+          break;
+        // A formula column has no form of its own here; its text is kept as a string.
+        default: AppendValueCell(s, "string", "office:string-value", text); break;
+      }
+    }
+    s += "</table:table-row>";
+  }
+  s += "</table:table></office:spreadsheet></office:body></office:document-content>";
+  return s;
+}
+
+bool TDocODSMinimal::SaveToFile(const std::string& fileName) const {
+  TOfficePackage package;
+  package.StoreFirstFileUncompressed = true;
+  package.AddPart("mimetype", kMimeType);
+  package.AddPart("content.xml", GetContentAsXML());
+  package.AddPart("META-INF/manifest.xml", GetManifestMinimal());
+  if (RequiresSettingsXML()) package.AddPart("settings.xml", GetSettingsXML());
+  return package.SaveToFile(fileName);
+}

@@ -1,0 +1,18 @@
+// Writer of one table as an OpenDocument spreadsheet (.ods, ODF 1.2): typed
+// cells, column widths and alignments as automatic styles, links as text
+// links, zoom and frozen rows and columns in the settings part.
+#pragma once
+
+#include <string>
+
+#include "documents/spreadsheet_base.h"
+
+class TDocODSMinimal : public TDocBaseSpreadsheetMinimal {
+ public:
+  bool RequiresSettingsXML() const { return FreezePositionVertical > 0 || FreezePositionHorizontal > 0 || Zoom > 0; }
+  std::string GetContentAsXML() const;
+  std::string GetManifestMinimal() const;
+  std::string GetSettingsXML() const;
+
+  bool SaveToFile(const std::string& fileName) const;
+};

@@ -1,0 +1,357 @@
+#include "documents/xlsx_writer.h"
+
+#include <charconv>
+#include <cmath>
+#include <utility>
+
+#include "documents/html_writer_escape.h"
+#include "documents/office_package.h"
+#include "foundation/number_format.h"
+#include "foundation/str_transform.h"
+
+namespace {
+
+constexpr const char* kDeclaration = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
+constexpr const char* kDeclarationStandalone = "<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"yes\"?>\n";
+constexpr const char* kNsMain = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
+constexpr const char* kNsRelationships = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+constexpr const char* kNsPackageRelationships = "http://schemas.openxmlformats.org/package/2006/relationships";
+// Excel refuses wider columns.
+constexpr int64_t kMaxColumnWidth = 255;
+
+void AppendInt(std::string& out, int64_t value) {
+  char buf[24];
+  auto res = std::to_chars(buf, buf + sizeof buf, value);
+  out.append(buf, res.ptr);
+}
+
+std::string Escaped(std::string_view text) { return MarkupEscape(text); }
+
+int64_t ColumnWidthChars(TCSWidthType type, double width, int32_t longest) {
+  int64_t w = 0;
+  if (type == csWidthDynamic) {
+    w = std::max<int64_t>((11 * static_cast<int64_t>(longest)) / 10, 12);
+  } else {
+    const double chars = 5.0 * width;
+    w = chars >= 0 && chars < static_cast<double>(kMaxColumnWidth) ? static_cast<int64_t>(chars)
+        : chars >= static_cast<double>(kMaxColumnWidth)            ? kMaxColumnWidth
+                                                                   : 0;
+  }
+  return std::min(w, kMaxColumnWidth);
+}
+
+}  // namespace
+
+std::string TDocXLSXMinimal::GetContentTypesAsXML() const {
+  std::string s = kDeclaration;
+  s += "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">";
+  s += "<Default Extension=\"xml\" ContentType=\"application/xml\"/>";
+  s += "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>";
+  s += "<Override PartName=\"/xl/worksheets/sheet1.xml\" "
+       "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\" />";
+  s += "<Override PartName=\"/xl/workbook.xml\" "
+       "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/>";
+  s += "<Override PartName=\"/docProps/app.xml\" "
+       "ContentType=\"application/vnd.openxmlformats-officedocument.extended-properties+xml\"/>";
+  s += "<Override PartName=\"/docProps/core.xml\" "
+       "ContentType=\"application/vnd.openxmlformats-package.core-properties+xml\"/>";
+  if (StyleFileRequired())
+    s += "<Override PartName=\"/xl/styles.xml\" "
+         "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml\"/>";
+  s += "</Types>";
+  return s;
+}
+
+std::string TDocXLSXMinimal::GetPackageRelsAsXML() const {
+  std::string s = kDeclarationStandalone;
+  s += "<Relationships xmlns=\"";
+  s += kNsPackageRelationships;
+  s += "\">";
+  s += "<Relationship Id=\"rId1\" "
+       "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
+       "Target=\"xl/workbook.xml\"/>";
+  s += "<Relationship Id=\"rId2\" "
+       "Type=\"http://schemas.openxmlformats.org/package/2006/relationships/metadata/core-properties\" "
+       "Target=\"docProps/core.xml\"/>";
+  s += "<Relationship Id=\"rId3\" "
+       "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/extended-properties\" "
+       "Target=\"docProps/app.xml\"/>";
+  s += "</Relationships>";
+  return s;
+}
+
+std::string TDocXLSXMinimal::GetCorePropertiesAsXML() const {
+  std::string s = kDeclarationStandalone;
+  s += "<cp:coreProperties "
+       "xmlns:cp=\"http://schemas.openxmlformats.org/package/2006/metadata/core-properties\" "
+       "xmlns:dc=\"http://purl.org/dc/elements/1.1/\" xmlns:dcterms=\"http://purl.org/dc/terms/\" "
+       "xmlns:dcmitype=\"http://purl.org/dc/dcmitype/\" xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\">"
+       "</cp:coreProperties>";
+  return s;
+}
+
+std::string TDocXLSXMinimal::GetAppPropertiesAsXML() const {
+  std::string s = kDeclarationStandalone;
+  s += "<Properties xmlns=\"http://schemas.openxmlformats.org/officeDocument/2006/extended-properties\" "
+       "xmlns:vt=\"http://schemas.openxmlformats.org/officeDocument/2006/docPropsVTypes\">"
+       "<TotalTime>0</TotalTime><DocSecurity>0</DocSecurity>"
+       "<TitlesOfParts><vt:vector size=\"1\" baseType=\"lpstr\"><vt:lpstr>";
+  // Escaped like any text: a name holding "&" or "<" would break the part.
+  s += Escaped(SheetName);
+  s += "</vt:lpstr></vt:vector></TitlesOfParts></Properties>";
+  return s;
+}
+
+std::string TDocXLSXMinimal::GetWorkbookRelsAsXML() const {
+  std::string s = kDeclarationStandalone;
+  s += "<Relationships xmlns=\"";
+  s += kNsPackageRelationships;
+  s += "\"><Relationship Id=\"rId1\" "
+       "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\" "
+       "Target=\"worksheets/sheet1.xml\"/>";
+  if (StyleFileRequired())
+    s += "<Relationship Id=\"rId2\" "
+         "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles\" "
+         "Target=\"styles.xml\"/>";
+  s += "</Relationships>";
+  return s;
+}
+
+std::string TDocXLSXMinimal::GetWorkbookAsXML() const {
+  std::string s = kDeclaration;
+  s += "<workbook xmlns=\"";
+  s += kNsMain;
+  s += "\" xmlns:r=\"";
+  s += kNsRelationships;
+  s += "\"><bookViews><workbookView/></bookViews><sheets><sheet name=\"";
+  s += Escaped(SheetName);
+  s += "\" sheetId=\"1\" r:id=\"rId1\" /></sheets></workbook>";
+  return s;
+}
+
+std::string TDocXLSXMinimal::GetStyleAsXML() const {
+  std::string s = kDeclarationStandalone;
+  s += "<styleSheet xmlns=\"";
+  s += kNsMain;
+  s += "\">"
+       "<numFmts count=\"1\"><numFmt numFmtId=\"164\" formatCode=\"0.00%\"/></numFmts>"
+       "<fonts count=\"1\"><font /> </fonts>"
+       "<fills count=\"1\"><fill><patternFill patternType=\"none\"/></fill></fills>"
+       "<borders count=\"1\"><border><left/><right/><top/><bottom/><diagonal/></border></borders>"
+       "<cellStyleXfs count=\"1\"><xf /></cellStyleXfs>"
+       "<cellXfs count=\"6\"><xf />"
+       "<xf applyAlignment=\"1\"><alignment horizontal=\"left\"/></xf>"
+       "<xf applyAlignment=\"1\"><alignment horizontal=\"center\"/></xf>"
+       "<xf applyAlignment=\"1\"><alignment horizontal=\"right\"/></xf>"
+       "<xf applyAlignment=\"1\"><alignment horizontal=\"justify\"/></xf>"
+       "<xf numFmtId=\"164\" applyNumberFormat=\"1\"/></cellXfs>"
+       "</styleSheet>";
+  return s;
+}
+
+std::string TDocXLSXMinimal::GetSheetRelsAsXML() const {
+  std::string s = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
+  s += "<Relationships xmlns=\"";
+  s += kNsPackageRelationships;
+  s += "\">";
+  for (size_t i = 0; i < FLinks.size(); ++i) {
+    s += "<Relationship Id=\"rId";
+    AppendInt(s, static_cast<int64_t>(i) + 1);
+    s += "\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/hyperlink\" Target=\"";
+    // Blanks are not allowed in a URI; a quote or "&" would break the attribute.
+    AppendMarkupEscaped(s, StringReplaceFast(FLinks[i].Str2, " ", "%20"));
+    s += "\" TargetMode=\"External\"/>";
+  }
+  s += "</Relationships>";
+  return s;
+}
+
+std::string TDocXLSXMinimal::GetContentAsXML() {
+  FLinks.clear();
+  const int32_t columns = ColumnCountOfContent();
+  std::string s;
+  {
+    // Cells take some 40 bytes of markup besides their text.
+    size_t estimate = 1024;
+    for (const auto& row : FContent) {
+      estimate += 32;
+      for (const auto& cell : row) estimate += cell.size() + 40;
+    }
+    s.reserve(estimate);
+  }
+  s += kDeclaration;
+  s += "<worksheet xmlns=\"";
+  s += kNsMain;
+  s += "\" xmlns:r=\"";
+  s += kNsRelationships;
+  s += "\">";
+
+  if (FreezePositionVertical > 0 || FreezePositionHorizontal > 0 || Zoom > 0) {
+    s += "<sheetViews><sheetView tabSelected=\"1\" zoomScale=\"";
+    AppendInt(s, Zoom);
+    s += "\" zoomScaleNormal=\"";
+    AppendInt(s, Zoom);
+    s += "\" workbookViewId=\"0\"";
+    if (FreezePositionVertical > 0 || FreezePositionHorizontal > 0) {
+      s += "><pane xSplit=\"";
+      AppendInt(s, FreezePositionHorizontal);
+      s += "\" ySplit=\"";
+      AppendInt(s, FreezePositionVertical);
+      s += "\" topLeftCell=\"";
+      s += GetSpreadsheetFieldStrFromInts(std::max(FreezePositionHorizontal, 0) + 1,
+                                          std::max(FreezePositionVertical, 0) + 1);
+      s += "\" activePane=\"bottomRight\" state=\"frozen\"/></sheetView></sheetViews>";
+    } else {
+      s += "/></sheetViews>";
+    }
+  }
+
+  const bool colSection = DynamicColumnWidth || ColumnSpecifications().ContainsColumnsWidthSpecifications() ||
+                          ColumnSpecifications().ContainsColumnsAlignmentSpecifications();
+  // An empty cols element is not allowed; a table without columns gets none.
+  if (colSection && columns > 0) {
+    s += "<cols>";
+    for (int32_t c = 0; c < columns; ++c) {
+      s += "<col min=\"";
+      AppendInt(s, c + 1);
+      s += "\" max=\"";
+      AppendInt(s, c + 1);
+      s += '"';
+      double width = 0;
+      const TCSWidthType type = ColumnWidthType(c, width);
+      if (type != csWidthDefault) {
+        s += " width=\"";
+        AppendInt(s, ColumnWidthChars(type, width, type == csWidthDynamic ? LongestTextInColumn(c) : 0));
+        s += "\" customWidth=\"1\"";
+      }
+      s += "/>";
+    }
+    s += "</cols>";
+  }
+
+  TCSDataTypeArr types;
+  TCSAlignmentArr alignments;
+  GetDataTypeArrForColumns(types);
+  GetAlignmentArrForColumns(alignments);
+  std::vector<std::string> letters(static_cast<size_t>(columns));
+  for (int32_t c = 0; c < columns; ++c) letters[static_cast<size_t>(c)] = GetSpreadsheetFieldStrFromInt(c + 1);
+
+  s += "<sheetData>";
+  std::string number, linked, rowNumber;
+  TCellLink link;
+  for (size_t r = 0; r < FContent.size(); ++r) {
+    const TStrArray& row = FContent[r];
+    rowNumber.clear();
+    AppendInt(rowNumber, static_cast<int64_t>(r) + 1);
+    if (colSection) {
+      s += "<row r=\"";
+      s += rowNumber;
+      s += "\" spans=\"1:";
+      AppendInt(s, static_cast<int64_t>(row.size()));
+      s += "\">";
+    } else {
+      s += "<row>";
+    }
+    for (size_t c = 0; c < row.size(); ++c) {
+      const std::string* text = &row[c];
+      const TCSDataType type = c < types.size() ? types[c] : csDataDefault;
+      const char* t = "inlineStr";
+      int style = c < alignments.size() ? static_cast<int>(alignments[c]) : 0;
+      if (style < 1 || style > 4) style = 0;
+      bool isLink = false;
+      if (CreateLinks && SplitCellLink(*text, link)) {
+        linked = link.Before + link.LinkText + link.After;
+        text = &linked;
+        isLink = true;
+      }
+      if (!isLink) {
+        switch (type) {
+          case csDataDynamic: {
+            int32_t v = 0;
+            if (!text->empty() && TryStrToInt(*text, v)) t = "n";
+            break;
+          }
+          case csDataNumber:
+            // A value that is no number would make the file unreadable.
+            if (IsSpreadsheetNumber(*text)) t = "n";
+            break;
+          case csDataPercentage:
+            if (GetCellValuePercentage(*text, number)) {
+              t = "n";
+              style = kStylePercent;
+              text = &number;
+            }
+            break;
+          case csDataBoolean:
+            if (*text == "true" || *text == "1") {
+              t = "b";
+              number = "1";
+              text = &number;
+            } else if (*text == "false" || *text == "0") {
+              t = "b";
+              number = "0";
+              text = &number;
+            }
+            break;
+          case csDataFormula: t = "str"; break;
+          default: break;
+        }
+      }
+      s += "<c r=\"";
+      s += letters[c];
+      s += rowNumber;
+      s += "\" t=\"";
+      s += t;
+      s += '"';
+      if (style != 0) {
+        s += " s=\"";
+        AppendInt(s, style);
+        s += '"';
+      }
+      if (t[0] == 'i') {
+        s += "><is><t>";
+        AppendMarkupEscaped(s, *text);
+        s += "</t></is></c>";
+      } else if (t[0] == 's') {
+        s += "><f>";
+        AppendMarkupEscaped(s, *text);
+        s += "</f></c>";
+      } else {
+        s += "><v>";
+        AppendMarkupEscaped(s, *text);
+        s += "</v></c>";
+      }
+      if (isLink) FLinks.push_back({letters[c] + rowNumber, link.Target});
+    }
+    s += "</row>";
+  }
+  s += "</sheetData>";
+
+  if (CreateLinks && !FLinks.empty()) {
+    s += "<hyperlinks>";
+    for (size_t i = 0; i < FLinks.size(); ++i) {
+      s += "<hyperlink ref=\"";
+      s += FLinks[i].Str1;
+      s += "\" r:id=\"rId";
+      AppendInt(s, static_cast<int64_t>(i) + 1);
+      s += "\"/>";
+    }
+    s += "</hyperlinks>";
+  }
+  s += "</worksheet>";
+  return s;
+}
+
+bool TDocXLSXMinimal::SaveToFile(const std::string& fileName) {
+  TOfficePackage package;
+  package.AddPart("[Content_Types].xml", GetContentTypesAsXML());
+  package.AddPart("_rels/.rels", GetPackageRelsAsXML());
+  package.AddPart("docProps/core.xml", GetCorePropertiesAsXML());
+  package.AddPart("docProps/app.xml", GetAppPropertiesAsXML());
+  package.AddPart("xl/_rels/workbook.xml.rels", GetWorkbookRelsAsXML());
+  package.AddPart("xl/workbook.xml", GetWorkbookAsXML());
+  if (StyleFileRequired()) package.AddPart("xl/styles.xml", GetStyleAsXML());
+  package.AddPart("xl/worksheets/sheet1.xml", GetContentAsXML());
+  if (CreateLinks && !FLinks.empty()) package.AddPart("xl/worksheets/_rels/sheet1.xml.rels", GetSheetRelsAsXML());
+  return package.SaveToFile(fileName);
+}
