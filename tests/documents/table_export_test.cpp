@@ -1,0 +1,157 @@
+#include "documents/table_export.h"
+
+#include <gtest/gtest.h>
+
+#include "documents_test_support.h"
+#include "test_support.h"
+
+namespace {
+
+const NumberFormat kPoint{".", ","};
+const NumberFormat kComma{",", "."};
+
+TEST(TableExport, EmptyHub) {
+  testsupport::TempDir dir;
+  TDocCSV hub(kPoint);
+  EXPECT_EQ(hub.AsText(), "");
+  EXPECT_EQ(hub.ColumnCount(), 0);
+  EXPECT_EQ(hub.LineCount(), 0);
+  ASSERT_TRUE(hub.SaveToFileCSV(dir.file("e.csv")));
+  EXPECT_EQ(testsupport::ReadFileBytes(dir.file("e.csv")), "");
+  hub.WriteBOM = true;
+  ASSERT_TRUE(hub.SaveToFileCSV(dir.file("e.csv")));
+  EXPECT_EQ(testsupport::ReadFileBytes(dir.file("e.csv")), "\xEF\xBB\xBF");
+}
+
+TEST(TableExport, AddTableKeepsTheTableRectangular) {
+  TDocCSV hub(kPoint);
+  hub.AddTable({{"a", "b"}, {"c", "d", "e"}});
+  EXPECT_EQ(hub.Content(), (TStrArray2D{{"a", "b", ""}, {"c", "d", "e"}}));
+  hub.AddTable({{"1"}});
+  EXPECT_EQ(hub.Content().back(), (TStrArray{"1", "", ""}));
+  hub.AddTable({{"1", "2", "3", "4", "5"}});
+  for (const auto& row : hub.Content()) EXPECT_EQ(row.size(), 5u);
+  EXPECT_EQ(hub.ColumnCount(), 5);
+  EXPECT_EQ(hub.LineCount(), 4);
+}
+
+TEST(TableExport, ColumnAndLineCountSetters) {
+  TDocCSV hub(kPoint);
+  hub.SetColumnCount(4);
+  EXPECT_EQ(hub.ColumnCount(), 0);
+  hub.SetLineCount(2);
+  EXPECT_EQ(hub.Content(), (TStrArray2D{{"", "", "", ""}, {"", "", "", ""}}));
+  hub.SetColumnCount(1);
+  hub.SetLineCount(1);
+  EXPECT_EQ(hub.Content(), (TStrArray2D{{""}}));
+}
+
+TEST(TableExport, ShortenedDataSetsBothWays) {
+  TDocCSV hub(kPoint);
+  hub.ShortenedDataSetRead = true;
+  hub.AddTable({{"a", "x"}, {"", "y"}, {"", ""}});
+  EXPECT_EQ(hub.Content(), (TStrArray2D{{"a", "x"}, {"a", "y"}, {"a", "y"}}));
+  EXPECT_EQ(hub.AsText(), "a,x\na,y\na,y");
+  hub.ShortenedDataSetWrite = true;
+  EXPECT_EQ(hub.AsText(), "a,x\n,y\n,");
+
+  // Writing shortened touches only the CSV text: the other formats carry every cell.
+  testsupport::TempDir dir;
+  ASSERT_TRUE(hub.SaveToFileDIF(dir.file("t.dif")));
+  const std::string dif = testsupport::ReadFileBytes(dir.file("t.dif"));
+  EXPECT_NE(dif.find("BOT\n1,0\n\"a\"\n1,0\n\"y\"\n-1,0\nBOT\n1,0\n\"a\"\n1,0\n\"y\"\n-1,0\nEOD"), std::string::npos);
+  ASSERT_TRUE(hub.SaveToFileXLSX(dir.file("t.xlsx")));
+  const std::string sheet = documentstest::ZipEntryData(dir.file("t.xlsx"), "xl/worksheets/sheet1.xml");
+  EXPECT_NE(sheet.find("<c r=\"A3\" t=\"inlineStr\"><is><t>a</t></is></c>"), std::string::npos);
+
+  hub.ShortenDataSets(false);
+  EXPECT_EQ(hub.Content(), (TStrArray2D{{"a", "x"}, {"", "y"}, {"", ""}}));
+  hub.ShortenDataSets(true);
+  EXPECT_EQ(hub.Content(), (TStrArray2D{{"a", "x"}, {"a", "y"}, {"a", "y"}}));
+}
+
+TEST(TableExport, QuotingSwitches) {
+  TDocCSV hub(kPoint);
+  EXPECT_TRUE(hub.QuoteOnlyIfNecessary());
+  hub.SetQuoteOnlyIfNecessary(false);
+  EXPECT_TRUE(hub.QuoteAllFields);
+  EXPECT_FALSE(hub.QuoteOnlyIfNecessary());
+  hub.SetQuoteOnlyIfNecessary(true);
+  EXPECT_FALSE(hub.QuoteAllFields);
+
+  hub.AddTable({{"a", "b"}, {"c, d", "e\"f"}, {"line\nbreak", ""}});
+  EXPECT_EQ(hub.AsText(), "a,b\n\"c, d\",\"e\"\"f\"\n\"line\nbreak\",");
+  hub.QuoteAllFields = true;
+  EXPECT_EQ(hub.AsText(), "\"a\",\"b\"\n\"c, d\",\"e\"\"f\"\n\"line\nbreak\",\"\"");
+
+  // Writing settings of the caller's choice.
+  hub.QuoteAllFields = false;
+  hub.SeparatorFields().Write().SetFromChar("|");
+  hub.QuoteCharacter().Write().SetFromChar("'");
+  EXPECT_EQ(hub.AsText(), "a|b\nc, d|e\"f\n'line\nbreak'|");
+}
+
+TEST(TableExport, DefaultSeparatorFollowsTheGivenNumberFormat) {
+  TDocCSV point(kPoint);
+  point.AddTable({{"a", "b"}, {"c", "d"}});
+  EXPECT_EQ(point.AsText(), "a,b\nc,d");
+  TDocCSV comma(kComma);
+  comma.AddTable({{"a", "1,5"}, {"c", "d"}});
+  EXPECT_EQ(comma.AsText(), "a;1,5\nc;d");
+}
+
+TEST(TableExport, StoredMixedSeparators) {
+  TDocCSV hub(kPoint);
+  hub.AddTable({{"a", "b"}, {"c", "d"}, {"e", "f"}});
+  hub.StoredMixedCSVSeparatorsObj().LineBreaks() = {"\r\n", "\n"};
+  hub.StoredMixedCSVSeparatorsObj().FieldSeparators() = {{";"}, {"|"}};
+  // Reading detects (not a list): the plain path with the writing characters.
+  EXPECT_EQ(hub.AsText(), "a,b\nc,d\ne,f");
+
+  hub.SeparatorLines().Read().SetFromParamStr("customstrs-%cr%%lf%|%lf%");
+  hub.SeparatorFields().Read().SetFromParamStr("customstrs-;||");
+  ASSERT_TRUE(hub.SeparatorLines().LineBreakTypeForReadingIsArray());
+  ASSERT_TRUE(hub.SeparatorFields().ParamTypeForReadingIsArray());
+  EXPECT_EQ(hub.AsText(), "a;b\r\nc|d\ne;f");
+  hub.SeparatorFields().Read().SetFromParamStr("semicolon");
+  EXPECT_EQ(hub.AsText(), "a;b\r\nc;d\ne;f");
+
+  hub.Clear();
+  EXPECT_FALSE(hub.StoredMixedCSVSeparatorsObj().HasSeparators());
+  EXPECT_EQ(hub.LineCount(), 0);
+}
+
+TEST(TableExport, SavesEveryFormatAndKeepsTheTable) {
+  testsupport::TempDir dir;
+  TDocCSV hub(kPoint);
+  hub.Encoding = 1252;
+  hub.AddTable({{"\xC3\xA9t\xC3\xA9", "3", "50%"}, {"b", "1", "12,5 %"}});
+  hub.SpreadSheetExportDynamicCellFormat = true;
+  hub.SpreadSheetColumnSpecifications().AddColumn(csDataStr, csWidthDynamic, csAlignDefault, 0);
+  hub.SpreadSheetColumnSpecifications().AddColumn(csDataNumber, csWidthDynamic, csAlignDefault, 0);
+  hub.SpreadSheetColumnSpecifications().AddColumn(csDataPercentage, csWidthDynamic, csAlignDefault, 0);
+  const TStrArray2D before = hub.Content();
+
+  ASSERT_TRUE(hub.SaveToFileCSV(dir.file("t.csv")));
+  EXPECT_EQ(testsupport::ReadFileBytes(dir.file("t.csv")), "\xE9t\xE9,3,50%\nb,1,\"12,5 %\"");
+  ASSERT_TRUE(hub.SaveToFileDIF(dir.file("t.dif")));
+  EXPECT_NE(testsupport::ReadFileBytes(dir.file("t.dif")).find("\"\xE9t\xE9\""), std::string::npos);
+  ASSERT_TRUE(hub.SaveToFileXLSX(dir.file("t.xlsx")));
+  const std::string sheet = documentstest::ZipEntryData(dir.file("t.xlsx"), "xl/worksheets/sheet1.xml");
+  EXPECT_NE(sheet.find("<c r=\"C2\" t=\"n\" s=\"5\"><v>0.125</v></c>"), std::string::npos);
+  EXPECT_NE(sheet.find("<col min=\"1\" max=\"1\" width=\"12\" customWidth=\"1\"/>"), std::string::npos);
+  ASSERT_TRUE(hub.SaveToFileODS(dir.file("t.ods")));
+  const std::string content = documentstest::ZipEntryData(dir.file("t.ods"), "content.xml");
+  EXPECT_NE(content.find("office:value-type=\"percentage\" office:value=\"0.5\""), std::string::npos);
+  EXPECT_NE(content.find("office:value-type=\"float\" office:value=\"3\""), std::string::npos);
+  EXPECT_EQ(hub.Content(), before);
+
+  // Failures are reported, and the file there stays as it was.
+  EXPECT_FALSE(hub.SaveToFileCSV(dir.file("t.csv") + "/x.csv"));
+  EXPECT_FALSE(hub.SaveToFileDIF(dir.file("t.csv") + "/x.dif"));
+  EXPECT_FALSE(hub.SaveToFileXLSX(dir.file("t.csv") + "/x.xlsx"));
+  EXPECT_FALSE(hub.SaveToFileODS(dir.file("t.csv") + "/x.ods"));
+  EXPECT_EQ(testsupport::ReadFileBytes(dir.file("t.csv")), "\xE9t\xE9,3,50%\nb,1,\"12,5 %\"");
+}
+
+}  // namespace
