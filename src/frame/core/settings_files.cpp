@@ -1,5 +1,7 @@
 // Writing every known setting into one INI document and reading them back.
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "foundation/code_pages.h"
 #include "foundation/str_arrays.h"
@@ -12,11 +14,17 @@ namespace {
 constexpr const char* kSectionTextFiles = "textfiles";
 constexpr const char* kSectionSettings = "settings";
 
-// Only a regular file counts: a folder of that name is no settings file.
+// Only a regular file counts: a folder of that name is no settings file. A
+// file saved with every setting at its default may be empty; it is read all
+// the same, so that loading it brings the defaults back.
 bool LoadDocument(TConfigSaver& document, const std::string& path) {
   std::error_code ec;
   if (path.empty() || !std::filesystem::is_regular_file(path, ec)) return false;
-  return document.LoadFromFile(path);
+  if (document.LoadFromFile(path)) return true;
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return false;
+  std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  return bytes.empty() || bytes == "\xEF\xBB\xBF";
 }
 
 int32_t AlignmentFromText(const std::string& t) {
