@@ -1,0 +1,186 @@
+#include "fileinfo/id3_tags.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string BE32(uint32_t v) {
+  return {static_cast<char>(v >> 24), static_cast<char>(v >> 16), static_cast<char>(v >> 8), static_cast<char>(v)};
+}
+std::string Synchsafe(uint32_t v) {
+  return {static_cast<char>((v >> 21) & 0x7F), static_cast<char>((v >> 14) & 0x7F), static_cast<char>((v >> 7) & 0x7F),
+          static_cast<char>(v & 0x7F)};
+}
+
+std::string Frame3(const std::string& id, const std::string& data) {
+  return id + BE32(static_cast<uint32_t>(data.size())) + std::string(2, '\0') + data;
+}
+std::string Frame4(const std::string& id, const std::string& data, char formatFlags = 0) {
+  return id + Synchsafe(static_cast<uint32_t>(data.size())) + '\0' + formatFlags + data;
+}
+std::string Frame2(const std::string& id, const std::string& data) {
+  const uint32_t n = static_cast<uint32_t>(data.size());
+  return id + std::string{static_cast<char>(n >> 16), static_cast<char>(n >> 8), static_cast<char>(n)} + data;
+}
+
+std::string Tag(int version, const std::string& frames, char flags = 0, size_t padding = 0) {
+  return std::string("ID3") + static_cast<char>(version) + '\0' + flags +
+         Synchsafe(static_cast<uint32_t>(frames.size() + padding)) + frames + std::string(padding, '\0');
+}
+
+std::string Text(const std::string& latin1) { return std::string(1, '\0') + latin1; }
+
+struct TV2 {
+  explicit TV2(const std::string& bytes) : stream(bytes) { result = tag.ReadFromStream(stream); }
+  TMemoryStream stream;
+  TID3v2Tag tag;
+  TMP3Error result;
+};
+
+std::string Id3v1(const std::string& title, char byte125, char byte126, unsigned char genre) {
+  std::string r = "TAG" + title + std::string(30 - title.size(), '\0') + std::string("Artist") + std::string(24, ' ') +
+                  std::string(30, '\0') + "1999" + std::string(28, 'c') + byte125 + byte126 + static_cast<char>(genre);
+  return std::string(50, 'a') + r;
+}
+
+}  // namespace
+
+TEST(TID3v1Tag, RecordsAndVersion11) {
+  TID3v1Tag t;
+  TMemoryStream v11(Id3v1("Title", '\0', '\x07', 13));
+  ASSERT_EQ(t.ReadFromStream(v11), mp3eNone);
+  EXPECT_TRUE(t.IsVersion11);
+  EXPECT_EQ(t.GetTrack(), "7");
+  EXPECT_EQ(t.Comment, std::string(28, 'c') + std::string(2, '\0'));
+  EXPECT_EQ(t.Title, "Title" + std::string(25, '\0'));
+  EXPECT_EQ(t.Year, "1999");
+  EXPECT_EQ(t.GetGenre(), "Pop");
+
+  TMemoryStream v10(Id3v1("Caf\xE9", '\0', '\0', 12));
+  ASSERT_EQ(t.ReadFromStream(v10), mp3eNone);
+  EXPECT_FALSE(t.IsVersion11);
+  EXPECT_EQ(t.GetTrack(), "0");
+  EXPECT_EQ(t.Comment.size(), 30u);
+  EXPECT_EQ(t.Title.substr(0, 5), "Caf\xC3\xA9");  // not UTF-8: read as Windows-1252
+  EXPECT_EQ(t.GetGenre(), "");
+  for (unsigned char genre : {126, 255}) {
+    TMemoryStream s(Id3v1("T", '\0', '\0', genre));
+    t.ReadFromStream(s);
+    EXPECT_EQ(t.GetGenre(), "");
+  }
+  TMemoryStream shortStream(std::string(100, 'x'));
+  EXPECT_EQ(t.ReadFromStream(shortStream), mp3eReadError);
+  EXPECT_FALSE(t.Exists);
+  TMemoryStream none(std::string(200, 'x'));
+  EXPECT_EQ(t.ReadFromStream(none), mp3eNoTag);
+}
+
+TEST(TID3v2Tag, TextEncodings) {
+  struct {
+    std::string data;
+    const char* text;
+  } cases[] = {{std::string("\x01\xFF\xFE\x41\x00\x42\x00\x00\x00", 9), "AB"},
+               {std::string("\x01\xFE\xFF\x00\x41\x00\x42\x00\x00", 9), "AB"},
+               {std::string("\x01\xFF\xFE\x41\x00\x42\x00", 7), "AB"},
+               {std::string("\x02\x00\x41\x00\x42", 5), "AB"},
+               {std::string("\x00\xE9", 2), "\xC3\xA9"},
+               {std::string("\x03  caf\xC3\xA9\x00", 9), "caf\xC3\xA9"},
+               {std::string("\x09xyz", 4), ""}};
+  for (const auto& c : cases) {
+    TV2 r(Tag(3, Frame3("TIT2", c.data)));
+    EXPECT_EQ(r.tag.GetTitle(), c.text);
+  }
+}
+
+TEST(TID3v2Tag, VersionsFramesAndPadding) {
+  TV2 v22(Tag(2, Frame2("TT2", Text("Old")) + Frame2("TP1", Text("Band")), 0, 20));
+  EXPECT_EQ(v22.result, mp3eNone);
+  EXPECT_EQ(v22.tag.GetTitle(), "Old");
+  EXPECT_EQ(v22.tag.GetArtist(), "Band");
+
+  TV2 two(Tag(3, Frame3("TIT2", Text("First")) + Frame3("TIT2", Text("Second")) + Frame3("TCON", Text("(13)Pop Rock")),
+              0, 40));
+  EXPECT_EQ(two.tag.GetTitle(), "Second");
+  EXPECT_EQ(two.tag.GetGenre(), "Pop");
+  EXPECT_TRUE(two.tag.PaddingReached);
+  EXPECT_EQ(two.tag.PaddingSize, 40);
+
+  TV2 v5(std::string("ID3\x05") + std::string(6, '\0') + Frame3("TIT2", Text("x")));
+  EXPECT_EQ(v5.result, mp3eUnsupportedVersion);
+  EXPECT_FALSE(v5.tag.Exists);
+  EXPECT_TRUE(v5.tag.Frames.empty());
+
+  // A version 2.4 tag with a footer: its "3DI" ends the frame reading.
+  std::string frames = Frame4("TIT2", Text("Four")) + Frame4("TDRC", Text("2004"));
+  std::string v24 = std::string("ID3\x04\x00\x10", 6) + Synchsafe(static_cast<uint32_t>(frames.size())) + frames +
+                    std::string("3DI\x04\x00\x10", 6) + Synchsafe(static_cast<uint32_t>(frames.size()));
+  TV2 footer(v24 + "audio");
+  EXPECT_EQ(footer.tag.Size, static_cast<int32_t>(frames.size() + 20));
+  EXPECT_EQ(footer.tag.GetYear(), "2004");
+  EXPECT_EQ(footer.tag.Frames.size(), 2u);
+
+  // A 2.3 extended header of six bytes is stepped over.
+  std::string ext = BE32(6) + std::string(6, '\0');
+  TV2 extended(std::string("ID3\x03\x00\x40", 6) + Synchsafe(static_cast<uint32_t>(ext.size() + 20)) + ext +
+               Frame3("TALB", Text("Alb")));
+  EXPECT_EQ(extended.tag.GetAlbum(), "Alb");
+
+  // An id with a lower-case letter ends the reading like padding.
+  TV2 lower(Tag(3, Frame3("TALB", Text("A")) + Frame3("Tit2", Text("B")) + Frame3("TPE1", Text("C"))));
+  EXPECT_EQ(lower.tag.Frames.size(), 1u);
+  EXPECT_EQ(lower.tag.GetArtist(), "");
+
+  // A frame running past the end of the file keeps the ones before it and
+  // allocates nothing for the claimed size.
+  std::string cut = Tag(3, Frame3("TALB", Text("A")) + "TIT2" + BE32(0x7FFFFFF0) + std::string(2, '\0') + "abc");
+  TV2 past(cut);
+  EXPECT_EQ(past.result, mp3eReadError);
+  EXPECT_EQ(past.tag.Frames.size(), 1u);
+
+  TMemoryStream tiny("ID3");
+  TID3v2Tag t;
+  EXPECT_EQ(t.ReadFromStream(tiny), mp3eReadError);
+  EXPECT_FALSE(t.Exists);
+}
+
+TEST(TID3v2Tag, CommentsByLanguageAndDescription) {
+  std::string described = std::string("\x00", 1) + "eng" + "desc" + '\0' + "described text";
+  std::string plain = std::string("\x00", 1) + "deu" + '\0' + "standard text";
+  TV2 r(Tag(3, Frame3("COMM", described) + Frame3("COMM", plain)));
+  EXPECT_EQ(r.tag.GetStandardComment(), "standard text");
+  EXPECT_EQ(r.tag.GetDescribedTextFrame(5, "eng", "*"), "described text");
+  EXPECT_EQ(r.tag.GetDescribedTextFrame(5, "fra", "*"), "");
+  EXPECT_EQ(r.tag.GetDescription(r.tag.Frames[0]), "desc");
+
+  // UTF-16: the description "Ā" (00 01 in big-endian pairs) holds a zero byte
+  // at an odd distance; only an aligned pair ends it.
+  std::string utf16 = std::string("\x02", 1) + "eng" + std::string("\x01\x00\x00\x00", 4) + std::string("\x00\x41", 2);
+  TV2 u(Tag(3, Frame3("COMM", utf16)));
+  EXPECT_EQ(u.tag.GetDescription(u.tag.Frames[0]), "\xC4\x80");
+  EXPECT_EQ(u.tag.GetDescribedTextFrame(5, "*", "*"), "A");
+}
+
+TEST(TID3v2Tag, UnsynchronisedTagsAreResynchronised) {
+  // UTF-16 with its mark FF FE: the writer inserted a zero byte after FF.
+  std::string data = std::string("\x01\xFF\x00\xFE\x41\x00\x00\x00", 8);
+  std::string frame = "TIT2" + BE32(7) + std::string(2, '\0') + data;
+  TV2 v23(Tag(3, frame, static_cast<char>(0x80)));
+  EXPECT_TRUE(v23.tag.Unsynchronisation);
+  EXPECT_EQ(v23.tag.GetTitle(), "A");
+
+  TV2 v24(Tag(4, Frame4("TIT2", data, 0x02)));
+  EXPECT_EQ(v24.tag.GetTitle(), "A");
+}
+
+TEST(TID3v2Tag, GenreReferences) {
+  struct {
+    const char* in;
+    const char* out;
+  } cases[] = {{"(13)", "Pop"},  {"(13)Pop Rock", "Pop"}, {"Rock", "Rock"}, {"(256)", "Blues"},
+               {"(12)", ""},     {"(999)", "(999)"},      {"17", "17"},     {"17)", "Rock"},
+               {"(RX)", "(RX)"}, {"(CR)", "(CR)"},        {"(268)", ""}};
+  for (const auto& c : cases) EXPECT_EQ(TID3v2Tag::ParseID3v2Genre(c.in), c.out) << c.in;
+  EXPECT_EQ(Genres().size(), 126u);
+  EXPECT_EQ(Genres()[92], "Progessive Rock");
+  EXPECT_EQ(Genres()[123], "A capella");
+}
