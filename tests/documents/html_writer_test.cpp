@@ -1,0 +1,135 @@
+#include "documents/html_writer.h"
+
+#include <gtest/gtest.h>
+
+#include "test_support.h"
+
+namespace {
+
+const std::string kHeadings =
+    "h1{font-family:\"Times New Roman\";font-size:24pt}h2{font-family:\"Times New Roman\";font-size:22pt}"
+    "h3{font-family:\"Times New Roman\";font-size:20pt}h4{font-family:\"Times New Roman\";font-size:18pt}"
+    "h5{font-family:\"Times New Roman\";font-size:16pt}h6{font-family:\"Times New Roman\";font-size:14pt}";
+
+std::string Head(const std::string& charset, const std::string& title) {
+  return "<!DOCTYPE html><head><meta charset=\"" + charset + "\">" + title +
+         "<style type=\"text/css\">*{margin:0px;padding:0px;border:0px;}"
+         "body{padding:0.7cm 0.7cm 0.7cm 0.7cm;color:#000000;background-color:#FFFFFF;}"
+         "p,table{font-family:\"Times New Roman\";font-size:12pt}" +
+         kHeadings +
+         ".Standard{font-family:\"Times New Roman\";font-size:12pt;color:#000000;text-align:left;}</style>"
+         "</head>";
+}
+
+TEST(HtmlWriter, DefaultCountTable) {
+  TDocHTML doc;
+  doc.DocumentTitle = "Syllabrix";
+  doc.Page().Tables().Add({{"a", "1"}, {"b", "2"}});
+  EXPECT_EQ(doc.GetPlainText(), Head("UTF-8", "<title>Syllabrix</title>") +
+                                    "<body><table style=\"width:100%\"><tr><td>a</td><td>1</td></tr>"
+                                    "<tr><td>b</td><td>2</td></tr></table></body></html>");
+  EXPECT_FLOAT_EQ(doc.Page().Tables().ParentWidth, 19.6f);
+
+  TDocHTML empty;
+  empty.DocumentTitle.clear();
+  EXPECT_EQ(empty.GetPlainText(), Head("UTF-8", "") + "<body></body></html>");
+}
+
+TEST(HtmlWriter, LineEndingsAtTheirPlaces) {
+  TDocHTML doc;
+  doc.LineEndingHTML = "\n";
+  doc.DocumentTitle = "T";
+  doc.Page().Tables().Add({{"a"}});
+  doc.Page().AddParagraph("p", -1);
+  const std::string s = doc.GetPlainText();
+  EXPECT_EQ(s.rfind("<!DOCTYPE html>\n<head>\n<meta charset=\"UTF-8\">\n<title>T</title>\n<style type=\"text/css\">"
+                    "*{margin:0px;padding:0px;border:0px;}body{",
+                    0),
+            0u);
+  EXPECT_NE(s.find("<body>\n<table style=\"width:100%\"><tr><td>a</td></tr></table><p>p</p>\n\n</body>\n</html>\n"),
+            std::string::npos);
+  EXPECT_NE(s.find("text-align:left;}\n</style>\n</head>\n"), std::string::npos);
+}
+
+TEST(HtmlWriter, ContentItemsAndEscaping) {
+  TDocHTML doc;
+  doc.Page().Tables().Add({{"a<b&c", "\"q\" 'a'"}, {"x"}});
+  doc.Page().AddParagraph("plain", -1);
+  doc.Page().AddParagraph("styled", 0);
+  doc.Page().AddParagraph("unknown style", 7);
+  doc.Page().SetFontBold(true);
+  doc.Page().AddText("bold>");
+  doc.Page().SetFontBold(false);
+  doc.Page().AddContent(docContentHeading2, "H");
+  doc.Page().AddContent(docContentRawCode, "<hr>");
+  doc.Page().AddText("broken\xFF");
+  EXPECT_EQ(doc.GetBodyAsString(),
+            "<table style=\"width:100%\"><tr><td>a&lt;b&amp;c</td><td>&quot;q&quot; &apos;a&apos;</td></tr>"
+            "<tr><td>x</td><td></td></tr></table><p>plain</p><p class=\"Standard\">styled</p><p>unknown style</p>"
+            "<b>bold&gt;</b><h2>H</h2><hr>broken ");
+
+  doc.DocumentTitle = "</title><x>";
+  EXPECT_NE(doc.GetHeadAsString().find("<title>&lt;/title&gt;&lt;x&gt;</title>"), std::string::npos);
+}
+
+TEST(HtmlWriter, ParagraphStyles) {
+  TDocHTML doc;
+  TDocParagraphStyle& st = doc.Styles().GetStyle(doc.Styles().Add());
+  st.FontBold = true;
+  st.FontItalic = true;
+  st.FontUnderline = true;
+  st.FontStrikeThrough = true;
+  st.TextAlignmentHorz = docAlignHorzCenter;
+  st.MarginTop = 0.5f;
+  st.MarginRight = 0.2f;
+  st.SetTextBackgroundColorFromHex("FF0000");
+  EXPECT_EQ(doc.GetParagraphStyleAsString(st),
+            "font-family:\"Times New Roman\";font-size:12pt;color:#000000;background-color:#FF0000;"
+            "font-weight:bold;font-style:italic;text-decoration:underline;text-decoration:line-through;"
+            "text-align:center;padding-top:0.5cm;padding-right:0.200000002980232cm;");
+  EXPECT_NE(doc.GetCSSAsString().find(".Style1{"), std::string::npos);
+}
+
+TEST(HtmlWriter, CodePagesAndMarks) {
+  testsupport::TempDir dir;
+  TDocHTML doc;
+  doc.DocumentTitle = "x";
+  doc.Page().Tables().Add({{"\xC3\xA9t\xC3\xA9"}});
+  doc.Encoding = 1252;
+  ASSERT_TRUE(doc.SaveToFile(dir.file("p.html")));
+  std::string bytes = testsupport::ReadFileBytes(dir.file("p.html"));
+  EXPECT_EQ(bytes.rfind("<!DOCTYPE html><head><meta charset=\"windows-1252\">", 0), 0u);
+  EXPECT_NE(bytes.find("<td>\xE9t\xE9</td>"), std::string::npos);
+
+  struct Case {
+    int32_t codePage;
+    bool bom;
+    const char* label;
+    std::string start;
+  } cases[] = {
+      {65001, false, "UTF-8", "<!"},
+      {65001, true, "UTF-8", "\xEF\xBB\xBF<!"},
+      {88592, false, "iso-8859-2", "<!"},
+      {1200, false, "utf-16le", std::string("\xFF\xFE<\0", 4)},
+      {1201, false, "utf-16be", std::string("\xFE\xFF\0<", 4)},
+      {12000, false, "utf-32le", std::string("\xFF\xFE\0\0<\0\0\0", 8)},
+      {54936, false, "gb18030", "<!"},
+  };
+  for (const auto& c : cases) {
+    doc.Encoding = c.codePage;
+    doc.WriteBOM = c.bom;
+    EXPECT_NE(doc.GetHeadAsString().find(std::string("<meta charset=\"") + c.label + "\">"), std::string::npos)
+        << c.codePage;
+    ASSERT_TRUE(doc.SaveToFile(dir.file("p.html")));
+    bytes = testsupport::ReadFileBytes(dir.file("p.html"));
+    EXPECT_EQ(bytes.substr(0, c.start.size()), c.start) << c.codePage;
+  }
+  // GB 18030 really is written as GB 18030: 中 is D6 D0.
+  doc.Page().AddText("\xE4\xB8\xAD");
+  doc.Encoding = 54936;
+  ASSERT_TRUE(doc.SaveToFile(dir.file("p.html")));
+  EXPECT_NE(testsupport::ReadFileBytes(dir.file("p.html")).find("\xD6\xD0"), std::string::npos);
+  EXPECT_FALSE(doc.SaveToFile(dir.file("p.html") + "/x.html"));
+}
+
+}  // namespace
