@@ -1,0 +1,16 @@
+// Mirroring a container's children when the language reads the other way.
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+
+// Mirrors the children of container (all levels) when the language's reading
+// direction differs from the way the container stands now: absolutely placed
+// children move to x := parent width - x - width, laid-out ones follow Qt's
+// layout direction. The container remembers that it is mirrored, so a second
+// call with the same direction does nothing. True when it mirrored. A
+// container without children is left alone and never marked.
+bool SprFlipChildren(QWidget* container, uint32_t language);
+
+// Whether the container stands mirrored now.
+bool IsFlipped(const QWidget* container);
