@@ -37,7 +37,7 @@ class THashGost : public TBlockHash {
   void TransformBlock(const uint8_t* Data, int32_t DataLength, int32_t Index) override;
   TByteArr GetResult() override;
 
- private:
+ protected:
   THashLibUInt32Array FControlSum;
   THashLibUInt32Array FState;
 };
