@@ -68,27 +68,6 @@ std::string TVorbisComment::GetAsText() {
   return bytes;
 }
 
-bool TOGGStream::GetNextPageData(TStream& destination) {
-  try {
-    uint8_t header[27];
-    if (Read2(Stream, header, 27) < 27) return false;
-    uint8_t lacing[255];
-    const int64_t segments = header[26];
-    if (Read2(Stream, lacing, segments) < segments) return false;
-    int64_t length = 0;
-    for (int64_t i = 0; i < segments; ++i) length += lacing[i];
-    if (length > 0) {
-      std::string data = ReadBytes(Stream, length);
-      destination.Seek(0, TSeekOrigin::End);
-      destination.WriteBuffer(data.data(), length);
-    }
-    ++PageCount;
-    return true;
-  } catch (const EStreamError&) {
-    return false;
-  }
-}
-
 void TFlacTag::Clear() {
   FResetData(true, true);
   MetadataComplete = false;

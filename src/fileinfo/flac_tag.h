@@ -10,6 +10,7 @@
 
 #include "fileinfo/audio_values.h"
 #include "fileinfo/buffered_stream.h"
+#include "fileinfo/ogg_reader.h"
 
 class TFlacTag;
 
@@ -30,18 +31,6 @@ struct TMetaData {
   std::array<uint8_t, 4> BlockHeader{};
   std::unique_ptr<TMemoryStream> Data;
   int32_t BlockType = 0;
-};
-
-// Reads Ogg pages one after another and hands over their data.
-class TOGGStream {
- public:
-  explicit TOGGStream(TStream& stream) : Stream(stream) {}
-  // Appends the data of the page at the stream's position; false when no
-  // whole page could be read.
-  bool GetNextPageData(TStream& destination);
-
-  TStream& Stream;
-  int64_t PageCount = 0;
 };
 
 // Results of GetInfo.
