@@ -249,7 +249,11 @@ void SortEntries(std::vector<TSortEntry<Key>>& a, const Before& before) {
   Key pivot{};
   HoareQuickSort(
       a.size(), [&](ptrdiff_t m) { pivot = a[m].key; }, [&](ptrdiff_t i) { return before(a[i].key, pivot); },
-      [&](ptrdiff_t j) { return before(pivot, a[j].key); }, [&](ptrdiff_t i, ptrdiff_t j) { std::swap(a[i], a[j]); });
+      [&](ptrdiff_t j) { return before(pivot, a[j].key); }, [&](ptrdiff_t i, ptrdiff_t j) { std::swap(a[i], a[j]); },
+      [&](ptrdiff_t lo, ptrdiff_t hi) {
+        std::stable_sort(a.begin() + lo, a.begin() + hi + 1,
+                         [&](const TSortEntry<Key>& x, const TSortEntry<Key>& y) { return before(x.key, y.key); });
+      });
 }
 
 // Moves the pairs into the order the sorted entries give.

@@ -5,26 +5,46 @@
 // The ranges left and right of a partition are sorted independently of each
 // other, so sorting the smaller one first and the larger one afterwards gives
 // the same result as the plain recursion, with a bounded stack.
+//
+// Input crafted against the middle pivot would make the procedure quadratic.
+// A range still unsorted after about 2·log2(n) levels of partitioning is
+// handed to finishKeepingOrder instead, which must sort it in O(k log k)
+// keeping the current order of equal keys. The margin above 2·log2(n) is
+// wide enough that random input of any size, with or without many equal
+// keys, was never seen to reach it in thousands of trials, so the order of
+// equal keys differs from the plain procedure only on crafted input.
 #pragma once
 
+#include <bit>
 #include <cstddef>
-#include <utility>
+#include <tuple>
 #include <vector>
 
 // takePivot(m) copies the key at index m as the pivot; beforePivot(i) is true
 // when the key at i sorts before the pivot, pivotBefore(j) when the pivot
-// sorts before the key at j; swap(i, j) exchanges two elements. Indexes are
-// ptrdiff_t.
-template <typename TakePivot, typename BeforePivot, typename PivotBefore, typename Swap>
+// sorts before the key at j; swap(i, j) exchanges two elements;
+// finishKeepingOrder(lo, hi) sorts the elements lo..hi (both included) with
+// an order-keeping sort. Indexes are ptrdiff_t.
+// Levels allowed beyond 2·(floor(log2(n)) + 1); random input of 50 to 100000
+// elements needed up to 12 more.
+constexpr int kHoareQuickSortDepthMargin = 16;
+
+template <typename TakePivot, typename BeforePivot, typename PivotBefore, typename Swap, typename FinishKeepingOrder>
 void HoareQuickSort(size_t count, const TakePivot& takePivot, const BeforePivot& beforePivot,
-                    const PivotBefore& pivotBefore, const Swap& swap) {
+                    const PivotBefore& pivotBefore, const Swap& swap, const FinishKeepingOrder& finishKeepingOrder) {
   if (count < 2) return;
-  std::vector<std::pair<ptrdiff_t, ptrdiff_t>> pending;
-  pending.emplace_back(0, static_cast<ptrdiff_t>(count) - 1);
+  const int maxDepth = 2 * static_cast<int>(std::bit_width(count)) + kHoareQuickSortDepthMargin;
+  std::vector<std::tuple<ptrdiff_t, ptrdiff_t, int>> pending;
+  pending.emplace_back(0, static_cast<ptrdiff_t>(count) - 1, 0);
   while (!pending.empty()) {
-    auto [lo, hi] = pending.back();
+    auto [lo, hi, depth] = pending.back();
     pending.pop_back();
     while (lo < hi) {
+      if (depth > maxDepth) {
+        finishKeepingOrder(lo, hi);
+        break;
+      }
+      ++depth;
       takePivot(lo + (hi - lo) / 2);
       ptrdiff_t i = lo;
       ptrdiff_t j = hi;
@@ -42,10 +62,10 @@ void HoareQuickSort(size_t count, const TakePivot& takePivot, const BeforePivot&
       const bool hasRight = i < hi;
       if (hasLeft && hasRight) {
         if (j - lo < hi - i) {
-          pending.emplace_back(i, hi);
+          pending.emplace_back(i, hi, depth);
           hi = j;
         } else {
-          pending.emplace_back(lo, j);
+          pending.emplace_back(lo, j, depth);
           lo = i;
         }
       } else if (hasLeft) {

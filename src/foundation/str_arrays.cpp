@@ -22,13 +22,29 @@ template <typename Key, typename Value>
 void QuickSortByKeys(std::vector<Key>& keys, std::vector<Value>& values) {
   if (keys.size() < 2) return;
   Key pivot{};
+  auto finishKeepingOrder = [&](ptrdiff_t lo, ptrdiff_t hi) {
+    std::vector<size_t> order(static_cast<size_t>(hi - lo + 1));
+    for (size_t k = 0; k < order.size(); ++k) order[k] = static_cast<size_t>(lo) + k;
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return keys[a] < keys[b]; });
+    std::vector<Key> sortedKeys;
+    std::vector<Value> sortedValues;
+    sortedKeys.reserve(order.size());
+    sortedValues.reserve(order.size());
+    for (size_t at : order) {
+      sortedKeys.push_back(std::move(keys[at]));
+      sortedValues.push_back(std::move(values[at]));
+    }
+    std::move(sortedKeys.begin(), sortedKeys.end(), keys.begin() + lo);
+    std::move(sortedValues.begin(), sortedValues.end(), values.begin() + lo);
+  };
   HoareQuickSort(
       keys.size(), [&](ptrdiff_t m) { pivot = keys[m]; }, [&](ptrdiff_t i) { return keys[i] < pivot; },
       [&](ptrdiff_t j) { return pivot < keys[j]; },
       [&](ptrdiff_t i, ptrdiff_t j) {
         std::swap(keys[i], keys[j]);
         std::swap(values[i], values[j]);
-      });
+      },
+      finishKeepingOrder);
 }
 
 }  // namespace
@@ -190,11 +206,9 @@ void SortStrArrayUp(TStrArray& arr) {
 }
 
 void SortIntArrayUp(TIntArray& arr) {
-  if (arr.size() < 2) return;
-  int32_t pivot = 0;
-  HoareQuickSort(
-      arr.size(), [&](ptrdiff_t m) { pivot = arr[m]; }, [&](ptrdiff_t i) { return arr[i] < pivot; },
-      [&](ptrdiff_t j) { return arr[j] > pivot; }, [&](ptrdiff_t i, ptrdiff_t j) { std::swap(arr[i], arr[j]); });
+  // Equal numbers cannot be told apart, so any correct sort gives the
+  // quicksort's result.
+  std::sort(arr.begin(), arr.end());
 }
 
 void SortIntStrArrayStrUp(TIntStrArray& arr) {
@@ -250,8 +264,8 @@ int32_t InStrArray(const TStrArray& arr, std::string_view text, bool exactMatch,
 
 int32_t InStrArrayWildcard(const TStrArray& arr, std::string_view text, bool ignoreCase, bool elementsArePatterns) {
   for (size_t i = 0; i < arr.size(); ++i) {
-    const bool match = elementsArePatterns ? MatchesWildcard(text, arr[i], !ignoreCase)
-                                           : MatchesWildcard(arr[i], text, !ignoreCase);
+    const bool match =
+        elementsArePatterns ? MatchesWildcard(text, arr[i], !ignoreCase) : MatchesWildcard(arr[i], text, !ignoreCase);
     if (match) return static_cast<int32_t>(i);
   }
   return -1;

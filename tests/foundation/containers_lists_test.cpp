@@ -11,6 +11,7 @@
 
 #include "foundation/letter_case.h"
 #include "foundation/number_format.h"
+#include "foundation/sort_adversary.h"
 #include "support/test_support.h"
 
 namespace {
@@ -545,6 +546,24 @@ TEST(IntStrArrayObj, SortsSurviveAdverseInput) {
   for (int k = 1; k < list.Count(); ++k) ASSERT_GE(list.Items[k - 1].Int, list.Items[k].Int);
   list.SortStrUp();
   for (int k = 1; k < list.Count(); ++k) ASSERT_LE(list.Items[k - 1].Str, list.Items[k].Str);
+}
+
+TEST(IntStrArrayObj, SortsCraftedInputInNLogN) {
+  // A counted text of distinct words in an order built against the middle
+  // pivot took seconds to sort alphabetically.
+  const std::vector<std::string> words = sortadversary::Words(320000);
+  TIntStrArrayObj counted;
+  for (const auto& w : words) counted.Inc(w, 1);
+  counted.SortStrUp();
+  ASSERT_EQ(counted.Count(), 320000);
+  for (int k = 1; k < counted.Count(); ++k) ASSERT_LT(counted.Items[k - 1].Str, counted.Items[k].Str);
+  EXPECT_EQ(counted.Contains(counted.Items[12345].Str), 12345);
+
+  const std::vector<int32_t> ranks = sortadversary::Ranks(320000);
+  TIntStrArrayObj byCount;
+  for (size_t k = 0; k < ranks.size(); ++k) byCount.Add(ranks[k], words[k]);
+  byCount.SortIntUp();
+  for (int k = 0; k < byCount.Count(); ++k) ASSERT_EQ(byCount.Items[k].Int, k);
 }
 
 // --- Against sort | uniq -c ---------------------------------------------------------

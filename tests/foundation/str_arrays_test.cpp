@@ -6,6 +6,7 @@
 #include <random>
 
 #include "foundation/number_format.h"
+#include "foundation/sort_adversary.h"
 #include "foundation/str_arrays.h"
 
 namespace {
@@ -20,10 +21,10 @@ TEST(StrToFloatAllSeparators, ReadsBothSeparatorsUnderEitherFormat) {
     bool fraction;
     double expected;
   } cases[] = {
-      {" 2,5 ", 7, false, 2.5},  {"2.5", 7, false, 2.5},     {"3/4", 0, true, 0.75},  {"3/0", 9, true, 9},
-      {"3/4", 0, false, 0},      {"abc", 1.5, true, 1.5},    {" 3 / 4 ", 0, true, 0.75}, {"-1,25", 0, false, -1.25},
-      {"1.234,5", 3, false, 3},  {"", 4, true, 4},           {"\t10\n", 0, false, 10}, {"1/2/3", 8, true, 8},
-      {"x/2", 8, true, 8},       {"2e3", 0, false, 2000},
+      {" 2,5 ", 7, false, 2.5}, {"2.5", 7, false, 2.5},  {"3/4", 0, true, 0.75},     {"3/0", 9, true, 9},
+      {"3/4", 0, false, 0},     {"abc", 1.5, true, 1.5}, {" 3 / 4 ", 0, true, 0.75}, {"-1,25", 0, false, -1.25},
+      {"1.234,5", 3, false, 3}, {"", 4, true, 4},        {"\t10\n", 0, false, 10},   {"1/2/3", 8, true, 8},
+      {"x/2", 8, true, 8},      {"2e3", 0, false, 2000},
   };
   for (const NumberFormat* fmt : {&kDotFormat, &kCommaFormat}) {
     for (const auto& c : cases) {
@@ -62,9 +63,12 @@ TEST(StrToFloatAllSeparators, CheckReportsFailureAsFalseAndZero) {
 }
 
 TEST(EnumTexts, SizeAndFontStyleForms) {
-  const std::pair<TSizeType, const char*> sizes[] = {{sizeTypeBestUnit, "BestUnit"}, {sizeTypeByte, "Byte"},
-                                                     {sizeTypeKB, "KB"},             {sizeTypeMB, "MB"},
-                                                     {sizeTypeGB, "GB"},             {sizeTypeTB, "TB"}};
+  const std::pair<TSizeType, const char*> sizes[] = {{sizeTypeBestUnit, "BestUnit"},
+                                                     {sizeTypeByte, "Byte"},
+                                                     {sizeTypeKB, "KB"},
+                                                     {sizeTypeMB, "MB"},
+                                                     {sizeTypeGB, "GB"},
+                                                     {sizeTypeTB, "TB"}};
   for (auto [value, text] : sizes) {
     EXPECT_EQ(SizeTypeToStr(value), text);
     EXPECT_EQ(StrToSizeType(text, sizeTypeTB == value ? sizeTypeByte : sizeTypeTB), value);
@@ -167,7 +171,10 @@ TEST(ChangeArrays, OffsetsReplaceAndTrim) {
   ReplaceInAllArrayElements(s, "", "z");
   EXPECT_EQ(s, (TStrArray{"ayybyy", "", "yyyy"}));
 
-  TStrArray t{" a\t", "\x01" "b\r\n", "  ", "c d", "ä "};
+  TStrArray t{" a\t",
+              "\x01"
+              "b\r\n",
+              "  ", "c d", "ä "};
   TrimAllArrayElements(t);
   EXPECT_EQ(t, (TStrArray{"a", "b", "", "c d", "ä"}));
 
@@ -288,6 +295,22 @@ TEST(ArraySorts, TieOrderEqualsThePlainRecursionOnManyTies) {
   }
 }
 
+TEST(ArraySorts, CraftedInputSortsInNLogN) {
+  // Two overlapping ranges used to sort for over a minute.
+  const TIntArray numbers = CreateIntArrayFromNumberAndRangeStr("1-500000,1-500000", true, false, 0, 0);
+  ASSERT_EQ(numbers.size(), 1000000u);
+  for (size_t k = 0; k < numbers.size(); ++k) ASSERT_EQ(numbers[k], static_cast<int32_t>(k / 2 + 1));
+
+  const std::vector<std::string> words = sortadversary::Words(200000);
+  TStrArray strings(words.begin(), words.end());
+  SortStrArrayUp(strings);
+  ASSERT_TRUE(std::is_sorted(strings.begin(), strings.end()));
+  TIntStrArray records;
+  for (size_t k = 0; k < words.size(); ++k) records.push_back({static_cast<int32_t>(k), words[k]});
+  SortIntStrArrayStrUp(records);
+  for (size_t k = 0; k < records.size(); ++k) ASSERT_EQ(records[k].Str, strings[k]);
+}
+
 TEST(ArraySorts, KeepsRecordsTogether) {
   std::mt19937 rng(3);
   TIntStrArray r;
@@ -343,11 +366,11 @@ TEST(StrArraySearch, InStrArrayModes) {
       {{"ab", "xyz"}, "xabx", false, false, true, 0},
       {{"ab", "xyz"}, "xabx", false, false, false, -1},
       {{"ab", "xyz"}, "xabx", true, false, true, -1},
-      {{"", "b"}, "abc", false, false, true, 1},       // an empty element matches nothing
-      {{"a", "b"}, "", false, false, true, -1},        // an empty text is in no element
-      {{"a", ""}, "", true, false, false, 1},          // but equals an empty element
+      {{"", "b"}, "abc", false, false, true, 1},  // an empty element matches nothing
+      {{"a", "b"}, "", false, false, true, -1},   // an empty text is in no element
+      {{"a", ""}, "", true, false, false, 1},     // but equals an empty element
       {{"Fuß", "STRASSE"}, "straße", true, true, false, 1},
-      {{"xyz", "b"}, "y", false, false, true, 0},      // the first pass wins
+      {{"xyz", "b"}, "y", false, false, true, 0},  // the first pass wins
       {{}, "a", false, true, true, -1},
   };
   for (const auto& c : cases) {
