@@ -219,8 +219,7 @@ void TVirtualListViewStore::AddingDone(int32_t index) {
   Notify(OnChange);
 }
 
-int32_t TVirtualListViewStore::AddItem(int32_t ID, const TStrArray& StrValues, const TIntArray& IntValues,
-                                       bool AtTop) {
+int32_t TVirtualListViewStore::AddItem(int32_t ID, const TStrArray& StrValues, const TIntArray& IntValues, bool AtTop) {
   return AddItem(ID, 0, StrValues, IntValues, AtTop);
 }
 
@@ -411,8 +410,7 @@ void TVirtualListViewStore::PlatformSelectRows(const TIntArray& Rows) {
     if (r >= 0 && r < FRowCount) FHeadlessSelection.push_back(r);
   }
   std::sort(FHeadlessSelection.begin(), FHeadlessSelection.end());
-  FHeadlessSelection.erase(std::unique(FHeadlessSelection.begin(), FHeadlessSelection.end()),
-                           FHeadlessSelection.end());
+  FHeadlessSelection.erase(std::unique(FHeadlessSelection.begin(), FHeadlessSelection.end()), FHeadlessSelection.end());
 }
 
 void TVirtualListViewStore::SelectAll() {
@@ -429,8 +427,7 @@ std::string TVirtualListViewStore::CellRawText(const TVirtualListViewItem& item,
     case vlvColNone: return "?";
     case vlvColCustomStr:
     case vlvColCustomStrDynamic:
-      return InRange(d.ValueIndex, item.StrValues) ? item.StrValues[static_cast<size_t>(d.ValueIndex)]
-                                                   : std::string();
+      return InRange(d.ValueIndex, item.StrValues) ? item.StrValues[static_cast<size_t>(d.ValueIndex)] : std::string();
     case vlvColCustomInt:
       return InRange(d.ValueIndex, item.IntValues) ? IntToStr(item.IntValues[static_cast<size_t>(d.ValueIndex)])
                                                    : std::string();
