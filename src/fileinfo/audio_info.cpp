@@ -1,0 +1,434 @@
+#include "fileinfo/audio_info.h"
+
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <limits>
+#include <memory>
+
+#include "fileinfo/apev2_tag.h"
+#include "fileinfo/buffered_stream.h"
+#include "fileinfo/flac_tag.h"
+#include "fileinfo/id3_tags.h"
+#include "fileinfo/iso_media_boxes.h"
+#include "fileinfo/monkeys_audio.h"
+#include "fileinfo/mpeg_audio.h"
+#include "fileinfo/ogg_reader.h"
+#include "fileinfo/reader_errors.h"
+#include "fileinfo/riff_wave.h"
+#include "fileinfo/wavpack.h"
+#include "foundation/paths.h"
+#include "foundation/str_transform.h"
+
+namespace {
+
+// Folders are no files; pipes and devices are, and are then reported as
+// files that cannot be opened, at once and without waiting on them.
+bool IsFile(const std::string& name) {
+  std::error_code ec;
+  return !name.empty() && std::filesystem::exists(name, ec) && !std::filesystem::is_directory(name, ec);
+}
+
+// A regular file for reading; one that exists but cannot be opened raises.
+std::unique_ptr<TStream> OpenExisting(const std::string& name) {
+  std::unique_ptr<TStream> s = OpenStreamForReading(name);
+  if (!s) throw EStreamError("Cannot open file \"" + name + "\"");
+  return s;
+}
+
+int32_t RoundToInt32(double v) {
+  if (!(v == v)) return 0;
+  if (v >= 2147483647.0) return std::numeric_limits<int32_t>::max();
+  if (v <= -2147483648.0) return std::numeric_limits<int32_t>::min();
+  return static_cast<int32_t>(std::nearbyint(v));
+}
+
+std::string ZeroAsEmpty(const std::string& s) { return s == "0" ? "" : s; }
+
+std::string FileNameTitle(const std::string& fileName) { return ExtractFileNameWithoutPathAndExt(fileName); }
+
+std::string UpperASCII(std::string s) {
+  for (char& c : s)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return s;
+}
+
+}  // namespace
+
+TAudioInfoFormat GuessAudioInfoFormat(const std::string& FileName) {
+  if (!IsFile(FileName)) return aifUnknow;
+  std::unique_ptr<TStream> s = OpenExisting(FileName);
+  if (s->GetSize() < 20) return aifUnknow;
+  uint8_t b[16] = {};
+  s->Read(b, 16);
+  static const uint8_t kAsf[16] = {0x30, 0x26, 0xB2, 0x75, 0x8E, 0x66, 0xCF, 0x11,
+                                   0xA6, 0xD9, 0x00, 0xAA, 0x00, 0x62, 0xCE, 0x6C};
+  auto at = [&](size_t offset, const char* text) { return std::memcmp(b + offset, text, std::strlen(text)) == 0; };
+  if (at(0, "ID3")) return aifMP3;
+  if (at(0, "fLaC")) return aifFLAC;
+  if (at(0, "OggS")) return aifOGG;
+  if (std::memcmp(b, kAsf, 16) == 0) return aifWMA;
+  if (at(0, "RIFF") && at(8, "WAVE")) return aifWAV;
+  if (at(0, "MAC ")) return aifAPE;
+  if (at(0, "wvpk")) return aifWV;
+  if (at(0, "MThd")) return aifMIDI;
+  if (b[0] == 0x1A && b[1] == 0x45 && b[2] == 0xDF && b[3] == 0xA3) return aifMKA;
+  if (b[0] == 0 && at(4, "ftyp") && (at(8, "M4A") || at(8, "iso") || at(8, "dash"))) return aifM4A;
+  if (b[0] == 0xFF && (b[1] == 0xF0 || b[1] == 0xF1 || b[1] == 0xF8 || b[1] == 0xF9)) return aifAAC;
+  if (b[0] == 0xFF && b[1] == 0xFB) return aifMP3;
+  if (at(0, ".RMF")) return aifRM;
+  if (b[0] == 0x0B && b[1] == 0x77) return aifAC3;
+  return aifUnknow;
+}
+
+TAudioInfo::TAudioInfo(const std::string& FileName) {
+  Reset();
+  if (!FileName.empty()) GetAudioData(FileName);
+}
+
+void TAudioInfo::Reset() {
+  FileName.clear();
+  Format = aifUnknow;
+  Artist.clear();
+  Title.clear();
+  Album.clear();
+  Year.clear();
+  Genre.clear();
+  Track.clear();
+  DiscNumber.clear();
+  Comment.clear();
+  Duration = 0;
+  DurationExact = 0;
+  BitRate = 0;
+  Channels = aicUnknown;
+  Codec = "Unknown";
+  SampleRate = 0;
+  Error.clear();
+}
+
+void TAudioInfo::SetDuration(double seconds) {
+  DurationExact = seconds;
+  Duration = RoundToInt32(seconds);
+}
+
+bool TAudioInfo::GetAudioData(const std::string& name) {
+  bool result = false;
+  Reset();
+  if (!IsFile(name)) return false;
+  FileName = name;
+  using TMethod = bool (TAudioInfo::*)(const std::string&);
+  struct TRow {
+    const char* Ext;
+    TMethod Method;
+  };
+  static const TRow kByExtension[] = {
+      {"MP3", &TAudioInfo::GetAudioDataFromMP3},     {"MP2", &TAudioInfo::GetAudioDataFromMP3},
+      {"MP1", &TAudioInfo::GetAudioDataFromMP3},     {"FLAC", &TAudioInfo::GetAudioDataFromFLAC},
+      {"M4A", &TAudioInfo::GetAudioDataFromMP4},     {"M4B", &TAudioInfo::GetAudioDataFromMP4},
+      {"WAV", &TAudioInfo::GetAudioDataFromWAV},     {"WAVE", &TAudioInfo::GetAudioDataFromWAV},
+      {"BWF", &TAudioInfo::GetAudioDataFromWAV},     {"OGG", &TAudioInfo::GetAudioDataFromVorbis},
+      {"OPUS", &TAudioInfo::GetAudioDataFromVorbis}, {"SPX", &TAudioInfo::GetAudioDataFromVorbis},
+      {"WMA", &TAudioInfo::GetAudioDataFromWMA},     {"RA", &TAudioInfo::GetAudioDataFromRM},
+      {"APE", &TAudioInfo::GetAudioDataFromMonkey},  {"WV", &TAudioInfo::GetAudioDataFromWavPack},
+      {"AAC", &TAudioInfo::GetAudioDataFromAAC},     {"AC3", &TAudioInfo::GetAudioDataFromAC3}};
+  const std::string ext = UpperASCII(ExtractFileExtWithoutExtensionSeparator(name));
+  try {
+    TMethod method = &TAudioInfo::GetAudioDataFromFileName;
+    for (const TRow& row : kByExtension)
+      if (ext == row.Ext) method = row.Method;
+    result = (this->*method)(name);
+    if (!result) {
+      TMethod guessed = nullptr;
+      switch (GuessAudioInfoFormat(name)) {
+        case aifMP3: guessed = &TAudioInfo::GetAudioDataFromMP3; break;
+        case aifFLAC: guessed = &TAudioInfo::GetAudioDataFromFLAC; break;
+        case aifOGG:
+        case aifOPUS:
+        case aifSPX: guessed = &TAudioInfo::GetAudioDataFromVorbis; break;
+        case aifWMA: guessed = &TAudioInfo::GetAudioDataFromWMA; break;
+        case aifWAV: guessed = &TAudioInfo::GetAudioDataFromWAV; break;
+        case aifAPE: guessed = &TAudioInfo::GetAudioDataFromMonkey; break;
+        case aifWV: guessed = &TAudioInfo::GetAudioDataFromWavPack; break;
+        case aifMIDI: guessed = &TAudioInfo::GetAudioDataFromMIDI; break;
+        case aifMKA: guessed = &TAudioInfo::GetAudioDataFromMKA; break;
+        case aifM4A: guessed = &TAudioInfo::GetAudioDataFromMP4; break;
+        case aifAAC: guessed = &TAudioInfo::GetAudioDataFromAAC; break;
+        case aifRM: guessed = &TAudioInfo::GetAudioDataFromRM; break;
+        case aifAC3: guessed = &TAudioInfo::GetAudioDataFromAC3; break;
+        case aifUnknow: break;
+      }
+      if (guessed) result = (this->*guessed)(name);
+    }
+    SanitizeCharsInResult(true, RemoveLineBreaks, true);
+  } catch (const std::exception& e) {
+    Error = ReaderErrorText(e);
+    Artist = Title = Album = Error;
+    result = false;
+  }
+  return result;
+}
+
+bool TAudioInfo::GetAudioDataFromFileName(const std::string& name) {
+  const std::string base = FileNameTitle(name);
+  const size_t dash = base.find(" - ");
+  if (dash != std::string::npos) {
+    Artist = Trim(base.substr(0, dash));
+    Title = Trim(base.substr(dash + 3));
+  } else {
+    Artist.clear();
+    Title = base;
+  }
+  return false;
+}
+
+bool TAudioInfo::GetAudioDataFromMP3(const std::string& name) {
+  if (!IsFile(name)) return false;
+  TMpegInfo mpeg;
+  TID3v2Tag v2;
+  TID3v1Tag v1;
+  {
+    std::unique_ptr<TStream> s = OpenExisting(name);
+    v1.ReadFromStream(*s);
+    s->SetPosition(0);
+    v2.ReadFromStream(*s);
+    s->SetPosition(v2.Exists ? v2.Size : 0);
+    mpeg.LoadFromStream(*s);
+  }
+  if (mpeg.FirstFramePosition == -1) return GetAudioDataFromFileName(name);
+  auto pick = [](const std::string& first, const std::string& second) {
+    std::string t = Trim(first);
+    return t.empty() ? Trim(second) : t;
+  };
+  Artist = pick(v2.GetArtist(), v1.Artist);
+  Title = pick(v2.GetTitle(), v1.Title);
+  Album = pick(v2.GetAlbum(), v1.Album);
+  Year = pick(v2.GetYear(), v1.Year);
+  Genre = pick(v2.GetGenre(), v1.GetGenre());
+  Track = pick(v2.GetTrack(), v1.GetTrack());
+  Comment = pick(v2.GetStandardComment(), v1.Comment);
+  DiscNumber = Trim(v2.GetDiscNumber());
+  SetDuration(mpeg.Duration);
+  SampleRate = mpeg.SampleRate;
+  BitRate = mpeg.BitRate;
+  Channels = mpeg.GetChannelsAsAIC();
+  Format = aifMP3;
+  return true;
+}
+
+bool TAudioInfo::GetAudioDataFromFLAC(const std::string& name) {
+  if (!IsFile(name)) return false;
+  TFlacTag flac;
+  if (!flac.ReadFromFile(name)) return GetAudioDataFromFileName(name);
+  Artist = Trim(flac.Artist);
+  Title = Trim(flac.Title);
+  if (Title.empty()) Title = FileNameTitle(name);
+  Album = Trim(flac.Album);
+  Genre = Trim(flac.Genre);
+  Comment = Trim(flac.Comment);
+  Year = Trim(flac.Date);
+  Track = ZeroAsEmpty(Trim(flac.TrackNumber));
+  DiscNumber = Trim(flac.DiscNumber);
+  SetDuration(flac.GetPlayTime());
+  SampleRate = flac.SampleRate;
+  BitRate = flac.BitRate;
+  Channels = flac.GetChannelsAsAIC();
+  Format = aifFLAC;
+  return true;
+}
+
+bool TAudioInfo::GetAudioDataFromVorbis(const std::string& name) {
+  if (!IsFile(name)) return false;
+  TMediaInfoOGG ogg;
+  if (!ogg.ReadFromFile(name)) return GetAudioDataFromFileName(name);
+  Artist = Trim(ogg.Artist);
+  Title = Trim(ogg.Title);
+  if (Title.empty()) Title = FileNameTitle(name);
+  Album = Trim(ogg.Album);
+  Genre = Trim(ogg.Genre);
+  Comment = Trim(ogg.Comment);
+  Year = Trim(ogg.Date);
+  Track = ZeroAsEmpty(Trim(ogg.Track));
+  DiscNumber = Trim(ogg.DiscNumber);
+  SetDuration(ogg.GetPlayTime());
+  SampleRate = ogg.GetAudioSampleRate();
+  BitRate = ogg.GetAudioBitrate();
+  Channels = ogg.GetAudioChannels();
+  Format = aifOGG;
+  return true;
+}
+
+bool TAudioInfo::GetAudioDataFromWMA(const std::string& name) {
+  if (!IsFile(name)) return false;
+  return GetAudioDataFromFileName(name);
+}
+
+bool TAudioInfo::GetAudioDataFromMKA(const std::string& name) {
+  if (!IsFile(name)) return false;
+  return GetAudioDataFromFileName(name);
+}
+
+bool TAudioInfo::GetAudioDataFromRM(const std::string& name) {
+  if (!IsFile(name)) return false;
+  return GetAudioDataFromFileName(name);
+}
+
+namespace {
+
+// The texts of the APE tag readers (WavPack, Monkey's Audio), mapped alike.
+template <typename TReader>
+void TakeApeTexts(TAudioInfo& info, TReader& r, const std::string& name) {
+  info.Artist = Trim(r.Artist);
+  info.Title = Trim(r.Title.empty() ? ExtractFileNameWithoutPathAndExt(name) : r.Title);
+  info.Album = Trim(r.Album);
+  info.Genre = Trim(r.Genre);
+  info.Comment = Trim(r.Comment);
+  info.Year = Trim(r.Year);
+  info.Track = Trim(r.Track == "0" ? std::string() : r.Track);
+  info.DiscNumber = Trim(r.DiscNumber);
+}
+
+}  // namespace
+
+bool TAudioInfo::GetAudioDataFromWavPack(const std::string& name) {
+  if (!IsFile(name)) return false;
+  TWavePackTag wv;
+  if (!wv.ReadFromFile(name)) return GetAudioDataFromFileName(name);
+  TakeApeTexts(*this, wv, name);
+  SetDuration(wv.Duration);
+  SampleRate = wv.SampleRate;
+  // These readers give bits per second; kbit/s are taken by 1024 here.
+  BitRate = RoundToInt32(wv.Bitrate / 1024.0);
+  Channels = wv.GetChannelsAsAIC();
+  Format = aifWV;
+  return true;
+}
+
+bool TAudioInfo::GetAudioDataFromMonkey(const std::string& name) {
+  if (!IsFile(name)) return false;
+  TMonkeysAudioTag mac;
+  if (!mac.ReadFromFile(name)) return GetAudioDataFromFileName(name);
+  TakeApeTexts(*this, mac, name);
+  SetDuration(mac.Duration);
+  SampleRate = static_cast<int32_t>(std::min<uint32_t>(mac.SampleRate, std::numeric_limits<int32_t>::max()));
+  BitRate = RoundToInt32(static_cast<double>(mac.Bitrate) / 1024.0);
+  Channels = mac.GetChannelsAsAIC();
+  Format = aifAPE;
+  return true;
+}
+
+bool TAudioInfo::GetAudioDataFromWAV(const std::string& name) {
+  if (!IsFile(name)) return false;
+  TWAVTag wav;
+  if (!wav.ReadFromFile(name)) return GetAudioDataFromFileName(name);
+  Artist = Trim(wav.Artist);
+  Title = Trim(wav.Title.empty() ? FileNameTitle(name) : wav.Title);
+  Album = Trim(wav.Album);
+  Genre = Trim(wav.Genre);
+  Comment = Trim(wav.Comment);
+  Year = Trim(wav.Year);
+  Track = ZeroAsEmpty(Trim(wav.Track));
+  SetDuration(wav.Duration);
+  SampleRate = wav.SampleRate;
+  BitRate = RoundToInt32(wav.BitRate / 1024.0);
+  Channels = wav.GetChannelsAsAIC();
+  Format = aifWAV;
+  return true;
+}
+
+bool TAudioInfo::GetAudioDataFromMP4(const std::string& name) {
+  if (!IsFile(name)) return false;
+  TMediaInfoMP4 mp4;
+  if (!mp4.GetData(name)) return GetAudioDataFromFileName(name);
+  Artist = Trim(mp4.Artist);
+  Title = Trim(mp4.Title);
+  if (Title.empty()) Title = FileNameTitle(name);
+  Album = Trim(mp4.Album);
+  Genre = Trim(mp4.Genre);
+  Comment = Trim(mp4.Comment);
+  Year = Trim(mp4.Year);
+  Track = ZeroAsEmpty(Trim(mp4.Track));
+  DiscNumber = Trim(mp4.DiscNumber);
+  SetDuration(mp4.DurationExact);
+  SampleRate = mp4.AudioSampleRate;
+  BitRate = mp4.Bitrate;
+  Channels = mp4.AudioChannels;
+  Format = aifM4A;
+  return true;
+}
+
+bool TAudioInfo::GetAudioDataFromMIDI(const std::string& name) {
+  if (!IsFile(name)) return false;
+  std::unique_ptr<TStream> s = OpenExisting(name);
+  char head[4] = {};
+  if (s->GetSize() < 22 || s->Read(head, 4) < 4 || std::memcmp(head, "MThd", 4) != 0) return false;
+  Format = aifMIDI;
+  return true;
+}
+
+bool TAudioInfo::GetAudioDataFromAAC(const std::string& name) {
+  if (!IsFile(name)) return false;
+  std::unique_ptr<TStream> file = OpenExisting(name);
+  // Every frame header is read: through a buffer, as they are small.
+  TBufferedStream s(*file);
+  static const int32_t kRates[13] = {96000, 88200, 64000, 48000, 44100, 32000, 24000,
+                                     22050, 16000, 12000, 11025, 8000,  7350};
+  const int64_t size = s.GetSize();
+  int32_t sampleRate = 0, channelConfig = 0;
+  int64_t payload = 0;
+  double duration = 0;
+  int64_t position = 0;
+  while (size - position >= 7) {
+    uint8_t h[7];
+    s.SetPosition(position);
+    if (s.Read(h, 7) < 7) break;
+    if (h[0] != 0xFF || (h[1] & 0xF0) != 0xF0 || (h[1] & 0x06) != 0) break;
+    const int64_t frameLength = (h[3] & 0x03) << 11 | h[4] << 3 | h[5] >> 5;
+    if (frameLength < 7) break;
+    const int rateIndex = (h[2] >> 2) & 0x0F;
+    if (rateIndex <= 12) sampleRate = kRates[rateIndex];
+    channelConfig = (h[2] & 0x01) << 2 | h[3] >> 6;
+    const int blocks = (h[6] & 0x03) + 1;
+    if (sampleRate > 0) duration += blocks * 1024.0 / sampleRate;
+    payload += frameLength - 7;
+    position += frameLength;
+  }
+  if (duration <= 0) return false;
+  SetDuration(duration);
+  BitRate = RoundToInt32(static_cast<double>(payload) * 8 / (duration * 1000));
+  SampleRate = sampleRate;
+  Channels = IntToChannels(channelConfig);
+  Format = aifAAC;
+  return true;
+}
+
+bool TAudioInfo::GetAudioDataFromAC3(const std::string& name) {
+  if (!IsFile(name)) return false;
+  std::unique_ptr<TStream> s = OpenExisting(name);
+  uint8_t h[7] = {};
+  if (s->GetSize() < 7 || s->Read(h, 7) < 7 || h[0] != 0x0B || h[1] != 0x77) return false;
+  static const int32_t kRates[4] = {48000, 44100, 32000, 0};
+  static const int32_t kBitRates[19] = {32,  40,  48,  56,  64,  80,  96,  112, 128, 160,
+                                        192, 224, 256, 320, 384, 448, 512, 576, 640};
+  static const int32_t kChannels[8] = {2, 1, 2, 3, 3, 4, 4, 5};
+  SampleRate = kRates[h[4] >> 6];
+  const int code = h[4] & 0x3F;
+  const int32_t bitRate = code < 38 ? kBitRates[code / 2] : 0;
+  if (bitRate > 0) {
+    SetDuration(static_cast<double>(s->GetSize()) * 8 / (bitRate * 1000.0));
+    BitRate = bitRate;
+  }
+  Channels = IntToChannels(kChannels[h[6] >> 5]);
+  Format = aifAC3;
+  return true;
+}
+
+void TAudioInfo::SanitizeCharsInResult(bool replaceNul, bool replaceLineBreaks, bool replaceTabs) {
+  for (std::string* text : {&Artist, &Title, &Album, &Year, &Genre, &Track, &Comment, &Codec}) {
+    if (text->empty()) continue;
+    for (char& c : *text) {
+      if ((replaceNul && c == '\0') || (replaceLineBreaks && (c == '\r' || c == '\n')) || (replaceTabs && c == '\t'))
+        c = ' ';
+    }
+    if (text->find("  ") != std::string::npos) *text = RemoveDoubleSpaces(*text);
+  }
+}
