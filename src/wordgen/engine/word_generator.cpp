@@ -68,13 +68,34 @@ bool TWordGenEngine::CheckSyllableListForPositions(int32_t wordLength, std::stri
     int64_t lo = 1;
     int64_t hi = 0;
     switch (item.PositionType) {
-      case kPosAnywhere: lo = 1; hi = L; break;
-      case kPosBegin: lo = 1; hi = 1; break;
-      case kPosEnd: lo = L; hi = L; break;
-      case kPosMiddle: lo = 2; hi = L - 1; break;
-      case kPosLeft: lo = 1; hi = std::min(n, L); break;
-      case kPosRight: lo = std::max<int64_t>(1, L - n + 1); hi = L; break;
-      case kPosExact: lo = n; hi = n; break;
+      case kPosAnywhere:
+        lo = 1;
+        hi = L;
+        break;
+      case kPosBegin:
+        lo = 1;
+        hi = 1;
+        break;
+      case kPosEnd:
+        lo = L;
+        hi = L;
+        break;
+      case kPosMiddle:
+        lo = 2;
+        hi = L - 1;
+        break;
+      case kPosLeft:
+        lo = 1;
+        hi = std::min(n, L);
+        break;
+      case kPosRight:
+        lo = std::max<int64_t>(1, L - n + 1);
+        hi = L;
+        break;
+      case kPosExact:
+        lo = n;
+        hi = n;
+        break;
       default: break;
     }
     lo = std::max<int64_t>(lo, 1);
@@ -132,8 +153,15 @@ int32_t TWordGenEngine::DrawSyllable() {
 }
 
 int32_t TWordGenEngine::FindSyllablePosInGlobalSFA(int32_t a, int32_t b, bool oncePerWord) {
+  int64_t drawsLeft = kMaxDrawsPerSearch;
+  return FindSyllablePos(a, b, oncePerWord, drawsLeft);
+}
+
+int32_t TWordGenEngine::FindSyllablePos(int32_t a, int32_t b, bool oncePerWord, int64_t& drawsLeft) {
   if (GlobalMaxKum <= 0) return -1;
   for (int32_t draws = 0; draws < kMaxDrawsPerSearch; ++draws) {
+    if (drawsLeft <= 0) return -1;
+    --drawsLeft;
     const int32_t i = DrawSyllable();
     if (i < 0) continue;
     const TSilbenFrequencyItem& item = GlobalSFA[i];
@@ -173,12 +201,13 @@ bool TWordGenEngine::SyllableAllowed(int32_t entry, bool ifNoRule, int8_t* row) 
 
 std::string TWordGenEngine::CreateWord(int32_t length, bool readable, bool ifNoRule, bool oncePerWord) {
   std::string word;
+  int64_t drawsLeft = kMaxDrawsPerWord;
   if (oncePerWord)
     for (TSilbenFrequencyItem& item : GlobalSFA) item.Used = false;
   for (int64_t pos = 1; pos <= length; ++pos) {
     const int32_t a = static_cast<int32_t>(pos);
     if (!readable) {
-      const int32_t i = FindSyllablePosInGlobalSFA(a, length, oncePerWord);
+      const int32_t i = FindSyllablePos(a, length, oncePerWord, drawsLeft);
       if (i < 0) return NulMarker();
       word += GlobalSFA[i].Syllable;
       GlobalSFA[i].Used = true;
@@ -193,7 +222,7 @@ std::string TWordGenEngine::CreateWord(int32_t length, bool readable, bool ifNoR
     }
     int32_t tests = 0;
     for (;;) {
-      const int32_t i = FindSyllablePosInGlobalSFA(a, length, oncePerWord);
+      const int32_t i = FindSyllablePos(a, length, oncePerWord, drawsLeft);
       if (i < 0) return NulMarker();
       if (tests >= kMaxReadabilityTests) return NulMarker();
       ++tests;

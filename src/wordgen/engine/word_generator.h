@@ -37,6 +37,10 @@ using TSilbenFrequencyArray = std::vector<TSilbenFrequencyItem>;
 // Draws per search for an entry, and readability tests per position.
 inline constexpr int32_t kMaxDrawsPerSearch = 200000;
 inline constexpr int32_t kMaxReadabilityTests = 200001;
+// Draws for one whole word. The two limits above allow about 4·10^10 draws
+// per position, minutes of a frozen window for a list whose only fitting
+// entry is rare; this many take about a second.
+inline constexpr int64_t kMaxDrawsPerWord = 10000000;
 
 class TWordGenEngine {
  public:
@@ -80,7 +84,8 @@ class TWordGenEngine {
   // up (and, with oncePerWord, one not used in this word); -1 after
   // kMaxDrawsPerSearch draws or when nothing can be drawn.
   int32_t FindSyllablePosInGlobalSFA(int32_t a, int32_t b, bool oncePerWord);
-  // The word of length syllables, or the failure marker (one NUL character).
+  // The word of length syllables, or the failure marker (one NUL character),
+  // also when the word would need more than kMaxDrawsPerWord draws.
   std::string CreateWord(int32_t length, bool readable, bool ifNoRule, bool oncePerWord);
 
  private:
@@ -90,13 +95,16 @@ class TWordGenEngine {
   // or the rules change; bounded in size.
   struct TVerdictCache {
     std::unordered_map<std::string, int32_t> Rows;  // ending-key set -> row
-    std::vector<std::vector<int8_t>> Verdicts;       // per row and entry: -1 unknown, 0 or 1
-    std::vector<int8_t> BeginsWithKey;               // per entry: -1 unknown, 0 or 1
+    std::vector<std::vector<int8_t>> Verdicts;      // per row and entry: -1 unknown, 0 or 1
+    std::vector<int8_t> BeginsWithKey;              // per entry: -1 unknown, 0 or 1
     void Clear();
   };
   // The row of verdicts for the current ending keys; nullptr when the cache is full.
   int8_t* VerdictRow();
   bool SyllableAllowed(int32_t entry, bool ifNoRule, int8_t* row);
+  // FindSyllablePosInGlobalSFA that also gives up when drawsLeft is used up;
+  // each draw takes one from it.
+  int32_t FindSyllablePos(int32_t a, int32_t b, bool oncePerWord, int64_t& drawsLeft);
 
   TSilbenFrequencyArray GlobalSFA;
   int64_t GlobalMaxKum = 0;

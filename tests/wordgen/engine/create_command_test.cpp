@@ -68,13 +68,13 @@ TEST(WordLength, FixedLengthsAndRanges) {
     bool Ok;
     int32_t Length, From, To;
   } cases[] = {
-      {"3", true, 3, 0, 0},       {"3-6", true, 0, 3, 6},     {"3 - 6", true, 0, 3, 6},
-      {" 5", true, 5, 0, 0},      {"\t5", true, 5, 0, 0},     {"-5", true, -5, 0, 0},
-      {"+4", true, 4, 0, 0},      {"0-0", true, 0, 0, 0},     {"6-3", true, 0, 6, 3},
-      {"5--3", true, 0, 5, -3},   {" 1 -\t3 ", true, 0, 1, 3}, {"5 ", false, 0, 0, 0},
-      {"abc", false, 0, 0, 0},    {"3-", false, 0, 0, 0},     {"-", false, 0, 0, 0},
-      {"", false, 0, 0, 0},       {"ten", false, 0, 0, 0},    {"-5-3", false, 0, 0, 0},
-      {"1-2-3", false, 0, 0, 0},  {"3.5", false, 0, 0, 0},    {"1-2147483648", false, 0, 0, 0},
+      {"3", true, 3, 0, 0},      {"3-6", true, 0, 3, 6},      {"3 - 6", true, 0, 3, 6},
+      {" 5", true, 5, 0, 0},     {"\t5", true, 5, 0, 0},      {"-5", true, -5, 0, 0},
+      {"+4", true, 4, 0, 0},     {"0-0", true, 0, 0, 0},      {"6-3", true, 0, 6, 3},
+      {"5--3", true, 0, 5, -3},  {" 1 -\t3 ", true, 0, 1, 3}, {"5 ", false, 0, 0, 0},
+      {"abc", false, 0, 0, 0},   {"3-", false, 0, 0, 0},      {"-", false, 0, 0, 0},
+      {"", false, 0, 0, 0},      {"ten", false, 0, 0, 0},     {"-5-3", false, 0, 0, 0},
+      {"1-2-3", false, 0, 0, 0}, {"3.5", false, 0, 0, 0},     {"1-2147483648", false, 0, 0, 0},
   };
   for (const auto& c : cases) {
     TWordLength parsed;
@@ -149,10 +149,8 @@ TEST_F(CreateCommand, ListMessagesInTheirOrder) {
   settings.ReadableWords = false;
   EXPECT_TRUE(Run("2", "3", "1 A\n1 E").Messages.empty());
   // Positions: the missing ones follow text 34 directly.
-  EXPECT_EQ(Run("4", "3", "1B a\n1E b").Messages,
-            std::vector<TEngineMessage>{Err(kT34 + "2 3 \n\n" + t122)});
-  EXPECT_EQ(Run("1-3", "3", "1B a\n1E b").Messages,
-            std::vector<TEngineMessage>{Err(kT34 + "2 \n\n" + t122)});
+  EXPECT_EQ(Run("4", "3", "1B a\n1E b").Messages, std::vector<TEngineMessage>{Err(kT34 + "2 3 \n\n" + t122)});
+  EXPECT_EQ(Run("1-3", "3", "1B a\n1E b").Messages, std::vector<TEngineMessage>{Err(kT34 + "2 \n\n" + t122)});
   // Nothing can be drawn from a total of 0.
   EXPECT_EQ(Run("1", "3", "0 a\n-2 b").Messages, std::vector<TEngineMessage>{Err(kT33 + "\n\n" + t122)});
 }
@@ -160,8 +158,7 @@ TEST_F(CreateCommand, ListMessagesInTheirOrder) {
 TEST_F(CreateCommand, InformationAboutLinesWithoutFrequencyThenWords) {
   const TCreateResult r = Run("1", "3", "10 KA\nKA");
   EXPECT_EQ(r.Messages, (std::vector<TEngineMessage>{
-                            {TMessageKind::Information,
-                             kT36 + "\n\n" + kT37 + "\n\n" + kT38 + "\n\n" + T122()}}));
+                            {TMessageKind::Information, kT36 + "\n\n" + kT37 + "\n\n" + kT38 + "\n\n" + T122()}}));
   EXPECT_EQ(r.OutputText, "KA\nKA\nKA");
   EXPECT_EQ(r.Caret, 8);
   // The information can be followed by an error of a later check.
@@ -188,12 +185,8 @@ TEST_F(CreateCommand, OnePerLineLayout) {
     bool EmptyLine;
     const char* Expected;
   } cases[] = {
-      {"", false, "a\na\na"},
-      {"", true, "a\na\na"},
-      {"x", false, "x\na\na\na"},
-      {"x", true, "x\n\na\na\na"},
-      {"x\n", false, "x\na\na\na"},
-      {"x\n", true, "x\n\na\na\na"},
+      {"", false, "a\na\na"},      {"", true, "a\na\na"},        {"x", false, "x\na\na\na"},
+      {"x", true, "x\n\na\na\na"}, {"x\n", false, "x\na\na\na"}, {"x\n", true, "x\n\na\na\na"},
   };
   for (const auto& c : cases) {
     settings.InsertLineBreakBetweenCreations = c.EmptyLine;
@@ -295,6 +288,16 @@ TEST_F(CreateCommand, FailedWordKeepsWhatWasWrittenOnePerLine) {
   EXPECT_FALSE(r.Caret.has_value());
 }
 
+TEST_F(CreateCommand, WordThatNeedsTooManyDrawsFailsLikeAnyOther) {
+  settings.ReadableWords = true;
+  settings.ReadableIfNoRule = false;
+  settings.ReadabilityRules = "a>o";
+  Seed(7);
+  const TCreateResult r = Run("2", "1", "999900000B ta\n99998E in\n2E ox", "old");
+  EXPECT_EQ(r.Messages, std::vector<TEngineMessage>{Err(kT33 + "\n\n" + T122())});
+  EXPECT_EQ(r.OutputText, "old");
+}
+
 TEST_F(CreateCommand, RangeWhosePositionsOnlyFitTheLongestWords) {
   // The check for three syllables passes, but a word of two cannot fill its
   // second position.
@@ -311,13 +314,28 @@ TEST_F(CreateCommand, LetterCases) {
     int32_t Writing;
     const char* Expected;
   } cases[] = {
-      {0, "kA-tI stra\xC3\x9F" "e"}, {1, "KA-TI STRASSE"},
-      {3, "Ka-Ti Stra\xC3\x9F" "e"}, {4, "ka-ti stra\xC3\x9F" "e"},
-      {7, "kA-tI stra\xC3\x9F" "e"},
+      {0,
+       "kA-tI stra\xC3\x9F"
+       "e"},
+      {1, "KA-TI STRASSE"},
+      {3,
+       "Ka-Ti Stra\xC3\x9F"
+       "e"},
+      {4,
+       "ka-ti stra\xC3\x9F"
+       "e"},
+      {7,
+       "kA-tI stra\xC3\x9F"
+       "e"},
   };
   for (const auto& c : cases) {
     settings.Writing = c.Writing;
-    EXPECT_EQ(Run("1", "1", "1 kA-tI stra\xC3\x9F" "e").OutputText, c.Expected) << c.Writing;
+    EXPECT_EQ(Run("1", "1",
+                  "1 kA-tI stra\xC3\x9F"
+                  "e")
+                  .OutputText,
+              c.Expected)
+        << c.Writing;
   }
   // Mixed case: one draw per character after the syllable's own draw.
   settings.Writing = 2;

@@ -114,6 +114,30 @@ TEST(WordBuilderLimits, PositionGivesUpAfterTwoHundredThousandAndOneTests) {
   EXPECT_EQ(engine.CreateWord(3, true, true, false), "XXX");
 }
 
+TEST(WordBuilderLimits, OneWordGivesUpAfterTenMillionDraws) {
+  // The rule refuses "in" after "ta", and "ox" is drawn about once in 5·10^8
+  // draws: within the per-position limits this word took seconds.
+  TWordGenEngine engine;
+  Load(engine, {"999900000B ta", "99998E in", "2E ox"});
+  engine.CreateGlobalLesbarRegeln("a>o");
+  enginetest::CountingRandom gen(7);
+  engine.SetRandomGenerator(&gen);
+  EXPECT_EQ(engine.CreateWord(2, true, false, false), NulMarker());
+  EXPECT_EQ(gen.Draws(), 10000000u);
+  // The search alone keeps its own limit (no entry fits the middle).
+  enginetest::CountingRandom gen3(7);
+  engine.SetRandomGenerator(&gen3);
+  EXPECT_EQ(engine.FindSyllablePosInGlobalSFA(2, 3, false), -1);
+  EXPECT_EQ(gen3.Draws(), 200000u);
+  // The same cap holds without readability: every position after the first
+  // finds "in" within about 20000 draws, but a thousand of them need more.
+  Load(engine, {"19999B ta", "1 in"});
+  enginetest::CountingRandom gen2(7);
+  engine.SetRandomGenerator(&gen2);
+  EXPECT_EQ(engine.CreateWord(1000, false, true, false), NulMarker());
+  EXPECT_EQ(gen2.Draws(), 10000000u);
+}
+
 TEST(WordBuilderLimits, OncePerWordRunsOutOfEntries) {
   TWordGenEngine engine;
   Load(engine, {"1 A", "1 B"});
