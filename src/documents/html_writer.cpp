@@ -98,7 +98,7 @@ std::string TDocHTML::GetHeadAsString() const {
   const std::string& le = LineEndingHTML;
   std::string s = "<meta charset=\"" + HtmlCharsetName(Encoding) + "\">" + le;
   // Escaped: a title holding "<" would otherwise end the element or start markup.
-  if (!DocumentTitle.empty()) s += "<title>" + MarkupEscape(DocumentTitle) + "</title>" + le;
+  if (!DocumentTitle.empty()) s += "<title>" + MarkupEscape(DocumentTitle, true) + "</title>" + le;
   s += "<style type=\"text/css\">" + GetCSSAsString() + "</style>";
   return s;
 }
@@ -154,15 +154,15 @@ std::string TDocHTML::GetSectionAsString(const TDocumentSection& section) const 
   std::string s;
   for (const TDocContent& item : section.Contents()) {
     switch (item.ContentType) {
-      case docContentText: AppendMarkupEscaped(s, item.Value); break;
+      case docContentText: AppendMarkupEscaped(s, item.Value, true); break;
       case docContentRawCode: s += item.Value; break;
       case docContentParagraph:
         // An index outside the style table is written as a plain paragraph.
         if (item.Param >= 0 && item.Param < Styles().Count())
-          s += "<p class=\"" + MarkupEscape(Styles().GetStyle(item.Param).StyleName) + "\">";
+          s += "<p class=\"" + MarkupEscape(Styles().GetStyle(item.Param).StyleName, true) + "\">";
         else
           s += "<p>";
-        AppendMarkupEscaped(s, item.Value);
+        AppendMarkupEscaped(s, item.Value, true);
         s += "</p>" + le;
         break;
       case docContentHeading1:
@@ -173,7 +173,7 @@ std::string TDocHTML::GetSectionAsString(const TDocumentSection& section) const 
       case docContentHeading6: {
         const std::string level = std::to_string(item.ContentType - docContentHeading1 + 1);
         s += "<h" + level + ">";
-        AppendMarkupEscaped(s, item.Value);
+        AppendMarkupEscaped(s, item.Value, true);
         s += "</h" + level + ">" + le;
         break;
       }

@@ -51,7 +51,7 @@ size_t WellFormedLength(const unsigned char* p, size_t left, bool& xmlForbidden)
 
 }  // namespace
 
-void AppendMarkupEscaped(std::string& out, std::string_view text) {
+void AppendMarkupEscaped(std::string& out, std::string_view text, bool html) {
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const size_t n = text.size();
   size_t i = 0;
@@ -67,7 +67,7 @@ void AppendMarkupEscaped(std::string& out, std::string_view text) {
         case '&': out += "&amp;"; break;
         case '<': out += "&lt;"; break;
         case '>': out += "&gt;"; break;
-        case '\'': out += "&apos;"; break;
+        case '\'': out += html ? "&#39;" : "&apos;"; break;
         case '"': out += "&quot;"; break;
         default: out += ' '; break;
       }
@@ -86,9 +86,9 @@ void AppendMarkupEscaped(std::string& out, std::string_view text) {
   }
 }
 
-std::string MarkupEscape(std::string_view text) {
+std::string MarkupEscape(std::string_view text, bool html) {
   std::string out;
   out.reserve(text.size());
-  AppendMarkupEscaped(out, text);
+  AppendMarkupEscaped(out, text, html);
   return out;
 }

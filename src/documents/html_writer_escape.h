@@ -10,6 +10,8 @@
 // "&" first, then "<", ">", "'" and the double quotation mark; then each byte
 // that does not start a well-formed UTF-8 sequence, each control character
 // other than tab, line feed and carriage return, and U+FFFE and U+FFFF become
-// one blank (XML 1.0 has no way to write those characters).
-std::string MarkupEscape(std::string_view text);
-void AppendMarkupEscaped(std::string& out, std::string_view text);
+// one blank (XML 1.0 has no way to write those characters). HTML pages get
+// "&#39;" for the apostrophe: readers that know only HTML 4 (LibreOffice's
+// import among them) show "&apos;" as it stands.
+std::string MarkupEscape(std::string_view text, bool html = false);
+void AppendMarkupEscaped(std::string& out, std::string_view text, bool html = false);

@@ -64,7 +64,7 @@ TEST(HtmlWriter, ContentItemsAndEscaping) {
   doc.Page().AddContent(docContentRawCode, "<hr>");
   doc.Page().AddText("broken\xFF");
   EXPECT_EQ(doc.GetBodyAsString(),
-            "<table style=\"width:100%\"><tr><td>a&lt;b&amp;c</td><td>&quot;q&quot; &apos;a&apos;</td></tr>"
+            "<table style=\"width:100%\"><tr><td>a&lt;b&amp;c</td><td>&quot;q&quot; &#39;a&#39;</td></tr>"
             "<tr><td>x</td><td></td></tr></table><p>plain</p><p class=\"Standard\">styled</p><p>unknown style</p>"
             "<b>bold&gt;</b><h2>H</h2><hr>broken ");
 
