@@ -209,12 +209,13 @@ int32_t TVirtualListViewStore::NewItem(int32_t ID, bool AtTop) {
     VirtualItems.push_back(std::move(item));
     index = static_cast<int32_t>(VirtualItems.size()) - 1;
   }
-  if (!FUpdating) RefreshItemCount();
   return index;
 }
 
 void TVirtualListViewStore::AddingDone(int32_t index) {
   if (FUpdating) return;
+  // After the cells are filled, so that a filter sees the new item's texts.
+  RefreshItemCount();
   if (OnAddingDone) OnAddingDone(FSender, TIntArray{index});
   Notify(OnChange);
 }
@@ -266,6 +267,7 @@ int32_t TVirtualListViewStore::AddItem(bool Checked, int32_t ID, const std::stri
     put(4, S5);
     put(5, S6);
   }
+  if (!FUpdating) RefreshItemCount();
   return index;
 }
 
