@@ -11,8 +11,8 @@
 #include <memory>
 #include <system_error>
 
-#include "foundation/posix_files.h"
 #include "foundation/code_pages.h"
+#include "foundation/posix_files.h"
 #include "foundation/str_transform.h"
 
 namespace fs = std::filesystem;
@@ -122,8 +122,7 @@ std::string LoadInPieces(InputFile& file, int32_t codePage) {
 
 // A character that a UTF-7 reader inside a base64 run takes as part of it.
 bool ContinuesUTF7Run(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '+' || c == '/' ||
-         c == '-';
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '+' || c == '/' || c == '-';
 }
 
 bool CopyFileContent(int from, int to) {
@@ -139,23 +138,36 @@ bool CopyFileContent(int from, int to) {
   }
 }
 
+// Replaces path by the path that its chain of symbolic links ends at, whether
+// that exists or not; false for a chain that loops or cannot be read.
+bool FollowLinks(fs::path& path) {
+  constexpr int kMaxLinks = 40;  // the kernel's own limit for one lookup
+  std::error_code ec;
+  for (int hops = 0; hops < kMaxLinks; ++hops) {
+    const fs::file_status status = fs::symlink_status(path, ec);
+    // A missing file is what a dangling link leads to; other errors refuse.
+    if (!fs::is_symlink(status)) return status.type() != fs::file_type::none;
+    const fs::path next = fs::read_symlink(path, ec);
+    if (ec) return false;
+    path = next.is_absolute() ? next : path.parent_path() / next;
+  }
+  return false;
+}
+
 }  // namespace
 
-TFileWriteResult WriteFileSafely(const std::string& fileName, std::string_view bytes, bool append,
-                                 bool createFolders) {
+TFileWriteResult WriteFileSafely(const std::string& fileName, std::string_view bytes, bool append, bool createFolders) {
   if (fileName.empty()) return TFileWriteResult::CannotCreate;
   std::error_code ec;
   fs::path target(fileName);
   // Writing through a link keeps the link; renaming over it would replace it.
-  if (fs::is_symlink(fs::symlink_status(target, ec))) {
-    fs::path resolved = fs::weakly_canonical(target, ec);
-    if (ec) return TFileWriteResult::CannotCreate;
-    target = resolved;
-  }
+  // A dangling link names the file to create, but never a folder to create.
+  const bool viaLink = fs::is_symlink(fs::symlink_status(target, ec));
+  if (viaLink && !FollowLinks(target)) return TFileWriteResult::CannotCreate;
   if (target.parent_path().empty()) target = fs::path(".") / target;
   const fs::path folder = target.parent_path();
   if (!fs::exists(folder, ec)) {
-    if (!createFolders) return TFileWriteResult::CannotCreate;
+    if (!createFolders || viaLink) return TFileWriteResult::CannotCreate;
     fs::create_directories(folder, ec);
     if (ec) return TFileWriteResult::CannotCreate;
   }
@@ -261,8 +273,10 @@ bool SaveString(std::string_view text, const std::string& fileName, int32_t code
     out = UTF8ToCodePageBytes(withMark, codePage);
   } else {
     if (mark) out = CodePageBOM(codePage);
-    if (out.empty()) out = UTF8ToCodePageBytes(text, codePage);
-    else out += UTF8ToCodePageBytes(text, codePage);
+    if (out.empty())
+      out = UTF8ToCodePageBytes(text, codePage);
+    else
+      out += UTF8ToCodePageBytes(text, codePage);
   }
   // UTF-7 leaves a base64 run at the end of a text open. Text appended to
   // such a file must close it first, or its first characters would be read

@@ -11,8 +11,7 @@
 // The file error: a file that exists but cannot be opened, read or written.
 class EFileError : public std::runtime_error {
  public:
-  EFileError(const std::string& fileName, const std::string& what)
-      : std::runtime_error(what), FileName(fileName) {}
+  EFileError(const std::string& fileName, const std::string& what) : std::runtime_error(what), FileName(fileName) {}
   std::string FileName;
 };
 
@@ -27,8 +26,10 @@ enum class TFileWriteResult {
 // over the target only when everything was written. With append the old
 // content is copied in front of the new bytes. Missing parent folders are
 // created when createFolders is set. An existing target keeps its permission
-// bits; a symbolic link is written through to the file it points to. On any
-// failure the old file is left as it was and no temporary file stays behind.
+// bits; a symbolic link is written through to the file it points to and
+// stays a link. A dangling link creates that file, but only in a folder that
+// exists. On any failure the old file is left as it was and no temporary
+// file stays behind.
 TFileWriteResult WriteFileSafely(const std::string& fileName, std::string_view bytes, bool append = false,
                                  bool createFolders = true);
 

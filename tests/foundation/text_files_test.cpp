@@ -185,10 +185,20 @@ TEST(TextFileRead, MarksAreSkippedAsTabled) {
     int32_t cp;
     std::string text;
   } cases[] = {
-      {"\xEF\xBB\xBF" "abc", 65001, "abc"},
-      {"\xEF\xBB\xBF" "abc", 65002, "abc"},
-      {std::string("\xFF\xFE" "A\0" "B", 5), 1200, "A"},  // odd last byte ignored
-      {"\xFF\xFE" "A", 1200, ""},
+      {"\xEF\xBB\xBF"
+       "abc",
+       65001, "abc"},
+      {"\xEF\xBB\xBF"
+       "abc",
+       65002, "abc"},
+      {std::string("\xFF\xFE"
+                   "A\0"
+                   "B",
+                   5),
+       1200, "A"},  // odd last byte ignored
+      {"\xFF\xFE"
+       "A",
+       1200, ""},
       {std::string("\xFE\xFF\0A", 4), 1201, "A"},
       {std::string("\xFF\xFE\0\0A\0\0\0", 8), 12000, "A"},
       {std::string("\0\0\xFE\xFF\0\0\0A\0\0", 10), 12001, "A"},  // remainder ignored
@@ -208,7 +218,9 @@ TEST(TextFileRead, MarksAreSkippedAsTabled) {
   EXPECT_EQ(LoadString(f), "\u4E2D\u6587");
   WriteFileBytes(f, "ok \xC3\xA9 then \xC3");
   EXPECT_EQ(LoadString(f), "ok \u00C3\u00A9 then \u00C3");  // not UTF-8 as a whole: Latin-1
-  WriteFileBytes(f, "\xEF\xBB\xBF" "bad \xFF byte");
+  WriteFileBytes(f,
+                 "\xEF\xBB\xBF"
+                 "bad \xFF byte");
   EXPECT_EQ(LoadString(f), "bad \uFFFD byte");
 }
 
@@ -241,7 +253,9 @@ TEST(TextFileWrite, NoMarkInTheMiddleOfAFile) {
   std::string g = dir.file("append16.txt");
   ASSERT_TRUE(SaveString("a", g, 1200, true, true));
   ASSERT_TRUE(SaveString("b", g, 1200, true, true));
-  EXPECT_EQ(ReadFileBytes(g), std::string("\xFF\xFE" "a\0b\0", 6));
+  EXPECT_EQ(ReadFileBytes(g), std::string("\xFF\xFE"
+                                          "a\0b\0",
+                                          6));
   std::string h = dir.file("append7.txt");
   ASSERT_TRUE(SaveString("a", h, 65000, true, true));
   ASSERT_TRUE(SaveString("b", h, 65000, true, true));
@@ -261,9 +275,8 @@ TEST(TextFileWrite, UTF7AppendClosesTheOpenRun) {
     std::string first, second;
     bool firstMark;
   } cases[] = {
-      {"\u00E9", "b", false},        {"\u00E9", "\u00E9", false}, {"\u00E9", "-x", false},
-      {"\u00E9", " x", false},       {"\u00E9", "+", false},      {"a", "b", false},
-      {"\u00E9", "bc", true},        {"x\u00E9", "\U0001F60A", true},
+      {"\u00E9", "b", false}, {"\u00E9", "\u00E9", false}, {"\u00E9", "-x", false}, {"\u00E9", " x", false},
+      {"\u00E9", "+", false}, {"a", "b", false},           {"\u00E9", "bc", true},  {"x\u00E9", "\U0001F60A", true},
   };
   int n = 0;
   for (const auto& c : cases) {
@@ -320,6 +333,44 @@ TEST(TextFileWrite, KeepsPermissionsAndWritesThroughLinks) {
   ASSERT_TRUE(SaveString("via link", link, 65001, false, false));
   EXPECT_TRUE(std::filesystem::is_symlink(link));
   EXPECT_EQ(ReadFileBytes(f), "via link");
+}
+
+TEST(TextFileWrite, DanglingLinksCreateTheFileTheyPointTo) {
+  namespace fs = std::filesystem;
+  TempDir dir;
+  fs::create_directory(dir.file("sub"));
+  struct Case {
+    std::string link;
+    std::string pointsTo;  // as stored in the link
+    std::string created;   // the file that must appear, "" when refused
+  } cases[] = {
+      {"abs.txt", dir.file("sub/abs-target.txt"), dir.file("sub/abs-target.txt")},
+      {"rel.txt", "sub/rel-target.txt", dir.file("sub/rel-target.txt")},
+      {"sub/up.txt", "../up-target.txt", dir.file("up-target.txt")},
+      {"chain.txt", "abs2.txt", dir.file("sub/chain-target.txt")},
+      {"nofolder.txt", "missing/x.txt", ""},
+      {"loop.txt", "loop.txt", ""},
+  };
+  fs::create_symlink(dir.file("sub/chain-target.txt"), dir.file("abs2.txt"));
+  for (const auto& c : cases) {
+    const std::string link = dir.file(c.link);
+    fs::create_symlink(c.pointsTo, link);
+    EXPECT_EQ(SaveString("through", link, 65001, false, false), !c.created.empty()) << c.link;
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(link))) << c.link;
+    EXPECT_EQ(fs::read_symlink(link), fs::path(c.pointsTo)) << c.link;
+    if (!c.created.empty()) {
+      EXPECT_EQ(ReadFileBytes(c.created), "through") << c.link;
+    }
+  }
+  EXPECT_FALSE(fs::exists(dir.file("missing")));
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir.file("abs2.txt"))));
+  // Appending through a dangling link starts the new file.
+  const std::string appendLink = dir.file("append.txt");
+  fs::create_symlink("sub/appended.txt", appendLink);
+  ASSERT_TRUE(SaveString("one", appendLink, 65001, false, true));
+  ASSERT_TRUE(SaveString("two", appendLink, 65001, false, true));
+  EXPECT_EQ(ReadFileBytes(dir.file("sub/appended.txt")), "onetwo");
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(appendLink)));
 }
 
 TEST(TextFileWrite, CannotCreateReturnsFalseAndKeepsWhatIsThere) {
@@ -432,7 +483,10 @@ TEST(TextFileErrors, NamedPipeIsRefusedWithoutWaiting) {
 TEST(TextFileErrors, BinaryFiles) {
   TempDir dir;
   std::string f = dir.file("b");
-  WriteFileBytes(f, "text\twith\x15" "allowed\x1A" "controls\r\n");
+  WriteFileBytes(f,
+                 "text\twith\x15"
+                 "allowed\x1A"
+                 "controls\r\n");
   EXPECT_FALSE(IsBinaryFile(f));
   WriteFileBytes(f, std::string("a\0b", 3));
   EXPECT_TRUE(IsBinaryFile(f));
@@ -447,8 +501,8 @@ TEST(TextFileErrors, BinaryFiles) {
 namespace {
 
 std::string Iconv(const std::string& from, const std::string& to, const std::string& file, bool dropInvalid = false) {
-  auto r = testsupport::RunCommand("iconv " + std::string(dropInvalid ? "-c " : "") + "-f " + from + " -t " + to +
-                                   " " + testsupport::ShellQuote(file) + " 2>/dev/null");
+  auto r = testsupport::RunCommand("iconv " + std::string(dropInvalid ? "-c " : "") + "-f " + from + " -t " + to + " " +
+                                   testsupport::ShellQuote(file) + " 2>/dev/null");
   if (!dropInvalid) {
     EXPECT_EQ(r.exitCode, 0) << from << " -> " << to;
   }
@@ -472,7 +526,7 @@ TEST(ToolCheckIconv, SingleByteCodePagesMatchIconvOnTheirWholeRepertoire) {
   struct Page {
     int32_t cp;
     const char* name;
-  } pages[] = {{88591, "ISO-8859-1"},   {88592, "ISO-8859-2"},   {1250, "WINDOWS-1250"},
+  } pages[] = {{88591, "ISO-8859-1"},  {88592, "ISO-8859-2"},  {1250, "WINDOWS-1250"},
                {1251, "WINDOWS-1251"}, {1252, "WINDOWS-1252"}, {1253, "WINDOWS-1253"}};
   std::string allBytes;
   for (int b = 1; b < 256; ++b) allBytes.push_back(static_cast<char>(b));
