@@ -20,6 +20,12 @@ void TStream::WriteBuffer(const void* buffer, int64_t count) {
 
 // ---------------------------------------------------------------- file stream
 
+namespace {
+thread_local int64_t tlsFileBytesRead = 0;
+}
+
+int64_t FileStreamBytesReadOnThisThread() { return tlsFileBytesRead; }
+
 std::unique_ptr<TFileStream> TFileStream::OpenRead(const std::string& fileName) {
   if (fileName.empty() || fileName.find('\0') != std::string::npos) return nullptr;
   // Without O_NONBLOCK, opening a pipe waits for a writer and some devices
@@ -51,6 +57,7 @@ int64_t TFileStream::Read(void* buffer, int64_t count) {
     FPosition += got;
   }
   FBytesRead += done;
+  tlsFileBytesRead += done;
   return done;
 }
 
@@ -132,6 +139,12 @@ std::unique_ptr<TStream> OpenStreamForReading(const std::string& fileName) {
   }
   if (opener) return opener(fileName);
   return TFileStream::OpenRead(fileName);
+}
+
+std::unique_ptr<TStream> OpenStreamForReadingOrRaise(const std::string& fileName) {
+  auto stream = OpenStreamForReading(fileName);
+  if (!stream) throw EFOpenError("Cannot open file \"" + fileName + "\"");
+  return stream;
 }
 
 // ------------------------------------------------------------- buffered stream

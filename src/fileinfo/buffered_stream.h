@@ -24,6 +24,11 @@ class EWriteError : public EStreamError {
  public:
   using EStreamError::EStreamError;
 };
+// A file that does not open as a regular file for reading.
+class EFOpenError : public EStreamError {
+ public:
+  using EStreamError::EStreamError;
+};
 
 enum class TSeekOrigin { Beginning, Current, End };
 
@@ -73,6 +78,10 @@ class TFileStream : public TStream {
   int64_t FBytesRead = 0;
 };
 
+// Everything the file streams of the calling thread have read so far, for
+// checking that the readers read headers only.
+int64_t FileStreamBytesReadOnThisThread();
+
 class TMemoryStream : public TStream {
  public:
   TMemoryStream() = default;
@@ -98,6 +107,8 @@ using TStreamOpener = std::function<std::unique_ptr<TStream>(const std::string& 
 TStreamOpener SetStreamOpener(TStreamOpener opener);
 // nullptr when the file cannot be opened or is no regular file.
 std::unique_ptr<TStream> OpenStreamForReading(const std::string& fileName);
+// The same, raising EFOpenError ("Cannot open file "<name>"") in place of nullptr.
+std::unique_ptr<TStream> OpenStreamForReadingOrRaise(const std::string& fileName);
 
 // Write-back buffer of 1024 bytes over another stream, which it neither owns
 // nor closes. Unlike other streams, seeking from the end counts a positive
