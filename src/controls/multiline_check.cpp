@@ -1,6 +1,11 @@
 #include "controls/multiline_check.h"
 
+#include <QRegularExpression>
 #include <QResizeEvent>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <algorithm>
+#include <type_traits>
 
 #include "foundation/qt/qt_strings.h"
 #include "foundation/qt/text_measurer.h"
@@ -42,8 +47,25 @@ TWrappedCaption WrapCaptionToWidth(const std::string& caption, int32_t controlWi
     if (i > 0) joined += '\n';
     joined += lines[i];
   }
-  result.Caption = "\n" + Trim(joined) + "\n";
+  // Qt draws line breaks at the ends as empty lines, which would push the
+  // caption out of the height worked out here.
+  result.Caption = Trim(joined);
   return result;
+}
+
+template <class TBase>
+void TMultiLineButton<TBase>::InitSizePolicy() {
+  QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  policy.setHeightForWidth(true);
+  this->setSizePolicy(policy);
+}
+
+template <class TBase>
+int TMultiLineButton<TBase>::StyledHeight(int textHeight) const {
+  QStyleOptionButton option;
+  this->initStyleOption(&option);
+  constexpr QStyle::ContentsType kind = std::is_same_v<TBase, QCheckBox> ? QStyle::CT_CheckBox : QStyle::CT_RadioButton;
+  return this->style()->sizeFromContents(kind, &option, QSize(this->width(), textHeight), this).height();
 }
 
 template <class TBase>
@@ -78,7 +100,7 @@ void TMultiLineButton<TBase>::AdjustToWidth() {
   if (caption != this->text()) this->setText(caption);
   this->updateGeometry();
   if (FAutoSize) {
-    int32_t height = wrapped.PreferredHeight >= 0 ? wrapped.PreferredHeight : TBase::sizeHint().height();
+    int32_t height = wrapped.PreferredHeight >= 0 ? StyledHeight(wrapped.PreferredHeight) : TBase::sizeHint().height();
     if (height != this->height()) this->resize(this->width(), height);
   }
   FAdjusting = false;
@@ -92,10 +114,22 @@ QSize TMultiLineButton<TBase>::sizeHint() const {
 }
 
 template <class TBase>
+QSize TMultiLineButton<TBase>::minimumSizeHint() const {
+  if (!FWordWrap) return TBase::minimumSizeHint();
+  QFontMetrics metrics(this->font());
+  int widest = 0;
+  for (const QString& word : this->text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+    widest = std::max(widest, metrics.horizontalAdvance(word));
+  }
+  int width = metrics.horizontalAdvance(QStringLiteral("ww")) + widest + 1;
+  return QSize(width, TBase::minimumSizeHint().height());
+}
+
+template <class TBase>
 int TMultiLineButton<TBase>::heightForWidth(int width) const {
   TWrappedCaption wrapped =
       WrapCaptionToWidth(FromQString(this->text()), width, FWordWrap, TQtTextMeasurer(this->font()));
-  if (wrapped.PreferredHeight >= 0) return wrapped.PreferredHeight;
+  if (wrapped.PreferredHeight >= 0) return StyledHeight(wrapped.PreferredHeight);
   return TBase::sizeHint().height();
 }
 

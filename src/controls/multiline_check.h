@@ -18,7 +18,9 @@ struct TWrappedCaption {
 };
 
 // Room for the box or circle is the width of "ww". Existing line breaks are
-// turned into blanks first, so that wrapping again never piles them up.
+// turned into blanks first, so that wrapping again never piles them up. A
+// wrapped caption has LF between its lines; PreferredHeight is the lines'
+// height, without the style's margins.
 TWrappedCaption WrapCaptionToWidth(const std::string& caption, int32_t controlWidth, bool wordWrap,
                                    const TTextMeasurer& canvas);
 
@@ -26,8 +28,10 @@ TWrappedCaption WrapCaptionToWidth(const std::string& caption, int32_t controlWi
 template <class TBase>
 class TMultiLineButton : public TBase {
  public:
-  explicit TMultiLineButton(QWidget* parent = nullptr) : TBase(parent) {}
-  explicit TMultiLineButton(const QString& caption, QWidget* parent = nullptr) : TBase(caption, parent) {}
+  explicit TMultiLineButton(QWidget* parent = nullptr) : TBase(parent) { InitSizePolicy(); }
+  explicit TMultiLineButton(const QString& caption, QWidget* parent = nullptr) : TBase(caption, parent) {
+    InitSizePolicy();
+  }
 
   bool WordWrap() const { return FWordWrap; }
   void SetWordWrap(bool value);
@@ -40,6 +44,8 @@ class TMultiLineButton : public TBase {
   void AdjustToWidth();
 
   QSize sizeHint() const override;
+  // Narrow enough for the widest word, so that layouts let the caption wrap.
+  QSize minimumSizeHint() const override;
   bool hasHeightForWidth() const override { return FWordWrap; }
   int heightForWidth(int width) const override;
 
@@ -47,6 +53,11 @@ class TMultiLineButton : public TBase {
   void resizeEvent(QResizeEvent* e) override;
 
  private:
+  // The width comes from the parent; the height follows the caption.
+  void InitSizePolicy();
+  // The control's height for a caption of textHeight, with the style's margins.
+  int StyledHeight(int textHeight) const;
+
   bool FWordWrap = true;
   bool FAutoSize = true;
   bool FAdjusting = false;
