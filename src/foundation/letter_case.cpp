@@ -1,6 +1,11 @@
 #include "foundation/letter_case.h"
 
 #include <unicode/uchar.h>
+#include <unicode/ustring.h>
+#include <unicode/utf16.h>
+
+#include <cstdint>
+#include <string>
 
 #include "foundation/utf8.h"
 
@@ -91,9 +96,30 @@ std::string ASCIILowerCase(std::string_view s) {
   return out;
 }
 
+namespace {
+
+// The full (possibly several characters long) upper or lower case of c.
+std::u16string FullCase(UChar32 c, bool upper) {
+  UChar in[2];
+  int32_t inLength = 0;
+  U16_APPEND_UNSAFE(in, inLength, c);
+  UChar out[16];
+  UErrorCode status = U_ZERO_ERROR;
+  const int32_t n =
+      upper ? u_strToUpper(out, 16, in, inLength, "", &status) : u_strToLower(out, 16, in, inLength, "", &status);
+  if (U_FAILURE(status)) return std::u16string(in, in + inLength);
+  return std::u16string(out, out + n);
+}
+
+}  // namespace
+
 bool IsLetterCodePoint(char32_t c) {
-  if (c == kSharpS) return true;
   if (c < 0x80) return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-  auto u = static_cast<UChar32>(c);
-  return u_toupper(u) != u_tolower(u) || u_totitle(u) != u_tolower(u);
+  if (c > 0x10FFFF) return false;
+  const auto u = static_cast<UChar32>(c);
+  if (u_toupper(u) != u_tolower(u) || u_totitle(u) != u_tolower(u)) return true;
+  // Letters such as "ß", "ΐ" or "և" upper-case to several characters, which
+  // the one-to-one mappings above cannot show.
+  if (!u_hasBinaryProperty(u, UCHAR_CHANGES_WHEN_CASEMAPPED)) return false;
+  return FullCase(u, true) != FullCase(u, false);
 }

@@ -22,6 +22,7 @@ std::string UpperCaseNarrow(std::string_view s);
 // character may count as one of their letters (the Kelvin sign is no "k").
 std::string ASCIILowerCase(std::string_view s);
 
-// A letter is a character whose upper- and lower-case forms differ, or "ß".
-// Georgian Mkhedruli letters count as letters.
+// A letter is a character whose upper- and lower-case forms differ, by the
+// full case mappings: "ß", "ΐ" and "և", whose upper case is several
+// characters, are letters. Georgian Mkhedruli letters count as letters.
 bool IsLetterCodePoint(char32_t c);

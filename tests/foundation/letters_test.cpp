@@ -10,20 +10,25 @@ TEST(Letters, ClassTests) {
     const char* text;
     bool letter, vokal, konsonant;
   } cases[] = {
-      {"ß", true, false, true},    {"y", true, false, true},   {"Y", true, false, true},
-      {"ω", true, true, false},    {"ь", true, false, false},  {"Ь", true, false, false},
-      {"ъ", true, false, false},   {"ю", true, false, true},   {"я", true, false, true},
-      {"ё", true, true, false},    {"ж", true, false, true},   {"a", true, true, false},
-      {"ä", true, true, false},    {"Ü", true, true, false},   {"θ", true, false, true},
-      {"7", false, false, false},  {"", false, false, false},  {" ", false, false, false},
-      {"-", false, false, false},  {"語", false, false, false}, {"ệ", true, false, false},
-      {"Ạ", true, false, false},   {"ა", true, false, false},  {"é", true, false, false},
+      {"ß", true, false, true},  {"y", true, false, true},   {"Y", true, false, true},   {"ω", true, true, false},
+      {"ь", true, false, false}, {"Ь", true, false, false},  {"ъ", true, false, false},  {"ю", true, false, true},
+      {"я", true, false, true},  {"ё", true, true, false},   {"ж", true, false, true},   {"a", true, true, false},
+      {"ä", true, true, false},  {"Ü", true, true, false},   {"θ", true, false, true},   {"7", false, false, false},
+      {"", false, false, false}, {" ", false, false, false}, {"-", false, false, false}, {"語", false, false, false},
+      {"ệ", true, false, false}, {"Ạ", true, false, false},  {"ა", true, false, false},  {"é", true, false, false},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(IsLetter(c.text), c.letter) << c.text;
     EXPECT_EQ(IsVokal(c.text), c.vokal) << c.text;
     EXPECT_EQ(IsKonsonant(c.text), c.konsonant) << c.text;
   }
+}
+
+TEST(Letters, LettersWhoseUpperCaseIsSeveralCharacters) {
+  // Their one-to-one mappings leave them unchanged; the full ones do not.
+  for (const char* c : {"ΐ", "ΰ", "ǰ", "ŉ", "և", "ﬀ", "ẖ", "ﬓ", "ß"}) EXPECT_TRUE(IsLetter(c)) << c;
+  // Characters without any case stay non-letters.
+  for (const char* c : {"ĸ", "ª", "語", "ء", "٣"}) EXPECT_FALSE(IsLetter(c)) << c;
 }
 
 TEST(Letters, ClassTestsAreSubstringTests) {
@@ -65,8 +70,8 @@ TEST(Letters, UppercaseDiacriticsToFittingAlternative) {
     const char* in;
     const char* out;
   } cases[] = {
-      {"MÜ", "MUE"},      {"Ärger", "Aerger"}, {"ÄRGER", "AERGER"}, {"Ä b", "AE b"},
-      {"ÄÖ", "AEOE"},     {"Äß", "Aeß"},       {"Ä1", "AE1"},       {"xÖy", "xOey"},
+      {"MÜ", "MUE"},  {"Ärger", "Aerger"}, {"ÄRGER", "AERGER"}, {"Ä b", "AE b"},
+      {"ÄÖ", "AEOE"}, {"Äß", "Aeß"},       {"Ä1", "AE1"},       {"xÖy", "xOey"},
   };
   for (const auto& c : cases) EXPECT_EQ(UppercaseDiacriticsToFittingAlternative(c.in), c.out) << c.in;
 }

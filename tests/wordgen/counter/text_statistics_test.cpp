@@ -34,6 +34,9 @@ TEST(CountWordsTest, Table) {
       {"caseless script is no letter", "中文abc", "", "", Pairs({{"abc", 1}})},
       {"Georgian letters", "ბანანი", "", "", Pairs({{"ბანანი", 1}})},
       {"excluded list only hits its words", "axb cd", "x", "", Pairs({{"cd", 1}})},
+      // Letters whose upper case is several characters belong to their words.
+      {"Greek with dialytika and tonos", "Μαΐου ΰ", "", "", Pairs({{"Μαΐου", 1}, {"ΰ", 1}})},
+      {"Armenian ligature", "ձևափոխված", "", "", Pairs({{"ձևափոխված", 1}})},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(CountWords(c.text, c.excluded, c.only).Items, c.expected) << c.name;
@@ -70,14 +73,18 @@ TEST(CountCharactersTest, Table) {
       {"group length 7", "ABCDEFGH", 7, "", "", false, false, {}},
       {"two-byte characters", "ÄÖÜÖÜ", 2, "", "", false, false, Pairs({{"ÄÖ", 1}, {"ÖÜ", 2}, {"ÜÖ", 1}})},
       {"stops at NUL", std::string("AB\0CD", 5), 1, "", "", false, false, Pairs({{"A", 1}, {"B", 1}})},
-      {"invalid byte read as U+FFFD", "A\xFF" "B", 3, "", "", false, false, Pairs({{"A\xEF\xBF\xBD" "B", 1}})},
-      {"pre-fill in list order", "BB", 2, "", "AB", false, true,
-       Pairs({{"AA", 0}, {"AB", 0}, {"BA", 0}, {"BB", 1}})},
+      {"invalid byte read as U+FFFD",
+       "A\xFF"
+       "B",
+       3, "", "", false, false,
+       Pairs({{"A\xEF\xBF\xBD"
+               "B",
+               1}})},
+      {"pre-fill in list order", "BB", 2, "", "AB", false, true, Pairs({{"AA", 0}, {"AB", 0}, {"BA", 0}, {"BB", 1}})},
       {"no pre-fill for quadgrams", "BBBB", 4, "", "AB", false, true, Pairs({{"BBBB", 1}})},
       {"no pre-fill without only list", "BB", 2, "", "", false, true, Pairs({{"BB", 1}})},
       {"pre-fill without duplicate check", "A", 1, "", "AA", false, true, Pairs({{"A", 1}, {"A", 0}})},
-      {"pre-fill of letters then new items", "CAB", 1, "", "ABC", false, true,
-       Pairs({{"A", 1}, {"B", 1}, {"C", 1}})},
+      {"pre-fill of letters then new items", "CAB", 1, "", "ABC", false, true, Pairs({{"A", 1}, {"B", 1}, {"C", 1}})},
       // The list is read like the text: an invalid byte is the character U+FFFD.
       {"pre-fill reads an invalid byte of the list as U+FFFD", "A", 1, "", "A\xFF", false, true,
        Pairs({{"A", 1}, {"\xEF\xBF\xBD", 0}})},
@@ -91,12 +98,20 @@ TEST(CountCharacterPositionsTest, Table) {
   const std::vector<CharCase> cases = {
       {"letters", "ABC AB", 1, "", "", false, false, Pairs({{"A_1", 2}, {"B_2", 2}, {"C_3", 1}})},
       {"digrams", "ABC AB", 2, "", "", false, false, Pairs({{"AB_1", 2}, {"BC_2", 1}})},
-      {"restart after excluded comma", "ABC,AB", 1, ",", "", false, false,
-       Pairs({{"A_1", 2}, {"B_2", 2}, {"C_3", 1}})},
+      {"restart after excluded comma", "ABC,AB", 1, ",", "", false, false, Pairs({{"A_1", 2}, {"B_2", 2}, {"C_3", 1}})},
       {"blanks counted keep the run", "A B", 1, "", "", true, false, Pairs({{"A_1", 1}, {" _2", 1}, {"B_3", 1}})},
       {"positions past nine", "ABCDEFGHIJK", 1, "", "", false, false,
-       Pairs({{"A_1", 1}, {"B_2", 1}, {"C_3", 1}, {"D_4", 1}, {"E_5", 1}, {"F_6", 1}, {"G_7", 1}, {"H_8", 1},
-              {"I_9", 1}, {"J_10", 1}, {"K_11", 1}})},
+       Pairs({{"A_1", 1},
+              {"B_2", 1},
+              {"C_3", 1},
+              {"D_4", 1},
+              {"E_5", 1},
+              {"F_6", 1},
+              {"G_7", 1},
+              {"H_8", 1},
+              {"I_9", 1},
+              {"J_10", 1},
+              {"K_11", 1}})},
       {"trigram positions", "ABCD", 3, "", "", false, false, Pairs({{"ABC_1", 1}, {"BCD_2", 1}})},
       {"group length outside 1..6", "ABC", 7, "", "", false, false, {}},
   };
@@ -157,9 +172,9 @@ TEST(CountSyllablesTest, LowerCaseRussianAndGreekEqualUpperCase) {
 
 TEST(CountSyllablesTest, EveryPunctuationCharacterBecomesABlank) {
   // Each of them between HAL and LO splits like a blank.
-  const std::vector<std::string> marks = {".", ",", ";", ":", "-", "_", "#", "*", "+", "~", "'", "´", "`",
-                                          "!", "\"", "§", "$", "%", "&", "/", "(", ")", "=", "?", "\\", "}",
-                                          "]", "[", "{", "³", "²", "°", "^", ">", "<", "|", "\r", "\n", "\t"};
+  const std::vector<std::string> marks = {".", ",",  ";", ":", "-", "_", "#", "*", "+", "~", "'",  "´",  "`",
+                                          "!", "\"", "§", "$", "%", "&", "/", "(", ")", "=", "?",  "\\", "}",
+                                          "]", "[",  "{", "³", "²", "°", "^", ">", "<", "|", "\r", "\n", "\t"};
   ASSERT_EQ(marks.size(), 39u);
   for (const auto& m : marks) {
     EXPECT_EQ(CountSyllables("HAL" + m + "LO").Items, Pairs({{"HAL", 1}, {"LO", 1}})) << m;
@@ -220,8 +235,9 @@ namespace {
 // positive counts, and each group has the asked number of characters.
 TEST(TextStatisticsRobustnessTest, RandomBytes) {
   TSeededRandom rnd(99);
-  const std::vector<std::string> pieces = {"a", "B", " ", "\t", "\n", std::string(1, '\0'), "\xFF", "\xC3", "\xE2\x82",
-                                           "ä", "ß", "ẞ", "Ж", "ω", "ა", "中", "CH", "S", "-", ",", "1", "\xF0\x9F\x98\x80"};
+  const std::vector<std::string> pieces = {
+      "a",  "B", " ", "\t", "\n", std::string(1, '\0'), "\xFF", "\xC3", "\xE2\x82", "ä", "ß", "ẞ", "Ж", "ω", "ა", "中",
+      "CH", "S", "-", ",",  "1",  "\xF0\x9F\x98\x80"};
   for (int round = 0; round < 1500; ++round) {
     std::string text;
     const size_t len = rnd.Random(40);
