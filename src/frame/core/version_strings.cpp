@@ -45,3 +45,17 @@ std::string GetProgVersionAsYYMMDD(const std::string& compilationDate) {
   if (!SplitDate(compilationDate, p)) return compilationDate;
   return p.yy + p.mm + p.dd;
 }
+
+std::string BuildDateFromCompilerDate(const std::string& compilerDate) {
+  static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  if (compilerDate.size() != 11) return compilerDate;
+  int32_t month = 0, day = 0, year = 0;
+  for (int32_t m = 0; m < 12; ++m)
+    if (compilerDate.compare(0, 3, kMonths[m]) == 0) month = m + 1;
+  if (month == 0 || !TryStrToInt(compilerDate.substr(4, 2), day) || !TryStrToInt(compilerDate.substr(7, 4), year) ||
+      day < 1 || day > 31 || year < 1000)
+    return compilerDate;
+  auto two = [](int32_t v) { return (v < 10 ? "0" : "") + IntToStr(v); };
+  return IntToStr(year) + "/" + two(month) + "/" + two(day);
+}

@@ -11,3 +11,7 @@ std::string GetProgCompilationYear(const std::string& compilationDate);
 std::string GetProgVersion(const std::string& compilationDate);
 // "231030" for "2023/10/30", "240105" for "05.01.2024".
 std::string GetProgVersionAsYYMMDD(const std::string& compilationDate);
+
+// The compiler's build date ("Dec 11 2026", as __DATE__ gives it) in the form
+// "2026/12/11"; a text of another form is returned as it stands.
+std::string BuildDateFromCompilerDate(const std::string& compilerDate);

@@ -28,6 +28,15 @@ TEST(VersionStrings, DateForms) {
   }
 }
 
+TEST(VersionStrings, BuildDateFromTheCompiler) {
+  EXPECT_EQ(BuildDateFromCompilerDate("Dec 11 2026"), "2026/12/11");
+  EXPECT_EQ(BuildDateFromCompilerDate("Jan  5 2024"), "2024/01/05");
+  EXPECT_EQ(GetProgVersion(BuildDateFromCompilerDate("Jan  5 2024")), "24.1.5");
+  EXPECT_EQ(BuildDateFromCompilerDate("Foo 11 2026"), "Foo 11 2026");
+  EXPECT_EQ(BuildDateFromCompilerDate("??? ?? ????"), "??? ?? ????");
+  EXPECT_EQ(BuildDateFromCompilerDate(""), "");
+}
+
 const TLanguageSet kProgramLanguages = [] {
   TLanguageSet s = TLanguageSet::AllLanguages();
   s.Exclude(langKO);

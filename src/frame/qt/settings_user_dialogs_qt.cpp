@@ -1,0 +1,58 @@
+#include "frame/qt/settings_user_dialogs_qt.h"
+
+#include <QAbstractButton>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "controls/dialogs.h"
+#include "foundation/qt/qt_strings.h"
+#include "text/text_store.h"
+
+void TQtSettingsUserDialogs::MessageBox(TSOMessageKind kind, const std::string& caption, const std::string& text) {
+  const QMessageBox::Icon icon = kind == TSOMessageKind::Error     ? QMessageBox::Critical
+                                 : kind == TSOMessageKind::Warning ? QMessageBox::Warning
+                                                                   : QMessageBox::Information;
+  QMessageBox box(icon, ToQString(caption), ToQString(text), QMessageBox::Ok, FParent);
+  if (QAbstractButton* ok = box.button(QMessageBox::Ok); ok && !SprText(192).empty())
+    ok->setText(ToQString(SprText(192)));
+  box.exec();
+}
+
+std::string TQtSettingsUserDialogs::InputEdit(const std::string& caption, const std::string& prompt,
+                                              const std::string& okCaption, const std::string& cancelCaption,
+                                              const std::string& defaultText) {
+  return ::InputEdit(caption, prompt, okCaption, cancelCaption, defaultText, false);
+}
+
+std::string TQtSettingsUserDialogs::InputComboBox(const std::string& caption, const std::string& prompt,
+                                                  const std::string& okCaption, const std::string& cancelCaption,
+                                                  const std::string& defaultText, const TStrArray& items) {
+  return ::InputComboBox(caption, prompt, okCaption, cancelCaption, defaultText, items);
+}
+
+QString QtFileFilter(const std::string& filter) {
+  const size_t bar = filter.find('|');
+  return ToQString(bar == std::string::npos ? filter : filter.substr(0, bar));
+}
+
+std::string TQtSettingsUserDialogs::SaveFileDialog(const std::string& title, const std::string& fileName,
+                                                   const std::string& defaultExt, const std::string& filter) {
+  QFileDialog dialog(FParent, ToQString(title), QString(), QtFileFilter(filter));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(ToQString(defaultExt));
+  dialog.selectFile(ToQString(fileName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::string();
+  return FromQString(dialog.selectedFiles().first());
+}
+
+std::string TQtSettingsUserDialogs::OpenFileDialog(const std::string& title, const std::string& defaultExt,
+                                                   const std::string& filter) {
+  QFileDialog dialog(FParent, ToQString(title), QString(), QtFileFilter(filter));
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setDefaultSuffix(ToQString(defaultExt));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::string();
+  return FromQString(dialog.selectedFiles().first());
+}
+
+void TQtSettingsUserDialogs::ShowText(const std::string& text) { SV(text); }
