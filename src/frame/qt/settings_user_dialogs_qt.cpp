@@ -1,21 +1,16 @@
 #include "frame/qt/settings_user_dialogs_qt.h"
 
-#include <QAbstractButton>
 #include <QFileDialog>
-#include <QMessageBox>
 
 #include "controls/dialogs.h"
 #include "foundation/qt/qt_strings.h"
 #include "text/text_store.h"
 
+// The library's notification window, so that a program driven by a dialog
+// handler in tests never meets a window of its own; the caption ("Error",
+// "Information", "Warning") tells the kind.
 void TQtSettingsUserDialogs::MessageBox(TSOMessageKind kind, const std::string& caption, const std::string& text) {
-  const QMessageBox::Icon icon = kind == TSOMessageKind::Error     ? QMessageBox::Critical
-                                 : kind == TSOMessageKind::Warning ? QMessageBox::Warning
-                                                                   : QMessageBox::Information;
-  QMessageBox box(icon, ToQString(caption), ToQString(text), QMessageBox::Ok, FParent);
-  if (QAbstractButton* ok = box.button(QMessageBox::Ok); ok && !SprText(192).empty())
-    ok->setText(ToQString(SprText(192)));
-  box.exec();
+  NotificationDialog(caption, text, SprText(192));
 }
 
 std::string TQtSettingsUserDialogs::InputEdit(const std::string& caption, const std::string& prompt,

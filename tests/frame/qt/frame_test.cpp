@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
+#include "controls/dialogs.h"
 #include "frame_qt_test_app.h"
 
 namespace {
@@ -353,6 +354,90 @@ TEST_F(Frame, HeaderPictureByLanguage) {
   EXPECT_EQ(result.width(), 5);
   frame.InfoDialogFetchHeaderImage(0, result);
   EXPECT_EQ(result.width(), 3);
+}
+
+}  // namespace
+
+namespace {
+
+// The controls' dialogs answered from a script.
+struct TScriptedHandler : TDialogHandler {
+  std::deque<std::string> Inputs;
+  std::vector<std::string> Notes;
+  void Notification(const std::string& caption, const std::string& message, const std::string&) override {
+    Notes.push_back(caption + ": " + message);
+  }
+  int32_t Confirmation(const std::string&, const std::string&, const std::string&, const std::string&,
+                       const std::string&, bool) override {
+    return kModalResultCancel;
+  }
+  std::string Input(const std::string&, const std::string&, const std::string&, const std::string&, const std::string&,
+                    const TStrArray&, int32_t, bool) override {
+    if (Inputs.empty()) return NulMarker();
+    std::string s = Inputs.front();
+    Inputs.pop_front();
+    return s;
+  }
+};
+
+class FrameWithRealDialogs : public TFrameFixture {};
+
+TEST_F(FrameWithRealDialogs, CancelledNameDialogSavesNothing) {
+  TScriptedHandler handler;
+  TScopedDialogHandler scope(&handler);
+  TPwkProgObj frame(nullptr);
+  Prepare(frame);
+  frame.SetUserDialogs(nullptr);  // the frame's own windows, through the controls' dialogs
+  TSettingsObj& so = frame.SettingsObj();
+  so.SaveTabButtonClickSaveSettings("bt_save_save_profile");
+  EXPECT_FALSE(fs::exists(ConfigDir()));
+  handler.Inputs = {"Work"};
+  so.SaveTabButtonClickSaveSettings("bt_save_save_profile");
+  EXPECT_TRUE(fs::is_regular_file(ConfigDir() + "Work.sxs"));
+  EXPECT_EQ(handler.Notes, (std::vector<std::string>{"Information: The settings have been saved successfully."}));
+  so.SaveTabButtonClickLoadSettings("bt_save_load_profile");  // cancelled
+  handler.Inputs = {"Work"};
+  so.SaveTabButtonClickLoadSettings("bt_save_load_profile");
+  EXPECT_EQ(handler.Notes.back(), "Information: The settings have been loaded successfully.");
+  EXPECT_EQ(handler.Notes.size(), 2u);
+}
+
+TEST_F(FrameWithRealDialogs, ManagedComboBoxes) {
+  QMainWindow window;
+  auto* list = new QComboBox(&window);
+  list->addItems({"English", "German", "French"});
+  auto* pattern = new QComboBox(&window);
+  pattern->setEditable(true);
+  TPwkProgObj frame(&window);
+  Prepare(frame);
+  frame.SettingsAddManagedControl(list, "main", "list", "German");
+  frame.SettingsAddManagedControl(pattern, "main", "pattern", "<NAME>");
+  list->setCurrentText("French");
+  pattern->setCurrentText("word-<NAME>");
+  ASSERT_TRUE(frame.SettingsObj().SaveSettings(cslFileName, AppDir.file("c.sxs"), false));
+  TConfigSaver doc;
+  ASSERT_TRUE(doc.LoadFromFile(AppDir.file("c.sxs")));
+  EXPECT_EQ(doc.ReadString("main", "list", ""), "French");
+  EXPECT_EQ(doc.ReadString("main", "pattern", ""), "word-<NAME>");
+  frame.ResetSettings();
+  EXPECT_EQ(list->currentText().toStdString(), "German");
+  EXPECT_EQ(pattern->currentText().toStdString(), "<NAME>");
+  ASSERT_TRUE(frame.SettingsObj().LoadSettings(AppDir.file("c.sxs"), false));
+  EXPECT_EQ(list->currentText().toStdString(), "French");
+  EXPECT_EQ(pattern->currentText().toStdString(), "word-<NAME>");
+  // A list keeps its choice when the file names no item of it.
+  testsupport::WriteFileBytes(AppDir.file("d.sxs"), "[main]\nlist=Klingon\n");
+  ASSERT_TRUE(frame.SettingsObj().LoadSettings(AppDir.file("d.sxs"), false));
+  EXPECT_EQ(list->currentText().toStdString(), "French");
+}
+
+TEST_F(FrameWithRealDialogs, SingleInstanceHandlingNeverEndsTheStart) {
+  TPwkProgObj frame(nullptr);
+  Prepare(frame);
+  frame.AllowMultipleInstances = false;
+  EXPECT_TRUE(frame.Initialize());
+  EXPECT_FALSE(frame.InstanceWillBeClosed);
+  EXPECT_TRUE(frame.ApplicationShowMainForm);
 }
 
 }  // namespace
