@@ -1,5 +1,7 @@
 #include "hashes/hash_sha1.h"
 
+#include "hashes/sha_compress.h"
+
 namespace {
 
 using hash_bytes::Rotl32;
@@ -201,6 +203,13 @@ void THashSHA0::TransformBlock(const uint8_t* Data, int32_t /*DataLength*/, int3
   FState[3] += d;
   FState[4] += e;
   hash_bytes::Wipe(w, sizeof w);
+}
+
+void THashSHA1::TransformBlock(const uint8_t* Data, int32_t DataLength, int32_t Index) {
+  if (HasSHAExtensions())
+    SHA1CompressHardware(FState.data(), Data + Index);
+  else
+    THashSHA0::TransformBlock(Data, DataLength, Index);
 }
 
 void THashSHA0::Finish() {

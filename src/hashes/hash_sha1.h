@@ -25,5 +25,7 @@ class THashSHA1 : public THashSHA0 {
   std::string GetName() const override { return "THashSHA1"; }
 
  protected:
+  // Takes the processor's SHA extensions where it has them.
+  void TransformBlock(const uint8_t* Data, int32_t DataLength, int32_t Index) override;
   void Expand(uint32_t* W) override;
 };

@@ -1,5 +1,8 @@
 #include "hashes/hash_sha2.h"
 
+#include "hashes/sha2_constants.h"
+#include "hashes/sha_compress.h"
+
 namespace {
 
 using hash_bytes::Rotr32;
@@ -49,15 +52,7 @@ TByteArr BigEndianWords(const std::vector<Word>& state) {
 
 }  // namespace
 
-const std::array<uint32_t, 64> THashSHA2_256Base::S_K = {
-    0x428A2F98u, 0x71374491u, 0xB5C0FBCFu, 0xE9B5DBA5u, 0x3956C25Bu, 0x59F111F1u, 0x923F82A4u, 0xAB1C5ED5u,
-    0xD807AA98u, 0x12835B01u, 0x243185BEu, 0x550C7DC3u, 0x72BE5D74u, 0x80DEB1FEu, 0x9BDC06A7u, 0xC19BF174u,
-    0xE49B69C1u, 0xEFBE4786u, 0x0FC19DC6u, 0x240CA1CCu, 0x2DE92C6Fu, 0x4A7484AAu, 0x5CB0A9DCu, 0x76F988DAu,
-    0x983E5152u, 0xA831C66Du, 0xB00327C8u, 0xBF597FC7u, 0xC6E00BF3u, 0xD5A79147u, 0x06CA6351u, 0x14292967u,
-    0x27B70A85u, 0x2E1B2138u, 0x4D2C6DFCu, 0x53380D13u, 0x650A7354u, 0x766A0ABBu, 0x81C2C92Eu, 0x92722C85u,
-    0xA2BFE8A1u, 0xA81A664Bu, 0xC24B8B70u, 0xC76C51A3u, 0xD192E819u, 0xD6990624u, 0xF40E3585u, 0x106AA070u,
-    0x19A4C116u, 0x1E376C08u, 0x2748774Cu, 0x34B0BCB5u, 0x391C0CB3u, 0x4ED8AA4Au, 0x5B9CCA4Fu, 0x682E6FF3u,
-    0x748F82EEu, 0x78A5636Fu, 0x84C87814u, 0x8CC70208u, 0x90BEFFFAu, 0xA4506CEBu, 0xBEF9A3F7u, 0xC67178F2u};
+const std::array<uint32_t, 64> THashSHA2_256Base::S_K = kSHA256RoundConstants;
 
 const std::array<uint64_t, 80> THashSHA2_512Base::S_K = {
     0x428A2F98D728AE22ull, 0x7137449123EF65CDull, 0xB5C0FBCFEC4D3B2Full, 0xE9B5DBA58189DBBCull, 0x3956C25BF348B538ull,
@@ -81,14 +76,13 @@ const std::array<uint64_t, 80> THashSHA2_512Base::S_K = {
 
 THashSHA2_256Base::THashSHA2_256Base(int32_t HashSize) : TBlockHash(HashSize, 64), FState(8, 0) {}
 
-void THashSHA2_256Base::TransformBlock(const uint8_t* Data, int32_t /*DataLength*/, int32_t Index) {
-  const uint32_t* K = S_K.data();
+void SHA256CompressPortable(uint32_t* state, const uint8_t* block) {
+  const uint32_t* K = kSHA256RoundConstants.data();
   uint32_t w[64];
-  const uint8_t* block = Data + Index;
   for (int t = 0; t < 16; ++t) w[t] = hash_bytes::Load32BE(block + 4 * t);
   for (int t = 16; t < 64; ++t) w[t] = SmallSigma1_32(w[t - 2]) + w[t - 7] + SmallSigma0_32(w[t - 15]) + w[t - 16];
-  uint32_t a = FState[0], b = FState[1], c = FState[2], d = FState[3];
-  uint32_t e = FState[4], f = FState[5], g = FState[6], h = FState[7];
+  uint32_t a = state[0], b = state[1], c = state[2], d = state[3];
+  uint32_t e = state[4], f = state[5], g = state[6], h = state[7];
   for (int t = 0; t < 64; t += 8) {
     SHA256_ROUND(a, b, c, d, e, f, g, h, t);
     SHA256_ROUND(h, a, b, c, d, e, f, g, t + 1);
@@ -99,15 +93,22 @@ void THashSHA2_256Base::TransformBlock(const uint8_t* Data, int32_t /*DataLength
     SHA256_ROUND(c, d, e, f, g, h, a, b, t + 6);
     SHA256_ROUND(b, c, d, e, f, g, h, a, t + 7);
   }
-  FState[0] += a;
-  FState[1] += b;
-  FState[2] += c;
-  FState[3] += d;
-  FState[4] += e;
-  FState[5] += f;
-  FState[6] += g;
-  FState[7] += h;
+  state[0] += a;
+  state[1] += b;
+  state[2] += c;
+  state[3] += d;
+  state[4] += e;
+  state[5] += f;
+  state[6] += g;
+  state[7] += h;
   hash_bytes::Wipe(w, sizeof w);
+}
+
+void THashSHA2_256Base::TransformBlock(const uint8_t* Data, int32_t /*DataLength*/, int32_t Index) {
+  if (HasSHAExtensions())
+    SHA256CompressHardware(FState.data(), Data + Index);
+  else
+    SHA256CompressPortable(FState.data(), Data + Index);
 }
 
 void THashSHA2_256Base::Finish() {

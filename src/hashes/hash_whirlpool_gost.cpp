@@ -58,25 +58,6 @@ constexpr TWhirlpoolTables MakeWhirlpoolTables() {
 
 constexpr TWhirlpoolTables kWhirlpool = MakeWhirlpoolTables();
 
-// One column of the round function: word i of the result takes byte 7 of
-// x[i], byte 6 of x[i - 1], ..., byte 0 of x[i - 7].
-#define WHIRLPOOL_COLUMN(x, i)                                                                                \
-  (C[0][(x)[(i)] >> 56] ^ C[1][((x)[((i) + 7) & 7] >> 48) & 0xFF] ^ C[2][((x)[((i) + 6) & 7] >> 40) & 0xFF] ^ \
-   C[3][((x)[((i) + 5) & 7] >> 32) & 0xFF] ^ C[4][((x)[((i) + 4) & 7] >> 24) & 0xFF] ^                        \
-   C[5][((x)[((i) + 3) & 7] >> 16) & 0xFF] ^ C[6][((x)[((i) + 2) & 7] >> 8) & 0xFF] ^ C[7][(x)[((i) + 1) & 7] & 0xFF])
-
-inline void WhirlpoolRho(const uint64_t* in, uint64_t* out) {
-  const auto& C = kWhirlpool.C;
-  out[0] = WHIRLPOOL_COLUMN(in, 0);
-  out[1] = WHIRLPOOL_COLUMN(in, 1);
-  out[2] = WHIRLPOOL_COLUMN(in, 2);
-  out[3] = WHIRLPOOL_COLUMN(in, 3);
-  out[4] = WHIRLPOOL_COLUMN(in, 4);
-  out[5] = WHIRLPOOL_COLUMN(in, 5);
-  out[6] = WHIRLPOOL_COLUMN(in, 6);
-  out[7] = WHIRLPOOL_COLUMN(in, 7);
-}
-
 // ---- GOST tables ----
 
 // The S-boxes K1 .. K8 of the test parameter set.
@@ -203,20 +184,82 @@ void THashWhirlPool::Initialize() {
 
 void THashWhirlPool::TransformBlock(const uint8_t* Data, int32_t /*DataLength*/, int32_t Index) {
   const uint8_t* block = Data + Index;
-  uint64_t b[8], k[8], s[8], l[8];
-  for (int i = 0; i < 8; ++i) {
-    b[i] = hash_bytes::Load64BE(block + 8 * i);
-    k[i] = FState[i];
-    s[i] = b[i] ^ k[i];
-  }
+  const auto& C = kWhirlpool.C;
+  uint64_t b[8];
+  for (int i = 0; i < 8; ++i) b[i] = hash_bytes::Load64BE(block + 8 * i);
+  // Word i of a round takes byte 7 (the highest) of word i, byte 6 of word
+  // i - 1, ..., byte 0 of word i - 7; key and state run side by side.
+  uint64_t k0 = FState[0], k1 = FState[1], k2 = FState[2], k3 = FState[3];
+  uint64_t k4 = FState[4], k5 = FState[5], k6 = FState[6], k7 = FState[7];
+  uint64_t s0 = b[0] ^ k0, s1 = b[1] ^ k1, s2 = b[2] ^ k2, s3 = b[3] ^ k3;
+  uint64_t s4 = b[4] ^ k4, s5 = b[5] ^ k5, s6 = b[6] ^ k6, s7 = b[7] ^ k7;
   for (int r = 1; r <= 10; ++r) {
-    WhirlpoolRho(k, l);
-    l[0] ^= kWhirlpool.RC[r];
-    std::copy(l, l + 8, k);
-    WhirlpoolRho(s, l);
-    for (int i = 0; i < 8; ++i) s[i] = l[i] ^ k[i];
+    const uint64_t l0 = C[0][k0 >> 56] ^ C[1][(k7 >> 48) & 0xFF] ^ C[2][(k6 >> 40) & 0xFF] ^ C[3][(k5 >> 32) & 0xFF] ^
+                        C[4][(k4 >> 24) & 0xFF] ^ C[5][(k3 >> 16) & 0xFF] ^ C[6][(k2 >> 8) & 0xFF] ^ C[7][k1 & 0xFF] ^
+                        kWhirlpool.RC[r];
+    const uint64_t l1 = C[0][k1 >> 56] ^ C[1][(k0 >> 48) & 0xFF] ^ C[2][(k7 >> 40) & 0xFF] ^ C[3][(k6 >> 32) & 0xFF] ^
+                        C[4][(k5 >> 24) & 0xFF] ^ C[5][(k4 >> 16) & 0xFF] ^ C[6][(k3 >> 8) & 0xFF] ^ C[7][k2 & 0xFF];
+    const uint64_t l2 = C[0][k2 >> 56] ^ C[1][(k1 >> 48) & 0xFF] ^ C[2][(k0 >> 40) & 0xFF] ^ C[3][(k7 >> 32) & 0xFF] ^
+                        C[4][(k6 >> 24) & 0xFF] ^ C[5][(k5 >> 16) & 0xFF] ^ C[6][(k4 >> 8) & 0xFF] ^ C[7][k3 & 0xFF];
+    const uint64_t l3 = C[0][k3 >> 56] ^ C[1][(k2 >> 48) & 0xFF] ^ C[2][(k1 >> 40) & 0xFF] ^ C[3][(k0 >> 32) & 0xFF] ^
+                        C[4][(k7 >> 24) & 0xFF] ^ C[5][(k6 >> 16) & 0xFF] ^ C[6][(k5 >> 8) & 0xFF] ^ C[7][k4 & 0xFF];
+    const uint64_t l4 = C[0][k4 >> 56] ^ C[1][(k3 >> 48) & 0xFF] ^ C[2][(k2 >> 40) & 0xFF] ^ C[3][(k1 >> 32) & 0xFF] ^
+                        C[4][(k0 >> 24) & 0xFF] ^ C[5][(k7 >> 16) & 0xFF] ^ C[6][(k6 >> 8) & 0xFF] ^ C[7][k5 & 0xFF];
+    const uint64_t l5 = C[0][k5 >> 56] ^ C[1][(k4 >> 48) & 0xFF] ^ C[2][(k3 >> 40) & 0xFF] ^ C[3][(k2 >> 32) & 0xFF] ^
+                        C[4][(k1 >> 24) & 0xFF] ^ C[5][(k0 >> 16) & 0xFF] ^ C[6][(k7 >> 8) & 0xFF] ^ C[7][k6 & 0xFF];
+    const uint64_t l6 = C[0][k6 >> 56] ^ C[1][(k5 >> 48) & 0xFF] ^ C[2][(k4 >> 40) & 0xFF] ^ C[3][(k3 >> 32) & 0xFF] ^
+                        C[4][(k2 >> 24) & 0xFF] ^ C[5][(k1 >> 16) & 0xFF] ^ C[6][(k0 >> 8) & 0xFF] ^ C[7][k7 & 0xFF];
+    const uint64_t l7 = C[0][k7 >> 56] ^ C[1][(k6 >> 48) & 0xFF] ^ C[2][(k5 >> 40) & 0xFF] ^ C[3][(k4 >> 32) & 0xFF] ^
+                        C[4][(k3 >> 24) & 0xFF] ^ C[5][(k2 >> 16) & 0xFF] ^ C[6][(k1 >> 8) & 0xFF] ^ C[7][k0 & 0xFF];
+    k0 = l0;
+    k1 = l1;
+    k2 = l2;
+    k3 = l3;
+    k4 = l4;
+    k5 = l5;
+    k6 = l6;
+    k7 = l7;
+    const uint64_t m0 = C[0][s0 >> 56] ^ C[1][(s7 >> 48) & 0xFF] ^ C[2][(s6 >> 40) & 0xFF] ^ C[3][(s5 >> 32) & 0xFF] ^
+                        C[4][(s4 >> 24) & 0xFF] ^ C[5][(s3 >> 16) & 0xFF] ^ C[6][(s2 >> 8) & 0xFF] ^ C[7][s1 & 0xFF] ^
+                        k0;
+    const uint64_t m1 = C[0][s1 >> 56] ^ C[1][(s0 >> 48) & 0xFF] ^ C[2][(s7 >> 40) & 0xFF] ^ C[3][(s6 >> 32) & 0xFF] ^
+                        C[4][(s5 >> 24) & 0xFF] ^ C[5][(s4 >> 16) & 0xFF] ^ C[6][(s3 >> 8) & 0xFF] ^ C[7][s2 & 0xFF] ^
+                        k1;
+    const uint64_t m2 = C[0][s2 >> 56] ^ C[1][(s1 >> 48) & 0xFF] ^ C[2][(s0 >> 40) & 0xFF] ^ C[3][(s7 >> 32) & 0xFF] ^
+                        C[4][(s6 >> 24) & 0xFF] ^ C[5][(s5 >> 16) & 0xFF] ^ C[6][(s4 >> 8) & 0xFF] ^ C[7][s3 & 0xFF] ^
+                        k2;
+    const uint64_t m3 = C[0][s3 >> 56] ^ C[1][(s2 >> 48) & 0xFF] ^ C[2][(s1 >> 40) & 0xFF] ^ C[3][(s0 >> 32) & 0xFF] ^
+                        C[4][(s7 >> 24) & 0xFF] ^ C[5][(s6 >> 16) & 0xFF] ^ C[6][(s5 >> 8) & 0xFF] ^ C[7][s4 & 0xFF] ^
+                        k3;
+    const uint64_t m4 = C[0][s4 >> 56] ^ C[1][(s3 >> 48) & 0xFF] ^ C[2][(s2 >> 40) & 0xFF] ^ C[3][(s1 >> 32) & 0xFF] ^
+                        C[4][(s0 >> 24) & 0xFF] ^ C[5][(s7 >> 16) & 0xFF] ^ C[6][(s6 >> 8) & 0xFF] ^ C[7][s5 & 0xFF] ^
+                        k4;
+    const uint64_t m5 = C[0][s5 >> 56] ^ C[1][(s4 >> 48) & 0xFF] ^ C[2][(s3 >> 40) & 0xFF] ^ C[3][(s2 >> 32) & 0xFF] ^
+                        C[4][(s1 >> 24) & 0xFF] ^ C[5][(s0 >> 16) & 0xFF] ^ C[6][(s7 >> 8) & 0xFF] ^ C[7][s6 & 0xFF] ^
+                        k5;
+    const uint64_t m6 = C[0][s6 >> 56] ^ C[1][(s5 >> 48) & 0xFF] ^ C[2][(s4 >> 40) & 0xFF] ^ C[3][(s3 >> 32) & 0xFF] ^
+                        C[4][(s2 >> 24) & 0xFF] ^ C[5][(s1 >> 16) & 0xFF] ^ C[6][(s0 >> 8) & 0xFF] ^ C[7][s7 & 0xFF] ^
+                        k6;
+    const uint64_t m7 = C[0][s7 >> 56] ^ C[1][(s6 >> 48) & 0xFF] ^ C[2][(s5 >> 40) & 0xFF] ^ C[3][(s4 >> 32) & 0xFF] ^
+                        C[4][(s3 >> 24) & 0xFF] ^ C[5][(s2 >> 16) & 0xFF] ^ C[6][(s1 >> 8) & 0xFF] ^ C[7][s0 & 0xFF] ^
+                        k7;
+    s0 = m0;
+    s1 = m1;
+    s2 = m2;
+    s3 = m3;
+    s4 = m4;
+    s5 = m5;
+    s6 = m6;
+    s7 = m7;
   }
-  for (int i = 0; i < 8; ++i) FState[i] ^= s[i] ^ b[i];
+  FState[0] ^= s0 ^ b[0];
+  FState[1] ^= s1 ^ b[1];
+  FState[2] ^= s2 ^ b[2];
+  FState[3] ^= s3 ^ b[3];
+  FState[4] ^= s4 ^ b[4];
+  FState[5] ^= s5 ^ b[5];
+  FState[6] ^= s6 ^ b[6];
+  FState[7] ^= s7 ^ b[7];
   hash_bytes::Wipe(b, sizeof b);
 }
 
