@@ -29,10 +29,14 @@ std::string Escape(const std::string& v) {
   std::string out;
   out.reserve(v.size() + v.size() / 8 + 2);
   for (char c : v) {
-    if (c == '\\') out += "\\\\";
-    else if (c == '\r') out += "\\r";
-    else if (c == '\n') out += "\\n";
-    else out.push_back(c);
+    if (c == '\\')
+      out += "\\\\";
+    else if (c == '\r')
+      out += "\\r";
+    else if (c == '\n')
+      out += "\\n";
+    else
+      out.push_back(c);
   }
   return out;
 }
@@ -66,9 +70,7 @@ std::string TableCellKey(const std::string& key, size_t row, size_t column) {
   return key + "|" + IntToStr(static_cast<int64_t>(row)) + "|" + IntToStr(static_cast<int64_t>(column));
 }
 
-std::string TableRowKey(const std::string& key, size_t row) {
-  return key + "|" + IntToStr(static_cast<int64_t>(row));
-}
+std::string TableRowKey(const std::string& key, size_t row) { return key + "|" + IntToStr(static_cast<int64_t>(row)); }
 
 void AppendCommentLine(std::string& cell, const std::string& line) {
   if (!cell.empty()) cell.push_back('\n');
@@ -166,8 +168,10 @@ void TDocINI::AddStrArray2D(const std::string& sectionArg, const std::string& ke
   }
   if (first < 0) first = AppendSection(section);
   auto add = [&](std::string cellKey, const std::string& value) {
-    if (direct) Sections[static_cast<size_t>(first)].Items.push_back({std::move(cellKey), Escape(value)});
-    else Add(section, cellKey, value);
+    if (direct)
+      Sections[static_cast<size_t>(first)].Items.push_back({std::move(cellKey), Escape(value)});
+    else
+      Add(section, cellKey, value);
   };
   for (size_t r = 0; r < table.size(); ++r) {
     if (table[r].empty()) add(TableRowKey(key, r), std::string());
@@ -310,8 +314,7 @@ TStrArray2D TDocINI::ReadStrArray2D(const std::string& section, const std::strin
   return table;
 }
 
-bool TDocINI::ReadStrArray2DIfKeyExists(const std::string& section, const std::string& key,
-                                        TStrArray2D& table) const {
+bool TDocINI::ReadStrArray2DIfKeyExists(const std::string& section, const std::string& key, TStrArray2D& table) const {
   table = ReadStrArray2D(section, key);
   return !table.empty();
 }
@@ -370,11 +373,14 @@ bool TDocINI::DeleteAllKeysWithKeyStartingWith(const std::string& section, const
     if (!remove) kept.push_back(std::move(items[k]));
     if (!hasComments || k + 1 >= Comments.Items[row].size()) continue;
     std::string& cell = Comments.Items[row][k + 1];
-    if (!remove) cells.push_back(std::move(cell));
-    else if (!cell.empty()) AppendCommentLine(cells.back(), cell);
+    if (!remove)
+      cells.push_back(std::move(cell));
+    else if (!cell.empty())
+      AppendCommentLine(cells.back(), cell);
   }
   if (hasComments) {
-    for (size_t c = items.size() + 1; c < Comments.Items[row].size(); ++c) cells.push_back(std::move(Comments.Items[row][c]));
+    for (size_t c = items.size() + 1; c < Comments.Items[row].size(); ++c)
+      cells.push_back(std::move(Comments.Items[row][c]));
     Comments.Items[row] = std::move(cells);
   }
   items = std::move(kept);
@@ -417,8 +423,12 @@ bool TDocINI::SaveToFile(const std::string& fileName) const {
     if (!fs::is_directory(folder, ec)) return false;
   }
   // A failed write leaves the old file as it was; callers learn of it by the result.
+  // A text that begins with U+FEFF gets a mark in front: the reader skips one
+  // mark, which would otherwise be the text's own character.
+  const std::string text = AsString();
+  const bool needsMark = text.starts_with("\xEF\xBB\xBF");
   try {
-    if (!SaveString(AsString(), fileName, kUTF8, false, false)) return false;
+    if (!SaveString(text, fileName, kUTF8, needsMark, false)) return false;
   } catch (const EFileError&) {
     return false;
   }
@@ -477,9 +487,12 @@ bool TDocINI::LoadFromString(const std::string& text) {
       continue;
     }
     if (!KeepComments) continue;
-    if (!inSection) AppendCommentLine(CommentCell(0, 0), line);
-    else if (pending.empty()) AppendCommentLine(headerComment, line);
-    else AppendCommentLine(keyComments.back(), line);
+    if (!inSection)
+      AppendCommentLine(CommentCell(0, 0), line);
+    else if (pending.empty())
+      AppendCommentLine(headerComment, line);
+    else
+      AppendCommentLine(keyComments.back(), line);
   }
   flush();
   return true;

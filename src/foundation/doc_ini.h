@@ -94,7 +94,9 @@ class TDocINI {
 
   std::string AsString() const;
   // Creates missing folders and writes safely (temporary file renamed over
-  // the target). True when the file was written.
+  // the target) in UTF-8 without byte-order mark, unless the text itself
+  // begins with U+FEFF, which LoadFromFile would take for the mark. True when
+  // the file was written.
   bool SaveToFile(const std::string& fileName) const;
   // Adds the text's sections to the document; false for the empty text.
   bool LoadFromString(const std::string& text);

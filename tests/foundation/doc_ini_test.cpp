@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
+#include <filesystem>
 
 #include "support/test_support.h"
 
@@ -75,8 +75,7 @@ TEST(DocINI, LineBreaksOfEveryKind) {
 }
 
 TEST(DocINI, CommentsStayInPlace) {
-  const std::string text =
-      "# head\n; two\n[one]\n# after header\na=1\n# after a\nb=2\n[two]\nc=3\n# end\n";
+  const std::string text = "# head\n; two\n[one]\n# after header\na=1\n# after a\nb=2\n[two]\nc=3\n# end\n";
   TDocINI ini;
   ASSERT_TRUE(ini.LoadFromString(text));
   EXPECT_EQ(ini.Comments.Items.at(0).at(0), "# head\n; two");
@@ -175,9 +174,9 @@ TEST(DocINI, EscapingIsReversible) {
     std::string stored;
   } cases[] = {
       {"a\r\nb", "a\\r\\nb"},
-      {"a\\nb", "a\\\\nb"},           // backslash and n
+      {"a\\nb", "a\\\\nb"},             // backslash and n
       {"C:\\\nnext", "C:\\\\\\nnext"},  // a path ending in a backslash, then a line break
-      {"C:\\dir\\", "C:\\dir\\"},      // nothing to escape: stored as it stands
+      {"C:\\dir\\", "C:\\dir\\"},       // nothing to escape: stored as it stands
       {"C:\\rest\\x", "C:\\\\rest\\\\x"},
       {"\\\\r\n", "\\\\\\\\r\\n"},
       {"line\n", "line\\n"},
@@ -293,8 +292,8 @@ TEST(DocINI, DeletingKeepsCommentsWithTheirKeys) {
 
   // Several removed keys: their comments join the line before, in order.
   TDocINI list;
-  ASSERT_TRUE(list.LoadFromString(
-      "[s]\n# h\nk|0=1\n# c0\nx=1\n# cx\nk|1=2\n# c1\nk|2=3\n# c2\ny=4\n# cy\n[t]\nk|0=5\n# t0\n"));
+  ASSERT_TRUE(
+      list.LoadFromString("[s]\n# h\nk|0=1\n# c0\nx=1\n# cx\nk|1=2\n# c1\nk|2=3\n# c2\ny=4\n# cy\n[t]\nk|0=5\n# t0\n"));
   EXPECT_TRUE(list.DeleteAllKeysWithKeyStartingWith("s", "k|"));
   EXPECT_EQ(list.AsString(), "[s]\n# h\n# c0\nx=1\n# cx\n# c1\n# c2\ny=4\n# cy\n[t]\nk|0=5\n# t0\n");
 }
@@ -388,6 +387,27 @@ TEST(DocINI, FilesAreWrittenSafelyWithLFAndNoMark) {
   EXPECT_FALSE(missing.LoadFromFile(dir.file("nothing.ini")));
   TDocINI fromMissing(dir.file("nothing.ini"));
   EXPECT_TRUE(fromMissing.Sections.empty());
+}
+
+TEST(DocINI, TextThatBeginsWithTheMarkCharacterSurvivesSaveAndLoad) {
+  testsupport::TempDir dir;
+  const std::string file = dir.file("marks.ini");
+  // The file's mark, then the text's own U+FEFF in front of a comment.
+  testsupport::WriteFileBytes(file, "\xEF\xBB\xBF\xEF\xBB\xBF#note\n[s]\nk=v\n");
+  TDocINI first(file);
+  const std::string text = first.AsString();
+  EXPECT_EQ(text, "\xEF\xBB\xBF#note\n[s]\nk=v\n");
+  for (int round = 0; round < 3; ++round) {
+    ASSERT_TRUE(first.SaveToFile(file));
+    TDocINI again(file);
+    ASSERT_EQ(again.AsString(), text) << round;
+    EXPECT_EQ(again.ReadString("s", "k", ""), "v");
+  }
+  // Other documents are still written without a mark.
+  TDocINI plain;
+  plain.Add("s", "k", "\xEF\xBB\xBF");
+  ASSERT_TRUE(plain.SaveToFile(file));
+  EXPECT_EQ(testsupport::ReadFileBytes(file), "[s]\nk=\xEF\xBB\xBF\n");
 }
 
 TEST(DocINI, MalformedInputStaysBounded) {
