@@ -1,0 +1,45 @@
+"""Prints what ffprobe, mediainfo and mutagen say of each audio file given,
+one "name key=value" line per value, for the tool checks to compare."""
+import json
+import os
+import subprocess
+import sys
+
+import mutagen
+
+
+def out(name, key, value):
+    if value is not None and value != "":
+        print(f"{name} {key}={value}")
+
+
+for path in sys.argv[1:]:
+    name = os.path.basename(path)
+    probe = json.loads(subprocess.run(
+        ["ffprobe", "-v", "error", "-show_format", "-show_streams", "-of", "json", path],
+        capture_output=True, text=True, check=True).stdout)
+    stream = next((s for s in probe.get("streams", []) if s.get("codec_type") == "audio"), {})
+    out(name, "ffprobe_duration", probe.get("format", {}).get("duration"))
+    out(name, "ffprobe_sample_rate", stream.get("sample_rate"))
+    out(name, "ffprobe_channels", stream.get("channels"))
+    out(name, "ffprobe_bit_rate", stream.get("bit_rate") or probe.get("format", {}).get("bit_rate"))
+    tags = {k.lower(): v for k, v in probe.get("format", {}).get("tags", {}).items()}
+    out(name, "ffprobe_title", tags.get("title"))
+    out(name, "ffprobe_artist", tags.get("artist"))
+    info = json.loads(subprocess.run(["mediainfo", "--Output=JSON", path], capture_output=True, text=True,
+                                     check=True).stdout)
+    for track in info.get("media", {}).get("track", []):
+        if track.get("@type") == "Audio":
+            out(name, "mediainfo_duration", track.get("Duration"))
+            out(name, "mediainfo_sample_rate", track.get("SamplingRate"))
+            out(name, "mediainfo_channels", track.get("Channels"))
+            break
+    f = mutagen.File(path, easy=True)
+    if f is not None:
+        out(name, "mutagen_length", getattr(f.info, "length", None))
+        out(name, "mutagen_sample_rate", getattr(f.info, "sample_rate", None))
+        out(name, "mutagen_channels", getattr(f.info, "channels", None))
+        for key in ("title", "artist", "album"):
+            values = f.get(key) if f.tags is not None else None
+            if values:
+                out(name, "mutagen_" + key, str(values[0]).replace("\n", " "))
