@@ -3,7 +3,7 @@
 #include <sys/stat.h>
 #include <zip.h>
 
-#include <cerrno>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <utility>
@@ -40,14 +40,21 @@ bool TOfficePackage::AddFileFromDisk(std::string AEntryName, const std::string& 
 
 bool TOfficePackage::SaveToFile(const std::string& AFileName) const {
   if (FEntries.empty() || AFileName.empty()) return false;
+  std::string target = AFileName;
   struct stat old {};
-  const bool existed = ::lstat(AFileName.c_str(), &old) == 0;
+  bool existed = ::lstat(target.c_str(), &old) == 0;
+  if (existed && S_ISLNK(old.st_mode)) {
+    // Replace the file the link points to, not the link itself.
+    std::error_code ec;
+    target = std::filesystem::canonical(AFileName, ec).string();
+    if (ec || ::stat(target.c_str(), &old) != 0) return false;
+  }
   if (existed && !S_ISREG(old.st_mode)) return false;
 
   // ZIP_TRUNCATE ignores the old content: libzip writes a temporary file in the
   // target's folder and renames it over the target only in zip_close.
   int error = 0;
-  zip_t* archive = zip_open(AFileName.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+  zip_t* archive = zip_open(target.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
   if (!archive) return false;
   bool ok = true;
   for (size_t i = 0; i < FEntries.size() && ok; ++i) {
@@ -76,7 +83,7 @@ bool TOfficePackage::SaveToFile(const std::string& AFileName) const {
   // libzip creates its temporary file private to the owner; give the archive
   // the permissions the replaced file had, or those of any new file.
   const mode_t mode = existed ? (old.st_mode & 07777) : (0666 & ~CurrentUmask());
-  ::chmod(AFileName.c_str(), mode);
+  ::chmod(target.c_str(), mode);
   return true;
 }
 

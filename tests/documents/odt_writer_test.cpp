@@ -65,6 +65,12 @@ TEST(OdtWriter, PackageEntriesAndManifest) {
       EXPECT_EQ(entries[i].Method, i == 0 ? ZIP_CM_STORE : ZIP_CM_DEFLATE) << entries[i].Name;
     }
     EXPECT_EQ(entries[0].Data, "application/vnd.oasis.opendocument.text");
+    // The mimetype's local header: stored, name length 8, no extra field.
+    const std::string bytes = ReadFileBytes(target);
+    EXPECT_EQ(bytes.substr(0, 4), "PK\x03\x04");
+    EXPECT_EQ(bytes.substr(8, 2), std::string("\0\0", 2));
+    EXPECT_EQ(bytes.substr(26, 4), std::string("\x08\0\0\0", 4));
+    EXPECT_EQ(bytes.substr(30, 8 + 39), "mimetypeapplication/vnd.oasis.opendocument.text");
     const std::string manifest = entries[5].Data;
     EXPECT_EQ(Count(manifest, "<manifest:file-entry "), c.manifestPaths.size());
     size_t at = 0;

@@ -69,6 +69,20 @@ TEST(OfficePackage, ReplacesAnExistingTargetAndKeepsItsMode) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
+TEST(OfficePackage, ALinkedTargetReplacesTheFileItPointsTo) {
+  TempDir dir;
+  WriteFileBytes(dir.file("real.docx"), "old");
+  std::filesystem::create_symlink(dir.file("real.docx"), dir.file("link.docx"));
+  TOfficePackage package;
+  package.AddPart("a.xml", "<a></a>");
+  ASSERT_TRUE(package.SaveToFile(dir.file("link.docx")));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.docx")));
+  EXPECT_EQ(documentstest::ZipEntryData(dir.file("real.docx"), "a.xml"), "<a></a>");
+  std::filesystem::create_symlink(dir.file("gone.docx"), dir.file("dangling.docx"));
+  EXPECT_FALSE(package.SaveToFile(dir.file("dangling.docx")));
+  EXPECT_FALSE(std::filesystem::exists(dir.file("gone.docx")));
+}
+
 TEST(OfficePackage, FailuresReturnFalseAndLeaveTheTargetAlone) {
   TempDir dir;
   TOfficePackage empty;

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "foundation/utf8.h"
+
 namespace {
 
 TEST(XMLTree, DeclarationVariants) {
@@ -57,6 +61,35 @@ TEST(XMLTree, InvalidBytesBecomeBlanksAndForbiddenCharactersAreDropped) {
   TXMLNode node("x", "a\x02\xFF", true);
   EXPECT_EQ(node.AsText(), "<x>a </x>");
   EXPECT_EQ(RemoveXMLForbiddenChars("<a\x01>\xFF"), "<a> ");
+}
+
+TEST(XMLTree, AnyBytesRenderAsWellFormedText) {
+  // Random byte strings, biased towards the bytes that need care.
+  std::mt19937 rng(5);
+  const std::string special =
+      std::string("&<>\"'\x01\x0B\x1F\x7F\x80\xBF\xC0\xC3\xE0\xED\xEF\xF0\xF4\xFF", 19) + std::string(1, '\0');
+  for (int round = 0; round < 2000; ++round) {
+    std::string bytes;
+    const size_t length = rng() % 24;
+    for (size_t i = 0; i < length; ++i)
+      bytes += rng() % 2 ? special[rng() % special.size()] : static_cast<char>(rng() % 256);
+    std::string attribute;
+    AppendEscapedXMLAttributeValue(attribute, bytes);
+    for (const std::string& out : {EscapeXMLText(bytes), attribute}) {
+      ASSERT_TRUE(UTF8IsValid(out));
+      EXPECT_EQ(out.find_first_of(std::string("<>\"", 3)), std::string::npos);
+      for (char32_t cp : UTF8ToUTF32(out)) {
+        const bool allowed = cp == 0x09 || cp == 0x0A || cp == 0x0D || (cp >= 0x20 && cp != 0xFFFE && cp != 0xFFFF);
+        EXPECT_TRUE(allowed) << static_cast<uint32_t>(cp);
+      }
+      // Every ampersand starts an entity.
+      for (size_t at = out.find('&'); at != std::string::npos; at = out.find('&', at + 1)) {
+        const std::string rest = out.substr(at);
+        EXPECT_TRUE(rest.rfind("&amp;", 0) == 0 || rest.rfind("&lt;", 0) == 0 || rest.rfind("&gt;", 0) == 0 ||
+                    rest.rfind("&quot;", 0) == 0 || rest.rfind("&apos;", 0) == 0);
+      }
+    }
+  }
 }
 
 TEST(XMLTree, AttributeValuesAreEscapedOnce) {
