@@ -53,7 +53,7 @@ void WriteDocuments(const TempDir& dir, std::vector<std::string>& docx, std::vec
   o.Footer().AddContent(docContentPageCount);
   o.PageColumnCount = 2;
   o.Page().AddParagraph("x", -1);
-  odt.push_back(dir.file("full.odt"));
+  odt.push_back(dir.file("full_odt.odt"));
   ASSERT_TRUE(o.SaveToFile(odt.back()));
   TDocDOCX d;
   d.Header().AddText("Page ");
@@ -62,7 +62,7 @@ void WriteDocuments(const TempDir& dir, std::vector<std::string>& docx, std::vec
   d.PageColumnCount = 2;
   d.Page().Style().KeepWithNext = true;
   d.Page().AddParagraph("x\r\ny", 0);
-  docx.push_back(dir.file("full.docx"));
+  docx.push_back(dir.file("full_docx.docx"));
   ASSERT_TRUE(d.SaveToFile(docx.back()));
 }
 
@@ -137,7 +137,7 @@ TEST(ToolCheckOffice, LibreOfficeConvertsAllFilesToTheWordsInOneCall) {
   std::vector<std::string> docx, odt;
   WriteDocuments(dir, docx, odt);
   std::string files;
-  for (size_t i = 0; i < kWordLists.size(); ++i) files += " " + ShellQuote(docx[i]) + " " + ShellQuote(odt[i]);
+  for (size_t i = 0; i < docx.size(); ++i) files += " " + ShellQuote(docx[i]) + " " + ShellQuote(odt[i]);
   const std::string out = dir.file("out");
   // A profile of its own, so that no other office process interferes.
   const auto result = RunCommand("HOME=" + ShellQuote(dir.str()) + " soffice -env:UserInstallation=file://" +
@@ -152,6 +152,9 @@ TEST(ToolCheckOffice, LibreOfficeConvertsAllFilesToTheWordsInOneCall) {
       EXPECT_EQ(text, Join(kWordLists[i])) << name;
     }
   }
+  // The documents with header, footer and columns open as well.
+  EXPECT_NE(ReadFileBytes(out + "/full_docx.txt").find('x'), std::string::npos);
+  EXPECT_NE(ReadFileBytes(out + "/full_odt.txt").find('x'), std::string::npos);
 }
 
 }  // namespace
