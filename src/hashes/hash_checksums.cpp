@@ -2,6 +2,13 @@
 
 #include <stdexcept>
 
+#include "hashes/cpu_features.h"
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#define SYLLABRIX_CRC_FOLDING 1
+#endif
+
 namespace {
 
 constexpr THashCRC32Fast::TCRC32Table kPKZIPTable = THashCRC32Fast::Init_CRC_Table(0xEDB88320u);
@@ -12,6 +19,54 @@ uint8_t ReflectByte(uint8_t b) { return static_cast<uint8_t>(THashCRC::Reflect(b
 // 65521 at its start, 3,800 bytes of 0xFF leave B far below 2^32.
 constexpr int32_t kAdlerBatch = 3800;
 constexpr uint32_t kAdlerModulus = 65521;
+
+#ifdef SYLLABRIX_CRC_FOLDING
+
+// Below this many bytes the folding set-up costs more than it saves.
+constexpr int32_t kMinFoldingLength = 128;
+
+// Folds whole 16-byte blocks (at least four) with carry-less multiplication
+// into one 16-byte block whose CRC equals that of all of them; register is
+// the running register (the CRC not inverted) and the result is the register
+// after the blocks. The constants are x^575, x^511, x^191 and x^127 modulo
+// the CRC polynomial, bit-reversed into 64 bits: the reflected product of
+// two 64-bit values comes out one power of x short, hence one less than the
+// folding distance plus 64 and the distance itself.
+__attribute__((target("pclmul,sse4.1"))) inline __m128i LoadBlock(const uint8_t* data, size_t block) {
+  return _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + 16 * block));
+}
+
+__attribute__((target("pclmul,sse4.1"))) inline __m128i FoldBlock(__m128i x, __m128i k) {
+  return _mm_xor_si128(_mm_clmulepi64_si128(x, k, 0x00), _mm_clmulepi64_si128(x, k, 0x11));
+}
+
+__attribute__((target("pclmul,sse4.1"))) uint32_t CRC32Fold(uint32_t registerValue, const uint8_t* data,
+                                                            size_t blocks) {
+  const __m128i fold4 =
+      _mm_set_epi64x(static_cast<long long>(0xCAD38E8F00000000ull), static_cast<long long>(0x653D982200000000ull));
+  const __m128i fold1 =
+      _mm_set_epi64x(static_cast<long long>(0x9BA54C6F00000000ull), static_cast<long long>(0x65673B4600000000ull));
+  __m128i x0 = _mm_xor_si128(LoadBlock(data, 0), _mm_cvtsi32_si128(static_cast<int>(registerValue)));
+  __m128i x1 = LoadBlock(data, 1), x2 = LoadBlock(data, 2), x3 = LoadBlock(data, 3);
+  size_t next = 4;
+  for (; next + 4 <= blocks; next += 4) {
+    x0 = _mm_xor_si128(FoldBlock(x0, fold4), LoadBlock(data, next));
+    x1 = _mm_xor_si128(FoldBlock(x1, fold4), LoadBlock(data, next + 1));
+    x2 = _mm_xor_si128(FoldBlock(x2, fold4), LoadBlock(data, next + 2));
+    x3 = _mm_xor_si128(FoldBlock(x3, fold4), LoadBlock(data, next + 3));
+  }
+  __m128i x = _mm_xor_si128(FoldBlock(x0, fold1), x1);
+  x = _mm_xor_si128(FoldBlock(x, fold1), x2);
+  x = _mm_xor_si128(FoldBlock(x, fold1), x3);
+  for (; next < blocks; ++next) x = _mm_xor_si128(FoldBlock(x, fold1), LoadBlock(data, next));
+  alignas(16) uint8_t last[16];
+  _mm_store_si128(reinterpret_cast<__m128i*>(last), x);
+  uint32_t v = 0;
+  for (uint8_t b : last) v = (v >> 8) ^ kPKZIPTable[0][(v ^ b) & 0xFF];
+  return v;
+}
+
+#endif
 
 }  // namespace
 
@@ -156,6 +211,15 @@ void THashCRC32Fast::LocalCRCCompute(const TCRC32Table& Table, const uint8_t* Da
 const THashCRC32Fast::TCRC32Table& THashCRC32_PKZIP::FCRC32_PKZIP_TABLE() { return kPKZIPTable; }
 
 void THashCRC32_PKZIP::TransformBytes(const uint8_t* Data, int32_t Index, int32_t Length) {
+#ifdef SYLLABRIX_CRC_FOLDING
+  if (Length >= kMinFoldingLength && HasCarrylessMultiply()) {
+    const size_t blocks = static_cast<size_t>(Length) / 16;
+    FCurrentCRC = ~CRC32Fold(~FCurrentCRC, Data + Index, blocks);
+    const int32_t done = static_cast<int32_t>(blocks * 16);
+    Index += done;
+    Length -= done;
+  }
+#endif
   LocalCRCCompute(kPKZIPTable, Data, Index, Length);
 }
 

@@ -4,9 +4,7 @@
 
 #include <cstdint>
 
-// True when the processor has the SHA extensions (with SSSE3 and SSE4.1).
-// Found out once per process.
-bool HasSHAExtensions();
+#include "hashes/cpu_features.h"
 
 // One 64-byte block into the state words. Only to be called when
 // HasSHAExtensions() is true.

@@ -4,31 +4,11 @@
 #include "hashes/sha_compress.h"
 
 #if defined(__x86_64__) || defined(__i386__)
-#include <cpuid.h>
 #include <immintrin.h>
 #define SYLLABRIX_SHA_X86 1
 #endif
 
 #ifdef SYLLABRIX_SHA_X86
-
-namespace {
-
-bool DetectSHAExtensions() {
-  unsigned a = 0, b = 0, c = 0, d = 0;
-  if (!__get_cpuid(1, &a, &b, &c, &d)) return false;
-  const bool ssse3 = (c & bit_SSSE3) != 0;
-  const bool sse41 = (c & bit_SSE4_1) != 0;
-  if (!__get_cpuid_count(7, 0, &a, &b, &c, &d)) return false;
-  const bool sha = (b & (1u << 29)) != 0;
-  return ssse3 && sse41 && sha;
-}
-
-}  // namespace
-
-bool HasSHAExtensions() {
-  static const bool has = DetectSHAExtensions();
-  return has;
-}
 
 __attribute__((target("sha,sse4.1,ssse3"))) void SHA1CompressHardware(uint32_t* state, const uint8_t* block) {
   const __m128i mask = _mm_set_epi64x(0x0001020304050607LL, 0x08090A0B0C0D0E0FLL);
@@ -139,7 +119,6 @@ __attribute__((target("sha,sse4.1,ssse3"))) void SHA256CompressHardware(uint32_t
 
 #else
 
-bool HasSHAExtensions() { return false; }
 void SHA1CompressHardware(uint32_t*, const uint8_t*) { std::abort(); }
 void SHA256CompressHardware(uint32_t*, const uint8_t*) { std::abort(); }
 

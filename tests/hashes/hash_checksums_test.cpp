@@ -35,6 +35,20 @@ TEST(CRC, SlicedPathEqualsBytewisePath) {
       fast.TransformBytes(data, static_cast<int32_t>(pos), static_cast<int32_t>(std::min(piece, data.size() - pos)));
     EXPECT_EQ(fast.TransformFinal()->AsString(), expected) << piece;
   }
+  // Long pieces take the carry-less multiplication where the processor has
+  // it: every length around its block borders, at odd addresses too.
+  for (size_t length : {127u, 128u, 129u, 143u, 144u, 191u, 192u, 255u, 256u, 257u, 990u})
+    for (size_t offset : {0u, 1u, 3u}) {
+      const TByteArr part(data.begin() + static_cast<std::ptrdiff_t>(offset),
+                          data.begin() + static_cast<std::ptrdiff_t>(offset + length - offset % 2));
+      fast.Initialize();
+      fast.TransformBytes(data, 0, 5);
+      fast.TransformBytes(part);
+      TByteArr joined(data.begin(), data.begin() + 5);
+      joined.insert(joined.end(), part.begin(), part.end());
+      EXPECT_EQ(fast.TransformFinal()->AsString(), reference.ComputeBytes(joined)->AsString())
+          << length << " " << offset;
+    }
 }
 
 struct TCRCCase {
