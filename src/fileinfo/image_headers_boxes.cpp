@@ -352,10 +352,26 @@ bool TImageInfo::GetImageDataFromJXL(const std::string& fileName) {
   return false;
 }
 
+// Only the image brands of the table count: a video or audio file of the same
+// box format is no image of an unknown kind but no image at all.
 bool TImageInfo::GetImageDataFromISOBMFF(const std::string& fileName) {
   TMediaInfoMP4 boxes;
   boxes.ReadMetaData = false;
   if (!boxes.GetData(fileName)) return false;
+  const std::string& brand = boxes.MajorBrand;
+  TImageInfoFormat format;
+  if (brand == "avif") {
+    format = iifAVIF;
+  } else if (brand == "mif1" || brand == "msf1") {
+    format = iifHEIC;
+  } else if (brand == "heic" || brand == "heix" || brand == "hevc" || brand == "hevx" || brand == "heim" ||
+             brand == "heis" || brand == "hevm" || brand == "hevs") {
+    format = iifHEIF;
+  } else if (brand == "crx ") {
+    format = iifCR3;
+  } else {
+    return false;
+  }
   Width = boxes.Width;
   Height = boxes.Height;
   ImageCount = boxes.ImageCount;
@@ -363,16 +379,6 @@ bool TImageInfo::GetImageDataFromISOBMFF(const std::string& fileName) {
   ResolutionX = boxes.ResolutionX;
   ResolutionY = boxes.ResolutionY;
   ResolutionUnit = resolutionUnitInch;
-  const std::string& brand = boxes.MajorBrand;
-  if (brand == "avif") {
-    FFormat = iifAVIF;
-  } else if (brand == "mif1" || brand == "msf1") {
-    FFormat = iifHEIC;
-  } else if (brand == "heic" || brand == "heix" || brand == "hevc" || brand == "hevx" || brand == "heim" ||
-             brand == "heis" || brand == "hevm" || brand == "hevs") {
-    FFormat = iifHEIF;
-  } else if (brand == "crx ") {
-    FFormat = iifCR3;
-  }
+  FFormat = format;
   return true;
 }

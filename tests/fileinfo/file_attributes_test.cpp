@@ -4,7 +4,10 @@
 #include <sys/stat.h>
 #include <utime.h>
 
+#include <sstream>
+
 #include "foundation/file_functions.h"
+#include "foundation/str_split.h"
 #include "image_fixtures.h"
 
 using namespace fixtures;
@@ -81,6 +84,67 @@ TEST(VolumeInfo, FirstCharacterOfThePath) {
   TVolumeInfo none;
   EXPECT_EQ(none.VolumeName, "");
   EXPECT_EQ(none.Tag, 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Dates against stat (access, modification, status change and birth, whole
+// seconds) and the immutable flag against lsattr, for many paths per call.
+TEST(ToolCheckAttributeInfo, AgreesWithStatAndLsattr) {
+  TTempDir dir("attrcheck");
+  WriteFile(dir / "plain.txt", "x");
+  WriteFile(dir / ".hidden.txt", "y");
+  WriteFile(dir / "locked.txt", "z");
+  ASSERT_EQ(mkdir((dir / "folder").c_str(), 0700), 0);
+  struct utimbuf times {
+    1500000000, 1600000000
+  };
+  ASSERT_EQ(utime((dir / "plain.txt").c_str(), &times), 0);
+  // The immutable flag needs a file system that has it (and the right to
+  // set it); where chattr fails, lsattr and the reader must both say no.
+  int rc = 0;
+  RunCommand("/usr/bin/chattr +i '" + dir / "locked.txt" + "' 2>/dev/null", &rc);
+  const bool locked = rc == 0;
+  const std::vector<std::string> names = {"plain.txt", ".hidden.txt", "locked.txt", "folder"};
+  std::string paths;
+  for (const auto& n : names) paths += " '" + dir / n + "'";
+  const std::string stats = RunCommand("/usr/bin/stat -c '%n|%X|%Y|%Z|%W'" + paths);
+  const std::string attrs = RunCommand("/usr/bin/lsattr -d" + paths + " 2>/dev/null");
+  for (const auto& n : names) {
+    const std::string path = dir / n;
+    TAttributeInfo info(path);
+    const size_t at = stats.find(path + "|");
+    ASSERT_NE(at, std::string::npos) << n;
+    TStrArray f;
+    Explode(f, "|", stats.substr(at, stats.find('\n', at) - at));
+    ASSERT_EQ(f.size(), 5u);
+    EXPECT_EQ(info.DateAccessedUnix, NSDateToDateTime(std::stod(f[1]))) << n;
+    EXPECT_EQ(info.DateModifiedUnix, NSDateToDateTime(std::stod(f[2]))) << n;
+    EXPECT_EQ(info.DateAttrChangedUnix, NSDateToDateTime(std::stod(f[3]))) << n;
+    const double birth = std::stod(f[4]);
+    if (birth > 0) {
+      // stat gives whole seconds; the birth time keeps its fraction.
+      EXPECT_GE(info.DateCreatedMac, NSDateToDateTime(birth)) << n;
+      EXPECT_LT(info.DateCreatedMac, NSDateToDateTime(birth + 1)) << n;
+    } else {
+      EXPECT_EQ(info.DateCreatedMac, 0.0) << n;
+    }
+    EXPECT_EQ(info.AttributeHiddenMac, n[0] == '.') << n;
+    // lsattr writes the flags, one blank and the path on each line.
+    bool immutable = false;
+    std::istringstream lines(attrs);
+    std::string line;
+    while (std::getline(lines, line))
+      if (line.size() > path.size() && line.compare(line.size() - path.size() - 1, std::string::npos, " " + path) == 0)
+        immutable = line.substr(0, line.find(' ')).find('i') != std::string::npos;
+    EXPECT_EQ(info.AttributeLockedMac, immutable) << n;
+    if (n == "locked.txt") {
+      EXPECT_EQ(info.AttributeLockedMac, locked);
+    }
+  }
+  if (locked) RunCommand("/usr/bin/chattr -i '" + dir / "locked.txt" + "'");
 }
 
 }  // namespace

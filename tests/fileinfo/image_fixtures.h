@@ -44,7 +44,7 @@ inline std::string ReadFile(const std::string& path) {
 }
 
 // Runs a shell command; its standard output, or "" when it could not start.
-inline std::string Run(const std::string& command, int* exitCode = nullptr) {
+inline std::string RunCommand(const std::string& command, int* exitCode = nullptr) {
   std::string out;
   FILE* p = popen(command.c_str(), "r");
   if (!p) return out;

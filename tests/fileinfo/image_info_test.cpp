@@ -444,6 +444,9 @@ TEST(ImageHeaders, BoxFormats) {
       {"a.heic", Heif("heic", {{4032, 3024}, {512, 384}, {4032, 3024}}), true, iifHEIF, 4032, 3024, 24, iicsUnknown, 0,
        0, resolutionUnitInch, 3, 0},
       {"b.heic", Heif("mif1", {{64, 48}}, 10), true, iifHEIC, 64, 48, 30, iicsUnknown, 0, 0, resolutionUnitInch, 1, 0},
+      // A video of the same box format is no image.
+      {"video.heic", Heif("mp42", {{64, 48}}), false, iifUnknow, 0, 0, 0, iicsUnknown, 0, 0, resolutionUnitUnknown, 0,
+       0},
   };
   for (const auto& c : cases) Check(c);
 }

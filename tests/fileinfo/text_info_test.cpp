@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <map>
+
 #include "image_fixtures.h"
 
 using namespace fixtures;
@@ -130,6 +132,67 @@ TEST(TextInfo, MissingFilesFoldersAndPipesChangeNothing) {
   TTextInfo empty;
   EXPECT_EQ(empty.FileName, "");
   EXPECT_EQ(empty.GetLineBreakAsStr(), "UNKOWN");
+}
+
+}  // namespace
+
+namespace {
+
+// Code page and line count against file -i and wc -l, many files per call.
+TEST(ToolCheckTextInfo, AgreesWithFileAndWc) {
+  struct TCase {
+    const char* Name;
+    std::string Bytes;
+  };
+  const TCase cases[] = {
+      {"ascii.txt", "hello\nworld\n"},
+      {"ascii_nofinal.txt", "one\ntwo\nthree"},
+      {"utf8.txt", "caf\xC3\xA9 cr\xC3\xA8me\n\xE2\x82\xAC\n"},
+      {"utf8bom.txt", "\xEF\xBB\xBFhi\r\nthere\r\n"},
+      {"latin1.txt", "caf\xE9 au lait\nna\xEFve\n"},
+      {"utf16le.txt", std::string("\xFF\xFEh\0i\0\n\0t\0\n\0", 12)},
+      {"utf16be.txt", std::string("\xFE\xFF\0h\0i\0\n\0t\0\n", 12)},
+      {"binary.dat", std::string("text\0with zero\n", 15)},
+      {"empty.txt", ""},
+      {"crlf.txt", "a\r\nb\r\nc\r\n"},
+  };
+  TTempDir dir("textcheck");
+  std::string paths;
+  for (const auto& c : cases) {
+    WriteFile(dir / c.Name, c.Bytes);
+    paths += " '" + dir / c.Name + "'";
+  }
+  const std::string mime = RunCommand("cd '" + dir.Path() + "' && /usr/bin/file -i" + paths);
+  const std::string counts = RunCommand("cd '" + dir.Path() + "' && /usr/bin/wc -l" + paths);
+  const std::map<std::string, std::string> names = {{"us-ascii", "ASCII"},     {"utf-8", "UTF-8"},
+                                                    {"iso-8859-1", "LATIN-1"}, {"utf-16le", "UTF-16 LE"},
+                                                    {"utf-16be", "UTF-16 BE"}, {"binary", "BINARY"}};
+  int compared = 0;
+  for (const auto& c : cases) {
+    const std::string path = dir / c.Name;
+    TTextInfo info(path);
+    const size_t at = mime.find(path + ":");
+    ASSERT_NE(at, std::string::npos) << c.Name;
+    const size_t cs = mime.find("charset=", at);
+    const std::string charset = mime.substr(cs + 8, mime.find('\n', cs) - cs - 8);
+    if (c.Bytes.empty()) {
+      EXPECT_EQ(info.Lines, 0);
+      continue;
+    }
+    ASSERT_TRUE(names.count(charset)) << c.Name << ": " << charset;
+    EXPECT_EQ(info.GetEncodingAsStr(), names.at(charset)) << c.Name;
+    const size_t line = counts.find(" " + path);
+    ASSERT_NE(line, std::string::npos) << c.Name;
+    const size_t start = counts.rfind('\n', line) == std::string::npos ? 0 : counts.rfind('\n', line) + 1;
+    const int newlines = std::stoi(counts.substr(start, line - start));
+    if (charset == "binary") {
+      EXPECT_EQ(info.Lines, 0) << c.Name;
+    } else {
+      EXPECT_EQ(info.Lines, newlines + 1) << c.Name;
+    }
+    ++compared;
+  }
+  EXPECT_EQ(compared, 9);
 }
 
 }  // namespace
