@@ -224,6 +224,7 @@ bool TPwkProgObj::Initialize() {
       ApplicationShowMainForm = false;
       return false;
     }
+    FInstanceManager->OnNewInstanceNotification = [this] { InstanceManagerNewInstanceNotification(); };
     FInstanceManager->OnNewInstanceParams = [this](const TStrArray& params, bool batch) {
       if (OnNewInstance) OnNewInstance(params, batch && EnableBatchProcessor);
     };
@@ -536,6 +537,18 @@ void TPwkProgObj::MainFormCloseQueryProc(bool& canClose) {
 
 void TPwkProgObj::MainFormShowProc() { FSettingsObj->ProgShowProc(); }
 
+void TPwkProgObj::InstanceManagerNewInstanceNotification() {
+  if (!FOwnerForm || BatchMode) return;
+  if (!FOwnerForm->isVisible()) {
+    FOwnerForm->setWindowState(FOwnerForm->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+    FOwnerForm->show();
+    FOwnerForm->activateWindow();
+  } else {
+    if (FInstanceManager) FInstanceManager->BringWindowToForeground(static_cast<intptr_t>(FOwnerForm->winId()));
+    FOwnerForm->activateWindow();
+  }
+}
+
 // --- Relays ----------------------------------------------------------------------------
 
 void TPwkProgObj::SettingsObjLanguageChange(int32_t language) {
@@ -703,6 +716,14 @@ int32_t TPwkProgObj::SettingsAddActionCheckBoxToggleCharsInInput(int32_t tab, co
 bool TPwkProgObj::SettingsAddDescriptionToCustomControl(int32_t id, const TSettingsVariant& text) {
   const int32_t slot = ProgramTextSlot(text);
   return slot >= 0 && FSettingsObj->AddDescriptionToCustomControl(id, slot);
+}
+
+void TPwkProgObj::InfoDialogSetHelpTexts(const TSettingsVariant& v1, const TSettingsVariant& v2,
+                                         const TSettingsVariant& v3, const TSettingsVariant& v4,
+                                         const TSettingsVariant& v5) {
+  InfoDialogHelpTexts.clear();
+  for (const TSettingsVariant* v : {&v1, &v2, &v3, &v4, &v5})
+    if (const int32_t slot = ProgramTextSlot(*v); slot >= 0) InfoDialogHelpTexts.push_back(slot);
 }
 
 int32_t TPwkProgObj::SettingsAddManagedControl(QComboBox* comboBox, const std::string& section, const std::string& key,

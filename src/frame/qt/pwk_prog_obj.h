@@ -229,6 +229,12 @@ class TPwkProgObj : public QObject {
   int32_t SettingsAddActionCheckBoxToggleCharsInInput(int32_t tab, const TSettingsVariant& caption, int32_t targetID,
                                                       const std::string& chars, bool beside, int32_t left, int32_t id);
   bool SettingsAddDescriptionToCustomControl(int32_t id, const TSettingsVariant& text);
+  // The program texts of the info dialog's help page; arguments without a number are skipped.
+  void InfoDialogSetHelpTexts(const TSettingsVariant& v1, const TSettingsVariant& v2 = {},
+                              const TSettingsVariant& v3 = {}, const TSettingsVariant& v4 = {},
+                              const TSettingsVariant& v5 = {});
+  // The slots that InfoDialogSetHelpTexts chose, for the info dialog.
+  TIntArray InfoDialogHelpTexts;
   // A combo box of the main window whose shown text is saved with the settings.
   int32_t SettingsAddManagedControl(QComboBox* comboBox, const std::string& section, const std::string& key,
                                     const std::string& def);
@@ -253,6 +259,8 @@ class TPwkProgObj : public QObject {
   // The main window's close request; CanClose false keeps it open.
   void MainFormCloseQueryProc(bool& canClose);
   void MainFormShowProc();
+  // Another start of the program asked this one to come forward.
+  void InstanceManagerNewInstanceNotification();
   // The stored width or height as it applies now (logical pixels need no scaling).
   int32_t ScaleToScreen(int32_t value) const { return value; }
   // Set by the tray module once its icon exists.

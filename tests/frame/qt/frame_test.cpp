@@ -154,6 +154,9 @@ TEST_F(Frame, ProgramTextCaptions) {
       frame.SettingsAddInputRadioButtonGroupItemToTab(0, group, 1, "one", TSettingsVariant(1.0), false, 0, 0);
   EXPECT_EQ(frame.SettingsObj().Controls()[item].CaptionText, 948);
   EXPECT_EQ(frame.SettingsObj().Controls()[group].ItemIDs, (TIntArray{item}));
+  frame.InfoDialogSetHelpTexts(TSettingsVariant(int32_t{2}), TSettingsVariant(std::string("x")),
+                               TSettingsVariant(int32_t{0}));
+  EXPECT_EQ(frame.InfoDialogHelpTexts, (TIntArray{949, 947}));
 }
 
 TEST_F(Frame, WindowSizeKeys) {
