@@ -19,7 +19,8 @@ constexpr const char* kSectionSettings = "settings";
 // the same, so that loading it brings the defaults back.
 bool LoadDocument(TConfigSaver& document, const std::string& path) {
   std::error_code ec;
-  if (path.empty() || !std::filesystem::is_regular_file(path, ec)) return false;
+  // The system reads a path only up to a zero byte, which would name another file.
+  if (path.empty() || path.find('\0') != std::string::npos || !std::filesystem::is_regular_file(path, ec)) return false;
   if (document.LoadFromFile(path)) return true;
   std::ifstream file(path, std::ios::binary);
   if (!file) return false;
@@ -102,7 +103,7 @@ bool TSettingsObj::SaveSettings(TConfigSaveLocation location, const std::string&
     default: break;
   }
   bool ok = false;
-  if (!fileName.empty() && !path.empty()) {
+  if (!fileName.empty() && !path.empty() && path.find('\0') == std::string::npos) {
     std::error_code ec;
     ok = document.SaveToFile(path) && std::filesystem::is_regular_file(path, ec);
   }

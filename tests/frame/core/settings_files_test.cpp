@@ -271,6 +271,10 @@ TEST_F(SettingsFiles, MissingNestedFolderIsCreated) {
   ASSERT_TRUE(SO.SaveSettings(cslAppDir, "y.sxs", false));
   EXPECT_TRUE(std::filesystem::is_regular_file(AppPath("y.sxs")));
   EXPECT_FALSE(SO.SaveSettings(static_cast<TConfigSaveLocation>(7), "z.sxs", false));
+  // A zero byte would cut the path short and write another file.
+  EXPECT_FALSE(SO.SaveSettings(cslFileName, AppDir.file("cut") + std::string(1, '\0') + "x.sxs", false));
+  EXPECT_FALSE(std::filesystem::exists(AppDir.file("cut")));
+  EXPECT_FALSE(SO.LoadSettings(AppPath("y.sxs") + std::string(1, '\0') + "z", false));
 }
 
 TEST_F(SettingsFiles, PanelPositionsWaitForTheMainWindow) {
