@@ -31,11 +31,14 @@ inline uint64_t SmallSigma1_64(uint64_t x) { return Rotr64(x, 19) ^ Rotr64(x, 61
     h = t1 + BigSigma0_32(a) + Maj32(a, b, c);                             \
   } while (0)
 
-#define SHA512_ROUND(a, b, c, d, e, f, g, h, t)                            \
-  do {                                                                     \
-    const uint64_t t1 = h + BigSigma1_64(e) + Ch64(e, f, g) + K[t] + w[t]; \
-    d += t1;                                                               \
-    h = t1 + BigSigma0_64(a) + Maj64(a, b, c);                             \
+// Round t of SHA-512; from round 16 on it first brings the schedule word of
+// the round into the 16-word ring.
+#define SHA512_ROUND(a, b, c, d, e, f, g, h, t)                                                                       \
+  do {                                                                                                                \
+    if ((t) >= 16) w[(t)&15] += SmallSigma1_64(w[((t)-2) & 15]) + w[((t)-7) & 15] + SmallSigma0_64(w[((t)-15) & 15]); \
+    const uint64_t t1 = h + BigSigma1_64(e) + Ch64(e, f, g) + K[t] + w[(t)&15];                                       \
+    d += t1;                                                                                                          \
+    h = t1 + BigSigma0_64(a) + Maj64(a, b, c);                                                                        \
   } while (0)
 
 template <typename Word, size_t N>
@@ -144,13 +147,14 @@ THashSHA2_512Base::THashSHA2_512Base(int32_t HashSize) : TBlockHash(HashSize, 12
 
 void THashSHA2_512Base::TransformBlock(const uint8_t* Data, int32_t /*DataLength*/, int32_t Index) {
   const uint64_t* K = S_K.data();
-  uint64_t w[80];
+  // The schedule is made on the fly in a ring of 16 words: the rounds then
+  // find their word in a register-close place instead of an 80-word array.
+  uint64_t w[16];
   const uint8_t* block = Data + Index;
   for (int t = 0; t < 16; ++t) w[t] = hash_bytes::Load64BE(block + 8 * t);
-  for (int t = 16; t < 80; ++t) w[t] = SmallSigma1_64(w[t - 2]) + w[t - 7] + SmallSigma0_64(w[t - 15]) + w[t - 16];
   uint64_t a = FState[0], b = FState[1], c = FState[2], d = FState[3];
   uint64_t e = FState[4], f = FState[5], g = FState[6], h = FState[7];
-  for (int t = 0; t < 80; t += 8) {
+  for (int t = 0; t < 80; t += 16) {
     SHA512_ROUND(a, b, c, d, e, f, g, h, t);
     SHA512_ROUND(h, a, b, c, d, e, f, g, t + 1);
     SHA512_ROUND(g, h, a, b, c, d, e, f, t + 2);
@@ -159,6 +163,14 @@ void THashSHA2_512Base::TransformBlock(const uint8_t* Data, int32_t /*DataLength
     SHA512_ROUND(d, e, f, g, h, a, b, c, t + 5);
     SHA512_ROUND(c, d, e, f, g, h, a, b, t + 6);
     SHA512_ROUND(b, c, d, e, f, g, h, a, t + 7);
+    SHA512_ROUND(a, b, c, d, e, f, g, h, t + 8);
+    SHA512_ROUND(h, a, b, c, d, e, f, g, t + 9);
+    SHA512_ROUND(g, h, a, b, c, d, e, f, t + 10);
+    SHA512_ROUND(f, g, h, a, b, c, d, e, t + 11);
+    SHA512_ROUND(e, f, g, h, a, b, c, d, t + 12);
+    SHA512_ROUND(d, e, f, g, h, a, b, c, t + 13);
+    SHA512_ROUND(c, d, e, f, g, h, a, b, t + 14);
+    SHA512_ROUND(b, c, d, e, f, g, h, a, t + 15);
   }
   FState[0] += a;
   FState[1] += b;
