@@ -309,3 +309,61 @@ TEST_F(SettingsFiles, PanelPositionsWaitForTheMainWindow) {
 }
 
 }  // namespace
+
+namespace {
+
+struct THostedPanel : TSOManagedControl {
+  std::vector<std::string> Calls;
+  bool Supports(TSOManagedControlType) const override { return true; }
+  void SetLanguage(uint32_t l) override { Calls.push_back("lang" + std::to_string(l)); }
+  void SetURLAppendix(const std::string& a, const std::string& p) override { Calls.push_back("url" + a + p); }
+  void FlipChildren(uint32_t l) override { Calls.push_back("flip" + std::to_string(l)); }
+  void SettingsSave(TConfigSaver& d, const std::string& s, bool snd, bool widths) override {
+    Calls.push_back("save[" + s + "]" + (snd ? "1" : "0") + (widths ? "1" : "0"));
+  }
+  void SettingsLoad(TConfigSaver&, const std::string& s, bool defaults, bool scale) override {
+    Calls.push_back("load[" + s + "]" + (defaults ? "1" : "0") + (scale ? "1" : "0"));
+  }
+  void ResetValuesToDefault() override { Calls.push_back("reset"); }
+  void Initialize() override { Calls.push_back("init"); }
+};
+
+TEST_F(SettingsFiles, HostedComponentsSaveLoadTranslateAndReset) {
+  THostedPanel container, list, target, raw, rawFlagged;
+  SO.AddManagedControlGeneral(&container, mcSettingsContainer, "", "", 0, "");
+  SO.AddManagedControlGeneral(&list, mcFileListView, "files", "", 0, "");
+  SO.AddManagedControlGeneral(&target, mcSaveSettingsContainer, "target", "", 0, "");
+  SO.AddManagedControlGeneral(&raw, mcRawPanel, "", "", 0, "");
+  ASSERT_TRUE(SO.SaveSettings(cslFileName, AppPath("h.sxs"), false));
+  ASSERT_TRUE(SO.LoadSettings(AppPath("h.sxs"), false));
+  SO.ProgObjInitialized = true;
+  ASSERT_TRUE(SO.LoadSettings(AppPath("h.sxs"), false));
+  SO.Initialize();
+  SO.SetLanguageOfManagedControls(13);
+  SO.SetURLAppendixOfManagedControls("&rf=x", "pellwick");
+  SO.ResetSettings();
+  EXPECT_EQ(container.Calls, (std::vector<std::string>{"save[]10", "load[]11", "load[]10", "init", "lang13",
+                                                       "url&rf=xpellwick", "reset"}));
+  EXPECT_EQ(list.Calls,
+            (std::vector<std::string>{"save[files]11", "load[files]11", "load[files]10", "lang13", "reset"}));
+  EXPECT_EQ(target.Calls,
+            (std::vector<std::string>{"save[target]10", "load[target]10", "load[target]10", "lang13", "reset"}));
+  EXPECT_TRUE(raw.Calls.empty());  // mirrored only when its flag asks for it
+}
+
+TEST_F(SettingsFiles, OneSettingBackToItsDefault) {
+  SO.AddTab(11, "t");
+  const int id = SO.AddInputEditToTab(0, "k", "7", -1, false, 0, 0);
+  SO.Controls()[id].Value = "9";
+  SO.Controls()[id].ValueInt = 9;
+  std::vector<int32_t> shown;
+  SO.WindowHooks.ShowDefaultValue = [&](int32_t i) { shown.push_back(i); };
+  SO.SetValueToDefault(id);
+  SO.SetValueToDefault(55);
+  SO.SetValueToDefault(-1);
+  EXPECT_EQ(SO.ReadString(id, ""), "7");
+  EXPECT_EQ(SO.ReadInt(id, 0), 7);
+  EXPECT_EQ(shown, (std::vector<int32_t>{id}));
+}
+
+}  // namespace

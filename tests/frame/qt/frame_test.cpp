@@ -444,3 +444,45 @@ TEST_F(FrameWithRealDialogs, SingleInstanceHandlingNeverEndsTheStart) {
 }
 
 }  // namespace
+
+namespace {
+
+class FrameBatch : public TFrameFixture {};
+
+TEST_F(FrameBatch, BatchModeOnlyWhenTheProgramAllowsIt) {
+  testsupport::WriteFileBytes(AppDir.file("in.txt"), "x");
+  SetArguments({"-batch", AppDir.file("in.txt"), "save-ext=csv"});
+  TPwkProgObj frame(nullptr);
+  Prepare(frame);
+  frame.SplashScreenAutoShow = true;
+  frame.EnableBatchProcessor = true;
+  TStrArray files;
+  std::string ext;
+  frame.OnBatchProcess = [&](const TStrArray& f, const TStrArray&, const TStrArray&, const TKeyValueArrayObj& o) {
+    files = f;
+    ext = o.GetValueOrDefaultIfKeyNotExist("save-ext", "");
+  };
+  EXPECT_FALSE(frame.Initialize());
+  EXPECT_TRUE(frame.BatchMode);
+  EXPECT_TRUE(frame.SettingsObj().BatchMode);
+  EXPECT_FALSE(frame.ApplicationShowMainForm);
+  EXPECT_FALSE(frame.SplashScreenAutoShow);
+  EXPECT_EQ(files, (TStrArray{AppDir.file("in.txt")}));
+  EXPECT_EQ(ext, "csv");
+  EXPECT_FALSE(frame.Initialized());
+}
+
+TEST_F(FrameBatch, HideSwitchOnlyWhenEnabled) {
+  SetArguments({"-hide", "-tray"});
+  TPwkProgObj frame(nullptr);
+  Prepare(frame);
+  ASSERT_TRUE(frame.Initialize());
+  EXPECT_TRUE(frame.ApplicationShowMainForm);
+  TPwkProgObj hidden(nullptr);
+  Prepare(hidden);
+  hidden.EnableParameterHide = true;
+  ASSERT_TRUE(hidden.Initialize());
+  EXPECT_FALSE(hidden.ApplicationShowMainForm);
+}
+
+}  // namespace
