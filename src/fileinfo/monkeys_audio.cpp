@@ -106,8 +106,15 @@ bool TMonkeysAudioTag::ReadAudioDataFromStream(TStream& stream) {
       else
         blocksPerFrame = 9216;
     }
-    if (totalFrames != 0)
-      TotalSamples = (static_cast<int64_t>(totalFrames) - 1) * blocksPerFrame + static_cast<int64_t>(finalFrameBlocks);
+    if (totalFrames != 0) {
+      // A damaged header can claim more samples than 64 bits hold.
+      int64_t samples = 0;
+      if (__builtin_mul_overflow(static_cast<int64_t>(totalFrames) - 1, static_cast<int64_t>(blocksPerFrame),
+                                 &samples) ||
+          __builtin_add_overflow(samples, static_cast<int64_t>(finalFrameBlocks), &samples))
+        samples = INT64_MAX;
+      TotalSamples = samples;
+    }
     if (CompressionMode % 1000 == 0 && CompressionMode <= 6000)
       CompressionModeStr = kMonkeyCompression[CompressionMode / 1000];
     else

@@ -187,3 +187,10 @@ TEST(TWavePackTag, Version3Headers) {
   TWavePackTag none;
   EXPECT_FALSE(none.ReadFromFile(f.Write("x.wv", std::string(64, 'x'))));
 }
+
+TEST(TMonkeysAudioTag, HugeFrameCountsDoNotOverflow) {
+  TFiles f;
+  TMonkeysAudioTag mac;
+  EXPECT_TRUE(mac.ReadFromFile(f.Write("h.ape", MacNew(3990, 1000, 16, 2, 44100, 0xFFFF0000, 10, 0xFFFFFFFF))));
+  EXPECT_EQ(mac.TotalSamples, INT64_MAX);
+}
