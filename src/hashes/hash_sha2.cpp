@@ -23,12 +23,14 @@ inline uint64_t SmallSigma0_64(uint64_t x) { return Rotr64(x, 1) ^ Rotr64(x, 8) 
 inline uint64_t SmallSigma1_64(uint64_t x) { return Rotr64(x, 19) ^ Rotr64(x, 61) ^ (x >> 6); }
 
 // One round with the roles of the eight working words given by the caller,
-// so that a pass of eight rounds moves no words.
-#define SHA256_ROUND(a, b, c, d, e, f, g, h, t)                            \
-  do {                                                                     \
-    const uint32_t t1 = h + BigSigma1_32(e) + Ch32(e, f, g) + K[t] + w[t]; \
-    d += t1;                                                               \
-    h = t1 + BigSigma0_32(a) + Maj32(a, b, c);                             \
+// so that a pass of rounds moves no words; from round 16 on it first brings
+// the schedule word of the round into the 16-word ring.
+#define SHA256_ROUND(a, b, c, d, e, f, g, h, t)                                                                       \
+  do {                                                                                                                \
+    if ((t) >= 16) w[(t)&15] += SmallSigma1_32(w[((t)-2) & 15]) + w[((t)-7) & 15] + SmallSigma0_32(w[((t)-15) & 15]); \
+    const uint32_t t1 = h + BigSigma1_32(e) + Ch32(e, f, g) + K[t] + w[(t)&15];                                       \
+    d += t1;                                                                                                          \
+    h = t1 + BigSigma0_32(a) + Maj32(a, b, c);                                                                        \
   } while (0)
 
 // Round t of SHA-512; from round 16 on it first brings the schedule word of
@@ -81,12 +83,12 @@ THashSHA2_256Base::THashSHA2_256Base(int32_t HashSize) : TBlockHash(HashSize, 64
 
 void SHA256CompressPortable(uint32_t* state, const uint8_t* block) {
   const uint32_t* K = kSHA256RoundConstants.data();
-  uint32_t w[64];
+  // As for SHA-512: the schedule lives in a ring of 16 words.
+  uint32_t w[16];
   for (int t = 0; t < 16; ++t) w[t] = hash_bytes::Load32BE(block + 4 * t);
-  for (int t = 16; t < 64; ++t) w[t] = SmallSigma1_32(w[t - 2]) + w[t - 7] + SmallSigma0_32(w[t - 15]) + w[t - 16];
   uint32_t a = state[0], b = state[1], c = state[2], d = state[3];
   uint32_t e = state[4], f = state[5], g = state[6], h = state[7];
-  for (int t = 0; t < 64; t += 8) {
+  for (int t = 0; t < 64; t += 16) {
     SHA256_ROUND(a, b, c, d, e, f, g, h, t);
     SHA256_ROUND(h, a, b, c, d, e, f, g, t + 1);
     SHA256_ROUND(g, h, a, b, c, d, e, f, t + 2);
@@ -95,6 +97,14 @@ void SHA256CompressPortable(uint32_t* state, const uint8_t* block) {
     SHA256_ROUND(d, e, f, g, h, a, b, c, t + 5);
     SHA256_ROUND(c, d, e, f, g, h, a, b, t + 6);
     SHA256_ROUND(b, c, d, e, f, g, h, a, t + 7);
+    SHA256_ROUND(a, b, c, d, e, f, g, h, t + 8);
+    SHA256_ROUND(h, a, b, c, d, e, f, g, t + 9);
+    SHA256_ROUND(g, h, a, b, c, d, e, f, t + 10);
+    SHA256_ROUND(f, g, h, a, b, c, d, e, t + 11);
+    SHA256_ROUND(e, f, g, h, a, b, c, d, t + 12);
+    SHA256_ROUND(d, e, f, g, h, a, b, c, t + 13);
+    SHA256_ROUND(c, d, e, f, g, h, a, b, t + 14);
+    SHA256_ROUND(b, c, d, e, f, g, h, a, t + 15);
   }
   state[0] += a;
   state[1] += b;
