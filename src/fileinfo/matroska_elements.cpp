@@ -1,0 +1,246 @@
+#include "fileinfo/matroska_elements.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <limits>
+
+namespace {
+
+// The deepest regular nesting is a few levels (Segment, Tags, Tag, SimpleTag
+// and nested SimpleTags); a file may nest masters without end.
+constexpr int32_t kMaxDepth = 32;
+
+int32_t RoundToInt32(double v) {
+  if (!(v == v)) return 0;
+  if (v >= 2147483647.0) return std::numeric_limits<int32_t>::max();
+  if (v <= -2147483648.0) return std::numeric_limits<int32_t>::min();
+  return static_cast<int32_t>(std::nearbyint(v));
+}
+
+}  // namespace
+
+void TMediaInfoBaseClass::Reset() {
+  FileName.clear();
+  Opened = HasAudio = HasVideo = false;
+  MediaType = 3;
+  Stream.reset();
+  Duration = 0;
+  DurationExact = 0;
+  Width = Height = 0;
+  AudioSampleRate = 0;
+  ImageCount = 0;
+  ColorDepth = 0;
+  AudioChannels = aicUnknown;
+  Artist.clear();
+  Title.clear();
+  Album.clear();
+  Track.clear();
+  Year.clear();
+  Genre.clear();
+  DiscNumber.clear();
+  Comment.clear();
+}
+
+bool TMediaInfoBaseClass::Open(const std::string& fileName) {
+  if (Opened) Reset();
+  std::error_code ec;
+  if (fileName.empty() || !std::filesystem::exists(fileName, ec) || std::filesystem::is_directory(fileName, ec))
+    return false;
+  FileName = fileName;
+  Stream = OpenStreamForReading(fileName);
+  if (!Stream) throw EStreamError("Cannot open file \"" + fileName + "\"");
+  if (Stream->GetSize() < 24) return false;
+  Opened = true;
+  return true;
+}
+
+bool TMediaInfoMatroska::GetData(const std::string& fileName) {
+  Reset();
+  if (!Open(fileName)) return false;
+  return Read();
+}
+
+bool TMediaInfoMatroska::Open(const std::string& fileName) {
+  const bool result = TMediaInfoBaseClass::Open(fileName);
+  if (Stream) {
+    uint8_t magic[4] = {};
+    Stream->SetPosition(0);
+    if (Stream->Read(magic, 4) == 4 && magic[0] == 0x1A && magic[1] == 0x45 && magic[2] == 0xDF && magic[3] == 0xA3)
+      Stream->SetPosition(0);
+  }
+  return result;
+}
+
+int64_t TMediaInfoMatroska::ReadLen(int32_t& sizeLength) {
+  uint8_t b[8] = {};
+  const int64_t start = Stream->GetPosition();
+  Stream->Read(b, 8);
+  if (b[0] == 0) {
+    sizeLength = 9;
+    Stream->SetPosition(start + 8);
+    return 0;
+  }
+  int32_t length = 1;
+  while (!(b[0] & (0x80 >> (length - 1)))) ++length;
+  b[0] = static_cast<uint8_t>(b[0] & ~(0x80 >> (length - 1)));
+  uint64_t value = 0;
+  for (int32_t i = 0; i < length; ++i) value = value << 8 | b[i];
+  Stream->SetPosition(start + length);
+  sizeLength = length;
+  return static_cast<int64_t>(value);
+}
+
+bool TMediaInfoMatroska::ReadNextElementID(uint64_t& id, int32_t& sizeLength, int64_t& size, int64_t& elementStart,
+                                           int64_t& dataStart, int64_t& elementEnd) {
+  elementStart = Stream->GetPosition();
+  uint8_t first = 0;
+  Stream->Read(&first, 1);
+  int32_t idLength = 9;
+  if (first != 0) {
+    idLength = 1;
+    while (!(first & (0x80 >> (idLength - 1)))) ++idLength;
+  }
+  Stream->SetPosition(elementStart);
+  uint8_t bytes[9] = {};
+  Stream->Read(bytes, idLength);
+  id = 0;
+  if (idLength <= 8)
+    for (int32_t i = 0; i < idLength; ++i) id = id << 8 | bytes[i];
+  size = ReadLen(sizeLength);
+  dataStart = Stream->GetPosition();
+  // Sizes are at most 56 bits, so the end never overflows.
+  elementEnd = dataStart + size;
+  return true;
+}
+
+uint64_t TMediaInfoMatroska::ReadDataUInt(int64_t size) {
+  if (size < 1 || size > 8) return 0;
+  uint8_t b[8] = {};
+  Stream->Read(b, size);
+  uint64_t v = 0;
+  for (int64_t i = 0; i < size; ++i) v = v << 8 | b[i];
+  return v;
+}
+
+double TMediaInfoMatroska::ReadDataFloat(int64_t size) {
+  uint8_t b[8] = {};
+  if (size == 4) {
+    Stream->Read(b, 4);
+    const uint32_t bits =
+        static_cast<uint32_t>(b[0]) << 24 | static_cast<uint32_t>(b[1]) << 16 | static_cast<uint32_t>(b[2]) << 8 | b[3];
+    float f;
+    std::memcpy(&f, &bits, 4);
+    return f;
+  }
+  if (size == 8) {
+    Stream->Read(b, 8);
+    uint64_t bits = 0;
+    for (int i = 0; i < 8; ++i) bits = bits << 8 | b[i];
+    double d;
+    std::memcpy(&d, &bits, 8);
+    return d;
+  }
+  return 0;
+}
+
+void TMediaInfoMatroska::ReadDataStr(std::string& text, int64_t size) {
+  // Never more than the file still holds.
+  const int64_t available = std::max<int64_t>(0, Stream->GetSize() - Stream->GetPosition());
+  text.assign(static_cast<size_t>(std::clamp<int64_t>(size, 0, available)), '\0');
+  if (!text.empty())
+    text.resize(
+        static_cast<size_t>(std::max<int64_t>(Stream->Read(text.data(), static_cast<int64_t>(text.size())), 0)));
+}
+
+void TMediaInfoMatroska::SetMetaData(int32_t targetTypeValue, const std::string& tagName, const std::string& value) {
+  if (tagName == "TITLE" && targetTypeValue == 30)
+    Title = value;
+  else if (tagName == "TITLE" && targetTypeValue == 50)
+    Album = value;
+  else if (tagName == "PART_NUMBER" && targetTypeValue == 30)
+    Track = value;
+  else if (tagName == "PART_NUMBER" && targetTypeValue == 50)
+    DiscNumber = value;
+  else if (tagName == "ARTIST")
+    Artist = value;
+  else if (tagName == "COMMENT")
+    Comment = value;
+  else if (tagName == "GENRE")
+    Genre = value;
+  else if (tagName == "DATE_RECORDED")
+    Year = value;
+}
+
+void TMediaInfoMatroska::ReadElements(int64_t parentEnd, int32_t depth, TWalkState& state) {
+  if (depth > kMaxDepth) return;
+  const int64_t streamSize = Stream->GetSize();
+  while (true) {
+    uint64_t id;
+    int32_t sizeLength;
+    int64_t size, elementStart, dataStart, elementEnd;
+    ReadNextElementID(id, sizeLength, size, elementStart, dataStart, elementEnd);
+    auto walkInto = [&] { ReadElements(elementEnd, depth + 1, state); };
+    switch (id) {
+      case 0x1A45DFA3:  // EBML header
+      case 0x18538067:  // Segment
+      case 0x1549A966:  // Info
+      case 0x1654AE6B:  // Tracks
+      case 0xAE:        // TrackEntry
+      case 0xE0:        // Video
+      case 0xE1:        // Audio
+      case 0x63C0:      // Targets
+        walkInto();
+        break;
+      case 0x1254C367:  // Tags
+        if (ReadMetaData) walkInto();
+        break;
+      case 0x7373:  // Tag
+        state.TargetTypeValue = 0;
+        walkInto();
+        break;
+      case 0x67C8:  // SimpleTag
+        state.TagName.clear();
+        walkInto();
+        break;
+      case 0x68CA: state.TargetTypeValue = static_cast<int32_t>(ReadDataUInt(size)); break;
+      case 0x45A3: ReadDataStr(state.TagName, size); break;
+      case 0x4487: {
+        std::string value;
+        ReadDataStr(value, size);
+        SetMetaData(state.TargetTypeValue, state.TagName, value);
+        break;
+      }
+      case 0x2AD7B1: state.TimecodeScale = static_cast<int32_t>(ReadDataUInt(size)); break;
+      case 0x4489: state.SegmentDuration = ReadDataFloat(size); break;
+      case 0x83: {
+        const uint64_t type = ReadDataUInt(size);
+        if (type == 1) HasVideo = true;
+        if (type == 2) HasAudio = true;
+        break;
+      }
+      case 0xB0: Width = static_cast<int32_t>(ReadDataUInt(size)); break;
+      case 0xBA: Height = static_cast<int32_t>(ReadDataUInt(size)); break;
+      case 0xB5: AudioSampleRate = RoundToInt32(ReadDataFloat(size)); break;
+      case 0x9F: AudioChannels = IntToChannels(static_cast<int32_t>(ReadDataUInt(size))); break;
+      case 0x1F43B675: state.ClusterBytes += size - 10; break;  // Cluster
+      default: break;
+    }
+    Stream->SetPosition(std::min(elementEnd, streamSize));
+    if (elementEnd + 8 >= streamSize || elementEnd >= parentEnd) return;
+  }
+}
+
+bool TMediaInfoMatroska::Read() {
+  TWalkState state;
+  ReadElements(Stream->GetSize(), 0, state);
+  RefreshMediaType();
+  if (state.SegmentDuration > 0) {
+    DurationExact =
+        state.TimecodeScale > 0 ? state.TimecodeScale * state.SegmentDuration / 1e9 : state.SegmentDuration / 1000;
+    Duration = RoundToInt32(DurationExact);
+  }
+  if (DurationExact > 0) Bitrate = RoundToInt32(static_cast<double>(state.ClusterBytes) * 8 / (DurationExact * 1000));
+  return true;
+}
