@@ -4,6 +4,8 @@
 #include <cstring>
 #include <utility>
 
+#include "documents/table_export_buffer.h"
+
 struct TQuoteObj::TSeparatorSource {
   // Null: the fixed separator of the object.
   const TStrArray* LineBreaks = nullptr;
@@ -75,7 +77,7 @@ bool TQuoteObj::NeedsQuotesList(std::string_view v) const {
   return false;
 }
 
-void TQuoteObj::AppendField(std::string& out, std::string_view v, bool listTest) const {
+void TQuoteObj::AppendField(TTextBuffer& out, std::string_view v, bool listTest) const {
   bool special = false;
   for (unsigned char c : v)
     if (FSpecial[c]) {
@@ -83,28 +85,28 @@ void TQuoteObj::AppendField(std::string& out, std::string_view v, bool listTest)
       break;
     }
   if (!special) {
-    if (QuoteAllFields) out += QuoteChar;
-    out += v;
-    if (QuoteAllFields) out += QuoteChar;
+    if (QuoteAllFields) out.Put(QuoteChar);
+    out.Put(v);
+    if (QuoteAllFields) out.Put(QuoteChar);
     return;
   }
   bool quote = listTest ? NeedsQuotesList(v) : NeedsQuotesPlain(v);
   const bool hasQuote = Contains(v, QuoteChar);
   if (hasQuote) quote = true;
-  if (quote) out += QuoteChar;
+  if (quote) out.Put(QuoteChar);
   if (hasQuote) {
     size_t start = 0;
     for (size_t hit = v.find(QuoteChar); hit != std::string_view::npos; hit = v.find(QuoteChar, start)) {
-      out.append(v.substr(start, hit - start));
-      out += QuoteChar;
-      out += QuoteChar;
+      out.Put(v.substr(start, hit - start));
+      out.Put(QuoteChar);
+      out.Put(QuoteChar);
       start = hit + QuoteChar.size();
     }
-    out.append(v.substr(start));
+    out.Put(v.substr(start));
   } else {
-    out += v;
+    out.Put(v);
   }
-  if (quote) out += QuoteChar;
+  if (quote) out.Put(QuoteChar);
 }
 
 std::string TQuoteObj::Write(const TStrArray2D& table, TSeparatorSource& src, bool listTest) {
@@ -134,14 +136,15 @@ std::string TQuoteObj::Write(const TStrArray2D& table, TSeparatorSource& src, bo
     estimate += 1 + SeparatorLines.size();
     for (const auto& cell : row) estimate += cell.size() + 1 + SeparatorFields.size();
   }
-  std::string out;
-  out.reserve(estimate);
+  std::string text;
+  ReserveLargeText(text, estimate);
+  TTextBuffer out(text);
   static const std::string kEmpty;
   for (size_t r = 0; r < table.size(); ++r) {
     ++src.Row;
     const TStrArray& row = table[r];
     if (row.empty()) {
-      out += nextLine();
+      out.Put(nextLine());
       continue;
     }
     const TStrArray* above = (ShortenDataSets && r > 0) ? &table[r - 1] : nullptr;
@@ -150,12 +153,13 @@ std::string TQuoteObj::Write(const TStrArray2D& table, TSeparatorSource& src, bo
       const bool same = above && c < above->size() && (*above)[c] == cell;
       AppendField(out, same ? kEmpty : cell, listTest);
       if (c + 1 < row.size())
-        out += nextField();
+        out.Put(nextField());
       else if (r + 1 < table.size())
-        out += nextLine();
+        out.Put(nextLine());
     }
   }
-  return out;
+  out.Finish();
+  return text;
 }
 
 std::string TQuoteObj::StrArray2DToStr(const TStrArray2D& table) {

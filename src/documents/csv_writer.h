@@ -8,6 +8,8 @@
 
 #include "foundation/types.h"
 
+class TTextBuffer;
+
 class TQuoteObj {
  public:
   TQuoteObj(std::string separatorLines, std::string separatorFields, std::string quoteChar, bool quoteAllFields);
@@ -42,7 +44,7 @@ class TQuoteObj {
   void PrepareByteTable();
   bool NeedsQuotesPlain(std::string_view v) const;
   bool NeedsQuotesList(std::string_view v) const;
-  void AppendField(std::string& out, std::string_view v, bool listTest) const;
+  void AppendField(TTextBuffer& out, std::string_view v, bool listTest) const;
   std::string Write(const TStrArray2D& table, TSeparatorSource& source, bool listTest);
 
   TStrArray FSeparators;

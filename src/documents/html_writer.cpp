@@ -115,12 +115,18 @@ std::string TDocHTML::GetCSSAsString() const {
   s += "p,table{font-family:\"" + page.FontName() + "\";font-size:" + Num(page.FontSize, "pt") + "}" + le;
   for (int32_t level = 1; level <= 6; ++level) {
     const TDocParagraphStyle& h = Page().Heading(level);
-    s += "h" + std::to_string(level) + "{font-family:\"" + h.FontName() + "\";font-size:" + Num(h.FontSize, "pt") +
-         "}" + le;
+    s += 'h';
+    s += std::to_string(level);
+    s += "{font-family:\"" + h.FontName() + "\";font-size:" + Num(h.FontSize, "pt") + "}" + le;
   }
   for (int32_t i = 0; i < Styles().Count(); ++i) {
     const TDocParagraphStyle& st = Styles().GetStyle(i);
-    s += "." + st.StyleName + "{" + GetParagraphStyleAsString(st) + "}" + le;
+    s += '.';
+    s += st.StyleName;
+    s += '{';
+    s += GetParagraphStyleAsString(st);
+    s += '}';
+    s += le;
   }
   return s;
 }

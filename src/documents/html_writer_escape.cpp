@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -51,25 +52,34 @@ size_t WellFormedLength(const unsigned char* p, size_t left, bool& xmlForbidden)
 
 }  // namespace
 
-void AppendMarkupEscaped(std::string& out, std::string_view text, bool html) {
+char* WriteMarkupEscaped(char* out, std::string_view text, bool html) {
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const size_t n = text.size();
+  auto put = [&out](const char* s, size_t len) {
+    std::memcpy(out, s, len);
+    out += len;
+  };
   size_t i = 0;
   while (i < n) {
     size_t run = i;
     while (run < n && kClasses[p[run]] == 0) ++run;
-    out.append(text.data() + i, run - i);
+    put(text.data() + i, run - i);
     i = run;
     if (i >= n) break;
     const unsigned char c = p[i];
     if (kClasses[c] == 1) {
       switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '\'': out += html ? "&#39;" : "&apos;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += ' '; break;
+        case '&': put("&amp;", 5); break;
+        case '<': put("&lt;", 4); break;
+        case '>': put("&gt;", 4); break;
+        case '\'':
+          if (html)
+            put("&#39;", 5);
+          else
+            put("&apos;", 6);
+          break;
+        case '"': put("&quot;", 6); break;
+        default: *out++ = ' '; break;
       }
       ++i;
       continue;
@@ -77,13 +87,28 @@ void AppendMarkupEscaped(std::string& out, std::string_view text, bool html) {
     bool forbidden = false;
     const size_t len = WellFormedLength(p + i, n - i, forbidden);
     if (len == 0 || forbidden) {
-      out += ' ';
+      *out++ = ' ';
       i += len == 0 ? 1 : len;
     } else {
-      out.append(text.data() + i, len);
+      put(text.data() + i, len);
       i += len;
     }
   }
+  return out;
+}
+
+void AppendMarkupEscaped(std::string& out, std::string_view text, bool html) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  size_t plain = 0;
+  while (plain < text.size() && kClasses[p[plain]] == 0) ++plain;
+  if (plain == text.size()) {
+    out.append(text);
+    return;
+  }
+  const size_t old = out.size();
+  out.resize(old + MarkupEscapedBound(text.size()));
+  char* end = WriteMarkupEscaped(out.data() + old, text, html);
+  out.resize(static_cast<size_t>(end - out.data()));
 }
 
 std::string MarkupEscape(std::string_view text, bool html) {

@@ -15,3 +15,7 @@
 // import among them) show "&apos;" as it stands.
 std::string MarkupEscape(std::string_view text, bool html = false);
 void AppendMarkupEscaped(std::string& out, std::string_view text, bool html = false);
+// The same into a buffer of at least MarkupEscapedBound(text.size()) bytes;
+// returns the end of what was written. For writers of very large parts.
+inline size_t MarkupEscapedBound(size_t size) { return 6 * size; }
+char* WriteMarkupEscaped(char* out, std::string_view text, bool html = false);

@@ -6,6 +6,7 @@
 #include "documents/dif_writer.h"
 #include "documents/ods_writer.h"
 #include "documents/xlsx_writer.h"
+#include "foundation/code_pages.h"
 #include "foundation/str_arrays.h"
 #include "foundation/text_files.h"
 
@@ -97,6 +98,13 @@ std::string TDocCSV::AsText() {
 
 bool TDocCSV::SaveToFileCSV(const std::string& fileName) {
   try {
+    if (Encoding == 65001 || Encoding == 65002) {
+      // UTF-8 needs no conversion: the text is written as it is, without the
+      // copy a conversion would make of a file of many megabytes.
+      std::string bytes = AsText();
+      if (WriteBOM) bytes.insert(0, CodePageBOM(Encoding));
+      return WriteFileSafely(fileName, bytes) == TFileWriteResult::Written;
+    }
     return SaveString(AsText(), fileName, Encoding, WriteBOM, false);
   } catch (const EFileError&) {
     // The old file is intact; the caller learns of the failure from the result.

@@ -1,11 +1,15 @@
 #include "documents/xlsx_writer.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <utility>
 
 #include "documents/html_writer_escape.h"
 #include "documents/office_package.h"
+#include "documents/table_export_buffer.h"
+#include "foundation/code_pages.h"
 #include "foundation/number_format.h"
 #include "foundation/str_transform.h"
 
@@ -171,13 +175,14 @@ std::string TDocXLSXMinimal::GetContentAsXML() {
   const int32_t columns = ColumnCountOfContent();
   std::string s;
   {
-    // Cells take some 40 bytes of markup besides their text.
-    size_t estimate = 1024;
+    // Cells take some 40 bytes of markup besides their text; huge pages spare
+    // most of the page faults of a part of a hundred megabytes.
+    size_t estimate = 4096;
     for (const auto& row : FContent) {
       estimate += 32;
       for (const auto& cell : row) estimate += cell.size() + 40;
     }
-    s.reserve(estimate);
+    ReserveLargeText(s, estimate);
   }
   s += kDeclaration;
   s += "<worksheet xmlns=\"";
@@ -237,93 +242,104 @@ std::string TDocXLSXMinimal::GetContentAsXML() {
   for (int32_t c = 0; c < columns; ++c) letters[static_cast<size_t>(c)] = GetSpreadsheetFieldStrFromInt(c + 1);
 
   s += "<sheetData>";
-  std::string number, linked, rowNumber;
-  TCellLink link;
-  for (size_t r = 0; r < FContent.size(); ++r) {
-    const TStrArray& row = FContent[r];
-    rowNumber.clear();
-    AppendInt(rowNumber, static_cast<int64_t>(r) + 1);
-    if (colSection) {
-      s += "<row r=\"";
-      s += rowNumber;
-      s += "\" spans=\"1:";
-      AppendInt(s, static_cast<int64_t>(row.size()));
-      s += "\">";
-    } else {
-      s += "<row>";
-    }
-    for (size_t c = 0; c < row.size(); ++c) {
-      const std::string* text = &row[c];
-      const TCSDataType type = c < types.size() ? types[c] : csDataDefault;
-      const char* t = "inlineStr";
-      int style = c < alignments.size() ? static_cast<int>(alignments[c]) : 0;
-      if (style < 1 || style > 4) style = 0;
-      bool isLink = false;
-      if (CreateLinks && SplitCellLink(*text, link)) {
-        linked = link.Before + link.LinkText + link.After;
-        text = &linked;
-        isLink = true;
-      }
-      if (!isLink) {
-        switch (type) {
-          case csDataDynamic: {
-            int32_t v = 0;
-            if (!text->empty() && TryStrToInt(*text, v)) t = "n";
-            break;
-          }
-          case csDataNumber:
-            // A value that is no number would make the file unreadable.
-            if (IsSpreadsheetNumber(*text)) t = "n";
-            break;
-          case csDataPercentage:
-            if (GetCellValuePercentage(*text, number)) {
-              t = "n";
-              style = kStylePercent;
-              text = &number;
-            }
-            break;
-          case csDataBoolean:
-            if (*text == "true" || *text == "1") {
-              t = "b";
-              number = "1";
-              text = &number;
-            } else if (*text == "false" || *text == "0") {
-              t = "b";
-              number = "0";
-              text = &number;
-            }
-            break;
-          case csDataFormula: t = "str"; break;
-          default: break;
-        }
-      }
-      s += "<c r=\"";
-      s += letters[c];
-      s += rowNumber;
-      s += "\" t=\"";
-      s += t;
-      s += '"';
-      if (style != 0) {
-        s += " s=\"";
-        AppendInt(s, style);
-        s += '"';
-      }
-      if (t[0] == 'i') {
-        s += "><is><t>";
-        AppendMarkupEscaped(s, *text);
-        s += "</t></is></c>";
-      } else if (t[0] == 's') {
-        s += "><f>";
-        AppendMarkupEscaped(s, *text);
-        s += "</f></c>";
+  {
+    TTextBuffer w(s);
+    std::string number, linked;
+    char rowNumber[24];
+    TCellLink link;
+    for (size_t r = 0; r < FContent.size(); ++r) {
+      const TStrArray& row = FContent[r];
+      size_t bound = 64;
+      for (const auto& cell : row) bound += MarkupEscapedBound(std::max<size_t>(cell.size(), 32)) + 96;
+      w.Room(bound);
+      const size_t rowNumberLength = static_cast<size_t>(
+          std::to_chars(rowNumber, rowNumber + sizeof rowNumber, static_cast<int64_t>(r) + 1).ptr - rowNumber);
+      const std::string_view rowText(rowNumber, rowNumberLength);
+      if (colSection) {
+        w.Put("<row r=\"");
+        w.Put(rowText);
+        w.Put("\" spans=\"1:");
+        w.PutInt(static_cast<int64_t>(row.size()));
+        w.Put("\">");
       } else {
-        s += "><v>";
-        AppendMarkupEscaped(s, *text);
-        s += "</v></c>";
+        w.Put("<row>");
       }
-      if (isLink) FLinks.push_back({letters[c] + rowNumber, link.Target});
+      for (size_t c = 0; c < row.size(); ++c) {
+        const std::string* text = &row[c];
+        const TCSDataType type = c < types.size() ? types[c] : csDataDefault;
+        std::string_view t = "inlineStr";
+        int style = c < alignments.size() ? static_cast<int>(alignments[c]) : 0;
+        if (style < 1 || style > 4) style = 0;
+        bool isLink = false;
+        if (CreateLinks && SplitCellLink(*text, link)) {
+          linked = link.Before + link.LinkText + link.After;
+          text = &linked;
+          isLink = true;
+          // The joined text is longer than nothing the bound counted on.
+          w.Room(MarkupEscapedBound(linked.size()) + 96);
+        }
+        if (!isLink) {
+          switch (type) {
+            case csDataDynamic: {
+              int32_t v = 0;
+              if (!text->empty() && TryStrToInt(*text, v)) t = "n";
+              break;
+            }
+            case csDataNumber:
+              // A value that is no number would make the file unreadable.
+              if (IsSpreadsheetNumber(*text)) t = "n";
+              break;
+            case csDataPercentage:
+              if (GetCellValuePercentage(*text, number)) {
+                t = "n";
+                style = kStylePercent;
+                text = &number;
+              }
+              break;
+            case csDataBoolean:
+              if (*text == "true" || *text == "1") {
+                t = "b";
+                number = "1";
+                text = &number;
+              } else if (*text == "false" || *text == "0") {
+                t = "b";
+                number = "0";
+                text = &number;
+              }
+              break;
+            case csDataFormula: t = "str"; break;
+            default: break;
+          }
+        }
+        w.Put("<c r=\"");
+        w.Put(letters[c]);
+        w.Put(rowText);
+        w.Put("\" t=\"");
+        w.Put(t);
+        w.Put("\"");
+        if (style != 0) {
+          w.Put(" s=\"");
+          w.PutInt(style);
+          w.Put("\"");
+        }
+        if (t[0] == 'i') {
+          w.Put("><is><t>");
+          w.PutEscaped(*text);
+          w.Put("</t></is></c>");
+        } else if (t[0] == 's') {
+          w.Put("><f>");
+          w.PutEscaped(*text);
+          w.Put("</f></c>");
+        } else {
+          w.Put("><v>");
+          w.PutEscaped(*text);
+          w.Put("</v></c>");
+        }
+        if (isLink) FLinks.push_back({letters[c] + std::string(rowText), link.Target});
+      }
+      w.Put("</row>");
     }
-    s += "</row>";
+    w.Finish();
   }
   s += "</sheetData>";
 
