@@ -8,6 +8,7 @@
 //   same lines (target: at most 1.5).
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -19,7 +20,6 @@
 #include <random>
 #include <string>
 #include <unordered_set>
-#include <unistd.h>
 #include <vector>
 
 #include "foundation/containers_lists.h"
@@ -66,8 +66,8 @@ std::vector<std::string> Vocabulary(size_t n, uint64_t seed, bool withUmlauts) {
   std::mt19937_64 rng(seed);
   std::unordered_set<std::string> seen;
   std::vector<std::string> words;
-  const char* letters[] = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "k", "l", "m", "n",
-                           "o", "p", "r", "s", "t", "u", "w", "ä", "ö", "ü", "ß"};
+  const char* letters[] = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "k", "l", "m",
+                           "n", "o", "p", "r", "s", "t", "u", "w", "ä", "ö", "ü", "ß"};
   const size_t letterCount = withUmlauts ? std::size(letters) : std::size(letters) - 4;
   while (words.size() < n) {
     std::string w;
@@ -182,9 +182,7 @@ void SortPairsBench(benchmark::State& state, void (TIntStrArrayObj::*Sort)(), co
 }
 
 void BM_SortStrUp(benchmark::State& state) { SortPairsBench(state, &TIntStrArrayObj::SortStrUp, "SortStrUp"); }
-void BM_SortIntDown(benchmark::State& state) {
-  SortPairsBench(state, &TIntStrArrayObj::SortIntDown, "SortIntDown");
-}
+void BM_SortIntDown(benchmark::State& state) { SortPairsBench(state, &TIntStrArrayObj::SortIntDown, "SortIntDown"); }
 
 void BM_StdSortByItem(benchmark::State& state) {
   std::vector<TKeyedPair> proto;

@@ -7,6 +7,7 @@
 // matches_gawk is 1 when gawk's table holds exactly our items and counts.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -15,7 +16,6 @@
 #include <map>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 
 #include "foundation/random.h"
 #include "foundation/utf8.h"
@@ -206,9 +206,16 @@ void BM_Count(benchmark::State& state, int32_t countType, const std::string& gaw
 // the same list added to a count sorted by item.
 const std::string& AllToggleCharacters() {
   static const std::string chars =
-      "ABCDEFGHIJKLMNOPQRSTUVWXYZ" "ÄÖÜ" "АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ" "ΑΒΓΔΕΖΗΘΙΚΛΜΝΞΟΠΡΣΤΥΦΧΨΩ"
-      "აბგდევზთიკლმნოპჟრსტუფქღყშჩცძწჭხჯჰ" "abcdefghijklmnopqrstuvwxyz" "äöü"
-      "абвгдеёжзийклмнопрстуфхцчшщъыьэюя" "αβγδεζηθικλμνξοπρσςτυφχψω" "0123456789";
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZ"
+      "ÄÖÜ"
+      "АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ"
+      "ΑΒΓΔΕΖΗΘΙΚΛΜΝΞΟΠΡΣΤΥΦΧΨΩ"
+      "აბგდევზთიკლმნოპჟრსტუფქღყშჩცძწჭხჯჰ"
+      "abcdefghijklmnopqrstuvwxyz"
+      "äöü"
+      "абвгдеёжзийклмнопрстуфхцчшщъыьэюя"
+      "αβγδεζηθικλμνξοπρσςτυφχψω"
+      "0123456789";
   return chars;
 }
 

@@ -23,8 +23,8 @@ constexpr size_t kTextBytes = 100u * 1024u * 1024u;
 // so that the three-byte delimiter below occurs too.
 const std::string& BigText() {
   static const std::string text = [] {
-    static const char* words[] = {"alpha", "be", "gamma", "d", "epsilon", "Straße", "zeta€eta", "theta",
-                                  "iota", "kappa", "lambda", "müh", "nu", "xi", "omicron€", "pi"};
+    static const char* words[] = {"alpha", "be",    "gamma",  "d",   "epsilon", "Straße", "zeta€eta", "theta",
+                                  "iota",  "kappa", "lambda", "müh", "nu",      "xi",     "omicron€", "pi"};
     std::mt19937 rng(1);
     std::string t;
     t.reserve(kTextBytes + 64);
@@ -126,11 +126,17 @@ BENCHMARK_CAPTURE(BM_Explode, crlf, std::string("\r\n"))->Unit(benchmark::kMilli
 BENCHMARK_CAPTURE(BM_Explode, euro, std::string("€"))->Unit(benchmark::kMillisecond)->Iterations(4)->UseManualTime();
 // Same length, one-byte old text, and the general case.
 BENCHMARK_CAPTURE(BM_StringReplaceFast, same_length, std::string(","), std::string(";"))
-    ->Unit(benchmark::kMillisecond)->Iterations(4)->UseManualTime();
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(4)
+    ->UseManualTime();
 BENCHMARK_CAPTURE(BM_StringReplaceFast, one_byte, std::string(","), std::string(", "))
-    ->Unit(benchmark::kMillisecond)->Iterations(4)->UseManualTime();
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(4)
+    ->UseManualTime();
 BENCHMARK_CAPTURE(BM_StringReplaceFast, general, std::string("\r\n"), std::string("\n"))
-    ->Unit(benchmark::kMillisecond)->Iterations(4)->UseManualTime();
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(4)
+    ->UseManualTime();
 
 }  // namespace
 

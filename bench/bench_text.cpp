@@ -26,8 +26,7 @@ void InstallFullGermanStandIn() {
   program.clear();
   for (StrResGlobal s : SprLibrarySetterContract(1).Slots)
     library.emplace_back(s, "Text in Deutsch " + std::to_string(s));
-  for (StrResGlobal s : SprProgramSetterContract(1).Slots)
-    program.emplace_back(s, "Programmtext " + std::to_string(s));
+  for (StrResGlobal s : SprProgramSetterContract(1).Slots) program.emplace_back(s, "Programmtext " + std::to_string(s));
   SprRegisterLibrarySetter(1, [] {
     for (const auto& [slot, text] : library) SprResGlobalArr[slot] = text;
   });

@@ -46,8 +46,8 @@ const fs::path& WorkDir() { return workArea.dir; }
 // Lines of words, some of them with characters beyond ASCII that every code
 // page used here can hold (Windows-1252 and Latin-1 alike).
 std::string MakeText(size_t bytes, bool wide) {
-  static const char* latin[] = {"alpha", "Stra\u00DFe", "caf\u00E9", "na\u00EFve", "\u00FCber", "gamma",
-                                "delta", "r\u00E9sum\u00E9", "epsilon", "fa\u00E7ade", "zeta", "eta"};
+  static const char* latin[] = {"alpha", "Stra\u00DFe",      "caf\u00E9", "na\u00EFve",  "\u00FCber", "gamma",
+                                "delta", "r\u00E9sum\u00E9", "epsilon",   "fa\u00E7ade", "zeta",      "eta"};
   static const char* cjk[] = {"\u65E5\u672C", "\u8A9E", "\u6587\u5B57"};
   std::mt19937 rng(7);
   std::string t;
@@ -190,11 +190,17 @@ void BM_SaveString1252(benchmark::State& state) {
 }
 
 BENCHMARK_CAPTURE(BM_LoadString, utf8, &Utf8File, std::string("UTF-8"))
-    ->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->UseManualTime();
 BENCHMARK_CAPTURE(BM_LoadString, latin1, &Latin1File, std::string("ISO-8859-1"))
-    ->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->UseManualTime();
 BENCHMARK_CAPTURE(BM_LoadString, utf16, &Utf16File, std::string("UTF-16"))
-    ->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->UseManualTime();
 BENCHMARK(BM_SaveString1252)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
 
 }  // namespace

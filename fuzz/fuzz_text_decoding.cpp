@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // A text that itself starts with U+FEFF reads back without it: the reader
     // takes it for a byte-order mark.
     const bool startsWithMark = text.rfind("\xEF\xBB\xBF", 0) == 0;
-    if (!startsWithMark && (cp == 1200 || cp == 1201 || cp == 12000 || cp == 12001 || cp == 65001) && again != text) std::abort();
+    if (!startsWithMark && (cp == 1200 || cp == 1201 || cp == 12000 || cp == 12001 || cp == 65001) && again != text)
+      std::abort();
   }
   const std::u16string wide = UTF7ToWideString(bytes);
   if (UTF7ToWideString(WideStringToUTF7(wide)) != wide) std::abort();

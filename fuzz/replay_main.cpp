@@ -40,10 +40,9 @@ std::string Mutate(const std::string& seed, std::mt19937_64& rng) {
         }
         break;
       default: {  // insert an interesting byte
-        static const char kBytes[] = {'\0', '\n', '\r', '=', '[', ']', '\\', '"', ';', '#', '(', ')', '*', '$',
-                                      '\xC3', '\xE2', '\xF0', '\xFF', '\xFE', ' ', '\t', '+', '-', '|', '>'};
-        s.insert(s.begin() + static_cast<long>(s.empty() ? 0 : rng() % (s.size() + 1)),
-                 kBytes[rng() % sizeof kBytes]);
+        static const char kBytes[] = {'\0', '\n',   '\r',   '=',    '[',    ']',    '\\', '"',  ';', '#', '(', ')', '*',
+                                      '$',  '\xC3', '\xE2', '\xF0', '\xFF', '\xFE', ' ',  '\t', '+', '-', '|', '>'};
+        s.insert(s.begin() + static_cast<long>(s.empty() ? 0 : rng() % (s.size() + 1)), kBytes[rng() % sizeof kBytes]);
       }
     }
   }

@@ -260,12 +260,30 @@ const char* IconvNameOf(int32_t cp) {
 const SingleByteTable& TableOf(int32_t cp) {
   // Function-local statics: built once, safe for first use from several threads.
   switch (cp) {
-    case 1250: { static const SingleByteTable t = BuildTable("CP1250"); return t; }
-    case 1251: { static const SingleByteTable t = BuildTable("CP1251"); return t; }
-    case 1252: { static const SingleByteTable t = BuildTable("CP1252"); return t; }
-    case 1253: { static const SingleByteTable t = BuildTable("CP1253"); return t; }
-    case 88592: { static const SingleByteTable t = BuildTable("ISO-8859-2"); return t; }
-    default: { static const SingleByteTable t = BuildTable("ISO-8859-1"); return t; }
+    case 1250: {
+      static const SingleByteTable t = BuildTable("CP1250");
+      return t;
+    }
+    case 1251: {
+      static const SingleByteTable t = BuildTable("CP1251");
+      return t;
+    }
+    case 1252: {
+      static const SingleByteTable t = BuildTable("CP1252");
+      return t;
+    }
+    case 1253: {
+      static const SingleByteTable t = BuildTable("CP1253");
+      return t;
+    }
+    case 88592: {
+      static const SingleByteTable t = BuildTable("ISO-8859-2");
+      return t;
+    }
+    default: {
+      static const SingleByteTable t = BuildTable("ISO-8859-1");
+      return t;
+    }
   }
 }
 
@@ -298,8 +316,10 @@ void AppendSingleByteAsUTF8(std::string_view bytes, const SingleByteTable& t, st
       if (i >= n) break;
     }
     const unsigned char b = p[i++];
-    if (out.data() + out.size() - o >= 4) std::memcpy(o, t.utf8Packed[b].data(), 4);
-    else std::memcpy(o, t.utf8Packed[b].data(), t.utf8Len[b]);
+    if (out.data() + out.size() - o >= 4)
+      std::memcpy(o, t.utf8Packed[b].data(), 4);
+    else
+      std::memcpy(o, t.utf8Packed[b].data(), t.utf8Len[b]);
     o += t.utf8Len[b];
   }
 }
@@ -444,7 +464,9 @@ bool TCodePageDecoder::DecodesInPieces(int32_t codePage) {
 
 TCodePageDecoder::TCodePageDecoder(int32_t codePage)
     : FCodePage(codePage == 0 ? 88591 : codePage),
-      FUnitSize(codePage == 12000 || codePage == 12001 ? 4 : codePage == 1200 || codePage == 1201 ? 2 : 1),
+      FUnitSize(codePage == 12000 || codePage == 12001 ? 4
+                : codePage == 1200 || codePage == 1201 ? 2
+                                                       : 1),
       FBigEndian(codePage == 1201 || codePage == 12001) {}
 
 size_t TCodePageDecoder::MaxOutputSize(size_t byteCount) const {
@@ -462,7 +484,8 @@ void TCodePageDecoder::Emit(char32_t c, std::string& out) {
   if (FPendingHigh != 0) {
     if (c >= 0xDC00 && c <= 0xDFFF) {
       char buf[4];
-      out.append(buf, static_cast<size_t>(PutUTF8(buf, 0x10000 + ((FPendingHigh - 0xD800) << 10) + (c - 0xDC00)) - buf));
+      out.append(buf,
+                 static_cast<size_t>(PutUTF8(buf, 0x10000 + ((FPendingHigh - 0xD800) << 10) + (c - 0xDC00)) - buf));
       FPendingHigh = 0;
       return;
     }
@@ -583,14 +606,16 @@ int32_t StrToCodePage(std::string_view name) {
   return 65001;
 }
 
-TIntArray CodePagesAvailable() { return {0, 88591, 88592, 1250, 1251, 1252, 1253, 65000, 65001, 1200, 1201, 12000, 12001}; }
+TIntArray CodePagesAvailable() {
+  return {0, 88591, 88592, 1250, 1251, 1252, 1253, 65000, 65001, 1200, 1201, 12000, 12001};
+}
 
 std::string Latin1BytesToUTF8(std::string_view bytes) {
   // Windows-1252 for 0x80..0x9F; 0 marks the five unassigned positions.
-  static constexpr char16_t kCP1252High[32] = {
-      0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-      0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+  static constexpr char16_t kCP1252High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                               0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                               0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                               0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
   std::string out;
   out.reserve(bytes.size());
   for (unsigned char b : bytes) {
@@ -634,8 +659,10 @@ std::string WideStringToUTF7(std::u16string_view text) {
         if (IsBase64Char(c) || c == u'-') out.push_back('-');
         inRun = false;
       }
-      if (c == u'+') out += "+-";
-      else out.push_back(static_cast<char>(c));
+      if (c == u'+')
+        out += "+-";
+      else
+        out.push_back(static_cast<char>(c));
       continue;
     }
     if (!inRun) {
@@ -702,8 +729,10 @@ bool UTF7EndsInRun(std::string_view text) {
     if (inRun) {
       inRun = kUTF7.value[b] >= 0;
     } else if (b == '+') {
-      if (i + 1 < text.size() && text[i + 1] == '-') ++i;
-      else inRun = true;
+      if (i + 1 < text.size() && text[i + 1] == '-')
+        ++i;
+      else
+        inRun = true;
     }
   }
   return inRun;
@@ -789,7 +818,8 @@ void TCodePageDetector::Walk(const unsigned char* p, size_t n) {
   // Continuation bytes a lead byte announces; 4 marks a byte that starts no sequence.
   static constexpr auto kFollow = [] {
     std::array<uint8_t, 256> t{};
-    for (int b = 0x80; b < 0x100; ++b) t[b] = b >= 0xC0 && b <= 0xDF ? 1 : b >= 0xE0 && b <= 0xEF ? 2 : b >= 0xF0 && b <= 0xF7 ? 3 : 4;
+    for (int b = 0x80; b < 0x100; ++b)
+      t[b] = b >= 0xC0 && b <= 0xDF ? 1 : b >= 0xE0 && b <= 0xEF ? 2 : b >= 0xF0 && b <= 0xF7 ? 3 : 4;
     return t;
   }();
   // The top two bits of the bytes after the lead, read little endian.
@@ -903,15 +933,13 @@ std::string CodePageBytesToUTF8(std::string bytes, int32_t codePage) {
     case 1200:
     case 1201:
     case 12000:
-    case 12001:
-      v.remove_prefix(CodePageMarkLength(v, codePage));
-      return DecodeInOnePiece(v, codePage);
+    case 12001: v.remove_prefix(CodePageMarkLength(v, codePage)); return DecodeInOnePiece(v, codePage);
     case 64999:
     case 65000: {
       // The mark is U+FEFF encoded with the text; its last base64 digit may
       // carry bits of the first character, so it is dropped after decoding.
-      bool hasMark = v.size() >= 4 && StartsWith(v, "+/v") &&
-                     (v[3] == '8' || v[3] == '9' || v[3] == '+' || v[3] == '/');
+      bool hasMark =
+          v.size() >= 4 && StartsWith(v, "+/v") && (v[3] == '8' || v[3] == '9' || v[3] == '+' || v[3] == '/');
       std::u16string units = UTF7ToWideString(v);
       if (hasMark && !units.empty() && units[0] == 0xFEFF) units.erase(0, 1);
       return UTF16ToUTF8(units);

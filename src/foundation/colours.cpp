@@ -17,9 +17,7 @@ std::string WithoutHash(std::string_view text) {
   return out;
 }
 
-uint8_t Shifted(uint8_t channel) {
-  return static_cast<uint8_t>(channel <= 50 ? channel + 50 : channel - 50);
-}
+uint8_t Shifted(uint8_t channel) { return static_cast<uint8_t>(channel <= 50 ? channel + 50 : channel - 50); }
 
 }  // namespace
 

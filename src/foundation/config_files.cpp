@@ -1,10 +1,10 @@
 #include "foundation/config_files.h"
 
+#include <pwd.h>
+#include <unistd.h>
 #include <cstdlib>
 #include <filesystem>
-#include <pwd.h>
 #include <system_error>
-#include <unistd.h>
 
 #include "foundation/paths.h"
 #include "foundation/str_split.h"
@@ -64,8 +64,7 @@ std::string GetConfigPwqConfigDir(const std::string& programName) {
   return base + "/Pellwick/" + programName + "/";
 }
 
-bool SaveConfigToAppConfigDir(const std::string& programName, const std::string& fileName,
-                              const std::string& content) {
+bool SaveConfigToAppConfigDir(const std::string& programName, const std::string& fileName, const std::string& content) {
   if (programName.empty() || fileName.empty()) return false;
   return WriteConfigFile(GetConfigPwqConfigDir(programName), fileName, content);
 }

@@ -18,8 +18,7 @@
 std::string GetConfigPwqConfigDir(const std::string& programName);
 
 // False when a name is empty or the file could not be written.
-bool SaveConfigToAppConfigDir(const std::string& programName, const std::string& fileName,
-                              const std::string& content);
+bool SaveConfigToAppConfigDir(const std::string& programName, const std::string& fileName, const std::string& content);
 bool SaveConfigToAppDir(const std::string& fileName, const std::string& content);
 // The file's text, or "" when a name is empty or the file does not exist.
 std::string LoadConfigFromAppConfigDir(const std::string& programName, const std::string& fileName);

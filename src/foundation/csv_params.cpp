@@ -8,9 +8,9 @@ struct CSVWord {
   uint32_t type;
   const char* word;
 };
-constexpr CSVWord kWords[] = {{1, "auto"},       {2, "keep"},   {10, "system"}, {11, "comma"},  {12, "semicolon"},
-                              {13, "pipe"},      {14, "hyphen"}, {15, "space"},  {16, "tab"},    {16, "%tab%"},
-                              {17, "nochar"},    {20, "squote"}, {21, "dquote"}};
+constexpr CSVWord kWords[] = {{1, "auto"},    {2, "keep"},    {10, "system"}, {11, "comma"}, {12, "semicolon"},
+                              {13, "pipe"},   {14, "hyphen"}, {15, "space"},  {16, "tab"},   {16, "%tab%"},
+                              {17, "nochar"}, {20, "squote"}, {21, "dquote"}};
 constexpr CSVWord kPrefixes[] = {
     {30, "customstr-"}, {31, "customstrs-"}, {32, "customcp-"}, {33, "customcps-"}, {40, "fixedlength-"}};
 
@@ -106,8 +106,10 @@ bool CSVParamStrEncode(std::string_view paramStr, uint32_t& paramType, std::stri
   for (const auto& e : kPrefixes) {
     if (prefix == e.word) {
       paramType = e.type;
-      if (e.type == 40) customInt = StrToIntDef(value, 0);
-      else customStr = std::string(value);
+      if (e.type == 40)
+        customInt = StrToIntDef(value, 0);
+      else
+        customStr = std::string(value);
       return true;
     }
   }
@@ -125,8 +127,10 @@ bool CSVParamStrDecode(uint32_t paramType, std::string_view customStr, int32_t c
   for (const auto& e : kPrefixes) {
     if (e.type == paramType) {
       paramStr = e.word;
-      if (paramType == 40) paramStr += IntToStr(customInt);
-      else paramStr += customStr;
+      if (paramType == 40)
+        paramStr += IntToStr(customInt);
+      else
+        paramStr += customStr;
       return true;
     }
   }

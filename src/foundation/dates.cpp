@@ -33,8 +33,8 @@ void CivilFromDays(int64_t z, int& year, int& month, int& day) {
 }
 
 const int64_t kEpoch = DaysFromCivil(1899, 12, 30);
-const int64_t kFirstDay = DaysFromCivil(1, 1, 1) - kEpoch;         // -693593
-const int64_t kLastDay = DaysFromCivil(9999, 12, 31) - kEpoch;     // 2958465
+const int64_t kFirstDay = DaysFromCivil(1, 1, 1) - kEpoch;      // -693593
+const int64_t kLastDay = DaysFromCivil(9999, 12, 31) - kEpoch;  // 2958465
 
 bool IsLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 
@@ -44,7 +44,6 @@ int DaysInMonth(int y, int m) {
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 
 // Zeros in front up to the width; a minus sign stays in front of them.
 std::string Pad(int64_t value, size_t width) {
@@ -82,8 +81,7 @@ bool TryWhole(const std::string& s, size_t pos, size_t len, int32_t& v) {
 }  // namespace
 
 bool TryEncodeDate(int year, int month, int day, TDateTime& date) {
-  if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
-    return false;
+  if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) return false;
   date = static_cast<TDateTime>(DaysFromCivil(year, month, day) - kEpoch);
   return true;
 }
@@ -142,8 +140,8 @@ TDateTime YYYYMMDDHHMMSSStringWithoutSeparatorToDateTime(const std::string& text
 std::string YYYYMMDDHHMMSSStringWithoutSeparatorToStrWithSeparators(const std::string& text) {
   std::string s = Padded14(text);
   if (s.empty()) return std::string();
-  return s.substr(0, 4) + "-" + s.substr(4, 2) + "-" + s.substr(6, 2) + " " + s.substr(8, 2) + ":" +
-         s.substr(10, 2) + ":" + s.substr(12, 2);
+  return s.substr(0, 4) + "-" + s.substr(4, 2) + "-" + s.substr(6, 2) + " " + s.substr(8, 2) + ":" + s.substr(10, 2) +
+         ":" + s.substr(12, 2);
 }
 
 TDateTime YYYYxMMxDDxHHxMMxSSToDateTime(const std::string& text) {
@@ -160,8 +158,7 @@ TDateTime YYYYxMMxDDxHHxMMxSSToDateTime(const std::string& text) {
     int32_t h, mi, sec;
     if (!TryWhole(s, 11, 2, h) || !TryWhole(s, 14, 2, mi) || !TryWhole(s, 17, 2, sec)) return result;
     TDateTime time;
-    if (h < 24 && mi < 60 && sec < 60 && TryEncodeTime(h, mi, sec, 0, time))
-      result = ComposeDateTime(result, time);
+    if (h < 24 && mi < 60 && sec < 60 && TryEncodeTime(h, mi, sec, 0, time)) result = ComposeDateTime(result, time);
   }
   return result;
 }
@@ -220,11 +217,16 @@ struct DurationToken {
 
 char TokenClass(char c) {
   switch (c) {
-    case 'D': case 'd': return 'D';
-    case 'H': case 'h': return 'H';
-    case 'M': case 'm': return 'M';
-    case 'S': case 's': return 'S';
-    case 'V': case 'v': return 'V';
+    case 'D':
+    case 'd': return 'D';
+    case 'H':
+    case 'h': return 'H';
+    case 'M':
+    case 'm': return 'M';
+    case 'S':
+    case 's': return 'S';
+    case 'V':
+    case 'v': return 'V';
     default: return 'L';
   }
 }
@@ -264,10 +266,22 @@ std::string GeneralDuration(double seconds, int64_t t, const std::string& format
     hasS |= tk.cls == 'S';
   }
   int64_t days = 0, hours = 0, minutes = 0, secs = 0;
-  if (hasD) { days = t / 86400; t %= 86400; }
-  if (hasH) { hours = t / 3600; t %= 3600; }
-  if (hasM) { minutes = t / 60; t %= 60; }
-  if (hasS) { secs = t; t = 0; }
+  if (hasD) {
+    days = t / 86400;
+    t %= 86400;
+  }
+  if (hasH) {
+    hours = t / 3600;
+    t %= 3600;
+  }
+  if (hasM) {
+    minutes = t / 60;
+    t %= 60;
+  }
+  if (hasS) {
+    secs = t;
+    t = 0;
+  }
   double fraction = std::isfinite(seconds) ? seconds - std::trunc(seconds) : 0.0;
   int64_t millis = TruncToInt64(std::nearbyint((static_cast<double>(t) + fraction) * 1000.0));
 
@@ -290,9 +304,12 @@ std::string GeneralDuration(double seconds, int64_t t, const std::string& format
       for (char c : tk.text)
         if (c >= 'a' && c <= 'z') ++width;
     }
-    if (width > 0) out += Pad(value, width);
-    else if (value != 0) out += IntToStr(value);
-    else skip = true;
+    if (width > 0)
+      out += Pad(value, width);
+    else if (value != 0)
+      out += IntToStr(value);
+    else
+      skip = true;
   }
   return out;
 }

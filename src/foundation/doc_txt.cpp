@@ -79,9 +79,7 @@ void TDocTXT::AddTable(const TStrArray2D& table) {
           AsText += cell;
           AsText.append(pad - pad / 2, ' ');
           break;
-        default:
-          AsText += cell;
-          AsText.append(pad, ' ');
+        default: AsText += cell; AsText.append(pad, ' ');
       }
     }
     AsText += '\n';

@@ -16,8 +16,8 @@
 #include <stdexcept>
 #include <thread>
 
-#include "foundation/posix_files.h"
 #include "foundation/doc_ini.h"
+#include "foundation/posix_files.h"
 
 namespace fs = std::filesystem;
 
@@ -101,9 +101,7 @@ bool Walk(const fs::path& folder, bool recursive, bool includeHidden, Stats& out
   return true;
 }
 
-int32_t Clamp32(int64_t v) {
-  return static_cast<int32_t>(std::min<int64_t>(v, std::numeric_limits<int32_t>::max()));
-}
+int32_t Clamp32(int64_t v) { return static_cast<int32_t>(std::min<int64_t>(v, std::numeric_limits<int32_t>::max())); }
 
 [[noreturn]] void Raise(const char* what, const std::string& path) {
   throw std::runtime_error(std::string(what) + " \"" + path + "\"");
@@ -275,9 +273,11 @@ bool FileSizeAndNumberOfFilesInDirectoryWithDeepness(const std::string& folder, 
   return true;
 }
 
-bool FileSizeAndNumberOfFilesInDirectorySubfolderSeparatedWithDeepness(
-    const std::string& folder, int32_t& filesTotal, int32_t& filesTop, int32_t& foldersTotal, int32_t& foldersTop,
-    int64_t& sizeTotal, int64_t& sizeTop, int32_t& depth, bool includeHidden) {
+bool FileSizeAndNumberOfFilesInDirectorySubfolderSeparatedWithDeepness(const std::string& folder, int32_t& filesTotal,
+                                                                       int32_t& filesTop, int32_t& foldersTotal,
+                                                                       int32_t& foldersTop, int64_t& sizeTotal,
+                                                                       int64_t& sizeTop, int32_t& depth,
+                                                                       bool includeHidden) {
   filesTotal = filesTop = foldersTotal = foldersTop = depth = 0;
   sizeTotal = sizeTop = 0;
   std::error_code ec;
@@ -329,8 +329,7 @@ TDateTime NSDateToDateTime(std::optional<double> secondsSince1970) {
   // for the time zone.
   constexpr double kFirst = -62135596800.0 + 86400.0;
   constexpr double kLast = 253402300799.0 - 86400.0;
-  if (!secondsSince1970 || !std::isfinite(*secondsSince1970) || *secondsSince1970 < kFirst ||
-      *secondsSince1970 > kLast)
+  if (!secondsSince1970 || !std::isfinite(*secondsSince1970) || *secondsSince1970 < kFirst || *secondsSince1970 > kLast)
     return 0;
   double secs = *secondsSince1970;
   double local = secs + GetTimeZoneDifferenceAt(static_cast<int64_t>(std::floor(secs)));

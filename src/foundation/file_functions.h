@@ -57,13 +57,14 @@ bool CopyFileShareDenyNone(const std::string& source, const std::string& target,
 // size of its target; a link to a folder counts as a folder but is never
 // entered. False (all outputs 0) when the folder does not exist.
 bool FileSizeAndNumberOfFilesInDirectoryWithDeepness(const std::string& folder, int32_t& files, int32_t& folders,
-                                                     int64_t& size, int32_t& depth, bool recursive,
-                                                     bool includeHidden);
+                                                     int64_t& size, int32_t& depth, bool recursive, bool includeHidden);
 // The same, always recursive, with the entries directly in the folder also
 // counted on their own.
-bool FileSizeAndNumberOfFilesInDirectorySubfolderSeparatedWithDeepness(
-    const std::string& folder, int32_t& filesTotal, int32_t& filesTop, int32_t& foldersTotal, int32_t& foldersTop,
-    int64_t& sizeTotal, int64_t& sizeTop, int32_t& depth, bool includeHidden);
+bool FileSizeAndNumberOfFilesInDirectorySubfolderSeparatedWithDeepness(const std::string& folder, int32_t& filesTotal,
+                                                                       int32_t& filesTop, int32_t& foldersTotal,
+                                                                       int32_t& foldersTop, int64_t& sizeTotal,
+                                                                       int64_t& sizeTop, int32_t& depth,
+                                                                       bool includeHidden);
 
 struct TMacFileAttributes {
   TDateTime CreationDate = 0;  // local time; 0 when unknown
@@ -87,12 +88,12 @@ TDateTime NSDateToDateTime(std::optional<double> secondsSince1970);
 // Desktop facilities without a meaning on this platform.
 enum class TSpecialFolderType { Desktop, Documents, AppData, Programs, Temp };
 enum class TClipboardDropEffect { Copy, Move };
-std::string GetSpecialFolderPath(TSpecialFolderType kind);  // always ""
+std::string GetSpecialFolderPath(TSpecialFolderType kind);                       // always ""
 void CopyFilesToClipboard(const TStrArray& files, TClipboardDropEffect effect);  // does nothing
-std::string GetVolumeName(char drive);                     // the drive character itself
-std::string GetLinkedFileOfShortcut(const std::string& path);  // always ""
-bool IsProgramRunningAsAdmin();                            // always false
-void RestartProgramAsAdmin(const std::string& parameters);  // does nothing
+std::string GetVolumeName(char drive);                                           // the drive character itself
+std::string GetLinkedFileOfShortcut(const std::string& path);                    // always ""
+bool IsProgramRunningAsAdmin();                                                  // always false
+void RestartProgramAsAdmin(const std::string& parameters);                       // does nothing
 
 // The value of key "URL" in section "InternetShortcut" of an internet-shortcut
 // file; "" when the file does not exist or has no such key.

@@ -3,10 +3,17 @@
 #include <algorithm>
 
 const TStrArray& FixedWidthFontNames() {
-  static const TStrArray names = {"Consolas",         "Lucida Console",      "Courier",
-                                  "Courier New",      "Menlo",               "Andale Mono",
-                                  "Courier 10 Pitch", "Courier 10 Pitch BT", "Courier 10 Pitch BT Roman",
-                                  "Liberation Mono",  "FreeMono"};
+  static const TStrArray names = {"Consolas",
+                                  "Lucida Console",
+                                  "Courier",
+                                  "Courier New",
+                                  "Menlo",
+                                  "Andale Mono",
+                                  "Courier 10 Pitch",
+                                  "Courier 10 Pitch BT",
+                                  "Courier 10 Pitch BT Roman",
+                                  "Liberation Mono",
+                                  "FreeMono"};
   return names;
 }
 

@@ -24,9 +24,7 @@ uint32_t Murmur2_32(std::string_view text) {
   switch (rest) {
     case 3: h ^= static_cast<uint32_t>(data[2]) << 16; [[fallthrough]];
     case 2: h ^= static_cast<uint32_t>(data[1]) << 8; [[fallthrough]];
-    case 1:
-      h ^= data[0];
-      h *= m;
+    case 1: h ^= data[0]; h *= m;
   }
   h ^= h >> 13;
   h *= m;

@@ -3,8 +3,8 @@
 #include <array>
 
 #include "foundation/letter_case.h"
-#include "foundation/str_transform.h"
 #include "foundation/random.h"
+#include "foundation/str_transform.h"
 #include "foundation/utf8.h"
 
 namespace {
@@ -149,8 +149,7 @@ std::string DiacriticsToAlternative(std::string_view text, bool fitCase) {
   s = StringReplaceFast(s, "ü", "ue");
   s = StringReplaceFast(s, "ß", "ss");
   if (fitCase) {
-    if (s.find("Ü") != std::string::npos || s.find("Ä") != std::string::npos ||
-        s.find("Ö") != std::string::npos)
+    if (s.find("Ü") != std::string::npos || s.find("Ä") != std::string::npos || s.find("Ö") != std::string::npos)
       s = UppercaseDiacriticsToFittingAlternative(s);
   } else {
     s = StringReplaceFast(s, "Ä", "AE");

@@ -82,9 +82,9 @@ uint32_t StrToLineBreak(std::string_view word) {
   static constexpr struct {
     const char* word;
     uint32_t kind;
-  } kWords[] = {{"autodetect", 1}, {"auto", 1}, {"keep", 2}, {"system", 3}, {"binary", 4},
-                {"crlf", 1310},    {"lf", 10},  {"cr", 13},  {"nl", 21},    {"ff", 12},
-                {"nel", 85},       {"ls", 2028}, {"ps", 2029}, {"vt", 11},  {"tab", 9}};
+  } kWords[] = {{"autodetect", 1}, {"auto", 1},  {"keep", 2},  {"system", 3}, {"binary", 4},
+                {"crlf", 1310},    {"lf", 10},   {"cr", 13},   {"nl", 21},    {"ff", 12},
+                {"nel", 85},       {"ls", 2028}, {"ps", 2029}, {"vt", 11},    {"tab", 9}};
   std::string w = ASCIILowerCase(Trim(word));
   for (const auto& e : kWords)
     if (w == e.word) return e.kind;
@@ -148,9 +148,9 @@ bool LineBreakParamStrEncode(std::string_view paramStr, uint32_t& lineBreakType,
   static constexpr struct {
     const char* word;
     uint32_t kind;
-  } kWords[] = {{"auto", 1}, {"keep", 2},     {"system", 3}, {"crlf", 1310}, {"lf", 10},
-                {"cr", 13},  {"nl", 21},      {"ff", 12},    {"nel", 85},    {"ls", 2028},
-                {"ps", 2029}, {"vt", 11},     {"tab", 9},    {"%tab%", 9},   {"nochar", 7}};
+  } kWords[] = {{"auto", 1},  {"keep", 2}, {"system", 3}, {"crlf", 1310}, {"lf", 10},
+                {"cr", 13},   {"nl", 21},  {"ff", 12},    {"nel", 85},    {"ls", 2028},
+                {"ps", 2029}, {"vt", 11},  {"tab", 9},    {"%tab%", 9},   {"nochar", 7}};
   std::string w = ASCIILowerCase(Trim(paramStr));
   for (const auto& e : kWords) {
     if (w == e.word) {
@@ -161,8 +161,8 @@ bool LineBreakParamStrEncode(std::string_view paramStr, uint32_t& lineBreakType,
   static constexpr struct {
     const char* prefix;
     uint32_t kind;
-  } kPrefixes[] = {{"customstr-", 110}, {"customstrs-", 111}, {"customcp-", 120}, {"customcps-", 121},
-                   {"fixedlength-", 130}};
+  } kPrefixes[] = {
+      {"customstr-", 110}, {"customstrs-", 111}, {"customcp-", 120}, {"customcps-", 121}, {"fixedlength-", 130}};
   size_t dash = paramStr.find('-');
   if (dash == std::string_view::npos) return false;
   std::string prefix = ASCIILowerCase(paramStr.substr(0, dash)) + "-";
@@ -170,8 +170,10 @@ bool LineBreakParamStrEncode(std::string_view paramStr, uint32_t& lineBreakType,
   for (const auto& e : kPrefixes) {
     if (prefix == e.prefix) {
       lineBreakType = e.kind;
-      if (e.kind == 130) customInt = StrToIntDef(value, 0);
-      else customStr = std::string(value);
+      if (e.kind == 130)
+        customInt = StrToIntDef(value, 0);
+      else
+        customStr = std::string(value);
       return true;
     }
   }
@@ -184,7 +186,9 @@ bool LineBreakParamStrDecode(uint32_t lineBreakType, std::string_view customStr,
   const LineBreakInfo* k = Find(lineBreakType);
   if (!k || !k->word) return false;
   paramStr = k->word;
-  if (lineBreakType == 130) paramStr += IntToStr(customInt);
-  else if (lineBreakType >= 110 && lineBreakType <= 121) paramStr += customStr;
+  if (lineBreakType == 130)
+    paramStr += IntToStr(customInt);
+  else if (lineBreakType >= 110 && lineBreakType <= 121)
+    paramStr += customStr;
   return true;
 }

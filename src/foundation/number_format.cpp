@@ -150,8 +150,10 @@ std::string FormatFloatGeneral(double value, const NumberFormat& fmt) {
     } else if (c == 'e') {
       out.push_back('E');
       size_t j = i + 1;
-      if (j < s.size() && s[j] == '+') ++j;
-      else if (j < s.size() && s[j] == '-') out.push_back(s[j++]);
+      if (j < s.size() && s[j] == '+')
+        ++j;
+      else if (j < s.size() && s[j] == '-')
+        out.push_back(s[j++]);
       while (j + 1 < s.size() && s[j] == '0') ++j;
       out.append(s, j, std::string::npos);
       break;

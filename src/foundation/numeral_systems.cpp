@@ -45,7 +45,6 @@ void MulAdd(TIntArray& digits, int64_t base, int64_t factor, int64_t addend) {
   }
 }
 
-
 }  // namespace
 
 TBigNumber::TBigNumber(TNumeralSystem base) : fBase(std::clamp<TNumeralSystem>(base, 2, 62)) {}

@@ -154,8 +154,7 @@ std::string TCSVParamObj::GetCharToUse() const {
 
 // --- TCSVParamSetObj --------------------------------------------------------------
 
-TCSVParamSetObj::TCSVParamSetObj(uint32_t readType, uint32_t writeType, TCSVCharType charType,
-                                 const NumberFormat& fmt)
+TCSVParamSetObj::TCSVParamSetObj(uint32_t readType, uint32_t writeType, TCSVCharType charType, const NumberFormat& fmt)
     : FRead(readType, charType, "", 0, fmt),
       FWrite(writeType, charType, "", 0, fmt),
       FOldFileChar(DefaultCharOf(charType, fmt)) {}

@@ -92,8 +92,7 @@ bool DivideFileNameAndExtension(const std::string& fileName, std::string& name, 
   return !ext.empty();
 }
 
-bool DividePathFileNameAndExt(const std::string& fileName, std::string& folder, std::string& name,
-                              std::string& ext) {
+bool DividePathFileNameAndExt(const std::string& fileName, std::string& folder, std::string& name, std::string& ext) {
   // The "." is looked for only after the last "/", so that a dot in a folder
   // name ("/home/u/.config/notes") is never taken for an extension.
   size_t slash = fileName.rfind('/');
@@ -204,9 +203,9 @@ std::string FileSizeBestUnit(int64_t bytes, const NumberFormat& fmt) {
   // The unit follows the number of decimal digits while the division is by
   // powers of 1024, so 1000 bytes show as "0.977 KB".
   const size_t digits = IntToStr(bytes).size();
-  TSizeType unit = digits <= 3 ? sizeTypeByte
-                   : digits <= 6 ? sizeTypeKB
-                   : digits <= 9 ? sizeTypeMB
+  TSizeType unit = digits <= 3    ? sizeTypeByte
+                   : digits <= 6  ? sizeTypeKB
+                   : digits <= 9  ? sizeTypeMB
                    : digits <= 12 ? sizeTypeGB
                                   : sizeTypeTB;
   const int decimals = unit == sizeTypeByte ? 0 : 3;

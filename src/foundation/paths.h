@@ -30,8 +30,7 @@ bool DivideFileNameAndExtension(const std::string& fileName, std::string& name, 
 // Splits at the last "/" into folder (without the "/") and the rest, and the
 // rest at its last "." into name and extension. True only when both a "/"
 // and a "." after it were found.
-bool DividePathFileNameAndExt(const std::string& fileName, std::string& folder, std::string& name,
-                              std::string& ext);
+bool DividePathFileNameAndExt(const std::string& fileName, std::string& folder, std::string& name, std::string& ext);
 // One folder name of the file's folder path: level 0 is the part before the
 // first "/" (empty for an absolute path), -1 the innermost folder.
 std::string ExtractFolderNameOfLevel(const std::string& fileName, int32_t level);

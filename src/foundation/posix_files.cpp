@@ -1,9 +1,9 @@
 #include "foundation/posix_files.h"
 
+#include <fcntl.h>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
-#include <fcntl.h>
 
 bool TFileDescriptor::SyncAndClose() {
   if (fd_ < 0) return true;

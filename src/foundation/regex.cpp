@@ -62,8 +62,8 @@ TTables BuildTables(bool unicode) {
     bool word = upper || lower || digit;
     // The Unicode path adds the underscore and the German letters; their
     // code points are below 256, so the table decides for them too.
-    if (unicode && (c == '_' || c == 0xE4 || c == 0xF6 || c == 0xFC || c == 0xDF || c == 0xC4 || c == 0xD6 ||
-                    c == 0xDC))
+    if (unicode &&
+        (c == '_' || c == 0xE4 || c == 0xF6 || c == 0xFC || c == 0xDF || c == 0xC4 || c == 0xD6 || c == 0xDC))
       word = true;
     const bool graph = c > 32 && c < 127;
     const bool print = c >= 32 && c < 127;
@@ -198,8 +198,7 @@ class TTranslator {
                     : "(?:^|(?<=[\\n\\r])(?!\\z))";
   }
   const char* LineEnd() const {
-    return unicode_ ? "(?:\\z|(?=[\\r\\x{b}\\x{c}\\x{85}\\x{2028}\\x{2029}])|(?<!\\r)(?=\\n))"
-                    : "(?=[\\n\\r]|\\z)";
+    return unicode_ ? "(?:\\z|(?=[\\r\\x{b}\\x{c}\\x{85}\\x{2028}\\x{2029}])|(?<!\\r)(?=\\n))" : "(?=[\\n\\r]|\\z)";
   }
   static std::string Set(const char* members, bool negated = false) {
     std::string s = negated ? "[^" : "[";
@@ -468,9 +467,9 @@ class TTranslator {
       case 'w': esc = WordMembers(); return std::nullopt;
       // PCRE2 builds a class's map of the characters below 256 from our
       // tables, so the negated escapes can stay as they are inside a class.
-      case 'D': case 'S': case 'W':
-        esc = {'\\', static_cast<char>(e)};
-        return std::nullopt;
+      case 'D':
+      case 'S':
+      case 'W': esc = {'\\', static_cast<char>(e)}; return std::nullopt;
       case 'b': return U'\b';
       default: return EscapedChar(e);
     }
@@ -656,7 +655,10 @@ class TRegexEngine {
 // --- TRegex ---------------------------------------------------------------------
 
 TRegex::TRegex(std::string_view Regex, bool CaseInsensitive, TRegexPath Path)
-    : regex_(Regex), caseInsensitive_(CaseInsensitive), path_(Path), patternNeedsUnicode_(RequiresUnicodeRegex(Regex)) {}
+    : regex_(Regex),
+      caseInsensitive_(CaseInsensitive),
+      path_(Path),
+      patternNeedsUnicode_(RequiresUnicodeRegex(Regex)) {}
 
 TRegex::~TRegex() = default;
 
@@ -665,9 +667,7 @@ TRegexEngine* TRegex::EngineFor(std::string_view Text, std::string_view Extra) {
   switch (path_) {
     case TRegexPath::Byte: unicode = false; break;
     case TRegexPath::Unicode: unicode = true; break;
-    case TRegexPath::Auto:
-      unicode = patternNeedsUnicode_ || HasNonASCII(Text) || RequiresUnicodeRegex(Extra);
-      break;
+    case TRegexPath::Auto: unicode = patternNeedsUnicode_ || HasNonASCII(Text) || RequiresUnicodeRegex(Extra); break;
   }
   auto& slot = unicode ? unicode_ : byte_;
   if (!slot) slot = std::make_unique<TRegexEngine>(regex_, unicode, caseInsensitive_);
@@ -803,16 +803,20 @@ auto WithRegex(std::string_view Regex, bool caseless, TRegexPath path, bool* OK,
 
 }  // namespace
 
-#define SYLLABRIX_REGEX_VARIANTS(Name, Ret, Params, Caseless, Call)                                            \
-  Ret Name Params { return WithRegex(Regex, Caseless, TRegexPath::Auto, OK, [&](TRegex& re) { return Call; }); } \
-  Ret Name##W Params {                                                                                      \
-    return WithRegex(Regex, Caseless, TRegexPath::Unicode, OK, [&](TRegex& re) { return Call; });            \
-  }                                                                                                         \
-  Ret Name##A Params { return WithRegex(Regex, Caseless, TRegexPath::Byte, OK, [&](TRegex& re) { return Call; }); }
+#define SYLLABRIX_REGEX_VARIANTS(Name, Ret, Params, Caseless, Call)                               \
+  Ret Name Params {                                                                               \
+    return WithRegex(Regex, Caseless, TRegexPath::Auto, OK, [&](TRegex& re) { return Call; });    \
+  }                                                                                               \
+  Ret Name##W Params {                                                                            \
+    return WithRegex(Regex, Caseless, TRegexPath::Unicode, OK, [&](TRegex& re) { return Call; }); \
+  }                                                                                               \
+  Ret Name##A Params {                                                                            \
+    return WithRegex(Regex, Caseless, TRegexPath::Byte, OK, [&](TRegex& re) { return Call; });    \
+  }
 
 SYLLABRIX_REGEX_VARIANTS(RegReplaceWithRegex, std::string,
-                         (std::string_view Text, std::string_view Regex, std::string_view Replacement, bool* OK),
-                         false, re.Replace(Text, Replacement))
+                         (std::string_view Text, std::string_view Regex, std::string_view Replacement, bool* OK), false,
+                         re.Replace(Text, Replacement))
 SYLLABRIX_REGEX_VARIANTS(RegFindTextFromRegex, TStrArray, (std::string_view Text, std::string_view Regex, bool* OK),
                          false, re.FindText(Text))
 SYLLABRIX_REGEX_VARIANTS(RegFindTextFromRegexFromBrackets, TStrArray,

@@ -168,8 +168,7 @@ void AppendQuotedField(TStrArray& arr, std::string_view text, size_t from, size_
 
 }  // namespace
 
-int32_t ExplodeWithQuotes_S(TStrArray& arr, std::string_view text, std::string_view separator,
-                            std::string_view quote) {
+int32_t ExplodeWithQuotes_S(TStrArray& arr, std::string_view text, std::string_view separator, std::string_view quote) {
   if (text.empty()) {
     arr.emplace_back();
     return LastIndexOf(arr);
@@ -228,8 +227,7 @@ int32_t ExplodeWithQuotes_C(TStrArray& arr, std::string_view text, char separato
   return LastIndexOf(arr);
 }
 
-int32_t ExplodeWithQuotes(TStrArray& arr, std::string_view text, std::string_view separator,
-                          std::string_view quote) {
+int32_t ExplodeWithQuotes(TStrArray& arr, std::string_view text, std::string_view separator, std::string_view quote) {
   if (separator.size() == 1 && quote.size() == 1) return ExplodeWithQuotes_C(arr, text, separator[0], quote[0]);
   return ExplodeWithQuotes_S(arr, text, separator, quote);
 }
@@ -279,8 +277,8 @@ std::string ImplodeWithQuotes(const TStrArray& arr, char separator, char quote, 
   return out;
 }
 
-std::string ImplodeWithQuotes(const TStrArray2D& table, std::string_view lineSeparator,
-                              std::string_view fieldSeparator, char quote, bool quoteEmpty) {
+std::string ImplodeWithQuotes(const TStrArray2D& table, std::string_view lineSeparator, std::string_view fieldSeparator,
+                              char quote, bool quoteEmpty) {
   std::string out;
   for (size_t r = 0; r < table.size(); ++r) {
     const TStrArray& row = table[r];

@@ -46,12 +46,10 @@ int32_t ExplodeToIntArray(TIntArray& arr, std::string_view delimiter, std::strin
 
 // Splits at the separator outside quotes, dropping opening and closing quotes
 // and reducing doubled quotes to one. Returns the index of the last element.
-int32_t ExplodeWithQuotes(TStrArray& arr, std::string_view text, std::string_view separator,
-                          std::string_view quote);
+int32_t ExplodeWithQuotes(TStrArray& arr, std::string_view text, std::string_view separator, std::string_view quote);
 // The byte variant (one-byte separator and quote) and the string variant.
 int32_t ExplodeWithQuotes_C(TStrArray& arr, std::string_view text, char separator, char quote);
-int32_t ExplodeWithQuotes_S(TStrArray& arr, std::string_view text, std::string_view separator,
-                            std::string_view quote);
+int32_t ExplodeWithQuotes_S(TStrArray& arr, std::string_view text, std::string_view separator, std::string_view quote);
 
 // Lines at the line separator, fields at the field separator, no quoting.
 // Returns the index of the table's last row.
@@ -65,5 +63,5 @@ std::string ImplodeWithQuotes(const TStrArray& arr, char separator, char quote, 
 // Joins each row's cells with the field separator and the rows with the line
 // separator; rows without cells leave no trace. A cell is quoted as above and
 // also when it holds the line separator.
-std::string ImplodeWithQuotes(const TStrArray2D& table, std::string_view lineSeparator,
-                              std::string_view fieldSeparator, char quote, bool quoteEmpty);
+std::string ImplodeWithQuotes(const TStrArray2D& table, std::string_view lineSeparator, std::string_view fieldSeparator,
+                              char quote, bool quoteEmpty);

@@ -221,8 +221,7 @@ std::string ExtractCharactersFromString(std::string_view text, bool digits, bool
                                         bool upperCaseResult) {
   std::string out;
   for (char c : text) {
-    if ((digits && c >= '0' && c <= '9') || (upperCase && c >= 'A' && c <= 'Z') ||
-        (lowerCase && c >= 'a' && c <= 'z'))
+    if ((digits && c >= '0' && c <= '9') || (upperCase && c >= 'A' && c <= 'Z') || (lowerCase && c >= 'a' && c <= 'z'))
       out.push_back(c);
   }
   return upperCaseResult ? UTF8UpperCase(out) : out;
@@ -321,8 +320,7 @@ std::string LineBreakConvert_LineBreaksToInlineFormat(std::string_view text) {
 }
 
 std::string WrapTextAfterNumerOfCharacters_StringToString(std::string_view text, int32_t limit,
-                                                          const TSysCharSet& breakChars,
-                                                          std::string_view lineBreak) {
+                                                          const TSysCharSet& breakChars, std::string_view lineBreak) {
   // A limit below 1 would never let a piece grow.
   if (limit < 1) return std::string(text);
   const std::vector<size_t> offsets = UTF8CharOffsets(text);
@@ -356,13 +354,14 @@ std::string WrapTextAfterNumerOfCharacters_StringToString(std::string_view text,
 }
 
 TStrArray WrapTextAfterNumberOfCharacters_StrArrToStrArr(const TStrArray& lines, int32_t limit,
-                                                          const TSysCharSet& breakChars) {
+                                                         const TSysCharSet& breakChars) {
   TStrArray result;
   result.reserve(lines.size());
   for (const auto& line : lines) {
     const bool tooLong = limit < 0 || UTF8Length(line) > static_cast<size_t>(limit);
     if (tooLong || line.find('\n') != std::string::npos) {
-      ExplodeAtCRLF_CR_LF_LineBreaks(result, WrapTextAfterNumerOfCharacters_StringToString(line, limit, breakChars, "\n"));
+      ExplodeAtCRLF_CR_LF_LineBreaks(result,
+                                     WrapTextAfterNumerOfCharacters_StringToString(line, limit, breakChars, "\n"));
     } else {
       result.push_back(line);
     }
@@ -378,10 +377,14 @@ bool ParseHexCodePoint(std::string_view token, uint32_t& value) {
   uint32_t v = 0;
   for (char c : token) {
     uint32_t d;
-    if (c >= '0' && c <= '9') d = c - '0';
-    else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
-    else return false;
+    if (c >= '0' && c <= '9')
+      d = c - '0';
+    else if (c >= 'a' && c <= 'f')
+      d = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+      d = c - 'A' + 10;
+    else
+      return false;
     v = v * 16 + d;
     if (v > 0x10FFFF) return false;
   }

@@ -78,11 +78,10 @@ std::string LineBreakConvert_LineBreaksToInlineFormat(std::string_view text);
 // each window when there is one, trimmed and joined by the line break. A
 // limit below 1 leaves the text as it is.
 std::string WrapTextAfterNumerOfCharacters_StringToString(std::string_view text, int32_t limit,
-                                                          const TSysCharSet& breakChars,
-                                                          std::string_view lineBreak);
+                                                          const TSysCharSet& breakChars, std::string_view lineBreak);
 // Wraps every line that is too long or holds an LF; other lines are copied.
 TStrArray WrapTextAfterNumberOfCharacters_StrArrToStrArr(const TStrArray& lines, int32_t limit,
-                                                          const TSysCharSet& breakChars);
+                                                         const TSysCharSet& breakChars);
 // "U+0041 U+00E9", "#41#E9" (hexadecimal) and "65 66" (decimal) to text.
 std::string CodePointsAsStrToStr(std::string_view text);
 // 1 -> "A", 27 -> "AA", 702 -> "ZZ", 703 -> "AAA"; "" below 1.

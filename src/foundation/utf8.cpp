@@ -29,10 +29,14 @@ char32_t UTF8DecodeAt(std::string_view s, size_t& pos) {
   char32_t cp = b0 & (0xFF >> (len + 1));
   // Bounds of the second byte exclude overlong forms and surrogates.
   unsigned char lo = 0x80, hi = 0xBF;
-  if (b0 == 0xE0) lo = 0xA0;
-  else if (b0 == 0xED) hi = 0x9F;
-  else if (b0 == 0xF0) lo = 0x90;
-  else if (b0 == 0xF4) hi = 0x8F;
+  if (b0 == 0xE0)
+    lo = 0xA0;
+  else if (b0 == 0xED)
+    hi = 0x9F;
+  else if (b0 == 0xF0)
+    lo = 0x90;
+  else if (b0 == 0xF4)
+    hi = 0x8F;
   size_t i = pos + 1;
   for (size_t k = 1; k < len; ++k, ++i) {
     if (i >= n) {

@@ -9,8 +9,7 @@ void AppendBlock(TStrArray& result, const TSyllableBlock& block) {
 }  // namespace
 
 TStrArray AssembleSyllableList(const TSyllableBlock& Single, const TSyllableBlock& Digrams,
-                               const TSyllableBlock& Trigrams, bool AddSingle, bool AddDigrams,
-                               bool AddTrigrams) {
+                               const TSyllableBlock& Trigrams, bool AddSingle, bool AddDigrams, bool AddTrigrams) {
   TStrArray result;
   result.reserve((AddSingle ? Single.Count : 0) + (AddDigrams ? Digrams.Count : 0) +
                  (AddTrigrams ? Trigrams.Count : 0));

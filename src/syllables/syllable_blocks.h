@@ -14,5 +14,4 @@ struct TSyllableBlock {
 // Appends the wanted blocks back to back in the fixed order single letters,
 // two-letter groups, three-letter groups; nothing is sorted or filtered.
 TStrArray AssembleSyllableList(const TSyllableBlock& Single, const TSyllableBlock& Digrams,
-                               const TSyllableBlock& Trigrams, bool AddSingle, bool AddDigrams,
-                               bool AddTrigrams);
+                               const TSyllableBlock& Trigrams, bool AddSingle, bool AddDigrams, bool AddTrigrams);

@@ -1,3 +1,4 @@
+// clang-format off
 // Built-in syllable lists: Afrikaans (af), Indonesian (ba), Belarusian (be), Catalan (ca), Czech (ce).
 //
 // Data only, generated once from the language tables and checked against their

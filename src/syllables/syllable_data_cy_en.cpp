@@ -1,3 +1,4 @@
+// clang-format off
 // Built-in syllable lists: Welsh (cy), Danish (da), German (de), Estonian (ee), English (en).
 //
 // Data only, generated once from the language tables and checked against their

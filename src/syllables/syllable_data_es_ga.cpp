@@ -1,3 +1,4 @@
+// clang-format off
 // Built-in syllable lists: Esperanto (es), Finnish (fi), Fijian (fj), French (fr), Galician (ga).
 //
 // Data only, generated once from the language tables and checked against their

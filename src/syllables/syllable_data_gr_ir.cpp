@@ -1,3 +1,4 @@
+// clang-format off
 // Built-in syllable lists: Greek (gr), Hebrew (he), Hindi (hi), Croatian (hr), Ido (id), Irish (ir).
 //
 // Data only, generated once from the language tables and checked against their

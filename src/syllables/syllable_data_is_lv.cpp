@@ -1,3 +1,4 @@
+// clang-format off
 // Built-in syllable lists: Icelandic (is), Italian (it), Swahili (ki), Latin (la), Latvian (lv).
 //
 // Data only, generated once from the language tables and checked against their

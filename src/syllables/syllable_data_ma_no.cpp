@@ -1,3 +1,4 @@
+// clang-format off
 // Built-in syllable lists: Malagasy (ma), Macedonian (mk), Mongolian (mn), Dutch (nl), Norwegian (no).
 //
 // Data only, generated once from the language tables and checked against their

@@ -1,3 +1,4 @@
+// clang-format off
 // Built-in syllable lists: Polish (pl), Portuguese (po), Russian (ru), Swedish (se), Spanish (sp).
 //
 // Data only, generated once from the language tables and checked against their

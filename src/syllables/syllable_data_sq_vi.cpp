@@ -1,3 +1,4 @@
+// clang-format off
 // Built-in syllable lists: Albanian (sq), Tagalog (ta), Turkish (tu), Ukrainian (uk), Vietnamese (vi).
 //
 // Data only, generated once from the language tables and checked against their

@@ -1,3 +1,4 @@
+// clang-format off
 // Data only: the English texts of the store, transcribed once and kept byte for byte.
 // Non-ASCII bytes are written as \x escapes so that no editor can change them.
 #include "text/english_texts.h"

@@ -8,6 +8,7 @@
 
 namespace {
 
+// clang-format off
 constexpr uint32_t kLibrarySetterCount = 14;  // languages 1..14
 constexpr uint32_t kProgramSetterCount = 13;  // languages 1..13
 constexpr int32_t kProgramEnglishCount = 115;  // program texts 0..114
@@ -194,6 +195,7 @@ const std::array<ProgramContractRow, kProgramSetterCount> kProgramContracts = {{
     {"SetSprResLocal_PL", kProgramPartial},
     {"SetSprResLocal_AR", kProgramPartial},
 }};
+// clang-format on
 
 std::array<TSprLibrarySetter, kLibrarySetterCount>& LibrarySetters() {
   static std::array<TSprLibrarySetter, kLibrarySetterCount> setters;

@@ -6,9 +6,7 @@
 
 namespace {
 
-std::string Bracketed(StrResGlobal Main, StrResGlobal Inner) {
-  return SprText(Main) + " (" + SprText(Inner) + ")";
-}
+std::string Bracketed(StrResGlobal Main, StrResGlobal Inner) { return SprText(Main) + " (" + SprText(Inner) + ")"; }
 
 }  // namespace
 
@@ -105,12 +103,9 @@ std::string SprCombineWordWithDescriptor(std::string_view Word, std::string_view
     case SprLangSpanish:
     case SprLangFrench:
     case SprLangItalian:
-    case SprLangPolish:
-      return std::string(Word) + " " + descriptor;
+    case SprLangPolish: return std::string(Word) + " " + descriptor;
     case SprLangSimplifiedChinese:
-    case SprLangJapanese:
-      return descriptor + std::string(Word);
-    default:
-      return descriptor + " " + std::string(Word);
+    case SprLangJapanese: return descriptor + std::string(Word);
+    default: return descriptor + " " + std::string(Word);
   }
 }

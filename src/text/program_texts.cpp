@@ -27,14 +27,10 @@ std::string SprProgramWebPage() { return "www.pellwick.example/syllabrix"; }
 
 std::string SprSyllableListWebPage(uint32_t Language) {
   switch (Language) {
-    case SprLangGerman:
-      return "www.pellwick.example/de/syllabrix/silbenlisten";
-    case SprLangSpanish:
-      return "www.pellwick.example/es/syllabrix/listas-de-silabas";
-    case SprLangFrench:
-      return "www.pellwick.example/fr/syllabrix/listes-de-syllabes";
-    default:
-      return "www.pellwick.example/syllabrix/syllable-lists";
+    case SprLangGerman: return "www.pellwick.example/de/syllabrix/silbenlisten";
+    case SprLangSpanish: return "www.pellwick.example/es/syllabrix/listas-de-silabas";
+    case SprLangFrench: return "www.pellwick.example/fr/syllabrix/listes-de-syllabes";
+    default: return "www.pellwick.example/syllabrix/syllable-lists";
   }
 }
 

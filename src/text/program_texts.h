@@ -13,8 +13,8 @@ void InitSprResLocal();
 // The hook body: grows the store to 1070 and fills the program slots.
 void SetSprResLocal(uint32_t Language);
 // The steps of that fill; BaseSlot is always 947.
-void SetSprResLocal_All(uint32_t BaseSlot, uint32_t Language);  // "CSV" (text 115)
-void SetSprResLocal_EN(int32_t BaseSlot);                       // texts 0..114
+void SetSprResLocal_All(uint32_t BaseSlot, uint32_t Language);           // "CSV" (text 115)
+void SetSprResLocal_EN(int32_t BaseSlot);                                // texts 0..114
 void SetSprResLocal_Combinations(uint32_t BaseSlot, uint32_t Language);  // texts 116..122
 
 // Addresses (host and path, no scheme) of the program's web page and of its

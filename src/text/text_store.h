@@ -17,10 +17,10 @@
 // A slot number of the store.
 using StrResGlobal = uint16_t;
 
-inline constexpr StrResGlobal SprLibrarySlotCount = 947;   // slots 0..946
-inline constexpr StrResGlobal SprFirstProgramSlot = 947;   // program text 0
-inline constexpr StrResGlobal SprProgramSlotCount = 123;   // program texts 0..122
-inline constexpr StrResGlobal SprStoreLength = 1070;       // with the program texts
+inline constexpr StrResGlobal SprLibrarySlotCount = 947;  // slots 0..946
+inline constexpr StrResGlobal SprFirstProgramSlot = 947;  // program text 0
+inline constexpr StrResGlobal SprProgramSlotCount = 123;  // program texts 0..122
+inline constexpr StrResGlobal SprStoreLength = 1070;      // with the program texts
 
 // The store itself: length 0 before the first fill, 947 with the library texts
 // only, 1070 once the program hook has run.

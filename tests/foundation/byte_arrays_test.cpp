@@ -47,7 +47,9 @@ TEST(ByteArrays, StringEncoded) {
       {{0xFF}, "\xFF"},
       {{0xFF, 0xFE, 0x41, 0x00, 0x42}, "\uFEFFA"},  // odd last byte is not text
       {{0xFE, 0xFF, 0xD8, 0x3D, 0xDE, 0x0A}, "\uFEFF\U0001F60A"},
-      {{0xEF, 0xBB, 0xBF, 0x41}, "\xEF\xBB\xBF" "A"},
+      {{0xEF, 0xBB, 0xBF, 0x41},
+       "\xEF\xBB\xBF"
+       "A"},
       {{}, ""},
   };
   for (const auto& c : cases) EXPECT_EQ(ByteArrayToStringEncoded(c.bytes), c.text);

@@ -186,14 +186,21 @@ TEST(CodePageConversion, NulInsideUTF16AndUTF32TextIsKept) {
 
 TEST(CodePageConversion, AsciiWritesOneQuestionMarkPerCharacter) {
   EXPECT_EQ(UTF8ToCodePageBytes("Gr\u00FC\u00DFe", 0), "Gr??e");
-  EXPECT_EQ(UTF8ToCodePageBytes("\u65E5\U0001F60A!", 0), "?" "?!");
-  EXPECT_EQ(UTF8ToCodePageBytes("Gr\u00FC\u00DFe \u20AC", 1252), "Gr\xFC\xDF" "e \x80");
+  EXPECT_EQ(UTF8ToCodePageBytes("\u65E5\U0001F60A!", 0),
+            "?"
+            "?!");
+  EXPECT_EQ(UTF8ToCodePageBytes("Gr\u00FC\u00DFe \u20AC", 1252),
+            "Gr\xFC\xDF"
+            "e \x80");
   EXPECT_EQ(UTF8ToCodePageBytes("\u65E5x\U0001F60A", 1252), "?x?");
 }
 
 TEST(CodePageConversion, InvalidBytesNeverReachTheProgram) {
   // Text read as UTF-8 is repaired; undefined bytes of a code page read as U+FFFD.
-  EXPECT_EQ(CodePageBytesToUTF8("\xEF\xBB\xBF" "a\xE9z", 65001), "a\uFFFDz");
+  EXPECT_EQ(CodePageBytesToUTF8("\xEF\xBB\xBF"
+                                "a\xE9z",
+                                65001),
+            "a\uFFFDz");
   EXPECT_EQ(CodePageBytesToUTF8("a\xC3\xA9", 65002), "a\u00E9");
   EXPECT_EQ(CodePageBytesToUTF8("\x81\x80", 1252), "\uFFFD\u20AC");
   EXPECT_TRUE(UTF8IsValid(CodePageBytesToUTF8("\xD8\x00\x41\x00", 1200)));
@@ -205,8 +212,15 @@ TEST(CodePageConversion, InvalidBytesNeverReachTheProgram) {
 }
 
 TEST(CodePageConversion, GB18030IsDecodedThroughIconvWhenMarked) {
-  EXPECT_EQ(CodePageBytesToUTF8("\x84\x31\x95\x33" "\xD6\xD0\xCE\xC4" "A", 54936), "\u4E2D\u6587A");
-  EXPECT_EQ(CodePageBytesToUTF8("\x84\x31\x95\x33" "\xD6", 54936), "\uFFFD");
+  EXPECT_EQ(CodePageBytesToUTF8("\x84\x31\x95\x33"
+                                "\xD6\xD0\xCE\xC4"
+                                "A",
+                                54936),
+            "\u4E2D\u6587A");
+  EXPECT_EQ(CodePageBytesToUTF8("\x84\x31\x95\x33"
+                                "\xD6",
+                                54936),
+            "\uFFFD");
   // Without the mark, and when writing, the id has no conversion: the bytes
   // stay as they are, so that what SaveString writes reads back.
   EXPECT_EQ(CodePageBytesToUTF8("\u4E2D\u6587A", 54936), "\u4E2D\u6587A");
@@ -218,9 +232,8 @@ TEST(UTF7, EndsInRun) {
     const char* text;
     bool inRun;
   } cases[] = {
-      {"", false},      {"abc", false},   {"+AOk", true}, {"+AOk-", false}, {"+AOk x", false},
-      {"a+-", false},   {"a+-b", false},  {"+", true},    {"+-+AOk", true}, {"+AOk+AOk", true},
-      {"+AOk.", false}, {"x+ZeVnLIqe", true},
+      {"", false},     {"abc", false}, {"+AOk", true},   {"+AOk-", false},   {"+AOk x", false}, {"a+-", false},
+      {"a+-b", false}, {"+", true},    {"+-+AOk", true}, {"+AOk+AOk", true}, {"+AOk.", false},  {"x+ZeVnLIqe", true},
   };
   for (const auto& c : cases) EXPECT_EQ(UTF7EndsInRun(c.text), c.inRun) << c.text;
 }
@@ -230,12 +243,9 @@ TEST(CodePageConversion, SingleByteTables) {
     int32_t cp;
     std::string text, bytes;
   } cases[] = {
-      {88591, "\u00E9\u00FF\u0080", "\xE9\xFF\x80"},
-      {88592, "\u0105\u0142\u017C", "\xB1\xB3\xBF"},
-      {1250, "\u0161\u20AC\u0105", "\x9A\x80\xB9"},
-      {1251, "\u0416\u0451", "\xC6\xB8"},
-      {1252, "\u0153\u2122\u00FF", "\x9C\x99\xFF"},
-      {1253, "\u03A9\u03AC", "\xD9\xDC"},
+      {88591, "\u00E9\u00FF\u0080", "\xE9\xFF\x80"}, {88592, "\u0105\u0142\u017C", "\xB1\xB3\xBF"},
+      {1250, "\u0161\u20AC\u0105", "\x9A\x80\xB9"},  {1251, "\u0416\u0451", "\xC6\xB8"},
+      {1252, "\u0153\u2122\u00FF", "\x9C\x99\xFF"},  {1253, "\u03A9\u03AC", "\xD9\xDC"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(UTF8ToCodePageBytes(c.text, c.cp), c.bytes) << c.cp;
@@ -275,9 +285,24 @@ TEST(CodePageDetection, PiecesGiveTheSameResultAsTheWhole) {
   std::string lateUTF8(760, 'a');
   lateUTF8.replace(752, 3, "\xE2\x82\xAC");
   const std::string samples[] = {
-      "", "\xFF", "\xFF\xFE", std::string("\xFF\xFE\x00\x00", 4), "+/v8-", "caf\xC3\xA9!", "caf\xC3", "caf\xE9",
-      "x\xF0\x9F\x98\x8A", std::string("H\0i\0", 4), std::string("\0\0\0H", 4), late, lateUTF8,
-      late + std::string("b\0c\0", 4), "\xEF\xBB\xBFz", "a\xF8z", "12345678\xC3\xA9" "12345678",
+      "",
+      "\xFF",
+      "\xFF\xFE",
+      std::string("\xFF\xFE\x00\x00", 4),
+      "+/v8-",
+      "caf\xC3\xA9!",
+      "caf\xC3",
+      "caf\xE9",
+      "x\xF0\x9F\x98\x8A",
+      std::string("H\0i\0", 4),
+      std::string("\0\0\0H", 4),
+      late,
+      lateUTF8,
+      late + std::string("b\0c\0", 4),
+      "\xEF\xBB\xBFz",
+      "a\xF8z",
+      "12345678\xC3\xA9"
+      "12345678",
   };
   for (const auto& bytes : samples) {
     bool wholeBOM = false;

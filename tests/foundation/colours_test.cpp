@@ -7,8 +7,8 @@ TEST(Colours, HexText) {
     const char* text;
     bool valid;
   } cases[] = {
-      {"#ff00Aa", true}, {"ff#00aa", true}, {"##0a0B0c#", true}, {"#ff00a", false},
-      {"#ff00ag", false}, {"", false},      {"ff00aa0", false},  {" ff00aa", false},
+      {"#ff00Aa", true},  {"ff#00aa", true}, {"##0a0B0c#", true}, {"#ff00a", false},
+      {"#ff00ag", false}, {"", false},       {"ff00aa0", false},  {" ff00aa", false},
   };
   for (const auto& c : cases) EXPECT_EQ(IsHexColor(c.text), c.valid) << c.text;
 
@@ -18,8 +18,7 @@ TEST(Colours, HexText) {
   EXPECT_EQ(HexToTColorIfStringIsHexColor("#0A0B0C", 7), RGBToColor(10, 11, 12));
   EXPECT_EQ(HexToTColorIfStringIsHexColor("xyz", 7), 7u);
   EXPECT_EQ(HexToTColor("ff#00aa"), RGBToColor(255, 0, 170));
-  for (TGraphicsColor c : {0x000000u, 0x123456u, 0xFFFFFFu, 0x0000FFu})
-    EXPECT_EQ(HexToTColor(TColorToHex(c)), c);
+  for (TGraphicsColor c : {0x000000u, 0x123456u, 0xFFFFFFu, 0x0000FFu}) EXPECT_EQ(HexToTColor(TColorToHex(c)), c);
   // Unvalidated input gives some colour, never a read past the text.
   HexToTColor("");
   HexToTColor("#");
@@ -30,12 +29,10 @@ TEST(Colours, ContrastAndSelection) {
     TRGBColor in;
     TGraphicsColor contrast;
   } cases[] = {
-      {{0, 255, 0}, 0x000000u},     // 159.4
-      {{255, 0, 0}, 0xFFFFFFu},     // 63.75
+      {{0, 255, 0}, 0x000000u},      // 159.4
+      {{255, 0, 0}, 0xFFFFFFu},      // 63.75
       {{128, 128, 128}, 0xFFFFFFu},  // exactly 128 is not above it
-      {{129, 128, 128}, 0x000000u},
-      {{255, 255, 255}, 0x000000u},
-      {{0, 0, 0}, 0xFFFFFFu},
+      {{129, 128, 128}, 0x000000u}, {{255, 255, 255}, 0x000000u}, {{0, 0, 0}, 0xFFFFFFu},
   };
   for (const auto& c : cases)
     EXPECT_EQ(GetContrastColorBlackOrWhite(RGBToColor(c.in.Red, c.in.Green, c.in.Blue)), c.contrast)

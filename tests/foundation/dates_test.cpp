@@ -35,8 +35,7 @@ TEST(Dates, DaySerials) {
   TDateTime v;
   const int invalid[][3] = {{2023, 2, 29}, {1900, 2, 29}, {2024, 4, 31}, {0, 1, 1},
                             {10000, 1, 1}, {2024, 0, 1},  {2024, 13, 1}, {2024, 1, 0}};
-  for (const auto& [y, m, d] : invalid)
-    EXPECT_FALSE(TryEncodeDate(y, m, d, v)) << y << "-" << m << "-" << d;
+  for (const auto& [y, m, d] : invalid) EXPECT_FALSE(TryEncodeDate(y, m, d, v)) << y << "-" << m << "-" << d;
   EXPECT_TRUE(TryEncodeDate(2000, 2, 29, v));
   EXPECT_FALSE(TryEncodeTime(24, 0, 0, 0, v));
   EXPECT_FALSE(TryEncodeTime(0, 60, 0, 0, v));
@@ -72,8 +71,7 @@ TEST(Dates, FourteenDigitStrings) {
       {"2024013123596", kDef},  // seconds 60
       {"20240131 12", kDef},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(YYYYMMDDHHMMSSStringWithoutSeparatorToDateTime(c.text, kDef), c.want) << c.text;
+  for (const auto& c : cases) EXPECT_EQ(YYYYMMDDHHMMSSStringWithoutSeparatorToDateTime(c.text, kDef), c.want) << c.text;
 
   EXPECT_EQ(YYYYMMDDHHMMSSStringWithoutSeparatorToStrWithSeparators("20241399"), "2024-13-99 00:00:00");
   EXPECT_EQ(YYYYMMDDHHMMSSStringWithoutSeparatorToStrWithSeparators("20240131235959"), "2024-01-31 23:59:59");
@@ -134,9 +132,9 @@ TEST(Dates, StrToDateTimeFormatDef) {
       {"2024-01-31T08:09:10", "yyyy-mm-ddThh:nn:ss", At(2024, 1, 31, 8, 9, 10)},
       {"24-01-31", "yy-mm-dd", Date(24, 1, 31)},  // two-digit years stand as they are
       {"2024/2/30", "yyyy/m/d", kDef},
-      {"12:30", "hh:nn", kDef},  // no date fields
+      {"12:30", "hh:nn", kDef},                           // no date fields
       {"1999 01 2024 31", "y m y d", Date(2024, 1, 31)},  // a repeated field takes its last run
-      {"20240131", "yyyymmdd", kDef},  // one run for three fields
+      {"20240131", "yyyymmdd", kDef},                     // one run for three fields
       {"99999999999999999999.01.2024", "dd.mm.yyyy", kDef},
       {"", "yyyy", kDef},
       {"2024", "", kDef},
@@ -150,12 +148,23 @@ TEST(Durations, NamedFormats) {
     const char* format;
     const char* want;
   } cases[] = {
-      {65.75, "m:ss", "1:05"},      {65.75, "mm:ss", "01:05"},     {65.75, "m:ss:vvv", "1:05:750"},
-      {65.75, "mm:ss:vvv", "01:05:750"}, {65.75, "v", "65750"},   {65.75, "s", "65"},
-      {65.75, "m", "1"},           {3725, "h:mm", "1:02"},        {3725, "h:mm:ss", "1:02:05"},
-      {3725, "hh:mm:ss", "01:02:05"}, {3725, "H:Mm:ss", "1:02:05"}, {3725, "H:mm:ss", "1:02:05"},
-      {125, "H:Mm:ss", "2:05"},    {125, "H:mm:ss", "02:05"},     {90000, "hh:mm:ss", "25:00:00"},
-      {6000, "mm:ss", "100:00"},   {0.9999, "m:ss:vvv", "0:00:999"},
+      {65.75, "m:ss", "1:05"},
+      {65.75, "mm:ss", "01:05"},
+      {65.75, "m:ss:vvv", "1:05:750"},
+      {65.75, "mm:ss:vvv", "01:05:750"},
+      {65.75, "v", "65750"},
+      {65.75, "s", "65"},
+      {65.75, "m", "1"},
+      {3725, "h:mm", "1:02"},
+      {3725, "h:mm:ss", "1:02:05"},
+      {3725, "hh:mm:ss", "01:02:05"},
+      {3725, "H:Mm:ss", "1:02:05"},
+      {3725, "H:mm:ss", "1:02:05"},
+      {125, "H:Mm:ss", "2:05"},
+      {125, "H:mm:ss", "02:05"},
+      {90000, "hh:mm:ss", "25:00:00"},
+      {6000, "mm:ss", "100:00"},
+      {0.9999, "m:ss:vvv", "0:00:999"},
   };
   for (const auto& c : cases) EXPECT_EQ(SecondsToTime(c.seconds, c.format), c.want) << c.seconds << " " << c.format;
 }
@@ -171,7 +180,7 @@ TEST(Durations, GeneralFormat) {
       {3660, "D'd 'H'h 'M'm", "1h 1m"},
       {65, "hh'h 'mm'm'", "00h 01m"},
       {90061, "d'd' hh:mm:ss", "1d 01:01:01"},
-      {0.25, "S.vvv", "250"},  // zero seconds vanish with the "."
+      {0.25, "S.vvv", "250"},      // zero seconds vanish with the "."
       {1.0625, "S.vvv", "1.062"},  // milliseconds round half to even
       {1.1875, "S.vvv", "1.188"},
       {61.5, "m:vvv", "1:1500"},  // without seconds they go into the milliseconds
@@ -196,8 +205,8 @@ TEST(Durations, ClockTexts) {
 }
 
 TEST(Durations, NonFiniteAndHugeValuesStayDefined) {
-  for (double v : {std::nan(""), std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
-                   1e300, -1e300})
+  for (double v :
+       {std::nan(""), std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(), 1e300, -1e300})
     for (const char* f : {"m:ss", "v", "hh:mm:ss", "D'd 'H'h 'M'm S.vvv"}) EXPECT_NO_FATAL_FAILURE(SecondsToTime(v, f));
   EXPECT_EQ(SecondsToTime(std::nan(""), "s"), "0");
 }

@@ -100,11 +100,8 @@ TEST(DocTXT, EmptyTable) {
 
 TEST(ToolCheckDocTXT, LeftAlignedTableEqualsColumn) {
   const TStrArray2D table = {
-      {"Word", "Count", "Percent"},
-      {"the", "1523", "4.21"},
-      {"a", "987", "2.73"},
-      {"syllable", "3", "0.01"},
-      {"x", "123456789", "99.9"},
+      {"Word", "Count", "Percent"}, {"the", "1523", "4.21"},    {"a", "987", "2.73"},
+      {"syllable", "3", "0.01"},    {"x", "123456789", "99.9"},
   };
   TDocTXT doc;
   doc.AddTable(table);
@@ -125,7 +122,8 @@ TEST(ToolCheckDocTXT, LeftAlignedTableEqualsColumn) {
   }
   testsupport::TempDir dir;
   testsupport::WriteFileBytes(dir.file("table.tsv"), tsv);
-  auto r = testsupport::RunCommand("column -t -s \"$(printf '\\t')\" " + testsupport::ShellQuote(dir.file("table.tsv")));
+  auto r =
+      testsupport::RunCommand("column -t -s \"$(printf '\\t')\" " + testsupport::ShellQuote(dir.file("table.tsv")));
   ASSERT_EQ(r.exitCode, 0);
   EXPECT_EQ(stripped, r.out);
 }

@@ -104,12 +104,12 @@ TEST(CopyFile, RefusesWithoutTouchingAnything) {
   const TCopyFileFlags all = cffOverwriteFile | cffCreateTargetFolder | cffPreserveTime;
 
   EXPECT_FALSE(CopyFileShareDenyNone(src, dst, false, cffCreateTargetFolder));  // no overwrite
-  EXPECT_FALSE(CopyFileShareDenyNone(src, dst, true, 0));  // refusals are not raised
+  EXPECT_FALSE(CopyFileShareDenyNone(src, dst, true, 0));                       // refusals are not raised
   EXPECT_EQ(ReadFileBytes(dst), "old");
   EXPECT_FALSE(CopyFileShareDenyNone(dir.file("missing"), dir.file("x"), true, all));
   EXPECT_FALSE(fs::exists(dir.file("x")));
   EXPECT_FALSE(CopyFileShareDenyNone(dir.file("folder"), dir.file("y"), false, all));  // no regular file
-  EXPECT_FALSE(CopyFileShareDenyNone(src, dir.file("folder"), false, all));             // target a folder
+  EXPECT_FALSE(CopyFileShareDenyNone(src, dir.file("folder"), false, all));            // target a folder
 
   // The target is the source, by the same name, another spelling or a link.
   fs::create_symlink(src, dir.file("link.bin"));
@@ -256,14 +256,13 @@ TEST(FolderStatistics, EmptyMissingAndNested) {
   EXPECT_EQ(files + folders + depth + size, 0);
   files = folders = depth = -1;
   size = -1;
-  EXPECT_FALSE(FileSizeAndNumberOfFilesInDirectoryWithDeepness(dir.file("missing"), files, folders, size, depth,
-                                                               true, true));
+  EXPECT_FALSE(
+      FileSizeAndNumberOfFilesInDirectoryWithDeepness(dir.file("missing"), files, folders, size, depth, true, true));
   EXPECT_EQ(files + folders + depth + size, 0);
 
   fs::create_directories(dir.path() / "A/B");
   WriteFileBytes(dir.file("A/B/f"), "12345");
-  ASSERT_TRUE(FileSizeAndNumberOfFilesInDirectoryWithDeepness(dir.file("A"), files, folders, size, depth, true,
-                                                              false));
+  ASSERT_TRUE(FileSizeAndNumberOfFilesInDirectoryWithDeepness(dir.file("A"), files, folders, size, depth, true, false));
   EXPECT_EQ(files, 1);
   EXPECT_EQ(folders, 1);
   EXPECT_EQ(depth, 1);
@@ -303,8 +302,8 @@ TEST(FolderStatistics, HiddenFilesAndLinkLoop) {
   for (const auto& c : cases) {
     int32_t files, folders, depth;
     int64_t size;
-    ASSERT_TRUE(FileSizeAndNumberOfFilesInDirectoryWithDeepness(dir.str(), files, folders, size, depth, true,
-                                                                c.includeHidden));
+    ASSERT_TRUE(
+        FileSizeAndNumberOfFilesInDirectoryWithDeepness(dir.str(), files, folders, size, depth, true, c.includeHidden));
     EXPECT_EQ(files, c.files) << c.includeHidden;
     EXPECT_EQ(folders, c.folders) << c.includeHidden;
     EXPECT_EQ(depth, c.depth) << c.includeHidden;
@@ -438,8 +437,8 @@ int64_t SumOfLines(const std::string& command) {
 // A tree of folders and files of varied sizes, hidden ones among them.
 void MakeTree(const fs::path& root) {
   int n = 0;
-  const char* folders[] = {"a", "a/b", "a/b/c", "a/b/c/d", "a/.git", "a/.git/objects", "e", "e/empty",
-                           "f g", "f g/ü ö", ".config", ".config/app"};
+  const char* folders[] = {"a", "a/b",     "a/b/c", "a/b/c/d", "a/.git",  "a/.git/objects",
+                           "e", "e/empty", "f g",   "f g/ü ö", ".config", ".config/app"};
   for (const char* f : folders) {
     fs::create_directories(root / f);
     for (int i = 0; i < 3; ++i, ++n) {

@@ -66,11 +66,10 @@ TEST(FileTypes, LookupIgnoresAsciiCase) {
     const char* ext;
     int32_t type;
   } cases[] = {
-      {"jpeg", ftImage}, {"Jpg", ftImage},      {"JPG", ftImage},   {"Mp3", ftAudio},
-      {"csv", ftSpreadsheet}, {"htm", ftWebsite}, {"r", ftSourceCode}, {"7z", ftArchive},
-      {"3gp", ftVideo},  {"command", ftExecutable},
-      {"", ftOther},     {".txt", ftOther},     {"md", ftOther},    {"txt ", ftOther},
-      {"TXTX", ftOther}, {"ẞ", ftOther},
+      {"jpeg", ftImage},      {"Jpg", ftImage},          {"JPG", ftImage},    {"Mp3", ftAudio},
+      {"csv", ftSpreadsheet}, {"htm", ftWebsite},        {"r", ftSourceCode}, {"7z", ftArchive},
+      {"3gp", ftVideo},       {"command", ftExecutable}, {"", ftOther},       {".txt", ftOther},
+      {"md", ftOther},        {"txt ", ftOther},         {"TXTX", ftOther},   {"ẞ", ftOther},
   };
   for (const auto& c : cases) EXPECT_EQ(GetFileTypeFromFileExtension(c.ext), c.type) << c.ext;
 }
@@ -86,7 +85,7 @@ TEST(FileTypes, NamesAndIds) {
   EXPECT_EQ(StringIDToFileType("image"), 2);
   EXPECT_EQ(StringIDToFileType(" image"), -1);
   EXPECT_EQ(StringIDToFileType(""), -1);
-  const char* ids[] = {"folder", "text", "image", "audio", "video", "document", "spreadsheet",
+  const char* ids[] = {"folder",  "text", "image",      "audio",   "video",    "document",   "spreadsheet",
                        "website", "font", "executable", "archive", "playlist", "sourcecode", "other"};
   for (int32_t t = 0; t < kFileTypeCount; ++t) {
     EXPECT_EQ(FileTypeToStringID(t), ids[t]);

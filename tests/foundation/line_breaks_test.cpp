@@ -8,11 +8,25 @@ TEST(LineBreaks, DetectionOrder) {
     std::string text;
     uint32_t kind;
   } cases[] = {
-      {"a\r\nb\nc\rd\x15" "e\x0C" "f\u0085g\u2028h\u2029i\x0B", 1310},
-      {"b\nc\rd\x15" "e\x0C" "f\u0085g\u2028h\u2029i\x0B", 10},
-      {"c\rd\x15" "e\x0C" "f\u0085g\u2028h\u2029i\x0B", 13},
-      {"d\x15" "e\x0C" "f\u0085g\u2028h\u2029i\x0B", 21},
-      {"e\x0C" "f\u0085g\u2028h\u2029i\x0B", 12},
+      {"a\r\nb\nc\rd\x15"
+       "e\x0C"
+       "f\u0085g\u2028h\u2029i\x0B",
+       1310},
+      {"b\nc\rd\x15"
+       "e\x0C"
+       "f\u0085g\u2028h\u2029i\x0B",
+       10},
+      {"c\rd\x15"
+       "e\x0C"
+       "f\u0085g\u2028h\u2029i\x0B",
+       13},
+      {"d\x15"
+       "e\x0C"
+       "f\u0085g\u2028h\u2029i\x0B",
+       21},
+      {"e\x0C"
+       "f\u0085g\u2028h\u2029i\x0B",
+       12},
       {"f\u0085g\u2028h\u2029i\x0B", 85},
       {"g\u2028h\u2029i\x0B", 2028},
       {"h\u2029i\x0B", 2029},
@@ -76,9 +90,9 @@ TEST(LineBreaks, StrToLineBreak) {
   struct Case {
     const char* word;
     uint32_t kind;
-  } cases[] = {{"autodetect", 1}, {"AUTO", 1},   {" keep ", 2},  {"system", 3}, {"binary", 4}, {"CRLF", 1310},
-               {"lf", 10},        {"cr", 13},    {"nl", 21},     {"ff", 12},    {"nel", 85},   {"ls", 2028},
-               {"ps", 2029},      {"vt", 11},    {"tab", 9},     {"nochar", 3}, {"", 3},       {"customstr-x", 3}};
+  } cases[] = {{"autodetect", 1}, {"AUTO", 1}, {" keep ", 2}, {"system", 3}, {"binary", 4}, {"CRLF", 1310},
+               {"lf", 10},        {"cr", 13},  {"nl", 21},    {"ff", 12},    {"nel", 85},   {"ls", 2028},
+               {"ps", 2029},      {"vt", 11},  {"tab", 9},    {"nochar", 3}, {"", 3},       {"customstr-x", 3}};
   for (const auto& c : cases) EXPECT_EQ(StrToLineBreak(c.word), c.kind) << c.word;
 }
 
@@ -109,8 +123,8 @@ TEST(LineBreakParams, GetParamsOrderAndFlags) {
   LineBreakGetParams(all, true, true, true, true, true, true, true, true, true, true, true, true);
   std::vector<uint32_t> kinds;
   for (const auto& p : all) kinds.push_back(p.LineBreakType);
-  EXPECT_EQ(kinds, (std::vector<uint32_t>{1, 2, 3, 10, 1310, 13, 21, 12, 85, 2028, 2029, 11, 9, 110, 120, 111, 121,
-                                          130, 7}));
+  EXPECT_EQ(kinds,
+            (std::vector<uint32_t>{1, 2, 3, 10, 1310, 13, 21, 12, 85, 2028, 2029, 11, 9, 110, 120, 111, 121, 130, 7}));
   for (const auto& p : all) {
     EXPECT_EQ(p.NeedsValue, p.LineBreakType >= 110 && p.LineBreakType <= 130) << p.LineBreakType;
     if (p.LineBreakType >= 10 && !p.NeedsValue) {

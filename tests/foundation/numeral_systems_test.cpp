@@ -86,8 +86,7 @@ TEST(NumeralSystems, LongNumbersRoundTripInEveryBase) {
     const std::string dec = NSNumberToNSNumber(digits, static_cast<TNumeralSystem>(base), 10);
     const std::string back = NSNumberToNSNumber(dec, 10, static_cast<TNumeralSystem>(base));
     EXPECT_EQ(back, digits) << "base " << base;
-    EXPECT_EQ(NSNumberToNSNumber(digits, static_cast<TNumeralSystem>(base), 62),
-              NSNumberToNSNumber(dec, 10, 62));
+    EXPECT_EQ(NSNumberToNSNumber(digits, static_cast<TNumeralSystem>(base), 62), NSNumberToNSNumber(dec, 10, 62));
   }
 }
 

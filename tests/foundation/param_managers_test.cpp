@@ -19,7 +19,8 @@ TEST(LineBreakManager, AutoKeepTable) {
       {1, 2, 13, 13, "\r"},
       {1310, 2, 10, 1310, "\r\n"},  // keep writes what reading names
       {13, 2, 1310, 13, "\r"},
-      {2, 2, 1310, 1310, "\r\n"},  // both keep: the old file's break, type and characters alike
+      {2, 2, 1310, 1310, "\r\n"},  // both keep: the old file's break, type and characters
+                                   // alike
       {2, 2, 0, 0, "\n"},
       {1, 1, 13, 13, "\r"},  // writing detect resolves against the old file too
       {2, 10, 1310, 10, "\n"},
@@ -122,11 +123,8 @@ TEST(CSVParamSet, AutoKeepTable) {
   } cases[] = {
       {1, 2, "|", "|", 2},    // detect + keep: the old file's character
       {12, 2, "|", ";", 12},  // keep writes what reading names
-      {2, 2, "|", "|", 2},
-      {1, 11, "|", ",", 11},
-      {2, 16, "|", "\t", 16},
-      {1, 1, "|", "|", 1},
-      {11, 10, "|", ";", 10},  // system under a decimal comma
+      {2, 2, "|", "|", 2},   {1, 11, "|", ",", 11},  {2, 16, "|", "\t", 16},
+      {1, 1, "|", "|", 1},   {11, 10, "|", ";", 10},  // system under a decimal comma
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.read) + "/" + std::to_string(c.write));

@@ -19,10 +19,18 @@ TEST(Paths, FileHasExtension) {
     const char* ext;
     bool want;
   } cases[] = {
-      {"a.TxT", "txt", true},      {"a.TxT", ".TXT", true},         {"a.TxT", "..txt", true},
-      {"a.TxT", "tx", false},      {"README", "", true},            {"a.txt", "", false},
-      {"archive.TAR.gz", "gz", true}, {"archive.TAR.gz", "tar", false}, {"dir.d/file", "d", false},
-      {"dir.d\\file", "d", false}, {"/x/.profile", "PROFILE", true}, {"a.", "", true},
+      {"a.TxT", "txt", true},
+      {"a.TxT", ".TXT", true},
+      {"a.TxT", "..txt", true},
+      {"a.TxT", "tx", false},
+      {"README", "", true},
+      {"a.txt", "", false},
+      {"archive.TAR.gz", "gz", true},
+      {"archive.TAR.gz", "tar", false},
+      {"dir.d/file", "d", false},
+      {"dir.d\\file", "d", false},
+      {"/x/.profile", "PROFILE", true},
+      {"a.", "", true},
       {"a.txt", "t.x.t", true},
   };
   for (const auto& c : cases) EXPECT_EQ(FileHasExtension(c.name, c.ext), c.want) << c.name << " " << c.ext;
@@ -85,8 +93,8 @@ TEST(Paths, FolderLevels) {
   struct Case {
     int32_t level;
     const char* want;
-  } cases[] = {{0, ""},    {1, "Users"}, {2, "ann"},  {3, "docs"}, {4, ""},
-               {-1, "docs"}, {-2, "ann"}, {-3, "Users"}, {-4, ""},  {-5, ""}};
+  } cases[] = {{0, ""},      {1, "Users"}, {2, "ann"},    {3, "docs"}, {4, ""},
+               {-1, "docs"}, {-2, "ann"},  {-3, "Users"}, {-4, ""},    {-5, ""}};
   for (const auto& c : cases) EXPECT_EQ(ExtractFolderNameOfLevel(f, c.level), c.want) << c.level;
   EXPECT_EQ(ExtractFolderNameOfLevel("/Users/ann/docs/", -1), "ann");  // trailing "/" removed first
   EXPECT_EQ(ExtractFolderNameOfLevel("rel/dir/a.txt", 0), "rel");

@@ -17,8 +17,14 @@ TEST(RegexEngineChoice, RequiresUnicodeRegex) {
     std::string text;
     bool unicode;
   } cases[] = {
-      {"", false},           {"abc", false},         {"abä", true},       {"äbc", true},
-      {"a\tb\nc\rd\x1a", false}, {std::string("a\x01"), true}, {"a\x1b", true}, {"\x7f", false},
+      {"", false},
+      {"abc", false},
+      {"abä", true},
+      {"äbc", true},
+      {"a\tb\nc\rd\x1a", false},
+      {std::string("a\x01"), true},
+      {"a\x1b", true},
+      {"\x7f", false},
       {"\x0b", true},
   };
   for (const auto& c : cases) EXPECT_EQ(RequiresUnicodeRegex(c.text), c.unicode) << c.text;
@@ -35,7 +41,7 @@ TEST(RegexReplace, ExpandsGroupsAndEscapes) {
       {"a1b22", "\\d+", "\\.\\\\", "a.\\b.\\"},
       {"ab", "(a)(x)?", "[$2]", "[]b"},  // a group that did not take part
       {"ab", "(a)", "$15", "b"},         // 15 and above give nothing
-      {"ab", "(a)", "$1x$x", "ax$xb"},  // "$" before a non-digit is itself
+      {"ab", "(a)", "$1x$x", "ax$xb"},   // "$" before a non-digit is itself
       {"ab", "(a)", "${1}1", "a1b"},
       {"ab", "(a)", "${1", "${1b"},  // unclosed brace: literal
       {"ab", "(a)", "${}", "${}b"},
@@ -55,8 +61,8 @@ TEST(RegexReplace, ExpandsGroupsAndEscapes) {
 
 TEST(RegexReplace, BadPatternsLeaveTheTextAndReportTheFlag) {
   const std::string bad[] = {
-      "a[", "(ab", "ab)", "", "a**", "*a", "a+*", "(*UTF)a", "[z-a]", "a\\", "\\x4", "\\x{110000}",
-      "(?<n>a)", "(?:a)", "(?=a)", "(?i", "(?)", "(?q)", "(?#open", "[abc", "a{3,2}", "a{70000}",
+      "a[",          "(ab",     "ab)",   "",      "a**", "*a",  "a+*",  "(*UTF)a", "[z-a]", "a\\",    "\\x4",
+      "\\x{110000}", "(?<n>a)", "(?:a)", "(?=a)", "(?i", "(?)", "(?q)", "(?#open", "[abc",  "a{3,2}", "a{70000}",
   };
   for (const auto& regex : bad) {
     bool ok = true;
@@ -87,9 +93,16 @@ TEST(RegexReplace, EmptyMatchesAdvanceByAWholeCharacter) {
 
 TEST(RegexReplace, BytesOutsideMatchesStayAsTheyAre) {
   // Invalid UTF-8 in the text is neither matched nor rewritten.
-  EXPECT_EQ(RegReplaceWithRegex("ä\xFF" "b", "b", "c"), "ä\xFF" "c");
+  EXPECT_EQ(RegReplaceWithRegex("ä\xFF"
+                                "b",
+                                "b", "c"),
+            "ä\xFF"
+            "c");
   EXPECT_EQ(RegReplaceWithRegex("\xFF\xFE", "x*", "-"), "-\xFF-\xFE-");
-  EXPECT_EQ(RegFindTextFromRegex("a\xFF" "b", "[ab]"), Strs({"a", "b"}));
+  EXPECT_EQ(RegFindTextFromRegex("a\xFF"
+                                 "b",
+                                 "[ab]"),
+            Strs({"a", "b"}));
 }
 
 TEST(RegexFind, WordCharactersOnEachPath) {
@@ -99,16 +112,16 @@ TEST(RegexFind, WordCharactersOnEachPath) {
     Strs expected;
   } cases[] = {
       {TRegexPath::Auto, "one two  three", "\\w+", {"one", "two", "three"}},
-      {TRegexPath::Auto, "a_b", "\\w+", {"a", "b"}},          // byte path: no underscore
+      {TRegexPath::Auto, "a_b", "\\w+", {"a", "b"}},  // byte path: no underscore
       {TRegexPath::Unicode, "a_b", "\\w+", {"a_b"}},
-      {TRegexPath::Auto, "Grüße", "\\w+", {"Grüße"}},         // the text chooses the Unicode path
+      {TRegexPath::Auto, "Grüße", "\\w+", {"Grüße"}},  // the text chooses the Unicode path
       {TRegexPath::Byte, "Grüße", "\\w+", {"Gr", "e"}},
-      {TRegexPath::Auto, "é", "\\w+", {}},                    // not in the word set
+      {TRegexPath::Auto, "é", "\\w+", {}},  // not in the word set
       {TRegexPath::Auto, "é", ".", {"é"}},
       {TRegexPath::Auto, "ÄÖÜäöüß_x", "\\w+", {"ÄÖÜäöüß_x"}},
       {TRegexPath::Auto, "ça va", "\\W+", {"ç", " "}},
       {TRegexPath::Auto, "a b", "\\W", {" "}},
-      {TRegexPath::Auto, "a_b c", "\\bb", {"b"}},             // byte path: "_" is not a word character
+      {TRegexPath::Auto, "a_b c", "\\bb", {"b"}},  // byte path: "_" is not a word character
       {TRegexPath::Byte, "a_b", "\\bb", {"b"}},
       {TRegexPath::Unicode, "a_b", "\\bb", {}},
       {TRegexPath::Auto, "über uns", "\\b\\w", {"ü", "u"}},
@@ -129,12 +142,18 @@ TEST(RegexFind, WordCharactersOnEachPath) {
 TEST(RegexFind, SpaceDigitAndControlEscapes) {
   // Space characters are blank, TAB, LF, CR and FF; VT is not one of them.
   EXPECT_EQ(RegFindTextFromRegex("a b\tc\nd\re\ff\vg", "\\s"), Strs({" ", "\t", "\n", "\r", "\f"}));
-  EXPECT_EQ(RegFindTextFromRegexW("a\vb\xC2\xA0" "c", "\\s"), Strs({}));
+  EXPECT_EQ(RegFindTextFromRegexW("a\vb\xC2\xA0"
+                                  "c",
+                                  "\\s"),
+            Strs({}));
   EXPECT_EQ(RegFindTextFromRegex("a1b٣", "\\d"), Strs({"1"}));
   EXPECT_EQ(RegFindTextFromRegex("x\ty", "\\t"), Strs({"\t"}));
   EXPECT_EQ(RegFindTextFromRegex("AB", "\\x41"), Strs({"A"}));
   EXPECT_EQ(RegFindTextFromRegex("xä", "\\x{e4}"), Strs({"ä"}));
-  EXPECT_EQ(RegFindTextFromRegex("a\x1b" "b", "\\e"), Strs({"\x1b"}));
+  EXPECT_EQ(RegFindTextFromRegex("a\x1b"
+                                 "b",
+                                 "\\e"),
+            Strs({"\x1b"}));
   EXPECT_EQ(RegFindTextFromRegex("a.b", "\\."), Strs({"."}));
   // Escaped letters without a meaning of their own, and PCRE2-only syntax,
   // are plain characters.
@@ -155,8 +174,9 @@ TEST(RegexFind, GroupsWithAndWithoutTheWholeMatch) {
   EXPECT_EQ(RegFindTextFromRegexFromBrackets("abab", "ab", true), Strs({"", ""}));
   EXPECT_EQ(RegFindTextFromRegexFromBrackets("abab", "ab", false), Strs({}));
   // At most 14 groups are reported.
-  EXPECT_EQ(RegFindTextFromRegexFromBrackets("abcdefghijklmnop", "(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)(k)(l)(m)(n)(o)(p)", false),
-            Strs({"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n"}));
+  EXPECT_EQ(
+      RegFindTextFromRegexFromBrackets("abcdefghijklmnop", "(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)(k)(l)(m)(n)(o)(p)", false),
+      Strs({"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n"}));
   // Groups on the Unicode path come back as UTF-8.
   EXPECT_EQ(RegFindTextFromRegexFromBrackets("größe=5", "(\\w+)=(\\d)", false), Strs({"größe", "5"}));
   // Back references to groups 1 to 9; "\10" is group 1 followed by "0".
@@ -169,9 +189,9 @@ TEST(RegexPos, BytePositions) {
     std::string text, regex;
     int32_t pos;
   } cases[] = {
-      {"xxab", "ab", 3}, {"äab", "ab", 3},   {"äöb", "ö", 3},    {"bab", "b$", 3},   {"äbä", "ä$", 4},
-      {"ab\n", "b$", 0}, {"a\nb", "a.b", 1}, {"abc", "x", 0},    {"", "a*", 1},      {"€x", "x", 4},
-      {"a\n", "a\\Z", 0}, {"ba", "\\Aa", 0}, {"ab", "\\Aa", 1},
+      {"xxab", "ab", 3},  {"äab", "ab", 3},   {"äöb", "ö", 3},   {"bab", "b$", 3}, {"äbä", "ä$", 4},
+      {"ab\n", "b$", 0},  {"a\nb", "a.b", 1}, {"abc", "x", 0},   {"", "a*", 1},    {"€x", "x", 4},
+      {"a\n", "a\\Z", 0}, {"ba", "\\Aa", 0},  {"ab", "\\Aa", 1},
   };
   for (const auto& c : cases) EXPECT_EQ(RegPos(c.text, c.regex), c.pos) << c.text << " " << c.regex;
   // ^ anchors at the start of the whole text, also in later searches.
@@ -201,7 +221,7 @@ TEST(RegexEndsWith, SuccessiveMatches) {
   EXPECT_TRUE(StrEndsWithRegex("file.txt", "\\.txt"));
   EXPECT_FALSE(StrEndsWithRegex("file.txt.bak", "\\.txt"));
   EXPECT_FALSE(StrEndsWithRegex("", "x*"));
-  EXPECT_TRUE(StrEndsWithRegex("ab", "x*"));  // the empty match at the end
+  EXPECT_TRUE(StrEndsWithRegex("ab", "x*"));    // the empty match at the end
   EXPECT_FALSE(StrEndsWithRegex("aaa", "aa"));  // matches do not overlap
   EXPECT_TRUE(StrEndsWithRegex("aaaa", "aa"));
   EXPECT_TRUE(StrEndsWithRegex("Grüße", "ße"));
@@ -321,10 +341,10 @@ TEST(RegexObject, OnePatternForManyTexts) {
 
 TEST(RegexObject, ArbitraryPatternsNeverCrashOrHang) {
   // Pieces of the syntax, PCRE2-only syntax and stray bytes, put together at random.
-  const char* pieces[] = {"a", "ä", "ё", ".", "^", "$", "|", "(", ")", "[", "]", "[^", "-", "*", "+", "?", "{2}",
-                          "{1,", "}", "\\", "\\w", "\\W", "\\b", "\\d", "\\S", "\\x", "\\x{", "\\1", "(?",
-                          "(?i)", "(?-g)", "(?m)", "(?x)", "(?#c)", "#", " ", "\n", "(*", "\\Q", "\\K", "\xFF", "\x01",
-                          "[:", "\\p{L}", "(?<", "a-z", "а-я"};
+  const char* pieces[] = {"a",   "ä",   "ё",    ".",   "^",    "$",    "|",     "(",      ")",    "[",     "]",   "[^",
+                          "-",   "*",   "+",    "?",   "{2}",  "{1,",  "}",     "\\",     "\\w",  "\\W",   "\\b", "\\d",
+                          "\\S", "\\x", "\\x{", "\\1", "(?",   "(?i)", "(?-g)", "(?m)",   "(?x)", "(?#c)", "#",   " ",
+                          "\n",  "(*",  "\\Q",  "\\K", "\xFF", "\x01", "[:",    "\\p{L}", "(?<",  "a-z",   "а-я"};
   const char* texts[] = {"", "abc", "aäb\n", "ёжик Ёж", "a_b c", "\xFF\xFEx", "aaaaaaaaaaaaaaaaaaaaaaaab"};
   std::mt19937 rng(5);
   for (int round = 0; round < 1500; ++round) {

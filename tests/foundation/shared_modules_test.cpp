@@ -27,10 +27,10 @@ TEST(UTF8, ValidateAndRepair) {
   } cases[] = {
       {"abc", "abc", true},
       {"\xEF\xBF\xBD", "\xEF\xBF\xBD", true},
-      {"a\xE9z", "a\xEF\xBF\xBDz", false},           // Latin-1 byte
-      {"\xC0\xAF", "\xEF\xBF\xBD\xEF\xBF\xBD", false},  // overlong
+      {"a\xE9z", "a\xEF\xBF\xBDz", false},                              // Latin-1 byte
+      {"\xC0\xAF", "\xEF\xBF\xBD\xEF\xBF\xBD", false},                  // overlong
       {"\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD", false},  // surrogate
-      {"\xE6\x97", "\xEF\xBF\xBD", false},             // truncated at the end
+      {"\xE6\x97", "\xEF\xBF\xBD", false},                              // truncated at the end
       {"\xF4\x90\x80\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD", false},
   };
   for (const auto& c : cases) {
@@ -46,8 +46,14 @@ TEST(LetterCase, LibraryAndNarrowRules) {
     const char* upper;
     const char* narrow;
   } cases[] = {
-      {"straße", "STRASSE", "STRASSE"}, {"ı", "I", "I"},   {"ж", "Ж", "Ж"},   {"ÿ", "Ÿ", "Ÿ"},
-      {"µ", "Μ", "Μ"},                  {"ა", "ა", "ა"}, {"ạ", "Ạ", "ạ"}, {"abc1", "ABC1", "ABC1"},
+      {"straße", "STRASSE", "STRASSE"},
+      {"ı", "I", "I"},
+      {"ж", "Ж", "Ж"},
+      {"ÿ", "Ÿ", "Ÿ"},
+      {"µ", "Μ", "Μ"},
+      {"ა", "ა", "ა"},
+      {"ạ", "Ạ", "ạ"},
+      {"abc1", "ABC1", "ABC1"},
       {"ẞ", "ẞ", "ẞ"},
   };
   for (const auto& c : cases) {
@@ -73,9 +79,19 @@ TEST(NumberFormat, WholeNumbers) {
     bool ok;
     int32_t value;
   } cases[] = {
-      {"+10", true, 10},       {" \t-5", true, -5},     {"10 ", false, 0},  {"0x10", false, 0},
-      {"$1F", false, 0},       {"2147483648", false, 0}, {"", false, 0},    {"2147483647", true, 2147483647},
-      {"-2147483648", true, INT32_MIN}, {"-", false, 0}, {"1e3", false, 0}, {"%1", false, 0}, {"&7", false, 0},
+      {"+10", true, 10},
+      {" \t-5", true, -5},
+      {"10 ", false, 0},
+      {"0x10", false, 0},
+      {"$1F", false, 0},
+      {"2147483648", false, 0},
+      {"", false, 0},
+      {"2147483647", true, 2147483647},
+      {"-2147483648", true, INT32_MIN},
+      {"-", false, 0},
+      {"1e3", false, 0},
+      {"%1", false, 0},
+      {"&7", false, 0},
   };
   for (const auto& c : cases) {
     int32_t v = 12345;
@@ -133,5 +149,5 @@ TEST(Wildcard, CodePoints) {
   EXPECT_TRUE(MatchesWildcard("aXbXc", "a*b*c"));
   EXPECT_TRUE(MatchesWildcard("FILE.TXT", "*.txt", false));
   EXPECT_FALSE(MatchesWildcard("FILE.TXT", "*.txt", true));
-  EXPECT_TRUE(MatchesWildcard(std::string(5000, 'a'), std::string(20, '*') + "b*" , false) == false);
+  EXPECT_TRUE(MatchesWildcard(std::string(5000, 'a'), std::string(20, '*') + "b*", false) == false);
 }

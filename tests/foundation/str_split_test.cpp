@@ -70,8 +70,8 @@ TEST(Explode, SameResultOnBothSidesOfTheLongTextSwitch) {
   const std::string pieces[] = {"a", "€", "\xE2\x82", "😀", "\xF0\x9F", "é", "!", " ", "\xAC", "b", "|", "c"};
   std::mt19937 rng(11);
   for (const auto& delimiter : delimiters) {
-    for (size_t size : {kExplodePointerMinTextBytes - 1, kExplodePointerMinTextBytes,
-                        kExplodePointerMinTextBytes + 1, size_t{60000}}) {
+    for (size_t size : {kExplodePointerMinTextBytes - 1, kExplodePointerMinTextBytes, kExplodePointerMinTextBytes + 1,
+                        size_t{60000}}) {
       std::string text;
       while (text.size() < size) {
         text += (rng() % 7 == 0) ? delimiter : pieces[rng() % std::size(pieces)];
@@ -122,10 +122,7 @@ TEST(Explode, LineBreakKinds) {
     int32_t result;
   } cases[] = {
       {"a\r\nb\nc", {"a", "b\nc"}, 2},  // only CR LF splits when present
-      {"a\rb", {"a", "b"}, 2},
-      {"a\nb\rc\n", {"a", "b\rc", ""}, 3},
-      {"abc", {"abc"}, 0},
-      {"", {""}, 0},
+      {"a\rb", {"a", "b"}, 2},         {"a\nb\rc\n", {"a", "b\rc", ""}, 3}, {"abc", {"abc"}, 0}, {"", {""}, 0},
       {"\r\n", {"", ""}, 2},
   };
   for (const auto& c : cases) {
@@ -164,13 +161,13 @@ TEST(ExplodeWithQuotes, QuoteRules) {
       {"#a,b#,c", {"a,b", "c"}},
       {"#a##b#", {"a#b"}},
       {"##", {""}},
-      {"a,#b", {"a", "b"}},          // an unclosed opening quote is dropped
-      {"x#y,z", {"x#y,z"}},          // a quote inside a field opens quotes too
+      {"a,#b", {"a", "b"}},  // an unclosed opening quote is dropped
+      {"x#y,z", {"x#y,z"}},  // a quote inside a field opens quotes too
       {"", {""}},
       {",", {"", ""}},
       {"#a#,,b", {"a", "", "b"}},
       {"#a#,", {"a", ""}},
-      {"#a#b,c", {"a#b", "c"}},      // a quote is only dropped before a separator or the end
+      {"#a#b,c", {"a#b", "c"}},  // a quote is only dropped before a separator or the end
       {"a#,#b,c", {"a#,#b", "c"}},
       {"####", {"#"}},
       {"#,#,#,#", {",", ","}},

@@ -29,8 +29,9 @@ std::string Hex(std::string_view s) {
 // Random valid UTF-8 text from pieces that make many near-misses of the
 // delimiters used below.
 std::string RandomText(std::mt19937& rng, size_t maxPieces) {
-  static const std::string pieces[] = {"a", "b", ",", ",,", "||", "|", "€", "\xE2\x82\xAC\xE2\x82\xAC", "ä",
-                                       "😀", " ", "\t", "\r\n", "\n", "ab", "ba", "aa", "x"};
+  static const std::string pieces[] = {"a",  "b", ",", ",,", "||",   "|",  "€",  "\xE2\x82\xAC\xE2\x82\xAC",
+                                       "ä",  "😀", " ", "\t", "\r\n", "\n", "ab", "ba",
+                                       "aa", "x"};
   std::string s;
   size_t n = rng() % (maxPieces + 1);
   for (size_t k = 0; k < n; ++k) s += pieces[rng() % std::size(pieces)];
@@ -41,7 +42,8 @@ std::string RandomText(std::mt19937& rng, size_t maxPieces) {
 TStrArray RunPython(const TempDir& dir, const std::string& script, const std::string& input) {
   WriteFileBytes(dir.file("check.py"), script);
   WriteFileBytes(dir.file("input.txt"), input);
-  auto result = RunCommand(Python3() + " " + ShellQuote(dir.file("check.py")) + " " + ShellQuote(dir.file("input.txt")));
+  auto result =
+      RunCommand(Python3() + " " + ShellQuote(dir.file("check.py")) + " " + ShellQuote(dir.file("input.txt")));
   EXPECT_EQ(result.exitCode, 0) << result.out;
   TStrArray lines;
   ExplodeAtChar(lines, '\n', result.out);
@@ -85,9 +87,9 @@ for line in open(sys.argv[1]):
     print(t.replace(o, n).encode('utf-8').hex())
 )";
   // Same length, one byte, and longer or shorter replacements.
-  const std::pair<std::string, std::string> pairs[] = {
-      {"a", "b"}, {"aa", "b"}, {"ab", "ba"}, {",", ""}, {",", ";;"}, {"€", "E"}, {"€", "$"}, {"||", "|"},
-      {"a", "aa"}, {"\r\n", "\n"}, {"ä", "ae"}, {"x", "😀"}};
+  const std::pair<std::string, std::string> pairs[] = {{"a", "b"},  {"aa", "b"},    {"ab", "ba"}, {",", ""},
+                                                       {",", ";;"}, {"€", "E"},     {"€", "$"},   {"||", "|"},
+                                                       {"a", "aa"}, {"\r\n", "\n"}, {"ä", "ae"},  {"x", "😀"}};
   std::mt19937 rng(77);
   std::string input;
   std::vector<std::string> expected;

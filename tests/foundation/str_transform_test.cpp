@@ -13,7 +13,9 @@ TEST(StrTrimming, CharSetsAndBlanks) {
   EXPECT_EQ(TrimChars("xxxx", CharSet("x")), "");
   EXPECT_EQ(TrimChars("-=a=-", CharSet("=-")), "a");
   EXPECT_EQ(TrimChars("abc", CharSet("")), "abc");
-  EXPECT_EQ(Trim(" \t\x01" "a b\r\n\x1F"), "a b");
+  EXPECT_EQ(Trim(" \t\x01"
+                 "a b\r\n\x1F"),
+            "a b");
   EXPECT_EQ(Trim("\xC2\xA0x"), "\xC2\xA0x");  // bytes above 32 are never trimmed
   EXPECT_EQ(TrimLeft("  a  "), "a  ");
   EXPECT_EQ(TrimRight("  a  "), "  a");
@@ -34,10 +36,10 @@ TEST(StrWhitespace, CollapsingRules) {
       {" a  b\r\n\r\n  c", true, true, false, "a b\r\nc"},
       {"a \t b", true, true, true, "a b"},
       {"a \t b", true, true, false, "a \t b"},
-      {"a\n\n\rb", true, false, false, "a\rb"},       // a CR but no CR LF: CR is the text's break
+      {"a\n\n\rb", true, false, false, "a\rb"},  // a CR but no CR LF: CR is the text's break
       {"x\ry\n", true, true, true, "x\ry\r"},
       {"\n\n a", true, true, true, "a"},
-      {"a  \nb", true, true, true, "a \nb"},         // whitespace before a break stays
+      {"a  \nb", true, true, true, "a \nb"},  // whitespace before a break stays
       {"a\n\nb", false, true, true, "a\n\nb"},
       {"a\t\t\n\t b", false, true, true, "a\t\n\tb"},
   };
@@ -76,8 +78,8 @@ TEST(StrCutting, PrefixesAndDivisions) {
     bool ok;
     int32_t a, b;
   } ints[] = {
-      {"3 - 7", "-", true, 3, 7},  {"-3", "-", false, 0, 0}, {"3-7-9", "-", false, 0, 0},
-      {"3/0", "/", true, 3, 0},    {"x/2", "/", false, 0, 0}, {"12", "", false, 0, 0},
+      {"3 - 7", "-", true, 3, 7},   {"-3", "-", false, 0, 0},           {"3-7-9", "-", false, 0, 0},
+      {"3/0", "/", true, 3, 0},     {"x/2", "/", false, 0, 0},          {"12", "", false, 0, 0},
       {"5::-6", "::", true, 5, -6}, {"2147483648-1", "-", false, 0, 0}, {"7-", "-", false, 0, 0},
   };
   for (const auto& c : ints) {
@@ -141,8 +143,8 @@ TEST(StrMeasuring, WordsNumbersLettersBinary) {
     const char* text;
     int32_t words;
   } words[] = {
-      {"one two", 2}, {"one two.", 2}, {"..", 0}, {"", 0}, {"  a  ", 1}, {"a\tb", 1},
-      {"Hi! Who? Me.", 3}, {"\r\nx\ry\n", 2}, {"ä ö", 2},
+      {"one two", 2}, {"one two.", 2},     {"..", 0},         {"", 0},    {"  a  ", 1},
+      {"a\tb", 1},    {"Hi! Who? Me.", 3}, {"\r\nx\ry\n", 2}, {"ä ö", 2},
   };
   for (const auto& c : words) EXPECT_EQ(CountWordsInString(c.text), c.words) << c.text;
 
@@ -187,10 +189,12 @@ TEST(StrReplace, StringReplaceFastStrategies) {
     const char* newText;
     const char* expected;
   } cases[] = {
-      {"aaa", "aa", "b", "ba"},    {"abb", "ab", "ba", "bab"},  {"abc", "", "x", "abc"},
-      {"aXbXc", "X", "", "abc"},   {"aXbXc", "X", "--", "a--b--c"}, {"aXbXc", "X", "Y", "aYbYc"},
-      {"€x€", "€", "E", "ExE"},    {"", "a", "b", ""},          {"ab", "abc", "x", "ab"},
-      {"aaaa", "aa", "a", "aa"},   {"xyz", "xyz", "", ""},      {"aaa", "a", "aa", "aaaaaa"},
+      {"aaa", "aa", "b", "ba"},        {"abb", "ab", "ba", "bab"},
+      {"abc", "", "x", "abc"},         {"aXbXc", "X", "", "abc"},
+      {"aXbXc", "X", "--", "a--b--c"}, {"aXbXc", "X", "Y", "aYbYc"},
+      {"€x€", "€", "E", "ExE"},        {"", "a", "b", ""},
+      {"ab", "abc", "x", "ab"},        {"aaaa", "aa", "a", "aa"},
+      {"xyz", "xyz", "", ""},          {"aaa", "a", "aa", "aaaaaa"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(StringReplaceFast(c.text, c.oldText, c.newText), c.expected)
@@ -267,9 +271,9 @@ TEST(CodePointLists, ListsToText) {
     const char* text;
     const char* expected;
   } cases[] = {
-      {"U+0041 U+00E9", "Aé"}, {"#41#E9", "Aé"},   {"65 66", "AB"},      {"# 41", ")"},
-      {"", ""},                {"0 65 x 66", "AB"}, {"U+1F600", "😀"},   {"#D800 #110000 65", "A"},
-      {"-65 65", "A"},         {"#zz#41", "A"},     {"U+20ACU+20AC", "€€"}, {"#", ""},
+      {"U+0041 U+00E9", "Aé"}, {"#41#E9", "Aé"}, {"65 66", "AB"},           {"# 41", ")"},   {"", ""},
+      {"0 65 x 66", "AB"},     {"U+1F600", "😀"}, {"#D800 #110000 65", "A"}, {"-65 65", "A"}, {"#zz#41", "A"},
+      {"U+20ACU+20AC", "€€"},  {"#", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(CodePointsAsStrToStr(c.text), c.expected) << c.text;
 }
@@ -278,8 +282,8 @@ TEST(SpreadsheetNames, ColumnNames) {
   struct Case {
     int32_t column;
     const char* name;
-  } cases[] = {{1, "A"}, {26, "Z"}, {27, "AA"}, {28, "AB"}, {52, "AZ"}, {53, "BA"}, {702, "ZZ"}, {703, "AAA"},
-               {0, ""},  {-3, ""}};
+  } cases[] = {{1, "A"},   {26, "Z"},   {27, "AA"},   {28, "AB"}, {52, "AZ"},
+               {53, "BA"}, {702, "ZZ"}, {703, "AAA"}, {0, ""},    {-3, ""}};
   for (const auto& c : cases) EXPECT_EQ(GetSpreadsheetFieldStrFromInt(c.column), c.name) << c.column;
   EXPECT_EQ(GetSpreadsheetFieldStrFromInts(2, 7), "B7");
   EXPECT_EQ(GetSpreadsheetFieldStrFromInts(28, 10), "AB10");
@@ -293,8 +297,10 @@ namespace {
 // crash, hang or read out of bounds (the sanitizer build checks the latter).
 TEST(StrAnyInput, EveryFunctionCopesWithArbitraryBytes) {
   std::mt19937 rng(99);
-  const std::string pieces[] = {"a", " ", "\t", "\r", "\n", "<", ">", "#", "U+", "0", "9", "f", "-", "/",
-                                "\\r", "\\n", "\xC3", "\xA4", "\xE2\x82", "\xF0\x9F\x98", "\xFF", std::string(1, '\0'), "€"};
+  const std::string pieces[] = {
+      "a", " ", "\t", "\r",  "\n",  "<",    ">",    "#",        "U+",           "0",    "9",
+      "f", "-", "/",  "\\r", "\\n", "\xC3", "\xA4", "\xE2\x82", "\xF0\x9F\x98", "\xFF", std::string(1, '\0'),
+      "€"};
   for (int round = 0; round < 2000; ++round) {
     std::string text;
     size_t n = rng() % 24;

@@ -38,7 +38,7 @@ TEST(TextFitting, CutText) {
     int32_t maxWidth;
     const char* result;
   } cases[] = {
-      {"abcdef", 40, "abc…"},   // only 'abc…' fits
+      {"abcdef", 40, "abc…"},    // only 'abc…' fits
       {"abcdef", 60, "abcdef"},  // fits exactly: left whole
       {"abcdef", 59, "abcd…"},   // one pixel short: cut
       {"abcdef", 5, "a…"},       // nothing fits: the one-character form

@@ -70,9 +70,7 @@ const TListRow kRows[] = {
 };
 // clang-format on
 
-TStrArray Block(const TListRow& row, int block) {
-  return row.Loader(block == 0, block == 1, block == 2);
-}
+TStrArray Block(const TListRow& row, int block) { return row.Loader(block == 0, block == 1, block == 2); }
 
 // The frequency of an entry line "dddd syllable", or -1 when the line is not of that form.
 int Frequency(const std::string& line) {
@@ -201,42 +199,44 @@ TEST(SyllableLists, SelectedEntriesHaveTheirPlaceAndExactBytes) {
       {"en single last", LoadListEN, 0, 25, "0006 Z"},
       {"vi single Eth U+00D0", LoadListVI, 0, 6, "\x30\x33\x30\x39\x20\xC3\x90"},
       {"vi single 33rd", LoadListVI, 0, 32, "0004 Z"},
-      {"vi single 34th", LoadListVI, 0, 33, "0247 \xC3\x80"},             // À
-      {"vi single U-tilde after U-horn-dot", LoadListVI, 0, 80, "0010 \xC5\xA8"},  // Ũ
-      {"vi single last", LoadListVI, 0, 81, "0010 \xC3\x9D"},             // Ý
-      {"vi digram D-stroke U+0110", LoadListVI, 1, 23,
-       "\x30\x30\x38\x38\x20\xC4\x90\xC3\x83"},                           // ĐÃ
-      {"vi trigram of 11 bytes", LoadListVI, 2, 32, "0107 \xC6\xAF\xE1\xBB\xA2" "C"},  // ƯỢC
+      {"vi single 34th", LoadListVI, 0, 33, "0247 \xC3\x80"},                                    // À
+      {"vi single U-tilde after U-horn-dot", LoadListVI, 0, 80, "0010 \xC5\xA8"},                // Ũ
+      {"vi single last", LoadListVI, 0, 81, "0010 \xC3\x9D"},                                    // Ý
+      {"vi digram D-stroke U+0110", LoadListVI, 1, 23, "\x30\x30\x38\x38\x20\xC4\x90\xC3\x83"},  // ĐÃ
+      {"vi trigram of 11 bytes", LoadListVI, 2, 32,
+       "0107 \xC6\xAF\xE1\xBB\xA2"
+       "C"},  // ƯỢC
       {"ru first is Cyrillic A", LoadListRU, 0, 0, "0764 \xD0\x90"},
-      {"ru single last", LoadListRU, 0, 31, "0196 \xD0\xAF"},             // Я
+      {"ru single last", LoadListRU, 0, 31, "0196 \xD0\xAF"},  // Я
       {"be first is Cyrillic A", LoadListBE, 0, 0, "1638 \xD0\x90"},
-      {"be Yo right after Ye", LoadListBE, 0, 6, "0031 \xD0\x81"},         // Ё
+      {"be Yo right after Ye", LoadListBE, 0, 6, "0031 \xD0\x81"},  // Ё
       {"tu plain I", LoadListTU, 0, 11, "0384 I"},
-      {"tu dotted I", LoadListTU, 0, 12, "0861 \xC4\xB0"},                // İ
-      {"ce E-acute after D-caron", LoadListCE, 0, 29, "0121 \xC3\x89"},    // É
-      {"ce D-caron", LoadListCE, 0, 28, "0005 \xC4\x8E"},                 // Ď
-      {"cy I-circumflex", LoadListCY, 0, 11, "0000 \xC3\x8E"},            // Î
-      {"cy U-circumflex", LoadListCY, 0, 23, "0000 \xC3\x9B"},            // Û
-      {"gr omega with tonos closes singles", LoadListGR, 0, 30, "0058 \xCE\x8F"},  // Ώ
-      {"gr epsilon iota with tonos", LoadListGR, 1, 4, "0127 \xCE\x95\xCE\x8A"},  // ΕΊ
-      {"gr epsilon iota", LoadListGR, 1, 5, "0115 \xCE\x95\xCE\x99"},     // ΕΙ
-      {"he final kaf before kaf", LoadListHE, 0, 10, "0081 \xD7\x9A"},    // ך
-      {"hi vocalic R", LoadListHI, 0, 9, "0000 \xE0\xA4\x8B"},           // ऋ
-      {"hi candra E sign", LoadListHI, 0, 54, "0000 \xE0\xA5\x85"},      // ॅ
-      {"hi virama alone", LoadListHI, 0, 60, "0302 \xE0\xA5\x8D"},       // ्
-      {"hi digram first", LoadListHI, 1, 0, "0107 \xE0\xA4\x8F\xE0\xA4\x95"},  // एक
-      {"hi dda with nukta stays two", LoadListHI, 1, 5, "0075 \xE0\xA4\xA1\xE0\xA4\xBC"},  // ड़
-      {"hi trigram of nine bytes", LoadListHI, 2, 15,
-       "0195 \xE0\xA4\xAE\xE0\xA5\x87\xE0\xA4\x82"},                     // में
-      {"is O-umlaut after O", LoadListIS, 0, 14, "0063 \xC3\x96"},        // Ö
-      {"is thorn last", LoadListIS, 0, 31, "0156 \xC3\x9E"},              // Þ
-      {"sp N-tilde", LoadListSP, 0, 29, "0017 \xC3\x91"},                 // Ñ
-      {"uk Ghe with upturn", LoadListUK, 0, 4, "0001 \xD2\x90"},          // Ґ
-      {"uk Byelorussian-Ukrainian I", LoadListUK, 0, 11, "0623 \xD0\x86"},  // І
-      {"uk Yi", LoadListUK, 0, 12, "0084 \xD0\x87"},                      // Ї
+      {"tu dotted I", LoadListTU, 0, 12, "0861 \xC4\xB0"},                                           // İ
+      {"ce E-acute after D-caron", LoadListCE, 0, 29, "0121 \xC3\x89"},                              // É
+      {"ce D-caron", LoadListCE, 0, 28, "0005 \xC4\x8E"},                                            // Ď
+      {"cy I-circumflex", LoadListCY, 0, 11, "0000 \xC3\x8E"},                                       // Î
+      {"cy U-circumflex", LoadListCY, 0, 23, "0000 \xC3\x9B"},                                       // Û
+      {"gr omega with tonos closes singles", LoadListGR, 0, 30, "0058 \xCE\x8F"},                    // Ώ
+      {"gr epsilon iota with tonos", LoadListGR, 1, 4, "0127 \xCE\x95\xCE\x8A"},                     // ΕΊ
+      {"gr epsilon iota", LoadListGR, 1, 5, "0115 \xCE\x95\xCE\x99"},                                // ΕΙ
+      {"he final kaf before kaf", LoadListHE, 0, 10, "0081 \xD7\x9A"},                               // ך
+      {"hi vocalic R", LoadListHI, 0, 9, "0000 \xE0\xA4\x8B"},                                       // ऋ
+      {"hi candra E sign", LoadListHI, 0, 54, "0000 \xE0\xA5\x85"},                                  // ॅ
+      {"hi virama alone", LoadListHI, 0, 60, "0302 \xE0\xA5\x8D"},                                   // ्
+      {"hi digram first", LoadListHI, 1, 0, "0107 \xE0\xA4\x8F\xE0\xA4\x95"},                        // एक
+      {"hi dda with nukta stays two", LoadListHI, 1, 5, "0075 \xE0\xA4\xA1\xE0\xA4\xBC"},            // ड़
+      {"hi trigram of nine bytes", LoadListHI, 2, 15, "0195 \xE0\xA4\xAE\xE0\xA5\x87\xE0\xA4\x82"},  // में
+      {"is O-umlaut after O", LoadListIS, 0, 14, "0063 \xC3\x96"},                                   // Ö
+      {"is thorn last", LoadListIS, 0, 31, "0156 \xC3\x9E"},                                         // Þ
+      {"sp N-tilde", LoadListSP, 0, 29, "0017 \xC3\x91"},                                            // Ñ
+      {"uk Ghe with upturn", LoadListUK, 0, 4, "0001 \xD2\x90"},                                     // Ґ
+      {"uk Byelorussian-Ukrainian I", LoadListUK, 0, 11, "0623 \xD0\x86"},                           // І
+      {"uk Yi", LoadListUK, 0, 12, "0084 \xD0\x87"},                                                 // Ї
       {"po digrams by frequency", LoadListPO, 1, 0, "0210 RA"},
       {"po digrams last", LoadListPO, 1, 40, "0075 TI"},
-      {"pl trigram last", LoadListPL, 2, 32, "0036 \xC5\x9A" "CI"},        // ŚCI
+      {"pl trigram last", LoadListPL, 2, 32,
+       "0036 \xC5\x9A"
+       "CI"},                                                             // ŚCI
       {"fr ligature after Z", LoadListFR, 0, 26, "0001 \xC5\x92"},        // Œ
       {"mk Gje after Ghe", LoadListMK, 0, 4, "0013 \xD0\x83"},            // Ѓ
       {"mn Ue last digram", LoadListMN, 1, 31, "0094 \xD2\xAE\xD2\xAE"},  // ҮҮ

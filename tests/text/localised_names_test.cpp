@@ -64,8 +64,7 @@ TEST_F(LocalisedNames, CodePagesFollowTheLanguage) {
   EXPECT_EQ(CodePageToStrSpr(1252, true), "WINDOWS-1252 (Westeurop\xC3\xA4isch)");
   EXPECT_EQ(CodePageToStrSpr(2, true), "Automatisch erkennen");
   EXPECT_EQ(CodePageToStrSpr(3, false), "KEEP");
-  EXPECT_EQ(LineBreakToStrSpr(130, true),
-            "Zeilenumbruch nach dieser Anzahl von Zeichen (Feste Zeilenl\xC3\xA4nge)");
+  EXPECT_EQ(LineBreakToStrSpr(130, true), "Zeilenumbruch nach dieser Anzahl von Zeichen (Feste Zeilenl\xC3\xA4nge)");
   EXPECT_EQ(CsvParamToStrSpr(11), "Komma");
 }
 

@@ -32,9 +32,9 @@ TEST_F(TextStore, FillRunsNeutralEnglishSetterDerivedThenHook) {
   SprRegisterLibrarySetter(5, [&] {
     events.push_back("setter");
     EXPECT_EQ(SprResGlobalArr.size(), 947u);
-    EXPECT_EQ(SprResGlobalArr[922], "Deutsch");      // neutral step ran
-    EXPECT_EQ(SprResGlobalArr[1], "Information");    // English step ran
-    EXPECT_EQ(SprResGlobalArr[425], "");             // derived step not yet
+    EXPECT_EQ(SprResGlobalArr[922], "Deutsch");    // neutral step ran
+    EXPECT_EQ(SprResGlobalArr[1], "Information");  // English step ran
+    EXPECT_EQ(SprResGlobalArr[425], "");           // derived step not yet
     SprResGlobalArr[413] = "ZH-413";
   });
   SprInitLocalProc = [&](uint32_t language) {
@@ -65,9 +65,9 @@ TEST_F(TextStore, ProgramSetterRunsOnlyForOneToThirteenWithBase947) {
     SprRegisterProgramSetter(l, [&calls, l](int32_t base) {
       calls.emplace_back(l, base);
       EXPECT_EQ(SprResGlobalArr.size(), 1070u);
-      EXPECT_EQ(SprResGlobalArr[947], "Counter");     // English program step ran
-      EXPECT_EQ(SprResGlobalArr[1062], "CSV");        // neutral program step ran
-      EXPECT_EQ(SprResGlobalArr[1063], "");           // derived program step not yet
+      EXPECT_EQ(SprResGlobalArr[947], "Counter");  // English program step ran
+      EXPECT_EQ(SprResGlobalArr[1062], "CSV");     // neutral program step ran
+      EXPECT_EQ(SprResGlobalArr[1063], "");        // derived program step not yet
     });
   EXPECT_FALSE(SprRegisterProgramSetter(14, [](int32_t) {}));
   for (uint32_t language : {kMinusOne, 0u, 1u, 7u, 13u, 14u, 15u}) {
@@ -162,7 +162,9 @@ TEST_F(TextStore, DerivedSlotsInEnglishAndWithAGermanTable) {
       {929, "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAC (Greek)"},
       {930, "English"},
       {931, "Espa\xC3\xB1ol (Spanish)"},
-      {932, "Fran\xC3\xA7" "ais (French)"},
+      {932,
+       "Fran\xC3\xA7"
+       "ais (French)"},
       {933, "\xD0\xA0\xD1\x83\xD1\x81\xD1\x81\xD0\xBA\xD0\xB8\xD0\xB9 (Russian)"},
   };
   for (const auto& [slot, text] : english) EXPECT_EQ(SprResGlobalArr[slot], text) << slot;

@@ -5,9 +5,7 @@
 #include <string>
 #include <string_view>
 
-inline QString ToQString(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
+inline QString ToQString(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 inline std::string FromQString(const QString& s) {
   QByteArray bytes = s.toUtf8();

@@ -10,8 +10,8 @@ void TScrollBox::ComputeScrollBars() {
   QSize visible = viewport()->size();
   verticalScrollBar()->setPageStep(std::min(visible.height(), kMaxPage));
   Qt::ScrollBarPolicy policy = horizontalScrollBarPolicy();
-  bool horizontalShown = policy == Qt::ScrollBarAlwaysOn ||
-                         (policy == Qt::ScrollBarAsNeeded && horizontalScrollBar()->maximum() > 0);
+  bool horizontalShown =
+      policy == Qt::ScrollBarAlwaysOn || (policy == Qt::ScrollBarAsNeeded && horizontalScrollBar()->maximum() > 0);
   horizontalScrollBar()->setPageStep(horizontalShown ? std::min(visible.width(), kMaxPage) : 0);
 }
 

@@ -5,9 +5,7 @@
 
 #include "foundation/qt/qt_strings.h"
 
-int32_t TQtTextMeasurer::TextWidth(std::string_view text) const {
-  return metrics_.horizontalAdvance(ToQString(text));
-}
+int32_t TQtTextMeasurer::TextWidth(std::string_view text) const { return metrics_.horizontalAdvance(ToQString(text)); }
 
 int32_t TQtTextMeasurer::TextHeight(std::string_view text) const {
   return metrics_.size(Qt::TextSingleLine, ToQString(text)).height();

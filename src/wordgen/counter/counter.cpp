@@ -18,7 +18,7 @@ constexpr StrResGlobal kSlotInformation = 1;
 constexpr StrResGlobal kSlotTotal = 377;
 constexpr StrResGlobal kSlotEmptyCounterInput = 990;
 
-constexpr std::string_view kSmallSharpS = "\xC3\x9F";    // ß
+constexpr std::string_view kSmallSharpS = "\xC3\x9F";        // ß
 constexpr std::string_view kCapitalSharpS = "\xE1\xBA\x9E";  // ẞ
 
 // Combining the cases of one text. An "ß" is first written as the two
@@ -83,7 +83,8 @@ std::optional<int64_t> TCounterObj::MinFrequencyLimit(std::string_view PercentTe
     bool expNegative = false;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) expNegative = s[i++] == '-';
     const size_t first = i;
-    for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) exponent = std::min<int64_t>(exponent * 10 + (s[i] - '0'), 1000000);
+    for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i)
+      exponent = std::min<int64_t>(exponent * 10 + (s[i] - '0'), 1000000);
     if (i == first) return std::nullopt;
     if (expNegative) exponent = -exponent;
   }
@@ -93,7 +94,8 @@ std::optional<int64_t> TCounterObj::MinFrequencyLimit(std::string_view PercentTe
 
   // |Sum| × digits as a decimal number; the limit is that number shifted
   // right by `scale` digits, rounded up (or down, for a negative sum).
-  const uint64_t factor = Sum < 0 ? uint64_t{0} - static_cast<uint64_t>(static_cast<int64_t>(Sum)) : static_cast<uint64_t>(Sum);
+  const uint64_t factor =
+      Sum < 0 ? uint64_t{0} - static_cast<uint64_t>(static_cast<int64_t>(Sum)) : static_cast<uint64_t>(Sum);
   std::string product;  // least significant digit first
   uint64_t carry = 0;
   for (auto it = digits.rbegin(); it != digits.rend(); ++it) {

@@ -49,39 +49,39 @@ enum TCountSorting : int32_t {
 // defaults. Numbers arrive already converted (ReadInt); MinFrequence is the
 // setting's text, so that a percentage is applied exactly as typed.
 struct TCounterSettings {
-  int32_t CountType = ctLetters;            // count_type
-  bool CountBlanks = false;                 // count_blanks
-  bool CountPositions = false;              // count_positions
-  bool ResetCounter = true;                 // count_resetcounter
-  bool Exclude = true;                      // count_exclude
+  int32_t CountType = ctLetters;                          // count_type
+  bool CountBlanks = false;                               // count_blanks
+  bool CountPositions = false;                            // count_positions
+  bool ResetCounter = true;                               // count_resetcounter
+  bool Exclude = true;                                    // count_exclude
   std::string ExcludeChars = CountExcludeCharsDefault();  // count_exclude_chars
-  bool OnlyCount = false;                   // count_only
+  bool OnlyCount = false;                                 // count_only
   std::string OnlyChars{kCountOnlyCharsDefault};          // count_only_chars
-  bool UseRegex = false;                    // count_regex
-  std::string RegexExpr;                    // count_regex_expr
-  bool RegexBrackets = true;                // count_regex_brackets
-  bool RegexShowMatches = false;            // count_regex_showmatches
-  bool CombineLowUp = true;                 // combinelowup
-  bool ReplaceUmlauts = false;              // replaceumlauts
-  bool ReplaceAccents = false;              // replaceaccents
-  bool ReplaceCapitalSharpS = false;        // replacecapitalß
-  bool AlwaysCountSmallSharpS = false;      // alwayscountsmallß
-  int32_t Sorting = csCharUp;               // sorting
-  bool ShowNumber = true;                   // show_number
-  bool ShowFrequency = true;                // show_frequency
-  bool ShowTotal = true;                    // show_total
-  bool AddAllCountedChars = false;          // add_all_counted_chars
-  int32_t MinLength = 1;                    // min_length (ReadInt)
-  std::string MinFrequence = "0.00";        // min_frequence as text, for the percentage
-  int32_t MinFrequenceInt = 0;              // min_frequence (ReadInt), for the absolute limit
-  bool MinIsPercent = true;                 // min_is_percent
-  std::string OnlyElementsStartingWith;     // only_elements_starting_with
-  std::string OnlyElementsEndingWith;       // only_elements_ending_with
-  std::string OnlyElementsContaining;       // only_elements_containing
-  bool OnlyElementsCase = true;             // only_elements_case
-  bool OnlyElementsRegex = false;           // only_elements_regex
-  bool OldBasis = true;                     // old_basis
-  int32_t PercentDecimalPlaces = 2;         // percent_decimalplaces (ReadInt)
+  bool UseRegex = false;                                  // count_regex
+  std::string RegexExpr;                                  // count_regex_expr
+  bool RegexBrackets = true;                              // count_regex_brackets
+  bool RegexShowMatches = false;                          // count_regex_showmatches
+  bool CombineLowUp = true;                               // combinelowup
+  bool ReplaceUmlauts = false;                            // replaceumlauts
+  bool ReplaceAccents = false;                            // replaceaccents
+  bool ReplaceCapitalSharpS = false;                      // replacecapitalß
+  bool AlwaysCountSmallSharpS = false;                    // alwayscountsmallß
+  int32_t Sorting = csCharUp;                             // sorting
+  bool ShowNumber = true;                                 // show_number
+  bool ShowFrequency = true;                              // show_frequency
+  bool ShowTotal = true;                                  // show_total
+  bool AddAllCountedChars = false;                        // add_all_counted_chars
+  int32_t MinLength = 1;                                  // min_length (ReadInt)
+  std::string MinFrequence = "0.00";                      // min_frequence as text, for the percentage
+  int32_t MinFrequenceInt = 0;                            // min_frequence (ReadInt), for the absolute limit
+  bool MinIsPercent = true;                               // min_is_percent
+  std::string OnlyElementsStartingWith;                   // only_elements_starting_with
+  std::string OnlyElementsEndingWith;                     // only_elements_ending_with
+  std::string OnlyElementsContaining;                     // only_elements_containing
+  bool OnlyElementsCase = true;                           // only_elements_case
+  bool OnlyElementsRegex = false;                         // only_elements_regex
+  bool OldBasis = true;                                   // old_basis
+  int32_t PercentDecimalPlaces = 2;                       // percent_decimalplaces (ReadInt)
 };
 
 // What the window does after a count.

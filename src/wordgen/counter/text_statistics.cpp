@@ -110,14 +110,28 @@ bool IsSyllableBlankedOut(char32_t cp) {
 
 bool IsSyllableVowel(char32_t cp) {
   switch (cp) {
-    case U'A': case U'E': case U'I': case U'O': case U'U':
-    case 0xC4: case 0xDC: case 0xD6:
-    case 0x401: case 0x418: case 0x423: case 0x42B: case 0x42D: case 0x42E: case 0x42F:
+    case U'A':
+    case U'E':
+    case U'I':
+    case U'O':
+    case U'U':
+    case 0xC4:
+    case 0xDC:
+    case 0xD6:
+    case 0x401:
+    case 0x418:
+    case 0x423:
+    case 0x42B:
+    case 0x42D:
+    case 0x42E:
+    case 0x42F:
     case 0x3A9:
-    case 0x10D0: case 0x10D4: case 0x10D8: case 0x10DD: case 0x10E3:
-      return true;
-    default:
-      return false;
+    case 0x10D0:
+    case 0x10D4:
+    case 0x10D8:
+    case 0x10DD:
+    case 0x10E3: return true;
+    default: return false;
   }
 }
 
@@ -238,8 +252,10 @@ TIntStrArrayObj CountSyllables(std::string_view Text) {
   for (size_t pos = 0; pos < source.size();) {
     const size_t start = pos;
     const char32_t cp = NextChar(source, pos);
-    if (IsSyllableBlankedOut(cp)) blanked.push_back(' ');
-    else blanked.append(source.substr(start, pos - start));
+    if (IsSyllableBlankedOut(cp))
+      blanked.push_back(' ');
+    else
+      blanked.append(source.substr(start, pos - start));
   }
   const std::string upper = UpperCaseNarrow(blanked);
   const std::string_view t = upper;

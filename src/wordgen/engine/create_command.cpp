@@ -43,9 +43,7 @@ TEngineMessage Error(std::string text) { return {TMessageKind::Error, std::move(
 // lines are kept).
 class TOutputLines {
  public:
-  explicit TOutputLines(std::string text) : text_(std::move(text)) {
-    open_ = !text_.empty() && text_.back() != '\n';
-  }
+  explicit TOutputLines(std::string text) : text_(std::move(text)) { open_ = !text_.empty() && text_.back() != '\n'; }
   void AppendLine(std::string_view line) {
     if (open_) text_ += '\n';
     text_ += line;
@@ -131,16 +129,14 @@ TCreateResult RunCreateCommand(TWordGenEngine& engine, const TCreateSettings& se
       result.Messages.push_back(Error(Compose({kTextLoadList, kTextMoreInformation})));
       return result;
     case kFreqCheckNoFrequencies:
-      result.Messages.push_back(Error(Compose(
-          {kTextNoFrequencies, kTextOnlyWithFrequency, kTextRightClickToAssign, kTextMoreInformation})));
+      result.Messages.push_back(
+          Error(Compose({kTextNoFrequencies, kTextOnlyWithFrequency, kTextRightClickToAssign, kTextMoreInformation})));
       return result;
     case kFreqCheckSomeWithout:
-      result.Messages.push_back({TMessageKind::Information,
-                                 Compose({kTextSomeWithoutFrequency, kTextOnlyWithFrequency,
-                                          kTextRightClickToAssign, kTextMoreInformation})});
+      result.Messages.push_back({TMessageKind::Information, Compose({kTextSomeWithoutFrequency, kTextOnlyWithFrequency,
+                                                                     kTextRightClickToAssign, kTextMoreInformation})});
       break;
-    default:
-      break;
+    default: break;
   }
 
   engine.CreateSilbenFrequencyArray(lines, settings.UseLineBreakChar, settings.LineBreakChar);
@@ -171,9 +167,10 @@ TCreateResult RunCreateCommand(TWordGenEngine& engine, const TCreateSettings& se
   for (int32_t w = 0; w < count; ++w) {
     int32_t wordLength = length.Length;
     if (length.IsRange())
-      wordLength = static_cast<int32_t>(lo + static_cast<int64_t>(gen.Random(static_cast<uint64_t>(int64_t{hi} - lo + 1))));
-    std::string word = engine.CreateWord(wordLength, settings.ReadableWords, settings.ReadableIfNoRule,
-                                         settings.SyllableOncePerWord);
+      wordLength =
+          static_cast<int32_t>(lo + static_cast<int64_t>(gen.Random(static_cast<uint64_t>(int64_t{hi} - lo + 1))));
+    std::string word =
+        engine.CreateWord(wordLength, settings.ReadableWords, settings.ReadableIfNoRule, settings.SyllableOncePerWord);
     if (word.find('\0') != std::string::npos) {
       result.OutputText = std::move(out.Text());
       result.Messages.push_back(Error(Compose({kTextCannotCreate, kTextMoreInformation})));

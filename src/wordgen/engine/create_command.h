@@ -23,9 +23,9 @@ struct TCreateSettings {
   bool ReadableIfNoRule = true;                  // readable_ifnorule
   bool SyllableOncePerWord = false;              // syllableonceperword
   // 0 as listed, 1 upper case, 2 random mixed case, 3 initial capitals, 4 lower case.
-  int32_t Writing = 0;                           // writing
-  bool UseLineBreakChar = false;                 // use_linebreakchar
-  std::string LineBreakChar = "/nl";             // linebreakchar
+  int32_t Writing = 0;                                       // writing
+  bool UseLineBreakChar = false;                             // use_linebreakchar
+  std::string LineBreakChar = "/nl";                         // linebreakchar
   std::string ReadabilityRules = DefaultReadabilityRules();  // readabilityrules
 };
 

@@ -81,8 +81,7 @@ std::string HeadWithFrequency(const TSyllableHead& head, const std::string& freq
 
 }  // namespace
 
-TStrArray RandomList(std::string_view chars, bool addSingle, bool addDigrams, bool addTrigrams,
-                     TRandomGenerator& gen) {
+TStrArray RandomList(std::string_view chars, bool addSingle, bool addDigrams, bool addTrigrams, TRandomGenerator& gen) {
   TStrArray result;
   TStrArray letters;
   size_t pos = 0;

@@ -20,8 +20,7 @@
 // random three-letter groups, each block merged by group and sorted by it.
 // Blanks and control characters of the input are not letters. With no letter
 // at all the group blocks stay empty.
-TStrArray RandomList(std::string_view chars, bool addSingle, bool addDigrams, bool addTrigrams,
-                     TRandomGenerator& gen);
+TStrArray RandomList(std::string_view chars, bool addSingle, bool addDigrams, bool addTrigrams, TRandomGenerator& gen);
 TStrArray RandomList(std::string_view chars, bool addSingle, bool addDigrams, bool addTrigrams);
 
 // The built-in list of the two-letter code (exact, case-sensitive: "de",

@@ -25,7 +25,8 @@ const char* const kConsonantList =
 }  // namespace
 
 const std::string& DefaultReadabilityRules() {
-  static const std::string text = std::string(kVowelList) + ">" + kConsonantList + "\n\n" + kConsonantList + ">" + kVowelList;
+  static const std::string text =
+      std::string(kVowelList) + ">" + kConsonantList + "\n\n" + kConsonantList + ">" + kVowelList;
   return text;
 }
 
@@ -100,8 +101,7 @@ bool TReadabilityIndex::RuleAllows(const std::vector<int32_t>& endingKeys, std::
   return false;
 }
 
-bool TReadabilityIndex::Allows(const std::vector<int32_t>& endingKeys, std::string_view syllable,
-                               bool ifNoRule) const {
+bool TReadabilityIndex::Allows(const std::vector<int32_t>& endingKeys, std::string_view syllable, bool ifNoRule) const {
   if (RuleAllows(endingKeys, syllable)) return true;
   if (!ifNoRule) return false;
   // Without a joining rule the syllable is refused only when the rules speak

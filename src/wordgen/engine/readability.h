@@ -46,8 +46,8 @@ class TReadabilityIndex {
   };
   using TSet = std::unordered_set<std::string, Hash, std::equal_to<>>;
   struct TKey {
-    TSet Values;                     // the non-empty values
-    std::vector<size_t> ValueLens;   // their distinct byte lengths
+    TSet Values;                    // the non-empty values
+    std::vector<size_t> ValueLens;  // their distinct byte lengths
   };
   std::vector<TKey> keys_;
   std::unordered_map<std::string, int32_t, Hash, std::equal_to<>> keyIndex_;  // non-empty keys

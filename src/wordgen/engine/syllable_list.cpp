@@ -71,22 +71,14 @@ bool ParseSyllableLine(std::string_view line, TSyllableHead& head, std::string& 
 bool IsAllowedAtPosition(int32_t positionType, int32_t positionValue, int64_t a, int64_t b) {
   const int64_t n = positionValue;
   switch (positionType) {
-    case kPosAnywhere:
-      return true;
-    case kPosBegin:
-      return a == 1;
-    case kPosEnd:
-      return a == b;
-    case kPosMiddle:
-      return 1 < a && a < b;
-    case kPosLeft:
-      return a <= n;
-    case kPosRight:
-      return a > b - n;
-    case kPosExact:
-      return a == n;
-    default:
-      return false;
+    case kPosAnywhere: return true;
+    case kPosBegin: return a == 1;
+    case kPosEnd: return a == b;
+    case kPosMiddle: return 1 < a && a < b;
+    case kPosLeft: return a <= n;
+    case kPosRight: return a > b - n;
+    case kPosExact: return a == n;
+    default: return false;
   }
 }
 
@@ -115,6 +107,4 @@ TStrArray SplitFieldLines(std::string_view text) {
   return lines;
 }
 
-std::string IntToStrLeadingZeros(int64_t value, int32_t digits) {
-  return RightPadding(IntToStr(value), '0', digits);
-}
+std::string IntToStrLeadingZeros(int64_t value, int32_t digits) { return RightPadding(IntToStr(value), '0', digits); }

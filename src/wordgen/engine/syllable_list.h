@@ -13,13 +13,13 @@
 #include "foundation/types.h"
 
 // Position types of an entry (the code letter in the head).
-inline constexpr int32_t kPosAnywhere = 0;   // no code
-inline constexpr int32_t kPosBegin = 10;     // "B": first syllable only
-inline constexpr int32_t kPosEnd = 11;       // "E": last syllable only
-inline constexpr int32_t kPosMiddle = 20;    // "M": neither first nor last
-inline constexpr int32_t kPosLeft = 30;      // "L" n: one of the first n
-inline constexpr int32_t kPosRight = 31;     // "R" n: one of the last n
-inline constexpr int32_t kPosExact = 40;     // "P" n: exactly at n
+inline constexpr int32_t kPosAnywhere = 0;  // no code
+inline constexpr int32_t kPosBegin = 10;    // "B": first syllable only
+inline constexpr int32_t kPosEnd = 11;      // "E": last syllable only
+inline constexpr int32_t kPosMiddle = 20;   // "M": neither first nor last
+inline constexpr int32_t kPosLeft = 30;     // "L" n: one of the first n
+inline constexpr int32_t kPosRight = 31;    // "R" n: one of the last n
+inline constexpr int32_t kPosExact = 40;    // "P" n: exactly at n
 
 struct TSyllableHead {
   int32_t Frequency = 0;

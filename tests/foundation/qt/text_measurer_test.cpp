@@ -15,8 +15,7 @@ TEST(QtTextMeasurer, CutTextIsNoWiderThanAsked) {
   QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
   font.setPointSize(11);
   TQtTextMeasurer m(font);
-  const std::string texts[] = {"The quick brown fox jumps over the lazy dog",
-                               "Silbengenerator für Wörter – Übersicht",
+  const std::string texts[] = {"The quick brown fox jumps over the lazy dog", "Silbengenerator für Wörter – Übersicht",
                                "/home/user/Documents/a rather long folder name/file.txt"};
   for (const auto& text : texts) {
     int32_t full = m.TextWidth(text);

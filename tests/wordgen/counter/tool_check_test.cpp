@@ -26,8 +26,8 @@ using CountMap = std::map<std::string, int64_t>;
 std::string MakeText(uint64_t seed, size_t words) {
   TSeededRandom rnd(seed);
   const std::string letters = "aaeeiioubcdfghklmnrstAEBCDSTxyzQ";
-  const std::vector<std::string> separators = {" ", " ", " ", "\n", ", ", ". ", "! ", "? ", "-", "'", "; ", "7",
-                                               "42", "\"", " (", ") ", ":", "  "};
+  const std::vector<std::string> separators = {" ", " ",  " ", "\n", ", ", ". ", "! ", "? ", "-",
+                                               "'", "; ", "7", "42", "\"", " (", ") ", ":",  "  "};
   std::string text;
   for (size_t w = 0; w < words; ++w) {
     const size_t len = 1 + rnd.Random(9);
@@ -123,8 +123,8 @@ TEST_F(ToolCheckCounter, LetterGroupsEqualPythonCounter) {
                               "for item, count in c.items():\n"
                               "    print(count, item)\n");
   for (int32_t n = 2; n <= 6; ++n) {
-    auto r = RunCommand(Python3() + " " + ShellQuote(script) + " " + ShellQuote(path) + " " + std::to_string(n) +
-                        " words");
+    auto r =
+        RunCommand(Python3() + " " + ShellQuote(script) + " " + ShellQuote(path) + " " + std::to_string(n) + " words");
     ASSERT_EQ(r.exitCode, 0) << r.out;
     const CountMap expected = ParseCountLines(r.out);
     ASSERT_FALSE(expected.empty());

@@ -151,7 +151,8 @@ TEST(LoadList, ExactCodesOnly) {
   EXPECT_EQ(de, LoadListDE(true, true, true));
   EXPECT_GT(de.size(), LoadList("de", true, false, false).size());
   EXPECT_TRUE(LoadList("de", false, false, false).empty());
-  for (const char* bad : {"DE", "De", "xx", "", "d", "deu", " de"}) EXPECT_TRUE(LoadList(bad, true, true, true).empty()) << bad;
+  for (const char* bad : {"DE", "De", "xx", "", "d", "deu", " de"})
+    EXPECT_TRUE(LoadList(bad, true, true, true).empty()) << bad;
 }
 
 TEST(NumberRange, AcceptedAndRefusedTexts) {
@@ -183,8 +184,8 @@ TEST(NumberRange, AcceptedAndRefusedTexts) {
   ASSERT_TRUE(NumberRangeList("2147483646-2147483647", lines, gen));
   EXPECT_EQ(lines.size(), 2u);
 
-  for (const char* bad : {"10", "a-b", "-5", "1-", "-", "", "1-x", "1.5-3", "1-2147483648", "0-1000000",
-                          "0-2147483647"}) {
+  for (const char* bad :
+       {"10", "a-b", "-5", "1-", "-", "", "1-x", "1.5-3", "1-2147483648", "0-1000000", "0-2147483647"}) {
     lines = {"stale"};
     CountingRandom none(1);
     EXPECT_FALSE(NumberRangeList(bad, lines, none)) << bad;
@@ -259,11 +260,11 @@ TEST(CounterResultAsList, EmptyAndZeroResults) {
 }
 
 TEST(ChangeFrequencies, EqualFrequenciesKeepWhatEachLineMeans) {
-  const TStrArray in = {"0558 A", "A", "# note", "", "0100P2 AB", " A", "10B ka", "B10 ka", "5L2 x", "7R3 y",
-                        "3E z", "2M w", "10b ka", "10", "10 ", "\t5 q", "  "};
-  const TStrArray expected = {"0001 A", "0001 A", "# note", "", "0001P2 AB", "0001  A", "0001B ka", "0001B ka",
-                              "0001L2 x", "0001R3 y", "0001E z", "0001M w", "0001 10b ka", "0001 10", "0001 ",
-                              "0001 q", "0001   "};
+  const TStrArray in = {"0558 A", "A",    "# note", "",       "0100P2 AB", " A",  "10B ka", "B10 ka", "5L2 x",
+                        "7R3 y",  "3E z", "2M w",   "10b ka", "10",        "10 ", "\t5 q",  "  "};
+  const TStrArray expected = {"0001 A",      "0001 A",   "# note",   "",         "0001P2 AB", "0001  A",
+                              "0001B ka",    "0001B ka", "0001L2 x", "0001R3 y", "0001E z",   "0001M w",
+                              "0001 10b ka", "0001 10",  "0001 ",    "0001 q",   "0001   "};
   CountingRandom gen(1);
   EXPECT_EQ(ChangeSilbenlistFrequencies(in, 1, gen), expected);
   EXPECT_EQ(gen.Draws(), 0u);

@@ -80,9 +80,15 @@ TEST(ReadabilityCheck, DefaultAndCustomRules) {
       {nullptr, "ka", "an", true, false},
       {nullptr, "", "AN", true, true},
       {nullptr, "", "", true, true},
-      {nullptr, "TO", "\xC3\x9F" "A", true, true},   // ß is a consonant
-      {nullptr, "K\xC3\x84", "SA", true, true},        // after Ä
-      {nullptr, "KO", "\xD0\x91" "A", true, true},     // Cyrillic Б after Latin O
+      {nullptr, "TO",
+       "\xC3\x9F"
+       "A",
+       true, true},                              // ß is a consonant
+      {nullptr, "K\xC3\x84", "SA", true, true},  // after Ä
+      {nullptr, "KO",
+       "\xD0\x91"
+       "A",
+       true, true},  // Cyrillic Б after Latin O
       // ">B": every word may be followed by B, and every word ends in a key.
       {">B", "XY", "BA", true, true},
       {">B", "XY", "CA", true, false},
@@ -113,8 +119,7 @@ TEST(ReadabilityCheck, DefaultAndCustomRules) {
   TWordGenEngine engine;
   for (const CheckCase& c : cases) {
     engine.CreateGlobalLesbarRegeln(c.Rules ? c.Rules : DefaultReadabilityRules());
-    const std::string where =
-        std::string(c.Rules ? c.Rules : "<default>") + " | " + c.Word + " + " + c.Syllable;
+    const std::string where = std::string(c.Rules ? c.Rules : "<default>") + " | " + c.Word + " + " + c.Syllable;
     EXPECT_EQ(engine.ReadabilityCheck(c.Word, c.Syllable, true), c.IfNoRuleOn) << where << " (flag on)";
     EXPECT_EQ(engine.ReadabilityCheck(c.Word, c.Syllable, false), c.IfNoRuleOff) << where << " (flag off)";
   }
@@ -123,7 +128,9 @@ TEST(ReadabilityCheck, DefaultAndCustomRules) {
 // The rule test as the rules define it, by plain scans over the table.
 bool OracleCheck(const TKeyStrArrayArrayObj& rules, const std::string& w, const std::string& s, bool f) {
   if (w.empty()) return true;
-  auto ends = [&](const std::string& k) { return w.size() >= k.size() && w.compare(w.size() - k.size(), k.size(), k) == 0; };
+  auto ends = [&](const std::string& k) {
+    return w.size() >= k.size() && w.compare(w.size() - k.size(), k.size(), k) == 0;
+  };
   auto begins = [&](const std::string& v) { return s.size() >= v.size() && s.compare(0, v.size(), v) == 0; };
   bool someKeyEnds = false;
   for (const auto& item : rules.Items) {

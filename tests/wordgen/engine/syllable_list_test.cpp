@@ -71,17 +71,11 @@ TEST(SyllableLine, SyllableIsEverythingAfterTheFirstBlank) {
     const char* Syllable;
   };
   const LineCase cases[] = {
-      {"10 ka", true, "ka"},
-      {"10 ka ", true, "ka "},       // trailing blank kept
-      {"10  ka", true, " ka"},       // two blanks: the syllable begins with one
-      {"10 ka ti", true, "ka ti"},
-      {"10 #", true, "#"},
-      {" 10 ka", false, ""},         // leading blank: empty head
-      {"10", false, ""},
-      {"10 ", false, ""},
-      {"# 10 ka", false, ""},
-      {"10\tka", false, ""},
-      {"", false, ""},
+      {"10 ka", true, "ka"},       {"10 ka ", true, "ka "},  // trailing blank kept
+      {"10  ka", true, " ka"},                               // two blanks: the syllable begins with one
+      {"10 ka ti", true, "ka ti"}, {"10 #", true, "#"},     {" 10 ka", false, ""},  // leading blank: empty head
+      {"10", false, ""},           {"10 ", false, ""},      {"# 10 ka", false, ""},
+      {"10\tka", false, ""},       {"", false, ""},
   };
   for (const LineCase& c : cases) {
     TSyllableHead head;
