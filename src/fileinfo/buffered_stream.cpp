@@ -233,7 +233,7 @@ int64_t TBufferedStream::Write(const void* buffer, int64_t count) {
 }
 
 int64_t TBufferedStream::Seek(int64_t offset, TSeekOrigin origin) {
-  int64_t target;
+  int64_t target = 0;
   bool overflow = false;
   switch (origin) {
     case TSeekOrigin::Beginning: target = offset; break;

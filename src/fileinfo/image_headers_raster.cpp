@@ -1,4 +1,6 @@
 // BMP, GIF, TIFF, ICO and CUR, PSD, TGA and WebP headers.
+#include <algorithm>
+#include <cstring>
 #include <set>
 #include <vector>
 
@@ -53,15 +55,50 @@ bool TImageInfo::GetImageDataFromBMP(const std::string& fileName) {
   return true;
 }
 
+namespace {
+
+// The bytes of a GIF for the block walk. The start of the file is read in
+// one piece, as large as the budget of 64 KiB allows once one length byte
+// per 256-byte block of the rest is set aside; beyond it only the length
+// bytes themselves are read. A kilobyte stays spare for the header and the
+// image descriptors beyond the window.
+class TGifBytes {
+ public:
+  static constexpr int64_t kBudget = 63 * 1024;
+
+  explicit TGifBytes(TReaderFile& file) : FFile(file), FSize(file.Size()) {
+    const int64_t window = std::clamp<int64_t>((kBudget * 256 - FSize) / 255, 0, std::min(FSize, kBudget));
+    FWindow.resize(static_cast<size_t>(window));
+    FFile.Seek(0);
+    FWindow.resize(static_cast<size_t>(FFile.Read(FWindow.data(), window)));
+  }
+  int64_t Size() const { return FSize; }
+  // Reads count bytes at pos; false when the file ends first.
+  bool At(int64_t pos, uint8_t* out, int64_t count) {
+    if (pos >= 0 && pos + count <= static_cast<int64_t>(FWindow.size())) {
+      std::memcpy(out, FWindow.data() + pos, static_cast<size_t>(count));
+      return true;
+    }
+    FFile.Seek(pos);
+    return FFile.Read(out, count) == count;
+  }
+
+ private:
+  TReaderFile& FFile;
+  int64_t FSize;
+  std::vector<uint8_t> FWindow;
+};
+
+}  // namespace
+
 // Images are counted by walking the blocks of the data stream (image
 // descriptors, extensions and their sub-blocks) rather than by searching
 // for the bytes of an image separator: those bytes also occur inside
 // compressed data and in descriptors at any left position. Only the length
-// byte of each sub-block is read, so a large file costs a few bytes per
+// byte of each sub-block is needed, so a large file costs a few bytes per
 // 256-byte block.
 bool TImageInfo::GetImageDataFromGIF(const std::string& fileName) {
   TReaderFile file(fileName, false);
-  const int64_t fileSize = file.Size();
   uint8_t h[13];
   file.Read(h, 13);
   if (!SameBytes(h, "GIF89a", 6) && !SameBytes(h, "GIF87a", 6)) return false;
@@ -74,12 +111,13 @@ bool TImageInfo::GetImageDataFromGIF(const std::string& fileName) {
   ColorSpace = iicsRGB;
   Quality = 100;
   ImageCount = 0;
+  TGifBytes bytes(file);
+  const int64_t fileSize = bytes.Size();
   auto skipSubBlocks = [&](int64_t at) -> int64_t {
     // Each step moves at least one byte forward.
     while (at < fileSize) {
-      file.Seek(at);
       uint8_t len = 0;
-      if (file.Read(&len, 1) < 1) return fileSize;
+      if (!bytes.At(at, &len, 1)) return fileSize;
       at += 1;
       if (len == 0) return at;
       at += len;
@@ -87,20 +125,15 @@ bool TImageInfo::GetImageDataFromGIF(const std::string& fileName) {
     return fileSize;
   };
   while (pos < fileSize) {
-    file.Seek(pos);
     uint8_t introducer = 0;
-    if (file.Read(&introducer, 1) < 1) break;
+    if (!bytes.At(pos, &introducer, 1)) break;
     if (introducer == 0x2C) {
       uint8_t d[10];
-      if (file.Read(d, 10) < 10) break;  // 9 descriptor bytes and the code size
+      if (!bytes.At(pos + 1, d, 9)) break;
       ++ImageCount;
       pos += 10;
-      if (d[8] & 0x80) {
-        pos += 3 * (int64_t{1} << ((d[8] & 7) + 1));
-        file.Seek(pos);
-        if (file.Read(d, 1) < 1) break;
-      }
-      pos = skipSubBlocks(pos + 1);
+      if (d[8] & 0x80) pos += 3 * (int64_t{1} << ((d[8] & 7) + 1));
+      pos = skipSubBlocks(pos + 1);  // past the code size byte
     } else if (introducer == 0x21) {
       pos = skipSubBlocks(pos + 2);
     } else {
