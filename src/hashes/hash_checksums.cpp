@@ -208,7 +208,7 @@ void THashCRC32Fast::LocalCRCCompute(const TCRC32Table& Table, const uint8_t* Da
   FCurrentCRC = ~v;
 }
 
-const THashCRC32Fast::TCRC32Table& THashCRC32_PKZIP::FCRC32_PKZIP_TABLE() { return kPKZIPTable; }
+const THashCRC32Fast::TCRC32Table& THashCRC32_PKZIP::FCRC32_PKZIP_TABLE = kPKZIPTable;
 
 void THashCRC32_PKZIP::TransformBytes(const uint8_t* Data, int32_t Index, int32_t Length) {
 #ifdef SYLLABRIX_CRC_FOLDING

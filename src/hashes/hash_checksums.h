@@ -101,7 +101,8 @@ class THashCRC32_PKZIP : public THashCRC32Fast {
   using THashBase::TransformBytes;
   void TransformBytes(const uint8_t* Data, int32_t Index, int32_t Length) override;
 
-  static const TCRC32Table& FCRC32_PKZIP_TABLE();
+  // Init_CRC_Table(0xEDB88320), made at compile time and shared by all objects.
+  static const TCRC32Table& FCRC32_PKZIP_TABLE;
 };
 
 // The same CRC, least significant byte first.

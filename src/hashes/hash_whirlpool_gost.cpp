@@ -174,6 +174,15 @@ void HalvesToWords(const uint16_t* y, uint32_t* w) {
 // ---- THashWhirlPool ----
 
 const std::array<uint32_t, 256> THashWhirlPool::S_SBOX = kWhirlpoolSBox;
+const std::array<uint64_t, 256>& THashWhirlPool::FS_C0 = kWhirlpool.C[0];
+const std::array<uint64_t, 256>& THashWhirlPool::FS_C1 = kWhirlpool.C[1];
+const std::array<uint64_t, 256>& THashWhirlPool::FS_C2 = kWhirlpool.C[2];
+const std::array<uint64_t, 256>& THashWhirlPool::FS_C3 = kWhirlpool.C[3];
+const std::array<uint64_t, 256>& THashWhirlPool::FS_C4 = kWhirlpool.C[4];
+const std::array<uint64_t, 256>& THashWhirlPool::FS_C5 = kWhirlpool.C[5];
+const std::array<uint64_t, 256>& THashWhirlPool::FS_C6 = kWhirlpool.C[6];
+const std::array<uint64_t, 256>& THashWhirlPool::FS_C7 = kWhirlpool.C[7];
+const std::array<uint64_t, 11>& THashWhirlPool::FS_RC = kWhirlpool.RC;
 
 THashWhirlPool::THashWhirlPool() : TBlockHash(64, 64), FState(8, 0) {}
 
@@ -279,6 +288,11 @@ TByteArr THashWhirlPool::GetResult() {
 }
 
 // ---- THashGost ----
+
+const std::array<uint32_t, 256>& THashGost::FS_SBOX1 = kGost.SBox1;
+const std::array<uint32_t, 256>& THashGost::FS_SBOX2 = kGost.SBox2;
+const std::array<uint32_t, 256>& THashGost::FS_SBOX3 = kGost.SBox3;
+const std::array<uint32_t, 256>& THashGost::FS_SBOX4 = kGost.SBox4;
 
 THashGost::THashGost() : TBlockHash(32, 32), FControlSum(8, 0), FState(8, 0) {}
 

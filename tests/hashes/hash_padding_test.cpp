@@ -2,6 +2,7 @@
 // through a subclass that records them.
 #include <gtest/gtest.h>
 
+#include "hashes/hash_checksums.h"
 #include "hashes/hash_md.h"
 #include "hashes/hash_sha1.h"
 #include "hashes/hash_sha2.h"
@@ -125,6 +126,43 @@ TEST(HashPadding, GostZeroBlockAndControlSumCarry) {
   THashLibUInt32Array expected(8, 0xFFFFFFFF);
   expected[0] = 0;
   EXPECT_EQ(gost.ControlSum(), expected);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(HashTables, KnownEntriesAndTheirDefinitions) {
+  EXPECT_EQ(THashWhirlPool::FS_C0[0], 0x18186018C07830D8u);
+  EXPECT_EQ(THashWhirlPool::FS_C1[0], 0xD818186018C07830u);
+  EXPECT_EQ(THashWhirlPool::FS_RC[0], 0u);
+  EXPECT_EQ(THashWhirlPool::FS_RC[1], 0x1823C6E887B8014Fu);
+  for (size_t i = 0; i < 256; ++i) {
+    const uint64_t c0 = THashWhirlPool::FS_C0[i];
+    EXPECT_EQ(THashWhirlPool::FS_C7[i], (c0 >> 56) | (c0 << 8)) << i;
+    EXPECT_EQ(c0 >> 56, THashWhirlPool::S_SBOX[i]) << i;
+  }
+  EXPECT_EQ(THashCRC32_PKZIP::FCRC32_PKZIP_TABLE[0][1], 0x77073096u);
+  EXPECT_EQ(THashCRC32_PKZIP::FCRC32_PKZIP_TABLE[0][255], 0x2D02EF8Du);
+
+  // The four GOST tables against the eight 4-bit S-boxes of the test
+  // parameter set followed by a rotation left by 11 bits.
+  static const uint8_t k[8][16] = {
+      {4, 10, 9, 2, 13, 8, 0, 14, 6, 11, 1, 12, 7, 15, 5, 3}, {14, 11, 4, 12, 6, 13, 15, 10, 2, 3, 8, 1, 0, 7, 5, 9},
+      {5, 8, 1, 13, 10, 3, 4, 2, 14, 15, 12, 7, 6, 0, 9, 11}, {7, 13, 10, 1, 0, 8, 9, 15, 14, 4, 6, 12, 11, 2, 5, 3},
+      {6, 12, 7, 1, 5, 15, 13, 8, 4, 10, 9, 14, 0, 3, 11, 2}, {4, 11, 10, 0, 7, 2, 1, 13, 3, 6, 8, 5, 9, 12, 15, 14},
+      {13, 11, 4, 1, 3, 15, 5, 9, 0, 10, 14, 7, 6, 8, 2, 12}, {1, 15, 13, 0, 5, 7, 10, 4, 9, 2, 3, 14, 6, 11, 8, 12}};
+  uint32_t x = 0x12345678;
+  for (int n = 0; n < 1000; ++n) {
+    x = x * 1664525u + 1013904223u;
+    uint32_t substituted = 0;
+    for (int nibble = 0; nibble < 8; ++nibble)
+      substituted |= uint32_t{k[nibble][(x >> (4 * nibble)) & 15]} << (4 * nibble);
+    const uint32_t expected = (substituted << 11) | (substituted >> 21);
+    const uint32_t viaTables = THashGost::FS_SBOX1[x & 0xFF] ^ THashGost::FS_SBOX2[(x >> 8) & 0xFF] ^
+                               THashGost::FS_SBOX3[(x >> 16) & 0xFF] ^ THashGost::FS_SBOX4[x >> 24];
+    ASSERT_EQ(viaTables, expected) << x;
+  }
 }
 
 }  // namespace
