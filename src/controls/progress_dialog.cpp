@@ -24,12 +24,13 @@ int RowSlot(TProgressRow row) { return static_cast<int>(row); }
 QString ProgressMinimizeName(const QString& path, const QFontMetrics& metrics, int maxWidth) {
   if (metrics.horizontalAdvance(path) <= maxWidth) return path;
   QStringList parts = path.split(QLatin1Char('/'));
-  // Drop inner folders one by one after the first part, keeping the name.
-  while (parts.size() > 3) {
-    if (parts[1] == QStringLiteral("...")) {
-      parts.removeAt(2);
+  // Inner folders give way one by one after the first folder; the name stays.
+  const qsizetype first = parts.size() > 1 && parts[0].isEmpty() ? 2 : 1;
+  while (parts.size() > first + 2 || (parts.size() == first + 2 && parts[first] != QStringLiteral("..."))) {
+    if (parts[first] == QStringLiteral("...")) {
+      parts.removeAt(first + 1);
     } else {
-      parts[1] = QStringLiteral("...");
+      parts[first] = QStringLiteral("...");
     }
     const QString candidate = parts.join(QLatin1Char('/'));
     if (metrics.horizontalAdvance(candidate) <= maxWidth) return candidate;
