@@ -117,8 +117,9 @@ void TBaseProgressDialogObj::BuildForm() {
   QFont titleFont = title->font();
   titleFont.setPointSize(12);
   title->setFont(titleFont);
-  title->setContentsMargins(0, 20, 0, 14);
+  mainLayout->addSpacing(20);
   mainLayout->addWidget(title);
+  mainLayout->addSpacing(14);
 
   if (FFileCount > 0) {
     auto* barBox = new QWidget(main);
@@ -152,13 +153,11 @@ void TBaseProgressDialogObj::BuildForm() {
     if (!shown[i]) continue;
     auto* row = new QWidget(rows);
     auto* rowLayout = new QHBoxLayout(row);
-    rowLayout->setContentsMargins(0, 0, 0, 0);
+    rowLayout->setContentsMargins(0, 0, 20, 5);
     rowLayout->setSpacing(0);
     auto* name = new QLabel(ToQString(names[i]), row);
     name->setMinimumWidth(nameWidth);
-    name->setContentsMargins(0, 0, 0, 5);
     auto* value = new QLabel(row);
-    value->setContentsMargins(0, 0, 20, 5);
     if (pathRow[i]) value->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     value->setWordWrap(false);
     rowLayout->addWidget(name);

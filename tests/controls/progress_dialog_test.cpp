@@ -85,6 +85,9 @@ TEST_F(Progress, CountsWithBarAndThrottles) {
   EXPECT_TRUE(dialog.Form()->windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_FALSE(dialog.Form()->windowFlags() & Qt::WindowCloseButtonHint);
   EXPECT_GE(dialog.Form()->width(), 700);
+  QApplication::processEvents();
+  QDir().mkpath(SYLLABRIX_SCREENSHOT_DIR);
+  EXPECT_TRUE(dialog.Form()->grab().save(QString(SYLLABRIX_SCREENSHOT_DIR) + "/progress_with_bar.png"));
 }
 
 TEST_F(Progress, UnchangedValuesDoNotRefresh) {
