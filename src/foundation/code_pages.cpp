@@ -170,33 +170,6 @@ uint64_t Load8(const char* p) {
   return v;
 }
 
-// Index of the first byte of 0x80 or above at or after i (n when none).
-size_t SkipASCII(std::string_view s, size_t i) {
-  const size_t n = s.size();
-  while (i + 8 <= n) {
-    const uint64_t high = Load8(s.data() + i) & kHighBits;
-    if (high != 0) return i + static_cast<size_t>(std::countr_zero(high)) / 8;
-    i += 8;
-  }
-  while (i < n && static_cast<unsigned char>(s[i]) < 0x80) ++i;
-  return i;
-}
-
-// Valid UTF-8 as UTF8IsValid judges it, checking only the stretches of
-// non-ASCII bytes: an ASCII byte always ends a sequence, so each stretch must
-// be whole sequences by itself.
-bool IsValidUTF8(std::string_view s) {
-  size_t i = 0;
-  const size_t n = s.size();
-  while ((i = SkipASCII(s, i)) < n) {
-    size_t j = i;
-    while (j < n && static_cast<unsigned char>(s[j]) >= 0x80) ++j;
-    if (!UTF8IsValid(s.substr(i, j - i))) return false;
-    i = j;
-  }
-  return true;
-}
-
 // --- Single-byte code pages -----------------------------------------------------
 
 constexpr char32_t kNoChar = 0xFFFFFFFF;
@@ -298,7 +271,7 @@ void AppendSingleByteAsUTF8(std::string_view bytes, const SingleByteTable& t, st
   size_t len = 0;
   if (t.asciiIdentity) {
     len = n;
-    for (size_t i = SkipASCII(bytes, 0); i < n; i = SkipASCII(bytes, i + 1)) len += t.utf8Len[p[i]] - 1u;
+    for (size_t i = UTF8SkipASCII(bytes, 0); i < n; i = UTF8SkipASCII(bytes, i + 1)) len += t.utf8Len[p[i]] - 1u;
   } else {
     for (size_t i = 0; i < n; ++i) len += t.utf8Len[p[i]];
   }
@@ -309,7 +282,7 @@ void AppendSingleByteAsUTF8(std::string_view bytes, const SingleByteTable& t, st
   size_t i = 0;
   while (i < n) {
     if (t.asciiIdentity) {
-      const size_t next = SkipASCII(bytes, i);
+      const size_t next = UTF8SkipASCII(bytes, i);
       std::memcpy(o, p + i, next - i);
       o += next - i;
       i = next;
@@ -327,44 +300,26 @@ void AppendSingleByteAsUTF8(std::string_view bytes, const SingleByteTable& t, st
 std::string UTF8ToSingleByte(std::string_view text, const SingleByteTable& t) {
   std::string out;
   ReserveLargeText(out, text.size());
-  size_t pos = 0;
-  const size_t n = text.size();
-  while (pos < n) {
-    auto b = static_cast<unsigned char>(text[pos]);
-    if (b < 0x80 && t.asciiIdentity) {
-      out.push_back(static_cast<char>(b));
-      ++pos;
-      continue;
-    }
-    char32_t cp = UTF8DecodeAt(text, pos);
-    int16_t mapped = cp < 0x10000 ? t.fromUnicode[cp] : -1;
+  auto put = [&](char32_t cp) {
+    const int16_t mapped = cp < 0x10000 ? t.fromUnicode[cp] : -1;
     out.push_back(mapped < 0 ? '?' : static_cast<char>(mapped));
-  }
+  };
+  UTF8ForEachCodePoint(
+      text,
+      [&](char c) {
+        if (t.asciiIdentity) {
+          out.push_back(c);
+        } else {
+          put(static_cast<unsigned char>(c));
+        }
+      },
+      [&](char32_t cp, std::string_view) { put(cp); });
   return out;
 }
 
 // --- UTF-16 and UTF-32 --------------------------------------------------------
 
 // Length-driven throughout: a U+0000 in the text is one unit like any other.
-// Writes the UTF-8 form of a valid code point at o; returns the new end.
-char* PutUTF8(char* o, char32_t c) {
-  if (c < 0x80) {
-    *o++ = static_cast<char>(c);
-  } else if (c < 0x800) {
-    *o++ = static_cast<char>(0xC0 | (c >> 6));
-    *o++ = static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    *o++ = static_cast<char>(0xE0 | (c >> 12));
-    *o++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    *o++ = static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    *o++ = static_cast<char>(0xF0 | (c >> 18));
-    *o++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    *o++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    *o++ = static_cast<char>(0x80 | (c & 0x3F));
-  }
-  return o;
-}
 
 void PutUnit16(std::string& out, char16_t u, bool bigEndian) {
   char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
@@ -485,7 +440,7 @@ void TCodePageDecoder::Emit(char32_t c, std::string& out) {
     if (c >= 0xDC00 && c <= 0xDFFF) {
       char buf[4];
       out.append(buf,
-                 static_cast<size_t>(PutUTF8(buf, 0x10000 + ((FPendingHigh - 0xD800) << 10) + (c - 0xDC00)) - buf));
+                 static_cast<size_t>(UTF8Put(buf, 0x10000 + ((FPendingHigh - 0xD800) << 10) + (c - 0xDC00)) - buf));
       FPendingHigh = 0;
       return;
     }
@@ -509,7 +464,7 @@ void TCodePageDecoder::Emit(char32_t c, std::string& out) {
     return;
   }
   char buf[4];
-  out.append(buf, static_cast<size_t>(PutUTF8(buf, c) - buf));
+  out.append(buf, static_cast<size_t>(UTF8Put(buf, c) - buf));
 }
 
 void TCodePageDecoder::Feed(std::string_view bytes, std::string& out) {
@@ -947,7 +902,7 @@ std::string CodePageBytesToUTF8(std::string bytes, int32_t codePage) {
     case 65001:
     case 65002: {
       size_t skip = CodePageMarkLength(v, codePage);
-      if (!IsValidUTF8(v.substr(skip))) return UTF8Repair(v.substr(skip));
+      if (!UTF8IsValid(v.substr(skip))) return UTF8Repair(v.substr(skip));
       bytes.erase(0, skip);
       return bytes;
     }
@@ -972,17 +927,8 @@ std::string UTF8ToCodePageBytes(std::string_view text, int32_t codePage) {
       // One "?" per character that ASCII cannot hold, not one per byte.
       std::string out;
       out.reserve(text.size());
-      size_t pos = 0;
-      while (pos < text.size()) {
-        auto b = static_cast<unsigned char>(text[pos]);
-        if (b < 0x80) {
-          out.push_back(static_cast<char>(b));
-          ++pos;
-        } else {
-          UTF8DecodeAt(text, pos);
-          out.push_back('?');
-        }
-      }
+      UTF8ForEachCodePoint(
+          text, [&](char c) { out.push_back(c); }, [&](char32_t, std::string_view) { out.push_back('?'); });
       return out;
     }
     case 1200: return UTF8ToUTF16Bytes(text, false);

@@ -26,67 +26,51 @@ char32_t CodePointLower(char32_t c) {
   return static_cast<char32_t>(u_tolower(static_cast<UChar32>(c)));
 }
 
-std::string UTF8UpperCase(std::string_view s) {
+namespace {
+
+// The loop the two upper-casing rules share: a-z change, "ß" becomes "SS",
+// and every other character is left to upperOther(out, cp, bytes).
+template <typename UpperOther>
+std::string UpperCaseWith(std::string_view s, const UpperOther& upperOther) {
   std::string out;
   out.reserve(s.size() + 2);
-  size_t pos = 0;
-  while (pos < s.size()) {
-    auto b = static_cast<unsigned char>(s[pos]);
-    if (b < 0x80) {
-      out.push_back(static_cast<char>((b >= 'a' && b <= 'z') ? b - 32 : b));
-      ++pos;
-      continue;
-    }
-    char32_t c = UTF8DecodeAt(s, pos);
-    if (c == kSharpS) {
-      out += "SS";
-    } else {
-      UTF8Append(out, CodePointUpper(c));
-    }
-  }
+  UTF8ForEachCodePoint(
+      s, [&](char c) { out.push_back((c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c); },
+      [&](char32_t cp, std::string_view bytes) {
+        if (cp == kSharpS) {
+          out += "SS";
+        } else {
+          upperOther(out, cp, bytes);
+        }
+      });
   return out;
+}
+
+}  // namespace
+
+std::string UTF8UpperCase(std::string_view s) {
+  return UpperCaseWith(s, [](std::string& out, char32_t cp, std::string_view) { UTF8Append(out, CodePointUpper(cp)); });
 }
 
 std::string UTF8LowerCase(std::string_view s) {
   std::string out;
   out.reserve(s.size());
-  size_t pos = 0;
-  while (pos < s.size()) {
-    auto b = static_cast<unsigned char>(s[pos]);
-    if (b < 0x80) {
-      out.push_back(static_cast<char>((b >= 'A' && b <= 'Z') ? b + 32 : b));
-      ++pos;
-      continue;
-    }
-    UTF8Append(out, CodePointLower(UTF8DecodeAt(s, pos)));
-  }
+  UTF8ForEachCodePoint(
+      s, [&](char c) { out.push_back((c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c); },
+      [&](char32_t cp, std::string_view) { UTF8Append(out, CodePointLower(cp)); });
   return out;
 }
 
 std::string UpperCaseNarrow(std::string_view s) {
-  std::string out;
-  out.reserve(s.size() + 2);
-  size_t pos = 0;
-  while (pos < s.size()) {
-    auto b = static_cast<unsigned char>(s[pos]);
-    if (b < 0x80) {
-      out.push_back(static_cast<char>((b >= 'a' && b <= 'z') ? b - 32 : b));
-      ++pos;
-      continue;
-    }
-    size_t start = pos;
-    char32_t c = UTF8DecodeAt(s, pos);
-    if (c == kSharpS) {
-      out += "SS";
-    } else if (c >= 0x80 && c < 0x800 && pos - start == 2) {
-      UTF8Append(out, static_cast<char32_t>(u_toupper(static_cast<UChar32>(c))));
-    } else if (c == 0xFFFD && !(pos - start == 3)) {
-      UTF8Append(out, c);  // an invalid byte: repaired, never passed through raw
+  return UpperCaseWith(s, [](std::string& out, char32_t cp, std::string_view bytes) {
+    if (cp < 0x800 && bytes.size() == 2) {
+      UTF8Append(out, static_cast<char32_t>(u_toupper(static_cast<UChar32>(cp))));
+    } else if (cp == 0xFFFD && bytes.size() != 3) {
+      UTF8Append(out, cp);  // an invalid byte: repaired, never passed through raw
     } else {
-      out.append(s.substr(start, pos - start));
+      out.append(bytes);
     }
-  }
-  return out;
+  });
 }
 
 std::string ASCIILowerCase(std::string_view s) {

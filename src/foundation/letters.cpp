@@ -124,21 +124,15 @@ std::string DiacriticsToLetters(std::string_view text) {
   const auto& table = DiaTable();
   std::string out;
   out.reserve(text.size());
-  size_t pos = 0;
-  while (pos < text.size()) {
-    auto b = static_cast<unsigned char>(text[pos]);
-    if (b < 0x80) {
-      out.push_back(static_cast<char>(b));
-      ++pos;
-      continue;
-    }
-    char32_t c = UTF8DecodeAt(text, pos);
-    if (c >= kDiaFirst && c <= kDiaLast && table[c - kDiaFirst] != 0) {
-      out.push_back(table[c - kDiaFirst]);
-    } else {
-      UTF8Append(out, c);  // re-encoding repairs invalid bytes to U+FFFD
-    }
-  }
+  UTF8ForEachCodePoint(
+      text, [&](char c) { out.push_back(c); },
+      [&](char32_t c, std::string_view) {
+        if (c >= kDiaFirst && c <= kDiaLast && table[c - kDiaFirst] != 0) {
+          out.push_back(table[c - kDiaFirst]);
+        } else {
+          UTF8Append(out, c);  // re-encoding repairs invalid bytes to U+FFFD
+        }
+      });
   return out;
 }
 

@@ -113,16 +113,22 @@ std::string RemoveAllCharsFromStringWithCodePointGreaterThan(std::string_view te
                                                              std::string_view replacement) {
   std::string out;
   out.reserve(text.size());
-  size_t pos = 0;
-  while (pos < text.size()) {
-    size_t start = pos;
-    char32_t cp = UTF8DecodeAt(text, pos);
-    if (static_cast<uint32_t>(cp) > limit) {
-      out += replacement;
-    } else {
-      out.append(text.substr(start, pos - start));
-    }
-  }
+  UTF8ForEachCodePoint(
+      text,
+      [&](char c) {
+        if (static_cast<uint32_t>(c) > limit) {
+          out += replacement;
+        } else {
+          out.push_back(c);
+        }
+      },
+      [&](char32_t cp, std::string_view bytes) {
+        if (static_cast<uint32_t>(cp) > limit) {
+          out += replacement;
+        } else {
+          out.append(bytes);
+        }
+      });
   return out;
 }
 

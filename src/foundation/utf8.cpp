@@ -1,5 +1,9 @@
 #include "foundation/utf8.h"
 
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
 namespace {
 constexpr char32_t kReplacement = 0xFFFD;
 
@@ -54,23 +58,33 @@ char32_t UTF8DecodeAt(std::string_view s, size_t& pos) {
   return cp;
 }
 
-void UTF8Append(std::string& out, char32_t cp) {
+char* UTF8Put(char* o, char32_t cp) {
   if ((cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) cp = kReplacement;
   if (cp < 0x80) {
-    out.push_back(static_cast<char>(cp));
+    *o++ = static_cast<char>(cp);
   } else if (cp < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    *o++ = static_cast<char>(0xC0 | (cp >> 6));
+    *o++ = static_cast<char>(0x80 | (cp & 0x3F));
   } else if (cp < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    *o++ = static_cast<char>(0xE0 | (cp >> 12));
+    *o++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    *o++ = static_cast<char>(0x80 | (cp & 0x3F));
   } else {
-    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    *o++ = static_cast<char>(0xF0 | (cp >> 18));
+    *o++ = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    *o++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    *o++ = static_cast<char>(0x80 | (cp & 0x3F));
   }
+  return o;
+}
+
+void UTF8Append(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out.push_back(static_cast<char>(cp));
+    return;
+  }
+  char buf[4];
+  out.append(buf, static_cast<size_t>(UTF8Put(buf, cp) - buf));
 }
 
 std::string UTF8Encode(char32_t cp) {
@@ -81,15 +95,8 @@ std::string UTF8Encode(char32_t cp) {
 
 size_t UTF8Length(std::string_view s) {
   size_t count = 0;
-  size_t pos = 0;
-  while (pos < s.size()) {
-    if (static_cast<unsigned char>(s[pos]) < 0x80) {
-      ++pos;
-    } else {
-      UTF8DecodeAt(s, pos);
-    }
-    ++count;
-  }
+  UTF8ForEachCodePoint(
+      s, [&](char) { ++count; }, [&](char32_t, std::string_view) { ++count; });
   return count;
 }
 
@@ -129,28 +136,58 @@ std::vector<size_t> UTF8CharOffsets(std::string_view s) {
   std::vector<size_t> offsets;
   offsets.reserve(s.size() + 1);
   size_t pos = 0;
-  while (pos < s.size()) {
-    offsets.push_back(pos);
-    if (static_cast<unsigned char>(s[pos]) < 0x80) {
-      ++pos;
-    } else {
-      UTF8DecodeAt(s, pos);
-    }
-  }
+  UTF8ForEachCodePoint(
+      s, [&](char) { offsets.push_back(pos++); },
+      [&](char32_t, std::string_view bytes) {
+        offsets.push_back(pos);
+        pos += bytes.size();
+      });
   offsets.push_back(s.size());
   return offsets;
 }
 
+namespace {
+
+constexpr uint64_t kHighBits = 0x8080808080808080ULL;
+
+uint64_t Load8(const char* p) {
+  uint64_t v;
+  std::memcpy(&v, p, 8);
+  return v;
+}
+
+// A U+FFFD that the text really holds, not one that stands for invalid bytes.
+bool IsEncodedReplacement(std::string_view bytes) { return bytes == "\xEF\xBF\xBD"; }
+
+}  // namespace
+
+size_t UTF8SkipASCII(std::string_view s, size_t i) {
+  const size_t n = s.size();
+  while (i + 8 <= n) {
+    const uint64_t high = Load8(s.data() + i) & kHighBits;
+    if (high != 0) {
+      // The lowest set bit belongs to the first byte in memory on a
+      // little-endian machine, to the last on a big-endian one.
+      if constexpr (std::endian::native == std::endian::little) return i + std::countr_zero(high) / 8u;
+      return i + std::countl_zero(high) / 8u;
+    }
+    i += 8;
+  }
+  while (i < n && static_cast<unsigned char>(s[i]) < 0x80) ++i;
+  return i;
+}
+
 bool UTF8IsValid(std::string_view s) {
-  size_t pos = 0;
+  // Only the stretches of non-ASCII bytes need decoding: an ASCII byte always
+  // ends a sequence, so each stretch must be whole sequences by itself.
+  size_t pos = UTF8SkipASCII(s, 0);
   while (pos < s.size()) {
     if (static_cast<unsigned char>(s[pos]) < 0x80) {
-      ++pos;
+      pos = UTF8SkipASCII(s, pos);
       continue;
     }
-    size_t before = pos;
-    char32_t cp = UTF8DecodeAt(s, pos);
-    if (cp == kReplacement && !(pos - before == 3 && s.substr(before, 3) == "\xEF\xBF\xBD")) return false;
+    const size_t start = pos;
+    if (UTF8DecodeAt(s, pos) == kReplacement && !IsEncodedReplacement(s.substr(start, pos - start))) return false;
   }
   return true;
 }
@@ -158,22 +195,15 @@ bool UTF8IsValid(std::string_view s) {
 std::string UTF8Repair(std::string_view s) {
   std::string out;
   out.reserve(s.size());
-  size_t pos = 0;
-  while (pos < s.size()) {
-    auto c = static_cast<unsigned char>(s[pos]);
-    if (c < 0x80) {
-      out.push_back(static_cast<char>(c));
-      ++pos;
-      continue;
-    }
-    size_t before = pos;
-    char32_t cp = UTF8DecodeAt(s, pos);
-    if (cp == kReplacement) {
-      UTF8Append(out, kReplacement);
-    } else {
-      out.append(s.substr(before, pos - before));
-    }
-  }
+  UTF8ForEachCodePoint(
+      s, [&](char c) { out.push_back(c); },
+      [&](char32_t cp, std::string_view bytes) {
+        if (cp == kReplacement && !IsEncodedReplacement(bytes)) {
+          UTF8Append(out, kReplacement);
+        } else {
+          out.append(bytes);
+        }
+      });
   return out;
 }
 

@@ -16,6 +16,9 @@ size_t UTF8SeqLen(unsigned char lead);
 // invalid prefix (at least one byte), so every call makes progress.
 char32_t UTF8DecodeAt(std::string_view s, size_t& pos);
 
+// Writes the UTF-8 form of cp at out (room for four bytes) and returns the
+// end; surrogates and values beyond U+10FFFF become U+FFFD.
+char* UTF8Put(char* out, char32_t cp);
 // Appends the UTF-8 form of cp; surrogates and values beyond U+10FFFF become U+FFFD.
 void UTF8Append(std::string& out, char32_t cp);
 std::string UTF8Encode(char32_t cp);
@@ -46,3 +49,26 @@ std::string UTF16ToUTF8(std::u16string_view s);
 
 // True when the text holds a byte of 128 or more.
 bool HasNonASCII(std::string_view s);
+// Index of the first byte of 128 or more at or after from (s.size() when none).
+size_t UTF8SkipASCII(std::string_view s, size_t from);
+
+// The loop of every per-character text function: onASCII(c) for each byte
+// below 128, onOther(cp, bytes) for every other character, decoded as
+// UTF8DecodeAt does (bytes is the sequence it took, cp U+FFFD for an invalid
+// one). ASCII costs no decoding.
+template <typename OnASCII, typename OnOther>
+void UTF8ForEachCodePoint(std::string_view s, OnASCII&& onASCII, OnOther&& onOther) {
+  size_t pos = 0;
+  const size_t n = s.size();
+  while (pos < n) {
+    const char c = s[pos];
+    if (static_cast<unsigned char>(c) < 0x80) {
+      onASCII(c);
+      ++pos;
+      continue;
+    }
+    const size_t start = pos;
+    const char32_t cp = UTF8DecodeAt(s, pos);
+    onOther(cp, s.substr(start, pos - start));
+  }
+}
