@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "controls/list_view_items.h"
+#include "test_support.h"
 
 namespace {
 
@@ -659,6 +660,53 @@ TEST_F(ListViewExport, PlainTextTableWithDividers) {
             "say \"hi\"   12 Byte   p       \n"
             "=============================\n"
             "total     1.477 KB   x       \n");
+}
+
+}  // namespace
+
+namespace {
+
+std::string Hex(const std::string& s) {
+  static const char* digits = "0123456789abcdef";
+  std::string out;
+  for (unsigned char c : s) {
+    out += digits[c >> 4];
+    out += digits[c & 15];
+  }
+  return out.empty() ? "-" : out;
+}
+
+// Python's csv module reads the export back into the same cells.
+TEST(ToolCheckListViewExport, PythonCsvReadsTheCells) {
+  TVirtualListViewStore s;
+  s.AddColumn(vlvColCustomStr, 0, "Name", 10, 0, taLeftJustify, vlvEditNone, vlvFormatDefault, {});
+  s.AddColumn(vlvColCustomStr, 1, "Text", 10, 0, taLeftJustify, vlvEditNone, vlvFormatDefault, {});
+  s.AddColumn(vlvColCustomInt, 0, "Size", 10, 0, taRightJustify, vlvEditNone, vlvFormatBytesToBestUnit, {});
+  s.AddItem(1, {"plain", "a,b;c"}, {1500});
+  s.AddItem(2, {"quote \"x\"", "two\nlines"}, {12});
+  s.AddItem(3, {"", "Grüße ✓"}, {-1});
+  for (const NumberFormat& format : {NumberFormat{".", ","}, NumberFormat{",", "."}}) {
+    s.Display.Number = format;
+    testsupport::TempDir dir;
+    testsupport::WriteFileBytes(dir.file("t.csv"), s.ExportAsCSV(true, true, format));
+    const std::string delimiter = format.DecimalSeparator == "," ? ";" : ",";
+    const std::string script =
+        "import csv,sys\n"
+        "with open(sys.argv[1], newline='', encoding='utf-8') as f:\n"
+        "  for row in csv.reader(f, delimiter=sys.argv[2]):\n"
+        "    print(' '.join(c.encode().hex() or '-' for c in row))\n";
+    testsupport::WriteFileBytes(dir.file("read.py"), script);
+    const auto result =
+        testsupport::RunCommand(testsupport::Python3() + " " + testsupport::ShellQuote(dir.file("read.py")) + " " +
+                                testsupport::ShellQuote(dir.file("t.csv")) + " " + testsupport::ShellQuote(delimiter));
+    ASSERT_EQ(result.exitCode, 0);
+    std::string expected;
+    for (const TStrArray& row : s.GetContentVisible(true, true)) {
+      for (size_t i = 0; i < row.size(); ++i) expected += (i ? " " : "") + Hex(row[i]);
+      expected += "\n";
+    }
+    EXPECT_EQ(result.out, expected) << "decimal separator " << format.DecimalSeparator;
+  }
 }
 
 }  // namespace
