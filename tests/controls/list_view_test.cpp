@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QScrollBar>
 #include <string>
 #include <vector>
 
@@ -223,6 +224,32 @@ TEST_F(ListViewWidget, EditingWithTheKeys) {
   Key(lv.TextEditor(), Qt::Key_Tab);
   EXPECT_EQ(lv.VirtualItems[2].IntValues[1], 5);
   EXPECT_FALSE(lv.IsEditing());
+  Flush();
+}
+
+TEST_F(ListViewWidget, EditorCommitsOnFocusLossAndGoesOnClickOrScroll) {
+  for (int i = 0; i < 40; ++i) lv.AddItem(10 + i, {"row " + std::to_string(i), "x"}, {0, 0});
+  Flush();
+  DoubleClick(1, 0);
+  ASSERT_NE(lv.TextEditor(), nullptr);
+  lv.TextEditor()->setText("typed");
+  QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+  QApplication::sendEvent(lv.TextEditor(), &out);
+  EXPECT_EQ(lv.VirtualItems[1].StrValues[0], "typed");  // committed, the editor stays
+  EXPECT_TRUE(lv.IsEditing());
+  lv.TextEditor()->setText("lost");
+  const QPoint p = CellCenter(0, 1);
+  QMouseEvent press(QEvent::MouseButtonPress, p, lv.viewport()->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(lv.viewport(), &press);
+  EXPECT_FALSE(lv.IsEditing());
+  EXPECT_EQ(lv.VirtualItems[1].StrValues[0], "typed");
+  DoubleClick(2, 0);
+  ASSERT_TRUE(lv.IsEditing());
+  lv.TextEditor()->setText("lost too");
+  lv.verticalScrollBar()->setValue(lv.verticalScrollBar()->maximum());
+  EXPECT_FALSE(lv.IsEditing());
+  EXPECT_EQ(lv.VirtualItems[2].StrValues[0], "gamma");
   Flush();
 }
 
