@@ -7,14 +7,17 @@
 #include <memory>
 
 #include "fileinfo/apev2_tag.h"
+#include "fileinfo/asf_reader.h"
 #include "fileinfo/buffered_stream.h"
 #include "fileinfo/flac_tag.h"
 #include "fileinfo/id3_tags.h"
 #include "fileinfo/iso_media_boxes.h"
+#include "fileinfo/matroska_elements.h"
 #include "fileinfo/monkeys_audio.h"
 #include "fileinfo/mpeg_audio.h"
 #include "fileinfo/ogg_reader.h"
 #include "fileinfo/reader_errors.h"
+#include "fileinfo/realmedia_reader.h"
 #include "fileinfo/riff_wave.h"
 #include "fileinfo/wavpack.h"
 #include "foundation/paths.h"
@@ -259,17 +262,58 @@ bool TAudioInfo::GetAudioDataFromVorbis(const std::string& name) {
 
 bool TAudioInfo::GetAudioDataFromWMA(const std::string& name) {
   if (!IsFile(name)) return false;
-  return GetAudioDataFromFileName(name);
+  TMediaInfoASF asf;
+  if (!asf.ReadFromFile(name)) return GetAudioDataFromFileName(name);
+  Artist = Trim(asf.Artist);
+  Title = asf.Title.empty() ? FileNameTitle(name) : asf.Title;
+  Album = Trim(asf.Album);
+  Genre = Trim(asf.Genre);
+  Comment = Trim(asf.Comment);
+  Year = Trim(asf.Year);
+  Track = Trim(ZeroAsEmpty(std::to_string(asf.Track)));
+  DiscNumber = Trim(asf.DiscNumber);
+  SetDuration(asf.Duration);
+  SampleRate = asf.SampleRate;
+  BitRate = asf.Bitrate;
+  Channels = asf.GetAudioChannelsAsAIC();
+  Format = aifWMA;
+  return true;
+}
+
+// Container readers with the shared public results (Matroska, MP4, RealMedia).
+template <typename TReader>
+void TAudioInfo::TakeContainerResults(const TReader& r, const std::string& name) {
+  Artist = Trim(r.Artist);
+  Title = Trim(r.Title);
+  if (Title.empty()) Title = FileNameTitle(name);
+  Album = Trim(r.Album);
+  Genre = Trim(r.Genre);
+  Comment = Trim(r.Comment);
+  Year = Trim(r.Year);
+  Track = ZeroAsEmpty(Trim(r.Track));
+  DiscNumber = Trim(r.DiscNumber);
+  SetDuration(r.DurationExact);
+  SampleRate = r.AudioSampleRate;
+  BitRate = r.Bitrate;
+  Channels = r.AudioChannels;
 }
 
 bool TAudioInfo::GetAudioDataFromMKA(const std::string& name) {
   if (!IsFile(name)) return false;
-  return GetAudioDataFromFileName(name);
+  TMediaInfoMatroska mka;
+  if (!mka.GetData(name)) return GetAudioDataFromFileName(name);
+  TakeContainerResults(mka, name);
+  Format = aifMKA;
+  return true;
 }
 
 bool TAudioInfo::GetAudioDataFromRM(const std::string& name) {
   if (!IsFile(name)) return false;
-  return GetAudioDataFromFileName(name);
+  TMediaInfoRM rm;
+  if (!rm.GetData(name)) return GetAudioDataFromFileName(name);
+  TakeContainerResults(rm, name);
+  Format = aifRM;
+  return true;
 }
 
 namespace {
@@ -339,19 +383,7 @@ bool TAudioInfo::GetAudioDataFromMP4(const std::string& name) {
   if (!IsFile(name)) return false;
   TMediaInfoMP4 mp4;
   if (!mp4.GetData(name)) return GetAudioDataFromFileName(name);
-  Artist = Trim(mp4.Artist);
-  Title = Trim(mp4.Title);
-  if (Title.empty()) Title = FileNameTitle(name);
-  Album = Trim(mp4.Album);
-  Genre = Trim(mp4.Genre);
-  Comment = Trim(mp4.Comment);
-  Year = Trim(mp4.Year);
-  Track = ZeroAsEmpty(Trim(mp4.Track));
-  DiscNumber = Trim(mp4.DiscNumber);
-  SetDuration(mp4.DurationExact);
-  SampleRate = mp4.AudioSampleRate;
-  BitRate = mp4.Bitrate;
-  Channels = mp4.AudioChannels;
+  TakeContainerResults(mp4, name);
   Format = aifM4A;
   return true;
 }

@@ -80,4 +80,6 @@ class TAudioInfo {
 
  private:
   void SetDuration(double seconds);
+  template <typename TReader>
+  void TakeContainerResults(const TReader& r, const std::string& name);
 };

@@ -61,4 +61,8 @@ speexenc --title "Speex Title" --author "Speex Artist" mono16.wav a.spx 2>/dev/n
 # WavPack, WAV with INFO texts, float and extensible, M4A.
 wavpack -q -y -w "Artist=WV Artist" -w "Title=WV Title" tone.wav -o a.wv
 ffmpeg -v error -y -i tone.wav -metadata title="Info Title" -metadata artist="Info Artist" info.wav
+ffmpeg -v error -y -i tone.wav -c:a wmav2 -b:a 128k -metadata title="WMA Title" -metadata artist="WMA Artist" a.wma
+ffmpeg -v error -y -i tone.wav -c:a libvorbis -metadata title="MKA Title" -metadata artist="MKA Artist" a.mka
+sox -q -n -r 8000 -c 1 -b 16 mono8.wav synth 3 sine 440
+ffmpeg -v error -y -i mono8.wav -c:a real_144 -metadata title="RA Title" a.ra
 ffmpeg -v error -y -i tone.wav -c:a aac -b:a 128k -metadata title="M4A Title" -metadata artist="M4A Artist" -metadata track=2 a.m4a
