@@ -272,3 +272,11 @@ bool TImageInfo::GetImageData(const std::string& fileName) {
   }
   return result;
 }
+
+bool ReadImagePixelSize(const std::string& fileName, int32_t& width, int32_t& height) {
+  TImageInfo info(fileName);
+  const bool known = info.Width > 0 && info.Height > 0;
+  width = known ? info.Width : 0;
+  height = known ? info.Height : 0;
+  return known;
+}

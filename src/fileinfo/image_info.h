@@ -116,3 +116,8 @@ class TImageInfo {
 // Raises EFOpenError when the file cannot be opened.
 TImageInfoFormat GuessImageInfoFormat(const std::string& fileName);
 std::string ColorSpaceToString(TImageInfoColorSpace colorSpace);
+
+// Width and height of an image file, as the DOCX writer asks for them; both 0
+// and false when the file cannot be read. The program registers it with the
+// documents library's SetImagePixelSizeReader.
+bool ReadImagePixelSize(const std::string& fileName, int32_t& width, int32_t& height);

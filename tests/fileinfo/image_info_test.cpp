@@ -542,6 +542,20 @@ TEST(ImageInfo, CreateWithoutNameAndReset) {
   EXPECT_EQ(info.Tag, 7);
 }
 
+TEST(ImageInfo, PixelSizeForTheDocumentWriter) {
+  TTempDir dir("pixels");
+  WriteFile(dir / "a.png", Png(640, 480, 8, 2));
+  WriteFile(dir / "b.png", Png(0, 480, 8, 2));
+  int32_t w = -1, h = -1;
+  EXPECT_TRUE(ReadImagePixelSize(dir / "a.png", w, h));
+  EXPECT_EQ(w, 640);
+  EXPECT_EQ(h, 480);
+  EXPECT_FALSE(ReadImagePixelSize(dir / "b.png", w, h));
+  EXPECT_EQ(w, 0);
+  EXPECT_EQ(h, 0);
+  EXPECT_FALSE(ReadImagePixelSize(dir / "missing.png", w, h));
+}
+
 TEST(ImageInfo, ColourSpaceTexts) {
   const char* const texts[] = {"Unknown",
                                "RGB",
