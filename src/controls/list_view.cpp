@@ -17,6 +17,9 @@
 
 TVirtualListView::TVirtualListView(QWidget* parent) : QTreeView(parent), FModel(new TVirtualListViewModel(this)) {
   FSender = this;
+  const QColor highlight = palette().color(QPalette::Highlight);
+  ColorHighlight = RGBToColor(static_cast<uint8_t>(highlight.red()), static_cast<uint8_t>(highlight.green()),
+                              static_cast<uint8_t>(highlight.blue()));
   Display.Number = GlobalNumberFormat();
   const QLocale locale = QLocale::system();
   Display.ShortDateFormat = FromQString(locale.dateFormat(QLocale::ShortFormat));
