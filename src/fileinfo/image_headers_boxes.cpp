@@ -1,6 +1,7 @@
 // ICNS, JPEG 2000, JPEG XL and ISO base media image headers: formats built of
 // typed, length-prefixed boxes.
 #include <cmath>
+#include <unordered_set>
 #include <vector>
 
 #include "fileinfo/image_headers_common.h"
@@ -125,21 +126,20 @@ bool TImageInfo::GetImageDataFromICNS(const std::string& fileName) {
 namespace {
 
 // The JPEG 2000 box walks. Sub-box walks run on to the end of the file, not
-// of their super box, so a file of many boxes could make them revisit boxes
-// over and over; every walk draws on one budget of box headers that a sound
-// file never exhausts, and an exhausted budget ends the walk like the end of
-// the file.
+// of their super box, so every "jp2h" or "page" box would walk all boxes
+// after it again: a file of many such boxes would take quadratic time. From
+// any box on, a walk meets the same boxes in the same order, so a walk that
+// comes to a box an earlier walk of its kind has read stops there. A box is
+// at least as long as its header; a shorter length ends its walk.
 class TJ2KWalk {
  public:
-  TJ2KWalk(TReaderFile& file, TImageInfo& info) : FFile(file), FInfo(info), FSize(file.Size()) {
-    FBudget = 4 * (FSize / 8) + 64;
-  }
+  TJ2KWalk(TReaderFile& file, TImageInfo& info) : FFile(file), FInfo(info), FSize(file.Size()) {}
 
   // False when a box header or a box content named here comes short.
   bool SubBoxes(int64_t start) {
     int64_t t = start;
     for (;;) {
-      if (--FBudget < 0) return true;
+      if (!FSubBoxesSeen.insert(t).second) return true;
       FFile.Seek(t);
       uint8_t head[8];
       if (!FFile.ReadAll(head, 8)) return false;
@@ -173,7 +173,7 @@ class TJ2KWalk {
         FInfo.ResolutionY = Resolution(BE16(d), BE16(d + 2), vExp);
         FInfo.ResolutionUnit = resolutionUnitInch;
       }
-      if (FSize < t + static_cast<int64_t>(length) + 8 || length == 0) return true;
+      if (FSize < t + static_cast<int64_t>(length) + 8 || length < 8) return true;
       t += length;
     }
   }
@@ -191,18 +191,16 @@ class TJ2KWalk {
   bool PageBoxes(int64_t start) {
     int64_t t = start;
     for (;;) {
-      if (--FBudget < 0) return true;
+      if (!FPageBoxesSeen.insert(t).second) return true;
       FFile.Seek(t);
       uint8_t head[8];
       if (!FFile.ReadAll(head, 8)) return false;
       const uint32_t length = BE32(head);
       if (SameBytes(head + 4, "ihdr", 4) && !ReadIHDR()) return false;
-      if (FSize < t + static_cast<int64_t>(length) + 8 || length == 0) return true;
+      if (FSize < t + static_cast<int64_t>(length) + 8 || length < 8) return true;
       t += length;
     }
   }
-
-  bool BudgetLeft() { return --FBudget >= 0; }
 
  private:
   static int32_t Resolution(uint16_t numerator, uint16_t denominator, int8_t exponent) {
@@ -213,7 +211,7 @@ class TJ2KWalk {
   TReaderFile& FFile;
   TImageInfo& FInfo;
   int64_t FSize;
-  int64_t FBudget;
+  std::unordered_set<int64_t> FSubBoxesSeen, FPageBoxesSeen;
 };
 
 }  // namespace
@@ -228,7 +226,7 @@ bool TImageInfo::GetImageDataFromJ2K(const std::string& fileName) {
   int kind = 0;
   TJ2KWalk walk(file, *this);
   int64_t s = 12;
-  while (walk.BudgetLeft()) {
+  for (;;) {
     file.Seek(s);
     uint8_t head[8];
     if (!file.ReadAll(head, 8)) return false;
@@ -249,7 +247,7 @@ bool TImageInfo::GetImageDataFromJ2K(const std::string& fileName) {
       ImageCount = static_cast<int32_t>(BE32(pages));
       if (!walk.PageBoxes(s + 12)) return false;
     }
-    if (size < s + static_cast<int64_t>(length) + 8 || length == 0) break;
+    if (size < s + static_cast<int64_t>(length) + 8 || length < 8) break;
     s += length;
   }
   if (Width > 0 && Height > 0) {
@@ -317,7 +315,7 @@ bool TImageInfo::GetImageDataFromJXL(const std::string& fileName) {
         codestream = start + 12;
         break;
       }
-      if (size < start + static_cast<int64_t>(length) + 8 || length == 0) return false;
+      if (size < start + static_cast<int64_t>(length) + 8 || length < 8) return false;
       start += length;
     }
   } else {

@@ -644,6 +644,41 @@ TEST(ImageInfo, GuessByLeadingBytes) {
   EXPECT_THROW(GuessImageInfoFormat(dir / "missing"), EFOpenError);
 }
 
+// Structures that point back at themselves, or claim more than the file
+// holds, end quickly with what could be read.
+TEST(ImageInfo, BoundedWalksOnBrokenFiles) {
+  std::string manyBoxes;
+  for (int i = 0; i < 20000; ++i) manyBoxes += Box("jp2h", "");
+  const std::string jp2 = Bytes({0, 0, 0, 0x0C}) + "jP  " + Bytes({0x0D, 0x0A, 0x87, 0x0A}) +
+                          Box("ftyp", "jp2 " + BE32(0) + "jp2 ") + manyBoxes + Box("jp2h", Jp2Ihdr(7, 5, 7));
+  std::string tinyBoxes = Bytes({0, 0, 0, 0x0C}) + "JXL " + Bytes({0x0D, 0x0A, 0x87, 0x0A});
+  for (int i = 0; i < 20000; ++i) tinyBoxes += BE32(1) + "free";
+  const std::string hugeBits =
+      Tiff(false, {{256, 4, 1, Long(false, 3)}, {257, 4, 1, Long(false, 2)}, {258, 3, 0x7FFFFFFFu, Long(false, 8)}});
+  std::string jpegZeroLength = Bytes({0xFF, 0xD8, 0xFF, 0xE2, 0, 0}) + std::string(40, '\0');
+  std::string jpegOneLength = Bytes({0xFF, 0xD8, 0xFF, 0xE1, 0, 1}) + std::string(40, '\0');
+  std::string icnsLoop = "icns" + BE32(64) + "TOC " + BE32(0x7FFFFFF8u) + std::string(48, '\0');
+  struct TCase {
+    const char* Name;
+    std::string Bytes;
+    bool Result;
+    int32_t Width;
+  };
+  const TCase cases[] = {{"many.jp2", jp2, true, 7},           {"tiny.jxl", tinyBoxes, false, 0},
+                         {"bits.tif", hugeBits, true, 3},      {"zero.jpg", jpegZeroLength, false, 0},
+                         {"one.jpg", jpegOneLength, false, 0}, {"toc.icns", icnsLoop, true, 0}};
+  TTempDir dir("bounded");
+  for (const auto& c : cases) {
+    WriteFile(dir / c.Name, c.Bytes);
+    const auto start = std::chrono::steady_clock::now();
+    TImageInfo info;
+    EXPECT_EQ(info.GetImageData(dir / c.Name), c.Result) << c.Name;
+    EXPECT_EQ(info.Width, c.Width) << c.Name;
+    EXPECT_EQ(info.Error, "") << c.Name;
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2)) << c.Name;
+  }
+}
+
 // Headers only: a large file costs the reader a few kilobytes at most.
 TEST(ImageInfo, ReadsHeadersOnly) {
   std::string png = PngSignature() + PngIHDR(2000, 1000, 8, 2);
