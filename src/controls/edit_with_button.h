@@ -85,6 +85,9 @@ class TColorEdit : public TEditWithButtonBase {
   bool FReact = true;
 };
 
+// Where the date-time edit takes its format from; the system's is the only one.
+enum TDateTimeEditFormat { defDefault };
+
 using TDateTimeEditChangeNotification = std::function<void(QObject* Sender, TDateTime ADateTime)>;
 
 class TDateTimeEdit : public QLineEdit {
@@ -98,6 +101,7 @@ class TDateTimeEdit : public QLineEdit {
   void SetDateTime(TDateTime value);
   std::string GetDateTimeAsYYYYMMDDHHIISS() const;
   void SetDateTimeFromYYYYMMDDHHIISS(const std::string& text);
+  TDateTimeEditFormat Format() const { return defDefault; }
   const std::string& DateTimeFormat() const { return FFormat; }
   const std::string& Mask() const { return FMask; }
 

@@ -209,6 +209,19 @@ TEST_F(Panels, ExpandablePanelDragAndPlusButton) {
   EXPECT_NE(image.pixel(144, 141), grey);
 }
 
+TEST_F(Panels, RawPanelClicksAndShrinksWhenEmpty) {
+  TRawPanel panel;
+  EXPECT_EQ(panel.size(), QSize(100, 100));
+  std::vector<std::string> events;
+  panel.OnMouseDown = [&](QObject*, QMouseEvent*) { events.push_back("down"); };
+  panel.OnClick = [&](QObject*) { events.push_back("click"); };
+  Press(&panel, QPoint(3, 3), Qt::RightButton);
+  EXPECT_EQ(events, (std::vector<std::string>{"down", "click"}));
+  EXPECT_EQ(panel.focusPolicy(), Qt::NoFocus);
+  panel.SetAutoSize(true);
+  EXPECT_EQ(panel.size(), QSize(0, 0));
+}
+
 TEST_F(Panels, RightToLeftSwapsMarkerAndText) {
   TCollapsiblePanel panel;
   panel.resize(200, 120);

@@ -130,6 +130,45 @@ TEST_F(FontChooser, MouseSelectionAndWheel) {
   EXPECT_EQ(list.FontSize(), 2);
 }
 
+TEST_F(FontChooser, RightToLeftMovesBarAndText) {
+  TListFixture f(3);
+  TFontListBox& list = f.list;
+  list.OnData = [](QObject*, std::string& name, std::string& text, std::string& sub, TFontStyleSet&, int32_t) {
+    name = "DejaVu Sans";
+    text = "ab\nc";
+    sub = "sub";
+  };
+  list.ResetItemHeight();
+  QImage ltr = list.grab().toImage();
+  EXPECT_GT(list.ScrollBar()->x(), 0);
+  list.setLayoutDirection(Qt::RightToLeft);
+  QImage rtl = list.grab().toImage();
+  EXPECT_EQ(list.ScrollBar()->x(), 0);
+  // Ink of the first two text lines: near the left edge, then near the right.
+  auto inkColumns = [](const QImage& image, int fromY, int toY) {
+    int first = image.width(), last = -1;
+    for (int y = fromY; y < toY; ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        if (qGray(image.pixel(x, y)) < 100) {
+          first = std::min(first, x);
+          last = std::max(last, x);
+        }
+      }
+    }
+    return std::make_pair(first, last);
+  };
+  int rowHeight = list.ItemInfos()[0].Height;
+  int lineHeight = QFontMetrics(QFont(QStringLiteral("DejaVu Sans"))).height();
+  auto left = inkColumns(ltr, 8, 8 + 2 * lineHeight);
+  auto right = inkColumns(rtl, 8, 8 + 2 * lineHeight);
+  EXPECT_GE(left.first, 8);
+  EXPECT_LT(left.first, 12);
+  EXPECT_GT(right.first, 150);
+  EXPECT_LE(right.second, 200 - 8);
+  EXPECT_GT(rowHeight, 2 * lineHeight);
+  SaveScreenshot(&list, "font_list_box_rtl");
+}
+
 TEST_F(FontChooser, HighlightFollowsTheBackground) {
   TFontListBox list;
   list.SetHighlightColor(0x123456);
