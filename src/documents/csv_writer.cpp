@@ -1,5 +1,6 @@
 #include "documents/csv_writer.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <utility>
@@ -54,6 +55,17 @@ void TQuoteObj::PrepareByteTable() {
   // separator is, or readers split the row there.
   FSpecial[static_cast<unsigned char>('\r')] = true;
   FSpecial[static_cast<unsigned char>('\n')] = true;
+
+  auto oneByte = [](const std::string& s) { return s.size() <= 1; };
+  FSingleBytes = oneByte(SeparatorLines) && oneByte(SeparatorFields) && QuoteChar.size() == 1;
+  std::memset(FByteKind, 0, sizeof FByteKind);
+  if (FSingleBytes) {
+    for (const std::string* s : {&SeparatorLines, &SeparatorFields})
+      if (!s->empty()) FByteKind[static_cast<unsigned char>((*s)[0])] = 1;
+    FByteKind[static_cast<unsigned char>('\r')] = 1;
+    FByteKind[static_cast<unsigned char>('\n')] = 1;
+    FByteKind[static_cast<unsigned char>(QuoteChar[0])] = 2;
+  }
 }
 
 namespace {
@@ -78,6 +90,25 @@ bool TQuoteObj::NeedsQuotesList(std::string_view v) const {
 }
 
 void TQuoteObj::AppendField(TTextBuffer& out, std::string_view v, bool listTest) const {
+  if (FSingleBytes && !listTest) {
+    // One pass over the field decides everything.
+    uint8_t kinds = 0;
+    for (unsigned char c : v) kinds |= FByteKind[c];
+    const char q = QuoteChar[0];
+    const bool quote = QuoteAllFields || kinds != 0;
+    if (quote) out.Put(q);
+    if (kinds & 2) {
+      out.Room(2 * v.size());
+      for (char c : v) {
+        if (c == q) out.Put(q);
+        out.Put(c);
+      }
+    } else {
+      out.Put(v);
+    }
+    if (quote) out.Put(q);
+    return;
+  }
   bool special = false;
   for (unsigned char c : v)
     if (FSpecial[c]) {
@@ -131,10 +162,17 @@ std::string TQuoteObj::Write(const TStrArray2D& table, TSeparatorSource& src, bo
     return row[src.Pos++];
   };
 
-  size_t estimate = 0;
-  for (const auto& row : table) {
-    estimate += 1 + SeparatorLines.size();
-    for (const auto& cell : row) estimate += cell.size() + 1 + SeparatorFields.size();
+  // The size from rows spread over the table: reading every cell twice costs
+  // more than the buffer growing once where the guess was short.
+  size_t estimate = 4096;
+  if (!table.empty()) {
+    const size_t step = std::max<size_t>(1, table.size() / 1024);
+    size_t sampled = 0, bytes = 0;
+    for (size_t r = 0; r < table.size(); r += step, ++sampled) {
+      bytes += 1 + SeparatorLines.size();
+      for (const auto& cell : table[r]) bytes += cell.size() + 1 + SeparatorFields.size();
+    }
+    estimate += bytes / sampled * table.size() / 8 * 9;
   }
   std::string text;
   ReserveLargeText(text, estimate);

@@ -3,6 +3,7 @@
 // breaks and field separators had, row by row.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -50,4 +51,8 @@ class TQuoteObj {
   TStrArray FSeparators;
   // Bytes that may start something a field must be quoted for.
   bool FSpecial[256] = {};
+  // With one-byte separators and quote the bytes alone decide: kind of each
+  // byte (0 plain, 1 forces quotes, 2 the quote character).
+  bool FSingleBytes = false;
+  uint8_t FByteKind[256] = {};
 };
