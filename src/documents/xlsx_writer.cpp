@@ -255,7 +255,7 @@ std::string TDocXLSXMinimal::GetContentAsXML() {
       const size_t rowNumberLength = static_cast<size_t>(
           std::to_chars(rowNumber, rowNumber + sizeof rowNumber, static_cast<int64_t>(r) + 1).ptr - rowNumber);
       const std::string_view rowText(rowNumber, rowNumberLength);
-      if (colSection) {
+      if (colSection && columns > 0) {
         w.Put("<row r=\"");
         w.Put(rowText);
         w.Put("\" spans=\"1:");

@@ -175,6 +175,9 @@ TEST(XlsxWriter, ColumnWidths) {
   const std::string e = empty.GetContentAsXML();
   EXPECT_EQ(e.find("<cols"), std::string::npos);
   EXPECT_NE(e.find("<sheetData></sheetData>"), std::string::npos);
+  // Rows without cells have no span to name.
+  empty.SetContent(TStrArray2D{{}, {}});
+  EXPECT_NE(empty.GetContentAsXML().find("<sheetData><row></row><row></row></sheetData>"), std::string::npos);
 
   // Longest texts with their tags removed when links are written.
   TDocXLSXMinimal links;
