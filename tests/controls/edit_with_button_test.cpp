@@ -85,6 +85,10 @@ TEST_F(Edits, ColourEditNormalisesAndFilters) {
   edit.Button()->click();
   TColorEdit::ColorDialog = nullptr;
   EXPECT_EQ(edit.GetHexColor(), "010203");
+  edit.show();
+  QApplication::processEvents();
+  QImage image = edit.grab().toImage();
+  EXPECT_EQ(image.pixel(edit.Edit()->width() - 6, edit.height() / 2), qRgb(1, 2, 3));
   SaveScreenshot(&edit, "colour_edit");
 }
 
