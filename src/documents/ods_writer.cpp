@@ -4,6 +4,8 @@
 
 #include "documents/html_writer_escape.h"
 #include "documents/office_package.h"
+#include "documents/table_export_buffer.h"
+#include "foundation/code_pages.h"
 #include "foundation/dates.h"
 #include "foundation/number_format.h"
 #include "foundation/str_transform.h"
@@ -48,14 +50,15 @@ const char* AlignmentStyleName(TCSAlignment a) {
 }
 
 // An empty cell with its value type and the attribute that carries the value.
-void AppendValueCell(std::string& s, const char* valueType, const char* valueAttribute, std::string_view value) {
-  s += "<table:table-cell office:value-type=\"";
-  s += valueType;
-  s += "\" ";
-  s += valueAttribute;
-  s += "=\"";
-  AppendMarkupEscaped(s, value);
-  s += "\"></table:table-cell>";
+void AppendValueCell(TTextBuffer& s, std::string_view valueType, std::string_view valueAttribute,
+                     std::string_view value) {
+  s.Put("<table:table-cell office:value-type=\"");
+  s.Put(valueType);
+  s.Put("\" ");
+  s.Put(valueAttribute);
+  s.Put("=\"");
+  s.PutEscaped(value);
+  s.Put("\"></table:table-cell>");
 }
 
 }  // namespace
@@ -119,7 +122,7 @@ std::string TDocODSMinimal::GetContentAsXML() const {
       estimate += 40;
       for (const auto& cell : row) estimate += 2 * cell.size() + 90;
     }
-    s.reserve(estimate);
+    ReserveLargeText(s, estimate);
   }
   s += kDeclaration;
   s += "<office:document-content office:version=\"1.2\" xmlns:office=\"";
@@ -191,24 +194,25 @@ std::string TDocODSMinimal::GetContentAsXML() const {
   GetDataTypeArrForColumns(types);
   std::string number;
   TCellLink link;
+  TTextBuffer w(s);
   for (const auto& row : FContent) {
-    s += "<table:table-row>";
+    w.Put("<table:table-row>");
     for (size_t c = 0; c < row.size(); ++c) {
       const std::string& text = row[c];
       if (CreateLinks && HasLinkMarkers(text)) {
         if (SplitCellLink(text, link)) {
-          s += "<table:table-cell office:value-type=\"string\"><text:p>";
-          AppendMarkupEscaped(s, link.Before);
-          s += "<text:a xlink:href=\"";
+          w.Put("<table:table-cell office:value-type=\"string\"><text:p>");
+          w.PutEscaped(link.Before);
+          w.Put("<text:a xlink:href=\"");
           // Folder separators of the other systems; the rest escaped so that the attribute stays intact.
-          AppendMarkupEscaped(s, StringReplaceFast(link.Target, "\\", "/"));
-          s += "\">";
-          AppendMarkupEscaped(s, link.LinkText);
-          s += "</text:a>";
-          AppendMarkupEscaped(s, link.After);
-          s += "</text:p></table:table-cell>";
+          w.PutEscaped(StringReplaceFast(link.Target, "\\", "/"));
+          w.Put("\">");
+          w.PutEscaped(link.LinkText);
+          w.Put("</text:a>");
+          w.PutEscaped(link.After);
+          w.Put("</text:p></table:table-cell>");
         } else {
-          AppendValueCell(s, "string", "office:string-value", text);
+          AppendValueCell(w, "string", "office:string-value", text);
         }
         continue;
       }
@@ -217,44 +221,45 @@ std::string TDocODSMinimal::GetContentAsXML() const {
         case csDataDynamic: {
           int32_t v = 0;
           if (!text.empty() && TryStrToInt(text, v))
-            AppendValueCell(s, "float", "office:value", text);
+            AppendValueCell(w, "float", "office:value", text);
           else
-            AppendValueCell(s, "string", "office:string-value", text);
+            AppendValueCell(w, "string", "office:string-value", text);
           break;
         }
         case csDataNumber:
           // A value that is no number would make the file invalid.
           if (IsSpreadsheetNumber(text))
-            AppendValueCell(s, "float", "office:value", text);
+            AppendValueCell(w, "float", "office:value", text);
           else
-            AppendValueCell(s, "string", "office:string-value", text);
+            AppendValueCell(w, "string", "office:string-value", text);
           break;
         case csDataPercentage:
           if (GetCellValuePercentage(text, number))
-            AppendValueCell(s, "percentage", "office:value", number);
+            AppendValueCell(w, "percentage", "office:value", number);
           else
-            AppendValueCell(s, "string", "office:string-value", text);
+            AppendValueCell(w, "string", "office:string-value", text);
           break;
         case csDataDate:
           if (IsYYYYMMDDDate(text, '-'))
-            AppendValueCell(s, "date", "office:date-value", text);
+            AppendValueCell(w, "date", "office:date-value", text);
           else
-            AppendValueCell(s, "string", "office:string-value", text);
+            AppendValueCell(w, "string", "office:string-value", text);
           break;
         case csDataBoolean:
           if (text == "1" || text == "true")
-            AppendValueCell(s, "boolean", "office:boolean-value", "true");
+            AppendValueCell(w, "boolean", "office:boolean-value", "true");
           else if (text == "0" || text == "false")
-            AppendValueCell(s, "boolean", "office:boolean-value", "false");
+            AppendValueCell(w, "boolean", "office:boolean-value", "false");
           else
-            AppendValueCell(s, "string", "office:string-value", text);
+            AppendValueCell(w, "string", "office:string-value", text);
           break;
         // A formula column has no form of its own here; its text is kept as a string.
-        default: AppendValueCell(s, "string", "office:string-value", text); break;
+        default: AppendValueCell(w, "string", "office:string-value", text); break;
       }
     }
-    s += "</table:table-row>";
+    w.Put("</table:table-row>");
   }
+  w.Finish();
   s += "</table:table></office:spreadsheet></office:body></office:document-content>";
   return s;
 }
