@@ -13,6 +13,28 @@
 // What a CSV parameter stands for.
 enum TCSVCharType : int32_t { csvFieldSeparator = 0, csvQuote = 1 };
 
+// The CSV parameter types, by the numbers that settings store.
+enum TCSVParamType : uint32_t {
+  csvpUnknown = 0,
+  csvpAutoDetect = 1,
+  csvpKeep = 2,
+  csvpSystem = 10,
+  csvpComma = 11,
+  csvpSemicolon = 12,
+  csvpPipe = 13,
+  csvpHyphen = 14,
+  csvpSpace = 15,
+  csvpTab = 16,
+  csvpNoChar = 17,
+  csvpSingleQuote = 20,
+  csvpDoubleQuote = 21,
+  csvpCustomStr = 30,
+  csvpCustomStrs = 31,
+  csvpCustomCodePoint = 32,
+  csvpCustomCodePoints = 33,
+  csvpFixedLength = 40,
+};
+
 struct TCSVParam {
   uint32_t ParamType = 0;
   std::string ParamStr;

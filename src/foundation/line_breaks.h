@@ -10,6 +10,31 @@
 
 #include "foundation/types.h"
 
+// The line-break kinds, by the numbers that settings store.
+enum TLineBreakKind : uint32_t {
+  lbkUnknown = 0,
+  lbkAutoDetect = 1,
+  lbkKeep = 2,
+  lbkSystem = 3,
+  lbkBinary = 4,
+  lbkNoChar = 7,
+  lbkTab = 9,
+  lbkLF = 10,
+  lbkVT = 11,
+  lbkFF = 12,
+  lbkCR = 13,
+  lbkNL = 21,
+  lbkNEL = 85,
+  lbkCustomStr = 110,
+  lbkCustomStrs = 111,
+  lbkCustomCodePoint = 120,
+  lbkCustomCodePoints = 121,
+  lbkFixedLength = 130,
+  lbkCRLF = 1310,
+  lbkLS = 2028,
+  lbkPS = 2029,
+};
+
 struct TLineBreakParam {
   uint32_t LineBreakType = 0;
   // The parameter word; for custom kinds only the prefix ("customstr-").

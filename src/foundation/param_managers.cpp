@@ -10,7 +10,7 @@ namespace {
 
 std::string DefaultCharOf(TCSVCharType charType, const NumberFormat& fmt) {
   // An unknown type yields the character type's default.
-  return CSVTypeToChar(0, charType, fmt);
+  return CSVTypeToChar(csvpUnknown, charType, fmt);
 }
 
 // List values are comma-separated; double quotes protect commas inside an entry.
@@ -36,8 +36,8 @@ void TLineBreakParamObj::SetFromParamStr(std::string_view text) {
   FCustomStr = std::move(customStr);
   FCustomInt = customInt;
   CustomStrs.clear();
-  if (kind == 111 || kind == 121) {
-    SplitCustomList(CustomStrs, FCustomStr, kind == 121);
+  if (kind == lbkCustomStrs || kind == lbkCustomCodePoints) {
+    SplitCustomList(CustomStrs, FCustomStr, kind == lbkCustomCodePoints);
     RefreshCustomStrsParams();
   }
 }
@@ -62,19 +62,19 @@ void TLineBreakParamObj::RefreshCustomStrsParams() {
 }
 
 uint32_t TLineBreakParamObj::GetLineBreakType(uint32_t fallback) const {
-  return LineBreakType == 1 || LineBreakType == 2 ? fallback : LineBreakType;
+  return LineBreakType == lbkAutoDetect || LineBreakType == lbkKeep ? fallback : LineBreakType;
 }
 
 std::string TLineBreakParamObj::GetLineBreakCharacters(uint32_t fallback) const {
   switch (LineBreakType) {
-    case 1:
-    case 2: return LineBreakCharactersForLineBreakType(fallback);
-    case 7:
-    case 130: return "";
-    case 110:
-    case 111: return FCustomStr;
-    case 120:
-    case 121: return CodePointsAsStrToStr(FCustomStr);
+    case lbkAutoDetect:
+    case lbkKeep: return LineBreakCharactersForLineBreakType(fallback);
+    case lbkNoChar:
+    case lbkFixedLength: return "";
+    case lbkCustomStr:
+    case lbkCustomStrs: return FCustomStr;
+    case lbkCustomCodePoint:
+    case lbkCustomCodePoints: return CodePointsAsStrToStr(FCustomStr);
     default: return LineBreakCharactersForLineBreakType(LineBreakType);
   }
 }
@@ -101,7 +101,7 @@ uint32_t TLineBreakManagerObj::GetLineBreakTypeForReading() const {
 
 bool TLineBreakManagerObj::LineBreakTypeForReadingIsArray() const {
   uint32_t t = GetLineBreakTypeForReading();
-  return t == 111 || t == 121;
+  return t == lbkCustomStrs || t == lbkCustomCodePoints;
 }
 
 // --- TCSVParamObj -----------------------------------------------------------------
@@ -124,7 +124,8 @@ void TCSVParamObj::SetFromParamStr(std::string_view text) {
   FCustomStr = std::move(customStr);
   CustomInt = customInt;
   CustomStrs.clear();
-  if (type == 31 || type == 33) SplitCustomList(CustomStrs, FCustomStr, type == 33);
+  if (type == csvpCustomStrs || type == csvpCustomCodePoints)
+    SplitCustomList(CustomStrs, FCustomStr, type == csvpCustomCodePoints);
 }
 
 std::string TCSVParamObj::AsParamStr() const {
@@ -141,13 +142,13 @@ void TCSVParamObj::SetFromChar(std::string_view text) {
 
 std::string TCSVParamObj::GetCharToUse() const {
   switch (FParamType) {
-    case 1:
-    case 2: return FOldFileChar;
-    case 30:
-    case 31: return FCustomStr;
-    case 32:
-    case 33: return CodePointsAsStrToStr(FCustomStr);
-    case 40: return "";
+    case csvpAutoDetect:
+    case csvpKeep: return FOldFileChar;
+    case csvpCustomStr:
+    case csvpCustomStrs: return FCustomStr;
+    case csvpCustomCodePoint:
+    case csvpCustomCodePoints: return CodePointsAsStrToStr(FCustomStr);
+    case csvpFixedLength: return "";
     default: return CSVTypeToChar(FParamType, FCharType, FFormat);
   }
 }
@@ -180,5 +181,5 @@ uint32_t TCSVParamSetObj::GetParamTypeForReading() const {
 
 bool TCSVParamSetObj::ParamTypeForReadingIsArray() const {
   uint32_t t = GetParamTypeForReading();
-  return t == 31 || t == 33;
+  return t == csvpCustomStrs || t == csvpCustomCodePoints;
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "foundation/csv_params.h"
+#include "foundation/line_breaks.h"
 #include "foundation/number_format.h"
 #include "foundation/types.h"
 
@@ -34,8 +35,8 @@ class TLineBreakParamObj {
 
   bool AutoDetect() const { return GetAutoDetect(); }
   bool Keep() const { return GetKeep(); }
-  bool GetAutoDetect() const { return LineBreakType == 1; }
-  bool GetKeep() const { return LineBreakType == 2; }
+  bool GetAutoDetect() const { return LineBreakType == lbkAutoDetect; }
+  bool GetKeep() const { return LineBreakType == lbkKeep; }
 
   // The kind, or the fallback where the kind is detect or "keep".
   uint32_t GetLineBreakType(uint32_t fallback) const;
@@ -125,8 +126,8 @@ class TCSVParamObj {
 
   bool AutoDetect() const { return GetAutoDetect(); }
   bool Keep() const { return GetKeep(); }
-  bool GetAutoDetect() const { return FParamType == 1; }
-  bool GetKeep() const { return FParamType == 2; }
+  bool GetAutoDetect() const { return FParamType == csvpAutoDetect; }
+  bool GetKeep() const { return FParamType == csvpKeep; }
 
  private:
   friend class TCSVParamSetObj;
