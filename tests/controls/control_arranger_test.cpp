@@ -217,6 +217,11 @@ TEST(FixedWidthFont, NoneInstalledGivesTheMarkerAnd12) {
   CHGetFontFixedWidthAndFontSize(&label, TStrArray{"Some Sans"}, name, size);
   EXPECT_TRUE(IsNulMarker(name));
   EXPECT_EQ(size, 12);
+  // With one installed, its size makes "Wg" as high as in the label's font.
+  CHGetFontFixedWidthAndFontSize(&label, TStrArray{"Some Sans", "Liberation Mono"}, name, size);
+  EXPECT_EQ(name, "Liberation Mono");
+  EXPECT_GT(size, 0);
+  EXPECT_LT(size, 40);
 }
 
 TEST_F(Arranger, Screenshot) {
