@@ -166,6 +166,17 @@ class TSettingsObj {
   void ShowSettingsDialogFileAssociations();
   void ShowSettingsDialogProgramShortCut();
 
+  // --- Handlers of the settings window that need no widget --------------------
+  // Writes "lang.cfg" ("lang=" + code) for the current language where the
+  // settings are kept and tells the user how it went; true when written.
+  bool LanguageTabButtonClickSaveLanguage();
+  // Deletes the per-user configuration folder at once; true when it is gone.
+  bool SaveTabButtonClickDeleteSettings();
+  // Resets the settings whose IDs the button's value lists ("3" or "3,5").
+  void ActionButtonClickSetToDefault(int32_t id);
+  // Raises OnButtonClick for an action button.
+  void ButtonClick(int32_t id);
+
   // --- Settings files ----------------------------------------------------------
   bool SaveSettings(TConfigSaveLocation location, const std::string& fileName, bool showMessage);
   bool LoadSettings(const std::string& fileName, bool showMessage);

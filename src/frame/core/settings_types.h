@@ -205,6 +205,11 @@ class TSettingsUserDialogs {
                                      const std::string& filter) = 0;
   // Shows a text for inspection.
   virtual void ShowText(const std::string& text) = 0;
+  // The edited multi-line text, or the NUL marker when the dialog was cancelled.
+  virtual std::string InputMemo(const std::string& caption, const std::string& prompt, const std::string& okCaption,
+                                const std::string& cancelCaption, const std::string& defaultText) {
+    return std::string(1, '\0');
+  }
 };
 
 // The settings window, built by the GUI layer, registers these; each may stay empty.

@@ -3,12 +3,14 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QScreen>
 #include <QThread>
+#include <QUrl>
 #include <QWindow>
 
 #include "controls/layout_direction.h"
@@ -98,6 +100,11 @@ TPwkProgObj::TPwkProgObj(QObject* owner) : QObject(owner) {
   so.OnResetSettings = [this](void* s) { SettingsObjResetSettings(s); };
   so.OnButtonClick = [this](int32_t id) { SettingsObjButtonClick(id); };
   FBatchKeyValues = CreateBatchKeyValues();
+  FInfoDialogObj = std::make_unique<TInfoDialogObj>();
+  FInfoDialogObj->OnFetchHeaderImage = [this](int32_t l, QPixmap& p) { InfoDialogFetchHeaderImage(l, p); };
+  FSettingsWindowHost = std::make_unique<TSettingsWindowHost>(so, FOwnerForm);
+  if (!HasBrowseToURLProc())
+    SetBrowseToURLProc([](const std::string& url) { return QDesktopServices::openUrl(QUrl(ToQString(url))); });
   // The texts are English from the moment the frame exists.
   SetSprResGlobal(static_cast<uint32_t>(FLanguage));
 }
@@ -515,6 +522,8 @@ bool TPwkProgObj::eventFilter(QObject* watched, QEvent* event) {
     }
   } else if (watched == FOwnerForm && event->type() == QEvent::Show) {
     MainFormShowProc();
+  } else if (watched == FOwnerForm && event->type() == QEvent::WindowStateChange && FTrayWatchesWindowState) {
+    TrayIconOwnerFormWindowStateChange();
   } else if (event->type() == QEvent::MouseButtonRelease) {
     for (const QPointer<QWidget>& control : FDonateControls)
       if (control == watched) DonateControlClick();

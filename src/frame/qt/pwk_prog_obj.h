@@ -8,9 +8,12 @@
 #pragma once
 
 #include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
 #include <QObject>
 #include <QPixmap>
 #include <QPointer>
+#include <QSystemTrayIcon>
 #include <QWidget>
 #include <cstdint>
 #include <memory>
@@ -20,27 +23,11 @@
 #include "frame/core/command_line.h"
 #include "frame/core/settings_obj.h"
 #include "frame/core/settings_variant.h"
+#include "frame/core/url_rules.h"
+#include "frame/qt/info_dialog.h"
+#include "frame/qt/settings_window.h"
 #include "text/language_constants.h"
 #include "text/text_store.h"
-
-// The kinds of web page the frame can address.
-enum TProgObjURL : int32_t {
-  puDonate,
-  puWebsite,
-  puDownload,
-  puLicences,
-  puHelp,
-  puFunctions,
-  puFAQ,
-  puChangelog,
-  puSupport,
-  puIndividualSoftware,
-  puIndividualAdaption,
-  puMakerWebsite,
-  puMakerSecondWebsite,
-  puPortal,
-  puPortalForum,
-};
 
 class TPwkProgObj : public QObject {
   Q_OBJECT
@@ -161,16 +148,32 @@ class TPwkProgObj : public QObject {
   virtual void SetLanguage(int32_t language);
   virtual void ShowSplashScreen();
   virtual void HandleParams(const TStrArray& arguments, bool batch);
-  // Filled by the menus, links, tray and info-dialog modules.
-  virtual void CreateMenusOnOwnerForm() {}
-  virtual void ResetAndCreateProfileMenusOnOwnerForm() {}
-  virtual void CreateTrayIcon() {}
-  virtual void ShowTrayIcon() {}
-  virtual void InfoDialogSetUp() {}
-  virtual void InfoDialogSetLanguage(int32_t language) {}
-  virtual void DonateControlClick() {}
-  virtual std::string GetURLRef(const std::string& place) const { return std::string(); }
-  virtual std::string GetURLForCurrentLanguage(TProgObjURL kind) const { return std::string(); }
+  // Menus on the main window (entries are QActions, menus QMenus, found by name).
+  virtual void CreateMenusOnOwnerForm();
+  virtual void ResetAndCreateProfileMenusOnOwnerForm();
+  virtual void CreateTrayIcon();
+  virtual void ShowTrayIcon();
+  virtual void InfoDialogSetUp();
+  virtual void InfoDialogSetLanguage(int32_t language);
+  virtual void DonateControlClick();
+  virtual std::string GetURLRef(const std::string& place) const;
+  virtual std::string GetURLForCurrentLanguage(TProgObjURL kind) const;
+  // Opens an address through the browser call of url_rules.h; a non-empty
+  // place adds the reference query for that place.
+  void BrowseToURL(const std::string& address, const std::string& place);
+
+  // Menu handlers; the sender is the menu entry.
+  void MenuItemClickBrowseToCaptionURL(QObject* sender);
+  void MenuItemClickOpenInfoDialog(QObject* sender);
+  void MenuItemClickOpenSettings(QObject* sender);
+  void MenuItemClickOpenProfile(QObject* sender);
+  void TrayIconOnDblClick();
+  void TrayIconOwnerFormWindowStateChange();
+
+  TInfoDialogObj& InfoDialogObj() { return *FInfoDialogObj; }
+  TSettingsWindowHost& SettingsWindowHost() { return *FSettingsWindowHost; }
+  QMenuBar* MainMenu() const { return FMainMenu; }
+  QSystemTrayIcon* TrayIcon() const { return FTrayIcon; }
 
   std::string GetStrForCurrentLanguage(const std::string& en, const std::string& de, const std::string& es,
                                        const std::string& fr) const;
@@ -295,7 +298,16 @@ class TPwkProgObj : public QObject {
   std::vector<QPointer<QWidget>> FDonateControls;
   std::vector<std::unique_ptr<TSOManagedControl>> FManagedControlAdapters;
   std::unique_ptr<TInstanceManager> FInstanceManager;
+  std::unique_ptr<TInfoDialogObj> FInfoDialogObj;
+  std::unique_ptr<TSettingsWindowHost> FSettingsWindowHost;
+  QPointer<QMenuBar> FMainMenu;
+  QPointer<QSystemTrayIcon> FTrayIcon;
+  QPointer<QMenu> FTrayPopupMenu;
+  QAction* FTrayMenuItemShow = nullptr;
+  QAction* FTrayMenuItemClose = nullptr;
   bool FCloseFromTray = false;
+  // The tray icon takes the main window's minimising.
+  bool FTrayWatchesWindowState = false;
   bool FInitialized = false;
   bool FWindowSizeLoaded = false;
 };

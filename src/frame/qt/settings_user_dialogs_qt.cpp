@@ -51,3 +51,9 @@ std::string TQtSettingsUserDialogs::OpenFileDialog(const std::string& title, con
 }
 
 void TQtSettingsUserDialogs::ShowText(const std::string& text) { SV(text); }
+
+std::string TQtSettingsUserDialogs::InputMemo(const std::string& caption, const std::string& prompt,
+                                              const std::string& okCaption, const std::string& cancelCaption,
+                                              const std::string& defaultText) {
+  return ::InputMemo(caption, prompt, okCaption, cancelCaption, defaultText);
+}

@@ -21,6 +21,8 @@ class TQtSettingsUserDialogs : public TSettingsUserDialogs {
   std::string OpenFileDialog(const std::string& title, const std::string& defaultExt,
                              const std::string& filter) override;
   void ShowText(const std::string& text) override;
+  std::string InputMemo(const std::string& caption, const std::string& prompt, const std::string& okCaption,
+                        const std::string& cancelCaption, const std::string& defaultText) override;
 
  private:
   QPointer<QWidget> FParent;
