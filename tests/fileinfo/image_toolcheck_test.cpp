@@ -98,19 +98,21 @@ printf '\377\330\377\340\000\002' > bad.jpg
 head -c 40 /dev/zero >> bad.jpg
 )SH";
 
-// The folder of fixtures, made once per run of the test program.
+// The folder of fixtures, made once per run of the test program and removed
+// when it ends.
 const TTempDir& Fixtures() {
-  static TTempDir* dir = [] {
-    auto* d = new TTempDir("toolimg");
-    const std::string script = d->Path() + ".sh";
+  static TTempDir dir("toolimg");
+  static const bool made = [] {
+    const std::string script = dir.Path() + ".sh";
     WriteFile(script, kMakeFixtures);
     int rc = 0;
-    const std::string log = RunCommand("cd '" + d->Path() + "' && bash '" + script + "' 2>&1", &rc);
+    const std::string log = RunCommand("cd '" + dir.Path() + "' && bash '" + script + "' 2>&1", &rc);
     std::filesystem::remove(script);
     EXPECT_EQ(rc, 0) << "making the fixtures failed: " << log;
-    return d;
+    return rc == 0;
   }();
-  return *dir;
+  (void)made;
+  return dir;
 }
 
 std::vector<std::string> FixtureNames() {
