@@ -710,3 +710,68 @@ TEST(ToolCheckListViewExport, PythonCsvReadsTheCells) {
 }
 
 }  // namespace
+
+namespace {
+
+// Random sequences of every row operation keep the rows, the filter's map and
+// the selection inside the item array.
+TEST(ListViewStoreRandom, RowsStayConsistent) {
+  std::mt19937 rng(2101);
+  TVirtualListViewStore s;
+  DefineColumns(s);
+  TVirtualListViewFilterRec f;
+  f.ColumnType = vlvColCustomStr;
+  f.ValueIndex = 1;
+  f.FilterText = "k1";
+  s.AddFilter(f);
+  s.OnDeleteItem = [&](TVirtualListView*, TVirtualListViewListItem, int32_t index, int32_t, bool& del, bool& all) {
+    ASSERT_LT(index, s.GetItemCount());
+    del = rng() % 3 != 0;
+    all = rng() % 5 == 0;
+  };
+  for (int step = 0; step < 3000; ++step) {
+    const int32_t rows = s.RowCount();
+    TIntArray selection;
+    for (int32_t r = 0; r < rows; ++r) {
+      if (rng() % 4 == 0) selection.push_back(r);
+    }
+    s.SetSelectedRows(selection);
+    switch (rng() % 12) {
+      case 0:
+      case 1:
+      case 2:
+        s.AddItem(step, {"n" + std::to_string(rng() % 50), "k" + std::to_string(rng() % 3)},
+                  {static_cast<int32_t>(rng() % 7)}, rng() % 2 == 0);
+        break;
+      case 3: s.RemoveSelected(); break;
+      case 4: s.RemoveNotSelected(); break;
+      case 5: s.SortInternal(rng() % 2 ? vlvColCustomStr : vlvColCustomInt, 0, rng() % 2 == 0); break;
+      case 6: s.SetFilterOn(!s.FilterOn()); break;
+      case 7: s.DropSelectedOnRow(static_cast<int32_t>(rng() % (rows + 2)) - 1); break;
+      case 8: s.SetItemLimit(static_cast<int32_t>(rng() % 40)); break;
+      case 9: s.FixedRowsBottom = static_cast<int32_t>(rng() % 6) - 1; break;
+      case 10: s.ColClick(static_cast<int32_t>(rng() % 5)); break;
+      case 11: s.SetContentFromStrArray(s.GetContentAsStrArray(true, true, false), true, true, rng() % 4 != 0); break;
+    }
+    const int32_t count = s.GetItemCount();
+    if (s.FilterOn()) {
+      ASSERT_EQ(s.RowCount(), static_cast<int32_t>(s.IndexMap().size()));
+      for (size_t i = 0; i < s.IndexMap().size(); ++i) {
+        ASSERT_LT(s.IndexMap()[i], count);
+        if (i > 0) {
+          ASSERT_LT(s.IndexMap()[i - 1], s.IndexMap()[i]);
+        }
+        ASSERT_EQ(s.VirtualItems[s.IndexMap()[i]].StrValues[1], "k1");
+      }
+    } else {
+      ASSERT_EQ(s.RowCount(), count);
+    }
+    for (int32_t r : s.GetSelectedRows()) ASSERT_LT(r, s.RowCount());
+    for (int32_t r = 0; r < s.RowCount(); ++r) {
+      ASSERT_EQ(s.GetCellDisplayText(s.GetItemIndexForListItem(r), 0),
+                s.VirtualItems[s.GetItemIndexForListItem(r)].StrValues[0]);
+    }
+  }
+}
+
+}  // namespace
