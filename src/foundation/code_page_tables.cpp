@@ -1,0 +1,167 @@
+#include <iconv.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "foundation/code_pages.h"
+#include "foundation/code_pages_internal.h"
+#include "foundation/utf8.h"
+
+namespace code_pages_detail {
+
+namespace {
+
+constexpr char32_t kNoChar = 0xFFFFFFFF;
+
+SingleByteTable BuildTable(const char* iconvName) {
+  SingleByteTable t;
+  IconvHandle h = OpenIconv("UTF-32LE", iconvName);
+  for (int b = 0; b < 256; ++b) {
+    char32_t cp = kNoChar;
+    if (h) {
+      auto cd = static_cast<iconv_t>(h.get());
+      iconv(cd, nullptr, nullptr, nullptr, nullptr);
+      char in = static_cast<char>(b);
+      char* inPtr = &in;
+      size_t inLeft = 1;
+      unsigned char out[8];
+      char* outPtr = reinterpret_cast<char*>(out);
+      size_t outLeft = sizeof out;
+      if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1) && outLeft == 4)
+        cp = out[0] | (out[1] << 8) | (out[2] << 16) | (static_cast<char32_t>(out[3]) << 24);
+    } else if (b < 128 || std::strcmp(iconvName, "ISO-8859-1") == 0) {
+      // Without iconv's modules only what needs no table is known.
+      cp = static_cast<char32_t>(b);
+    }
+    t.toUnicode[b] = cp;
+    // A byte that the code page leaves undefined reads as U+FFFD.
+    t.toUTF8[b] = UTF8Encode(cp == kNoChar ? 0xFFFD : cp);
+    t.utf8Len[b] = static_cast<uint8_t>(t.toUTF8[b].size());
+    std::copy(t.toUTF8[b].begin(), t.toUTF8[b].end(), t.utf8Packed[b].begin());
+    if (cp != kNoChar && cp < 0x10000 && t.fromUnicode[cp] < 0) t.fromUnicode[cp] = static_cast<int16_t>(b);
+    if (b < 128 && cp != static_cast<char32_t>(b)) t.asciiIdentity = false;
+  }
+  return t;
+}
+
+const char* IconvNameOf(int32_t cp) {
+  switch (cp) {
+    case 1250: return "CP1250";
+    case 1251: return "CP1251";
+    case 1252: return "CP1252";
+    case 1253: return "CP1253";
+    case 88591: return "ISO-8859-1";
+    case 88592: return "ISO-8859-2";
+    default: return nullptr;
+  }
+}
+
+}  // namespace
+
+const SingleByteTable& TableOf(int32_t cp) {
+  // Function-local statics: built once, safe for first use from several threads.
+  switch (cp) {
+    case 1250: {
+      static const SingleByteTable t = BuildTable("CP1250");
+      return t;
+    }
+    case 1251: {
+      static const SingleByteTable t = BuildTable("CP1251");
+      return t;
+    }
+    case 1252: {
+      static const SingleByteTable t = BuildTable("CP1252");
+      return t;
+    }
+    case 1253: {
+      static const SingleByteTable t = BuildTable("CP1253");
+      return t;
+    }
+    case 88592: {
+      static const SingleByteTable t = BuildTable("ISO-8859-2");
+      return t;
+    }
+    default: {
+      static const SingleByteTable t = BuildTable("ISO-8859-1");
+      return t;
+    }
+  }
+}
+
+bool IsSingleByteCodePage(int32_t cp) { return IconvNameOf(cp) != nullptr; }
+
+// Appends the UTF-8 form of single-byte text; the exact size is found first,
+// so that the result of a large file grows without copies. Runs of ASCII are
+// copied whole where the code page keeps ASCII as it is.
+void AppendSingleByteAsUTF8(std::string_view bytes, const SingleByteTable& t, std::string& out) {
+  const size_t n = bytes.size();
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  size_t len = 0;
+  if (t.asciiIdentity) {
+    len = n;
+    for (size_t i = UTF8SkipASCII(bytes, 0); i < n; i = UTF8SkipASCII(bytes, i + 1)) len += t.utf8Len[p[i]] - 1u;
+  } else {
+    for (size_t i = 0; i < n; ++i) len += t.utf8Len[p[i]];
+  }
+  const size_t old = out.size();
+  if (out.capacity() < old + len) ReserveLargeText(out, std::max(old + len, out.capacity() * 3 / 2));
+  out.resize(old + len);
+  char* o = out.data() + old;
+  size_t i = 0;
+  while (i < n) {
+    if (t.asciiIdentity) {
+      const size_t next = UTF8SkipASCII(bytes, i);
+      std::memcpy(o, p + i, next - i);
+      o += next - i;
+      i = next;
+      if (i >= n) break;
+    }
+    const unsigned char b = p[i++];
+    if (out.data() + out.size() - o >= 4)
+      std::memcpy(o, t.utf8Packed[b].data(), 4);
+    else
+      std::memcpy(o, t.utf8Packed[b].data(), t.utf8Len[b]);
+    o += t.utf8Len[b];
+  }
+}
+
+std::string UTF8ToSingleByte(std::string_view text, const SingleByteTable& t) {
+  std::string out;
+  ReserveLargeText(out, text.size());
+  auto put = [&](char32_t cp) {
+    const int16_t mapped = cp < 0x10000 ? t.fromUnicode[cp] : -1;
+    out.push_back(mapped < 0 ? '?' : static_cast<char>(mapped));
+  };
+  UTF8ForEachCodePoint(
+      text,
+      [&](char c) {
+        if (t.asciiIdentity) {
+          out.push_back(c);
+        } else {
+          put(static_cast<unsigned char>(c));
+        }
+      },
+      [&](char32_t cp, std::string_view) { put(cp); });
+  return out;
+}
+
+}  // namespace code_pages_detail
+
+using code_pages_detail::UTF8ToSingleByte;
+
+std::string Latin1BytesToUTF8(std::string_view bytes) {
+  // Windows-1252 for 0x80..0x9F; 0 marks the five unassigned positions.
+  static constexpr char16_t kCP1252High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                               0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                               0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                               0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+  std::string out;
+  out.reserve(bytes.size());
+  for (unsigned char b : bytes) {
+    if (b == 0) continue;
+    char32_t cp = b;
+    if (b >= 0x80 && b <= 0x9F && kCP1252High[b - 0x80] != 0) cp = kCP1252High[b - 0x80];
+    UTF8Append(out, cp);
+  }
+  return out;
+}
