@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -87,6 +88,30 @@ TEST_F(ZoomMemo, CaretIsReportedOnKeyReleaseForEveryLineBreakKind) {
   memo.DoCaretChange();
   EXPECT_EQ(column, 3);
   EXPECT_EQ(memo.SelStart(), 3);
+}
+
+TEST_F(ZoomMemo, MousePressReportsLineThenCaret) {
+  TAdvancedMemo memo;
+  memo.SetText("first\nsecond");
+  memo.resize(200, 100);
+  memo.show();
+  memo.SetSelStart(8);
+  std::vector<std::string> order;
+  memo.OnFirstVisibleLineChange = [&](QObject*, int32_t) { order.push_back("line"); };
+  memo.OnCaretChange = [&](QObject*, int32_t l, int32_t c) {
+    order.push_back("caret " + std::to_string(l) + ":" + std::to_string(c));
+  };
+  QPointF at(150, 80);
+  QMouseEvent press(QEvent::MouseButtonPress, at, memo.viewport()->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(memo.viewport(), &press);
+  ASSERT_GE(order.size(), 2u);
+  EXPECT_EQ(order[0], "line");
+  EXPECT_EQ(order[1], "caret 1:2");  // the caret before the press moved it
+  memo.DoFirstVisibleLineChangeNotificationOnMouseDown = false;
+  order.clear();
+  QApplication::sendEvent(memo.viewport(), &press);
+  EXPECT_EQ(order.size(), 1u);
 }
 
 TEST_F(ZoomMemo, FirstVisibleLineIsReportedOnlyWhenItChanges) {
