@@ -200,7 +200,7 @@ class TVirtualListViewStore {
   virtual void PlatformRepaint() {}
   virtual void PlatformColumnsChanged() {}
   virtual void PlatformSetColumnWidth(int32_t Position, int32_t Width) {}
-  virtual int32_t PlatformClientWidth() const { return FHeadlessWidth; }
+  virtual int32_t PlatformClientWidth() const { return HeadlessWidth; }
   virtual TIntArray PlatformSelectedRows() const { return FHeadlessSelection; }
   virtual void PlatformSelectRows(const TIntArray& Rows);
   virtual int32_t PlatformFocusedRow() const { return FHeadlessFocus; }
@@ -213,7 +213,7 @@ class TVirtualListViewStore {
 
  public:
   // Headless width for the proportional column widths.
-  int32_t FHeadlessWidth = 400;
+  int32_t HeadlessWidth = 400;
 
  private:
   int32_t NewItem(int32_t ID, bool AtTop);
