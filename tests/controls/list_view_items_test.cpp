@@ -93,6 +93,11 @@ TEST(ListViewStore, AddingFillsCellsByTheCountRules) {
   EXPECT_TRUE(six.VirtualItems[0].Checked);
   six.AddItem(false, 9, "1", NulMarker(), "3", "4", "5", "6");
   EXPECT_EQ(six.VirtualItems[1].StrValues, (TStrArray{"1", "", "3", "4", "5", "6"}));
+  // A host with fewer string cells than strings loses the extra texts, nothing more.
+  TVirtualListViewStore two;
+  two.AddColumn(vlvColCustomStr, 1, "c", 10, 0, taLeftJustify, vlvEditNone, vlvFormatDefault, {});
+  two.AddItem(false, 1, "a", "b", "c", "d", "e", "f");
+  EXPECT_EQ(two.VirtualItems[0].StrValues, (TStrArray{"a", "b"}));
 }
 
 TEST(ListViewStore, AddingEventsOutsideUpdateOnly) {
