@@ -141,17 +141,22 @@ void THTMLPanel::FitHeight() {
 void THTMLPanel::paintEvent(QPaintEvent*) {
   const TMarkupLayout layout = PaintProc(false);
   QPainter painter(this);
+  const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
   const QColor defaultColor = palette().color(QPalette::WindowText);
   for (const TMarkupDrawItem& item : layout.Items) {
     if (item.IsPicture) {
-      painter.drawPixmap(item.X, item.Y, FindPicture(item.Text));
+      const QPixmap picture = FindPicture(item.Text);
+      painter.drawPixmap(rightToLeft ? width() - item.X - picture.width() : item.X, item.Y, picture);
       continue;
     }
     const QFont f = StyledFont(font(), item.Style);
+    const QString text = ToQString(item.Text);
+    const QFontMetrics metrics(f);
     painter.setFont(f);
     painter.setPen(item.Color.IsDefault ? defaultColor : ToQColor(item.Color.Value));
-    // The markup places a run by its top-left corner.
-    painter.drawText(QPoint(item.X, item.Y + QFontMetrics(f).ascent()), ToQString(item.Text));
+    // The markup places a run by its top-left corner; a right-to-left panel mirrors the runs.
+    const int x = rightToLeft ? width() - item.X - metrics.horizontalAdvance(text) : item.X;
+    painter.drawText(QPoint(x, item.Y + metrics.ascent()), text);
   }
 }
 
@@ -161,7 +166,12 @@ void THTMLPanel::resizeEvent(QResizeEvent* event) {
   FitHeight();
 }
 
-void THTMLPanel::HoverAt(const QPoint& point) {
+QPoint THTMLPanel::LayoutPoint(const QPoint& point) const {
+  return layoutDirection() == Qt::RightToLeft ? QPoint(width() - 1 - point.x(), point.y()) : point;
+}
+
+void THTMLPanel::HoverAt(const QPoint& widgetPoint) {
+  const QPoint point = LayoutPoint(widgetPoint);
   std::string hint;
   for (const TMarkupArea& a : FHints)
     if (a.Bounds.Contains(point.x(), point.y())) hint = a.Text;
@@ -180,7 +190,8 @@ void THTMLPanel::mouseMoveEvent(QMouseEvent* event) {
   HoverAt(event->position().toPoint());
 }
 
-void THTMLPanel::ClickAt(const QPoint& point) {
+void THTMLPanel::ClickAt(const QPoint& widgetPoint) {
+  const QPoint point = LayoutPoint(widgetPoint);
   for (const TMarkupArea& a : FLinks) {
     if (!a.Bounds.Contains(point.x(), point.y())) continue;
     const TMarkupClick click = MarkupLinkClick(a.Text, URLAppendix, URLAppendixForURLPart);

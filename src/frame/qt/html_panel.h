@@ -54,7 +54,8 @@ class THTMLPanel : public QWidget {
   TMarkupLayout PaintProc(bool measureOnly);
   const std::vector<TMarkupArea>& Links() const { return FLinks; }
   const std::vector<TMarkupArea>& Hints() const { return FHints; }
-  // A click at a point of the panel, as the mouse gives it.
+  // A click at a point of the panel, as the mouse gives it (areas are in
+  // left-to-right coordinates; a right-to-left panel mirrors the point).
   void ClickAt(const QPoint& point);
   // The hover rule at a point: the hint shown and whether the hand cursor shows.
   void HoverAt(const QPoint& point);
@@ -75,6 +76,8 @@ class THTMLPanel : public QWidget {
   // An auto-sized panel that no layout manages follows its content height.
   void FitHeight();
   QPixmap FindPicture(const std::string& name) const;
+  // The areas are laid out left to right; a right-to-left panel shows them mirrored.
+  QPoint LayoutPoint(const QPoint& point) const;
 
   std::string FHTML;
   bool FAutoSize = false;

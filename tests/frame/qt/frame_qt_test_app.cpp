@@ -19,5 +19,10 @@ void SaveScreenshot(QWidget* widget, const std::string& name) {
                       QString::fromStdString(name) + QStringLiteral(".png"));
 }
 
+std::vector<std::string>& OpenedURLs() {
+  static std::vector<std::string> urls;
+  return urls;
+}
+
 // fontconfig keeps a few blocks of its cache to the end of the process.
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }

@@ -11,12 +11,16 @@
 #include "../core/frame_core_fixture.h"
 #include "foundation/config_files.h"
 #include "foundation/program_args.h"
+#include "frame/core/url_rules.h"
 #include "frame/qt/pwk_prog_obj.h"
 
 QApplication& FrameTestApp();
 
 // Saves the widget as SYLLABRIX_SCREENSHOT_DIR/frame_<name>.png.
 void SaveScreenshot(QWidget* widget, const std::string& name);
+
+// The addresses the tests asked the browser to open; no test opens a real one.
+std::vector<std::string>& OpenedURLs();
 
 class TFrameFixture : public ::testing::Test {
  protected:
@@ -27,6 +31,11 @@ class TFrameFixture : public ::testing::Test {
     FOldConfigHome = old ? old : "";
     setenv("XDG_CONFIG_HOME", ConfigHome.str().c_str(), 1);
     SetArguments({});
+    OpenedURLs().clear();
+    SetBrowseToURLProc([](const std::string& url) {
+      OpenedURLs().push_back(url);
+      return true;
+    });
   }
   void TearDown() override {
     SetArguments({});
