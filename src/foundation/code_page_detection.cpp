@@ -8,12 +8,12 @@ using code_pages_detail::Load8;
 
 std::string CodePageBOM(int32_t codePage) {
   switch (codePage) {
-    case 65001:
-    case 65002: return "\xEF\xBB\xBF";
-    case 12000: return std::string("\xFF\xFE\x00\x00", 4);
-    case 12001: return std::string("\x00\x00\xFE\xFF", 4);
-    case 1200: return "\xFF\xFE";
-    case 1201: return "\xFE\xFF";
+    case cpUTF8:
+    case cpUTF8BOM: return "\xEF\xBB\xBF";
+    case cpUTF32LE: return std::string("\xFF\xFE\x00\x00", 4);
+    case cpUTF32BE: return std::string("\x00\x00\xFE\xFF", 4);
+    case cpUTF16LE: return "\xFF\xFE";
+    case cpUTF16BE: return "\xFE\xFF";
     default: return "";
   }
 }
@@ -29,17 +29,17 @@ int32_t MarkOf(const unsigned char* b, size_t n) {
       if (b[i++] != c) return false;
     return true;
   };
-  if (starts({0xEF, 0xBB, 0xBF})) return 65001;
-  if (starts({0x2B, 0x2F, 0x76}) && (b[3] == 0x2B || b[3] == 0x2F || b[3] == 0x38 || b[3] == 0x39)) return 65000;
-  if (starts({0xFF, 0xFE, 0x00, 0x00}) && n >= 4) return 12000;
-  if (starts({0x00, 0x00, 0xFE, 0xFF})) return 12001;
-  if (starts({0xFF, 0xFE})) return 1200;
-  if (starts({0xFE, 0xFF})) return 1201;
-  if (starts({0xF7, 0x64, 0x4C})) return 100;
-  if (starts({0x0E, 0xFE, 0xFF})) return 101;
-  if (starts({0xFB, 0xEE, 0x28})) return 102;
-  if (starts({0xDD, 0x73, 0x66, 0x73})) return 103;
-  if (starts({0x84, 0x31, 0x95, 0x33})) return 54936;
+  if (starts({0xEF, 0xBB, 0xBF})) return cpUTF8;
+  if (starts({0x2B, 0x2F, 0x76}) && (b[3] == 0x2B || b[3] == 0x2F || b[3] == 0x38 || b[3] == 0x39)) return cpUTF7;
+  if (starts({0xFF, 0xFE, 0x00, 0x00}) && n >= 4) return cpUTF32LE;
+  if (starts({0x00, 0x00, 0xFE, 0xFF})) return cpUTF32BE;
+  if (starts({0xFF, 0xFE})) return cpUTF16LE;
+  if (starts({0xFE, 0xFF})) return cpUTF16BE;
+  if (starts({0xF7, 0x64, 0x4C})) return cpUTF1;
+  if (starts({0x0E, 0xFE, 0xFF})) return cpSCSU;
+  if (starts({0xFB, 0xEE, 0x28})) return cpBOCU1;
+  if (starts({0xDD, 0x73, 0x66, 0x73})) return cpUTFEBCDIC;
+  if (starts({0x84, 0x31, 0x95, 0x33})) return cpGB18030;
   return -1;
 }
 
@@ -139,20 +139,20 @@ bool TCodePageDetector::Decided() const {
 int32_t TCodePageDetector::Result(bool& hasBOM) const {
   hasBOM = false;
   const size_t n = FCount;
-  if (n < 2) return 0;
+  if (n < 2) return cpASCII;
   int32_t marked = MarkOf(FHead, n);
   if (marked >= 0) {
     hasBOM = true;
     return marked;
   }
   const size_t* z = FZeros;
-  if (z[0] == 0 && z[1] > 0 && z[2] == 0 && z[3] > 0) return 1200;
-  if (z[0] > 0 && z[1] == 0 && z[2] > 0 && z[3] == 0) return 1201;
-  if (z[0] == 0 && z[1] > 0 && z[2] > 0 && z[3] > 0) return 12000;
-  if (z[0] > 0 && z[1] > 0 && z[2] > 0 && z[3] == 0) return 12001;
-  if (FPureASCII) return 0;
+  if (z[0] == 0 && z[1] > 0 && z[2] == 0 && z[3] > 0) return cpUTF16LE;
+  if (z[0] > 0 && z[1] == 0 && z[2] > 0 && z[3] == 0) return cpUTF16BE;
+  if (z[0] == 0 && z[1] > 0 && z[2] > 0 && z[3] > 0) return cpUTF32LE;
+  if (z[0] > 0 && z[1] > 0 && z[2] > 0 && z[3] == 0) return cpUTF32BE;
+  if (FPureASCII) return cpASCII;
   // A sequence cut off by the end of the file does not count as UTF-8.
-  return FWalkInvalid || FNeed > 0 ? 88591 : 65001;
+  return FWalkInvalid || FNeed > 0 ? cpISO88591 : cpUTF8;
 }
 
 int32_t DetectCodePage(std::string_view bytes, bool& hasBOM) {
@@ -163,13 +163,13 @@ int32_t DetectCodePage(std::string_view bytes, bool& hasBOM) {
 
 size_t CodePageMarkLength(std::string_view head, int32_t codePage) {
   switch (codePage) {
-    case 1200: return head.starts_with("\xFF\xFE") ? 2 : 0;
-    case 1201: return head.starts_with("\xFE\xFF") ? 2 : 0;
-    case 12000:
-    case 12001: return head.size() > 3 && head.starts_with(CodePageBOM(codePage)) ? 4 : 0;
-    case 65001:
-    case 65002: return head.starts_with("\xEF\xBB\xBF") ? 3 : 0;
-    case 54936: return head.starts_with("\x84\x31\x95\x33") ? 4 : 0;
+    case cpUTF16LE: return head.starts_with("\xFF\xFE") ? 2 : 0;
+    case cpUTF16BE: return head.starts_with("\xFE\xFF") ? 2 : 0;
+    case cpUTF32LE:
+    case cpUTF32BE: return head.size() > 3 && head.starts_with(CodePageBOM(codePage)) ? 4 : 0;
+    case cpUTF8:
+    case cpUTF8BOM: return head.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    case cpGB18030: return head.starts_with("\x84\x31\x95\x33") ? 4 : 0;
     default: return 0;
   }
 }

@@ -125,9 +125,10 @@ int32_t StrToCodePage(std::string_view name) {
   }
   for (const auto& e : kNameToId)
     if (key == e.name) return e.id;
-  return 65001;
+  return cpUTF8;
 }
 
 TIntArray CodePagesAvailable() {
-  return {0, 88591, 88592, 1250, 1251, 1252, 1253, 65000, 65001, 1200, 1201, 12000, 12001};
+  return {cpASCII, cpISO88591, cpISO88592, cpWindows1250, cpWindows1251, cpWindows1252, cpWindows1253,
+          cpUTF7,  cpUTF8,     cpUTF16LE,  cpUTF16BE,     cpUTF32LE,     cpUTF32BE};
 }

@@ -46,12 +46,12 @@ SingleByteTable BuildTable(const char* iconvName) {
 
 const char* IconvNameOf(int32_t cp) {
   switch (cp) {
-    case 1250: return "CP1250";
-    case 1251: return "CP1251";
-    case 1252: return "CP1252";
-    case 1253: return "CP1253";
-    case 88591: return "ISO-8859-1";
-    case 88592: return "ISO-8859-2";
+    case cpWindows1250: return "CP1250";
+    case cpWindows1251: return "CP1251";
+    case cpWindows1252: return "CP1252";
+    case cpWindows1253: return "CP1253";
+    case cpISO88591: return "ISO-8859-1";
+    case cpISO88592: return "ISO-8859-2";
     default: return nullptr;
   }
 }
@@ -61,23 +61,23 @@ const char* IconvNameOf(int32_t cp) {
 const SingleByteTable& TableOf(int32_t cp) {
   // Function-local statics: built once, safe for first use from several threads.
   switch (cp) {
-    case 1250: {
+    case cpWindows1250: {
       static const SingleByteTable t = BuildTable("CP1250");
       return t;
     }
-    case 1251: {
+    case cpWindows1251: {
       static const SingleByteTable t = BuildTable("CP1251");
       return t;
     }
-    case 1252: {
+    case cpWindows1252: {
       static const SingleByteTable t = BuildTable("CP1252");
       return t;
     }
-    case 1253: {
+    case cpWindows1253: {
       static const SingleByteTable t = BuildTable("CP1253");
       return t;
     }
-    case 88592: {
+    case cpISO88592: {
       static const SingleByteTable t = BuildTable("ISO-8859-2");
       return t;
     }

@@ -96,16 +96,16 @@ void ReserveLargeText(std::string& s, size_t n) {
 }
 
 bool TCodePageDecoder::DecodesInPieces(int32_t codePage) {
-  return codePage == 0 || codePage == 1200 || codePage == 1201 || codePage == 12000 || codePage == 12001 ||
-         IsSingleByteCodePage(codePage);
+  return codePage == cpASCII || codePage == cpUTF16LE || codePage == cpUTF16BE || codePage == cpUTF32LE ||
+         codePage == cpUTF32BE || IsSingleByteCodePage(codePage);
 }
 
 TCodePageDecoder::TCodePageDecoder(int32_t codePage)
-    : FCodePage(codePage == 0 ? 88591 : codePage),
-      FUnitSize(codePage == 12000 || codePage == 12001 ? 4
-                : codePage == 1200 || codePage == 1201 ? 2
-                                                       : 1),
-      FBigEndian(codePage == 1201 || codePage == 12001) {}
+    : FCodePage(codePage == cpASCII ? cpISO88591 : codePage),
+      FUnitSize(codePage == cpUTF32LE || codePage == cpUTF32BE   ? 4
+                : codePage == cpUTF16LE || codePage == cpUTF16BE ? 2
+                                                                 : 1),
+      FBigEndian(codePage == cpUTF16BE || codePage == cpUTF32BE) {}
 
 size_t TCodePageDecoder::MaxOutputSize(size_t byteCount) const {
   // UTF-16: three bytes per unit at most (a pair gives four for two units);
@@ -243,12 +243,12 @@ std::string GB18030ToUTF8(std::string_view bytes) {
 std::string CodePageBytesToUTF8(std::string bytes, int32_t codePage) {
   std::string_view v(bytes);
   switch (codePage) {
-    case 1200:
-    case 1201:
-    case 12000:
-    case 12001: v.remove_prefix(CodePageMarkLength(v, codePage)); return DecodeInOnePiece(v, codePage);
-    case 64999:
-    case 65000: {
+    case cpUTF16LE:
+    case cpUTF16BE:
+    case cpUTF32LE:
+    case cpUTF32BE: v.remove_prefix(CodePageMarkLength(v, codePage)); return DecodeInOnePiece(v, codePage);
+    case cpUTF7ANSI:
+    case cpUTF7: {
       // The mark is U+FEFF encoded with the text; its last base64 digit may
       // carry bits of the first character, so it is dropped after decoding.
       bool hasMark =
@@ -257,15 +257,15 @@ std::string CodePageBytesToUTF8(std::string bytes, int32_t codePage) {
       if (hasMark && !units.empty() && units[0] == 0xFEFF) units.erase(0, 1);
       return UTF16ToUTF8(units);
     }
-    case 65001:
-    case 65002: {
+    case cpUTF8:
+    case cpUTF8BOM: {
       size_t skip = CodePageMarkLength(v, codePage);
       if (!UTF8IsValid(v.substr(skip))) return UTF8Repair(v.substr(skip));
       bytes.erase(0, skip);
       return bytes;
     }
-    case 0: return DecodeInOnePiece(v, 0);
-    case 54936: {
+    case cpASCII: return DecodeInOnePiece(v, cpASCII);
+    case cpGB18030: {
       // Only the mark tells that the bytes really are GB 18030; without it
       // they are taken as they stand, as for every id without a conversion
       // (that is also how SaveString writes this id).
@@ -281,7 +281,7 @@ std::string CodePageBytesToUTF8(std::string bytes, int32_t codePage) {
 
 std::string UTF8ToCodePageBytes(std::string_view text, int32_t codePage) {
   switch (codePage) {
-    case 0: {
+    case cpASCII: {
       // One "?" per character that ASCII cannot hold, not one per byte.
       std::string out;
       out.reserve(text.size());
@@ -289,12 +289,12 @@ std::string UTF8ToCodePageBytes(std::string_view text, int32_t codePage) {
           text, [&](char c) { out.push_back(c); }, [&](char32_t, std::string_view) { out.push_back('?'); });
       return out;
     }
-    case 1200: return UTF8ToUTF16Bytes(text, false);
-    case 1201: return UTF8ToUTF16Bytes(text, true);
-    case 12000: return UTF8ToUTF32Bytes(text, false);
-    case 12001: return UTF8ToUTF32Bytes(text, true);
-    case 64999:
-    case 65000: return WideStringToUTF7(UTF8ToUTF16(text));
+    case cpUTF16LE: return UTF8ToUTF16Bytes(text, false);
+    case cpUTF16BE: return UTF8ToUTF16Bytes(text, true);
+    case cpUTF32LE: return UTF8ToUTF32Bytes(text, false);
+    case cpUTF32BE: return UTF8ToUTF32Bytes(text, true);
+    case cpUTF7ANSI:
+    case cpUTF7: return WideStringToUTF7(UTF8ToUTF16(text));
     default:
       if (IsSingleByteCodePage(codePage)) return UTF8ToSingleByte(text, TableOf(codePage));
       return std::string(text);

@@ -10,6 +10,34 @@
 
 #include "foundation/types.h"
 
+// The code-page ids that the program gives a meaning of its own, by the
+// numbers that settings store.
+enum TCodePageId : int32_t {
+  cpASCII = 0,
+  cpAutoDetect = 2,
+  cpKeep = 3,
+  cpBinary = 5,
+  cpUTF1 = 100,
+  cpSCSU = 101,
+  cpBOCU1 = 102,
+  cpUTFEBCDIC = 103,
+  cpUTF16LE = 1200,
+  cpUTF16BE = 1201,
+  cpWindows1250 = 1250,
+  cpWindows1251 = 1251,
+  cpWindows1252 = 1252,
+  cpWindows1253 = 1253,
+  cpUTF32LE = 12000,
+  cpUTF32BE = 12001,
+  cpGB18030 = 54936,
+  cpUTF7ANSI = 64999,
+  cpUTF7 = 65000,
+  cpUTF8 = 65001,
+  cpUTF8BOM = 65002,
+  cpISO88591 = 88591,
+  cpISO88592 = 88592,
+};
+
 // Raised by the settings object and the frame when the output code page changes.
 using TCodePageChangeNotification = std::function<void(int32_t ANewCodePage, bool AWriteBOM)>;
 

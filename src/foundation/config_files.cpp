@@ -6,13 +6,12 @@
 #include <filesystem>
 #include <system_error>
 
+#include "foundation/code_pages.h"
 #include "foundation/paths.h"
 #include "foundation/str_split.h"
 #include "foundation/text_files.h"
 
 namespace {
-
-constexpr int32_t kASCII = 0;
 
 std::string UserConfigHome() {
   // A relative or empty XDG_CONFIG_HOME is invalid and ignored.
@@ -33,7 +32,7 @@ bool WriteConfigFile(const std::string& folder, const std::string& fileName, con
   if (!fs::is_directory(folder, ec)) return false;
   const std::string path = folder + fileName;
   try {
-    if (!SaveString(content, path, kASCII, false, false)) return false;
+    if (!SaveString(content, path, cpASCII, false, false)) return false;
   } catch (const EFileError&) {
     return false;
   }

@@ -5,14 +5,13 @@
 #include <system_error>
 #include <unordered_map>
 
+#include "foundation/code_pages.h"
 #include "foundation/number_format.h"
 #include "foundation/str_split.h"
 #include "foundation/str_transform.h"
 #include "foundation/text_files.h"
 
 namespace {
-
-constexpr int32_t kUTF8 = 65001;
 
 bool HoldsEscapeSequence(const std::string& v) {
   for (size_t i = 0; i + 1 < v.size(); ++i)
@@ -428,7 +427,7 @@ bool TDocINI::SaveToFile(const std::string& fileName) const {
   const std::string text = AsString();
   const bool needsMark = text.starts_with("\xEF\xBB\xBF");
   try {
-    if (!SaveString(text, fileName, kUTF8, needsMark, false)) return false;
+    if (!SaveString(text, fileName, cpUTF8, needsMark, false)) return false;
   } catch (const EFileError&) {
     return false;
   }
@@ -501,7 +500,7 @@ bool TDocINI::LoadFromString(const std::string& text) {
 bool TDocINI::LoadFromFile(const std::string& fileName) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(fileName, ec)) return false;
-  return LoadFromString(LoadString(fileName, kUTF8));
+  return LoadFromString(LoadString(fileName, cpUTF8));
 }
 
 int32_t TDocINI::ContainsInt(const std::string& section) const {

@@ -267,7 +267,7 @@ bool SaveString(std::string_view text, const std::string& fileName, int32_t code
   }
   const bool mark = writeBOM && atStart;
   std::string out;
-  if (mark && codePage == 65000) {
+  if (mark && codePage == cpUTF7) {
     std::string withMark = "\xEF\xBB\xBF";
     withMark += text;
     out = UTF8ToCodePageBytes(withMark, codePage);
@@ -281,7 +281,7 @@ bool SaveString(std::string_view text, const std::string& fileName, int32_t code
   // UTF-7 leaves a base64 run at the end of a text open. Text appended to
   // such a file must close it first, or its first characters would be read
   // as part of the old run and the new text lost.
-  if (!atStart && (codePage == 64999 || codePage == 65000) && !out.empty() && ContinuesUTF7Run(out[0])) {
+  if (!atStart && (codePage == cpUTF7ANSI || codePage == cpUTF7) && !out.empty() && ContinuesUTF7Run(out[0])) {
     try {
       InputFile old;
       if (old.Open(fileName) && UTF7EndsInRun(old.ReadRest())) out.insert(0, "-");
