@@ -154,6 +154,16 @@ TEST(XlsxWriter, ColumnWidths) {
             "<col min=\"4\" max=\"4\" width=\"17\" customWidth=\"1\"/>"
             "<col min=\"5\" max=\"5\" width=\"12\" customWidth=\"1\"/></cols>");
 
+  // Wider than Excel allows: the widest it takes.
+  TDocXLSXMinimal wide;
+  wide.DynamicColumnWidth = true;
+  wide.SetContent({{std::string(300, 'w'), "x"}});
+  wide.ColumnSpecifications().AddColumn(csDataStr, csWidthDynamic, csAlignDefault, 0);
+  wide.ColumnSpecifications().AddColumn(csDataStr, csWidthFixed, csAlignDefault, 1e9);
+  EXPECT_EQ(ColsOf(wide.GetContentAsXML()),
+            "<cols><col min=\"1\" max=\"1\" width=\"255\" customWidth=\"1\"/>"
+            "<col min=\"2\" max=\"2\" width=\"255\" customWidth=\"1\"/></cols>");
+
   // Without records and without dynamic widths there is no column section and rows carry no attributes.
   TDocXLSXMinimal plain;
   plain.SetContent({{"a"}});
