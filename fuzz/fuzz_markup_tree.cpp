@@ -1,0 +1,40 @@
+// The markup tree on arbitrary text: parsing, the queries the document and
+// PDF readers make and the text forms must not crash, hang or recurse without
+// bound, whatever the nesting.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "fileinfo/markup_tree.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  TDocDOM dom;
+  dom.LoadFromString(text);
+  dom.SetCaseSensitive(size % 2 == 0);
+  static const char* const kSelectors[] = {"meta[property=schema:numberOfPages]",
+                                           "div > p",
+                                           "div p",
+                                           "a, b",
+                                           "[class~=x]",
+                                           "p.c",
+                                           "#id",
+                                           ":empty",
+                                           "a + b",
+                                           "a ~ b",
+                                           "x:y",
+                                           "*"};
+  for (const char* selector : kSelectors) {
+    if (const TDOMNode* n = dom.GetFirstNodeMatchingCSSSelector(selector)) {
+      n->AsText();
+      n->InnerTextOfAllSubNodesWithoutMarkup(" ");
+    }
+  }
+  dom.GetInnerTextOfFirstNodeWithTagName("title", true, "");
+  dom.GetInnerTextOfFirstNodeWithTagNameAsInt("Pages", 0);
+  dom.GetAllNodesWithTagName("meta", true);
+  dom.Document()->AsText();
+  DecodeXMLEntities(text);
+  return 0;
+}

@@ -1,0 +1,426 @@
+#include "fileinfo/document_info.h"
+
+#include <cstring>
+#include <filesystem>
+#include <memory>
+
+#include "fileinfo/buffered_stream.h"
+#include "fileinfo/markup_tree.h"
+#include "fileinfo/pdf_info.h"
+#include "fileinfo/reader_errors.h"
+#include "fileinfo/zip_extractor.h"
+#include "foundation/code_pages.h"
+#include "foundation/number_format.h"
+#include "foundation/paths.h"
+#include "foundation/text_files.h"
+#include "foundation/utf8.h"
+
+namespace {
+
+bool IsExistingFile(const std::string& name) {
+  std::error_code ec;
+  return !name.empty() && std::filesystem::exists(name, ec) && !std::filesystem::is_directory(name, ec);
+}
+
+std::string UpperASCII(std::string s) {
+  for (char& c : s)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return s;
+}
+
+std::string Trimmed(std::string_view s) {
+  size_t b = 0, e = s.size();
+  while (b < e && static_cast<unsigned char>(s[b]) <= 32) ++b;
+  while (e > b && static_cast<unsigned char>(s[e - 1]) <= 32) --e;
+  return std::string(s.substr(b, e - b));
+}
+
+// The text of the first element with that name, trimmed, entities decoded.
+std::string ElementText(const TDocDOM& dom, std::string_view tag) {
+  return DecodeXMLEntities(dom.GetInnerTextOfFirstNodeWithTagName(tag, true, ""));
+}
+
+int32_t ElementNumber(const TDocDOM& dom, std::string_view tag) {
+  return dom.GetInnerTextOfFirstNodeWithTagNameAsInt(tag, 0);
+}
+
+// The whole file as bytes, through the library's opener.
+std::string LoadBytes(const std::string& fileName) {
+  std::unique_ptr<TStream> s = OpenStreamForReadingOrRaise(fileName);
+  std::string bytes(static_cast<size_t>(s->GetSize()), '\0');
+  bytes.resize(static_cast<size_t>(s->Read(bytes.data(), static_cast<int64_t>(bytes.size()))));
+  return bytes;
+}
+
+int32_t EditingSeconds(int32_t minutes) {
+  const int64_t s = int64_t{minutes} * 60;
+  return s > INT32_MAX ? INT32_MAX : s < INT32_MIN ? INT32_MIN : static_cast<int32_t>(s);
+}
+
+}  // namespace
+
+std::string DecodeRTFText(const std::string& text, int32_t codePage) {
+  std::string out, pending;  // pending: \'hh bytes still to convert
+  auto flush = [&] {
+    if (!pending.empty()) {
+      out += CodePageBytesToUTF8(pending, codePage);
+      pending.clear();
+    }
+  };
+  size_t i = 0;
+  while (i < text.size()) {
+    const char c = text[i];
+    if (c != '\\') {
+      flush();
+      if (c != '{' && c != '}' && c != '\r' && c != '\n') out += c;
+      ++i;
+      continue;
+    }
+    if (i + 1 >= text.size()) break;
+    const char e = text[i + 1];
+    if (e == '\'' && i + 3 < text.size() + 0 && std::isxdigit(static_cast<unsigned char>(text[i + 2])) &&
+        std::isxdigit(static_cast<unsigned char>(text[i + 3]))) {
+      pending += static_cast<char>(std::stoi(text.substr(i + 2, 2), nullptr, 16));
+      i += 4;
+      continue;
+    }
+    flush();
+    if (e == '\\' || e == '{' || e == '}') {
+      out += e;
+      i += 2;
+      continue;
+    }
+    if (e == '~') {
+      out += "\xC2\xA0";
+      i += 2;
+      continue;
+    }
+    if (e == 'u' && i + 2 < text.size() &&
+        (std::isdigit(static_cast<unsigned char>(text[i + 2])) || text[i + 2] == '-')) {
+      size_t j = i + 2;
+      bool neg = false;
+      if (text[j] == '-') {
+        neg = true;
+        ++j;
+      }
+      int64_t v = 0;
+      while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j])) && v < 1000000)
+        v = v * 10 + (text[j++] - '0');
+      if (neg) v = 65536 - v;
+      if (j < text.size() && text[j] == ' ') ++j;
+      // The replacement character for readers without Unicode follows.
+      if (j < text.size()) {
+        if (text[j] == '\\' && j + 1 < text.size() && text[j + 1] == '\'')
+          j = std::min(text.size(), j + 4);
+        else if (text[j] != '\\' && text[j] != '{' && text[j] != '}')
+          ++j;
+      }
+      if (v > 0 && v < 0x110000 && !(v >= 0xD800 && v <= 0xDFFF)) UTF8Append(out, static_cast<char32_t>(v));
+      i = j;
+      continue;
+    }
+    // Any other control word ends at its delimiter; a space there belongs to it.
+    size_t j = i + 1;
+    while (j < text.size() && std::isalpha(static_cast<unsigned char>(text[j]))) ++j;
+    while (j < text.size() && (std::isdigit(static_cast<unsigned char>(text[j])) || text[j] == '-')) ++j;
+    if (j < text.size() && text[j] == ' ') ++j;
+    i = j == i + 1 ? i + 2 : j;
+  }
+  flush();
+  return out;
+}
+
+TDocumentInfoFormat GuessDocumentInfoFormat(const std::string& FileName) {
+  std::unique_ptr<TStream> s = OpenStreamForReadingOrRaise(FileName);
+  if (s->GetSize() < 10) return difUnknow;
+  char b[5] = {};
+  s->Read(b, 5);
+  if (b[0] == '%' && std::memcmp(b, "%PDF", 4) == 0) return difPDF;
+  if (b[0] == '{' && std::memcmp(b, "{\\rtf", 5) == 0) return difRTF;
+  return difUnknow;
+}
+
+TDocumentInfo::TDocumentInfo(const std::string& FileName) {
+  Tag = 0;
+  Reset();
+  if (!FileName.empty()) GetDocumentData(FileName);
+}
+
+void TDocumentInfo::Reset() {
+  Format = difUnknow;
+  for (std::string* s :
+       {&FileName, &MetaTitle, &MetaAuthor, &MetaSubject, &MetaDescription, &MetaKeywords, &MetaCreated, &MetaModified,
+        &MetaPrinted, &MetaApplication, &MetaCreatedWith, &Language, &PDFVersion, &Error})
+    s->clear();
+  PageCount = ParagraphCount = WordCount = CharCountWithSpaces = CharCountWithoutSpaces = 0;
+  EditingTime = Revision = 0;
+}
+
+bool TDocumentInfo::GetDocumentData(const std::string& fileName) {
+  bool result = false;
+  Reset();
+  const std::string ext = UpperASCII(ExtractFileExtWithoutExtensionSeparator(fileName));
+  if (!IsExistingFile(fileName)) return false;
+  FileName = fileName;
+  using TReader = bool (TDocumentInfo::*)(const std::string&);
+  static const TReader kReaders[] = {nullptr,
+                                     &TDocumentInfo::GetDocumentDataFromPDF,
+                                     &TDocumentInfo::GetDocumentDataFromRTF,
+                                     &TDocumentInfo::GetDocumentDataFromDOCX,
+                                     &TDocumentInfo::GetDocumentDataFromODT,
+                                     &TDocumentInfo::GetDocumentDataFromDOC,
+                                     &TDocumentInfo::GetDocumentDataFromHTML,
+                                     &TDocumentInfo::GetDocumentDataFromEPUB};
+  try {
+    struct TExt {
+      const char* Ext;
+      TDocumentInfoFormat Format;
+    };
+    static const TExt kByExtension[] = {{"PDF", difPDF}, {"RTF", difRTF},  {"DOCX", difDOCX}, {"ODT", difODT},
+                                        {"DOC", difDOC}, {"HTM", difHTML}, {"HTML", difHTML}, {"EPUB", difEPUB}};
+    for (const TExt& e : kByExtension)
+      if (ext == e.Ext) {
+        result = (this->*kReaders[e.Format])(fileName);
+        if (result) Format = e.Format;
+        break;
+      }
+    if (!result) {
+      const TDocumentInfoFormat guess = GuessDocumentInfoFormat(fileName);
+      if (guess != difUnknow) {
+        result = (this->*kReaders[guess])(fileName);
+        if (result) Format = guess;
+      }
+    }
+  } catch (const std::exception& e) {
+    Error = ReaderErrorText(e);
+  }
+  return result;
+}
+
+bool TDocumentInfo::GetDocumentDataFromPDF(const std::string& fileName) {
+  if (!IsExistingFile(fileName)) return false;
+  const int32_t tag = Tag;
+  Reset();
+  Tag = tag;
+  FileName = fileName;
+  auto pdf = std::make_unique<TDocumentInfoPDF>("", true);
+  if (!pdf->ReadFromFile(fileName)) return false;
+  PageCount = pdf->PageCount;
+  MetaApplication = pdf->MetaApplication;
+  MetaAuthor = pdf->MetaAuthor;
+  MetaCreated = pdf->MetaCreated;
+  MetaKeywords = pdf->MetaKeywords;
+  MetaModified = pdf->MetaModified;
+  MetaTitle = pdf->MetaTitle;
+  MetaSubject = pdf->MetaSubject;
+  MetaCreatedWith = pdf->MetaCreatedWith;
+  PDFVersion = pdf->PDFVersion;
+  Language.clear();
+  return true;
+}
+
+bool TDocumentInfo::GetDocumentDataFromRTF(const std::string& fileName) {
+  const std::string whole = LoadBytes(fileName);
+  int32_t codePage = 1252;
+  const size_t cpg = whole.find("\\ansicpg");
+  if (cpg != std::string::npos && cpg < 4096) {
+    int32_t v = 0;
+    size_t j = cpg + 8;
+    while (j < whole.size() && std::isdigit(static_cast<unsigned char>(whole[j])) && v < 100000)
+      v = v * 10 + (whole[j++] - '0');
+    if (v > 0) codePage = v;
+  }
+  std::string s = whole;
+  const size_t p = s.find("{\\info");
+  if (p != std::string::npos) s.erase(0, p);
+  const size_t q = s.find("}}");
+  s.resize(q == std::string::npos ? std::min<size_t>(s.size(), 1) : q + 2);
+
+  auto trimRTF = [](std::string_view t) {
+    auto strip = [](char c) { return c == ' ' || c == '\\' || c == '}'; };
+    size_t b = 0, e = t.size();
+    while (b < e && strip(t[b])) ++b;
+    while (e > b && strip(t[e - 1])) --e;
+    return t.substr(b, e - b);
+  };
+  size_t start = 0;
+  while (start <= s.size()) {
+    size_t end = s.find('{', start);
+    if (end == std::string::npos) end = s.size();
+    const std::string_view t = trimRTF(std::string_view(s).substr(start, end - start));
+    start = end + 1;
+    if (t.empty()) continue;
+    const size_t space = t.find(' ');
+    if (space != std::string_view::npos) {
+      const std::string key = Trimmed(t.substr(0, space));
+      const std::string value = Trimmed(DecodeRTFText(std::string(t.substr(space + 1)), codePage));
+      if (key == "title")
+        MetaTitle = value;
+      else if (key == "author")
+        MetaAuthor = value;
+      else if (key == "subject")
+        MetaSubject = value;
+      else if (key == "keywords")
+        MetaKeywords = value;
+      else if (key == "doccomm")
+        MetaDescription = value;
+      continue;
+    }
+    const size_t bs = t.find('\\');
+    if (bs != std::string_view::npos) {
+      const std::string key = Trimmed(t.substr(0, bs));
+      const std::string value = Trimmed(t.substr(bs + 1));
+      if (key == "creatim")
+        MetaCreated = value;
+      else if (key == "revtim")
+        MetaModified = value;
+      else if (key == "printim")
+        MetaPrinted = value;
+      continue;
+    }
+    for (size_t i = 1; i < t.size(); ++i) {
+      if (!std::isdigit(static_cast<unsigned char>(t[i]))) continue;
+      const std::string key = Trimmed(t.substr(0, i));
+      int32_t n = 0;
+      if (!TryStrToInt(t.substr(i), n)) {
+        size_t j = i;
+        while (j < t.size() && std::isdigit(static_cast<unsigned char>(t[j]))) ++j;
+        if (j == t.size() || !TryStrToInt(t.substr(i, j - i), n)) continue;
+      }
+      if (key == "nofpages")
+        PageCount = n;
+      else if (key == "nofwords")
+        WordCount = n;
+      else if (key == "nofchars")
+        CharCountWithoutSpaces = n;  // RTF counts these without spaces
+      else if (key == "nofcharsws")
+        CharCountWithSpaces = n;
+      else if (key == "version")
+        Revision = n;
+      else if (key == "edmins")
+        EditingTime = EditingSeconds(n);
+      break;
+    }
+  }
+  return true;
+}
+
+bool TDocumentInfo::GetDocumentDataFromDOCX(const std::string& fileName) {
+  bool result = false;
+  {
+    TZipFileExtractor zip(fileName);
+    const std::string core = zip.GetFileFromZipAsString("docProps/core.xml");
+    if (!core.empty()) {
+      TDocDOM dom;
+      dom.LoadFromString(core);
+      MetaTitle = ElementText(dom, "dc:title");
+      MetaAuthor = ElementText(dom, "dc:creator");
+      MetaSubject = ElementText(dom, "dc:subject");
+      MetaDescription = ElementText(dom, "dc:description");
+      MetaCreated = ElementText(dom, "dcterms:created");
+      MetaModified = ElementText(dom, "dcterms:modified");
+      MetaPrinted = ElementText(dom, "cp:lastPrinted");
+      MetaKeywords = ElementText(dom, "cp:keywords");
+      Revision = ElementNumber(dom, "cp:revision");
+      result = true;
+    }
+  }
+  TZipFileExtractor zip(fileName);
+  const std::string app = zip.GetFileFromZipAsString("docProps/app.xml");
+  if (!app.empty()) {
+    TDocDOM dom;
+    dom.LoadFromString(app);
+    MetaCreatedWith = MetaApplication = ElementText(dom, "Application");
+    PageCount = ElementNumber(dom, "Pages");
+    ParagraphCount = ElementNumber(dom, "Paragraphs");
+    WordCount = ElementNumber(dom, "Words");
+    CharCountWithSpaces = ElementNumber(dom, "CharactersWithSpaces");
+    CharCountWithoutSpaces = ElementNumber(dom, "Characters");
+    EditingTime = EditingSeconds(ElementNumber(dom, "TotalTime"));
+    result = true;
+  }
+  return result;
+}
+
+bool TDocumentInfo::GetDocumentDataFromODT(const std::string& fileName) {
+  TZipFileExtractor zip(fileName);
+  const std::string meta = zip.GetFileFromZipAsString("meta.xml");
+  if (meta.empty()) return false;
+  TDocDOM dom;
+  dom.LoadFromString(meta);
+  MetaTitle = ElementText(dom, "dc:title");
+  MetaKeywords = ElementText(dom, "meta:keyword");
+  MetaCreated = ElementText(dom, "meta:creation-date");
+  MetaModified = ElementText(dom, "dc:date");
+  MetaPrinted = ElementText(dom, "meta:print-date");
+  MetaSubject = ElementText(dom, "dc:subject");
+  MetaDescription = ElementText(dom, "dc:description");
+  MetaAuthor = ElementText(dom, "dc:creator");
+  // LibreOffice names the author as the initial creator and keeps dc:creator
+  // for the last person who saved.
+  if (MetaAuthor.empty()) MetaAuthor = ElementText(dom, "meta:initial-creator");
+  MetaCreatedWith = MetaApplication = ElementText(dom, "meta:generator");
+  Revision = ElementNumber(dom, "meta:editing-cycles");
+  Language = ElementText(dom, "dc:language");
+  if (const TDOMNode* n = dom.GetFirstNodeWithTagName("meta:document-statistic")) {
+    PageCount = n->GetAttributeAsInt("meta:page-count", 0);
+    ParagraphCount = n->GetAttributeAsInt("meta:paragraph-count", 0);
+    WordCount = n->GetAttributeAsInt("meta:word-count", 0);
+    CharCountWithSpaces = n->GetAttributeAsInt("meta:character-count", 0);
+    CharCountWithoutSpaces = n->GetAttributeAsInt("meta:non-whitespace-character-count", 0);
+  }
+  return true;
+}
+
+bool TDocumentInfo::GetDocumentDataFromEPUB(const std::string& fileName) {
+  TZipFileExtractor zip(fileName);
+  const std::string container = zip.GetFileFromZipAsString("META-INF/container.xml");
+  if (container.empty()) return false;
+  TDocDOM dom;
+  dom.LoadFromString(container);
+  std::string path = dom.GetValueOfAttributeOfFirstNodeMatchingCSSSelector("rootfile", "full-path", false, "");
+  if (path.empty()) return false;
+  for (char& c : path)
+    if (c == '\\') c = '/';
+  const std::string package = zip.GetFileFromZipAsString(path);
+  if (package.empty()) return false;
+  dom.LoadFromString(package);
+  if (!dom.GetFirstNodeWithTagName("metadata")) return false;
+  MetaTitle = ElementText(dom, "dc:title");
+  MetaAuthor = ElementText(dom, "dc:creator");
+  MetaSubject = ElementText(dom, "dc:subject");
+  MetaDescription = ElementText(dom, "dc:description");
+  Language = ElementText(dom, "dc:language");
+  PageCount = StrToIntDef(
+      Trimmed(dom.GetInnerTextOfFirstNodeMatchingCSSSelector("meta[property=schema:numberOfPages]", true, "")), 0);
+  if (MetaDescription.empty()) MetaDescription = ElementText(dom, "description");
+  return true;
+}
+
+bool TDocumentInfo::GetDocumentDataFromHTML(const std::string& fileName) {
+  TDocDOM dom;
+  dom.LoadFromFile(fileName);
+  PageCount = 1;
+  MetaTitle = ElementText(dom, "title");
+  Language = dom.GetValueOfAttributeOfFirstNodeMatchingCSSSelector("html", "lang", true, "");
+  for (const TDOMNode* meta : dom.GetAllNodesWithTagName("meta", true)) {
+    const std::string name = meta->GetAttribute("name");
+    const std::string content = meta->GetAttribute("content");
+    if (name.empty() || content.empty()) continue;
+    if (name == "author")
+      MetaAuthor = content;
+    else if (name == "keywords")
+      MetaKeywords = content;
+    else if (name == "description")
+      MetaDescription = content;
+    else if (name == "last-modified")
+      MetaModified = content;
+    else if (name == "application-name")
+      MetaApplication = content;
+    else if (name == "dc.creator" && MetaAuthor.empty())
+      MetaAuthor = content;
+  }
+  return true;
+}
+
+bool TDocumentInfo::GetDocumentDataFromDOC(const std::string&) { return true; }

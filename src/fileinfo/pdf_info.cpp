@@ -1,0 +1,865 @@
+#include "fileinfo/pdf_info.h"
+
+#include <zlib.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "fileinfo/markup_tree.h"
+#include "foundation/dates.h"
+#include "foundation/utf8.h"
+
+namespace {
+
+constexpr int32_t kMaxSections = 256;    // cross-reference sections followed through /Prev
+constexpr int32_t kMaxResolveDepth = 8;  // indirect references followed for one value
+constexpr int32_t kMaxPageTreeDepth = 64;
+constexpr int64_t kReadChunk = 4096;
+
+bool IsWhite(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\0'; }
+bool IsDelimiter(char c) {
+  return c == '(' || c == ')' || c == '<' || c == '>' || c == '[' || c == ']' || c == '{' || c == '}' || c == '/' ||
+         c == '%';
+}
+
+std::string_view TrimView(std::string_view s) {
+  size_t b = 0, e = s.size();
+  while (b < e && static_cast<unsigned char>(s[b]) <= 32) ++b;
+  while (e > b && static_cast<unsigned char>(s[e - 1]) <= 32) --e;
+  return s.substr(b, e - b);
+}
+
+bool ParseInt64(std::string_view s, int64_t& v) {
+  s = TrimView(s);
+  if (s.empty() || s.size() > 18) return false;
+  size_t i = 0;
+  bool neg = false;
+  if (s[0] == '+' || s[0] == '-') {
+    neg = s[0] == '-';
+    i = 1;
+  }
+  if (i >= s.size()) return false;
+  v = 0;
+  for (; i < s.size(); ++i) {
+    if (s[i] < '0' || s[i] > '9') return false;
+    v = v * 10 + (s[i] - '0');
+  }
+  if (neg) v = -v;
+  return true;
+}
+
+// The end (one past) of the value token starting at i; iterative, so nesting
+// costs no stack.
+size_t SkipValue(std::string_view t, size_t i) {
+  const size_t n = t.size();
+  if (i >= n) return n;
+  const char c = t[i];
+  if (c == '(') {
+    int depth = 0;
+    for (; i < n; ++i) {
+      if (t[i] == '\\') {
+        ++i;
+      } else if (t[i] == '(') {
+        ++depth;
+      } else if (t[i] == ')') {
+        if (--depth == 0) return i + 1;
+      }
+    }
+    return n;
+  }
+  if (c == '<' && i + 1 < n && t[i + 1] != '<') {
+    const size_t e = t.find('>', i);
+    return e == std::string_view::npos ? n : e + 1;
+  }
+  if (c == '<' || c == '[') {
+    int depth = 0;
+    while (i < n) {
+      const char d = t[i];
+      if (d == '(') {
+        i = SkipValue(t, i);
+        continue;
+      }
+      if (d == '<' && i + 1 < n && t[i + 1] == '<') {
+        ++depth;
+        i += 2;
+        continue;
+      }
+      if (d == '>' && i + 1 < n && t[i + 1] == '>') {
+        i += 2;
+        if (--depth == 0) return i;
+        continue;
+      }
+      if (d == '<') {
+        i = SkipValue(t, i);
+        continue;
+      }
+      if (d == '[') ++depth;
+      if (d == ']' && --depth == 0) return i + 1;
+      ++i;
+    }
+    return n;
+  }
+  // Names, numbers and keywords; a stray delimiter is one character, so every
+  // call moves on.
+  const size_t start = i;
+  if (c == '/') ++i;
+  while (i < n && !IsWhite(t[i]) && !IsDelimiter(t[i])) ++i;
+  return i == start ? start + 1 : i;
+}
+
+size_t SkipWhite(std::string_view t, size_t i) {
+  while (i < t.size()) {
+    if (IsWhite(t[i])) {
+      ++i;
+    } else if (t[i] == '%') {
+      while (i < t.size() && t[i] != '\n' && t[i] != '\r') ++i;
+    } else {
+      break;
+    }
+  }
+  return i;
+}
+
+// 5 0 R as one reference: object number, or 0.
+int32_t RefNumber(std::string_view value) {
+  value = TrimView(value);
+  if (value.size() < 5 || value.back() != 'R') return 0;
+  const size_t sp = value.find_first_of(" \r\n\t");
+  if (sp == std::string_view::npos) return 0;
+  int64_t n = 0;
+  if (!ParseInt64(value.substr(0, sp), n) || n <= 0 || n > 0x7FFFFFFF) return 0;
+  return static_cast<int32_t>(n);
+}
+
+int64_t IntValue(const TKeyValueArrayObj& d, std::string_view key, int64_t def) {
+  int64_t v = 0;
+  return ParseInt64(d.GetValueOrDefaultIfKeyNotExist(key, ""), v) ? v : def;
+}
+
+std::vector<int64_t> IntArray(std::string_view value) {
+  std::vector<int64_t> out;
+  value = TrimView(value);
+  if (value.empty() || value[0] != '[') return out;
+  size_t i = 1;
+  while (i < value.size() && out.size() < 1u << 20) {
+    i = SkipWhite(value, i);
+    if (i >= value.size() || value[i] == ']') break;
+    const size_t e = SkipValue(value, i);
+    int64_t v = 0;
+    if (ParseInt64(value.substr(i, e - i), v)) out.push_back(v);
+    i = e;
+  }
+  return out;
+}
+
+void AppendCodePoint(std::string& out, uint32_t cp) {
+  if (cp == 0) return;
+  if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
+  UTF8Append(out, static_cast<char32_t>(cp));
+}
+
+std::string PDFDocToUTF8(std::string_view bytes) {
+  static const uint16_t kLow[8] = {0x02D8, 0x02C7, 0x02C6, 0x02D9, 0x02DD, 0x02DB, 0x02DA, 0x02DC};
+  static const uint16_t kHigh[33] = {0x2022, 0x2020, 0x2021, 0x2026, 0x2014, 0x2013, 0x0192, 0x2044, 0x2039,
+                                     0x203A, 0x2212, 0x2030, 0x201E, 0x201C, 0x201D, 0x2018, 0x2019, 0x201A,
+                                     0x2122, 0xFB01, 0xFB02, 0x0141, 0x0152, 0x0160, 0x0178, 0x017D, 0x0131,
+                                     0x0142, 0x0153, 0x0161, 0x017E, 0xFFFD, 0x20AC};
+  std::string out;
+  out.reserve(bytes.size());
+  for (unsigned char c : bytes) {
+    if (c >= 0x18 && c <= 0x1F)
+      AppendCodePoint(out, kLow[c - 0x18]);
+    else if (c >= 0x80 && c <= 0xA0)
+      AppendCodePoint(out, kHigh[c - 0x80]);
+    else if (c == 0xAD)
+      AppendCodePoint(out, 0xFFFD);
+    else
+      AppendCodePoint(out, c);
+  }
+  return out;
+}
+
+std::string UTF16ToUTF8Text(std::string_view bytes, bool bigEndian) {
+  std::string out;
+  for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    const auto hi = static_cast<unsigned char>(bytes[bigEndian ? i : i + 1]);
+    const auto lo = static_cast<unsigned char>(bytes[bigEndian ? i + 1 : i]);
+    uint32_t u = (uint32_t{hi} << 8) | lo;
+    if (u >= 0xD800 && u <= 0xDBFF && i + 3 < bytes.size()) {
+      const auto hi2 = static_cast<unsigned char>(bytes[bigEndian ? i + 2 : i + 3]);
+      const auto lo2 = static_cast<unsigned char>(bytes[bigEndian ? i + 3 : i + 2]);
+      const uint32_t u2 = (uint32_t{hi2} << 8) | lo2;
+      if (u2 >= 0xDC00 && u2 <= 0xDFFF) {
+        u = 0x10000 + ((u - 0xD800) << 10) + (u2 - 0xDC00);
+        i += 2;
+      }
+    }
+    AppendCodePoint(out, u);
+  }
+  return out;
+}
+
+std::string TextFromPDFBytes(std::string_view b) {
+  if (b.size() >= 2 && static_cast<unsigned char>(b[0]) == 0xFE && static_cast<unsigned char>(b[1]) == 0xFF)
+    return UTF16ToUTF8Text(b.substr(2), true);
+  if (b.size() >= 2 && static_cast<unsigned char>(b[0]) == 0xFF && static_cast<unsigned char>(b[1]) == 0xFE)
+    return UTF16ToUTF8Text(b.substr(2), false);
+  if (b.size() >= 3 && b.substr(0, 3) == "\xEF\xBB\xBF") return UTF8Repair(b.substr(3));
+  return PDFDocToUTF8(b);
+}
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// Inflates a zlib stream, at most kPDFMaxStreamSize bytes; false when the data
+// are no zlib stream at all. A stream cut short keeps what was inflated.
+bool Inflate(std::string_view in, std::string& out) {
+  out.clear();
+  z_stream z{};
+  if (inflateInit(&z) != Z_OK) return false;
+  z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(in.data()));
+  z.avail_in = static_cast<uInt>(in.size());
+  char buf[16384];
+  int rc = Z_OK;
+  while (rc == Z_OK) {
+    z.next_out = reinterpret_cast<Bytef*>(buf);
+    z.avail_out = sizeof buf;
+    rc = inflate(&z, Z_NO_FLUSH);
+    const size_t got = sizeof buf - z.avail_out;
+    if (got > 0) {
+      if (static_cast<int64_t>(out.size() + got) > kPDFMaxStreamSize) {
+        out.append(buf, static_cast<size_t>(kPDFMaxStreamSize - static_cast<int64_t>(out.size())));
+        break;
+      }
+      out.append(buf, got);
+    }
+    if (rc == Z_BUF_ERROR && z.avail_in == 0) break;
+  }
+  inflateEnd(&z);
+  return rc == Z_STREAM_END || rc == Z_OK || rc == Z_BUF_ERROR || !out.empty();
+}
+
+uint8_t Paeth(int a, int b, int c) {
+  const int p = a + b - c;
+  const int pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
+  if (pa <= pb && pa <= pc) return static_cast<uint8_t>(a);
+  if (pb <= pc) return static_cast<uint8_t>(b);
+  return static_cast<uint8_t>(c);
+}
+
+// PNG prediction (predictors 10 to 15): every row carries its own filter tag.
+// The tags are removed; the result holds columns bytes per row.
+bool UndoPNGPrediction(std::string& data, int64_t columns, int64_t colors, int64_t bitsPerComponent) {
+  if (columns < 1 || columns > (1 << 24) || colors < 1 || colors > 32 || bitsPerComponent < 1 || bitsPerComponent > 16)
+    return false;
+  const int64_t rowLen = (columns * colors * bitsPerComponent + 7) / 8;
+  const int64_t bpp = std::max<int64_t>(1, colors * bitsPerComponent / 8);
+  const int64_t stride = rowLen + 1;
+  const int64_t rows = static_cast<int64_t>(data.size()) / stride;
+  std::string out(static_cast<size_t>(rows * rowLen), '\0');
+  std::string prev(static_cast<size_t>(rowLen), '\0');
+  for (int64_t r = 0; r < rows; ++r) {
+    const auto* in = reinterpret_cast<const uint8_t*>(data.data() + r * stride);
+    auto* cur = reinterpret_cast<uint8_t*>(out.data() + r * rowLen);
+    const auto* up = reinterpret_cast<const uint8_t*>(prev.data());
+    for (int64_t c = 0; c < rowLen; ++c) {
+      const int a = c >= bpp ? cur[c - bpp] : 0;
+      const int b = up[c];
+      const int ul = c >= bpp ? up[c - bpp] : 0;
+      const int x = in[1 + c];
+      switch (in[0]) {
+        case 1: cur[c] = static_cast<uint8_t>(x + a); break;
+        case 2: cur[c] = static_cast<uint8_t>(x + b); break;
+        case 3: cur[c] = static_cast<uint8_t>(x + (a + b) / 2); break;
+        case 4: cur[c] = static_cast<uint8_t>(x + Paeth(a, b, ul)); break;
+        default: cur[c] = static_cast<uint8_t>(x); break;
+      }
+    }
+    prev.assign(reinterpret_cast<const char*>(cur), static_cast<size_t>(rowLen));
+  }
+  data.swap(out);
+  return true;
+}
+
+}  // namespace
+
+TKeyValueArrayObj ParsePDFDictionary(std::string_view text) {
+  TKeyValueArrayObj d;
+  text = TrimView(text);
+  size_t i = 0;
+  if (text.substr(0, 2) == "<<") i = 2;
+  while (i < text.size()) {
+    i = SkipWhite(text, i);
+    if (i >= text.size() || text.substr(i, 2) == ">>") break;
+    if (text[i] != '/') {
+      i = SkipValue(text, i);
+      continue;
+    }
+    const size_t keyEnd = SkipValue(text, i);
+    const std::string_view key = text.substr(i + 1, keyEnd - i - 1);
+    i = SkipWhite(text, keyEnd);
+    if (i >= text.size() || text.substr(i, 2) == ">>") {
+      d.Add(key, "");
+      break;
+    }
+    size_t e = SkipValue(text, i);
+    // An integer followed by another and R is one reference.
+    int64_t dummy = 0;
+    if (ParseInt64(text.substr(i, e - i), dummy)) {
+      const size_t j = SkipWhite(text, e);
+      const size_t je = SkipValue(text, j);
+      if (j < text.size() && ParseInt64(text.substr(j, je - j), dummy)) {
+        const size_t k = SkipWhite(text, je);
+        if (k < text.size() && text[k] == 'R' &&
+            (k + 1 == text.size() || IsWhite(text[k + 1]) || IsDelimiter(text[k + 1])))
+          e = k + 1;
+      }
+    }
+    d.Add(key, text.substr(i, e - i));
+    i = e;
+  }
+  return d;
+}
+
+TDocumentInfoPDF::TDocumentInfoPDF(const std::string& FileName, bool ReadOutMetaInfo)
+    : ReadOutMetaInfo(ReadOutMetaInfo) {
+  Tag = 0;
+  Reset();
+  if (!FileName.empty()) ReadFromFile(FileName);
+}
+
+void TDocumentInfoPDF::Reset() {
+  FTable.clear();
+  FSectionsRead.clear();
+  FObjectStreams.clear();
+  PageCount = 0;
+  MetaTitle.clear();
+  MetaAuthor.clear();
+  MetaSubject.clear();
+  MetaKeywords.clear();
+  MetaCreated.clear();
+  MetaModified.clear();
+  MetaApplication.clear();
+  MetaCreatedWith.clear();
+  PDFVersion.clear();
+  Encrypted = false;
+  FInfoObj = FRootObj = FMetadataObj = FPagesObj = 0;
+}
+
+double TDocumentInfoPDF::GetMetaCreatedAsDateTime() const { return YYYYxMMxDDxHHxMMxSSToDateTime(MetaCreated); }
+double TDocumentInfoPDF::GetMetaModifiedAsDateTime() const { return YYYYxMMxDDxHHxMMxSSToDateTime(MetaModified); }
+
+std::string TDocumentInfoPDF::EncodeStringFromPDFStringFormat(std::string_view text) {
+  if (text.size() >= 2 && text.front() == '<' && text.back() == '>') {
+    std::string bytes;
+    int high = -1;
+    for (char c : text.substr(1, text.size() - 2)) {
+      if (IsWhite(c)) continue;
+      const int v = HexValue(c);
+      const int nibble = v < 0 ? 0 : v;
+      if (high < 0) {
+        high = nibble;
+      } else {
+        bytes += static_cast<char>(high * 16 + nibble);
+        high = -1;
+      }
+    }
+    if (high >= 0) bytes += static_cast<char>(high * 16);
+    return TextFromPDFBytes(bytes);
+  }
+  if (text.size() >= 2 && text.front() == '(' && text.back() == ')') {
+    const std::string_view s = text.substr(1, text.size() - 2);
+    std::string bytes;
+    bytes.reserve(s.size());
+    for (size_t i = 0; i < s.size(); ++i) {
+      const char c = s[i];
+      if (c == '\r') {  // an end of line inside a string reads as a line feed
+        if (i + 1 < s.size() && s[i + 1] == '\n') ++i;
+        bytes += '\n';
+        continue;
+      }
+      if (c != '\\' || i + 1 >= s.size()) {
+        if (c != '\\') bytes += c;
+        continue;
+      }
+      const char e = s[++i];
+      switch (e) {
+        case 'n': bytes += '\n'; break;
+        case 'r': bytes += '\r'; break;
+        case 't': bytes += '\t'; break;
+        case 'b': bytes += '\b'; break;
+        case 'f': bytes += '\f'; break;
+        case '\r':
+          if (i + 1 < s.size() && s[i + 1] == '\n') ++i;
+          break;
+        case '\n': break;
+        default:
+          if (e >= '0' && e <= '7') {
+            int v = e - '0';
+            for (int k = 0; k < 2 && i + 1 < s.size() && s[i + 1] >= '0' && s[i + 1] <= '7'; ++k)
+              v = v * 8 + (s[++i] - '0');
+            bytes += static_cast<char>(v & 0xFF);
+          } else {
+            bytes += e;  // \( \) \\ and unknown escapes: the character itself
+          }
+      }
+    }
+    return TextFromPDFBytes(bytes);
+  }
+  return std::string(text);
+}
+
+std::string TDocumentInfoPDF::PDFDateToNormalDateStr(std::string_view text) {
+  text = TrimView(text);
+  if (text.substr(0, 2) == "D:") text.remove_prefix(2);
+  size_t digits = 0;
+  while (digits < text.size() && digits < 14 && text[digits] >= '0' && text[digits] <= '9') ++digits;
+  // A date needs its year; the parts after it are optional in whole pairs,
+  // and whatever follows the digits must be a time zone.
+  if (digits < 4 || digits % 2 != 0) return "";
+  if (digits < text.size() && digits < 14) {
+    const char z = text[digits];
+    if (z != 'Z' && z != '+' && z != '-' && z != '\'') return "";
+  }
+  std::string d(text.substr(0, digits));
+  if (d.size() < 6) d += "01";
+  if (d.size() < 8) d += "01";
+  while (d.size() < 14) d += '0';
+  return YYYYMMDDHHMMSSStringWithoutSeparatorToStrWithSeparators(d);
+}
+
+bool TDocumentInfoPDF::ReadFromFile(const std::string& fileName) {
+  std::error_code ec;
+  if (fileName.empty() || !std::filesystem::exists(fileName, ec) || std::filesystem::is_directory(fileName, ec))
+    return false;
+  FileName = fileName;
+  FFile = OpenStreamForReadingOrRaise(fileName);
+  FStream = std::make_unique<TBufferedStream>(*FFile);
+  FSize = FStream->GetSize();
+  struct TCloser {
+    TDocumentInfoPDF* Self;
+    ~TCloser() {
+      Self->FStream.reset();
+      Self->FFile.reset();
+      Self->FObjectStreams.clear();
+    }
+  } closer{this};
+
+  if (FSize >= 9) ParsePDFVersionFromStream();
+  // The newest cross-reference section, named near the end of the file.
+  if (FSize >= 35) {
+    const int64_t tail = std::min<int64_t>(FSize, 1024);
+    std::string t(static_cast<size_t>(tail), '\0');
+    FStream->SetPosition(FSize - tail);
+    FStream->Read(t.data(), tail);
+    const size_t p = t.rfind("startxref");
+    if (p != std::string::npos) {
+      std::string_view rest = std::string_view(t).substr(p + 9);
+      const size_t q = rest.find("%%EOF");
+      int64_t offset = 0;
+      if (ParseInt64(q == std::string_view::npos ? rest : rest.substr(0, q), offset)) ParseXRefTable(offset, 0);
+    }
+  }
+  PageCount = PageCountFromTree();
+  if (PageCount <= 0) PageCount = CountPagesFromFileViaString();
+  if (ReadOutMetaInfo) ParseMetaInfo();
+  return true;
+}
+
+bool TDocumentInfoPDF::ParsePDFVersionFromStream() {
+  char b[9] = {};
+  FStream->SetPosition(0);
+  FStream->Read(b, 9);
+  if (std::memcmp(b, "%PDF-", 5) != 0) return false;
+  PDFVersion = std::string(TrimView(std::string_view(b + 5, 4)));
+  return true;
+}
+
+int32_t TDocumentInfoPDF::CountPagesFromFileViaString() {
+  // One pass in chunks; the chunks overlap so that no hit is split.
+  constexpr int64_t kChunk = 1 << 20;
+  constexpr int64_t kOverlap = 16;
+  int32_t count = 0;
+  std::string buf;
+  int64_t start = 0;
+  while (start < FSize) {
+    const int64_t len = std::min(kChunk + kOverlap, FSize - start);
+    buf.assign(static_cast<size_t>(len), '\0');
+    FStream->SetPosition(start);
+    FStream->Read(buf.data(), len);
+    const size_t limit = static_cast<size_t>(std::min(kChunk, len));
+    for (size_t p = buf.find("/Page"); p != std::string::npos && p < limit; p = buf.find("/Page", p + 1)) {
+      if (p + 5 >= buf.size()) continue;
+      const char next = buf[p + 5];
+      if ((next >= 'A' && next <= 'Z') || (next >= 'a' && next <= 'z')) continue;
+      size_t b = p;
+      while (b > 0 && IsWhite(buf[b - 1])) --b;
+      if (b >= 5 && buf.compare(b - 5, 5, "/Type") == 0)
+        ++count;
+      else if (b == 0 && start > 0) {
+        // "/Type" ends in the previous chunk's overlap: counted there.
+      }
+    }
+    start += kChunk;
+  }
+  return count;
+}
+
+bool TDocumentInfoPDF::AddToXRefTable(int64_t objectNumber, int64_t offset, int32_t generation,
+                                      const std::string& kind) {
+  // No file holds more objects than bytes.
+  if (objectNumber <= 0 || objectNumber > FSize || offset < 0) return false;
+  if (kind != "x2" && offset > FSize) return false;
+  TXRefEntry& e = FTable[static_cast<int32_t>(objectNumber)];
+  if (e.Used) return false;
+  e.Offset = offset;
+  e.Generation = generation;
+  e.Kind = kind;
+  e.Used = true;
+  return true;
+}
+
+void TDocumentInfoPDF::SetInfosFromXRefTrailer(const TKeyValueArrayObj& trailer) {
+  if (FInfoObj == 0) FInfoObj = RefNumber(trailer.GetValueOrDefaultIfKeyNotExist("Info", ""));
+  if (FRootObj == 0) FRootObj = RefNumber(trailer.GetValueOrDefaultIfKeyNotExist("Root", ""));
+  if (trailer.ContainsKey("Encrypt")) Encrypted = true;
+}
+
+void TDocumentInfoPDF::ParseXRefTable(int64_t offset, int32_t depth) {
+  if (offset < 0 || offset >= FSize || depth > kMaxSections) return;
+  if (!FSectionsRead.insert(offset).second) return;  // a /Prev chain that loops
+  char head[4] = {};
+  FStream->SetPosition(offset);
+  FStream->Read(head, 4);
+  if (std::memcmp(head, "xref", 4) != 0) {
+    ParseXRefTableFromObjWithStream(offset, depth);
+    return;
+  }
+  // The table and its trailer: read on until the trailer dictionary closes.
+  std::string text;
+  int64_t pos = offset;
+  size_t trailerAt = std::string::npos;
+  while (pos < FSize) {
+    const int64_t len = std::min(kReadChunk * 4, FSize - pos);
+    const size_t old = text.size();
+    text.resize(old + static_cast<size_t>(len));
+    FStream->SetPosition(pos);
+    FStream->Read(text.data() + old, len);
+    pos += len;
+    if (trailerAt == std::string::npos) trailerAt = text.find("trailer", old >= 7 ? old - 7 : 0);
+    if (trailerAt != std::string::npos) {
+      const size_t open = text.find("<<", trailerAt);
+      if (open != std::string::npos && SkipValue(text, open) < text.size()) break;
+    }
+  }
+  ParseXRefTableFromString(text, depth);
+}
+
+bool TDocumentInfoPDF::ParseXRefTableFromString(std::string_view text, int32_t depth) {
+  const size_t trailerAt = text.find("trailer");
+  std::string_view entries = text.substr(4, trailerAt == std::string_view::npos ? text.size() - 4 : trailerAt - 4);
+  int64_t obj = 0;
+  size_t i = 0;
+  while (i < entries.size()) {
+    size_t e = entries.find_first_of("\r\n", i);
+    if (e == std::string_view::npos) e = entries.size();
+    const std::string_view line = TrimView(entries.substr(i, e - i));
+    i = e + 1;
+    if (line.empty()) continue;
+    const size_t sp1 = line.find(' ');
+    if (line.size() < 15) {
+      int64_t start = 0;
+      if (ParseInt64(line.substr(0, sp1 == std::string_view::npos ? line.size() : sp1), start)) obj = start;
+      continue;
+    }
+    if (sp1 == std::string_view::npos) continue;
+    const size_t sp2 = line.find(' ', sp1 + 1);
+    if (sp2 == std::string_view::npos) continue;
+    int64_t offset = 0, gen = 0;
+    if (!ParseInt64(line.substr(0, sp1), offset) || !ParseInt64(line.substr(sp1 + 1, sp2 - sp1 - 1), gen)) continue;
+    const std::string kind(TrimView(line.substr(sp2 + 1)));
+    AddToXRefTable(obj, offset, static_cast<int32_t>(gen), kind == "f" ? "f" : "n");
+    ++obj;
+  }
+  if (trailerAt == std::string_view::npos) return true;
+  const std::string_view rest = text.substr(trailerAt + 7);
+  const size_t open = rest.find("<<");
+  if (open == std::string_view::npos) return true;
+  const TKeyValueArrayObj trailer = ParsePDFDictionary(rest.substr(open, SkipValue(rest, open) - open));
+  SetInfosFromXRefTrailer(trailer);
+  // A hybrid file keeps its compressed objects in a stream beside the table.
+  const int64_t xrefStm = IntValue(trailer, "XRefStm", 0);
+  if (xrefStm > 0) ParseXRefTable(xrefStm, depth + 1);
+  const int64_t prev = IntValue(trailer, "Prev", 0);
+  if (prev > 0) ParseXRefTable(prev, depth + 1);
+  return true;
+}
+
+bool TDocumentInfoPDF::ParseXRefTableFromObjWithStream(int64_t offset, int32_t depth) {
+  TObject object;
+  if (!ReadObjectAt(offset, object) || !object.IsStream) return false;
+  const TKeyValueArrayObj dict = ParsePDFDictionary(object.Body);
+  if (dict.GetValueOrDefaultIfKeyNotExist("Type", "") != "/XRef") return false;
+  SetInfosFromXRefTrailer(dict);
+  std::string data;
+  if (ReadStreamData(object, data, 0)) {
+    const std::vector<int64_t> w = IntArray(dict.GetValueOrDefaultIfKeyNotExist("W", ""));
+    std::vector<int64_t> index = IntArray(dict.GetValueOrDefaultIfKeyNotExist("Index", ""));
+    if (index.empty() || index.size() % 2 != 0) index = {0, IntValue(dict, "Size", 0)};
+    bool widthsOk = w.size() == 3;
+    int64_t rowLen = 0;
+    for (int64_t f : w) {
+      if (f < 0 || f > 8) widthsOk = false;
+      rowLen += f;
+    }
+    if (widthsOk && rowLen > 0) {
+      const int64_t rows = static_cast<int64_t>(data.size()) / rowLen;
+      int64_t row = 0;
+      for (size_t k = 0; k + 1 < index.size() && row < rows; k += 2) {
+        for (int64_t n = 0; n < index[k + 1] && row < rows; ++n, ++row) {
+          const auto* p = reinterpret_cast<const uint8_t*>(data.data() + row * rowLen);
+          uint64_t field[3] = {1, 0, 0};
+          for (int f = 0; f < 3; ++f) {
+            if (w[static_cast<size_t>(f)] == 0) continue;
+            uint64_t v = 0;
+            for (int64_t b = 0; b < w[static_cast<size_t>(f)]; ++b) v = (v << 8) | *p++;
+            field[f] = v;
+          }
+          const int64_t number = index[k] + n;
+          if (field[0] == 1 && field[1] <= static_cast<uint64_t>(FSize))
+            AddToXRefTable(number, static_cast<int64_t>(field[1]), static_cast<int32_t>(field[2] & 0x7FFFFFFF), "x");
+          else if (field[0] == 2 && field[1] > 0 && field[1] <= static_cast<uint64_t>(FSize))
+            AddToXRefTable(number, static_cast<int64_t>(field[1]), static_cast<int32_t>(field[2] & 0x7FFFFFFF), "x2");
+          else if (field[0] == 0)
+            AddToXRefTable(number, 0, 0, "f");
+        }
+      }
+    }
+  }
+  const int64_t prev = IntValue(dict, "Prev", 0);
+  if (prev > 0) ParseXRefTable(prev, depth + 1);
+  return true;
+}
+
+bool TDocumentInfoPDF::ReadObjectAt(int64_t offset, TObject& object) {
+  if (offset < 0 || offset >= FSize) return false;
+  // Read on until the object's dictionary is complete; objects are small,
+  // except stream data, which is not read here.
+  std::string text;
+  int64_t pos = offset;
+  size_t bodyStart = std::string::npos;
+  for (;;) {
+    const int64_t len = std::min(kReadChunk, FSize - pos);
+    if (len <= 0) break;
+    const size_t old = text.size();
+    text.resize(old + static_cast<size_t>(len));
+    FStream->SetPosition(pos);
+    FStream->Read(text.data() + old, len);
+    pos += len;
+    if (bodyStart == std::string::npos) {
+      const size_t o = text.find("obj");
+      if (o == std::string::npos) {
+        if (text.size() > 64) return false;
+        continue;
+      }
+      bodyStart = o + 3;
+    }
+    const size_t s = text.find("stream", bodyStart);
+    const size_t e = text.find("endobj", bodyStart);
+    if (s != std::string::npos && (e == std::string::npos || s < e) && (s < 3 || text.compare(s - 3, 3, "end") != 0)) {
+      object.Body = std::string(TrimView(std::string_view(text).substr(bodyStart, s - bodyStart)));
+      object.IsStream = true;
+      size_t d = s + 6;
+      if (d < text.size() && text[d] == '\r') ++d;
+      if (d < text.size() && text[d] == '\n') ++d;
+      object.DataStart = offset + static_cast<int64_t>(d);
+      return true;
+    }
+    if (e != std::string::npos) {
+      object.Body = std::string(TrimView(std::string_view(text).substr(bodyStart, e - bodyStart)));
+      object.IsStream = false;
+      return true;
+    }
+    if (pos >= FSize) {
+      object.Body = std::string(TrimView(std::string_view(text).substr(bodyStart)));
+      object.IsStream = false;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool TDocumentInfoPDF::ReadObject(int32_t number, TObject& object, int32_t depth) {
+  const auto it = FTable.find(number);
+  if (it == FTable.end() || !it->second.Used || it->second.Kind == "f" || depth > kMaxResolveDepth) return false;
+  const TXRefEntry& e = it->second;
+  if (e.Kind != "x2") return ReadObjectAt(e.Offset, object);
+  if (Encrypted) return false;  // object streams of an encrypted file are encrypted
+  const int32_t streamNumber = static_cast<int32_t>(e.Offset);
+  if (streamNumber == number) return false;
+  auto cached = FObjectStreams.find(streamNumber);
+  if (cached == FObjectStreams.end()) {
+    TObject container;
+    std::string data;
+    if (!ReadObject(streamNumber, container, depth + 1) || !container.IsStream ||
+        !ReadStreamData(container, data, depth + 1))
+      data.clear();
+    const TKeyValueArrayObj dict = ParsePDFDictionary(container.Body);
+    // The header (pairs of number and offset) is kept in front; First marks
+    // where the objects begin.
+    const int64_t first = IntValue(dict, "First", -1);
+    if (first < 0 || first > static_cast<int64_t>(data.size())) data.clear();
+    cached = FObjectStreams.emplace(streamNumber, std::to_string(first) + "\n" + data).first;
+  }
+  const std::string& stored = cached->second;
+  const size_t nl = stored.find('\n');
+  int64_t first = 0;
+  ParseInt64(std::string_view(stored).substr(0, nl), first);
+  const std::string_view data = std::string_view(stored).substr(nl + 1);
+  if (first <= 0 || first > static_cast<int64_t>(data.size())) return false;
+  const std::string_view header = data.substr(0, static_cast<size_t>(first));
+  // Pairs "number offset"; the object with this number.
+  size_t i = 0;
+  int64_t start = -1, end = -1;
+  while (i < header.size()) {
+    i = SkipWhite(header, i);
+    const size_t a = SkipValue(header, i);
+    const size_t j = SkipWhite(header, a);
+    const size_t b = SkipValue(header, j);
+    int64_t num = 0, off = 0;
+    if (i >= header.size() || !ParseInt64(header.substr(i, a - i), num) || !ParseInt64(header.substr(j, b - j), off))
+      break;
+    i = b;
+    if (start >= 0) {
+      end = off;
+      break;
+    }
+    if (num == number) start = off;
+  }
+  if (start < 0) return false;
+  const int64_t from = first + start;
+  const int64_t to = end > start ? first + end : static_cast<int64_t>(data.size());
+  if (from > static_cast<int64_t>(data.size()) || to > static_cast<int64_t>(data.size()) || to < from) return false;
+  object.Body = std::string(TrimView(data.substr(static_cast<size_t>(from), static_cast<size_t>(to - from))));
+  object.IsStream = false;
+  return true;
+}
+
+std::string TDocumentInfoPDF::ResolveValue(const std::string& value, int32_t depth) {
+  std::string v(TrimView(value));
+  for (int32_t d = depth; d < kMaxResolveDepth; ++d) {
+    const int32_t ref = RefNumber(v);
+    if (ref == 0) break;
+    TObject o;
+    if (!ReadObject(ref, o, d)) return "";
+    v = o.Body;
+  }
+  return v;
+}
+
+bool TDocumentInfoPDF::ReadStreamData(const TObject& object, std::string& data, int32_t depth) {
+  if (Encrypted) return false;
+  const TKeyValueArrayObj dict = ParsePDFDictionary(object.Body);
+  int64_t length = 0;
+  if (!ParseInt64(ResolveValue(dict.GetValueOrDefaultIfKeyNotExist("Length", ""), depth + 1), length) || length < 0 ||
+      length > FSize - object.DataStart)
+    return false;
+  std::string raw(static_cast<size_t>(length), '\0');
+  FStream->SetPosition(object.DataStart);
+  FStream->Read(raw.data(), length);
+  std::string filter = dict.GetValueOrDefaultIfKeyNotExist("Filter", "");
+  std::string parms = dict.GetValueOrDefaultIfKeyNotExist("DecodeParms", "");
+  if (!filter.empty() && filter[0] == '[') {
+    const std::string inner(TrimView(std::string_view(filter).substr(1, filter.size() - 2)));
+    if (inner.find('/', 1) != std::string::npos) return false;  // a chain of filters
+    filter = inner;
+  }
+  if (!parms.empty() && parms[0] == '[')
+    parms = std::string(TrimView(std::string_view(parms).substr(1, parms.size() - 2)));
+  if (filter.empty()) {
+    data.swap(raw);
+    if (static_cast<int64_t>(data.size()) > kPDFMaxStreamSize) data.resize(static_cast<size_t>(kPDFMaxStreamSize));
+  } else if (filter == "/FlateDecode" || filter == "/Fl") {
+    if (!Inflate(raw, data)) return false;
+  } else {
+    return false;
+  }
+  const TKeyValueArrayObj p = ParsePDFDictionary(parms);
+  const int64_t predictor = IntValue(p, "Predictor", 1);
+  if (predictor >= 10 && predictor <= 15)
+    return UndoPNGPrediction(data, IntValue(p, "Columns", 1), IntValue(p, "Colors", 1),
+                             IntValue(p, "BitsPerComponent", 8));
+  return predictor == 1;
+}
+
+int32_t TDocumentInfoPDF::PageCountFromTree() {
+  if (FRootObj <= 0) return 0;
+  TObject root;
+  if (!ReadObject(FRootObj, root, 0)) return 0;
+  const TKeyValueArrayObj catalog = ParsePDFDictionary(root.Body);
+  FPagesObj = RefNumber(catalog.GetValueOrDefaultIfKeyNotExist("Pages", ""));
+  FMetadataObj = RefNumber(catalog.GetValueOrDefaultIfKeyNotExist("Metadata", ""));
+  if (FPagesObj <= 0) return 0;
+  TObject pages;
+  if (!ReadObject(FPagesObj, pages, 0)) return 0;
+  const TKeyValueArrayObj tree = ParsePDFDictionary(pages.Body);
+  int64_t count = 0;
+  if (!ParseInt64(ResolveValue(tree.GetValueOrDefaultIfKeyNotExist("Count", ""), 0), count)) return 0;
+  // No file holds more pages than bytes.
+  if (count < 0 || count > FSize) return 0;
+  return static_cast<int32_t>(count);
+}
+
+void TDocumentInfoPDF::ParseMetaInfo() {
+  if (FRootObj > 0 && FPagesObj == 0 && FMetadataObj == 0) PageCountFromTree();
+  if (FInfoObj > 0 && !Encrypted) {
+    TObject info;
+    if (ReadObject(FInfoObj, info, 0)) {
+      const TKeyValueArrayObj d = ParsePDFDictionary(info.Body);
+      auto text = [&](const char* key) {
+        const std::string v = ResolveValue(d.GetValueOrDefaultIfKeyNotExist(key, ""), 0);
+        return EncodeStringFromPDFStringFormat(v);
+      };
+      MetaTitle = text("Title");
+      MetaAuthor = text("Author");
+      MetaSubject = text("Subject");
+      MetaKeywords = text("Keywords");
+      MetaApplication = text("Creator");
+      MetaCreatedWith = text("Producer");
+      MetaCreated = PDFDateToNormalDateStr(text("CreationDate"));
+      MetaModified = PDFDateToNormalDateStr(text("ModDate"));
+    }
+  }
+  if (FMetadataObj > 0) ParseMetaInfoFromXMLObj(FMetadataObj);
+}
+
+void TDocumentInfoPDF::ParseMetaInfoFromXMLObj(int32_t number) {
+  TObject object;
+  std::string xml;
+  if (!ReadObject(number, object, 0) || !object.IsStream || !ReadStreamData(object, xml, 0)) return;
+  TDocDOM dom;
+  dom.LoadFromString(xml);
+  auto value = [&](const char* tag) {
+    const TDOMNode* node = dom.GetFirstNodeWithTagName(tag);
+    if (!node) return std::string();
+    return DecodeXMLEntities(TrimView(node->InnerTextOfAllSubNodesWithoutMarkup(" ")));
+  };
+  auto date = [&](const char* tag) {
+    std::string v = value(tag).substr(0, 19);
+    for (char& c : v)
+      if (c == 'T') c = ' ';
+    return v;
+  };
+  if (MetaTitle.empty()) MetaTitle = value("dc:title");
+  if (MetaAuthor.empty()) MetaAuthor = value("dc:creator");
+  if (MetaSubject.empty()) MetaSubject = value("dc:subject");
+  if (MetaKeywords.empty()) MetaKeywords = value("pdf:Keywords");
+  if (MetaApplication.empty()) MetaApplication = value("xmp:CreatorTool");
+  if (MetaCreatedWith.empty()) MetaCreatedWith = value("pdf:Producer");
+  if (MetaCreated.empty()) MetaCreated = date("xmp:CreateDate");
+  if (MetaModified.empty()) MetaModified = date("xmp:ModifyDate");
+}
