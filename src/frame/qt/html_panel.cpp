@@ -155,8 +155,14 @@ void THTMLPanel::paintEvent(QPaintEvent*) {
     painter.setFont(f);
     painter.setPen(item.Color.IsDefault ? defaultColor : ToQColor(item.Color.Value));
     // The markup places a run by its top-left corner; a right-to-left panel mirrors the runs.
-    const int x = rightToLeft ? width() - item.X - metrics.horizontalAdvance(text) : item.X;
-    painter.drawText(QPoint(x, item.Y + metrics.ascent()), text);
+    if (rightToLeft) {
+      // In a right-to-left paragraph the blanks at a run's end stand at its left.
+      const int advance = metrics.horizontalAdvance(text);
+      painter.drawText(QRect(width() - item.X - advance, item.Y, advance, metrics.height()),
+                       Qt::AlignRight | Qt::AlignTop | Qt::TextForceRightToLeft | Qt::TextDontClip, text);
+    } else {
+      painter.drawText(QPoint(item.X, item.Y + metrics.ascent()), text);
+    }
   }
 }
 

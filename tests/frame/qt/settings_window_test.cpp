@@ -45,8 +45,9 @@ class SettingsWindow : public TFrameFixture {
  protected:
   void SetUp() override {
     TFrameFixture::SetUp();
-    Window.resize(400, 300);
-    Frame = std::make_unique<TPwkProgObj>(&Window);
+    Window = std::make_unique<QMainWindow>();
+    Window->resize(400, 300);
+    Frame = std::make_unique<TPwkProgObj>(Window.get());
     Prepare(*Frame);
     Frame->SetUserDialogs(&Memo);
     Frame->OnSettingsCustomInputChange = [this](int32_t id, const std::string& v, int32_t n) {
@@ -55,6 +56,7 @@ class SettingsWindow : public TFrameFixture {
   }
   void TearDown() override {
     Frame.reset();
+    Window.reset();
     TFrameFixture::TearDown();
   }
   TSettingsObj& SO() { return Frame->SettingsObj(); }
@@ -75,7 +77,7 @@ class SettingsWindow : public TFrameFixture {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 
-  QMainWindow Window;
+  std::unique_ptr<QMainWindow> Window;
   std::unique_ptr<TPwkProgObj> Frame;
   TMemoDialogs Memo;
   std::vector<TChange> Changes;
@@ -483,6 +485,7 @@ TEST_F(SettingsWindow, ArabicIsRightToLeft) {
 
 TEST_F(SettingsWindow, Screenshots) {
   InitSprResLocal();  // the program's texts for the buttons' captions
+  SetSprResGlobal(0);
   Frame->SetSettingsTabCodePage(true);
   const int t = Frame->SettingsAddTab(StrResGlobal{11}, "main");
   Frame->SettingsAddTextToTab(t, StrResGlobal{232}, true, false, 0, 0, -1);
