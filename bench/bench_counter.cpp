@@ -172,7 +172,7 @@ void InitTexts() {
   (void)done;
 }
 
-void BM_Count(benchmark::State& state, int32_t countType, const std::string& gawkProgram) {
+void BM_Count(benchmark::State& state, TCountType countType, const std::string& gawkProgram) {
   InitTexts();
   const std::string& text = Files().text;
   std::map<std::string, int64_t> gawkTable;
@@ -227,7 +227,7 @@ void BM_PreFill216Trigrams(benchmark::State& state) {
   }
 }
 
-void BM_CountCommand216Trigrams(benchmark::State& state, int32_t sorting) {
+void BM_CountCommand216Trigrams(benchmark::State& state, TCountSorting sorting) {
   InitTexts();
   TCounterSettings s;
   s.CountType = ctTrigrams;
@@ -246,7 +246,7 @@ void BM_CountCommand216Trigrams(benchmark::State& state, int32_t sorting) {
 }
 
 void RegisterAll() {
-  auto reg = [](const char* name, int32_t type, std::string program) {
+  auto reg = [](const char* name, TCountType type, std::string program) {
     benchmark::RegisterBenchmark(name, [type, program](benchmark::State& st) { BM_Count(st, type, program); })
         ->Unit(benchmark::kMillisecond)
         ->Iterations(3);

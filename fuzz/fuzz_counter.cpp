@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }();
 
   TCounterSettings s;
-  s.CountType = a % 8;
+  s.CountType = static_cast<TCountType>(a % 8);
   s.CountBlanks = a & 0x08;
   s.CountPositions = a & 0x10;
   s.ResetCounter = a & 0x20;
@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   s.AlwaysCountSmallSharpS = b & 0x20;
   s.OldBasis = b & 0x40;
   s.MinIsPercent = b & 0x80;
-  s.Sorting = c % 6;
+  s.Sorting = static_cast<TCountSorting>(c % 6);
   s.MinLength = (c >> 3) % 4;
   s.MinFrequence = (c & 0x20) ? "0.5" : "0";
   s.MinFrequenceInt = (c & 0x40) ? 2 : 0;

@@ -49,7 +49,7 @@ enum TCountSorting : int32_t {
 // defaults. Numbers arrive already converted (ReadInt); MinFrequence is the
 // setting's text, so that a percentage is applied exactly as typed.
 struct TCounterSettings {
-  int32_t CountType = ctLetters;                          // count_type
+  TCountType CountType = ctLetters;                       // count_type
   bool CountBlanks = false;                               // count_blanks
   bool CountPositions = false;                            // count_positions
   bool ResetCounter = true;                               // count_resetcounter
@@ -66,7 +66,7 @@ struct TCounterSettings {
   bool ReplaceAccents = false;                            // replaceaccents
   bool ReplaceCapitalSharpS = false;                      // replacecapitalß
   bool AlwaysCountSmallSharpS = false;                    // alwayscountsmallß
-  int32_t Sorting = csCharUp;                             // sorting
+  TCountSorting Sorting = csCharUp;                       // sorting
   bool ShowNumber = true;                                 // show_number
   bool ShowFrequency = true;                              // show_frequency
   bool ShowTotal = true;                                  // show_total

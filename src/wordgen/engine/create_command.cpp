@@ -58,10 +58,10 @@ class TOutputLines {
 
 std::string ApplyWriting(std::string word, int32_t writing, TRandomGenerator& gen) {
   switch (writing) {
-    case 1: return UTF8UpperCase(word);
-    case 2: return MixedCase(word, gen);
-    case 3: return UpperCaseBegin(word);
-    case 4: return UTF8LowerCase(word);
+    case kWritingUpperCase: return UTF8UpperCase(word);
+    case kWritingMixedCase: return MixedCase(word, gen);
+    case kWritingInitialCapitals: return UpperCaseBegin(word);
+    case kWritingLowerCase: return UTF8LowerCase(word);
     default: return word;
   }
 }

@@ -14,16 +14,22 @@
 #include "wordgen/engine/word_generator.h"
 
 // The settings the command reads, with their defaults.
+// The letter case of the created words (writing), by the stored numbers.
+inline constexpr int32_t kWritingAsListed = 0;
+inline constexpr int32_t kWritingUpperCase = 1;
+inline constexpr int32_t kWritingMixedCase = 2;
+inline constexpr int32_t kWritingInitialCapitals = 3;
+inline constexpr int32_t kWritingLowerCase = 4;
+
 struct TCreateSettings {
-  bool ClearListBeforeCreation = false;          // clearlist_beforecreation
-  bool ReadableWords = true;                     // readable_words
-  bool WordsBeside = false;                      // wordsbeside
-  bool InsertLineBreakBetweenCreations = false;  // insert_linebreak_betweencreations
-  std::string WordsBesideBetweenChar = " ";      // wordsbeside_betweenchar
-  bool ReadableIfNoRule = true;                  // readable_ifnorule
-  bool SyllableOncePerWord = false;              // syllableonceperword
-  // 0 as listed, 1 upper case, 2 random mixed case, 3 initial capitals, 4 lower case.
-  int32_t Writing = 0;                                       // writing
+  bool ClearListBeforeCreation = false;                      // clearlist_beforecreation
+  bool ReadableWords = true;                                 // readable_words
+  bool WordsBeside = false;                                  // wordsbeside
+  bool InsertLineBreakBetweenCreations = false;              // insert_linebreak_betweencreations
+  std::string WordsBesideBetweenChar = " ";                  // wordsbeside_betweenchar
+  bool ReadableIfNoRule = true;                              // readable_ifnorule
+  bool SyllableOncePerWord = false;                          // syllableonceperword
+  int32_t Writing = kWritingAsListed;                        // writing
   bool UseLineBreakChar = false;                             // use_linebreakchar
   std::string LineBreakChar = "/nl";                         // linebreakchar
   std::string ReadabilityRules = DefaultReadabilityRules();  // readabilityrules

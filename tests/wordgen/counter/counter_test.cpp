@@ -326,7 +326,7 @@ TEST_F(CounterTest, PipelineTable) {
        Pairs({{"HAL", 1}, {"LO", 1}, {"WELT", 1}})},
       {"trigrams", "Hello", [](auto& s) { s.CountType = ctTrigrams; }, Pairs({{"ELL", 1}, {"HEL", 1}, {"LLO", 1}})},
       {"blanks counted", "a b", [](auto& s) { s.CountBlanks = true; }, Pairs({{" ", 1}, {"A", 1}, {"B", 1}})},
-      {"unknown count type counts nothing", "abc", [](auto& s) { s.CountType = 8; }, {}},
+      {"unknown count type counts nothing", "abc", [](auto& s) { s.CountType = static_cast<TCountType>(8); }, {}},
   };
   for (const auto& c : cases) {
     TCounterObj fresh;
@@ -563,7 +563,7 @@ TEST_F(CounterTest, RandomSettingsAndTexts) {
     const size_t len = 1 + rnd.Random(30);
     for (size_t i = 0; i < len; ++i) text += pieces[rnd.Random(pieces.size())];
     TCounterSettings s;
-    s.CountType = static_cast<int32_t>(rnd.Random(8));
+    s.CountType = static_cast<TCountType>(rnd.Random(8));
     s.CountBlanks = flag();
     s.CountPositions = flag();
     s.ResetCounter = flag();
@@ -578,7 +578,7 @@ TEST_F(CounterTest, RandomSettingsAndTexts) {
     s.ReplaceAccents = flag();
     s.ReplaceCapitalSharpS = flag();
     s.AlwaysCountSmallSharpS = flag();
-    s.Sorting = static_cast<int32_t>(rnd.Random(6));
+    s.Sorting = static_cast<TCountSorting>(rnd.Random(6));
     s.ShowNumber = flag();
     s.ShowFrequency = flag();
     s.ShowTotal = flag();

@@ -131,7 +131,7 @@ TEST_F(ToolCheckCounter, LetterGroupsEqualPythonCounter) {
 
     TCounterObj counter;
     TCounterSettings s;
-    s.CountType = n;
+    s.CountType = static_cast<TCountType>(n);
     ASSERT_TRUE(counter.Count(text, s, NumberFormat{}).Counted);
     EXPECT_EQ(ToMap(counter.GlobalErg), expected) << "n = " << n;
   }
