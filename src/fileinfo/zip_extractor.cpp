@@ -123,7 +123,8 @@ std::string TZipFileExtractor::GetFileFromZipAsString(const std::string& entryNa
       throw EZipError("Cannot read the entry \"" + entryName + "\"");
     const int64_t size = (st.valid & ZIP_STAT_SIZE) ? static_cast<int64_t>(st.size) : -1;
     const int64_t stored = (st.valid & ZIP_STAT_COMP_SIZE) ? static_cast<int64_t>(st.comp_size) : -1;
-    if (size < 0 || size > kZipMaxEntrySize || (stored >= 0 && size > stored * kZipMaxRatio && size > 0))
+    if (size < 0 || size > kZipMaxEntrySize ||
+        (stored >= 0 && size > stored * kZipMaxRatio && size > kZipRatioFreeSize))
       throw EZipError("The entry \"" + entryName + "\" is refused: it would inflate to " + std::to_string(size) +
                       " bytes");
     std::unique_ptr<zip_file_t, TZipFileCloser> entry(zip_fopen_index(archive.get(), static_cast<zip_uint64_t>(i), 0));

@@ -21,6 +21,9 @@ class EZipError : public std::runtime_error {
 // size, are refused.
 constexpr int64_t kZipMaxEntrySize = int64_t{64} * 1024 * 1024;
 constexpr int64_t kZipMaxRatio = 100;
+// Small entries of repetitive text compress beyond that ratio honestly and
+// cost nothing to hold: the ratio applies only above this size.
+constexpr int64_t kZipRatioFreeSize = int64_t{1024} * 1024;
 
 class TZipFileExtractor {
  public:

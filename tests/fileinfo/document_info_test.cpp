@@ -1,0 +1,162 @@
+// The document reader on hand-made files: dispatch by extension and leading
+// bytes, the RTF info group with its escapes and counts, HTML meta elements,
+// DOCX, ODT and EPUB packages made with libzip, and the error text.
+#include "fileinfo/document_info.h"
+
+#include <gtest/gtest.h>
+#include <zip.h>
+
+#include "support/test_support.h"
+
+namespace {
+
+void MakeZip(const std::string& path, const std::vector<std::pair<std::string, std::string>>& entries) {
+  int err = 0;
+  zip_t* z = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &err);
+  ASSERT_NE(z, nullptr);
+  for (const auto& [name, data] : entries)
+    ASSERT_GE(zip_file_add(z, name.c_str(), zip_source_buffer(z, data.data(), data.size(), 0), 0), 0);
+  ASSERT_EQ(zip_close(z), 0);
+}
+
+class DocumentInfoTest : public ::testing::Test {
+ protected:
+  std::string Write(const std::string& name, const std::string& bytes) {
+    testsupport::WriteFileBytes(dir.file(name), bytes);
+    return dir.file(name);
+  }
+  testsupport::TempDir dir;
+};
+
+const char* const kPdf =
+    "%PDF-1.4\n1 0 obj\n<< /Type /Catalog /Pages 2 0 R >>\nendobj\n2 0 obj\n<< /Type /Pages /Count 1 >>\nendobj\n"
+    "3 0 obj\n<< /Type /Page /Parent 2 0 R >>\nendobj\n";
+
+}  // namespace
+
+TEST_F(DocumentInfoTest, DispatchByExtensionAndLeadingBytes) {
+  TDocumentInfo info;
+  info.Tag = 5;
+  for (const char* name : {"report.PDF", "report.pdf", "report.bin"}) {
+    SCOPED_TRACE(name);
+    ASSERT_TRUE(info.GetDocumentData(Write(name, kPdf)));
+    EXPECT_EQ(info.Format, difPDF);
+    EXPECT_EQ(info.PageCount, 1);
+    EXPECT_EQ(info.PDFVersion, "1.4");
+    EXPECT_EQ(info.Tag, 5);
+  }
+  EXPECT_FALSE(info.GetDocumentData(Write("nine.xyz", "123456789")));
+  EXPECT_EQ(info.Format, difUnknow);
+  ASSERT_TRUE(info.GetDocumentData(Write("notes.doc", "anything at all")));
+  EXPECT_EQ(info.Format, difDOC);
+  EXPECT_TRUE(info.MetaTitle.empty());
+  EXPECT_FALSE(info.GetDocumentData(dir.file("missing.pdf")));
+  EXPECT_TRUE(info.Error.empty());
+  EXPECT_TRUE(info.FileName.empty());
+
+  // A .docx that is no archive: the error text, and no guess afterwards.
+  EXPECT_FALSE(info.GetDocumentData(Write("broken.docx", "{\\rtf1 this is no zip archive at all}")));
+  EXPECT_EQ(info.Error.rfind("Error [", 0), 0u) << info.Error;
+  EXPECT_EQ(info.Format, difUnknow);
+}
+
+TEST_F(DocumentInfoTest, RtfInfoGroupEscapesAndCounts) {
+  const std::string rtf =
+      "{\\rtf1\\ansi\\ansicpg1252{\\info{\\title Plan \\'e9t\\u233? \\u8364?}{\\author Ann}{\\doccomm Note}"
+      "{\\creatim\\yr2024\\mo5\\dy17\\hr9\\min30}{\\nofpages3}{\\nofwords12}{\\nofchars50}{\\nofcharsws61}"
+      "{\\edmins7}{\\version4}}}\\pard text}";
+  TDocumentInfo info(Write("a.rtf", rtf));
+  EXPECT_EQ(info.Format, difRTF);
+  EXPECT_EQ(info.MetaTitle, "Plan \xC3\xA9t\xC3\xA9 \xE2\x82\xAC");
+  EXPECT_EQ(info.MetaAuthor, "Ann");
+  EXPECT_EQ(info.MetaDescription, "Note");
+  EXPECT_EQ(info.MetaCreated, "yr2024\\mo5\\dy17\\hr9\\min30");
+  EXPECT_EQ(info.PageCount, 3);
+  EXPECT_EQ(info.WordCount, 12);
+  // \nofchars counts without spaces, \nofcharsws with them.
+  EXPECT_EQ(info.CharCountWithoutSpaces, 50);
+  EXPECT_EQ(info.CharCountWithSpaces, 61);
+  EXPECT_EQ(info.EditingTime, 420);
+  EXPECT_EQ(info.Revision, 4);
+}
+
+TEST_F(DocumentInfoTest, HtmlMetaElements) {
+  struct TCase {
+    const char* Html;
+    const char* Author;
+  };
+  const TCase cases[] = {
+      {"<meta name=\"dc.creator\" content=\"DC\"><meta name=\"author\" content=\"Au\">", "Au"},
+      {"<meta name=\"author\" content=\"Au\"><meta name=\"dc.creator\" content=\"DC\">", "Au"},
+      {"<meta name=\"dc.creator\" content=\"DC\">", "DC"},
+      {"", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Html);
+    const std::string page = std::string("<!DOCTYPE html><html lang=\"en\"><head><title>T &amp; U</title>") + c.Html +
+                             "<meta name=\"keywords\" content=\"k1, k2\"></head><body>x</body></html>";
+    TDocumentInfo info(Write("p.html", page));
+    EXPECT_EQ(info.Format, difHTML);
+    EXPECT_EQ(info.PageCount, 1);
+    EXPECT_EQ(info.MetaTitle, "T & U");
+    EXPECT_EQ(info.MetaAuthor, c.Author);
+    EXPECT_EQ(info.MetaKeywords, "k1, k2");
+    EXPECT_EQ(info.Language, "en");
+  }
+}
+
+TEST_F(DocumentInfoTest, OfficePackages) {
+  const std::string core =
+      "<?xml version=\"1.0\"?><cp:coreProperties><dc:title>A &amp; B</dc:title><dc:creator>Ann</dc:creator>"
+      "<cp:revision>3</cp:revision><dcterms:created>2024-05-17T09:30:00Z</dcterms:created></cp:coreProperties>";
+  const std::string app =
+      "<Properties><Application>Writer</Application><Pages>2</Pages><Words>10</Words><Characters>40</Characters>"
+      "<CharactersWithSpaces>49</CharactersWithSpaces><Paragraphs>3</Paragraphs><TotalTime>5</TotalTime></Properties>";
+  MakeZip(dir.file("a.docx"), {{"docProps/core.xml", core}, {"docProps/app.xml", app}});
+  TDocumentInfo docx(dir.file("a.docx"));
+  EXPECT_EQ(docx.Format, difDOCX);
+  EXPECT_EQ(docx.MetaTitle, "A & B");
+  EXPECT_EQ(docx.MetaAuthor, "Ann");
+  EXPECT_EQ(docx.Revision, 3);
+  EXPECT_EQ(docx.MetaCreated, "2024-05-17T09:30:00Z");
+  EXPECT_EQ(docx.MetaApplication, "Writer");
+  EXPECT_EQ(docx.MetaCreatedWith, "Writer");
+  EXPECT_EQ(docx.PageCount, 2);
+  EXPECT_EQ(docx.CharCountWithSpaces, 49);
+  EXPECT_EQ(docx.CharCountWithoutSpaces, 40);
+  EXPECT_EQ(docx.EditingTime, 300);
+
+  const std::string meta =
+      "<office:meta><dc:title>O</dc:title><meta:initial-creator>Ina</meta:initial-creator><dc:language>fr"
+      "</dc:language><meta:document-statistic meta:page-count=\"4\" META:word-count=\" 20 \"/></office:meta>";
+  MakeZip(dir.file("a.odt"), {{"meta.xml", meta}});
+  TDocumentInfo odt(dir.file("a.odt"));
+  EXPECT_EQ(odt.Format, difODT);
+  EXPECT_EQ(odt.MetaTitle, "O");
+  EXPECT_EQ(odt.MetaAuthor, "Ina");
+  EXPECT_EQ(odt.Language, "fr");
+  EXPECT_EQ(odt.PageCount, 4);
+  EXPECT_EQ(odt.WordCount, 20);
+
+  const std::string container =
+      "<container><rootfiles><rootfile full-path=\"OEBPS\\content.opf\"/></rootfiles>"
+      "</container>";
+  const std::string opf =
+      "<package><metadata><dc:title>E</dc:title><dc:language>de</dc:language>"
+      "<meta property=\"schema:numberOfPages\">123</meta><description>D</description></metadata></package>";
+  MakeZip(dir.file("a.epub"), {{"META-INF/container.xml", container}, {"OEBPS/content.opf", opf}});
+  TDocumentInfo epub(dir.file("a.epub"));
+  EXPECT_EQ(epub.Format, difEPUB);
+  EXPECT_EQ(epub.MetaTitle, "E");
+  EXPECT_EQ(epub.PageCount, 123);
+  EXPECT_EQ(epub.MetaDescription, "D");
+
+  // A prefixed metadata element is not the one looked for.
+  MakeZip(dir.file("b.epub"),
+          {{"META-INF/container.xml", container}, {"OEBPS/content.opf", "<opf:package><opf:metadata/></opf:package>"}});
+  TDocumentInfo prefixed;
+  EXPECT_FALSE(prefixed.GetDocumentData(dir.file("b.epub")));
+  EXPECT_TRUE(prefixed.Error.empty());
+  MakeZip(dir.file("empty.docx"), {{"word/document.xml", "<w/>"}});
+  EXPECT_FALSE(prefixed.GetDocumentData(dir.file("empty.docx")));
+}
