@@ -32,13 +32,12 @@ inline constexpr size_t kExplodePointerMinTextBytes = 20000;
 // else LF, else CR. Returns the new length; a text without a line break
 // (or empty) is appended whole and its index is returned.
 int32_t ExplodeAtCRLF_CR_LF_LineBreaks(TStrArray& arr, std::string_view text);
-// Splits at every byte in the set; an empty text appends one empty element and
-// returns its index.
 // Splits at every CR LF, LF and CR, so that a text whose lines end in mixed
 // kinds loses no line. Appends to the array; a final line break ends the last
 // line instead of starting an empty one, and an empty text appends nothing.
 void ExplodeAtEveryLineBreak(TStrArray& lines, std::string_view text);
-
+// Splits at every byte in the set; an empty text appends one empty element and
+// returns its index.
 int32_t ExplodeAtMultipleChars(TStrArray& arr, const TCharSet& chars, std::string_view text);
 // Splits like Explode, trims each part and appends the parts that are whole
 // numbers; returns how many were appended.
