@@ -24,6 +24,7 @@
 #include "frame/core/settings_window_rules.h"
 #include "frame/core/url_rules.h"
 #include "frame/qt/html_panel.h"
+#include "frame/qt/style_pickers.h"
 #include "frame/qt/widget_tags.h"
 #include "text/localised_names.h"
 #include "text/text_store.h"
@@ -377,6 +378,39 @@ void TSettingsWindowHost::BuildDeclaredControl(QWidget* sheet, int32_t id, TCont
       r.Control = cp;
       break;
     }
+    case ctFontStyleComboBoxTextRight:
+    case ctFontStyleComboBoxTextTop: {
+      captionLabel();
+      auto* fs = new TFontStyleComboBoxSpr(sheet);
+      fs->resize(100, fs->sizeHint().height());
+      fs->SetFrontStyleTypeFromInt(r.ValueInt);
+      place(fs);
+      fs->OnChange = [this](QObject* s) { TabCustomControlChange(s); };
+      r.Control = fs;
+      break;
+    }
+    case ctAlignmentComboBoxTextTop:
+    case ctAlignmentComboBoxTextRight: {
+      captionLabel();
+      auto* ac = new TAlignmentComboBox(sheet);
+      ac->resize(100, ac->sizeHint().height());
+      ac->SetAlignment(r.ValueInt);
+      place(ac);
+      ac->OnChange = [this](QObject* s) { TabCustomControlChange(s); };
+      r.Control = ac;
+      break;
+    }
+    case ctAlignmentVerticalComboBoxTextTop:
+    case ctAlignmentVerticalComboBoxTextRight: {
+      captionLabel();
+      auto* av = new TAlignmentVerticalComboBox(sheet);
+      av->resize(100, av->sizeHint().height());
+      av->SetAlignment(r.ValueInt);
+      place(av);
+      av->OnChange = [this](QObject* s) { TabCustomControlChange(s); };
+      r.Control = av;
+      break;
+    }
     case ctActionCheckBoxToggleCharsInInput: {
       auto* cb = new QCheckBox(sheet);
       place(cb);
@@ -384,7 +418,7 @@ void TSettingsWindowHost::BuildDeclaredControl(QWidget* sheet, int32_t id, TCont
       r.Control = cb;
       break;
     }
-    default: break;  // a radio group has no control; the style and alignment lists are not offered
+    default: break;  // a radio group has no control of its own
   }
 }
 
@@ -722,7 +756,14 @@ void TSettingsWindowHost::LayoutDeclaredTab(int32_t tab, TControlArranger& ar) {
       }
       if (kind == ctEditTextRight || kind == ctColorEditTextRight || kind == ctFontNameEditTextRight)
         joins = {label, control};
-    } else {
+    }
+    if ((IsCaptionAbove(kind) || IsCaptionRight(kind)) && label && control) {
+      if (auto* fs = qobject_cast<TFontStyleComboBoxSpr*>(control)) fs->SetLanguage();
+      if (auto* ac = qobject_cast<TAlignmentComboBox*>(control))
+        ac->SetStrings(SprText(624), SprText(625), SprText(633));
+      if (auto* av = qobject_cast<TAlignmentVerticalComboBox*>(control))
+        av->SetStrings(SprText(621), SprText(623), SprText(633));
+    } else if (!IsCaptionAbove(kind) && !IsCaptionRight(kind)) {
       switch (kind) {
         case ctHeading:
         case ctLabel:
@@ -1012,6 +1053,18 @@ void TSettingsWindowHost::UpdateControlInGUI(int32_t id, bool raiseChange) {
     case ctCodePageComboBoxTextRight:
       if (auto* cp = qobject_cast<TCodePageComboBox*>(control)) cp->SetCodePageFromString(r.Value);
       break;
+    case ctFontStyleComboBoxTextRight:
+    case ctFontStyleComboBoxTextTop:
+      if (auto* fs = qobject_cast<TFontStyleComboBoxSpr*>(control)) fs->SetFrontStyleTypeFromString(r.Value);
+      break;
+    case ctAlignmentComboBoxTextTop:
+    case ctAlignmentComboBoxTextRight:
+      if (auto* ac = qobject_cast<TAlignmentComboBox*>(control)) ac->SetAlignmentFromText(r.Value);
+      break;
+    case ctAlignmentVerticalComboBoxTextTop:
+    case ctAlignmentVerticalComboBoxTextRight:
+      if (auto* av = qobject_cast<TAlignmentVerticalComboBox*>(control)) av->SetAlignmentFromText(r.Value);
+      break;
     case ctActionCheckBoxToggleCharsInInput:
       if (r.TargetID >= 0 && static_cast<size_t>(r.TargetID) < controls.size())
         if (auto* cb = qobject_cast<QCheckBox*>(control))
@@ -1121,6 +1174,27 @@ void TSettingsWindowHost::TabCustomControlChange(QObject* sender) {
       if (auto* cp = qobject_cast<TCodePageComboBox*>(sender)) {
         text = cp->GetCodePageAsString();
         number = cp->CodePage();
+      }
+      break;
+    case ctFontStyleComboBoxTextRight:
+    case ctFontStyleComboBoxTextTop:
+      if (auto* fs = qobject_cast<TFontStyleComboBoxSpr*>(sender)) {
+        text = fs->FontStyleTypeAsString();
+        number = fs->FontStyleTypeAsInt();
+      }
+      break;
+    case ctAlignmentComboBoxTextTop:
+    case ctAlignmentComboBoxTextRight:
+      if (auto* ac = qobject_cast<TAlignmentComboBox*>(sender)) {
+        number = ac->Alignment();
+        text = SOAlignmentText(number);
+      }
+      break;
+    case ctAlignmentVerticalComboBoxTextTop:
+    case ctAlignmentVerticalComboBoxTextRight:
+      if (auto* av = qobject_cast<TAlignmentVerticalComboBox*>(sender)) {
+        number = av->Alignment();
+        text = SOAlignmentVerticalText(number);
       }
       break;
     case ctMemoAsButton:

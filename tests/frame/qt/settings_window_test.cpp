@@ -520,3 +520,43 @@ TEST_F(SettingsWindow, Screenshots) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SettingsWindow, StyleAndAlignmentLists) {
+  const int t = Frame->SettingsAddTab(StrResGlobal{11}, "main");
+  auto declare = [&](TSOControlType kind, int def, const std::string& value) {
+    const int id = SO().AddControlToTabGeneral(t, 232, true, "k" + std::to_string(kind), def, value, -1, false, 0, 0);
+    SO().Controls()[id].ControlType = kind;
+    return id;
+  };
+  const int fs = declare(ctFontStyleComboBoxTextRight, 3, "bold-italic");
+  const int ac = declare(ctAlignmentComboBoxTextTop, 2, "center");
+  const int av = declare(ctAlignmentVerticalComboBoxTextRight, 2, "bottom");
+  ASSERT_TRUE(Frame->Initialize());
+  Frame->ShowSettings(t);
+  auto* style = W<QComboBox>("fs", fs);
+  auto* align = W<QComboBox>("ac", ac);
+  auto* vertical = W<QComboBox>("av", av);
+  ASSERT_TRUE(style && align && vertical);
+  EXPECT_TRUE(Changes.empty());
+  EXPECT_EQ(style->currentText().toStdString(), "Bold Italic");
+  EXPECT_EQ(align->currentText().toStdString(), "Center");
+  EXPECT_EQ(vertical->currentText().toStdString(), "Bottom");
+  EXPECT_EQ(vertical->itemText(2).toStdString(), "Center");
+  EXPECT_EQ(W<QLabel>("la", fs)->x(), style->x() + style->width() + 7);
+  EXPECT_GT(align->y(), W<QLabel>("la", ac)->y());
+  style->setCurrentIndex(1);
+  align->setCurrentIndex(1);
+  vertical->setCurrentIndex(2);  // the list reads top, bottom, center
+  EXPECT_EQ(Changes, (std::vector<TChange>{{fs, "bold", 1}, {ac, "right", 1}, {av, "center", 1}}));
+  SO().Controls()[fs].Value = "italic";
+  SO().Controls()[ac].Value = "nonsense";
+  SO().Controls()[av].Value = "top";
+  SO().UpdateControlValuesInGUI();
+  EXPECT_EQ(style->currentIndex(), 2);
+  EXPECT_EQ(align->currentIndex(), 1);  // unknown words leave the choice
+  EXPECT_EQ(vertical->currentIndex(), 0);
+}
+
+}  // namespace

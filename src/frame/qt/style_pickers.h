@@ -1,0 +1,51 @@
+// The font-style and alignment lists of the settings window: drop-down lists
+// whose choice is a small number with a stored word.
+#pragma once
+
+#include <QComboBox>
+#include <cstdint>
+#include <string>
+
+#include "controls/id_combo_box.h"
+
+// Regular, bold, italic and bold-italic (0 to 3).
+class TFontStyleComboBoxSpr : public QComboBox {
+  Q_OBJECT
+ public:
+  explicit TFontStyleComboBoxSpr(QWidget* parent = nullptr);
+  int32_t FontStyleTypeAsInt() const;
+  // "regular", "bold", "italic" or "bold-italic".
+  std::string FontStyleTypeAsString() const;
+  // Other values select regular.
+  void SetFrontStyleTypeFromInt(int32_t value);
+  void SetFrontStyleTypeFromString(const std::string& text);
+  // The four item texts in the current language.
+  void SetLanguage();
+  TIDNotifyEvent OnChange;
+};
+
+// Left, right and center (0 to 2), listed in that order.
+class TAlignmentComboBox : public QComboBox {
+  Q_OBJECT
+ public:
+  explicit TAlignmentComboBox(QWidget* parent = nullptr);
+  int32_t Alignment() const { return currentIndex() < 0 ? 0 : currentIndex(); }
+  void SetAlignment(int32_t value);
+  // "left", "right" or "center" exactly; other text is ignored.
+  void SetAlignmentFromText(const std::string& text);
+  void SetStrings(const std::string& left, const std::string& right, const std::string& center);
+  TIDNotifyEvent OnChange;
+};
+
+// Top, center and bottom (0 to 2), listed as top, bottom, center.
+class TAlignmentVerticalComboBox : public QComboBox {
+  Q_OBJECT
+ public:
+  explicit TAlignmentVerticalComboBox(QWidget* parent = nullptr);
+  int32_t Alignment() const;
+  void SetAlignment(int32_t value);
+  // "top", "center" or "bottom" exactly; other text is ignored.
+  void SetAlignmentFromText(const std::string& text);
+  void SetStrings(const std::string& top, const std::string& bottom, const std::string& center);
+  TIDNotifyEvent OnChange;
+};
