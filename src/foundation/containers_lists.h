@@ -120,9 +120,6 @@ class TIntStrArrayObj {
   void SortStrUp();
   void SortStrDown();
 
-  // Kept for callers written when direct changes had to be announced; the
-  // index now follows them by itself.
-  void RebuildIndex() {}
 
  private:
   enum class TTextTest { StartsWith, EndsWith, Contains };

@@ -103,9 +103,6 @@ class TKeyStrArrayArrayObj {
   std::string GetValueWithoutCheck(int32_t KeyIndex, int32_t ValueIndex) const;
   void Clear();
 
-  // Kept for callers written when direct changes had to be announced; the
-  // index now follows them by itself.
-  void RebuildIndex() {}
 };
 
 class TStrArray2DObj {
