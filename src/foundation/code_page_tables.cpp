@@ -58,33 +58,26 @@ const char* IconvNameOf(int32_t cp) {
 
 }  // namespace
 
+namespace {
+
+// A function-local static per code page: built once, safe for first use from
+// several threads.
+template <int32_t CodePage>
+const SingleByteTable& StaticTable() {
+  static const SingleByteTable t = BuildTable(IconvNameOf(CodePage));
+  return t;
+}
+
+}  // namespace
+
 const SingleByteTable& TableOf(int32_t cp) {
-  // Function-local statics: built once, safe for first use from several threads.
   switch (cp) {
-    case cpWindows1250: {
-      static const SingleByteTable t = BuildTable("CP1250");
-      return t;
-    }
-    case cpWindows1251: {
-      static const SingleByteTable t = BuildTable("CP1251");
-      return t;
-    }
-    case cpWindows1252: {
-      static const SingleByteTable t = BuildTable("CP1252");
-      return t;
-    }
-    case cpWindows1253: {
-      static const SingleByteTable t = BuildTable("CP1253");
-      return t;
-    }
-    case cpISO88592: {
-      static const SingleByteTable t = BuildTable("ISO-8859-2");
-      return t;
-    }
-    default: {
-      static const SingleByteTable t = BuildTable("ISO-8859-1");
-      return t;
-    }
+    case cpWindows1250: return StaticTable<cpWindows1250>();
+    case cpWindows1251: return StaticTable<cpWindows1251>();
+    case cpWindows1252: return StaticTable<cpWindows1252>();
+    case cpWindows1253: return StaticTable<cpWindows1253>();
+    case cpISO88592: return StaticTable<cpISO88592>();
+    default: return StaticTable<cpISO88591>();
   }
 }
 
