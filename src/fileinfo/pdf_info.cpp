@@ -89,8 +89,9 @@ size_t SkipValue(std::string_view t, size_t i) {
         if (--depth == 0) return i;
         continue;
       }
-      if (d == '<') {
-        i = SkipValue(t, i);
+      if (d == '<') {  // a hex string
+        const size_t e = t.find('>', i);
+        i = e == std::string_view::npos ? n : e + 1;
         continue;
       }
       if (d == '[') ++depth;
