@@ -72,8 +72,10 @@ bool TOfficePackage::SaveToFile(const std::string& AFileName) const {
       break;
     }
     const bool store = StoreFirstFileUncompressed && i == 0;
-    if (zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), store ? ZIP_CM_STORE : ZIP_CM_DEFLATE, 0) !=
-        0)
+    // zlib's default level: libzip's own default for deflate is the slowest.
+    constexpr zip_uint32_t kDeflateDefaultLevel = 6;
+    if (zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), store ? ZIP_CM_STORE : ZIP_CM_DEFLATE,
+                                 store ? 0 : kDeflateDefaultLevel) != 0)
       ok = false;
   }
   if (!ok || zip_close(archive) != 0) {
