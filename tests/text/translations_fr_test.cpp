@@ -1,0 +1,73 @@
+// The French texts as the user sees them: the captions built out of French
+// parts, the slots that stay English, and the typographic apostrophe.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "text/english_texts.h"
+#include "text/language_setters.h"
+#include "text/program_texts.h"
+#include "text/text_store.h"
+#include "text/translations.h"
+
+namespace {
+
+constexpr uint32_t kFrench = 6;
+
+class FrenchTexts : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InitSprResLocal();
+    RegisterTranslations();
+  }
+  void TearDown() override {
+    for (uint32_t l = 1; l <= 14; ++l) SprRegisterLibrarySetter(l, nullptr);
+    for (uint32_t l = 1; l <= 13; ++l) SprRegisterProgramSetter(l, nullptr);
+    SprResGlobalArr.clear();
+  }
+};
+
+TEST_F(FrenchTexts, DerivedCaptionsAreBuiltFromFrenchParts) {
+  SetSprResGlobal(kFrench);
+  ASSERT_EQ(SprResGlobalArr.size(), static_cast<size_t>(SprStoreLength));
+  const struct {
+    StrResGlobal Slot;
+    const char* Text;
+  } kCases[] = {
+      {533, "Configurer les colonnes..."},
+      {928, "Deutsch (Allemand)"},
+      {SprFirstProgramSlot + 116, "Lettres, Croissant"},
+      {SprFirstProgramSlot + 119, "Fréquence, Décroissant"},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(SprResGlobalArr.at(c.Slot), c.Text) << "slot " << c.Slot;
+  EXPECT_EQ(SprLocalText(122).rfind("Plus d’informations sur: www.pellwick.example/fr/", 0), 0u) << SprLocalText(122);
+}
+
+TEST_F(FrenchTexts, LeftOutSlotsShowEnglish) {
+  std::map<StrResGlobal, std::string_view> english;
+  for (const TSprSlotText& t : SprEnglishLibraryTexts()) english[t.Slot] = t.Text;
+  SetSprResGlobal(kFrench);
+  for (const StrResGlobal s : {StrResGlobal{123}, StrResGlobal{309}, StrResGlobal{319}, StrResGlobal{353}})
+    EXPECT_EQ(SprResGlobalArr.at(s), english[s]) << "slot " << s;
+}
+
+TEST_F(FrenchTexts, MissingPositionsFollowTheColonAfterABlank) {
+  SetSprResGlobal(kFrench);
+  const std::string shown = SprLocalText(34) + "1, 3";
+  EXPECT_NE(shown.find("Positions manquantes: 1, 3"), std::string::npos) << shown;
+}
+
+// French writes the typographic apostrophe; only the literal syntax examples
+// of 938 and 939 name the straight quote character itself.
+TEST_F(FrenchTexts, ApostrophesAreTypographic) {
+  for (const TSprSlotText& t : SprLibraryTexts_FR()) {
+    if (t.Slot == 938 || t.Slot == 939) continue;
+    EXPECT_EQ(t.Text.find('\''), std::string_view::npos) << "slot " << t.Slot;
+  }
+  for (const TSprProgramText& t : SprProgramTexts_FR())
+    EXPECT_EQ(t.Text.find('\''), std::string_view::npos) << "program text " << t.Index;
+}
+
+}  // namespace
