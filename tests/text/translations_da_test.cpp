@@ -1,0 +1,70 @@
+// The Danish texts as the user sees them: captions built out of Danish parts
+// where Danish translates them, and English parts where it does not.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "text/language_setters.h"
+#include "text/program_texts.h"
+#include "text/text_store.h"
+#include "text/translations.h"
+
+namespace {
+
+constexpr uint32_t kDanish = 2;
+
+class DanishTexts : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InitSprResLocal();
+    RegisterTranslations();
+    SetSprResGlobal(kDanish);
+  }
+  void TearDown() override {
+    for (uint32_t l = 1; l <= 14; ++l) SprRegisterLibrarySetter(l, nullptr);
+    for (uint32_t l = 1; l <= 13; ++l) SprRegisterProgramSetter(l, nullptr);
+    SprResGlobalArr.clear();
+  }
+};
+
+TEST_F(DanishTexts, DerivedCaptionsMixDanishAndEnglishParts) {
+  ASSERT_EQ(SprResGlobalArr.size(), static_cast<size_t>(SprStoreLength));
+  const struct {
+    StrResGlobal Slot;
+    const char* Text;
+  } kCases[] = {
+      // Letters and ascending are both Danish.
+      {SprFirstProgramSlot + 116, "Bogstaver, Opstigende"},
+      {SprFirstProgramSlot + 117, "Bogstaver, Nedstigende"},
+      {SprFirstProgramSlot + 118, "Hyppighed, Opstigende"},
+      // Danish leaves the English name of German (470) untranslated.
+      {928, "Deutsch (German)"},
+      // Danish leaves "Configure Columns" (532) untranslated.
+      {533, "Configure Columns..."},
+      {947, "Tæller"},
+      {948, "Generator"},
+      // Program texts Danish leaves out show English.
+      {SprFirstProgramSlot + 3, "Use Result as Syllable List"},
+      {SprFirstProgramSlot + 115, "CSV"},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(SprResGlobalArr.at(c.Slot), c.Text) << "slot " << c.Slot;
+}
+
+TEST_F(DanishTexts, MoreInformationPointsToTheMainSite) {
+  EXPECT_EQ(SprLocalText(122), "Flere oplysninger på: www.pellwick.example/syllabrix/syllable-lists");
+}
+
+TEST_F(DanishTexts, MissingPositionsFollowTheColonAfterABlank) {
+  const std::string shown = SprLocalText(34) + "1, 3";
+  EXPECT_NE(shown.find("Manglende positioner: 1, 3"), std::string::npos) << shown;
+}
+
+TEST_F(DanishTexts, QuoteNamesTypographicallyOnly) {
+  // Where English quotes a name with straight quotes, Danish uses “ ”.
+  for (const TSprSlotText& t : SprLibraryTexts_DA())
+    EXPECT_EQ(t.Text.find('"'), std::string_view::npos) << "slot " << t.Slot;
+  for (const TSprProgramText& t : SprProgramTexts_DA())
+    EXPECT_EQ(t.Text.find('"'), std::string_view::npos) << "program text " << t.Index;
+}
+
+}  // namespace
