@@ -4,6 +4,7 @@
 #include "text/language_constants.h"
 #include "text/language_setters.h"
 #include "text/text_store.h"
+#include "text/translations.h"
 
 namespace {
 
@@ -62,4 +63,7 @@ void SetSprResLocal(uint32_t Language) {
   SetSprResLocal_Combinations(SprFirstProgramSlot, Language);
 }
 
-void InitSprResLocal() { SprInitLocalProc = SetSprResLocal; }
+void InitSprResLocal() {
+  SprInitLocalProc = SetSprResLocal;
+  RegisterTranslations();
+}

@@ -1,8 +1,8 @@
 // The program's own texts, slots 947..1069 (program text n is slot 947 + n).
 //
 // InitSprResLocal installs SetSprResLocal as the store's hook, so that every
-// later SetSprResGlobal also fills the program slots. Call it once at start,
-// before the first fill.
+// later SetSprResGlobal also fills the program slots, and installs the setters
+// of the further languages. Call it once at start, before the first fill.
 #pragma once
 
 #include <cstdint>
