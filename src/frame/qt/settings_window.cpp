@@ -352,7 +352,10 @@ void TSettingsWindowHost::BuildDeclaredControl(QWidget* sheet, int32_t id, TCont
       ce->resize(100, ce->sizeHint().height());
       ce->SetHexColor(r.Value);
       place(ce);
-      ce->OnChange = [this](QObject* s) { TabCustomControlChange(s); };
+      // The colour edit reports a typed colour twice (once more when it shows it); one is stored.
+      ce->OnChange = [this, ce, id](QObject* s) {
+        if (ce->GetHexColor() != FSO.Controls()[id].Value) TabCustomControlChange(s);
+      };
       r.Control = ce;
       break;
     }
@@ -381,7 +384,7 @@ void TSettingsWindowHost::BuildDeclaredControl(QWidget* sheet, int32_t id, TCont
     case ctFontStyleComboBoxTextRight:
     case ctFontStyleComboBoxTextTop: {
       captionLabel();
-      auto* fs = new TFontStyleComboBoxSpr(sheet);
+      auto* fs = new TSOFontStyleComboBox(sheet);
       fs->resize(100, fs->sizeHint().height());
       fs->SetFrontStyleTypeFromInt(r.ValueInt);
       place(fs);
@@ -392,7 +395,7 @@ void TSettingsWindowHost::BuildDeclaredControl(QWidget* sheet, int32_t id, TCont
     case ctAlignmentComboBoxTextTop:
     case ctAlignmentComboBoxTextRight: {
       captionLabel();
-      auto* ac = new TAlignmentComboBox(sheet);
+      auto* ac = new TSOAlignmentComboBox(sheet);
       ac->resize(100, ac->sizeHint().height());
       ac->SetAlignment(r.ValueInt);
       place(ac);
@@ -403,7 +406,7 @@ void TSettingsWindowHost::BuildDeclaredControl(QWidget* sheet, int32_t id, TCont
     case ctAlignmentVerticalComboBoxTextTop:
     case ctAlignmentVerticalComboBoxTextRight: {
       captionLabel();
-      auto* av = new TAlignmentVerticalComboBox(sheet);
+      auto* av = new TSOAlignmentVerticalComboBox(sheet);
       av->resize(100, av->sizeHint().height());
       av->SetAlignment(r.ValueInt);
       place(av);
@@ -758,10 +761,10 @@ void TSettingsWindowHost::LayoutDeclaredTab(int32_t tab, TControlArranger& ar) {
         joins = {label, control};
     }
     if ((IsCaptionAbove(kind) || IsCaptionRight(kind)) && label && control) {
-      if (auto* fs = qobject_cast<TFontStyleComboBoxSpr*>(control)) fs->SetLanguage();
-      if (auto* ac = qobject_cast<TAlignmentComboBox*>(control))
+      if (auto* fs = qobject_cast<TSOFontStyleComboBox*>(control)) fs->SetLanguage();
+      if (auto* ac = qobject_cast<TSOAlignmentComboBox*>(control))
         ac->SetStrings(SprText(624), SprText(625), SprText(633));
-      if (auto* av = qobject_cast<TAlignmentVerticalComboBox*>(control))
+      if (auto* av = qobject_cast<TSOAlignmentVerticalComboBox*>(control))
         av->SetStrings(SprText(621), SprText(623), SprText(633));
     } else if (!IsCaptionAbove(kind) && !IsCaptionRight(kind)) {
       switch (kind) {
@@ -1055,15 +1058,15 @@ void TSettingsWindowHost::UpdateControlInGUI(int32_t id, bool raiseChange) {
       break;
     case ctFontStyleComboBoxTextRight:
     case ctFontStyleComboBoxTextTop:
-      if (auto* fs = qobject_cast<TFontStyleComboBoxSpr*>(control)) fs->SetFrontStyleTypeFromString(r.Value);
+      if (auto* fs = qobject_cast<TSOFontStyleComboBox*>(control)) fs->SetFrontStyleTypeFromString(r.Value);
       break;
     case ctAlignmentComboBoxTextTop:
     case ctAlignmentComboBoxTextRight:
-      if (auto* ac = qobject_cast<TAlignmentComboBox*>(control)) ac->SetAlignmentFromText(r.Value);
+      if (auto* ac = qobject_cast<TSOAlignmentComboBox*>(control)) ac->SetAlignmentFromText(r.Value);
       break;
     case ctAlignmentVerticalComboBoxTextTop:
     case ctAlignmentVerticalComboBoxTextRight:
-      if (auto* av = qobject_cast<TAlignmentVerticalComboBox*>(control)) av->SetAlignmentFromText(r.Value);
+      if (auto* av = qobject_cast<TSOAlignmentVerticalComboBox*>(control)) av->SetAlignmentFromText(r.Value);
       break;
     case ctActionCheckBoxToggleCharsInInput:
       if (r.TargetID >= 0 && static_cast<size_t>(r.TargetID) < controls.size())
@@ -1178,21 +1181,21 @@ void TSettingsWindowHost::TabCustomControlChange(QObject* sender) {
       break;
     case ctFontStyleComboBoxTextRight:
     case ctFontStyleComboBoxTextTop:
-      if (auto* fs = qobject_cast<TFontStyleComboBoxSpr*>(sender)) {
+      if (auto* fs = qobject_cast<TSOFontStyleComboBox*>(sender)) {
         text = fs->FontStyleTypeAsString();
         number = fs->FontStyleTypeAsInt();
       }
       break;
     case ctAlignmentComboBoxTextTop:
     case ctAlignmentComboBoxTextRight:
-      if (auto* ac = qobject_cast<TAlignmentComboBox*>(sender)) {
+      if (auto* ac = qobject_cast<TSOAlignmentComboBox*>(sender)) {
         number = ac->Alignment();
         text = SOAlignmentText(number);
       }
       break;
     case ctAlignmentVerticalComboBoxTextTop:
     case ctAlignmentVerticalComboBoxTextRight:
-      if (auto* av = qobject_cast<TAlignmentVerticalComboBox*>(sender)) {
+      if (auto* av = qobject_cast<TSOAlignmentVerticalComboBox*>(sender)) {
         number = av->Alignment();
         text = SOAlignmentVerticalText(number);
       }

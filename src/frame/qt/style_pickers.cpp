@@ -11,7 +11,7 @@ constexpr int32_t kVerticalValueOfItem[] = {0, 2, 1};
 
 }  // namespace
 
-TFontStyleComboBoxSpr::TFontStyleComboBoxSpr(QWidget* parent) : QComboBox(parent) {
+TSOFontStyleComboBox::TSOFontStyleComboBox(QWidget* parent) : QComboBox(parent) {
   for (const char* word : kFontStyleWords) addItem(word);
   setCurrentIndex(0);
   connect(this, &QComboBox::currentIndexChanged, this, [this] {
@@ -19,27 +19,27 @@ TFontStyleComboBoxSpr::TFontStyleComboBoxSpr(QWidget* parent) : QComboBox(parent
   });
 }
 
-int32_t TFontStyleComboBoxSpr::FontStyleTypeAsInt() const { return currentIndex() < 0 ? 0 : currentIndex(); }
+int32_t TSOFontStyleComboBox::FontStyleTypeAsInt() const { return currentIndex() < 0 ? 0 : currentIndex(); }
 
-std::string TFontStyleComboBoxSpr::FontStyleTypeAsString() const { return kFontStyleWords[FontStyleTypeAsInt()]; }
+std::string TSOFontStyleComboBox::FontStyleTypeAsString() const { return kFontStyleWords[FontStyleTypeAsInt()]; }
 
-void TFontStyleComboBoxSpr::SetFrontStyleTypeFromInt(int32_t value) {
+void TSOFontStyleComboBox::SetFrontStyleTypeFromInt(int32_t value) {
   setCurrentIndex(value >= 0 && value <= 3 ? value : 0);
 }
 
-void TFontStyleComboBoxSpr::SetFrontStyleTypeFromString(const std::string& text) {
+void TSOFontStyleComboBox::SetFrontStyleTypeFromString(const std::string& text) {
   int32_t value = 0;
   for (int32_t i = 0; i < 4; ++i)
     if (text == kFontStyleWords[i]) value = i;
   SetFrontStyleTypeFromInt(value);
 }
 
-void TFontStyleComboBoxSpr::SetLanguage() {
+void TSOFontStyleComboBox::SetLanguage() {
   const std::string texts[] = {SprText(608), SprText(609), SprText(610), SprText(609) + " " + SprText(610)};
   for (int i = 0; i < 4; ++i) setItemText(i, ToQString(texts[i]));
 }
 
-TAlignmentComboBox::TAlignmentComboBox(QWidget* parent) : QComboBox(parent) {
+TSOAlignmentComboBox::TSOAlignmentComboBox(QWidget* parent) : QComboBox(parent) {
   addItems({"Left", "Right", "Center"});
   setCurrentIndex(0);
   connect(this, &QComboBox::currentIndexChanged, this, [this] {
@@ -47,23 +47,23 @@ TAlignmentComboBox::TAlignmentComboBox(QWidget* parent) : QComboBox(parent) {
   });
 }
 
-void TAlignmentComboBox::SetAlignment(int32_t value) {
+void TSOAlignmentComboBox::SetAlignment(int32_t value) {
   if (value >= 0 && value <= 2) setCurrentIndex(value);
 }
 
-void TAlignmentComboBox::SetAlignmentFromText(const std::string& text) {
+void TSOAlignmentComboBox::SetAlignmentFromText(const std::string& text) {
   if (text == "left") SetAlignment(0);
   if (text == "right") SetAlignment(1);
   if (text == "center") SetAlignment(2);
 }
 
-void TAlignmentComboBox::SetStrings(const std::string& left, const std::string& right, const std::string& center) {
+void TSOAlignmentComboBox::SetStrings(const std::string& left, const std::string& right, const std::string& center) {
   setItemText(0, ToQString(left));
   setItemText(1, ToQString(right));
   setItemText(2, ToQString(center));
 }
 
-TAlignmentVerticalComboBox::TAlignmentVerticalComboBox(QWidget* parent) : QComboBox(parent) {
+TSOAlignmentVerticalComboBox::TSOAlignmentVerticalComboBox(QWidget* parent) : QComboBox(parent) {
   addItems({"Top", "Bottom", "Center"});
   setCurrentIndex(0);
   connect(this, &QComboBox::currentIndexChanged, this, [this] {
@@ -71,23 +71,23 @@ TAlignmentVerticalComboBox::TAlignmentVerticalComboBox(QWidget* parent) : QCombo
   });
 }
 
-int32_t TAlignmentVerticalComboBox::Alignment() const {
+int32_t TSOAlignmentVerticalComboBox::Alignment() const {
   return currentIndex() < 0 ? 0 : kVerticalValueOfItem[currentIndex()];
 }
 
-void TAlignmentVerticalComboBox::SetAlignment(int32_t value) {
+void TSOAlignmentVerticalComboBox::SetAlignment(int32_t value) {
   for (int i = 0; i < 3; ++i)
     if (kVerticalValueOfItem[i] == value) setCurrentIndex(i);
 }
 
-void TAlignmentVerticalComboBox::SetAlignmentFromText(const std::string& text) {
+void TSOAlignmentVerticalComboBox::SetAlignmentFromText(const std::string& text) {
   if (text == "top") SetAlignment(0);
   if (text == "center") SetAlignment(1);
   if (text == "bottom") SetAlignment(2);
 }
 
-void TAlignmentVerticalComboBox::SetStrings(const std::string& top, const std::string& bottom,
-                                            const std::string& center) {
+void TSOAlignmentVerticalComboBox::SetStrings(const std::string& top, const std::string& bottom,
+                                              const std::string& center) {
   setItemText(0, ToQString(top));
   setItemText(1, ToQString(bottom));
   setItemText(2, ToQString(center));

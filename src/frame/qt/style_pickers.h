@@ -1,4 +1,4 @@
-// The font-style and alignment lists of the settings window: drop-down lists
+// The settings window's own font-style and alignment lists: drop-down lists
 // whose choice is a small number with a stored word.
 #pragma once
 
@@ -9,10 +9,10 @@
 #include "controls/id_combo_box.h"
 
 // Regular, bold, italic and bold-italic (0 to 3).
-class TFontStyleComboBoxSpr : public QComboBox {
+class TSOFontStyleComboBox : public QComboBox {
   Q_OBJECT
  public:
-  explicit TFontStyleComboBoxSpr(QWidget* parent = nullptr);
+  explicit TSOFontStyleComboBox(QWidget* parent = nullptr);
   int32_t FontStyleTypeAsInt() const;
   // "regular", "bold", "italic" or "bold-italic".
   std::string FontStyleTypeAsString() const;
@@ -25,10 +25,10 @@ class TFontStyleComboBoxSpr : public QComboBox {
 };
 
 // Left, right and center (0 to 2), listed in that order.
-class TAlignmentComboBox : public QComboBox {
+class TSOAlignmentComboBox : public QComboBox {
   Q_OBJECT
  public:
-  explicit TAlignmentComboBox(QWidget* parent = nullptr);
+  explicit TSOAlignmentComboBox(QWidget* parent = nullptr);
   int32_t Alignment() const { return currentIndex() < 0 ? 0 : currentIndex(); }
   void SetAlignment(int32_t value);
   // "left", "right" or "center" exactly; other text is ignored.
@@ -38,10 +38,10 @@ class TAlignmentComboBox : public QComboBox {
 };
 
 // Top, center and bottom (0 to 2), listed as top, bottom, center.
-class TAlignmentVerticalComboBox : public QComboBox {
+class TSOAlignmentVerticalComboBox : public QComboBox {
   Q_OBJECT
  public:
-  explicit TAlignmentVerticalComboBox(QWidget* parent = nullptr);
+  explicit TSOAlignmentVerticalComboBox(QWidget* parent = nullptr);
   int32_t Alignment() const;
   void SetAlignment(int32_t value);
   // "top", "center" or "bottom" exactly; other text is ignored.

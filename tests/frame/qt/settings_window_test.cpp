@@ -533,6 +533,7 @@ TEST_F(SettingsWindow, StyleAndAlignmentLists) {
   const int fs = declare(ctFontStyleComboBoxTextRight, 3, "bold-italic");
   const int ac = declare(ctAlignmentComboBoxTextTop, 2, "center");
   const int av = declare(ctAlignmentVerticalComboBoxTextRight, 2, "bottom");
+  const int ce = declare(ctColorEditTextTop, 0, "FF0000");
   ASSERT_TRUE(Frame->Initialize());
   Frame->ShowSettings(t);
   auto* style = W<QComboBox>("fs", fs);
@@ -550,6 +551,15 @@ TEST_F(SettingsWindow, StyleAndAlignmentLists) {
   align->setCurrentIndex(1);
   vertical->setCurrentIndex(2);  // the list reads top, bottom, center
   EXPECT_EQ(Changes, (std::vector<TChange>{{fs, "bold", 1}, {ac, "right", 1}, {av, "center", 1}}));
+  Changes.clear();
+  auto* colour = W<TColorEdit>("ce", ce);
+  ASSERT_NE(colour, nullptr);
+  EXPECT_EQ(colour->GetHexColor(), "FF0000");
+  colour->Edit()->setText("#00ff00");
+  EXPECT_EQ(Changes, (std::vector<TChange>{{ce, "00FF00", 0x00FF00}}));
+  colour->Edit()->setText("#00ff");  // no colour yet: nothing stored
+  EXPECT_EQ(Changes.size(), 1u);
+  EXPECT_EQ(SO().ReadString(ce, ""), "00FF00");
   SO().Controls()[fs].Value = "italic";
   SO().Controls()[ac].Value = "nonsense";
   SO().Controls()[av].Value = "top";
