@@ -1,0 +1,86 @@
+// The Simplified Chinese texts as the user sees them: the captions built out of
+// Chinese parts, the slots that stay English, and the full-width punctuation.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "text/english_texts.h"
+#include "text/language_setters.h"
+#include "text/program_texts.h"
+#include "text/text_store.h"
+#include "text/translations.h"
+
+namespace {
+
+constexpr uint32_t kChinese = 5;
+
+class ChineseTexts : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InitSprResLocal();
+    RegisterTranslations();
+  }
+  void TearDown() override {
+    for (uint32_t l = 1; l <= 14; ++l) SprRegisterLibrarySetter(l, nullptr);
+    for (uint32_t l = 1; l <= 13; ++l) SprRegisterProgramSetter(l, nullptr);
+    SprResGlobalArr.clear();
+  }
+};
+
+TEST_F(ChineseTexts, DerivedCaptionsAreBuiltFromChineseParts) {
+  SetSprResGlobal(kChinese);
+  ASSERT_EQ(SprResGlobalArr.size(), static_cast<size_t>(SprStoreLength));
+  const struct {
+    StrResGlobal Slot;
+    const char* Text;
+  } kCases[] = {
+      {425, "单词首字母大写 (Abc)"},
+      {533, "配置列..."},
+      // The Chinese name of German follows the native name, since the two differ.
+      {928, "Deutsch (德语)"},
+      {SprFirstProgramSlot + 116, "字母, 升序"},
+      {SprFirstProgramSlot + 119, "频率, 降序"},
+      {SprFirstProgramSlot + 120, "计数器 字符"},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(SprResGlobalArr.at(c.Slot), c.Text) << "slot " << c.Slot;
+  // Chinese has no site of its own on the maker's pages, so the main site is named.
+  EXPECT_EQ(SprLocalText(122).rfind("更多信息: www.pellwick.example/syllabrix/", 0), 0u) << SprLocalText(122);
+}
+
+TEST_F(ChineseTexts, LeftOutTextsShowEnglish) {
+  std::map<StrResGlobal, std::string_view> english;
+  for (const TSprSlotText& t : SprEnglishLibraryTexts()) english[t.Slot] = t.Text;
+  SetSprResGlobal(kChinese);
+  for (const StrResGlobal s : {StrResGlobal{17}, StrResGlobal{309}, StrResGlobal{834}, StrResGlobal{946}})
+    EXPECT_EQ(SprResGlobalArr.at(s), english[s]) << "slot " << s;
+  EXPECT_EQ(SprResGlobalArr.at(937), "解码命名字符（&auml; → ä）");
+  const auto englishProgram = SprEnglishProgramTexts();
+  for (const int n : {3, 43, 109}) EXPECT_EQ(SprLocalText(n), englishProgram[n]) << "program text " << n;
+  EXPECT_EQ(SprLocalText(1), "创建");
+}
+
+TEST_F(ChineseTexts, MissingPositionsFollowTheColonAfterABlank) {
+  SetSprResGlobal(kChinese);
+  const std::string shown = SprLocalText(34) + "1, 3";
+  EXPECT_NE(shown.find("缺少的位置： 1, 3"), std::string::npos) << shown;
+}
+
+// Chinese sentences close with full-width marks; a trailing ASCII mark means a
+// text was left half translated. An ellipsis ("...") is the menu convention.
+void ExpectFullWidthEnding(std::string_view text, const std::string& where) {
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  if (text.empty() || text.ends_with("...")) return;
+  EXPECT_EQ(std::string_view(".:?!;").find(text.back()), std::string_view::npos) << where << ": " << text;
+  EXPECT_EQ(text.find('?'), std::string_view::npos) << where << ": " << text;
+}
+
+TEST(ChineseTables, SentencesEndWithFullWidthPunctuation) {
+  for (const TSprSlotText& t : SprLibraryTexts_ZHSIMP())
+    ExpectFullWidthEnding(t.Text, "slot " + std::to_string(t.Slot));
+  for (const TSprProgramText& t : SprProgramTexts_ZHSIMP())
+    ExpectFullWidthEnding(t.Text, "program text " + std::to_string(t.Index));
+}
+
+}  // namespace
