@@ -110,17 +110,17 @@ int32_t Clamp32(int64_t v) { return static_cast<int32_t>(std::min<int64_t>(v, st
 // Removes the temporary copy unless it was renamed into place.
 class TempFile {
  public:
-  explicit TempFile(std::string path) : path_(std::move(path)) {}
+  explicit TempFile(std::string path) : FPath(std::move(path)) {}
   ~TempFile() {
-    if (!path_.empty()) ::unlink(path_.c_str());
+    if (!FPath.empty()) ::unlink(FPath.c_str());
   }
   TempFile(const TempFile&) = delete;
   TempFile& operator=(const TempFile&) = delete;
-  const std::string& path() const { return path_; }
-  void Release() { path_.clear(); }
+  const std::string& path() const { return FPath; }
+  void Release() { FPath.clear(); }
 
  private:
-  std::string path_;
+  std::string FPath;
 };
 
 }  // namespace

@@ -17,17 +17,17 @@
 
 class TFirstOccurrenceIndex {
  public:
-  void Invalidate() { valid_ = false; }
+  void Invalidate() { FValid = false; }
 
   // Position of the first of the count items whose text (keyAt(i)) equals
   // key, -1 when none.
   template <typename KeyAt>
   int32_t Find(std::string_view key, size_t count, const KeyAt& keyAt) {
     Sync(count, keyAt);
-    if (slots_.empty()) return -1;
+    if (FSlots.empty()) return -1;
     const uint32_t h = Hash(key);
-    for (size_t i = h & mask_;; i = (i + 1) & mask_) {
-      const Slot& s = slots_[i];
+    for (size_t i = h & FMask;; i = (i + 1) & FMask) {
+      const Slot& s = FSlots[i];
       if (s.pos < 0) return -1;
       if (s.hash == h && keyAt(static_cast<size_t>(s.pos)) == key) return s.pos;
     }
@@ -36,21 +36,21 @@ class TFirstOccurrenceIndex {
   // Brings the index up to the list's count items.
   template <typename KeyAt>
   void Sync(size_t count, const KeyAt& keyAt) {
-    if (!valid_ || count < indexed_) {
-      slots_.clear();
-      used_ = 0;
-      indexed_ = 0;
-      valid_ = true;
+    if (!FValid || count < FIndexed) {
+      FSlots.clear();
+      FUsed = 0;
+      FIndexed = 0;
+      FValid = true;
     }
-    if (count == indexed_) return;
+    if (count == FIndexed) return;
     Reserve(count);
-    for (size_t p = indexed_; p < count; ++p) {
+    for (size_t p = FIndexed; p < count; ++p) {
       const std::string_view key = keyAt(p);
       const uint32_t h = Hash(key);
-      size_t i = h & mask_;
+      size_t i = h & FMask;
       bool present = false;
-      for (;; i = (i + 1) & mask_) {
-        const Slot& s = slots_[i];
+      for (;; i = (i + 1) & FMask) {
+        const Slot& s = FSlots[i];
         if (s.pos < 0) break;
         if (s.hash == h && keyAt(static_cast<size_t>(s.pos)) == key) {
           present = true;
@@ -58,11 +58,11 @@ class TFirstOccurrenceIndex {
         }
       }
       if (!present) {
-        slots_[i] = Slot{h, static_cast<int32_t>(p)};
-        ++used_;
+        FSlots[i] = Slot{h, static_cast<int32_t>(p)};
+        ++FUsed;
       }
     }
-    indexed_ = count;
+    FIndexed = count;
   }
 
  private:
@@ -80,22 +80,22 @@ class TFirstOccurrenceIndex {
   void Reserve(size_t count) {
     size_t want = 16;
     while (want < count * 2) want *= 2;
-    if (want <= slots_.size()) return;
+    if (want <= FSlots.size()) return;
     std::vector<Slot> old;
-    old.swap(slots_);
-    slots_.assign(want, Slot{});
-    mask_ = want - 1;
+    old.swap(FSlots);
+    FSlots.assign(want, Slot{});
+    FMask = want - 1;
     for (const Slot& s : old) {
       if (s.pos < 0) continue;
-      size_t i = s.hash & mask_;
-      while (slots_[i].pos >= 0) i = (i + 1) & mask_;
-      slots_[i] = s;
+      size_t i = s.hash & FMask;
+      while (FSlots[i].pos >= 0) i = (i + 1) & FMask;
+      FSlots[i] = s;
     }
   }
 
-  std::vector<Slot> slots_;
-  size_t mask_ = 0;
-  size_t used_ = 0;
-  size_t indexed_ = 0;
-  bool valid_ = true;
+  std::vector<Slot> FSlots;
+  size_t FMask = 0;
+  size_t FUsed = 0;
+  size_t FIndexed = 0;
+  bool FValid = true;
 };

@@ -32,16 +32,16 @@ uint32_t Murmur2_32(std::string_view text) {
   return h;
 }
 
-TStrIntHashTable::TStrIntHashTable(uint32_t bucketCount) : buckets_(std::max<uint32_t>(bucketCount, 1)) {}
+TStrIntHashTable::TStrIntHashTable(uint32_t bucketCount) : FBuckets(std::max<uint32_t>(bucketCount, 1)) {}
 
 const std::pair<std::string, int32_t>* TStrIntHashTable::Find(std::string_view key) const {
-  for (const auto& entry : buckets_[BucketIndex(key)])
+  for (const auto& entry : FBuckets[BucketIndex(key)])
     if (entry.first == key) return &entry;
   return nullptr;
 }
 
 void TStrIntHashTable::AddOrUpdate(std::string_view key, int32_t value) {
-  auto& bucket = buckets_[BucketIndex(key)];
+  auto& bucket = FBuckets[BucketIndex(key)];
   for (auto& entry : bucket) {
     if (entry.first == key) {
       entry.second = value;
@@ -67,33 +67,33 @@ bool TStrIntHashTable::ContainsKey(std::string_view key) const { return Find(key
 
 int32_t TStrIntHashTable::GetItemCount() const {
   size_t n = 0;
-  for (const auto& bucket : buckets_) n += bucket.size();
+  for (const auto& bucket : FBuckets) n += bucket.size();
   return static_cast<int32_t>(n);
 }
 
 bool TStrIntHashTable::GetContainsItems() const {
-  return std::any_of(buckets_.begin(), buckets_.end(), [](const auto& b) { return !b.empty(); });
+  return std::any_of(FBuckets.begin(), FBuckets.end(), [](const auto& b) { return !b.empty(); });
 }
 
 void TStrIntHashTable::Clear() {
-  for (auto& bucket : buckets_) bucket.clear();
+  for (auto& bucket : FBuckets) bucket.clear();
 }
 
 TBloomFilter::TBloomFilter(uint32_t filterSize)
-    : filterSize_(std::max<uint32_t>(filterSize, 1)), bits_((static_cast<size_t>(filterSize_) + 7) / 8, 0) {}
+    : FFilterSize(std::max<uint32_t>(filterSize, 1)), FBits((static_cast<size_t>(FFilterSize) + 7) / 8, 0) {}
 
 void TBloomFilter::AddStringHash(std::string_view text) {
   uint32_t bit = BitIndex(text);
-  bits_[bit / 8] |= static_cast<uint8_t>(1u << (bit % 8));
-  countItemsAdded_ = static_cast<int32_t>(static_cast<uint32_t>(countItemsAdded_) + 1u);
+  FBits[bit / 8] |= static_cast<uint8_t>(1u << (bit % 8));
+  FCountItemsAdded = static_cast<int32_t>(static_cast<uint32_t>(FCountItemsAdded) + 1u);
 }
 
 bool TBloomFilter::ContainsStringHash(std::string_view text) const {
   uint32_t bit = BitIndex(text);
-  return (bits_[bit / 8] >> (bit % 8)) & 1u;
+  return (FBits[bit / 8] >> (bit % 8)) & 1u;
 }
 
 void TBloomFilter::Clear() {
-  std::fill(bits_.begin(), bits_.end(), 0);
-  countItemsAdded_ = 0;
+  std::fill(FBits.begin(), FBits.end(), 0);
+  FCountItemsAdded = 0;
 }

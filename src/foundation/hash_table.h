@@ -29,14 +29,14 @@ class TStrIntHashTable {
   bool ContainsItems() const { return GetContainsItems(); }
   void Clear();
 
-  uint32_t BucketCount() const { return static_cast<uint32_t>(buckets_.size()); }
+  uint32_t BucketCount() const { return static_cast<uint32_t>(FBuckets.size()); }
   uint32_t BucketIndex(std::string_view key) const { return Murmur2_32(key) % BucketCount(); }
   // Entries of one bucket in insertion order.
-  const std::vector<std::pair<std::string, int32_t>>& Bucket(uint32_t index) const { return buckets_[index]; }
+  const std::vector<std::pair<std::string, int32_t>>& Bucket(uint32_t index) const { return FBuckets[index]; }
 
  private:
   const std::pair<std::string, int32_t>* Find(std::string_view key) const;
-  std::vector<std::vector<std::pair<std::string, int32_t>>> buckets_;
+  std::vector<std::vector<std::pair<std::string, int32_t>>> FBuckets;
 };
 
 class TBloomFilter {
@@ -49,14 +49,14 @@ class TBloomFilter {
   bool ContainsStringHash(std::string_view text) const;
   void Clear();
 
-  uint32_t FilterSize() const { return filterSize_; }
-  int32_t CountItemsAdded() const { return countItemsAdded_; }
+  uint32_t FilterSize() const { return FFilterSize; }
+  int32_t CountItemsAdded() const { return FCountItemsAdded; }
   // Bit n is bit n mod 8 (least significant first) of byte n div 8.
-  const std::vector<uint8_t>& Bits() const { return bits_; }
-  uint32_t BitIndex(std::string_view text) const { return Murmur2_32(text) % filterSize_; }
+  const std::vector<uint8_t>& Bits() const { return FBits; }
+  uint32_t BitIndex(std::string_view text) const { return Murmur2_32(text) % FFilterSize; }
 
  private:
-  uint32_t filterSize_;
-  int32_t countItemsAdded_ = 0;
-  std::vector<uint8_t> bits_;
+  uint32_t FFilterSize;
+  int32_t FCountItemsAdded = 0;
+  std::vector<uint8_t> FBits;
 };

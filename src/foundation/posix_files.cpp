@@ -6,8 +6,8 @@
 #include <chrono>
 
 bool TFileDescriptor::SyncAndClose() {
-  if (fd_ < 0) return true;
-  bool synced = ::fsync(fd_) == 0 || errno == EINVAL || errno == EROFS;
+  if (FFd < 0) return true;
+  bool synced = ::fsync(FFd) == 0 || errno == EINVAL || errno == EROFS;
   return Close() && synced;
 }
 

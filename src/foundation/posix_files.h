@@ -11,21 +11,21 @@
 
 class TFileDescriptor {
  public:
-  explicit TFileDescriptor(int fd = -1) : fd_(fd) {}
+  explicit TFileDescriptor(int fd = -1) : FFd(fd) {}
   ~TFileDescriptor() { Close(); }
   TFileDescriptor(const TFileDescriptor&) = delete;
   TFileDescriptor& operator=(const TFileDescriptor&) = delete;
-  int get() const { return fd_; }
-  bool valid() const { return fd_ >= 0; }
+  int get() const { return FFd; }
+  bool valid() const { return FFd >= 0; }
   void Reset(int fd) {
     Close();
-    fd_ = fd;
+    FFd = fd;
   }
   // False when closing reports an error (a deferred write error).
   bool Close() {
-    if (fd_ < 0) return true;
-    int r = ::close(fd_);
-    fd_ = -1;
+    if (FFd < 0) return true;
+    int r = ::close(FFd);
+    FFd = -1;
     return r == 0;
   }
   // Flushes the content to the disk, then closes: a file about to be renamed
@@ -34,7 +34,7 @@ class TFileDescriptor {
   bool SyncAndClose();
 
  private:
-  int fd_;
+  int FFd;
 };
 
 // Opens a new, exclusive file in folder under a hidden name derived from

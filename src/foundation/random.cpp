@@ -8,17 +8,17 @@ uint64_t TSeededRandom::Random(uint64_t n) {
   const uint64_t limit = UINT64_MAX - (UINT64_MAX % n);
   uint64_t v;
   do {
-    v = engine_();
+    v = FEngine();
   } while (v >= limit);
   return v % n;
 }
 
 uint64_t TScriptedRandom::Random(uint64_t n) {
-  ++draws_;
-  if (ranges_.size() < 10000) ranges_.push_back(n);
+  ++FDraws;
+  if (FRanges.size() < 10000) FRanges.push_back(n);
   uint64_t v = 0;
-  if (!values_.empty()) {
-    v = next_ < values_.size() ? values_[next_++] : values_.back();
+  if (!FValues.empty()) {
+    v = FNext < FValues.size() ? FValues[FNext++] : FValues.back();
   }
   return n == 0 ? 0 : v % n;
 }

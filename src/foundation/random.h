@@ -17,28 +17,28 @@ class TRandomGenerator {
 // std::mt19937_64 with rejection sampling, so every value is equally likely.
 class TSeededRandom : public TRandomGenerator {
  public:
-  explicit TSeededRandom(uint64_t seed) : engine_(seed) {}
+  explicit TSeededRandom(uint64_t seed) : FEngine(seed) {}
   uint64_t Random(uint64_t n) override;
 
  private:
-  std::mt19937_64 engine_;
+  std::mt19937_64 FEngine;
 };
 
 // Returns the given values in turn (each taken modulo n as a guard) and counts
 // the draws; after the script ends it repeats its last value (0 when empty).
 class TScriptedRandom : public TRandomGenerator {
  public:
-  explicit TScriptedRandom(std::vector<uint64_t> values) : values_(std::move(values)) {}
+  explicit TScriptedRandom(std::vector<uint64_t> values) : FValues(std::move(values)) {}
   uint64_t Random(uint64_t n) override;
-  uint64_t Draws() const { return draws_; }
+  uint64_t Draws() const { return FDraws; }
   // The n of every draw, in order (kept for the first 10000 draws).
-  const std::vector<uint64_t>& Ranges() const { return ranges_; }
+  const std::vector<uint64_t>& Ranges() const { return FRanges; }
 
  private:
-  std::vector<uint64_t> values_;
-  size_t next_ = 0;
-  uint64_t draws_ = 0;
-  std::vector<uint64_t> ranges_;
+  std::vector<uint64_t> FValues;
+  size_t FNext = 0;
+  uint64_t FDraws = 0;
+  std::vector<uint64_t> FRanges;
 };
 
 // The process-wide generator, seeded once from the clock on first use.

@@ -141,57 +141,57 @@ class TRegexEngine {
     if (caseless) options |= PCRE2_CASELESS;
     int error = 0;
     PCRE2_SIZE errorOffset = 0;
-    code_ = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(translated.data()), translated.size(), options, &error,
+    FCode = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(translated.data()), translated.size(), options, &error,
                           &errorOffset, ctx);
     pcre2_compile_context_free(ctx);
-    if (!code_) return;
-    match_ = pcre2_match_data_create_from_pattern(code_, nullptr);
-    if (!match_) {
-      pcre2_code_free(code_);
-      code_ = nullptr;
+    if (!FCode) return;
+    FMatch = pcre2_match_data_create_from_pattern(FCode, nullptr);
+    if (!FMatch) {
+      pcre2_code_free(FCode);
+      FCode = nullptr;
       return;
     }
     uint32_t captures = 0;
-    pcre2_pattern_info(code_, PCRE2_INFO_CAPTURECOUNT, &captures);
-    groups_ = static_cast<int>(captures);
+    pcre2_pattern_info(FCode, PCRE2_INFO_CAPTURECOUNT, &captures);
+    FGroups = static_cast<int>(captures);
   }
 
   ~TRegexEngine() {
-    pcre2_match_data_free(match_);
-    pcre2_code_free(code_);
+    pcre2_match_data_free(FMatch);
+    pcre2_code_free(FCode);
   }
 
   TRegexEngine(const TRegexEngine&) = delete;
   TRegexEngine& operator=(const TRegexEngine&) = delete;
 
-  bool ok() const { return code_ != nullptr; }
+  bool ok() const { return FCode != nullptr; }
 
   // The first match that starts at or after byte offset start.
   bool Exec(std::string_view text, size_t start) {
-    if (!code_ || start > text.size()) return false;
+    if (!FCode || start > text.size()) return false;
     // Machine code pays off only when one pattern serves many searches.
-    if (!jitTried_ && ++searches_ >= kJitAfterSearches) {
-      jitTried_ = true;
-      pcre2_jit_compile(code_, PCRE2_JIT_COMPLETE);
+    if (!FJitTried && ++FSearches >= kJitAfterSearches) {
+      FJitTried = true;
+      pcre2_jit_compile(FCode, PCRE2_JIT_COMPLETE);
     }
     const auto* subject = reinterpret_cast<PCRE2_SPTR>(text.data() ? text.data() : kEmptySubject);
-    int rc = pcre2_match(code_, subject, text.size(), start, 0, match_, nullptr);
+    int rc = pcre2_match(FCode, subject, text.size(), start, 0, FMatch, nullptr);
     if (rc == PCRE2_ERROR_JIT_STACKLIMIT)
-      rc = pcre2_match(code_, subject, text.size(), start, PCRE2_NO_JIT, match_, nullptr);
+      rc = pcre2_match(FCode, subject, text.size(), start, PCRE2_NO_JIT, FMatch, nullptr);
     // Errors such as an exhausted match limit count as no match.
     if (rc <= 0) return false;
-    const PCRE2_SIZE* ov = pcre2_get_ovector_pointer(match_);
+    const PCRE2_SIZE* ov = pcre2_get_ovector_pointer(FMatch);
     return ov[0] <= ov[1];
   }
 
-  size_t Start() const { return pcre2_get_ovector_pointer(match_)[0]; }
-  size_t End() const { return pcre2_get_ovector_pointer(match_)[1]; }
+  size_t Start() const { return pcre2_get_ovector_pointer(FMatch)[0]; }
+  size_t End() const { return pcre2_get_ovector_pointer(FMatch)[1]; }
 
   // Text of group g of the last match; "" for a group that did not take part
   // or is beyond the reported groups.
   std::string_view Group(std::string_view text, int g) const {
-    if (g < 0 || g > kMaxReportedGroup || g > groups_) return {};
-    const PCRE2_SIZE* ov = pcre2_get_ovector_pointer(match_);
+    if (g < 0 || g > kMaxReportedGroup || g > FGroups) return {};
+    const PCRE2_SIZE* ov = pcre2_get_ovector_pointer(FMatch);
     const PCRE2_SIZE s = ov[2 * g], e = ov[2 * g + 1];
     if (s == PCRE2_UNSET || e == PCRE2_UNSET || e < s || e > text.size()) return {};
     return text.substr(s, e - s);
@@ -211,33 +211,33 @@ class TRegexEngine {
 
  private:
   static constexpr int kJitAfterSearches = 32;
-  pcre2_code* code_ = nullptr;
-  pcre2_match_data* match_ = nullptr;
-  int groups_ = 0;
-  int searches_ = 0;
-  bool jitTried_ = false;
+  pcre2_code* FCode = nullptr;
+  pcre2_match_data* FMatch = nullptr;
+  int FGroups = 0;
+  int FSearches = 0;
+  bool FJitTried = false;
 };
 
 // --- TRegex ---------------------------------------------------------------------
 
 TRegex::TRegex(std::string_view Regex, bool CaseInsensitive, TRegexPath Path)
-    : regex_(Regex),
-      caseInsensitive_(CaseInsensitive),
-      path_(Path),
-      patternNeedsUnicode_(RequiresUnicodeRegex(Regex)) {}
+    : FRegex(Regex),
+      FCaseInsensitive(CaseInsensitive),
+      FPath(Path),
+      FPatternNeedsUnicode(RequiresUnicodeRegex(Regex)) {}
 
 TRegex::~TRegex() = default;
 
 TRegexEngine* TRegex::EngineFor(std::string_view Text, std::string_view Extra) {
   bool unicode = false;
-  switch (path_) {
+  switch (FPath) {
     case TRegexPath::Byte: unicode = false; break;
     case TRegexPath::Unicode: unicode = true; break;
-    case TRegexPath::Auto: unicode = patternNeedsUnicode_ || HasNonASCII(Text) || RequiresUnicodeRegex(Extra); break;
+    case TRegexPath::Auto: unicode = FPatternNeedsUnicode || HasNonASCII(Text) || RequiresUnicodeRegex(Extra); break;
   }
-  auto& slot = unicode ? unicode_ : byte_;
-  if (!slot) slot = std::make_unique<TRegexEngine>(regex_, unicode, caseInsensitive_);
-  lastOK_ = slot->ok();
+  auto& slot = unicode ? FUnicode : FByte;
+  if (!slot) slot = std::make_unique<TRegexEngine>(FRegex, unicode, FCaseInsensitive);
+  FLastOK = slot->ok();
   return slot.get();
 }
 
@@ -339,8 +339,8 @@ void AppendExpanded(std::string& out, std::string_view repl, std::string_view te
 std::string TRegex::Replace(std::string_view Text, std::string_view Replacement) {
   TRegexEngine* e = EngineFor(Text, Replacement);
   // A pattern ending in an open class is never valid.
-  if (!regex_.empty() && regex_.back() == '[') {
-    lastOK_ = false;
+  if (!FRegex.empty() && FRegex.back() == '[') {
+    FLastOK = false;
     return std::string(Text);
   }
   std::string out;

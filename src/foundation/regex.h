@@ -70,18 +70,18 @@ class TRegex {
   std::string Replace(std::string_view Text, std::string_view Replacement);
 
   // Whether the last operation ran on a compiled pattern.
-  bool LastOK() const { return lastOK_; }
+  bool LastOK() const { return FLastOK; }
 
  private:
   TRegexEngine* EngineFor(std::string_view Text, std::string_view Extra = {});
 
-  std::string regex_;
-  bool caseInsensitive_;
-  TRegexPath path_;
-  bool patternNeedsUnicode_;
-  std::unique_ptr<TRegexEngine> byte_;
-  std::unique_ptr<TRegexEngine> unicode_;
-  bool lastOK_ = true;
+  std::string FRegex;
+  bool FCaseInsensitive;
+  TRegexPath FPath;
+  bool FPatternNeedsUnicode;
+  std::unique_ptr<TRegexEngine> FByte;
+  std::unique_ptr<TRegexEngine> FUnicode;
+  bool FLastOK = true;
 };
 
 // Every function takes an optional OK flag that receives false when the

@@ -55,35 +55,35 @@ struct TModifiers {
 class TTranslator {
  public:
   TTranslator(std::string_view pattern, bool unicode, bool caseless)
-      : pat_(pattern), unicode_(unicode), baseCaseless_(caseless) {
-    mod_.i = caseless;
+      : FPat(pattern), FUnicode(unicode), FBaseCaseless(caseless) {
+    FMod.i = caseless;
   }
 
   // False when the pattern is not valid in the library's syntax.
   bool Run(std::string& out) {
-    out_.clear();
-    while (ok_ && pos_ < pat_.size()) Step();
-    if (ok_ && depth_ != 0) ok_ = false;
-    out = std::move(out_);
-    return ok_;
+    FOut.clear();
+    while (FOk && FPos < FPat.size()) Step();
+    if (FOk && FDepth != 0) FOk = false;
+    out = std::move(FOut);
+    return FOk;
   }
 
  private:
-  bool AtEnd() const { return pos_ >= pat_.size(); }
+  bool AtEnd() const { return FPos >= FPat.size(); }
 
   char32_t Peek() const {
     if (AtEnd()) return 0;
-    if (!unicode_) return static_cast<unsigned char>(pat_[pos_]);
-    size_t p = pos_;
-    return UTF8DecodeAt(pat_, p);
+    if (!FUnicode) return static_cast<unsigned char>(FPat[FPos]);
+    size_t p = FPos;
+    return UTF8DecodeAt(FPat, p);
   }
 
   char32_t Next() {
-    if (!unicode_) return static_cast<unsigned char>(pat_[pos_++]);
-    return UTF8DecodeAt(pat_, pos_);
+    if (!FUnicode) return static_cast<unsigned char>(FPat[FPos++]);
+    return UTF8DecodeAt(FPat, FPos);
   }
 
-  void Fail() { ok_ = false; }
+  void Fail() { FOk = false; }
 
   // The library's character sets, written out so that PCRE2's own notion of
   // them (and its machine code, which ignores our tables above 127) never
@@ -91,18 +91,18 @@ class TTranslator {
   static const char* DigitMembers() { return "0-9"; }
   static const char* SpaceMembers() { return "\\x{9}\\x{a}\\x{c}\\x{d}\\x{20}"; }
   const char* WordMembers() const {
-    return unicode_ ? "0-9A-Za-z\\x{5f}\\x{c4}\\x{d6}\\x{dc}\\x{df}\\x{e4}\\x{f6}\\x{fc}" : "0-9A-Za-z";
+    return FUnicode ? "0-9A-Za-z\\x{5f}\\x{c4}\\x{d6}\\x{dc}\\x{df}\\x{e4}\\x{f6}\\x{fc}" : "0-9A-Za-z";
   }
   // The multi-line anchors, written out over each path's line separators:
   // PCRE2's own newline conventions pair CR LF on the byte path, and its
   // anchors between CR and LF depend on where the search started.
   // No line starts after a separator at the very end of the text.
   const char* LineStart() const {
-    return unicode_ ? "(?:^|(?<=[\\n\\x{b}\\x{c}\\x{85}\\x{2028}\\x{2029}])(?!\\z)|(?<=\\r)(?!\\n|\\z))"
+    return FUnicode ? "(?:^|(?<=[\\n\\x{b}\\x{c}\\x{85}\\x{2028}\\x{2029}])(?!\\z)|(?<=\\r)(?!\\n|\\z))"
                     : "(?:^|(?<=[\\n\\r])(?!\\z))";
   }
   const char* LineEnd() const {
-    return unicode_ ? "(?:\\z|(?=[\\r\\x{b}\\x{c}\\x{85}\\x{2028}\\x{2029}])|(?<!\\r)(?=\\n))" : "(?=[\\n\\r]|\\z)";
+    return FUnicode ? "(?:\\z|(?=[\\r\\x{b}\\x{c}\\x{85}\\x{2028}\\x{2029}])|(?<!\\r)(?=\\n))" : "(?=[\\n\\r]|\\z)";
   }
   static std::string Set(const char* members, bool negated = false) {
     std::string s = negated ? "[^" : "[";
@@ -116,28 +116,28 @@ class TTranslator {
   // matching a set with "k" would also take the Kelvin sign.
   void EmitItem(const std::string& body, bool caseMatters) {
     Emit(body, caseMatters);
-    canQuantify_ = true;
+    FCanQuantify = true;
   }
 
   void Emit(const std::string& body, bool caseMatters) {
-    const bool caseless = caseMatters && mod_.i;
-    if (caseless != baseCaseless_) {
-      out_ += caseless ? "(?i:" : "(?-i:";
-      out_ += body;
-      out_ += ')';
+    const bool caseless = caseMatters && FMod.i;
+    if (caseless != FBaseCaseless) {
+      FOut += caseless ? "(?i:" : "(?-i:";
+      FOut += body;
+      FOut += ')';
     } else {
-      out_ += body;
+      FOut += body;
     }
   }
 
   void EmitNonItem(const char* s) {
-    out_ += s;
-    canQuantify_ = false;
+    FOut += s;
+    FCanQuantify = false;
   }
 
   void Step() {
     const char32_t c = Next();
-    if (mod_.x) {
+    if (FMod.x) {
       if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v') return;
       if (c == '#') {
         while (!AtEnd() && Next() != '\n') {
@@ -150,18 +150,18 @@ class TTranslator {
       case '[': Class(); return;
       case '(': Open(); return;
       case ')':
-        if (depth_ == 0) return Fail();
-        --depth_;
-        out_ += ')';
-        canQuantify_ = true;
+        if (FDepth == 0) return Fail();
+        --FDepth;
+        FOut += ')';
+        FCanQuantify = true;
         return;
       case '|': EmitNonItem("|"); return;
-      case '^': EmitNonItem(mod_.m ? LineStart() : "^"); return;
-      case '$': EmitNonItem(mod_.m ? LineEnd() : "\\z"); return;
+      case '^': EmitNonItem(FMod.m ? LineStart() : "^"); return;
+      case '$': EmitNonItem(FMod.m ? LineEnd() : "\\z"); return;
       case '.':
-        if (mod_.s)
+        if (FMod.s)
           EmitItem(".", false);  // compiled with PCRE2_DOTALL
-        else if (unicode_)
+        else if (FUnicode)
           EmitItem("[^\\n\\r\\x{0b}\\x{0c}\\x{85}\\x{2028}\\x{2029}]", false);
         else
           EmitItem("[^\\n\\r]", false);
@@ -172,7 +172,7 @@ class TTranslator {
       case '{': {
         std::string q;
         if (ParseBraces(q)) return Quantifier(q);
-        if (!ok_) return;
+        if (!FOk) return;
         break;
       }
       default: break;
@@ -189,12 +189,12 @@ class TTranslator {
   // "{n}", "{n,}" or "{n,m}" right after the consumed "{"; anything else is a
   // literal brace and consumes nothing more.
   bool ParseBraces(std::string& q) {
-    size_t p = pos_;
+    size_t p = FPos;
     auto number = [&](uint32_t& v) {
       size_t start = p;
       v = 0;
-      while (p < pat_.size() && pat_[p] >= '0' && pat_[p] <= '9') {
-        if (v <= kMaxRepeat) v = v * 10 + static_cast<uint32_t>(pat_[p] - '0');
+      while (p < FPat.size() && FPat[p] >= '0' && FPat[p] <= '9') {
+        if (v <= kMaxRepeat) v = v * 10 + static_cast<uint32_t>(FPat[p] - '0');
         ++p;
       }
       return p > start;
@@ -202,18 +202,18 @@ class TTranslator {
     uint32_t lo = 0, hi = 0;
     if (!number(lo)) return false;
     bool hasComma = false, hasHi = false;
-    if (p < pat_.size() && pat_[p] == ',') {
+    if (p < FPat.size() && FPat[p] == ',') {
       hasComma = true;
       ++p;
       hasHi = number(hi);
     }
-    if (p >= pat_.size() || pat_[p] != '}') return false;
+    if (p >= FPat.size() || FPat[p] != '}') return false;
     ++p;
     if (lo > kMaxRepeat || (hasHi && (hi > kMaxRepeat || hi < lo))) {
       Fail();
       return false;
     }
-    pos_ = p;
+    FPos = p;
     q = "{";
     q += std::to_string(lo);
     if (hasComma) q += ",";
@@ -225,41 +225,41 @@ class TTranslator {
   void Quantifier(const std::string& q) {
     // Nothing to repeat, or a quantifier right after another one (which PCRE2
     // would read as its possessive form).
-    if (!canQuantify_) return Fail();
-    out_ += q;
-    bool lazy = !mod_.g;
-    if (!AtEnd() && pat_[pos_] == '?') {
-      ++pos_;
+    if (!FCanQuantify) return Fail();
+    FOut += q;
+    bool lazy = !FMod.g;
+    if (!AtEnd() && FPat[FPos] == '?') {
+      ++FPos;
       lazy = true;
     }
-    if (lazy) out_ += '?';
-    canQuantify_ = false;
+    if (lazy) FOut += '?';
+    FCanQuantify = false;
   }
 
   void Open() {
-    if (AtEnd() || pat_[pos_] != '?') {
-      ++depth_;
-      out_ += '(';
-      canQuantify_ = false;
+    if (AtEnd() || FPat[FPos] != '?') {
+      ++FDepth;
+      FOut += '(';
+      FCanQuantify = false;
       return;
     }
-    ++pos_;
+    ++FPos;
     if (AtEnd()) return Fail();
-    if (pat_[pos_] == '#') {
+    if (FPat[FPos] == '#') {
       // A comment runs to the next closing parenthesis.
-      const size_t close = pat_.find(')', pos_);
+      const size_t close = FPat.find(')', FPos);
       if (close == std::string_view::npos) return Fail();
-      pos_ = close + 1;
+      FPos = close + 1;
       return;
     }
     bool on = true;
     int letters = 0;
-    TModifiers m = mod_;
+    TModifiers m = FMod;
     while (!AtEnd()) {
-      const char ch = pat_[pos_++];
+      const char ch = FPat[FPos++];
       if (ch == ')') {
         if (letters == 0) return Fail();
-        mod_ = m;
+        FMod = m;
         return;
       }
       if (ch == '-') {
@@ -284,22 +284,22 @@ class TTranslator {
   // "\x" has been consumed: two hex digits or hex digits in braces.
   std::optional<char32_t> Hex() {
     uint32_t v = 0;
-    if (!AtEnd() && pat_[pos_] == '{') {
-      ++pos_;
+    if (!AtEnd() && FPat[FPos] == '{') {
+      ++FPos;
       int n = 0;
-      while (!AtEnd() && IsHexDigit(static_cast<unsigned char>(pat_[pos_]))) {
+      while (!AtEnd() && IsHexDigit(static_cast<unsigned char>(FPat[FPos]))) {
         if (++n > 8) return std::nullopt;
-        v = v * 16 + HexValue(static_cast<unsigned char>(pat_[pos_++]));
+        v = v * 16 + HexValue(static_cast<unsigned char>(FPat[FPos++]));
       }
-      if (n == 0 || AtEnd() || pat_[pos_] != '}') return std::nullopt;
-      ++pos_;
+      if (n == 0 || AtEnd() || FPat[FPos] != '}') return std::nullopt;
+      ++FPos;
     } else {
       for (int n = 0; n < 2; ++n) {
-        if (AtEnd() || !IsHexDigit(static_cast<unsigned char>(pat_[pos_]))) return std::nullopt;
-        v = v * 16 + HexValue(static_cast<unsigned char>(pat_[pos_++]));
+        if (AtEnd() || !IsHexDigit(static_cast<unsigned char>(FPat[FPos]))) return std::nullopt;
+        v = v * 16 + HexValue(static_cast<unsigned char>(FPat[FPos++]));
       }
     }
-    if (unicode_ ? (v > 0x10FFFF || (v >= 0xD800 && v <= 0xDFFF)) : v > 0xFF) return std::nullopt;
+    if (FUnicode ? (v > 0x10FFFF || (v >= 0xD800 && v <= 0xDFFF)) : v > 0xFF) return std::nullopt;
     return static_cast<char32_t>(v);
   }
 
@@ -342,7 +342,7 @@ class TTranslator {
         body += w;
         body += "))";
         Emit(body, false);
-        canQuantify_ = false;
+        FCanQuantify = false;
         return;
       }
       case 'A': EmitNonItem("\\A"); return;
@@ -381,8 +381,8 @@ class TTranslator {
 
   void Class() {
     std::string body = "[";
-    if (!AtEnd() && pat_[pos_] == '^') {
-      ++pos_;
+    if (!AtEnd() && FPat[FPos] == '^') {
+      ++FPos;
       body += '^';
     }
     bool first = true;
@@ -399,9 +399,9 @@ class TTranslator {
         continue;
       }
       // A hyphen between two characters makes a range; elsewhere it is itself.
-      if (pos_ + 1 < pat_.size() && pat_[pos_] == '-' && pat_[pos_ + 1] != ']') {
-        const size_t save = pos_;
-        ++pos_;
+      if (FPos + 1 < FPat.size() && FPat[FPos] == '-' && FPat[FPos + 1] != ']') {
+        const size_t save = FPos;
+        ++FPos;
         const char32_t c2 = Next();
         const auto hi = ClassChar(c2, esc);
         if (hi) {
@@ -409,7 +409,7 @@ class TTranslator {
           AppendLiteral(body, *lo);
           body += '-';
           AppendLiteral(body, *hi);
-          if (mod_.r && unicode_) {
+          if (FMod.r && FUnicode) {
             if (*lo == U'а' && *hi == U'я') AppendLiteral(body, U'ё');
             if (*lo == U'А' && *hi == U'Я') AppendLiteral(body, U'Ё');
           }
@@ -422,7 +422,7 @@ class TTranslator {
           body += esc;
           continue;
         }
-        pos_ = save;
+        FPos = save;
         return Fail();
       }
       AppendLiteral(body, *lo);
@@ -431,15 +431,15 @@ class TTranslator {
     EmitItem(body, true);
   }
 
-  std::string_view pat_;
-  bool unicode_;
-  bool baseCaseless_;
-  TModifiers mod_;
-  size_t pos_ = 0;
-  int depth_ = 0;
-  bool canQuantify_ = false;
-  bool ok_ = true;
-  std::string out_;
+  std::string_view FPat;
+  bool FUnicode;
+  bool FBaseCaseless;
+  TModifiers FMod;
+  size_t FPos = 0;
+  int FDepth = 0;
+  bool FCanQuantify = false;
+  bool FOk = true;
+  std::string FOut;
 };
 
 }  // namespace

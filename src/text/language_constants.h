@@ -61,18 +61,18 @@ class TLanguageSet {
     return s;
   }
   void Include(TLanguages l) {
-    if (l < SprLanguageCount) bits_.set(l);
+    if (l < SprLanguageCount) FBits.set(l);
   }
   void Exclude(TLanguages l) {
-    if (l < SprLanguageCount) bits_.reset(l);
+    if (l < SprLanguageCount) FBits.reset(l);
   }
-  bool Contains(TLanguages l) const { return l < SprLanguageCount && bits_.test(l); }
-  bool Empty() const { return bits_.none(); }
-  int Count() const { return static_cast<int>(bits_.count()); }
+  bool Contains(TLanguages l) const { return l < SprLanguageCount && FBits.test(l); }
+  bool Empty() const { return FBits.none(); }
+  int Count() const { return static_cast<int>(FBits.count()); }
   bool operator==(const TLanguageSet&) const = default;
 
  private:
-  std::bitset<SprLanguageCount> bits_;
+  std::bitset<SprLanguageCount> FBits;
 };
 
 // Raised after a language switch with the language constant now in force.

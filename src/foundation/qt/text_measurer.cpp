@@ -5,10 +5,10 @@
 
 #include "foundation/qt/qt_strings.h"
 
-int32_t TQtTextMeasurer::TextWidth(std::string_view text) const { return metrics_.horizontalAdvance(ToQString(text)); }
+int32_t TQtTextMeasurer::TextWidth(std::string_view text) const { return FMetrics.horizontalAdvance(ToQString(text)); }
 
 int32_t TQtTextMeasurer::TextHeight(std::string_view text) const {
-  return metrics_.size(Qt::TextSingleLine, ToQString(text)).height();
+  return FMetrics.size(Qt::TextSingleLine, ToQString(text)).height();
 }
 
 int32_t TQtFontHeightMeasurer::TextHeight(std::string_view fontName, int32_t pointSize, std::string_view text) const {

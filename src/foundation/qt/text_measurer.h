@@ -12,12 +12,12 @@
 // Measures text in one font, as a canvas with that font would.
 class TQtTextMeasurer : public TTextMeasurer {
  public:
-  explicit TQtTextMeasurer(const QFont& font) : metrics_(font) {}
+  explicit TQtTextMeasurer(const QFont& font) : FMetrics(font) {}
   int32_t TextWidth(std::string_view text) const override;
   int32_t TextHeight(std::string_view text) const override;
 
  private:
-  QFontMetrics metrics_;
+  QFontMetrics FMetrics;
 };
 
 // Measures text in a font given by family name and point size.

@@ -34,32 +34,32 @@ inline char32_t NextChar(std::string_view t, size_t& pos) {
 class TCharFilter {
  public:
   TCharFilter(std::string_view excluded, std::string_view onlyCounted)
-      : excluded_(excluded), onlyCounted_(onlyCounted) {
-    for (size_t b = 1; b < ascii_.size(); ++b) {
+      : FExcluded(excluded), FOnlyCounted(onlyCounted) {
+    for (size_t b = 1; b < FAscii.size(); ++b) {
       const char ch = static_cast<char>(b);
-      ascii_[b] = Decide(std::string_view(&ch, 1));
+      FAscii[b] = Decide(std::string_view(&ch, 1));
     }
   }
 
   bool Rejects(std::string_view ch, char32_t cp) {
-    if (cp < 0x80) return ascii_[cp];
-    auto it = cache_.find(cp);
-    if (it != cache_.end()) return it->second;
+    if (cp < 0x80) return FAscii[cp];
+    auto it = FCache.find(cp);
+    if (it != FCache.end()) return it->second;
     bool r = Decide(ch);
-    cache_.emplace(cp, r);
+    FCache.emplace(cp, r);
     return r;
   }
 
  private:
   bool Decide(std::string_view ch) const {
-    if (!excluded_.empty() && excluded_.find(ch) != std::string_view::npos) return true;
-    return !onlyCounted_.empty() && onlyCounted_.find(ch) == std::string_view::npos;
+    if (!FExcluded.empty() && FExcluded.find(ch) != std::string_view::npos) return true;
+    return !FOnlyCounted.empty() && FOnlyCounted.find(ch) == std::string_view::npos;
   }
 
-  std::string_view excluded_;
-  std::string_view onlyCounted_;
-  std::array<bool, 128> ascii_{};
-  std::unordered_map<char32_t, bool> cache_;
+  std::string_view FExcluded;
+  std::string_view FOnlyCounted;
+  std::array<bool, 128> FAscii{};
+  std::unordered_map<char32_t, bool> FCache;
 };
 
 // Every character of code 32 or below breaks a run of characters, except the
@@ -152,31 +152,31 @@ bool IsSyllableCluster(char32_t a, char32_t b) {
 // them; the scan looks at most one character back and two ahead.
 class TCharCursor {
  public:
-  explicit TCharCursor(std::string_view t) : t_(t) {}
+  explicit TCharCursor(std::string_view t) : FT(t) {}
 
   bool Has(size_t i) {
-    while (decoded_ <= i) {
-      if (next_ >= t_.size()) return false;
-      Entry& e = ring_[decoded_ % ring_.size()];
-      e.offset = next_;
-      e.cp = NextChar(t_, next_);
-      ++decoded_;
+    while (FDecoded <= i) {
+      if (FNext >= FT.size()) return false;
+      Entry& e = FRing[FDecoded % FRing.size()];
+      e.offset = FNext;
+      e.cp = NextChar(FT, FNext);
+      ++FDecoded;
     }
     return true;
   }
   // Both require Has(i) and i no more than a few characters behind the scan.
-  char32_t At(size_t i) const { return ring_[i % ring_.size()].cp; }
-  size_t Offset(size_t i) const { return ring_[i % ring_.size()].offset; }
+  char32_t At(size_t i) const { return FRing[i % FRing.size()].cp; }
+  size_t Offset(size_t i) const { return FRing[i % FRing.size()].offset; }
 
  private:
   struct Entry {
     char32_t cp = 0;
     size_t offset = 0;
   };
-  std::string_view t_;
-  size_t next_ = 0;
-  size_t decoded_ = 0;
-  std::array<Entry, 8> ring_{};
+  std::string_view FT;
+  size_t FNext = 0;
+  size_t FDecoded = 0;
+  std::array<Entry, 8> FRing{};
 };
 
 }  // namespace

@@ -43,17 +43,17 @@ TEngineMessage Error(std::string text) { return {TMessageKind::Error, std::move(
 // lines are kept).
 class TOutputLines {
  public:
-  explicit TOutputLines(std::string text) : text_(std::move(text)) { open_ = !text_.empty() && text_.back() != '\n'; }
+  explicit TOutputLines(std::string text) : FText(std::move(text)) { FOpen = !FText.empty() && FText.back() != '\n'; }
   void AppendLine(std::string_view line) {
-    if (open_) text_ += '\n';
-    text_ += line;
-    open_ = true;
+    if (FOpen) FText += '\n';
+    FText += line;
+    FOpen = true;
   }
-  std::string& Text() { return text_; }
+  std::string& Text() { return FText; }
 
  private:
-  std::string text_;
-  bool open_ = false;
+  std::string FText;
+  bool FOpen = false;
 };
 
 std::string ApplyWriting(std::string word, int32_t writing, TRandomGenerator& gen) {

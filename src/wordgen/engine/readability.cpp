@@ -46,21 +46,21 @@ void ParseReadabilityRules(std::string_view rulesText, TKeyStrArrayArrayObj& rul
 }
 
 void TReadabilityIndex::Build(const TKeyStrArrayArrayObj& rules) {
-  keys_.clear();
-  keyIndex_.clear();
-  keyLens_.clear();
-  emptyKey_ = -1;
+  FKeys.clear();
+  FKeyIndex.clear();
+  FKeyLens.clear();
+  FEmptyKey = -1;
   const int32_t count = rules.Count_Keys();
-  keys_.resize(count);
+  FKeys.resize(count);
   for (int32_t k = 0; k < count; ++k) {
     const std::string& key = rules.Items[k].Key;
     if (key.empty()) {
-      emptyKey_ = k;
+      FEmptyKey = k;
     } else {
-      keyIndex_.emplace(key, k);
-      keyLens_.push_back(key.size());
+      FKeyIndex.emplace(key, k);
+      FKeyLens.push_back(key.size());
     }
-    TKey& entry = keys_[k];
+    TKey& entry = FKeys[k];
     for (const std::string& value : rules.Items[k].Values) {
       if (value.empty()) continue;
       if (entry.Values.insert(value).second) entry.ValueLens.push_back(value.size());
@@ -68,31 +68,31 @@ void TReadabilityIndex::Build(const TKeyStrArrayArrayObj& rules) {
     std::sort(entry.ValueLens.begin(), entry.ValueLens.end());
     entry.ValueLens.erase(std::unique(entry.ValueLens.begin(), entry.ValueLens.end()), entry.ValueLens.end());
   }
-  std::sort(keyLens_.begin(), keyLens_.end());
-  keyLens_.erase(std::unique(keyLens_.begin(), keyLens_.end()), keyLens_.end());
+  std::sort(FKeyLens.begin(), FKeyLens.end());
+  FKeyLens.erase(std::unique(FKeyLens.begin(), FKeyLens.end()), FKeyLens.end());
 }
 
 void TReadabilityIndex::EndingKeys(std::string_view word, std::vector<int32_t>& keys) const {
   keys.clear();
-  if (emptyKey_ >= 0) keys.push_back(emptyKey_);
-  for (size_t len : keyLens_) {
+  if (FEmptyKey >= 0) keys.push_back(FEmptyKey);
+  for (size_t len : FKeyLens) {
     if (len > word.size()) break;
-    const auto it = keyIndex_.find(word.substr(word.size() - len));
-    if (it != keyIndex_.end()) keys.push_back(it->second);
+    const auto it = FKeyIndex.find(word.substr(word.size() - len));
+    if (it != FKeyIndex.end()) keys.push_back(it->second);
   }
 }
 
 bool TReadabilityIndex::BeginsWithKey(std::string_view syllable) const {
-  for (size_t len : keyLens_) {
+  for (size_t len : FKeyLens) {
     if (len > syllable.size()) break;
-    if (keyIndex_.find(syllable.substr(0, len)) != keyIndex_.end()) return true;
+    if (FKeyIndex.find(syllable.substr(0, len)) != FKeyIndex.end()) return true;
   }
   return false;
 }
 
 bool TReadabilityIndex::RuleAllows(const std::vector<int32_t>& endingKeys, std::string_view syllable) const {
   for (int32_t k : endingKeys) {
-    const TKey& key = keys_[k];
+    const TKey& key = FKeys[k];
     for (size_t len : key.ValueLens) {
       if (len > syllable.size()) break;
       if (key.Values.find(syllable.substr(0, len)) != key.Values.end()) return true;

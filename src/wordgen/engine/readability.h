@@ -49,8 +49,8 @@ class TReadabilityIndex {
     TSet Values;                    // the non-empty values
     std::vector<size_t> ValueLens;  // their distinct byte lengths
   };
-  std::vector<TKey> keys_;
-  std::unordered_map<std::string, int32_t, Hash, std::equal_to<>> keyIndex_;  // non-empty keys
-  std::vector<size_t> keyLens_;  // distinct byte lengths of the non-empty keys
-  int32_t emptyKey_ = -1;
+  std::vector<TKey> FKeys;
+  std::unordered_map<std::string, int32_t, Hash, std::equal_to<>> FKeyIndex;  // non-empty keys
+  std::vector<size_t> FKeyLens;  // distinct byte lengths of the non-empty keys
+  int32_t FEmptyKey = -1;
 };

@@ -20,15 +20,15 @@ void TWordGenEngine::TVerdictCache::Clear() {
 }
 
 void TWordGenEngine::ClearSilbenFrequencyArray() {
-  cache_.Clear();
+  FCache.Clear();
   GlobalSFA.clear();
-  cumulative_.clear();
+  FCumulative.clear();
   GlobalMaxKum = 0;
 }
 
 int32_t TWordGenEngine::AddToSyllableList(std::string syllable, int32_t frequency, int32_t positionType,
                                           int32_t positionValue) {
-  cache_.Clear();
+  FCache.Clear();
   TSilbenFrequencyItem item;
   item.Syllable = std::move(syllable);
   item.Frequency = frequency;
@@ -36,7 +36,7 @@ int32_t TWordGenEngine::AddToSyllableList(std::string syllable, int32_t frequenc
   item.PositionType = positionType;
   item.PositionValue = positionValue;
   GlobalMaxKum = item.Cumulative;
-  cumulative_.push_back(item.Cumulative);
+  FCumulative.push_back(item.Cumulative);
   GlobalSFA.push_back(std::move(item));
   return static_cast<int32_t>(GlobalSFA.size() - 1);
 }
@@ -50,7 +50,7 @@ void TWordGenEngine::CreateSilbenFrequencyArray(const TStrArray& lines, bool use
     if (ParseSyllableLine(line, head, syllable))
       AddToSyllableList(std::move(syllable), head.Frequency, head.PositionType, head.PositionValue);
   }
-  cache_.Clear();
+  FCache.Clear();
   if (useLineBreakChar && !lineBreakChar.empty()) {
     for (TSilbenFrequencyItem& item : GlobalSFA) item.Syllable = StringReplaceFast(item.Syllable, lineBreakChar, "\n");
   }
@@ -116,8 +116,8 @@ bool TWordGenEngine::CheckSyllableListForPositions(int32_t wordLength, std::stri
 
 void TWordGenEngine::CreateGlobalLesbarRegeln(std::string_view rulesText) {
   ParseReadabilityRules(rulesText, GlobalLesbarRegeln);
-  index_.Build(GlobalLesbarRegeln);
-  cache_.Clear();
+  FIndex.Build(GlobalLesbarRegeln);
+  FCache.Clear();
 }
 
 bool TWordGenEngine::CheckSyllableListIfLesbar() const {
@@ -139,9 +139,9 @@ bool TWordGenEngine::CheckSyllableListIfLesbar() const {
 }
 
 int32_t TWordGenEngine::GetSyllablePositionFromGlobalSFA(int64_t r) const {
-  const auto it = std::lower_bound(cumulative_.begin(), cumulative_.end(), r);
-  if (it == cumulative_.end()) return -1;
-  return static_cast<int32_t>(it - cumulative_.begin());
+  const auto it = std::lower_bound(FCumulative.begin(), FCumulative.end(), r);
+  if (it == FCumulative.end()) return -1;
+  return static_cast<int32_t>(it - FCumulative.begin());
 }
 
 int32_t TWordGenEngine::DrawSyllable() {
@@ -172,13 +172,13 @@ int32_t TWordGenEngine::FindSyllablePos(int32_t a, int32_t b, bool oncePerWord, 
 }
 
 int8_t* TWordGenEngine::VerdictRow() {
-  rowKey_.assign(reinterpret_cast<const char*>(endingKeys_.data()), endingKeys_.size() * sizeof(int32_t));
-  const auto it = cache_.Rows.find(rowKey_);
-  if (it != cache_.Rows.end()) return cache_.Verdicts[it->second].data();
-  if ((cache_.Verdicts.size() + 1) * GlobalSFA.size() > kMaxVerdictBytes) return nullptr;
-  cache_.Rows.emplace(rowKey_, static_cast<int32_t>(cache_.Verdicts.size()));
-  cache_.Verdicts.emplace_back(GlobalSFA.size(), int8_t{-1});
-  return cache_.Verdicts.back().data();
+  FRowKey.assign(reinterpret_cast<const char*>(FEndingKeys.data()), FEndingKeys.size() * sizeof(int32_t));
+  const auto it = FCache.Rows.find(FRowKey);
+  if (it != FCache.Rows.end()) return FCache.Verdicts[it->second].data();
+  if ((FCache.Verdicts.size() + 1) * GlobalSFA.size() > kMaxVerdictBytes) return nullptr;
+  FCache.Rows.emplace(FRowKey, static_cast<int32_t>(FCache.Verdicts.size()));
+  FCache.Verdicts.emplace_back(GlobalSFA.size(), int8_t{-1});
+  return FCache.Verdicts.back().data();
 }
 
 bool TWordGenEngine::SyllableAllowed(int32_t entry, bool ifNoRule, int8_t* row) {
@@ -187,15 +187,15 @@ bool TWordGenEngine::SyllableAllowed(int32_t entry, bool ifNoRule, int8_t* row) 
   if (row && row[entry] >= 0) {
     rule = row[entry] != 0;
   } else {
-    rule = index_.RuleAllows(endingKeys_, syllable);
+    rule = FIndex.RuleAllows(FEndingKeys, syllable);
     if (row) row[entry] = rule ? 1 : 0;
   }
   if (rule) return true;
   if (!ifNoRule) return false;
-  if (endingKeys_.empty()) return true;
-  if (cache_.BeginsWithKey.size() != GlobalSFA.size()) cache_.BeginsWithKey.assign(GlobalSFA.size(), int8_t{-1});
-  int8_t& begins = cache_.BeginsWithKey[entry];
-  if (begins < 0) begins = index_.BeginsWithKey(syllable) ? 1 : 0;
+  if (FEndingKeys.empty()) return true;
+  if (FCache.BeginsWithKey.size() != GlobalSFA.size()) FCache.BeginsWithKey.assign(GlobalSFA.size(), int8_t{-1});
+  int8_t& begins = FCache.BeginsWithKey[entry];
+  if (begins < 0) begins = FIndex.BeginsWithKey(syllable) ? 1 : 0;
   return begins == 0;
 }
 
@@ -217,7 +217,7 @@ std::string TWordGenEngine::CreateWord(int32_t length, bool readable, bool ifNoR
     // looked up once per position.
     int8_t* row = nullptr;
     if (!word.empty()) {
-      index_.EndingKeys(word, endingKeys_);
+      FIndex.EndingKeys(word, FEndingKeys);
       row = VerdictRow();
     }
     int32_t tests = 0;

@@ -46,8 +46,8 @@ class TWordGenEngine {
  public:
   TWordGenEngine() = default;
   // nullptr: the program's generator, looked up at every draw.
-  void SetRandomGenerator(TRandomGenerator* gen) { gen_ = gen; }
-  TRandomGenerator& Random() const { return gen_ ? *gen_ : ProgramRandom(); }
+  void SetRandomGenerator(TRandomGenerator* gen) { FGen = gen; }
+  TRandomGenerator& Random() const { return FGen ? *FGen : ProgramRandom(); }
 
   // --- Frequency table ---------------------------------------------------
   // Empties the table and adds an entry for every line in the list format;
@@ -69,7 +69,7 @@ class TWordGenEngine {
   void CreateGlobalLesbarRegeln(std::string_view rulesText);
   const TKeyStrArrayArrayObj& LesbarRegeln() const { return GlobalLesbarRegeln; }
   bool ReadabilityCheck(std::string_view word, std::string_view syllable, bool ifNoRule) const {
-    return index_.Check(word, syllable, ifNoRule);
+    return FIndex.Check(word, syllable, ifNoRule);
   }
   // True when the table has an entry beginning with a vowel and one beginning
   // with a consonant (anything else counts as both).
@@ -110,10 +110,10 @@ class TWordGenEngine {
   int64_t GlobalMaxKum = 0;
   TKeyStrArrayArrayObj GlobalLesbarRegeln;
   // The Cumulative column again, contiguous for the binary search.
-  std::vector<int64_t> cumulative_;
-  TReadabilityIndex index_;
-  TRandomGenerator* gen_ = nullptr;
-  std::vector<int32_t> endingKeys_;
-  std::string rowKey_;
-  TVerdictCache cache_;
+  std::vector<int64_t> FCumulative;
+  TReadabilityIndex FIndex;
+  TRandomGenerator* FGen = nullptr;
+  std::vector<int32_t> FEndingKeys;
+  std::string FRowKey;
+  TVerdictCache FCache;
 };
