@@ -121,13 +121,13 @@ class RatioReporter : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs)
       if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-        times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+        FTimes[run.benchmark_name()] = run.GetAdjustedRealTime();
     ConsoleReporter::ReportRuns(runs);
   }
   void PrintRatio(const std::string& name, const std::string& peer, int target) const {
-    const auto a = times_.find(name);
-    const auto b = times_.find(peer);
-    if (a == times_.end() || b == times_.end() || b->second <= 0) return;
+    const auto a = FTimes.find(name);
+    const auto b = FTimes.find(peer);
+    if (a == FTimes.end() || b == FTimes.end() || b->second <= 0) return;
     std::string line = name;
     line.resize(std::max<size_t>(line.size() + 1, 34), ' ');
     line += FormatFloatFixed(a->second / b->second, 2, NumberFormat{}) + " x " + peer;
@@ -136,7 +136,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
   }
 
  private:
-  std::map<std::string, double> times_;
+  std::map<std::string, double> FTimes;
 };
 
 }  // namespace

@@ -17,23 +17,23 @@ namespace fs = std::filesystem;
 // Sets an environment variable for one test and puts the old value back.
 class ScopedEnv {
  public:
-  ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
+  ScopedEnv(const char* name, const char* value) : FName(name) {
+    if (const char* old = std::getenv(name)) FOld = old;
     if (value)
       setenv(name, value, 1);
     else
       unsetenv(name);
   }
   ~ScopedEnv() {
-    if (old_)
-      setenv(name_.c_str(), old_->c_str(), 1);
+    if (FOld)
+      setenv(FName.c_str(), FOld->c_str(), 1);
     else
-      unsetenv(name_.c_str());
+      unsetenv(FName.c_str());
   }
 
  private:
-  std::string name_;
-  std::optional<std::string> old_;
+  std::string FName;
+  std::optional<std::string> FOld;
 };
 
 // Every test gets its own configuration home.
@@ -48,16 +48,16 @@ class ConfigFiles : public ::testing::Test {
 class AppDirFile {
  public:
   explicit AppDirFile(const std::string& stem)
-      : name_(stem + "-" + std::to_string(getpid()) + ".cfg"), path_(ApplicationPath() + name_) {}
+      : FName(stem + "-" + std::to_string(getpid()) + ".cfg"), FPath(ApplicationPath() + FName) {}
   ~AppDirFile() {
     std::error_code ec;
-    fs::remove(path_, ec);
+    fs::remove(FPath, ec);
   }
-  const std::string& name() const { return name_; }
-  const std::string& path() const { return path_; }
+  const std::string& name() const { return FName; }
+  const std::string& path() const { return FPath; }
 
  private:
-  std::string name_, path_;
+  std::string FName, FPath;
 };
 
 TEST_F(ConfigFiles, FolderFollowsXDGConfigHome) {

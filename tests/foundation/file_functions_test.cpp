@@ -47,14 +47,14 @@ class TimeZone {
  public:
   explicit TimeZone(const char* tz) {
     const char* old = std::getenv("TZ");
-    had_ = old != nullptr;
-    if (had_) old_ = old;
+    FHad = old != nullptr;
+    if (FHad) FOld = old;
     ::setenv("TZ", tz, 1);
     ::tzset();
   }
   ~TimeZone() {
-    if (had_) {
-      ::setenv("TZ", old_.c_str(), 1);
+    if (FHad) {
+      ::setenv("TZ", FOld.c_str(), 1);
     } else {
       ::unsetenv("TZ");
     }
@@ -62,8 +62,8 @@ class TimeZone {
   }
 
  private:
-  bool had_ = false;
-  std::string old_;
+  bool FHad = false;
+  std::string FOld;
 };
 
 }  // namespace

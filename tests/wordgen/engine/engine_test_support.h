@@ -24,16 +24,16 @@ inline void Load(TWordGenEngine& engine, std::initializer_list<const char*> line
 // A seeded generator that also counts its draws.
 class CountingRandom : public TRandomGenerator {
  public:
-  explicit CountingRandom(uint64_t seed) : inner_(seed) {}
+  explicit CountingRandom(uint64_t seed) : FInner(seed) {}
   uint64_t Random(uint64_t n) override {
-    ++draws_;
-    return inner_.Random(n);
+    ++FDraws;
+    return FInner.Random(n);
   }
-  uint64_t Draws() const { return draws_; }
+  uint64_t Draws() const { return FDraws; }
 
  private:
-  TSeededRandom inner_;
-  uint64_t draws_ = 0;
+  TSeededRandom FInner;
+  uint64_t FDraws = 0;
 };
 
 // Upper bound of the chi-square statistic with df degrees of freedom that is
