@@ -18,13 +18,13 @@
 #include "controls/edit_with_button.h"
 #include "controls/encoding_pickers.h"
 #include "controls/padding_button.h"
+#include "controls/value_pickers.h"
 #include "foundation/code_pages.h"
 #include "foundation/colours.h"
 #include "foundation/qt/qt_strings.h"
 #include "frame/core/settings_window_rules.h"
 #include "frame/core/url_rules.h"
 #include "frame/qt/html_panel.h"
-#include "frame/qt/style_pickers.h"
 #include "frame/qt/widget_tags.h"
 #include "text/localised_names.h"
 #include "text/text_store.h"
@@ -384,7 +384,7 @@ void TSettingsWindowHost::BuildDeclaredControl(QWidget* sheet, int32_t id, TCont
     case ctFontStyleComboBoxTextRight:
     case ctFontStyleComboBoxTextTop: {
       captionLabel();
-      auto* fs = new TSOFontStyleComboBox(sheet);
+      auto* fs = new TFontStyleComboBoxSpr(sheet);
       fs->resize(100, fs->sizeHint().height());
       fs->SetFrontStyleTypeFromInt(r.ValueInt);
       place(fs);
@@ -395,9 +395,9 @@ void TSettingsWindowHost::BuildDeclaredControl(QWidget* sheet, int32_t id, TCont
     case ctAlignmentComboBoxTextTop:
     case ctAlignmentComboBoxTextRight: {
       captionLabel();
-      auto* ac = new TSOAlignmentComboBox(sheet);
+      auto* ac = new TAlignmentComboBox(sheet);
       ac->resize(100, ac->sizeHint().height());
-      ac->SetAlignment(r.ValueInt);
+      ac->SetAlignment(r.ValueInt == 1 ? taRightJustify : r.ValueInt == 2 ? taCenter : taLeftJustify);
       place(ac);
       ac->OnChange = [this](QObject* s) { TabCustomControlChange(s); };
       r.Control = ac;
@@ -406,9 +406,9 @@ void TSettingsWindowHost::BuildDeclaredControl(QWidget* sheet, int32_t id, TCont
     case ctAlignmentVerticalComboBoxTextTop:
     case ctAlignmentVerticalComboBoxTextRight: {
       captionLabel();
-      auto* av = new TSOAlignmentVerticalComboBox(sheet);
+      auto* av = new TAlignmentVerticalComboBox(sheet);
       av->resize(100, av->sizeHint().height());
-      av->SetAlignment(r.ValueInt);
+      av->SetAlignment(IntToAlignmentVertical(r.ValueInt));
       place(av);
       av->OnChange = [this](QObject* s) { TabCustomControlChange(s); };
       r.Control = av;
@@ -761,10 +761,10 @@ void TSettingsWindowHost::LayoutDeclaredTab(int32_t tab, TControlArranger& ar) {
         joins = {label, control};
     }
     if ((IsCaptionAbove(kind) || IsCaptionRight(kind)) && label && control) {
-      if (auto* fs = qobject_cast<TSOFontStyleComboBox*>(control)) fs->SetLanguage();
-      if (auto* ac = qobject_cast<TSOAlignmentComboBox*>(control))
+      if (auto* fs = qobject_cast<TFontStyleComboBoxSpr*>(control)) fs->SetLanguage();
+      if (auto* ac = qobject_cast<TAlignmentComboBox*>(control))
         ac->SetStrings(SprText(624), SprText(625), SprText(633));
-      if (auto* av = qobject_cast<TSOAlignmentVerticalComboBox*>(control))
+      if (auto* av = qobject_cast<TAlignmentVerticalComboBox*>(control))
         av->SetStrings(SprText(621), SprText(623), SprText(633));
     } else if (!IsCaptionAbove(kind) && !IsCaptionRight(kind)) {
       switch (kind) {
@@ -1058,15 +1058,15 @@ void TSettingsWindowHost::UpdateControlInGUI(int32_t id, bool raiseChange) {
       break;
     case ctFontStyleComboBoxTextRight:
     case ctFontStyleComboBoxTextTop:
-      if (auto* fs = qobject_cast<TSOFontStyleComboBox*>(control)) fs->SetFrontStyleTypeFromString(r.Value);
+      if (auto* fs = qobject_cast<TFontStyleComboBoxSpr*>(control)) fs->SetFrontStyleTypeFromString(r.Value);
       break;
     case ctAlignmentComboBoxTextTop:
     case ctAlignmentComboBoxTextRight:
-      if (auto* ac = qobject_cast<TSOAlignmentComboBox*>(control)) ac->SetAlignmentFromText(r.Value);
+      if (auto* ac = qobject_cast<TAlignmentComboBox*>(control)) ac->SetAlignmentFromText(r.Value);
       break;
     case ctAlignmentVerticalComboBoxTextTop:
     case ctAlignmentVerticalComboBoxTextRight:
-      if (auto* av = qobject_cast<TSOAlignmentVerticalComboBox*>(control)) av->SetAlignmentFromText(r.Value);
+      if (auto* av = qobject_cast<TAlignmentVerticalComboBox*>(control)) av->SetAlignmentFromText(r.Value);
       break;
     case ctActionCheckBoxToggleCharsInInput:
       if (r.TargetID >= 0 && static_cast<size_t>(r.TargetID) < controls.size())
@@ -1181,22 +1181,22 @@ void TSettingsWindowHost::TabCustomControlChange(QObject* sender) {
       break;
     case ctFontStyleComboBoxTextRight:
     case ctFontStyleComboBoxTextTop:
-      if (auto* fs = qobject_cast<TSOFontStyleComboBox*>(sender)) {
-        text = fs->FontStyleTypeAsString();
-        number = fs->FontStyleTypeAsInt();
+      if (auto* fs = qobject_cast<TFontStyleComboBoxSpr*>(sender)) {
+        text = fs->GetFontStyleTypeAsString();
+        number = fs->GetFontStyleTypeAsInt();
       }
       break;
     case ctAlignmentComboBoxTextTop:
     case ctAlignmentComboBoxTextRight:
-      if (auto* ac = qobject_cast<TSOAlignmentComboBox*>(sender)) {
-        number = ac->Alignment();
+      if (auto* ac = qobject_cast<TAlignmentComboBox*>(sender)) {
+        number = static_cast<int32_t>(ac->Alignment());
         text = SOAlignmentText(number);
       }
       break;
     case ctAlignmentVerticalComboBoxTextTop:
     case ctAlignmentVerticalComboBoxTextRight:
-      if (auto* av = qobject_cast<TSOAlignmentVerticalComboBox*>(sender)) {
-        number = av->Alignment();
+      if (auto* av = qobject_cast<TAlignmentVerticalComboBox*>(sender)) {
+        number = static_cast<int32_t>(av->Alignment());
         text = SOAlignmentVerticalText(number);
       }
       break;

@@ -547,9 +547,13 @@ TEST_F(SettingsWindow, StyleAndAlignmentLists) {
   EXPECT_EQ(vertical->itemText(2).toStdString(), "Center");
   EXPECT_EQ(W<QLabel>("la", fs)->x(), style->x() + style->width() + 7);
   EXPECT_GT(align->y(), W<QLabel>("la", ac)->y());
+  // The user's picks.
   style->setCurrentIndex(1);
+  emit style->activated(1);
   align->setCurrentIndex(1);
+  emit align->activated(1);
   vertical->setCurrentIndex(2);  // the list reads top, bottom, center
+  emit vertical->activated(2);
   EXPECT_EQ(Changes, (std::vector<TChange>{{fs, "bold", 1}, {ac, "right", 1}, {av, "center", 1}}));
   Changes.clear();
   auto* colour = W<TColorEdit>("ce", ce);
