@@ -120,7 +120,6 @@ class TIntStrArrayObj {
   void SortStrUp();
   void SortStrDown();
 
-
  private:
   enum class TTextTest { StartsWith, EndsWith, Contains };
   int32_t Find(std::string_view Str) const;

@@ -102,7 +102,6 @@ class TKeyStrArrayArrayObj {
   // range gives "").
   std::string GetValueWithoutCheck(int32_t KeyIndex, int32_t ValueIndex) const;
   void Clear();
-
 };
 
 class TStrArray2DObj {

@@ -55,7 +55,10 @@ TEST(UTF8, DecodeAtTakesTheMaximalInvalidPrefix) {
       {"\xE0\x80\x80", {0xFFFD, 0xFFFD, 0xFFFD}, {1, 2, 3}},  // overlong: second byte out of range
       {"\xED\xA0\x80", {0xFFFD, 0xFFFD, 0xFFFD}, {1, 2, 3}},  // surrogate
       {"\xE2\x82", {0xFFFD}, {2}},                            // truncated: the whole prefix
-      {"\xE2\x82" "a", {0xFFFD, U'a'}, {2, 3}},
+      {"\xE2\x82"
+       "a",
+       {0xFFFD, U'a'},
+       {2, 3}},
       {"\xF4\x90\x80\x80", {0xFFFD, 0xFFFD, 0xFFFD, 0xFFFD}, {1, 2, 3, 4}},  // beyond U+10FFFF
       {"\xF5", {0xFFFD}, {1}},
       {std::string("\0", 1), {0}, {1}},
@@ -76,9 +79,14 @@ TEST(UTF8, DecodeAtTakesTheMaximalInvalidPrefix) {
 TEST(UTF8, CharOffsetsMatchTheDecoder) {
   EXPECT_EQ(UTF8CharOffsets(""), std::vector<size_t>({0}));
   EXPECT_EQ(UTF8CharOffsets("aä€😀"), std::vector<size_t>({0, 1, 3, 6, 10}));
-  EXPECT_EQ(UTF8CharOffsets("\xE2\x82" "a\x80"), std::vector<size_t>({0, 2, 3, 4}));
+  EXPECT_EQ(UTF8CharOffsets("\xE2\x82"
+                            "a\x80"),
+            std::vector<size_t>({0, 2, 3, 4}));
   // Agrees with UTF8Length and UTF8CharToByteIndex on every kind of input.
-  for (const std::string text : {"Grüße", "\xF0\x9F\x98", "a\xC0\xAF" "b", "日本語😀x"}) {
+  for (const std::string text : {"Grüße", "\xF0\x9F\x98",
+                                 "a\xC0\xAF"
+                                 "b",
+                                 "日本語😀x"}) {
     const std::vector<size_t> offsets = UTF8CharOffsets(text);
     ASSERT_EQ(offsets.size(), UTF8Length(text) + 1) << text;
     for (size_t k = 0; k < offsets.size(); ++k) EXPECT_EQ(offsets[k], UTF8CharToByteIndex(text, k)) << text;
@@ -86,7 +94,9 @@ TEST(UTF8, CharOffsetsMatchTheDecoder) {
 }
 
 TEST(UTF8, ForEachCodePointSeesASCIIApartAndEveryByteOnce) {
-  const std::string text = "a\xC3\xA4\x80" "b\xF0\x9F\x98\x80";
+  const std::string text =
+      "a\xC3\xA4\x80"
+      "b\xF0\x9F\x98\x80";
   std::string ascii;
   std::vector<char32_t> others;
   std::string rebuilt;
