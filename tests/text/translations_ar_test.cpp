@@ -1,0 +1,73 @@
+// The Arabic texts as the user sees them: the captions built out of Arabic
+// parts, the slots and program texts that stay English, and the placeholders
+// that keep their place in the right-to-left texts.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "text/english_texts.h"
+#include "text/language_setters.h"
+#include "text/program_texts.h"
+#include "text/text_store.h"
+#include "text/translations.h"
+
+namespace {
+
+constexpr uint32_t kArabic = 13;
+
+class ArabicTexts : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InitSprResLocal();
+    RegisterTranslations();
+  }
+  void TearDown() override {
+    for (uint32_t l = 1; l <= 14; ++l) SprRegisterLibrarySetter(l, nullptr);
+    for (uint32_t l = 1; l <= 13; ++l) SprRegisterProgramSetter(l, nullptr);
+    SprResGlobalArr.clear();
+  }
+};
+
+TEST_F(ArabicTexts, DerivedCaptionsAreBuiltFromArabicParts) {
+  SetSprResGlobal(kArabic);
+  ASSERT_EQ(SprResGlobalArr.size(), static_cast<size_t>(SprStoreLength));
+  const struct {
+    StrResGlobal Slot;
+    const char* Text;
+  } kCases[] = {
+      {425, "تكبير أول حرف من كل كلمة (Abc)"},
+      {533, "تكوين الأعمدة..."},
+      {928, "Deutsch (الألمانية)"},
+      {933, "Русский (الروسية)"},
+      {SprFirstProgramSlot + 116, "الأحرف, تصاعدي"},
+      {SprFirstProgramSlot + 119, "التكرار, تنازلي"},
+      {SprFirstProgramSlot + 120, "العداد الرموز"},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(SprResGlobalArr.at(c.Slot), c.Text) << "slot " << c.Slot;
+  EXPECT_EQ(SprLocalText(122).rfind("مزيد من المعلومات على: www.pellwick.example/", 0), 0u) << SprLocalText(122);
+}
+
+TEST_F(ArabicTexts, LeftOutTextsShowEnglish) {
+  std::map<StrResGlobal, std::string_view> english;
+  for (const TSprSlotText& t : SprEnglishLibraryTexts()) english[t.Slot] = t.Text;
+  SetSprResGlobal(kArabic);
+  for (const StrResGlobal s : {StrResGlobal{17}, StrResGlobal{123}, StrResGlobal{474}, StrResGlobal{943}})
+    EXPECT_EQ(SprResGlobalArr.at(s), english[s]) << "slot " << s;
+  const auto englishProgram = SprEnglishProgramTexts();
+  for (const int32_t n : {3, 22, 43, 109}) EXPECT_EQ(SprLocalText(n), englishProgram[n]) << "program text " << n;
+  EXPECT_EQ(SprLocalText(1), "الإنشاء");
+}
+
+TEST_F(ArabicTexts, PlaceholdersAreFilledWhereTheArabicWordOrderPutsThem) {
+  SetSprResGlobal(kArabic);
+  std::string page = SprResGlobalArr.at(639);
+  page.replace(page.find("<X>"), 3, "2");
+  page.replace(page.find("<Y>"), 3, "7");
+  EXPECT_EQ(page, "7 من 2 الصفحة");
+  const std::string shown = SprLocalText(34) + "1, 3";
+  EXPECT_NE(shown.find("المواضع الناقصة: 1, 3"), std::string::npos) << shown;
+}
+
+}  // namespace
