@@ -1,0 +1,73 @@
+// The Serbian texts as the user sees them: the captions built out of Serbian
+// parts, and the slots and program texts that stay English.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "text/english_texts.h"
+#include "text/language_setters.h"
+#include "text/program_texts.h"
+#include "text/text_store.h"
+#include "text/translations.h"
+
+namespace {
+
+constexpr uint32_t kSerbian = 11;
+
+class SerbianTexts : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InitSprResLocal();
+    RegisterTranslations();
+  }
+  void TearDown() override {
+    for (uint32_t l = 1; l <= 14; ++l) SprRegisterLibrarySetter(l, nullptr);
+    for (uint32_t l = 1; l <= 13; ++l) SprRegisterProgramSetter(l, nullptr);
+    SprResGlobalArr.clear();
+  }
+};
+
+TEST_F(SerbianTexts, DerivedCaptionsAreBuiltFromSerbianParts) {
+  SetSprResGlobal(kSerbian);
+  ASSERT_EQ(SprResGlobalArr.size(), static_cast<size_t>(SprStoreLength));
+  const struct {
+    StrResGlobal Slot;
+    const char* Text;
+  } kCases[] = {
+      {425, "Велико почетно слово сваке речи (Abc)"},
+      {431, "Насумично измешано (aBc)"},
+      {495, "Цифре (0-9)"},
+      {533, "Configure Columns..."},  // its verb stays English in Serbian
+      {928, "Deutsch (Немачки)"},
+      {929, "Ελληνικά (Грчки)"},
+      {933, "Русский (Руски)"},
+      {SprFirstProgramSlot + 116, "Слова, Растуће"},
+      {SprFirstProgramSlot + 119, "Учесталост, Опадајуће"},
+      {SprFirstProgramSlot + 121, "Бројач Аутпут"},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(SprResGlobalArr.at(c.Slot), c.Text) << "slot " << c.Slot;
+  EXPECT_EQ(SprLocalText(122).rfind("Више информација на: www.pellwick.example/", 0), 0u) << SprLocalText(122);
+}
+
+TEST_F(SerbianTexts, LeftOutTextsShowEnglish) {
+  std::map<StrResGlobal, std::string_view> english;
+  for (const TSprSlotText& t : SprEnglishLibraryTexts()) english[t.Slot] = t.Text;
+  SetSprResGlobal(kSerbian);
+  for (const StrResGlobal s : {StrResGlobal{17}, StrResGlobal{532}, StrResGlobal{655}, StrResGlobal{943}})
+    EXPECT_EQ(SprResGlobalArr.at(s), english[s]) << "slot " << s;
+  EXPECT_EQ(SprResGlobalArr.at(668), "Инпут");
+  const auto englishProgram = SprEnglishProgramTexts();
+  for (const int32_t n : {3, 11, 22, 38, 47}) EXPECT_EQ(SprLocalText(n), englishProgram[n]) << "program text " << n;
+  for (const int32_t n : {43, 74, 101, 109}) EXPECT_NE(SprLocalText(n), englishProgram[n]) << "program text " << n;
+  EXPECT_EQ(SprLocalText(1), "Генератор");
+}
+
+TEST_F(SerbianTexts, MissingPositionsFollowTheColonAfterABlank) {
+  SetSprResGlobal(kSerbian);
+  const std::string shown = SprLocalText(34) + "1, 3";
+  EXPECT_NE(shown.find("Позиције које недостају: 1, 3"), std::string::npos) << shown;
+}
+
+}  // namespace
