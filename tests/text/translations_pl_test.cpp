@@ -1,0 +1,67 @@
+// The Polish texts as the user sees them: the captions built out of Polish
+// parts, and the slots and program texts that stay English.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "text/english_texts.h"
+#include "text/language_setters.h"
+#include "text/program_texts.h"
+#include "text/text_store.h"
+#include "text/translations.h"
+
+namespace {
+
+constexpr uint32_t kPolish = 12;
+
+class PolishTexts : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InitSprResLocal();
+    RegisterTranslations();
+  }
+  void TearDown() override {
+    for (uint32_t l = 1; l <= 14; ++l) SprRegisterLibrarySetter(l, nullptr);
+    for (uint32_t l = 1; l <= 13; ++l) SprRegisterProgramSetter(l, nullptr);
+    SprResGlobalArr.clear();
+  }
+};
+
+TEST_F(PolishTexts, DerivedCaptionsAreBuiltFromPolishParts) {
+  SetSprResGlobal(kPolish);
+  ASSERT_EQ(SprResGlobalArr.size(), static_cast<size_t>(SprStoreLength));
+  const struct {
+    StrResGlobal Slot;
+    const char* Text;
+  } kCases[] = {
+      {425, "Wielkie pierwsze litery słów (Abc)"},
+      {533, "Konfiguruj kolumny..."},
+      {928, "Deutsch (Niemiecki)"},
+      {SprFirstProgramSlot + 116, "Litery, Rosnąco"},
+      {SprFirstProgramSlot + 119, "Częstotliwość, Malejąco"},
+      {SprFirstProgramSlot + 120, "Licznik Znaki"},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(SprResGlobalArr.at(c.Slot), c.Text) << "slot " << c.Slot;
+  EXPECT_EQ(SprLocalText(122).rfind("Więcej informacji na: www.pellwick.example/", 0), 0u) << SprLocalText(122);
+}
+
+TEST_F(PolishTexts, LeftOutTextsShowEnglish) {
+  std::map<StrResGlobal, std::string_view> english;
+  for (const TSprSlotText& t : SprEnglishLibraryTexts()) english[t.Slot] = t.Text;
+  SetSprResGlobal(kPolish);
+  for (const StrResGlobal s : {StrResGlobal{17}, StrResGlobal{123}, StrResGlobal{736}, StrResGlobal{946}})
+    EXPECT_EQ(SprResGlobalArr.at(s), english[s]) << "slot " << s;
+  const auto englishProgram = SprEnglishProgramTexts();
+  for (const int32_t n : {3, 22, 43, 109}) EXPECT_EQ(SprLocalText(n), englishProgram[n]) << "program text " << n;
+  EXPECT_EQ(SprLocalText(1), "Generator");
+}
+
+TEST_F(PolishTexts, MissingPositionsFollowTheColonAfterABlank) {
+  SetSprResGlobal(kPolish);
+  const std::string shown = SprLocalText(34) + "1, 3";
+  EXPECT_NE(shown.find("Brakujące pozycje: 1, 3"), std::string::npos) << shown;
+}
+
+}  // namespace
