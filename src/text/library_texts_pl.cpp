@@ -313,7 +313,7 @@ constexpr TSprSlotText kTexts[] = {
     {394, "Częstotliwość"},
     {395, "Rosnąco"},
     {396, "Malejąco"},
-    {397, "Według wystąpienia"},
+    {397, "Według kolejności wystąpienia"},
     {399, "Miejsca dziesiętne dla wartości procentowych"},
     {400, "Cyfra"},
     {401, "Cyfry"},
