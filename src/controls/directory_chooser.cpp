@@ -80,7 +80,7 @@ bool TDirSelectDialog::Execute() {
 }
 
 void TDirSelectDialog::BuildWindow() {
-  auto* form = new QDialog(QApplication::activeWindow());
+  auto* form = new QDialog(nullptr);
   FForm = form;
   form->setWindowFlags(Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   form->setLayoutDirection(BiDiMode);
@@ -215,6 +215,9 @@ void TDirSelectDialog::BuildWindow() {
     FSide->hide();
   } else if (FilterOptions == dsfoVisible) {
     FTopSubDirs->hide();
+    // The side panel open from the start gets the room the filter button
+    // would give it, so that the tree is not squeezed.
+    form->resize(form->width() + (ShowFilterFileType ? 300 : 200), form->height());
   } else {
     FSide->hide();
   }

@@ -14,6 +14,7 @@
 
 namespace {
 constexpr int kLoadedRole = Qt::UserRole + 1;
+constexpr int kLoopLinkRole = Qt::UserRole + 2;
 constexpr int kIconSize = 16;
 }  // namespace
 
@@ -80,7 +81,15 @@ TDirTreeView::TDirTreeView(QWidget* parent)
   setSelectionMode(QAbstractItemView::SingleSelection);
   setIconSize(QSize(kIconSize, kIconSize));
   connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
-    if (!FLoadingChildren) RequestListing(item);
+    if (FLoadingChildren) return;
+    // A link back into its own ancestors is never entered.
+    if (item->data(0, kLoopLinkRole).toBool()) {
+      FLoadingChildren = true;
+      collapseItem(item);
+      FLoadingChildren = false;
+      return;
+    }
+    RequestListing(item);
   });
   connect(this, &QTreeWidget::itemSelectionChanged, this, [this] {
     if (OnSelectionChanged) OnSelectionChanged(this);
@@ -202,6 +211,7 @@ void TDirTreeView::ApplyListing(uint64_t ticket, const TDirTreeListing& listing)
     auto* child = new QTreeWidgetItem(node, QStringList(ToQString(entry.Name)));
     child->setChildIndicatorPolicy(entry.HasSubDirs ? QTreeWidgetItem::ShowIndicator
                                                     : QTreeWidgetItem::DontShowIndicator);
+    child->setData(0, kLoopLinkRole, entry.LoopLink);
     if (FShowFileIcons) child->setIcon(0, FIcons->Icon(FIcons->GetIndexForFolder(entry.Path)));
   }
   node->setData(0, kLoadedRole, true);

@@ -213,7 +213,7 @@ void ShowSystemIntegrationAutostartDialog(const std::string& programName, const 
   if (!StandardDialogCheckIfProgramIsRunningAsAdminAndShowRestartDialogIfNotSpr("-wait750")) return;
   TSystemIntegrationBackend& b = SystemIntegrationBackend();
   std::string name = AutostartEntryName(programName);
-  TSystemIntegrationAutostartDialog dialog(programName, exePath, options, method, QApplication::activeWindow());
+  TSystemIntegrationAutostartDialog dialog(programName, exePath, options, method, nullptr);
   dialog.FormShowProc();
   if (dialog.exec() != 1) return;
   TSystemIntegrationAutoStartOption option = dialog.GetSelectedAutoStartOption();
@@ -340,7 +340,7 @@ void TSystemIntegrationFileAssociationsDialog::FormShowProc() {
 void ShowSystemIntegrationFileAssociationsDialog(const std::string& programName, const std::string& exePath,
                                                  const TKeyValueArrayObj& extensions) {
   if (!StandardDialogCheckIfProgramIsRunningAsAdminAndShowRestartDialogIfNotSpr("-wait750")) return;
-  TSystemIntegrationFileAssociationsDialog dialog(programName, exePath, extensions, QApplication::activeWindow());
+  TSystemIntegrationFileAssociationsDialog dialog(programName, exePath, extensions, nullptr);
   dialog.FormShowProc();
   dialog.exec();
 }
@@ -405,7 +405,6 @@ void TSystemIntegrationContextMenuDialog::ButtonSendToMenuRemoveClick() {
 
 void ShowSystemIntegrationContextMenuDialog(const std::string& entryName, const std::string& programName,
                                             const std::string& altProgramName, const std::string& exePath) {
-  TSystemIntegrationContextMenuDialog dialog(entryName, programName, altProgramName, exePath,
-                                             QApplication::activeWindow());
+  TSystemIntegrationContextMenuDialog dialog(entryName, programName, altProgramName, exePath, nullptr);
   dialog.exec();
 }
