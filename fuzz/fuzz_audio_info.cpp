@@ -1,55 +1,31 @@
 // The audio reader on arbitrary bytes, by every extension and by the leading
 // bytes alone: it must return without crashing, hanging or allocating beyond
 // the input, and a success must name a format.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "fuzz_file_input.h"
+
 #include "fileinfo/audio_info.h"
-#include "fileinfo/buffered_stream.h"
 
 namespace {
 
-const char* const kExtensions[] = {"",    "mp3", "mp2", "flac", "m4a", "wav", "ogg", "opus", "spx",
-                                   "wma", "ra",  "ape", "wv",   "aac", "ac3", "mid", "mka"};
-
-// One placeholder per extension makes the names exist; the readers' opener
-// then serves the input from memory.
-const std::string& Placeholder(size_t index) {
-  static std::string names[sizeof kExtensions / sizeof kExtensions[0]];
-  if (names[index].empty()) {
-    const auto dir = std::filesystem::temp_directory_path() / ("fuzz_audio_info_" + std::to_string(getpid()));
-    std::filesystem::create_directories(dir);
-    std::string name = (dir / "input").string();
-    if (*kExtensions[index]) name += std::string(".") + kExtensions[index];
-    std::ofstream(name).put('x');
-    names[index] = name;
-  }
-  return names[index];
+TFuzzFileInput& Input() {
+  static TFuzzFileInput input("fuzz_audio_info", {"", "mp3", "mp2", "flac", "m4a", "wav", "ogg", "opus", "spx", "wma",
+                                                  "ra", "ape", "wv", "aac", "ac3", "mid", "mka"});
+  return input;
 }
-
-std::string gInput;
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  if (size == 0) return 0;
-  const size_t index = data[0] % (sizeof kExtensions / sizeof kExtensions[0]);
-  gInput.assign(reinterpret_cast<const char*>(data) + 1, size - 1);
-  static const bool opener = [] {
-    SetStreamOpener(
-        [](const std::string&) -> std::unique_ptr<TStream> { return std::make_unique<TMemoryStream>(gInput); });
-    return true;
-  }();
-  (void)opener;
+  const std::string* file = Input().Take(data, size);
+  if (!file) return 0;
 
   TAudioInfo info;
   info.RemoveLineBreaks = true;
-  const bool ok = info.GetAudioData(Placeholder(index));
+  const bool ok = info.GetAudioData(*file);
   if (ok && info.Format == aifUnknow) std::abort();
   if (ok && !info.Error.empty()) std::abort();
   if (info.Title.find('\n') != std::string::npos && info.Error.empty()) std::abort();
