@@ -3,6 +3,8 @@
 // that keep their place in the right-to-left texts.
 #include <gtest/gtest.h>
 
+#include "translation_fixture.h"
+
 #include <map>
 #include <string>
 #include <string_view>
@@ -17,18 +19,7 @@ namespace {
 
 constexpr uint32_t kArabic = 13;
 
-class ArabicTexts : public ::testing::Test {
- protected:
-  void SetUp() override {
-    InitSprResLocal();
-    RegisterTranslations();
-  }
-  void TearDown() override {
-    for (uint32_t l = 1; l <= 14; ++l) SprRegisterLibrarySetter(l, nullptr);
-    for (uint32_t l = 1; l <= 13; ++l) SprRegisterProgramSetter(l, nullptr);
-    SprResGlobalArr.clear();
-  }
-};
+class ArabicTexts : public TTranslationFixture {};
 
 TEST_F(ArabicTexts, DerivedCaptionsAreBuiltFromArabicParts) {
   SetSprResGlobal(kArabic);

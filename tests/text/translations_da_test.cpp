@@ -2,6 +2,8 @@
 // where Danish translates them, and English parts where it does not.
 #include <gtest/gtest.h>
 
+#include "translation_fixture.h"
+
 #include <string>
 
 #include "text/language_setters.h"
@@ -13,17 +15,11 @@ namespace {
 
 constexpr uint32_t kDanish = 2;
 
-class DanishTexts : public ::testing::Test {
+class DanishTexts : public TTranslationFixture {
  protected:
   void SetUp() override {
-    InitSprResLocal();
-    RegisterTranslations();
+    TTranslationFixture::SetUp();
     SetSprResGlobal(kDanish);
-  }
-  void TearDown() override {
-    for (uint32_t l = 1; l <= 14; ++l) SprRegisterLibrarySetter(l, nullptr);
-    for (uint32_t l = 1; l <= 13; ++l) SprRegisterProgramSetter(l, nullptr);
-    SprResGlobalArr.clear();
   }
 };
 

@@ -3,6 +3,8 @@
 // that must not leave any German behind.
 #include <gtest/gtest.h>
 
+#include "translation_fixture.h"
+
 #include <set>
 #include <string>
 #include <vector>
@@ -17,17 +19,8 @@ namespace {
 constexpr uint32_t kGerman = 1;
 constexpr uint32_t kDanish = 2;
 
-class GermanTexts : public ::testing::Test {
+class GermanTexts : public TTranslationFixture {
  protected:
-  void SetUp() override {
-    InitSprResLocal();
-    RegisterTranslations();
-  }
-  void TearDown() override {
-    for (uint32_t l = 1; l <= 14; ++l) SprRegisterLibrarySetter(l, nullptr);
-    for (uint32_t l = 1; l <= 13; ++l) SprRegisterProgramSetter(l, nullptr);
-    SprResGlobalArr.clear();
-  }
   static std::vector<std::string> Fill(uint32_t Language) {
     SetSprResGlobal(Language);
     return SprResGlobalArr;

@@ -2,6 +2,8 @@
 // parts, the slots that stay English, and the typographic apostrophe.
 #include <gtest/gtest.h>
 
+#include "translation_fixture.h"
+
 #include <map>
 #include <string>
 #include <string_view>
@@ -16,18 +18,7 @@ namespace {
 
 constexpr uint32_t kFrench = 6;
 
-class FrenchTexts : public ::testing::Test {
- protected:
-  void SetUp() override {
-    InitSprResLocal();
-    RegisterTranslations();
-  }
-  void TearDown() override {
-    for (uint32_t l = 1; l <= 14; ++l) SprRegisterLibrarySetter(l, nullptr);
-    for (uint32_t l = 1; l <= 13; ++l) SprRegisterProgramSetter(l, nullptr);
-    SprResGlobalArr.clear();
-  }
-};
+class FrenchTexts : public TTranslationFixture {};
 
 TEST_F(FrenchTexts, DerivedCaptionsAreBuiltFromFrenchParts) {
   SetSprResGlobal(kFrench);

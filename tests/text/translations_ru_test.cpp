@@ -2,6 +2,8 @@
 // parts, and the slots and program texts that stay English.
 #include <gtest/gtest.h>
 
+#include "translation_fixture.h"
+
 #include <map>
 #include <string>
 #include <string_view>
@@ -16,18 +18,7 @@ namespace {
 
 constexpr uint32_t kRussian = 7;
 
-class RussianTexts : public ::testing::Test {
- protected:
-  void SetUp() override {
-    InitSprResLocal();
-    RegisterTranslations();
-  }
-  void TearDown() override {
-    for (uint32_t l = 1; l <= 14; ++l) SprRegisterLibrarySetter(l, nullptr);
-    for (uint32_t l = 1; l <= 13; ++l) SprRegisterProgramSetter(l, nullptr);
-    SprResGlobalArr.clear();
-  }
-};
+class RussianTexts : public TTranslationFixture {};
 
 TEST_F(RussianTexts, DerivedCaptionsAreBuiltFromRussianParts) {
   SetSprResGlobal(kRussian);
