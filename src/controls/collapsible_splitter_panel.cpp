@@ -337,7 +337,19 @@ void TCollapsibleSplitterPanel::CollapseSideInternal(int32_t index, bool open) {
   auto* S = GetSide(index);
   auto* O = GetSide(1 - index);
   if (S == nullptr || O == nullptr) return;
+  // A side shrunk around a nested panel whose sides are all collapsed is about
+  // to take the whole room: open the nested sides so that room shows content.
+  if (!open && O->FAutoSized) {
+    if (TCollapsibleSplitterPanel* nested = SoleNestedPanel(O)) {
+      nested->CollapseSideInternal(0, true);
+      nested->CollapseSideInternal(1, true);
+    }
+  }
   if (FAutoSizeSide != cspNoSide) SetAutoSizeSide(cspNoSide);
+  // Nothing here would stay open, so the enclosing panel shows its other side.
+  if (!OpenSideOnCollapsingOtherSide && !open && !O->Open()) {
+    if (TCollapsibleSplitterPanelSide* enclosing = EnclosingSide()) enclosing->SetOpenOtherSide(true);
+  }
   FInCollapse = true;
   StoreSplitterPositionRelativeBeforeCollapseIfNecessary(index, open);
   S->FOpen = open;
@@ -379,9 +391,46 @@ void TCollapsibleSplitterPanel::CollapseSideInternal(int32_t index, bool open) {
     FRelativeBeforeCollapse = -1;
   }
   FInCollapse = false;
+  // The size this panel asks for changed with the open states.
+  updateGeometry();
+  UpdateEnclosingAutoSize();
   if (S->OnChange) S->OnChange(S);
   if (otherOpened && O->OnChange) O->OnChange(O);
   if (OnChange) OnChange(this);
+}
+
+QSize TCollapsibleSplitterPanel::sizeHint() const {
+  return FSplitter != nullptr ? FSplitter->sizeHint() : TSplitterPanel::sizeHint();
+}
+
+TCollapsibleSplitterPanelSide* TCollapsibleSplitterPanel::EnclosingSide() const {
+  auto* tab = qobject_cast<TCollapsibleSplitterPanelSideTab*>(parentWidget());
+  if (tab == nullptr) return nullptr;
+  auto* side = qobject_cast<TCollapsibleSplitterPanelSide*>(tab->parentWidget());
+  if (side == nullptr || side->Panel() == nullptr) return nullptr;
+  return side;
+}
+
+TCollapsibleSplitterPanel* TCollapsibleSplitterPanel::SoleNestedPanel(const TCollapsibleSplitterPanelSide* side) {
+  const QList<QWidget*> children = side->FTab->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  if (children.size() != 1) return nullptr;
+  return qobject_cast<TCollapsibleSplitterPanel*>(children.front());
+}
+
+void TCollapsibleSplitterPanel::UpdateEnclosingAutoSize() {
+  if (OpenSideOnCollapsingOtherSide) return;
+  TCollapsibleSplitterPanelSide* enclosing = EnclosingSide();
+  if (enclosing == nullptr) return;
+  if (GetState() == 0) {
+    // Only caption bars are left here: the enclosing side shrinks to them.
+    enclosing->SetAsAutoSizeSide(true);
+    FEnclosingAutoSizeSet = true;
+  } else if (FEnclosingAutoSizeSet) {
+    // Give the room back, but leave an auto-size side the caller chose since.
+    TCollapsibleSplitterPanel* outer = enclosing->Panel();
+    TCollapsibleSplitterPanelSideSelector mine = enclosing->FIndex == 0 ? cspSideA : cspSideB;
+    if (enclosing->FIndex >= 0 && outer->AutoSizeSide() == mine) enclosing->SetAsAutoSizeSide(false);
+  }
 }
 
 void TCollapsibleSplitterPanel::SetAutoSizeSide(TCollapsibleSplitterPanelSideSelector value) {

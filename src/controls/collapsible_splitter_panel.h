@@ -127,8 +127,12 @@ class TCollapsibleSplitterPanel : public TSplitterPanel {
   void CollapseSideInternal(int32_t index, bool open);
   bool BothCollapsedSideBySide() const { return FBothCollapsedSideBySide; }
   bool SwitchedToStacked() const { return FSwitchedToStacked; }
+  // This panel once made the side holding it the enclosing panel's auto-size side.
+  bool EnclosingAutoSizeSet() const { return FEnclosingAutoSizeSet; }
   // Requests made before the splitter existed, applied when it is created.
   bool HasPendingRequests() const { return !FPending.empty() || FPendingAutoSize; }
+  // What the sides ask for, so that a side shrunk around this panel keeps its caption bars.
+  QSize sizeHint() const override;
 
  protected:
   TSplitterPanelSide* NewSide(int32_t index) override;
@@ -142,12 +146,17 @@ class TCollapsibleSplitterPanel : public TSplitterPanel {
   void PrepareGUIForState(TCollapsibleSplitterPanelSide* side, bool open, bool otherOpen);
   void ApplyCollapsedLayout();
   void ApplyAutoSizeSide();
+  // The side of an enclosing collapsible splitter panel whose content tab holds this panel.
+  TCollapsibleSplitterPanelSide* EnclosingSide() const;
+  static TCollapsibleSplitterPanel* SoleNestedPanel(const TCollapsibleSplitterPanelSide* side);
+  void UpdateEnclosingAutoSize();
 
   double FRelativeBeforeCollapse = -1.0;
   bool FSwitchedToStacked = false;
   bool FInCollapse = false;
   bool FInAutoSizeChange = false;
   bool FBothCollapsedSideBySide = false;
+  bool FEnclosingAutoSizeSet = false;
   TCollapsibleSplitterPanelSideSelector FAutoSizeSide = cspNoSide;
   std::vector<std::pair<int32_t, bool>> FPending;
   bool FPendingAutoSize = false;

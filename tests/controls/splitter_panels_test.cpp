@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QVBoxLayout>
+#include <utility>
+#include <vector>
 
 #include "controls/collapsible_splitter_panel.h"
 #include "controls/splitter_layout.h"
@@ -262,6 +264,107 @@ TEST_F(CollapsibleTest, CollapseAndAutoSizeBeforeTheSplitterExistAreAppliedOnCre
   panel.GetSide(1)->SetOpen(true);
   EXPECT_EQ(panel.GetState(), 1);
   EXPECT_TRUE(panel.Splitter()->handle(1)->isVisible());
+}
+
+// An outer stacked panel whose side B holds an inner panel that keeps
+// collapsed sides collapsed; optionally a second control beside it.
+struct TNestedPanels {
+  TCollapsibleSplitterPanel outer;
+  TCollapsibleSplitterPanel* inner;
+  explicit TNestedPanels(bool secondControl = false) {
+    outer.SetSplitterOrientation(soVertical);
+    auto* tabA = outer.GetSide(0)->GetContentPanel();
+    (new QVBoxLayout(tabA))->addWidget(new QLabel("Syllable list", tabA));
+    auto* tabB = outer.GetSide(1)->GetContentPanel();
+    auto* layout = new QVBoxLayout(tabB);
+    inner = new TCollapsibleSplitterPanel(tabB);
+    inner->OpenSideOnCollapsingOtherSide = false;
+    layout->addWidget(inner);
+    if (secondControl) layout->addWidget(new QLabel("Notes", tabB));
+    outer.resize(400, 400);
+    outer.show();
+  }
+};
+
+TEST_F(CollapsibleTest, InnerPanelWithAllSidesCollapsedShrinksItsOuterSideUntilOneOpens) {
+  TNestedPanels n;
+  int changes = 0;
+  n.inner->OnChange = [&](QObject*) {
+    ++changes;
+    // The outer layout is settled before anyone hears of the change.
+    EXPECT_EQ(n.outer.AutoSizeSide(), n.inner->GetState() == 0 ? cspSideB : cspNoSide);
+  };
+  n.inner->GetSide(0)->SetOpen(false);
+  EXPECT_EQ(n.outer.AutoSizeSide(), cspNoSide);
+  EXPECT_FALSE(n.inner->EnclosingAutoSizeSet());
+  n.inner->GetSide(1)->SetOpen(false);
+  EXPECT_EQ(n.inner->GetState(), 0);
+  EXPECT_EQ(n.outer.AutoSizeSide(), cspSideB);
+  EXPECT_TRUE(n.inner->EnclosingAutoSizeSet());
+  EXPECT_LT(n.outer.GetSide(1)->height(), n.outer.GetSide(0)->height());
+  // The inner caption bars stay reachable inside the shrunk side.
+  EXPECT_GE(n.inner->height(), n.inner->GetSide(0)->CaptionBar()->sizeHint().height());
+  SaveScreenshot(&n.outer, "collapsible_splitter_panel_nested_collapsed");
+
+  n.inner->GetSide(1)->SetOpen(true);
+  EXPECT_EQ(n.outer.AutoSizeSide(), cspNoSide);
+  EXPECT_TRUE(n.outer.Splitter()->handle(1)->isVisible());
+  EXPECT_TRUE(n.inner->EnclosingAutoSizeSet());
+  EXPECT_EQ(changes, 3);
+  n.inner->OnChange = nullptr;
+
+  // An auto-size side the caller picked since is not the inner panel's to undo.
+  n.inner->GetSide(1)->SetOpen(false);
+  ASSERT_EQ(n.outer.AutoSizeSide(), cspSideB);
+  n.outer.SetAutoSizeSide(cspSideA);
+  n.inner->GetSide(0)->SetOpen(true);
+  EXPECT_EQ(n.outer.AutoSizeSide(), cspSideA);
+}
+
+TEST_F(CollapsibleTest, PanelThatOpensTheOtherSideLeavesItsOuterSideAlone) {
+  TNestedPanels n;
+  n.inner->OpenSideOnCollapsingOtherSide = true;
+  n.outer.GetSide(0)->SetOpen(false);
+  n.inner->GetSide(0)->SetOpen(false);
+  n.inner->GetSide(1)->SetOpen(false);
+  EXPECT_EQ(n.inner->GetState(), 2);
+  EXPECT_EQ(n.outer.GetState(), 3);
+  EXPECT_EQ(n.outer.AutoSizeSide(), cspNoSide);
+}
+
+TEST_F(CollapsibleTest, CollapsingTheLastInnerSideOpensTheOuterOtherSide) {
+  TNestedPanels n;
+  n.outer.GetSide(0)->SetOpen(false);
+  ASSERT_EQ(n.outer.GetState(), 3);
+  n.inner->GetSide(0)->SetOpen(false);
+  EXPECT_EQ(n.outer.GetState(), 3);  // the inner side B still shows content
+  n.inner->GetSide(1)->SetOpen(false);
+  EXPECT_EQ(n.inner->GetState(), 0);
+  EXPECT_EQ(n.outer.GetState(), 1);
+  EXPECT_EQ(n.outer.AutoSizeSide(), cspSideB);
+  EXPECT_FALSE(n.outer.Splitter()->handle(1)->isVisible());
+  SaveScreenshot(&n.outer, "collapsible_splitter_panel_nested_outer_reopened");
+}
+
+TEST_F(CollapsibleTest, CollapsingBesideAShrunkInnerPanelOpensItsSidesFirst) {
+  for (bool secondControl : {false, true}) {
+    SCOPED_TRACE(secondControl ? "tab holds a second control" : "tab holds only the inner panel");
+    TNestedPanels n(secondControl);
+    n.inner->SetState(0);
+    ASSERT_EQ(n.outer.AutoSizeSide(), cspSideB);
+    std::vector<std::pair<int32_t, bool>> asked;
+    n.inner->OnCanCollapse = [&](QObject*, int32_t side, bool open, bool&) { asked.emplace_back(side, open); };
+    n.outer.GetSide(0)->SetOpen(false);
+    EXPECT_EQ(n.outer.GetState(), 3);
+    EXPECT_EQ(n.outer.AutoSizeSide(), cspNoSide);
+    if (secondControl) {
+      EXPECT_EQ(n.inner->GetState(), 0);
+      EXPECT_TRUE(asked.empty());
+    } else {
+      EXPECT_EQ(n.inner->GetState(), 1);
+      EXPECT_EQ(asked, (std::vector<std::pair<int32_t, bool>>{{0, true}, {1, true}}));
+    }
+  }
 }
 
 }  // namespace
