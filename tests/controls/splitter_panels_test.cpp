@@ -347,22 +347,33 @@ TEST_F(CollapsibleTest, CollapsingTheLastInnerSideOpensTheOuterOtherSide) {
 }
 
 TEST_F(CollapsibleTest, CollapsingBesideAShrunkInnerPanelOpensItsSidesFirst) {
-  for (bool secondControl : {false, true}) {
-    SCOPED_TRACE(secondControl ? "tab holds a second control" : "tab holds only the inner panel");
-    TNestedPanels n(secondControl);
-    n.inner->SetState(0);
-    ASSERT_EQ(n.outer.AutoSizeSide(), cspSideB);
+  struct TCase {
+    const char* name;
+    bool secondControl;
+    int32_t innerState;  // before the outer side A collapses
+    bool innerAsked;
+  };
+  const TCase cases[] = {
+      {"inner sides all collapsed", false, 0, true},
+      {"inner sides already open, outer side shrunk by the caller", false, 1, true},
+      {"tab holds a second control", true, 0, false},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    TNestedPanels n(c.secondControl);
+    n.inner->SetState(c.innerState);
+    n.outer.SetAutoSizeSide(cspSideB);
     std::vector<std::pair<int32_t, bool>> asked;
     n.inner->OnCanCollapse = [&](QObject*, int32_t side, bool open, bool&) { asked.emplace_back(side, open); };
     n.outer.GetSide(0)->SetOpen(false);
     EXPECT_EQ(n.outer.GetState(), 3);
     EXPECT_EQ(n.outer.AutoSizeSide(), cspNoSide);
-    if (secondControl) {
-      EXPECT_EQ(n.inner->GetState(), 0);
-      EXPECT_TRUE(asked.empty());
-    } else {
+    if (c.innerAsked) {
       EXPECT_EQ(n.inner->GetState(), 1);
       EXPECT_EQ(asked, (std::vector<std::pair<int32_t, bool>>{{0, true}, {1, true}}));
+    } else {
+      EXPECT_EQ(n.inner->GetState(), c.innerState);
+      EXPECT_TRUE(asked.empty());
     }
   }
 }
