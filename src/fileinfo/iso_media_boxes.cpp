@@ -1,5 +1,7 @@
 #include "fileinfo/iso_media_boxes.h"
 
+#include "fileinfo/id3_tags.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -402,86 +404,9 @@ void TMediaInfoMP4::ReadMetaDataBox() {
 }
 
 std::string TMediaInfoMP4::GetID3Genre(int32_t code) {
-  static const char* const kGenres[80] = {"Blues",
-                                          "Classic Rock",
-                                          "Country",
-                                          "Dance",
-                                          "Disco",
-                                          "Funk",
-                                          "Grunge",
-                                          "Hip-Hop",
-                                          "Jazz",
-                                          "Metal",
-                                          "New Age",
-                                          "Oldies",
-                                          "Other",
-                                          "Pop",
-                                          "R&B",
-                                          "Rap",
-                                          "Reggae",
-                                          "Rock",
-                                          "Techno",
-                                          "Industrial",
-                                          "Alternative",
-                                          "Ska",
-                                          "Death Metal",
-                                          "Pranks",
-                                          "Soundtrack",
-                                          "Euro-Techno",
-                                          "Ambient",
-                                          "Trip-Hop",
-                                          "Vocal",
-                                          "Jazz+Funk",
-                                          "Fusion",
-                                          "Trance",
-                                          "Classical",
-                                          "Instrumental",
-                                          "Acid",
-                                          "House",
-                                          "Game",
-                                          "Sound Clip",
-                                          "Gospel",
-                                          "Noise",
-                                          "AlternRock",
-                                          "Bass",
-                                          "Soul",
-                                          "Punk",
-                                          "Space",
-                                          "Meditative",
-                                          "Instrumental Pop",
-                                          "Instrumental Rock",
-                                          "Ethnic",
-                                          "Gothic",
-                                          "Darkwave",
-                                          "Techno-Industrial",
-                                          "Electronic",
-                                          "Pop-Folk",
-                                          "Eurodance",
-                                          "Dream",
-                                          "Southern Rock",
-                                          "Comedy",
-                                          "Cult",
-                                          "Gangsta",
-                                          "Top 40",
-                                          "Christian Rap",
-                                          "Pop/Funk",
-                                          "Jungle",
-                                          "Native American",
-                                          "Cabaret",
-                                          "New Wave",
-                                          "Psychadelic",
-                                          "Rave",
-                                          "Showtunes",
-                                          "Trailer",
-                                          "Lo-Fi",
-                                          "Tribal",
-                                          "Acid Punk",
-                                          "Acid Jazz",
-                                          "Polka",
-                                          "Retro",
-                                          "Musical",
-                                          "Rock & Roll",
-                                          "Hard Rock"};
+  // iTunes codes are the ID3v1 genre numbers plus one; only the ID3 list's
+  // empty entry 12 reads "Other" here.
   if (code < 1 || code > 80) return "";
-  return kGenres[code - 1];
+  if (code == 13) return "Other";
+  return Genres()[static_cast<size_t>(code - 1)];
 }

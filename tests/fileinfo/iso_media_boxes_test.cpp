@@ -180,6 +180,7 @@ TEST(TMediaInfoMP4, GenreCodes) {
   EXPECT_EQ(TMediaInfoMP4::GetID3Genre(18), "Rock");
   EXPECT_EQ(TMediaInfoMP4::GetID3Genre(68), "Psychadelic");
   EXPECT_EQ(TMediaInfoMP4::GetID3Genre(80), "Hard Rock");
+  EXPECT_EQ(TMediaInfoMP4::GetID3Genre(13), "Other");
   EXPECT_EQ(TMediaInfoMP4::GetID3Genre(0), "");
   EXPECT_EQ(TMediaInfoMP4::GetID3Genre(81), "");
 }
