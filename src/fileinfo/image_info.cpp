@@ -1,6 +1,5 @@
 #include "fileinfo/image_info.h"
 
-#include <cxxabi.h>
 #include <sys/stat.h>
 
 #include <cstdlib>
@@ -8,6 +7,7 @@
 #include <typeinfo>
 
 #include "fileinfo/image_headers_common.h"
+#include "fileinfo/reader_errors.h"
 #include "foundation/paths.h"
 
 namespace {
@@ -25,14 +25,6 @@ bool FileExists(const std::string& fileName) {
   return !fileName.empty() && ::stat(fileName.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
-std::string ExceptionClassName(const std::exception& e) {
-  const char* mangled = typeid(e).name();
-  int status = 0;
-  char* demangled = abi::__cxa_demangle(mangled, nullptr, nullptr, &status);
-  std::string name = status == 0 && demangled ? demangled : mangled;
-  std::free(demangled);
-  return name;
-}
 
 using TReader = bool (TImageInfo::*)(const std::string&);
 
@@ -267,7 +259,7 @@ bool TImageInfo::GetImageData(const std::string& fileName) {
       AspectRatioStr = RatioString(Width, Height, ratioTypeInteger, true, ":");
     }
   } catch (const std::exception& e) {
-    Error = "Error [" + ExceptionClassName(e) + "]: " + e.what();
+    Error = ReaderErrorText(e);
     result = false;
   }
   return result;
