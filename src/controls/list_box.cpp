@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "controls/drag_answer.h"
 #include "foundation/qt/qt_strings.h"
 
 namespace {
@@ -230,23 +231,11 @@ void TVirtualListBox::DragDropProc(const QObject* Source, const QPoint& Viewport
   if (OnRearrangingDone) OnRearrangingDone(this);
 }
 
-void TVirtualListBox::dragEnterEvent(QDragEnterEvent* e) {
-  if (DragOverProc(e->source())) {
-    e->setDropAction(Qt::CopyAction);
-    e->accept();
-  } else {
-    e->ignore();
-  }
-}
+void TVirtualListBox::dragEnterEvent(QDragEnterEvent* e) { AnswerDrag(e, DragOverProc(e->source())); }
 
 void TVirtualListBox::dragMoveEvent(QDragMoveEvent* e) {
   QListView::dragMoveEvent(e);
-  if (DragOverProc(e->source())) {
-    e->setDropAction(Qt::CopyAction);
-    e->accept();
-  } else {
-    e->ignore();
-  }
+  AnswerDrag(e, DragOverProc(e->source()));
 }
 
 void TVirtualListBox::dropEvent(QDropEvent* e) {
@@ -255,8 +244,7 @@ void TVirtualListBox::dropEvent(QDropEvent* e) {
     return;
   }
   DragDropProc(e->source(), e->position().toPoint());
-  e->setDropAction(Qt::CopyAction);
-  e->accept();
+  AnswerDrag(e, true);
   stopAutoScroll();
   setState(NoState);
   viewport()->update();

@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "controls/drag_answer.h"
 #include "controls/list_view_model.h"
 #include "foundation/qt/qt_strings.h"
 
@@ -218,23 +219,11 @@ void TVirtualListView::DragDropProc(const QObject* Source, const QPoint& Viewpor
   DropSelectedOnRow(cell.ListItem);
 }
 
-void TVirtualListView::dragEnterEvent(QDragEnterEvent* e) {
-  if (DragOverProc(e->source())) {
-    e->setDropAction(Qt::CopyAction);
-    e->accept();
-  } else {
-    e->ignore();
-  }
-}
+void TVirtualListView::dragEnterEvent(QDragEnterEvent* e) { AnswerDrag(e, DragOverProc(e->source())); }
 
 void TVirtualListView::dragMoveEvent(QDragMoveEvent* e) {
   QTreeView::dragMoveEvent(e);
-  if (DragOverProc(e->source())) {
-    e->setDropAction(Qt::CopyAction);
-    e->accept();
-  } else {
-    e->ignore();
-  }
+  AnswerDrag(e, DragOverProc(e->source()));
 }
 
 void TVirtualListView::dropEvent(QDropEvent* e) {
@@ -243,9 +232,7 @@ void TVirtualListView::dropEvent(QDropEvent* e) {
     return;
   }
   DragDropProc(e->source(), e->position().toPoint());
-  // A copy action keeps the view from removing the dragged rows itself.
-  e->setDropAction(Qt::CopyAction);
-  e->accept();
+  AnswerDrag(e, true);
   stopAutoScroll();
   setState(NoState);
   viewport()->update();
