@@ -1,0 +1,45 @@
+#include "wordgen_gui_test_app.h"
+
+#include <QDir>
+
+#include "text/program_texts.h"
+#include "text/text_store.h"
+
+QApplication& WordGenTestApp() {
+  static int argc = 1;
+  static char name[] = "wordgen_gui_tests";
+  static char* argv[] = {name, nullptr};
+  static QApplication* app = [] {
+    auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance());
+    QApplication* created = existing ? existing : new QApplication(argc, argv);
+    InitSprResLocal();
+    SetSprResGlobal(0);
+    return created;
+  }();
+  return *app;
+}
+
+void SaveScreenshot(QWidget* widget, const std::string& name) {
+  QDir().mkpath(QStringLiteral(SYLLABRIX_SCREENSHOT_DIR));
+  widget->grab().save(QStringLiteral(SYLLABRIX_SCREENSHOT_DIR) + QStringLiteral("/wordgen_") +
+                      QString::fromStdString(name) + QStringLiteral(".png"));
+}
+
+void TWordGenFixture::SetUp() {
+  WordGenTestApp();
+  const char* old = std::getenv("XDG_CONFIG_HOME");
+  FHadConfigHome = old != nullptr;
+  FOldConfigHome = old ? old : "";
+  setenv("XDG_CONFIG_HOME", ConfigHome.str().c_str(), 1);
+}
+
+void TWordGenFixture::TearDown() {
+  if (FHadConfigHome)
+    setenv("XDG_CONFIG_HOME", FOldConfigHome.c_str(), 1);
+  else
+    unsetenv("XDG_CONFIG_HOME");
+  SetSprResGlobal(0);
+}
+
+// fontconfig keeps a few blocks of its cache to the end of the process.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
