@@ -1,0 +1,179 @@
+#include "wordgen/gui/file_commands.h"
+
+#include <span>
+
+#include "documents/docx_writer.h"
+#include "documents/html_writer.h"
+#include "documents/odt_writer.h"
+#include "documents/rtf_writer.h"
+#include "documents/table_export.h"
+#include "foundation/line_breaks.h"
+#include "foundation/paths.h"
+#include "foundation/text_files.h"
+#include "text/text_store.h"
+
+namespace {
+
+constexpr StrResGlobal kSlotTextFile = 577;
+constexpr StrResGlobal kSlotHtmlWebPage = 580;
+constexpr StrResGlobal kSlotTable = 586;
+constexpr StrResGlobal kSlotSpreadsheet = 592;
+
+constexpr const char* kHtmlTitle = "Syllabrix";
+
+// The formats of each content in the order of its filter entries.
+constexpr TSaveFormat kSyllableListFormats[] = {TSaveFormat::Txt};
+constexpr TSaveFormat kCreatedWordsFormats[] = {TSaveFormat::Txt, TSaveFormat::Docx, TSaveFormat::Odt,
+                                                TSaveFormat::Rtf};
+constexpr TSaveFormat kCountTableFormats[] = {TSaveFormat::Txt, TSaveFormat::Csv, TSaveFormat::Xlsx,
+                                              TSaveFormat::Ods, TSaveFormat::Dif, TSaveFormat::Html};
+
+std::span<const TSaveFormat> FormatsOf(TSaveContent content) {
+  switch (content) {
+    case TSaveContent::SyllableList: return kSyllableListFormats;
+    case TSaveContent::CreatedWords: return kCreatedWordsFormats;
+    case TSaveContent::CountTable: return kCountTableFormats;
+  }
+  return kSyllableListFormats;
+}
+
+const char* ExtensionOf(TSaveFormat format) {
+  switch (format) {
+    case TSaveFormat::Txt: return "txt";
+    case TSaveFormat::Docx: return "docx";
+    case TSaveFormat::Odt: return "odt";
+    case TSaveFormat::Rtf: return "rtf";
+    case TSaveFormat::Csv: return "csv";
+    case TSaveFormat::Xlsx: return "xlsx";
+    case TSaveFormat::Ods: return "ods";
+    case TSaveFormat::Dif: return "dif";
+    case TSaveFormat::Html: return "html";
+  }
+  return "txt";
+}
+
+// Some writers create missing folders on their way, others fail; a save into
+// a folder that is not there fails for every format, and leaves nothing behind.
+bool CanWriteInto(const std::string& fileName) {
+  if (fileName.empty()) return false;
+  const std::string folder = FolderOfFileName(fileName);
+  return folder.empty() || IsFolderAndExists(folder);
+}
+
+template <typename TDocument>
+bool SaveLinesAsDocument(const std::string& text, const std::string& fileName) {
+  TStrArray lines;
+  ExplodeAtAllTypesOfLineBreaks(lines, text);
+  TDocument document;
+  for (std::string& line : lines) document.Page().AddParagraph(std::move(line), -1);
+  return document.SaveToFile(fileName);
+}
+
+bool SaveTableThroughHub(const TStrArray2D& table, const std::string& fileName, TSaveFormat format,
+                         const TExportSettings& s) {
+  TDocCSV hub;
+  hub.Encoding = s.CodePage;
+  hub.WriteBOM = s.WriteBOM;
+  hub.SeparatorFields().Write().SetFromChar(s.FieldSeparator);
+  hub.QuoteCharacter().Write().SetFromChar(s.QuoteCharacter);
+  hub.QuoteAllFields = !s.QuoteOnlyIfNecessary;
+  hub.AddTable(table);
+  TColumnSpecificationObj& columns = hub.SpreadSheetColumnSpecifications();
+  columns.AddColumn(csDataStr, csWidthDynamic, csAlignDefault, 0);
+  if (s.ShowNumber) columns.AddColumn(csDataNumber, csWidthDynamic, csAlignDefault, 0);
+  if (s.ShowFrequency) columns.AddColumn(csDataPercentage, csWidthDynamic, csAlignDefault, 0);
+  switch (format) {
+    case TSaveFormat::Csv: return hub.SaveToFileCSV(fileName);
+    case TSaveFormat::Xlsx: hub.SpreadSheetExportDynamicCellFormat = true; return hub.SaveToFileXLSX(fileName);
+    case TSaveFormat::Ods: hub.SpreadSheetExportDynamicCellFormat = true; return hub.SaveToFileODS(fileName);
+    case TSaveFormat::Dif: hub.SpreadSheetExportDynamicCellFormat = true; return hub.SaveToFileDIF(fileName);
+    default: return false;
+  }
+}
+
+bool SaveTableAsHtml(const TStrArray2D& table, const std::string& fileName, const TExportSettings& s) {
+  TDocHTML page;
+  page.Page().Tables().Add(table);
+  page.DocumentTitle = kHtmlTitle;
+  page.Encoding = s.CodePage;
+  page.WriteBOM = s.WriteBOM;
+  return page.SaveToFile(fileName);
+}
+
+}  // namespace
+
+std::string SaveDialogFilter(TSaveContent content) {
+  const std::string textFile = SprText(kSlotTextFile) + " (*.txt)|*.txt";
+  switch (content) {
+    case TSaveContent::SyllableList: return textFile;
+    case TSaveContent::CreatedWords:
+      return textFile + "|Word Document (*.docx)|*.docx|Open Document Text (*.odt)|*.odt|RTF Document (*.rtf)|*.rtf";
+    case TSaveContent::CountTable:
+      return textFile + "|CSV " + SprText(kSlotTable) + " (*.csv)|*.csv|" + SprText(kSlotSpreadsheet) +
+             " (*.xlsx)|*.xlsx|" + SprText(kSlotSpreadsheet) + " (*.ods)|*.ods|Data Interchange Format (*.dif)|*.dif|" +
+             SprText(kSlotHtmlWebPage) + " (*.html)|*.html";
+  }
+  return textFile;
+}
+
+TSaveFormat ChooseSaveFormat(TSaveContent content, int32_t filterIndex, std::string& fileName) {
+  if (content == TSaveContent::SyllableList) return TSaveFormat::Txt;
+  const std::span<const TSaveFormat> formats = FormatsOf(content);
+  for (TSaveFormat format : formats)
+    if (FileHasExtension(fileName, ExtensionOf(format))) return format;
+  const bool inRange = filterIndex >= 1 && static_cast<size_t>(filterIndex) <= formats.size();
+  const TSaveFormat chosen = formats[inRange ? static_cast<size_t>(filterIndex - 1) : 0];
+  fileName += '.';
+  fileName += ExtensionOf(chosen);
+  return chosen;
+}
+
+bool SaveTextAs(const std::string& text, const std::string& fileName, TSaveFormat format, const TExportSettings& s) {
+  if (!CanWriteInto(fileName)) return false;
+  try {
+    switch (format) {
+      case TSaveFormat::Txt: return SaveString(text, fileName, s.CodePage, s.WriteBOM, false);
+      case TSaveFormat::Docx: return SaveLinesAsDocument<TDocDOCX>(text, fileName);
+      case TSaveFormat::Odt: return SaveLinesAsDocument<TDocODT>(text, fileName);
+      case TSaveFormat::Rtf: return SaveLinesAsDocument<TDocRTF>(text, fileName);
+      default: return false;
+    }
+  } catch (const EFileError&) {
+    // The old file is intact; the window reports the failure.
+    return false;
+  }
+}
+
+bool SaveCountTableAs(const TStrArray2D& table, const std::string& fileName, TSaveFormat format,
+                      const TExportSettings& s) {
+  if (!CanWriteInto(fileName)) return false;
+  try {
+    switch (format) {
+      case TSaveFormat::Csv:
+      case TSaveFormat::Xlsx:
+      case TSaveFormat::Ods:
+      case TSaveFormat::Dif: return SaveTableThroughHub(table, fileName, format, s);
+      case TSaveFormat::Html: return SaveTableAsHtml(table, fileName, s);
+      default: return false;
+    }
+  } catch (const EFileError&) {
+    return false;
+  }
+}
+
+std::string CountTableAsTabText(const TStrArray2D& table) {
+  std::string text;
+  for (size_t row = 0; row < table.size(); ++row) {
+    if (row > 0) text += '\n';
+    for (size_t cell = 0; cell < table[row].size(); ++cell) {
+      if (cell > 0) text += '\t';
+      text += table[row][cell];
+    }
+  }
+  return text;
+}
+
+std::string FolderOfFileName(const std::string& fileName) {
+  const size_t slash = fileName.rfind('/');
+  return slash == std::string::npos ? std::string() : fileName.substr(0, slash + 1);
+}

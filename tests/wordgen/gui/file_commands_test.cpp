@@ -1,0 +1,333 @@
+// The save and copy commands' content: filters, the format a file name asks
+// for, the files each format writes, and the count table as clipboard text.
+#include "wordgen/gui/file_commands.h"
+
+#include <gtest/gtest.h>
+#include <zip.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "foundation/code_pages.h"
+#include "foundation/str_split.h"
+#include "test_support.h"
+#include "text/language_constants.h"
+#include "text/text_store.h"
+#include "wordgen_gui_test_app.h"
+
+namespace {
+
+using testsupport::ReadFileBytes;
+using testsupport::TempDir;
+
+// The data of one entry of a ZIP archive; nothing when the file is no
+// readable archive or lacks the entry.
+std::optional<std::string> ZipEntry(const std::string& path, const std::string& name) {
+  int error = 0;
+  zip_t* archive = zip_open(path.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &error);
+  if (!archive) return std::nullopt;
+  std::optional<std::string> data;
+  zip_stat_t st;
+  zip_stat_init(&st);
+  if (zip_stat(archive, name.c_str(), 0, &st) == 0) {
+    if (zip_file_t* file = zip_fopen(archive, name.c_str(), 0)) {
+      std::string bytes(st.size, '\0');
+      if (zip_fread(file, bytes.data(), st.size) == static_cast<zip_int64_t>(st.size)) data = std::move(bytes);
+      zip_fclose(file);
+    }
+  }
+  zip_close(archive);
+  return data;
+}
+
+std::vector<std::string> FolderEntries(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
+  return names;
+}
+
+// --- Filters ------------------------------------------------------------------
+
+class FileCommandsFilter : public TWordGenFixture {};
+
+TEST_F(FileCommandsFilter, EachContentOffersItsFormatsWithTheStoresNames) {
+  EXPECT_EQ(SaveDialogFilter(TSaveContent::SyllableList), "Text File (*.txt)|*.txt");
+  EXPECT_EQ(SaveDialogFilter(TSaveContent::CreatedWords),
+            "Text File (*.txt)|*.txt|Word Document (*.docx)|*.docx|Open Document Text (*.odt)|*.odt|"
+            "RTF Document (*.rtf)|*.rtf");
+  EXPECT_EQ(SaveDialogFilter(TSaveContent::CountTable),
+            "Text File (*.txt)|*.txt|CSV Table (*.csv)|*.csv|Spreadsheet (*.xlsx)|*.xlsx|"
+            "Spreadsheet (*.ods)|*.ods|Data Interchange Format (*.dif)|*.dif|HTML Web Page (*.html)|*.html");
+
+  SetSprResGlobal(SprLangGerman);
+  EXPECT_EQ(SaveDialogFilter(TSaveContent::CountTable),
+            "Textdatei (*.txt)|*.txt|CSV Tabelle (*.csv)|*.csv|Tabellendokument (*.xlsx)|*.xlsx|"
+            "Tabellendokument (*.ods)|*.ods|Data Interchange Format (*.dif)|*.dif|HTML-Webseite (*.html)|*.html");
+}
+
+// The dialog's filter index and ChooseSaveFormat must count the same entries:
+// a name without extension saved with entry i gets the extension of entry i's
+// pattern.
+TEST_F(FileCommandsFilter, FilterEntriesAndChosenFormatsAgree) {
+  for (TSaveContent content : {TSaveContent::CreatedWords, TSaveContent::CountTable}) {
+    TStrArray parts;
+    Explode(parts, "|", SaveDialogFilter(content));
+    ASSERT_EQ(parts.size() % 2, 0u);
+    for (size_t pair = 0; pair < parts.size() / 2; ++pair) {
+      const std::string pattern = parts[2 * pair + 1];
+      ASSERT_EQ(pattern.substr(0, 2), "*.");
+      std::string name = "/tmp/x";
+      ChooseSaveFormat(content, static_cast<int32_t>(pair + 1), name);
+      EXPECT_EQ(name, "/tmp/x" + pattern.substr(1)) << parts[2 * pair];
+    }
+  }
+}
+
+// --- The format of a save -----------------------------------------------------
+
+TEST(FileCommands, ChooseSaveFormatFollowsTheExtensionThenTheFilter) {
+  struct Case {
+    TSaveContent content;
+    int32_t filterIndex;
+    const char* name;
+    TSaveFormat format;
+    const char* finalName;
+  } cases[] = {
+      // The extension decides, whatever the filter.
+      {TSaveContent::CreatedWords, 2, "a.TXT", TSaveFormat::Txt, "a.TXT"},
+      {TSaveContent::CreatedWords, 1, "/d/a.Docx", TSaveFormat::Docx, "/d/a.Docx"},
+      {TSaveContent::CreatedWords, 1, "a.odt", TSaveFormat::Odt, "a.odt"},
+      {TSaveContent::CreatedWords, 3, "a.rtf", TSaveFormat::Rtf, "a.rtf"},
+      {TSaveContent::CountTable, 1, "r.csv", TSaveFormat::Csv, "r.csv"},
+      {TSaveContent::CountTable, 6, "r.XLSX", TSaveFormat::Xlsx, "r.XLSX"},
+      {TSaveContent::CountTable, 1, "r.ods", TSaveFormat::Ods, "r.ods"},
+      {TSaveContent::CountTable, 1, "r.dif", TSaveFormat::Dif, "r.dif"},
+      {TSaveContent::CountTable, 1, "r.html", TSaveFormat::Html, "r.html"},
+      {TSaveContent::CountTable, 2, "r.txt", TSaveFormat::Txt, "r.txt"},
+      // An extension of another content is no extension of this one.
+      {TSaveContent::CreatedWords, 1, "a.csv", TSaveFormat::Txt, "a.csv.txt"},
+      {TSaveContent::CountTable, 2, "r.docx", TSaveFormat::Csv, "r.docx.csv"},
+      // No fitting extension: the filter entry's format, its extension appended.
+      {TSaveContent::CreatedWords, 2, "a.weird", TSaveFormat::Docx, "a.weird.docx"},
+      {TSaveContent::CreatedWords, 4, "a", TSaveFormat::Rtf, "a.rtf"},
+      {TSaveContent::CountTable, 3, "x", TSaveFormat::Xlsx, "x.xlsx"},
+      {TSaveContent::CountTable, 6, "x", TSaveFormat::Html, "x.html"},
+      {TSaveContent::CountTable, 5, "dir.csv/x", TSaveFormat::Dif, "dir.csv/x.dif"},
+      // "htm" is not "html".
+      {TSaveContent::CountTable, 1, "x.htm", TSaveFormat::Txt, "x.htm.txt"},
+      // A filter index out of range means the first entry.
+      {TSaveContent::CreatedWords, 0, "a", TSaveFormat::Txt, "a.txt"},
+      {TSaveContent::CreatedWords, 5, "a", TSaveFormat::Txt, "a.txt"},
+      {TSaveContent::CountTable, 7, "x", TSaveFormat::Txt, "x.txt"},
+      {TSaveContent::CountTable, -1, "x", TSaveFormat::Txt, "x.txt"},
+      // The syllable list has one format and keeps its name.
+      {TSaveContent::SyllableList, 1, "list.csv", TSaveFormat::Txt, "list.csv"},
+      {TSaveContent::SyllableList, 3, "list", TSaveFormat::Txt, "list"},
+  };
+  for (const Case& c : cases) {
+    std::string name = c.name;
+    EXPECT_EQ(ChooseSaveFormat(c.content, c.filterIndex, name), c.format) << c.name << " " << c.filterIndex;
+    EXPECT_EQ(name, c.finalName) << c.name << " " << c.filterIndex;
+  }
+}
+
+TEST(FileCommands, FolderOfFileNameKeepsTheFinalSeparator) {
+  EXPECT_EQ(FolderOfFileName("/home/u/docs/a.txt"), "/home/u/docs/");
+  EXPECT_EQ(FolderOfFileName("/a.txt"), "/");
+  EXPECT_EQ(FolderOfFileName("/home/u/docs/"), "/home/u/docs/");
+  EXPECT_EQ(FolderOfFileName("a.txt"), "");
+  EXPECT_EQ(FolderOfFileName(""), "");
+}
+
+// --- Text saves ---------------------------------------------------------------
+
+TEST(FileCommands, TextFilesAreWrittenInTheCodePageWithOrWithoutMark) {
+  const std::string text = "W\xC3\xB6rter\nzwei";
+  struct Case {
+    int32_t codePage;
+    bool bom;
+    std::string bytes;
+  } cases[] = {
+      {cpUTF8, false, "W\xC3\xB6rter\nzwei"},
+      {cpUTF8, true, "\xEF\xBB\xBFW\xC3\xB6rter\nzwei"},
+      {1252, false, "W\xF6rter\nzwei"},
+      {cpUTF16LE, true, std::string("\xFF\xFEW\0\xF6\0r\0t\0e\0r\0\n\0z\0w\0e\0i\0", 24)},
+  };
+  TempDir dir;
+  const TExportSettings defaults;
+  for (const Case& c : cases) {
+    TExportSettings s;
+    s.CodePage = c.codePage;
+    s.WriteBOM = c.bom;
+    const std::string file = dir.file("words.txt");
+    testsupport::WriteFileBytes(file, "an older and longer text that must go");
+    ASSERT_TRUE(SaveTextAs(text, file, TSaveFormat::Txt, s)) << c.codePage;
+    EXPECT_EQ(ReadFileBytes(file), c.bytes) << c.codePage << " " << c.bom;
+  }
+  // The syllable list's name decides nothing: a .csv name holds the text.
+  ASSERT_TRUE(SaveTextAs("ka\nlo", dir.file("list.csv"), TSaveFormat::Txt, defaults));
+  EXPECT_EQ(ReadFileBytes(dir.file("list.csv")), "ka\nlo");
+}
+
+// The lines, the empty ones included, become one default paragraph each.
+TEST(FileCommands, DocumentsHoldOneDefaultParagraphPerLine) {
+  const std::string text = "one\r\n\r\nthree & <four>\r\n";
+  const std::vector<std::string> lines = {"one", "", "three &amp; &lt;four&gt;", ""};
+  const std::vector<std::string> rtfLines = {"one", "", "three & <four>", ""};
+  TempDir dir;
+  const TExportSettings s;
+
+  ASSERT_TRUE(SaveTextAs(text, dir.file("w.docx"), TSaveFormat::Docx, s));
+  const auto docx = ZipEntry(dir.file("w.docx"), "word/document.xml");
+  ASSERT_TRUE(docx.has_value());
+  std::string paragraphs;
+  for (const std::string& line : lines)
+    paragraphs +=
+        "<w:p><w:pPr><w:pStyle w:val=\"DefaultParagraph\"></w:pStyle></w:pPr><w:r><w:t>" + line + "</w:t></w:r></w:p>";
+  EXPECT_NE(docx->find("<w:body>" + paragraphs + "<w:sectPr"), std::string::npos) << *docx;
+
+  ASSERT_TRUE(SaveTextAs(text, dir.file("w.odt"), TSaveFormat::Odt, s));
+  const auto odt = ZipEntry(dir.file("w.odt"), "content.xml");
+  ASSERT_TRUE(odt.has_value());
+  paragraphs.clear();
+  for (const std::string& line : lines)
+    paragraphs += "<text:p text:style-name=\"DefaultParagraph\">" + line + "</text:p>";
+  EXPECT_NE(odt->find("</text:sequence-decls>" + paragraphs + "</office:text>"), std::string::npos) << *odt;
+
+  ASSERT_TRUE(SaveTextAs(text, dir.file("w.rtf"), TSaveFormat::Rtf, s));
+  const std::string rtf = ReadFileBytes(dir.file("w.rtf"));
+  paragraphs.clear();
+  for (const std::string& line : rtfLines) paragraphs += "{\\pard " + line + "\\par}";
+  EXPECT_EQ(rtf.substr(0, 6), "{\\rtf1");
+  EXPECT_NE(rtf.find("\\ql" + paragraphs + "\n}"), std::string::npos) << rtf;
+}
+
+// --- Count table saves --------------------------------------------------------
+
+const TStrArray2D kCountTable = {{"e", "2", "20.00%"}, {"a, b", "8", "80.00%"}};
+
+TEST(FileCommands, CsvSeparatesAndQuotesAsTheSettingsSay) {
+  struct Case {
+    const char* name;
+    const char* separator;
+    const char* quote;
+    bool onlyIfNecessary;
+    std::string bytes;
+  } cases[] = {
+      {"defaults", ",", "\"", true, "e,2,20.00%\n\"a, b\",8,80.00%"},
+      {"semicolon, all quoted", ";", "'", false, "'e';'2';'20.00%'\n'a, b';'8';'80.00%'"},
+  };
+  TempDir dir;
+  for (const Case& c : cases) {
+    TExportSettings s;
+    s.FieldSeparator = c.separator;
+    s.QuoteCharacter = c.quote;
+    s.QuoteOnlyIfNecessary = c.onlyIfNecessary;
+    ASSERT_TRUE(SaveCountTableAs(kCountTable, dir.file("t.csv"), TSaveFormat::Csv, s)) << c.name;
+    EXPECT_EQ(ReadFileBytes(dir.file("t.csv")), c.bytes) << c.name;
+  }
+  TExportSettings marked;
+  marked.WriteBOM = true;
+  ASSERT_TRUE(SaveCountTableAs({{"\xC3\xA4", "1", "100.00%"}}, dir.file("m.csv"), TSaveFormat::Csv, marked));
+  EXPECT_EQ(ReadFileBytes(dir.file("m.csv")), "\xEF\xBB\xBF\xC3\xA4,1,100.00%");
+}
+
+// The cell types follow the columns the table has: without the count column
+// the second column holds the percentages.
+TEST(FileCommands, SpreadsheetsTypeTheColumnsTheTableShows) {
+  TempDir dir;
+  const TExportSettings all;
+  ASSERT_TRUE(SaveCountTableAs(kCountTable, dir.file("t.xlsx"), TSaveFormat::Xlsx, all));
+  const auto sheet = ZipEntry(dir.file("t.xlsx"), "xl/worksheets/sheet1.xml");
+  ASSERT_TRUE(sheet.has_value());
+  EXPECT_NE(sheet->find("<c r=\"A1\" t=\"inlineStr\"><is><t>e</t></is></c><c r=\"B1\" t=\"n\"><v>2</v></c>"
+                        "<c r=\"C1\" t=\"n\" s=\"5\"><v>0.2</v></c>"),
+            std::string::npos)
+      << *sheet;
+  EXPECT_NE(sheet->find("<c r=\"A2\" t=\"inlineStr\"><is><t>a, b</t></is></c>"), std::string::npos);
+
+  ASSERT_TRUE(SaveCountTableAs(kCountTable, dir.file("t.ods"), TSaveFormat::Ods, all));
+  const auto content = ZipEntry(dir.file("t.ods"), "content.xml");
+  ASSERT_TRUE(content.has_value());
+  EXPECT_NE(content->find("office:value-type=\"float\" office:value=\"2\""), std::string::npos) << *content;
+  EXPECT_NE(content->find("office:value-type=\"percentage\" office:value=\"0.8\""), std::string::npos) << *content;
+
+  TExportSettings noNumber;
+  noNumber.ShowNumber = false;
+  const TStrArray2D twoColumns = {{"e", "20.00%"}, {"a", "80.00%"}};
+  ASSERT_TRUE(SaveCountTableAs(twoColumns, dir.file("p.xlsx"), TSaveFormat::Xlsx, noNumber));
+  const auto percent = ZipEntry(dir.file("p.xlsx"), "xl/worksheets/sheet1.xml");
+  ASSERT_TRUE(percent.has_value());
+  EXPECT_NE(percent->find("<c r=\"B1\" t=\"n\" s=\"5\"><v>0.2</v></c>"), std::string::npos) << *percent;
+}
+
+TEST(FileCommands, DifAndHtmlAreWrittenInTheCodePage) {
+  TempDir dir;
+  TExportSettings s;
+  s.CodePage = 1252;
+  const TStrArray2D table = {{"\xC3\xA4", "1", "100.00%"}};
+  ASSERT_TRUE(SaveCountTableAs(table, dir.file("t.dif"), TSaveFormat::Dif, s));
+  const std::string dif = ReadFileBytes(dir.file("t.dif"));
+  EXPECT_EQ(dif.substr(0, 6), "TABLE\n");
+  EXPECT_NE(dif.find("BOT\n1,0\n\"\xE4\"\n"), std::string::npos) << dif;
+  EXPECT_NE(dif.find("\"100.00%\""), std::string::npos) << dif;
+
+  ASSERT_TRUE(SaveCountTableAs(table, dir.file("t.html"), TSaveFormat::Html, s));
+  const std::string html = ReadFileBytes(dir.file("t.html"));
+  EXPECT_NE(html.find("<title>Syllabrix</title>"), std::string::npos) << html;
+  EXPECT_NE(html.find("windows-1252"), std::string::npos) << html;
+  EXPECT_NE(html.find("\xE4"), std::string::npos);
+  EXPECT_NE(html.find("100.00%"), std::string::npos);
+  EXPECT_EQ(html.find("\xC3\xA4"), std::string::npos);
+
+  TExportSettings marked;
+  marked.WriteBOM = true;
+  ASSERT_TRUE(SaveCountTableAs(table, dir.file("m.html"), TSaveFormat::Html, marked));
+  const std::string withMark = ReadFileBytes(dir.file("m.html"));
+  EXPECT_EQ(withMark.substr(0, 3), "\xEF\xBB\xBF");
+  EXPECT_NE(withMark.find("\xC3\xA4"), std::string::npos);
+}
+
+// A save that cannot reach its folder fails for every format, and creates
+// neither the folder nor a file; a format of the other kind writes nothing.
+TEST(FileCommands, FailedSavesReturnFalseAndLeaveNothing) {
+  TempDir dir;
+  const TExportSettings s;
+  const std::string missing = dir.file("missing") + "/";
+  for (TSaveFormat format : {TSaveFormat::Txt, TSaveFormat::Docx, TSaveFormat::Odt, TSaveFormat::Rtf})
+    EXPECT_FALSE(SaveTextAs("a\nb", missing + "x.out", format, s)) << static_cast<int>(format);
+  for (TSaveFormat format :
+       {TSaveFormat::Csv, TSaveFormat::Xlsx, TSaveFormat::Ods, TSaveFormat::Dif, TSaveFormat::Html})
+    EXPECT_FALSE(SaveCountTableAs(kCountTable, missing + "x.out", format, s)) << static_cast<int>(format);
+  // A path through a file.
+  testsupport::WriteFileBytes(dir.file("file"), "keep");
+  EXPECT_FALSE(SaveTextAs("a", dir.file("file") + "/x.txt", TSaveFormat::Txt, s));
+  EXPECT_FALSE(SaveCountTableAs(kCountTable, dir.file("file") + "/x.csv", TSaveFormat::Csv, s));
+  // A target that is a folder.
+  std::filesystem::create_directory(dir.file("folder.txt"));
+  EXPECT_FALSE(SaveTextAs("a", dir.file("folder.txt"), TSaveFormat::Txt, s));
+  EXPECT_FALSE(SaveCountTableAs(kCountTable, dir.file("folder.txt"), TSaveFormat::Html, s));
+  // The other kind of format.
+  EXPECT_FALSE(SaveTextAs("a", dir.file("t.csv"), TSaveFormat::Csv, s));
+  EXPECT_FALSE(SaveCountTableAs(kCountTable, dir.file("t.txt"), TSaveFormat::Txt, s));
+  EXPECT_FALSE(SaveCountTableAs(kCountTable, dir.file("t.docx"), TSaveFormat::Docx, s));
+
+  std::vector<std::string> left = FolderEntries(dir.str());
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (std::vector<std::string>{"file", "folder.txt"}));
+  EXPECT_EQ(ReadFileBytes(dir.file("file")), "keep");
+  EXPECT_TRUE(FolderEntries(dir.file("folder.txt")).empty());
+}
+
+// --- The table as clipboard text ----------------------------------------------
+
+TEST(FileCommands, CountTableAsTabTextJoinsCellsAndRows) {
+  EXPECT_EQ(CountTableAsTabText(kCountTable), "e\t2\t20.00%\na, b\t8\t80.00%");
+  EXPECT_EQ(CountTableAsTabText({{"e"}, {"a b"}}), "e\na b");
+  EXPECT_EQ(CountTableAsTabText({}), "");
+}
+
+}  // namespace
