@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "foundation/config_files.h"
 #include "text/program_texts.h"
 #include "text/text_store.h"
 
@@ -32,6 +33,18 @@ void TWordGenFixture::SetUp() {
   FOldConfigHome = old ? old : "";
   setenv("XDG_CONFIG_HOME", ConfigHome.str().c_str(), 1);
 }
+
+TProgOptions TWordGenFixture::Options() {
+  TProgOptions options;
+  options.Dialogs = &Dialogs;
+  options.PrepareFrame = [this](TPwkProgObj& frame) {
+    frame.SettingsObj().SetApplicationFolder(AppDir.str() + "/");
+    frame.SplashScreenAutoShow = false;
+  };
+  return options;
+}
+
+std::string TWordGenFixture::ConfigDir() const { return GetConfigPwqConfigDir("Syllabrix"); }
 
 void TWordGenFixture::TearDown() {
   if (FHadConfigHome)

@@ -8,13 +8,70 @@
 #include <QWidget>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "test_support.h"
+#include "wordgen/gui/prog.h"
 
 QApplication& WordGenTestApp();
 
 // Saves the widget as SYLLABRIX_SCREENSHOT_DIR/wordgen_<name>.png.
 void SaveScreenshot(QWidget* widget, const std::string& name);
+
+// Answers the main window's questions from a script and records what it showed.
+class TScriptedProgDialogs : public TProgDialogs {
+ public:
+  struct TMessage {
+    TMessageKind Kind;
+    std::string Caption;
+    std::string Text;
+  };
+  struct TAsked {
+    std::string Caption, Prompt, OkCaption, CancelCaption, Text;
+  };
+  struct TSaveAsked {
+    std::string Title, Folder, FileName, Filter;
+    int32_t FilterIndex = 0;
+  };
+  std::vector<TMessage> Messages;
+  std::vector<TAsked> Inputs;
+  std::vector<TAsked> Memos;
+  std::vector<TSaveAsked> Saves;
+  // The answers, taken in turn; an empty queue answers "cancel".
+  std::vector<std::string> InputAnswers;
+  std::vector<std::string> OpenAnswers;
+  std::vector<std::string> SaveAnswers;
+  // The filter entry the user leaves chosen; 0 keeps the preselected one.
+  int32_t SaveChosenFilter = 0;
+
+  void MessageBox(TMessageKind kind, const std::string& caption, const std::string& text) override {
+    Messages.push_back({kind, caption, text});
+  }
+  std::string InputEdit(const std::string& caption, const std::string& prompt, const std::string& okCaption,
+                        const std::string& cancelCaption, const std::string& text) override {
+    Inputs.push_back({caption, prompt, okCaption, cancelCaption, text});
+    return Take(InputAnswers, std::string(1, '\0'));
+  }
+  void InputMemo(const std::string& caption, const std::string& prompt, const std::string& okCaption,
+                 const std::string& cancelCaption, const std::string& text) override {
+    Memos.push_back({caption, prompt, okCaption, cancelCaption, text});
+  }
+  std::string OpenFile(const std::string&, const std::string&) override { return Take(OpenAnswers, ""); }
+  std::string SaveFile(const std::string& title, const std::string& folder, const std::string& fileName,
+                       const std::string& filter, int32_t& filterIndex) override {
+    Saves.push_back({title, folder, fileName, filter, filterIndex});
+    if (SaveChosenFilter > 0) filterIndex = SaveChosenFilter;
+    return Take(SaveAnswers, "");
+  }
+
+ private:
+  static std::string Take(std::vector<std::string>& queue, const std::string& fallback) {
+    if (queue.empty()) return fallback;
+    std::string first = queue.front();
+    queue.erase(queue.begin());
+    return first;
+  }
+};
 
 // Points the per-user configuration folder at a fresh temporary folder for
 // the test and brings the English texts back afterwards.
@@ -23,8 +80,14 @@ class TWordGenFixture : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
+  // The options of a window that keeps to the test's folders and answers from Dialogs.
+  TProgOptions Options();
+  // The configuration folder of the program's settings files ("start.sxs").
+  std::string ConfigDir() const;
+
   testsupport::TempDir ConfigHome;
   testsupport::TempDir AppDir;
+  TScriptedProgDialogs Dialogs;
 
  private:
   bool FHadConfigHome = false;

@@ -1,0 +1,25 @@
+#include "wordgen/gui/ratio_splitter.h"
+
+#include <QList>
+
+int32_t TRatioSplitter::BarLeft() const {
+  const QList<int> s = sizes();
+  return s.isEmpty() ? 0 : s.first();
+}
+
+void TRatioSplitter::SetBarLeft(int32_t left) {
+  if (count() < 2) return;
+  const int total = width() - handleWidth();
+  const int first = qMax(0, qMin(left, total));
+  setSizes({first, qMax(0, total - first)});
+}
+
+void TRatioSplitter::resizeEvent(QResizeEvent* e) {
+  TStyleSplitter::resizeEvent(e);
+  emit Resized();
+}
+
+void TRatioSplitter::showEvent(QShowEvent* e) {
+  TStyleSplitter::showEvent(e);
+  emit Resized();
+}

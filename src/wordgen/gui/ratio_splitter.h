@@ -1,0 +1,30 @@
+// The splitter between the two panes of a main-window tab. It keeps the
+// position of the bar as a share of its width (Tag, times 10000, 0 while no
+// share is known) and tells the window after every change of its size, once
+// the splitter has distributed the new width itself.
+#pragma once
+
+#include <QResizeEvent>
+#include <QShowEvent>
+#include <cstdint>
+
+#include "controls/style_splitter.h"
+
+class TRatioSplitter : public TStyleSplitter {
+  Q_OBJECT
+ public:
+  explicit TRatioSplitter(QWidget* parent = nullptr) : TStyleSplitter(Qt::Horizontal, parent) {}
+
+  int32_t Tag = 0;
+  // The left edge of the bar, in pixels from the splitter's left side.
+  int32_t BarLeft() const;
+  void SetBarLeft(int32_t left);
+
+ signals:
+  void Resized();
+
+ protected:
+  void resizeEvent(QResizeEvent* e) override;
+  // A splitter on a tab that was hidden gets its width when the tab is shown.
+  void showEvent(QShowEvent* e) override;
+};
