@@ -23,3 +23,8 @@ void TRatioSplitter::showEvent(QShowEvent* e) {
   TStyleSplitter::showEvent(e);
   emit Resized();
 }
+
+void TRatioSplitter::changeEvent(QEvent* e) {
+  TStyleSplitter::changeEvent(e);
+  if (e->type() == QEvent::LayoutDirectionChange) setContentsMargins(0, 0, isRightToLeft() ? 1 : 0, 0);
+}

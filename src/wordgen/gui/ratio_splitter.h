@@ -27,4 +27,7 @@ class TRatioSplitter : public TStyleSplitter {
   void resizeEvent(QResizeEvent* e) override;
   // A splitter on a tab that was hidden gets its width when the tab is shown.
   void showEvent(QShowEvent* e) override;
+  // Mirrored, Qt's splitter puts the first pane one pixel past its right
+  // edge; a one-pixel margin there keeps the pane's border in view.
+  void changeEvent(QEvent* e) override;
 };
