@@ -1,5 +1,7 @@
 #include "frame/qt/settings_window.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -902,13 +904,24 @@ void TSettingsWindowHost::LayoutLanguageTab(TControlArranger& ar) {
     ar.AddBelow(l);
   }
   const TSOLanguageColumns columns = SOLanguageColumns(FSO.Languages.Count());
+  // Names in other scripts may be drawn in taller fonts: every row takes the
+  // tallest height, so the two columns stay side by side row for row.
+  int32_t rowHeight = 0;
+  for (int i = 0; i < SprLanguageCount; ++i) {
+    const auto language = static_cast<TLanguages>(i);
+    if (!FSO.Languages.Contains(language)) continue;
+    if (auto* rb = Find<QRadioButton>("rb_language_" + std::to_string(SprLangToSprConst(language)))) {
+      SetCaption(rb, SprLangToSprName(language));
+      rowHeight = std::max(rowHeight, static_cast<int32_t>(rb->height()));
+    }
+  }
   int32_t placed = 0, firstTop = 0, resumeTop = 0;
   for (int i = 0; i < SprLanguageCount; ++i) {
     const auto language = static_cast<TLanguages>(i);
     if (!FSO.Languages.Contains(language)) continue;
     auto* rb = Find<QRadioButton>("rb_language_" + std::to_string(SprLangToSprConst(language)));
     if (!rb) continue;
-    SetCaption(rb, SprLangToSprName(language));
+    rb->resize(rb->width(), rowHeight);
     ar.AddBelow(rb);
     ++placed;
     if (placed == 1) firstTop = rb->y() - rb->height() - ar.GapVertical;

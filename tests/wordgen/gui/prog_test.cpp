@@ -411,3 +411,34 @@ TEST_F(MainWindow, KeysOfTheWindowReachTheirCommands) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MainWindow, SettingsButtonsOpenTheirTabsAndFontChangesActAtOnce) {
+  Tprog w(Options());
+  std::vector<int32_t> opened;
+  w.SP().SettingsObj().WindowHooks.ShowSettings = [&](int32_t tab) { opened.push_back(tab); };
+  w.findChild<QPushButton*>("bt_settings_creator")->click();
+  w.findChild<QPushButton*>("bt_settings_counter")->click();
+  w.Item("m_silbenliste_einst")->trigger();
+  w.ShowSettingsClick(w.Item("m_close"));  // any other sender opens nothing
+  EXPECT_EQ(opened,
+            (std::vector<int32_t>{w.SchemaTabs().Creator, w.SchemaTabs().Counter, w.SchemaTabs().SyllableList}));
+
+  // A new font and size reach the four fields when the settings window reports the change.
+  w.SP().SettingsObj().Controls()[kSettingFont].Value = "DejaVu Serif";
+  w.SP().SettingsObj().Controls()[kSettingFontSize].Value = "17";
+  w.SPSettingsCustomInputChange(kSettingFontSize, "17", 17);
+  for (QPlainTextEdit* memo :
+       {static_cast<QPlainTextEdit*>(w.m_silben()), static_cast<QPlainTextEdit*>(w.m_creator_out()),
+        static_cast<QPlainTextEdit*>(w.m_counter_in()), static_cast<QPlainTextEdit*>(w.m_counter_out())}) {
+    EXPECT_EQ(memo->font().family(), "DejaVu Serif") << memo->objectName().toStdString();
+    EXPECT_EQ(memo->font().pointSize(), 17);
+  }
+  // Other settings act only when a command reads them.
+  w.SP().SettingsObj().Controls()[kSettingFont].Value = "DejaVu Sans";
+  w.SPSettingsCustomInputChange(kSettingWriting, "1", 1);
+  EXPECT_EQ(w.m_silben()->font().family(), "DejaVu Serif");
+}
+
+}  // namespace
