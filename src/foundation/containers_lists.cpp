@@ -21,11 +21,11 @@ int32_t WrappingAdd(int32_t a, int32_t b) {
 
 // --- TIntArrayObj --------------------------------------------------------------
 
-void TIntArrayObj::UpdateIfLarger(int32_t Index, int32_t Value) {
-  if (Index < 0) return;
-  if (static_cast<size_t>(Index) >= Items.size()) Items.resize(static_cast<size_t>(Index) + 1, 0);
-  int32_t& v = Items[Index];
-  if (v == 0 || v < Value) v = Value;
+void TIntArrayObj::UpdateIfLarger(int32_t index, int32_t value) {
+  if (index < 0) return;
+  if (static_cast<size_t>(index) >= Items.size()) Items.resize(static_cast<size_t>(index) + 1, 0);
+  int32_t& v = Items[index];
+  if (v == 0 || v < value) v = value;
 }
 
 int32_t TIntArrayObj::GetSum() const {
@@ -36,25 +36,25 @@ int32_t TIntArrayObj::GetSum() const {
 
 // --- TStrArrayObj --------------------------------------------------------------
 
-void TStrArrayObj::AddStringAsCharArray(std::string_view Text) {
-  // Text may be one of Items, which growing the list would move.
+void TStrArrayObj::AddStringAsCharArray(std::string_view text) {
+  // text may be one of Items, which growing the list would move.
   TStrArray chars;
   size_t pos = 0;
-  while (pos < Text.size() && Text[pos] != '\0') {
+  while (pos < text.size() && text[pos] != '\0') {
     const size_t start = pos;
-    UTF8DecodeAt(Text, pos);
-    chars.emplace_back(Text.substr(start, pos - start));
+    UTF8DecodeAt(text, pos);
+    chars.emplace_back(text.substr(start, pos - start));
   }
   Items.insert(Items.end(), std::make_move_iterator(chars.begin()), std::make_move_iterator(chars.end()));
 }
 
-int32_t TStrArrayObj::Contains(std::string_view Text, bool IgnoreCase) const {
-  if (!IgnoreCase) {
+int32_t TStrArrayObj::Contains(std::string_view text, bool ignoreCase) const {
+  if (!ignoreCase) {
     for (size_t i = 0; i < Items.size(); ++i)
-      if (Items[i] == Text) return static_cast<int32_t>(i);
+      if (Items[i] == text) return static_cast<int32_t>(i);
     return -1;
   }
-  const std::string upper = UpperCaseNarrow(Text);
+  const std::string upper = UpperCaseNarrow(text);
   for (size_t i = 0; i < Items.size(); ++i)
     if (UpperCaseNarrow(Items[i]) == upper) return static_cast<int32_t>(i);
   return -1;
@@ -62,76 +62,76 @@ int32_t TStrArrayObj::Contains(std::string_view Text, bool IgnoreCase) const {
 
 // --- TIntStrArrayObj -----------------------------------------------------------
 
-int32_t TIntStrArrayObj::Find(std::string_view Str) const { return Items.Find(Str); }
+int32_t TIntStrArrayObj::Find(std::string_view str) const { return Items.Find(str); }
 
-int32_t TIntStrArrayObj::GetInt(int32_t Index) const {
-  if (Index < 0 || Index >= Count()) return 0;
-  return Items[Index].Int;
+int32_t TIntStrArrayObj::GetInt(int32_t index) const {
+  if (index < 0 || index >= Count()) return 0;
+  return Items[index].Int;
 }
 
-int32_t TIntStrArrayObj::GetInt(std::string_view Str, int32_t Default) const {
-  const int32_t i = Find(Str);
-  return i < 0 ? Default : Items[i].Int;
+int32_t TIntStrArrayObj::GetInt(std::string_view str, int32_t defaultValue) const {
+  const int32_t i = Find(str);
+  return i < 0 ? defaultValue : Items[i].Int;
 }
 
-std::string TIntStrArrayObj::GetStr(int32_t Index) const {
-  if (Index < 0 || Index >= Count()) return {};
-  return Items[Index].Str;
+std::string TIntStrArrayObj::GetStr(int32_t index) const {
+  if (index < 0 || index >= Count()) return {};
+  return Items[index].Str;
 }
 
-std::string TIntStrArrayObj::GetIntAsStr(int32_t Index) const {
-  if (Index < 0 || Index >= Count()) return {};
-  return IntToStr(Items[Index].Int);
+std::string TIntStrArrayObj::GetIntAsStr(int32_t index) const {
+  if (index < 0 || index >= Count()) return {};
+  return IntToStr(Items[index].Int);
 }
 
-int32_t TIntStrArrayObj::Add(int32_t Value, std::string_view Str) {
-  Items.push_back(TIntStr{Value, std::string(Str)});
+int32_t TIntStrArrayObj::Add(int32_t value, std::string_view str) {
+  Items.push_back(TIntStr{value, std::string(str)});
   return Count() - 1;
 }
 
-void TIntStrArrayObj::Add(int32_t Value, const TStrArrayObj& List) {
-  for (const auto& s : List.Items) Add(Value, s);
+void TIntStrArrayObj::Add(int32_t value, const TStrArrayObj& list) {
+  for (const auto& s : list.Items) Add(value, s);
 }
 
-void TIntStrArrayObj::AddIfStringNotExists(int32_t Value, std::string_view Str) {
-  if (Find(Str) < 0) Add(Value, Str);
+void TIntStrArrayObj::AddIfStringNotExists(int32_t value, std::string_view str) {
+  if (Find(str) < 0) Add(value, str);
 }
 
-void TIntStrArrayObj::AddIfStringNotExists(int32_t Value, const TStrArrayObj& List) {
-  for (const auto& s : List.Items) AddIfStringNotExists(Value, s);
+void TIntStrArrayObj::AddIfStringNotExists(int32_t value, const TStrArrayObj& list) {
+  for (const auto& s : list.Items) AddIfStringNotExists(value, s);
 }
 
-void TIntStrArrayObj::AddOrIncreaseIfStringExists(const TIntStrArrayObj& Other) {
-  if (&Other == this) {
+void TIntStrArrayObj::AddOrIncreaseIfStringExists(const TIntStrArrayObj& other) {
+  if (&other == this) {
     // Merging a list into itself must read the counts as they were.
-    const TIntStrArray snapshot = Other.Items.Vector();
+    const TIntStrArray snapshot = other.Items.Vector();
     for (const auto& p : snapshot) Inc(std::string_view(p.Str), p.Int);
     return;
   }
-  for (const auto& p : Other.Items) Inc(std::string_view(p.Str), p.Int);
+  for (const auto& p : other.Items) Inc(std::string_view(p.Str), p.Int);
 }
 
-void TIntStrArrayObj::Inc(int32_t Index, int32_t By) {
-  if (Index < 0) return;
-  if (Index >= Count()) {
-    Insert(Index, By, "");
+void TIntStrArrayObj::Inc(int32_t index, int32_t by) {
+  if (index < 0) return;
+  if (index >= Count()) {
+    Insert(index, by, "");
     return;
   }
-  TIntStr& pair = Items.Keyed()[Index];
-  pair.Int = WrappingAdd(pair.Int, By);
+  TIntStr& pair = Items.Keyed()[index];
+  pair.Int = WrappingAdd(pair.Int, by);
 }
 
-void TIntStrArrayObj::Inc(std::string_view Str, int32_t By) {
-  const int32_t i = Find(Str);
+void TIntStrArrayObj::Inc(std::string_view str, int32_t by) {
+  const int32_t i = Find(str);
   if (i >= 0) {
     TIntStr& pair = Items.Keyed()[i];
-    pair.Int = WrappingAdd(pair.Int, By);
+    pair.Int = WrappingAdd(pair.Int, by);
   } else {
-    Add(By, Str);
+    Add(by, str);
   }
 }
 
-int32_t TIntStrArrayObj::Contains(std::string_view Str) const { return Find(Str); }
+int32_t TIntStrArrayObj::Contains(std::string_view str) const { return Find(str); }
 
 int32_t TIntStrArrayObj::Sum() const {
   uint32_t sum = 0;
@@ -141,28 +141,28 @@ int32_t TIntStrArrayObj::Sum() const {
 
 void TIntStrArrayObj::Clear() { Items.clear(); }
 
-void TIntStrArrayObj::Insert(int32_t Index, int32_t Value, std::string_view Str) {
-  if (Index < 0) return;
-  if (Index < Count()) {
-    Items.insert(Items.cbegin() + Index, TIntStr{Value, std::string(Str)});
+void TIntStrArrayObj::Insert(int32_t index, int32_t value, std::string_view str) {
+  if (index < 0) return;
+  if (index < Count()) {
+    Items.insert(Items.cbegin() + index, TIntStr{value, std::string(str)});
     return;
   }
   // Appending keeps the index valid: the new tail is indexed on the next lookup.
-  // The pair is made first: Str may be a text of Items, which growing moves.
-  TIntStr pair{Value, std::string(Str)};
+  // The pair is made first: str may be a text of Items, which growing moves.
+  TIntStr pair{value, std::string(str)};
   std::vector<TIntStr>& items = Items.Keyed();
-  items.resize(static_cast<size_t>(Index) + 1);
-  items[Index] = std::move(pair);
+  items.resize(static_cast<size_t>(index) + 1);
+  items[index] = std::move(pair);
 }
 
-void TIntStrArrayObj::Delete(int32_t Index) {
-  if (Index < 0 || Index >= Count()) return;
-  Items.erase(Items.cbegin() + Index);
+void TIntStrArrayObj::Delete(int32_t index) {
+  if (index < 0 || index >= Count()) return;
+  Items.erase(Items.cbegin() + index);
 }
 
-void TIntStrArrayObj::Swap(int32_t Index1, int32_t Index2) {
-  if (Index1 < 0 || Index2 < 0 || Index1 >= Count() || Index2 >= Count()) return;
-  std::swap(Items[Index1], Items[Index2]);
+void TIntStrArrayObj::Swap(int32_t index1, int32_t index2) {
+  if (index1 < 0 || index2 < 0 || index1 >= Count() || index2 >= Count()) return;
+  std::swap(Items[index1], Items[index2]);
 }
 
 template <typename Keep>
@@ -179,61 +179,61 @@ void TIntStrArrayObj::KeepOnly(Keep keep) {
   if (out != items.end()) Items.erase(out, items.end());
 }
 
-void TIntStrArrayObj::DeleteAllValuesSmallerThan(int32_t Limit) {
-  KeepOnly([Limit](const TIntStr& p) { return p.Int >= Limit; });
+void TIntStrArrayObj::DeleteAllValuesSmallerThan(int32_t limit) {
+  KeepOnly([limit](const TIntStr& p) { return p.Int >= limit; });
 }
 
-void TIntStrArrayObj::DeleteAllStringsShorterThan(int32_t Limit) {
-  if (Limit <= 0) return;
-  KeepOnly([Limit](const TIntStr& p) {
+void TIntStrArrayObj::DeleteAllStringsShorterThan(int32_t limit) {
+  if (limit <= 0) return;
+  KeepOnly([limit](const TIntStr& p) {
     // A text has no more characters than bytes.
-    if (p.Str.size() < static_cast<size_t>(Limit)) return false;
-    return UTF8Length(p.Str) >= static_cast<size_t>(Limit);
+    if (p.Str.size() < static_cast<size_t>(limit)) return false;
+    return UTF8Length(p.Str) >= static_cast<size_t>(limit);
   });
 }
 
-void TIntStrArrayObj::KeepText(TTextTest Test, std::string_view Text, bool MatchCase, bool IsRegex) {
-  if (IsRegex) {
-    // One compiled pattern serves every pair; without MatchCase the pattern
+void TIntStrArrayObj::KeepText(TTextTest test, std::string_view text, bool matchCase, bool isRegex) {
+  if (isRegex) {
+    // One compiled pattern serves every pair; without matchCase the pattern
     // stays as written and matches case-insensitively.
-    TRegex re(Text, !MatchCase);
-    switch (Test) {
+    TRegex re(text, !matchCase);
+    switch (test) {
       case TTextTest::StartsWith: KeepOnly([&](const TIntStr& p) { return re.Pos(p.Str) == 1; }); break;
       case TTextTest::EndsWith: KeepOnly([&](const TIntStr& p) { return re.EndsWith(p.Str); }); break;
       case TTextTest::Contains: KeepOnly([&](const TIntStr& p) { return re.Pos(p.Str) > 0; }); break;
     }
     return;
   }
-  if (Text.empty()) {
+  if (text.empty()) {
     KeepOnly([](const TIntStr&) { return false; });
     return;
   }
-  auto passes = [Test](std::string_view str, std::string_view text) {
-    switch (Test) {
-      case TTextTest::StartsWith: return str.starts_with(text);
-      case TTextTest::EndsWith: return str.ends_with(text);
-      case TTextTest::Contains: return str.find(text) != std::string_view::npos;
+  auto passes = [test](std::string_view str, std::string_view part) {
+    switch (test) {
+      case TTextTest::StartsWith: return str.starts_with(part);
+      case TTextTest::EndsWith: return str.ends_with(part);
+      case TTextTest::Contains: return str.find(part) != std::string_view::npos;
     }
     return false;
   };
-  if (MatchCase) {
-    KeepOnly([&](const TIntStr& p) { return passes(p.Str, Text); });
+  if (matchCase) {
+    KeepOnly([&](const TIntStr& p) { return passes(p.Str, text); });
   } else {
-    const std::string upperText = UpperCaseNarrow(Text);
+    const std::string upperText = UpperCaseNarrow(text);
     KeepOnly([&](const TIntStr& p) { return passes(UpperCaseNarrow(p.Str), upperText); });
   }
 }
 
-void TIntStrArrayObj::DeleteAllStringsNotStartingWith(std::string_view Text, bool MatchCase, bool IsRegex) {
-  KeepText(TTextTest::StartsWith, Text, MatchCase, IsRegex);
+void TIntStrArrayObj::DeleteAllStringsNotStartingWith(std::string_view text, bool matchCase, bool isRegex) {
+  KeepText(TTextTest::StartsWith, text, matchCase, isRegex);
 }
 
-void TIntStrArrayObj::DeleteAllStringsNotEndingWith(std::string_view Text, bool MatchCase, bool IsRegex) {
-  KeepText(TTextTest::EndsWith, Text, MatchCase, IsRegex);
+void TIntStrArrayObj::DeleteAllStringsNotEndingWith(std::string_view text, bool matchCase, bool isRegex) {
+  KeepText(TTextTest::EndsWith, text, matchCase, isRegex);
 }
 
-void TIntStrArrayObj::DeleteAllStringsNotContaining(std::string_view Text, bool MatchCase, bool IsRegex) {
-  KeepText(TTextTest::Contains, Text, MatchCase, IsRegex);
+void TIntStrArrayObj::DeleteAllStringsNotContaining(std::string_view text, bool matchCase, bool isRegex) {
+  KeepText(TTextTest::Contains, text, matchCase, isRegex);
 }
 
 namespace {

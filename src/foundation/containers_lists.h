@@ -17,11 +17,11 @@ class TIntArrayObj {
  public:
   TIntArray Items;
 
-  // When Index ≥ Count the list first grows to Index + 1 elements (new ones
-  // 0); then the element becomes Value when it holds 0 (0 means unset, so a
-  // negative Value replaces it too) or less than Value. A negative Index
+  // When index ≥ Count the list first grows to index + 1 elements (new ones
+  // 0); then the element becomes value when it holds 0 (0 means unset, so a
+  // negative value replaces it too) or less than value. A negative index
   // changes nothing.
-  void UpdateIfLarger(int32_t Index, int32_t Value);
+  void UpdateIfLarger(int32_t index, int32_t value);
   int32_t GetCount() const { return static_cast<int32_t>(Items.size()); }
   int32_t Count() const { return GetCount(); }
   // Sum of all elements in 32-bit arithmetic, wrapping around on overflow.
@@ -33,12 +33,12 @@ class TStrArrayObj {
  public:
   TStrArray Items;
 
-  // Appends every character of Text (one UTF-8 sequence each) as its own
+  // Appends every character of text (one UTF-8 sequence each) as its own
   // element; stops at the end or at the first NUL character.
-  void AddStringAsCharArray(std::string_view Text);
-  // Index of the first element equal to Text, -1 when none; IgnoreCase
+  void AddStringAsCharArray(std::string_view text);
+  // Index of the first element equal to text, -1 when none; ignoreCase
   // compares the upper-cased forms ("STRASSE" finds "straße").
-  int32_t Contains(std::string_view Text, bool IgnoreCase) const;
+  int32_t Contains(std::string_view text, bool ignoreCase) const;
   int32_t GetCount() const { return static_cast<int32_t>(Items.size()); }
   int32_t Count() const { return GetCount(); }
 };
@@ -59,58 +59,58 @@ class TIntStrArrayObj {
  public:
   TKeyedItems<TIntStr, TStrOf, TIntStrArrayObj> Items;
 
-  // Int of pair Index; 0 when Index is out of range.
-  int32_t GetInt(int32_t Index) const;
-  // Int of the first pair whose Str equals Str; Default when none.
-  int32_t GetInt(std::string_view Str, int32_t Default) const;
-  // Str of pair Index; "" when Index is out of range.
-  std::string GetStr(int32_t Index) const;
-  // Int of pair Index as plain decimal text; "" when Index is out of range.
-  std::string GetIntAsStr(int32_t Index) const;
+  // Int of pair index; 0 when index is out of range.
+  int32_t GetInt(int32_t index) const;
+  // Int of the first pair whose Str equals str; defaultValue when none.
+  int32_t GetInt(std::string_view str, int32_t defaultValue) const;
+  // Str of pair index; "" when index is out of range.
+  std::string GetStr(int32_t index) const;
+  // Int of pair index as plain decimal text; "" when index is out of range.
+  std::string GetIntAsStr(int32_t index) const;
 
-  // Appends (Value, Str) even when Str is present; returns its index.
-  int32_t Add(int32_t Value, std::string_view Str);
-  // Appends (Value, s) for every element s of List, duplicates kept.
-  void Add(int32_t Value, const TStrArrayObj& List);
-  void AddIfStringNotExists(int32_t Value, std::string_view Str);
-  void AddIfStringNotExists(int32_t Value, const TStrArrayObj& List);
-  // Merges Other pair by pair: an existing Str has its Int increased by
-  // Other's Int, a new one is appended. Other is not changed (it may be this
+  // Appends (value, str) even when str is present; returns its index.
+  int32_t Add(int32_t value, std::string_view str);
+  // Appends (value, s) for every element s of list, duplicates kept.
+  void Add(int32_t value, const TStrArrayObj& list);
+  void AddIfStringNotExists(int32_t value, std::string_view str);
+  void AddIfStringNotExists(int32_t value, const TStrArrayObj& list);
+  // Merges other pair by pair: an existing Str has its Int increased by
+  // other's Int, a new one is appended. other is not changed (it may be this
   // list itself).
-  void AddOrIncreaseIfStringExists(const TIntStrArrayObj& Other);
+  void AddOrIncreaseIfStringExists(const TIntStrArrayObj& other);
 
-  // Adds By to pair Index (wrapping in 32 bits); Index ≥ Count inserts
-  // (By, "") at Index, filling the gap with (0, "") pairs.
-  void Inc(int32_t Index, int32_t By);
-  // Adds By to the first pair with that Str, or appends (By, Str).
-  void Inc(std::string_view Str, int32_t By);
+  // Adds `by` to pair index (wrapping in 32 bits); index ≥ Count inserts
+  // (`by`, "") at index, filling the gap with (0, "") pairs.
+  void Inc(int32_t index, int32_t by);
+  // Adds `by` to the first pair with that str, or appends (`by`, str).
+  void Inc(std::string_view str, int32_t by);
 
-  // Index of the first pair whose Str equals Str exactly; -1 when none.
-  int32_t Contains(std::string_view Str) const;
+  // Index of the first pair whose Str equals str exactly; -1 when none.
+  int32_t Contains(std::string_view str) const;
   int32_t Count() const { return static_cast<int32_t>(Items.size()); }
   // Sum of all Int values in 32-bit arithmetic, wrapping around on overflow.
   int32_t Sum() const;
   void Clear();
 
-  // Index < Count: inserts before pair Index. Index ≥ Count: the list grows
-  // to Index + 1 pairs with (0, "") gap pairs and (Value, Str) at Index.
-  void Insert(int32_t Index, int32_t Value, std::string_view Str);
-  // Removes pair Index; an Index out of range does nothing.
-  void Delete(int32_t Index);
+  // index < Count: inserts before pair index. index ≥ Count: the list grows
+  // to index + 1 pairs with (0, "") gap pairs and (value, str) at index.
+  void Insert(int32_t index, int32_t value, std::string_view str);
+  // Removes pair index; an index out of range does nothing.
+  void Delete(int32_t index);
   // Exchanges two pairs; indexes out of range do nothing.
-  void Swap(int32_t Index1, int32_t Index2);
+  void Swap(int32_t index1, int32_t index2);
 
   // The deleting filters keep the surviving pairs in their order.
-  void DeleteAllValuesSmallerThan(int32_t Limit);
+  void DeleteAllValuesSmallerThan(int32_t limit);
   // Length in characters (code points).
-  void DeleteAllStringsShorterThan(int32_t Limit);
-  // Without MatchCase the plain tests compare upper-cased forms and the
-  // regular-expression tests match case-insensitively. An empty Text deletes
+  void DeleteAllStringsShorterThan(int32_t limit);
+  // Without matchCase the plain tests compare upper-cased forms and the
+  // regular-expression tests match case-insensitively. An empty text deletes
   // every pair in the plain tests; a pattern that does not compile deletes
   // every pair in the regular-expression tests.
-  void DeleteAllStringsNotStartingWith(std::string_view Text, bool MatchCase, bool IsRegex);
-  void DeleteAllStringsNotEndingWith(std::string_view Text, bool MatchCase, bool IsRegex);
-  void DeleteAllStringsNotContaining(std::string_view Text, bool MatchCase, bool IsRegex);
+  void DeleteAllStringsNotStartingWith(std::string_view text, bool matchCase, bool isRegex);
+  void DeleteAllStringsNotEndingWith(std::string_view text, bool matchCase, bool isRegex);
+  void DeleteAllStringsNotContaining(std::string_view text, bool matchCase, bool isRegex);
 
   // Unstable quicksorts (Hoare partition, middle pivot); pairs with equal
   // keys end in the order that exact procedure leaves them in. The string
@@ -122,8 +122,8 @@ class TIntStrArrayObj {
 
  private:
   enum class TTextTest { StartsWith, EndsWith, Contains };
-  int32_t Find(std::string_view Str) const;
+  int32_t Find(std::string_view str) const;
   template <typename Keep>
   void KeepOnly(Keep keep);
-  void KeepText(TTextTest Test, std::string_view Text, bool MatchCase, bool IsRegex);
+  void KeepText(TTextTest test, std::string_view text, bool matchCase, bool isRegex);
 };

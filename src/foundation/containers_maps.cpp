@@ -9,110 +9,111 @@
 
 // --- TKeyValueArrayObj -------------------------------------------------------
 
-int32_t TKeyValueArrayObj::Add(std::string_view Key, std::string_view Value) {
-  Items.push_back({std::string(Key), std::string(Value)});
+int32_t TKeyValueArrayObj::Add(std::string_view key, std::string_view value) {
+  Items.push_back({std::string(key), std::string(value)});
   return Count() - 1;
 }
 
-int32_t TKeyValueArrayObj::Add(std::string_view Key, int32_t Value) { return Add(Key, IntToStr(Value)); }
+int32_t TKeyValueArrayObj::Add(std::string_view key, int32_t value) { return Add(key, IntToStr(value)); }
 
-void TKeyValueArrayObj::Add(const TKeyValueArrayObj& Other) {
-  if (&Other == this) {
+void TKeyValueArrayObj::Add(const TKeyValueArrayObj& other) {
+  if (&other == this) {
     // Appending to the list being read would read the copies again.
-    const TKeyValueArrayObjItems copy = Other.Items;
+    const TKeyValueArrayObjItems copy = other.Items;
     Items.insert(Items.end(), copy.begin(), copy.end());
     return;
   }
-  Items.insert(Items.end(), Other.Items.begin(), Other.Items.end());
+  Items.insert(Items.end(), other.Items.begin(), other.Items.end());
 }
 
-int32_t TKeyValueArrayObj::AddOrUpdate(std::string_view Key, std::string_view Value) {
-  const int32_t i = GetIndexOfKey(Key);
-  if (i < 0) return Add(Key, Value);
-  Items[i].Value = Value;
+int32_t TKeyValueArrayObj::AddOrUpdate(std::string_view key, std::string_view value) {
+  const int32_t i = GetIndexOfKey(key);
+  if (i < 0) return Add(key, value);
+  Items[i].Value = value;
   return i;
 }
 
-int32_t TKeyValueArrayObj::AddOrUpdateCaseInsensitive(std::string_view Key, std::string_view Value) {
-  const int32_t i = GetIndexOfKeyCaseInsensitive(Key);
-  if (i < 0) return Add(Key, Value);
-  Items[i].Value = Value;
+int32_t TKeyValueArrayObj::AddOrUpdateCaseInsensitive(std::string_view key, std::string_view value) {
+  const int32_t i = GetIndexOfKeyCaseInsensitive(key);
+  if (i < 0) return Add(key, value);
+  Items[i].Value = value;
   return i;
 }
 
-int32_t TKeyValueArrayObj::AddOrAppend(std::string_view Key, std::string_view Value) {
-  const int32_t i = GetIndexOfKey(Key);
-  if (i < 0) return Add(Key, Value);
-  Items[i].Value += Value;
+int32_t TKeyValueArrayObj::AddOrAppend(std::string_view key, std::string_view value) {
+  const int32_t i = GetIndexOfKey(key);
+  if (i < 0) return Add(key, value);
+  Items[i].Value += value;
   return i;
 }
 
-int32_t TKeyValueArrayObj::SetValue(std::string_view Key, std::string_view Value) {
-  const int32_t i = GetIndexOfKey(Key);
-  if (i >= 0) Items[i].Value = Value;
+int32_t TKeyValueArrayObj::SetValue(std::string_view key, std::string_view value) {
+  const int32_t i = GetIndexOfKey(key);
+  if (i >= 0) Items[i].Value = value;
   return i;
 }
 
-std::string TKeyValueArrayObj::GetKey(int32_t Index) const {
-  if (Index < 0 || Index >= Count()) return {};
-  return Items[Index].Key;
+std::string TKeyValueArrayObj::GetKey(int32_t index) const {
+  if (index < 0 || index >= Count()) return {};
+  return Items[index].Key;
 }
 
-std::string TKeyValueArrayObj::GetValue(int32_t Index) const {
-  if (Index < 0 || Index >= Count()) return {};
-  return Items[Index].Value;
+std::string TKeyValueArrayObj::GetValue(int32_t index) const {
+  if (index < 0 || index >= Count()) return {};
+  return Items[index].Value;
 }
 
-bool TKeyValueArrayObj::GetValue(std::string_view Key, std::string& Value, std::string_view Default) const {
-  const int32_t i = GetIndexOfKey(Key);
+bool TKeyValueArrayObj::GetValue(std::string_view key, std::string& value, std::string_view defaultValue) const {
+  const int32_t i = GetIndexOfKey(key);
   if (i < 0) {
-    Value = Default;
+    value = defaultValue;
     return false;
   }
-  Value = Items[i].Value;
+  value = Items[i].Value;
   return true;
 }
 
-bool TKeyValueArrayObj::GetValueCaseInsensitive(std::string_view Key, std::string& Value,
-                                                std::string_view Default) const {
-  const int32_t i = GetIndexOfKeyCaseInsensitive(Key);
+bool TKeyValueArrayObj::GetValueCaseInsensitive(std::string_view key, std::string& value,
+                                                std::string_view defaultValue) const {
+  const int32_t i = GetIndexOfKeyCaseInsensitive(key);
   if (i < 0) {
-    Value = Default;
+    value = defaultValue;
     return false;
   }
-  Value = Items[i].Value;
+  value = Items[i].Value;
   return true;
 }
 
-std::string TKeyValueArrayObj::GetValueOrDefaultIfKeyNotExist(std::string_view Key, std::string_view Default) const {
-  const int32_t i = GetIndexOfKey(Key);
-  return i < 0 ? std::string(Default) : Items[i].Value;
+std::string TKeyValueArrayObj::GetValueOrDefaultIfKeyNotExist(std::string_view key,
+                                                              std::string_view defaultValue) const {
+  const int32_t i = GetIndexOfKey(key);
+  return i < 0 ? std::string(defaultValue) : Items[i].Value;
 }
 
-std::string TKeyValueArrayObj::GetFirstKeyWithValue(std::string_view Value, std::string_view Default) const {
+std::string TKeyValueArrayObj::GetFirstKeyWithValue(std::string_view value, std::string_view defaultValue) const {
   for (const auto& item : Items)
-    if (item.Value == Value) return item.Key;
-  return std::string(Default);
+    if (item.Value == value) return item.Key;
+  return std::string(defaultValue);
 }
 
-int32_t TKeyValueArrayObj::GetIndexOfKey(std::string_view Key) const {
+int32_t TKeyValueArrayObj::GetIndexOfKey(std::string_view key) const {
   for (size_t i = 0; i < Items.size(); ++i)
-    if (Items[i].Key == Key) return static_cast<int32_t>(i);
+    if (Items[i].Key == key) return static_cast<int32_t>(i);
   return -1;
 }
 
-int32_t TKeyValueArrayObj::GetIndexOfKeyCaseInsensitive(std::string_view Key) const {
-  const std::string lower = UTF8LowerCase(Key);
+int32_t TKeyValueArrayObj::GetIndexOfKeyCaseInsensitive(std::string_view key) const {
+  const std::string lower = UTF8LowerCase(key);
   for (size_t i = 0; i < Items.size(); ++i)
     if (UTF8LowerCase(Items[i].Key) == lower) return static_cast<int32_t>(i);
   return -1;
 }
 
-bool TKeyValueArrayObj::ContainsKey(std::string_view Key) const { return GetIndexOfKey(Key) >= 0; }
+bool TKeyValueArrayObj::ContainsKey(std::string_view key) const { return GetIndexOfKey(key) >= 0; }
 
-bool TKeyValueArrayObj::ContainsKeyValuePair(std::string_view Key, std::string_view Value) const {
+bool TKeyValueArrayObj::ContainsKeyValuePair(std::string_view key, std::string_view value) const {
   for (const auto& item : Items)
-    if (item.Key == Key && item.Value == Value) return true;
+    if (item.Key == key && item.Value == value) return true;
   return false;
 }
 
@@ -215,9 +216,9 @@ std::string TKeyValueArrayObj::AsXMLAttributeString() const {
   return out;
 }
 
-void TKeyValueArrayObj::AddFromXMLAttributeString(std::string_view Text) {
-  // Text may be a text of Items, which every appended pair can move.
-  const std::string copy(Text);
+void TKeyValueArrayObj::AddFromXMLAttributeString(std::string_view attributeText) {
+  // attributeText may be a text of Items, which every appended pair can move.
+  const std::string copy(attributeText);
   const std::string_view text = copy;
   constexpr size_t kUnset = std::string_view::npos;
   bool inDouble = false;
@@ -251,59 +252,59 @@ void TKeyValueArrayObj::AddFromXMLAttributeString(std::string_view Text) {
 
 // --- TKeyStrArrayArrayObj ----------------------------------------------------
 
-int32_t TKeyStrArrayArrayObj::GetIndexOfKey(std::string_view Key) const { return Items.Find(Key); }
+int32_t TKeyStrArrayArrayObj::GetIndexOfKey(std::string_view key) const { return Items.Find(key); }
 
-int32_t TKeyStrArrayArrayObj::AddKey(std::string_view Key) {
-  const int32_t i = GetIndexOfKey(Key);
+int32_t TKeyStrArrayArrayObj::AddKey(std::string_view key) {
+  const int32_t i = GetIndexOfKey(key);
   if (i >= 0) return i;
-  Items.push_back({std::string(Key), {}});
+  Items.push_back({std::string(key), {}});
   return Count_Keys() - 1;
 }
 
-int32_t TKeyStrArrayArrayObj::Add(std::string_view Key, const TStrArray& Values) {
-  const int32_t i = GetIndexOfKey(Key);
+int32_t TKeyStrArrayArrayObj::Add(std::string_view key, const TStrArray& values) {
+  const int32_t i = GetIndexOfKey(key);
   if (i < 0) {
-    // Values may live in Items, which the new entry can move.
-    TStrArray copy = Values;
-    Items.push_back({std::string(Key), std::move(copy)});
+    // values may live in Items, which the new entry can move.
+    TStrArray copy = values;
+    Items.push_back({std::string(key), std::move(copy)});
     return Count_Keys() - 1;
   }
   TStrArray& list = Items.Keyed()[i].Values;
-  if (&Values == &list) {
-    const TStrArray copy = Values;
+  if (&values == &list) {
+    const TStrArray copy = values;
     list.insert(list.end(), copy.begin(), copy.end());
   } else {
-    list.insert(list.end(), Values.begin(), Values.end());
+    list.insert(list.end(), values.begin(), values.end());
   }
   return i;
 }
 
-int32_t TKeyStrArrayArrayObj::Count_Values_Key(int32_t KeyIndex) const {
-  if (KeyIndex < 0 || KeyIndex >= Count_Keys()) return 0;
-  return static_cast<int32_t>(Items[KeyIndex].Values.size());
+int32_t TKeyStrArrayArrayObj::Count_Values_Key(int32_t keyIndex) const {
+  if (keyIndex < 0 || keyIndex >= Count_Keys()) return 0;
+  return static_cast<int32_t>(Items[keyIndex].Values.size());
 }
 
-std::string TKeyStrArrayArrayObj::GetValueWithoutCheck(int32_t KeyIndex, int32_t ValueIndex) const {
+std::string TKeyStrArrayArrayObj::GetValueWithoutCheck(int32_t keyIndex, int32_t valueIndex) const {
   // Reading outside the lists would read foreign memory; an empty text is harmless.
-  if (KeyIndex < 0 || KeyIndex >= Count_Keys()) return {};
-  const TStrArray& values = Items[KeyIndex].Values;
-  if (ValueIndex < 0 || static_cast<size_t>(ValueIndex) >= values.size()) return {};
-  return values[ValueIndex];
+  if (keyIndex < 0 || keyIndex >= Count_Keys()) return {};
+  const TStrArray& values = Items[keyIndex].Values;
+  if (valueIndex < 0 || static_cast<size_t>(valueIndex) >= values.size()) return {};
+  return values[valueIndex];
 }
 
 void TKeyStrArrayArrayObj::Clear() { Items.clear(); }
 
 // --- TStrArray2DObj ----------------------------------------------------------
 
-void TStrArray2DObj::ExpandForPosition(int32_t Line, int32_t Column) {
-  if (Line < 0 || Column < 0) return;
-  if (static_cast<size_t>(Line) >= Items.size()) Items.resize(static_cast<size_t>(Line) + 1);
-  const size_t width = static_cast<size_t>(Column) + 1;
+void TStrArray2DObj::ExpandForPosition(int32_t line, int32_t column) {
+  if (line < 0 || column < 0) return;
+  if (static_cast<size_t>(line) >= Items.size()) Items.resize(static_cast<size_t>(line) + 1);
+  const size_t width = static_cast<size_t>(column) + 1;
   if (ExpandLinesToSameLength) {
     for (auto& row : Items)
       if (row.size() < width) row.resize(width);
-  } else if (Items[Line].size() < width) {
-    Items[Line].resize(width);
+  } else if (Items[line].size() < width) {
+    Items[line].resize(width);
   }
 }
 

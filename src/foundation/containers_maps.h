@@ -29,33 +29,33 @@ class TKeyValueArrayObj {
   TKeyValueArrayObjItems Items;
 
   // Appends the pair even when the key exists; returns its index.
-  int32_t Add(std::string_view Key, std::string_view Value);
+  int32_t Add(std::string_view key, std::string_view value);
   // The number as plain decimal text.
-  int32_t Add(std::string_view Key, int32_t Value);
-  // Appends copies of all pairs of Other in order (Other may be this list).
-  void Add(const TKeyValueArrayObj& Other);
-  // The first pair with the key takes Value, else the pair is appended.
-  int32_t AddOrUpdate(std::string_view Key, std::string_view Value);
+  int32_t Add(std::string_view key, int32_t value);
+  // Appends copies of all pairs of other in order (other may be this list).
+  void Add(const TKeyValueArrayObj& other);
+  // The first pair with the key takes value, else the pair is appended.
+  int32_t AddOrUpdate(std::string_view key, std::string_view value);
   // The same with the case-insensitive key lookup; the stored key is kept.
-  int32_t AddOrUpdateCaseInsensitive(std::string_view Key, std::string_view Value);
-  // Value is appended to the first such pair's value, else the pair is appended.
-  int32_t AddOrAppend(std::string_view Key, std::string_view Value);
+  int32_t AddOrUpdateCaseInsensitive(std::string_view key, std::string_view value);
+  // value is appended to the first such pair's value, else the pair is appended.
+  int32_t AddOrAppend(std::string_view key, std::string_view value);
   // Sets the value of the first pair with the key; -1 and no change when missing.
-  int32_t SetValue(std::string_view Key, std::string_view Value);
+  int32_t SetValue(std::string_view key, std::string_view value);
 
-  // "" when Index is out of range.
-  std::string GetKey(int32_t Index) const;
-  std::string GetValue(int32_t Index) const;
-  // True and the value of the first pair with the key; false and Default when missing.
-  bool GetValue(std::string_view Key, std::string& Value, std::string_view Default) const;
-  bool GetValueCaseInsensitive(std::string_view Key, std::string& Value, std::string_view Default) const;
-  std::string GetValueOrDefaultIfKeyNotExist(std::string_view Key, std::string_view Default) const;
-  // Key of the first pair whose value equals Value, else Default.
-  std::string GetFirstKeyWithValue(std::string_view Value, std::string_view Default) const;
-  int32_t GetIndexOfKey(std::string_view Key) const;
-  int32_t GetIndexOfKeyCaseInsensitive(std::string_view Key) const;
-  bool ContainsKey(std::string_view Key) const;
-  bool ContainsKeyValuePair(std::string_view Key, std::string_view Value) const;
+  // "" when index is out of range.
+  std::string GetKey(int32_t index) const;
+  std::string GetValue(int32_t index) const;
+  // True and the value of the first pair with the key; false and defaultValue when missing.
+  bool GetValue(std::string_view key, std::string& value, std::string_view defaultValue) const;
+  bool GetValueCaseInsensitive(std::string_view key, std::string& value, std::string_view defaultValue) const;
+  std::string GetValueOrDefaultIfKeyNotExist(std::string_view key, std::string_view defaultValue) const;
+  // Key of the first pair whose value equals value, else defaultValue.
+  std::string GetFirstKeyWithValue(std::string_view value, std::string_view defaultValue) const;
+  int32_t GetIndexOfKey(std::string_view key) const;
+  int32_t GetIndexOfKeyCaseInsensitive(std::string_view key) const;
+  bool ContainsKey(std::string_view key) const;
+  bool ContainsKeyValuePair(std::string_view key, std::string_view value) const;
   int32_t Count() const { return static_cast<int32_t>(Items.size()); }
 
   // key="value" for each pair, separated by one blank. The characters & < > "
@@ -67,7 +67,7 @@ class TKeyValueArrayObj {
   // every value written above reads back byte for byte; other text after an
   // ampersand stays as written. Both quote kinds delimit values; an unclosed
   // value runs to the end of the text.
-  void AddFromXMLAttributeString(std::string_view Text);
+  void AddFromXMLAttributeString(std::string_view attributeText);
 };
 
 struct TKeyStrArrayArrayObjItem {
@@ -90,17 +90,17 @@ class TKeyStrArrayArrayObj {
   TKeyedItems<TKeyStrArrayArrayObjItem, TKeyOf, TKeyStrArrayArrayObj> Items;
 
   // Index of the entry with that key; appends an empty entry when there is none.
-  int32_t AddKey(std::string_view Key);
-  // AddKey, then appends all Values to that key's list; returns the key's index.
-  int32_t Add(std::string_view Key, const TStrArray& Values);
+  int32_t AddKey(std::string_view key);
+  // AddKey, then appends all values to that key's list; returns the key's index.
+  int32_t Add(std::string_view key, const TStrArray& values);
   // -1 when none.
-  int32_t GetIndexOfKey(std::string_view Key) const;
+  int32_t GetIndexOfKey(std::string_view key) const;
   int32_t Count_Keys() const { return static_cast<int32_t>(Items.size()); }
-  // 0 when KeyIndex is out of range.
-  int32_t Count_Values_Key(int32_t KeyIndex) const;
+  // 0 when keyIndex is out of range.
+  int32_t Count_Values_Key(int32_t keyIndex) const;
   // The value at that place; the caller keeps both indexes in range (out of
   // range gives "").
-  std::string GetValueWithoutCheck(int32_t KeyIndex, int32_t ValueIndex) const;
+  std::string GetValueWithoutCheck(int32_t keyIndex, int32_t valueIndex) const;
   void Clear();
 };
 
@@ -110,10 +110,10 @@ class TStrArray2DObj {
   // With it, reaching a cell lengthens every row to the same length.
   bool ExpandLinesToSameLength = true;
 
-  // Makes cell (Line, Column) exist: rows are added up to Line; then every
-  // row (with ExpandLinesToSameLength) or only row Line that is too short
-  // grows to Column + 1 cells. Negative positions change nothing.
-  void ExpandForPosition(int32_t Line, int32_t Column);
+  // Makes cell (line, column) exist: rows are added up to line; then every
+  // row (with ExpandLinesToSameLength) or only row line that is too short
+  // grows to column + 1 cells. Negative positions change nothing.
+  void ExpandForPosition(int32_t line, int32_t column);
   int32_t GetLineCount() const { return static_cast<int32_t>(Items.size()); }
   int32_t LineCount() const { return GetLineCount(); }
   // Number of cells, over all rows, that hold a non-empty string.

@@ -18,9 +18,9 @@ constexpr KeepPlaceholder kKeepPlaceholders[] = {
 };
 constexpr std::string_view kKeepGeneral = "<keep>";
 
-void StoreTrimmed(std::string& Field, std::string_view Value) {
-  std::string trimmed = Trim(Value);
-  if (trimmed != Field) Field = std::move(trimmed);
+void StoreTrimmed(std::string& field, std::string_view value) {
+  std::string trimmed = Trim(value);
+  if (trimmed != field) field = std::move(trimmed);
 }
 
 }  // namespace
@@ -41,26 +41,26 @@ void TFileNameCreatorObj::Reset() {
   KeepSubDirs = false;
 }
 
-void TFileNameCreatorObj::SetFileNameOld(const std::string& FileName) {
-  FFileNameOld = FileName;
-  DividePathFileNameAndExt(FileName, FFolderOld, FNameOld, FExtensionOld);
+void TFileNameCreatorObj::SetFileNameOld(const std::string& fileName) {
+  FFileNameOld = fileName;
+  DividePathFileNameAndExt(fileName, FFolderOld, FNameOld, FExtensionOld);
 }
 
-void TFileNameCreatorObj::SetFolderNew(std::string_view Value) { StoreTrimmed(FFolderNew, Value); }
-void TFileNameCreatorObj::SetNameNew(std::string_view Value) { StoreTrimmed(FNameNew, Value); }
-void TFileNameCreatorObj::SetExtensionNew(std::string_view Value) { StoreTrimmed(FExtensionNew, Value); }
+void TFileNameCreatorObj::SetFolderNew(std::string_view value) { StoreTrimmed(FFolderNew, value); }
+void TFileNameCreatorObj::SetNameNew(std::string_view value) { StoreTrimmed(FNameNew, value); }
+void TFileNameCreatorObj::SetExtensionNew(std::string_view value) { StoreTrimmed(FExtensionNew, value); }
 
-void TFileNameCreatorObj::SetKeepSubDirsBaseDir(const std::string& Folder) {
-  if (Folder == FKeepSubDirsBaseDir) return;
-  FKeepSubDirsBaseDir = Folder;
+void TFileNameCreatorObj::SetKeepSubDirsBaseDir(const std::string& folder) {
+  if (folder == FKeepSubDirsBaseDir) return;
+  FKeepSubDirsBaseDir = folder;
   if (FKeepSubDirsBaseDir.empty() || FKeepSubDirsBaseDir.back() != '/') FKeepSubDirsBaseDir += '/';
 }
 
-std::string FileNameChangeCustomPlaceholdersToLanguage(std::string_view Text, int32_t Language) {
-  std::string s(Text);
+std::string FileNameChangeCustomPlaceholdersToLanguage(std::string_view text, int32_t language) {
+  std::string s(text);
   if (s.find('<') == std::string::npos) return s;
   for (const KeepPlaceholder& p : kKeepPlaceholders) s = StringReplaceFast(s, p.Text, kKeepGeneral);
   for (const KeepPlaceholder& p : kKeepPlaceholders)
-    if (p.Language == Language) return StringReplaceFast(s, kKeepGeneral, p.Text);
+    if (p.Language == language) return StringReplaceFast(s, kKeepGeneral, p.Text);
   return s;
 }

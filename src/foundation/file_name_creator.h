@@ -18,7 +18,7 @@ class TFileNameCreatorObj {
 
   const std::string& FileNameOld() const { return FFileNameOld; }
   // Stores the name and splits it into folder, name and extension.
-  void SetFileNameOld(const std::string& FileName);
+  void SetFileNameOld(const std::string& fileName);
   const std::string& FolderOld() const { return FFolderOld; }
   const std::string& NameOld() const { return FNameOld; }
   const std::string& ExtensionOld() const { return FExtensionOld; }
@@ -26,15 +26,15 @@ class TFileNameCreatorObj {
   // These three trim blanks and control characters from both ends and change
   // nothing else (an extension keeps its period and its case).
   const std::string& FolderNew() const { return FFolderNew; }
-  void SetFolderNew(std::string_view Value);
+  void SetFolderNew(std::string_view value);
   const std::string& NameNew() const { return FNameNew; }
-  void SetNameNew(std::string_view Value);
+  void SetNameNew(std::string_view value);
   const std::string& ExtensionNew() const { return FExtensionNew; }
-  void SetExtensionNew(std::string_view Value);
+  void SetExtensionNew(std::string_view value);
 
   // Kept with a trailing path delimiter ("/" alone for an empty folder).
   const std::string& KeepSubDirsBaseDir() const { return FKeepSubDirsBaseDir; }
-  void SetKeepSubDirsBaseDir(const std::string& Folder);
+  void SetKeepSubDirsBaseDir(const std::string& folder);
 
   int32_t FileNumber = 1;
   int32_t FileCount = 1;
@@ -55,8 +55,8 @@ class TFileNameCreatorObj {
 };
 
 // Rewrites the placeholder that stands for keeping the old value ("<keep>",
-// "<beibehalten>", "<preservar>", "<conserver>") into the form of Language, a
+// "<beibehalten>", "<preservar>", "<conserver>") into the form of language, a
 // user-interface language constant (1 German, 4 Spanish, 6 French; every other
 // value uses "<keep>"), so that a pattern typed in one language keeps working
 // in another. Exact and case-sensitive.
-std::string FileNameChangeCustomPlaceholdersToLanguage(std::string_view Text, int32_t Language);
+std::string FileNameChangeCustomPlaceholdersToLanguage(std::string_view text, int32_t language);

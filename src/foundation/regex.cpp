@@ -9,8 +9,8 @@
 #include "foundation/regex_pattern.h"
 #include "foundation/utf8.h"
 
-bool RequiresUnicodeRegex(std::string_view Text) {
-  for (unsigned char b : Text) {
+bool RequiresUnicodeRegex(std::string_view text) {
+  for (unsigned char b : text) {
     if (b >= 128) return true;
     if (b < 32 && b != 9 && b != 10 && b != 13 && b != 26) return true;
   }
@@ -220,20 +220,20 @@ class TRegexEngine {
 
 // --- TRegex ---------------------------------------------------------------------
 
-TRegex::TRegex(std::string_view Regex, bool CaseInsensitive, TRegexPath Path)
-    : FRegex(Regex),
-      FCaseInsensitive(CaseInsensitive),
-      FPath(Path),
-      FPatternNeedsUnicode(RequiresUnicodeRegex(Regex)) {}
+TRegex::TRegex(std::string_view regex, bool caseInsensitive, TRegexPath path)
+    : FRegex(regex),
+      FCaseInsensitive(caseInsensitive),
+      FPath(path),
+      FPatternNeedsUnicode(RequiresUnicodeRegex(regex)) {}
 
 TRegex::~TRegex() = default;
 
-TRegexEngine* TRegex::EngineFor(std::string_view Text, std::string_view Extra) {
+TRegexEngine* TRegex::EngineFor(std::string_view text, std::string_view extra) {
   bool unicode = false;
   switch (FPath) {
     case TRegexPath::Byte: unicode = false; break;
     case TRegexPath::Unicode: unicode = true; break;
-    case TRegexPath::Auto: unicode = FPatternNeedsUnicode || HasNonASCII(Text) || RequiresUnicodeRegex(Extra); break;
+    case TRegexPath::Auto: unicode = FPatternNeedsUnicode || HasNonASCII(text) || RequiresUnicodeRegex(extra); break;
   }
   auto& slot = unicode ? FUnicode : FByte;
   if (!slot) slot = std::make_unique<TRegexEngine>(FRegex, unicode, FCaseInsensitive);
@@ -243,48 +243,48 @@ TRegexEngine* TRegex::EngineFor(std::string_view Text, std::string_view Extra) {
 
 bool TRegex::OK() { return EngineFor({})->ok(); }
 
-int32_t TRegex::Pos(std::string_view Text) {
-  TRegexEngine* e = EngineFor(Text);
-  if (!e->Exec(Text, 0)) return 0;
+int32_t TRegex::Pos(std::string_view text) {
+  TRegexEngine* e = EngineFor(text);
+  if (!e->Exec(text, 0)) return 0;
   return static_cast<int32_t>(e->Start() + 1);
 }
 
-bool TRegex::Matches(std::string_view Text) {
-  TRegexEngine* e = EngineFor(Text);
-  return e->Exec(Text, 0) && e->Start() == 0 && e->End() == Text.size();
+bool TRegex::Matches(std::string_view text) {
+  TRegexEngine* e = EngineFor(text);
+  return e->Exec(text, 0) && e->Start() == 0 && e->End() == text.size();
 }
 
-bool TRegex::EndsWith(std::string_view Text) {
-  TRegexEngine* e = EngineFor(Text);
-  if (Text.empty()) return false;
+bool TRegex::EndsWith(std::string_view text) {
+  TRegexEngine* e = EngineFor(text);
+  if (text.empty()) return false;
   bool found = false;
-  e->ForEachMatch(Text, [&] {
-    found = e->End() == Text.size();
+  e->ForEachMatch(text, [&] {
+    found = e->End() == text.size();
     return !found;
   });
   return found;
 }
 
-TStrArray TRegex::FindText(std::string_view Text) {
-  TRegexEngine* e = EngineFor(Text);
+TStrArray TRegex::FindText(std::string_view text) {
+  TRegexEngine* e = EngineFor(text);
   TStrArray result;
-  e->ForEachMatch(Text, [&] {
-    result.emplace_back(e->Group(Text, 0));
+  e->ForEachMatch(text, [&] {
+    result.emplace_back(e->Group(text, 0));
     return true;
   });
   return result;
 }
 
-TStrArray TRegex::FindTextFromBrackets(std::string_view Text, bool OnlyFirstBracket) {
-  TRegexEngine* e = EngineFor(Text);
+TStrArray TRegex::FindTextFromBrackets(std::string_view text, bool onlyFirstBracket) {
+  TRegexEngine* e = EngineFor(text);
   TStrArray result;
-  e->ForEachMatch(Text, [&] {
-    if (OnlyFirstBracket) {
-      result.emplace_back(e->Group(Text, 1));
+  e->ForEachMatch(text, [&] {
+    if (onlyFirstBracket) {
+      result.emplace_back(e->Group(text, 1));
       return true;
     }
     for (int g = 1; g <= kMaxReportedGroup; ++g) {
-      const std::string_view t = e->Group(Text, g);
+      const std::string_view t = e->Group(text, g);
       if (t.empty()) break;
       result.emplace_back(t);
     }
@@ -336,22 +336,22 @@ void AppendExpanded(std::string& out, std::string_view repl, std::string_view te
 
 }  // namespace
 
-std::string TRegex::Replace(std::string_view Text, std::string_view Replacement) {
-  TRegexEngine* e = EngineFor(Text, Replacement);
+std::string TRegex::Replace(std::string_view text, std::string_view replacement) {
+  TRegexEngine* e = EngineFor(text, replacement);
   // A pattern ending in an open class is never valid.
   if (!FRegex.empty() && FRegex.back() == '[') {
     FLastOK = false;
-    return std::string(Text);
+    return std::string(text);
   }
   std::string out;
   size_t copied = 0;
-  e->ForEachMatch(Text, [&] {
-    out.append(Text.substr(copied, e->Start() - copied));
-    AppendExpanded(out, Replacement, Text, *e);
+  e->ForEachMatch(text, [&] {
+    out.append(text.substr(copied, e->Start() - copied));
+    AppendExpanded(out, replacement, text, *e);
     copied = e->End();
     return true;
   });
-  out.append(Text.substr(copied));
+  out.append(text.substr(copied));
   return out;
 }
 
@@ -360,10 +360,10 @@ std::string TRegex::Replace(std::string_view Text, std::string_view Replacement)
 namespace {
 
 template <typename F>
-auto WithRegex(std::string_view Regex, bool caseless, TRegexPath path, bool* OK, const F& f) {
-  TRegex re(Regex, caseless, path);
+auto WithRegex(std::string_view regex, bool caseless, TRegexPath path, bool* ok, const F& f) {
+  TRegex re(regex, caseless, path);
   auto result = f(re);
-  if (OK) *OK = re.LastOK();
+  if (ok) *ok = re.LastOK();
   return result;
 }
 
@@ -371,28 +371,28 @@ auto WithRegex(std::string_view Regex, bool caseless, TRegexPath path, bool* OK,
 
 #define SYLLABRIX_REGEX_VARIANTS(Name, Ret, Params, Caseless, Call)                               \
   Ret Name Params {                                                                               \
-    return WithRegex(Regex, Caseless, TRegexPath::Auto, OK, [&](TRegex& re) { return Call; });    \
+    return WithRegex(regex, Caseless, TRegexPath::Auto, ok, [&](TRegex& re) { return Call; });    \
   }                                                                                               \
   Ret Name##W Params {                                                                            \
-    return WithRegex(Regex, Caseless, TRegexPath::Unicode, OK, [&](TRegex& re) { return Call; }); \
+    return WithRegex(regex, Caseless, TRegexPath::Unicode, ok, [&](TRegex& re) { return Call; }); \
   }                                                                                               \
   Ret Name##A Params {                                                                            \
-    return WithRegex(Regex, Caseless, TRegexPath::Byte, OK, [&](TRegex& re) { return Call; });    \
+    return WithRegex(regex, Caseless, TRegexPath::Byte, ok, [&](TRegex& re) { return Call; });    \
   }
 
 SYLLABRIX_REGEX_VARIANTS(RegReplaceWithRegex, std::string,
-                         (std::string_view Text, std::string_view Regex, std::string_view Replacement, bool* OK), false,
-                         re.Replace(Text, Replacement))
-SYLLABRIX_REGEX_VARIANTS(RegFindTextFromRegex, TStrArray, (std::string_view Text, std::string_view Regex, bool* OK),
-                         false, re.FindText(Text))
+                         (std::string_view text, std::string_view regex, std::string_view replacement, bool* ok), false,
+                         re.Replace(text, replacement))
+SYLLABRIX_REGEX_VARIANTS(RegFindTextFromRegex, TStrArray, (std::string_view text, std::string_view regex, bool* ok),
+                         false, re.FindText(text))
 SYLLABRIX_REGEX_VARIANTS(RegFindTextFromRegexFromBrackets, TStrArray,
-                         (std::string_view Text, std::string_view Regex, bool OnlyFirstBracket, bool* OK), false,
-                         re.FindTextFromBrackets(Text, OnlyFirstBracket))
-SYLLABRIX_REGEX_VARIANTS(RegPos, int32_t, (std::string_view Text, std::string_view Regex, bool* OK), false,
-                         re.Pos(Text))
-SYLLABRIX_REGEX_VARIANTS(RegMatches, bool, (std::string_view Text, std::string_view Regex, bool MatchCase, bool* OK),
-                         !MatchCase, re.Matches(Text))
-SYLLABRIX_REGEX_VARIANTS(StrEndsWithRegex, bool, (std::string_view Text, std::string_view Regex, bool* OK), false,
-                         re.EndsWith(Text))
+                         (std::string_view text, std::string_view regex, bool onlyFirstBracket, bool* ok), false,
+                         re.FindTextFromBrackets(text, onlyFirstBracket))
+SYLLABRIX_REGEX_VARIANTS(RegPos, int32_t, (std::string_view text, std::string_view regex, bool* ok), false,
+                         re.Pos(text))
+SYLLABRIX_REGEX_VARIANTS(RegMatches, bool, (std::string_view text, std::string_view regex, bool matchCase, bool* ok),
+                         !matchCase, re.Matches(text))
+SYLLABRIX_REGEX_VARIANTS(StrEndsWithRegex, bool, (std::string_view text, std::string_view regex, bool* ok), false,
+                         re.EndsWith(text))
 
 #undef SYLLABRIX_REGEX_VARIANTS

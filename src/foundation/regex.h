@@ -20,7 +20,7 @@
 //
 // Positions are 1-based byte positions in the UTF-8 text on both paths.
 // A pattern that does not compile never raises: it matches nothing, and the
-// optional OK flag of each function reports false.
+// optional ok flag of each function reports false.
 #pragma once
 
 #include <cstdint>
@@ -32,7 +32,7 @@
 
 // True when the text holds a byte of 128 or more, or a control character
 // other than TAB, LF, CR and SUB.
-bool RequiresUnicodeRegex(std::string_view Text);
+bool RequiresUnicodeRegex(std::string_view text);
 
 enum class TRegexPath { Auto, Byte, Unicode };
 
@@ -43,9 +43,9 @@ class TRegexEngine;
 // the same pattern (filters, the counter) keep one instead.
 class TRegex {
  public:
-  // CaseInsensitive starts with the i modifier on; an inline "(?-i)" in the
+  // caseInsensitive starts with the i modifier on; an inline "(?-i)" in the
   // pattern can still switch it off.
-  explicit TRegex(std::string_view Regex, bool CaseInsensitive = false, TRegexPath Path = TRegexPath::Auto);
+  explicit TRegex(std::string_view regex, bool caseInsensitive = false, TRegexPath path = TRegexPath::Auto);
   ~TRegex();
   TRegex(const TRegex&) = delete;
   TRegex& operator=(const TRegex&) = delete;
@@ -55,25 +55,25 @@ class TRegex {
   bool OK();
 
   // Byte position (1-based) of the first match, 0 when there is none.
-  int32_t Pos(std::string_view Text);
+  int32_t Pos(std::string_view text);
   // True when the first match covers the whole text.
-  bool Matches(std::string_view Text);
+  bool Matches(std::string_view text);
   // True when one of the successive matches ends at the end of a non-empty text.
-  bool EndsWith(std::string_view Text);
+  bool EndsWith(std::string_view text);
   // The texts of all successive matches.
-  TStrArray FindText(std::string_view Text);
+  TStrArray FindText(std::string_view text);
   // Per match the texts of its groups: only group 1 (even empty), or groups
   // 1, 2, … up to the first empty one.
-  TStrArray FindTextFromBrackets(std::string_view Text, bool OnlyFirstBracket);
-  // Text with every match replaced by the expanded replacement ("$n", "${n}",
+  TStrArray FindTextFromBrackets(std::string_view text, bool onlyFirstBracket);
+  // `text` with every match replaced by the expanded replacement ("$n", "${n}",
   // "$&", backslash escapes).
-  std::string Replace(std::string_view Text, std::string_view Replacement);
+  std::string Replace(std::string_view text, std::string_view replacement);
 
   // Whether the last operation ran on a compiled pattern.
   bool LastOK() const { return FLastOK; }
 
  private:
-  TRegexEngine* EngineFor(std::string_view Text, std::string_view Extra = {});
+  TRegexEngine* EngineFor(std::string_view text, std::string_view extra = {});
 
   std::string FRegex;
   bool FCaseInsensitive;
@@ -84,36 +84,36 @@ class TRegex {
   bool FLastOK = true;
 };
 
-// Every function takes an optional OK flag that receives false when the
+// Every function takes an optional ok flag that receives false when the
 // pattern does not compile (the result is then that of a pattern that matches
 // nothing).
 
-std::string RegReplaceWithRegex(std::string_view Text, std::string_view Regex, std::string_view Replacement,
-                                bool* OK = nullptr);
-std::string RegReplaceWithRegexW(std::string_view Text, std::string_view Regex, std::string_view Replacement,
-                                 bool* OK = nullptr);
-std::string RegReplaceWithRegexA(std::string_view Text, std::string_view Regex, std::string_view Replacement,
-                                 bool* OK = nullptr);
+std::string RegReplaceWithRegex(std::string_view text, std::string_view regex, std::string_view replacement,
+                                bool* ok = nullptr);
+std::string RegReplaceWithRegexW(std::string_view text, std::string_view regex, std::string_view replacement,
+                                 bool* ok = nullptr);
+std::string RegReplaceWithRegexA(std::string_view text, std::string_view regex, std::string_view replacement,
+                                 bool* ok = nullptr);
 
-TStrArray RegFindTextFromRegex(std::string_view Text, std::string_view Regex, bool* OK = nullptr);
-TStrArray RegFindTextFromRegexW(std::string_view Text, std::string_view Regex, bool* OK = nullptr);
-TStrArray RegFindTextFromRegexA(std::string_view Text, std::string_view Regex, bool* OK = nullptr);
+TStrArray RegFindTextFromRegex(std::string_view text, std::string_view regex, bool* ok = nullptr);
+TStrArray RegFindTextFromRegexW(std::string_view text, std::string_view regex, bool* ok = nullptr);
+TStrArray RegFindTextFromRegexA(std::string_view text, std::string_view regex, bool* ok = nullptr);
 
-TStrArray RegFindTextFromRegexFromBrackets(std::string_view Text, std::string_view Regex, bool OnlyFirstBracket,
-                                           bool* OK = nullptr);
-TStrArray RegFindTextFromRegexFromBracketsW(std::string_view Text, std::string_view Regex, bool OnlyFirstBracket,
-                                            bool* OK = nullptr);
-TStrArray RegFindTextFromRegexFromBracketsA(std::string_view Text, std::string_view Regex, bool OnlyFirstBracket,
-                                            bool* OK = nullptr);
+TStrArray RegFindTextFromRegexFromBrackets(std::string_view text, std::string_view regex, bool onlyFirstBracket,
+                                           bool* ok = nullptr);
+TStrArray RegFindTextFromRegexFromBracketsW(std::string_view text, std::string_view regex, bool onlyFirstBracket,
+                                            bool* ok = nullptr);
+TStrArray RegFindTextFromRegexFromBracketsA(std::string_view text, std::string_view regex, bool onlyFirstBracket,
+                                            bool* ok = nullptr);
 
-int32_t RegPos(std::string_view Text, std::string_view Regex, bool* OK = nullptr);
-int32_t RegPosW(std::string_view Text, std::string_view Regex, bool* OK = nullptr);
-int32_t RegPosA(std::string_view Text, std::string_view Regex, bool* OK = nullptr);
+int32_t RegPos(std::string_view text, std::string_view regex, bool* ok = nullptr);
+int32_t RegPosW(std::string_view text, std::string_view regex, bool* ok = nullptr);
+int32_t RegPosA(std::string_view text, std::string_view regex, bool* ok = nullptr);
 
-bool RegMatches(std::string_view Text, std::string_view Regex, bool MatchCase, bool* OK = nullptr);
-bool RegMatchesW(std::string_view Text, std::string_view Regex, bool MatchCase, bool* OK = nullptr);
-bool RegMatchesA(std::string_view Text, std::string_view Regex, bool MatchCase, bool* OK = nullptr);
+bool RegMatches(std::string_view text, std::string_view regex, bool matchCase, bool* ok = nullptr);
+bool RegMatchesW(std::string_view text, std::string_view regex, bool matchCase, bool* ok = nullptr);
+bool RegMatchesA(std::string_view text, std::string_view regex, bool matchCase, bool* ok = nullptr);
 
-bool StrEndsWithRegex(std::string_view Text, std::string_view Regex, bool* OK = nullptr);
-bool StrEndsWithRegexW(std::string_view Text, std::string_view Regex, bool* OK = nullptr);
-bool StrEndsWithRegexA(std::string_view Text, std::string_view Regex, bool* OK = nullptr);
+bool StrEndsWithRegex(std::string_view text, std::string_view regex, bool* ok = nullptr);
+bool StrEndsWithRegexW(std::string_view text, std::string_view regex, bool* ok = nullptr);
+bool StrEndsWithRegexA(std::string_view text, std::string_view regex, bool* ok = nullptr);

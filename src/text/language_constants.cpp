@@ -57,34 +57,34 @@ constexpr std::array<EnumRow, SprLanguageCount> kEnumRows = {{
     {SprLangSimplifiedChinese, "\xE7\xAE\x80\xE4\xBD\x93\xE4\xB8\xAD\xE6\x96\x87"},  // langZHSIMP
 }};
 
-bool IsLanguage(int32_t Language) { return Language >= 0 && Language < SprLanguageCount; }
+bool IsLanguage(int32_t language) { return language >= 0 && language < SprLanguageCount; }
 
 }  // namespace
 
-std::string SprConstToString(int32_t Language) {
-  if (!IsLanguage(Language)) return {};
-  return kLanguageRows[static_cast<size_t>(Language)].Code;
+std::string SprConstToString(int32_t language) {
+  if (!IsLanguage(language)) return {};
+  return kLanguageRows[static_cast<size_t>(language)].Code;
 }
 
-std::string SprConstTo2CharString(int32_t Language, bool UpperCase) {
-  std::string s = IsLanguage(Language) ? kLanguageRows[static_cast<size_t>(Language)].TwoChar : "xx";
-  if (UpperCase) {
+std::string SprConstTo2CharString(int32_t language, bool upperCase) {
+  std::string s = IsLanguage(language) ? kLanguageRows[static_cast<size_t>(language)].TwoChar : "xx";
+  if (upperCase) {
     for (char& c : s)
       if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   }
   return s;
 }
 
-int32_t SprLangToSprConst(TLanguages Language) {
-  if (Language >= SprLanguageCount) return SprLangGerman;
-  return kEnumRows[Language].Constant;
+int32_t SprLangToSprConst(TLanguages language) {
+  if (language >= SprLanguageCount) return SprLangGerman;
+  return kEnumRows[language].Constant;
 }
 
-std::string SprLangToSprName(TLanguages Language) {
-  if (Language >= SprLanguageCount) return kEnumRows[langDE].OwnName;
-  return kEnumRows[Language].OwnName;
+std::string SprLangToSprName(TLanguages language) {
+  if (language >= SprLanguageCount) return kEnumRows[langDE].OwnName;
+  return kEnumRows[language].OwnName;
 }
 
-TBiDiMode SprGetBiDiModeOfLanguage(int32_t Language) {
-  return Language == SprLangArabic ? bdRightToLeft : bdLeftToRight;
+TBiDiMode SprGetBiDiModeOfLanguage(int32_t language) {
+  return language == SprLangArabic ? bdRightToLeft : bdLeftToRight;
 }

@@ -52,8 +52,8 @@ enum TLanguages : uint8_t {
 class TLanguageSet {
  public:
   TLanguageSet() = default;
-  TLanguageSet(std::initializer_list<TLanguages> Languages) {
-    for (TLanguages l : Languages) Include(l);
+  TLanguageSet(std::initializer_list<TLanguages> languages) {
+    for (TLanguages l : languages) Include(l);
   }
   static TLanguageSet AllLanguages() {
     TLanguageSet s;
@@ -87,12 +87,12 @@ enum TBiDiMode : uint8_t {
 };
 
 // "EN", "DE", "PTBR", "ZHSIMP" ...; empty outside 0..14.
-std::string SprConstToString(int32_t Language);
-// "en", "de", "pt", "zh" ...; "xx" outside 0..14; upper-cased when UpperCase.
-std::string SprConstTo2CharString(int32_t Language, bool UpperCase);
+std::string SprConstToString(int32_t language);
+// "en", "de", "pt", "zh" ...; "xx" outside 0..14; upper-cased when upperCase.
+std::string SprConstTo2CharString(int32_t language, bool upperCase);
 // The language constant of a TLanguages value; German (1) for a value outside the enumeration.
-int32_t SprLangToSprConst(TLanguages Language);
+int32_t SprLangToSprConst(TLanguages language);
 // The language's own name in its own script; "Deutsch" outside the enumeration.
-std::string SprLangToSprName(TLanguages Language);
+std::string SprLangToSprName(TLanguages language);
 // Right to left for Arabic (13) only.
-TBiDiMode SprGetBiDiModeOfLanguage(int32_t Language);
+TBiDiMode SprGetBiDiModeOfLanguage(int32_t language);

@@ -200,56 +200,56 @@ std::array<TSprProgramSetter, kProgramSetterCount>& ProgramSetters() {
   return setters;
 }
 
-bool HasLibrarySetter(uint32_t Language) { return Language >= 1 && Language <= kLibrarySetterCount; }
-bool HasProgramSetter(uint32_t Language) { return Language >= 1 && Language <= kProgramSetterCount; }
+bool HasLibrarySetter(uint32_t language) { return language >= 1 && language <= kLibrarySetterCount; }
+bool HasProgramSetter(uint32_t language) { return language >= 1 && language <= kProgramSetterCount; }
 
-bool InRanges(int Value, const Ranges& R) {
-  for (const auto& [lo, hi] : R)
-    if (Value >= lo && Value <= hi) return true;
+bool InRanges(int value, const Ranges& ranges) {
+  for (const auto& [lo, hi] : ranges)
+    if (value >= lo && value <= hi) return true;
   return false;
 }
 
-// The slots whose text differs from the marker after Run; the store is restored.
+// The slots whose text differs from the marker after `run`; the store is restored.
 template <typename RunFn>
-std::vector<StrResGlobal> ChangedSlots(size_t Length, RunFn Run) {
+std::vector<StrResGlobal> ChangedSlots(size_t length, RunFn run) {
   static const std::string kMarker("\x01unwritten\x01");
   TStrArray saved;
   saved.swap(SprResGlobalArr);
-  SprResGlobalArr.assign(Length, kMarker);
-  Run();
+  SprResGlobalArr.assign(length, kMarker);
+  run();
   std::vector<StrResGlobal> changed;
   for (size_t i = 0; i < SprResGlobalArr.size(); ++i)
     if (SprResGlobalArr[i] != kMarker) changed.push_back(static_cast<StrResGlobal>(i));
   // A setter that shortened the store has dropped slots; those count as written.
-  for (size_t i = SprResGlobalArr.size(); i < Length; ++i) changed.push_back(static_cast<StrResGlobal>(i));
+  for (size_t i = SprResGlobalArr.size(); i < length; ++i) changed.push_back(static_cast<StrResGlobal>(i));
   SprResGlobalArr.swap(saved);
   return changed;
 }
 
 }  // namespace
 
-bool SprRegisterLibrarySetter(uint32_t Language, TSprLibrarySetter Setter) {
-  if (!HasLibrarySetter(Language)) return false;
-  LibrarySetters()[Language - 1] = std::move(Setter);
+bool SprRegisterLibrarySetter(uint32_t language, TSprLibrarySetter setter) {
+  if (!HasLibrarySetter(language)) return false;
+  LibrarySetters()[language - 1] = std::move(setter);
   return true;
 }
 
-bool SprRegisterProgramSetter(uint32_t Language, TSprProgramSetter Setter) {
-  if (!HasProgramSetter(Language)) return false;
-  ProgramSetters()[Language - 1] = std::move(Setter);
+bool SprRegisterProgramSetter(uint32_t language, TSprProgramSetter setter) {
+  if (!HasProgramSetter(language)) return false;
+  ProgramSetters()[language - 1] = std::move(setter);
   return true;
 }
 
-void SprRunLibrarySetter(uint32_t Language) {
-  if (!HasLibrarySetter(Language)) return;
-  const TSprLibrarySetter& setter = LibrarySetters()[Language - 1];
+void SprRunLibrarySetter(uint32_t language) {
+  if (!HasLibrarySetter(language)) return;
+  const TSprLibrarySetter& setter = LibrarySetters()[language - 1];
   if (setter) setter();
 }
 
-void SprRunProgramSetter(uint32_t Language, int32_t BaseSlot) {
-  if (!HasProgramSetter(Language)) return;
-  const TSprProgramSetter& setter = ProgramSetters()[Language - 1];
-  if (setter) setter(BaseSlot);
+void SprRunProgramSetter(uint32_t language, int32_t baseSlot) {
+  if (!HasProgramSetter(language)) return;
+  const TSprProgramSetter& setter = ProgramSetters()[language - 1];
+  if (setter) setter(baseSlot);
 }
 
 std::vector<StrResGlobal> SprEnglishLibrarySlots() {
@@ -265,30 +265,30 @@ std::vector<StrResGlobal> SprEnglishProgramSlots() {
   return slots;
 }
 
-TSprSetterContract SprLibrarySetterContract(uint32_t Language) {
+TSprSetterContract SprLibrarySetterContract(uint32_t language) {
   TSprSetterContract c;
-  if (!HasLibrarySetter(Language)) return c;
-  const LibraryContractRow& row = kLibraryContracts[Language - 1];
+  if (!HasLibrarySetter(language)) return c;
+  const LibraryContractRow& row = kLibraryContracts[language - 1];
   c.Name = row.Name;
   for (StrResGlobal slot : SprEnglishLibrarySlots())
     if (!InRanges(slot, row.Untranslated)) c.Slots.push_back(slot);
   return c;
 }
 
-TSprSetterContract SprProgramSetterContract(uint32_t Language) {
+TSprSetterContract SprProgramSetterContract(uint32_t language) {
   TSprSetterContract c;
-  if (!HasProgramSetter(Language)) return c;
-  const ProgramContractRow& row = kProgramContracts[Language - 1];
+  if (!HasProgramSetter(language)) return c;
+  const ProgramContractRow& row = kProgramContracts[language - 1];
   c.Name = row.Name;
   for (int32_t i = 0; i < kProgramEnglishCount; ++i)
     if (!InRanges(i, row.Untranslated)) c.Slots.push_back(static_cast<StrResGlobal>(SprFirstProgramSlot + i));
   return c;
 }
 
-std::vector<StrResGlobal> SprSlotsWrittenByLibrarySetter(uint32_t Language) {
-  return ChangedSlots(SprLibrarySlotCount, [&] { SprRunLibrarySetter(Language); });
+std::vector<StrResGlobal> SprSlotsWrittenByLibrarySetter(uint32_t language) {
+  return ChangedSlots(SprLibrarySlotCount, [&] { SprRunLibrarySetter(language); });
 }
 
-std::vector<StrResGlobal> SprSlotsWrittenByProgramSetter(uint32_t Language) {
-  return ChangedSlots(SprStoreLength, [&] { SprRunProgramSetter(Language, SprFirstProgramSlot); });
+std::vector<StrResGlobal> SprSlotsWrittenByProgramSetter(uint32_t language) {
+  return ChangedSlots(SprStoreLength, [&] { SprRunProgramSetter(language, SprFirstProgramSlot); });
 }

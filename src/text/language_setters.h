@@ -16,17 +16,17 @@
 #include "text/text_store.h"
 
 using TSprLibrarySetter = std::function<void()>;
-using TSprProgramSetter = std::function<void(int32_t BaseSlot)>;
+using TSprProgramSetter = std::function<void(int32_t baseSlot)>;
 
-// Installs Setter for Language; an empty Setter puts the no-op back. Returns
+// Installs setter for language; an empty setter puts the no-op back. Returns
 // false, installing nothing, for a language that has no setter on that side.
-bool SprRegisterLibrarySetter(uint32_t Language, TSprLibrarySetter Setter);
-bool SprRegisterProgramSetter(uint32_t Language, TSprProgramSetter Setter);
+bool SprRegisterLibrarySetter(uint32_t language, TSprLibrarySetter setter);
+bool SprRegisterProgramSetter(uint32_t language, TSprProgramSetter setter);
 
 // Run the installed setter; nothing for a language without one (0, 15 and up;
 // 14 on the program side).
-void SprRunLibrarySetter(uint32_t Language);
-void SprRunProgramSetter(uint32_t Language, int32_t BaseSlot);
+void SprRunLibrarySetter(uint32_t language);
+void SprRunProgramSetter(uint32_t language, int32_t baseSlot);
 
 // The setter's name and the slots it writes when complete (absolute slots,
 // ascending; program slots for base 947). Empty for a language without a setter.
@@ -34,15 +34,15 @@ struct TSprSetterContract {
   std::string Name;
   std::vector<StrResGlobal> Slots;
 };
-TSprSetterContract SprLibrarySetterContract(uint32_t Language);
-TSprSetterContract SprProgramSetterContract(uint32_t Language);
+TSprSetterContract SprLibrarySetterContract(uint32_t language);
+TSprSetterContract SprProgramSetterContract(uint32_t language);
 
 // The slots the English steps write: 852 library slots, 115 program slots.
 std::vector<StrResGlobal> SprEnglishLibrarySlots();
 std::vector<StrResGlobal> SprEnglishProgramSlots();
 
-// Runs the installed setter of Language against a scratch store and returns the
+// Runs the installed setter of language against a scratch store and returns the
 // slots it changed, ascending; the real store is left as it was. This is how a
 // translation is checked against its contract.
-std::vector<StrResGlobal> SprSlotsWrittenByLibrarySetter(uint32_t Language);
-std::vector<StrResGlobal> SprSlotsWrittenByProgramSetter(uint32_t Language);
+std::vector<StrResGlobal> SprSlotsWrittenByLibrarySetter(uint32_t language);
+std::vector<StrResGlobal> SprSlotsWrittenByProgramSetter(uint32_t language);

@@ -6,17 +6,17 @@
 
 namespace {
 
-std::string Bracketed(StrResGlobal Main, StrResGlobal Inner) { return SprText(Main) + " (" + SprText(Inner) + ")"; }
+std::string Bracketed(StrResGlobal main, StrResGlobal inner) { return SprText(main) + " (" + SprText(inner) + ")"; }
 
 }  // namespace
 
-std::string CodePageToStrSpr(int32_t CodePage, bool LongForm) {
-  if (!LongForm) {
-    if (CodePage == 2) return "AUTO";
-    if (CodePage == 3) return "KEEP";
-    return CodePageToStr(CodePage, false);
+std::string CodePageToStrSpr(int32_t codePage, bool longForm) {
+  if (!longForm) {
+    if (codePage == 2) return "AUTO";
+    if (codePage == 3) return "KEEP";
+    return CodePageToStr(codePage, false);
   }
-  switch (CodePage) {
+  switch (codePage) {
     case 0: return "ASCII (7 BIT)";
     case 2: return SprText(306);
     case 3: return SprText(124);
@@ -34,17 +34,17 @@ std::string CodePageToStrSpr(int32_t CodePage, bool LongForm) {
     case 65002: return "UTF-8 BOM";
     case 88591: return "LATIN-1 (ISO 8859-1)";
     case 88592: return "LATIN-2 (ISO 8859-2)";
-    default: return CodePageToStr(CodePage, true);  // negative ids included
+    default: return CodePageToStr(codePage, true);  // negative ids included
   }
 }
 
-std::string LineBreakToStrSpr(uint32_t LineBreak, bool LongForm) {
-  switch (LineBreak) {
-    case 1: return LongForm ? SprText(306) : "AUTO";
-    case 2: return LongForm ? SprText(124) : "KEEP";
-    case 3: return LongForm ? SprText(140) : "SYSTEM";
+std::string LineBreakToStrSpr(uint32_t lineBreak, bool longForm) {
+  switch (lineBreak) {
+    case 1: return longForm ? SprText(306) : "AUTO";
+    case 2: return longForm ? SprText(124) : "KEEP";
+    case 3: return longForm ? SprText(140) : "SYSTEM";
     case 4: return "BINARY";
-    case 7: return LongForm ? SprText(149) : "NO";
+    case 7: return longForm ? SprText(149) : "NO";
     case 9: return "TAB - Horizontal Tab (U+0009)";
     case 10: return "LF - Unix, Linux, macOS, Mac OS X, AmigaOS, BSD (U+000A)";
     case 11: return "VT - Vertical Tab (U+000B)";
@@ -52,20 +52,20 @@ std::string LineBreakToStrSpr(uint32_t LineBreak, bool LongForm) {
     case 13: return "CR - Classic Mac OS, Apple II, Commodore (U+000D)";
     case 21: return "NL - AIX OS, IBM Mainframe Systems, OS/390 (U+0015)";
     case 85: return "NEL - Unicode New Line (U+0085)";
-    case 110: return LongForm ? SprText(150) : "CUSTOM_STR";
-    case 111: return LongForm ? SprText(142) : "CUSTOM_STRS";
-    case 120: return LongForm ? SprText(151) : "CUSTOM_CP";
-    case 121: return LongForm ? SprText(143) : "CUSTOM_CPS";
-    case 130: return LongForm ? Bracketed(141, 144) : "FIXED";
+    case 110: return longForm ? SprText(150) : "CUSTOM_STR";
+    case 111: return longForm ? SprText(142) : "CUSTOM_STRS";
+    case 120: return longForm ? SprText(151) : "CUSTOM_CP";
+    case 121: return longForm ? SprText(143) : "CUSTOM_CPS";
+    case 130: return longForm ? Bracketed(141, 144) : "FIXED";
     case 1310: return "CRLF - Windows, DOS, OS/2, CP/M, TOS (U+000D + U+000A)";
     case 2028: return "LS - Unicode Line Seperator (U+2028)";
     case 2029: return "PS - Unicode Paragraph Separator (U+2029)";
-    default: return LongForm ? "Unknown" : "UNKOWN";
+    default: return longForm ? "Unknown" : "UNKOWN";
   }
 }
 
-std::string CsvParamToStrSpr(int32_t CsvParam) {
-  switch (CsvParam) {
+std::string CsvParamToStrSpr(int32_t csvParam) {
+  switch (csvParam) {
     case 1: return SprText(306);
     case 2: return SprText(124);
     case 10: return SprText(752);
@@ -87,25 +87,25 @@ std::string CsvParamToStrSpr(int32_t CsvParam) {
   }
 }
 
-std::string SprCombineWordWithDescriptor(std::string_view Word, std::string_view Descriptor, uint32_t Language) {
-  std::string descriptor(Descriptor);
-  switch (Language) {
+std::string SprCombineWordWithDescriptor(std::string_view word, std::string_view descriptor, uint32_t language) {
+  std::string descriptorText(descriptor);
+  switch (language) {
     case SprLangGerman:
     case SprLangDanish:
     case SprLangRussian:
     case SprLangDutch:
     case SprLangSerbian: {
       // A compound takes a hyphen unless either part already holds a blank.
-      const bool blank = Word.find(' ') != std::string_view::npos || Descriptor.find(' ') != std::string_view::npos;
-      return descriptor + (blank ? " " : "-") + std::string(Word);
+      const bool blank = word.find(' ') != std::string_view::npos || descriptorText.find(' ') != std::string_view::npos;
+      return descriptorText + (blank ? " " : "-") + std::string(word);
     }
     case SprLangBrazilianPortuguese:
     case SprLangSpanish:
     case SprLangFrench:
     case SprLangItalian:
-    case SprLangPolish: return std::string(Word) + " " + descriptor;
+    case SprLangPolish: return std::string(word) + " " + descriptorText;
     case SprLangSimplifiedChinese:
-    case SprLangJapanese: return descriptor + std::string(Word);
-    default: return descriptor + " " + std::string(Word);
+    case SprLangJapanese: return descriptorText + std::string(word);
+    default: return descriptorText + " " + std::string(word);
   }
 }

@@ -8,11 +8,11 @@
 #include <string>
 #include <string_view>
 
-std::string CodePageToStrSpr(int32_t CodePage, bool LongForm);
-std::string LineBreakToStrSpr(uint32_t LineBreak, bool LongForm);
+std::string CodePageToStrSpr(int32_t codePage, bool longForm);
+std::string LineBreakToStrSpr(uint32_t lineBreak, bool longForm);
 // Empty for an identifier without a name.
-std::string CsvParamToStrSpr(int32_t CsvParam);
+std::string CsvParamToStrSpr(int32_t csvParam);
 
-// "DOCX-Datei", "Fichier DOCX", "DOCX文件", "DOCX File" ... for Word "File"
-// (in that language) and Descriptor "DOCX".
-std::string SprCombineWordWithDescriptor(std::string_view Word, std::string_view Descriptor, uint32_t Language);
+// "DOCX-Datei", "Fichier DOCX", "DOCX文件", "DOCX File" ... for word "File"
+// (in that language) and descriptor "DOCX".
+std::string SprCombineWordWithDescriptor(std::string_view word, std::string_view descriptor, uint32_t language);

@@ -11,14 +11,14 @@
 void InitSprResLocal();
 
 // The hook body: grows the store to 1070 and fills the program slots.
-void SetSprResLocal(uint32_t Language);
-// The steps of that fill; BaseSlot is always 947.
-void SetSprResLocal_All(uint32_t BaseSlot, uint32_t Language);           // "CSV" (text 115)
-void SetSprResLocal_EN(int32_t BaseSlot);                                // texts 0..114
-void SetSprResLocal_Combinations(uint32_t BaseSlot, uint32_t Language);  // texts 116..122
+void SetSprResLocal(uint32_t language);
+// The steps of that fill; baseSlot is always 947.
+void SetSprResLocal_All(uint32_t baseSlot, uint32_t language);           // "CSV" (text 115)
+void SetSprResLocal_EN(int32_t baseSlot);                                // texts 0..114
+void SetSprResLocal_Combinations(uint32_t baseSlot, uint32_t language);  // texts 116..122
 
 // Addresses (host and path, no scheme) of the program's web page and of its
-// syllable-list page in the language group of Language (German, Spanish,
+// syllable-list page in the language group of language (German, Spanish,
 // French, else English).
 std::string SprProgramWebPage();
-std::string SprSyllableListWebPage(uint32_t Language);
+std::string SprSyllableListWebPage(uint32_t language);

@@ -13,8 +13,8 @@ const std::string& EmptyText() {
   return empty;
 }
 
-void Put(StrResGlobal Slot, std::string_view Text) {
-  if (Slot < SprResGlobalArr.size()) SprResGlobalArr[Slot].assign(Text);
+void Put(StrResGlobal slot, std::string_view text) {
+  if (slot < SprResGlobalArr.size()) SprResGlobalArr[slot].assign(text);
 }
 
 // slot Base + Suffix
@@ -56,13 +56,13 @@ constexpr NameRule kNameRules[] = {
 
 }  // namespace
 
-const std::string& SprText(StrResGlobal Slot) {
-  return Slot < SprResGlobalArr.size() ? SprResGlobalArr[Slot] : EmptyText();
+const std::string& SprText(StrResGlobal slot) {
+  return slot < SprResGlobalArr.size() ? SprResGlobalArr[slot] : EmptyText();
 }
 
-const std::string& SprLocalText(int32_t LocalIndex) {
-  if (LocalIndex < 0 || LocalIndex >= SprProgramSlotCount) return EmptyText();
-  return SprText(static_cast<StrResGlobal>(SprFirstProgramSlot + LocalIndex));
+const std::string& SprLocalText(int32_t localIndex) {
+  if (localIndex < 0 || localIndex >= SprProgramSlotCount) return EmptyText();
+  return SprText(static_cast<StrResGlobal>(SprFirstProgramSlot + localIndex));
 }
 
 void SetSprResGlobal_All() {
@@ -88,16 +88,16 @@ void SetSprResGlobal_Combinations() {
   }
 }
 
-void SetSprResGlobal(uint32_t Language) {
+void SetSprResGlobal(uint32_t language) {
   // Every library slot starts empty, so nothing of the previous language can
   // survive even in a slot that no writer of this fill touches.
   SprResGlobalArr.resize(SprLibrarySlotCount);
   for (std::string& s : SprResGlobalArr) s.clear();
   SetSprResGlobal_All();
   SetSprResGlobal_EN();
-  SprRunLibrarySetter(Language);
+  SprRunLibrarySetter(language);
   // A setter must not change the store's length; keep the derived step in bounds anyway.
   SprResGlobalArr.resize(SprLibrarySlotCount);
   SetSprResGlobal_Combinations();
-  if (SprInitLocalProc) SprInitLocalProc(Language);
+  if (SprInitLocalProc) SprInitLocalProc(language);
 }

@@ -26,19 +26,19 @@ inline constexpr StrResGlobal SprStoreLength = 1070;      // with the program te
 // only, 1070 once the program hook has run.
 extern TStrArray SprResGlobalArr;
 
-// The text in Slot, or the empty text when Slot lies beyond the current store.
+// The text in slot, or the empty text when slot lies beyond the current store.
 // The reference is valid until the next fill; copy the text to keep it.
-const std::string& SprText(StrResGlobal Slot);
-// The text of program text LocalIndex (slot 947 + LocalIndex).
-const std::string& SprLocalText(int32_t LocalIndex);
+const std::string& SprText(StrResGlobal slot);
+// The text of program text localIndex (slot 947 + localIndex).
+const std::string& SprLocalText(int32_t localIndex);
 
 // The program hook, called with the language constant at the end of every fill.
-using TSprInitLocalProc = std::function<void(uint32_t Language)>;
+using TSprInitLocalProc = std::function<void(uint32_t language)>;
 extern TSprInitLocalProc SprInitLocalProc;
 
-// Refills the store for Language (unsigned: -1 arrives as 4294967295 and, like
+// Refills the store for language (unsigned: -1 arrives as 4294967295 and, like
 // 0 and every value outside 1..14, gives English).
-void SetSprResGlobal(uint32_t Language);
+void SetSprResGlobal(uint32_t language);
 // The steps of that fill.
 void SetSprResGlobal_All();           // slot 0 and the language-neutral slots
 void SetSprResGlobal_EN();            // the English library texts

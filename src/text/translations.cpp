@@ -35,19 +35,19 @@ void SetSprResGlobal_SR() { WriteLibrary(SprLibraryTexts_SR()); }
 void SetSprResGlobal_PL() { WriteLibrary(SprLibraryTexts_PL()); }
 void SetSprResGlobal_AR() { WriteLibrary(SprLibraryTexts_AR()); }
 void SetSprResGlobal_KO() { WriteLibrary(SprLibraryTexts_KO()); }
-void SetSprResLocal_DE(int32_t BaseSlot) { WriteProgram(SprProgramTexts_DE(), BaseSlot); }
-void SetSprResLocal_DA(int32_t BaseSlot) { WriteProgram(SprProgramTexts_DA(), BaseSlot); }
-void SetSprResLocal_PTBR(int32_t BaseSlot) { WriteProgram(SprProgramTexts_PTBR(), BaseSlot); }
-void SetSprResLocal_ES(int32_t BaseSlot) { WriteProgram(SprProgramTexts_ES(), BaseSlot); }
-void SetSprResLocal_ZHSIMP(int32_t BaseSlot) { WriteProgram(SprProgramTexts_ZHSIMP(), BaseSlot); }
-void SetSprResLocal_FR(int32_t BaseSlot) { WriteProgram(SprProgramTexts_FR(), BaseSlot); }
-void SetSprResLocal_RU(int32_t BaseSlot) { WriteProgram(SprProgramTexts_RU(), BaseSlot); }
-void SetSprResLocal_NL(int32_t BaseSlot) { WriteProgram(SprProgramTexts_NL(), BaseSlot); }
-void SetSprResLocal_IT(int32_t BaseSlot) { WriteProgram(SprProgramTexts_IT(), BaseSlot); }
-void SetSprResLocal_JA(int32_t BaseSlot) { WriteProgram(SprProgramTexts_JA(), BaseSlot); }
-void SetSprResLocal_SR(int32_t BaseSlot) { WriteProgram(SprProgramTexts_SR(), BaseSlot); }
-void SetSprResLocal_PL(int32_t BaseSlot) { WriteProgram(SprProgramTexts_PL(), BaseSlot); }
-void SetSprResLocal_AR(int32_t BaseSlot) { WriteProgram(SprProgramTexts_AR(), BaseSlot); }
+void SetSprResLocal_DE(int32_t baseSlot) { WriteProgram(SprProgramTexts_DE(), baseSlot); }
+void SetSprResLocal_DA(int32_t baseSlot) { WriteProgram(SprProgramTexts_DA(), baseSlot); }
+void SetSprResLocal_PTBR(int32_t baseSlot) { WriteProgram(SprProgramTexts_PTBR(), baseSlot); }
+void SetSprResLocal_ES(int32_t baseSlot) { WriteProgram(SprProgramTexts_ES(), baseSlot); }
+void SetSprResLocal_ZHSIMP(int32_t baseSlot) { WriteProgram(SprProgramTexts_ZHSIMP(), baseSlot); }
+void SetSprResLocal_FR(int32_t baseSlot) { WriteProgram(SprProgramTexts_FR(), baseSlot); }
+void SetSprResLocal_RU(int32_t baseSlot) { WriteProgram(SprProgramTexts_RU(), baseSlot); }
+void SetSprResLocal_NL(int32_t baseSlot) { WriteProgram(SprProgramTexts_NL(), baseSlot); }
+void SetSprResLocal_IT(int32_t baseSlot) { WriteProgram(SprProgramTexts_IT(), baseSlot); }
+void SetSprResLocal_JA(int32_t baseSlot) { WriteProgram(SprProgramTexts_JA(), baseSlot); }
+void SetSprResLocal_SR(int32_t baseSlot) { WriteProgram(SprProgramTexts_SR(), baseSlot); }
+void SetSprResLocal_PL(int32_t baseSlot) { WriteProgram(SprProgramTexts_PL(), baseSlot); }
+void SetSprResLocal_AR(int32_t baseSlot) { WriteProgram(SprProgramTexts_AR(), baseSlot); }
 
 void RegisterTranslations() {
   // A language whose table is still empty keeps the no-op: it shows English.

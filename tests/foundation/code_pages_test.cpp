@@ -3,6 +3,14 @@
 #include "foundation/code_pages.h"
 #include "foundation/utf8.h"
 
+// The tests below name code pages by their constants; these are the numbers
+// that settings files store for them.
+static_assert(cpASCII == 0 && cpAutoDetect == 2 && cpKeep == 3 && cpBinary == 5 && cpUTF1 == 100 && cpSCSU == 101 &&
+              cpBOCU1 == 102 && cpUTFEBCDIC == 103 && cpUTF16LE == 1200 && cpUTF16BE == 1201 && cpWindows1250 == 1250 &&
+              cpWindows1251 == 1251 && cpWindows1252 == 1252 && cpWindows1253 == 1253 && cpUTF32LE == 12000 &&
+              cpUTF32BE == 12001 && cpGB18030 == 54936 && cpUTF7ANSI == 64999 && cpUTF7 == 65000 && cpUTF8 == 65001 &&
+              cpUTF8BOM == 65002 && cpISO88591 == 88591 && cpISO88592 == 88592);
+
 namespace {
 
 struct NameRow {
@@ -14,29 +22,29 @@ struct NameRow {
 };
 
 const NameRow kTable[] = {
-    {0, "ASCII (7 BIT)", "ASCII", "ascii", "US-ASCII"},
-    {2, "Auto Detect", "AUTO", "auto", "AUTO"},
-    {3, "Keep", "KEEP", "keep", "KEEP"},
-    {5, "BINARY", "BINARY", "binary", "BINARY"},
-    {100, "UTF-1", "UTF-1", "utf1", "UTF-1"},
-    {101, "SCSU", "SCSU", "scsu", "SCSU"},
-    {102, "BOCU-1", "BOCU-1", "bocu1", "BOCU-1"},
-    {103, "UTF-EBCDIC", "UTF-EBCDIC", "utf-ebcdic", "UTF-EBCDIC"},
-    {1200, "UTF-16 Little Endian", "UTF-16 LE", "utf16le", "UTF-16LE"},
-    {1201, "UTF-16 Big Endian", "UTF-16 BE", "utf16be", "UTF-16BE"},
-    {1250, "WINDOWS-1250 (Central European)", "WINDOWS-1250", "win1250", "WIN-1250"},
-    {1251, "WINDOWS-1251 (Cyrillic)", "WINDOWS-1251", "win1251", "WIN-1251"},
-    {1252, "WINDOWS-1252 (Western European)", "WINDOWS-1252", "win1252", "WIN-1252"},
-    {1253, "WINDOWS-1253 (Greek)", "WINDOWS-1253", "win1253", "WIN-1253"},
-    {12000, "UTF-32 Little Endian", "UTF-32 LE", "utf32le", "UTF-32LE"},
-    {12001, "UTF-32 Big Endian", "UTF-32 BE", "utf32be", "UTF-32BE"},
-    {54936, "GB-18030", "GB-18030", "gb18030", "GB-18030"},
-    {64999, "UTF-7 ANSI", "UTF-7 ANSI", "utf7", "UTF-7"},
-    {65000, "UTF-7", "UTF-7", "utf7", "UTF-7"},
-    {65001, "UTF-8", "UTF-8", "utf8", "UTF-8"},
-    {65002, "UTF-8 BOM", "UTF-8 BOM", "utf8", "UTF-8"},
-    {88591, "LATIN-1 (ISO 8859-1)", "LATIN-1", "latin1", "ISO-8859-1"},
-    {88592, "LATIN-2 (ISO 8859-2)", "LATIN-2", "latin2", "ISO-8859-2"},
+    {cpASCII, "ASCII (7 BIT)", "ASCII", "ascii", "US-ASCII"},
+    {cpAutoDetect, "Auto Detect", "AUTO", "auto", "AUTO"},
+    {cpKeep, "Keep", "KEEP", "keep", "KEEP"},
+    {cpBinary, "BINARY", "BINARY", "binary", "BINARY"},
+    {cpUTF1, "UTF-1", "UTF-1", "utf1", "UTF-1"},
+    {cpSCSU, "SCSU", "SCSU", "scsu", "SCSU"},
+    {cpBOCU1, "BOCU-1", "BOCU-1", "bocu1", "BOCU-1"},
+    {cpUTFEBCDIC, "UTF-EBCDIC", "UTF-EBCDIC", "utf-ebcdic", "UTF-EBCDIC"},
+    {cpUTF16LE, "UTF-16 Little Endian", "UTF-16 LE", "utf16le", "UTF-16LE"},
+    {cpUTF16BE, "UTF-16 Big Endian", "UTF-16 BE", "utf16be", "UTF-16BE"},
+    {cpWindows1250, "WINDOWS-1250 (Central European)", "WINDOWS-1250", "win1250", "WIN-1250"},
+    {cpWindows1251, "WINDOWS-1251 (Cyrillic)", "WINDOWS-1251", "win1251", "WIN-1251"},
+    {cpWindows1252, "WINDOWS-1252 (Western European)", "WINDOWS-1252", "win1252", "WIN-1252"},
+    {cpWindows1253, "WINDOWS-1253 (Greek)", "WINDOWS-1253", "win1253", "WIN-1253"},
+    {cpUTF32LE, "UTF-32 Little Endian", "UTF-32 LE", "utf32le", "UTF-32LE"},
+    {cpUTF32BE, "UTF-32 Big Endian", "UTF-32 BE", "utf32be", "UTF-32BE"},
+    {cpGB18030, "GB-18030", "GB-18030", "gb18030", "GB-18030"},
+    {cpUTF7ANSI, "UTF-7 ANSI", "UTF-7 ANSI", "utf7", "UTF-7"},
+    {cpUTF7, "UTF-7", "UTF-7", "utf7", "UTF-7"},
+    {cpUTF8, "UTF-8", "UTF-8", "utf8", "UTF-8"},
+    {cpUTF8BOM, "UTF-8 BOM", "UTF-8 BOM", "utf8", "UTF-8"},
+    {cpISO88591, "LATIN-1 (ISO 8859-1)", "LATIN-1", "latin1", "ISO-8859-1"},
+    {cpISO88592, "LATIN-2 (ISO 8859-2)", "LATIN-2", "latin2", "ISO-8859-2"},
 };
 
 std::string UTF7(const std::string& utf8) { return WideStringToUTF7(UTF8ToUTF16(utf8)); }
@@ -57,9 +65,9 @@ TEST(CodePageNames, EveryFormOfTheTable) {
     EXPECT_EQ(CodePageToStrID(unknown), "unknown");
     EXPECT_EQ(CodePageToISOStr(unknown, true, true), "UNKOWN");
   }
-  EXPECT_EQ(CodePageToISOStr(1252, false, false), "win1252");
-  EXPECT_EQ(CodePageToISOStr(88591, false, true), "iso-8859-1");
-  EXPECT_EQ(CodePageToISOStr(1200, true, false), "UTF16LE");
+  EXPECT_EQ(CodePageToISOStr(cpWindows1252, false, false), "win1252");
+  EXPECT_EQ(CodePageToISOStr(cpISO88591, false, true), "iso-8859-1");
+  EXPECT_EQ(CodePageToISOStr(cpUTF16LE, true, false), "UTF16LE");
 }
 
 TEST(CodePageNames, StrToCodePageMapsEveryNameFormBack) {
@@ -67,8 +75,8 @@ TEST(CodePageNames, StrToCodePageMapsEveryNameFormBack) {
     for (const char* form : {r.longName, r.shortName, r.strID, r.isoName}) {
       int32_t expected = r.id;
       // The shared string id and ISO name belong to the plain variant.
-      if (r.id == 64999 && (form == r.strID || form == r.isoName)) expected = 65000;
-      if (r.id == 65002 && (form == r.strID || form == r.isoName)) expected = 65001;
+      if (r.id == cpUTF7ANSI && (form == r.strID || form == r.isoName)) expected = cpUTF7;
+      if (r.id == cpUTF8BOM && (form == r.strID || form == r.isoName)) expected = cpUTF8;
       EXPECT_EQ(StrToCodePage(form), expected) << form;
     }
   }
@@ -79,25 +87,26 @@ TEST(CodePageNames, StrToCodePageCleansTheInput) {
     const char* text;
     int32_t id;
   } cases[] = {
-      {"  WINDOWS-1252 (Western European)  ", 1252},
-      {"\twin_1251\n", 1251},
-      {"wInDoWs-1253 (gReEk)", 1253},
-      {"Latin 2", 88592},
-      {"iso_8859-1", 88591},
-      {"utf-16-be", 1201},
-      {"Utf 32 Little Endian", 12000},
-      {"AUTO-DETECT", 2},
-      {"", 65001},
-      {"klingon", 65001},
-      {"WINDOWS-1254", 65001},
-      {"UTF-7 ANSI", 64999},
+      {"  WINDOWS-1252 (Western European)  ", cpWindows1252},
+      {"\twin_1251\n", cpWindows1251},
+      {"wInDoWs-1253 (gReEk)", cpWindows1253},
+      {"Latin 2", cpISO88592},
+      {"iso_8859-1", cpISO88591},
+      {"utf-16-be", cpUTF16BE},
+      {"Utf 32 Little Endian", cpUTF32LE},
+      {"AUTO-DETECT", cpAutoDetect},
+      {"", cpUTF8},
+      {"klingon", cpUTF8},
+      {"WINDOWS-1254", cpUTF8},
+      {"UTF-7 ANSI", cpUTF7ANSI},
   };
   for (const auto& c : cases) EXPECT_EQ(StrToCodePage(c.text), c.id) << c.text;
 }
 
 TEST(CodePageNames, AvailableList) {
   EXPECT_EQ(CodePagesAvailable(),
-            (TIntArray{0, 88591, 88592, 1250, 1251, 1252, 1253, 65000, 65001, 1200, 1201, 12000, 12001}));
+            (TIntArray{cpASCII, cpISO88591, cpISO88592, cpWindows1250, cpWindows1251, cpWindows1252, cpWindows1253,
+                       cpUTF7, cpUTF8, cpUTF16LE, cpUTF16BE, cpUTF32LE, cpUTF32BE}));
 }
 
 TEST(UTF7, RFCVectors) {
@@ -139,8 +148,8 @@ TEST(UTF7, CharactersBeyondTheBMPRoundTrip) {
   for (const char* text : {"\U0001F60A", "x\U0001D11Ey", "\U0010FFFF\U00010000\U00010001"}) {
     std::string encoded = UTF7(text);
     EXPECT_EQ(FromUTF7(encoded), text);
-    EXPECT_EQ(UTF8ToCodePageBytes(text, 65000), encoded);
-    EXPECT_EQ(CodePageBytesToUTF8(encoded, 65000), text);
+    EXPECT_EQ(UTF8ToCodePageBytes(text, cpUTF7), encoded);
+    EXPECT_EQ(CodePageBytesToUTF8(encoded, cpUTF7), text);
   }
   EXPECT_EQ(UTF7("\U0001F600"), "+2D3eAA");
 }
@@ -173,10 +182,10 @@ TEST(CodePageConversion, NulInsideUTF16AndUTF32TextIsKept) {
     int32_t cp;
     std::string bytes;
   } cases[] = {
-      {1200, std::string("a\0\0\0b\0\0\0", 8)},
-      {1201, std::string("\0a\0\0\0b\0\0", 8)},
-      {12000, std::string("a\0\0\0\0\0\0\0b\0\0\0\0\0\0\0", 16)},
-      {12001, std::string("\0\0\0a\0\0\0\0\0\0\0b\0\0\0\0", 16)},
+      {cpUTF16LE, std::string("a\0\0\0b\0\0\0", 8)},
+      {cpUTF16BE, std::string("\0a\0\0\0b\0\0", 8)},
+      {cpUTF32LE, std::string("a\0\0\0\0\0\0\0b\0\0\0\0\0\0\0", 16)},
+      {cpUTF32BE, std::string("\0\0\0a\0\0\0\0\0\0\0b\0\0\0\0", 16)},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(UTF8ToCodePageBytes(text, c.cp), c.bytes) << c.cp;
@@ -185,46 +194,46 @@ TEST(CodePageConversion, NulInsideUTF16AndUTF32TextIsKept) {
 }
 
 TEST(CodePageConversion, AsciiWritesOneQuestionMarkPerCharacter) {
-  EXPECT_EQ(UTF8ToCodePageBytes("Gr\u00FC\u00DFe", 0), "Gr??e");
-  EXPECT_EQ(UTF8ToCodePageBytes("\u65E5\U0001F60A!", 0),
+  EXPECT_EQ(UTF8ToCodePageBytes("Gr\u00FC\u00DFe", cpASCII), "Gr??e");
+  EXPECT_EQ(UTF8ToCodePageBytes("\u65E5\U0001F60A!", cpASCII),
             "?"
             "?!");
-  EXPECT_EQ(UTF8ToCodePageBytes("Gr\u00FC\u00DFe \u20AC", 1252),
+  EXPECT_EQ(UTF8ToCodePageBytes("Gr\u00FC\u00DFe \u20AC", cpWindows1252),
             "Gr\xFC\xDF"
             "e \x80");
-  EXPECT_EQ(UTF8ToCodePageBytes("\u65E5x\U0001F60A", 1252), "?x?");
+  EXPECT_EQ(UTF8ToCodePageBytes("\u65E5x\U0001F60A", cpWindows1252), "?x?");
 }
 
 TEST(CodePageConversion, InvalidBytesNeverReachTheProgram) {
   // Text read as UTF-8 is repaired; undefined bytes of a code page read as U+FFFD.
   EXPECT_EQ(CodePageBytesToUTF8("\xEF\xBB\xBF"
                                 "a\xE9z",
-                                65001),
+                                cpUTF8),
             "a\uFFFDz");
-  EXPECT_EQ(CodePageBytesToUTF8("a\xC3\xA9", 65002), "a\u00E9");
-  EXPECT_EQ(CodePageBytesToUTF8("\x81\x80", 1252), "\uFFFD\u20AC");
-  EXPECT_TRUE(UTF8IsValid(CodePageBytesToUTF8("\xD8\x00\x41\x00", 1200)));
-  EXPECT_EQ(CodePageBytesToUTF8(std::string("\x00\xD8\x41\x00", 4), 1200), "\uFFFDA");
-  EXPECT_EQ(CodePageBytesToUTF8(std::string("\x00\x00\x11\x00\x41\x00\x00\x00", 8), 12000), "?A");
+  EXPECT_EQ(CodePageBytesToUTF8("a\xC3\xA9", cpUTF8BOM), "a\u00E9");
+  EXPECT_EQ(CodePageBytesToUTF8("\x81\x80", cpWindows1252), "\uFFFD\u20AC");
+  EXPECT_TRUE(UTF8IsValid(CodePageBytesToUTF8("\xD8\x00\x41\x00", cpUTF16LE)));
+  EXPECT_EQ(CodePageBytesToUTF8(std::string("\x00\xD8\x41\x00", 4), cpUTF16LE), "\uFFFDA");
+  EXPECT_EQ(CodePageBytesToUTF8(std::string("\x00\x00\x11\x00\x41\x00\x00\x00", 8), cpUTF32LE), "?A");
   // An id without a conversion hands the bytes over unchanged.
   EXPECT_EQ(CodePageBytesToUTF8("a\xE9z", 6), "a\xE9z");
-  EXPECT_EQ(UTF8ToCodePageBytes("a\xE9z", 5), "a\xE9z");
+  EXPECT_EQ(UTF8ToCodePageBytes("a\xE9z", cpBinary), "a\xE9z");
 }
 
 TEST(CodePageConversion, GB18030IsDecodedThroughIconvWhenMarked) {
   EXPECT_EQ(CodePageBytesToUTF8("\x84\x31\x95\x33"
                                 "\xD6\xD0\xCE\xC4"
                                 "A",
-                                54936),
+                                cpGB18030),
             "\u4E2D\u6587A");
   EXPECT_EQ(CodePageBytesToUTF8("\x84\x31\x95\x33"
                                 "\xD6",
-                                54936),
+                                cpGB18030),
             "\uFFFD");
   // Without the mark, and when writing, the id has no conversion: the bytes
   // stay as they are, so that what SaveString writes reads back.
-  EXPECT_EQ(CodePageBytesToUTF8("\u4E2D\u6587A", 54936), "\u4E2D\u6587A");
-  EXPECT_EQ(UTF8ToCodePageBytes("\u4E2D\u6587A", 54936), "\u4E2D\u6587A");
+  EXPECT_EQ(CodePageBytesToUTF8("\u4E2D\u6587A", cpGB18030), "\u4E2D\u6587A");
+  EXPECT_EQ(UTF8ToCodePageBytes("\u4E2D\u6587A", cpGB18030), "\u4E2D\u6587A");
 }
 
 TEST(UTF7, EndsInRun) {
@@ -243,9 +252,9 @@ TEST(CodePageConversion, SingleByteTables) {
     int32_t cp;
     std::string text, bytes;
   } cases[] = {
-      {88591, "\u00E9\u00FF\u0080", "\xE9\xFF\x80"}, {88592, "\u0105\u0142\u017C", "\xB1\xB3\xBF"},
-      {1250, "\u0161\u20AC\u0105", "\x9A\x80\xB9"},  {1251, "\u0416\u0451", "\xC6\xB8"},
-      {1252, "\u0153\u2122\u00FF", "\x9C\x99\xFF"},  {1253, "\u03A9\u03AC", "\xD9\xDC"},
+      {cpISO88591, "\u00E9\u00FF\u0080", "\xE9\xFF\x80"},    {cpISO88592, "\u0105\u0142\u017C", "\xB1\xB3\xBF"},
+      {cpWindows1250, "\u0161\u20AC\u0105", "\x9A\x80\xB9"}, {cpWindows1251, "\u0416\u0451", "\xC6\xB8"},
+      {cpWindows1252, "\u0153\u2122\u00FF", "\x9C\x99\xFF"}, {cpWindows1253, "\u03A9\u03AC", "\xD9\xDC"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(UTF8ToCodePageBytes(c.text, c.cp), c.bytes) << c.cp;
@@ -255,7 +264,7 @@ TEST(CodePageConversion, SingleByteTables) {
 
 TEST(CodePageConversion, UnicodeDecoderTakesAnySplit) {
   const std::string text = "a\U0001F60A\u00E9\u65E5z";
-  for (int32_t cp : {1200, 1201, 12000, 12001}) {
+  for (int32_t cp : {cpUTF16LE, cpUTF16BE, cpUTF32LE, cpUTF32BE}) {
     // A stray odd byte at the end is not part of the text.
     const std::string bytes = UTF8ToCodePageBytes(text, cp) + "\x01";
     for (size_t cut1 = 0; cut1 <= bytes.size(); ++cut1) {
@@ -272,7 +281,7 @@ TEST(CodePageConversion, UnicodeDecoderTakesAnySplit) {
     }
   }
   // A high surrogate with nothing after it.
-  TCodePageDecoder d(1200);
+  TCodePageDecoder d(cpUTF16LE);
   std::string out;
   d.Feed(std::string("A\0\x3D\xD8", 4), out);
   d.Finish(out);

@@ -7,26 +7,26 @@ NumberFormat DecimalComma() { return NumberFormat{",", "."}; }
 NumberFormat DecimalPoint() { return NumberFormat{".", ","}; }
 }  // namespace
 
-// The read/write resolution of detect (1) and "keep" (2) against the old file.
+// The read/write resolution of detect and "keep" against the old file.
 TEST(LineBreakManager, AutoKeepTable) {
   struct Case {
     uint32_t read, write, oldFile;
     uint32_t typeForWriting;
     std::string charsForWriting;
   } cases[] = {
-      {1, 2, 0, 0, "\n"},          // nothing found yet: LF
-      {1, 2, 1310, 1310, "\r\n"},  // detect + keep: the old file's break
-      {1, 2, 13, 13, "\r"},
-      {1310, 2, 10, 1310, "\r\n"},  // keep writes what reading names
-      {13, 2, 1310, 13, "\r"},
-      {2, 2, 1310, 1310, "\r\n"},  // both keep: the old file's break, type and characters
-                                   // alike
-      {2, 2, 0, 0, "\n"},
-      {1, 1, 13, 13, "\r"},  // writing detect resolves against the old file too
-      {2, 10, 1310, 10, "\n"},
-      {10, 1310, 13, 1310, "\r\n"},
-      {1, 7, 1310, 7, ""},
-      {2, 2028, 10, 2028, "\u2028"},
+      {lbkAutoDetect, lbkKeep, lbkUnknown, lbkUnknown, "\n"},  // nothing found yet: LF
+      {lbkAutoDetect, lbkKeep, lbkCRLF, lbkCRLF, "\r\n"},      // detect + keep: the old file's break
+      {lbkAutoDetect, lbkKeep, lbkCR, lbkCR, "\r"},
+      {lbkCRLF, lbkKeep, lbkLF, lbkCRLF, "\r\n"},  // keep writes what reading names
+      {lbkCR, lbkKeep, lbkCRLF, lbkCR, "\r"},
+      {lbkKeep, lbkKeep, lbkCRLF, lbkCRLF, "\r\n"},  // both keep: the old file's break, type and characters
+                                                     // alike
+      {lbkKeep, lbkKeep, lbkUnknown, lbkUnknown, "\n"},
+      {lbkAutoDetect, lbkAutoDetect, lbkCR, lbkCR, "\r"},  // writing detect resolves against the old file too
+      {lbkKeep, lbkLF, lbkCRLF, lbkLF, "\n"},
+      {lbkLF, lbkCRLF, lbkCR, lbkCRLF, "\r\n"},
+      {lbkAutoDetect, lbkNoChar, lbkCRLF, lbkNoChar, ""},
+      {lbkKeep, lbkLS, lbkLF, lbkLS, "\u2028"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.read) + "/" + std::to_string(c.write) + " old " + std::to_string(c.oldFile));
@@ -41,10 +41,10 @@ TEST(LineBreakManager, AutoKeepTable) {
 }
 
 TEST(LineBreakManager, CreationAndHolders) {
-  TLineBreakManagerObj m(1, 2);
+  TLineBreakManagerObj m(lbkAutoDetect, lbkKeep);
   EXPECT_TRUE(m.Read().AutoDetect());
   EXPECT_TRUE(m.Write().Keep());
-  EXPECT_EQ(m.LineBreakOldFile, 0u);
+  EXPECT_EQ(m.LineBreakOldFile, lbkUnknown);
   EXPECT_FALSE(m.FirstReadDone || m.LastResultExplode || m.LastResultImplode || m.HasStoredMixedLineBreaks);
   EXPECT_FALSE(m.ExplodeWithQuotes().Active);
   EXPECT_EQ(m.ExplodeWithQuotes().QuoteChar, "\"");
@@ -71,9 +71,9 @@ TEST(LineBreakManager, CreationAndHolders) {
 }
 
 TEST(LineBreakParamObj, ParamStrAndCustomValues) {
-  TLineBreakParamObj p(10);
+  TLineBreakParamObj p(lbkLF);
   p.SetFromParamStr("customstrs-;,|,\",\"");
-  EXPECT_EQ(p.LineBreakType, 111u);
+  EXPECT_EQ(p.LineBreakType, lbkCustomStrs);
   EXPECT_EQ(p.CustomStrs, (TStrArray{";", "|", ","}));
   EXPECT_TRUE(p.CustomStrsAreChars);
   EXPECT_TRUE(p.CustomStrsChars.test(';') && p.CustomStrsChars.test('|') && p.CustomStrsChars.test(','));
@@ -85,33 +85,33 @@ TEST(LineBreakParamObj, ParamStrAndCustomValues) {
   EXPECT_TRUE(p.CustomStrsChars.none());
 
   p.SetFromParamStr("customcps-U+0041,#42 #43");
-  EXPECT_EQ(p.LineBreakType, 121u);
+  EXPECT_EQ(p.LineBreakType, lbkCustomCodePoints);
   EXPECT_EQ(p.CustomStrs, (TStrArray{"A", "BC"}));
 
   p.SetFromParamStr("not a word");  // changes nothing
-  EXPECT_EQ(p.LineBreakType, 121u);
+  EXPECT_EQ(p.LineBreakType, lbkCustomCodePoints);
   EXPECT_EQ(p.ParamStr(), "customcps-U+0041,#42 #43");
 
   p.SetParamStr("customstr-<br>");
   EXPECT_EQ(p.CustomStr(), "<br>");
   EXPECT_TRUE(p.CustomStrs.empty());
-  EXPECT_EQ(p.GetLineBreakCharacters(10), "<br>");
+  EXPECT_EQ(p.GetLineBreakCharacters(lbkLF), "<br>");
 
   p.SetFromParamStr("customcp-U+2028");
-  EXPECT_EQ(p.GetLineBreakCharacters(10), "\u2028");
+  EXPECT_EQ(p.GetLineBreakCharacters(lbkLF), "\u2028");
 
   p.SetFromParamStr("fixedlength-80");
   EXPECT_EQ(p.CustomInt(), 80);
-  EXPECT_EQ(p.GetLineBreakCharacters(10), "");
+  EXPECT_EQ(p.GetLineBreakCharacters(lbkLF), "");
   EXPECT_EQ(p.AsParamStr(), "fixedlength-80");
 
-  TLineBreakParamObj unknown(4);
+  TLineBreakParamObj unknown(lbkBinary);
   EXPECT_EQ(unknown.AsParamStr(), "");
-  EXPECT_EQ(unknown.GetLineBreakType(13), 4u);
-  EXPECT_EQ(unknown.GetLineBreakCharacters(13), "\n");
-  TLineBreakParamObj keep(2);
-  EXPECT_EQ(keep.GetLineBreakType(13), 13u);
-  EXPECT_EQ(keep.GetLineBreakCharacters(1310), "\r\n");
+  EXPECT_EQ(unknown.GetLineBreakType(lbkCR), lbkBinary);
+  EXPECT_EQ(unknown.GetLineBreakCharacters(lbkCR), "\n");
+  TLineBreakParamObj keep(lbkKeep);
+  EXPECT_EQ(keep.GetLineBreakType(lbkCR), lbkCR);
+  EXPECT_EQ(keep.GetLineBreakCharacters(lbkCRLF), "\r\n");
 }
 
 TEST(CSVParamSet, AutoKeepTable) {
@@ -121,10 +121,13 @@ TEST(CSVParamSet, AutoKeepTable) {
     std::string chars;
     uint32_t typeForWriting;
   } cases[] = {
-      {1, 2, "|", "|", 2},    // detect + keep: the old file's character
-      {12, 2, "|", ";", 12},  // keep writes what reading names
-      {2, 2, "|", "|", 2},   {1, 11, "|", ",", 11},  {2, 16, "|", "\t", 16},
-      {1, 1, "|", "|", 1},   {11, 10, "|", ";", 10},  // system under a decimal comma
+      {csvpAutoDetect, csvpKeep, "|", "|", csvpKeep},      // detect + keep: the old file's character
+      {csvpSemicolon, csvpKeep, "|", ";", csvpSemicolon},  // keep writes what reading names
+      {csvpKeep, csvpKeep, "|", "|", csvpKeep},
+      {csvpAutoDetect, csvpComma, "|", ",", csvpComma},
+      {csvpKeep, csvpTab, "|", "\t", csvpTab},
+      {csvpAutoDetect, csvpAutoDetect, "|", "|", csvpAutoDetect},
+      {csvpComma, csvpSystem, "|", ";", csvpSystem},  // system under a decimal comma
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.read) + "/" + std::to_string(c.write));
@@ -139,18 +142,18 @@ TEST(CSVParamSet, AutoKeepTable) {
 }
 
 TEST(CSVParamSet, DefaultsFollowTheGivenNumberFormat) {
-  TCSVParamSetObj comma(1, 2, csvFieldSeparator, DecimalComma());
+  TCSVParamSetObj comma(csvpAutoDetect, csvpKeep, csvFieldSeparator, DecimalComma());
   EXPECT_EQ(comma.OldFileChar(), ";");
   EXPECT_EQ(comma.Read().OldFileChar(), ";");
   EXPECT_EQ(comma.GetCharsForWriting(), ";");
-  TCSVParamSetObj point(1, 2, csvFieldSeparator, DecimalPoint());
+  TCSVParamSetObj point(csvpAutoDetect, csvpKeep, csvFieldSeparator, DecimalPoint());
   EXPECT_EQ(point.GetCharsForWriting(), ",");
-  TCSVParamSetObj quote(1, 2, csvQuote, DecimalComma());
+  TCSVParamSetObj quote(csvpAutoDetect, csvpKeep, csvQuote, DecimalComma());
   EXPECT_EQ(quote.GetCharsForWriting(), "\"");
 }
 
 TEST(CSVParamSet, SetOldFileChar) {
-  TCSVParamSetObj s(1, 2, csvFieldSeparator, DecimalPoint());
+  TCSVParamSetObj s(csvpAutoDetect, csvpKeep, csvFieldSeparator, DecimalPoint());
   s.SetOldFileChar(",");  // equal: nothing changes
   EXPECT_EQ(s.Read().OldFileChar(), ",");
   s.SetOldFileChar("\t");
@@ -160,12 +163,12 @@ TEST(CSVParamSet, SetOldFileChar) {
 }
 
 TEST(CSVParamObj, FromCharAndParamStr) {
-  TCSVParamObj p(1, csvFieldSeparator, "", 0, DecimalPoint());
+  TCSVParamObj p(csvpAutoDetect, csvFieldSeparator, "", 0, DecimalPoint());
   struct Case {
     const char* text;
     uint32_t type;
     std::string use;
-  } cases[] = {{"%TAB%", 16, "\t"}, {"ab", 30, "ab"}, {"", 17, ""}, {";", 12, ";"}};
+  } cases[] = {{"%TAB%", csvpTab, "\t"}, {"ab", csvpCustomStr, "ab"}, {"", csvpNoChar, ""}, {";", csvpSemicolon, ";"}};
   for (const auto& c : cases) {
     p.CustomInt = 5;
     p.CustomStrs = {"x"};
@@ -176,7 +179,7 @@ TEST(CSVParamObj, FromCharAndParamStr) {
     EXPECT_TRUE(p.CustomStrs.empty());
   }
   p.SetFromParamStr("customcps-#3B,U+007C");
-  EXPECT_EQ(p.ParamType(), 33u);
+  EXPECT_EQ(p.ParamType(), csvpCustomCodePoints);
   EXPECT_EQ(p.CustomStrs, (TStrArray{";", "|"}));
   EXPECT_EQ(p.AsParamStr(), "customcps-#3B,U+007C");
   p.SetFromParamStr("customstrs-\"a,b\",c");
@@ -188,9 +191,9 @@ TEST(CSVParamObj, FromCharAndParamStr) {
   EXPECT_EQ(p.CustomInt, 8);
   EXPECT_EQ(p.GetCharToUse(), "");
   p.SetFromParamStr("unknown");
-  EXPECT_EQ(p.ParamType(), 40u);
+  EXPECT_EQ(p.ParamType(), csvpFixedLength);
   p.SetParamStr("system");
   EXPECT_EQ(p.GetCharToUse(), ",");
-  EXPECT_TRUE(TCSVParamObj(2, csvQuote).Keep());
-  EXPECT_TRUE(TCSVParamObj(1, csvQuote).AutoDetect());
+  EXPECT_TRUE(TCSVParamObj(csvpKeep, csvQuote).Keep());
+  EXPECT_TRUE(TCSVParamObj(csvpAutoDetect, csvQuote).AutoDetect());
 }

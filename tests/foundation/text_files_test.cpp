@@ -31,13 +31,13 @@ size_t EntriesIn(const TempDir& dir) {
 // A text each code page can hold.
 std::string TextFor(int32_t cp) {
   switch (cp) {
-    case 0: return "Hello, world!\r\nLine 2\t~";
-    case 88591: return "Gr\u00FC\u00DFe, caf\u00E9 \u00BD \u00FF";
-    case 88592: return "Za\u017C\u00F3\u0142\u0107 g\u0119\u015Bl\u0105 ja\u017A\u0144";
-    case 1250: return "P\u0159\u00EDli\u0161 \u017Elu\u0165ou\u010Dk\u00FD k\u016F\u0148 \u20AC";
-    case 1251: return "\u041F\u0440\u0438\u0432\u0435\u0442, \u043C\u0438\u0440 \u20AC \u0451";
-    case 1252: return "Gr\u00FC\u00DFe \u20AC \u201Cquotes\u201D \u0153 \u2122";
-    case 1253: return "\u0393\u03B5\u03B9\u03AC \u03C3\u03BF\u03C5 \u03BA\u03CC\u03C3\u03BC\u03B5 \u20AC";
+    case cpASCII: return "Hello, world!\r\nLine 2\t~";
+    case cpISO88591: return "Gr\u00FC\u00DFe, caf\u00E9 \u00BD \u00FF";
+    case cpISO88592: return "Za\u017C\u00F3\u0142\u0107 g\u0119\u015Bl\u0105 ja\u017A\u0144";
+    case cpWindows1250: return "P\u0159\u00EDli\u0161 \u017Elu\u0165ou\u010Dk\u00FD k\u016F\u0148 \u20AC";
+    case cpWindows1251: return "\u041F\u0440\u0438\u0432\u0435\u0442, \u043C\u0438\u0440 \u20AC \u0451";
+    case cpWindows1252: return "Gr\u00FC\u00DFe \u20AC \u201Cquotes\u201D \u0153 \u2122";
+    case cpWindows1253: return "\u0393\u03B5\u03B9\u03AC \u03C3\u03BF\u03C5 \u03BA\u03CC\u03C3\u03BC\u03B5 \u20AC";
     // Unicode code pages: ASCII letters among the rest, so that the zero-byte
     // pattern of UTF-16/32 text without mark is there to be detected.
     default: return "Hello w\u00F6rld \u65E5\u672C\u8A9E \U0001F60A a+b -x- \u2262";
@@ -47,25 +47,25 @@ std::string TextFor(int32_t cp) {
 // The code page detection reports for a file written without mark, where it can tell.
 int32_t DetectedWithoutMark(int32_t cp) {
   switch (cp) {
-    case 0:
-    case 88591:
-    case 65001:
-    case 1200:
-    case 1201:
-    case 12000:
-    case 12001: return cp;
+    case cpASCII:
+    case cpISO88591:
+    case cpUTF8:
+    case cpUTF16LE:
+    case cpUTF16BE:
+    case cpUTF32LE:
+    case cpUTF32BE: return cp;
     default: return -1;
   }
 }
 
 int32_t DetectedWithMark(int32_t cp) {
   switch (cp) {
-    case 65000:
-    case 65001:
-    case 1200:
-    case 1201:
-    case 12000:
-    case 12001: return cp;
+    case cpUTF7:
+    case cpUTF8:
+    case cpUTF16LE:
+    case cpUTF16BE:
+    case cpUTF32LE:
+    case cpUTF32BE: return cp;
     default: return DetectedWithoutMark(cp);
   }
 }
@@ -92,37 +92,37 @@ TEST(TextFileDetection, FilesMadeInTheTest) {
     int32_t cp;
     bool bom;
   } cases[] = {
-      {"empty", "", 0, false},
-      {"one byte", "\xFF", 0, false},
-      {"FF FE alone", "\xFF\xFE", 1200, true},
-      {"FF FE 00", std::string("\xFF\xFE\x00", 3), 1200, true},
-      {"FF FE 00 00", std::string("\xFF\xFE\x00\x00", 4), 12000, true},
-      {"UTF-32 BE mark", std::string("\x00\x00\xFE\xFF\x00\x00\x00\x41", 8), 12001, true},
-      {"FE FF", "\xFE\xFF\x00\x41", 1201, true},
-      {"UTF-8 mark", "\xEF\xBB\xBFx", 65001, true},
-      {"UTF-7 mark 8", "+/v8-abc", 65000, true},
-      {"UTF-7 mark 9", "+/v9", 65000, true},
-      {"UTF-7 mark +", "+/v+", 65000, true},
-      {"UTF-7 mark /", "+/v/", 65000, true},
-      {"not a UTF-7 mark", "+/vA", 0, false},
-      {"UTF-1", "\xF7\x64\x4C", 100, true},
-      {"SCSU", "\x0E\xFE\xFF", 101, true},
-      {"BOCU-1", "\xFB\xEE\x28", 102, true},
-      {"UTF-EBCDIC", "\xDD\x73\x66\x73", 103, true},
-      {"GB18030", "\x84\x31\x95\x33", 54936, true},
-      {"ASCII", "plain text\n", 0, false},
-      {"ASCII plus E9", "caf\xE9 au lait", 88591, false},
-      {"ASCII plus C3 A9", "caf\xC3\xA9 au lait", 65001, false},
-      {"truncated UTF-8 at the end", "caf\xC3", 88591, false},
-      {"continuation byte alone", "a\x80", 88591, false},
-      {"four-byte sequence", "x\xF0\x9F\x98\x8A", 65001, false},
-      {"UTF-16LE without mark", std::string("H\0i\0!\0", 6), 1200, false},
-      {"UTF-16BE without mark", std::string("\0H\0i\0!", 6), 1201, false},
-      {"UTF-32LE without mark", std::string("H\0\0\0i\0\0\0", 8), 12000, false},
-      {"UTF-32BE without mark", std::string("\0\0\0H\0\0\0i", 8), 12001, false},
-      {"non-ASCII past 750 stops the zero scan", lateWithZeros, 88591, false},
-      {"non-ASCII before 750 does not", earlyWithZeros, 1200, false},
-      {"non-ASCII at 750 does not", at750WithZeros, 1200, false},
+      {"empty", "", cpASCII, false},
+      {"one byte", "\xFF", cpASCII, false},
+      {"FF FE alone", "\xFF\xFE", cpUTF16LE, true},
+      {"FF FE 00", std::string("\xFF\xFE\x00", 3), cpUTF16LE, true},
+      {"FF FE 00 00", std::string("\xFF\xFE\x00\x00", 4), cpUTF32LE, true},
+      {"UTF-32 BE mark", std::string("\x00\x00\xFE\xFF\x00\x00\x00\x41", 8), cpUTF32BE, true},
+      {"FE FF", "\xFE\xFF\x00\x41", cpUTF16BE, true},
+      {"UTF-8 mark", "\xEF\xBB\xBFx", cpUTF8, true},
+      {"UTF-7 mark 8", "+/v8-abc", cpUTF7, true},
+      {"UTF-7 mark 9", "+/v9", cpUTF7, true},
+      {"UTF-7 mark +", "+/v+", cpUTF7, true},
+      {"UTF-7 mark /", "+/v/", cpUTF7, true},
+      {"not a UTF-7 mark", "+/vA", cpASCII, false},
+      {"UTF-1", "\xF7\x64\x4C", cpUTF1, true},
+      {"SCSU", "\x0E\xFE\xFF", cpSCSU, true},
+      {"BOCU-1", "\xFB\xEE\x28", cpBOCU1, true},
+      {"UTF-EBCDIC", "\xDD\x73\x66\x73", cpUTFEBCDIC, true},
+      {"GB18030", "\x84\x31\x95\x33", cpGB18030, true},
+      {"ASCII", "plain text\n", cpASCII, false},
+      {"ASCII plus E9", "caf\xE9 au lait", cpISO88591, false},
+      {"ASCII plus C3 A9", "caf\xC3\xA9 au lait", cpUTF8, false},
+      {"truncated UTF-8 at the end", "caf\xC3", cpISO88591, false},
+      {"continuation byte alone", "a\x80", cpISO88591, false},
+      {"four-byte sequence", "x\xF0\x9F\x98\x8A", cpUTF8, false},
+      {"UTF-16LE without mark", std::string("H\0i\0!\0", 6), cpUTF16LE, false},
+      {"UTF-16BE without mark", std::string("\0H\0i\0!", 6), cpUTF16BE, false},
+      {"UTF-32LE without mark", std::string("H\0\0\0i\0\0\0", 8), cpUTF32LE, false},
+      {"UTF-32BE without mark", std::string("\0\0\0H\0\0\0i", 8), cpUTF32BE, false},
+      {"non-ASCII past 750 stops the zero scan", lateWithZeros, cpISO88591, false},
+      {"non-ASCII before 750 does not", earlyWithZeros, cpUTF16LE, false},
+      {"non-ASCII at 750 does not", at750WithZeros, cpUTF16LE, false},
   };
   int n = 0;
   for (const auto& c : cases) {
@@ -147,7 +147,7 @@ TEST(TextFileRoundTrip, EveryAvailableCodePageWithAndWithoutMark) {
       const std::string f = dir.file(std::to_string(cp) + (bom ? "b" : ""));
       ASSERT_TRUE(SaveString(text, f, cp, bom, false));
       const std::string bytes = ReadFileBytes(f);
-      const std::string mark = cp == 65000 ? "" : CodePageBOM(cp);
+      const std::string mark = cp == cpUTF7 ? "" : CodePageBOM(cp);
       EXPECT_EQ(bytes.substr(0, mark.size()) == mark && !mark.empty(), bom && !mark.empty());
       EXPECT_EQ(LoadString(f, cp), text);
       int32_t expected = bom ? DetectedWithMark(cp) : DetectedWithoutMark(cp);
@@ -167,14 +167,14 @@ TEST(TextFileRoundTrip, UTF7MarkIsNotReadAsText) {
   // a run give three different shapes of the mark's last digit.
   for (const char* text : {" blank first", "A first", "\u00E9 first", ""}) {
     std::string f = dir.file("u7");
-    ASSERT_TRUE(SaveString(text, f, 65000, true, false));
+    ASSERT_TRUE(SaveString(text, f, cpUTF7, true, false));
     EXPECT_EQ(ReadFileBytes(f).substr(0, 3), "+/v");
     EXPECT_EQ(LoadString(f), text);
-    EXPECT_EQ(LoadString(f, 65000), text);
+    EXPECT_EQ(LoadString(f, cpUTF7), text);
   }
-  // 64999 never writes a mark.
+  // UTF-7 ANSI never writes a mark.
   std::string f = dir.file("ansi");
-  ASSERT_TRUE(SaveString("\u00E9", f, 64999, true, false));
+  ASSERT_TRUE(SaveString("\u00E9", f, cpUTF7ANSI, true, false));
   EXPECT_EQ(ReadFileBytes(f), "+AOk");
 }
 
@@ -187,25 +187,25 @@ TEST(TextFileRead, MarksAreSkippedAsTabled) {
   } cases[] = {
       {"\xEF\xBB\xBF"
        "abc",
-       65001, "abc"},
+       cpUTF8, "abc"},
       {"\xEF\xBB\xBF"
        "abc",
-       65002, "abc"},
+       cpUTF8BOM, "abc"},
       {std::string("\xFF\xFE"
                    "A\0"
                    "B",
                    5),
-       1200, "A"},  // odd last byte ignored
+       cpUTF16LE, "A"},  // odd last byte ignored
       {"\xFF\xFE"
        "A",
-       1200, ""},
-      {std::string("\xFE\xFF\0A", 4), 1201, "A"},
-      {std::string("\xFF\xFE\0\0A\0\0\0", 8), 12000, "A"},
-      {std::string("\0\0\xFE\xFF\0\0\0A\0\0", 10), 12001, "A"},  // remainder ignored
-      {"+/v8-abc", 65000, "abc"},
-      {"caf\xE9", 0, "caf\u00E9"},
-      {"\x84\x31\x95\x33\xD6\xD0", 54936, "\u4E2D"},
-      {"raw \xE9", 101, "raw \xE9"},
+       cpUTF16LE, ""},
+      {std::string("\xFE\xFF\0A", 4), cpUTF16BE, "A"},
+      {std::string("\xFF\xFE\0\0A\0\0\0", 8), cpUTF32LE, "A"},
+      {std::string("\0\0\xFE\xFF\0\0\0A\0\0", 10), cpUTF32BE, "A"},  // remainder ignored
+      {"+/v8-abc", cpUTF7, "abc"},
+      {"caf\xE9", cpASCII, "caf\u00E9"},
+      {"\x84\x31\x95\x33\xD6\xD0", cpGB18030, "\u4E2D"},
+      {"raw \xE9", cpSCSU, "raw \xE9"},
   };
   int n = 0;
   for (const auto& c : cases) {
@@ -227,17 +227,17 @@ TEST(TextFileRead, MarksAreSkippedAsTabled) {
 TEST(TextFileWrite, AsciiWritesOneQuestionMarkPerCharacter) {
   TempDir dir;
   std::string f = dir.file("a.txt");
-  ASSERT_TRUE(SaveString("Gr\u00FC\u00DFe", f, 0, true, false));
+  ASSERT_TRUE(SaveString("Gr\u00FC\u00DFe", f, cpASCII, true, false));
   EXPECT_EQ(ReadFileBytes(f), "Gr??e");
 }
 
 TEST(TextFileWrite, NulInsideUTF16AndUTF32Text) {
   TempDir dir;
   const std::string text("x\0y", 3);
-  for (int32_t cp : {1200, 1201, 12000, 12001}) {
+  for (int32_t cp : {cpUTF16LE, cpUTF16BE, cpUTF32LE, cpUTF32BE}) {
     std::string f = dir.file("n" + std::to_string(cp));
     ASSERT_TRUE(SaveString(text, f, cp, true, false));
-    size_t unit = cp < 12000 ? 2 : 4;
+    size_t unit = cp < cpUTF32LE ? 2 : 4;
     EXPECT_EQ(ReadFileBytes(f).size(), unit * 4) << cp;  // mark plus three units
     EXPECT_EQ(LoadString(f, cp), text) << cp;
     EXPECT_EQ(LoadString(f), text) << cp;
@@ -247,23 +247,23 @@ TEST(TextFileWrite, NulInsideUTF16AndUTF32Text) {
 TEST(TextFileWrite, NoMarkInTheMiddleOfAFile) {
   TempDir dir;
   std::string f = dir.file("append.txt");
-  ASSERT_TRUE(SaveString("one\n", f, 65001, true, true));
-  ASSERT_TRUE(SaveString("two\n", f, 65001, true, true));
+  ASSERT_TRUE(SaveString("one\n", f, cpUTF8, true, true));
+  ASSERT_TRUE(SaveString("two\n", f, cpUTF8, true, true));
   EXPECT_EQ(ReadFileBytes(f), "\xEF\xBB\xBFone\ntwo\n");
   std::string g = dir.file("append16.txt");
-  ASSERT_TRUE(SaveString("a", g, 1200, true, true));
-  ASSERT_TRUE(SaveString("b", g, 1200, true, true));
+  ASSERT_TRUE(SaveString("a", g, cpUTF16LE, true, true));
+  ASSERT_TRUE(SaveString("b", g, cpUTF16LE, true, true));
   EXPECT_EQ(ReadFileBytes(g), std::string("\xFF\xFE"
                                           "a\0b\0",
                                           6));
   std::string h = dir.file("append7.txt");
-  ASSERT_TRUE(SaveString("a", h, 65000, true, true));
-  ASSERT_TRUE(SaveString("b", h, 65000, true, true));
+  ASSERT_TRUE(SaveString("a", h, cpUTF7, true, true));
+  ASSERT_TRUE(SaveString("b", h, cpUTF7, true, true));
   EXPECT_EQ(LoadString(h), "ab");
   // An existing empty file still gets the mark.
   std::string e = dir.file("empty.txt");
   WriteFileBytes(e, "");
-  ASSERT_TRUE(SaveString("x", e, 65001, true, true));
+  ASSERT_TRUE(SaveString("x", e, cpUTF8, true, true));
   EXPECT_EQ(ReadFileBytes(e), "\xEF\xBB\xBFx");
 }
 
@@ -281,7 +281,7 @@ TEST(TextFileWrite, UTF7AppendClosesTheOpenRun) {
   int n = 0;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.first + " then " + c.second);
-    for (int32_t cp : {65000, 64999}) {
+    for (int32_t cp : {cpUTF7, cpUTF7ANSI}) {
       const std::string f = dir.file("u7-" + std::to_string(n++));
       ASSERT_TRUE(SaveString(c.first, f, cp, c.firstMark, true));
       ASSERT_TRUE(SaveString(c.second, f, cp, c.firstMark, true));
@@ -289,10 +289,10 @@ TEST(TextFileWrite, UTF7AppendClosesTheOpenRun) {
     }
   }
   const std::string f = dir.file("u7-bytes");
-  ASSERT_TRUE(SaveString("\u00E9", f, 65000, false, true));
-  ASSERT_TRUE(SaveString("b", f, 65000, false, true));
+  ASSERT_TRUE(SaveString("\u00E9", f, cpUTF7, false, true));
+  ASSERT_TRUE(SaveString("b", f, cpUTF7, false, true));
   EXPECT_EQ(ReadFileBytes(f), "+AOk-b");
-  ASSERT_TRUE(SaveString(" c", f, 65000, false, true));
+  ASSERT_TRUE(SaveString(" c", f, cpUTF7, false, true));
   EXPECT_EQ(ReadFileBytes(f), "+AOk-b c");  // no run open: nothing added
 }
 
@@ -302,19 +302,19 @@ TEST(TextFileWrite, GB18030WritesTheTextUnchanged) {
   TempDir dir;
   const std::string text = "\u4E2D\u6587 caf\u00E9";
   const std::string f = dir.file("gb.txt");
-  ASSERT_TRUE(SaveString(text, f, 54936, true, false));
+  ASSERT_TRUE(SaveString(text, f, cpGB18030, true, false));
   EXPECT_EQ(ReadFileBytes(f), text);
   EXPECT_EQ(LoadString(f), text);
-  EXPECT_EQ(LoadString(f, 54936), text);
+  EXPECT_EQ(LoadString(f, cpGB18030), text);
 }
 
 TEST(TextFileWrite, ReplacesOrAppendsAndCreatesFolders) {
   TempDir dir;
   std::string f = dir.file("sub/deeper/t.txt");
-  ASSERT_TRUE(SaveString("first", f, 65001, false, false));
-  ASSERT_TRUE(SaveString("second", f, 65001, false, false));
+  ASSERT_TRUE(SaveString("first", f, cpUTF8, false, false));
+  ASSERT_TRUE(SaveString("second", f, cpUTF8, false, false));
   EXPECT_EQ(ReadFileBytes(f), "second");
-  ASSERT_TRUE(SaveString("+more", f, 65001, false, true));
+  ASSERT_TRUE(SaveString("+more", f, cpUTF8, false, true));
   EXPECT_EQ(ReadFileBytes(f), "second+more");
   EXPECT_EQ(EntriesIn(dir), 1u);  // no temporary file left behind
 }
@@ -324,13 +324,13 @@ TEST(TextFileWrite, KeepsPermissionsAndWritesThroughLinks) {
   std::string f = dir.file("mode.txt");
   WriteFileBytes(f, "old");
   ASSERT_EQ(::chmod(f.c_str(), 0640), 0);
-  ASSERT_TRUE(SaveString("new", f, 65001, false, false));
+  ASSERT_TRUE(SaveString("new", f, cpUTF8, false, false));
   struct stat st {};
   ASSERT_EQ(::stat(f.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
   std::string link = dir.file("link.txt");
   std::filesystem::create_symlink(f, link);
-  ASSERT_TRUE(SaveString("via link", link, 65001, false, false));
+  ASSERT_TRUE(SaveString("via link", link, cpUTF8, false, false));
   EXPECT_TRUE(std::filesystem::is_symlink(link));
   EXPECT_EQ(ReadFileBytes(f), "via link");
 }
@@ -355,7 +355,7 @@ TEST(TextFileWrite, DanglingLinksCreateTheFileTheyPointTo) {
   for (const auto& c : cases) {
     const std::string link = dir.file(c.link);
     fs::create_symlink(c.pointsTo, link);
-    EXPECT_EQ(SaveString("through", link, 65001, false, false), !c.created.empty()) << c.link;
+    EXPECT_EQ(SaveString("through", link, cpUTF8, false, false), !c.created.empty()) << c.link;
     EXPECT_TRUE(fs::is_symlink(fs::symlink_status(link))) << c.link;
     EXPECT_EQ(fs::read_symlink(link), fs::path(c.pointsTo)) << c.link;
     if (!c.created.empty()) {
@@ -367,8 +367,8 @@ TEST(TextFileWrite, DanglingLinksCreateTheFileTheyPointTo) {
   // Appending through a dangling link starts the new file.
   const std::string appendLink = dir.file("append.txt");
   fs::create_symlink("sub/appended.txt", appendLink);
-  ASSERT_TRUE(SaveString("one", appendLink, 65001, false, true));
-  ASSERT_TRUE(SaveString("two", appendLink, 65001, false, true));
+  ASSERT_TRUE(SaveString("one", appendLink, cpUTF8, false, true));
+  ASSERT_TRUE(SaveString("two", appendLink, cpUTF8, false, true));
   EXPECT_EQ(ReadFileBytes(dir.file("sub/appended.txt")), "onetwo");
   EXPECT_TRUE(fs::is_symlink(fs::symlink_status(appendLink)));
 }
@@ -377,12 +377,12 @@ TEST(TextFileWrite, CannotCreateReturnsFalseAndKeepsWhatIsThere) {
   TempDir dir;
   std::string blocker = dir.file("plain");
   WriteFileBytes(blocker, "keep me");
-  EXPECT_FALSE(SaveString("x", blocker + "/inside.txt", 65001, false, false));
+  EXPECT_FALSE(SaveString("x", blocker + "/inside.txt", cpUTF8, false, false));
   EXPECT_EQ(ReadFileBytes(blocker), "keep me");
   std::filesystem::create_directory(dir.file("folder"));
-  EXPECT_FALSE(SaveString("x", dir.file("folder"), 65001, false, false));
+  EXPECT_FALSE(SaveString("x", dir.file("folder"), cpUTF8, false, false));
   EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder")));
-  EXPECT_FALSE(SaveString("x", "", 65001, false, false));
+  EXPECT_FALSE(SaveString("x", "", cpUTF8, false, false));
   EXPECT_EQ(WriteFileSafely(dir.file("no/such/folder.txt"), "x", false, false), TFileWriteResult::CannotCreate);
   EXPECT_EQ(EntriesIn(dir), 2u);
 }
@@ -405,12 +405,12 @@ TEST(TextFileWrite, OldFileKeptWhenTheWriteFails) {
   bool appendRaised = false;
   TFileWriteResult direct = TFileWriteResult::Written;
   try {
-    SaveString(big, f, 65001, false, false);
+    SaveString(big, f, cpUTF8, false, false);
   } catch (const EFileError&) {
     raised = true;
   }
   try {
-    SaveString(big, f, 65001, false, true);
+    SaveString(big, f, cpUTF8, false, true);
   } catch (const EFileError&) {
     appendRaised = true;
   }
@@ -429,8 +429,8 @@ TEST(TextFileErrors, MissingAndUnreadableFiles) {
   TempDir dir;
   std::string missing = dir.file("missing.txt");
   EXPECT_EQ(LoadString(missing), "");
-  EXPECT_EQ(LoadString(missing, 1252), "");
-  EXPECT_EQ(GetCodePage(missing, true), 0);
+  EXPECT_EQ(LoadString(missing, cpWindows1252), "");
+  EXPECT_EQ(GetCodePage(missing, true), cpASCII);
   EXPECT_FALSE(IsBinaryFile(missing));
   EXPECT_EQ(LoadString(dir.file("missing/below.txt")), "");
 
@@ -438,7 +438,7 @@ TEST(TextFileErrors, MissingAndUnreadableFiles) {
   std::string folder = dir.file("a folder");
   std::filesystem::create_directory(folder);
   EXPECT_THROW(LoadString(folder), EFileError);
-  EXPECT_THROW(LoadString(folder, 65001), EFileError);
+  EXPECT_THROW(LoadString(folder, cpUTF8), EFileError);
   EXPECT_THROW(GetCodePage(folder, false), EFileError);
   EXPECT_THROW(IsBinaryFile(folder), EFileError);
 }
@@ -461,7 +461,7 @@ TEST(TextFileErrors, NamedPipeIsRefusedWithoutWaiting) {
       }
     };
     expectRaise([&] { LoadString(fifo); });
-    expectRaise([&] { LoadString(fifo, 1252); });
+    expectRaise([&] { LoadString(fifo, cpWindows1252); });
     expectRaise([&] { GetCodePage(fifo, true); });
     expectRaise([&] { IsBinaryFile(fifo); });
     done.set_value(raised);
@@ -476,8 +476,8 @@ TEST(TextFileErrors, NamedPipeIsRefusedWithoutWaiting) {
   }
   reader.join();
   EXPECT_EQ(result.get(), 4);
-  EXPECT_FALSE(SaveString("x", fifo, 65001, false, true));
-  EXPECT_FALSE(SaveString("x", fifo, 65001, false, false));
+  EXPECT_FALSE(SaveString("x", fifo, cpUTF8, false, true));
+  EXPECT_FALSE(SaveString("x", fifo, cpUTF8, false, false));
 }
 
 TEST(TextFileErrors, BinaryFiles) {
@@ -526,8 +526,8 @@ TEST(ToolCheckIconv, SingleByteCodePagesMatchIconvOnTheirWholeRepertoire) {
   struct Page {
     int32_t cp;
     const char* name;
-  } pages[] = {{88591, "ISO-8859-1"},  {88592, "ISO-8859-2"},  {1250, "WINDOWS-1250"},
-               {1251, "WINDOWS-1251"}, {1252, "WINDOWS-1252"}, {1253, "WINDOWS-1253"}};
+  } pages[] = {{cpISO88591, "ISO-8859-1"},      {cpISO88592, "ISO-8859-2"},      {cpWindows1250, "WINDOWS-1250"},
+               {cpWindows1251, "WINDOWS-1251"}, {cpWindows1252, "WINDOWS-1252"}, {cpWindows1253, "WINDOWS-1253"}};
   std::string allBytes;
   for (int b = 1; b < 256; ++b) allBytes.push_back(static_cast<char>(b));
   const std::string allFile = dir.file("all-bytes");
@@ -547,8 +547,8 @@ TEST(ToolCheckIconv, SingleByteCodePagesMatchIconvOnTheirWholeRepertoire) {
   }
   // ASCII: the 7-bit text as it is.
   const std::string ascii = dir.file("ascii.utf8");
-  WriteFileBytes(ascii, TextFor(0));
-  ASSERT_TRUE(SaveString(TextFor(0), dir.file("ascii.ours"), 0, true, false));
+  WriteFileBytes(ascii, TextFor(cpASCII));
+  ASSERT_TRUE(SaveString(TextFor(cpASCII), dir.file("ascii.ours"), cpASCII, true, false));
   EXPECT_EQ(ReadFileBytes(dir.file("ascii.ours")), Iconv("UTF-8", "ASCII", ascii));
 }
 
@@ -557,8 +557,8 @@ TEST(ToolCheckIconv, UTF16AndUTF32MatchIconv) {
   struct Page {
     int32_t cp;
     const char* name;
-  } pages[] = {{1200, "UTF-16LE"}, {1201, "UTF-16BE"}, {12000, "UTF-32LE"}, {12001, "UTF-32BE"}};
-  const std::string text = TextFor(65001) + std::string("\0nul\n", 5) + "\U0010FFFD \u00A0\uFFFD";
+  } pages[] = {{cpUTF16LE, "UTF-16LE"}, {cpUTF16BE, "UTF-16BE"}, {cpUTF32LE, "UTF-32LE"}, {cpUTF32BE, "UTF-32BE"}};
+  const std::string text = TextFor(cpUTF8) + std::string("\0nul\n", 5) + "\U0010FFFD \u00A0\uFFFD";
   const std::string utf8File = dir.file("text.utf8");
   WriteFileBytes(utf8File, text);
   for (const auto& p : pages) {
@@ -595,14 +595,14 @@ TEST(ToolCheckIconv, UTF7BothWays) {
   for (const char* text : texts) {
     SCOPED_TRACE(text);
     const std::string ours = dir.file("ours" + std::to_string(n));
-    ASSERT_TRUE(SaveString(text, ours, 65000, false, false));
+    ASSERT_TRUE(SaveString(text, ours, cpUTF7, false, false));
     EXPECT_EQ(Iconv("UTF-7", "UTF-8", ours), text);
 
     const std::string utf8File = dir.file("src" + std::to_string(n));
     WriteFileBytes(utf8File, text);
     const std::string theirs = dir.file("theirs" + std::to_string(n));
     WriteFileBytes(theirs, Iconv("UTF-8", "UTF-7", utf8File));
-    EXPECT_EQ(LoadString(theirs, 65000), text);
+    EXPECT_EQ(LoadString(theirs, cpUTF7), text);
     ++n;
   }
 }
@@ -612,7 +612,7 @@ TEST(TextFileRead, LargeUnicodeFilesAcrossPieces) {
   // Long enough to be read in several pieces, with pairs straddling piece borders.
   std::string text;
   while (text.size() < 400000) text += "ab\U0001F60A\u00E9";
-  for (int32_t cp : {1200, 1201, 12000, 12001}) {
+  for (int32_t cp : {cpUTF16LE, cpUTF16BE, cpUTF32LE, cpUTF32BE}) {
     std::string f = dir.file("big" + std::to_string(cp));
     ASSERT_TRUE(SaveString(text, f, cp, true, false));
     EXPECT_TRUE(LoadString(f) == text) << cp;

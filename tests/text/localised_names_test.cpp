@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "foundation/code_pages.h"
+#include "foundation/csv_params.h"
+#include "foundation/line_breaks.h"
 #include "text/language_setters.h"
 #include "text/text_store.h"
 
@@ -31,41 +33,43 @@ class LocalisedNames : public ::testing::Test {
 
 TEST_F(LocalisedNames, CodePagesLongAndShort) {
   const std::pair<int32_t, const char*> longNames[] = {
-      {0, "ASCII (7 BIT)"},
-      {2, "Auto Detect"},
-      {3, "Keep"},
-      {1200, "UTF-16 Little Endian"},
-      {1201, "UTF-16 Big Endian"},
-      {1250, "WINDOWS-1250 (Central European)"},
-      {1251, "WINDOWS-1251 (Cyrillic)"},
-      {1252, "WINDOWS-1252 (Western European)"},
-      {1253, "WINDOWS-1253 (Greek)"},
-      {12000, "UTF-32 Little Endian"},
-      {12001, "UTF-32 Big Endian"},
-      {64999, "UTF-7 ANSI"},
-      {65000, "UTF-7"},
-      {65001, "UTF-8"},
-      {65002, "UTF-8 BOM"},
-      {88591, "LATIN-1 (ISO 8859-1)"},
-      {88592, "LATIN-2 (ISO 8859-2)"},
+      {cpASCII, "ASCII (7 BIT)"},
+      {cpAutoDetect, "Auto Detect"},
+      {cpKeep, "Keep"},
+      {cpUTF16LE, "UTF-16 Little Endian"},
+      {cpUTF16BE, "UTF-16 Big Endian"},
+      {cpWindows1250, "WINDOWS-1250 (Central European)"},
+      {cpWindows1251, "WINDOWS-1251 (Cyrillic)"},
+      {cpWindows1252, "WINDOWS-1252 (Western European)"},
+      {cpWindows1253, "WINDOWS-1253 (Greek)"},
+      {cpUTF32LE, "UTF-32 Little Endian"},
+      {cpUTF32BE, "UTF-32 Big Endian"},
+      {cpUTF7ANSI, "UTF-7 ANSI"},
+      {cpUTF7, "UTF-7"},
+      {cpUTF8, "UTF-8"},
+      {cpUTF8BOM, "UTF-8 BOM"},
+      {cpISO88591, "LATIN-1 (ISO 8859-1)"},
+      {cpISO88592, "LATIN-2 (ISO 8859-2)"},
   };
   for (const auto& [id, name] : longNames) EXPECT_EQ(CodePageToStrSpr(id, true), name) << id;
   // Everything else is the foundation's own long name.
-  for (int32_t id : {-1, -100002, 1, 5, 100, 101, 102, 103, 936, 54936, 99999})
+  for (int32_t id : std::initializer_list<int32_t>{-1, -100002, 1, cpBinary, cpUTF1, cpSCSU, cpBOCU1, cpUTFEBCDIC, 936,
+                                                   cpGB18030, 99999})
     EXPECT_EQ(CodePageToStrSpr(id, true), CodePageToStr(id, true)) << id;
-  EXPECT_EQ(CodePageToStrSpr(2, false), "AUTO");
-  EXPECT_EQ(CodePageToStrSpr(3, false), "KEEP");
-  for (int32_t id : {0, 1252, 65001, 54936, -1, 77})
+  EXPECT_EQ(CodePageToStrSpr(cpAutoDetect, false), "AUTO");
+  EXPECT_EQ(CodePageToStrSpr(cpKeep, false), "KEEP");
+  for (int32_t id : std::initializer_list<int32_t>{cpASCII, cpWindows1252, cpUTF8, cpGB18030, -1, 77})
     EXPECT_EQ(CodePageToStrSpr(id, false), CodePageToStr(id, false)) << id;
 }
 
 TEST_F(LocalisedNames, CodePagesFollowTheLanguage) {
   FillGerman();
-  EXPECT_EQ(CodePageToStrSpr(1252, true), "WINDOWS-1252 (Westeurop\xC3\xA4isch)");
-  EXPECT_EQ(CodePageToStrSpr(2, true), "Automatisch erkennen");
-  EXPECT_EQ(CodePageToStrSpr(3, false), "KEEP");
-  EXPECT_EQ(LineBreakToStrSpr(130, true), "Zeilenumbruch nach dieser Anzahl von Zeichen (Feste Zeilenl\xC3\xA4nge)");
-  EXPECT_EQ(CsvParamToStrSpr(11), "Komma");
+  EXPECT_EQ(CodePageToStrSpr(cpWindows1252, true), "WINDOWS-1252 (Westeurop\xC3\xA4isch)");
+  EXPECT_EQ(CodePageToStrSpr(cpAutoDetect, true), "Automatisch erkennen");
+  EXPECT_EQ(CodePageToStrSpr(cpKeep, false), "KEEP");
+  EXPECT_EQ(LineBreakToStrSpr(lbkFixedLength, true),
+            "Zeilenumbruch nach dieser Anzahl von Zeichen (Feste Zeilenl\xC3\xA4nge)");
+  EXPECT_EQ(CsvParamToStrSpr(csvpComma), "Komma");
 }
 
 TEST_F(LocalisedNames, LineBreaks) {
@@ -75,30 +79,30 @@ TEST_F(LocalisedNames, LineBreaks) {
     const char* Short;
   };
   const Case cases[] = {
-      {1, "Auto Detect", "AUTO"},
-      {2, "Keep", "KEEP"},
-      {3, "System Line Break", "SYSTEM"},
-      {4, "BINARY", "BINARY"},
-      {7, "No Character", "NO"},
-      {9, "TAB - Horizontal Tab (U+0009)", "TAB - Horizontal Tab (U+0009)"},
-      {10, "LF - Unix, Linux, macOS, Mac OS X, AmigaOS, BSD (U+000A)",
+      {lbkAutoDetect, "Auto Detect", "AUTO"},
+      {lbkKeep, "Keep", "KEEP"},
+      {lbkSystem, "System Line Break", "SYSTEM"},
+      {lbkBinary, "BINARY", "BINARY"},
+      {lbkNoChar, "No Character", "NO"},
+      {lbkTab, "TAB - Horizontal Tab (U+0009)", "TAB - Horizontal Tab (U+0009)"},
+      {lbkLF, "LF - Unix, Linux, macOS, Mac OS X, AmigaOS, BSD (U+000A)",
        "LF - Unix, Linux, macOS, Mac OS X, AmigaOS, BSD (U+000A)"},
-      {11, "VT - Vertical Tab (U+000B)", "VT - Vertical Tab (U+000B)"},
-      {12, "FF - Unicode Form Feed (U+000C)", "FF - Unicode Form Feed (U+000C)"},
-      {13, "CR - Classic Mac OS, Apple II, Commodore (U+000D)", "CR - Classic Mac OS, Apple II, Commodore (U+000D)"},
-      {21, "NL - AIX OS, IBM Mainframe Systems, OS/390 (U+0015)",
+      {lbkVT, "VT - Vertical Tab (U+000B)", "VT - Vertical Tab (U+000B)"},
+      {lbkFF, "FF - Unicode Form Feed (U+000C)", "FF - Unicode Form Feed (U+000C)"},
+      {lbkCR, "CR - Classic Mac OS, Apple II, Commodore (U+000D)", "CR - Classic Mac OS, Apple II, Commodore (U+000D)"},
+      {lbkNL, "NL - AIX OS, IBM Mainframe Systems, OS/390 (U+0015)",
        "NL - AIX OS, IBM Mainframe Systems, OS/390 (U+0015)"},
-      {85, "NEL - Unicode New Line (U+0085)", "NEL - Unicode New Line (U+0085)"},
-      {110, "Custom Character", "CUSTOM_STR"},
-      {111, "Line Break at each of these Characters (comma-separated)", "CUSTOM_STRS"},
-      {120, "Custom Code Point", "CUSTOM_CP"},
-      {121, "Line Break at each of these Code Points (comma-separated)", "CUSTOM_CPS"},
-      {130, "Line Break after this Number of Characters (Fixed Line Length)", "FIXED"},
-      {1310, "CRLF - Windows, DOS, OS/2, CP/M, TOS (U+000D + U+000A)",
+      {lbkNEL, "NEL - Unicode New Line (U+0085)", "NEL - Unicode New Line (U+0085)"},
+      {lbkCustomStr, "Custom Character", "CUSTOM_STR"},
+      {lbkCustomStrs, "Line Break at each of these Characters (comma-separated)", "CUSTOM_STRS"},
+      {lbkCustomCodePoint, "Custom Code Point", "CUSTOM_CP"},
+      {lbkCustomCodePoints, "Line Break at each of these Code Points (comma-separated)", "CUSTOM_CPS"},
+      {lbkFixedLength, "Line Break after this Number of Characters (Fixed Line Length)", "FIXED"},
+      {lbkCRLF, "CRLF - Windows, DOS, OS/2, CP/M, TOS (U+000D + U+000A)",
        "CRLF - Windows, DOS, OS/2, CP/M, TOS (U+000D + U+000A)"},
-      {2028, "LS - Unicode Line Seperator (U+2028)", "LS - Unicode Line Seperator (U+2028)"},
-      {2029, "PS - Unicode Paragraph Separator (U+2029)", "PS - Unicode Paragraph Separator (U+2029)"},
-      {0, "Unknown", "UNKOWN"},
+      {lbkLS, "LS - Unicode Line Seperator (U+2028)", "LS - Unicode Line Seperator (U+2028)"},
+      {lbkPS, "PS - Unicode Paragraph Separator (U+2029)", "PS - Unicode Paragraph Separator (U+2029)"},
+      {lbkUnknown, "Unknown", "UNKOWN"},
       {999, "Unknown", "UNKOWN"},
       {UINT32_MAX, "Unknown", "UNKOWN"},
   };
@@ -110,24 +114,24 @@ TEST_F(LocalisedNames, LineBreaks) {
 
 TEST_F(LocalisedNames, CsvParameters) {
   const std::pair<int32_t, const char*> cases[] = {
-      {1, "Auto Detect"},
-      {2, "Keep"},
-      {10, "System"},
-      {11, "Comma"},
-      {12, "Semicolon"},
-      {13, "Vertical Bar"},
-      {14, "Hyphen"},
-      {15, "Space"},
-      {16, "Tab"},
-      {17, "No Character"},
-      {20, "Single Quote"},
-      {21, "Double Quote"},
-      {30, "Custom Character"},
-      {31, "New Field after each of these Characters (comma-separated)"},
-      {32, "Custom Code Point"},
-      {33, "New Field after each of these Code Points (comma-separated)"},
-      {40, "New Field after this Number of Characters (Fixed Field Length)"},
-      {0, ""},
+      {csvpAutoDetect, "Auto Detect"},
+      {csvpKeep, "Keep"},
+      {csvpSystem, "System"},
+      {csvpComma, "Comma"},
+      {csvpSemicolon, "Semicolon"},
+      {csvpPipe, "Vertical Bar"},
+      {csvpHyphen, "Hyphen"},
+      {csvpSpace, "Space"},
+      {csvpTab, "Tab"},
+      {csvpNoChar, "No Character"},
+      {csvpSingleQuote, "Single Quote"},
+      {csvpDoubleQuote, "Double Quote"},
+      {csvpCustomStr, "Custom Character"},
+      {csvpCustomStrs, "New Field after each of these Characters (comma-separated)"},
+      {csvpCustomCodePoint, "Custom Code Point"},
+      {csvpCustomCodePoints, "New Field after each of these Code Points (comma-separated)"},
+      {csvpFixedLength, "New Field after this Number of Characters (Fixed Field Length)"},
+      {csvpUnknown, ""},
       {3, ""},
       {41, ""},
       {-1, ""},

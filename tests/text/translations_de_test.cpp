@@ -21,8 +21,8 @@ constexpr uint32_t kDanish = 2;
 
 class GermanTexts : public TTranslationFixture {
  protected:
-  static std::vector<std::string> Fill(uint32_t Language) {
-    SetSprResGlobal(Language);
+  static std::vector<std::string> Fill(uint32_t language) {
+    SetSprResGlobal(language);
     return SprResGlobalArr;
   }
 };

@@ -56,8 +56,8 @@ const std::string& CountExcludeCharsDefaultText() {
 
 const std::string& CountExcludeCharsDefault() { return CountExcludeCharsDefaultText(); }
 
-std::optional<int64_t> TCounterObj::MinFrequencyLimit(std::string_view PercentText, int32_t Sum) {
-  const std::string s = Trim(PercentText);
+std::optional<int64_t> TCounterObj::MinFrequencyLimit(std::string_view percentText, int32_t sum) {
+  const std::string s = Trim(percentText);
   size_t i = 0;
   bool negative = false;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
@@ -90,12 +90,12 @@ std::optional<int64_t> TCounterObj::MinFrequencyLimit(std::string_view PercentTe
   }
   if (i != s.size()) return std::nullopt;
   if (digits.empty() || negative) return std::nullopt;  // p is not above 0
-  if (Sum == 0) return 0;
+  if (sum == 0) return 0;
 
-  // |Sum| × digits as a decimal number; the limit is that number shifted
+  // |sum| × digits as a decimal number; the limit is that number shifted
   // right by `scale` digits, rounded up (or down, for a negative sum).
   const uint64_t factor =
-      Sum < 0 ? uint64_t{0} - static_cast<uint64_t>(static_cast<int64_t>(Sum)) : static_cast<uint64_t>(Sum);
+      sum < 0 ? uint64_t{0} - static_cast<uint64_t>(static_cast<int64_t>(sum)) : static_cast<uint64_t>(sum);
   std::string product;  // least significant digit first
   uint64_t carry = 0;
   for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
@@ -121,24 +121,24 @@ std::optional<int64_t> TCounterObj::MinFrequencyLimit(std::string_view PercentTe
     fraction = std::string_view(product).substr(cut).find_first_not_of('0') != std::string_view::npos;
   }
   constexpr int64_t kHuge = std::numeric_limits<int64_t>::max();
-  if (static_cast<int64_t>(whole.size()) + trailingZeros > 18) return Sum > 0 ? kHuge : -kHuge - 1;
+  if (static_cast<int64_t>(whole.size()) + trailingZeros > 18) return sum > 0 ? kHuge : -kHuge - 1;
   int64_t value = 0;
   for (char c : whole) value = value * 10 + (c - '0');
   for (int64_t z = 0; z < trailingZeros; ++z) value *= 10;
-  if (Sum > 0) return value + (fraction ? 1 : 0);
+  if (sum > 0) return value + (fraction ? 1 : 0);
   return -value;
 }
 
-TCountOutcome TCounterObj::Count(std::string_view Input, const TCounterSettings& Settings, const NumberFormat& Format) {
-  const TCounterSettings& s = Settings;
+TCountOutcome TCounterObj::Count(std::string_view input, const TCounterSettings& settings, const NumberFormat& format) {
+  const TCounterSettings& s = settings;
   TCountOutcome outcome;
-  if (Input.empty()) {
+  if (input.empty()) {
     outcome.MessageCaption = SprText(kSlotInformation);
     outcome.MessageText = SprText(kSlotEmptyCounterInput);
     return outcome;
   }
 
-  std::string text(Input);
+  std::string text(input);
   if (s.UseRegex && !s.RegexExpr.empty()) {
     text = JoinLines(s.RegexBrackets ? RegFindTextFromRegexFromBrackets(text, s.RegexExpr, false)
                                      : RegFindTextFromRegex(text, s.RegexExpr));
@@ -221,34 +221,34 @@ TCountOutcome TCounterObj::Count(std::string_view Input, const TCounterSettings&
   if (s.MinLength > 1) GlobalErg.DeleteAllStringsShorterThan(s.MinLength);
 
   outcome.Counted = true;
-  outcome.Output = CountAusgabe(s, Format);
+  outcome.Output = CountAusgabe(s, format);
   return outcome;
 }
 
 void TCounterObj::ResetCounter() { GlobalErg.Clear(); }
 
-TStrArray2D TCounterObj::GlobalErgAsStrArray2D(const TCounterSettings& Settings, const NumberFormat& Format) const {
+TStrArray2D TCounterObj::GlobalErgAsStrArray2D(const TCounterSettings& settings, const NumberFormat& format) const {
   TStrArray2D table;
   table.reserve(GlobalErg.Items.size());
-  const int32_t base = Settings.OldBasis ? GlobalErgCount : GlobalErg.Sum();
+  const int32_t base = settings.OldBasis ? GlobalErgCount : GlobalErg.Sum();
   for (const TIntStr& pair : GlobalErg.Items) {
     TStrArray row;
     row.reserve(3);
     row.push_back(pair.Str);
-    if (Settings.ShowNumber) row.push_back(IntToStr(pair.Int));
-    if (Settings.ShowFrequency) {
+    if (settings.ShowNumber) row.push_back(IntToStr(pair.Int));
+    if (settings.ShowFrequency) {
       const double percent = base > 0 ? static_cast<double>(pair.Int) / static_cast<double>(base) * 100.0 : 0.0;
-      row.push_back(FormatFloatFixed(percent, Settings.PercentDecimalPlaces, Format) + "%");
+      row.push_back(FormatFloatFixed(percent, settings.PercentDecimalPlaces, format) + "%");
     }
     table.push_back(std::move(row));
   }
   return table;
 }
 
-std::string TCounterObj::CountAusgabe(const TCounterSettings& Settings, const NumberFormat& Format) const {
-  TStrArray2D table = GlobalErgAsStrArray2D(Settings, Format);
+std::string TCounterObj::CountAusgabe(const TCounterSettings& settings, const NumberFormat& format) const {
+  TStrArray2D table = GlobalErgAsStrArray2D(settings, format);
   if (table.empty()) return {};
-  if (Settings.ShowTotal) table.push_back({SprText(kSlotTotal), IntToStr(GlobalErg.Sum()), std::string()});
+  if (settings.ShowTotal) table.push_back({SprText(kSlotTotal), IntToStr(GlobalErg.Sum()), std::string()});
   TDocTXT doc;
   doc.SetColAlignment(1, TDocTXT::taRightJustify);
   doc.SetColAlignment(2, TDocTXT::taRightJustify);

@@ -107,11 +107,11 @@ class TCounterObj {
   // Receives the matches of the regular-expression filter, joined by line
   // feeds, while count_regex_showmatches is on; the window shows them and the
   // count goes on when it returns.
-  std::function<void(const std::string& Matches)> OnShowMatches;
+  std::function<void(const std::string& matches)> OnShowMatches;
 
-  // The count command. An empty Input changes nothing and asks for the
+  // The count command. An empty input changes nothing and asks for the
   // message; anything else (blanks included) is counted.
-  TCountOutcome Count(std::string_view Input, const TCounterSettings& Settings, const NumberFormat& Format);
+  TCountOutcome Count(std::string_view input, const TCounterSettings& settings, const NumberFormat& format);
 
   // Forgets every counted item; GlobalErgCount stays. The output field
   // becomes empty.
@@ -119,15 +119,15 @@ class TCounterObj {
 
   // One row per pair: the item, the count (show_number) and the percentage
   // (show_frequency). No header and no total row.
-  TStrArray2D GlobalErgAsStrArray2D(const TCounterSettings& Settings, const NumberFormat& Format) const;
+  TStrArray2D GlobalErgAsStrArray2D(const TCounterSettings& settings, const NumberFormat& format) const;
 
   // The text table of the output field: the rows above, a total row while
   // show_total is on and there is a row, right-aligned numbers.
-  std::string CountAusgabe(const TCounterSettings& Settings, const NumberFormat& Format) const;
+  std::string CountAusgabe(const TCounterSettings& settings, const NumberFormat& format) const;
 
-  // The limit below which the percentage p% of Sum removes a count: Sum × p ÷ 100
+  // The limit below which the percentage p% of sum removes a count: sum × p ÷ 100
   // rounded up, computed exactly from the decimal text p (either "." or ","
   // as separator, optional exponent). No value when p is not a number above 0.
   // Limits beyond the 32-bit range are given as INT64_MAX or INT64_MIN.
-  static std::optional<int64_t> MinFrequencyLimit(std::string_view PercentText, int32_t Sum);
+  static std::optional<int64_t> MinFrequencyLimit(std::string_view percentText, int32_t sum);
 };

@@ -181,11 +181,11 @@ class TCharCursor {
 
 }  // namespace
 
-TIntStrArrayObj CountWords(std::string_view Text, std::string_view Excluded, std::string_view OnlyCounted) {
+TIntStrArrayObj CountWords(std::string_view text, std::string_view excluded, std::string_view onlyCounted) {
   TIntStrArrayObj table;
   std::string storage;
-  const std::string_view t = ReadableText(Text, storage);
-  TCharFilter filter(Excluded, OnlyCounted);
+  const std::string_view t = ReadableText(text, storage);
+  TCharFilter filter(excluded, onlyCounted);
   bool inWord = false;
   bool valid = true;
   size_t wordStart = 0;
@@ -209,29 +209,29 @@ TIntStrArrayObj CountWords(std::string_view Text, std::string_view Excluded, std
   return table;
 }
 
-TIntStrArrayObj CountCharacters(std::string_view Text, int32_t N, std::string_view Excluded,
-                                std::string_view OnlyCounted, bool CountBlanks, bool PreFill) {
+TIntStrArrayObj CountCharacters(std::string_view text, int32_t n, std::string_view excluded,
+                                std::string_view onlyCounted, bool countBlanks, bool preFill) {
   TIntStrArrayObj table;
-  if (PreFill && !OnlyCounted.empty()) {
+  if (preFill && !onlyCounted.empty()) {
     // The pre-filled items come from the list; read it as the text is read
     // so that they are valid characters.
     std::string storage;
     TStrArrayObj chars;
-    chars.AddStringAsCharArray(ReadableText(OnlyCounted, storage));
-    const size_t count = PossibleCombinationCount(chars.Items.size(), N);
+    chars.AddStringAsCharArray(ReadableText(onlyCounted, storage));
+    const size_t count = PossibleCombinationCount(chars.Items.size(), n);
     if (count <= kMaxPossibleCombinations) table.Items.reserve(count);
-    ForEachPossibleCombination(chars.Items, N, [&](std::string_view s) { table.Add(0, s); });
+    ForEachPossibleCombination(chars.Items, n, [&](std::string_view s) { table.Add(0, s); });
   }
-  ForEachGroup(Text, N, Excluded, OnlyCounted, CountBlanks,
+  ForEachGroup(text, n, excluded, onlyCounted, countBlanks,
                [&](std::string_view group, size_t) { table.Inc(group, 1); });
   return table;
 }
 
-TIntStrArrayObj CountCharacterPositions(std::string_view Text, int32_t N, std::string_view Excluded,
-                                        std::string_view OnlyCounted, bool CountBlanks) {
+TIntStrArrayObj CountCharacterPositions(std::string_view text, int32_t n, std::string_view excluded,
+                                        std::string_view onlyCounted, bool countBlanks) {
   TIntStrArrayObj table;
   std::string item;
-  ForEachGroup(Text, N, Excluded, OnlyCounted, CountBlanks, [&](std::string_view group, size_t position) {
+  ForEachGroup(text, n, excluded, onlyCounted, countBlanks, [&](std::string_view group, size_t position) {
     item.assign(group);
     item.push_back('_');
     char digits[24];
@@ -242,10 +242,10 @@ TIntStrArrayObj CountCharacterPositions(std::string_view Text, int32_t N, std::s
   return table;
 }
 
-TIntStrArrayObj CountSyllables(std::string_view Text) {
+TIntStrArrayObj CountSyllables(std::string_view text) {
   TIntStrArrayObj table;
   std::string storage;
-  const std::string_view source = ReadableText(Text, storage);
+  const std::string_view source = ReadableText(text, storage);
 
   std::string blanked;
   blanked.reserve(source.size());
@@ -292,28 +292,28 @@ TIntStrArrayObj CountSyllables(std::string_view Text) {
   return table;
 }
 
-size_t PossibleCombinationCount(size_t PartCount, int32_t N) {
-  if (N <= 1) return PartCount;
-  if (N > 3) return 0;
+size_t PossibleCombinationCount(size_t partCount, int32_t n) {
+  if (n <= 1) return partCount;
+  if (n > 3) return 0;
   // Past the limit the exact figure does not matter; avoid the overflow.
-  if (PartCount > kMaxPossibleCombinations) return kMaxPossibleCombinations + 1;
-  const size_t square = PartCount * PartCount;
-  if (N == 2) return square;
+  if (partCount > kMaxPossibleCombinations) return kMaxPossibleCombinations + 1;
+  const size_t square = partCount * partCount;
+  if (n == 2) return square;
   if (square > kMaxPossibleCombinations) return kMaxPossibleCombinations + 1;
-  return square * PartCount;
+  return square * partCount;
 }
 
-TStrArrayObj CreatePossibleCombinations(const TStrArrayObj& Parts, int32_t N) {
+TStrArrayObj CreatePossibleCombinations(const TStrArrayObj& parts, int32_t n) {
   TStrArrayObj result;
-  const size_t count = PossibleCombinationCount(Parts.Items.size(), N);
+  const size_t count = PossibleCombinationCount(parts.Items.size(), n);
   if (count <= kMaxPossibleCombinations) result.Items.reserve(count);
-  ForEachPossibleCombination(Parts.Items, N, [&](std::string_view s) { result.Items.emplace_back(s); });
+  ForEachPossibleCombination(parts.Items, n, [&](std::string_view s) { result.Items.emplace_back(s); });
   return result;
 }
 
-TStrArrayObj CreatePossibleCombinations(std::string_view Chars, int32_t N) {
-  TStrArrayObj chars;
-  chars.AddStringAsCharArray(Chars);
-  if (N <= 1) return chars;
-  return CreatePossibleCombinations(chars, N);
+TStrArrayObj CreatePossibleCombinations(std::string_view chars, int32_t n) {
+  TStrArrayObj parts;
+  parts.AddStringAsCharArray(chars);
+  if (n <= 1) return parts;
+  return CreatePossibleCombinations(parts, n);
 }

@@ -20,60 +20,60 @@
 
 // Words are maximal runs of letters; a word holding an excluded letter, or a
 // letter outside a non-empty only-counted list, is dropped as a whole.
-TIntStrArrayObj CountWords(std::string_view Text, std::string_view Excluded, std::string_view OnlyCounted);
+TIntStrArrayObj CountWords(std::string_view text, std::string_view excluded, std::string_view onlyCounted);
 
-// Sliding groups of N characters (1 to 6; other lengths count nothing) inside
+// Sliding groups of n characters (1 to 6; other lengths count nothing) inside
 // runs of characters. A run breaks at every character of code 32 or below
-// (except the blank while CountBlanks is set), at excluded characters and at
-// characters outside a non-empty only-counted list. With PreFill and a
+// (except the blank while countBlanks is set), at excluded characters and at
+// characters outside a non-empty only-counted list. With preFill and a
 // non-empty only-counted list, every combination of that list comes first
 // with count 0.
-TIntStrArrayObj CountCharacters(std::string_view Text, int32_t N, std::string_view Excluded,
-                                std::string_view OnlyCounted, bool CountBlanks, bool PreFill);
+TIntStrArrayObj CountCharacters(std::string_view text, int32_t n, std::string_view excluded,
+                                std::string_view onlyCounted, bool countBlanks, bool preFill);
 
 // As CountCharacters without the pre-fill; each item is the group, "_" and
 // the position (from 1) of its first character inside the current run.
-TIntStrArrayObj CountCharacterPositions(std::string_view Text, int32_t N, std::string_view Excluded,
-                                        std::string_view OnlyCounted, bool CountBlanks);
+TIntStrArrayObj CountCharacterPositions(std::string_view text, int32_t n, std::string_view excluded,
+                                        std::string_view onlyCounted, bool countBlanks);
 
 // Upper-cased syllables by the counter's vowel set and consonant clusters.
-TIntStrArrayObj CountSyllables(std::string_view Text);
+TIntStrArrayObj CountSyllables(std::string_view text);
 
-// Every ordered combination of N parts, the first part varying slowest: the
-// parts themselves for N ≤ 1, pairs for 2, triples for 3, nothing from 4 on
+// Every ordered combination of n parts, the first part varying slowest: the
+// parts themselves for n ≤ 1, pairs for 2, triples for 3, nothing from 4 on
 // (nor for pairs or triples beyond kMaxPossibleCombinations). The string form
-// takes the characters of Chars, up to a NUL, as the parts.
-TStrArrayObj CreatePossibleCombinations(const TStrArrayObj& Parts, int32_t N);
-TStrArrayObj CreatePossibleCombinations(std::string_view Chars, int32_t N);
+// takes the characters of chars, up to a NUL, as the parts.
+TStrArrayObj CreatePossibleCombinations(const TStrArrayObj& parts, int32_t n);
+TStrArrayObj CreatePossibleCombinations(std::string_view chars, int32_t n);
 
 // Pairs or triples of a list so long that they would number more than this
 // (256 characters in triples) would not fit in memory; such a list gives no
 // combinations at all.
 inline constexpr size_t kMaxPossibleCombinations = size_t{1} << 24;
 
-// Number of combinations of PartCount parts (more than
+// Number of combinations of partCount parts (more than
 // kMaxPossibleCombinations stands for any larger figure).
-size_t PossibleCombinationCount(size_t PartCount, int32_t N);
+size_t PossibleCombinationCount(size_t partCount, int32_t n);
 
 // Calls Visit with every combination CreatePossibleCombinations returns, in
 // the same order, without building the list (a pre-fill of 216 characters in
 // triples is ten million texts).
 template <typename Visit>
-void ForEachPossibleCombination(const TStrArray& Parts, int32_t N, Visit&& visit) {
-  if (N <= 1) {
-    for (const std::string& p : Parts) visit(std::string_view(p));
+void ForEachPossibleCombination(const TStrArray& parts, int32_t n, Visit&& visit) {
+  if (n <= 1) {
+    for (const std::string& p : parts) visit(std::string_view(p));
     return;
   }
-  if (N > 3 || PossibleCombinationCount(Parts.size(), N) > kMaxPossibleCombinations) return;
+  if (n > 3 || PossibleCombinationCount(parts.size(), n) > kMaxPossibleCombinations) return;
   std::string buf;
-  for (const std::string& a : Parts) {
-    for (const std::string& b : Parts) {
-      if (N == 2) {
+  for (const std::string& a : parts) {
+    for (const std::string& b : parts) {
+      if (n == 2) {
         buf.assign(a).append(b);
         visit(std::string_view(buf));
         continue;
       }
-      for (const std::string& c : Parts) {
+      for (const std::string& c : parts) {
         buf.assign(a).append(b).append(c);
         visit(std::string_view(buf));
       }

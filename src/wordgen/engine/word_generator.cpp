@@ -59,7 +59,7 @@ void TWordGenEngine::CreateSilbenFrequencyArray(const TStrArray& lines, bool use
 bool TWordGenEngine::CheckSyllableListForPositions(int32_t wordLength, std::string& missing) const {
   missing.clear();
   if (wordLength <= 0) return true;
-  const int64_t L = wordLength;
+  const int64_t length = wordLength;
   // Each entry covers one run of positions; the gaps between the runs are the
   // missing positions. Working on runs keeps long words cheap.
   std::vector<std::pair<int64_t, int64_t>> runs;
@@ -70,27 +70,27 @@ bool TWordGenEngine::CheckSyllableListForPositions(int32_t wordLength, std::stri
     switch (item.PositionType) {
       case kPosAnywhere:
         lo = 1;
-        hi = L;
+        hi = length;
         break;
       case kPosBegin:
         lo = 1;
         hi = 1;
         break;
       case kPosEnd:
-        lo = L;
-        hi = L;
+        lo = length;
+        hi = length;
         break;
       case kPosMiddle:
         lo = 2;
-        hi = L - 1;
+        hi = length - 1;
         break;
       case kPosLeft:
         lo = 1;
-        hi = std::min(n, L);
+        hi = std::min(n, length);
         break;
       case kPosRight:
-        lo = std::max<int64_t>(1, L - n + 1);
-        hi = L;
+        lo = std::max<int64_t>(1, length - n + 1);
+        hi = length;
         break;
       case kPosExact:
         lo = n;
@@ -99,9 +99,9 @@ bool TWordGenEngine::CheckSyllableListForPositions(int32_t wordLength, std::stri
       default: break;
     }
     lo = std::max<int64_t>(lo, 1);
-    hi = std::min(hi, L);
+    hi = std::min(hi, length);
     if (lo > hi) continue;
-    if (lo == 1 && hi == L) return true;
+    if (lo == 1 && hi == length) return true;
     runs.emplace_back(lo, hi);
   }
   std::sort(runs.begin(), runs.end());
@@ -110,7 +110,7 @@ bool TWordGenEngine::CheckSyllableListForPositions(int32_t wordLength, std::stri
     for (int64_t p = next; p < lo; ++p) missing += IntToStr(p) + " ";
     next = std::max(next, hi + 1);
   }
-  for (int64_t p = next; p <= L; ++p) missing += IntToStr(p) + " ";
+  for (int64_t p = next; p <= length; ++p) missing += IntToStr(p) + " ";
   return missing.empty();
 }
 

@@ -12,6 +12,13 @@
 #include "text/program_texts.h"
 #include "text/text_store.h"
 
+// The tests below name count types and sortings by their constants; these are
+// the numbers that settings files store for them.
+static_assert(ctWords == 0 && ctLetters == 1 && ctDigrams == 2 && ctTrigrams == 3 && ctQuadgrams == 4 &&
+              ctQuintgrams == 5 && ctHexagrams == 6 && ctSyllables == 7);
+static_assert(csCharUp == 0 && csCharDown == 1 && csFreqUp == 2 && csFreqDown == 3 && csOccurence == 4 &&
+              csCharList == 5);
+
 using countertest::Pairs;
 
 namespace {
@@ -326,7 +333,10 @@ TEST_F(CounterTest, PipelineTable) {
        Pairs({{"HAL", 1}, {"LO", 1}, {"WELT", 1}})},
       {"trigrams", "Hello", [](auto& s) { s.CountType = ctTrigrams; }, Pairs({{"ELL", 1}, {"HEL", 1}, {"LLO", 1}})},
       {"blanks counted", "a b", [](auto& s) { s.CountBlanks = true; }, Pairs({{" ", 1}, {"A", 1}, {"B", 1}})},
-      {"unknown count type counts nothing", "abc", [](auto& s) { s.CountType = static_cast<TCountType>(8); }, {}},
+      {"unknown count type counts nothing",
+       "abc",
+       [](auto& s) { s.CountType = static_cast<TCountType>(ctSyllables + 1); },
+       {}},
   };
   for (const auto& c : cases) {
     TCounterObj fresh;
@@ -563,7 +573,7 @@ TEST_F(CounterTest, RandomSettingsAndTexts) {
     const size_t len = 1 + rnd.Random(30);
     for (size_t i = 0; i < len; ++i) text += pieces[rnd.Random(pieces.size())];
     TCounterSettings s;
-    s.CountType = static_cast<TCountType>(rnd.Random(8));
+    s.CountType = static_cast<TCountType>(rnd.Random(ctSyllables + 1));
     s.CountBlanks = flag();
     s.CountPositions = flag();
     s.ResetCounter = flag();
@@ -578,7 +588,7 @@ TEST_F(CounterTest, RandomSettingsAndTexts) {
     s.ReplaceAccents = flag();
     s.ReplaceCapitalSharpS = flag();
     s.AlwaysCountSmallSharpS = flag();
-    s.Sorting = static_cast<TCountSorting>(rnd.Random(6));
+    s.Sorting = static_cast<TCountSorting>(rnd.Random(csCharList + 1));
     s.ShowNumber = flag();
     s.ShowFrequency = flag();
     s.ShowTotal = flag();

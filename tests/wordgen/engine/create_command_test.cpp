@@ -8,6 +8,11 @@
 #include "foundation/str_split.h"
 #include "text/program_texts.h"
 
+// The tests below name the letter cases by their constants; these are the
+// numbers that settings files store for them.
+static_assert(kWritingAsListed == 0 && kWritingUpperCase == 1 && kWritingMixedCase == 2 &&
+              kWritingInitialCapitals == 3 && kWritingLowerCase == 4);
+
 namespace {
 
 using enginetest::ChiSquare;
@@ -314,14 +319,14 @@ TEST_F(CreateCommand, LetterCases) {
     int32_t Writing;
     const char* Expected;
   } cases[] = {
-      {0,
+      {kWritingAsListed,
        "kA-tI stra\xC3\x9F"
        "e"},
-      {1, "KA-TI STRASSE"},
-      {3,
+      {kWritingUpperCase, "KA-TI STRASSE"},
+      {kWritingInitialCapitals,
        "Ka-Ti Stra\xC3\x9F"
        "e"},
-      {4,
+      {kWritingLowerCase,
        "ka-ti stra\xC3\x9F"
        "e"},
       {7,
@@ -338,7 +343,7 @@ TEST_F(CreateCommand, LetterCases) {
         << c.Writing;
   }
   // Mixed case: one draw per character after the syllable's own draw.
-  settings.Writing = 2;
+  settings.Writing = kWritingMixedCase;
   Script({0, 0, 1, 0, 1, 0});
   EXPECT_EQ(Run("1", "1", "1 kA-tI").OutputText, "Ka-tI");
 }

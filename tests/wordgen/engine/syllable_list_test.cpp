@@ -213,13 +213,14 @@ TEST(PositionCheck, AgreesWithThePositionTableOnEveryLength) {
   for (const char* h : heads) {
     Load(engine, {(std::string(h) + " x").c_str()});
     const TSilbenFrequencyItem& e = engine.SFA()[0];
-    for (int32_t L = 1; L <= 6; ++L) {
+    for (int32_t length = 1; length <= 6; ++length) {
       std::string expectMissing;
-      for (int32_t a = 1; a <= L; ++a)
-        if (!IsAllowedAtPosition(e.PositionType, e.PositionValue, a, L)) expectMissing += std::to_string(a) + " ";
+      for (int32_t a = 1; a <= length; ++a)
+        if (!IsAllowedAtPosition(e.PositionType, e.PositionValue, a, length)) expectMissing += std::to_string(a) + " ";
       std::string missing;
-      EXPECT_EQ(engine.CheckSyllableListForPositions(L, missing), expectMissing.empty()) << h << " L=" << L;
-      EXPECT_EQ(missing, expectMissing) << h << " L=" << L;
+      EXPECT_EQ(engine.CheckSyllableListForPositions(length, missing), expectMissing.empty())
+          << h << " length=" << length;
+      EXPECT_EQ(missing, expectMissing) << h << " length=" << length;
     }
   }
 }

@@ -221,13 +221,13 @@ TEST(DrawStatistics, PositionsAreRespectedOnEveryWord) {
   std::map<char, int32_t> entryOf;
   for (int32_t i = 0; i < static_cast<int32_t>(sfa.size()); ++i) entryOf[sfa[i].Syllable[0]] = i;
   std::map<char, int> letters;
-  for (int32_t L = 1; L <= 6; ++L) {
+  for (int32_t length = 1; length <= 6; ++length) {
     for (int w = 0; w < 2000; ++w) {
-      const std::string word = engine.CreateWord(L, false, true, false);
-      ASSERT_EQ(word.size(), static_cast<size_t>(L));
-      for (int32_t a = 1; a <= L; ++a) {
+      const std::string word = engine.CreateWord(length, false, true, false);
+      ASSERT_EQ(word.size(), static_cast<size_t>(length));
+      for (int32_t a = 1; a <= length; ++a) {
         const TSilbenFrequencyItem& e = sfa[entryOf.at(word[a - 1])];
-        ASSERT_TRUE(IsAllowedAtPosition(e.PositionType, e.PositionValue, a, L)) << word << " at " << a;
+        ASSERT_TRUE(IsAllowedAtPosition(e.PositionType, e.PositionValue, a, length)) << word << " at " << a;
         ++letters[word[a - 1]];
       }
     }
