@@ -141,6 +141,10 @@ TEST_F(MainWindow, CreateButtonWritesSixWordsOfThreeToSixLetters) {
   EXPECT_TRUE(Dialogs.Messages.empty());
   // The caret stands after the last word.
   EXPECT_EQ(w.m_creator_out()->textCursor().position(), w.m_creator_out()->toPlainText().size());
+  w.resize(515, 610);
+  w.show();
+  QApplication::processEvents();
+  SaveScreenshot(&w, "main_window_created");
   // Ctrl+N creates on the creator tab.
   w.Item("m_create_count")->trigger();
   EXPECT_EQ(Lines(Text(w.m_creator_out())).size(), 12u);
@@ -190,6 +194,10 @@ TEST_F(MainWindow, CountsAndCopiesTheTableAndUsesItAsList) {
             "O       2  20.00%\n"
             "Total  10        \n");
   EXPECT_EQ(w.Counter().GlobalErgCount, 10);
+  w.resize(515, 610);
+  w.show();
+  QApplication::processEvents();
+  SaveScreenshot(&w, "main_window_counted");
 
   w.Item("m_copy_result_to_clipboard_table")->trigger();
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
