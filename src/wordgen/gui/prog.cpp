@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTimer>
@@ -383,8 +384,7 @@ void Tprog::BindHandlers() {
       // A tab that is shown for the first time gets its final width only after
       // the tab widget's own layout pass, which is queued: the first layout waits for it.
       QTimer::singleShot(0, this, [this, splitter] {
-        bool& stillPending =
-            splitter == ui->splitter_creator ? FPendingFirstLayoutCreator : FPendingFirstLayoutCounter;
+        bool& stillPending = splitter == ui->splitter_creator ? FPendingFirstLayoutCreator : FPendingFirstLayoutCounter;
         if (!stillPending || !splitter->isVisible()) return;
         stillPending = false;
         LayoutSplitter(splitter, true);
@@ -445,6 +445,19 @@ void Tprog::FormCreate() {
 void Tprog::FormDestroy() {
   FEngine.ClearSilbenFrequencyArray();
   FCounter.GlobalErg.Clear();
+}
+
+void Tprog::showEvent(QShowEvent* event) {
+  if (!FShownOnce) {
+    FShownOnce = true;
+    if (!FSP->WindowSizeLoaded())
+      if (QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+      }
+  }
+  QMainWindow::showEvent(event);
 }
 
 // --- Splitters ----------------------------------------------------------------

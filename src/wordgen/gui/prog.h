@@ -146,6 +146,8 @@ class Tprog : public QMainWindow {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // The first show centres the window on its screen unless the settings placed it.
+  void showEvent(QShowEvent* event) override;
 
  private:
   void FormCreate();
@@ -171,6 +173,7 @@ class Tprog : public QMainWindow {
   TCounterObj FCounter;
   bool FPendingFirstLayoutCreator = false;
   bool FPendingFirstLayoutCounter = false;
+  bool FShownOnce = false;
 };
 
 // The main window while it exists.

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 #include <filesystem>
@@ -102,6 +103,10 @@ TEST_F(MainWindow, SplittersStartAtAThirdAndAtHalfTheWidthAndKeepTheirRatio) {
   EXPECT_EQ(counter->Tag, static_cast<int>(static_cast<double>(counterWidth / 2 - 2) / counterWidth * 10000));
   EXPECT_NEAR(counter->BarLeft(), counterWidth / 2 - 2, 1);
   SaveScreenshot(&w, "main_window_start");
+  // The first show centres the window on its screen.
+  const QRect screen = w.screen()->availableGeometry();
+  EXPECT_NEAR(w.frameGeometry().center().x(), screen.center().x(), 2);
+  EXPECT_NEAR(w.frameGeometry().center().y(), screen.center().y(), 2);
 
   // A wider window keeps the share.
   const int tag = creator->Tag;
@@ -283,8 +288,13 @@ TEST_F(MainWindow, ProgramKeysGoIntoTheSettingsOnlyWhenTheyShould) {
   w.SPWindowSizeSave("windowsize", sizes);
   EXPECT_EQ(sizes.ReadString("windowsize", "ratio_creator", ""), "3333");
 
-  // A reset brings back the range and puts the save folder at the working folder.
+  // A reset brings back the range, the length and number fields, and puts the
+  // save folder at the working folder.
+  w.cb_laenge()->setCurrentText("2");
+  w.cb_anzahl()->setCurrentText("99");
   w.SP().ResetSettings();
+  EXPECT_EQ(w.cb_laenge()->currentText(), "3-6");
+  EXPECT_EQ(w.cb_anzahl()->currentText(), "6");
   EXPECT_EQ(w.RandNumbers, "1-20");
   EXPECT_EQ(w.InitialDir, fs::current_path().string() + "/");
 }
