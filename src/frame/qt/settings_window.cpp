@@ -13,6 +13,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QVBoxLayout>
 
 #include "controls/control_arranger.h"
@@ -678,11 +679,17 @@ void TSettingsWindowHost::SetLanguage(int32_t language) {
     LayoutSystemIntegrationTab(ar);
   if (active == kSOTabLanguage && FSO.TabLanguage) LayoutLanguageTab(ar);
   if (active == kSOTabSaveSettings && FSO.TabSaveSettings) LayoutSaveTab(ar);
-  for (int32_t tab = 0; tab < FSO.GetCustomTabCount(); ++tab) {
+  for (int32_t tab = 0; tab < FSO.GetCustomTabCount(); ++tab)
     if (QWidget* sheet = Find<QWidget>("tab" + std::to_string(tab)))
       pc->setTabText(pc->indexOf(sheet), ToQString(Slot(FSO.Tabs()[tab].CaptionText)));
+  // Every tab stays in view: the window grows (up to the screen's width) to the
+  // width the tab titles need in this language, before the sheet is laid out.
+  const int32_t tabsWidth = pc->tabBar()->sizeHint().width() + 24;
+  const QScreen* screen = w->screen();
+  const int32_t screenWidth = screen ? screen->availableGeometry().width() : tabsWidth;
+  if (tabsWidth > w->width()) w->resize(std::min(tabsWidth, screenWidth), w->height());
+  for (int32_t tab = 0; tab < FSO.GetCustomTabCount(); ++tab)
     if (tab == active) LayoutDeclaredTab(tab, ar);
-  }
   if (rightToLeft) MirrorSheet(activeSheet, true);
   const int32_t bottom = ar.GetPositionTopAfterLastControl();
   if (bottom + 45 > w->height()) w->resize(w->width(), bottom + FSO.ControlArrangementSpaceVertical + 45);
