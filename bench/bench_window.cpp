@@ -47,6 +47,7 @@ class TSilentDialogs : public TProgDialogs {
                        int32_t&) override {
     return {};
   }
+  void SetClipboardText(const std::string&) override {}
 };
 
 struct TSetup {

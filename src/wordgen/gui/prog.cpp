@@ -166,6 +166,10 @@ std::string TQtProgDialogs::SaveFile(const std::string& title, const std::string
   return FromQString(dialog.selectedFiles().first());
 }
 
+void TQtProgDialogs::SetClipboardText(const std::string& text) {
+  QGuiApplication::clipboard()->setText(ToQString(text));
+}
+
 // --- Window -------------------------------------------------------------------
 
 Tprog::Tprog(const TProgOptions& options, QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::Tprog>()) {
@@ -887,14 +891,14 @@ void Tprog::m_clipboard(QObject* sender) {
     text = CountTableAsTabText(FCounter.GlobalErgAsStrArray2D(ReadCounterSettings(), GlobalNumberFormat()));
   else
     return;
-  QGuiApplication::clipboard()->setText(ToQString(text));
+  FDialogs->SetClipboardText(text);
 }
 
 void Tprog::m_copy_result_to_clipboard_textClick(QObject*) {
   if (CreatorTabActive())
-    QGuiApplication::clipboard()->setText(ui->m_creator_out->toPlainText());
+    FDialogs->SetClipboardText(MemoText(ui->m_creator_out));
   else if (ui->pc->currentWidget() == ui->tab_counter)
-    QGuiApplication::clipboard()->setText(ui->m_counter_out->toPlainText());
+    FDialogs->SetClipboardText(MemoText(ui->m_counter_out));
 }
 
 void Tprog::m_clear(QObject* sender) {

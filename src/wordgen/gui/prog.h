@@ -51,6 +51,8 @@ class TProgDialogs {
   // as the entry to preselect and goes out as the entry the user left chosen.
   virtual std::string SaveFile(const std::string& title, const std::string& folder, const std::string& fileName,
                                const std::string& filter, int32_t& filterIndex) = 0;
+  // Replaces the clipboard's content with plain text.
+  virtual void SetClipboardText(const std::string& text) = 0;
 };
 
 // The real dialogs, opened over the window.
@@ -65,6 +67,7 @@ class TQtProgDialogs : public TProgDialogs {
   std::string OpenFile(const std::string& title, const std::string& filter) override;
   std::string SaveFile(const std::string& title, const std::string& folder, const std::string& fileName,
                        const std::string& filter, int32_t& filterIndex) override;
+  void SetClipboardText(const std::string& text) override;
 
  private:
   QWidget* FParent;

@@ -61,6 +61,7 @@ class TRecordingDialogs : public TProgDialogs {
     SaveCalls.push_back({title, filter, fileName});
     return "";
   }
+  void SetClipboardText(const std::string&) override {}
 };
 
 // The text a component shows, as Qt holds it ("&&" for a literal "&"), or

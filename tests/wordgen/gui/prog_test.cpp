@@ -205,10 +205,11 @@ TEST_F(MainWindow, CountsAndCopiesTheTableAndUsesItAsList) {
   SaveScreenshot(&w, "main_window_counted");
 
   w.Item("m_copy_result_to_clipboard_table")->trigger();
-  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
-            "E\t2\t20.00%\nH\t2\t20.00%\nL\t4\t40.00%\nO\t2\t20.00%");
+  EXPECT_EQ(Dialogs.Clipboard, "E\t2\t20.00%\nH\t2\t20.00%\nL\t4\t40.00%\nO\t2\t20.00%");
   w.Item("m_copy_result_to_clipboard_text")->trigger();
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), w.m_counter_out()->toPlainText());
+  EXPECT_EQ(Dialogs.Clipboard, Text(w.m_counter_out()));
+  w.Item("pm_counter_in_clipboard")->trigger();
+  EXPECT_EQ(Dialogs.Clipboard, "Hello, hello!");
 
   w.Item("m_use_result_as_list")->trigger();
   EXPECT_EQ(Text(w.m_silben()), "2000 E\n2000 H\n4000 L\n2000 O");

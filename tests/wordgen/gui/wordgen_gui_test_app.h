@@ -43,6 +43,8 @@ class TScriptedProgDialogs : public TProgDialogs {
   std::vector<std::string> SaveAnswers;
   // The filter entry the user leaves chosen; 0 keeps the preselected one.
   int32_t SaveChosenFilter = 0;
+  // What the window put on the clipboard last.
+  std::string Clipboard;
 
   void MessageBox(TMessageKind kind, const std::string& caption, const std::string& text) override {
     Messages.push_back({kind, caption, text});
@@ -63,6 +65,7 @@ class TScriptedProgDialogs : public TProgDialogs {
     if (SaveChosenFilter > 0) filterIndex = SaveChosenFilter;
     return Take(SaveAnswers, "");
   }
+  void SetClipboardText(const std::string& text) override { Clipboard = text; }
 
  private:
   static std::string Take(std::vector<std::string>& queue, const std::string& fallback) {
