@@ -733,6 +733,8 @@ void TPwkProgObj::InfoDialogSetHelpTexts(const TSettingsVariant& v1, const TSett
   InfoDialogHelpTexts.clear();
   for (const TSettingsVariant* v : {&v1, &v2, &v3, &v4, &v5})
     if (const int32_t slot = ProgramTextSlot(*v); slot >= 0) InfoDialogHelpTexts.push_back(slot);
+  // The program hands its help texts over after the start-up set the dialog up.
+  FInfoDialogObj->HelpTexts = InfoDialogHelpTexts;
 }
 
 int32_t TPwkProgObj::SettingsAddManagedControl(QComboBox* comboBox, const std::string& section, const std::string& key,

@@ -199,8 +199,8 @@ Tprog::Tprog(const TProgOptions& options, QWidget* parent) : QMainWindow(parent)
   FSP->InstanceWillBeClosed = false;
   FSP->ImgSplashScreenEN = ProgramPicture(420, 220, QStringLiteral("Word Generator and Counter"));
   FSP->ImgSplashScreenDE = ProgramPicture(420, 220, QStringLiteral("Wortgenerator und Zähler"));
-  FSP->ImgHeaderEN = ProgramPicture(480, 90, QStringLiteral("Word Generator and Counter"));
-  FSP->ImgHeaderDE = ProgramPicture(480, 90, QStringLiteral("Wortgenerator und Zähler"));
+  FSP->ImgHeaderEN = ProgramPicture(780, 90, QStringLiteral("Word Generator and Counter"));
+  FSP->ImgHeaderDE = ProgramPicture(780, 90, QStringLiteral("Wortgenerator und Zähler"));
   FSP->InfoThanks = {"Qt", "ICU", "PCRE2", "zlib", "libzip"};
   FSP->OnLanguageChange = [this](int32_t language) { SPLanguageChange(language); };
   FSP->OnSettingsCustomInputChange = [this](int32_t id, const std::string& value, int32_t valueInt) {

@@ -461,3 +461,22 @@ TEST_F(MainWindow, SettingsButtonsOpenTheirTabsAndFontChangesActAtOnce) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MainWindow, InfoDialogShowsTheProgramsHelpTexts) {
+  Tprog w(Options());
+  w.SP().InfoDialogObj().ShowInfoDialog(5000);
+  QWidget* info = w.SP().InfoDialogObj().Form();
+  ASSERT_NE(info, nullptr);
+  const std::string page = w.SP().InfoDialogObj().GetInfoDialogText(5000);
+  for (int n : {110, 111, 112, 113, 114}) {
+    const std::string text = ProgText(n);
+    // The first words of every paragraph stand on the introduction page.
+    EXPECT_NE(page.find(text.substr(0, std::min<size_t>(text.size(), 20))), std::string::npos) << n;
+  }
+  SaveScreenshot(info, "info_dialog");
+  info->close();
+}
+
+}  // namespace
