@@ -338,7 +338,10 @@ std::string CodePageBytesToUTF8(std::string bytes, int32_t codePage) {
       bytes.erase(0, skip);
       return bytes;
     }
-    case cpASCII: return DecodeInOnePiece(v, cpASCII);
+    case cpASCII:
+      // Text that is ASCII throughout reads as it stands.
+      if (UTF8SkipASCII(v, 0) == v.size()) return bytes;
+      return DecodeInOnePiece(v, cpASCII);
     case cpGB18030: {
       // Only the mark tells that the bytes really are GB 18030; without it
       // they are taken as they stand, as for every id without a conversion
