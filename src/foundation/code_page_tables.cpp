@@ -83,16 +83,15 @@ const SingleByteTable& TableOf(int32_t cp) {
 
 bool IsSingleByteCodePage(int32_t cp) { return IconvNameOf(cp) != nullptr; }
 
-// Appends the UTF-8 form of single-byte text; the exact size is found first,
-// so that the result of a large file grows without copies. Runs of ASCII are
-// copied whole where the code page keeps ASCII as it is.
+// Appends the UTF-8 form of single-byte text in one pass through a block on
+// the stack; where the code page keeps ASCII as it is, eight ASCII bytes go
+// at a time. Room for at least the input's size is made first, so that the
+// result of a large file rarely grows by copying.
 void AppendSingleByteAsUTF8(std::string_view bytes, const SingleByteTable& t, std::string& out) {
-  // One pass through a block on the stack; eight ASCII bytes at a time.
   constexpr size_t kBlock = 4096;
   char block[kBlock * 4];
   const size_t n = bytes.size();
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-  // At least one byte per byte.
   if (out.capacity() - out.size() < n) ReserveLargeText(out, std::max(out.size() + n + n / 4, out.capacity() * 3 / 2));
   size_t i = 0;
   while (i < n) {
