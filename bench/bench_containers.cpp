@@ -1,11 +1,14 @@
 // Speed of the counter's container operations against outside peers measured
-// in the same run:
-// - Inc over 10^7 tokens (10^5 distinct) against gawk '{c[$0]++}' on the
-//   same tokens, one per line (target: at most 0.5);
-// - sorting 10^6 counted pairs by item and by count against std::sort on
-//   keys computed beforehand (target: at most 2);
+// in the same run, each side five times with alternating order (the summary
+// gives minimum and median of both and their ratios):
+// - Inc over 10^7 tokens (10^5 distinct) against gawk and mawk '{c[$0]++}'
+//   on the same tokens, one per line (target: at most 0.2 against each);
+// - sorting 10^6 counted pairs by item and by count against std::stable_sort
+//   with the same comparison (upper-cased items, computed beforehand for the
+//   peer, byte by byte; counts) (target: at most 1.5);
 // - a regular-expression filter over 10^6 items against pcre2grep -c on the
 //   same lines (target: at most 1.5).
+// Needs gawk, mawk and pcre2grep (bench/run.sh installs them).
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
@@ -25,6 +28,8 @@
 #include "foundation/containers_lists.h"
 #include "foundation/letter_case.h"
 #include "foundation/number_format.h"
+#include "foundation/str_arrays.h"
+#include "paired_runs.h"
 
 namespace {
 
@@ -36,13 +41,6 @@ constexpr size_t kDistinct = 100'000;
 constexpr size_t kPairs = 1'000'000;
 constexpr size_t kFilterItems = 1'000'000;
 const char* const kFilterPattern = "[aeiou]{2}[rnt]";
-
-std::map<std::string, double> g_best;  // seconds per iteration, best run
-
-void Record(const std::string& name, double seconds) {
-  auto it = g_best.find(name);
-  if (it == g_best.end() || seconds < it->second) g_best[name] = seconds;
-}
 
 fs::path WorkDir() {
   static const fs::path dir = [] {
@@ -104,49 +102,33 @@ const fs::path& TokenFile() {
   return path;
 }
 
-// Wall time of an outside command, in seconds; negative when it failed.
-double TimeCommand(const std::string& command) {
-  const auto start = Clock::now();
-  const int rc = std::system(command.c_str());
-  const double s = std::chrono::duration<double>(Clock::now() - start).count();
-  return rc == 0 ? s : -1;
-}
-
-void BM_Inc(benchmark::State& state) {
+double TimeInc() {
   const std::string& text = TokenText();
-  for (auto _ : state) {
-    const auto start = Clock::now();
-    TIntStrArrayObj counts;
-    const char* p = text.data();
-    const char* end = p + text.size();
-    while (p < end) {
-      const char* nl = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
-      if (!nl) nl = end;
-      counts.Inc(std::string_view(p, static_cast<size_t>(nl - p)), 1);
-      p = nl + 1;
-    }
-    benchmark::DoNotOptimize(counts.Items.data());
-    const double s = std::chrono::duration<double>(Clock::now() - start).count();
-    state.SetIterationTime(s);
-    Record("Inc", s);
-    if (counts.Count() != static_cast<int32_t>(kDistinct)) state.SkipWithError("wrong number of distinct items");
+  const auto start = Clock::now();
+  TIntStrArrayObj counts;
+  const char* p = text.data();
+  const char* end = p + text.size();
+  while (p < end) {
+    const char* nl = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+    if (!nl) nl = end;
+    counts.Inc(std::string_view(p, static_cast<size_t>(nl - p)), 1);
+    p = nl + 1;
   }
+  benchmark::DoNotOptimize(counts.Items.data());
+  const double s = bench::SecondsSince(start);
+  return counts.Count() == static_cast<int32_t>(kDistinct) ? s : -1;
 }
 
-void BM_AwkCount(benchmark::State& state) {
-  if (!HaveTool("gawk")) {
-    state.SkipWithError("gawk is not installed");
+void BM_IncAgainstAwk(benchmark::State& state, const std::string& awk) {
+  if (!HaveTool(awk.c_str())) {
+    bench::Report(state, "Inc", awk, {}, 0.2);
     return;
   }
-  const std::string command = "gawk '{c[$0]++}' " + TokenFile().string();
+  TokenText();
+  const std::string command = awk + " '{c[$0]++}' " + TokenFile().string();
   for (auto _ : state) {
-    const double s = TimeCommand(command);
-    if (s < 0) {
-      state.SkipWithError("gawk failed");
-      return;
-    }
-    state.SetIterationTime(s);
-    Record("awk", s);
+    const auto t = bench::RunPaired(bench::kDefaultRepetitions, TimeInc, [&] { return bench::TimeCommand(command); });
+    bench::Report(state, "Inc", awk + " '{c[$0]++}'", t, 0.2);
   }
 }
 
@@ -168,46 +150,97 @@ const TIntStrArray& SortPairs() {
   return pairs;
 }
 
-void SortPairsBench(benchmark::State& state, void (TIntStrArrayObj::*Sort)(), const char* name) {
+// Our sort of a fresh copy of the pairs; the copy is not timed.
+double TimeOurSort(void (TIntStrArrayObj::*sort)()) {
+  TIntStrArrayObj list;
+  list.Items = SortPairs();
+  const auto start = Clock::now();
+  (list.*sort)();
+  const double s = bench::SecondsSince(start);
+  benchmark::DoNotOptimize(list.Items.data());
+  return s;
+}
+
+// The peer: std::stable_sort of a fresh copy with the same comparison; the
+// copy is not timed.
+template <typename T, typename Less>
+double TimeStableSort(const std::vector<T>& proto, const Less& less) {
+  std::vector<T> v = proto;
+  const auto start = Clock::now();
+  std::stable_sort(v.begin(), v.end(), less);
+  const double s = bench::SecondsSince(start);
+  benchmark::DoNotOptimize(v.data());
+  return s;
+}
+
+// The pairs with their upper-cased items as the lists compare them.
+const std::vector<TKeyedPair>& KeyedPairs(std::string (*upper)(std::string_view)) {
+  static std::map<std::string (*)(std::string_view), std::vector<TKeyedPair>> cache;
+  auto& v = cache[upper];
+  if (v.empty()) {
+    v.reserve(SortPairs().size());
+    for (const auto& p : SortPairs()) v.push_back({upper(p.Str), p});
+  }
+  return v;
+}
+
+void BM_ListSort(benchmark::State& state, const std::string& name, void (TIntStrArrayObj::*sort)()) {
+  const bool byStr = name.find("Str") != std::string::npos;
+  const bool down = name.find("Down") != std::string::npos;
+  const auto& keyed = KeyedPairs(&UpperCaseNarrow);
   for (auto _ : state) {
-    TIntStrArrayObj list;
-    list.Items = SortPairs();
-    const auto start = Clock::now();
-    (list.*Sort)();
-    const double s = std::chrono::duration<double>(Clock::now() - start).count();
-    benchmark::DoNotOptimize(list.Items.data());
-    state.SetIterationTime(s);
-    Record(name, s);
+    const auto t = bench::RunPaired(
+        bench::kDefaultRepetitions, [&] { return TimeOurSort(sort); },
+        [&] {
+          if (byStr)
+            return down ? TimeStableSort(keyed, [](const TKeyedPair& a, const TKeyedPair& b) { return b.key < a.key; })
+                        : TimeStableSort(keyed, [](const TKeyedPair& a, const TKeyedPair& b) { return a.key < b.key; });
+          return down ? TimeStableSort(SortPairs(), [](const TIntStr& a, const TIntStr& b) { return a.Int > b.Int; })
+                      : TimeStableSort(SortPairs(), [](const TIntStr& a, const TIntStr& b) { return a.Int < b.Int; });
+        });
+    bench::Report(state, name, "std::stable_sort", t, 1.5);
   }
 }
 
-void BM_SortStrUp(benchmark::State& state) { SortPairsBench(state, &TIntStrArrayObj::SortStrUp, "SortStrUp"); }
-void BM_SortIntDown(benchmark::State& state) { SortPairsBench(state, &TIntStrArrayObj::SortIntDown, "SortIntDown"); }
-
-void BM_StdSortByItem(benchmark::State& state) {
-  std::vector<TKeyedPair> proto;
-  proto.reserve(SortPairs().size());
-  for (const auto& p : SortPairs()) proto.push_back({UpperCaseNarrow(p.Str), p});
+// The sorts of plain arrays, by UTF8UpperCase.
+void BM_SortStrArrayUp(benchmark::State& state) {
+  TStrArray proto;
+  std::vector<std::pair<std::string, std::string>> keyed;
+  for (const auto& p : SortPairs()) {
+    proto.push_back(p.Str);
+    keyed.emplace_back(UTF8UpperCase(p.Str), p.Str);
+  }
   for (auto _ : state) {
-    std::vector<TKeyedPair> v = proto;
-    const auto start = Clock::now();
-    std::sort(v.begin(), v.end(), [](const TKeyedPair& a, const TKeyedPair& b) { return a.key < b.key; });
-    const double s = std::chrono::duration<double>(Clock::now() - start).count();
-    benchmark::DoNotOptimize(v.data());
-    state.SetIterationTime(s);
-    Record("std::sort by item", s);
+    const auto t = bench::RunPaired(
+        bench::kDefaultRepetitions,
+        [&] {
+          TStrArray v = proto;
+          const auto start = Clock::now();
+          SortStrArrayUp(v);
+          const double s = bench::SecondsSince(start);
+          benchmark::DoNotOptimize(v.data());
+          return s;
+        },
+        [&] { return TimeStableSort(keyed, [](const auto& a, const auto& b) { return a.first < b.first; }); });
+    bench::Report(state, "SortStrArrayUp", "std::stable_sort", t, 1.5);
   }
 }
 
-void BM_StdSortByCount(benchmark::State& state) {
+void BM_SortIntStrArrayStrUp(benchmark::State& state) {
+  const auto& keyed = KeyedPairs(&UTF8UpperCase);
   for (auto _ : state) {
-    TIntStrArray v = SortPairs();
-    const auto start = Clock::now();
-    std::sort(v.begin(), v.end(), [](const TIntStr& a, const TIntStr& b) { return a.Int > b.Int; });
-    const double s = std::chrono::duration<double>(Clock::now() - start).count();
-    benchmark::DoNotOptimize(v.data());
-    state.SetIterationTime(s);
-    Record("std::sort by count", s);
+    const auto t = bench::RunPaired(
+        bench::kDefaultRepetitions,
+        [&] {
+          TIntStrArray v = SortPairs();
+          const auto start = Clock::now();
+          SortIntStrArrayStrUp(v);
+          const double s = bench::SecondsSince(start);
+          benchmark::DoNotOptimize(v.data());
+          return s;
+        },
+        [&] { return TimeStableSort(keyed, [](const TKeyedPair& a, const TKeyedPair& b) { return a.key < b.key; }); });
+    bench::Report(state, "SortIntStrArrayStrUp", "std::stable_sort", t, 1.5);
   }
 }
 
@@ -234,56 +267,46 @@ const fs::path& FilterFile() {
 }
 
 void BM_RegexFilter(benchmark::State& state) {
-  for (auto _ : state) {
-    TIntStrArrayObj list;
-    list.Items = FilterItems();
-    const auto start = Clock::now();
-    list.DeleteAllStringsNotContaining(kFilterPattern, true, true);
-    const double s = std::chrono::duration<double>(Clock::now() - start).count();
-    state.SetIterationTime(s);
-    state.counters["kept"] = list.Count();
-    Record("regex filter", s);
-  }
-}
-
-void BM_Pcre2grepCount(benchmark::State& state) {
   if (!HaveTool("pcre2grep")) {
-    state.SkipWithError("pcre2grep is not installed");
+    bench::Report(state, "regex filter", "pcre2grep -c", {}, 1.5);
     return;
   }
   const std::string command =
       std::string("pcre2grep -c '") + kFilterPattern + "' " + FilterFile().string() + " >/dev/null";
   for (auto _ : state) {
-    const double s = TimeCommand(command);
-    if (s < 0) {
-      state.SkipWithError("pcre2grep failed");
-      return;
-    }
-    state.SetIterationTime(s);
-    Record("pcre2grep -c", s);
+    const auto t = bench::RunPaired(
+        bench::kDefaultRepetitions,
+        [&] {
+          TIntStrArrayObj list;
+          list.Items = FilterItems();
+          const auto start = Clock::now();
+          list.DeleteAllStringsNotContaining(kFilterPattern, true, true);
+          const double s = bench::SecondsSince(start);
+          state.counters["kept"] = list.Count();
+          return s;
+        },
+        [&] { return bench::TimeCommand(command); });
+    bench::Report(state, "regex filter", "pcre2grep -c", t, 1.5);
   }
 }
 
-BENCHMARK(BM_Inc)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BM_AwkCount)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BM_SortStrUp)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BM_StdSortByItem)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BM_SortIntDown)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BM_StdSortByCount)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BM_RegexFilter)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(BM_Pcre2grepCount)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
-
-void PrintRatio(const char* what, const std::string& ours, const std::string& peer, double target) {
-  const auto a = g_best.find(ours), b = g_best.find(peer);
-  if (a == g_best.end() || b == g_best.end() || b->second <= 0) {
-    std::printf("%-40s n/a (not measured)\n", what);
-    return;
-  }
-  const double ratio = a->second / b->second;
-  const NumberFormat fmt{};
-  std::printf("%-40s %s  (target at most %s: %s)\n", what, FormatFloatFixed(ratio, 3, fmt).c_str(),
-              FormatFloatFixed(target, 1, fmt).c_str(), ratio <= target ? "met" : "MISSED");
-}
+BENCHMARK_CAPTURE(BM_IncAgainstAwk, gawk, std::string("gawk"))->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(BM_IncAgainstAwk, mawk, std::string("mawk"))->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(BM_ListSort, SortStrUp, std::string("SortStrUp"), &TIntStrArrayObj::SortStrUp)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_ListSort, SortStrDown, std::string("SortStrDown"), &TIntStrArrayObj::SortStrDown)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_ListSort, SortIntUp, std::string("SortIntUp"), &TIntStrArrayObj::SortIntUp)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_ListSort, SortIntDown, std::string("SortIntDown"), &TIntStrArrayObj::SortIntDown)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK(BM_SortStrArrayUp)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_SortIntStrArrayStrUp)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_RegexFilter)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 
@@ -292,11 +315,7 @@ int main(int argc, char** argv) {
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
-  std::printf("\nRatios (best run of ours / best run of the peer):\n");
-  PrintRatio("Inc / gawk '{c[$0]++}'", "Inc", "awk", 0.5);
-  PrintRatio("SortStrUp / std::sort by item", "SortStrUp", "std::sort by item", 2);
-  PrintRatio("SortIntDown / std::sort by count", "SortIntDown", "std::sort by count", 2);
-  PrintRatio("regex filter / pcre2grep -c", "regex filter", "pcre2grep -c", 1.5);
+  bench::PrintSummary();
   std::error_code ec;
   fs::remove_all(WorkDir(), ec);
   return 0;

@@ -3,9 +3,11 @@
 // The engine makes 10^6 words of 3 to 6 syllables (lengths in turn, 4.5
 // syllables a word) from the full German list; the peer draws the same number
 // of syllables with std::discrete_distribution over the same weights and
-// appends them to a string. Targets: at most 2 times the peer with
-// readability off, at most 4 with the default rules on. A word that fails
-// after its 200001 readability tests is compared with 200001 bare draws.
+// appends them to a string. Both sides run five times, alternating which goes
+// first; the summary gives minimum and median of both and their ratios.
+// Targets: at most 1 times the peer with readability off, at most 2 with the
+// default rules on. A word that fails after its 200001 readability tests is
+// compared with 200001 bare draws.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -17,6 +19,7 @@
 
 #include "foundation/number_format.h"
 #include "foundation/random.h"
+#include "paired_runs.h"
 #include "syllables/syllable_lists.h"
 #include "wordgen/engine/readability.h"
 #include "wordgen/engine/word_generator.h"
@@ -35,122 +38,121 @@ void LoadGerman(TWordGenEngine& engine, const std::string& rules) {
   engine.CreateGlobalLesbarRegeln(rules);
 }
 
-void BM_Engine(benchmark::State& state, bool readable, bool oncePerWord) {
-  TWordGenEngine engine;
-  LoadGerman(engine, DefaultReadabilityRules());
-  TSeededRandom gen(12345);
-  engine.SetRandomGenerator(&gen);
-  for (auto _ : state) {
-    size_t bytes = 0;
-    for (int w = 0; w < kWords; ++w) {
-      const std::string word = engine.CreateWord(3 + w % 4, readable, true, oncePerWord);
-      bytes += word.size();
-    }
-    benchmark::DoNotOptimize(bytes);
+// 10^6 words from the engine; seconds.
+double TimeEngine(TWordGenEngine& engine, bool readable, bool oncePerWord) {
+  const auto start = bench::Clock::now();
+  size_t bytes = 0;
+  for (int w = 0; w < kWords; ++w) {
+    const std::string word = engine.CreateWord(3 + w % 4, readable, true, oncePerWord);
+    bytes += word.size();
   }
+  benchmark::DoNotOptimize(bytes);
+  return bench::SecondsSince(start);
 }
 
 // The peer: weighted draws over the same table, appended to a word.
-void BM_BareDraws(benchmark::State& state) {
-  TWordGenEngine engine;
-  LoadGerman(engine, "");
-  std::vector<double> weights;
-  std::vector<const std::string*> syllables;
-  for (const TSilbenFrequencyItem& item : engine.SFA()) {
-    weights.push_back(item.Frequency > 0 ? item.Frequency : 0);
-    syllables.push_back(&item.Syllable);
+struct TBareDraws {
+  std::vector<const std::string*> Syllables;
+  std::mt19937_64 Gen{12345};
+  std::discrete_distribution<size_t> Dist;
+
+  explicit TBareDraws(const TWordGenEngine& engine) {
+    std::vector<double> weights;
+    for (const TSilbenFrequencyItem& item : engine.SFA()) {
+      weights.push_back(item.Frequency > 0 ? item.Frequency : 0);
+      Syllables.push_back(&item.Syllable);
+    }
+    Dist = std::discrete_distribution<size_t>(weights.begin(), weights.end());
   }
-  std::mt19937_64 gen(12345);
-  std::discrete_distribution<size_t> dist(weights.begin(), weights.end());
-  for (auto _ : state) {
+
+  double TimeWords() {
+    const auto start = bench::Clock::now();
     size_t bytes = 0;
     std::string word;
     for (int w = 0; w < kWords; ++w) {
       word.clear();
       const int length = 3 + w % 4;
-      for (int k = 0; k < length; ++k) word += *syllables[dist(gen)];
+      for (int k = 0; k < length; ++k) word += *Syllables[Dist(Gen)];
       bytes += word.size();
     }
     benchmark::DoNotOptimize(bytes);
+    return bench::SecondsSince(start);
+  }
+
+  double TimeDraws(int draws) {
+    const auto start = bench::Clock::now();
+    size_t sum = 0;
+    for (int i = 0; i < draws; ++i) sum += Dist(Gen);
+    benchmark::DoNotOptimize(sum);
+    return bench::SecondsSince(start);
+  }
+};
+
+void BM_Engine(benchmark::State& state, const std::string& name, bool readable, bool oncePerWord, double target) {
+  TWordGenEngine engine;
+  LoadGerman(engine, DefaultReadabilityRules());
+  TSeededRandom gen(12345);
+  engine.SetRandomGenerator(&gen);
+  TWordGenEngine plain;
+  LoadGerman(plain, "");
+  TBareDraws bare(plain);
+  for (auto _ : state) {
+    const auto t = bench::RunPaired(
+        bench::kDefaultRepetitions, [&] { return TimeEngine(engine, readable, oncePerWord); },
+        [&] { return bare.TimeWords(); });
+    bench::Report(state, name, "bare draws", t, target);
   }
 }
 
 // One word whose second position is refused 200001 times: rules that never
-// speak about the German endings, with the if-no-rule flag off.
+// speak about the German endings, with the if-no-rule flag off; against as
+// many bare draws.
 void BM_FailingWord(benchmark::State& state) {
   TWordGenEngine engine;
   LoadGerman(engine, "X>Y");
   TSeededRandom gen(12345);
   engine.SetRandomGenerator(&gen);
+  TWordGenEngine plain;
+  LoadGerman(plain, "");
+  TBareDraws bare(plain);
+  constexpr int kWordsPerRun = 20;
   for (auto _ : state) {
-    const std::string word = engine.CreateWord(2, true, false, false);
-    if (word.size() != 1 || word[0] != '\0') state.SkipWithError("the word did not fail");
-    benchmark::DoNotOptimize(word);
+    const auto t = bench::RunPaired(
+        bench::kDefaultRepetitions,
+        [&] {
+          const auto start = bench::Clock::now();
+          for (int k = 0; k < kWordsPerRun; ++k) {
+            const std::string word = engine.CreateWord(2, true, false, false);
+            if (word.size() != 1 || word[0] != '\0') return -1.0;
+          }
+          return bench::SecondsSince(start);
+        },
+        [&] { return bare.TimeDraws(kWordsPerRun * kMaxReadabilityTests); });
+    bench::Report(state, "failing_word", "bare 200001 draws", t, 0);
   }
 }
 
-void BM_BareFailingDraws(benchmark::State& state) {
-  TWordGenEngine engine;
-  LoadGerman(engine, "");
-  std::vector<double> weights;
-  for (const TSilbenFrequencyItem& item : engine.SFA()) weights.push_back(item.Frequency > 0 ? item.Frequency : 0);
-  std::mt19937_64 gen(12345);
-  std::discrete_distribution<size_t> dist(weights.begin(), weights.end());
-  for (auto _ : state) {
-    size_t sum = 0;
-    for (int i = 0; i < kMaxReadabilityTests; ++i) sum += dist(gen);
-    benchmark::DoNotOptimize(sum);
-  }
-}
-
-BENCHMARK(BM_BareDraws)->Name("bare_draws")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Engine, readable_off, false, false)->Name("words_readable_off")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Engine, readable_off_once, false, true)
-    ->Name("words_readable_off_once_per_word")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Engine, readable_on, true, false)->Name("words_readable_on")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Engine, readable_on_once, true, true)
-    ->Name("words_readable_on_once_per_word")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BareFailingDraws)->Name("bare_200001_draws")->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FailingWord)->Name("failing_word")->Unit(benchmark::kMillisecond);
-
-// Keeps the real time of every run so that the ratios can be printed at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs)
-      if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-        FTimes[run.benchmark_name()] = run.GetAdjustedRealTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-  void PrintRatio(const std::string& name, const std::string& peer, int target) const {
-    const auto a = FTimes.find(name);
-    const auto b = FTimes.find(peer);
-    if (a == FTimes.end() || b == FTimes.end() || b->second <= 0) return;
-    std::string line = name;
-    line.resize(std::max<size_t>(line.size() + 1, 34), ' ');
-    line += FormatFloatFixed(a->second / b->second, 2, NumberFormat{}) + " x " + peer;
-    if (target > 0) line += " (target: at most " + IntToStr(target) + ")";
-    std::printf("%s\n", line.c_str());
-  }
-
- private:
-  std::map<std::string, double> FTimes;
-};
+BENCHMARK_CAPTURE(BM_Engine, readable_off, std::string("words_readable_off"), false, false, 1.0)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_Engine, readable_off_once, std::string("words_readable_off_once_per_word"), false, true, 0)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_Engine, readable_on, std::string("words_readable_on"), true, false, 2.0)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_Engine, readable_on_once, std::string("words_readable_on_once_per_word"), true, true, 0)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK(BM_FailingWord)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  std::printf("\nRatios (real time):\n");
-  reporter.PrintRatio("words_readable_off", "bare_draws", 2);
-  reporter.PrintRatio("words_readable_off_once_per_word", "bare_draws", 0);
-  reporter.PrintRatio("words_readable_on", "bare_draws", 4);
-  reporter.PrintRatio("words_readable_on_once_per_word", "bare_draws", 0);
-  reporter.PrintRatio("failing_word", "bare_200001_draws", 0);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  bench::PrintSummary();
   return 0;
 }

@@ -1,10 +1,10 @@
-// LoadString with detection of a 100 MB UTF-8, Latin-1 and UTF-16 file, and
-// SaveString of 100 MB to Windows-1252, each against the iconv command doing
-// the same conversion of the same file in the same run. Every case times both
-// per iteration (alternating which goes first) and reports "ratio_to_peer" =
-// our time / iconv's time; the target is at most 1.5. "peak_mem_to_file" is
-// the extra peak memory of one call (measured in a child process) divided by
-// the file size; the target is at most 3.
+// LoadString with detection of UTF-8, Latin-1 and UTF-16 files whose text is
+// exactly 100 MiB once converted, and SaveString of 100 MiB to Windows-1252,
+// each against the iconv command doing the same conversion of the same file
+// in the same run. Both sides run five times, alternating which goes first;
+// the summary gives minimum and median of both and their ratios (target: at
+// most 1 for LoadString). "peak_mem_to_file" is the extra peak memory of one
+// call (measured in a child process) divided by the file size.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -17,16 +17,18 @@
 #include <fstream>
 #include <random>
 #include <string>
+#include <type_traits>
 
 #include "foundation/code_pages.h"
 #include "foundation/text_files.h"
+#include "paired_runs.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 namespace fs = std::filesystem;
 
-constexpr size_t kFileBytes = 100u * 1024u * 1024u;
+constexpr size_t kTextBytes = 100u * 1024u * 1024u;
 
 // The folder of the generated files, removed when the program ends.
 struct WorkArea {
@@ -44,7 +46,7 @@ struct WorkArea {
 const fs::path& WorkDir() { return workArea.dir; }
 
 // Lines of words, some of them with characters beyond ASCII that every code
-// page used here can hold (Windows-1252 and Latin-1 alike).
+// page used here can hold (Windows-1252 and Latin-1 alike), exactly bytes long.
 std::string MakeText(size_t bytes, bool wide) {
   static const char* latin[] = {"alpha", "Stra\u00DFe",      "caf\u00E9", "na\u00EFve",  "\u00FCber", "gamma",
                                 "delta", "r\u00E9sum\u00E9", "epsilon",   "fa\u00E7ade", "zeta",      "eta"};
@@ -60,10 +62,11 @@ std::string MakeText(size_t bytes, bool wide) {
     }
     t += '\n';
   }
-  // Cut at a character boundary.
+  // Cut at a character boundary and fill up with blanks.
   size_t end = bytes;
   while (end > 0 && (static_cast<unsigned char>(t[end]) & 0xC0) == 0x80) --end;
   t.resize(end);
+  t.resize(bytes, ' ');
   return t;
 }
 
@@ -76,7 +79,7 @@ void WriteBytes(const fs::path& p, const std::string& bytes) {
 const fs::path& Utf8File() {
   static const fs::path p = [] {
     fs::path f = WorkDir() / "utf8.txt";
-    WriteBytes(f, MakeText(kFileBytes, true));
+    WriteBytes(f, MakeText(kTextBytes, true));
     return f;
   }();
   return p;
@@ -85,8 +88,7 @@ const fs::path& Utf8File() {
 const fs::path& Latin1File() {
   static const fs::path p = [] {
     fs::path f = WorkDir() / "latin1.txt";
-    // Latin-1 text is about 5% shorter than its UTF-8 form; start a bit larger.
-    WriteBytes(f, UTF8ToCodePageBytes(MakeText(kFileBytes + kFileBytes / 16, false), 88591).substr(0, kFileBytes));
+    WriteBytes(f, UTF8ToCodePageBytes(MakeText(kTextBytes, false), 88591));
     return f;
   }();
   return p;
@@ -95,87 +97,47 @@ const fs::path& Latin1File() {
 const fs::path& Utf16File() {
   static const fs::path p = [] {
     fs::path f = WorkDir() / "utf16.txt";
-    std::string bytes = CodePageBOM(1200) + UTF8ToCodePageBytes(MakeText(kFileBytes * 2 / 3, true), 1200);
-    bytes.resize(kFileBytes);
-    WriteBytes(f, bytes);
+    WriteBytes(f, CodePageBOM(1200) + UTF8ToCodePageBytes(MakeText(kTextBytes, true), 1200));
     return f;
   }();
   return p;
 }
 
 const std::string& TextToSave() {
-  static const std::string text = MakeText(kFileBytes, false);
+  static const std::string text = MakeText(kTextBytes, false);
   return text;
 }
 
-double Seconds(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double>(b - a).count(); }
-
 double RunIconv(const std::string& from, const std::string& to, const fs::path& in, const std::string& out) {
-  std::string cmd = "iconv -f " + from + " -t " + to + " '" + in.string() + "' > '" + out + "'";
-  auto t0 = Clock::now();
-  int rc = std::system(cmd.c_str());
-  auto t1 = Clock::now();
-  if (rc != 0) std::fprintf(stderr, "iconv failed: %s\n", cmd.c_str());
-  return Seconds(t0, t1);
-}
-
-// Peak resident memory of a child process running fn, less that of a child
-// running nothing (the pages it shares with this process).
-template <typename Fn>
-double PeakExtraBytes(Fn fn) {
-  auto childPeak = [](auto body) -> double {
-    pid_t pid = ::fork();
-    if (pid == 0) {
-      body();
-      ::_exit(0);
-    }
-    int status = 0;
-    rusage ru{};
-    ::wait4(pid, &status, 0, &ru);
-    return static_cast<double>(ru.ru_maxrss) * 1024.0;
-  };
-  double base = childPeak([] {});
-  double peak = childPeak([&] {
-    auto r = fn();
-    benchmark::DoNotOptimize(r);
-  });
-  return peak > base ? peak - base : 0;
+  return bench::TimeCommand("iconv -f " + from + " -t " + to + " '" + in.string() + "' > '" + out + "'");
 }
 
 template <typename Ours, typename Peer>
-void Compare(benchmark::State& state, size_t fileBytes, Ours ours, Peer peer) {
-  double oursSeconds = 0, peerSeconds = 0;
-  bool oursFirst = true;
+void Compare(benchmark::State& state, const std::string& name, size_t fileBytes, size_t textBytes, Ours ours, Peer peer,
+             double target) {
   for (auto _ : state) {
-    double oursThisRound = 0;
-    for (int k = 0; k < 2; ++k) {
-      const bool runOurs = (k == 0) == oursFirst;
-      if (runOurs) {
-        auto t0 = Clock::now();
-        auto result = ours();
-        benchmark::DoNotOptimize(result);
-        auto t1 = Clock::now();
-        oursThisRound = Seconds(t0, t1);
-        oursSeconds += oursThisRound;
-      } else {
-        peerSeconds += peer();
-      }
-    }
-    oursFirst = !oursFirst;
-    state.SetIterationTime(oursThisRound);
+    const auto t = bench::RunPaired(
+        bench::kDefaultRepetitions,
+        [&] {
+          const auto start = bench::Clock::now();
+          auto result = ours();
+          benchmark::DoNotOptimize(result);
+          const double s = bench::SecondsSince(start);
+          if constexpr (std::is_same_v<decltype(result), std::string>)
+            if (result.size() != textBytes) return -1.0;
+          return s;
+        },
+        peer);
+    bench::Report(state, name, "iconv", t, target);
   }
-  state.counters["ours_ms"] = 1000 * oursSeconds / static_cast<double>(state.iterations());
-  state.counters["peer_ms"] = 1000 * peerSeconds / static_cast<double>(state.iterations());
-  state.counters["ratio_to_peer"] = peerSeconds > 0 ? oursSeconds / peerSeconds : 0;
-  state.counters["peak_mem_to_file"] = PeakExtraBytes(ours) / static_cast<double>(fileBytes);
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(fileBytes));
+  state.counters["peak_mem_to_file"] = bench::PeakExtraBytes(ours) / static_cast<double>(fileBytes);
 }
 
-void BM_LoadString(benchmark::State& state, const fs::path& (*file)(), std::string iconvFrom) {
+void BM_LoadString(benchmark::State& state, const std::string& name, const fs::path& (*file)(), std::string iconvFrom) {
   const fs::path& f = file();
   Compare(
-      state, fs::file_size(f), [&] { return LoadString(f.string()); },
-      [&] { return RunIconv(iconvFrom, "UTF-8", f, "/dev/null"); });
+      state, name, fs::file_size(f), kTextBytes, [&] { return LoadString(f.string()); },
+      [&] { return RunIconv(iconvFrom, "UTF-8", f, "/dev/null"); }, 1.0);
 }
 
 void BM_SaveString1252(benchmark::State& state) {
@@ -185,24 +147,28 @@ void BM_SaveString1252(benchmark::State& state) {
   const std::string ours = (WorkDir() / "ours-1252.txt").string();
   const std::string theirs = (WorkDir() / "iconv-1252.txt").string();
   Compare(
-      state, text.size(), [&] { return SaveString(text, ours, 1252, false, false); },
-      [&] { return RunIconv("UTF-8", "WINDOWS-1252", source, theirs); });
+      state, "SaveString/1252", text.size(), text.size(), [&] { return SaveString(text, ours, 1252, false, false); },
+      [&] { return RunIconv("UTF-8", "WINDOWS-1252", source, theirs); }, 0);
 }
 
-BENCHMARK_CAPTURE(BM_LoadString, utf8, &Utf8File, std::string("UTF-8"))
+BENCHMARK_CAPTURE(BM_LoadString, utf8, std::string("LoadString/utf8"), &Utf8File, std::string("UTF-8"))
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(3)
-    ->UseManualTime();
-BENCHMARK_CAPTURE(BM_LoadString, latin1, &Latin1File, std::string("ISO-8859-1"))
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_LoadString, latin1, std::string("LoadString/latin1"), &Latin1File, std::string("ISO-8859-1"))
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(3)
-    ->UseManualTime();
-BENCHMARK_CAPTURE(BM_LoadString, utf16, &Utf16File, std::string("UTF-16"))
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_LoadString, utf16, std::string("LoadString/utf16"), &Utf16File, std::string("UTF-16"))
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(3)
-    ->UseManualTime();
-BENCHMARK(BM_SaveString1252)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
+    ->Iterations(1);
+BENCHMARK(BM_SaveString1252)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  bench::PrintSummary();
+  return 0;
+}

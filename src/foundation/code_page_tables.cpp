@@ -83,38 +83,35 @@ const SingleByteTable& TableOf(int32_t cp) {
 
 bool IsSingleByteCodePage(int32_t cp) { return IconvNameOf(cp) != nullptr; }
 
-// Appends the UTF-8 form of single-byte text; the exact size is found first,
-// so that the result of a large file grows without copies. Runs of ASCII are
-// copied whole where the code page keeps ASCII as it is.
+// Appends the UTF-8 form of single-byte text in one pass through a block on
+// the stack; where the code page keeps ASCII as it is, eight ASCII bytes go
+// at a time. Room for at least the input's size is made first, so that the
+// result of a large file rarely grows by copying.
 void AppendSingleByteAsUTF8(std::string_view bytes, const SingleByteTable& t, std::string& out) {
+  constexpr size_t kBlock = 4096;
+  char block[kBlock * 4];
   const size_t n = bytes.size();
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-  size_t len = 0;
-  if (t.asciiIdentity) {
-    len = n;
-    for (size_t i = UTF8SkipASCII(bytes, 0); i < n; i = UTF8SkipASCII(bytes, i + 1)) len += t.utf8Len[p[i]] - 1u;
-  } else {
-    for (size_t i = 0; i < n; ++i) len += t.utf8Len[p[i]];
-  }
-  const size_t old = out.size();
-  if (out.capacity() < old + len) ReserveLargeText(out, std::max(old + len, out.capacity() * 3 / 2));
-  out.resize(old + len);
-  char* o = out.data() + old;
+  if (out.capacity() - out.size() < n) ReserveLargeText(out, std::max(out.size() + n + n / 4, out.capacity() * 3 / 2));
   size_t i = 0;
   while (i < n) {
-    if (t.asciiIdentity) {
-      const size_t next = UTF8SkipASCII(bytes, i);
-      std::memcpy(o, p + i, next - i);
-      o += next - i;
-      i = next;
-      if (i >= n) break;
-    }
-    const unsigned char b = p[i++];
-    if (out.data() + out.size() - o >= 4)
+    const size_t end = std::min(n, i + kBlock);
+    char* o = block;
+    while (i < end) {
+      if (t.asciiIdentity && end - i >= 8) {
+        const uint64_t v = Load8(bytes.data() + i);
+        if ((v & kHighBits) == 0) {
+          std::memcpy(o, &v, 8);
+          o += 8;
+          i += 8;
+          continue;
+        }
+      }
+      const unsigned char b = p[i++];
       std::memcpy(o, t.utf8Packed[b].data(), 4);
-    else
-      std::memcpy(o, t.utf8Packed[b].data(), t.utf8Len[b]);
-    o += t.utf8Len[b];
+      o += t.utf8Len[b];
+    }
+    out.append(block, static_cast<size_t>(o - block));
   }
 }
 

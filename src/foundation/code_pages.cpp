@@ -4,6 +4,9 @@
 
 #include <iconv.h>
 #include <sys/mman.h>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <unistd.h>
 
 #include <algorithm>
@@ -150,6 +153,60 @@ void TCodePageDecoder::Emit(char32_t c, std::string& out) {
   out.append(buf, static_cast<size_t>(UTF8Put(buf, c) - buf));
 }
 
+namespace {
+
+// Decodes UTF-16 units (n bytes, an even number) as UTF-8 into `to`, which
+// has room for three bytes per unit, up to the first surrogate, which needs
+// the decoder's state. Returns the bytes read; written tells the bytes written.
+size_t DecodePlainUTF16(const unsigned char* p, size_t n, bool bigEndian, char* to, size_t& written) {
+  const unsigned char* q = p;
+  const unsigned char* const end = p + n;
+  char* o = to;
+  auto unit = [bigEndian](const unsigned char* u) -> char32_t {
+    return bigEndian ? (char32_t{u[0]} << 8) | u[1] : (char32_t{u[1]} << 8) | u[0];
+  };
+  for (;;) {
+#if defined(__SSE2__)
+    // Eight ASCII units at once: high byte 0, low byte below 0x80 (the lanes
+    // hold the bytes in the machine's little-endian order).
+    const __m128i notASCII = _mm_set1_epi16(static_cast<int16_t>(bigEndian ? 0x80FF : 0xFF80));
+    while (end - q >= 16) {
+      __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
+      if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(v, notASCII), _mm_setzero_si128())) != 0xFFFF) break;
+      if (bigEndian) v = _mm_srli_epi16(v, 8);
+      _mm_storel_epi64(reinterpret_cast<__m128i*>(o), _mm_packus_epi16(v, v));
+      o += 8;
+      q += 16;
+    }
+#endif
+    // Then eight units (or the rest) one by one.
+    const unsigned char* const stop = end - q > 16 ? q + 16 : end;
+    if (q == stop) break;
+    for (; q < stop; q += 2) {
+      const char32_t c = unit(q);
+      if (c < 0x80) {
+        *o++ = static_cast<char>(c);
+      } else if (c < 0x800) {
+        o[0] = static_cast<char>(0xC0 | (c >> 6));
+        o[1] = static_cast<char>(0x80 | (c & 0x3F));
+        o += 2;
+      } else if (c < 0xD800 || c > 0xDFFF) {
+        o[0] = static_cast<char>(0xE0 | (c >> 12));
+        o[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        o[2] = static_cast<char>(0x80 | (c & 0x3F));
+        o += 3;
+      } else {
+        written = static_cast<size_t>(o - to);
+        return static_cast<size_t>(q - p);
+      }
+    }
+  }
+  written = static_cast<size_t>(o - to);
+  return static_cast<size_t>(q - p);
+}
+
+}  // namespace
+
 void TCodePageDecoder::Feed(std::string_view bytes, std::string& out) {
   if (FUnitSize == 1) {
     AppendSingleByteAsUTF8(bytes, TableOf(FCodePage), out);
@@ -167,18 +224,35 @@ void TCodePageDecoder::Feed(std::string_view bytes, std::string& out) {
     }
   }
   // Runs of ASCII units are appended in blocks, which is most of a typical text.
-  char block[256];
+  char block[4096];
   size_t blockLen = 0;
   auto flushBlock = [&] {
     out.append(block, blockLen);
     blockLen = 0;
   };
   size_t i = 0;
-  for (; i + FUnitSize <= n; i += FUnitSize) {
+  if (FUnitSize == 2) {
+    // Everything but surrogates in blocks; a surrogate, and the unit after a
+    // high one, through Emit.
+    constexpr size_t kTake = sizeof block * 2 / 3 & ~size_t{1};  // three bytes a unit at most
+    while (i + 2 <= n) {
+      if (FPendingHigh == 0) {
+        size_t written = 0;
+        i += DecodePlainUTF16(p + i, std::min((n - i) & ~size_t{1}, kTake), FBigEndian, block, written);
+        out.append(block, written);
+        if (i + 2 > n) break;
+        const char32_t next = UnitAt(p + i);
+        if (next < 0xD800 || next > 0xDFFF) continue;
+      }
+      Emit(UnitAt(p + i), out);
+      i += 2;
+    }
+  }
+  for (; FUnitSize != 2 && i + FUnitSize <= n; i += FUnitSize) {
     char32_t c = UnitAt(p + i);
     if (c < 0x80 && FPendingHigh == 0) {
-      block[blockLen++] = static_cast<char>(c);
       if (blockLen == sizeof block) flushBlock();
+      block[blockLen++] = static_cast<char>(c);
       continue;
     }
     flushBlock();
@@ -264,7 +338,10 @@ std::string CodePageBytesToUTF8(std::string bytes, int32_t codePage) {
       bytes.erase(0, skip);
       return bytes;
     }
-    case cpASCII: return DecodeInOnePiece(v, cpASCII);
+    case cpASCII:
+      // Text that is ASCII throughout reads as it stands.
+      if (UTF8SkipASCII(v, 0) == v.size()) return bytes;
+      return DecodeInOnePiece(v, cpASCII);
     case cpGB18030: {
       // Only the mark tells that the bytes really are GB 18030; without it
       // they are taken as they stand, as for every id without a conversion

@@ -34,15 +34,27 @@ template <typename UpperOther>
 std::string UpperCaseWith(std::string_view s, const UpperOther& upperOther) {
   std::string out;
   out.reserve(s.size() + 2);
-  UTF8ForEachCodePoint(
-      s, [&](char c) { out.push_back((c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c); },
-      [&](char32_t cp, std::string_view bytes) {
-        if (cp == kSharpS) {
-          out += "SS";
-        } else {
-          upperOther(out, cp, bytes);
-        }
-      });
+  size_t pos = 0;
+  while (pos < s.size()) {
+    // A run of ASCII characters at once.
+    const size_t runEnd = UTF8SkipASCII(s, pos);
+    if (runEnd > pos) {
+      const size_t at = out.size();
+      out.resize(at + (runEnd - pos));
+      char* to = out.data() + at;
+      for (const char* from = s.data() + pos; from != s.data() + runEnd; ++from, ++to)
+        *to = (*from >= 'a' && *from <= 'z') ? static_cast<char>(*from - 32) : *from;
+      pos = runEnd;
+      if (pos == s.size()) break;
+    }
+    const size_t start = pos;
+    const char32_t cp = UTF8DecodeAt(s, pos);
+    if (cp == kSharpS) {
+      out += "SS";
+    } else {
+      upperOther(out, cp, s.substr(start, pos - start));
+    }
+  }
   return out;
 }
 

@@ -22,6 +22,12 @@ class TSeededRandom : public TRandomGenerator {
 
  private:
   std::mt19937_64 FEngine;
+  // What the last n needs, worked out once for the draws in a row that
+  // share it: the rejection limit and the reciprocal of the remainder.
+  uint64_t FLastN = 0;
+  uint64_t FLimit = 0;
+  uint64_t FReciprocalHigh = 0;
+  uint64_t FReciprocalLow = 0;
 };
 
 // Returns the given values in turn (each taken modulo n as a guard) and counts

@@ -26,14 +26,46 @@ constexpr std::string_view kCapitalSharpS = "\xE1\xBA\x9E";  // ẞ
 // alwayscountsmallß every "ẞ" goes back to "ß" afterwards. The excluded and
 // only-counted lists take the same way as the text, so that their "ß" still
 // names the character the text holds.
-std::string CombineCase(std::string_view text, const TCounterSettings& s) {
-  const bool hasSharpS = text.find(kSmallSharpS) != std::string_view::npos;
+// hasSharpS tells whether the whole text holds a "ß" (text may be a piece of it).
+std::string CombineCase(std::string_view text, const TCounterSettings& s, bool hasSharpS) {
   std::string out;
   if (hasSharpS) out = StringReplaceFast(text, kSmallSharpS, s.ReplaceCapitalSharpS ? "SS" : kCapitalSharpS);
   out = UpperCaseNarrow(hasSharpS ? std::string_view(out) : text);
   if (hasSharpS && !s.ReplaceCapitalSharpS && s.AlwaysCountSmallSharpS)
     out = StringReplaceFast(out, kCapitalSharpS, kSmallSharpS);
   return out;
+}
+
+std::string CombineCase(std::string_view text, const TCounterSettings& s) {
+  return CombineCase(text, s, text.find(kSmallSharpS) != std::string_view::npos);
+}
+
+// Bytes of the text that are prepared and counted at a time when a count
+// goes piece by piece: the text is never copied whole.
+constexpr size_t kCountPieceBytes = size_t{1} << 20;
+
+// Words and groups (with or without positions) of a text that is taken as
+// it is or only has its cases combined: these are counted piece by piece.
+TIntStrArrayObj CountInPieces(std::string_view input, const TCounterSettings& s, std::string_view excluded,
+                              std::string_view onlyCounted) {
+  using TKind = TPieceCounter::TKind;
+  const TKind kind = s.CountType == ctWords ? TKind::Words : s.CountPositions ? TKind::GroupPositions : TKind::Groups;
+  TPieceCounter counter(kind, s.CountType, excluded, onlyCounted, s.CountBlanks);
+  if (kind == TKind::Groups && s.Sorting == csCharList) counter.PreFill();
+  // A "ß" anywhere in the text, even after a NUL, decides how the cases combine.
+  const bool hasSharpS = s.CombineLowUp && input.find(kSmallSharpS) != std::string_view::npos;
+  // Nothing after a NUL is counted.
+  input = input.substr(0, input.find('\0'));
+  while (!input.empty()) {
+    const size_t end = CountPieceEnd(input, kCountPieceBytes);
+    const std::string_view piece = input.substr(0, end);
+    if (s.CombineLowUp)
+      counter.Feed(CombineCase(piece, s, hasSharpS));
+    else
+      counter.Feed(piece);
+    input.remove_prefix(end);
+  }
+  return counter.Finish();
 }
 
 std::string JoinLines(const TStrArray& parts) {
@@ -138,39 +170,41 @@ TCountOutcome TCounterObj::Count(std::string_view input, const TCounterSettings&
     return outcome;
   }
 
-  std::string text(input);
-  if (s.UseRegex && !s.RegexExpr.empty()) {
-    text = JoinLines(s.RegexBrackets ? RegFindTextFromRegexFromBrackets(text, s.RegexExpr, false)
-                                     : RegFindTextFromRegex(text, s.RegexExpr));
-    if (s.RegexShowMatches && OnShowMatches) OnShowMatches(text);
-  }
-
   const int32_t sorting = s.Sorting;
   const int32_t countType = s.CountType;
   std::string onlyCounted = s.OnlyCount ? s.OnlyChars : std::string();
   std::string excluded = s.Exclude ? s.ExcludeChars : std::string();
-
-  if (s.ReplaceUmlauts) text = DiacriticsToAlternative(text, true);
-  if (s.ReplaceAccents) text = DiacriticsToLetters(text);
   if (s.CombineLowUp) {
-    text = CombineCase(text, s);
     onlyCounted = CombineCase(onlyCounted, s);
     excluded = CombineCase(excluded, s);
   }
 
   TIntStrArrayObj counted;
-  if (countType == ctWords) {
-    counted = CountWords(text, excluded, onlyCounted);
-  } else if (countType >= ctLetters && countType <= ctHexagrams) {
-    if (s.CountPositions)
-      counted = CountCharacterPositions(text, countType, excluded, onlyCounted, s.CountBlanks);
-    else
-      counted = CountCharacters(text, countType, excluded, onlyCounted, s.CountBlanks, sorting == csCharList);
-  } else if (countType == ctSyllables) {
-    counted = CountSyllables(text);
+  const bool regex = s.UseRegex && !s.RegexExpr.empty();
+  if (!regex && !s.ReplaceUmlauts && !s.ReplaceAccents && countType >= ctWords && countType <= ctHexagrams) {
+    counted = CountInPieces(input, s, excluded, onlyCounted);
+  } else {
+    std::string text(input);
+    if (regex) {
+      text = JoinLines(s.RegexBrackets ? RegFindTextFromRegexFromBrackets(text, s.RegexExpr, false)
+                                       : RegFindTextFromRegex(text, s.RegexExpr));
+      if (s.RegexShowMatches && OnShowMatches) OnShowMatches(text);
+    }
+    if (s.ReplaceUmlauts) text = DiacriticsToAlternative(text, true);
+    if (s.ReplaceAccents) text = DiacriticsToLetters(text);
+    if (s.CombineLowUp) text = CombineCase(text, s);
+
+    if (countType == ctWords) {
+      counted = CountWords(text, excluded, onlyCounted);
+    } else if (countType >= ctLetters && countType <= ctHexagrams) {
+      if (s.CountPositions)
+        counted = CountCharacterPositions(text, countType, excluded, onlyCounted, s.CountBlanks);
+      else
+        counted = CountCharacters(text, countType, excluded, onlyCounted, s.CountBlanks, sorting == csCharList);
+    } else if (countType == ctSyllables) {
+      counted = CountSyllables(text);
+    }
   }
-  text.clear();
-  text.shrink_to_fit();
 
   if (s.ResetCounter)
     GlobalErg = std::move(counted);

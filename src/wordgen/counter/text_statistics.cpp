@@ -1,7 +1,11 @@
 #include "wordgen/counter/text_statistics.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
+#include <cstring>
+#include <optional>
 #include <unordered_map>
 
 #include "foundation/letter_case.h"
@@ -68,34 +72,139 @@ inline bool BreaksAsBlank(char32_t cp, bool countBlanks) { return cp <= 32 && !(
 
 constexpr size_t kMaxWindow = 6;
 
-// Runs the sliding window of CountCharacters and CountCharacterPositions and
-// hands each group with the 1-based position of its first character.
-template <typename OnGroup>
-void ForEachGroup(std::string_view text, int32_t n, std::string_view excluded, std::string_view onlyCounted,
-                  bool countBlanks, OnGroup&& onGroup) {
-  if (n < 1 || n > static_cast<int32_t>(kMaxWindow)) return;
-  std::string storage;
-  const std::string_view t = ReadableText(text, storage);
-  TCharFilter filter(excluded, onlyCounted);
-  const auto len = static_cast<size_t>(n);
-  std::array<size_t, kMaxWindow> starts{};  // byte offsets of the last characters of the run
-  size_t run = 0;                           // characters since the last break
-  size_t pos = 0;
-  while (pos < t.size()) {
-    const size_t start = pos;
-    const char32_t cp = NextChar(t, pos);
-    if (BreaksAsBlank(cp, countBlanks) || filter.Rejects(t.substr(start, pos - start), cp)) {
-      run = 0;
-      continue;
-    }
-    starts[run % kMaxWindow] = start;
-    ++run;
-    if (run >= len) {
-      const size_t groupStart = starts[(run - len) % kMaxWindow];
-      onGroup(t.substr(groupStart, pos - groupStart), run - len + 1);
+// Up to eight bytes of p as a number, the first byte lowest, zero above n;
+// reads no byte beyond p + n.
+inline uint64_t LoadUpTo8(const char* p, size_t n) {
+  uint64_t v = 0;
+  if constexpr (std::endian::native != std::endian::little) {
+    for (size_t k = 0; k < n && k < 8; ++k) v |= static_cast<uint64_t>(static_cast<unsigned char>(p[k])) << (8 * k);
+  } else if (n >= 8) {
+    std::memcpy(&v, p, 8);
+  } else if (n >= 4) {
+    uint32_t lo = 0, hi = 0;
+    std::memcpy(&lo, p, 4);
+    std::memcpy(&hi, p + n - 4, 4);
+    v = lo | (static_cast<uint64_t>(hi) << (8 * (n - 4)));
+  } else if (n > 0) {
+    v = static_cast<unsigned char>(p[0]) |
+        (static_cast<uint64_t>(static_cast<unsigned char>(p[n / 2])) << (8 * (n / 2))) |
+        (static_cast<uint64_t>(static_cast<unsigned char>(p[n - 1])) << (8 * (n - 1)));
+  }
+  return v;
+}
+
+inline uint64_t Mix(uint64_t x) {
+  x ^= x >> 32;
+  x *= 0xD6E8FEB86659FD93ULL;
+  x ^= x >> 32;
+  x *= 0xD6E8FEB86659FD93ULL;
+  return x ^ (x >> 32);
+}
+
+inline uint64_t HashItem(uint64_t head, std::string_view item) {
+  uint64_t h = Mix(head ^ (item.size() * 0x9E3779B97F4A7C15ULL));
+  for (size_t k = 8; k < item.size(); k += 8)
+    h = Mix(h ^ LoadUpTo8(item.data() + k, std::min<size_t>(8, item.size() - k)));
+  return h;
+}
+
+// The counts of one counting run, kept beside its table: the table only
+// grows at its end while the run counts, so an item's position never
+// changes, and the texts are looked up in an index of this run's own that
+// holds the first eight bytes of each text (shorter texts need no other
+// memory to be compared) and, for one byte, a plain array. The counts are
+// added to the table's pairs at the end, in 32-bit arithmetic as Inc adds.
+class TTally {
+ public:
+  // Pairs the table holds already (a pre-fill) are looked up in the table's
+  // own index the first time their text turns up.
+  explicit TTally(TIntStrArrayObj& table) : FTable(table), FPrefilled(!table.Items.empty()) { FByte.fill(-1); }
+
+  void Inc(std::string_view item) { ++FCounts[Lookup(item)]; }
+
+  void Finish() {
+    const TIntStrArray& items = FTable.Items;
+    for (size_t id = 0; id < FCounts.size(); ++id) {
+      if (FCounts[id] == 0) continue;
+      const size_t pos = FPositions[id];
+      const uint32_t sum = static_cast<uint32_t>(items[pos].Int) + FCounts[id];
+      FTable.Items[pos].Int = static_cast<int32_t>(sum);
     }
   }
-}
+
+ private:
+  struct Slot {
+    uint64_t head = 0;
+    uint32_t len = 0;
+    int32_t id = -1;  // the text's number in this run
+  };
+
+  // The number of item in this run; a new one is added to the table.
+  size_t Lookup(std::string_view item) {
+    if (item.size() == 1) {
+      int32_t& b = FByte[static_cast<unsigned char>(item[0])];
+      if (b < 0) b = NewId(item);
+      return static_cast<size_t>(b);
+    }
+    if (FUsed * 2 >= FSlots.size()) Grow();
+    const uint64_t head = LoadUpTo8(item.data(), std::min<size_t>(8, item.size()));
+    for (size_t i = HashItem(head, item) & FMask;; i = (i + 1) & FMask) {
+      Slot& s = FSlots[i];
+      if (s.id < 0) {
+        s = Slot{head, static_cast<uint32_t>(item.size()), NewId(item)};
+        ++FUsed;
+        return static_cast<size_t>(s.id);
+      }
+      if (s.head == head && s.len == item.size() &&
+          (item.size() <= 8 ||
+           std::memcmp(FLong.data() + FLongAt[static_cast<size_t>(s.id)] + 8, item.data() + 8, item.size() - 8) == 0))
+        return static_cast<size_t>(s.id);
+    }
+  }
+
+  int32_t NewId(std::string_view item) {
+    int32_t pos = FPrefilled ? FTable.Contains(item) : -1;
+    if (pos < 0) {
+      pos = static_cast<int32_t>(FTable.Items.size());
+      FTable.Items.push_back(TIntStr{0, std::string(item)});
+    }
+    FPositions.push_back(static_cast<size_t>(pos));
+    FCounts.push_back(0);
+    FLongAt.push_back(FLong.size());
+    if (item.size() > 8) FLong.append(item);
+    return static_cast<int32_t>(FCounts.size() - 1);
+  }
+
+  void Grow() {
+    std::vector<Slot> old;
+    old.swap(FSlots);
+    const size_t size = old.empty() ? 1024 : old.size() * 2;
+    FSlots.assign(size, Slot{});
+    FMask = size - 1;
+    for (const Slot& s : old) {
+      if (s.id < 0) continue;
+      const uint64_t h =
+          s.len <= 8 ? Mix(s.head ^ (s.len * 0x9E3779B97F4A7C15ULL))
+                     : HashItem(s.head, std::string_view(FLong).substr(FLongAt[static_cast<size_t>(s.id)], s.len));
+      size_t i = h & FMask;
+      while (FSlots[i].id >= 0) i = (i + 1) & FMask;
+      FSlots[i] = s;
+    }
+  }
+
+  TIntStrArrayObj& FTable;
+  bool FPrefilled;
+  std::array<int32_t, 256> FByte{};
+  std::vector<Slot> FSlots;
+  size_t FMask = 0;
+  size_t FUsed = 0;
+  // Per number: the pair's position, the count of this run, where FLong
+  // holds the text (when longer than eight bytes).
+  std::vector<size_t> FPositions;
+  std::vector<uint32_t> FCounts;
+  std::vector<size_t> FLongAt;
+  std::string FLong;
+};
 
 // The 39 characters that CountSyllables turns into blanks.
 bool IsSyllableBlankedOut(char32_t cp) {
@@ -181,65 +290,206 @@ class TCharCursor {
 
 }  // namespace
 
-TIntStrArrayObj CountWords(std::string_view text, std::string_view excluded, std::string_view onlyCounted) {
-  TIntStrArrayObj table;
-  std::string storage;
-  const std::string_view t = ReadableText(text, storage);
-  TCharFilter filter(excluded, onlyCounted);
-  bool inWord = false;
-  bool valid = true;
-  size_t wordStart = 0;
-  size_t pos = 0;
-  while (pos < t.size()) {
-    const size_t start = pos;
-    const char32_t cp = NextChar(t, pos);
-    if (IsLetterCodePoint(cp)) {
-      if (!inWord) {
-        inWord = true;
-        valid = true;
-        wordStart = start;
-      }
-      if (valid && filter.Rejects(t.substr(start, pos - start), cp)) valid = false;
-    } else if (inWord) {
-      if (valid) table.Inc(t.substr(wordStart, start - wordStart), 1);
-      inWord = false;
+struct TPieceCounter::TState {
+  TState(TKind kind, int32_t n, std::string_view excluded, std::string_view onlyCounted, bool countBlanks)
+      : Kind(kind),
+        N(n),
+        Excluded(excluded),
+        OnlyCounted(onlyCounted),
+        Filter(excluded, onlyCounted),
+        CountBlanks(countBlanks) {}
+
+  TKind Kind;
+  int32_t N;
+  std::string_view Excluded;
+  std::string_view OnlyCounted;
+  TCharFilter Filter;
+  bool CountBlanks;
+  bool Stopped = false;  // a NUL was read
+  TIntStrArrayObj Table;
+  std::optional<TTally> Tally;
+  std::string Storage;  // a piece repaired
+  std::string Item;     // a group with its position
+  // Per ASCII byte, what the run loops need: words 0 (no letter), 1 (a
+  // letter) or 2 (a rejected letter); groups 1 (breaks a run) or 0.
+  std::array<uint8_t, 128> Ascii{};
+  bool AsciiReady = false;
+
+  void PrepareAscii() {
+    AsciiReady = true;
+    for (char32_t b = 1; b < 128; ++b) {
+      const char ch = static_cast<char>(b);
+      const std::string_view bytes(&ch, 1);
+      if (Kind == TKind::Words)
+        Ascii[b] = IsLetterCodePoint(b) ? (Filter.Rejects(bytes, b) ? 2 : 1) : 0;
+      else
+        Ascii[b] = BreaksAsBlank(b, CountBlanks) || Filter.Rejects(bytes, b) ? 1 : 0;
     }
   }
-  if (inWord && valid) table.Inc(t.substr(wordStart), 1);
-  return table;
+
+  void CountWords(std::string_view t) {
+    bool inWord = false;
+    bool valid = true;
+    size_t wordStart = 0;
+    size_t pos = 0;
+    while (pos < t.size()) {
+      const auto b = static_cast<unsigned char>(t[pos]);
+      if (b < 0x80) {
+        const uint8_t kind = Ascii[b];
+        if (kind != 0) {
+          if (!inWord) {
+            inWord = true;
+            valid = true;
+            wordStart = pos;
+          }
+          if (kind == 2) valid = false;
+        } else if (inWord) {
+          if (valid) Tally->Inc(t.substr(wordStart, pos - wordStart));
+          inWord = false;
+        }
+        ++pos;
+        continue;
+      }
+      const size_t start = pos;
+      const char32_t cp = UTF8DecodeAt(t, pos);
+      if (IsLetterCodePoint(cp)) {
+        if (!inWord) {
+          inWord = true;
+          valid = true;
+          wordStart = start;
+        }
+        if (valid && Filter.Rejects(t.substr(start, pos - start), cp)) valid = false;
+      } else if (inWord) {
+        if (valid) Tally->Inc(t.substr(wordStart, start - wordStart));
+        inWord = false;
+      }
+    }
+    if (inWord && valid) Tally->Inc(t.substr(wordStart));
+  }
+
+  // The sliding window: hands each group with the 1-based position of its
+  // first character inside the current run.
+  template <typename OnGroup>
+  void ForEachGroup(std::string_view t, OnGroup&& onGroup) {
+    const auto len = static_cast<size_t>(N);
+    std::array<size_t, kMaxWindow> starts{};  // byte offsets of the last characters of the run
+    size_t run = 0;                           // characters since the last break
+    size_t pos = 0;
+    while (pos < t.size()) {
+      const size_t start = pos;
+      const auto b = static_cast<unsigned char>(t[pos]);
+      if (b < 0x80) {
+        ++pos;
+        if (Ascii[b] != 0) {
+          run = 0;
+          continue;
+        }
+      } else {
+        const char32_t cp = UTF8DecodeAt(t, pos);
+        if (BreaksAsBlank(cp, CountBlanks) || Filter.Rejects(t.substr(start, pos - start), cp)) {
+          run = 0;
+          continue;
+        }
+      }
+      starts[run % kMaxWindow] = start;
+      ++run;
+      if (run >= len) {
+        const size_t groupStart = starts[(run - len) % kMaxWindow];
+        onGroup(t.substr(groupStart, pos - groupStart), run - len + 1);
+      }
+    }
+  }
+
+  void Feed(std::string_view piece) {
+    if (Stopped) return;
+    if (Kind != TKind::Words && (N < 1 || N > static_cast<int32_t>(kMaxWindow))) return;
+    if (const size_t nul = piece.find('\0'); nul != std::string_view::npos) {
+      piece = piece.substr(0, nul);
+      Stopped = true;
+    }
+    if (!UTF8IsValid(piece)) {
+      Storage = UTF8Repair(piece);
+      piece = Storage;
+    }
+    if (!AsciiReady) PrepareAscii();
+    if (!Tally) Tally.emplace(Table);
+    switch (Kind) {
+      case TKind::Words: CountWords(piece); break;
+      case TKind::Groups: ForEachGroup(piece, [&](std::string_view group, size_t) { Tally->Inc(group); }); break;
+      case TKind::GroupPositions:
+        ForEachGroup(piece, [&](std::string_view group, size_t position) {
+          Item.assign(group);
+          Item.push_back('_');
+          char digits[24];
+          auto res = std::to_chars(digits, digits + sizeof digits, position);
+          Item.append(digits, res.ptr);
+          Tally->Inc(Item);
+        });
+        break;
+    }
+  }
+};
+
+TPieceCounter::TPieceCounter(TKind kind, int32_t n, std::string_view excluded, std::string_view onlyCounted,
+                             bool countBlanks)
+    : FState(std::make_unique<TState>(kind, n, excluded, onlyCounted, countBlanks)) {}
+
+TPieceCounter::~TPieceCounter() = default;
+
+void TPieceCounter::PreFill() {
+  if (FState->OnlyCounted.empty()) return;
+  // The pre-filled items come from the list; read it as the text is read
+  // so that they are valid characters.
+  std::string storage;
+  TStrArrayObj chars;
+  chars.AddStringAsCharArray(ReadableText(FState->OnlyCounted, storage));
+  const size_t count = PossibleCombinationCount(chars.Items.size(), FState->N);
+  if (count <= kMaxPossibleCombinations) FState->Table.Items.reserve(count);
+  ForEachPossibleCombination(chars.Items, FState->N, [&](std::string_view s) { FState->Table.Add(0, s); });
+}
+
+void TPieceCounter::Feed(std::string_view piece) { FState->Feed(piece); }
+
+TIntStrArrayObj TPieceCounter::Finish() {
+  if (FState->Tally) FState->Tally->Finish();
+  FState->Tally.reset();
+  return std::move(FState->Table);
+}
+
+size_t CountPieceEnd(std::string_view text, size_t want) {
+  if (want >= text.size()) return text.size();
+  auto isBreak = [](char c) { return c >= 1 && c <= 31; };
+  for (size_t i = want; i > 0; --i)
+    if (isBreak(text[i - 1])) return i;
+  for (size_t i = want; i < text.size(); ++i)
+    if (isBreak(text[i])) return i + 1;
+  return text.size();
+}
+
+namespace {
+
+TIntStrArrayObj CountWhole(TPieceCounter::TKind kind, std::string_view text, int32_t n, std::string_view excluded,
+                           std::string_view onlyCounted, bool countBlanks, bool preFill) {
+  TPieceCounter counter(kind, n, excluded, onlyCounted, countBlanks);
+  if (preFill) counter.PreFill();
+  counter.Feed(text);
+  return counter.Finish();
+}
+
+}  // namespace
+
+TIntStrArrayObj CountWords(std::string_view text, std::string_view excluded, std::string_view onlyCounted) {
+  return CountWhole(TPieceCounter::TKind::Words, text, 0, excluded, onlyCounted, false, false);
 }
 
 TIntStrArrayObj CountCharacters(std::string_view text, int32_t n, std::string_view excluded,
                                 std::string_view onlyCounted, bool countBlanks, bool preFill) {
-  TIntStrArrayObj table;
-  if (preFill && !onlyCounted.empty()) {
-    // The pre-filled items come from the list; read it as the text is read
-    // so that they are valid characters.
-    std::string storage;
-    TStrArrayObj chars;
-    chars.AddStringAsCharArray(ReadableText(onlyCounted, storage));
-    const size_t count = PossibleCombinationCount(chars.Items.size(), n);
-    if (count <= kMaxPossibleCombinations) table.Items.reserve(count);
-    ForEachPossibleCombination(chars.Items, n, [&](std::string_view s) { table.Add(0, s); });
-  }
-  ForEachGroup(text, n, excluded, onlyCounted, countBlanks,
-               [&](std::string_view group, size_t) { table.Inc(group, 1); });
-  return table;
+  return CountWhole(TPieceCounter::TKind::Groups, text, n, excluded, onlyCounted, countBlanks, preFill);
 }
 
 TIntStrArrayObj CountCharacterPositions(std::string_view text, int32_t n, std::string_view excluded,
                                         std::string_view onlyCounted, bool countBlanks) {
-  TIntStrArrayObj table;
-  std::string item;
-  ForEachGroup(text, n, excluded, onlyCounted, countBlanks, [&](std::string_view group, size_t position) {
-    item.assign(group);
-    item.push_back('_');
-    char digits[24];
-    auto res = std::to_chars(digits, digits + sizeof digits, position);
-    item.append(digits, res.ptr);
-    table.Inc(item, 1);
-  });
-  return table;
+  return CountWhole(TPieceCounter::TKind::GroupPositions, text, n, excluded, onlyCounted, countBlanks, false);
 }
 
 TIntStrArrayObj CountSyllables(std::string_view text) {

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,35 @@ TIntStrArrayObj CountCharacters(std::string_view text, int32_t n, std::string_vi
 // the position (from 1) of its first character inside the current run.
 TIntStrArrayObj CountCharacterPositions(std::string_view text, int32_t n, std::string_view excluded,
                                         std::string_view onlyCounted, bool countBlanks);
+
+// Counts a text handed over in pieces exactly as the functions above count the
+// pieces joined: words, groups of N characters or groups with positions. The
+// lists (string views) must live as long as the counter. Every piece but the
+// last must end right after a character from 1 to 31, which no item spans (see
+// CountPieceEnd); nothing after the first NUL character is counted.
+class TPieceCounter {
+ public:
+  enum class TKind { Words, Groups, GroupPositions };
+  TPieceCounter(TKind kind, int32_t n, std::string_view excluded, std::string_view onlyCounted, bool countBlanks);
+  ~TPieceCounter();
+  TPieceCounter(const TPieceCounter&) = delete;
+  TPieceCounter& operator=(const TPieceCounter&) = delete;
+
+  // Only before the first piece: the pre-fill of CountCharacters.
+  void PreFill();
+  void Feed(std::string_view piece);
+  // The table; the counter is spent.
+  TIntStrArrayObj Finish();
+
+ private:
+  struct TState;
+  std::unique_ptr<TState> FState;
+};
+
+// Where a piece of text taken from its start may end: right after the last
+// character from 1 to 31 among its first want bytes, or after the first one
+// beyond them when there is none; the whole text when it has none.
+size_t CountPieceEnd(std::string_view text, size_t want);
 
 // Upper-cased syllables by the counter's vowel set and consonant clusters.
 TIntStrArrayObj CountSyllables(std::string_view text);

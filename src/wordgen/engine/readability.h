@@ -38,6 +38,9 @@ class TReadabilityIndex {
   bool Check(std::string_view word, std::string_view syllable, bool ifNoRule) const;
   // True when some non-empty key begins the syllable.
   bool BeginsWithKey(std::string_view syllable) const;
+  // The byte length of the longest key: the ending keys of a word depend on
+  // that many of its last bytes only.
+  size_t MaxKeyLength() const { return FKeyLens.empty() ? 0 : FKeyLens.back(); }
 
  private:
   struct Hash {

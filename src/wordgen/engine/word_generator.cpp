@@ -17,12 +17,15 @@ void TWordGenEngine::TVerdictCache::Clear() {
   Rows.clear();
   Verdicts.clear();
   BeginsWithKey.clear();
+  RowKeys.clear();
+  EndingRows.clear();
 }
 
 void TWordGenEngine::ClearSilbenFrequencyArray() {
   FCache.Clear();
   GlobalSFA.clear();
   FCumulative.clear();
+  FGuide.clear();
   GlobalMaxKum = 0;
 }
 
@@ -37,6 +40,7 @@ int32_t TWordGenEngine::AddToSyllableList(std::string syllable, int32_t frequenc
   item.PositionValue = positionValue;
   GlobalMaxKum = item.Cumulative;
   FCumulative.push_back(item.Cumulative);
+  FGuide.clear();
   GlobalSFA.push_back(std::move(item));
   return static_cast<int32_t>(GlobalSFA.size() - 1);
 }
@@ -144,12 +148,38 @@ int32_t TWordGenEngine::GetSyllablePositionFromGlobalSFA(int64_t r) const {
   return static_cast<int32_t>(it - FCumulative.begin());
 }
 
+int32_t TWordGenEngine::GuidedPosition(int64_t r) {
+  if (FGuide.empty()) {
+    // About four blocks per entry.
+    const auto total = static_cast<uint64_t>(GlobalMaxKum);
+    const auto entries = static_cast<uint64_t>(FCumulative.size()) * 4;
+    FGuideShift = 0;
+    while ((total >> FGuideShift) > entries) ++FGuideShift;
+    const size_t blocks = static_cast<size_t>((total - 1) >> FGuideShift) + 2;
+    FGuide.resize(blocks);
+    for (size_t b = 0; b < blocks; ++b) {
+      const int64_t first = static_cast<int64_t>(std::min<uint64_t>(total, (uint64_t{b} << FGuideShift) + 1));
+      FGuide[b] = GetSyllablePositionFromGlobalSFA(first);
+    }
+  }
+  // The entry lies between the ones that the first values of this block and
+  // of the next select.
+  const size_t b = static_cast<size_t>(static_cast<uint64_t>(r - 1) >> FGuideShift);
+  int32_t i = FGuide[b];
+  const int32_t last = FGuide[b + 1];
+  if (last - i > 8)
+    return static_cast<int32_t>(std::lower_bound(FCumulative.begin() + i, FCumulative.begin() + last, r) -
+                                FCumulative.begin());
+  while (FCumulative[static_cast<size_t>(i)] < r) ++i;
+  return i;
+}
+
 int32_t TWordGenEngine::DrawSyllable() {
   if (GlobalMaxKum <= 0) return -1;
   // r from 1 to the total: every entry gets exactly its frequency's share,
   // and an entry of frequency 0 never comes up.
   const int64_t r = static_cast<int64_t>(Random().Random(static_cast<uint64_t>(GlobalMaxKum))) + 1;
-  return GetSyllablePositionFromGlobalSFA(r);
+  return GuidedPosition(r);
 }
 
 int32_t TWordGenEngine::FindSyllablePosInGlobalSFA(int32_t a, int32_t b, bool oncePerWord) {
@@ -174,11 +204,40 @@ int32_t TWordGenEngine::FindSyllablePos(int32_t a, int32_t b, bool oncePerWord, 
 int8_t* TWordGenEngine::VerdictRow() {
   FRowKey.assign(reinterpret_cast<const char*>(FEndingKeys.data()), FEndingKeys.size() * sizeof(int32_t));
   const auto it = FCache.Rows.find(FRowKey);
-  if (it != FCache.Rows.end()) return FCache.Verdicts[it->second].data();
+  if (it != FCache.Rows.end()) {
+    FRowIndex = it->second;
+    return FCache.Verdicts[it->second].data();
+  }
   if ((FCache.Verdicts.size() + 1) * GlobalSFA.size() > kMaxVerdictBytes) return nullptr;
-  FCache.Rows.emplace(FRowKey, static_cast<int32_t>(FCache.Verdicts.size()));
+  FRowIndex = static_cast<int32_t>(FCache.Verdicts.size());
+  FCache.Rows.emplace(FRowKey, FRowIndex);
   FCache.Verdicts.emplace_back(GlobalSFA.size(), int8_t{-1});
+  FCache.RowKeys.push_back(FEndingKeys);
   return FCache.Verdicts.back().data();
+}
+
+int8_t* TWordGenEngine::RowAfter(const std::string& word) {
+  // The ending keys depend on the word's last bytes, as many as the longest
+  // key has, alone.
+  const size_t keyLength = FIndex.MaxKeyLength();
+  if (keyLength > 7) {
+    FIndex.EndingKeys(word, FEndingKeys);
+    return VerdictRow();
+  }
+  const size_t n = std::min(keyLength, word.size());
+  uint64_t ending = uint64_t{n} << 56;
+  for (size_t k = 0; k < n; ++k) ending |= uint64_t{static_cast<unsigned char>(word[word.size() - n + k])} << (8 * k);
+  constexpr size_t kEndingRowBits = 12;
+  if (FCache.EndingRows.empty()) FCache.EndingRows.resize(size_t{1} << kEndingRowBits);
+  auto& slot = FCache.EndingRows[(ending * 0x9E3779B97F4A7C15ULL) >> (64 - kEndingRowBits)];
+  if (slot.Row >= 0 && slot.Ending == ending) {
+    FEndingKeys = FCache.RowKeys[slot.Row];
+    return FCache.Verdicts[slot.Row].data();
+  }
+  FIndex.EndingKeys(word, FEndingKeys);
+  int8_t* row = VerdictRow();
+  if (row) slot = {ending, FRowIndex};
+  return row;
 }
 
 bool TWordGenEngine::SyllableAllowed(int32_t entry, bool ifNoRule, int8_t* row) {
@@ -216,10 +275,7 @@ std::string TWordGenEngine::CreateWord(int32_t length, bool readable, bool ifNoR
     // The word only changes when a syllable is taken, so its ending keys are
     // looked up once per position.
     int8_t* row = nullptr;
-    if (!word.empty()) {
-      FIndex.EndingKeys(word, FEndingKeys);
-      row = VerdictRow();
-    }
+    if (!word.empty()) row = RowAfter(word);
     int32_t tests = 0;
     for (;;) {
       const int32_t i = FindSyllablePos(a, length, oncePerWord, drawsLeft);

@@ -97,10 +97,21 @@ class TWordGenEngine {
     std::unordered_map<std::string, int32_t> Rows;  // ending-key set -> row
     std::vector<std::vector<int8_t>> Verdicts;      // per row and entry: -1 unknown, 0 or 1
     std::vector<int8_t> BeginsWithKey;              // per entry: -1 unknown, 0 or 1
+    std::vector<std::vector<int32_t>> RowKeys;      // per row: its ending keys
+    // The rows of recent word endings as long as the longest key, by a hash
+    // of the ending (for keys of up to seven bytes).
+    struct TEndingRow {
+      uint64_t Ending = 0;  // the bytes, and their number in the top byte
+      int32_t Row = -1;
+    };
+    std::vector<TEndingRow> EndingRows;
     void Clear();
   };
   // The row of verdicts for the current ending keys; nullptr when the cache is full.
   int8_t* VerdictRow();
+  // Sets the ending keys of word and gives the row of verdicts for them
+  // (nullptr when the cache is full).
+  int8_t* RowAfter(const std::string& word);
   bool SyllableAllowed(int32_t entry, bool ifNoRule, int8_t* row);
   // FindSyllablePosInGlobalSFA that also gives up when drawsLeft is used up;
   // each draw takes one from it.
@@ -111,9 +122,17 @@ class TWordGenEngine {
   TKeyStrArrayArrayObj GlobalLesbarRegeln;
   // The Cumulative column again, contiguous for the binary search.
   std::vector<int64_t> FCumulative;
+  // Where the search for a draw starts: for every block of 2^FGuideShift
+  // values of r, the entry the first r of the block selects (built at the
+  // first draw after the table changed; empty until then).
+  std::vector<int32_t> FGuide;
+  int32_t FGuideShift = 0;
+  // The entry that r (from 1 to GlobalMaxKum) selects, through FGuide.
+  int32_t GuidedPosition(int64_t r);
   TReadabilityIndex FIndex;
   TRandomGenerator* FGen = nullptr;
   std::vector<int32_t> FEndingKeys;
   std::string FRowKey;
+  int32_t FRowIndex = -1;  // the row VerdictRow gave last
   TVerdictCache FCache;
 };
