@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "foundation/short_text_hash.h"
+
 class TFirstOccurrenceIndex {
  public:
   void Invalidate() { FValid = false; }
@@ -71,39 +73,14 @@ class TFirstOccurrenceIndex {
     int32_t pos = -1;
   };
 
-  // Up to eight bytes from p as a number; reads nothing beyond p + n.
-  static uint64_t Load(const char* p, size_t n) {
-    uint64_t v = 0;
-    if (n >= 8) {
-      std::memcpy(&v, p, 8);
-    } else if (n >= 4) {
-      uint32_t lo = 0, hi = 0;
-      std::memcpy(&lo, p, 4);
-      std::memcpy(&hi, p + n - 4, 4);
-      v = lo | (static_cast<uint64_t>(hi) << 32);
-    } else if (n > 0) {
-      v = static_cast<unsigned char>(p[0]) | (static_cast<uint64_t>(static_cast<unsigned char>(p[n / 2])) << 8) |
-          (static_cast<uint64_t>(static_cast<unsigned char>(p[n - 1])) << 16);
-    }
-    return v;
-  }
-
-  static uint64_t Mix(uint64_t x) {
-    x ^= x >> 32;
-    x *= 0xD6E8FEB86659FD93ULL;
-    x ^= x >> 32;
-    x *= 0xD6E8FEB86659FD93ULL;
-    return x ^ (x >> 32);
-  }
-
   static bool Equal(std::string_view a, std::string_view b) {
     const size_t n = a.size();
     if (n != b.size()) return false;
     if (n > 16) return std::memcmp(a.data(), b.data(), n) == 0;
     // The first and the last (up to) eight bytes cover a short text.
     const size_t head = n < 8 ? n : 8;
-    return Load(a.data(), head) == Load(b.data(), head) &&
-           (n <= 8 || Load(a.data() + n - 8, 8) == Load(b.data() + n - 8, 8));
+    return LoadUpTo8(a.data(), head) == LoadUpTo8(b.data(), head) &&
+           (n <= 8 || LoadUpTo8(a.data() + n - 8, 8) == LoadUpTo8(b.data() + n - 8, 8));
   }
 
   // Short texts, which most keys are, take one or two loads and one mix.
@@ -112,13 +89,13 @@ class TFirstOccurrenceIndex {
     size_t n = key.size();
     uint64_t h = n * 0x9E3779B97F4A7C15ULL;
     while (n > 16) {
-      h = Mix(h ^ Load(p, 8)) + Load(p + 8, 8);
+      h = MixHash(h ^ LoadUpTo8(p, 8)) + LoadUpTo8(p + 8, 8);
       p += 16;
       n -= 16;
     }
-    const uint64_t a = Load(p, n < 8 ? n : 8);
-    const uint64_t b = n > 8 ? Load(p + n - 8, 8) : 0;
-    h = Mix(h ^ a ^ Mix(b + 0x9E3779B97F4A7C15ULL));
+    const uint64_t a = LoadUpTo8(p, n < 8 ? n : 8);
+    const uint64_t b = n > 8 ? LoadUpTo8(p + n - 8, 8) : 0;
+    h = MixHash(h ^ a ^ MixHash(b + 0x9E3779B97F4A7C15ULL));
     return static_cast<uint32_t>(h);
   }
 

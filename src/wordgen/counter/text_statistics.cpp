@@ -9,6 +9,7 @@
 #include <unordered_map>
 
 #include "foundation/letter_case.h"
+#include "foundation/short_text_hash.h"
 #include "foundation/str_transform.h"
 #include "foundation/utf8.h"
 
@@ -72,39 +73,10 @@ inline bool BreaksAsBlank(char32_t cp, bool countBlanks) { return cp <= 32 && !(
 
 constexpr size_t kMaxWindow = 6;
 
-// Up to eight bytes of p as a number, the first byte lowest, zero above n;
-// reads no byte beyond p + n.
-inline uint64_t LoadUpTo8(const char* p, size_t n) {
-  uint64_t v = 0;
-  if constexpr (std::endian::native != std::endian::little) {
-    for (size_t k = 0; k < n && k < 8; ++k) v |= static_cast<uint64_t>(static_cast<unsigned char>(p[k])) << (8 * k);
-  } else if (n >= 8) {
-    std::memcpy(&v, p, 8);
-  } else if (n >= 4) {
-    uint32_t lo = 0, hi = 0;
-    std::memcpy(&lo, p, 4);
-    std::memcpy(&hi, p + n - 4, 4);
-    v = lo | (static_cast<uint64_t>(hi) << (8 * (n - 4)));
-  } else if (n > 0) {
-    v = static_cast<unsigned char>(p[0]) |
-        (static_cast<uint64_t>(static_cast<unsigned char>(p[n / 2])) << (8 * (n / 2))) |
-        (static_cast<uint64_t>(static_cast<unsigned char>(p[n - 1])) << (8 * (n - 1)));
-  }
-  return v;
-}
-
-inline uint64_t Mix(uint64_t x) {
-  x ^= x >> 32;
-  x *= 0xD6E8FEB86659FD93ULL;
-  x ^= x >> 32;
-  x *= 0xD6E8FEB86659FD93ULL;
-  return x ^ (x >> 32);
-}
-
 inline uint64_t HashItem(uint64_t head, std::string_view item) {
-  uint64_t h = Mix(head ^ (item.size() * 0x9E3779B97F4A7C15ULL));
+  uint64_t h = MixHash(head ^ (item.size() * 0x9E3779B97F4A7C15ULL));
   for (size_t k = 8; k < item.size(); k += 8)
-    h = Mix(h ^ LoadUpTo8(item.data() + k, std::min<size_t>(8, item.size() - k)));
+    h = MixHash(h ^ LoadUpTo8(item.data() + k, std::min<size_t>(8, item.size() - k)));
   return h;
 }
 
@@ -184,7 +156,7 @@ class TTally {
     for (const Slot& s : old) {
       if (s.id < 0) continue;
       const uint64_t h =
-          s.len <= 8 ? Mix(s.head ^ (s.len * 0x9E3779B97F4A7C15ULL))
+          s.len <= 8 ? MixHash(s.head ^ (s.len * 0x9E3779B97F4A7C15ULL))
                      : HashItem(s.head, std::string_view(FLong).substr(FLongAt[static_cast<size_t>(s.id)], s.len));
       size_t i = h & FMask;
       while (FSlots[i].id >= 0) i = (i + 1) & FMask;
