@@ -22,6 +22,7 @@
 
 #include "documents/docx_writer.h"
 #include "documents/odt_writer.h"
+#include "paired_runs.h"
 
 namespace {
 
@@ -153,29 +154,6 @@ size_t OdtXmlBytes() {
          doc.GetFileStringManifestXML().size();
 }
 
-// Peak resident memory of a child process running fn, less that of a child
-// running nothing (the pages it shares with this process).
-template <typename Fn>
-double PeakExtraBytes(Fn fn) {
-  auto childPeak = [](auto body) -> double {
-    pid_t pid = ::fork();
-    if (pid == 0) {
-      body();
-      ::_exit(0);
-    }
-    int status = 0;
-    rusage ru{};
-    ::wait4(pid, &status, 0, &ru);
-    return static_cast<double>(ru.ru_maxrss) * 1024.0;
-  };
-  double base = childPeak([] {});
-  double peak = childPeak([&] {
-    auto r = fn();
-    benchmark::DoNotOptimize(r);
-  });
-  return peak > base ? peak - base : 0;
-}
-
 template <typename Ours, typename Peer>
 void Compare(benchmark::State& state, size_t xmlBytes, Ours ours, Peer peer) {
   Words();
@@ -205,7 +183,11 @@ void Compare(benchmark::State& state, size_t xmlBytes, Ours ours, Peer peer) {
   state.counters["ours_ms"] = 1000 * oursSeconds / static_cast<double>(state.iterations());
   state.counters["peer_ms"] = 1000 * peerSeconds / static_cast<double>(state.iterations());
   state.counters["ratio_to_peer"] = peerSeconds > 0 ? oursSeconds / peerSeconds : 0;
-  state.counters["peak_mem_to_xml"] = PeakExtraBytes(ours) / static_cast<double>(xmlBytes);
+  state.counters["peak_mem_to_xml"] = bench::PeakExtraBytes([&] {
+                                        auto r = ours();
+                                        benchmark::DoNotOptimize(r);
+                                      }) /
+                                      static_cast<double>(xmlBytes);
 }
 
 void BM_DocxVsPythonDocx(benchmark::State& state) { Compare(state, DocxXmlBytes(), SaveDocx, PythonDocx); }

@@ -23,6 +23,7 @@
 #include "documents/table_export.h"
 #include "documents/xlsx_writer.h"
 #include "foundation/number_format.h"
+#include "paired_runs.h"
 
 #ifdef SYLLABRIX_HAVE_XLSXWRITER
 #include <xlsxwriter.h>
@@ -69,26 +70,6 @@ void AddCounterColumns(TColumnSpecificationObj& spec) {
   spec.AddColumn(csDataStr, csWidthDynamic, csAlignDefault, 0);
   spec.AddColumn(csDataNumber, csWidthDynamic, csAlignDefault, 0);
   spec.AddColumn(csDataPercentage, csWidthDynamic, csAlignDefault, 0);
-}
-
-// Peak resident memory of a child process running fn, less that of a child
-// running nothing (the pages it shares with this process).
-template <typename Fn>
-double PeakExtraBytes(Fn fn) {
-  auto childPeak = [](auto body) -> double {
-    pid_t pid = ::fork();
-    if (pid == 0) {
-      body();
-      ::_exit(0);
-    }
-    int status = 0;
-    rusage ru{};
-    ::wait4(pid, &status, 0, &ru);
-    return static_cast<double>(ru.ru_maxrss) * 1024.0;
-  };
-  double base = childPeak([] {});
-  double peak = childPeak([&] { benchmark::DoNotOptimize(fn()); });
-  return peak > base ? peak - base : 0;
 }
 
 // Both sides per iteration, the order alternating; ours gives the time Google
@@ -160,7 +141,11 @@ void BM_Xlsx(benchmark::State& state) {
   Compare(
       state, [&] { return writer.SaveToFile(ours); }, [&] { return RunLibxlsxwriter(theirs); }, oursTotal, peerTotal);
   const double sheetBytes = static_cast<double>(writer.GetContentAsXML().size());
-  g_peakToSheet = PeakExtraBytes([&] { return writer.SaveToFile(ours); }) / sheetBytes;
+  g_peakToSheet = bench::PeakExtraBytes([&] {
+                    auto r = writer.SaveToFile(ours);
+                    benchmark::DoNotOptimize(r);
+                  }) /
+                  sheetBytes;
   state.counters["sheet_MB"] = sheetBytes / 1e6;
   state.counters["peak_mem_to_sheet"] = g_peakToSheet;
   g_xlsxRatio = state.counters["ratio_to_peer"];
