@@ -33,15 +33,6 @@ void FitButtonRow(TDialogLayout& layout, int32_t buttonCount, int32_t buttonWidt
   layout.ClientWidth = std::max(layout.ClientWidth, needed);
 }
 
-std::string JoinLines(const TStrArray& lines) {
-  std::string joined;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    if (i > 0) joined += '\n';
-    joined += lines[i];
-  }
-  return joined;
-}
-
 }  // namespace
 
 TDialogLayout LayoutNotificationDialog(const std::string& message, const std::string& buttonCaption,
@@ -74,7 +65,7 @@ TDialogLayout LayoutConfirmationDialog(const std::string& question, const std::s
   FitButtonRow(layout, hasCancel ? 3 : 2, buttonWidth);
   int32_t top = kDialogMargin + layout.LineCount * layout.LineHeight + kDialogSpacing + kDialogSpacing;
   int32_t cw = layout.ClientWidth;
-  layout.MessageText = JoinLines(wrapped);
+  layout.MessageText = Implode(wrapped, "\n");
   layout.Message = {kDialogMargin, kDialogMargin, cw - 2 * kDialogMargin, layout.LineCount * layout.LineHeight};
   layout.ConfirmButton = {cw - kDialogMargin - 2 * buttonWidth - kDialogButtonGap, top, buttonWidth,
                           kDialogButtonHeight};

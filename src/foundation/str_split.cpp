@@ -267,6 +267,18 @@ void AppendCell(std::string& out, const std::string& cell, char quote, bool quot
 
 }  // namespace
 
+std::string Implode(const TStrArray& arr, std::string_view separator) {
+  size_t size = arr.empty() ? 0 : (arr.size() - 1) * separator.size();
+  for (const std::string& s : arr) size += s.size();
+  std::string out;
+  out.reserve(size);
+  for (size_t i = 0; i < arr.size(); ++i) {
+    if (i > 0) out += separator;
+    out += arr[i];
+  }
+  return out;
+}
+
 std::string ImplodeWithQuotes(const TStrArray& arr, char separator, char quote, bool quoteEmpty) {
   std::string out;
   const std::string_view sep(&separator, 1);

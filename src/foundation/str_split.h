@@ -55,6 +55,8 @@ int32_t ExplodeWithQuotes_S(TStrArray& arr, std::string_view text, std::string_v
 int32_t ExplodeTable(TStrArray2D& table, std::string_view text, std::string_view lineSeparator,
                      std::string_view fieldSeparator);
 
+// Joins the elements with the separator, the reverse of Explode.
+std::string Implode(const TStrArray& arr, std::string_view separator);
 // Joins the elements with the separator. An element is quoted when it holds
 // the quote (which is doubled), the separator, a CR or an LF, and an empty
 // element when quoteEmpty is set.

@@ -221,6 +221,16 @@ TEST(ExplodeWithQuotes, ByteAndStringVariantsAgreeOnAnyText) {
   }
 }
 
+TEST(Implode, JoinsWhatExplodeSplits) {
+  for (const char* text : {"", "a", "a,b", ",a,,b,", ",,"}) {
+    TStrArray parts;
+    Explode(parts, ",", text);
+    EXPECT_EQ(Implode(parts, ","), text);
+  }
+  EXPECT_EQ(Implode({}, "--"), "");
+  EXPECT_EQ(Implode({"x", "y", "z"}, "--"), "x--y--z");
+}
+
 TEST(ImplodeWithQuotes, ArrayForm) {
   const TStrArray cells{"a", "b,c", "d#e", ""};
   EXPECT_EQ(ImplodeWithQuotes(cells, ',', '#', true), "a,#b,c#,#d##e#,##");

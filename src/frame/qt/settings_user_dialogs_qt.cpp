@@ -1,5 +1,7 @@
 #include "frame/qt/settings_user_dialogs_qt.h"
 
+#include "foundation/str_split.h"
+
 #include <QFileDialog>
 
 #include "controls/dialogs.h"
@@ -25,10 +27,15 @@ std::string TQtSettingsUserDialogs::InputComboBox(const std::string& caption, co
   return ::InputComboBox(caption, prompt, okCaption, cancelCaption, defaultText, items);
 }
 
-QString QtFileFilter(const std::string& filter) {
-  const size_t bar = filter.find('|');
-  return ToQString(bar == std::string::npos ? filter : filter.substr(0, bar));
+QStringList QtFileFilters(const std::string& filter) {
+  TStrArray parts;
+  Explode(parts, "|", filter);
+  QStringList out;
+  for (size_t i = 0; i < parts.size(); i += 2) out << ToQString(parts[i]);
+  return out;
 }
+
+QString QtFileFilter(const std::string& filter) { return QtFileFilters(filter).first(); }
 
 std::string TQtSettingsUserDialogs::SaveFileDialog(const std::string& title, const std::string& fileName,
                                                    const std::string& defaultExt, const std::string& filter) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
 #include "frame/core/settings_types.h"
@@ -28,5 +29,8 @@ class TQtSettingsUserDialogs : public TSettingsUserDialogs {
   QPointer<QWidget> FParent;
 };
 
-// "Syllabrix Settings (*.sxs)|*.sxs" as Qt writes a filter: "Syllabrix Settings (*.sxs)".
+// "Text Files (*.txt)|*.txt|All Files (*.*)|*.*" as Qt's list of filters:
+// "Text Files (*.txt)", "All Files (*.*)".
+QStringList QtFileFilters(const std::string& filter);
+// The first of them: "Syllabrix Settings (*.sxs)|*.sxs" gives "Syllabrix Settings (*.sxs)".
 QString QtFileFilter(const std::string& filter);

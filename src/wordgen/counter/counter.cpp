@@ -1,5 +1,7 @@
 #include "wordgen/counter/counter.h"
 
+#include "foundation/str_split.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -66,15 +68,6 @@ TIntStrArrayObj CountInPieces(std::string_view input, const TCounterSettings& s,
     input.remove_prefix(end);
   }
   return counter.Finish();
-}
-
-std::string JoinLines(const TStrArray& parts) {
-  std::string out;
-  for (size_t i = 0; i < parts.size(); ++i) {
-    if (i > 0) out.push_back('\n');
-    out += parts[i];
-  }
-  return out;
 }
 
 const std::string& CountExcludeCharsDefaultText() {
@@ -186,8 +179,9 @@ TCountOutcome TCounterObj::Count(std::string_view input, const TCounterSettings&
   } else {
     std::string text(input);
     if (regex) {
-      text = JoinLines(s.RegexBrackets ? RegFindTextFromRegexFromBrackets(text, s.RegexExpr, false)
-                                       : RegFindTextFromRegex(text, s.RegexExpr));
+      text = Implode(s.RegexBrackets ? RegFindTextFromRegexFromBrackets(text, s.RegexExpr, false)
+                                     : RegFindTextFromRegex(text, s.RegexExpr),
+                     "\n");
       if (s.RegexShowMatches && OnShowMatches) OnShowMatches(text);
     }
     if (s.ReplaceUmlauts) text = DiacriticsToAlternative(text, true);

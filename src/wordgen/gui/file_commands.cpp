@@ -1,5 +1,7 @@
 #include "wordgen/gui/file_commands.h"
 
+#include "foundation/str_split.h"
+
 #include <span>
 
 #include "documents/docx_writer.h"
@@ -162,15 +164,10 @@ bool SaveCountTableAs(const TStrArray2D& table, const std::string& fileName, TSa
 }
 
 std::string CountTableAsTabText(const TStrArray2D& table) {
-  std::string text;
-  for (size_t row = 0; row < table.size(); ++row) {
-    if (row > 0) text += '\n';
-    for (size_t cell = 0; cell < table[row].size(); ++cell) {
-      if (cell > 0) text += '\t';
-      text += table[row][cell];
-    }
-  }
-  return text;
+  TStrArray rows;
+  rows.reserve(table.size());
+  for (const TStrArray& row : table) rows.push_back(Implode(row, "\t"));
+  return Implode(rows, "\n");
 }
 
 std::string FolderOfFileName(const std::string& fileName) {

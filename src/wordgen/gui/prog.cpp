@@ -28,6 +28,7 @@
 #include "foundation/random.h"
 #include "foundation/str_split.h"
 #include "foundation/text_files.h"
+#include "frame/qt/settings_user_dialogs_qt.h"
 #include "text/text_store.h"
 #include "ui_prog.h"
 #include "wordgen/engine/create_command.h"
@@ -63,15 +64,6 @@ std::string ToMemoLineBreaks(std::string_view text) {
       out += text[i];
     }
   }
-  return out;
-}
-
-// "Text Files (*.txt)|*.txt|All Files (*.*)|*.*" as Qt's list of filters.
-QStringList QtFilters(const std::string& filter) {
-  QStringList out;
-  TStrArray parts;
-  Explode(parts, "|", filter);
-  for (size_t i = 0; i < parts.size(); i += 2) out << ToQString(parts[i]);
   return out;
 }
 
@@ -134,7 +126,7 @@ void TQtProgDialogs::InputMemo(const std::string& caption, const std::string& pr
 
 std::string TQtProgDialogs::OpenFile(const std::string& title, const std::string& filter) {
   QFileDialog dialog(FParent, ToQString(title));
-  dialog.setNameFilters(QtFilters(filter));
+  dialog.setNameFilters(QtFileFilters(filter));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setViewMode(QFileDialog::Detail);
@@ -146,7 +138,7 @@ std::string TQtProgDialogs::OpenFile(const std::string& title, const std::string
 std::string TQtProgDialogs::SaveFile(const std::string& title, const std::string& folder, const std::string& fileName,
                                      const std::string& filter, int32_t& filterIndex) {
   QFileDialog dialog(FParent, ToQString(title), ToQString(folder));
-  const QStringList filters = QtFilters(filter);
+  const QStringList filters = QtFileFilters(filter);
   dialog.setNameFilters(filters);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   const int chosen = (filterIndex >= 1 && filterIndex <= filters.size()) ? filterIndex - 1 : 0;
@@ -380,21 +372,18 @@ void Tprog::BindHandlers() {
   for (TRatioSplitter* splitter : {ui->splitter_creator, ui->splitter_counter}) {
     connect(splitter, &TRatioSplitter::Resized, this, [this, splitter] {
       if (!splitter->isVisible()) return;
-      bool& pending = splitter == ui->splitter_creator ? FPendingFirstLayoutCreator : FPendingFirstLayoutCounter;
-      if (!pending) {
+      if (!splitter->FirstLayoutPending) {
         LayoutSplitter(splitter, false);
         return;
       }
       // A tab that is shown for the first time gets its final width only after
       // the tab widget's own layout pass, which is queued: the first layout waits for it.
       QTimer::singleShot(0, this, [this, splitter] {
-        bool& stillPending = splitter == ui->splitter_creator ? FPendingFirstLayoutCreator : FPendingFirstLayoutCounter;
-        if (!stillPending || !splitter->isVisible()) return;
-        stillPending = false;
+        if (!splitter->FirstLayoutPending || !splitter->isVisible()) return;
+        splitter->FirstLayoutPending = false;
         LayoutSplitter(splitter, true);
       });
     });
-    connect(splitter, &QSplitter::splitterMoved, this, [this, splitter] { StoreSplitterRatio(splitter); });
   }
 }
 
@@ -468,14 +457,13 @@ void Tprog::showEvent(QShowEvent* event) {
 
 void Tprog::ResizeAll(bool firstLayout) {
   for (TRatioSplitter* splitter : {ui->splitter_counter, ui->splitter_creator}) {
-    bool& pending = splitter == ui->splitter_creator ? FPendingFirstLayoutCreator : FPendingFirstLayoutCounter;
     // A splitter that is not shown has no width yet: it lays itself out when it is.
     if (!splitter->isVisible()) {
-      pending = pending || firstLayout;
+      splitter->FirstLayoutPending = splitter->FirstLayoutPending || firstLayout;
       continue;
     }
-    LayoutSplitter(splitter, firstLayout || pending);
-    pending = false;
+    LayoutSplitter(splitter, firstLayout || splitter->FirstLayoutPending);
+    splitter->FirstLayoutPending = false;
   }
 }
 
@@ -485,19 +473,13 @@ void Tprog::LayoutSplitter(TRatioSplitter* splitter, bool firstLayout) {
   if (w <= 0) return;
   if (firstLayout && splitter->Tag == 0) {
     splitter->SetBarLeft(splitter == ui->splitter_counter ? w / 2 - 2 : w / 3);
-    splitter->Tag = static_cast<int32_t>(std::trunc(static_cast<double>(splitter->BarLeft()) / w * 10000.0));
+    splitter->StoreRatio();
     return;
   }
   int32_t p = static_cast<int32_t>(std::trunc(static_cast<double>(int64_t{w} * splitter->Tag) / 10000.0));
   if (p < kPaneMinWidth) p = kPaneMinWidth;
   if (p > w - kPaneMinWidth - kRightReserve) p = w - kPaneMinWidth - kRightReserve;
   splitter->SetBarLeft(p);
-}
-
-void Tprog::StoreSplitterRatio(TRatioSplitter* splitter) {
-  const int32_t w = splitter->width();
-  if (w <= 0) return;
-  splitter->Tag = static_cast<int32_t>(std::trunc(static_cast<double>(splitter->BarLeft()) / w * 10000.0));
 }
 
 // --- Small handlers -----------------------------------------------------------
@@ -671,11 +653,7 @@ void Tprog::pm_counter_resetcounterClick(QObject*) {
 // --- Syllable-list sources ----------------------------------------------------
 
 void Tprog::PutListIntoSyllableField(const TStrArray& lines) {
-  std::string joined;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    if (i) joined += '\n';
-    joined += lines[i];
-  }
+  const std::string joined = Implode(lines, "\n");
   std::string text;
   if (FSP->ReadBoolean(kSettingAddDeleteOld, true)) {
     text = joined;
@@ -758,13 +736,7 @@ void Tprog::ChangeSilbenlistFrequencies(QObject* sender) {
   if (text.empty()) return;
   TStrArray lines;
   Explode(lines, "\n", text);
-  const TStrArray changed = ::ChangeSilbenlistFrequencies(lines, tag, ProgramRandom());
-  std::string joined;
-  for (size_t i = 0; i < changed.size(); ++i) {
-    if (i) joined += '\n';
-    joined += changed[i];
-  }
-  SetMemoText(ui->m_silben, joined);
+  SetMemoText(ui->m_silben, Implode(::ChangeSilbenlistFrequencies(lines, tag, ProgramRandom()), "\n"));
 }
 
 // --- Files and clipboard ------------------------------------------------------

@@ -158,7 +158,6 @@ class Tprog : public QMainWindow {
   void CreatePopups();
   void BindHandlers();
   void LayoutSplitter(TRatioSplitter* splitter, bool firstLayout);
-  void StoreSplitterRatio(TRatioSplitter* splitter);
   void ShowMessage(TMessageKind kind, const std::string& caption, const std::string& text);
   void PutListIntoSyllableField(const TStrArray& lines);
   void SaveWithDialog(int32_t content, int32_t filterIndex);
@@ -174,8 +173,6 @@ class Tprog : public QMainWindow {
   int32_t FSaveFilterIndex = 1;
   TWordGenEngine FEngine;
   TCounterObj FCounter;
-  bool FPendingFirstLayoutCreator = false;
-  bool FPendingFirstLayoutCounter = false;
   bool FShownOnce = false;
 };
 

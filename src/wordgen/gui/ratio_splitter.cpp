@@ -1,6 +1,16 @@
 #include "wordgen/gui/ratio_splitter.h"
 
 #include <QList>
+#include <cmath>
+
+TRatioSplitter::TRatioSplitter(QWidget* parent) : TStyleSplitter(Qt::Horizontal, parent) {
+  connect(this, &QSplitter::splitterMoved, this, &TRatioSplitter::StoreRatio);
+}
+
+void TRatioSplitter::StoreRatio() {
+  if (width() <= 0) return;
+  Tag = static_cast<int32_t>(std::trunc(static_cast<double>(BarLeft()) / width() * 10000.0));
+}
 
 int32_t TRatioSplitter::BarLeft() const {
   const QList<int> s = sizes();

@@ -13,9 +13,14 @@
 class TRatioSplitter : public TStyleSplitter {
   Q_OBJECT
  public:
-  explicit TRatioSplitter(QWidget* parent = nullptr) : TStyleSplitter(Qt::Horizontal, parent) {}
+  // A drag of the bar stores the new share at once.
+  explicit TRatioSplitter(QWidget* parent = nullptr);
 
   int32_t Tag = 0;
+  // The first layout from the window's rules waits until the splitter is shown.
+  bool FirstLayoutPending = false;
+  // Tag from where the bar stands now.
+  void StoreRatio();
   // The left edge of the bar, in pixels from the splitter's left side.
   int32_t BarLeft() const;
   void SetBarLeft(int32_t left);

@@ -31,39 +31,6 @@ namespace {
 std::string S(StrResGlobal slot) { return SprText(slot); }
 std::string P(int32_t localIndex) { return SprLocalText(localIndex); }
 
-// Answers every question with "cancelled" and keeps what was asked.
-class TRecordingDialogs : public TProgDialogs {
- public:
-  struct TFileCall {
-    std::string Title;
-    std::string Filter;
-    std::string FileName;
-  };
-  std::vector<std::string> Messages;
-  std::vector<TFileCall> OpenCalls;
-  std::vector<TFileCall> SaveCalls;
-
-  void MessageBox(TMessageKind, const std::string& caption, const std::string& text) override {
-    Messages.push_back(caption + ": " + text);
-  }
-  std::string InputEdit(const std::string&, const std::string&, const std::string&, const std::string&,
-                        const std::string&) override {
-    return std::string(1, '\0');
-  }
-  void InputMemo(const std::string&, const std::string&, const std::string&, const std::string&,
-                 const std::string&) override {}
-  std::string OpenFile(const std::string& title, const std::string& filter) override {
-    OpenCalls.push_back({title, filter, ""});
-    return "";
-  }
-  std::string SaveFile(const std::string& title, const std::string&, const std::string& fileName,
-                       const std::string& filter, int32_t&) override {
-    SaveCalls.push_back({title, filter, fileName});
-    return "";
-  }
-  void SetClipboardText(const std::string&) override {}
-};
-
 // The text a component shows, as Qt holds it ("&&" for a literal "&"), or
 // nothing when the window has no component of that name.
 std::optional<std::string> Caption(const QWidget& window, const std::string& name) {
@@ -128,9 +95,7 @@ class Captions : public TWordGenFixture {
   // The window as the program starts it with this UI language in "lang.cfg".
   std::unique_ptr<Tprog> Start(int32_t language) {
     testsupport::WriteFileBytes(AppDir.file("lang.cfg"), LangCfgContent(language) + "\n");
-    TProgOptions options = Options();
-    options.Dialogs = &Recorder;  // also keeps the open dialog's title and filter
-    auto window = std::make_unique<Tprog>(options);
+    auto window = std::make_unique<Tprog>(Options());
     EXPECT_EQ(window->SP().Language(), language);
     return window;
   }
@@ -152,8 +117,6 @@ class Captions : public TWordGenFixture {
       EXPECT_FALSE(caption->empty()) << name << " in language " << language;
     }
   }
-
-  TRecordingDialogs Recorder;
 };
 
 // One row of the window's caption table: the English text as the program
@@ -263,7 +226,7 @@ TEST_F(Captions, EveryComponentInEnglishAndGerman) {
       EXPECT_EQ(*caption, c.FromStore()) << c.Name;
     }
     ExpectNothingLeftUncaptioned(*window, language);
-    EXPECT_TRUE(Recorder.Messages.empty());
+    EXPECT_TRUE(Dialogs.Messages.empty());
   }
 }
 
@@ -456,15 +419,15 @@ TEST_F(Captions, FileDialogsAskInTheUILanguage) {
     EXPECT_EQ(texts.Save.FileName, S(576));
 
     // The commands ask with these texts.
-    Recorder.OpenCalls.clear();
-    Recorder.SaveCalls.clear();
+    Dialogs.Opens.clear();
+    Dialogs.Saves.clear();
     window->Item("m_load_general")->trigger();
     window->Item("m_silbenliste_save")->trigger();
-    ASSERT_EQ(Recorder.OpenCalls.size(), 1u);
-    EXPECT_EQ(Recorder.OpenCalls[0].Title, S(512));
-    EXPECT_EQ(Recorder.OpenCalls[0].Filter, texts.Open.Filter);
-    ASSERT_EQ(Recorder.SaveCalls.size(), 1u);
-    EXPECT_EQ(Recorder.SaveCalls[0].Title, S(511));
+    ASSERT_EQ(Dialogs.Opens.size(), 1u);
+    EXPECT_EQ(Dialogs.Opens[0].first, S(512));
+    EXPECT_EQ(Dialogs.Opens[0].second, texts.Open.Filter);
+    ASSERT_EQ(Dialogs.Saves.size(), 1u);
+    EXPECT_EQ(Dialogs.Saves[0].Title, S(511));
   }
 }
 

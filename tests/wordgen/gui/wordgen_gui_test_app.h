@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "test_support.h"
@@ -37,6 +38,8 @@ class TScriptedProgDialogs : public TProgDialogs {
   std::vector<TAsked> Inputs;
   std::vector<TAsked> Memos;
   std::vector<TSaveAsked> Saves;
+  // Title and filter of every open dialog.
+  std::vector<std::pair<std::string, std::string>> Opens;
   // The answers, taken in turn; an empty queue answers "cancel".
   std::vector<std::string> InputAnswers;
   std::vector<std::string> OpenAnswers;
@@ -58,7 +61,10 @@ class TScriptedProgDialogs : public TProgDialogs {
                  const std::string& cancelCaption, const std::string& text) override {
     Memos.push_back({caption, prompt, okCaption, cancelCaption, text});
   }
-  std::string OpenFile(const std::string&, const std::string&) override { return Take(OpenAnswers, ""); }
+  std::string OpenFile(const std::string& title, const std::string& filter) override {
+    Opens.push_back({title, filter});
+    return Take(OpenAnswers, "");
+  }
   std::string SaveFile(const std::string& title, const std::string& folder, const std::string& fileName,
                        const std::string& filter, int32_t& filterIndex) override {
     Saves.push_back({title, folder, fileName, filter, filterIndex});
