@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "fileinfo/audio_info.h"
+#include "probe_output.h"
 #include "support/test_support.h"
 
 using testsupport::RunCommand;
@@ -15,29 +16,10 @@ using testsupport::ShellQuote;
 
 namespace {
 
-using TProbe = std::map<std::string, std::map<std::string, std::string>>;
-
 TProbe Probe(const std::string& dir, const std::vector<std::string>& files) {
-  std::string cmd =
-      testsupport::Python3() + " " + ShellQuote(std::string(SYLLABRIX_SOURCE_TESTS) + "/fileinfo/probe_audio.py");
-  for (const auto& f : files) cmd += " " + ShellQuote(dir + "/" + f);
-  auto r = RunCommand(cmd);
-  EXPECT_EQ(r.exitCode, 0) << cmd;
-  TProbe probe;
-  std::istringstream lines(r.out);
-  std::string line;
-  while (std::getline(lines, line)) {
-    const size_t space = line.find(' ');
-    const size_t eq = line.find('=', space);
-    if (space == std::string::npos || eq == std::string::npos) continue;
-    probe[line.substr(0, space)][line.substr(space + 1, eq - space - 1)] = line.substr(eq + 1);
-  }
-  return probe;
-}
-
-double Num(const std::map<std::string, std::string>& m, const std::string& key) {
-  auto it = m.find(key);
-  return it == m.end() ? -1 : std::stod(it->second);
+  std::vector<std::string> paths;
+  for (const auto& f : files) paths.push_back(dir + "/" + f);
+  return RunProbeScript("probe_audio.py", paths);
 }
 
 }  // namespace
@@ -80,26 +62,26 @@ TEST(ToolCheckAudioInfo, AgreesWithFfprobeMediainfoAndMutagen) {
     const auto& p = probe.at(c.file);
     // Play time: a constant-rate MP3 counts the tags and the Info frame as
     // audio, so a few per cent are allowed.
-    const double ffDuration = Num(p, "ffprobe_duration");
+    const double ffDuration = ProbeNumber(p, "ffprobe_duration");
     EXPECT_NEAR(info.DurationExact, ffDuration, std::max(0.1, ffDuration * 0.03));
     // mediainfo takes a WavPack file's length from its first block alone.
-    if (Num(p, "mediainfo_duration") > 0 && c.format != aifWV) {
-      EXPECT_NEAR(info.DurationExact, Num(p, "mediainfo_duration"), std::max(0.1, ffDuration * 0.03));
+    if (ProbeNumber(p, "mediainfo_duration") > 0 && c.format != aifWV) {
+      EXPECT_NEAR(info.DurationExact, ProbeNumber(p, "mediainfo_duration"), std::max(0.1, ffDuration * 0.03));
     }
     // Opus reports the rate of the input it was made from; the tools report
     // the 48 kHz that every Opus stream decodes to.
-    const double expectedRate = std::string(c.file) == "a.opus" ? 44100 : Num(p, "ffprobe_sample_rate");
+    const double expectedRate = std::string(c.file) == "a.opus" ? 44100 : ProbeNumber(p, "ffprobe_sample_rate");
     EXPECT_EQ(info.SampleRate, static_cast<int32_t>(expectedRate));
-    EXPECT_EQ(info.Channels, IntToChannels(static_cast<int32_t>(Num(p, "ffprobe_channels"))));
-    if (Num(p, "mutagen_channels") > 0) {
-      EXPECT_EQ(info.Channels, IntToChannels(static_cast<int32_t>(Num(p, "mutagen_channels"))));
+    EXPECT_EQ(info.Channels, IntToChannels(static_cast<int32_t>(ProbeNumber(p, "ffprobe_channels"))));
+    if (ProbeNumber(p, "mutagen_channels") > 0) {
+      EXPECT_EQ(info.Channels, IntToChannels(static_cast<int32_t>(ProbeNumber(p, "mutagen_channels"))));
     }
     if (c.bitRateKind == 1) {
-      EXPECT_EQ(info.BitRate, static_cast<int32_t>(Num(p, "ffprobe_bit_rate") / 1000));
+      EXPECT_EQ(info.BitRate, static_cast<int32_t>(ProbeNumber(p, "ffprobe_bit_rate") / 1000));
     }
     if (c.bitRateKind == 2) {
       // These readers divide bits per second by 1024, not by 1000.
-      EXPECT_NEAR(info.BitRate * 1024.0, Num(p, "ffprobe_bit_rate"), Num(p, "ffprobe_bit_rate") * 0.01);
+      EXPECT_NEAR(info.BitRate * 1024.0, ProbeNumber(p, "ffprobe_bit_rate"), ProbeNumber(p, "ffprobe_bit_rate") * 0.01);
     }
     if (c.tags) {
       // mutagen reads no RIFF INFO texts; ffprobe does.

@@ -10,14 +10,13 @@
 #include "fileinfo/document_info.h"
 #include "fileinfo/pdf_info.h"
 #include "fileinfo/video_info.h"
+#include "probe_output.h"
 #include "support/test_support.h"
 
 using testsupport::RunCommand;
 using testsupport::ShellQuote;
 
 namespace {
-
-using TProbe = std::map<std::string, std::map<std::string, std::string>>;
 
 // The fixtures are made once per run of the test binary.
 const testsupport::TempDir& Fixtures() {
@@ -34,26 +33,9 @@ const testsupport::TempDir& Fixtures() {
 }
 
 TProbe Probe(const std::vector<std::string>& files) {
-  std::string cmd =
-      testsupport::Python3() + " " + ShellQuote(std::string(SYLLABRIX_SOURCE_TESTS) + "/fileinfo/probe_media.py");
-  for (const auto& f : files) cmd += " " + ShellQuote(Fixtures().file(f));
-  const auto r = RunCommand(cmd);
-  EXPECT_EQ(r.exitCode, 0) << cmd;
-  TProbe probe;
-  std::istringstream lines(r.out);
-  std::string line;
-  while (std::getline(lines, line)) {
-    const size_t space = line.find(' ');
-    const size_t eq = line.find('=', space);
-    if (space == std::string::npos || eq == std::string::npos) continue;
-    probe[line.substr(0, space)][line.substr(space + 1, eq - space - 1)] = line.substr(eq + 1);
-  }
-  return probe;
-}
-
-double Num(const std::map<std::string, std::string>& m, const std::string& key) {
-  auto it = m.find(key);
-  return it == m.end() ? -1 : std::stod(it->second);
+  std::vector<std::string> paths;
+  for (const auto& f : files) paths.push_back(Fixtures().file(f));
+  return RunProbeScript("probe_media.py", paths);
 }
 
 struct TVideoCase {
@@ -103,25 +85,25 @@ TEST(ToolCheckVideoInfo, FixturesAgreeWithTableFfprobeAndMediainfo) {
     }
     const auto& p = probe.count(c.File) ? probe.at(c.File) : std::map<std::string, std::string>{};
     if (c.Width > 0) {
-      EXPECT_EQ(info.Width, Num(p, "ffprobe_width"));
-      EXPECT_EQ(info.Height, Num(p, "ffprobe_height"));
-      EXPECT_EQ(info.Width, Num(p, "mediainfo_width"));
-      EXPECT_EQ(info.Height, Num(p, "mediainfo_height"));
+      EXPECT_EQ(info.Width, ProbeNumber(p, "ffprobe_width"));
+      EXPECT_EQ(info.Height, ProbeNumber(p, "ffprobe_height"));
+      EXPECT_EQ(info.Width, ProbeNumber(p, "mediainfo_width"));
+      EXPECT_EQ(info.Height, ProbeNumber(p, "mediainfo_height"));
     }
     // The Matroska reader gives a frame rate only when it counts blocks, and
     // ASF names none; the others read the stream's own rate as the tools do.
     if (c.Fps > 0) {
-      EXPECT_NEAR(info.FramesPerSecond, Num(p, "ffprobe_fps"), 0.01);
-      EXPECT_NEAR(info.FramesPerSecond, Num(p, "mediainfo_fps"), 0.01);
+      EXPECT_NEAR(info.FramesPerSecond, ProbeNumber(p, "ffprobe_fps"), 0.01);
+      EXPECT_NEAR(info.FramesPerSecond, ProbeNumber(p, "mediainfo_fps"), 0.01);
     }
     // ffprobe's duration is the container's longest stream; ASF's header
     // names the play time less the preroll, which mediainfo and ffprobe round
     // their own ways, so the tools agree with the reader within 0.1 s. MPEG
     // program streams name no duration at all.
     if (c.Duration > 0) {
-      EXPECT_NEAR(info.DurationExact, Num(p, "ffprobe_duration"), 0.1);
+      EXPECT_NEAR(info.DurationExact, ProbeNumber(p, "ffprobe_duration"), 0.1);
       if (p.count("mediainfo_duration")) {
-        EXPECT_NEAR(info.DurationExact, Num(p, "mediainfo_duration"), 0.1);
+        EXPECT_NEAR(info.DurationExact, ProbeNumber(p, "mediainfo_duration"), 0.1);
       }
     }
   }
@@ -165,7 +147,7 @@ TEST(ToolCheckPDFInfo, FixturesAgreeWithPdfinfo) {
     ASSERT_TRUE(pdf.ReadFromFile(Fixtures().file(c.File)));
     const auto& p = probe.at(c.File);
     EXPECT_EQ(pdf.PageCount, c.Pages);
-    EXPECT_EQ(pdf.PageCount, Num(p, "pdfinfo_Pages"));
+    EXPECT_EQ(pdf.PageCount, ProbeNumber(p, "pdfinfo_Pages"));
     if (*c.Version) {
       EXPECT_EQ(pdf.PDFVersion, c.Version);
     }

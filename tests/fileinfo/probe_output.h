@@ -1,0 +1,40 @@
+// The tool checks of the media readers run a python script over their
+// fixtures; it prints one line "<file> <tool>_<field>=<value>" per fact.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/test_support.h"
+
+// Facts by file, then by "<tool>_<field>".
+using TProbe = std::map<std::string, std::map<std::string, std::string>>;
+
+// Runs tests/fileinfo/<script> over the files and reads what it printed.
+inline TProbe RunProbeScript(const std::string& script, const std::vector<std::string>& paths) {
+  std::string cmd = testsupport::Python3() + " " +
+                    testsupport::ShellQuote(std::string(SYLLABRIX_SOURCE_TESTS) + "/fileinfo/" + script);
+  for (const std::string& path : paths) cmd += " " + testsupport::ShellQuote(path);
+  const testsupport::CommandResult r = testsupport::RunCommand(cmd);
+  EXPECT_EQ(r.exitCode, 0) << cmd;
+  TProbe probe;
+  std::istringstream lines(r.out);
+  std::string line;
+  while (std::getline(lines, line)) {
+    const size_t space = line.find(' ');
+    const size_t eq = line.find('=', space);
+    if (space == std::string::npos || eq == std::string::npos) continue;
+    probe[line.substr(0, space)][line.substr(space + 1, eq - space - 1)] = line.substr(eq + 1);
+  }
+  return probe;
+}
+
+// A fact as a number; -1 when the tool did not report it.
+inline double ProbeNumber(const std::map<std::string, std::string>& facts, const std::string& key) {
+  auto it = facts.find(key);
+  return it == facts.end() ? -1 : std::stod(it->second);
+}
