@@ -1,5 +1,7 @@
 #include "fileinfo/audio_info.h"
 
+#include "fileinfo/media_rounding.h"
+
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -37,13 +39,6 @@ std::unique_ptr<TStream> OpenExisting(const std::string& name) {
   std::unique_ptr<TStream> s = OpenStreamForReading(name);
   if (!s) throw EStreamError("Cannot open file \"" + name + "\"");
   return s;
-}
-
-int32_t RoundToInt32(double v) {
-  if (!(v == v)) return 0;
-  if (v >= 2147483647.0) return std::numeric_limits<int32_t>::max();
-  if (v <= -2147483648.0) return std::numeric_limits<int32_t>::min();
-  return static_cast<int32_t>(std::nearbyint(v));
 }
 
 std::string ZeroAsEmpty(const std::string& s) { return s == "0" ? "" : s; }

@@ -25,7 +25,6 @@ bool FileExists(const std::string& fileName) {
   return !fileName.empty() && ::stat(fileName.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
-
 using TReader = bool (TImageInfo::*)(const std::string&);
 
 TReader ReaderByExtension(const std::string& ext) {

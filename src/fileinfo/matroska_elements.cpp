@@ -1,5 +1,7 @@
 #include "fileinfo/matroska_elements.h"
 
+#include "fileinfo/media_rounding.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -11,13 +13,6 @@ namespace {
 // The deepest regular nesting is a few levels (Segment, Tags, Tag, SimpleTag
 // and nested SimpleTags); a file may nest masters without end.
 constexpr int32_t kMaxDepth = 32;
-
-int32_t RoundToInt32(double v) {
-  if (!(v == v)) return 0;
-  if (v >= 2147483647.0) return std::numeric_limits<int32_t>::max();
-  if (v <= -2147483648.0) return std::numeric_limits<int32_t>::min();
-  return static_cast<int32_t>(std::nearbyint(v));
-}
 
 }  // namespace
 

@@ -300,7 +300,7 @@ bool TVideoInfo::GetVideoDataFromMKV(const std::string& FileName) {
     const long double seconds =
         timestampScale >= 1 ? durationValue * timestampScale / 1000000000.0L : durationValue / 1000.0L;
     DurationExact = static_cast<double>(seconds);
-    Duration = video_info_detail::RoundToInt32(DurationExact);
+    Duration = RoundToInt32(DurationExact);
     if (blockCount > 0 && Duration > 0) FramesPerSecond = static_cast<double>(blockCount) / DurationExact;
   }
   Format = vifMKV;

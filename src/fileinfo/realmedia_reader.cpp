@@ -1,5 +1,7 @@
 #include "fileinfo/realmedia_reader.h"
 
+#include "fileinfo/media_rounding.h"
+
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -13,13 +15,6 @@ uint32_t BE(const uint8_t* p, int bytes) {
   uint32_t v = 0;
   for (int i = 0; i < bytes; ++i) v = v << 8 | p[i];
   return v;
-}
-
-int32_t RoundToInt32(double v) {
-  if (!(v == v)) return 0;
-  if (v >= 2147483647.0) return std::numeric_limits<int32_t>::max();
-  if (v <= -2147483648.0) return std::numeric_limits<int32_t>::min();
-  return static_cast<int32_t>(std::nearbyint(v));
 }
 
 }  // namespace

@@ -90,7 +90,7 @@ bool TVideoInfo::GetVideoDataFromAVI(const std::string& FileName) {
       duration = totalFrames / frameRate;
   }
   DurationExact = duration;
-  Duration = video_info_detail::RoundToInt32(duration);
+  Duration = RoundToInt32(duration);
   Width = width;
   Height = height;
   FramesPerSecond = frameRate;
@@ -123,13 +123,13 @@ bool TVideoInfo::GetVideoDataFromFLV(const std::string& FileName) {
   for (size_t i = 0; i + 20 < buf.size(); ++i) {
     if (keyAt(i, "duration", 8)) {
       DurationExact = video_containers::BytesToDouble(buf, i + 9);
-      Duration = video_info_detail::RoundToInt32(DurationExact);
+      Duration = RoundToInt32(DurationExact);
     } else if (keyAt(i, "framerate", 9)) {
       FramesPerSecond = video_containers::BytesToDouble(buf, i + 10);
     } else if (keyAt(i, "height", 6)) {
-      Height = video_info_detail::RoundToInt32(video_containers::BytesToDouble(buf, i + 7));
+      Height = RoundToInt32(video_containers::BytesToDouble(buf, i + 7));
     } else if (keyAt(i, "width", 5)) {
-      Width = video_info_detail::RoundToInt32(video_containers::BytesToDouble(buf, i + 6));
+      Width = RoundToInt32(video_containers::BytesToDouble(buf, i + 6));
     }
     if (i > 125 && Duration > 0 && Width > 0 && Height > 0 && FramesPerSecond > 0) break;
   }

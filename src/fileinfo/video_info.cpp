@@ -22,17 +22,9 @@ bool IsExistingFile(const std::string& fileName) {
   return !fileName.empty() && std::filesystem::exists(fileName, ec) && !std::filesystem::is_directory(fileName, ec);
 }
 
-int32_t RoundToInt32(double value) {
-  if (!(value == value)) return 0;
-  if (value >= 2147483647.0) return std::numeric_limits<int32_t>::max();
-  if (value <= -2147483648.0) return std::numeric_limits<int32_t>::min();
-  return static_cast<int32_t>(std::nearbyint(value));
-}
-
 }  // namespace video_info_detail
 
 using video_info_detail::IsExistingFile;
-using video_info_detail::RoundToInt32;
 
 namespace {
 

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "fileinfo/media_rounding.h"
+
 enum TVideoInfoFormat : int32_t {
   vifUnknown = 0,
   vifAVI,
@@ -58,6 +60,4 @@ class TVideoInfo {
 // Helpers shared by the container readers of this class.
 namespace video_info_detail {
 bool IsExistingFile(const std::string& fileName);
-// Halves to even; NaN gives 0, values beyond the range saturate.
-int32_t RoundToInt32(double value);
 }  // namespace video_info_detail

@@ -1,5 +1,7 @@
 #include "fileinfo/wavpack.h"
 
+#include "fileinfo/media_rounding.h"
+
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -10,13 +12,6 @@ uint16_t LE16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8)
 uint32_t LE32(const uint8_t* p) {
   return p[0] | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
          static_cast<uint32_t>(p[3]) << 24;
-}
-
-int32_t RoundToInt32(double v) {
-  if (!(v == v)) return 0;
-  if (v >= 2147483647.0) return std::numeric_limits<int32_t>::max();
-  if (v <= -2147483648.0) return std::numeric_limits<int32_t>::min();
-  return static_cast<int32_t>(std::nearbyint(v));
 }
 
 constexpr int32_t kSampleRates[15] = {6000,  8000,  9600,  11025, 12000, 16000, 22050, 24000,
