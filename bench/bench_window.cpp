@@ -38,7 +38,7 @@ class TSilentDialogs : public TProgDialogs {
   }
   std::string InputEdit(const std::string&, const std::string&, const std::string&, const std::string&,
                         const std::string&) override {
-    return std::string(1, '\0');
+    return NulMarker();
   }
   void InputMemo(const std::string&, const std::string&, const std::string&, const std::string&,
                  const std::string&) override {}

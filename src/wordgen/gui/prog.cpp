@@ -41,16 +41,12 @@ Tprog* prog = nullptr;
 
 namespace {
 
-const std::string kNulMarker(1, '\0');
 constexpr const char* kDefaultRandNumbers = "1-20";
 constexpr const char* kTagProperty = "Tag";
 // Smallest widths of the two panes beside a splitter, and the room kept free
 // to the right of the bar.
 constexpr int32_t kPaneMinWidth = 150;
 constexpr int32_t kRightReserve = 40;
-
-std::string ProgramText(int32_t n) { return SprText(static_cast<StrResGlobal>(SprFirstProgramSlot + n)); }
-std::string Slot(int32_t slot) { return SprText(static_cast<StrResGlobal>(slot)); }
 
 // The program's line breaks inside a memo are LF; files may bring CR LF or CR.
 std::string ToMemoLineBreaks(std::string_view text) {
@@ -485,9 +481,10 @@ void Tprog::LayoutSplitter(TRatioSplitter* splitter, bool firstLayout) {
 // --- Small handlers -----------------------------------------------------------
 
 void Tprog::SetFontSettings() {
-  QString family = ToQString(FSP->ReadString(kSettingFont, ""));
+  const std::string name = FSP->ReadString(kSettingFont, "");
   // None of the known fixed-width fonts is installed: the system's own fixed-width font stands in.
-  if (family == QString(QChar(0))) family = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+  const QString family =
+      IsNulMarker(name) ? QFontDatabase::systemFont(QFontDatabase::FixedFont).family() : ToQString(name);
   const int32_t size = FSP->ReadInt(kSettingFontSize, 0);
   for (TAdvancedMemo* memo : {ui->m_silben, ui->m_creator_out, ui->m_counter_out, ui->m_counter_in}) {
     QFont font = memo->font();
@@ -590,7 +587,7 @@ void Tprog::bt_createClick(QObject*) {
     ui->m_creator_out->setTextCursor(cursor);
   }
   for (const TEngineMessage& message : result.Messages)
-    ShowMessage(message.Kind, Slot(message.Kind == TMessageKind::Error ? 7 : 1), message.Text);
+    ShowMessage(message.Kind, SprText(message.Kind == TMessageKind::Error ? 7 : 1), message.Text);
 }
 
 TCounterSettings Tprog::ReadCounterSettings() const {
@@ -634,7 +631,7 @@ TCounterSettings Tprog::ReadCounterSettings() const {
 void Tprog::bt_countClick(QObject*) {
   const TCounterSettings settings = ReadCounterSettings();
   FCounter.OnShowMatches = [this](const std::string& matches) {
-    FDialogs->InputMemo(Slot(89), "", Slot(192), "", matches);
+    FDialogs->InputMemo(SprText(89), "", SprText(192), "", matches);
   };
   const TCountOutcome outcome = FCounter.Count(MemoText(ui->m_counter_in), settings, GlobalNumberFormat());
   FCounter.OnShowMatches = nullptr;
@@ -703,13 +700,14 @@ void Tprog::m_setlist(QObject* sender) {
   } else if (name == "m_silbenliste_zufall_ziffern") {
     randomOver("0123456789");
   } else if (name == "m_silbenliste_zufall_benutzer") {
-    const std::string chars = FDialogs->InputEdit(ProgramText(9), ProgramText(10), Slot(192), Slot(200),
+    const std::string chars = FDialogs->InputEdit(SprLocalText(9), SprLocalText(10), SprText(192), SprText(200),
                                                   FSP->ReadString(kSettingUserDefinedList, "ABCDEF"));
-    if (chars.empty() || chars == kNulMarker) return;
+    if (chars.empty() || IsNulMarker(chars)) return;
     randomOver(chars);
   } else if (name == "m_silbenliste_zufall_zahlen") {
-    const std::string range = FDialogs->InputEdit(ProgramText(22), Slot(403) + ":", Slot(192), Slot(200), RandNumbers);
-    if (range.empty() || range == kNulMarker) return;
+    const std::string range =
+        FDialogs->InputEdit(SprLocalText(22), SprText(403) + ":", SprText(192), SprText(200), RandNumbers);
+    if (range.empty() || IsNulMarker(range)) return;
     if (!NumberRangeList(range, lines, gen)) return;
     RandNumbers = range;
   } else if (name == "m_use_result_as_list" || name == "pm_counter_out_aslist") {
@@ -717,7 +715,7 @@ void Tprog::m_setlist(QObject* sender) {
         CounterResultAsList(FCounter.GlobalErg, FSP->ReadBoolean(kSettingCountPositions, false), lines);
     if (status == TResultAsListStatus::EmptyResult) {
       const TEngineMessage message = ResultEmptyMessage();
-      ShowMessage(message.Kind, Slot(7), message.Text);
+      ShowMessage(message.Kind, SprText(7), message.Text);
       return;
     }
     if (status == TResultAsListStatus::ZeroSum) return;
@@ -759,7 +757,7 @@ void Tprog::m_load(QObject* sender) {
     SetMemoText(target, ToMemoLineBreaks(text));
   } catch (const std::exception& e) {
     // The field keeps its text.
-    ShowMessage(TMessageKind::Error, Slot(7), e.what());
+    ShowMessage(TMessageKind::Error, SprText(7), e.what());
   }
 }
 
@@ -808,7 +806,7 @@ void Tprog::SaveWithDialog(int32_t content, int32_t filterIndex) {
                                                       : TSaveContent::CountTable;
   // The syllable list keeps the dialog's last filter entry.
   if (filterIndex > 0) FSaveFilterIndex = filterIndex;
-  const std::string proposed = kind == TSaveContent::SyllableList ? ProgramText(14) : Slot(670);
+  const std::string proposed = kind == TSaveContent::SyllableList ? SprLocalText(14) : SprText(670);
   int32_t chosenIndex = FSaveFilterIndex;
   std::string fileName =
       FDialogs->SaveFile(FDialogCaptions.Save.Title, InitialDir, proposed, SaveDialogFilter(kind), chosenIndex);
@@ -834,14 +832,14 @@ void Tprog::SaveWithDialog(int32_t content, int32_t filterIndex) {
     saved = SaveTextAs(MemoText(ui->m_counter_out), fileName, format, settings);
   } else {
     if (FCounter.GlobalErg.Count() == 0) {
-      ShowMessage(TMessageKind::Error, Slot(7), ProgramText(41));
+      ShowMessage(TMessageKind::Error, SprText(7), SprLocalText(41));
       return;
     }
     const TStrArray2D table = FCounter.GlobalErgAsStrArray2D(ReadCounterSettings(), GlobalNumberFormat());
     saved = SaveCountTableAs(table, fileName, format, settings);
   }
   if (!saved) {
-    ShowMessage(TMessageKind::Error, Slot(7), Slot(158));
+    ShowMessage(TMessageKind::Error, SprText(7), SprText(158));
     return;
   }
   InitialDir = FolderOfFileName(fileName);

@@ -24,7 +24,6 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string Text(const QPlainTextEdit* memo) { return memo->toPlainText().toStdString(); }
-std::string ProgText(int n) { return SprText(static_cast<StrResGlobal>(947 + n)); }
 
 TStrArray Lines(const std::string& text) {
   TStrArray lines;
@@ -157,14 +156,14 @@ TEST_F(MainWindow, CreateButtonWritesSixWordsOfThreeToSixLetters) {
 
 TEST_F(MainWindow, CreateCommandShowsItsMessages) {
   Tprog w(Options());
-  const std::string more = "\n\n" + ProgText(122);
+  const std::string more = "\n\n" + SprLocalText(122);
   struct TCase {
     std::string Length, Number, List, Text;
   };
   const std::vector<TCase> cases = {
-      {"abc", "6", "0100 A", ProgText(40)},
-      {"3", "ten", "0100 A", ProgText(39)},
-      {"3", "6", "", ProgText(42) + more},
+      {"abc", "6", "0100 A", SprLocalText(40)},
+      {"3", "ten", "0100 A", SprLocalText(39)},
+      {"3", "6", "", SprLocalText(42) + more},
   };
   for (const TCase& c : cases) {
     Dialogs.Messages.clear();
@@ -188,7 +187,7 @@ TEST_F(MainWindow, CountsAndCopiesTheTableAndUsesItAsList) {
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
   EXPECT_EQ(Dialogs.Messages[0].Kind, TMessageKind::Information);
   EXPECT_EQ(Dialogs.Messages[0].Caption, "Information");
-  EXPECT_EQ(Dialogs.Messages[0].Text, ProgText(43));
+  EXPECT_EQ(Dialogs.Messages[0].Text, SprLocalText(43));
 
   w.m_counter_in()->setPlainText("Hello, hello!");
   w.Item("m_create_count")->trigger();  // Ctrl+N counts on the counter tab
@@ -223,7 +222,7 @@ TEST_F(MainWindow, CountsAndCopiesTheTableAndUsesItAsList) {
   w.Item("pm_counter_out_aslist")->trigger();
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
   EXPECT_EQ(Dialogs.Messages[0].Caption, "Error");
-  EXPECT_EQ(Dialogs.Messages[0].Text, ProgText(41));
+  EXPECT_EQ(Dialogs.Messages[0].Text, SprLocalText(41));
   EXPECT_EQ(Text(w.m_silben()), "2000 E\n2000 H\n4000 L\n2000 O");
 }
 
@@ -234,7 +233,7 @@ TEST_F(MainWindow, SyllableListSourcesAskAndFillTheField) {
   w.Item("m_silbenliste_zufall_zahlen")->trigger();
   ASSERT_EQ(Dialogs.Inputs.size(), 1u);
   EXPECT_EQ(Dialogs.Inputs[0].Text, "1-20");
-  EXPECT_EQ(Dialogs.Inputs[0].Caption, ProgText(22));
+  EXPECT_EQ(Dialogs.Inputs[0].Caption, SprLocalText(22));
   EXPECT_EQ(Dialogs.Inputs[0].Prompt, "Numbers:");
   TStrArray lines = Lines(Text(w.m_silben()));
   ASSERT_EQ(lines.size(), 20u);
@@ -362,7 +361,7 @@ TEST_F(MainWindow, SavesEveryFormatAndReportsAFailedSave) {
   Dialogs.SaveAnswers = {out.file("early.xlsx")};
   w.Item("m_counter_out_save_xlsx")->trigger();
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
-  EXPECT_EQ(Dialogs.Messages[0].Text, ProgText(41));
+  EXPECT_EQ(Dialogs.Messages[0].Text, SprLocalText(41));
   EXPECT_FALSE(fs::exists(out.file("early.xlsx")));
   Dialogs.Messages.clear();
 
@@ -471,7 +470,7 @@ TEST_F(MainWindow, InfoDialogShowsTheProgramsHelpTexts) {
   ASSERT_NE(info, nullptr);
   const std::string page = w.SP().InfoDialogObj().GetInfoDialogText(5000);
   for (int n : {110, 111, 112, 113, 114}) {
-    const std::string text = ProgText(n);
+    const std::string text = SprLocalText(n);
     // The first words of every paragraph stand on the introduction page.
     EXPECT_NE(page.find(text.substr(0, std::min<size_t>(text.size(), 20))), std::string::npos) << n;
   }

@@ -55,7 +55,7 @@ class TScriptedProgDialogs : public TProgDialogs {
   std::string InputEdit(const std::string& caption, const std::string& prompt, const std::string& okCaption,
                         const std::string& cancelCaption, const std::string& text) override {
     Inputs.push_back({caption, prompt, okCaption, cancelCaption, text});
-    return Take(InputAnswers, std::string(1, '\0'));
+    return Take(InputAnswers, NulMarker());
   }
   void InputMemo(const std::string& caption, const std::string& prompt, const std::string& okCaption,
                  const std::string& cancelCaption, const std::string& text) override {
