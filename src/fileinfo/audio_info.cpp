@@ -1,7 +1,5 @@
 #include "fileinfo/audio_info.h"
 
-#include "fileinfo/media_rounding.h"
-
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -15,6 +13,7 @@
 #include "fileinfo/id3_tags.h"
 #include "fileinfo/iso_media_boxes.h"
 #include "fileinfo/matroska_elements.h"
+#include "fileinfo/media_rounding.h"
 #include "fileinfo/monkeys_audio.h"
 #include "fileinfo/mpeg_audio.h"
 #include "fileinfo/ogg_reader.h"

@@ -1,12 +1,12 @@
 #include "fileinfo/matroska_elements.h"
 
-#include "fileinfo/media_rounding.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <limits>
+
+#include "fileinfo/media_rounding.h"
 
 namespace {
 

@@ -1,12 +1,11 @@
 #include "fileinfo/realmedia_reader.h"
 
-#include "fileinfo/media_rounding.h"
-
 #include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <limits>
 
+#include "fileinfo/media_rounding.h"
 #include "foundation/code_pages.h"
 
 namespace {

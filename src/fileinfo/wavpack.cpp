@@ -1,10 +1,10 @@
 #include "fileinfo/wavpack.h"
 
-#include "fileinfo/media_rounding.h"
-
 #include <cmath>
 #include <cstring>
 #include <limits>
+
+#include "fileinfo/media_rounding.h"
 
 namespace {
 

@@ -1,11 +1,10 @@
 #include "frame/qt/settings_user_dialogs_qt.h"
 
-#include "foundation/str_split.h"
-
 #include <QFileDialog>
 
 #include "controls/dialogs.h"
 #include "foundation/qt/qt_strings.h"
+#include "foundation/str_split.h"
 #include "text/text_store.h"
 
 // The library's notification window, so that a program driven by a dialog

@@ -1,7 +1,5 @@
 #include "wordgen/counter/counter.h"
 
-#include "foundation/str_split.h"
-
 #include <algorithm>
 #include <limits>
 
@@ -9,6 +7,7 @@
 #include "foundation/letter_case.h"
 #include "foundation/letters.h"
 #include "foundation/regex.h"
+#include "foundation/str_split.h"
 #include "foundation/str_transform.h"
 #include "foundation/utf8.h"
 #include "text/text_store.h"

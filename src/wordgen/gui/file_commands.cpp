@@ -1,7 +1,5 @@
 #include "wordgen/gui/file_commands.h"
 
-#include "foundation/str_split.h"
-
 #include <span>
 
 #include "documents/docx_writer.h"
@@ -11,6 +9,7 @@
 #include "documents/table_export.h"
 #include "foundation/line_breaks.h"
 #include "foundation/paths.h"
+#include "foundation/str_split.h"
 #include "foundation/text_files.h"
 #include "text/text_store.h"
 
