@@ -62,4 +62,16 @@ TEST_F(ArabicTexts, PlaceholdersAreFilledWhereTheArabicWordOrderPutsThem) {
   EXPECT_NE(shown.find("المواضع الناقصة: 1, 3"), std::string::npos) << shown;
 }
 
+// The window is mirrored in Arabic: the syllable list and the counter's input
+// stand on the right, and the help paragraphs say so.
+TEST_F(ArabicTexts, HelpParagraphsPlaceTheFieldsOnTheRight) {
+  SetSprResGlobal(kArabic);
+  const std::string syllables = SprLocalText(111);
+  EXPECT_NE(syllables.find("على اليمين"), std::string::npos) << syllables;
+  EXPECT_EQ(syllables.find("اليسار"), std::string::npos) << syllables;
+  const std::string counter = SprLocalText(112);
+  EXPECT_NE(counter.find("المربع الأيمن"), std::string::npos) << counter;
+  EXPECT_EQ(counter.find("الأيسر"), std::string::npos) << counter;
+}
+
 }  // namespace

@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/zoom_memo.h"
 #include "frame/qt/html_panel.h"
 #include "frame/qt/settings_window.h"
 #include "text/english_texts.h"
@@ -219,6 +220,11 @@ TEST_P(WindowLanguages, NoTextStaysEnglishWhereTheLanguageHasItsOwn) {
 
   w.show();
   QApplication::processEvents();
+  // The help paragraphs place the syllable list and the counter's input on
+  // the side where the window shows them: the right one in Arabic.
+  const auto centreX = [](QWidget* field) { return field->mapTo(field->window(), field->rect().center()).x(); };
+  const bool listOnTheRight = centreX(w.m_silben()) > centreX(w.m_creator_out());
+  EXPECT_EQ(listOnTheRight, c.Language == SprLangArabic);
   SaveScreenshot(&w, std::string("window_lang_") + c.Code);
   QMenu* file = w.findChild<QMenu*>("m_file");
   ASSERT_NE(file, nullptr);
