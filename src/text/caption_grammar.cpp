@@ -11,7 +11,7 @@ namespace {
 constexpr StrResGlobal kSaveAsSlot = 205;
 
 // English joins by concatenation; its captions are the store's texts as they stand.
-constexpr TSprCaptionGrammar kEnglish = {"", ", ", ": ", " ", TSprInnerCase::Keep, {}};
+constexpr TSprCaptionGrammar kEnglish = {"", ", ", ": ", " ", TSprInnerCase::Keep, {}, ""};
 
 std::string Inner(std::string_view text, const TSprCaptionGrammar& g, bool noun) {
   switch (g.InnerCase) {
@@ -61,13 +61,14 @@ std::string SprSaveAsCaption(StrResGlobal nounSlot, std::string_view descriptor,
       if (form.Slot == nounSlot) noun = std::string(form.Text);
   }
   if (!descriptor.empty()) noun = SprCombineWordWithDescriptor(noun, descriptor, language);
-  return SprSaveAsNameCaption(noun, language);
+  if (g.SaveAsPattern.empty()) return SprText(kSaveAsSlot) + " " + noun;
+  return FillPattern(g.SaveAsPattern, noun);
 }
 
 std::string SprSaveAsNameCaption(std::string_view name, uint32_t language) {
   const TSprCaptionGrammar& g = SprCaptionGrammar(language);
   if (g.SaveAsPattern.empty()) return SprText(kSaveAsSlot) + " " + std::string(name);
-  return FillPattern(g.SaveAsPattern, name);
+  return FillPattern(g.SaveAsNamePattern.empty() ? g.SaveAsPattern : g.SaveAsNamePattern, name);
 }
 
 std::string SprSortCaption(std::string_view key, std::string_view direction, uint32_t language) {

@@ -45,6 +45,10 @@ struct TSprCaptionGrammar {
   std::string_view Qualifier;
   TSprInnerCase InnerCase = TSprInnerCase::Lower;
   std::span<const TSprNounForm> SaveAsNouns;
+  // The "save as" caption for a name in Latin letters, where the pattern's
+  // grammar does not fit it (Arabic joins "ك" to a word of its own script);
+  // empty: SaveAsPattern.
+  std::string_view SaveAsNamePattern;
 };
 
 // The grammar of a language constant; English for 0 and any unknown value.

@@ -743,7 +743,7 @@ constexpr TSprSlotText kTexts[] = {
     {946, "الأحرف من <X> إلى <Y>"},
 };
 
-constexpr TSprCaptionGrammar kGrammar = {"حفظ ك<X>", "، ", ": ", "", TSprInnerCase::Lower, {}};
+constexpr TSprCaptionGrammar kGrammar = {"حفظ ك<X>", "، ", ": ", "", TSprInnerCase::Lower, {}, "حفظ بتنسيق <X>"};
 
 }  // namespace
 

@@ -535,7 +535,7 @@ constexpr TSprSlotText kTexts[] = {
     {860, "Tak"},
 };
 
-constexpr TSprCaptionGrammar kGrammar = {"Gem som <X>", ", ", ": ", "", TSprInnerCase::Lower, {}};
+constexpr TSprCaptionGrammar kGrammar = {"Gem som <X>", ", ", ": ", "", TSprInnerCase::Lower, {}, ""};
 
 }  // namespace
 

@@ -862,7 +862,7 @@ constexpr TSprSlotText kTexts[] = {
     {946, "Zeichen von <X> bis <Y>"},
 };
 
-constexpr TSprCaptionGrammar kGrammar = {"Als <X> speichern", ", ", ": ", "", TSprInnerCase::KeepNouns, {}};
+constexpr TSprCaptionGrammar kGrammar = {"Als <X> speichern", ", ", ": ", "", TSprInnerCase::KeepNouns, {}, ""};
 
 }  // namespace
 

@@ -859,7 +859,7 @@ constexpr TSprSlotText kTexts[] = {
     {946, "Caracteres de <X> a <Y>"},
 };
 
-constexpr TSprCaptionGrammar kGrammar = {"Guardar como <X>", ", ", ": ", "", TSprInnerCase::Lower, {}};
+constexpr TSprCaptionGrammar kGrammar = {"Guardar como <X>", ", ", ": ", "", TSprInnerCase::Lower, {}, ""};
 
 }  // namespace
 

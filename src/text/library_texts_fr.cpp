@@ -859,7 +859,7 @@ constexpr TSprSlotText kTexts[] = {
     {946, "Caractères de <X> à <Y>"},
 };
 
-constexpr TSprCaptionGrammar kGrammar = {"Enregistrer en tant que <X>", ", ", "\xC2\xA0: ", "", TSprInnerCase::Lower, {}};
+constexpr TSprCaptionGrammar kGrammar = {"Enregistrer en tant que <X>", ", ", "\xC2\xA0: ", "", TSprInnerCase::Lower, {}, ""};
 
 }  // namespace
 

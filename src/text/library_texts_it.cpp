@@ -642,7 +642,7 @@ constexpr TSprSlotText kTexts[] = {
     {860, "Ringraziamenti"},
 };
 
-constexpr TSprCaptionGrammar kGrammar = {"Salva come <X>", ", ", ": ", "", TSprInnerCase::Lower, {}};
+constexpr TSprCaptionGrammar kGrammar = {"Salva come <X>", ", ", ": ", "", TSprInnerCase::Lower, {}, ""};
 
 }  // namespace
 

@@ -768,7 +768,7 @@ constexpr TSprSlotText kTexts[] = {
     {945, "連続するアンダースコアを削除"},
     {946, "<X>から<Y>までの文字"},
 };
-constexpr TSprCaptionGrammar kGrammar = {"<X>として保存", "、", "：", "", TSprInnerCase::Lower, {}};
+constexpr TSprCaptionGrammar kGrammar = {"<X>として保存", "、", "：", "", TSprInnerCase::Lower, {}, ""};
 
 }  // namespace
 

@@ -246,7 +246,7 @@ constexpr TSprSlotText kTexts[] = {
     {859, "버전"},
     {860, "감사의 말"},
 };
-constexpr TSprCaptionGrammar kGrammar = {"<X> 형식으로 저장", ", ", ": ", "", TSprInnerCase::Lower, {}};
+constexpr TSprCaptionGrammar kGrammar = {"<X> 형식으로 저장", ", ", ": ", "", TSprInnerCase::Lower, {}, ""};
 
 }  // namespace
 

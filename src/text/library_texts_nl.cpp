@@ -668,7 +668,7 @@ constexpr TSprSlotText kTexts[] = {
     {860, "Dankwoord"},
 };
 
-constexpr TSprCaptionGrammar kGrammar = {"Opslaan als <X>", ", ", ": ", "", TSprInnerCase::Lower, {}};
+constexpr TSprCaptionGrammar kGrammar = {"Opslaan als <X>", ", ", ": ", "", TSprInnerCase::Lower, {}, ""};
 
 }  // namespace
 

@@ -719,7 +719,7 @@ constexpr TSprNounForm kSaveAsNouns[] = {
     {586, "tabelę"},
 };
 
-constexpr TSprCaptionGrammar kGrammar = {"Zapisz jako <X>", ", ", ": ", "", TSprInnerCase::Lower, kSaveAsNouns};
+constexpr TSprCaptionGrammar kGrammar = {"Zapisz jako <X>", ", ", ": ", "", TSprInnerCase::Lower, kSaveAsNouns, ""};
 
 }  // namespace
 

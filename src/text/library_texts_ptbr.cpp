@@ -668,7 +668,7 @@ constexpr TSprSlotText kTexts[] = {
     {860, "Agradecimentos"},
 };
 
-constexpr TSprCaptionGrammar kGrammar = {"Salvar como <X>", ", ", ": ", "", TSprInnerCase::Lower, {}};
+constexpr TSprCaptionGrammar kGrammar = {"Salvar como <X>", ", ", ": ", "", TSprInnerCase::Lower, {}, ""};
 
 }  // namespace
 

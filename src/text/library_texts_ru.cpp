@@ -713,7 +713,7 @@ constexpr TSprNounForm kSaveAsNouns[] = {
     {592, "электронную таблицу"},
 };
 
-constexpr TSprCaptionGrammar kGrammar = {"Сохранить как <X>", ", ", ": ", "", TSprInnerCase::Lower, kSaveAsNouns};
+constexpr TSprCaptionGrammar kGrammar = {"Сохранить как <X>", ", ", ": ", "", TSprInnerCase::Lower, kSaveAsNouns, ""};
 
 }  // namespace
 

@@ -620,7 +620,7 @@ constexpr TSprNounForm kSaveAsNouns[] = {
     {586, "табелу"},
 };
 
-constexpr TSprCaptionGrammar kGrammar = {"Сачувај као <X>", ", ", ": ", "", TSprInnerCase::Lower, kSaveAsNouns};
+constexpr TSprCaptionGrammar kGrammar = {"Сачувај као <X>", ", ", ": ", "", TSprInnerCase::Lower, kSaveAsNouns, ""};
 
 }  // namespace
 

@@ -705,7 +705,7 @@ constexpr TSprSlotText kTexts[] = {
     {937, "解码命名字符（&auml; → ä）"},
 };
 
-constexpr TSprCaptionGrammar kGrammar = {"另存为<X>", "，", "：", "", TSprInnerCase::Lower, {}};
+constexpr TSprCaptionGrammar kGrammar = {"另存为<X>", "，", "：", "", TSprInnerCase::Lower, {}, ""};
 
 }  // namespace
 

@@ -77,6 +77,11 @@ TEST_F(CaptionGrammar, ColonsAndCommasOfTheLanguage) {
   EXPECT_EQ(SprColonCaption("更多信息", "x", SprLangSimplifiedChinese), "更多信息：x");
   EXPECT_EQ(SprColonCaption("詳しい情報", "x", SprLangJapanese), "詳しい情報：x");
   EXPECT_EQ(SprSortCaption("التكرار", "تنازلي", SprLangArabic), "التكرار، تنازلي");
+  // Arabic joins "ك" to its own words only; a Latin name takes "in the format".
+  EXPECT_EQ(SprSaveAsNameCaption("DIF Data Interchange Format", SprLangArabic),
+            "حفظ بتنسيق DIF Data Interchange Format");
+  EXPECT_EQ(SprSaveAsNameCaption("DIF Data Interchange Format", SprLangGerman),
+            "Als DIF Data Interchange Format speichern");
   // German nouns keep their capital after the colon; other words do not.
   EXPECT_EQ(SprQualifiedCaption("Speicherformat", "Textdateien", SprLangGerman), "Speicherformat: Textdateien");
   EXPECT_EQ(SprSortCaption("Häufigkeit", "Absteigend", SprLangGerman), "Häufigkeit, absteigend");
@@ -89,6 +94,7 @@ TEST_F(CaptionGrammar, PatternsAndNounFormsAreWellFormed) {
     const std::string pattern(g.SaveAsPattern);
     ASSERT_NE(pattern.find("<X>"), std::string::npos);
     EXPECT_EQ(pattern.find("<X>"), pattern.rfind("<X>"));
+    if (!g.SaveAsNamePattern.empty()) EXPECT_NE(g.SaveAsNamePattern.find("<X>"), std::string_view::npos);
     EXPECT_FALSE(g.Comma.empty());
     EXPECT_FALSE(g.Colon.empty());
   }

@@ -236,6 +236,14 @@ TEST_P(WindowLanguages, NoTextStaysEnglishWhereTheLanguageHasItsOwn) {
   QApplication::processEvents();
   SaveScreenshotWithMenu(&w, file, std::string("file_menu_lang_") + c.Code);
   file->hide();
+  // The result field's popup holds the composed "save as" captions.
+  QMenu* popup = w.findChild<QMenu*>("pm_counter_out");
+  ASSERT_NE(popup, nullptr);
+  const QPoint inField(w.isRightToLeft() ? w.width() - 40 - popup->sizeHint().width() : 40, 60);
+  popup->popup(w.mapToGlobal(inField));
+  QApplication::processEvents();
+  SaveScreenshotWithMenu(&w, popup, std::string("result_popup_lang_") + c.Code);
+  popup->hide();
 
   w.SP().ShowSettings(0);
   TSOWindow* settings = w.SP().SettingsWindowHost().SettingsWindow();
