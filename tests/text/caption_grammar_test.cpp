@@ -94,7 +94,9 @@ TEST_F(CaptionGrammar, PatternsAndNounFormsAreWellFormed) {
     const std::string pattern(g.SaveAsPattern);
     ASSERT_NE(pattern.find("<X>"), std::string::npos);
     EXPECT_EQ(pattern.find("<X>"), pattern.rfind("<X>"));
-    if (!g.SaveAsNamePattern.empty()) EXPECT_NE(g.SaveAsNamePattern.find("<X>"), std::string_view::npos);
+    if (!g.SaveAsNamePattern.empty()) {
+      EXPECT_NE(g.SaveAsNamePattern.find("<X>"), std::string_view::npos);
+    }
     EXPECT_FALSE(g.Comma.empty());
     EXPECT_FALSE(g.Colon.empty());
   }
