@@ -29,7 +29,7 @@ const TJoinedCase kJoined[] = {
     {SprLangEnglish, "Save as Text File", "Save as XLSX Spreadsheet", "Letters, Ascending", "Counter Characters"},
     {SprLangGerman, "Als Textdatei speichern", "Als XLSX-Tabellendokument speichern", "Buchstaben, aufsteigend",
      "Zähler: Zeichen"},
-    {SprLangDanish, "Gem som tekstfil", "Gem som XLSX-regneark", "Bogstaver, opstigende", "Tæller: tegn"},
+    {SprLangDanish, "Gem som tekstfil", "Gem som XLSX-regneark", "Bogstaver, stigende", "Tæller: tegn"},
     {SprLangBrazilianPortuguese, "Salvar como arquivo de texto", "Salvar como planilha XLSX", "Letras, crescente",
      "Contador: caracteres"},
     {SprLangSpanish, "Guardar como archivo de texto", "Guardar como hoja de cálculo XLSX", "Letras, ascendente",

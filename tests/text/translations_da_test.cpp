@@ -30,9 +30,9 @@ TEST_F(DanishTexts, DerivedCaptionsMixDanishAndEnglishParts) {
     const char* Text;
   } kCases[] = {
       // Letters and ascending are both Danish.
-      {SprFirstProgramSlot + 116, "Bogstaver, opstigende"},
-      {SprFirstProgramSlot + 117, "Bogstaver, nedstigende"},
-      {SprFirstProgramSlot + 118, "Hyppighed, opstigende"},
+      {SprFirstProgramSlot + 116, "Bogstaver, stigende"},
+      {SprFirstProgramSlot + 117, "Bogstaver, faldende"},
+      {SprFirstProgramSlot + 118, "Hyppighed, stigende"},
       // Danish leaves the English name of German (470) untranslated.
       {928, "Deutsch (German)"},
       // Danish leaves "Configure Columns" (532) untranslated.
