@@ -50,7 +50,7 @@ void WriteODFParagraphText(std::string_view text, TPutRaw&& putRaw, TPutEscaped&
       putRaw("<text:tab/>");
       ++i;
     } else {
-      putRaw("<text:line-break/>");
+      putRaw("<text:line-break />");
       i += (c == '\r' && i + 1 < n && text[i + 1] == '\n') ? 2 : 1;
     }
     afterText = false;

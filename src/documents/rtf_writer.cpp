@@ -37,6 +37,17 @@ std::string RtfUnicodeEscape(std::string_view text) {
     if (b < 0x80) {
       ++pos;
       if (b == 0) continue;
+      // RTF readers skip TAB, CR and LF in the text; they take the control
+      // words (one line break for CR LF as for CR or LF alone).
+      if (b == '\t') {
+        out += "\\tab ";
+        continue;
+      }
+      if (b == '\r' || b == '\n') {
+        if (b == '\r' && pos < text.size() && text[pos] == '\n') ++pos;
+        out += "\\line ";
+        continue;
+      }
       if (b == '\\' || b == '{' || b == '}') out += '\\';
       out += static_cast<char>(b);
       continue;
