@@ -48,6 +48,14 @@ std::string RtfUnicodeEscape(std::string_view text) {
         out += "\\line ";
         continue;
       }
+      if (b == ' ' && pos < text.size() && text[pos] == ' ') {
+        // LibreOffice reads a run of blanks that reaches it in one piece as
+        // six-per-em spaces; every second blank written as \u32 keeps each
+        // piece one blank long, and every reader takes \u32 for a blank.
+        bool literal = true;
+        for (--pos; pos < text.size() && text[pos] == ' '; ++pos, literal = !literal) out += literal ? " " : "\\u32?";
+        continue;
+      }
       if (b == '\\' || b == '{' || b == '}') out += '\\';
       out += static_cast<char>(b);
       continue;

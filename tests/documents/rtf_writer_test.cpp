@@ -66,6 +66,8 @@ TEST(RtfWriter, UnicodeEscapes) {
       {"tab\there", "tab\\tab here"},
       {"a\nb\r\nc\rd", "a\\line b\\line c\\line d"},
       {"\t lead", "\\tab  lead"},
+      // Runs of blanks alternate with \u32, or LibreOffice reads other spaces.
+      {"a  b   c", "a \\u32?b \\u32? c"},
       // A broken byte stands for U+FFFD; the text after it is kept.
       {"a\xFF"
        "b",
