@@ -228,4 +228,48 @@ TEST(OdsWriter, EscapingAndLinks) {
   EXPECT_NE(s.find(Cell("string", "office:string-value", "&lt;a href=&quot;x&quot;&gt;no close")), std::string::npos);
 }
 
+// Readers of ODF fold white space in paragraphs; the text of a cell keeps its
+// blanks, TABs and line breaks through text:s, text:tab and text:line-break,
+// and the value attribute keeps TAB, LF and CR as character references.
+TEST(OdsWriter, CellTextKeepsItsWhiteSpace) {
+  const struct {
+    std::string text;
+    std::string attribute;
+    std::string paragraph;
+  } cases[] = {
+      {"plain", "plain", "plain"},
+      {" lead", " lead", "<text:s/>lead"},
+      {"trail ", "trail ", "trail "},
+      {"double  blank", "double  blank", "double <text:s/>blank"},
+      {"   ", "   ", "<text:s text:c=\"3\"/>"},
+      {"a\tb", "a&#9;b", "a<text:tab/>b"},
+      {"a\t b", "a&#9; b", "a<text:tab/><text:s/>b"},
+      {"l\nf", "l&#10;f", "l<text:line-break />f"},
+      {"c\rr", "c&#13;r", "c<text:line-break />r"},
+      {"crlf\r\nx", "crlf&#13;&#10;x", "crlf<text:line-break />x"},
+      {"=1+1", "=1+1", "=1+1"},
+      {"a&<b", "a&amp;&lt;b", "a&amp;&lt;b"},
+  };
+  TStrArray2D rows;
+  for (const auto& c : cases) rows.push_back({c.text});
+  TDocODSMinimal o;
+  o.SetContent(rows);
+  const std::string s = o.GetContentAsXML();
+  for (const auto& c : cases)
+    EXPECT_NE(s.find(Cell("string", "office:string-value", c.attribute, c.paragraph)), std::string::npos) << c.text;
+}
+
+TEST(OdsWriter, SheetNameMadeValidAndNumbersBeyondADoubleAreText) {
+  TDocODSMinimal o;
+  o.SheetName = "a:b*";
+  o.SetContent({{"1e400", "7"}});
+  o.ColumnSpecifications().AddColumn(csDataNumber, csWidthDefault, csAlignDefault, 0);
+  o.ColumnSpecifications().AddColumn(csDataNumber, csWidthDefault, csAlignDefault, 0);
+  const std::string s = o.GetContentAsXML();
+  EXPECT_NE(s.find("table:name=\"a_b_\""), std::string::npos);
+  EXPECT_NE(o.GetSettingsXML().find("config:name=\"a_b_\""), std::string::npos);
+  EXPECT_NE(s.find(Cell("string", "office:string-value", "1e400")), std::string::npos);
+  EXPECT_NE(s.find(Cell("float", "office:value", "7")), std::string::npos);
+}
+
 }  // namespace
