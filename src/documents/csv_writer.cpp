@@ -230,12 +230,7 @@ size_t TQuoteObj::EstimateSize(const TStrArray2D& table) const {
 
 template <typename TWriteInto>
 std::string TQuoteObj::AsString(const TStrArray2D& table, TWriteInto&& writeInto) {
-  std::string text;
-  ReserveLargeText(text, EstimateSize(table));
-  TTextBuffer out(text);
-  writeInto(out);
-  out.Finish();
-  return text;
+  return TextWrittenBy(writeInto, EstimateSize(table));
 }
 
 void TQuoteObj::WriteTable(TTextBuffer& out, const TStrArray2D& table) {

@@ -141,11 +141,7 @@ std::string TDocODSMinimal::GetSettingsXML() const {
 }
 
 std::string TDocODSMinimal::GetContentAsXML() const {
-  std::string s;
-  TTextBuffer w(s);
-  WriteContentXML(w);
-  w.Finish();
-  return s;
+  return TextWrittenBy([this](TTextBuffer& out) { WriteContentXML(out); });
 }
 
 void TDocODSMinimal::WriteContentXML(TTextBuffer& w) const {

@@ -108,11 +108,7 @@ void TDocCSV::Clear() {
 }
 
 std::string TDocCSV::AsText() {
-  std::string text;
-  TTextBuffer out(text);
-  WriteText(out);
-  out.Finish();
-  return text;
+  return TextWrittenBy([this](TTextBuffer& out) { WriteText(out); });
 }
 
 void TDocCSV::WriteText(TTextBuffer& out) {

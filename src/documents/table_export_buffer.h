@@ -104,3 +104,15 @@ class TTextBuffer {
   size_t FPieceSize = kDefaultPiece;
   bool FFailed = false;
 };
+
+// The whole text that write puts into a buffer, for callers that want it in
+// memory; reserve is room to make first (for a text whose size is known).
+template <typename TWrite>
+std::string TextWrittenBy(TWrite&& write, size_t reserve = 0) {
+  std::string text;
+  if (reserve > 0) ReserveLargeText(text, reserve);
+  TTextBuffer out(text);
+  write(out);
+  out.Finish();
+  return text;
+}

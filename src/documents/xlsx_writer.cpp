@@ -222,11 +222,7 @@ std::string TDocXLSXMinimal::GetSheetRelsAsXML() const {
 }
 
 std::string TDocXLSXMinimal::GetContentAsXML() {
-  std::string s;
-  TTextBuffer w(s);
-  WriteContentXML(w);
-  w.Finish();
-  return s;
+  return TextWrittenBy([this](TTextBuffer& out) { WriteContentXML(out); });
 }
 
 void TDocXLSXMinimal::WriteContentXML(TTextBuffer& w) {

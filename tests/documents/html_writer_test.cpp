@@ -163,18 +163,14 @@ TEST(HtmlWriter, StreamedTableGivesTheSameFile) {
   for (const TStrArray2D* table : {&rows, &manyRows}) {
     for (int32_t codePage : {65001, 1252, 1200, 54936, 12000}) {
       for (const char* le : {"", "\n"}) {
-        TDocHTML added;
-        added.DocumentTitle = "Syllabrix";
-        added.Encoding = codePage;
-        added.WriteBOM = true;
-        added.LineEndingHTML = le;
-        added.Page().AddParagraph("before", -1);
-        TDocHTML streamed;
-        streamed.DocumentTitle = "Syllabrix";
-        streamed.Encoding = codePage;
-        streamed.WriteBOM = true;
-        streamed.LineEndingHTML = le;
-        streamed.Page().AddParagraph("before", -1);
+        TDocHTML added, streamed;
+        for (TDocHTML* page : {&added, &streamed}) {
+          page->DocumentTitle = "Syllabrix";
+          page->Encoding = codePage;
+          page->WriteBOM = true;
+          page->LineEndingHTML = le;
+          page->Page().AddParagraph("before", -1);
+        }
         added.Page().Tables().Add(*table);
         ASSERT_TRUE(added.SaveToFile(dir.file("added.html")));
         ASSERT_TRUE(streamed.SaveToFileWithTable(*table, dir.file("streamed.html")));

@@ -16,6 +16,7 @@
 #include "documents/odt_writer.h"
 #include "documents/rtf_writer.h"
 #include "documents/table_export.h"
+#include "documents_test_support.h"
 #include "test_support.h"
 
 namespace {
@@ -107,15 +108,9 @@ std::string Expected(const std::string& text, TRoute route) {
   return text;
 }
 
-// A Python literal of a list of texts, made of bytes decoded as UTF-8 so that
-// no character needs an escaping rule of its own.
 std::string PythonList(const std::vector<std::string>& texts) {
   std::string s = "[";
-  for (const auto& t : texts) {
-    s += "bytes([";
-    for (unsigned char c : t) s += std::to_string(c) + ",";
-    s += "]).decode('utf-8'),";
-  }
+  for (const auto& t : texts) s += documentstest::PythonText(t) + ",";
   return s + "]";
 }
 
@@ -233,9 +228,8 @@ TEST(ToolCheckRoundTrip, EveryFormatReadsBackTheTexts) {
 
   // LibreOffice, in as few calls as its filters allow, with a profile of its own.
   const std::string out = dir.file("lo");
-  const std::string office =
-      "HOME=" + ShellQuote(dir.str()) + " soffice -env:UserInstallation=file://" + dir.str() + "/profile --headless ";
-  const std::string toCsv = "--convert-to 'csv:Text - txt - csv (StarCalc):44,34,76' --outdir " + ShellQuote(out);
+  const std::string office = documentstest::SofficeCommand(dir.str());
+  const std::string toCsv = documentstest::CalcToCsvOptions(out);
   auto r = RunCommand(office + toCsv + " " + ShellQuote(dir.file("t_xlsx.xlsx")) + " " +
                       ShellQuote(dir.file("t_ods.ods")) + " 2>&1");
   ASSERT_EQ(r.exitCode, 0) << r.out;
@@ -267,8 +261,8 @@ TEST(ToolCheckRoundTrip, EveryFormatReadsBackTheTexts) {
   for (const TCheck& c : checks) {
     std::vector<std::string> expected;
     for (const std::string& t : texts) expected.push_back(Expected(t, c.Route));
-    script += "(" + PythonList({c.Name}) + "[0], '" + c.Reader + "', " + PythonList({c.File}) + "[0], " +
-              PythonList(expected) + "),\n";
+    script += "(" + documentstest::PythonText(c.Name) + ", '" + c.Reader + "', " + documentstest::PythonText(c.File) +
+              ", " + PythonList(expected) + "),\n";
   }
   script += "]\n";
   script += kReaders;

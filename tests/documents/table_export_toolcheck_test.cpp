@@ -5,6 +5,7 @@
 #include <string>
 
 #include "documents/table_export.h"
+#include "documents_test_support.h"
 #include "test_support.h"
 
 namespace {
@@ -24,11 +25,7 @@ std::string PythonTable(const TStrArray2D& table) {
   std::string s = "[";
   for (const auto& row : table) {
     s += "[";
-    for (const auto& cell : row) {
-      s += "bytes([";
-      for (unsigned char c : cell) s += std::to_string(c) + ",";
-      s += "]).decode('utf-8'),";
-    }
+    for (const auto& cell : row) s += documentstest::PythonText(cell) + ",";
     s += "],";
   }
   return s + "]";
@@ -154,10 +151,8 @@ TEST(ToolCheckTableExport, LibreOfficeConvertsEveryFormatBackToTheTable) {
   ASSERT_TRUE(hub.SaveToFileODS(dir.file("t_ods.ods")));
   ASSERT_TRUE(hub.SaveToFileDIF(dir.file("t_dif.dif")));
   const std::string out = dir.file("out");
-  const std::string office =
-      "HOME=" + ShellQuote(dir.str()) + " soffice -env:UserInstallation=file://" + dir.str() + "/profile --headless ";
-  // UTF-8, comma, double quotes: the CSV filter options of LibreOffice.
-  const std::string toCsv = "--convert-to 'csv:Text - txt - csv (StarCalc):44,34,76' --outdir " + ShellQuote(out);
+  const std::string office = documentstest::SofficeCommand(dir.str());
+  const std::string toCsv = documentstest::CalcToCsvOptions(out);
   auto r = RunCommand(office + toCsv + " " + ShellQuote(dir.file("t_xlsx.xlsx")) + " " +
                       ShellQuote(dir.file("t_ods.ods")) + " 2>&1");
   ASSERT_EQ(r.exitCode, 0) << r.out;
