@@ -58,4 +58,17 @@ std::string CalcToCsvOptions(const std::string& outFolder) {
   return "--convert-to 'csv:Text - txt - csv (StarCalc):44,34,76' --outdir " + testsupport::ShellQuote(outFolder);
 }
 
+std::string ConvertTablesToCsv(const std::string& folder, const std::string& outFolder,
+                               const std::vector<std::string>& spreadsheets, const std::vector<std::string>& difFiles) {
+  // DIF names no code page; without the option LibreOffice reads the system's.
+  for (const auto& [files, filter] : {std::pair{&spreadsheets, ""}, std::pair{&difFiles, "--infilter='DIF:76' "}}) {
+    if (files->empty()) continue;
+    std::string command = SofficeCommand(folder) + filter + CalcToCsvOptions(outFolder);
+    for (const std::string& f : *files) command += " " + testsupport::ShellQuote(f);
+    const auto r = testsupport::RunCommand(command + " 2>&1");
+    if (r.exitCode != 0) return r.out.empty() ? std::string("soffice failed") : r.out;
+  }
+  return "";
+}
+
 }  // namespace documentstest

@@ -29,5 +29,10 @@ std::string SofficeCommand(const std::string& folder);
 // The options converting spreadsheets to CSV in UTF-8, with commas and double
 // quotes, into the output folder.
 std::string CalcToCsvOptions(const std::string& outFolder);
+// Has LibreOffice convert the spreadsheets (XLSX, ODS) in one call and the
+// DIF files, read as UTF-8, in another, to CSV files of the same names in
+// outFolder; "" when both calls succeeded, else what they printed.
+std::string ConvertTablesToCsv(const std::string& folder, const std::string& outFolder,
+                               const std::vector<std::string>& spreadsheets, const std::vector<std::string>& difFiles);
 
 }  // namespace documentstest

@@ -228,15 +228,11 @@ TEST(ToolCheckRoundTrip, EveryFormatReadsBackTheTexts) {
 
   // LibreOffice, in as few calls as its filters allow, with a profile of its own.
   const std::string out = dir.file("lo");
-  const std::string office = documentstest::SofficeCommand(dir.str());
-  const std::string toCsv = documentstest::CalcToCsvOptions(out);
-  auto r = RunCommand(office + toCsv + " " + ShellQuote(dir.file("t_xlsx.xlsx")) + " " +
-                      ShellQuote(dir.file("t_ods.ods")) + " 2>&1");
-  ASSERT_EQ(r.exitCode, 0) << r.out;
-  r = RunCommand(office + "--infilter='DIF:76' " + toCsv + " " + ShellQuote(dir.file("t_dif.dif")) + " 2>&1");
-  ASSERT_EQ(r.exitCode, 0) << r.out;
-  r = RunCommand(office + "--convert-to odt --outdir " + ShellQuote(out) + " " + ShellQuote(dir.file("w_odt.odt")) +
-                 " " + ShellQuote(dir.file("w_rtf.rtf")) + " 2>&1");
+  ASSERT_EQ(documentstest::ConvertTablesToCsv(dir.str(), out, {dir.file("t_xlsx.xlsx"), dir.file("t_ods.ods")},
+                                              {dir.file("t_dif.dif")}),
+            "");
+  auto r = RunCommand(documentstest::SofficeCommand(dir.str()) + "--convert-to odt --outdir " + ShellQuote(out) + " " +
+                      ShellQuote(dir.file("w_odt.odt")) + " " + ShellQuote(dir.file("w_rtf.rtf")) + " 2>&1");
   ASSERT_EQ(r.exitCode, 0) << r.out;
 
   const std::vector<TCheck> checks = {
