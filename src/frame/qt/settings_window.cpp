@@ -124,6 +124,13 @@ std::string Prefix(TSOControlType k) {
   }
 }
 
+// A field with a button (a font's name, a colour) shows its whole text, beyond
+// its declared width if need be.
+int32_t FieldWidth(QWidget* control, int32_t declared) {
+  const auto* field = qobject_cast<TEditWithButtonBase*>(control);
+  return field ? std::max(declared, field->WidthToShowText()) : declared;
+}
+
 // The button groups that keep the radio buttons of one choice exclusive.
 QButtonGroup* GroupOf(QWidget* sheet, const QString& name) {
   auto* group = sheet->findChild<QButtonGroup*>(name, Qt::FindDirectChildrenOnly);
@@ -757,7 +764,7 @@ void TSettingsWindowHost::LayoutDeclaredTab(int32_t tab, TControlArranger& ar) {
         label->move(ar.StartPointLeft + r.Left, label->y());
         control->move(ar.StartPointLeft + r.Left, control->y());
       }
-      if (r.Width > 0) control->resize(r.Width, control->height());
+      if (r.Width > 0) control->resize(FieldWidth(control, r.Width), control->height());
       if (r.Width == -1) Stretch(control, r, ar);
     } else if (IsCaptionRight(kind) && label && control) {
       SetCaption(label, caption);
@@ -768,7 +775,7 @@ void TSettingsWindowHost::LayoutDeclaredTab(int32_t tab, TControlArranger& ar) {
         ar.AddBelowOnCenteredLine(control, label);
       }
       if (r.Width > 0) {
-        control->resize(r.Width, control->height());
+        control->resize(FieldWidth(control, r.Width), control->height());
         label->move(control->x() + control->width() + 7, label->y());
       }
       if (r.Left != 0) {

@@ -28,7 +28,6 @@
 #include "foundation/letter_case.h"
 #include "foundation/number_format.h"
 #include "foundation/qt/qt_strings.h"
-#include "foundation/qt/text_measurer.h"
 #include "foundation/random.h"
 #include "foundation/str_split.h"
 #include "foundation/text_files.h"
@@ -407,7 +406,6 @@ void Tprog::FormCreate() {
     // None of the known fixed-width fonts is installed: the default names the
     // system's fixed-width font as it resolves here, so the settings show the font in use.
     fontName = FromQString(QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family());
-    fontSize = FHGetFontSizeForHeight(fontName, TQtTextMeasurer(ui->la_donate1->font()).TextHeight("Wg"));
   }
   defaults.FontName = fontName;
   defaults.FontSize = fontSize;

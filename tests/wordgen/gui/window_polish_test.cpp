@@ -7,7 +7,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -274,7 +276,11 @@ TEST_F(WindowPolish, TheFontFieldShowsTheFontInUse) {
   auto* field = settings->findChild<TFontNameEditSpr*>(QStringLiteral("fe%1").arg(kSettingFont));
   ASSERT_NE(field, nullptr);
   EXPECT_FALSE(field->FontName().empty());
-  EXPECT_EQ(field->FontName(), FromQString(w.m_silben()->font().family()));
+  EXPECT_EQ(field->FontName(), FromQString(QFontInfo(w.m_silben()->font()).family()));
+  EXPECT_EQ(field->Edit()->text(), ToQString(field->FontName()));
+  // The whole name is in view.
+  EXPECT_GE(field->Edit()->width(), field->Edit()->fontMetrics().horizontalAdvance(field->Edit()->text()));
+  EXPECT_GE(field->width(), field->WidthToShowText());
   SaveScreenshot(settings, "settings_general_font");
 }
 
