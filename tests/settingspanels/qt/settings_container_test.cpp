@@ -9,6 +9,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <algorithm>
+#include <functional>
 
 #include "controls/advanced_combo_box.h"
 #include "controls/caption_panels.h"
@@ -174,6 +176,314 @@ TEST_F(Container, UnusedRecordsAndUnknownKindsBuildNothing) {
   EXPECT_EQ(c.GetControlRef(stray)->parentWidget(), c.TabWidgets(tab).ContentPanel);
   EXPECT_EQ(GetTag(c.GetControlRef(after)), after);
   EXPECT_EQ(qobject_cast<QLineEdit*>(c.GetControlRef(after))->text(), "x");
+}
+
+TEST_F(Container, RecordValuesShowInTheirControls) {
+  C->Initialize();
+  // The declared defaults first.
+  EXPECT_EQ(Ctl<QLineEdit>(K.NestedEdit)->text(), "inside");
+  EXPECT_TRUE(Ctl<QCheckBox>(K.NestedCheck)->isChecked());
+  EXPECT_EQ(Ctl<TAdvancedMemo>(K[sckMemo])->Text(), "one\ntwo");
+  EXPECT_TRUE(Ctl<QRadioButton>(K.Radios[0])->isChecked());
+  EXPECT_EQ(Ctl<TIDComboBox>(K[sckIDComboBox])->SelectedStrId(), "cut");
+  EXPECT_EQ(Rec(K[sckIDComboBox]).IntValue, 1);  // read back from the list
+  EXPECT_EQ(Ctl<TAdvancedComboBox>(K[sckComboBoxTextTop])->Text(), "beta");
+  EXPECT_EQ(Ctl<TNumberComboBox>(K[sckNumberComboBoxTextTop])->Value(), 50);
+  EXPECT_EQ(Ctl<TCodePageComboBox>(K[sckCodePageComboBox])->CodePage(), 65001);
+  EXPECT_EQ(Ctl<TLineBreakComboBox>(K[sckLineBreakComboBox])->LineBreak(), 1310);
+  EXPECT_EQ(Ctl<TAdvancedLineBreakComboBox>(K[sckAdvancedLineBreakComboBox])->SelectedStrId(), "lf");
+  EXPECT_EQ(Ctl<TCSVParamComboBox>(K[sckCSVParamComboBox])->SelectedStrId(), "semicolon");
+  EXPECT_EQ(Ctl<TDateTimeEdit>(K[sckDateTimeEdit])->GetDateTimeAsYYYYMMDDHHIISS(), "20240229120000");
+  EXPECT_EQ(Ctl<TEditWithButton>(K[sckFolderEdit])->Value(), "/tmp");
+
+  // Then values written into the records by the host.
+  auto set = [&](int32_t kind, const std::string& text, int32_t number) {
+    C->ControlRecords[K[kind]].StrValue = text;
+    C->ControlRecords[K[kind]].IntValue = number;
+  };
+  set(sckCheckPanel, "1", 1);
+  set(sckEditTextTop, "typed", 0);
+  set(sckMemoTextTop, "a\nb", 0);
+  set(sckCheckBox, "1", 1);
+  set(sckRadioButton, "1", 1);
+  set(sckRadioButtonGroup, "time", 3);
+  set(sckIDComboBoxTextTop, "copy", 0);
+  set(sckComboBoxTextTop, "free text", 0);
+  set(sckNumberComboBox, "7", 7);
+  set(sckFileFormatComboBox, "csv", 0);
+  set(sckAlignmentComboBox, "center", 2);
+  set(sckSizeTypeComboBox, "GB", 4);
+  set(sckCodePageComboBox, "latin1", 88591);
+  set(sckLineBreakComboBox, "lf", 10);
+  set(sckCSVParamComboBox, "tab", 0);
+  set(sckDateTimeEditTextTop, "19991231235958", 0);
+  set(sckFolderEdit, "/home", 0);
+  C->ControlRecords[K[sckOrderListBox]].IntArrayValue = {K.OrderItems[2], K.OrderItems[0], K.OrderItems[1]};
+  C->UpdateControlValuesInGUI();
+  EXPECT_TRUE(Events.empty());  // the container's own writes raise nothing
+  EXPECT_TRUE(Ctl<TCheckPanel>(K[sckCheckPanel])->Checked());
+  EXPECT_EQ(Ctl<QLineEdit>(K[sckEditTextTop])->text(), "typed");
+  EXPECT_EQ(Ctl<TAdvancedMemo>(K[sckMemoTextTop])->Text(), "a\nb");
+  EXPECT_TRUE(Ctl<QCheckBox>(K[sckCheckBox])->isChecked());
+  EXPECT_TRUE(Ctl<QRadioButton>(K[sckRadioButton])->isChecked());
+  EXPECT_TRUE(Ctl<QRadioButton>(K.Radios[2])->isChecked());
+  EXPECT_FALSE(Ctl<QRadioButton>(K.Radios[0])->isChecked());
+  EXPECT_EQ(Rec(K[sckIDComboBoxTextTop]).IntValue, 2);
+  EXPECT_EQ(Ctl<TAdvancedComboBox>(K[sckComboBoxTextTop])->Text(), "free text");
+  EXPECT_EQ(Ctl<TNumberComboBox>(K[sckNumberComboBox])->Value(), 7);
+  EXPECT_EQ(Ctl<TFileFormatComboBox>(K[sckFileFormatComboBox])->GetExtension(), "csv");
+  EXPECT_EQ(Ctl<TAlignmentComboBox>(K[sckAlignmentComboBox])->GetAlignmentAsText(), "center");
+  EXPECT_EQ(Ctl<TSizeTypeComboBox>(K[sckSizeTypeComboBox])->GetSizeTypeAsString(), "GB");
+  EXPECT_EQ(Ctl<TCodePageComboBox>(K[sckCodePageComboBox])->CodePage(), 88591);
+  EXPECT_EQ(Ctl<TLineBreakComboBox>(K[sckLineBreakComboBox])->LineBreak(), 10);
+  EXPECT_EQ(Ctl<TCSVParamComboBox>(K[sckCSVParamComboBox])->SelectedStrId(), "tab");
+  EXPECT_EQ(Ctl<TDateTimeEdit>(K[sckDateTimeEditTextTop])->GetDateTimeAsYYYYMMDDHHIISS(), "19991231235958");
+  EXPECT_EQ(Ctl<TEditWithButton>(K[sckFolderEdit])->Value(), "/home");
+  EXPECT_EQ(Ctl<TVirtualListBox>(K[sckOrderListBox])->GetItemOrderAsIntIDs(),
+            (TIntArray{K.OrderItems[2], K.OrderItems[0], K.OrderItems[1]}));
+
+  // A single radio unchecked by the host shows unchecked.
+  set(sckRadioButton, "0", 0);
+  C->UpdateControlValuesInGUI();
+  EXPECT_FALSE(Ctl<QRadioButton>(K[sckRadioButton])->isChecked());
+  // A group whose value names no radio leaves them as they are.
+  set(sckRadioButtonGroup, "none", 9);
+  C->UpdateControlValuesInGUI();
+  EXPECT_TRUE(Ctl<QRadioButton>(K.Radios[2])->isChecked());
+}
+
+// What a user does with each control, and what its record and the host get.
+TEST_F(Container, UserChangesReachRecordsAndHost) {
+  C->Initialize();
+  C->SetTabActive(K.Search, true);
+  C->SetTabActive(K.Replace, true);
+  struct TCase {
+    int32_t Record;
+    std::function<void()> Act;
+    std::string Text;
+    int32_t Number;
+    int32_t ReportedID = -1;  // the record itself when -1
+  };
+  auto pick = [](QComboBox* box, int index) {
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+  };
+  auto* lineBreaks = Ctl<TLineBreakComboBox>(K[sckLineBreakComboBox]);
+  auto* codePages = Ctl<TCodePageComboBox>(K[sckCodePageComboBox]);
+  auto indexOf = [](const TIntArray& table, int32_t value) {
+    return static_cast<int>(std::find(table.begin(), table.end(), value) - table.begin());
+  };
+  std::vector<TCase> cases = {
+      {K[sckCheckPanel], [&] { Ctl<TCheckPanel>(K[sckCheckPanel])->CheckBox()->click(); }, "1", 1},
+      {K.NestedEdit, [&] { Ctl<QLineEdit>(K.NestedEdit)->setText("12 "); }, "12 ", 12},
+      {K[sckEditTextTop], [&] { Ctl<QLineEdit>(K[sckEditTextTop])->setText("abc"); }, "abc", 0},
+      {K[sckEditTextRight], [&] { Ctl<QLineEdit>(K[sckEditTextRight])->setText(" 7"); }, " 7", 7},
+      {K[sckEditMultiLabel], [&] { Ctl<QLineEdit>(K[sckEditMultiLabel])->setText("13:30"); }, "13:30", 0},
+      {K[sckMemo], [&] { Ctl<TAdvancedMemo>(K[sckMemo])->SetText("x\ny"); }, "x\ny", 0},
+      {K[sckMemoTextTop], [&] { Ctl<TAdvancedMemo>(K[sckMemoTextTop])->SetText("42"); }, "42", 42},
+      {K[sckCheckBox], [&] { Ctl<QCheckBox>(K[sckCheckBox])->click(); }, "1", 1},
+      {K[sckRadioButton], [&] { Ctl<QRadioButton>(K[sckRadioButton])->click(); }, "1", 1},
+      {K.Radios[1], [&] { Ctl<QRadioButton>(K.Radios[1])->click(); }, "date", 2, K[sckRadioButtonGroup]},
+      {K[sckIDComboBox], [&] { pick(Ctl<QComboBox>(K[sckIDComboBox]), 2); }, "paste", 3},
+      {K[sckComboBoxTextTop], [&] { pick(Ctl<QComboBox>(K[sckComboBoxTextTop]), 0); }, "alpha", 0},
+      {K[sckNumberComboBox], [&] { pick(Ctl<QComboBox>(K[sckNumberComboBox]), 7); }, "7", 7},
+      {K[sckNumberComboBoxTextTop], [&] { pick(Ctl<QComboBox>(K[sckNumberComboBoxTextTop]), 2); }, "10", 10},
+      {K[sckFileFormatComboBoxTextTop], [&] { pick(Ctl<QComboBox>(K[sckFileFormatComboBoxTextTop]), 2); }, "BMP", 0},
+      {K[sckAlignmentComboBox], [&] { pick(Ctl<QComboBox>(K[sckAlignmentComboBox]), 2); }, "center", 2},
+      {K[sckSizeTypeComboBox], [&] { pick(Ctl<QComboBox>(K[sckSizeTypeComboBox]), 3); }, "MB", 3},
+      {K[sckCodePageComboBox], [&] { pick(codePages, indexOf(codePages->LineTable(), 1252)); }, "win1252", 1252},
+      {K[sckLineBreakComboBox], [&] { pick(lineBreaks, indexOf(lineBreaks->LineTable(), 10)); }, "lf", 10},
+      {K[sckCSVParamComboBox],
+       [&] {
+         auto* box = Ctl<TCSVParamComboBox>(K[sckCSVParamComboBox]);
+         pick(box->List(), box->GetIndexOfStrId("comma"));
+       },
+       "comma", 0},
+      {K[sckFolderEdit], [&] { Ctl<TEditWithButton>(K[sckFolderEdit])->Edit()->setText("/srv"); }, "/srv", 0},
+  };
+  for (const TCase& c : cases) {
+    Events.clear();
+    c.Act();
+    const int32_t reported = c.ReportedID < 0 ? c.Record : c.ReportedID;
+    EXPECT_EQ(Rec(reported).StrValue, c.Text) << "record " << c.Record;
+    EXPECT_EQ(Rec(reported).IntValue, c.Number) << "record " << c.Record;
+    EXPECT_TRUE(Rec(c.Record).ValueSet) << "record " << c.Record;
+    ASSERT_FALSE(Events.empty()) << "record " << c.Record;
+    EXPECT_EQ(Events.back().ID, reported);
+    EXPECT_EQ(Events.back().Text, c.Text);
+    EXPECT_EQ(Events.back().Number, c.Number);
+  }
+
+  // A date-time reports its 14 digits, number 0 and the date-time itself.
+  double reportedDateTime = 0;
+  C->OnCustomTabValueChange = [&](TSettingsContainerModel*, int32_t, const std::string&, int32_t, double d) {
+    reportedDateTime = d;
+  };
+  auto* date = Ctl<TDateTimeEdit>(K[sckDateTimeEdit]);
+  date->SetDateTimeFromYYYYMMDDHHIISS("20240301083000");
+  EXPECT_EQ(Rec(K[sckDateTimeEdit]).StrValue, "20240301083000");
+  EXPECT_EQ(Rec(K[sckDateTimeEdit]).IntValue, 0);
+  EXPECT_DOUBLE_EQ(reportedDateTime, date->GetDateTime());
+}
+
+TEST_F(Container, OnlyActiveTabsReportAndOneRadioPickIsOneEvent) {
+  C->Initialize();
+  // The Replace tab is not ticked: values are kept, the host hears nothing.
+  Ctl<QCheckBox>(K[sckCheckBox])->click();
+  EXPECT_EQ(Rec(K[sckCheckBox]).StrValue, "1");
+  EXPECT_TRUE(Events.empty());
+  // The user ticks the tab in its header.
+  std::vector<std::pair<int32_t, bool>> activations;
+  C->OnTabActivationChange = [&](TSettingsContainerModel*, int32_t tab, bool state) {
+    activations.emplace_back(tab, state);
+  };
+  qobject_cast<QCheckBox*>(C->TabWidgets(K.Replace).HeaderControl)->click();
+  ASSERT_EQ(activations.size(), 1u);
+  EXPECT_EQ(activations[0], std::make_pair(K.Replace, true));
+  EXPECT_TRUE(C->Tabs[K.Replace].TabActive);
+  EXPECT_TRUE(C->Tabs[K.Replace].TabOpen);  // ticking opens it
+  Ctl<QRadioButton>(K.Radios[2])->click();
+  ASSERT_EQ(Events.size(), 1u);
+  EXPECT_EQ(Events[0].ID, K[sckRadioButtonGroup]);
+  EXPECT_EQ(Events[0].Text, "time");
+  // Re-ordering reports whatever the tab's state.
+  C->SetTabActive(K.Replace, false);
+  Events.clear();
+  auto* order = Ctl<TVirtualListBox>(K[sckOrderListBox]);
+  TIntArray moved{2, 0, 1};
+  ASSERT_TRUE(order->SetItemOrder(moved));
+  C->ProcOrderListBoxRearrangingDone(order);
+  EXPECT_EQ(Rec(K[sckOrderListBox]).IntArrayValue, (TIntArray{K.OrderItems[2], K.OrderItems[0], K.OrderItems[1]}));
+  ASSERT_EQ(Events.size(), 1u);
+  EXPECT_EQ(Events[0].ID, K[sckOrderListBox]);
+}
+
+TEST_F(Container, ButtonsAndNumericLinksReachTheHost) {
+  C->Initialize();
+  std::vector<int32_t> clicks;
+  C->OnButtonClick = [&](TSettingsContainerModel*, int32_t id) { clicks.push_back(id); };
+  Ctl<QPushButton>(K.ThirdButton)->click();
+  auto* panel = Ctl<THTMLPanel>(K[sckHTMLPanel]);
+  C->OpenTab(K.Search, true);
+  C->resize(420, 700);
+  C->show();
+  QApplication::processEvents();
+  panel->PaintProc(true);
+  ASSERT_EQ(panel->Links().size(), 1u);
+  const TMarkupArea& link = panel->Links()[0];
+  panel->ClickAt(QPoint(link.Bounds.Left + 1, link.Bounds.Top + 1));
+  EXPECT_EQ(clicks, (std::vector<int32_t>{K.ThirdButton, 17}));
+}
+
+TEST_F(Container, ResetBringsBackDefaultsSilently) {
+  C->Initialize();
+  C->ExecuteValueChangeOnlyIfTabActive = false;
+  C->SetTabActive(K.Search, true);
+  C->OpenTab(K.Options, true);
+  Ctl<QLineEdit>(K[sckEditTextTop])->setText("typed");
+  Ctl<QCheckBox>(K[sckCheckBox])->click();
+  Ctl<QRadioButton>(K.Radios[2])->click();
+  auto* order = Ctl<TVirtualListBox>(K[sckOrderListBox]);
+  TIntArray moved{2, 1, 0};
+  order->SetItemOrder(moved);
+  C->ProcOrderListBoxRearrangingDone(order);
+  Events.clear();
+  C->ResetValuesToDefault();
+  EXPECT_TRUE(Events.empty());
+  EXPECT_FALSE(C->Tabs[K.Search].TabActive);
+  EXPECT_FALSE(qobject_cast<QCheckBox*>(C->TabWidgets(K.Search).HeaderControl)->isChecked());
+  EXPECT_FALSE(C->Tabs[K.Options].TabOpen);
+  EXPECT_FALSE(C->TabWidgets(K.Options).ContentPanel->isVisibleTo(C.get()));
+  EXPECT_EQ(Ctl<QLineEdit>(K[sckEditTextTop])->text(), "Replace");
+  EXPECT_FALSE(Rec(K[sckEditTextTop]).ValueSet);
+  EXPECT_FALSE(Ctl<QCheckBox>(K[sckCheckBox])->isChecked());
+  EXPECT_TRUE(Ctl<QRadioButton>(K.Radios[0])->isChecked());
+  EXPECT_EQ(Rec(K[sckRadioButtonGroup]).StrValue, "name");
+  EXPECT_EQ(order->GetItemOrderAsIntIDs(), (TIntArray{K.OrderItems[0], K.OrderItems[1], K.OrderItems[2]}));
+}
+
+// Section heads hold their tabs: opening and closing a head shows or hides
+// them, its caption counts the ticked ones, and the menu item opens the
+// sections that have ticked tabs.
+TEST_F(Container, SectionsCollapseAndCount) {
+  C->Initialize();
+  C->resize(420, 700);
+  C->show();
+  QApplication::processEvents();
+  QWidget* head = C->TabWidgets(K.Head).ContentPanel;
+  EXPECT_TRUE(head->isAncestorOf(C->TabWidgets(K.Search).Frame));
+  EXPECT_FALSE(head->isAncestorOf(C->TabWidgets(K.Options).Frame));
+  EXPECT_FALSE(head->isVisible());
+  EXPECT_FALSE(C->TabWidgets(K.Search).Frame->isVisible());
+
+  auto* header = static_cast<TRawPanel*>(C->TabWidgets(K.Head).HeaderPanel.data());
+  header->OnClick(header);
+  EXPECT_TRUE(C->Tabs[K.Head].TabOpen);
+  EXPECT_TRUE(C->TabWidgets(K.Search).Frame->isVisible());
+  EXPECT_TRUE(qobject_cast<TImageCheckBox*>(C->TabWidgets(K.Head).OpenControl)->Checked());
+  // A check-box tab opens through its options button.
+  qobject_cast<QPushButton*>(C->TabWidgets(K.Search).OpenControl)->click();
+  EXPECT_TRUE(C->TabWidgets(K.Search).ContentPanel->isVisible());
+  // The marker closes the head again.
+  qobject_cast<TImageCheckBox*>(C->TabWidgets(K.Head).OpenControl)->SetChecked(false);
+  EXPECT_FALSE(C->Tabs[K.Head].TabOpen);
+  EXPECT_FALSE(head->isVisible());
+
+  auto* label = qobject_cast<QLabel*>(C->TabWidgets(K.Head).HeaderControl);
+  EXPECT_EQ(label->text(), "Settings");
+  qobject_cast<QCheckBox*>(C->TabWidgets(K.Search).HeaderControl)->click();
+  qobject_cast<QCheckBox*>(C->TabWidgets(K.Replace).HeaderControl)->click();
+  EXPECT_EQ(label->text(), "Settings (2)");
+  EXPECT_EQ(C->TabActiveCount(), 2);
+  C->SetShowNumberOfCheckedTabs(false);
+  EXPECT_EQ(label->text(), "Settings");
+  C->SetShowNumberOfCheckedTabs(true);
+
+  QAction item(QStringLiteral("Options"));
+  C->AssignMenuItem(&item);
+  C->CloseAllTabs();
+  item.trigger();
+  EXPECT_TRUE(item.isChecked());
+  EXPECT_TRUE(C->Tabs[K.Head].TabOpen);
+  EXPECT_FALSE(C->Tabs[K.Options].TabOpen);
+  item.trigger();
+  EXPECT_FALSE(item.isChecked());
+  EXPECT_FALSE(C->HasOpenTabs());
+  // Opening any tab puts the check mark back.
+  C->OpenTab(K.View, true);
+  EXPECT_TRUE(item.isChecked());
+
+  C->SetStrCaptionOptionButtons("More");
+  EXPECT_EQ(qobject_cast<QPushButton*>(C->TabWidgets(K.Replace).OpenControl)->text(), "More");
+}
+
+TEST_F(Container, AnEmptyContainerMenuItemOnlyGetsItsCheckMark) {
+  TSettingsContainer empty;
+  empty.Initialize();
+  QAction item(QStringLiteral("Options"));
+  empty.AssignMenuItem(&item);
+  item.trigger();
+  EXPECT_TRUE(item.isChecked());
+  EXPECT_FALSE(empty.HasOpenTabs());
+}
+
+TEST_F(Container, TheWheelScrollsTheWholeContainer) {
+  C->Initialize();
+  for (int32_t t = 0; t < C->TabCount(); ++t) C->OpenTab(t, true);
+  C->resize(420, 300);
+  C->show();
+  QApplication::processEvents();
+  QScrollBar* bar = C->ScrollBox()->verticalScrollBar();
+  ASSERT_GT(bar->maximum(), 100);
+  bar->setValue(100);
+  C->ProcMouseWheel(120);
+  EXPECT_EQ(bar->value(), 88);
+  // A wheel turn over a bound control scrolls the container, not the control.
+  QWidget* edit = Ctl<QWidget>(K[sckEditTextTop]);
+  QWheelEvent wheel(QPointF(5, 5), edit->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(edit, &wheel);
+  EXPECT_EQ(bar->value(), 100);
 }
 
 }  // namespace

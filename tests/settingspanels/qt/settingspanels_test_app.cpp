@@ -58,12 +58,12 @@ TEveryKind DeclareEveryKind(TSettingsContainerModel& m) {
   add(k.Search, sckLabelHeading, 99, "", "", "Search and Replace");
   add(k.Search, sckLabel, 95, "", "", "Multiple terms");
   add(k.Search, sckColumnLabel, -1, "", "", "Key\tValue\nalpha\t1\nbeta\t22");
-  add(k.Search, sckHTMLPanel, -1, "", "", "Read the <a=17>notes</a> first.");
+  add(k.Search, sckHTMLPanel, -1, "", "", "Read the <a=link:17>notes</a> first.");
   add(k.Search, sckCheckPanel, 108, "panel", "0", "Match Case");
   k.NestedEdit = add(k.Search, sckEdit, -1, "nested", "inside");
   m.ControlRecords[k.NestedEdit].ParentLevel = scParentCheckPanel;
   add(k.Search, sckCollapsiblePanel, 27, "", "", "Advanced");
-  k.NestedCheck = add(k.Search, sckCheckBox, 109, "casesensitive", "1", "Case Sensitive");
+  k.NestedCheck = m.AddControl(k.Search, sckCheckBox, "Case Sensitive", 109, "casesensitive", "1");
   m.ControlRecords[k.NestedCheck].ParentLevel = scParentCollapsiblePanel;
   const int32_t searchFor = add(k.Search, sckEditTextTop, 84, "searchfor", "Replace", "Search for");
   m.ControlRecords[searchFor].DefaultValueTextSlot = 83;

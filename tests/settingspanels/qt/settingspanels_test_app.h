@@ -28,6 +28,11 @@ struct TEveryKind {
   std::array<int32_t, 3> OrderItems{};
   int32_t operator[](int32_t kind) const { return Record[static_cast<size_t>(kind)]; }
 };
+class TSettingsContainer;
+// Changes every stored value of the full container through its control, as
+// a user would, to something other than its default.
+void ChangeEveryStoredValue(TSettingsContainer& c, const TEveryKind& k);
+
 // Declares, with text-store slots, every kind of control once (and what
 // nests in the panels), spread over a section head and four tabs.
 TEveryKind DeclareEveryKind(TSettingsContainerModel& m);
