@@ -486,4 +486,38 @@ TEST_F(Container, TheWheelScrollsTheWholeContainer) {
   EXPECT_EQ(bar->value(), 100);
 }
 
+// Without a translation hook an id list refreshed after Initialize is sorted
+// when its Param is even and keeps its data's order when it is odd.
+TEST_F(Container, IdListsRefreshInOrderOrSorted) {
+  TSettingsContainer c;
+  const int32_t tab = c.AddTab("T", -1, "t", scTabTypeLabel);
+  const int32_t data =
+      c.AddListInitializationData({{1, "c", -1, "Cherry"}, {2, "a", -1, "apple"}, {3, "b", -1, "Banana"}});
+  const int32_t odd = c.AddControl(tab, sckIDComboBox, "", -1, "odd", "b");
+  const int32_t even = c.AddControl(tab, sckIDComboBoxTextTop, "Fruit", -1, "even", "b");
+  const int32_t plain = c.AddControl(tab, sckComboBoxTextTop, "Plain", -1, "plain", "typed");
+  for (int32_t i : {odd, even, plain}) c.ControlRecords[i].ListIndex = data;
+  c.ControlRecords[odd].Param = 1;
+  c.Initialize();
+  auto shown = [&](int32_t index) {
+    QStringList items;
+    auto* box = qobject_cast<QComboBox*>(c.GetControlRef(index));
+    for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
+    return items;
+  };
+  // Built while Initialize runs: the data's order either way.
+  EXPECT_EQ(shown(even), (QStringList{"Cherry", "apple", "Banana"}));
+  c.RefreshComboBoxItems(odd);
+  c.RefreshComboBoxItems(even);
+  EXPECT_EQ(shown(odd), (QStringList{"Cherry", "apple", "Banana"}));
+  EXPECT_EQ(shown(even), (QStringList{"apple", "Banana", "Cherry"}));
+  c.ListInitializationData[data].push_back({4, "d", -1, "Date"});
+  c.RefreshComboBoxItems(plain);
+  EXPECT_EQ(shown(plain), (QStringList{"Cherry", "apple", "Banana", "Date"}));
+  EXPECT_EQ(qobject_cast<TAdvancedComboBox*>(c.GetControlRef(plain))->Text(), "typed");
+  // Other kinds and indexes are left alone.
+  c.RefreshComboBoxItems(tab + 100);
+  c.RefreshComboBoxItems(-1);
+}
+
 }  // namespace
