@@ -141,6 +141,14 @@ QWidget* TSettingsContainer::CaptionLabel(int32_t index, QWidget* parent) {
   return label;
 }
 
+void TSettingsContainer::PlaceValueControl(int32_t index, QWidget* parent, QWidget* control, bool captionAbove,
+                                           int32_t top) {
+  QWidget* caption = captionAbove ? CaptionLabel(index, parent) : nullptr;
+  Place(parent, control, captionAbove ? 3 : top);
+  SetControls(index, control, caption);
+  BindChange(control, index);
+}
+
 void TSettingsContainer::BindChange(QWidget* control, int32_t index) {
   auto change = [this](QObject* sender) { ProcCustomControlChange(sender); };
   const int32_t kind = ControlRecords[index].Kind;
@@ -359,25 +367,22 @@ void TSettingsContainer::BuildControl(int32_t index, QWidget* parent) {
     }
     case sckEdit:
     case sckEditTextTop:
+      PlaceValueControl(index, parent, new QLineEdit(parent), r.Kind == sckEditTextTop, top);
+      BindWheel(GetControlRef(index));
+      break;
     case sckEditMultiLabel: {
-      QWidget* caption = nullptr;
-      if (r.Kind == sckEditTextTop) {
-        caption = CaptionLabel(index, parent);
-      } else if (r.Kind == sckEditMultiLabel) {
-        auto* multi = new TMultiLabel(parent);
-        multi->SetCaptionLeft(r.Caption);
-        multi->SetCaptionCenter("");
-        multi->SetCaptionRight("");
-        multi->SetWordWrapLeft(mwtDotsRightAndHideOthers);
-        Place(parent, multi, top);
-        BindWheel(multi);
-        caption = multi;
-      }
+      auto* multi = new TMultiLabel(parent);
+      multi->SetCaptionLeft(r.Caption);
+      multi->SetCaptionCenter("");
+      multi->SetCaptionRight("");
+      multi->SetWordWrapLeft(mwtDotsRightAndHideOthers);
+      Place(parent, multi, top);
+      BindWheel(multi);
       auto* edit = new QLineEdit(parent);
-      Place(parent, edit, r.Kind == sckEdit ? top : 3);
+      PlaceValueControl(index, parent, edit, false, 3);
       BindWheel(edit);
-      SetControls(index, edit, caption);
-      BindChange(edit, index);
+      FControls[index].CaptionControl = multi;
+      SetTag(multi, index);
       break;
     }
     case sckEditTextRight: {
@@ -484,29 +489,22 @@ void TSettingsContainer::BuildControl(int32_t index, QWidget* parent) {
       break;
     case sckIDComboBox:
     case sckIDComboBoxTextTop: {
-      QWidget* caption = r.Kind == sckIDComboBoxTextTop ? CaptionLabel(index, parent) : nullptr;
       auto* box = new TIDComboBox(parent);
       box->setMaxVisibleItems(26);
       box->SetAllowEditing(r.AllowEditing);
-      Place(parent, box, r.Kind == sckIDComboBox ? top : 3);
-      SetControls(index, box, caption);
+      PlaceValueControl(index, parent, box, r.Kind == sckIDComboBoxTextTop, top);
       RefreshComboBoxItems(index);
-      BindChange(box, index);
       break;
     }
     case sckComboBoxTextTop: {
-      QWidget* caption = CaptionLabel(index, parent);
       auto* box = new TAdvancedComboBox(parent);
       box->SetDropDownCount(15);
-      Place(parent, box, 3);
-      SetControls(index, box, caption);
+      PlaceValueControl(index, parent, box, true, 3);
       RefreshComboBoxItems(index);
-      BindChange(box, index);
       break;
     }
     case sckNumberComboBox:
     case sckNumberComboBoxTextTop: {
-      QWidget* caption = r.Kind == sckNumberComboBoxTextTop ? CaptionLabel(index, parent) : nullptr;
       auto* box = new TNumberComboBox(parent);
       const int32_t low = Param(r.IntArrayValue, 0), high = Param(r.IntArrayValue, 1);
       // The picker refuses a bound that passes the other one, so widen first.
@@ -515,54 +513,34 @@ void TSettingsContainer::BuildControl(int32_t index, QWidget* parent) {
       box->SetValueMax(high);
       box->SetValueInterval(Param(r.IntArrayValue, 2));
       box->SetAllowEditing(r.AllowEditing);
-      Place(parent, box, 3);
-      SetControls(index, box, caption);
-      BindChange(box, index);
+      PlaceValueControl(index, parent, box, r.Kind == sckNumberComboBoxTextTop, 3);
       break;
     }
     case sckFileFormatComboBox:
     case sckFileFormatComboBoxTextTop: {
-      QWidget* caption = r.Kind == sckFileFormatComboBoxTextTop ? CaptionLabel(index, parent) : nullptr;
       auto* box = new TFileFormatComboBox(parent);
       box->SetProfileFromInt(r.Param);
-      Place(parent, box, 3);
-      SetControls(index, box, caption);
-      BindChange(box, index);
+      PlaceValueControl(index, parent, box, r.Kind == sckFileFormatComboBoxTextTop, 3);
       break;
     }
-    case sckAlignmentComboBox:
-    case sckSizeTypeComboBox: {
-      QWidget* caption = CaptionLabel(index, parent);
-      QComboBox* box = r.Kind == sckAlignmentComboBox ? static_cast<QComboBox*>(new TAlignmentComboBox(parent))
-                                                      : static_cast<QComboBox*>(new TSizeTypeComboBox(parent));
-      Place(parent, box, 3);
-      SetControls(index, box, caption);
-      BindChange(box, index);
-      break;
-    }
+    case sckAlignmentComboBox: PlaceValueControl(index, parent, new TAlignmentComboBox(parent), true, 3); break;
+    case sckSizeTypeComboBox: PlaceValueControl(index, parent, new TSizeTypeComboBox(parent), true, 3); break;
     case sckCodePageComboBox: {
-      QWidget* caption = CaptionLabel(index, parent);
       auto* box = new TCodePageComboBox(parent);
       box->ShowItems(Param(r.IntArrayValue, 0) == 1, Param(r.IntArrayValue, 1) == 1);
       box->SetCodePage(r.DefaultIntValue);
-      Place(parent, box, 3);
-      SetControls(index, box, caption);
-      BindChange(box, index);
+      PlaceValueControl(index, parent, box, true, 3);
       break;
     }
     case sckLineBreakComboBox: {
-      QWidget* caption = CaptionLabel(index, parent);
       auto* box = new TLineBreakComboBox(parent);
       box->ShowItems(Param(r.IntArrayValue, 0) == 1, Param(r.IntArrayValue, 1) == 1, Param(r.IntArrayValue, 2) == 1,
                      Param(r.IntArrayValue, 3) == 1);
       box->SetLineBreak(r.DefaultIntValue);
-      Place(parent, box, 3);
-      SetControls(index, box, caption);
-      BindChange(box, index);
+      PlaceValueControl(index, parent, box, true, 3);
       break;
     }
     case sckAdvancedLineBreakComboBox: {
-      QWidget* caption = CaptionLabel(index, parent);
       auto* box = new TAdvancedLineBreakComboBox(parent);
       TAdvancedLineBreakItems items;
       bool TAdvancedLineBreakItems::*switches[] = {
@@ -575,13 +553,10 @@ void TSettingsContainer::BuildControl(int32_t index, QWidget* parent) {
       for (size_t k = 0; k < std::size(switches); ++k) items.*switches[k] = Param(r.IntArrayValue, k) == 1;
       box->ShowItems(items);
       box->SetSelectedStrId(r.DefaultStrValue);
-      Place(parent, box, 3);
-      SetControls(index, box, caption);
-      BindChange(box, index);
+      PlaceValueControl(index, parent, box, true, 3);
       break;
     }
     case sckCSVParamComboBox: {
-      QWidget* caption = CaptionLabel(index, parent);
       auto* box = new TCSVParamComboBox(parent);
       TCSVParamItems items;
       bool TCSVParamItems::*switches[] = {&TCSVParamItems::ShowItemAutoDetect,
@@ -598,28 +573,20 @@ void TSettingsContainer::BuildControl(int32_t index, QWidget* parent) {
       for (size_t k = 0; k < std::size(switches); ++k) items.*switches[k] = Param(r.IntArrayValue, k) == 1;
       box->ShowItems(items);
       box->SetSelectedStrId(r.DefaultStrValue);
-      Place(parent, box, 3);
-      SetControls(index, box, caption);
-      BindChange(box, index);
+      PlaceValueControl(index, parent, box, true, 3);
       break;
     }
     case sckDateTimeEdit:
     case sckDateTimeEditTextTop: {
-      QWidget* caption = r.Kind == sckDateTimeEditTextTop ? CaptionLabel(index, parent) : nullptr;
       auto* edit = new TDateTimeEdit(parent);
-      Place(parent, edit, r.Kind == sckDateTimeEdit ? top : 3);
+      PlaceValueControl(index, parent, edit, r.Kind == sckDateTimeEditTextTop, top);
       BindWheel(edit);
-      SetControls(index, edit, caption);
-      BindChange(edit, index);
       break;
     }
     case sckFolderEdit: {
-      QWidget* caption = CaptionLabel(index, parent);
       auto* edit = new TEditWithButton(parent);
-      Place(parent, edit, 3);
+      PlaceValueControl(index, parent, edit, true, 3);
       BindWheel(edit);
-      SetControls(index, edit, caption);
-      BindChange(edit, index);
       break;
     }
     case sckVirtualListView: {

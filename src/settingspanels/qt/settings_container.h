@@ -97,6 +97,8 @@ class TSettingsContainer : public QWidget, public TSettingsContainerModel {
   void BuildTab(int32_t index);
   void BuildControl(int32_t index, QWidget* parent);
   QWidget* CaptionLabel(int32_t index, QWidget* parent);
+  // A control that holds a value, with its caption label above it when asked.
+  void PlaceValueControl(int32_t index, QWidget* parent, QWidget* control, bool captionAbove, int32_t top);
   // Returns the spacing item above the control.
   QSpacerItem* Place(QWidget* parent, QWidget* control, int32_t top, int32_t bottom = 3);
   // The parent's column, made when missing.

@@ -21,23 +21,18 @@
 
 namespace {
 
-class FrameHosting : public ::testing::Test {
+// Its own application and configuration folders, as the frame's tests have.
+class FrameHosting : public TSettingsFixture {
  protected:
   void SetUp() override {
     PanelsTestApp();
-    const char* old = std::getenv("XDG_CONFIG_HOME");
-    FHadConfigHome = old != nullptr;
-    FOldConfigHome = old ? old : "";
-    setenv("XDG_CONFIG_HOME", ConfigHome.str().c_str(), 1);
+    TSettingsFixture::SetUp();
     static char name[] = "settingspanels_qt_tests";
     static char* argv[] = {name, nullptr};
     CaptureProgramArguments(1, argv);
   }
   void TearDown() override {
-    if (FHadConfigHome)
-      setenv("XDG_CONFIG_HOME", FOldConfigHome.c_str(), 1);
-    else
-      unsetenv("XDG_CONFIG_HOME");
+    TSettingsFixture::TearDown();
     SetSprResGlobal(0);
   }
   void Prepare(TPwkProgObj& frame) {
@@ -48,13 +43,6 @@ class FrameHosting : public ::testing::Test {
     frame.SplashScreenAutoShow = false;
     frame.SetLanguages(TLanguageSet::AllLanguages());
   }
-  testsupport::TempDir AppDir;
-  testsupport::TempDir ConfigHome;
-  TScriptedDialogs Dialogs;
-
- private:
-  bool FHadConfigHome = false;
-  std::string FOldConfigHome;
 };
 
 TEST_F(FrameHosting, TheFrameSetsUpLoadsTranslatesSavesAndResetsTheContainer) {

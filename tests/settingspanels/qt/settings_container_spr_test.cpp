@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <functional>
 
 #include "controls/caption_panels.h"
+#include "controls/directory_tree.h"
 #include "controls/edit_with_button.h"
 #include "controls/encoding_pickers.h"
 #include "controls/id_combo_box.h"
@@ -27,6 +30,13 @@
 #include "text/text_store.h"
 
 namespace {
+
+bool WaitFor(const std::function<bool()>& done) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!done() && timer.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+  return done();
+}
 
 class ContainerSpr : public ::testing::Test {
  protected:
@@ -205,8 +215,14 @@ TEST_F(ContainerSpr, FolderButtonOpensTheChooser) {
   auto* edit = qobject_cast<TEditWithButton*>(C->GetControlRef(K[sckFolderEdit]));
   std::string started;
   OnNextModal([&](QWidget* modal) {
+    // The folder tree lists in the background; the chooser is ready once it
+    // stands on the start folder, and follows a typed path after that.
+    auto* tree = modal->findChild<TDirTreeView*>();
+    ASSERT_NE(tree, nullptr);
+    WaitFor([&] { return !tree->IsLoading() && tree->GetPath() == "/tmp"; });
     started = FromQString(modal->findChild<QLineEdit*>()->text());
     modal->findChild<QLineEdit*>()->setText(ToQString(dir.str()));
+    WaitFor([&] { return !tree->IsLoading() && tree->GetPath() == dir.str(); });
     for (auto* b : modal->findChildren<QPushButton*>())
       if (b->text() == "OK") b->click();
   });

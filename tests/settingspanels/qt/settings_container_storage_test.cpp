@@ -92,16 +92,7 @@ TEST_F(ContainerFile, EveryKindComesBackFromTheFile) {
 class ToolCheckContainerFile : public ContainerFile {};
 
 TEST_F(ToolCheckContainerFile, ConfigParserReadsTheSameValues) {
-  const std::string script =
-      "import configparser,sys\n"
-      "c=configparser.ConfigParser(interpolation=None,delimiters=('=',),comment_prefixes=('#',))\n"
-      "c.optionxform=str\n"
-      "c.read(sys.argv[1],encoding='utf-8')\n"
-      "for s in c.sections():\n"
-      "  for k,v in c.items(s):\n"
-      "    sys.stdout.write(s+'|'+k+'='+v+'\\n')\n";
-  const testsupport::CommandResult r = testsupport::RunCommand(
-      testsupport::Python3() + " -c " + testsupport::ShellQuote(script) + " " + testsupport::ShellQuote(File()));
+  const testsupport::CommandResult r = testsupport::ReadWithConfigParser(File());
   ASSERT_EQ(r.exitCode, 0) << r.out;
   std::map<std::string, std::string> read;
   TStrArray lines;
