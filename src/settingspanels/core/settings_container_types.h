@@ -72,8 +72,8 @@ enum TSettingsContainerControlKind : int32_t {
   sckCount,
 };
 
-// The records of an order list, of a radio group and of a list view point at
-// their members by record index; these say where a record stands.
+// Where a record's control stands: in its tab or nested in the panel that the
+// record just before it built.
 enum TSettingsContainerParentLevel : int32_t {
   scParentTab,              // in the tab's content
   scParentCheckPanel,       // in the check panel of the record before
