@@ -59,6 +59,7 @@ class TFileFinderWalk {
   }
   TFolderReadOptions Options() const { return {F.IncludeHidden, F.SearchSubDirs, F.FindFolders}; }
   bool Enter(const std::string& folder, TFolderKey key, const TFolderListing* parent);
+  std::vector<TStatFilter> StatFilters() const;
   void EntryDone(TFrame& frame);
   void TestFile(const std::string& folder, const TFolderEntry& entry);
   // The entry with its size and time, read now when the reader left them out.
@@ -83,6 +84,7 @@ bool TFileFinderWalk::Run() {
   // Fixed for the whole run.
   FExtensionRestricts = !F.ExtensionFilter.GetAllowAll();
   FNameRestricts = !F.NameFilter.AllowAllNames;
+  if (FExtensionRestricts || FNameRestricts) FReader.SetStatFilters(StatFilters());
   Enter(start, {}, nullptr);
   while (!FStack.empty()) {
     TFrame& frame = FStack.back();
@@ -118,6 +120,30 @@ bool TFileFinderWalk::Run() {
     EntryDone(FStack.back());
   }
   return true;
+}
+
+// Copies of the filters, one per reader thread, that tell the readers which
+// files will be found, so that they read size and time of those alone.
+std::vector<TStatFilter> TFileFinderWalk::StatFilters() const {
+  std::vector<TStatFilter> filters;
+  for (unsigned i = 0; i < FReader.MaxThreads(); ++i) {
+    auto extensions = std::make_shared<TFileExtensionFilterObj>();
+    extensions->ApplyFilter(F.ExtensionFilter);
+    extensions->SetFilterFileType(F.ExtensionFilter.FilterFileType());
+    auto names = std::make_shared<TFileNameFilterObj>();
+    names->ApplyFilter(F.NameFilter);
+    filters.push_back([extensions, names, testExtension = FExtensionRestricts, testName = FNameRestricts,
+                       upperCase = F.ExtensionUpperCase](const std::string& name) {
+      if (testExtension) {
+        const size_t dot = name.rfind('.');
+        std::string ext = dot == std::string::npos ? std::string() : name.substr(dot + 1);
+        if (upperCase) ext = UTF8UpperCase(ext);
+        if (!extensions->ExtensionAllowedU(ext, false)) return false;
+      }
+      return !testName || names->NameAllowed(name);
+    });
+  }
+  return filters;
 }
 
 bool TFileFinderWalk::Enter(const std::string& folder, TFolderKey key, const TFolderListing* parent) {

@@ -3,16 +3,17 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <exception>
 #include <map>
 #include <mutex>
-#include <set>
 #include <thread>
 
 struct TFolderChain {
@@ -27,8 +28,28 @@ namespace {
 constexpr size_t kMaxReadyFolders = 4096;
 constexpr size_t kMaxReadyEntries = 1u << 18;
 constexpr unsigned kMaxReaderThreads = 4;
+constexpr int kSpinMicroseconds = 100;
+constexpr size_t kListingBufferBytes = 32768;
+
+// The record getdents64 fills; glibc declares none for it.
+struct TLinuxDirent64 {
+  uint64_t d_ino;
+  int64_t d_off;
+  unsigned short d_reclen;
+  unsigned char d_type;
+  char d_name[1];
+};
 
 using Clock = std::chrono::steady_clock;
+
+// A hint to the processor that this thread is only watching a value.
+inline void CpuRelax() {
+#if defined(__x86_64__) || defined(__i386__)
+  __builtin_ia32_pause();
+#elif defined(__aarch64__)
+  asm volatile("yield");
+#endif
+}
 
 std::mutex& HookLock() {
   static std::mutex lock;
@@ -47,6 +68,7 @@ struct TJob {
   std::string Path;
   bool Root = false;
   std::shared_ptr<const TFolderChain> Chain;  // the folder holding this one
+  bool Running = false;
 };
 
 bool InChain(const TFolderChain* chain, dev_t dev, ino_t ino) {
@@ -60,7 +82,8 @@ void SetTimes(const struct stat& st, TFolderEntry& entry) {
   entry.Time = static_cast<int64_t>(st.st_mtime);
 }
 
-std::shared_ptr<TFolderListing> ListFolder(const TJob& job, const TFolderReadOptions& options) {
+std::shared_ptr<TFolderListing> ListFolder(const TJob& job, const TFolderReadOptions& options,
+                                           const TStatFilter* statFilter) {
   auto listing = std::make_shared<TFolderListing>();
   {
     std::function<void(const std::string&)> hook;
@@ -80,39 +103,43 @@ std::shared_ptr<TFolderListing> ListFolder(const TJob& job, const TFolderReadOpt
     ::close(fd);
     return listing;
   }
-  DIR* dir = ::fdopendir(fd);
-  if (dir == nullptr) {
-    ::close(fd);
-    return listing;
-  }
   auto chain = std::make_shared<TFolderChain>();
   chain->Dev = self.st_dev;
   chain->Ino = self.st_ino;
   chain->Parent = job.Chain;
   listing->Chain = std::move(chain);
-  const int dirFd = ::dirfd(dir);
-  while (const dirent* e = ::readdir(dir)) {
-    const char* n = e->d_name;
-    if (n[0] == '.' && (n[1] == '\0' || (n[1] == '.' && n[2] == '\0'))) continue;
-    TFolderEntry entry;
-    entry.Name = n;
-    entry.Hidden = IsHiddenFolderEntryName(entry.Name);
-    unsigned char type = e->d_type;
-    if (type == DT_UNKNOWN) {
-      struct stat st {};
-      if (::fstatat(dirFd, n, &st, AT_SYMLINK_NOFOLLOW) == 0)
-        type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISLNK(st.st_mode) ? DT_LNK : S_ISREG(st.st_mode) ? DT_REG : DT_FIFO;
+  // The kernel's own listing call: readdir would add two system calls per
+  // folder for nothing the walk needs.
+  alignas(8) char buffer[kListingBufferBytes];
+  for (;;) {
+    const long got = ::syscall(SYS_getdents64, fd, buffer, sizeof buffer);
+    if (got <= 0) break;  // the end, or an error: keep what was listed
+    for (long offset = 0; offset < got;) {
+      const auto* e = reinterpret_cast<const TLinuxDirent64*>(buffer + offset);
+      offset += e->d_reclen;
+      const char* n = e->d_name;
+      if (n[0] == '.' && (n[1] == '\0' || (n[1] == '.' && n[2] == '\0'))) continue;
+      TFolderEntry entry;
+      entry.Name = n;
+      entry.Hidden = IsHiddenFolderEntryName(entry.Name);
+      unsigned char type = e->d_type;
+      if (type == DT_UNKNOWN) {
+        struct stat st {};
+        if (::fstatat(fd, n, &st, AT_SYMLINK_NOFOLLOW) == 0)
+          type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISLNK(st.st_mode) ? DT_LNK : S_ISREG(st.st_mode) ? DT_REG : DT_FIFO;
+      }
+      entry.Kind = type == DT_DIR   ? TFolderEntryKind::Folder
+                   : type == DT_LNK ? TFolderEntryKind::Link
+                   : type == DT_REG ? TFolderEntryKind::File
+                                    : TFolderEntryKind::Other;
+      const bool listed = !entry.Hidden || options.IncludeHidden;
+      const bool needed = entry.Kind == TFolderEntryKind::Folder ? options.StatFolders
+                                                                 : statFilter == nullptr || (*statFilter)(entry.Name);
+      if (listed && needed) StatFolderEntry(fd, entry.Name, entry);
+      listing->Entries.push_back(std::move(entry));
     }
-    entry.Kind = type == DT_DIR   ? TFolderEntryKind::Folder
-                 : type == DT_LNK ? TFolderEntryKind::Link
-                 : type == DT_REG ? TFolderEntryKind::File
-                                  : TFolderEntryKind::Other;
-    const bool listed = !entry.Hidden || options.IncludeHidden;
-    if (listed && (entry.Kind != TFolderEntryKind::Folder || options.StatFolders))
-      StatFolderEntry(dirFd, entry.Name, entry);
-    listing->Entries.push_back(std::move(entry));
   }
-  ::closedir(dir);
+  ::close(fd);
   return listing;
 }
 
@@ -124,7 +151,6 @@ struct TFolderReader::TState {
   std::condition_variable DoneCV;
   std::map<TFolderKey, TJob> Pending;
   std::map<TFolderKey, std::shared_ptr<TFolderListing>> Ready;
-  std::set<TFolderKey> Running;
   std::deque<std::function<void()>> Tasks;
   TFolderKey Wanted;
   bool HasWanted = false;
@@ -133,27 +159,40 @@ struct TFolderReader::TState {
   unsigned Threads = 0;
   unsigned Idle = 0;
   unsigned MaxThreads = 1;
+  std::vector<TStatFilter> StatFilters;
+  // Counts listings and tasks handed over, for the waiting side to watch.
+  std::atomic<uint64_t> Deliveries{0};
   bool Stop = false;
 
   // Before the folder the walk wants now and not above it: consumed or
   // passed over, so nobody will ask for it.
   bool Stale(const TFolderKey& key) const { return HasWanted && key < Wanted && !IsPrefix(key, Wanted); }
-  bool OverBudget() const { return Ready.size() >= kMaxReadyFolders || ReadyEntries >= kMaxReadyEntries; }
+  // Reading ahead stops at the budget and starts again only once the walk
+  // has taken half of it, so that readers are not woken folder by folder.
+  bool Throttled = false;
+  void UpdateThrottle() {
+    if (Ready.size() >= kMaxReadyFolders || ReadyEntries >= kMaxReadyEntries)
+      Throttled = true;
+    else if (Ready.size() < kMaxReadyFolders / 2 && ReadyEntries < kMaxReadyEntries / 2)
+      Throttled = false;
+  }
 
   // Under Lock.
   void WakeWorker(const std::shared_ptr<TState>& self) {
     if (Idle > 0) {
       WorkCV.notify_one();
     } else if (Threads < MaxThreads) {
-      ++Threads;
+      const unsigned index = Threads++;
       // Detached: a reader stuck in a hung file system must not hold up the
       // walk that gave up on it. It owns the state it works on.
-      std::thread([self] { self->Work(self); }).detach();
+      std::thread([self, index] { self->Work(self, index); }).detach();
     }
   }
 
-  void Work(const std::shared_ptr<TState>& self) {
+  void Work(const std::shared_ptr<TState>& self, unsigned index) {
     std::unique_lock<std::mutex> lock(Lock);
+    // This thread's own copy; the filters may arrive after the thread started.
+    TStatFilter statFilter;
     for (;;) {
       if (Stop) break;
       if (!Tasks.empty()) {
@@ -166,11 +205,15 @@ struct TFolderReader::TState {
       }
       auto job = Pending.end();
       for (auto it = Pending.begin(); it != Pending.end();) {
+        if (it->second.Running) {
+          ++it;
+          continue;
+        }
         if (Stale(it->first)) {
           it = Pending.erase(it);
           continue;
         }
-        if (!OverBudget() || (HasWanted && it->first == Wanted)) job = it;
+        if (!Throttled || (HasWanted && it->first == Wanted)) job = it;
         break;
       }
       if (job == Pending.end()) {
@@ -179,16 +222,16 @@ struct TFolderReader::TState {
         --Idle;
         continue;
       }
-      TFolderKey key = job->first;
-      TJob work = std::move(job->second);
-      Pending.erase(job);
-      Running.insert(key);
+      job->second.Running = true;
+      const TFolderKey key = job->first;
+      const TJob work = job->second;
       const TFolderReadOptions options = Options;
+      if (!statFilter && index < StatFilters.size()) statFilter = StatFilters[index];
       lock.unlock();
-      std::shared_ptr<TFolderListing> listing = ListFolder(work, options);
-      lock.lock();
-      Running.erase(key);
-      if (Stop || Stale(key)) continue;
+      std::shared_ptr<TFolderListing> listing = ListFolder(work, options, statFilter ? &statFilter : nullptr);
+      // Everything that allocates is made before the lock is taken again;
+      // under it, the nodes are only spliced in.
+      std::map<TFolderKey, TJob> children;
       if (options.SearchSubDirs && listing->Chain) {
         const auto& entries = listing->Entries;
         for (uint32_t i = 0; i < entries.size(); ++i) {
@@ -196,12 +239,22 @@ struct TFolderReader::TState {
           if (e.Kind != TFolderEntryKind::Folder || (e.Hidden && !options.IncludeHidden)) continue;
           TFolderKey child = key;
           child.push_back(i);
-          Pending.emplace(std::move(child), TJob{work.Path + e.Name + "/", false, listing->Chain});
+          children.emplace(std::move(child), TJob{work.Path + e.Name + "/", false, listing->Chain});
         }
       }
-      ReadyEntries += listing->Entries.size();
-      Ready.emplace(std::move(key), std::move(listing));
-      DoneCV.notify_all();
+      const size_t entryCount = listing->Entries.size();
+      std::map<TFolderKey, std::shared_ptr<TFolderListing>> ready;
+      ready.emplace(key, std::move(listing));
+      lock.lock();
+      Pending.erase(key);
+      if (Stop || Stale(key)) continue;
+      Pending.merge(children);
+      ReadyEntries += entryCount;
+      const bool wanted = HasWanted && key == Wanted;
+      Ready.merge(ready);
+      UpdateThrottle();
+      Deliveries.fetch_add(1, std::memory_order_release);
+      if (wanted) DoneCV.notify_all();
       if (!Pending.empty()) WakeWorker(self);
     }
     --Threads;
@@ -212,6 +265,15 @@ struct TFolderReader::TState {
   bool Wait(std::unique_lock<std::mutex>& lock, const Done& done, const TKeepWaiting& keepWaiting) {
     const auto interval = std::chrono::milliseconds(kFolderReaderWaitMs);
     auto lastCall = Clock::now();
+    // Most waits are short: a reader is about to finish the folder. Watching
+    // for a while costs less than going to sleep and being woken.
+    const auto spinEnd = Clock::now() + std::chrono::microseconds(kSpinMicroseconds);
+    while (!done() && Clock::now() < spinEnd) {
+      const uint64_t seen = Deliveries.load(std::memory_order_acquire);
+      lock.unlock();
+      while (Deliveries.load(std::memory_order_acquire) == seen && Clock::now() < spinEnd) CpuRelax();
+      lock.lock();
+    }
     while (!done()) {
       DoneCV.wait_for(lock, interval);
       if (done() || !keepWaiting) continue;
@@ -239,6 +301,13 @@ TFolderReader::~TFolderReader() {
   FState->WorkCV.notify_all();
 }
 
+unsigned TFolderReader::MaxThreads() const { return FState->MaxThreads; }
+
+void TFolderReader::SetStatFilters(std::vector<TStatFilter> filters) {
+  std::lock_guard<std::mutex> guard(FState->Lock);
+  FState->StatFilters = std::move(filters);
+}
+
 std::shared_ptr<const TFolderListing> TFolderReader::Take(const TFolderKey& key, const std::string& folder,
                                                           const TFolderListing* parent,
                                                           const TFolderReadOptions& options,
@@ -254,20 +323,26 @@ std::shared_ptr<const TFolderListing> TFolderReader::Take(const TFolderKey& key,
     s.ReadyEntries -= s.Ready.begin()->second->Entries.size();
     s.Ready.erase(s.Ready.begin());
   }
-  if (s.Ready.count(key) == 0 && s.Running.count(key) == 0) {
+  s.UpdateThrottle();
+  if (s.Ready.count(key) == 0) {
     // Not read ahead (the start folder, or options that changed on the way).
     auto [it, added] = s.Pending.try_emplace(key);
-    if (added) it->second = TJob{folder, parent == nullptr, parent != nullptr ? parent->Chain : nullptr};
+    if (added) {
+      it->second = TJob{folder, parent == nullptr, parent != nullptr ? parent->Chain : nullptr};
+      s.WakeWorker(FState);
+    }
   }
-  s.WakeWorker(FState);
   if (!s.Wait(
           lock, [&] { return s.Ready.count(key) != 0; }, keepWaiting))
     return nullptr;
   auto it = s.Ready.find(key);
   std::shared_ptr<const TFolderListing> listing = std::move(it->second);
+  const bool wasThrottled = s.Throttled;
   s.Ready.erase(it);
   s.ReadyEntries -= listing->Entries.size();
-  s.WorkCV.notify_all();
+  s.UpdateThrottle();
+  // Readers that stopped at the budget may read ahead again.
+  if (wasThrottled && !s.Throttled && !s.Pending.empty()) s.WorkCV.notify_all();
   return listing;
 }
 
@@ -291,6 +366,7 @@ bool TFolderReader::Run(std::function<void()> task, const TKeepWaiting& keepWait
       std::lock_guard<std::mutex> guard(st->Lock);
       outcome->Error = error;
       outcome->Done = true;
+      st->Deliveries.fetch_add(1, std::memory_order_release);
       st->DoneCV.notify_all();
     }
   });

@@ -54,12 +54,23 @@ using TFolderKey = std::vector<uint32_t>;
 // Called on the waiting thread; false gives up the wait.
 using TKeepWaiting = std::function<bool()>;
 
+// Whether a file of this name may be found, asked on a reader thread so that
+// the reader reads size and time only where they will be needed. A wrong
+// guess costs time, not correctness: the walk reads what is missing itself.
+using TStatFilter = std::function<bool(const std::string& name)>;
+
 class TFolderReader {
  public:
   TFolderReader();
   ~TFolderReader();
   TFolderReader(const TFolderReader&) = delete;
   TFolderReader& operator=(const TFolderReader&) = delete;
+
+  // The number of reader threads at most.
+  unsigned MaxThreads() const;
+  // One filter per reader thread (each used by one thread only), set before
+  // the first Take; without, every file's size and time are read.
+  void SetStatFilters(std::vector<TStatFilter> filters);
 
   // The listing of folder (ending in "/") at key. Keys must be asked for in
   // walk order. parent is the listing that holds folder (null for the start

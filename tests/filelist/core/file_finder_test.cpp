@@ -320,6 +320,34 @@ TEST_F(FileFinder, CancelOnEnteringAFolder) {
   EXPECT_TRUE(log.Lines[n - 1].starts_with("done " + Root() + "sub1 [")) << log.Lines[n - 1];
 }
 
+// The readers guess from the filters at the start which sizes to read and
+// which folders to read ahead; a notification that changes the filters or
+// the hidden rule on the way still gets exact results.
+TEST(FileFinderChanges, FiltersChangedDuringTheWalk) {
+  testsupport::TempDir dir;
+  const std::string r = dir.str() + "/";
+  fs::create_directories(r + "b/.hid");
+  testsupport::WriteFileBytes(r + "a.txt", "1");
+  testsupport::WriteFileBytes(r + "b/c.md", "12345");
+  testsupport::WriteFileBytes(r + "b/.hid/d.md", "123");
+  TFileFinderObj f(r, true);
+  f.FindFolders = true;
+  f.ExtensionFilter.SetFilter("txt", "", "");
+  f.OnEnterNewDir = [&](TFileFinderObj* sender, const std::string& folder, int32_t, int32_t, int32_t, int32_t) {
+    if (folder != r + "b/") return;
+    sender->ExtensionFilter.SetFilter("txt;md", "", "");
+    sender->IncludeHidden = true;
+  };
+  ASSERT_TRUE(f.Execute());
+  TStrArray found = f.FileList;
+  std::sort(found.begin(), found.end());
+  EXPECT_EQ(found, (TStrArray{r + "a.txt", r + "b/.hid/d.md", r + "b/c.md"}));
+  for (const TAdvandedFileRec& rec : f.FilesAdvanced)
+    EXPECT_EQ(rec.Size, static_cast<int64_t>(testsupport::ReadFileBytes(rec.FileName).size())) << rec.FileName;
+  EXPECT_EQ(f.TotalSize, 9);
+  for (const TAdvandedFileRec& rec : f.FoldersAdvanced) EXPECT_GT(rec.Date, 40000.0) << rec.FileName;
+}
+
 TEST_F(FileFinder, TwoRunsCollectTwice) {
   TFileFinderObj f(Root() + "sub1", true);
   f.Execute();
