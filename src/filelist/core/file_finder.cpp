@@ -31,6 +31,15 @@ std::string NameWithoutExt(const std::string& fileName) {
   return fileName.substr(start, end - start);
 }
 
+// The extension test of a name: the text after its last ".", upper-cased
+// when asked.
+bool ExtensionOfNameAllowed(TFileExtensionFilterObj& filter, const std::string& name, bool upperCase) {
+  const size_t dot = name.rfind('.');
+  std::string ext = dot == std::string::npos ? std::string() : name.substr(dot + 1);
+  if (upperCase) ext = UTF8UpperCase(ext);
+  return filter.ExtensionAllowedU(ext, false);
+}
+
 TAdvandedFileRec MakeRecord(const std::string& fileName, int64_t size, int64_t time) {
   return TAdvandedFileRec{fileName, FolderPart(fileName), NameWithoutExt(fileName), size,
                           NSDateToDateTime(static_cast<double>(time))};
@@ -134,12 +143,7 @@ std::vector<TStatFilter> TFileFinderWalk::StatFilters() const {
     names->ApplyFilter(F.NameFilter);
     filters.push_back([extensions, names, testExtension = FExtensionRestricts, testName = FNameRestricts,
                        upperCase = F.ExtensionUpperCase](const std::string& name) {
-      if (testExtension) {
-        const size_t dot = name.rfind('.');
-        std::string ext = dot == std::string::npos ? std::string() : name.substr(dot + 1);
-        if (upperCase) ext = UTF8UpperCase(ext);
-        if (!extensions->ExtensionAllowedU(ext, false)) return false;
-      }
+      if (testExtension && !ExtensionOfNameAllowed(*extensions, name, upperCase)) return false;
       return !testName || names->NameAllowed(name);
     });
   }
@@ -168,12 +172,7 @@ void TFileFinderWalk::EntryDone(TFrame& frame) {
 
 void TFileFinderWalk::TestFile(const std::string& folder, const TFolderEntry& entry) {
   bool accepted = true;
-  if (FExtensionRestricts) {
-    const size_t dot = entry.Name.rfind('.');
-    std::string ext = dot == std::string::npos ? std::string() : entry.Name.substr(dot + 1);
-    if (F.ExtensionUpperCase) ext = UTF8UpperCase(ext);
-    accepted = F.ExtensionFilter.ExtensionAllowedU(ext, false);
-  }
+  if (FExtensionRestricts) accepted = ExtensionOfNameAllowed(F.ExtensionFilter, entry.Name, F.ExtensionUpperCase);
   // The name filter compares composed forms itself; the name stays as on disk.
   if (accepted && FNameRestricts) accepted = F.NameFilter.NameAllowed(entry.Name);
   const std::string path = folder + entry.Name;
