@@ -23,6 +23,7 @@
 #include "frame/qt/managed_controls_qt.h"
 #include "frame/qt/settings_user_dialogs_qt.h"
 #include "frame/qt/splash_screen.h"
+#include "text/caption_grammar.h"
 
 namespace {
 
@@ -350,7 +351,7 @@ void TPwkProgObj::SetLanguage(int32_t language) {
   // Laid-out children follow the direction; absolutely placed ones are mirrored once.
   SprFlipChildren(FOwnerForm, static_cast<uint32_t>(language));
 
-  const QString codePageCaption = ToQString(Slot(232) + " " + Slot(578));
+  const QString codePageCaption = ToQString(SprQualifiedCaption(Slot(232), Slot(578), static_cast<uint32_t>(language)));
   const QString saveCaption = ToQString(Slot(803) + "...");
   std::string info = Slot(792);
   if (size_t amp = info.find('&'); amp != std::string::npos) info.insert(amp, "&");

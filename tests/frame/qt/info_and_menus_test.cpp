@@ -18,6 +18,7 @@
 #include "frame/qt/stretch_image.h"
 #include "frame/qt/widget_tags.h"
 #include "frame_qt_test_app.h"
+#include "text/translations.h"
 
 namespace {
 
@@ -188,7 +189,9 @@ TEST_F(InfoDialog, OneWindowPagesAndLanguage) {
   EXPECT_FALSE(form->findChild<TStretchImage*>("headerimg")->isVisibleTo(form));
   dialog.ShowInfoDialog(5000);
   SaveScreenshot(form, "info_dialog_en");
-  // A language switch re-captions and refills the open window.
+  // A language switch re-captions and refills the open window, with the
+  // German words of the store.
+  RegisterTranslations();
   SetSprResGlobal(1);
   QPixmap header(300, 40);
   header.fill(Qt::darkBlue);
