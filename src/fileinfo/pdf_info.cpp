@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
@@ -430,7 +431,30 @@ std::string TDocumentInfoPDF::PDFDateToNormalDateStr(std::string_view text) {
   if (d.size() < 6) d += "01";
   if (d.size() < 8) d += "01";
   while (d.size() < 14) d += '0';
-  return YYYYMMDDHHMMSSStringWithoutSeparatorToStrWithSeparators(d);
+  auto field = [&](size_t at, size_t len) {
+    int v = 0;
+    for (size_t k = at; k < at + len; ++k) v = v * 10 + (d[k] - '0');
+    return v;
+  };
+  return NormalDateTimeText(field(0, 4), field(4, 2), field(6, 2), field(8, 2), field(10, 2), field(12, 2));
+}
+
+std::string NormalDateTimeText(int year, int month, int day, int hour, int minute, int second) {
+  TDateTime date = 0, time = 0;
+  if (!TryEncodeDate(year, month, day, date) || !TryEncodeTime(hour, minute, second, 0, time)) return "";
+  std::string out;
+  auto put = [&](int value, int width, char after) {
+    std::string digits = std::to_string(value);
+    out.append(static_cast<size_t>(std::max(0, width - static_cast<int>(digits.size()))), '0').append(digits);
+    if (after) out += after;
+  };
+  put(year, 4, '-');
+  put(month, 2, '-');
+  put(day, 2, ' ');
+  put(hour, 2, ':');
+  put(minute, 2, ':');
+  put(second, 2, 0);
+  return out;
 }
 
 bool TDocumentInfoPDF::ReadFromFile(const std::string& fileName) {
@@ -843,11 +867,13 @@ void TDocumentInfoPDF::ParseMetaInfoFromXMLObj(int32_t number) {
   std::string xml;
   if (!ReadObject(number, object, 0) || !object.IsStream || !ReadStreamData(object, xml, 0)) return;
   TDocDOM dom;
+  dom.KeptTagNames = {"dc:title",     "dc:creator",      "dc:subject",     "pdf:Keywords",
+                      "pdf:Producer", "xmp:CreatorTool", "xmp:CreateDate", "xmp:ModifyDate"};
   dom.LoadFromString(xml);
   auto value = [&](const char* tag) {
     const TDOMNode* node = dom.GetFirstNodeWithTagName(tag);
     if (!node) return std::string();
-    return DecodeXMLEntities(TrimView(node->InnerTextOfAllSubNodesWithoutMarkup(" ")));
+    return std::string(TrimView(node->TextContent(" ")));
   };
   auto date = [&](const char* tag) {
     std::string v = value(tag).substr(0, 19);

@@ -47,8 +47,8 @@ class TDocumentInfoPDF {
   // A PDF string as written ((literal) or <hex>) as UTF-8: escapes decoded,
   // UTF-16BE with its mark, PDFDocEncoding without. Anything else unchanged.
   static std::string EncodeStringFromPDFStringFormat(std::string_view text);
-  // "D:20240517093000+02'00'" gives "2024-05-17 09:30:00"; "" when missing or
-  // malformed. Missing month and day count as 01.
+  // "D:20240517093000+02'00'" gives "2024-05-17 09:30:00"; "" when missing,
+  // malformed or out of range. Missing month and day count as 01.
   static std::string PDFDateToNormalDateStr(std::string_view text);
 
   int32_t PageCount = 0;
@@ -90,6 +90,11 @@ class TDocumentInfoPDF {
   std::map<int32_t, std::string> FObjectStreams;  // decoded, by object number
   int32_t FInfoObj = 0, FRootObj = 0, FMetadataObj = 0, FPagesObj = 0;
 };
+
+// "yyyy-mm-dd hh:nn:ss" of a date and time whose fields all lie in range (a
+// day that exists in its month, hours below 24, minutes and seconds below
+// 60); "" for any other: a date that cannot be is no date.
+std::string NormalDateTimeText(int year, int month, int day, int hour, int minute, int second);
 
 // The entries of a PDF dictionary text ("<< /Key value … >>" or its inside):
 // keys without the slash, values as written (strings, names, numbers,

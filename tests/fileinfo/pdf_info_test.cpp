@@ -213,6 +213,13 @@ TEST(PDFInfo, StringsAndDates) {
       {"D:2024x517", ""},
       {"", ""},
       {"D:20245", ""},
+      // Fields out of range make no date.
+      {"D:20240230246161Z", ""},
+      {"D:20240229235959Z", "2024-02-29 23:59:59"},
+      {"D:20230229", ""},
+      {"D:202413", ""},
+      {"D:20240517240000", ""},
+      {"D:00000101", ""},
   };
   for (const auto& c : dates) EXPECT_EQ(TDocumentInfoPDF::PDFDateToNormalDateStr(c.In), c.Out) << c.In;
 }
