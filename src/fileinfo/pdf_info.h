@@ -33,7 +33,7 @@ struct TXRefEntry {
 };
 // The entries the reader holds at once: a file of more objects costs further
 // passes over its cross-reference sections, not memory.
-constexpr size_t kPDFMaxTableEntries = 1 << 16;
+constexpr size_t kPDFMaxTableEntries = 1 << 14;
 using TXRefTable = std::unordered_map<int32_t, TXRefEntry>;
 
 struct TRootObj {
