@@ -438,6 +438,39 @@ int64_t HeaderNumberBefore(std::string_view t, size_t p, int64_t& generation, si
   return number > 0 && number <= 0x7FFFFFFF ? number : 0;
 }
 
+// The file in pieces of a megabyte for the scans, each with the bytes before
+// it (so that a number cut by the piece's start is read whole) and after it
+// (so that a keyword cut by its end is found). Hits count from From() to
+// Limit(), so that each position is looked at once.
+class TScanChunks {
+ public:
+  TScanChunks(TStream& stream, int64_t size) : FStream(stream), FSize(size) {}
+  bool Next() {
+    FStart = FNext;
+    if (FStart >= FSize) return false;
+    FNext = FStart + kScanChunk;
+    const int64_t from = std::max<int64_t>(0, FStart - kLookBehind);
+    const int64_t len = std::min(FNext + kLookAhead, FSize) - from;
+    FText.assign(static_cast<size_t>(len), '\0');
+    FStream.SetPosition(from);
+    FStream.Read(FText.data(), len);
+    FBase = from;
+    return true;
+  }
+  const std::string& Text() const { return FText; }
+  size_t From() const { return static_cast<size_t>(FStart - FBase); }
+  size_t Limit() const { return static_cast<size_t>(std::min(FNext, FSize) - FBase); }
+  int64_t Offset(size_t p) const { return FBase + static_cast<int64_t>(p); }
+
+ private:
+  static constexpr int64_t kLookBehind = 32;
+  static constexpr int64_t kLookAhead = 32;
+  TStream& FStream;
+  int64_t FSize;
+  int64_t FStart = 0, FNext = 0, FBase = 0;
+  std::string FText;
+};
+
 // Rows of a cross-reference stream, inflated piece by piece so that a stream
 // of millions of rows needs no more than a row and a buffer at a time. PNG
 // predictors undo each row against the one before it.
@@ -484,20 +517,21 @@ class TRowInflater {
   template <typename Row>
   bool Feed(std::string_view bytes, const Row& row) {
     const size_t stride = static_cast<size_t>(FRowLength) + (FTagged ? 1 : 0);
-    for (char c : bytes) {
-      FPending += c;
-      if (FPending.size() < stride) continue;
-      std::string_view r = FPending;
+    while (!bytes.empty()) {
+      const size_t take = std::min(stride - FPending.size(), bytes.size());
+      FPending.append(bytes.substr(0, take));
+      bytes.remove_prefix(take);
+      if (FPending.size() < stride) break;
       if (FTagged) {
-        // The stream's rows are one byte per sample, so the left neighbour is
-        // the byte before.
+        // The stream's rows are one byte per sample, so the left neighbour
+        // is the byte before.
         const auto tag = static_cast<uint8_t>(FPending[0]);
-        std::string cur(FPending.substr(1));
-        for (size_t k = 0; k < cur.size(); ++k) {
-          const int a = k > 0 ? static_cast<uint8_t>(cur[k - 1]) : 0;
+        auto* cur = reinterpret_cast<uint8_t*>(FPending.data() + 1);
+        for (size_t k = 0; k + 1 < stride; ++k) {
+          const int a = k > 0 ? cur[k - 1] : 0;
           const int b = FPrevious[k];
           const int ul = k > 0 ? FPrevious[k - 1] : 0;
-          const int x = static_cast<uint8_t>(cur[k]);
+          const int x = cur[k];
           int v = x;
           switch (tag) {
             case 1: v = x + a; break;
@@ -506,14 +540,11 @@ class TRowInflater {
             case 4: v = x + Paeth(a, b, ul); break;
             default: break;
           }
-          cur[k] = static_cast<char>(v & 0xFF);
+          cur[k] = static_cast<uint8_t>(v & 0xFF);
         }
-        for (size_t k = 0; k < cur.size(); ++k) FPrevious[k] = static_cast<uint8_t>(cur[k]);
-        FPending.clear();
-        if (!row(std::string_view(cur))) return false;
-        continue;
+        std::copy(cur, cur + stride - 1, FPrevious.begin());
       }
-      const bool more = row(r);
+      const bool more = row(std::string_view(FPending).substr(FTagged ? 1 : 0));
       FPending.clear();
       if (!more) return false;
     }
@@ -671,9 +702,10 @@ void TDocumentInfoPDF::ParseSectionEntries(int64_t offset, int32_t wanted, const
     ParseXRefStreamSection(offset, wanted, visit, trailer);
 }
 
-// The table is read line by line in pieces, never whole. Looking for one
-// object, a subsection of entries of the standard 20 bytes that cannot hold
-// it is passed over by its length.
+// The table is read line by line in pieces, never whole. A subsection of
+// entries of the standard 20 bytes has a known end: it is passed over by its
+// length when it cannot hold the object looked for, or once the table holds
+// all the entries it may.
 void TDocumentInfoPDF::ParseClassicSection(int64_t offset, int32_t wanted, const TEntryVisitor& visit,
                                            TKeyValueArrayObj* trailer) {
   constexpr int64_t kPiece = 65536;
@@ -681,6 +713,7 @@ void TDocumentInfoPDF::ParseClassicSection(int64_t offset, int32_t wanted, const
   int64_t pos = offset + 4;  // after "xref"
   int64_t obj = 0;
   int64_t trailerAt = -1;
+  int64_t subsectionEnd = -1;  // where the standard entries of this subsection end
   std::string piece;
   bool done = false;
   while (!done && pos < FSize) {
@@ -689,20 +722,22 @@ void TDocumentInfoPDF::ParseClassicSection(int64_t offset, int32_t wanted, const
     FStream->SetPosition(pos);
     FStream->Read(piece.data(), len);
     const bool last = pos + len >= FSize;
+    int64_t jump = -1;
     size_t i = 0;
-    while (i < piece.size()) {
+    while (i < piece.size() && jump < 0) {
       size_t e = piece.find_first_of("\r\n", i);
       if (e == std::string::npos) {
         if (!last) break;  // the line goes on in the next piece
         e = piece.size();
       }
+      const std::string_view raw = std::string_view(piece).substr(i, e - i);
       const int64_t lineStart = pos + static_cast<int64_t>(i);
-      std::string_view line = TrimView(std::string_view(piece).substr(i, e - i));
+      std::string_view line = TrimView(raw);
       i = e + 1;
-      const size_t t = line.find("trailer");
+      const size_t t = raw.find("trailer");
       if (t != std::string_view::npos) {
-        trailerAt = lineStart + static_cast<int64_t>(std::string_view(piece).substr(lineStart - pos).find("trailer"));
-        line = TrimView(line.substr(0, t));
+        trailerAt = lineStart + static_cast<int64_t>(t);
+        line = TrimView(raw.substr(0, t));
         done = true;
       }
       if (line.empty()) {
@@ -714,38 +749,34 @@ void TDocumentInfoPDF::ParseClassicSection(int64_t offset, int32_t wanted, const
         int64_t start = 0, count = 0;
         if (!ParseInt64(line.substr(0, sp1 == std::string_view::npos ? line.size() : sp1), start)) continue;
         obj = start;
-        if (wanted > 0 && sp1 != std::string_view::npos && ParseInt64(line.substr(sp1 + 1), count) && count > 0 &&
-            count <= FSize / kEntryLength) {
-          // Entries follow the header's line end; with standard entries
-          // their end is known without reading them.
-          int64_t entries = pos + static_cast<int64_t>(i);
-          if (i < piece.size() && piece[i - 1] == '\r' && piece[i] == '\n') ++entries;
-          char first[kEntryLength] = {}, lastEntry[kEntryLength] = {};
-          FStream->SetPosition(entries);
-          FStream->Read(first, kEntryLength);
-          const int64_t end = entries + count * kEntryLength;
-          const bool standard = (first[18] == '\r' || first[18] == ' ') && (first[19] == '\n' || first[19] == '\r') &&
-                                first[10] == ' ' && first[16] == ' ' && end <= FSize;
-          if (standard) {
-            const int64_t at = wanted >= start && wanted < start + count ? entries + (wanted - start) * kEntryLength
-                                                                         : end - kEntryLength;
-            FStream->SetPosition(at);
-            FStream->Read(lastEntry, kEntryLength);
-            const std::string_view entry(lastEntry, kEntryLength);
-            int64_t o = 0, g = 0;
-            if (lastEntry[10] == ' ' && lastEntry[16] == ' ' && ParseInt64(entry.substr(0, 10), o) &&
-                ParseInt64(entry.substr(11, 5), g)) {
-              if (wanted >= start && wanted < start + count) {
-                visit(wanted, o, static_cast<int32_t>(g), lastEntry[17] == 'f' ? 'f' : 'n');
-                return;
-              }
-              pos = end;
-              piece.clear();
-              i = std::string::npos;
-              break;
-            }
-          }
+        subsectionEnd = -1;
+        if (sp1 == std::string_view::npos || !ParseInt64(line.substr(sp1 + 1), count) || count <= 0 ||
+            count > FSize / kEntryLength)
+          continue;
+        // Entries follow the header's line end.
+        int64_t entries = pos + static_cast<int64_t>(i);
+        if (i < piece.size() && piece[i - 1] == '\r' && piece[i] == '\n') ++entries;
+        char first[kEntryLength] = {}, probe[kEntryLength] = {};
+        FStream->SetPosition(entries);
+        FStream->Read(first, kEntryLength);
+        const int64_t end = entries + count * kEntryLength;
+        const bool standard = (first[18] == '\r' || first[18] == ' ') && (first[19] == '\n' || first[19] == '\r') &&
+                              first[10] == ' ' && first[16] == ' ' && end <= FSize;
+        if (!standard) continue;
+        const bool holdsWanted = wanted > 0 && wanted >= start && wanted < start + count;
+        FStream->SetPosition(holdsWanted ? entries + (wanted - start) * kEntryLength : end - kEntryLength);
+        FStream->Read(probe, kEntryLength);
+        const std::string_view entry(probe, kEntryLength);
+        int64_t o = 0, g = 0;
+        if (probe[10] != ' ' || probe[16] != ' ' || !ParseInt64(entry.substr(0, 10), o) ||
+            !ParseInt64(entry.substr(11, 5), g))
+          continue;
+        subsectionEnd = end;
+        if (holdsWanted) {
+          visit(wanted, o, static_cast<int32_t>(g), probe[17] == 'f' ? 'f' : 'n');
+          return;
         }
+        if (wanted > 0 || !FTableComplete) jump = end;
         continue;
       }
       if (sp1 == std::string_view::npos) continue;
@@ -757,11 +788,17 @@ void TDocumentInfoPDF::ParseClassicSection(int64_t offset, int32_t wanted, const
       if (wanted == 0 || obj == wanted) {
         visit(obj, entryOffset, static_cast<int32_t>(gen), TrimView(line.substr(sp2 + 1)) == "f" ? 'f' : 'n');
         if (wanted > 0) return;
+        // A full table takes no more entries: on to the next subsection.
+        if (!FTableComplete && subsectionEnd > lineStart) jump = subsectionEnd;
       }
       ++obj;
       if (done) break;
     }
-    if (done || i == std::string::npos) continue;
+    if (done) continue;
+    if (jump >= 0) {
+      pos = jump;
+      continue;
+    }
     if (i == 0) break;  // a line longer than a piece: no table
     pos += static_cast<int64_t>(std::min(i, piece.size()));
   }
@@ -867,19 +904,15 @@ bool TDocumentInfoPDF::FindEntry(int32_t number, TXRefEntry& entry) {
 
 // The last header "number G obj" in the file.
 bool TDocumentInfoPDF::FindObjectByScan(int32_t number, TXRefEntry& entry) {
-  constexpr int64_t kOverlap = 32;
-  std::string buf;
-  for (int64_t start = 0; start < FSize; start += kScanChunk) {
-    const int64_t len = std::min(kScanChunk + kOverlap, FSize - start);
-    buf.assign(static_cast<size_t>(len), '\0');
-    FStream->SetPosition(start);
-    FStream->Read(buf.data(), len);
-    const size_t limit = static_cast<size_t>(std::min(kScanChunk, len));
-    for (size_t p = buf.find("obj"); p != std::string::npos && p < limit; p = buf.find("obj", p + 3)) {
+  TScanChunks chunks(*FStream, FSize);
+  while (chunks.Next()) {
+    const std::string& buf = chunks.Text();
+    for (size_t p = buf.find("obj", chunks.From()); p != std::string::npos && p < chunks.Limit();
+         p = buf.find("obj", p + 3)) {
       int64_t generation = 0;
       size_t headerStart = 0;
       if (HeaderNumberBefore(buf, p, generation, headerStart) == number)
-        entry = {start + static_cast<int64_t>(headerStart), static_cast<int32_t>(generation), 'n', true};
+        entry = {chunks.Offset(headerStart), static_cast<int32_t>(generation), 'n', true};
     }
   }
   return entry.Used;
@@ -896,22 +929,18 @@ void TDocumentInfoPDF::Reconstruct() {
   FObjectStreams.clear();
   FTableComplete = true;
   FReconstructed = true;
-  constexpr int64_t kOverlap = 32;
   constexpr size_t kMaxStreams = 64;
   std::vector<int64_t> xrefStreams;
   int64_t lastTrailer = -1;
   int32_t lastObject = 0, catalog = 0, info = 0;
   int64_t lastObjectAt = -1;
-  std::string buf;
-  for (int64_t start = 0; start < FSize; start += kScanChunk) {
-    const int64_t len = std::min(kScanChunk + kOverlap, FSize - start);
-    buf.assign(static_cast<size_t>(len), '\0');
-    FStream->SetPosition(start);
-    FStream->Read(buf.data(), len);
-    const size_t limit = static_cast<size_t>(std::min(kScanChunk, len));
+  TScanChunks chunks(*FStream, FSize);
+  while (chunks.Next()) {
+    const std::string& buf = chunks.Text();
+    const size_t limit = chunks.Limit();
     // The markers in file order: object headers, trailers, and the keys that
     // tell a cross-reference stream, a catalog or an information dictionary.
-    size_t p = 0;
+    size_t p = chunks.From();
     while (p < limit) {
       const size_t next = buf.find_first_of("ot/", p);
       if (next == std::string::npos || next >= limit) break;
@@ -923,12 +952,12 @@ void TDocumentInfoPDF::Reconstruct() {
         const int64_t number = HeaderNumberBefore(buf, p, generation, headerStart);
         if (number > 0) {
           lastObject = static_cast<int32_t>(number);
-          lastObjectAt = start + static_cast<int64_t>(headerStart);
+          lastObjectAt = chunks.Offset(headerStart);
           AddToXRefTable(number, lastObjectAt, static_cast<int32_t>(generation), 'n', true);
         }
         p += 3;
       } else if (at.substr(0, 7) == "trailer") {
-        lastTrailer = start + static_cast<int64_t>(p);
+        lastTrailer = chunks.Offset(p);
         p += 7;
       } else if (at.substr(0, 5) == "/XRef" && (at.size() < 6 || !std::isalpha(static_cast<unsigned char>(at[5])))) {
         if (lastObjectAt >= 0 && xrefStreams.size() < kMaxStreams &&
