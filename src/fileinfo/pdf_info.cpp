@@ -388,19 +388,8 @@ std::string TDocumentInfoPDF::PDFDateToNormalDateStr(std::string_view text) {
 std::string NormalDateTimeText(int year, int month, int day, int hour, int minute, int second) {
   TDateTime date = 0, time = 0;
   if (!TryEncodeDate(year, month, day, date) || !TryEncodeTime(hour, minute, second, 0, time)) return "";
-  std::string out;
-  auto put = [&](int value, int width, char after) {
-    std::string digits = std::to_string(value);
-    out.append(static_cast<size_t>(std::max(0, width - static_cast<int>(digits.size()))), '0').append(digits);
-    if (after) out += after;
-  };
-  put(year, 4, '-');
-  put(month, 2, '-');
-  put(day, 2, ' ');
-  put(hour, 2, ':');
-  put(minute, 2, ':');
-  put(second, 2, 0);
-  return out;
+  return YYYYMMDDHHMMSSStringWithoutSeparatorToStrWithSeparators(
+      DateTimeToYYYYMMDDHHMMSSStringWithoutSeparator(ComposeDateTime(date, time)));
 }
 
 namespace {

@@ -158,7 +158,7 @@ const std::string kPasswordPadding(
 
 // The hash of revision 6 (and the plain SHA-256 of revision 5) over the
 // empty password, a salt and, for the owner, the user data.
-std::string PasswordHash(int revision, std::string_view salt) {
+std::string ComputePasswordHash(int revision, std::string_view salt) {
   std::string k = SHA256(salt);
   if (revision < 6) return k;
   for (int round = 0;; ++round) {
@@ -175,6 +175,23 @@ std::string PasswordHash(int revision, std::string_view salt) {
     if (round >= 63 && static_cast<uint8_t>(e.back()) <= round - 32) break;
   }
   return k.substr(0, 32);
+}
+
+// Revision 6 spends thousands of AES blocks on each hash; a file read again
+// (or its neighbour from the same writer) asks for the same salts, which
+// each thread remembers.
+std::string PasswordHash(int revision, std::string_view salt) {
+  struct TRemembered {
+    int Revision = 0;
+    std::string Salt, Hash;
+  };
+  thread_local TRemembered remembered[4];
+  thread_local size_t next = 0;
+  for (const TRemembered& r : remembered)
+    if (r.Revision == revision && r.Salt == salt) return r.Hash;
+  TRemembered& slot = remembered[next++ % 4];
+  slot = {revision, std::string(salt), ComputePasswordHash(revision, salt)};
+  return slot.Hash;
 }
 
 std::string_view TrimWhite(std::string_view s) {
