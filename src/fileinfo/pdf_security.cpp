@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 
+#include "fileinfo/pdf_info.h"
 #include "hashes/hash_md.h"
 #include "hashes/hash_sha2.h"
 
@@ -341,28 +342,10 @@ bool TPDFSecurity::Open(const TKeyValueArrayObj& encryption, std::string_view fi
   auto cipherOf = [&](std::string_view entry, TCipher fallback) {
     if (version < 4) return fallback;
     const std::string name(TrimWhite(encryption.GetValueOrDefaultIfKeyNotExist(entry, "/Identity")));
-    if (name == "/Identity") return TCipher::None;
-    const TKeyValueArrayObj filters = [&] {
-      TKeyValueArrayObj d;
-      const std::string filtersText = encryption.GetValueOrDefaultIfKeyNotExist("CF", "");
-      std::string_view cf = TrimWhite(filtersText);
-      // "<< /StdCF << /CFM /AESV2 ... >> >>": the method of the named filter.
-      const size_t at = cf.find(name);
-      if (at == std::string_view::npos) return d;
-      cf = cf.substr(at + name.size());
-      const size_t open = cf.find("<<"), close = cf.find(">>");
-      if (open == std::string_view::npos || close == std::string_view::npos || close < open) return d;
-      const std::string_view inner = cf.substr(open + 2, close - open - 2);
-      const size_t cfm = inner.find("/CFM");
-      if (cfm != std::string_view::npos) {
-        std::string_view v = TrimWhite(inner.substr(cfm + 4));
-        size_t end = 1;
-        while (end < v.size() && v[end] != '/' && static_cast<unsigned char>(v[end]) > 32 && v[end] != '>') ++end;
-        d.Add("CFM", v.substr(0, end));
-      }
-      return d;
-    }();
-    const std::string method = filters.GetValueOrDefaultIfKeyNotExist("CFM", "");
+    if (name == "/Identity" || name.size() < 2) return TCipher::None;
+    const TKeyValueArrayObj filters = ParsePDFDictionary(encryption.GetValueOrDefaultIfKeyNotExist("CF", ""));
+    const TKeyValueArrayObj filter = ParsePDFDictionary(filters.GetValueOrDefaultIfKeyNotExist(name.substr(1), ""));
+    const std::string method(TrimWhite(filter.GetValueOrDefaultIfKeyNotExist("CFM", "")));
     if (method == "/AESV2") return TCipher::AES128;
     if (method == "/AESV3") return TCipher::AES256;
     if (method == "/V2") return TCipher::RC4;
