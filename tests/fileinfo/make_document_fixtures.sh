@@ -18,8 +18,13 @@ cat > sheet.fods <<'XML'
 <office:meta><meta:initial-creator>Ann Example</meta:initial-creator><dc:creator>Bob Editor</dc:creator><dc:title>Budget &lt;2024&gt;</dc:title><meta:keyword>money</meta:keyword></office:meta>
 <office:body><office:spreadsheet><table:table table:name="S"><table:table-row><table:table-cell><text:p>1</text:p></table:table-cell></table:table-row></table:table></office:spreadsheet></office:body></office:document>
 XML
-# One LibreOffice run per target format.
-lo() { timeout 300 soffice --headless --convert-to "$1" --outdir lo "${@:2}" >/dev/null 2>&1 || true; }
+# One LibreOffice run per target format, with a profile of its own so that
+# another LibreOffice running meanwhile does not hold its lock.
+profile="file://$PWD/lo_profile"
+lo() {
+  timeout 300 soffice -env:UserInstallation="$profile" --headless --convert-to "$1" --outdir lo "${@:2}" \
+    >/dev/null 2>&1 || true
+}
 lo odt text.fodt
 lo docx text.fodt
 lo rtf text.fodt
@@ -28,7 +33,7 @@ lo ods sheet.fods
 lo xlsx sheet.fods
 for f in lo/*; do mv "$f" "l_${f##*/}"; done
 rmdir lo
-rm text.fodt sheet.fods
+rm -rf text.fodt sheet.fods lo_profile
 
 # HTML as people write it: upper-case names, attributes on lines of their
 # own, a comment inside the title, references; and a page cut off.
