@@ -2,6 +2,7 @@
 // Chinese parts, the slots that stay English, and the full-width punctuation.
 #include <gtest/gtest.h>
 
+#include "cjk_punctuation.h"
 #include "translation_fixture.h"
 
 #include <map>
@@ -50,7 +51,9 @@ TEST_F(ChineseTexts, LeftOutTextsShowEnglish) {
   const auto englishProgram = SprEnglishProgramTexts();
   // The window's program texts are all the language's own.
   for (const int n : {3, 43, 109}) EXPECT_NE(SprLocalText(n), englishProgram[n]) << "program text " << n;
-  EXPECT_EQ(SprLocalText(1), "创建");
+  // The creator's tab and its button are told apart, as the counter's are.
+  EXPECT_EQ(SprLocalText(1), "生成器");
+  EXPECT_EQ(SprResGlobalArr.at(202), "生成");
 }
 
 TEST_F(ChineseTexts, MissingPositionsFollowTheColonAfterABlank) {
@@ -73,6 +76,13 @@ TEST(ChineseTables, SentencesEndWithFullWidthPunctuation) {
     ExpectFullWidthEnding(t.Text, "slot " + std::to_string(t.Slot));
   for (const TSprProgramText& t : SprProgramTexts_ZHSIMP())
     ExpectFullWidthEnding(t.Text, "program text " + std::to_string(t.Index));
+}
+
+TEST(ChineseTables, PunctuationBesideChineseIsFullWidth) {
+  for (const TSprSlotText& t : SprLibraryTexts_ZHSIMP())
+    ExpectFullWidthPunctuation(t.Text, "slot " + std::to_string(t.Slot));
+  for (const TSprProgramText& t : SprProgramTexts_ZHSIMP())
+    ExpectFullWidthPunctuation(t.Text, "program text " + std::to_string(t.Index));
 }
 
 }  // namespace
