@@ -56,6 +56,19 @@ TEST_F(ChineseTexts, LeftOutTextsShowEnglish) {
   EXPECT_EQ(SprResGlobalArr.at(202), "生成");
 }
 
+TEST_F(ChineseTexts, MessagesNameFieldsAndTabsAsTheyAreCaptioned) {
+  SetSprResGlobal(kChinese);
+  const auto quoted = [](const std::string& caption) { return "“" + caption + "”"; };
+  EXPECT_NE(SprLocalText(39).find(quoted(SprLocalText(30))), std::string::npos) << SprLocalText(39);
+  EXPECT_NE(SprLocalText(40).find(quoted(SprLocalText(29))), std::string::npos) << SprLocalText(40);
+  EXPECT_NE(SprLocalText(43).find(quoted(SprResGlobalArr.at(668))), std::string::npos) << SprLocalText(43);
+  const std::string creatorSettings = quoted(SprResGlobalArr.at(11) + " > " + SprLocalText(1));
+  for (const int n : {32, 33}) {
+    EXPECT_NE(SprLocalText(n).find(creatorSettings), std::string::npos) << SprLocalText(n);
+    EXPECT_NE(SprLocalText(n).find(quoted(SprLocalText(52))), std::string::npos) << SprLocalText(n);
+  }
+}
+
 TEST_F(ChineseTexts, MissingPositionsFollowTheColonAfterABlank) {
   SetSprResGlobal(kChinese);
   const std::string shown = SprLocalText(34) + "1, 3";
