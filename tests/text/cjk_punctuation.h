@@ -6,11 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "foundation/utf8.h"
+#include "text/translations.h"
 
 inline bool IsCJKCodePoint(char32_t c) {
   return (c >= 0x3000 && c <= 0x30FF) || (c >= 0x3400 && c <= 0x9FFF) || (c >= 0xFF00 && c <= 0xFFEF);
@@ -30,4 +32,11 @@ inline void ExpectFullWidthPunctuation(std::string_view text, const std::string&
     const bool around = (c == U'"' || c == U'(' || c == U'\'') && (cjkBefore || cjkAfter);
     EXPECT_FALSE(after || around) << where << ": ASCII \"" << static_cast<char>(c) << "\" in " << text;
   }
+}
+
+inline void ExpectFullWidthPunctuationInTables(std::span<const TSprSlotText> library,
+                                               std::span<const TSprProgramText> program) {
+  for (const TSprSlotText& t : library) ExpectFullWidthPunctuation(t.Text, "slot " + std::to_string(t.Slot));
+  for (const TSprProgramText& t : program)
+    ExpectFullWidthPunctuation(t.Text, "program text " + std::to_string(t.Index));
 }

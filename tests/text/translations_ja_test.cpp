@@ -48,10 +48,7 @@ TEST_F(JapaneseTexts, MessagesNameFieldsAndTabsAsTheyAreCaptioned) {
 }
 
 TEST(JapaneseTables, PunctuationBesideJapaneseIsFullWidth) {
-  for (const TSprSlotText& t : SprLibraryTexts_JA())
-    ExpectFullWidthPunctuation(t.Text, "slot " + std::to_string(t.Slot));
-  for (const TSprProgramText& t : SprProgramTexts_JA())
-    ExpectFullWidthPunctuation(t.Text, "program text " + std::to_string(t.Index));
+  ExpectFullWidthPunctuationInTables(SprLibraryTexts_JA(), SprProgramTexts_JA());
 }
 
 }  // namespace

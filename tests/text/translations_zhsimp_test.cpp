@@ -92,10 +92,7 @@ TEST(ChineseTables, SentencesEndWithFullWidthPunctuation) {
 }
 
 TEST(ChineseTables, PunctuationBesideChineseIsFullWidth) {
-  for (const TSprSlotText& t : SprLibraryTexts_ZHSIMP())
-    ExpectFullWidthPunctuation(t.Text, "slot " + std::to_string(t.Slot));
-  for (const TSprProgramText& t : SprProgramTexts_ZHSIMP())
-    ExpectFullWidthPunctuation(t.Text, "program text " + std::to_string(t.Index));
+  ExpectFullWidthPunctuationInTables(SprLibraryTexts_ZHSIMP(), SprProgramTexts_ZHSIMP());
 }
 
 }  // namespace
