@@ -42,7 +42,7 @@ const TJoinedCase kJoined[] = {
     {SprLangDutch, "Opslaan als tekstbestand", "Opslaan als XLSX-werkblad", "Letters, oplopend", "Teller: tekens"},
     {SprLangItalian, "Salva come file di testo", "Salva come foglio di calcolo XLSX", "Lettere, crescente",
      "Contatore: caratteri"},
-    {SprLangJapanese, "テキストファイルとして保存", "XLSXスプレッドシートとして保存", "文字、昇順", "カウンター：文字"},
+    {SprLangJapanese, "テキストファイルとして保存", "XLSXスプレッドシートとして保存", "字母、昇順", "カウンター：文字"},
     {SprLangSerbian, "Сачувај као текстуалну датотеку", "Сачувај као табеларни прорачун XLSX", "Слова, растуће",
      "Бројач: знакови"},
     {SprLangPolish, "Zapisz jako plik tekstowy", "Zapisz jako arkusz kalkulacyjny XLSX", "Litery, rosnąco",
