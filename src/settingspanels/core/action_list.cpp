@@ -316,3 +316,12 @@ std::string ActionListScopeDisplayText(const TBaseActionList& list, int32_t defi
   if (slot >= 0 && static_cast<size_t>(slot) < SprResGlobalArr.size()) return TextOfSlot(slot);
   return "All";
 }
+
+std::string ActionListCaptionOfFile(const std::string& fileName, const std::string& extension) {
+  const std::string suffix = "." + extension;
+  std::string caption = fileName;
+  while (!extension.empty() && caption.size() >= suffix.size() &&
+         caption.compare(caption.size() - suffix.size(), suffix.size(), suffix) == 0)
+    caption.erase(caption.size() - suffix.size());
+  return caption;
+}

@@ -126,3 +126,7 @@ std::string ActionListLine(const TBaseActionList& list, int32_t definitionIndex,
 std::string ActionListScopeDisplayText(const TBaseActionList& list, int32_t definitionIndex);
 // True when the definition's scope is shown in place of a scope token.
 bool ActionListHasDisplayScope(const TBaseActionList& list, int32_t definitionIndex);
+
+// The name a list file shows: the file name without every "." + extension at
+// its end ("x.lst.lst" reads "x"; "x.lstart.lst" reads "x.lstart").
+std::string ActionListCaptionOfFile(const std::string& fileName, const std::string& extension);

@@ -305,6 +305,7 @@ void TSettingsContainer::Initialize() {
   FLastButtonRowSpacer = nullptr;
   Initialized = true;
   for (int32_t tab = 0; tab < GetTabCount(); ++tab) ApplyTabState(tab);
+  if (!ActionListWrappers.empty()) LoadActionLists();
   UpdateControlValuesInGUI();
 }
 
@@ -696,12 +697,12 @@ void TSettingsContainer::UpdateControlValuesInGUI() {
       case sckRadioButton: SetRadioChecked(static_cast<QRadioButton*>(control), r.IntValue == 1); break;
       case sckIDComboBox:
       case sckIDComboBoxTextTop:
-      case sckActionList:
         if (auto* box = qobject_cast<TIDComboBox*>(control)) {
           box->SetSelectedStrId(r.StrValue);
           r.IntValue = box->SelectedIntId();
         }
         break;
+      case sckActionList: UpdateActionListControl(i); break;
       case sckComboBoxTextTop: static_cast<TAdvancedComboBox*>(control)->SetText(r.StrValue); break;
       case sckNumberComboBox:
       case sckNumberComboBoxTextTop: static_cast<TNumberComboBox*>(control)->SetValue(r.IntValue); break;

@@ -1,0 +1,40 @@
+#include "settingspanels/qt/action_list_platform.h"
+
+#include <unistd.h>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QStandardPaths>
+
+#include "controls/dialogs.h"
+#include "foundation/paths.h"
+#include "foundation/qt/qt_strings.h"
+#include "text/text_store.h"
+
+void ActionListMessageBox(int32_t captionSlot, const std::string& text) {
+  NotificationDialog(SprText(static_cast<StrResGlobal>(captionSlot)), text, SprText(192));
+}
+
+std::string ActionListClipboardText() {
+  const QClipboard* clipboard = QGuiApplication::clipboard();
+  return clipboard ? FromQString(clipboard->text()) : std::string();
+}
+
+void SetActionListClipboardText(const std::string& text) {
+  if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(ToQString(text));
+}
+
+std::string ActionListBaseFolderOf(const std::string& programFolder, const std::string& dataFolder) {
+  auto withSlash = [](std::string folder) {
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder;
+  };
+  // A program installed where its user cannot write keeps its lists with the user.
+  if (!programFolder.empty() && ::access(programFolder.c_str(), W_OK) == 0) return withSlash(programFolder);
+  return withSlash(dataFolder);
+}
+
+std::string ActionListBaseFolder() {
+  return ActionListBaseFolderOf(ApplicationPath(),
+                                FromQString(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+}
