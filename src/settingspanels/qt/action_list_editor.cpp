@@ -36,6 +36,9 @@ namespace {
 constexpr int32_t kClientWidth = 1100;
 constexpr int32_t kClientHeight = 670;
 constexpr int32_t kLeftSideWidth = 375;
+// The same on both sides: layouts keep their margins where they are in a
+// mirrored window, and nothing may touch the splitter or the window's edge.
+constexpr int32_t kPanelMargin = 5;
 constexpr int32_t kColumnWidths[alCellCount] = {130, 140, 175, 175, 80};
 
 std::string Slot(int32_t slot) {
@@ -132,7 +135,7 @@ void TSettingsContainerActionListEditorSpr::BuildGUI() {
         FEditedRowID = -1;
         SetVisibilityButtonUpdate(false);
       });
-  FConfigPanel = new TSettingsContainerActionListDialogActionConfigContainer(content, 1, 5, 0);
+  FConfigPanel = new TSettingsContainerActionListDialogActionConfigContainer(content, 1, kPanelMargin, kPanelMargin);
   auto* buttonRow = new TRawPanel(content);
   auto* buttons = new QHBoxLayout(buttonRow);
   buttons->setContentsMargins(5, 7, 0, 10);
@@ -170,11 +173,11 @@ void TSettingsContainerActionListEditorSpr::BuildGUI() {
   FMemo = new TAdvancedMemo(textPage);
   FMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
   textColumn->addWidget(FMemo);
-  CHSetFontFixedWidthAndFontSize(FConfigPanel->Param(1).Label, FMemo);
+  ActionListSetFixedWidthFont(FConfigPanel->Param(1).Label, FMemo);
   rightColumn->addWidget(FTabs, 1);
   auto* saveRow = new TRawPanel(right);
   auto* saveButtons = new QHBoxLayout(saveRow);
-  saveButtons->setContentsMargins(0, 7, 10, 10);
+  saveButtons->setContentsMargins(10, 7, 10, 10);
   saveButtons->setSpacing(10);
   saveButtons->addStretch(1);
   FButtonSave = AddButton(saveRow, cmdSave, "Save");

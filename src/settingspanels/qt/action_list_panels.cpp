@@ -1,6 +1,8 @@
 #include "settingspanels/qt/action_list_panels.h"
 
 #include <QBoxLayout>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QSignalBlocker>
 
@@ -50,10 +52,32 @@ void PlaceAt(QWidget* panel, QWidget* parent, int32_t top) {
     column->insertWidget(std::clamp(top, 0, static_cast<int32_t>(column->count())), panel);
 }
 
+// A long caption must not widen the panel past its window.
+void NarrowDropDown(QComboBox* box) {
+  box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  box->setMinimumContentsLength(8);
+}
+
 bool IsOnePartScope(int32_t type) { return type == alScopeOnePart || type == alScopeOnePartToo; }
 bool IsTwoPartScope(int32_t type) { return type == alScopeTwoParts || type == alScopeTwoPartsToo; }
 
 }  // namespace
+
+void ActionListSetFixedWidthFont(QWidget* reference, QWidget* first, QWidget* second) {
+  std::string name;
+  int32_t size = 0;
+  CHGetFontFixedWidthAndFontSize(reference, name, size);
+  // Without any of the library's fixed-width fonts the system's own serves.
+  const QString family =
+      IsNulMarker(name) ? QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family() : ToQString(name);
+  for (QWidget* target : {first, second}) {
+    if (!target) continue;
+    QFont font = target->font();
+    font.setFamily(family);
+    if (!IsNulMarker(name)) font.setPointSize(size);
+    target->setFont(font);
+  }
+}
 
 // --- The action type chooser ---------------------------------------------------------
 
@@ -89,6 +113,7 @@ void TSettingsContainerActionListDialogActionTypeContainer::Init(TBaseActionList
     FDropDown = new TIDComboBox(this);
     FDropDown->setMaxVisibleItems(20);
     FDropDown->SetAllowEditing(false);
+    NarrowDropDown(FDropDown);
     FColumn->addWidget(FDropDown);
   }
   for (int32_t d = 0; d < list->GetActionDefinitionsCount(); ++d) {
@@ -201,7 +226,9 @@ TSettingsContainerActionListDialogActionConfigContainer::BuildParam(QWidget* par
   QVBoxLayout* column = NewColumn(w.Block, FLeftMargin, FRightMargin);
   w.Label = AddLabel(column, w.Block, caption);
   w.Memo = new TAdvancedMemo(w.Block);
+  // Tall enough for a few lines, small enough to leave the rest in view.
   w.Memo->setMinimumHeight(80);
+  w.Memo->setMaximumHeight(140);
   w.Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   w.Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   w.Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -209,6 +236,7 @@ TSettingsContainerActionListDialogActionConfigContainer::BuildParam(QWidget* par
   w.DropDown = new TIDComboBox(w.Block);
   w.DropDown->setMaxVisibleItems(20);
   w.DropDown->SetAllowEditing(false);
+  NarrowDropDown(w.DropDown);
   for (QWidget* input :
        {static_cast<QWidget*>(w.Memo), static_cast<QWidget*>(w.Edit), static_cast<QWidget*>(w.DropDown)})
     column->addWidget(input);
@@ -270,7 +298,7 @@ void TSettingsContainerActionListDialogActionConfigContainer::BuildGUI() {
   scope->addWidget(FScope2.Block);
 
   for (QWidget* block : {FParamsBlock, FLettersBlock, FScopeBlock}) FColumn->addWidget(block);
-  CHSetFontFixedWidthAndFontSize(FParam1.Label, FParam1.Memo, FParam2.Memo);
+  ActionListSetFixedWidthFont(FParam1.Label, FParam1.Memo, FParam2.Memo);
   for (QWidget* hidden :
        {static_cast<QWidget*>(FParamsBlock), static_cast<QWidget*>(FLettersBlock), static_cast<QWidget*>(FScopeBlock)})
     hidden->hide();

@@ -168,3 +168,6 @@ class TSettingsContainerActionListDialogActionConfigContainer : public QWidget {
   bool FParam2Shown = false;
   bool FLettersShown = false;
 };
+
+// Gives the controls a fixed-width font sized to the reference label's text.
+void ActionListSetFixedWidthFont(QWidget* reference, QWidget* first, QWidget* second = nullptr);
