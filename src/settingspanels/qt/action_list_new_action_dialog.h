@@ -37,9 +37,12 @@ class TSettingsContainerActionListNewActionDialogSpr : public QDialog {
   QPushButton* ButtonCancel() const { return FButtonCancel; }
   QLabel* TypeLabel() const { return FTypeLabel; }
 
+ public:
+  // Esc: closes like Cancel.
+  void reject() override;
+
  protected:
   void closeEvent(QCloseEvent* e) override;
-  void reject() override;
 
  private:
   void BuildGUI();

@@ -86,6 +86,8 @@ class ActionListWindows : public ::testing::Test {
   // control (folder "lists", extension "al", value "default"); with twoControls
   // a second one in another tab shares the folder with the extension "lst".
   void MakeContainer(bool twoControls = false, bool rightToLeft = false) {
+    C.reset();
+    delete Window;
     Window = new QWidget;
     Window->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     C = std::make_unique<TSettingsContainerSpr>(Window);
