@@ -240,6 +240,57 @@ TEST_F(ActionListControl, AListThatCannotBeWrittenKeepsItsChanges) {
   EXPECT_FALSE(C->SaveActionList(-1));
 }
 
+TEST_F(ActionListControl, AWriteThatFailsLeavesTheOldFileAsItWas) {
+  WriteList("x.al", "repeat 1\n");
+  MakeContainer();
+  Pick("x.al");
+  SetActionListClipboardText("clear\n");
+  Wrapper().ListView->OnPaste(Wrapper().ListView);
+  // A write-protected list is refused, whoever runs the program.
+  std::filesystem::permissions(ListFile("x.al"), std::filesystem::perms::owner_read);
+  TDocINI doc;
+  C->SettingsSave(doc, true);
+  std::filesystem::permissions(ListFile("x.al"),
+                               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  EXPECT_EQ(testsupport::ReadFileBytes(ListFile("x.al")), "repeat 1\n");
+  EXPECT_TRUE(Wrapper().Modified);
+  size_t files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(ListFolder())) files += entry.is_regular_file();
+  EXPECT_EQ(files, 1u);  // no temporary file stays behind
+  C->SettingsSave(doc, true);
+  EXPECT_EQ(testsupport::ReadFileBytes(ListFile("x.al")), "repeat 1\nclear\n");
+  EXPECT_FALSE(Wrapper().Modified);
+}
+
+TEST_F(ActionListControl, MalformedListFilesLoadWithoutHarm) {
+  std::string huge;
+  for (int i = 0; i < 2000; ++i) huge += "pick 1-999999,5-2000000000 1-999999 x\n";
+  static const char binary[] = "clear\0\x01\xff\xfe repeat\n\0";
+  WriteList("binary.al", std::string(binary, sizeof binary - 1));
+  WriteList("utf8.al", "replace ALL \xC3\x28 \xE2\x82\n");
+  WriteList("quotes.al", "replace \"ALL a b\nreplace ALL \"\"\"\" \"x\ny\n\"");
+  WriteList("huge.al", huge);
+  WriteList("empty.al", "");
+  MakeContainer();
+  for (const char* name : {"binary.al", "utf8.al", "quotes.al", "huge.al", "empty.al"}) {
+    Pick(name);
+    EXPECT_EQ(Wrapper().ListName, name);
+    EXPECT_FALSE(Wrapper().Modified) << name;
+  }
+  // Not UTF-8, the text is read in the code page detected for it.
+  Pick("utf8.al");
+  EXPECT_EQ(Rows(), "replace ALL \xC3\x83( \xC3\xA2\xC2\x82\n");
+  // An unclosed quote ends at the line's end; the lines after it stand alone.
+  Pick("quotes.al");
+  EXPECT_EQ(Rows(), "replace \"ALL a b\"\nreplace ALL \"\"\"\" x\n# y\n#\n");
+  Pick("huge.al");
+  EXPECT_EQ(Wrapper().ListView->GetItemCount(), 2000);
+  // An editor opened on such a file shows what the control shows.
+  Wrapper().Button3->click();
+  ASSERT_FALSE(C->ActionListEditors().empty());
+  EXPECT_EQ(C->ActionListEditors().back()->ListView()->GetItemCount(), 2000);
+}
+
 TEST_F(ActionListControl, DeletingTheDefaultListClearsOnlyItsText) {
   MakeContainer();
   Wrapper().DefaultListText = "clear\n";
