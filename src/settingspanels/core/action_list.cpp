@@ -115,16 +115,9 @@ void TBaseActionList::ParseScope(TActionListActionRecord& action, int32_t partCo
   if (partCount == 1) {
     parts.push_back(action.Scope);
   } else if (partCount == 2) {
-    std::string token = action.Scope;
-    if (token == "ALL")
-      token = "ALL:ALL";
-    else if (token == "SELECTED")
-      token = "SELECTED:SELECTED";
-    else if (token.find(':') == std::string::npos)
-      token += ":ALL";
-    const size_t colon = token.find(':');
-    parts.push_back(Trim(token.substr(0, colon)));
-    parts.push_back(Trim(token.substr(colon + 1)));
+    const auto [first, second] = ActionListScopeParts(action.Scope);
+    parts.push_back(Trim(first));
+    parts.push_back(Trim(second));
   }
   for (const std::string& part : parts) {
     const bool all = part == "ALL";
@@ -259,6 +252,18 @@ bool TBaseActionList::CanOmitFirstOption(int32_t definitionIndex) const {
   const TActionListActionDefinitionRecord& def = Definitions[definitionIndex];
   return def.Param1Type == alParamNamedOption && def.Param2Type != alParamNone && !def.Options.empty() &&
          ActionListHasOption(def.OptionSet, alOptTypeFirstOptOmit);
+}
+
+std::pair<std::string, std::string> ActionListScopeParts(const std::string& token) {
+  std::string t = token;
+  if (t == "ALL")
+    t = "ALL:ALL";
+  else if (t == "SELECTED")
+    t = "SELECTED:SELECTED";
+  else if (t.find(':') == std::string::npos)
+    t += ":ALL";
+  const size_t colon = t.find(':');
+  return {t.substr(0, colon), t.substr(colon + 1)};
 }
 
 // --- Escapes ------------------------------------------------------------------------------

@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "foundation/hash_table.h"
@@ -91,6 +92,11 @@ class TBaseActionList {
 
   size_t FNumbersHeld = 0;
 };
+
+// The two parts of a two-part scope token, untrimmed: "ALL" stands for
+// "ALL:ALL", "SELECTED" for "SELECTED:SELECTED", a token without ":" for the
+// token followed by ":ALL"; the token is cut at its first ":".
+std::pair<std::string, std::string> ActionListScopeParts(const std::string& token);
 
 // --- Escapes --------------------------------------------------------------------
 

@@ -116,15 +116,7 @@ void TSettingsContainer::BuildActionListControl(int32_t index, QWidget* parent) 
 
   auto* memo = new TAdvancedMemo(panel);
   SetTag(memo, index);
-  memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-  memo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  if (FontMemoMonospace) {
-    QFont font = memo->font();
-    if (!FontMonospaceName.empty()) font.setFamily(ToQString(FontMonospaceName));
-    if (FontMonospaceSize > 0) font.setPointSize(FontMonospaceSize);
-    memo->setFont(font);
-  }
+  SetUpMemo(memo);
   memo->setVisible(w->ViewMode == 1);
   fill->addWidget(memo);
   w->Memo = memo;

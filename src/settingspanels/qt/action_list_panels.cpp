@@ -441,16 +441,9 @@ void TSettingsContainerActionListDialogActionConfigContainer::SetActionParams(in
   if (IsOnePartScope(def->ScopeType)) {
     FillScopePart(FScope1, scope);
   } else if (IsTwoPartScope(def->ScopeType)) {
-    std::string token = scope;
-    if (token == "ALL")
-      token = "ALL:ALL";
-    else if (token == "SELECTED")
-      token = "SELECTED:SELECTED";
-    else if (token.find(':') == std::string::npos)
-      token += ":ALL";
-    const size_t colon = token.find(':');
-    FillScopePart(FScope1, token.substr(0, colon));
-    FillScopePart(FScope2, token.substr(colon + 1));
+    const auto [first, second] = ActionListScopeParts(scope);
+    FillScopePart(FScope1, first);
+    FillScopePart(FScope2, second);
   }
   auto fill = [this](const TParamWidgets& w, int32_t kind, const std::string& text) {
     switch (kind) {

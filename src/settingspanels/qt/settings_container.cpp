@@ -181,6 +181,15 @@ void TSettingsContainer::BindChange(QWidget* control, int32_t index) {
   }
 }
 
+void TSettingsContainer::SetUpMemo(TAdvancedMemo* memo) const {
+  memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+  if (!FontMemoMonospace) return;
+  QFont font = memo->font();
+  if (!FontMonospaceName.empty()) font.setFamily(ToQString(FontMonospaceName));
+  if (FontMonospaceSize > 0) font.setPointSize(FontMonospaceSize);
+  memo->setFont(font);
+}
+
 void TSettingsContainer::BuildTab(int32_t index) {
   const TSettingsContainerTab& t = Tabs[index];
   TSettingsContainerTabWidgets& w = FTabWidgets[index];
@@ -445,13 +454,7 @@ void TSettingsContainer::BuildControl(int32_t index, QWidget* parent) {
       auto* fill = new QVBoxLayout(panel);
       fill->setContentsMargins(0, 0, 0, 11);
       auto* memo = new TAdvancedMemo(panel);
-      memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-      if (FontMemoMonospace) {
-        QFont font = memo->font();
-        if (!FontMonospaceName.empty()) font.setFamily(ToQString(FontMonospaceName));
-        if (FontMonospaceSize > 0) font.setPointSize(FontMonospaceSize);
-        memo->setFont(font);
-      }
+      SetUpMemo(memo);
       fill->addWidget(memo);
       SetTag(panel, index);
       panel->OnButtonPlusClick = [this](QObject* sender) { ProcMemoButtonPlusClick(sender); };

@@ -164,6 +164,8 @@ class TSettingsContainer : public QWidget, public TSettingsContainerModel {
   bool eventFilter(QObject* watched, QEvent* e) override;
   void changeEvent(QEvent* e) override;
 
+  // Lines unwrapped, and the monospace font when the container asks for one.
+  void SetUpMemo(TAdvancedMemo* memo) const;
   // Writes a text into a record's edit or memo without raising its change.
   void ShowTextInControl(int32_t index, const std::string& text);
 

@@ -28,11 +28,6 @@ using TNewAction = TSettingsContainerActionListNewActionDialogSpr;
 
 class ActionListControl : public ActionListWindows {
  protected:
-  void Pick(const std::string& id, int32_t record = -1) {
-    TIDComboBox* box = Chooser(record);
-    box->setCurrentIndex(box->GetIndexOfStrId(id));
-    box->Change();
-  }
   QAction* Item(int32_t tag) {
     for (QAction* item : C->ActionListPopupMenu->actions())
       if (!item->isSeparator() && GetTag(item) == tag) return item;
@@ -457,10 +452,7 @@ TEST_F(ActionListControl, ScreenshotsInEnglishAndArabic) {
     QApplication::processEvents();
     SaveScreenshot(d, "action_list_new_action_" + suffix);
     d->close();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    C.reset();
-    delete Window;
-    Window = nullptr;
+    CloseContainer();
   }
   QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }

@@ -63,6 +63,12 @@ class ActionListEditor : public ActionListWindows {
     }
     e->ProcCommand(TEditor::cmdAdd);
   }
+  // An editor for the list file name, opened as the Edit button does.
+  TEditor* EditFile(const std::string& name) {
+    const int32_t index =
+        C->ActionListEditorDialogShow(Record, &Vocabulary, "lists", "al", alListFile, ListFile(name), 0, 0);
+    return C->ActionListEditors().at(static_cast<size_t>(index));
+  }
   std::string RowsText(TEditor* e) {
     std::string text;
     GetActionListFromListView(text, *e->ListView(), Vocabulary, false);
@@ -137,8 +143,7 @@ TEST_F(ActionListEditor, SavingOverAnExistingListAsksFirst) {
 TEST_F(ActionListEditor, RenamingReplacesTheListOrKeepsBoth) {
   WriteList("old.al", "repeat 1\n");
   MakeContainer();
-  Chooser()->setCurrentIndex(Chooser()->GetIndexOfStrId("old.al"));
-  Chooser()->Change();
+  Pick("old.al");
   TEditor* e = OpenEditor(3);
   EXPECT_EQ(FromQString(e->NameEdit()->text()), "old");
   EXPECT_EQ(FromQString(e->windowTitle()), "Edit Action List: old");
@@ -173,9 +178,7 @@ TEST_F(ActionListEditor, AListWhoseNameHoldsADotKeepsItsFile) {
   WriteList("a.b.al", "clear\n");
   MakeContainer();
   EXPECT_EQ(FromQString(Chooser()->itemText(Chooser()->GetIndexOfStrId("a.b.al"))), "a.b");
-  const int32_t index = C->ActionListEditorDialogShow(Record, &Vocabulary, "lists", "al", alListFile,
-                                                      ListFile("a.b.al"), 0, alDialogModeRows);
-  TEditor* e = C->ActionListEditors().at(static_cast<size_t>(index));
+  TEditor* e = EditFile("a.b.al");
   EXPECT_EQ(FromQString(e->NameEdit()->text()), "a.b");
   Compose(e, taRepeat, "4", "", false);
   ASSERT_TRUE(e->SaveCurrentList());
@@ -230,8 +233,7 @@ TEST_F(ActionListEditor, TheDefaultListIsHandedBackWithoutNameChecks) {
 TEST_F(ActionListEditor, SavingTheDefaultListLeavesAnotherShownListAlone) {
   WriteList("shown.al", "repeat 1\n");
   MakeContainer();
-  Chooser()->setCurrentIndex(Chooser()->GetIndexOfStrId("shown.al"));
-  Chooser()->Change();
+  Pick("shown.al");
   ASSERT_EQ(Wrapper().ListName, "shown.al");
   const int32_t index = C->ActionListEditorDialogShow(Record, &Vocabulary, "lists", "al", alListDefault, "", 0, 0);
   TEditor* e = C->ActionListEditors().at(static_cast<size_t>(index));
@@ -245,8 +247,7 @@ TEST_F(ActionListEditor, SavingTheDefaultListLeavesAnotherShownListAlone) {
 TEST_F(ActionListEditor, OneEditorPerListAndTheRegisterStartsAgain) {
   WriteList("x.al", "clear\n");
   MakeContainer();
-  Chooser()->setCurrentIndex(Chooser()->GetIndexOfStrId("x.al"));
-  Chooser()->Change();
+  Pick("x.al");
   TEditor* first = OpenEditor(3);
   Click(3);
   EXPECT_EQ(Open<TEditor>().size(), 1u);
@@ -268,9 +269,7 @@ TEST_F(ActionListEditor, OneEditorPerListAndTheRegisterStartsAgain) {
 TEST_F(ActionListEditor, SwitchingTheViewKeepsTheListAndTheModifiedFlag) {
   WriteList("x.al", "replace ALL a b -c\nrepeat 2\n");
   MakeContainer();
-  const int32_t index =
-      C->ActionListEditorDialogShow(Record, &Vocabulary, "lists", "al", alListFile, ListFile("x.al"), 0, 0);
-  TEditor* e = C->ActionListEditors().at(static_cast<size_t>(index));
+  TEditor* e = EditFile("x.al");
   EXPECT_FALSE(e->Modified());
   e->ProcCommand(TEditor::cmdViewText);
   EXPECT_EQ(e->DialogMode(), alDialogModeText);
@@ -292,9 +291,7 @@ TEST_F(ActionListEditor, SwitchingTheViewKeepsTheListAndTheModifiedFlag) {
 TEST_F(ActionListEditor, SelectingARowFillsThePanelAndUpdateReplacesIt) {
   WriteList("x.al", "replace 2 a b -c\nrepeat 2\n");
   MakeContainer();
-  const int32_t index =
-      C->ActionListEditorDialogShow(Record, &Vocabulary, "lists", "al", alListFile, ListFile("x.al"), 0, 0);
-  TEditor* e = C->ActionListEditors().at(static_cast<size_t>(index));
+  TEditor* e = EditFile("x.al");
   e->ListView()->SetSelectedRows({0});
   e->ProcListSelect(0, true);
   EXPECT_EQ(e->EditedRowID(), 1);
@@ -313,9 +310,7 @@ TEST_F(ActionListEditor, SelectingARowFillsThePanelAndUpdateReplacesIt) {
 TEST_F(ActionListEditor, CopyExportsTheSelectedRowsAndPasteImportsText) {
   WriteList("x.al", "replace ALL a b\nrepeat 2\nclear\n");
   MakeContainer();
-  const int32_t index =
-      C->ActionListEditorDialogShow(Record, &Vocabulary, "lists", "al", alListFile, ListFile("x.al"), 0, 0);
-  TEditor* e = C->ActionListEditors().at(static_cast<size_t>(index));
+  TEditor* e = EditFile("x.al");
   // An empty list with an empty clipboard has no context menu.
   TEditor* empty = OpenEditor(2);
   EXPECT_FALSE(empty->PreparePopupMenu());
@@ -370,9 +365,7 @@ TEST_F(ActionListEditor, ClosingAsksOnlyAboutUnsavedChanges) {
   EXPECT_TRUE(Open<TEditor>().empty());
   EXPECT_FALSE(std::filesystem::exists(ListFile("y.al")));
 
-  const int32_t index =
-      C->ActionListEditorDialogShow(Record, &Vocabulary, "lists", "al", alListFile, ListFile("x.al"), 0, 0);
-  e = C->ActionListEditors().at(static_cast<size_t>(index));
+  e = EditFile("x.al");
   Compose(e, taRepeat, "7", "", false);
   Dialogs.Answers = {kModalResultYes};  // Save Changes
   e->close();
@@ -414,9 +407,7 @@ TEST_F(ActionListEditor, ScreenshotsInEnglishGermanAndArabic) {
     QGuiApplication::setLayoutDirection(language == SprLangArabic ? Qt::RightToLeft : Qt::LeftToRight);
     MakeContainer(false, language == SprLangArabic);
     C->SetLanguage(static_cast<uint32_t>(language));
-    const int32_t index =
-        C->ActionListEditorDialogShow(Record, &Vocabulary, "lists", "al", alListFile, ListFile("Cleanup.al"), 0, 0);
-    TEditor* e = C->ActionListEditors().at(static_cast<size_t>(index));
+    TEditor* e = EditFile("Cleanup.al");
     e->ListView()->SetSelectedRows({2});
     e->ProcListSelect(2, true);
     QApplication::processEvents();
@@ -428,10 +419,7 @@ TEST_F(ActionListEditor, ScreenshotsInEnglishGermanAndArabic) {
       SaveScreenshot(e, "action_list_editor_text_en");
     }
     e->ProcCommand(TEditor::cmdDiscard);
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    C.reset();
-    delete Window;
-    Window = nullptr;
+    CloseContainer();
   }
   QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }

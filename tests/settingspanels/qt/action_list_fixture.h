@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "controls/dialogs.h"
+#include "controls/id_combo_box.h"
 #include "settingspanels/core/action_list_vocabulary.h"
 #include "settingspanels/qt/action_list_editor.h"
 #include "settingspanels/qt/action_list_new_action_dialog.h"
@@ -86,8 +87,7 @@ class ActionListWindows : public ::testing::Test {
   // control (folder "lists", extension "al", value "default"); with twoControls
   // a second one in another tab shares the folder with the extension "lst".
   void MakeContainer(bool twoControls = false, bool rightToLeft = false) {
-    C.reset();
-    delete Window;
+    CloseContainer();
     Window = new QWidget;
     Window->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     C = std::make_unique<TSettingsContainerSpr>(Window);
@@ -107,6 +107,19 @@ class ActionListWindows : public ::testing::Test {
     };
     C->Initialize();
     for (int32_t t = 0; t < C->TabCount(); ++t) C->OpenTab(t, true);
+  }
+  // Frees the window with the container, after the windows that closed.
+  void CloseContainer() {
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    C.reset();
+    delete Window;
+    Window = nullptr;
+  }
+  // Shows the list in the control, as a pick of the user does.
+  void Pick(const std::string& id, int32_t record = -1) {
+    TIDComboBox* box = Chooser(record);
+    box->setCurrentIndex(box->GetIndexOfStrId(id));
+    box->Change();
   }
   void Show(int width = 640, int height = 420) {
     Window->resize(width, height);
