@@ -182,9 +182,14 @@ void TSaveSettingsContainer::IndentControls() {
   // Qt mirrors the order of a row's children itself, but not its margins.
   const int32_t left = rightToLeft ? 0 : FIndent;
   const int32_t right = rightToLeft ? FIndent : 0;
+  // A label draws a little beyond the text's advance; its own size hint
+  // counts too, so that the three lists start in one line.
   int32_t labelWidth = 0;
-  for (TSaveTargetList list : {stlFormat, stlName, stlFolder})
+  for (TSaveTargetList list : {stlFormat, stlName, stlFolder}) {
     labelWidth = std::max(labelWidth, GetWidthForFont(font(), Caption(list)));
+    FLabels[list]->setMinimumWidth(0);
+    labelWidth = std::max(labelWidth, FLabels[list]->sizeHint().width());
+  }
   for (int32_t i = 0; i < kSaveTargetListCount; ++i) {
     FRows[i]->layout()->setContentsMargins(left, 0, right, 0);
     FLabels[i]->setMinimumWidth(labelWidth);
