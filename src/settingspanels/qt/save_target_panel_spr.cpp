@@ -82,7 +82,8 @@ void TSaveSettingsContainerSpr::ProcFolderButtonClick() {
   chooser.SetLanguage();
   chooser.BiDiMode = layoutDirection();
   if (IsFolderAndExists(ValFolder())) chooser.InitialDir = ValFolder();
-  if (!chooser.Execute() || chooser.SelectedDir == ValFolder()) return;
+  // OK without a folder in the path field chooses nothing.
+  if (!chooser.Execute() || chooser.SelectedDir.empty() || chooser.SelectedDir == ValFolder()) return;
   SetValFolder(chooser.SelectedDir);
   // Choosing a folder is the user's change like typing one.
   RaiseChange();
