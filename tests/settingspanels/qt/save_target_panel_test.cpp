@@ -355,6 +355,25 @@ TEST_F(SaveTargetPanel, ScreenshotsLeftToRightAndRightToLeft) {
   }
 }
 
+TEST_F(SaveTargetPanel, AChangeOfReadingDirectionMovesTheIndent) {
+  ShowPanel();
+  const int indent = P->IndentWidth();
+  P->ComboBox(stlName)->lineEdit()->selectAll();
+  ASSERT_TRUE(P->ComboBox(stlName)->lineEdit()->hasSelectedText());
+  P->setLayoutDirection(Qt::RightToLeft);
+  QApplication::processEvents();
+  for (TSaveTargetList list : {stlFolder, stlName, stlFormat}) {
+    EXPECT_EQ(P->Row(list)->layout()->contentsMargins().right(), indent);
+    EXPECT_EQ(P->Row(list)->layout()->contentsMargins().left(), 0);
+    EXPECT_GT(P->Label(list)->x(), P->ComboBox(list)->x());
+    EXPECT_FALSE(P->ComboBox(list)->lineEdit()->hasSelectedText());
+  }
+  P->setLayoutDirection(Qt::LeftToRight);
+  QApplication::processEvents();
+  EXPECT_EQ(P->Row(stlName)->layout()->contentsMargins().left(), indent);
+  EXPECT_LT(P->Label(stlName)->x(), P->ComboBox(stlName)->x());
+}
+
 // Every profile's lists, used as a user would, survive a settings file.
 class SaveTargetFile : public SaveTargetPanel {
  protected:
