@@ -101,11 +101,6 @@ TSaveTargetProfileLists SaveTargetProfileLists(TSaveSettingsContainerStorageProf
   return result;
 }
 
-std::string SaveTargetFormatOfListText(const std::string& text) {
-  const size_t dash = text.find(" - ");
-  return Trim(dash == std::string::npos ? std::string_view(text) : std::string_view(text).substr(0, dash));
-}
-
 bool TSaveSettingsContainerModel::DefaultOpt(TSaveTargetOption option) const {
   switch (option) {
     case stoOverwriteFile: return DefaultOptOverwriteFile;
@@ -225,7 +220,7 @@ void TSaveSettingsContainerModel::SettingsLoad(const TDocINI& document, const st
 
 void TSaveSettingsContainerModel::ListTextChanged(TSaveTargetList list, const std::string& text) {
   // The list already shows the text, so it is stored without writing it back.
-  FVal[list] = list == stlFormat ? SaveTargetFormatOfListText(text) : text;
+  FVal[list] = list == stlFormat ? FileFormatExtensionOfText(text) : text;
   RaiseChange();
 }
 

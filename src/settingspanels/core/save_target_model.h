@@ -75,10 +75,6 @@ struct TSaveTargetProfileLists {
 // The lists of a profile other than spCustom (which changes no list).
 TSaveTargetProfileLists SaveTargetProfileLists(TSaveSettingsContainerStorageProfile profile);
 
-// The stored format of a format-list text: the part before the first " - ",
-// without surrounding blanks ("JPG - JPEG-Image" gives "JPG").
-std::string SaveTargetFormatOfListText(const std::string& text);
-
 class TSaveSettingsContainerModel;
 using TSaveTargetChangeNotification = std::function<void(TSaveSettingsContainerModel* Sender)>;
 

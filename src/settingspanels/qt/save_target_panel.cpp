@@ -13,6 +13,7 @@
 #include "controls/advanced_combo_box.h"
 #include "controls/caption_panels.h"
 #include "controls/multiline_check.h"
+#include "foundation/paths.h"
 #include "foundation/qt/qt_strings.h"
 #include "foundation/qt/text_measurer.h"
 
@@ -238,7 +239,7 @@ void TSaveSettingsContainer::ShowListText(TSaveTargetList list, const std::strin
   const QSignalBlocker quiet(box);
   int32_t index = box->findText(ToQString(text), Qt::MatchExactly);
   for (int32_t i = 0; index < 0 && i < box->count(); ++i)
-    if (SaveTargetFormatOfListText(FromQString(box->itemText(i))) == text) index = i;
+    if (FileFormatExtensionOfText(FromQString(box->itemText(i))) == text) index = i;
   if (index >= 0) box->setCurrentIndex(index);
 }
 

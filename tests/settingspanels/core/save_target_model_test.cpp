@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "foundation/doc_ini.h"
+#include "foundation/paths.h"
 #include "settingspanels/core/save_target_model.h"
 
 namespace {
@@ -138,7 +139,7 @@ TEST(SaveTargetModel, FormatOfAListText) {
       {"\tdat\t", "dat"},
       {"JP2 -JPEG2000", "JP2 -JPEG2000"},
   };
-  for (const auto& [text, format] : cases) EXPECT_EQ(SaveTargetFormatOfListText(text), format) << text;
+  for (const auto& [text, format] : cases) EXPECT_EQ(FileFormatExtensionOfText(text), format) << text;
 }
 
 TEST(SaveTargetModel, ValuesFromAFilePath) {

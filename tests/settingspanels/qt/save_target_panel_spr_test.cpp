@@ -3,7 +3,6 @@
 // screenshots in English, German and Arabic.
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,13 +23,6 @@
 #include "text/text_store.h"
 
 namespace {
-
-bool WaitFor(const std::function<bool()>& done) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!done() && timer.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 20);
-  return done();
-}
 
 TStrArray Items(const QComboBox* box) {
   TStrArray items;

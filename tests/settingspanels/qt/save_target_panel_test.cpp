@@ -16,6 +16,7 @@
 #include "controls/caption_panels.h"
 #include "controls/multiline_check.h"
 #include "foundation/config_files.h"
+#include "foundation/paths.h"
 #include "foundation/qt/qt_strings.h"
 #include "foundation/qt/text_measurer.h"
 #include "foundation/str_split.h"
@@ -406,7 +407,7 @@ TEST_F(SaveTargetFile, EveryStorageProfileRoundTrips) {
     TSaveSettingsContainer source;
     UseProfile(source, profile);
     const TStrArray formats = SaveTargetProfileLists(profile).Lists[stlFormat].Items;
-    EXPECT_EQ(source.ValFormat(), SaveTargetFormatOfListText(formats.back())) << p;
+    EXPECT_EQ(source.ValFormat(), FileFormatExtensionOfText(formats.back())) << p;
     const std::string file = SaveFile(source, "p" + std::to_string(p) + ".sxs");
 
     TConfigSaver doc;
