@@ -45,6 +45,43 @@ std::string UpperAZ(std::string s) {
   return s;
 }
 
+// Real comment blocks hold some dozens of fields. Beyond this many, a field is
+// kept only when it is the first of a name that a text field shows.
+constexpr size_t kMaxKeptComments = 4096;
+
+// Decides which fields are kept, in bounded memory and time per field.
+class TCommentKeeper {
+ public:
+  explicit TCommentKeeper(const std::vector<std::unique_ptr<TVorbisComment>>& frames) : FFrames(frames) {}
+  bool Keep(const std::string& upperName) {
+    if (FFrames.size() < kMaxKeptComments) return true;
+    const int shown = ShownIndex(upperName);
+    if (shown < 0) return false;
+    if (!FPresentKnown) {
+      for (const auto& f : FFrames) {
+        const int i = ShownIndex(f->Name);
+        if (i >= 0) FPresent[i] = true;
+      }
+      FPresentKnown = true;
+    }
+    if (FPresent[shown]) return false;
+    FPresent[shown] = true;
+    return true;
+  }
+
+ private:
+  static int ShownIndex(const std::string& name) {
+    static const char* const kShown[] = {"ALBUM", "ARTIST", "COMMENT",     "GENRE",
+                                         "TITLE", "DATE",   "TRACKNUMBER", "DISCNUMBER"};
+    for (int i = 0; i < 8; ++i)
+      if (name == kShown[i]) return i;
+    return -1;
+  }
+  const std::vector<std::unique_ptr<TVorbisComment>>& FFrames;
+  bool FPresent[8] = {};
+  bool FPresentKnown = false;
+};
+
 int64_t LeadingId3v2Size(TStream& s) {
   uint8_t b[10];
   s.SetPosition(0);
@@ -146,7 +183,8 @@ void TFlacTag::TakeStreamInfo(const uint8_t* info) {
   SampleRate = static_cast<int32_t>(info[10] << 12 | info[11] << 4 | info[12] >> 4);
   Channels = static_cast<uint8_t>(((info[12] >> 1) & 7) + 1);
   BitsPerSample = static_cast<uint8_t>(((info[12] & 1) << 4 | info[13] >> 4) + 1);
-  Samples = BE32(info + 14);
+  // The total is a 36-bit field: the low nibble of byte 13 holds its top bits.
+  Samples = static_cast<int64_t>(info[13] & 0x0F) << 32 | BE32(info + 14);
 }
 
 void TFlacTag::ReadTag(TStream& r, bool parseTags) {
@@ -154,6 +192,7 @@ void TFlacTag::ReadTag(TStream& r, bool parseTags) {
   if (vendorLength > 0) VendorString = ReadBytes(r, vendorLength);
   const int32_t count = ReadInt32LE(r);
   HasTags = count > 0;
+  TCommentKeeper keeper(Frames);
   for (int32_t i = 0; i < count; ++i) {
     const int32_t length = ReadInt32LE(r);
     // A negative length belongs to a damaged block: what follows would be read
@@ -168,7 +207,9 @@ void TFlacTag::ReadTag(TStream& r, bool parseTags) {
     const std::string field = ReadBytes(r, length);
     const size_t eq = field.find('=');
     if (eq == std::string::npos) continue;
-    TVorbisComment* c = AddTag(UpperAZ(field.substr(0, eq)));
+    const std::string name = UpperAZ(field.substr(0, eq));
+    if (!keeper.Keep(name)) continue;
+    TVorbisComment* c = AddTag(name);
     c->Stream = TMemoryStream(field.substr(eq + 1));
     c->Stream.SetPosition(0);
     c->Format = 1;

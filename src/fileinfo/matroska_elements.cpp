@@ -6,13 +6,20 @@
 #include <filesystem>
 #include <limits>
 
+#include "fileinfo/audio_codecs.h"
 #include "fileinfo/media_rounding.h"
+#include "fileinfo/read_ahead_stream.h"
 
 namespace {
 
 // The deepest regular nesting is a few levels (Segment, Tags, Tag, SimpleTag
 // and nested SimpleTags); a file may nest masters without end.
 constexpr int32_t kMaxDepth = 32;
+
+// The target level of a Tag that names none.
+constexpr int32_t kDefaultTargetTypeValue = 50;
+// Codec ids are short ASCII texts ("A_AAC/MPEG4/LC").
+constexpr int64_t kMaxCodecIdBytes = 256;
 
 }  // namespace
 
@@ -28,6 +35,7 @@ void TMediaInfoBaseClass::Reset() {
   ImageCount = 0;
   ColorDepth = 0;
   AudioChannels = aicUnknown;
+  AudioCodec.clear();
   Artist.clear();
   Title.clear();
   Album.clear();
@@ -44,8 +52,10 @@ bool TMediaInfoBaseClass::Open(const std::string& fileName) {
   if (fileName.empty() || !std::filesystem::exists(fileName, ec) || std::filesystem::is_directory(fileName, ec))
     return false;
   FileName = fileName;
-  Stream = OpenStreamForReading(fileName);
-  if (!Stream) throw EStreamError("Cannot open file \"" + fileName + "\"");
+  std::unique_ptr<TStream> file = OpenStreamForReading(fileName);
+  if (!file) throw EStreamError("Cannot open file \"" + fileName + "\"");
+  // The walk reads element heads of a few bytes each, one after another.
+  Stream = std::make_unique<TReadAheadStream>(std::move(file));
   if (Stream->GetSize() < 24) return false;
   Opened = true;
   return true;
@@ -178,11 +188,22 @@ void TMediaInfoMatroska::ReadElements(int64_t parentEnd, int32_t depth, TWalkSta
     ReadNextElementID(id, sizeLength, size, elementStart, dataStart, elementEnd);
     auto walkInto = [&] { ReadElements(elementEnd, depth + 1, state); };
     switch (id) {
+      case 0xAE: {  // TrackEntry
+        // The codec of the track is taken once its type is known.
+        const int32_t outerType = state.TrackType;
+        std::string outerCodec = std::move(state.CodecID);
+        state.TrackType = 0;
+        state.CodecID.clear();
+        walkInto();
+        if (state.TrackType == 2) AudioCodec = MatroskaCodecName(state.CodecID);
+        state.TrackType = outerType;
+        state.CodecID = std::move(outerCodec);
+        break;
+      }
       case 0x1A45DFA3:  // EBML header
       case 0x18538067:  // Segment
       case 0x1549A966:  // Info
       case 0x1654AE6B:  // Tracks
-      case 0xAE:        // TrackEntry
       case 0xE0:        // Video
       case 0xE1:        // Audio
       case 0x63C0:      // Targets
@@ -192,7 +213,8 @@ void TMediaInfoMatroska::ReadElements(int64_t parentEnd, int32_t depth, TWalkSta
         if (ReadMetaData) walkInto();
         break;
       case 0x7373:  // Tag
-        state.TargetTypeValue = 0;
+        // A Tag without a TargetTypeValue stands at the album level.
+        state.TargetTypeValue = kDefaultTargetTypeValue;
         walkInto();
         break;
       case 0x67C8:  // SimpleTag
@@ -213,8 +235,11 @@ void TMediaInfoMatroska::ReadElements(int64_t parentEnd, int32_t depth, TWalkSta
         const uint64_t type = ReadDataUInt(size);
         if (type == 1) HasVideo = true;
         if (type == 2) HasAudio = true;
+        state.TrackType = static_cast<int32_t>(type);
         break;
       }
+      case 0x86: ReadDataStr(state.CodecID, std::min<int64_t>(size, kMaxCodecIdBytes)); break;  // CodecID
+      case 0x7BA9: ReadDataStr(state.SegmentTitle, size); break;                                // Title of Info
       case 0xB0: Width = static_cast<int32_t>(ReadDataUInt(size)); break;
       case 0xBA: Height = static_cast<int32_t>(ReadDataUInt(size)); break;
       case 0xB5: AudioSampleRate = RoundToInt32(ReadDataFloat(size)); break;
@@ -231,7 +256,11 @@ bool TMediaInfoMatroska::Read() {
   TWalkState state;
   ReadElements(Stream->GetSize(), 0, state);
   RefreshMediaType();
-  if (state.SegmentDuration > 0) {
+  // The segment's own title names the file; a title tag of the track level
+  // (30) names it more closely.
+  if (Title.empty()) Title = state.SegmentTitle;
+  // A live stream's writer may store an infinite duration: no play time.
+  if (std::isfinite(state.SegmentDuration) && state.SegmentDuration > 0) {
     DurationExact =
         state.TimecodeScale > 0 ? state.TimecodeScale * state.SegmentDuration / 1e9 : state.SegmentDuration / 1000;
     Duration = RoundToInt32(DurationExact);

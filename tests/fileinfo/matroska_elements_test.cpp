@@ -63,7 +63,7 @@ TEST(TMediaInfoMatroska, AudioTrackDurationBitrateAndTags) {
   const std::string tags =
       El(kTags, Tag(50, SimpleTag("TITLE", "Album") + SimpleTag("PART_NUMBER", "2")) +
                     Tag(30, SimpleTag("TITLE", std::string("Song\0\0", 6)) + SimpleTag("ARTIST", "Band")) +
-                    Tag(0, SimpleTag("TITLE", "ignored") + SimpleTag("GENRE", "Jazz")));
+                    Tag(0, SimpleTag("TITLE", "Untargeted") + SimpleTag("GENRE", "Jazz")));
   const std::string segment =
       El(kSegment, El(kInfo, El("\x2A\xD7\xB1", UInt(1000000, 3)) + El("\x44\x89", Double(10000.0))) +
                        El(kTracks, AudioTrack(2, 48000.0f)) + tags + El(kCluster, std::string(624995, 'c')) +
@@ -80,7 +80,8 @@ TEST(TMediaInfoMatroska, AudioTrackDurationBitrateAndTags) {
   EXPECT_EQ(m.Duration, 10);
   // Cluster sizes are counted with their data size − 10 each.
   EXPECT_EQ(m.Bitrate, static_cast<int32_t>(std::nearbyint((624995.0 - 10) * 2 * 8 / 10000)));
-  EXPECT_EQ(m.Album, "Album");
+  // A Tag without a TargetTypeValue stands at the album level (50).
+  EXPECT_EQ(m.Album, "Untargeted");
   EXPECT_EQ(m.DiscNumber, "2");
   EXPECT_EQ(m.Title, std::string("Song\0\0", 6));
   EXPECT_EQ(m.Artist, "Band");
