@@ -218,7 +218,8 @@ bool TAudioInfo::GetAudioDataFromMP3(const std::string& name) {
   Album = pick(v2.GetAlbum(), ape.Album, v1.Album);
   Year = pick(v2.GetYear(), ape.Year, v1.Year);
   Genre = pick(v2.GetGenre(), ape.Genre, v1.GetGenre());
-  Track = pick(v2.GetTrack(), ape.Track, v1.GetTrack());
+  // Only ID3v1.1 has a track field; a version 1.0 tag names no track.
+  Track = pick(v2.GetTrack(), ape.Track, v1.IsVersion11 ? v1.GetTrack() : "");
   Comment = pick(v2.GetStandardComment(), ape.Comment, v1.Comment);
   DiscNumber = pick(v2.GetDiscNumber(), ape.DiscNumber, "");
   SetDuration(mpeg.Duration);

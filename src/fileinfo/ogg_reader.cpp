@@ -311,6 +311,7 @@ bool TMediaInfoOGG::GetInfo(TStream& stream) {
   }
   StreamSize = stream.GetSize();
   FLinkPlayTime = -1;
+  FVideoPlayTime = -1;
   stream.SetPosition(ID3v2Size);
   TOGGStream pages(stream);
   if (!pages.FirstHeader.HasCapturePattern()) return false;
@@ -425,6 +426,14 @@ bool TMediaInfoOGG::GetInfo(TStream& stream) {
     }
     if (Samples < 0) Samples = 0;
     PlayTime = GetPlayTime();
+    // A video beside the audio stream runs as long as its own last frame.
+    FVideoPlayTime = -1;
+    for (const auto& ls : streams) {
+      if (ls.Codec != kOggCodecTheora || &ls == primary) continue;
+      const int64_t granule = GetSamples(stream, ls.Serial);
+      if (granule > 0) FVideoPlayTime = LinkPlayTime(kOggCodecTheora, ls.FirstPacket, granule);
+      break;
+    }
     if (Codec != kOggCodecTheora) {
       if (Codec == kOggCodecVorbis && VorbisNominalBitrate() != 0 && FLinkPlayTime < 0) {
         Bitrate = VorbisNominalBitrate() / 1000;
@@ -580,6 +589,8 @@ double TMediaInfoOGG::GetPlayTime() const {
     default: return 0;
   }
 }
+
+double TMediaInfoOGG::GetVideoPlayTime() const { return FVideoPlayTime >= 0 ? FVideoPlayTime : GetPlayTime(); }
 
 int32_t TMediaInfoOGG::GetAudioSampleRate() const {
   switch (Codec) {

@@ -81,6 +81,9 @@ class TMediaInfoOGG {
   int64_t GetSamples(TStream& stream, int64_t serial = -1);
 
   double GetPlayTime() const;
+  // The play time of the Theora stream where one stands beside the audio
+  // stream that GetPlayTime reports; GetPlayTime otherwise.
+  double GetVideoPlayTime() const;
   int32_t GetAudioBitrate() const { return Bitrate; }
   int32_t GetAudioSampleRate() const;
   TAudioInfoChannels GetAudioChannels() const;
@@ -123,5 +126,6 @@ class TMediaInfoOGG {
   int32_t VorbisNominalBitrate() const;
 
   double FLinkPlayTime = -1;
+  double FVideoPlayTime = -1;
   std::vector<uint32_t> FTailSerials;
 };

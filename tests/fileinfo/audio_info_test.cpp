@@ -91,7 +91,7 @@ TEST(TAudioInfo, Mp3TagsFromBothVersions) {
   EXPECT_EQ(a.Title, "Title");  // ID3v2 first
   EXPECT_EQ(a.Year, "2000");    // then ID3v1
   EXPECT_EQ(a.Genre, "Rock");
-  EXPECT_EQ(a.Track, "0");  // no "0" rule on this path
+  EXPECT_EQ(a.Track, "");  // an ID3v1.0 tag has no track field
   EXPECT_EQ(a.BitRate, 128);
   EXPECT_EQ(a.SampleRate, 44100);
   EXPECT_EQ(a.Channels, aicStereo);
