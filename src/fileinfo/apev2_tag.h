@@ -39,9 +39,6 @@ constexpr int32_t kApeTagUnknownVersion = 8;
 constexpr int32_t kApeTagFooterTooShort = 9;
 constexpr int32_t kApeTagReadFailed = 65535;
 
-// Global flag of the footer: a 32-byte header stands before the items.
-constexpr uint32_t kApeFlagHasHeader = 0x80000000u;
-
 class TAPEv2Tag {
  public:
   TAPEv2Tag() { Clear(); }

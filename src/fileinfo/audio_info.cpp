@@ -197,7 +197,15 @@ bool TAudioInfo::GetAudioDataFromMP3(const std::string& name) {
     // An APE tag stands before the ID3v1 tag; neither is audio.
     apeRead = ape.ReadTagDataFromStream(*s) == kApeTagRead;
     int64_t audioEnd = s->GetSize() - (v1.Exists ? 128 : 0);
-    if (apeRead) audioEnd -= static_cast<int64_t>(ape.TagSize) + ((ape.TagFlags & kApeFlagHasHeader) ? 32 : 0);
+    if (apeRead) {
+      audioEnd -= static_cast<int64_t>(ape.TagSize);
+      // The tag's size leaves out the header that APE 2.0 puts before it.
+      char preamble[8] = {};
+      if (audioEnd >= 32) {
+        s->SetPosition(audioEnd - 32);
+        if (s->Read(preamble, 8) == 8 && std::memcmp(preamble, "APETAGEX", 8) == 0) audioEnd -= 32;
+      }
+    }
     s->SetPosition(0);
     v2.ReadFromStream(*s);
     s->SetPosition(v2.Exists ? v2.Size : 0);

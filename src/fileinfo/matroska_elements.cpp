@@ -182,6 +182,10 @@ void TMediaInfoMatroska::ReadElements(int64_t parentEnd, int32_t depth, TWalkSta
   if (depth > kMaxDepth) return;
   const int64_t streamSize = Stream->GetSize();
   while (true) {
+    // An element without data holds no children: reading on would walk the
+    // elements after it once more at this level, and doubly so for each empty
+    // master in a row.
+    if (Stream->GetPosition() >= parentEnd) return;
     uint64_t id;
     int32_t sizeLength;
     int64_t size, elementStart, dataStart, elementEnd;

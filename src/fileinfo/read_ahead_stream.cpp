@@ -14,15 +14,20 @@ TReadAheadStream::TReadAheadStream(std::unique_ptr<TStream> source)
 
 void TReadAheadStream::Fill(int64_t position) {
   // A read right where the last block ended continues a walk: the next block
-  // grows. Any other place starts again with a small block.
-  const bool continues = !FBlock.empty() && position == FBlockStart + static_cast<int64_t>(FBlock.size());
+  // grows, and keeps the last bytes of the one before, as walks step back a
+  // few bytes after reading ahead. Any other place starts again with a small
+  // block.
+  const int64_t blockEnd = FBlockStart + static_cast<int64_t>(FBlock.size());
+  const bool continues = !FBlock.empty() && position == blockEnd;
   FNextBlock = continues ? std::min(FNextBlock * 2, kMaxBlock) : kMinBlock;
+  const int64_t kept = continues ? std::min<int64_t>(kBackMargin, static_cast<int64_t>(FBlock.size())) : 0;
+  if (kept > 0) std::memmove(FBlock.data(), FBlock.data() + (FBlock.size() - static_cast<size_t>(kept)), kept);
   const int64_t wanted = std::min(FNextBlock, std::max<int64_t>(FSize - position, 0));
-  FBlock.resize(static_cast<size_t>(wanted));
+  FBlock.resize(static_cast<size_t>(kept + wanted));
   FSource->Seek(position, TSeekOrigin::Beginning);
-  const int64_t got = wanted > 0 ? FSource->Read(FBlock.data(), wanted) : 0;
-  FBlock.resize(static_cast<size_t>(std::max<int64_t>(got, 0)));
-  FBlockStart = position;
+  const int64_t got = wanted > 0 ? FSource->Read(FBlock.data() + kept, wanted) : 0;
+  FBlock.resize(static_cast<size_t>(kept + std::max<int64_t>(got, 0)));
+  FBlockStart = position - kept;
 }
 
 int64_t TReadAheadStream::Read(void* buffer, int64_t count) {

@@ -14,6 +14,8 @@ class TReadAheadStream : public TStream {
   // The smallest and the largest block read at once.
   static constexpr int64_t kMinBlock = 4096;
   static constexpr int64_t kMaxBlock = 65536;
+  // Bytes of a block that the next one keeps, for a step back.
+  static constexpr int64_t kBackMargin = 64;
 
   // Reads through source, which must outlive this stream.
   explicit TReadAheadStream(TStream& source);

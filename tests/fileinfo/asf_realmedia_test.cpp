@@ -212,3 +212,28 @@ TEST(TMediaInfoRM, ChunksOfAudioAndVideo) {
   EXPECT_FALSE(rm.GetData(path));
   EXPECT_FALSE(rm.GetData(dir.file("none.ra")));
 }
+
+TEST(TMediaInfoASF, TrackNumberAndFormatTag) {
+  testsupport::TempDir dir;
+  const std::string path = dir.file("t.wma");
+  struct {
+    std::vector<std::tuple<std::string, int, std::string>> items;
+    int32_t track;
+  } cases[] = {
+      // WM/TrackNumber counts from 1 and wins over WM/Track, as a text or a
+      // number; "3/12" names track 3.
+      {{{"WM/Track", 0, U16("4")}, {"WM/TrackNumber", 0, U16("5")}}, 5},
+      {{{"WM/TrackNumber", 3, LE32(6)}, {"WM/Track", 0, U16("4")}}, 6},
+      {{{"WM/TrackNumber", 0, U16("3/12")}}, 3},
+      {{{"WM/Track", 0, U16("4")}}, 4},
+      {{{"WM/TrackNumber", 0, U16("x")}, {"WM/Track", 0, U16("4")}}, 4},
+  };
+  for (const auto& c : cases) {
+    testsupport::WriteFileBytes(path,
+                                Asf({FileProps(10000000, 0, 64000), AudioStream(2, 44100, 16000), Extended(c.items)}));
+    TMediaInfoASF asf;
+    ASSERT_TRUE(asf.ReadFromFile(path));
+    EXPECT_EQ(asf.Track, c.track);
+    EXPECT_EQ(asf.FormatTag, 0x161);
+  }
+}

@@ -124,3 +124,49 @@ TEST(TMediaInfoMatroska, DeepNestingAndHugeSizesStayBounded) {
   EXPECT_TRUE(
       m.GetData(f.Write(El(kEbml, "") + El(kTags, El("\x73\x73", El("\x67\xC8", huge))) + std::string(16, '\0'))));
 }
+
+TEST(TMediaInfoMatroska, SegmentTitleCodecAndInfiniteDuration) {
+  TFile f;
+  TMediaInfoMatroska m;
+  const std::string audio =
+      El("\xAE", El("\x86", "A_AAC/MPEG4/LC") + El("\x83", UInt(2, 1)) + El("\xE1", El("\x9F", UInt(2, 1))));
+  const std::string video = El("\xAE", El("\x83", UInt(1, 1)) + El("\x86", "V_VP9"));
+  // The segment's title names the file; a duration of +inf is none.
+  ASSERT_TRUE(m.GetData(f.Write(El(kEbml, "") +
+                                El(kSegment, El(kInfo, El("\x7B\xA9", "Segment") + El("\x44\x89", Double(INFINITY))) +
+                                                 El(kTracks, video + audio)) +
+                                std::string(16, '\0'))));
+  EXPECT_EQ(m.Title, "Segment");
+  EXPECT_EQ(m.AudioCodec, "AAC");
+  EXPECT_EQ(m.DurationExact, 0);
+  EXPECT_EQ(m.Duration, 0);
+
+  // A title tag of the track level names the file more closely.
+  ASSERT_TRUE(m.GetData(
+      f.Write(El(kEbml, "") +
+              El(kSegment, El(kInfo, El("\x7B\xA9", "Segment")) + El(kTags, Tag(30, SimpleTag("TITLE", "Track")))) +
+              std::string(16, '\0'))));
+  EXPECT_EQ(m.Title, "Track");
+}
+
+TEST(TMediaInfoMatroska, UnknownSizeSegmentOfVoidsIsReadAhead) {
+  // An unknown-size segment of two-byte Void elements: the walk reads the
+  // file in blocks, not element by element.
+  TFile f;
+  std::string bytes = El(kEbml, "") + kSegment + "\x01\xFF\xFF\xFF\xFF\xFF\xFF\xFF";
+  for (int i = 0; i < 200000; ++i) bytes += "\xEC\x80";
+  const std::string path = f.Write(bytes + std::string(16, '\0'));
+  TMediaInfoMatroska m;
+  const int64_t before = FileStreamBytesReadOnThisThread();
+  ASSERT_TRUE(m.GetData(path));
+  // Every byte once, and a few blocks more.
+  EXPECT_LT(FileStreamBytesReadOnThisThread() - before, static_cast<int64_t>(bytes.size()) + 4 * 65536);
+
+  // Empty masters in a row hold no children: each is passed once, not
+  // walked into with everything behind it (2^40 walks here).
+  std::string empties;
+  for (int i = 0; i < 40; ++i) empties += El(kTracks, "");
+  ASSERT_TRUE(m.GetData(f.Write(El(kEbml, "") + El(kSegment, empties + El(kInfo, El("\x44\x89", Float(2000.0f)))) +
+                                std::string(16, '\0'))));
+  EXPECT_DOUBLE_EQ(m.DurationExact, 2.0);
+}
