@@ -53,7 +53,9 @@ int64_t TimeStamp(const uint8_t* p) {
 // The presentation time stamps of the packets in a stretch of a program
 // stream, walked from pack to pack by their lengths; a byte that starts no
 // packet sends the walk to the next pack header.
-void ProgramStreamTimeStamps(const std::vector<uint8_t>& b, int64_t& lowest, int64_t& highest) {
+// Time stamps are unwrapped against the first one of the file (reference), so
+// that a clock that wrapped in between still counts on.
+void ProgramStreamTimeStamps(const std::vector<uint8_t>& b, int64_t& reference, int64_t& lowest, int64_t& highest) {
   const size_t n = b.size();
   auto nextPack = [&](size_t from) {
     for (size_t i = from; i + 4 <= n; ++i)
@@ -91,8 +93,10 @@ void ProgramStreamTimeStamps(const std::vector<uint8_t>& b, int64_t& lowest, int
         if (h < end && (b[h] & 0xC0) == 0x40) h += 2;
         if (h + 5 <= end && ((b[h] & 0xF0) == 0x20 || (b[h] & 0xF0) == 0x30)) pts = &b[h];
       }
-      const int64_t t = pts ? TimeStamp(pts) : -1;
+      int64_t t = pts ? TimeStamp(pts) : -1;
       if (t >= 0) {
+        if (reference < 0) reference = t;
+        if (t < reference - kTimeStampRange / 2) t += kTimeStampRange;
         if (lowest < 0 || t < lowest) lowest = t;
         if (highest < 0 || t > highest) highest = t;
       }
@@ -110,14 +114,12 @@ std::vector<uint8_t> ReadStretch(TStream& s, int64_t from, int64_t count) {
 
 double ProgramStreamSeconds(TStream& s) {
   const int64_t size = s.GetSize();
-  int64_t firstLow = -1, firstHigh = -1, lastLow = -1, lastHigh = -1;
-  ProgramStreamTimeStamps(ReadStretch(s, 0, std::min(size, kProgramStreamWindow)), firstLow, firstHigh);
+  int64_t reference = -1, firstLow = -1, firstHigh = -1, lastLow = -1, lastHigh = -1;
+  ProgramStreamTimeStamps(ReadStretch(s, 0, std::min(size, kProgramStreamWindow)), reference, firstLow, firstHigh);
   const int64_t tailStart = std::max<int64_t>(0, size - kProgramStreamWindow);
-  ProgramStreamTimeStamps(ReadStretch(s, tailStart, size - tailStart), lastLow, lastHigh);
+  ProgramStreamTimeStamps(ReadStretch(s, tailStart, size - tailStart), reference, lastLow, lastHigh);
   if (firstLow < 0 || lastHigh < 0) return 0;
-  int64_t span = lastHigh - firstLow;
-  // The clock wrapped between the two ends; a small step back is no play time.
-  if (span < -kTimeStampRange / 2) span += kTimeStampRange;
+  const int64_t span = lastHigh - firstLow;
   if (span <= 0) return 0;
   return static_cast<double>(span) / kTimeStampClock;
 }

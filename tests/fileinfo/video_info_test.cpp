@@ -347,6 +347,8 @@ TEST_F(VideoInfoTest, ProgramStreamPlayTimeSpansItsTimeStamps) {
       {"span", kPack2 + Pes(0xE0, 90000) + middle + kPack2 + Pes(0xC0, 990000) + kPack2 + Pes(0xE0, 540000), 10.0},
       // The 33-bit clock wraps between the two ends.
       {"wrap", kPack2 + Pes(0xE0, (int64_t{1} << 33) - 45000) + middle + kPack2 + Pes(0xE0, 45000), 1.0},
+      // A file so short that both ends are one stretch.
+      {"shortWrap", kPack2 + Pes(0xE0, (int64_t{1} << 33) - 9000) + kPack2 + Pes(0xC0, 81000), 1.0},
       // Damaged bytes between the packets: the walk finds the next pack.
       {"junk", kPack2 + Pes(0xE0, 0) + "\0\0\x01\x42junk" + kPack2 + Pes(0xE0, 180000), 2.0},
       // A video elementary stream has no time stamps.
