@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 #include <iterator>
+#include <string_view>
 
 #include "fileinfo/read_ahead_stream.h"
 #include "foundation/code_pages.h"
@@ -38,19 +39,22 @@ constexpr const char* kPropertyKeys[] = {"ARTIST", "TITLE", "ALBUM", "TRACK", "G
 
 // The index in kPropertyKeys of a key compared upper-cased (a to z); -1 for
 // other keys.
-int32_t PropertyIndex(const std::string& key) {
-  if (key.size() > 10) return -1;
-  std::string upper = key;
-  for (char& c : upper)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+int32_t PropertyIndex(std::string_view key) {
+  if (key.size() < 4 || key.size() > 10) return -1;
+  char upper[10];
+  for (size_t k = 0; k < key.size(); ++k)
+    upper[k] = key[k] >= 'a' && key[k] <= 'z' ? static_cast<char>(key[k] - 'a' + 'A') : key[k];
+  const std::string_view u(upper, key.size());
   for (size_t i = 0; i < std::size(kPropertyKeys); ++i)
-    if (upper == kPropertyKeys[i]) return static_cast<int32_t>(i);
+    if (u == kPropertyKeys[i]) return static_cast<int32_t>(i);
   return -1;
 }
 
 // Real tags hold some dozens of items with keys of a few letters.
 constexpr size_t kMaxKeptFrames = 4096;
 constexpr size_t kMaxKeyBytes = 65536;
+// Keys up to this long are read with their item's head.
+constexpr int64_t kShortKey = 64;
 
 std::string BinaryText(int64_t size) { return "BINARY " + FileSizeBestUnit(size); }
 
@@ -166,8 +170,11 @@ int32_t TAPEv2Tag::ReadTagDataFromStream(TStream& stream) {
     int32_t lastOfProperty[std::size(kPropertyKeys)];
     std::fill(std::begin(lastOfProperty), std::end(lastOfProperty), -1);
     for (uint32_t i = 0; i < itemCount; ++i) {
-      uint8_t head[8];
-      in.ReadBuffer(head, 8);
+      // The item's head and, in most items, its whole key in one read.
+      const int64_t itemStart = in.GetPosition();
+      uint8_t head[8 + kShortKey];
+      const int64_t got = in.Read(head, sizeof head);
+      if (got < 8) throw EReadError("Stream read error");
       const uint32_t valueSize = LE32(head);
       const uint32_t flags = LE32(head + 4);
       if (flags & ~7u) marked7 = true;
@@ -178,11 +185,18 @@ int32_t TAPEv2Tag::ReadTagDataFromStream(TStream& stream) {
       // The key runs to its zero byte; a key without one fails the tag at the
       // end of the stream. Keys are short: beyond kMaxKeyBytes nothing is kept.
       std::string keyBytes;
-      while (true) {
-        uint8_t c;
-        in.ReadBuffer(&c, 1);
-        if (c == 0) break;
-        if (keyBytes.size() < kMaxKeyBytes) keyBytes.push_back(static_cast<char>(c));
+      const auto* zero = static_cast<const uint8_t*>(std::memchr(head + 8, 0, static_cast<size_t>(got - 8)));
+      if (zero) {
+        keyBytes.assign(reinterpret_cast<const char*>(head + 8), static_cast<size_t>(zero - (head + 8)));
+        in.SetPosition(itemStart + 8 + static_cast<int64_t>(keyBytes.size()) + 1);
+      } else {
+        in.SetPosition(itemStart + 8);
+        while (true) {
+          uint8_t c;
+          in.ReadBuffer(&c, 1);
+          if (c == 0) break;
+          if (keyBytes.size() < kMaxKeyBytes) keyBytes.push_back(static_cast<char>(c));
+        }
       }
       if (valueSize > in.GetSize() - in.GetPosition()) throw EReadError("Stream read error");
       const int32_t valueType = static_cast<int32_t>((flags >> 1) & 3);
@@ -192,8 +206,8 @@ int32_t TAPEv2Tag::ReadTagDataFromStream(TStream& stream) {
         in.Seek(valueSize, TSeekOrigin::Current);
         continue;
       }
-      const std::string key = DecodeUTF8OrWindows1252(keyBytes);
-      const int32_t property = PropertyIndex(key);
+      // The keys of the text fields are ASCII: they are told before decoding.
+      const int32_t property = PropertyIndex(keyBytes);
       // Beyond kMaxKeptFrames an item is kept only when it fills a text field:
       // it takes the place of the last kept item of its key.
       int32_t slot = -1;
@@ -204,6 +218,7 @@ int32_t TAPEv2Tag::ReadTagDataFromStream(TStream& stream) {
         }
         slot = lastOfProperty[property];
       }
+      const std::string key = DecodeUTF8OrWindows1252(keyBytes);
       std::string value(valueSize, '\0');
       in.ReadBuffer(value.data(), valueSize);
       TAPEv2Frame* frame;

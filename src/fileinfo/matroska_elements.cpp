@@ -99,22 +99,34 @@ int64_t TMediaInfoMatroska::ReadLen(int32_t& sizeLength) {
 
 bool TMediaInfoMatroska::ReadNextElementID(uint64_t& id, int32_t& sizeLength, int64_t& size, int64_t& elementStart,
                                            int64_t& dataStart, int64_t& elementEnd) {
+  // The ID (up to 9 bytes counted) and the size (up to 8) in one read; bytes
+  // beyond the end of the stream count as 0, as ReadLen takes them.
   elementStart = Stream->GetPosition();
-  uint8_t first = 0;
-  Stream->Read(&first, 1);
+  uint8_t b[17] = {};
+  Stream->Read(b, sizeof b);
   int32_t idLength = 9;
-  if (first != 0) {
+  if (b[0] != 0) {
     idLength = 1;
-    while (!(first & (0x80 >> (idLength - 1)))) ++idLength;
+    while (!(b[0] & (0x80 >> (idLength - 1)))) ++idLength;
   }
-  Stream->SetPosition(elementStart);
-  uint8_t bytes[9] = {};
-  Stream->Read(bytes, idLength);
   id = 0;
   if (idLength <= 8)
-    for (int32_t i = 0; i < idLength; ++i) id = id << 8 | bytes[i];
-  size = ReadLen(sizeLength);
-  dataStart = Stream->GetPosition();
+    for (int32_t i = 0; i < idLength; ++i) id = id << 8 | b[i];
+  uint8_t* v = b + idLength;
+  if (v[0] == 0) {
+    sizeLength = 9;
+    size = 0;
+    dataStart = elementStart + idLength + 8;
+  } else {
+    int32_t length = 1;
+    while (!(v[0] & (0x80 >> (length - 1)))) ++length;
+    uint64_t value = v[0] & ~(0x80u >> (length - 1)) & 0xFF;
+    for (int32_t i = 1; i < length; ++i) value = value << 8 | v[i];
+    sizeLength = length;
+    size = static_cast<int64_t>(value);
+    dataStart = elementStart + idLength + length;
+  }
+  Stream->SetPosition(dataStart);
   // Sizes are at most 56 bits, so the end never overflows.
   elementEnd = dataStart + size;
   return true;
