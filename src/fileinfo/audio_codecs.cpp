@@ -14,6 +14,14 @@ const char* Lookup(const TCodecName (&table)[N], const std::string& key) {
   return nullptr;
 }
 
+// Codes and ids are printable ASCII; anything else names no codec.
+bool Printable(const std::string& text) {
+  if (text.empty()) return false;
+  for (char c : text)
+    if (c < 0x20 || c > 0x7E) return false;
+  return true;
+}
+
 }  // namespace
 
 std::string WaveFormatTagCodecName(uint32_t tag) {
@@ -65,6 +73,7 @@ std::string MatroskaCodecName(const std::string& codecId) {
       {"A_REAL/14_4", "RealAudio 14.4"},
       {"A_REAL/28_8", "RealAudio 28.8"},
   };
+  if (!Printable(codecId)) return "";
   if (const char* name = Lookup(kExact, codecId)) return name;
   // AAC ids carry the profile ("A_AAC/MPEG4/LC"), PCM ids the sample layout.
   if (codecId.rfind("A_AAC", 0) == 0) return "AAC";
@@ -73,6 +82,7 @@ std::string MatroskaCodecName(const std::string& codecId) {
 }
 
 std::string IsoSampleEntryCodecName(const std::string& format, uint8_t objectType) {
+  if (!Printable(format)) return "";
   if (format == "mp4a") {
     // Object types of the MPEG-4 systems registry.
     if (objectType == 0x40 || (objectType >= 0x66 && objectType <= 0x68)) return "AAC";
@@ -105,6 +115,7 @@ std::string RealAudioCodecName(const std::string& fourCC) {
                                       {"raac", "AAC"},
                                       {"racp", "AAC"},
                                       {"ralf", "RealAudio Lossless"}};
+  if (!Printable(fourCC)) return "";
   if (const char* name = Lookup(kCodes, fourCC)) return name;
   return fourCC;
 }

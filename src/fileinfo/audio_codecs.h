@@ -1,6 +1,7 @@
 // Names of audio codecs as the containers name them, for TAudioInfo::Codec:
 // WAVE format tags (WAV, ASF), Matroska codec ids, the sample entries of the
-// ISO base media format and RealAudio's four-character codes.
+// ISO base media format and RealAudio's four-character codes. Ids that are no
+// printable ASCII name no codec: "".
 #pragma once
 
 #include <cstdint>

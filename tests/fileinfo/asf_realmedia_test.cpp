@@ -237,3 +237,24 @@ TEST(TMediaInfoASF, TrackNumberAndFormatTag) {
     EXPECT_EQ(asf.FormatTag, 0x161);
   }
 }
+
+TEST(TMediaInfoRM, CodecOfTheRealAudioStream) {
+  testsupport::TempDir dir;
+  const std::string path = dir.file("c.ra");
+  // Version 5 names the codec at a fixed place; version 4 after the
+  // interleaver's name; zero bytes name none.
+  std::string v5 = RealAudio(5, 44100, 2);
+  v5.replace(66, 4, "cook");
+  std::string v4 = RealAudio(4, 8000, 1);
+  v4.replace(56, 10, std::string("\x04Int0\x04lpcJ", 10));
+  const struct {
+    std::string typeSpecific;
+    const char* codec;
+  } cases[] = {{v5, "Cook"}, {v4, "RealAudio 14.4"}, {RealAudio(5, 44100, 2), ""}};
+  for (const auto& c : cases) {
+    testsupport::WriteFileBytes(path, Rmf(Prop(64000, 1000) + Mdpr("audio/x-pn-realaudio", c.typeSpecific)));
+    TMediaInfoRM rm;
+    ASSERT_TRUE(rm.GetData(path));
+    EXPECT_EQ(rm.AudioCodec, c.codec);
+  }
+}
