@@ -124,6 +124,7 @@ bool TMediaInfoMP4::GetData(const std::string& FileName) {
 }
 
 size_t TMediaInfoMP4::ReadAt(uint8_t* buffer, size_t count) {
+  if (count == 0) return 0;
   std::memset(buffer, 0, count);
   FStream->SetPosition(static_cast<int64_t>(FPosition));
   int64_t got = FStream->Read(buffer, static_cast<int64_t>(count));

@@ -202,7 +202,9 @@ void TMediaInfoMatroska::ReadElements(int64_t parentEnd, int32_t depth, TWalkSta
     int32_t sizeLength;
     int64_t size, elementStart, dataStart, elementEnd;
     ReadNextElementID(id, sizeLength, size, elementStart, dataStart, elementEnd);
-    auto walkInto = [&] { ReadElements(elementEnd, depth + 1, state); };
+    // A child ends where its parent ends at the latest: a master claiming
+    // more would have its children walked again by every level around it.
+    auto walkInto = [&] { ReadElements(std::min(elementEnd, parentEnd), depth + 1, state); };
     switch (id) {
       case 0xAE: {  // TrackEntry
         // The codec of the track is taken once its type is known.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstring>
 
@@ -169,4 +170,18 @@ TEST(TMediaInfoMatroska, UnknownSizeSegmentOfVoidsIsReadAhead) {
   ASSERT_TRUE(m.GetData(f.Write(El(kEbml, "") + El(kSegment, empties + El(kInfo, El("\x44\x89", Float(2000.0f)))) +
                                 std::string(16, '\0'))));
   EXPECT_DOUBLE_EQ(m.DurationExact, 2.0);
+}
+
+TEST(TMediaInfoMatroska, ChildrenClaimingMoreThanTheirParentAreWalkedOnce) {
+  // Each Tag holds a SimpleTag head that claims 127 bytes, beyond the Tag's
+  // own 3: walked into up to that end, it would cover the Tags behind it,
+  // which their parent then walks again, and so on for every level.
+  std::string tags;
+  for (int i = 0; i < 200; ++i) tags += std::string("\x73\x73\x83\x67\xC8\xFF", 6);
+  TFile f;
+  const std::string path = f.Write(El(kEbml, "") + El(kTags, tags) + std::string(200, '\0'));
+  const auto start = std::chrono::steady_clock::now();
+  TMediaInfoMatroska m;
+  EXPECT_TRUE(m.GetData(path));
+  EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 10.0);
 }
