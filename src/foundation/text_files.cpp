@@ -157,6 +157,12 @@ bool FollowLinks(fs::path& path) {
 }  // namespace
 
 TFileWriteResult WriteFileSafely(const std::string& fileName, std::string_view bytes, bool append, bool createFolders) {
+  return WriteFileSafelyBy(
+      fileName, [bytes](int fd) { return WriteAllToFd(fd, bytes); }, append, createFolders);
+}
+
+TFileWriteResult WriteFileSafelyBy(const std::string& fileName, const TFileContentWriter& writeContent, bool append,
+                                   bool createFolders) {
   if (fileName.empty()) return TFileWriteResult::CannotCreate;
   std::error_code ec;
   fs::path target(fileName);
@@ -175,6 +181,7 @@ TFileWriteResult WriteFileSafely(const std::string& fileName, std::string_view b
   struct stat old {};
   bool hasOld = ::stat(target.c_str(), &old) == 0;
   if (hasOld && !S_ISREG(old.st_mode)) return TFileWriteResult::CannotCreate;
+  if (hasOld && IsWriteProtectedFile(target.c_str(), old)) return TFileWriteResult::CannotCreate;
 
   // O_NONBLOCK: should the target turn into a pipe after the check above,
   // opening it must not wait for a writer.
@@ -201,7 +208,7 @@ TFileWriteResult WriteFileSafely(const std::string& fileName, std::string_view b
     [[maybe_unused]] int ignored = ::fchown(temp.get(), old.st_uid, old.st_gid);
   }
   if (source.valid() && !CopyFileContent(source.get(), temp.get())) return discard(TFileWriteResult::WriteError);
-  if (!WriteAllToFd(temp.get(), bytes)) return discard(TFileWriteResult::WriteError);
+  if (!writeContent(temp.get())) return discard(TFileWriteResult::WriteError);
   if (!temp.SyncAndClose()) {
     ::unlink(tempName.c_str());
     return TFileWriteResult::WriteError;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -30,8 +31,16 @@ enum class TFileWriteResult {
 // stays a link. A dangling link creates that file, but only in a folder that
 // exists. On any failure the old file is left as it was and no temporary
 // file stays behind.
+// An existing target that is write-protected is refused (CannotCreate) and
+// left as it was.
 TFileWriteResult WriteFileSafely(const std::string& fileName, std::string_view bytes, bool append = false,
                                  bool createFolders = true);
+// The same for content too large to hold in memory at once: writeContent
+// writes it piece by piece to the descriptor of the temporary file (which it
+// must not close) and returns false on any failure.
+using TFileContentWriter = std::function<bool(int fd)>;
+TFileWriteResult WriteFileSafelyBy(const std::string& fileName, const TFileContentWriter& writeContent,
+                                   bool append = false, bool createFolders = true);
 
 // The file's text in UTF-8, read in the code page that GetCodePage detects.
 // "" for a missing file; raises EFileError when the file cannot be read.

@@ -1,6 +1,7 @@
 // clang-format off
 // Data only: the Spanish library texts (slot, text) that the Spanish setter
 // writes over the English ones. Slots the table leaves out show English.
+// Last, how the language joins texts into one caption (caption_grammar.h).
 #include "text/translations.h"
 
 namespace {
@@ -40,7 +41,7 @@ constexpr TSprSlotText kTexts[] = {
     {32, "Rehacer"},
     {33, "Repetir"},
     {34, "Actualizar"},
-    {35, "Actualizar"},
+    {35, "Actualización"},
     {36, "Refrescar"},
     {37, "Recargar"},
     {38, "Continuar"},
@@ -98,8 +99,8 @@ constexpr TSprSlotText kTexts[] = {
     {90, "Mostrar coincidencias"},
     {91, "Mostrar todo"},
     {92, "Mostrar como <X>"},
-    {93, "Filtrar"},
-    {94, "Filtro"},
+    {93, "Filtro"},
+    {94, "Filtrar"},
     {95, "Se pueden separar varios términos con una coma o un punto y coma (ejemplo: palabra1,palabra2)"},
     {96, "Se pueden excluir términos escribiendo un signo menos delante del término (ejemplo: -palabra)"},
     {97, "Con un signo menos delante, solo se buscan los términos que no figuran en la lista (ejemplo: -palabra1,palabra2)"},
@@ -108,7 +109,7 @@ constexpr TSprSlotText kTexts[] = {
     {100, "Reemplazos"},
     {101, "Ampliar el campo de entrada"},
     {102, "Introduzca un término de búsqueda."},
-    {103, "El contenido de los campos \"Buscar\" y \"Reemplazar\" no se diferencia."},
+    {103, "El contenido de los campos \"Buscar\" y \"Reemplazar\" es idéntico."},
     {104, "Introduzca algo en el campo \"<X>\"."},
     {105, "Rellene todos los campos obligatorios."},
     {106, "Criterios de búsqueda"},
@@ -293,11 +294,11 @@ constexpr TSprSlotText kTexts[] = {
     {286, "Nombre de la primera carpeta de la ruta"},
     {287, "Nombre de la segunda carpeta de la ruta"},
     {288, "Nombre de la tercera carpeta de la ruta"},
-    {289, "Nombre de la carpeta X de la ruta"},
+    {289, "Nombre de la X.ª carpeta de la ruta"},
     {290, "Nombre de la primera carpeta de la ruta desde arriba"},
     {291, "Nombre de la segunda carpeta de la ruta desde arriba"},
     {292, "Nombre de la tercera carpeta de la ruta desde arriba"},
-    {293, "Nombre de la carpeta X de la ruta desde arriba"},
+    {293, "Nombre de la X.ª carpeta de la ruta desde arriba"},
     {294, "Palabra número <X>"},
     {295, "Palabra número <X> desde arriba"},
     {296, "Nombre de archivo"},
@@ -338,7 +339,7 @@ constexpr TSprSlotText kTexts[] = {
     {333, "Guardar como UTF-8"},
     {334, "Propiedades"},
     {335, "Propiedad"},
-    {336, "Propiedades de la lista"},
+    {336, "Listar propiedades"},
     {337, "Descripción"},
     {338, "Detalles"},
     {339, "Creado"},
@@ -365,8 +366,8 @@ constexpr TSprSlotText kTexts[] = {
     {361, "¿Desea quitar esos archivos?"},
     {362, "Sumas de comprobación"},
     {363, "Suma de comprobación"},
-    {364, "Marcar"},
-    {365, "Marcar todo"},
+    {364, "Comprobar"},
+    {365, "Comprobar todo"},
     {366, "Activo"},
     {367, "Inactivo"},
     {368, "Habilitado"},
@@ -447,8 +448,8 @@ constexpr TSprSlotText kTexts[] = {
     {450, "Caracteres especiales"},
     {451, "Letras latinas mayúsculas"},
     {452, "Letras latinas minúsculas"},
-    {453, "Diacríticos latinos mayúsculos"},
-    {454, "Diacríticos latinos minúsculos"},
+    {453, "Letras latinas mayúsculas con diacríticos"},
+    {454, "Letras latinas minúsculas con diacríticos"},
     {455, "Letras cirílicas mayúsculas"},
     {456, "Letras cirílicas minúsculas"},
     {457, "Letras griegas mayúsculas"},
@@ -776,7 +777,7 @@ constexpr TSprSlotText kTexts[] = {
     {789, "Ejecutar como administrador"},
     {790, "Introducción"},
     {791, "Software"},
-    {792, "Información y ayuda"},
+    {792, "Información & ayuda"},
     {793, "En línea"},
     {794, "Gracias"},
     {795, "Configuración de idioma"},
@@ -792,7 +793,7 @@ constexpr TSprSlotText kTexts[] = {
     {805, "Carga la configuración de un perfil existente o de un archivo."},
     {806, "Eliminar configuración"},
     {807, "Elimina todos los perfiles y la configuración de inicio e idioma guardados en este equipo."},
-    {808, "Guardar en el directorio proporcionado por el sistema operativo"},
+    {808, "Guardar en el directorio previsto por el sistema operativo"},
     {809, "Guardar en el directorio de la aplicación"},
     {810, "Directorio de la aplicación"},
     {811, "Guardar automáticamente al cerrar"},
@@ -803,13 +804,13 @@ constexpr TSprSlotText kTexts[] = {
     {816, "Seleccione un perfil."},
     {817, "En este momento no tiene ninguna configuración guardada."},
     {818, "Ayuda e introducción"},
-    {819, "Informar de un error o una mejora"},
+    {819, "Informar de un error o sugerir una mejora"},
     {820, "Errores/mejoras"},
     {821, "Otro software"},
     {822, "Recomendaciones"},
-    {823, "Individual"},
+    {823, "A medida"},
     {824, "¿Por qué donar?"},
-    {825, "Licencia y Acerca de"},
+    {825, "Licencia e información"},
     {826, "Licencia/Acerca de"},
     {827, "Más información en"},
     {828, "Ayuda y más información en"},
@@ -837,12 +838,14 @@ constexpr TSprSlotText kTexts[] = {
     {850, "Sus sugerencias"},
     {851, "Sugerencias, críticas, deseos para la próxima versión o cualquier otro mensaje son siempre bienvenidos. Escriba al autor de este software a través del formulario de contacto: <a=www.pellwick.example/es/contacto>www.pellwick.example/es/contacto</a>"},
     {852, "En <a=www.pellwick.example/es/preguntas>www.pellwick.example/es/preguntas</a> encontrará explicaciones y respuestas a las preguntas frecuentes sobre este software, así como un lugar para hacer sus propias preguntas."},
-    {853, "Informar de un error o una mejora"},
+    {853, "Informar de un error o sugerir una mejora"},
     {854, "Nos esforzamos constantemente por ofrecerle el mejor software posible. Por ello, nuestras aplicaciones se actualizan y amplían con frecuencia. Si ha detectado un error en el software o desea proponer una mejora o sugerencia, puede hacerlo en todo momento en el siguiente sitio web:<p2><a=www.pellwick.example/es/soporte>www.pellwick.example/es/soporte</a>"},
     {855, "Si lo desea, también puede indicar su dirección de correo electrónico (por supuesto, es voluntario). Así podremos responderle y podrá beneficiarse rápidamente de la modificación o mejora del software."},
     {856, "En determinadas circunstancias, una solución de software a medida puede ser la más adecuada para sus necesidades individuales y resolver sus tareas de la mejor manera. No tiene por qué ser cara, pero puede ahorrarle mucho trabajo y tiempo. Una solución así puede ser tanto una adaptación individual de un software existente como la programación de una nueva aplicación para Windows, macOS, Linux o la web. Para más información y algunos ejemplos, visite el siguiente sitio web:<p2><a=www.pellwick.example/es/software-a-medida>www.pellwick.example/es/software-a-medida</a>"},
     {857, "Al parecer, el archivo del programa todavía se encuentra dentro del archivo ZIP. Esto puede hacer que no todas las funciones del programa se ejecuten correctamente.\n\nDescomprima el programa de la carpeta ZIP y vuelva a iniciar después el programa descomprimido.\n\nEncontrará más información al respecto en:\nwww.pellwick.example/es/ayuda/archivo-zip"},
     {858, "Esta función no está disponible en su sistema."},
+    {859, "Versión"},
+    {860, "Agradecimientos"},
     {936, "Codificar caracteres con nombre (ä → &auml;)"},
     {937, "Decodificar caracteres con nombre (&auml; → ä)"},
     {938, "Codificar caracteres de sintaxis XML/HTML (<>&\"' → &lt;...)"},
@@ -856,6 +859,9 @@ constexpr TSprSlotText kTexts[] = {
     {946, "Caracteres de <X> a <Y>"},
 };
 
+constexpr TSprCaptionGrammar kGrammar = {"Guardar como <X>", ", ", ": ", "", TSprInnerCase::Lower, {}, "Guardar en formato <X>"};
+
 }  // namespace
 
 std::span<const TSprSlotText> SprLibraryTexts_ES() { return kTexts; }
+const TSprCaptionGrammar& SprCaptionGrammar_ES() { return kGrammar; }

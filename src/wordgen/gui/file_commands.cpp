@@ -78,7 +78,8 @@ bool SaveTableThroughHub(const TStrArray2D& table, const std::string& fileName, 
   hub.SeparatorFields().Write().SetFromChar(s.FieldSeparator);
   hub.QuoteCharacter().Write().SetFromChar(s.QuoteCharacter);
   hub.QuoteAllFields = !s.QuoteOnlyIfNecessary;
-  hub.AddTable(table);
+  // The writers read the window's table; a large one is not copied.
+  hub.UseTable(table);
   TColumnSpecificationObj& columns = hub.SpreadSheetColumnSpecifications();
   columns.AddColumn(csDataStr, csWidthDynamic, csAlignDefault, 0);
   if (s.ShowNumber) columns.AddColumn(csDataNumber, csWidthDynamic, csAlignDefault, 0);
@@ -94,11 +95,12 @@ bool SaveTableThroughHub(const TStrArray2D& table, const std::string& fileName, 
 
 bool SaveTableAsHtml(const TStrArray2D& table, const std::string& fileName, const TExportSettings& s) {
   TDocHTML page;
-  page.Page().Tables().Add(table);
   page.DocumentTitle = kHtmlTitle;
   page.Encoding = s.CodePage;
   page.WriteBOM = s.WriteBOM;
-  return page.SaveToFile(fileName);
+  // Straight from the window's table: a document model of a large table would
+  // take thousands of bytes per row.
+  return page.SaveToFileWithTable(table, fileName);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "wordgen/gui/file_commands.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <zip.h>
 
 #include <algorithm>
@@ -320,6 +321,37 @@ TEST(FileCommands, FailedSavesReturnFalseAndLeaveNothing) {
   EXPECT_EQ(left, (std::vector<std::string>{"file", "folder.txt"}));
   EXPECT_EQ(ReadFileBytes(dir.file("file")), "keep");
   EXPECT_TRUE(FolderEntries(dir.file("folder.txt")).empty());
+}
+
+// A file the user protected against writing, in a folder the user may write
+// to, is refused in every format and stays as it was; a file that is no
+// longer protected is then written.
+TEST(FileCommands, WriteProtectedTargetIsRefusedInEveryFormat) {
+  TempDir dir;
+  const TExportSettings s;
+  const auto check = [&](TSaveFormat format, bool table) {
+    const std::string file = dir.file("protected" + std::to_string(static_cast<int>(format)));
+    testsupport::WriteFileBytes(file, "old content");
+    ASSERT_EQ(::chmod(file.c_str(), 0444), 0);
+    const auto save = [&] {
+      return table ? SaveCountTableAs(kCountTable, file, format, s) : SaveTextAs("a\nb", file, format, s);
+    };
+    EXPECT_FALSE(save()) << static_cast<int>(format);
+    struct stat st {};
+    ASSERT_EQ(::stat(file.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0444u) << static_cast<int>(format);
+    EXPECT_EQ(ReadFileBytes(file), "old content") << static_cast<int>(format);
+    ASSERT_EQ(::chmod(file.c_str(), 0644), 0);
+    EXPECT_TRUE(save()) << static_cast<int>(format);
+    EXPECT_NE(ReadFileBytes(file), "old content") << static_cast<int>(format);
+  };
+  for (TSaveFormat format : {TSaveFormat::Txt, TSaveFormat::Docx, TSaveFormat::Odt, TSaveFormat::Rtf})
+    check(format, false);
+  for (TSaveFormat format :
+       {TSaveFormat::Csv, TSaveFormat::Xlsx, TSaveFormat::Ods, TSaveFormat::Dif, TSaveFormat::Html})
+    check(format, true);
+  // Nothing but the nine files is left.
+  EXPECT_EQ(FolderEntries(dir.str()).size(), 9u);
 }
 
 // --- The table as clipboard text ----------------------------------------------
