@@ -128,6 +128,9 @@ TEST(ToolCheckAudioInfo, AgreesWithFfprobeMediainfoAndMutagen) {
     const auto& p = probe.at(c.file);
     const std::string name = c.file;
     const bool isM4A = c.format == aifM4A, isWavPack = c.format == aifWV;
+    // mediainfo orders the streams of an Ogg file by their (random) serial
+    // numbers: its first audio stream of a multiplexed file is either one.
+    const bool mediainfoAudio = name != "muxed.ogg";
     // Play time: a few per cent are allowed for the encoder delay that
     // mutagen and mediainfo take off some files.
     double expected = ProbeNumber(p, "ffprobe_duration");
@@ -139,7 +142,7 @@ TEST(ToolCheckAudioInfo, AgreesWithFfprobeMediainfoAndMutagen) {
     }
     EXPECT_NEAR(info.DurationExact, expected, std::max(0.1, expected * 0.03));
     // mediainfo takes a WavPack file's length from its first block alone.
-    if (!c.durationFrom && ProbeNumber(p, "mediainfo_duration") > 0 && !isWavPack) {
+    if (!c.durationFrom && ProbeNumber(p, "mediainfo_duration") > 0 && !isWavPack && mediainfoAudio) {
       EXPECT_NEAR(info.DurationExact, ProbeNumber(p, "mediainfo_duration"), std::max(0.1, expected * 0.03));
     }
     // Opus reports the rate of the input it was made from; the tools report
@@ -147,7 +150,7 @@ TEST(ToolCheckAudioInfo, AgreesWithFfprobeMediainfoAndMutagen) {
     const double expectedRate = name == "a.opus" ? 44100 : ProbeNumber(p, "ffprobe_sample_rate");
     EXPECT_EQ(info.SampleRate, static_cast<int32_t>(expectedRate));
     EXPECT_EQ(info.Channels, IntToChannels(static_cast<int32_t>(ProbeNumber(p, "ffprobe_channels"))));
-    if (ProbeNumber(p, "mediainfo_channels") > 0) {
+    if (ProbeNumber(p, "mediainfo_channels") > 0 && mediainfoAudio) {
       EXPECT_EQ(info.Channels, IntToChannels(static_cast<int32_t>(ProbeNumber(p, "mediainfo_channels"))));
     }
     // mutagen takes an M4A file's channels from the sample entry (2 for mono
