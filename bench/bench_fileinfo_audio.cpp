@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "../tests/fileinfo/flood_files.h"
+#include "../tests/fileinfo/heap_peak.h"
 #include "fileinfo/audio_info.h"
 #include "paired_runs.h"
 
@@ -34,14 +35,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
 
-int64_t ProcessReadBytes() {
-  std::ifstream io("/proc/self/io");
-  std::string key;
-  int64_t value = 0;
-  while (io >> key >> value)
-    if (key == "rchar:") return value;
-  return 0;
-}
+int64_t ProcessReadBytes() { return heappeak::ProcessIoCount("rchar:"); }
 
 struct TAudioFiles {
   std::string dir;

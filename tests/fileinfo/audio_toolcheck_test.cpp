@@ -16,19 +16,7 @@ using testsupport::ShellQuote;
 
 namespace {
 
-// The fixtures are made once per run of the test binary.
-const testsupport::TempDir& Fixtures() {
-  static testsupport::TempDir dir;
-  static const bool made = [] {
-    const auto r =
-        RunCommand("bash " + ShellQuote(std::string(SYLLABRIX_SOURCE_TESTS) + "/fileinfo/make_audio_fixtures.sh") +
-                   " " + ShellQuote(dir.str()) + " 2>&1");
-    EXPECT_EQ(r.exitCode, 0) << r.out;
-    return true;
-  }();
-  (void)made;
-  return dir;
-}
+const testsupport::TempDir& Fixtures() { return MadeFixtures("make_audio_fixtures.sh"); }
 
 TProbe Probe(const std::string& dir, const std::vector<std::string>& files) {
   std::vector<std::string> paths;
