@@ -59,6 +59,6 @@ endfunction()
 # The core (Qt-free) libraries, for programs that may use any of them
 # (benchmarks, fuzz targets).
 function(syllabrix_core_libraries out)
-  set(${out} foundation text syllables documents frame_core wordgen_engine wordgen_counter hashes fileinfo settingspanels_core
-      PARENT_SCOPE)
+  set(${out} foundation text syllables documents frame_core wordgen_engine wordgen_counter hashes fileinfo
+      filelist_core settingspanels_core PARENT_SCOPE)
 endfunction()
