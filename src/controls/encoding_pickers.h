@@ -10,15 +10,6 @@
 #include "controls/id_combo_box.h"
 #include "foundation/types.h"
 
-// The stored code-page and line-break numbers the pickers use.
-inline constexpr int32_t kCodePageAutoDetect = 2;
-inline constexpr int32_t kCodePageKeep = 3;
-inline constexpr int32_t kCodePageUTF8 = 65001;
-inline constexpr int32_t kLineBreakAutoDetect = 1;
-inline constexpr int32_t kLineBreakKeep = 2;
-inline constexpr int32_t kLineBreakSystem = 3;
-inline constexpr int32_t kLineBreakCRLF = 1310;
-
 // Caption of an entry from its number (and the long-form flag, always true).
 using TItemCaptionFuncLong = std::function<std::string(int32_t number, bool longForm)>;
 using TItemCaptionFunc = std::function<std::string(int32_t number)>;

@@ -98,7 +98,7 @@ std::string TDocCSV::AsText() {
 
 bool TDocCSV::SaveToFileCSV(const std::string& fileName) {
   try {
-    if (Encoding == 65001 || Encoding == 65002) {
+    if (Encoding == cpUTF8 || Encoding == cpUTF8BOM) {
       // UTF-8 needs no conversion: the text is written as it is, without the
       // copy a conversion would make of a file of many megabytes.
       std::string bytes = AsText();

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "foundation/code_pages.h"
 #include "foundation/config_files.h"
 #include "frame/core/settings_types.h"
 #include "text/language_constants.h"
@@ -43,7 +44,7 @@ class TSettingsObj {
   bool EnableBatchProcessor = false;
   bool BatchMode = false;
   bool BatchLoadStartSettingsInBatchMode = false;
-  int32_t CodePage = 65001;
+  int32_t CodePage = cpUTF8;
   bool CodePageWriteBOM = false;
   const TStrArray& FileExtensions() const { return FFileExtensions; }
   bool FileExtensionSettings = true;

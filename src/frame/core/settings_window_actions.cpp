@@ -1,17 +1,12 @@
 // The settings window's handlers that work on the settings object alone.
 #include <filesystem>
 
+#include "foundation/code_pages.h"
 #include "foundation/str_split.h"
 #include "foundation/text_files.h"
 #include "frame/core/settings_obj.h"
 #include "frame/core/settings_window_rules.h"
 #include "text/text_store.h"
-
-namespace {
-
-constexpr int32_t kCodePageASCII = 0;
-
-}  // namespace
 
 bool TSettingsObj::LanguageTabButtonClickSaveLanguage() {
   const std::string content = SOLangCfgContent(FLanguage);
@@ -22,7 +17,7 @@ bool TSettingsObj::LanguageTabButtonClickSaveLanguage() {
     std::filesystem::create_directories(folder, ec);
     const std::string path = folder + "lang.cfg";
     try {
-      ok = SaveString(content, path, kCodePageASCII, false, false) && std::filesystem::is_regular_file(path, ec);
+      ok = SaveString(content, path, cpASCII, false, false) && std::filesystem::is_regular_file(path, ec);
     } catch (const std::exception&) {
       ok = false;
     }

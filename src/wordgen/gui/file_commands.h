@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "foundation/code_pages.h"
 #include "foundation/types.h"
 
 enum class TSaveContent { SyllableList, CreatedWords, CountTable };
@@ -27,7 +28,7 @@ TSaveFormat ChooseSaveFormat(TSaveContent content, int32_t filterIndex, std::str
 
 // What the settings say about exported files.
 struct TExportSettings {
-  int32_t CodePage = 65001;
+  int32_t CodePage = cpUTF8;
   bool WriteBOM = false;
   std::string FieldSeparator = ",";
   std::string QuoteCharacter = "\"";

@@ -814,7 +814,7 @@ void Tprog::SaveWithDialog(int32_t content, int32_t filterIndex) {
   FSaveFilterIndex = chosenIndex;
 
   TExportSettings settings;
-  settings.CodePage = FSP->ReadInt(kSettingEncoding, 65001);
+  settings.CodePage = FSP->ReadInt(kSettingEncoding, cpUTF8);
   settings.WriteBOM = FSP->ReadBoolean(kSettingBOM, false);
   settings.FieldSeparator = FSP->ReadString(kSettingFieldSeparator, ",");
   settings.QuoteCharacter = FSP->ReadString(kSettingQuoteCharacter, "\"");
