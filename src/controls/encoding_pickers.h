@@ -8,6 +8,8 @@
 #include <string>
 
 #include "controls/id_combo_box.h"
+#include "foundation/code_pages.h"
+#include "foundation/line_breaks.h"
 #include "foundation/types.h"
 
 // Caption of an entry from its number (and the long-form flag, always true).
@@ -53,7 +55,7 @@ class TCodePageComboBox : public QComboBox {
  private:
   void CreateItems();
 
-  int32_t FCodePage = kCodePageUTF8;
+  int32_t FCodePage = cpUTF8;
   bool FShowItemAutoDetect = false;
   bool FShowItemKeep = false;
   TIntArray FLineTable;
@@ -93,7 +95,7 @@ class TLineBreakComboBox : public QComboBox {
  private:
   void CreateItems();
 
-  int32_t FLineBreak = kLineBreakCRLF;
+  int32_t FLineBreak = lbkCRLF;
   bool FShowItemAutoDetect = false;
   bool FShowItemKeep = false;
   bool FShowItemSystem = false;

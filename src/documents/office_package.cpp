@@ -8,6 +8,8 @@
 #include <iterator>
 #include <utility>
 
+#include "foundation/text_files.h"
+
 namespace {
 
 bool ReadWholeFile(const std::string& path, std::string& data) {
@@ -17,6 +19,11 @@ bool ReadWholeFile(const std::string& path, std::string& data) {
   if (!in) return false;
   data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   return !in.bad();
+}
+
+// The system's reason behind a failed libzip call, for the saves' report.
+void RecordZipFailure(zip_error_t* error) {
+  SetLastFileWriteError(zip_error_system_type(error) == ZIP_ET_SYS ? zip_error_code_system(error) : 0);
 }
 
 mode_t CurrentUmask() {
@@ -55,7 +62,13 @@ bool TOfficePackage::SaveToFile(const std::string& AFileName) const {
   // target's folder and renames it over the target only in zip_close.
   int error = 0;
   zip_t* archive = zip_open(target.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-  if (!archive) return false;
+  if (!archive) {
+    zip_error_t openError;
+    zip_error_init_with_code(&openError, error);
+    RecordZipFailure(&openError);
+    zip_error_fini(&openError);
+    return false;
+  }
   bool ok = true;
   for (size_t i = 0; i < FEntries.size() && ok; ++i) {
     const TOfficePackageEntry& entry = FEntries[i];
@@ -79,6 +92,7 @@ bool TOfficePackage::SaveToFile(const std::string& AFileName) const {
       ok = false;
   }
   if (!ok || zip_close(archive) != 0) {
+    RecordZipFailure(zip_get_error(archive));
     zip_discard(archive);
     return false;
   }
