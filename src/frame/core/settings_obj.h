@@ -216,7 +216,8 @@ class TSettingsObj {
   TConfigSaveLocation StartFileLocation() const;
   // Refuses profile names that could leave the folder or replace the start file.
   bool IsValidProfileName(const std::string& name) const;
-  void ShowSaveResult(bool ok);
+  // The failure names the file and the system's reason (errno, 0 for none).
+  void ShowSaveResult(bool ok, const std::string& path = "", int errorNumber = 0);
 
   std::string FProgFileExtSettings = "cfg";
   int32_t FLanguage = 0;
