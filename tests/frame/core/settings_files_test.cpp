@@ -2,12 +2,10 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 
 #include "failing_folders.h"
-
-#include <filesystem>
-
 #include "frame_core_fixture.h"
 
 namespace {
