@@ -51,6 +51,15 @@ void TQuoteObj::PrepareByteTable() {
   mark(SeparatorFields);
   mark(QuoteChar);
   for (const auto& s : FSeparators) mark(s);
+  // A field may end with the start of a longer separator or begin with its
+  // end: every byte of one counts.
+  auto markAll = [this](const std::string& s) {
+    if (s.size() > 1)
+      for (unsigned char c : s) FSpecial[c] = true;
+  };
+  markAll(SeparatorLines);
+  markAll(SeparatorFields);
+  for (const auto& s : FSeparators) markAll(s);
   // A line break inside a field must always be quoted, whatever the line
   // separator is, or readers split the row there.
   FSpecial[static_cast<unsigned char>('\r')] = true;
@@ -76,16 +85,32 @@ bool Contains(std::string_view text, const std::string& part) {
 
 bool HasLineBreak(std::string_view v) { return v.find_first_of("\r\n") != std::string_view::npos; }
 
+// Whether the field, written next to the separator, would let a reader find
+// the separator across the field's edge: "a|" before "||" reads as "a" and a
+// field starting with "|". The field begins with an end of the separator or
+// ends with a start of it.
+bool TouchesSeparator(std::string_view v, const std::string& separator) {
+  const std::string_view sep(separator);
+  for (size_t k = 1; k < sep.size(); ++k)
+    if (v.ends_with(sep.substr(0, k)) || v.starts_with(sep.substr(sep.size() - k))) return true;
+  return false;
+}
+
+bool ContainsOrTouches(std::string_view v, const std::string& separator) {
+  return Contains(v, separator) || TouchesSeparator(v, separator);
+}
+
 }  // namespace
 
 bool TQuoteObj::NeedsQuotesPlain(std::string_view v) const {
-  return QuoteAllFields || HasLineBreak(v) || Contains(v, SeparatorLines) || Contains(v, SeparatorFields);
+  return QuoteAllFields || HasLineBreak(v) || ContainsOrTouches(v, SeparatorLines) ||
+         ContainsOrTouches(v, SeparatorFields);
 }
 
 bool TQuoteObj::NeedsQuotesList(std::string_view v) const {
   if (QuoteAllFields || HasLineBreak(v)) return true;
   for (const auto& s : FSeparators)
-    if (Contains(v, s)) return true;
+    if (ContainsOrTouches(v, s)) return true;
   return false;
 }
 
@@ -140,7 +165,7 @@ void TQuoteObj::AppendField(TTextBuffer& out, std::string_view v, bool listTest)
   if (quote) out.Put(QuoteChar);
 }
 
-std::string TQuoteObj::Write(const TStrArray2D& table, TSeparatorSource& src, bool listTest) {
+void TQuoteObj::Write(TTextBuffer& out, const TStrArray2D& table, TSeparatorSource& src, bool listTest) {
   PrepareByteTable();
   auto nextLine = [&]() -> const std::string& {
     static const std::string kNone;
@@ -162,6 +187,32 @@ std::string TQuoteObj::Write(const TStrArray2D& table, TSeparatorSource& src, bo
     return row[src.Pos++];
   };
 
+  static const std::string kEmpty;
+  for (size_t r = 0; r < table.size(); ++r) {
+    ++src.Row;
+    const TStrArray& row = table[r];
+    const size_t cells = std::max(row.size(), PadRowsTo);
+    if (cells == 0) {
+      out.Put(nextLine());
+      out.Checkpoint();
+      continue;
+    }
+    const TStrArray* above = (ShortenDataSets && r > 0) ? &table[r - 1] : nullptr;
+    for (size_t c = 0; c < cells; ++c) {
+      // Cells past the end of a short row are empty.
+      const std::string& cell = c < row.size() ? row[c] : kEmpty;
+      const bool same = above && cell == (c < above->size() ? (*above)[c] : kEmpty);
+      AppendField(out, same ? kEmpty : cell, listTest);
+      if (c + 1 < cells)
+        out.Put(nextField());
+      else if (r + 1 < table.size())
+        out.Put(nextLine());
+    }
+    out.Checkpoint();
+  }
+}
+
+size_t TQuoteObj::EstimateSize(const TStrArray2D& table) const {
   // The size from rows spread over the table: reading every cell twice costs
   // more than the buffer growing once where the guess was short.
   size_t estimate = 4096;
@@ -174,61 +225,45 @@ std::string TQuoteObj::Write(const TStrArray2D& table, TSeparatorSource& src, bo
     }
     estimate += bytes / sampled * table.size() / 8 * 9;
   }
-  std::string text;
-  ReserveLargeText(text, estimate);
-  TTextBuffer out(text);
-  static const std::string kEmpty;
-  for (size_t r = 0; r < table.size(); ++r) {
-    ++src.Row;
-    const TStrArray& row = table[r];
-    if (row.empty()) {
-      out.Put(nextLine());
-      continue;
-    }
-    const TStrArray* above = (ShortenDataSets && r > 0) ? &table[r - 1] : nullptr;
-    for (size_t c = 0; c < row.size(); ++c) {
-      const std::string& cell = row[c];
-      const bool same = above && c < above->size() && (*above)[c] == cell;
-      AppendField(out, same ? kEmpty : cell, listTest);
-      if (c + 1 < row.size())
-        out.Put(nextField());
-      else if (r + 1 < table.size())
-        out.Put(nextLine());
-    }
-  }
-  out.Finish();
-  return text;
+  return estimate;
 }
 
-std::string TQuoteObj::StrArray2DToStr(const TStrArray2D& table) {
+template <typename TWriteInto>
+std::string TQuoteObj::AsString(const TStrArray2D& table, TWriteInto&& writeInto) {
+  return TextWrittenBy(writeInto, EstimateSize(table));
+}
+
+void TQuoteObj::WriteTable(TTextBuffer& out, const TStrArray2D& table) {
   TSeparatorSource src;
-  return Write(table, src, false);
+  Write(out, table, src, false);
 }
 
-std::string TQuoteObj::StrArray2DToStr(const TStrArray2D& table, const TStrArray& lineBreaks) {
+void TQuoteObj::WriteTable(TTextBuffer& out, const TStrArray2D& table, const TStrArray& lineBreaks) {
   if (lineBreaks.size() < 2) {
     SeparatorLines = lineBreaks.empty() ? std::string() : lineBreaks[0];
-    return StrArray2DToStr(table);
+    WriteTable(out, table);
+    return;
   }
   SetMultiSeparators(lineBreaks, {});
   TSeparatorSource src;
   src.LineBreaks = &lineBreaks;
-  return Write(table, src, true);
+  Write(out, table, src, true);
 }
 
-std::string TQuoteObj::StrArray2DToStr(const TStrArray2D& table, const TStrArray2D& fieldSeparators) {
+void TQuoteObj::WriteTable(TTextBuffer& out, const TStrArray2D& table, const TStrArray2D& fieldSeparators) {
   if (fieldSeparators.empty() || fieldSeparators[0].empty()) {
     SeparatorFields.clear();
-    return StrArray2DToStr(table);
+    WriteTable(out, table);
+    return;
   }
   SetMultiSeparators({}, fieldSeparators);
   TSeparatorSource src;
   src.FieldSeparators = &fieldSeparators;
-  return Write(table, src, true);
+  Write(out, table, src, true);
 }
 
-std::string TQuoteObj::StrArray2DToStr(const TStrArray2D& table, const TStrArray& lineBreaks,
-                                       const TStrArray2D& fieldSeparators) {
+void TQuoteObj::WriteTable(TTextBuffer& out, const TStrArray2D& table, const TStrArray& lineBreaks,
+                           const TStrArray2D& fieldSeparators) {
   const bool fieldsUsable = !fieldSeparators.empty() && !fieldSeparators[0].empty();
   const bool linesUsable = lineBreaks.size() >= 2;
   if (linesUsable && fieldsUsable) {
@@ -236,16 +271,36 @@ std::string TQuoteObj::StrArray2DToStr(const TStrArray2D& table, const TStrArray
     TSeparatorSource src;
     src.LineBreaks = &lineBreaks;
     src.FieldSeparators = &fieldSeparators;
-    return Write(table, src, true);
+    Write(out, table, src, true);
+    return;
   }
   if (!linesUsable) {
     SeparatorLines = lineBreaks.empty() ? std::string() : lineBreaks[0];
     if (!fieldsUsable) {
       SeparatorFields.clear();
-      return StrArray2DToStr(table);
+      WriteTable(out, table);
+      return;
     }
-    return StrArray2DToStr(table, fieldSeparators);
+    WriteTable(out, table, fieldSeparators);
+    return;
   }
   SeparatorFields.clear();
-  return StrArray2DToStr(table, lineBreaks);
+  WriteTable(out, table, lineBreaks);
+}
+
+std::string TQuoteObj::StrArray2DToStr(const TStrArray2D& table) {
+  return AsString(table, [&](TTextBuffer& out) { WriteTable(out, table); });
+}
+
+std::string TQuoteObj::StrArray2DToStr(const TStrArray2D& table, const TStrArray& lineBreaks) {
+  return AsString(table, [&](TTextBuffer& out) { WriteTable(out, table, lineBreaks); });
+}
+
+std::string TQuoteObj::StrArray2DToStr(const TStrArray2D& table, const TStrArray2D& fieldSeparators) {
+  return AsString(table, [&](TTextBuffer& out) { WriteTable(out, table, fieldSeparators); });
+}
+
+std::string TQuoteObj::StrArray2DToStr(const TStrArray2D& table, const TStrArray& lineBreaks,
+                                       const TStrArray2D& fieldSeparators) {
+  return AsString(table, [&](TTextBuffer& out) { WriteTable(out, table, lineBreaks, fieldSeparators); });
 }

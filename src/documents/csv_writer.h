@@ -28,6 +28,10 @@ class TQuoteObj {
   void SetMultiSeparators(const TStrArray& lineBreaks, const TStrArray2D& fieldSeparators);
   const TStrArray& MultiSeparators() const { return FSeparators; }
 
+  // Rows with fewer cells are written as if padded with empty cells to this
+  // many (a row without cells as well, when it is above 0).
+  size_t PadRowsTo = 0;
+
   // Fixed separators; no line separator after the last row.
   std::string StrArray2DToStr(const TStrArray2D& table);
   // One line break per row, taken from the list in turn.
@@ -36,6 +40,12 @@ class TQuoteObj {
   std::string StrArray2DToStr(const TStrArray2D& table, const TStrArray2D& fieldSeparators);
   std::string StrArray2DToStr(const TStrArray2D& table, const TStrArray& lineBreaks,
                               const TStrArray2D& fieldSeparators);
+  // The same texts written into a buffer, which may stream them on row by row.
+  void WriteTable(TTextBuffer& out, const TStrArray2D& table);
+  void WriteTable(TTextBuffer& out, const TStrArray2D& table, const TStrArray& lineBreaks);
+  void WriteTable(TTextBuffer& out, const TStrArray2D& table, const TStrArray2D& fieldSeparators);
+  void WriteTable(TTextBuffer& out, const TStrArray2D& table, const TStrArray& lineBreaks,
+                  const TStrArray2D& fieldSeparators);
 
  private:
   // Where the separators between fields and rows come from.
@@ -46,7 +56,10 @@ class TQuoteObj {
   bool NeedsQuotesPlain(std::string_view v) const;
   bool NeedsQuotesList(std::string_view v) const;
   void AppendField(TTextBuffer& out, std::string_view v, bool listTest) const;
-  std::string Write(const TStrArray2D& table, TSeparatorSource& source, bool listTest);
+  void Write(TTextBuffer& out, const TStrArray2D& table, TSeparatorSource& source, bool listTest);
+  size_t EstimateSize(const TStrArray2D& table) const;
+  template <typename TWriteInto>
+  std::string AsString(const TStrArray2D& table, TWriteInto&& writeInto);
 
   TStrArray FSeparators;
   // Bytes that may start something a field must be quoted for.

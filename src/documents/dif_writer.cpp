@@ -34,7 +34,16 @@ void TDocDIF::SetContent(const TStrArray2D& table) {
   AddContent(table);
 }
 
+void TDocDIF::UseContent(const TStrArray2D& table) {
+  FContent.clear();
+  FTable = &table;
+}
+
 void TDocDIF::AddContent(const TStrArray2D& table) {
+  if (FTable != &FContent) {
+    FContent = *FTable;
+    FTable = &FContent;
+  }
   FContent.insert(FContent.end(), table.begin(), table.end());
   size_t widest = 0;
   for (const auto& row : FContent) widest = std::max(widest, row.size());
@@ -43,19 +52,22 @@ void TDocDIF::AddContent(const TStrArray2D& table) {
 }
 
 std::string TDocDIF::AsText() const {
-  const size_t columns = FContent.empty() ? 0 : FContent[0].size();
+  size_t columns = 0;
+  for (const auto& row : *FTable) columns = std::max(columns, row.size());
   std::string out = "TABLE\n0,1\n";
   AppendDIFString(out, SheetName);
   out += "\nVECTORS\n0,";
   out += IntToStr(static_cast<int64_t>(columns));
   out += "\n\"\"\nTUPLES\n0,";
-  out += IntToStr(static_cast<int64_t>(FContent.size()));
+  out += IntToStr(static_cast<int64_t>(FTable->size()));
   out += "\n\"\"\nDATA\n0,0\n\"\"\n";
-  for (const auto& row : FContent) {
+  static const std::string kEmpty;
+  for (const auto& row : *FTable) {
     out += "-1,0\nBOT\n";
-    for (const auto& cell : row) {
+    for (size_t c = 0; c < columns; ++c) {
       out += "1,0\n";
-      AppendDIFString(out, cell);
+      // Cells past the end of a short row are empty.
+      AppendDIFString(out, c < row.size() ? row[c] : kEmpty);
       out += '\n';
     }
   }

@@ -18,6 +18,9 @@ class TDocDIF {
   void SetContent(const TStrArray2D& table);
   // Appends the rows; every row is then padded to the longest one.
   void AddContent(const TStrArray2D& table);
+  // Writes from the caller's rows without copying them; they must stay
+  // unchanged until the save. Short rows count as padded with empty cells.
+  void UseContent(const TStrArray2D& table);
   std::string AsText() const;
   // No byte-order mark is ever written.
   bool SaveToFile(const std::string& fileName) const;
@@ -25,4 +28,6 @@ class TDocDIF {
  private:
   TColumnSpecificationObj FColumnSpecifications;
   TStrArray2D FContent;
+  // FContent, or the caller's rows after UseContent.
+  const TStrArray2D* FTable = &FContent;
 };

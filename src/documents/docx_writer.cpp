@@ -55,13 +55,44 @@ TXMLNode* AddWithAttribute(TXMLNode& parent, std::string name, std::string_view 
   return node;
 }
 
-// Word drops blanks at the ends of a text run unless told to keep them.
-TXMLNode* AddTextNode(TXMLNode& run, std::string text) {
-  const bool edgeBlank =
-      !text.empty() && (text.front() == ' ' || text.front() == '\t' || text.back() == ' ' || text.back() == '\t');
+// Word drops blanks at the ends of a text and may fold runs of blanks unless
+// told to keep them.
+void AddTextElement(TXMLNode& run, std::string text) {
+  const bool keepBlanks =
+      !text.empty() && (text.front() == ' ' || text.back() == ' ' || text.find("  ") != std::string::npos);
   TXMLNode* t = run.AddNode("w:t", std::move(text));
-  if (edgeBlank) t->Attributes.Add("xml:space", "preserve");
-  return t;
+  if (keepBlanks) t->Attributes.Add("xml:space", "preserve");
+}
+
+// One line of text: a TAB inside a text element is read as a blank, so each
+// one is a tab element of its own between the texts.
+void AddLineNodes(TXMLNode& run, std::string_view line) {
+  if (line.find('\t') == std::string_view::npos) {
+    AddTextElement(run, std::string(line));
+    return;
+  }
+  for (size_t tab = line.find('\t'); tab != std::string_view::npos; tab = line.find('\t')) {
+    if (tab > 0) AddTextElement(run, std::string(line.substr(0, tab)));
+    run.AddNode("w:tab");
+    line.remove_prefix(tab + 1);
+  }
+  if (!line.empty()) AddTextElement(run, std::string(line));
+}
+
+// A text in a run: each line break (CR LF, CR or LF) a break element, which
+// is what readers take for one; a CR left in the text would be read as a
+// line feed or a blank.
+void AddTextNode(TXMLNode& run, const std::string& text) {
+  if (text.find_first_of("\r\n") == std::string::npos) {
+    AddLineNodes(run, text);
+    return;
+  }
+  TStrArray lines;
+  ExplodeAtCRLF_CR_LF_LineBreaks(lines, text);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) run.AddNode("w:br");
+    AddLineNodes(run, lines[i]);
+  }
 }
 
 // Lower case with "jpeg" as "jpg", for package names and content types.
@@ -363,17 +394,7 @@ void TDocDOCX::AddParagraph(TXMLNode& body, const TDocContent& item) const {
                                     : std::string("DefaultParagraph");
   TXMLNode* p = body.AddNode("w:p");
   AddWithAttribute(*p->AddNode("w:pPr"), "w:pStyle", "w:val", styleName);
-  TXMLNode* run = p->AddNode("w:r");
-  if (item.Value.find('\n') == std::string::npos) {
-    AddTextNode(*run, item.Value);
-    return;
-  }
-  TStrArray lines;
-  ExplodeAtCRLF_CR_LF_LineBreaks(lines, item.Value);
-  for (size_t i = 0; i < lines.size(); ++i) {
-    if (i > 0) run->AddNode("w:br");
-    AddTextNode(*run, std::move(lines[i]));
-  }
+  AddTextNode(*p->AddNode("w:r"), item.Value);
 }
 
 void TDocDOCX::AddImage(TXMLNode& body, const TDocContent& item) const {

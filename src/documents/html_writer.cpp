@@ -2,17 +2,19 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <charconv>
 
 #include "documents/html_writer_escape.h"
+#include "documents/table_export_buffer.h"
 #include "foundation/code_pages.h"
 #include "foundation/numeral_systems.h"
+#include "foundation/posix_files.h"
 #include "foundation/text_files.h"
 #include "foundation/utf8.h"
 
 namespace {
-
-constexpr int32_t kCodePageGB18030 = 54936;
 
 std::string Num(double value, const char* unit) { return CreateUnitString(value, unit, '.'); }
 
@@ -42,37 +44,111 @@ std::string UTF8ToGB18030(const std::string& text) {
   return out;
 }
 
+// The pages that hold one byte per character; a character they lack is
+// written as a reference.
+bool IsSingleBytePage(int32_t codePage) {
+  switch (codePage) {
+    case cpASCII:
+    case cpISO88591:
+    case cpISO88592:
+    case cpWindows1250:
+    case cpWindows1251:
+    case cpWindows1252:
+    case cpWindows1253: return true;
+    default: return false;
+  }
+}
+
+// Without its mark a UTF-16 page cannot be read: the charset label inside it
+// cannot be found before the encoding is known.
+std::string HtmlMark(int32_t codePage, bool writeBOM) {
+  codePage = HtmlCodePage(codePage);
+  if (codePage == cpGB18030) return writeBOM ? std::string("\x84\x31\x95\x33") : std::string();
+  const bool wide = codePage == cpUTF16LE || codePage == cpUTF16BE;
+  return (writeBOM || wide) ? CodePageBOM(codePage) : std::string();
+}
+
 }  // namespace
 
-std::string HtmlCharsetName(int32_t codePage) {
+int32_t HtmlCodePage(int32_t codePage) {
   switch (codePage) {
-    case 0: return "us-ascii";
-    case 88591: return "iso-8859-1";
-    case 88592: return "iso-8859-2";
-    case 1250: return "windows-1250";
-    case 1251: return "windows-1251";
-    case 1252: return "windows-1252";
-    case 1253: return "windows-1253";
-    case 1200: return "utf-16le";
-    case 1201: return "utf-16be";
-    case 12000: return "utf-32le";
-    case 12001: return "utf-32be";
-    case kCodePageGB18030: return "gb18030";
-    case 64999:
-    case 65000: return "utf-7";
+    case cpUTF7ANSI:
+    case cpUTF7:
+    case cpUTF32LE:
+    case cpUTF32BE: return cpUTF8;
+    default: return codePage;
+  }
+}
+
+std::string HtmlCharsetName(int32_t codePage) {
+  switch (HtmlCodePage(codePage)) {
+    case cpASCII: return "us-ascii";
+    case cpISO88591: return "iso-8859-1";
+    case cpISO88592: return "iso-8859-2";
+    case cpWindows1250: return "windows-1250";
+    case cpWindows1251: return "windows-1251";
+    case cpWindows1252: return "windows-1252";
+    case cpWindows1253: return "windows-1253";
+    case cpUTF16LE: return "utf-16le";
+    case cpUTF16BE: return "utf-16be";
+    case cpGB18030: return "gb18030";
     default: return "UTF-8";
   }
 }
 
+void AppendHtmlBytes(std::string& out, std::string_view text, int32_t codePage, bool& inStyle) {
+  codePage = HtmlCodePage(codePage);
+  if (codePage == cpGB18030) {
+    out += UTF8ToGB18030(std::string(text));
+    return;
+  }
+  if (!IsSingleBytePage(codePage)) {
+    // UTF-8 and UTF-16 hold every character.
+    if (codePage == cpUTF16LE || codePage == cpUTF16BE)
+      out += UTF8ToCodePageBytes(text, codePage);
+    else
+      out += text;
+    return;
+  }
+  size_t pos = 0;
+  while (pos < text.size()) {
+    const auto b = static_cast<unsigned char>(text[pos]);
+    if (b < 0x80) {
+      // Markup is ASCII; a style sheet is where references are not read.
+      if (b == '<') {
+        if (text.substr(pos, 6) == "<style") inStyle = true;
+        if (text.substr(pos, 7) == "</style") inStyle = false;
+      }
+      out += static_cast<char>(b);
+      ++pos;
+      continue;
+    }
+    const size_t start = pos;
+    const char32_t cp = UTF8DecodeAt(text, pos);
+    const std::string_view character = text.substr(start, pos - start);
+    const std::string bytes = UTF8ToCodePageBytes(character, codePage);
+    if (bytes != "?") {
+      out += bytes;
+    } else if (inStyle) {
+      // The escape of CSS, ended by a blank.
+      char hex[8];
+      const auto end = std::to_chars(hex, hex + sizeof hex, static_cast<uint32_t>(cp), 16).ptr;
+      out += '\\';
+      out.append(hex, end);
+      out += ' ';
+    } else {
+      out += "&#";
+      out += std::to_string(static_cast<uint32_t>(cp));
+      out += ';';
+    }
+  }
+}
+
 std::string HtmlFileBytes(const std::string& text, int32_t codePage, bool writeBOM) {
-  if (codePage == kCodePageGB18030)
-    return (writeBOM ? std::string("\x84\x31\x95\x33") : std::string()) + UTF8ToGB18030(text);
-  // Without its mark a UTF-16 or UTF-32 page cannot be read: the charset
-  // label inside it cannot be found before the encoding is known.
-  const bool wide = codePage == 1200 || codePage == 1201 || codePage == 12000 || codePage == 12001;
-  std::string out = (writeBOM || wide) ? CodePageBOM(codePage) : std::string();
-  if (codePage == 65000 && writeBOM) return UTF8ToCodePageBytes("\xEF\xBB\xBF" + text, codePage);
-  return out + UTF8ToCodePageBytes(text, codePage);
+  std::string out = HtmlMark(codePage, writeBOM);
+  bool inStyle = false;
+  AppendHtmlBytes(out, text, codePage, inStyle);
+  return out;
 }
 
 TDocHTML::TDocHTML() {
@@ -81,8 +157,55 @@ TDocHTML::TDocHTML() {
   SetPageMargins(0.7, 0.7, 0.7, 0.7);
 }
 
-bool TDocHTML::SaveToFile(const std::string& fileName) const {
-  return WriteFileSafely(fileName, HtmlFileBytes(GetPlainText(), Encoding, WriteBOM)) == TFileWriteResult::Written;
+bool TDocHTML::SaveToFile(const std::string& fileName) const { return SavePage(fileName, nullptr); }
+
+bool TDocHTML::SaveToFileWithTable(const TStrArray2D& rows, const std::string& fileName) const {
+  return SavePage(fileName, &rows);
+}
+
+bool TDocHTML::SavePage(const std::string& fileName, const TStrArray2D* rows) const {
+  const std::string& le = LineEndingHTML;
+  const std::string head = "<!DOCTYPE html>" + le + "<head>" + le + GetHeadAsString() + le + "</head>" + le + "<body>" +
+                           le + GetBodyAsString();
+  const std::string tail = le + "</body>" + le + "</html>" + le;
+  const auto write = [&](int fd) {
+    bool inStyle = false;
+    std::string bytes = HtmlMark(Encoding, WriteBOM);
+    const auto drain = [&](std::string_view piece) {
+      AppendHtmlBytes(bytes, piece, Encoding, inStyle);
+      const bool written = WriteAllToFd(fd, bytes);
+      bytes.clear();
+      return written;
+    };
+    if (!drain(head)) return false;
+    if (rows) {
+      std::string buffer;
+      TTextBuffer out(buffer, drain);
+      WriteTableRows(out, *rows);
+      out.Finish();
+      if (out.Failed()) return false;
+    }
+    return drain(tail);
+  };
+  return WriteFileSafelyBy(fileName, write) == TFileWriteResult::Written;
+}
+
+void TDocHTML::WriteTableRows(TTextBuffer& out, const TStrArray2D& rows) {
+  size_t columns = 0;
+  for (const TStrArray& row : rows) columns = std::max(columns, row.size());
+  out.Put("<table style=\"width:100%\">");
+  for (const TStrArray& row : rows) {
+    out.Put("<tr>");
+    for (size_t c = 0; c < columns; ++c) {
+      out.Put("<td>");
+      // Cells past the end of a short row are empty.
+      if (c < row.size()) out.PutEscaped(row[c], true);
+      out.Put("</td>");
+    }
+    out.Put("</tr>");
+    out.Checkpoint();
+  }
+  out.Put("</table>");
 }
 
 std::string TDocHTML::GetPlainText() const {

@@ -25,6 +25,15 @@ constexpr std::array<uint8_t, 256> BuildClasses() {
 }
 constexpr std::array<uint8_t, 256> kClasses = BuildClasses();
 
+// HTML readers turn a carriage return into a line feed; as a character
+// reference it stays what it is.
+constexpr std::array<uint8_t, 256> BuildHtmlClasses() {
+  std::array<uint8_t, 256> t = BuildClasses();
+  t['\r'] = 1;
+  return t;
+}
+constexpr std::array<uint8_t, 256> kHtmlClasses = BuildHtmlClasses();
+
 // Length of the well-formed sequence at p (lead byte >= 0x80), 0 when the
 // bytes there are not one.
 size_t WellFormedLength(const unsigned char* p, size_t left, bool& xmlForbidden) {
@@ -55,6 +64,7 @@ size_t WellFormedLength(const unsigned char* p, size_t left, bool& xmlForbidden)
 char* WriteMarkupEscaped(char* out, std::string_view text, bool html) {
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const size_t n = text.size();
+  const std::array<uint8_t, 256>& classes = html ? kHtmlClasses : kClasses;
   auto put = [&out](const char* s, size_t len) {
     std::memcpy(out, s, len);
     out += len;
@@ -62,12 +72,12 @@ char* WriteMarkupEscaped(char* out, std::string_view text, bool html) {
   size_t i = 0;
   while (i < n) {
     size_t run = i;
-    while (run < n && kClasses[p[run]] == 0) ++run;
+    while (run < n && classes[p[run]] == 0) ++run;
     put(text.data() + i, run - i);
     i = run;
     if (i >= n) break;
     const unsigned char c = p[i];
-    if (kClasses[c] == 1) {
+    if (classes[c] == 1) {
       switch (c) {
         case '&': put("&amp;", 5); break;
         case '<': put("&lt;", 4); break;
@@ -79,6 +89,7 @@ char* WriteMarkupEscaped(char* out, std::string_view text, bool html) {
             put("&apos;", 6);
           break;
         case '"': put("&quot;", 6); break;
+        case '\r': put("&#13;", 5); break;
         default: *out++ = ' '; break;
       }
       ++i;
@@ -99,8 +110,9 @@ char* WriteMarkupEscaped(char* out, std::string_view text, bool html) {
 
 void AppendMarkupEscaped(std::string& out, std::string_view text, bool html) {
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const std::array<uint8_t, 256>& classes = html ? kHtmlClasses : kClasses;
   size_t plain = 0;
-  while (plain < text.size() && kClasses[p[plain]] == 0) ++plain;
+  while (plain < text.size() && classes[p[plain]] == 0) ++plain;
   if (plain == text.size()) {
     out.append(text);
     return;

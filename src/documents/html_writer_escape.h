@@ -12,7 +12,8 @@
 // other than tab, line feed and carriage return, and U+FFFE and U+FFFF become
 // one blank (XML 1.0 has no way to write those characters). HTML pages get
 // "&#39;" for the apostrophe: readers that know only HTML 4 (LibreOffice's
-// import among them) show "&apos;" as it stands.
+// import among them) show "&apos;" as it stands; and "&#13;" for a carriage
+// return, which HTML readers would otherwise turn into a line feed.
 std::string MarkupEscape(std::string_view text, bool html = false);
 void AppendMarkupEscaped(std::string& out, std::string_view text, bool html = false);
 // The same into a buffer of at least MarkupEscapedBound(text.size()) bytes;

@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "documents/html_writer_escape.h"
+#include "documents/odf_text.h"
 #include "documents/office_package.h"
 #include "documents/table_export_buffer.h"
 #include "foundation/code_pages.h"
@@ -49,16 +50,43 @@ const char* AlignmentStyleName(TCSAlignment a) {
   }
 }
 
-// An empty cell with its value type and the attribute that carries the value.
+// An attribute value: a TAB, LF or CR as character references, which XML
+// readers keep, where they turn the characters themselves into blanks.
+void PutAttributeValue(TTextBuffer& s, std::string_view value) {
+  for (size_t at = value.find_first_of("\t\n\r"); at != std::string_view::npos; at = value.find_first_of("\t\n\r")) {
+    s.PutEscaped(value.substr(0, at));
+    s.Put(value[at] == '\t' ? "&#9;" : value[at] == '\n' ? "&#10;" : "&#13;");
+    value.remove_prefix(at + 1);
+  }
+  s.PutEscaped(value);
+}
+
+// The text a cell shows, as its paragraph: readers that do not look at the
+// value attributes (pandas, odfpy's text extraction) read this.
+void PutCellParagraph(TTextBuffer& s, std::string_view shown) {
+  s.Put("<text:p>");
+  WriteODFParagraphText(
+      shown, [&s](std::string_view markup) { s.Put(markup); }, [&s](std::string_view text) { s.PutEscaped(text); });
+  s.Put("</text:p>");
+}
+
+// A cell with its value type, the attribute that carries the value, and the
+// text it shows.
 void AppendValueCell(TTextBuffer& s, std::string_view valueType, std::string_view valueAttribute,
-                     std::string_view value) {
+                     std::string_view value, std::string_view shown) {
   s.Put("<table:table-cell office:value-type=\"");
   s.Put(valueType);
   s.Put("\" ");
   s.Put(valueAttribute);
   s.Put("=\"");
-  s.PutEscaped(value);
-  s.Put("\"></table:table-cell>");
+  PutAttributeValue(s, value);
+  s.Put("\">");
+  PutCellParagraph(s, shown);
+  s.Put("</table:table-cell>");
+}
+
+void AppendStringCell(TTextBuffer& s, std::string_view text) {
+  AppendValueCell(s, "string", "office:string-value", text, text);
 }
 
 }  // namespace
@@ -79,7 +107,7 @@ std::string TDocODSMinimal::GetManifestMinimal() const {
 }
 
 std::string TDocODSMinimal::GetSettingsXML() const {
-  const std::string sheet = MarkupEscape(SheetName);
+  const std::string sheet = MarkupEscape(SheetNameForFile());
   std::string s = kDeclaration;
   s += "<office:document-settings xmlns:office=\"";
   s += kNsOffice;
@@ -113,18 +141,13 @@ std::string TDocODSMinimal::GetSettingsXML() const {
 }
 
 std::string TDocODSMinimal::GetContentAsXML() const {
+  return TextWrittenBy([this](TTextBuffer& out) { WriteContentXML(out); });
+}
+
+void TDocODSMinimal::WriteContentXML(TTextBuffer& w) const {
   const int32_t columns = ColumnCountOfContent();
-  const std::string sheet = MarkupEscape(SheetName);
-  std::string s;
-  {
-    size_t estimate = 2048;
-    for (const auto& row : FContent) {
-      estimate += 40;
-      for (const auto& cell : row) estimate += 2 * cell.size() + 90;
-    }
-    ReserveLargeText(s, estimate);
-  }
-  s += kDeclaration;
+  const std::string sheet = MarkupEscape(SheetNameForFile());
+  std::string s = kDeclaration;
   s += "<office:document-content office:version=\"1.2\" xmlns:office=\"";
   s += kNsOffice;
   s += "\" xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
@@ -194,11 +217,13 @@ std::string TDocODSMinimal::GetContentAsXML() const {
   GetDataTypeArrForColumns(types);
   std::string number;
   TCellLink link;
-  TTextBuffer w(s);
-  for (const auto& row : FContent) {
+  w.Put(s);
+  static const std::string kEmpty;
+  for (const auto& row : Content()) {
     w.Put("<table:table-row>");
-    for (size_t c = 0; c < row.size(); ++c) {
-      const std::string& text = row[c];
+    for (size_t c = 0; c < static_cast<size_t>(columns); ++c) {
+      // Cells past the end of a short row are empty.
+      const std::string& text = c < row.size() ? row[c] : kEmpty;
       if (CreateLinks && HasLinkMarkers(text)) {
         if (SplitCellLink(text, link)) {
           w.Put("<table:table-cell office:value-type=\"string\"><text:p>");
@@ -212,7 +237,7 @@ std::string TDocODSMinimal::GetContentAsXML() const {
           w.PutEscaped(link.After);
           w.Put("</text:p></table:table-cell>");
         } else {
-          AppendValueCell(w, "string", "office:string-value", text);
+          AppendStringCell(w, text);
         }
         continue;
       }
@@ -221,54 +246,54 @@ std::string TDocODSMinimal::GetContentAsXML() const {
         case csDataDynamic: {
           int32_t v = 0;
           if (!text.empty() && TryStrToInt(text, v))
-            AppendValueCell(w, "float", "office:value", text);
+            AppendValueCell(w, "float", "office:value", text, text);
           else
-            AppendValueCell(w, "string", "office:string-value", text);
+            AppendStringCell(w, text);
           break;
         }
         case csDataNumber:
           // A value that is no number would make the file invalid.
           if (IsSpreadsheetNumber(text))
-            AppendValueCell(w, "float", "office:value", text);
+            AppendValueCell(w, "float", "office:value", text, text);
           else
-            AppendValueCell(w, "string", "office:string-value", text);
+            AppendStringCell(w, text);
           break;
         case csDataPercentage:
           if (GetCellValuePercentage(text, number))
-            AppendValueCell(w, "percentage", "office:value", number);
+            AppendValueCell(w, "percentage", "office:value", number, text);
           else
-            AppendValueCell(w, "string", "office:string-value", text);
+            AppendStringCell(w, text);
           break;
         case csDataDate:
           if (IsYYYYMMDDDate(text, '-'))
-            AppendValueCell(w, "date", "office:date-value", text);
+            AppendValueCell(w, "date", "office:date-value", text, text);
           else
-            AppendValueCell(w, "string", "office:string-value", text);
+            AppendStringCell(w, text);
           break;
         case csDataBoolean:
           if (text == "1" || text == "true")
-            AppendValueCell(w, "boolean", "office:boolean-value", "true");
+            AppendValueCell(w, "boolean", "office:boolean-value", "true", "TRUE");
           else if (text == "0" || text == "false")
-            AppendValueCell(w, "boolean", "office:boolean-value", "false");
+            AppendValueCell(w, "boolean", "office:boolean-value", "false", "FALSE");
           else
-            AppendValueCell(w, "string", "office:string-value", text);
+            AppendStringCell(w, text);
           break;
         // A formula column has no form of its own here; its text is kept as a string.
-        default: AppendValueCell(w, "string", "office:string-value", text); break;
+        default: AppendStringCell(w, text); break;
       }
     }
     w.Put("</table:table-row>");
+    w.Checkpoint();
   }
-  w.Finish();
-  s += "</table:table></office:spreadsheet></office:body></office:document-content>";
-  return s;
+  w.Put("</table:table></office:spreadsheet></office:body></office:document-content>");
 }
 
 bool TDocODSMinimal::SaveToFile(const std::string& fileName) const {
   TOfficePackage package;
   package.StoreFirstFileUncompressed = true;
   package.AddPart("mimetype", kMimeType);
-  package.AddPart("content.xml", GetContentAsXML());
+  // The table is compressed as it is written.
+  package.AddStreamedPart("content.xml", [this](TTextBuffer& out) { WriteContentXML(out); });
   package.AddPart("META-INF/manifest.xml", GetManifestMinimal());
   if (RequiresSettingsXML()) package.AddPart("settings.xml", GetSettingsXML());
   return package.SaveToFile(fileName);

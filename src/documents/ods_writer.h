@@ -7,10 +7,14 @@
 
 #include "documents/spreadsheet_base.h"
 
+class TTextBuffer;
+
 class TDocODSMinimal : public TDocBaseSpreadsheetMinimal {
  public:
   bool RequiresSettingsXML() const { return FreezePositionVertical > 0 || FreezePositionHorizontal > 0 || Zoom > 0; }
   std::string GetContentAsXML() const;
+  // The same written into a buffer, which may stream it on row by row.
+  void WriteContentXML(TTextBuffer& out) const;
   std::string GetManifestMinimal() const;
   std::string GetSettingsXML() const;
 

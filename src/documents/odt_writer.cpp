@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "documents/odf_text.h"
 #include "documents/office_package.h"
 #include "documents/xml_tree.h"
 #include "foundation/numeral_systems.h"
@@ -12,6 +13,16 @@
 #include "foundation/text_files.h"
 
 namespace {
+
+// A text as paragraph content: escaped, with blanks, TABs and line breaks in
+// the form ODF readers do not fold away.
+std::string ParagraphContent(std::string_view value) {
+  std::string out;
+  WriteODFParagraphText(
+      value, [&out](std::string_view markup) { out += markup; },
+      [&out](std::string_view text) { AppendEscapedXMLText(out, text); });
+  return out;
+}
 
 constexpr const char* kNsOffice = "urn:oasis:names:tc:opendocument:xmlns:office:1.0";
 constexpr const char* kNsMeta = "urn:oasis:names:tc:opendocument:xmlns:meta:1.0";
@@ -269,9 +280,7 @@ std::string TDocODT::GetFileStringContentXML() const {
       case docContentParagraph: {
         const std::string style = item.Param >= 0 && item.Param < Styles().Count() ? TableStyleName(item.Param)
                                                                                    : std::string("DefaultParagraph");
-        std::string content = EscapeXMLText(item.Value);
-        if (content.find('\n') != std::string::npos) content = StringReplaceFast(content, "\n", "<text:line-break />");
-        text->AddNode("text:p", std::move(content), false)->Attributes.Add("text:style-name", style);
+        text->AddNode("text:p", ParagraphContent(item.Value), false)->Attributes.Add("text:style-name", style);
         break;
       }
       case docContentHeading1:
@@ -280,7 +289,7 @@ std::string TDocODT::GetFileStringContentXML() const {
       case docContentHeading4:
       case docContentHeading5:
       case docContentHeading6:
-        text->AddNode("text:h", item.Value)
+        text->AddNode("text:h", ParagraphContent(item.Value), false)
             ->Attributes.Add("text:style-name", "Heading" + std::to_string(item.ContentType - docContentHeading1 + 1));
         break;
       case docContentPageBreak: text->AddNode("text:p")->Attributes.Add("text:style-name", "BreakPagePar"); break;
@@ -488,7 +497,7 @@ std::unique_ptr<TXMLNode> TDocODT::CreateNodeStyleHeaderOrFooter(const std::stri
   for (const TDocContent& item : ASection.Contents()) {
     switch (item.ContentType) {
       case docContentText:
-      case docContentParagraph: AppendEscapedXMLText(text, item.Value); break;
+      case docContentParagraph: text += ParagraphContent(item.Value); break;
       case docContentPageNumber: text += "<text:page-number text:select-page=\"current\"></text:page-number>"; break;
       case docContentPageCount: text += "<text:page-count></text:page-count>"; break;
       default: break;

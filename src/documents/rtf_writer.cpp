@@ -38,6 +38,25 @@ std::string RtfUnicodeEscape(std::string_view text) {
     if (b < 0x80) {
       ++pos;
       if (b == 0) continue;
+      // RTF readers skip TAB, CR and LF in the text; they take the control
+      // words (one line break for CR LF as for CR or LF alone).
+      if (b == '\t') {
+        out += "\\tab ";
+        continue;
+      }
+      if (b == '\r' || b == '\n') {
+        if (b == '\r' && pos < text.size() && text[pos] == '\n') ++pos;
+        out += "\\line ";
+        continue;
+      }
+      if (b == ' ' && pos < text.size() && text[pos] == ' ') {
+        // LibreOffice reads a run of blanks that reaches it in one piece as
+        // six-per-em spaces; every second blank written as \u32 keeps each
+        // piece one blank long, and every reader takes \u32 for a blank.
+        bool literal = true;
+        for (--pos; pos < text.size() && text[pos] == ' '; ++pos, literal = !literal) out += literal ? " " : "\\u32?";
+        continue;
+      }
       if (b == '\\' || b == '{' || b == '}') out += '\\';
       out += static_cast<char>(b);
       continue;

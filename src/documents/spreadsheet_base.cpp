@@ -1,6 +1,8 @@
 #include "documents/spreadsheet_base.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <utility>
 
 #include "foundation/number_format.h"
@@ -81,16 +83,33 @@ void TColumnSpecificationObj::Apply(const TColumnSpecificationObj& source) {
 // --- TDocBaseSpreadsheetMinimal -----------------------------------------------
 
 void TDocBaseSpreadsheetMinimal::SetContent(const TStrArray2D& table) {
+  FTable = &FContent;
   FContent.clear();
   AddContent(table);
 }
 
 void TDocBaseSpreadsheetMinimal::SetContent(TStrArray2D&& table) {
+  FTable = &FContent;
   FContent = std::move(table);
   PadRows();
 }
 
+void TDocBaseSpreadsheetMinimal::UseContent(const TStrArray2D& table) {
+  FContent.clear();
+  FTable = &table;
+  size_t widest = 0;
+  for (const auto& row : table) widest = std::max(widest, row.size());
+  FColumns = static_cast<int32_t>(std::min<size_t>(widest, INT32_MAX));
+}
+
+void TDocBaseSpreadsheetMinimal::TakeOverContent() {
+  if (FTable == &FContent) return;
+  FContent = *FTable;
+  FTable = &FContent;
+}
+
 void TDocBaseSpreadsheetMinimal::AddContent(const TStrArray2D& table) {
+  TakeOverContent();
   FContent.insert(FContent.end(), table.begin(), table.end());
   PadRows();
 }
@@ -100,10 +119,7 @@ void TDocBaseSpreadsheetMinimal::PadRows() {
   for (const auto& row : FContent) widest = std::max(widest, row.size());
   for (auto& row : FContent)
     if (row.size() < widest) row.resize(widest);
-}
-
-int32_t TDocBaseSpreadsheetMinimal::ColumnCountOfContent() const {
-  return FContent.empty() ? 0 : static_cast<int32_t>(FContent[0].size());
+  FColumns = static_cast<int32_t>(std::min<size_t>(widest, INT32_MAX));
 }
 
 void TDocBaseSpreadsheetMinimal::GetDataTypeArrForColumns(TCSDataTypeArr& types) const {
@@ -133,9 +149,13 @@ bool TDocBaseSpreadsheetMinimal::GetCellValuePercentage(std::string_view value, 
   }
   double v = 0;
   if (!StrToFloat_AllSeparatorsCheck(TrimControls(text), v, FileNumberFormat())) return false;
+  // A value beyond the range of a double would be written as no number at all.
+  if (!std::isfinite(v) || !std::isfinite(v / 100.0)) return false;
   number = FormatFloatGeneral(percent ? v / 100.0 : v, FileNumberFormat());
   return true;
 }
+
+std::string TDocBaseSpreadsheetMinimal::SheetNameForFile() const { return ValidSheetName(SheetName); }
 
 TCSWidthType TDocBaseSpreadsheetMinimal::ColumnWidthType(int32_t column, double& width) const {
   TCSWidthType type = csWidthDefault;
@@ -145,9 +165,9 @@ TCSWidthType TDocBaseSpreadsheetMinimal::ColumnWidthType(int32_t column, double&
 }
 
 int32_t TDocBaseSpreadsheetMinimal::LongestTextInColumn(int32_t column) const {
-  if (CreateLinks) return LengthOfLongestStringWithStripedTags(FContent, column);
+  if (CreateLinks) return LengthOfLongestStringWithStripedTags(*FTable, column);
   size_t longest = 0;
-  for (const auto& row : FContent)
+  for (const auto& row : *FTable)
     if (column >= 0 && static_cast<size_t>(column) < row.size())
       longest = std::max(longest, UTF8Length(row[static_cast<size_t>(column)]));
   return static_cast<int32_t>(std::min<size_t>(longest, INT32_MAX));
@@ -174,7 +194,37 @@ bool IsSpreadsheetNumber(std::string_view text) {
     while (i < n && text[i] >= '0' && text[i] <= '9') ++i, ++expDigits;
     if (expDigits == 0) return false;
   }
-  return i == n;
+  if (i != n) return false;
+  // The form is right; the value must fit a double too.
+  std::string_view numberText = text.substr(0, n);
+  while (!numberText.empty() && (numberText.front() == ' ' || numberText.front() == '\t' || numberText.front() == '+'))
+    numberText.remove_prefix(1);
+  double value = 0;
+  const auto result = std::from_chars(numberText.data(), numberText.data() + numberText.size(), value);
+  return result.ec == std::errc() && std::isfinite(value);
+}
+
+std::string ValidSheetName(std::string_view name) {
+  constexpr size_t kMaxUnits = 31;
+  std::string out;
+  size_t units = 0;
+  size_t pos = 0;
+  while (pos < name.size() && units < kMaxUnits) {
+    const size_t start = pos;
+    const char32_t cp = UTF8DecodeAt(name, pos);
+    const size_t width = cp >= 0x10000 ? 2 : 1;
+    if (units + width > kMaxUnits) break;
+    units += width;
+    if (cp < 0x80 && std::string_view("[]:*?/\\").find(static_cast<char>(cp)) != std::string_view::npos)
+      out += '_';
+    else
+      out.append(name.substr(start, pos - start));
+  }
+  size_t b = 0, e = out.size();
+  while (b < e && out[b] == '\'') ++b;
+  while (e > b && out[e - 1] == '\'') --e;
+  out = out.substr(b, e - b);
+  return out.empty() ? std::string("Sheet") : out;
 }
 
 bool HasLinkMarkers(std::string_view text) {

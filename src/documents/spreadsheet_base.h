@@ -88,9 +88,16 @@ class TDocBaseSpreadsheetMinimal {
   void SetContent(const TStrArray2D& table);
   // Takes the rows over without copying them (for large tables).
   void SetContent(TStrArray2D&& table);
+  // Writes from the caller's rows without copying them; they must stay
+  // unchanged until the writer is saved. Rows shorter than the longest count
+  // as padded with empty cells, as if SetContent had padded them.
+  void UseContent(const TStrArray2D& table);
   // Appends the rows; every row is then padded to the longest one.
   void AddContent(const TStrArray2D& table);
-  const TStrArray2D& Content() const { return FContent; }
+  // The rows written; the caller's own after UseContent.
+  const TStrArray2D& Content() const { return *FTable; }
+  // SheetName as spreadsheet programs accept it (ValidSheetName).
+  std::string SheetNameForFile() const;
 
   void GetDataTypeArrForColumns(TCSDataTypeArr& types) const;
   void GetAlignmentArrForColumns(TCSAlignmentArr& alignments) const;
@@ -104,19 +111,30 @@ class TDocBaseSpreadsheetMinimal {
   TCSWidthType ColumnWidthType(int32_t column, double& width) const;
   // The longest text of the column in characters (tags removed with CreateLinks).
   int32_t LongestTextInColumn(int32_t column) const;
-  int32_t ColumnCountOfContent() const;
-
-  TStrArray2D FContent;
+  // The number of cells of the longest row.
+  int32_t ColumnCountOfContent() const { return FColumns; }
 
  private:
   void PadRows();
+  // Makes the rows the writer's own before they change.
+  void TakeOverContent();
 
+  TStrArray2D FContent;
+  const TStrArray2D* FTable = &FContent;
+  int32_t FColumns = 0;
   TColumnSpecificationObj FColumnSpecifications;
 };
 
 // True when the text is a number a spreadsheet file may carry as a value:
-// optional blanks, sign, digits with an optional "." part, optional exponent.
+// optional blanks, sign, digits with an optional "." part, optional exponent,
+// within the range of a double (readers refuse "1e400" or make it infinite).
 bool IsSpreadsheetNumber(std::string_view text);
+
+// A sheet name that spreadsheet programs open under that same name: each of
+// []:*?/\ becomes "_", the name is cut to 31 characters (counted in UTF-16
+// units, as they count), apostrophes at its ends are dropped, and a name left
+// empty becomes "Sheet".
+std::string ValidSheetName(std::string_view name);
 
 // The parts of a cell holding one web-page link: the text before the link,
 // the link target, the link text and the text after it. false when the cell

@@ -11,6 +11,8 @@
 #include "foundation/param_managers.h"
 #include "foundation/types.h"
 
+class TTextBuffer;
+
 class TDocCSV {
  public:
   // fmt decides the default field separator (";" under a decimal comma).
@@ -19,11 +21,11 @@ class TDocCSV {
   TDocCSV(const TDocCSV&) = delete;
   TDocCSV& operator=(const TDocCSV&) = delete;
 
-  // Cells of the first row (0 without rows).
+  // Cells of the first row (0 without rows); for a used table, of its longest row.
   int32_t ColumnCount() const;
   // Resizes every row to n cells; on an empty table only remembers n for SetLineCount.
   void SetColumnCount(int32_t n);
-  int32_t LineCount() const { return static_cast<int32_t>(FContent.size()); }
+  int32_t LineCount() const { return static_cast<int32_t>(FTable->size()); }
   // Resizes the table to n rows of the last column count set.
   void SetLineCount(int32_t n);
 
@@ -46,19 +48,34 @@ class TDocCSV {
 
   // Appends rows; the table is widened to the widest row and narrower rows padded.
   void AddTable(const TStrArray2D& rows);
+  // Makes the caller's rows the table without copying them, for saving large
+  // tables: they must stay unchanged until the last save. The files are the
+  // same as after Clear and AddTable (short rows count as padded with empty
+  // cells); a later change of the table first makes a copy of its own.
+  void UseTable(const TStrArray2D& rows);
   void ShortenDataSets(bool expand);
   // Empties the table and the stored separators; parameters and options stay.
   void Clear();
-  const TStrArray2D& Content() const { return FContent; }
+  // The table; after UseTable the caller's rows, each with its own length.
+  const TStrArray2D& Content() const { return *FTable; }
 
   std::string AsText();
+  // The same text written into a buffer, which may stream it on row by row.
+  void WriteText(TTextBuffer& out);
   bool SaveToFileCSV(const std::string& fileName);
   bool SaveToFileXLSX(const std::string& fileName);
   bool SaveToFileODS(const std::string& fileName);
   bool SaveToFileDIF(const std::string& fileName);
 
  private:
+  // Makes a used table the hub's own (padded) before it changes.
+  void TakeOverTable();
+
   TStrArray2D FContent;
+  // FContent, or the caller's rows after UseTable.
+  const TStrArray2D* FTable = &FContent;
+  // The longest row of a used table.
+  size_t FUsedWidth = 0;
   int32_t FColumnCount = 0;
   TLineBreakManagerObj FSeparatorLines;
   TCSVParamSetObj FSeparatorFields;

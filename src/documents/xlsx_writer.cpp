@@ -44,6 +44,57 @@ int64_t ColumnWidthChars(TCSWidthType type, double width, int32_t longest) {
   return std::min(w, kMaxColumnWidth);
 }
 
+bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+
+// Spreadsheet programs read "_x" + four hex digits + "_" inside a text as the
+// character of that code (Excel's escape for control characters).
+bool IsCharacterEscapeAt(std::string_view t, size_t i) {
+  return i + 7 <= t.size() && t[i] == '_' && t[i + 1] == 'x' && IsHexDigit(t[i + 2]) && IsHexDigit(t[i + 3]) &&
+         IsHexDigit(t[i + 4]) && IsHexDigit(t[i + 5]) && t[i + 6] == '_';
+}
+
+bool IsXMLBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// One t element: blanks at its ends are kept by telling the reader so, and a
+// carriage return travels as a character reference, which XML readers do not
+// turn into a line feed as they do a literal one.
+void PutTextElement(TTextBuffer& w, std::string_view text) {
+  const bool edges = !text.empty() && (IsXMLBlank(text.front()) || IsXMLBlank(text.back()));
+  w.Put(edges ? "<t xml:space=\"preserve\">" : "<t>");
+  for (size_t cr = text.find('\r'); cr != std::string_view::npos; cr = text.find('\r')) {
+    w.PutEscaped(text.substr(0, cr));
+    w.Put("&#13;");
+    text.remove_prefix(cr + 1);
+  }
+  w.PutEscaped(text);
+  w.Put("</t>");
+}
+
+// The content of an inline string. A text holding an escape form is cut
+// into runs right after each "_x", so that no run holds a whole escape form:
+// every reader then takes the characters as written. (The escape of the
+// underscore, "_x005F_", would do for Excel and LibreOffice, but openpyxl and
+// pandas do not decode it in inline strings and would show it.)
+void PutInlineStringText(TTextBuffer& w, std::string_view text) {
+  size_t cut = text.find("_x");
+  while (cut != std::string_view::npos && !IsCharacterEscapeAt(text, cut)) cut = text.find("_x", cut + 1);
+  if (cut == std::string_view::npos) {
+    PutTextElement(w, text);
+    return;
+  }
+  size_t start = 0;
+  for (; cut != std::string_view::npos; cut = text.find("_x", cut + 1)) {
+    if (!IsCharacterEscapeAt(text, cut)) continue;
+    w.Put("<r>");
+    PutTextElement(w, text.substr(start, cut + 2 - start));
+    w.Put("</r>");
+    start = cut + 2;
+  }
+  w.Put("<r>");
+  PutTextElement(w, text.substr(start));
+  w.Put("</r>");
+}
+
 }  // namespace
 
 std::string TDocXLSXMinimal::GetContentTypesAsXML() const {
@@ -101,7 +152,7 @@ std::string TDocXLSXMinimal::GetAppPropertiesAsXML() const {
        "<TotalTime>0</TotalTime><DocSecurity>0</DocSecurity>"
        "<TitlesOfParts><vt:vector size=\"1\" baseType=\"lpstr\"><vt:lpstr>";
   // Escaped like any text: a name holding "&" or "<" would break the part.
-  s += Escaped(SheetName);
+  s += Escaped(SheetNameForFile());
   s += "</vt:lpstr></vt:vector></TitlesOfParts></Properties>";
   return s;
 }
@@ -128,7 +179,7 @@ std::string TDocXLSXMinimal::GetWorkbookAsXML() const {
   s += "\" xmlns:r=\"";
   s += kNsRelationships;
   s += "\"><bookViews><workbookView/></bookViews><sheets><sheet name=\"";
-  s += Escaped(SheetName);
+  s += Escaped(SheetNameForFile());
   s += "\" sheetId=\"1\" r:id=\"rId1\" /></sheets></workbook>";
   return s;
 }
@@ -171,20 +222,14 @@ std::string TDocXLSXMinimal::GetSheetRelsAsXML() const {
 }
 
 std::string TDocXLSXMinimal::GetContentAsXML() {
+  return TextWrittenBy([this](TTextBuffer& out) { WriteContentXML(out); });
+}
+
+void TDocXLSXMinimal::WriteContentXML(TTextBuffer& w) {
   FLinks.clear();
   const int32_t columns = ColumnCountOfContent();
-  std::string s;
-  {
-    // Cells take some 40 bytes of markup besides their text; huge pages spare
-    // most of the page faults of a part of a hundred megabytes.
-    size_t estimate = 4096;
-    for (const auto& row : FContent) {
-      estimate += 32;
-      for (const auto& cell : row) estimate += cell.size() + 40;
-    }
-    ReserveLargeText(s, estimate);
-  }
-  s += kDeclaration;
+  const TStrArray2D& table = Content();
+  std::string s = kDeclaration;
   s += "<worksheet xmlns=\"";
   s += kNsMain;
   s += "\" xmlns:r=\"";
@@ -233,6 +278,8 @@ std::string TDocXLSXMinimal::GetContentAsXML() {
     }
     s += "</cols>";
   }
+  s += "<sheetData>";
+  w.Put(s);
 
   TCSDataTypeArr types;
   TCSAlignmentArr alignments;
@@ -241,108 +288,106 @@ std::string TDocXLSXMinimal::GetContentAsXML() {
   std::vector<std::string> letters(static_cast<size_t>(columns));
   for (int32_t c = 0; c < columns; ++c) letters[static_cast<size_t>(c)] = GetSpreadsheetFieldStrFromInt(c + 1);
 
-  s += "<sheetData>";
-  {
-    TTextBuffer w(s);
-    std::string number, linked;
-    char rowNumber[24];
-    TCellLink link;
-    for (size_t r = 0; r < FContent.size(); ++r) {
-      const TStrArray& row = FContent[r];
-      size_t bound = 64;
-      for (const auto& cell : row) bound += MarkupEscapedBound(std::max<size_t>(cell.size(), 32)) + 96;
-      w.Room(bound);
-      const size_t rowNumberLength = static_cast<size_t>(
-          std::to_chars(rowNumber, rowNumber + sizeof rowNumber, static_cast<int64_t>(r) + 1).ptr - rowNumber);
-      const std::string_view rowText(rowNumber, rowNumberLength);
-      if (colSection && columns > 0) {
-        w.Put("<row r=\"");
-        w.Put(rowText);
-        w.Put("\" spans=\"1:");
-        w.PutInt(static_cast<int64_t>(row.size()));
-        w.Put("\">");
-      } else {
-        w.Put("<row>");
-      }
-      for (size_t c = 0; c < row.size(); ++c) {
-        const std::string* text = &row[c];
-        const TCSDataType type = c < types.size() ? types[c] : csDataDefault;
-        std::string_view t = "inlineStr";
-        int style = c < alignments.size() ? static_cast<int>(alignments[c]) : 0;
-        if (style < 1 || style > 4) style = 0;
-        bool isLink = false;
-        if (CreateLinks && SplitCellLink(*text, link)) {
-          linked = link.Before + link.LinkText + link.After;
-          text = &linked;
-          isLink = true;
-          // The joined text is longer than nothing the bound counted on.
-          w.Room(MarkupEscapedBound(linked.size()) + 96);
-        }
-        if (!isLink) {
-          switch (type) {
-            case csDataDynamic: {
-              int32_t v = 0;
-              if (!text->empty() && TryStrToInt(*text, v)) t = "n";
-              break;
-            }
-            case csDataNumber:
-              // A value that is no number would make the file unreadable.
-              if (IsSpreadsheetNumber(*text)) t = "n";
-              break;
-            case csDataPercentage:
-              if (GetCellValuePercentage(*text, number)) {
-                t = "n";
-                style = kStylePercent;
-                text = &number;
-              }
-              break;
-            case csDataBoolean:
-              if (*text == "true" || *text == "1") {
-                t = "b";
-                number = "1";
-                text = &number;
-              } else if (*text == "false" || *text == "0") {
-                t = "b";
-                number = "0";
-                text = &number;
-              }
-              break;
-            case csDataFormula: t = "str"; break;
-            default: break;
-          }
-        }
-        w.Put("<c r=\"");
-        w.Put(letters[c]);
-        w.Put(rowText);
-        w.Put("\" t=\"");
-        w.Put(t);
-        w.Put("\"");
-        if (style != 0) {
-          w.Put(" s=\"");
-          w.PutInt(style);
-          w.Put("\"");
-        }
-        if (t[0] == 'i') {
-          w.Put("><is><t>");
-          w.PutEscaped(*text);
-          w.Put("</t></is></c>");
-        } else if (t[0] == 's') {
-          w.Put("><f>");
-          w.PutEscaped(*text);
-          w.Put("</f></c>");
-        } else {
-          w.Put("><v>");
-          w.PutEscaped(*text);
-          w.Put("</v></c>");
-        }
-        if (isLink) FLinks.push_back({letters[c] + std::string(rowText), link.Target});
-      }
-      w.Put("</row>");
+  static const std::string kEmpty;
+  std::string number, linked;
+  char rowNumber[24];
+  TCellLink link;
+  for (size_t r = 0; r < table.size(); ++r) {
+    const TStrArray& row = table[r];
+    size_t bound = 64;
+    for (const auto& cell : row) bound += MarkupEscapedBound(std::max<size_t>(cell.size(), 32)) + 96;
+    bound += 96 * (static_cast<size_t>(columns) - std::min(row.size(), static_cast<size_t>(columns)));
+    w.Room(bound);
+    const size_t rowNumberLength = static_cast<size_t>(
+        std::to_chars(rowNumber, rowNumber + sizeof rowNumber, static_cast<int64_t>(r) + 1).ptr - rowNumber);
+    const std::string_view rowText(rowNumber, rowNumberLength);
+    if (colSection && columns > 0) {
+      w.Put("<row r=\"");
+      w.Put(rowText);
+      w.Put("\" spans=\"1:");
+      w.PutInt(columns);
+      w.Put("\">");
+    } else {
+      w.Put("<row>");
     }
-    w.Finish();
+    for (size_t c = 0; c < static_cast<size_t>(columns); ++c) {
+      // Cells past the end of a short row are empty.
+      const std::string* text = c < row.size() ? &row[c] : &kEmpty;
+      const TCSDataType type = c < types.size() ? types[c] : csDataDefault;
+      std::string_view t = "inlineStr";
+      int style = c < alignments.size() ? static_cast<int>(alignments[c]) : 0;
+      if (style < 1 || style > 4) style = 0;
+      bool isLink = false;
+      if (CreateLinks && SplitCellLink(*text, link)) {
+        linked = link.Before + link.LinkText + link.After;
+        text = &linked;
+        isLink = true;
+        // The joined text is longer than nothing the bound counted on.
+        w.Room(MarkupEscapedBound(linked.size()) + 96);
+      }
+      if (!isLink) {
+        switch (type) {
+          case csDataDynamic: {
+            int32_t v = 0;
+            if (!text->empty() && TryStrToInt(*text, v)) t = "n";
+            break;
+          }
+          case csDataNumber:
+            // A value that is no number would make the file unreadable.
+            if (IsSpreadsheetNumber(*text)) t = "n";
+            break;
+          case csDataPercentage:
+            if (GetCellValuePercentage(*text, number)) {
+              t = "n";
+              style = kStylePercent;
+              text = &number;
+            }
+            break;
+          case csDataBoolean:
+            if (*text == "true" || *text == "1") {
+              t = "b";
+              number = "1";
+              text = &number;
+            } else if (*text == "false" || *text == "0") {
+              t = "b";
+              number = "0";
+              text = &number;
+            }
+            break;
+          case csDataFormula: t = "str"; break;
+          default: break;
+        }
+      }
+      w.Put("<c r=\"");
+      w.Put(letters[c]);
+      w.Put(rowText);
+      w.Put("\" t=\"");
+      w.Put(t);
+      w.Put("\"");
+      if (style != 0) {
+        w.Put(" s=\"");
+        w.PutInt(style);
+        w.Put("\"");
+      }
+      if (t[0] == 'i') {
+        w.Put("><is>");
+        PutInlineStringText(w, *text);
+        w.Put("</is></c>");
+      } else if (t[0] == 's') {
+        w.Put("><f>");
+        w.PutEscaped(*text);
+        w.Put("</f></c>");
+      } else {
+        w.Put("><v>");
+        w.PutEscaped(*text);
+        w.Put("</v></c>");
+      }
+      if (isLink) FLinks.push_back({letters[c] + std::string(rowText), link.Target});
+    }
+    w.Put("</row>");
+    w.Checkpoint();
   }
-  s += "</sheetData>";
-
+  s = "</sheetData>";
   if (CreateLinks && !FLinks.empty()) {
     s += "<hyperlinks>";
     for (size_t i = 0; i < FLinks.size(); ++i) {
@@ -355,7 +400,15 @@ std::string TDocXLSXMinimal::GetContentAsXML() {
     s += "</hyperlinks>";
   }
   s += "</worksheet>";
-  return s;
+  w.Put(s);
+}
+
+bool TDocXLSXMinimal::HasLinkCells() const {
+  TCellLink link;
+  for (const TStrArray& row : Content())
+    for (const std::string& cell : row)
+      if (SplitCellLink(cell, link)) return true;
+  return false;
 }
 
 bool TDocXLSXMinimal::SaveToFile(const std::string& fileName) {
@@ -367,7 +420,10 @@ bool TDocXLSXMinimal::SaveToFile(const std::string& fileName) {
   package.AddPart("xl/_rels/workbook.xml.rels", GetWorkbookRelsAsXML());
   package.AddPart("xl/workbook.xml", GetWorkbookAsXML());
   if (StyleFileRequired()) package.AddPart("xl/styles.xml", GetStyleAsXML());
-  package.AddPart("xl/worksheets/sheet1.xml", GetContentAsXML());
-  if (CreateLinks && !FLinks.empty()) package.AddPart("xl/worksheets/_rels/sheet1.xml.rels", GetSheetRelsAsXML());
+  // The worksheet is compressed as it is written; its links are known once it is through.
+  package.AddStreamedPart("xl/worksheets/sheet1.xml", [this](TTextBuffer& out) { WriteContentXML(out); });
+  if (CreateLinks && HasLinkCells())
+    package.AddStreamedPart("xl/worksheets/_rels/sheet1.xml.rels",
+                            [this](TTextBuffer& out) { out.Put(GetSheetRelsAsXML()); });
   return package.SaveToFile(fileName);
 }

@@ -8,6 +8,8 @@
 #include "documents/spreadsheet_base.h"
 #include "foundation/types.h"
 
+class TTextBuffer;
+
 class TDocXLSXMinimal : public TDocBaseSpreadsheetMinimal {
  public:
   // Cell style numbers, the order of cellXfs in the style part: 1 to 4 are
@@ -23,6 +25,8 @@ class TDocXLSXMinimal : public TDocBaseSpreadsheetMinimal {
   std::string GetStyleAsXML() const;
   // The worksheet; collects the links of the cells for GetSheetRelsAsXML.
   std::string GetContentAsXML();
+  // The same written into a buffer, which may stream it on row by row.
+  void WriteContentXML(TTextBuffer& out);
   std::string GetSheetRelsAsXML() const;
   bool StyleFileRequired() const { return ColumnSpecifications().RequiresStylesMS(); }
   // (cell reference, target) of every link cell found by the last GetContentAsXML.
@@ -31,5 +35,8 @@ class TDocXLSXMinimal : public TDocBaseSpreadsheetMinimal {
   bool SaveToFile(const std::string& fileName);
 
  private:
+  // Some cell holds a link that becomes a hyperlink.
+  bool HasLinkCells() const;
+
   TStrStrArray FLinks;
 };

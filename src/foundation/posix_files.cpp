@@ -39,3 +39,11 @@ bool WriteAllToFd(int fd, std::string_view data) {
   }
   return true;
 }
+
+bool IsWriteProtectedFile(const char* path, const struct stat& info) {
+  // The permission bits decide for the owner, the group and everyone else
+  // alike; the super-user, whom access() never refuses, included.
+  const bool protectedFile = (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path, W_OK) != 0;
+  if (protectedFile) errno = EACCES;
+  return protectedFile;
+}

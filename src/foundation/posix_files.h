@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 class TFileDescriptor {
@@ -44,3 +45,9 @@ int CreateTempFileBeside(const std::filesystem::path& folder, const std::string&
 
 // Writes all of data; false on any error.
 bool WriteAllToFd(int fd, std::string_view data);
+
+// True when the existing file at path (with its stat result) is write-protected:
+// the user may not write to it, or it carries no write permission at all. A
+// writer that renames a new file over it would silently replace a file the
+// user protected, so such a target is refused; errno is then EACCES.
+bool IsWriteProtectedFile(const char* path, const struct stat& info);

@@ -163,10 +163,10 @@ int MissingFolderReason(const fs::path& folder) {
   return ::stat(folder.c_str(), &st) != 0 ? errno : ENOENT;
 }
 
-// WriteFileSafely without its record of the reason: every failure leaves the
-// reason in errno, from the call that failed or set where no call did.
-TFileWriteResult WriteFileSafelyUnrecorded(const std::string& fileName, std::string_view bytes, bool append,
-                                           bool createFolders) {
+// WriteFileSafelyBy without its record of the reason: every failure leaves
+// the reason in errno, from the call that failed or set where no call did.
+TFileWriteResult WriteFileSafelyUnrecorded(const std::string& fileName, const TFileContentWriter& writeContent,
+                                           bool append, bool createFolders) {
   if (fileName.empty()) {
     errno = ENOENT;
     return TFileWriteResult::CannotCreate;
@@ -197,6 +197,7 @@ TFileWriteResult WriteFileSafelyUnrecorded(const std::string& fileName, std::str
     errno = S_ISDIR(old.st_mode) ? EISDIR : EINVAL;
     return TFileWriteResult::CannotCreate;
   }
+  if (hasOld && IsWriteProtectedFile(target.c_str(), old)) return TFileWriteResult::CannotCreate;
 
   // O_NONBLOCK: should the target turn into a pipe after the check above,
   // opening it must not wait for a writer.
@@ -226,7 +227,7 @@ TFileWriteResult WriteFileSafelyUnrecorded(const std::string& fileName, std::str
     [[maybe_unused]] int ignored = ::fchown(temp.get(), old.st_uid, old.st_gid);
   }
   if (source.valid() && !CopyFileContent(source.get(), temp.get())) return discard(TFileWriteResult::WriteError);
-  if (!WriteAllToFd(temp.get(), bytes)) return discard(TFileWriteResult::WriteError);
+  if (!writeContent(temp.get())) return discard(TFileWriteResult::WriteError);
   if (!temp.SyncAndClose()) return discard(TFileWriteResult::WriteError);
   if (::rename(tempName.c_str(), target.c_str()) != 0) return discard(TFileWriteResult::CannotCreate);
   return TFileWriteResult::Written;
@@ -235,8 +236,14 @@ TFileWriteResult WriteFileSafelyUnrecorded(const std::string& fileName, std::str
 }  // namespace
 
 TFileWriteResult WriteFileSafely(const std::string& fileName, std::string_view bytes, bool append, bool createFolders) {
+  return WriteFileSafelyBy(
+      fileName, [bytes](int fd) { return WriteAllToFd(fd, bytes); }, append, createFolders);
+}
+
+TFileWriteResult WriteFileSafelyBy(const std::string& fileName, const TFileContentWriter& writeContent, bool append,
+                                   bool createFolders) {
   errno = 0;
-  const TFileWriteResult result = WriteFileSafelyUnrecorded(fileName, bytes, append, createFolders);
+  const TFileWriteResult result = WriteFileSafelyUnrecorded(fileName, writeContent, append, createFolders);
   tLastFileWriteError = result == TFileWriteResult::Written ? 0 : errno;
   return result;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -33,15 +34,24 @@ enum class TFileWriteResult {
 // stays a link. A dangling link creates that file, but only in a folder that
 // exists. On any failure the old file is left as it was and no temporary
 // file stays behind.
+// An existing target that is write-protected is refused (CannotCreate) and
+// left as it was.
 TFileWriteResult WriteFileSafely(const std::string& fileName, std::string_view bytes, bool append = false,
                                  bool createFolders = true);
+// The same for content too large to hold in memory at once: writeContent
+// writes it piece by piece to the descriptor of the temporary file (which it
+// must not close) and returns false on any failure.
+using TFileContentWriter = std::function<bool(int fd)>;
+TFileWriteResult WriteFileSafelyBy(const std::string& fileName, const TFileContentWriter& writeContent,
+                                   bool append = false, bool createFolders = true);
 
-// Why the last WriteFileSafely of this thread (and so the last SaveString,
-// and every writer built on them) failed: the system's error number (errno)
-// of the step that failed, such as ENOENT, EACCES or ENOSPC; EISDIR or EINVAL
-// for a target that is no regular file; 0 after a success or when the reason
-// is unknown. Writers that replace a file their own way (the ZIP packages)
-// record their reason with SetLastFileWriteError.
+// Why the last WriteFileSafely or WriteFileSafelyBy of this thread (and so
+// the last SaveString, and every writer built on them) failed: the system's
+// error number (errno) of the step that failed, such as ENOENT, EACCES or
+// ENOSPC; EACCES for a write-protected target, EISDIR or EINVAL for a target
+// that is no regular file; 0 after a success or when the reason is unknown.
+// Writers that fail before they reach the safe write record their reason
+// with SetLastFileWriteError.
 int LastFileWriteError();
 void SetLastFileWriteError(int errorNumber);
 // The system's text for an error number ("No such file or directory",

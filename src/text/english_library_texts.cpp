@@ -5,7 +5,7 @@
 
 namespace {
 
-// Written by the English step, 852 slots.
+// Written by the English step, 854 slots.
 constexpr TSprSlotText kEnglish[] = {
     {1, "Information"},
     {2, "Confirmation"},
@@ -848,6 +848,8 @@ constexpr TSprSlotText kEnglish[] = {
     {856, "Under circumstances, maybe a custom-made software solution is most suitable for your individual needs and can solve your individual tasks in the best manner. This need not be expensive, but you can save a lot of work and time. Such a solution can be both an individual adaptation of an existing software as well as the programming of a new application for Windows, macOS, Linux or the Web. For further information and some examples, visit the following website:<p2><a=www.pellwick.example/custom-software>www.pellwick.example/custom-software</a>"},
     {857, "Apparently, the program file is still located in the ZIP archive. This may cause that not all program functions can be executed correctly.\n\nPlease unzip the program from the ZIP folder and start the unpacked program again afterwards.\n\nYou can find more information about that on:\nwww.pellwick.example/help/zip-archive"},
     {858, "This function is not available on your system."},
+    {859, "Version"},
+    {860, "Thanks"},
     {936, "Encode Named Characters (\xC3\xA4 \xE2\x86\x92 &auml;)"},
     {937, "Decode Named Characters (&auml; \xE2\x86\x92 \xC3\xA4)"},
     {938, "Encode XML/HTML-Syntax Characters (<>&\"' \xE2\x86\x92 &lt;...)"},

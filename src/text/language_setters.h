@@ -37,7 +37,7 @@ struct TSprSetterContract {
 TSprSetterContract SprLibrarySetterContract(uint32_t language);
 TSprSetterContract SprProgramSetterContract(uint32_t language);
 
-// The slots the English steps write: 852 library slots, 115 program slots.
+// The slots the English steps write: 854 library slots, 115 program slots.
 std::vector<StrResGlobal> SprEnglishLibrarySlots();
 std::vector<StrResGlobal> SprEnglishProgramSlots();
 

@@ -1,6 +1,7 @@
 // clang-format off
 // Data only: the Arabic library texts (slot, text) that the Arabic setter
 // writes over the English ones. Slots the table leaves out show English.
+// Last, how the language joins texts into one caption (caption_grammar.h).
 #include "text/translations.h"
 
 namespace {
@@ -169,6 +170,7 @@ constexpr TSprSlotText kTexts[] = {
     {204, "حفظ"},
     {205, "حفظ باسم"},
     {206, "حفظ النتيجة"},
+    {207, "حفظ النتيجة باسم"},
     {208, "موقع الحفظ"},
     {209, "استيراد"},
     {210, "الاستيراد"},
@@ -334,6 +336,7 @@ constexpr TSprSlotText kTexts[] = {
     {395, "تصاعدي"},
     {396, "تنازلي"},
     {397, "حسب الظهور"},
+    {398, "النسب المئوية"},
     {399, "المنازل العشرية للنسب المئوية"},
     {400, "رقم"},
     {401, "الأرقام"},
@@ -709,6 +712,8 @@ constexpr TSprSlotText kTexts[] = {
     {837, "توثيق كل الوظائف"},
     {838, "الأسئلة الشائعة حول هذا البرنامج"},
     {839, "طرح أسئلة حول هذا البرنامج والأسئلة الشائعة"},
+    {840, "الدعم الفني لهذا البرنامج"},
+    {841, "سجل تغييرات هذا البرنامج"},
     {842, "منتدى ودروس لهذا البرنامج"},
     {843, "إذا أعجبك هذا البرنامج"},
     {844, "نكيّف هذا البرنامج حسب احتياجاتك"},
@@ -724,6 +729,8 @@ constexpr TSprSlotText kTexts[] = {
     {856, "قد يكون الحل البرمجي المصمم خصيصًا هو الأنسب لاحتياجاتك الفردية، وقد ينجز مهامك الخاصة على أفضل وجه. ولا يلزم أن يكون ذلك مكلفًا، بل يمكنك توفير الكثير من العمل والوقت. ويمكن أن يكون هذا الحل تكييفًا مخصصًا لبرنامج موجود أو برمجة تطبيق جديد لـ Windows أو macOS أو Linux أو للويب. لمزيد من المعلومات وبعض الأمثلة، تفضل بزيارة الموقع التالي:<p2><a=www.pellwick.example/custom-software>www.pellwick.example/custom-software</a>"},
     {857, "يبدو أن ملف البرنامج لا يزال موجودًا داخل أرشيف ZIP. قد يؤدي ذلك إلى عدم تنفيذ بعض وظائف البرنامج بشكل صحيح.\n\nيرجى فك ضغط البرنامج من مجلد ZIP ثم تشغيل البرنامج المستخرج من جديد.\n\nيمكنك العثور على مزيد من المعلومات حول ذلك على:\nwww.pellwick.example/help/zip-archive"},
     {858, "هذه الوظيفة غير متاحة على نظامك."},
+    {859, "الإصدار"},
+    {860, "شكر وتقدير"},
     {936, "ترميز الأحرف المسماة (ä → &auml;)"},
     {937, "فك ترميز الأحرف المسماة (&auml; → ä)"},
     {938, "ترميز أحرف بنية XML/HTML (<>&\"' → &lt;...)"},
@@ -736,6 +743,9 @@ constexpr TSprSlotText kTexts[] = {
     {946, "الأحرف من <X> إلى <Y>"},
 };
 
+constexpr TSprCaptionGrammar kGrammar = {"حفظ ك<X>", "، ", ": ", "", TSprInnerCase::Lower, {}, "حفظ بتنسيق <X>"};
+
 }  // namespace
 
 std::span<const TSprSlotText> SprLibraryTexts_AR() { return kTexts; }
+const TSprCaptionGrammar& SprCaptionGrammar_AR() { return kGrammar; }

@@ -1,6 +1,7 @@
 // clang-format off
 // Data only: the Danish library texts (slot, text) that the Danish setter
 // writes over the English ones. Slots the table leaves out show English.
+// Last, how the language joins texts into one caption (caption_grammar.h).
 #include "text/translations.h"
 
 namespace {
@@ -42,6 +43,7 @@ constexpr TSprSlotText kTexts[] = {
     {46, "Slet"},
     {47, "Fjern"},
     {48, "Ryd"},
+    {49, "Ryd resultat"},
     {50, "Vælg alle"},
     {53, "Fjern alle"},
     {55, "Fjern valgte"},
@@ -119,6 +121,7 @@ constexpr TSprSlotText kTexts[] = {
     {202, "Opret"},
     {204, "Gem"},
     {205, "Gem som"},
+    {207, "Gem resultat som"},
     {208, "Placering"},
     {212, "Eksport"},
     {213, "Eksporter"},
@@ -220,9 +223,10 @@ constexpr TSprSlotText kTexts[] = {
     {392, "Korrelation"},
     {393, "Decimaler"},
     {394, "Hyppighed"},
-    {395, "Opstigende"},
-    {396, "Nedstigende"},
+    {395, "Stigende"},
+    {396, "Faldende"},
     {397, "Efter forekomst"},
+    {398, "Procenttal"},
     {399, "Antal decimaler i procenttal"},
     {400, "Ciffer"},
     {401, "Cifre"},
@@ -311,6 +315,7 @@ constexpr TSprSlotText kTexts[] = {
     {557, "Kopier denne værdi til udklipsholderen."},
     {558, "Kopier disse værdier til udklipsholderen."},
     {559, "Kopier filer til udklipsholderen"},
+    {561, "Kopier resultat til udklipsholderen"},
     {564, "Slet tekst"},
     {565, "Slet denne tekst"},
     {566, "Indsæt denne tekst forrest"},
@@ -472,6 +477,7 @@ constexpr TSprSlotText kTexts[] = {
     {798, "Startindstillinger"},
     {799, "Gemmer de aktuelle indstillinger som de indstillinger, programmet automatisk starter med."},
     {800, "Indlæser de gemte startindstillinger, hvis de findes. "},
+    {801, "Gem vinduets størrelse og placering"},
     {802, "Gem sprog"},
     {803, "Gem eller indlæs indstillinger"},
     {804, "Gemmer de aktuelle indstillinger som en profil, programmet administrerer, eller som en ekstern fil."},
@@ -506,9 +512,16 @@ constexpr TSprSlotText kTexts[] = {
     {835, "Dette programs websted"},
     {836, "Introduktion til dette program"},
     {837, "Dokumentation af alle funktioner"},
+    {838, "Ofte stillede spørgsmål om dette program"},
     {839, "Stil spørgsmål om dette program og FAQ"},
+    {840, "Support til dette program"},
+    {841, "Ændringshistorik for dette program"},
+    {842, "Forum og vejledninger til dette program"},
     {843, "Hvis du kan lide dette program"},
     {844, "Vi tilpasser dette program til dine behov"},
+    {845, "Kort beskrivelse af alle programmer"},
+    {846, "Individuelle softwareløsninger til ethvert formål"},
+    {847, "Individuel tilpasning af eksisterende software"},
     {850, "Dine ønsker"},
     {851, "Forslag, kritik, ønsker til næste version og alle andre beskeder er altid velkomne. Skriv til forfatteren af dette program via kontaktformularen: <a=www.pellwick.example/contact>www.pellwick.example/contact</a>"},
     {852, "Forklaringer og svar på ofte stillede spørgsmål om dette program samt et sted, hvor du kan stille dine egne spørgsmål, finder du på <a=www.pellwick.example/questions>www.pellwick.example/questions</a>."},
@@ -518,8 +531,13 @@ constexpr TSprSlotText kTexts[] = {
     {856, "Under visse omstændigheder er en skræddersyet softwareløsning bedst egnet til dine individuelle behov og kan løse dine opgaver på den bedste måde. Det behøver ikke at være dyrt, men kan spare dig for meget arbejde og tid. En sådan løsning kan både være en individuel tilpasning af et eksisterende program og programmering af et nyt program til Windows, macOS, Linux eller internettet. Flere oplysninger og nogle eksempler finder du på følgende websted:<p2><a=www.pellwick.example/custom-software>www.pellwick.example/custom-software</a>"},
     {857, "Programfilen ligger tilsyneladende stadig i ZIP-arkivet. Det kan betyde, at ikke alle programmets funktioner kan udføres korrekt.\n\nPak programmet ud af ZIP-mappen, og start derefter det udpakkede program igen.\n\nDu kan finde flere oplysninger om det på:\nwww.pellwick.example/help/zip-archive"},
     {858, "Denne funktion er ikke tilgængelig på dit system."},
+    {859, "Version"},
+    {860, "Tak"},
 };
+
+constexpr TSprCaptionGrammar kGrammar = {"Gem som <X>", ", ", ": ", "", TSprInnerCase::Lower, {}, ""};
 
 }  // namespace
 
 std::span<const TSprSlotText> SprLibraryTexts_DA() { return kTexts; }
+const TSprCaptionGrammar& SprCaptionGrammar_DA() { return kGrammar; }

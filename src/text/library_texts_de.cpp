@@ -1,6 +1,7 @@
 // clang-format off
 // Data only: the German library texts (slot, text) that the German setter
 // writes over the English ones. Slots the table leaves out show English.
+// Last, how the language joins texts into one caption (caption_grammar.h).
 #include "text/translations.h"
 
 namespace {
@@ -846,6 +847,8 @@ constexpr TSprSlotText kTexts[] = {
     {856, "Unter Umständen ist eine maßgeschneiderte Softwarelösung für Ihre individuellen Bedürfnisse am besten geeignet und kann Ihre individuellen Aufgaben optimal lösen. Das muss nicht teuer sein, kann Ihnen aber viel Arbeit und Zeit sparen. Eine solche Lösung kann sowohl eine individuelle Anpassung einer bestehenden Software als auch die Programmierung einer neuen Anwendung für Windows, macOS, Linux oder das Web sein. Weitere Informationen und einige Beispiele finden Sie auf der folgenden Webseite:<p2><a=www.pellwick.example/de/individuelle-software>www.pellwick.example/de/individuelle-software</a>"},
     {857, "Die Programmdatei befindet sich offenbar noch im ZIP-Archiv. Dadurch können eventuell nicht alle Funktionen des Programms fehlerfrei ausgeführt werden.\n\nBitte entpacken Sie das Programm aus dem ZIP-Ordner und starten Sie das entpackte Programm danach erneut.\n\nMehr Informationen dazu finden Sie im Internet unter:\nwww.pellwick.example/de/hilfe/zip-archiv"},
     {858, "Diese Funktion ist auf Ihrem System nicht verfügbar."},
+    {859, "Version"},
+    {860, "Danke"},
     {936, "Benannte Zeichen enkodieren (ä → &auml;)"},
     {937, "Benannte Zeichen dekodieren (&auml; → ä)"},
     {938, "XML/HTML-Syntax-Zeichen enkodieren (<>&\"' → &lt;...)"},
@@ -859,6 +862,9 @@ constexpr TSprSlotText kTexts[] = {
     {946, "Zeichen von <X> bis <Y>"},
 };
 
+constexpr TSprCaptionGrammar kGrammar = {"Als <X> speichern", ", ", ": ", "", TSprInnerCase::KeepNouns, {}, ""};
+
 }  // namespace
 
 std::span<const TSprSlotText> SprLibraryTexts_DE() { return kTexts; }
+const TSprCaptionGrammar& SprCaptionGrammar_DE() { return kGrammar; }

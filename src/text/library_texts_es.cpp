@@ -1,6 +1,7 @@
 // clang-format off
 // Data only: the Spanish library texts (slot, text) that the Spanish setter
 // writes over the English ones. Slots the table leaves out show English.
+// Last, how the language joins texts into one caption (caption_grammar.h).
 #include "text/translations.h"
 
 namespace {
@@ -843,6 +844,8 @@ constexpr TSprSlotText kTexts[] = {
     {856, "En determinadas circunstancias, una solución de software a medida puede ser la más adecuada para sus necesidades individuales y resolver sus tareas de la mejor manera. No tiene por qué ser cara, pero puede ahorrarle mucho trabajo y tiempo. Una solución así puede ser tanto una adaptación individual de un software existente como la programación de una nueva aplicación para Windows, macOS, Linux o la web. Para más información y algunos ejemplos, visite el siguiente sitio web:<p2><a=www.pellwick.example/es/software-a-medida>www.pellwick.example/es/software-a-medida</a>"},
     {857, "Al parecer, el archivo del programa todavía se encuentra dentro del archivo ZIP. Esto puede hacer que no todas las funciones del programa se ejecuten correctamente.\n\nDescomprima el programa de la carpeta ZIP y vuelva a iniciar después el programa descomprimido.\n\nEncontrará más información al respecto en:\nwww.pellwick.example/es/ayuda/archivo-zip"},
     {858, "Esta función no está disponible en su sistema."},
+    {859, "Versión"},
+    {860, "Agradecimientos"},
     {936, "Codificar caracteres con nombre (ä → &auml;)"},
     {937, "Decodificar caracteres con nombre (&auml; → ä)"},
     {938, "Codificar caracteres de sintaxis XML/HTML (<>&\"' → &lt;...)"},
@@ -856,6 +859,9 @@ constexpr TSprSlotText kTexts[] = {
     {946, "Caracteres de <X> a <Y>"},
 };
 
+constexpr TSprCaptionGrammar kGrammar = {"Guardar como <X>", ", ", ": ", "", TSprInnerCase::Lower, {}, ""};
+
 }  // namespace
 
 std::span<const TSprSlotText> SprLibraryTexts_ES() { return kTexts; }
+const TSprCaptionGrammar& SprCaptionGrammar_ES() { return kGrammar; }

@@ -1,6 +1,7 @@
 // clang-format off
 // Data only: the French library texts (slot, text) that the French setter
 // writes over the English ones. Slots the table leaves out show English.
+// Last, how the language joins texts into one caption (caption_grammar.h).
 #include "text/translations.h"
 
 namespace {
@@ -843,6 +844,8 @@ constexpr TSprSlotText kTexts[] = {
     {856, "Selon les cas, une solution logicielle sur mesure peut être la mieux adaptée à vos besoins individuels et résoudre vos tâches particulières de la meilleure manière. Cela n’est pas forcément coûteux, mais peut vous faire gagner beaucoup de travail et de temps. Une telle solution peut être aussi bien l’adaptation sur mesure d’un logiciel existant que la programmation d’une nouvelle application pour Windows, macOS, Linux ou le Web. Pour plus d’informations et quelques exemples, consultez le site web suivant:<p2><a=www.pellwick.example/fr/logiciel-sur-mesure>www.pellwick.example/fr/logiciel-sur-mesure</a>"},
     {857, "Le fichier du programme se trouve apparemment encore dans l’archive ZIP. Il se peut donc que toutes les fonctions du programme ne puissent pas être exécutées correctement.\n\nVeuillez extraire le programme du dossier ZIP, puis relancer le programme extrait.\n\nVous trouverez plus d’informations à ce sujet sur:\nwww.pellwick.example/fr/aide/archive-zip"},
     {858, "Cette fonction n’est pas disponible sur votre système."},
+    {859, "Version"},
+    {860, "Remerciements"},
     {936, "Encoder les caractères nommés (ä → &auml;)"},
     {937, "Décoder les caractères nommés (&auml; → ä)"},
     {938, "Encoder les caractères de syntaxe XML/HTML (<>&\"' → &lt;...)"},
@@ -856,6 +859,9 @@ constexpr TSprSlotText kTexts[] = {
     {946, "Caractères de <X> à <Y>"},
 };
 
+constexpr TSprCaptionGrammar kGrammar = {"Enregistrer en tant que <X>", ", ", "\xC2\xA0: ", "", TSprInnerCase::Lower, {}, ""};
+
 }  // namespace
 
 std::span<const TSprSlotText> SprLibraryTexts_FR() { return kTexts; }
+const TSprCaptionGrammar& SprCaptionGrammar_FR() { return kGrammar; }

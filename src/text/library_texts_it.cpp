@@ -1,6 +1,7 @@
 // clang-format off
 // Data only: the Italian library texts (slot, text) that the Italian setter
 // writes over the English ones. Slots the table leaves out show English.
+// Last, how the language joins texts into one caption (caption_grammar.h).
 #include "text/translations.h"
 
 namespace {
@@ -151,6 +152,7 @@ constexpr TSprSlotText kTexts[] = {
     {204, "Salva"},
     {205, "Salva con nome"},
     {206, "Salva risultato"},
+    {207, "Salva risultato come"},
     {208, "Percorso di salvataggio"},
     {209, "Importa"},
     {210, "Importazione"},
@@ -284,6 +286,7 @@ constexpr TSprSlotText kTexts[] = {
     {395, "Crescente"},
     {396, "Decrescente"},
     {397, "In ordine di occorrenza"},
+    {398, "Percentuali"},
     {399, "Cifre decimali per le percentuali"},
     {400, "Cifra"},
     {401, "Cifre"},
@@ -616,9 +619,16 @@ constexpr TSprSlotText kTexts[] = {
     {835, "Sito web di questo software"},
     {836, "Introduzione a questo software"},
     {837, "Documentazione di tutte le funzioni"},
+    {838, "Domande frequenti su questo software"},
     {839, "Domande su questo software e FAQ"},
+    {840, "Assistenza per questo software"},
+    {841, "Cronologia delle modifiche di questo software"},
+    {842, "Forum e tutorial per questo software"},
     {843, "Se ti piace questo software"},
     {844, "Adattiamo questo software alle tue esigenze"},
+    {845, "Breve descrizione di tutte le applicazioni"},
+    {846, "Soluzioni software su misura per ogni esigenza"},
+    {847, "Adattamento su misura di software esistente"},
     {850, "Le tue richieste"},
     {851, "Suggerimenti, critiche, desideri per la prossima versione o qualsiasi altro messaggio sono sempre benvenuti. Scrivi all’autore di questo software tramite il modulo di contatto: <a=www.pellwick.example/contact>www.pellwick.example/contact</a>"},
     {852, "Spiegazioni e risposte alle domande frequenti su questo software, e un luogo in cui porre le tue domande, si trovano su <a=www.pellwick.example/questions>www.pellwick.example/questions</a>."},
@@ -628,8 +638,13 @@ constexpr TSprSlotText kTexts[] = {
     {856, "A volte una soluzione software su misura è la più adatta alle tue esigenze individuali e può svolgere al meglio i tuoi compiti specifici. Non deve essere per forza costosa, ma può farti risparmiare molto lavoro e tempo. Una soluzione del genere può essere sia un adattamento individuale di un software esistente sia la programmazione di una nuova applicazione per Windows, macOS, Linux o il web. Per ulteriori informazioni e alcuni esempi, visita il seguente sito web:<p2><a=www.pellwick.example/custom-software>www.pellwick.example/custom-software</a>"},
     {857, "A quanto pare il file del programma si trova ancora nell’archivio ZIP. Per questo motivo alcune funzioni del programma potrebbero non essere eseguite correttamente.\n\nEstrai il programma dalla cartella ZIP e avvia poi di nuovo il programma estratto.\n\nUlteriori informazioni sono disponibili su:\nwww.pellwick.example/help/zip-archive"},
     {858, "Questa funzione non è disponibile sul tuo sistema."},
+    {859, "Versione"},
+    {860, "Ringraziamenti"},
 };
+
+constexpr TSprCaptionGrammar kGrammar = {"Salva come <X>", ", ", ": ", "", TSprInnerCase::Lower, {}, ""};
 
 }  // namespace
 
 std::span<const TSprSlotText> SprLibraryTexts_IT() { return kTexts; }
+const TSprCaptionGrammar& SprCaptionGrammar_IT() { return kGrammar; }

@@ -1,6 +1,7 @@
 // clang-format off
 // Data only: the Japanese library texts (slot, text) that the Japanese setter
 // writes over the English ones. Slots the table leaves out show English.
+// Last, how the language joins texts into one caption (caption_grammar.h).
 #include "text/translations.h"
 
 namespace {
@@ -760,11 +761,16 @@ constexpr TSprSlotText kTexts[] = {
     {856, "場合によっては、お客様の個別のニーズにはカスタムメイドのソフトウェアソリューションが最適で、個々の作業を最善の方法で解決できることがあります。必ずしも高価になるわけではなく、多くの手間と時間を節約できます。このようなソリューションは、既存のソフトウェアの個別カスタマイズでも、Windows、macOS、LinuxまたはWeb向けの新しいアプリケーションの開発でもかまいません。詳しい情報といくつかの例については、次のWebサイトをご覧ください：<p2><a=www.pellwick.example/custom-software>www.pellwick.example/custom-software</a>"},
     {857, "プログラムファイルがまだZIPアーカイブ内にあるようです。そのため、プログラムの一部の機能が正しく実行されない可能性があります。\n\nZIPフォルダーからプログラムを展開し、展開したプログラムを改めて起動してください。\n\n詳しい情報は次のページをご覧ください：\nwww.pellwick.example/help/zip-archive"},
     {858, "この機能はお使いのシステムでは利用できません。"},
+    {859, "バージョン"},
+    {860, "謝辞"},
     {940, "連続するスペースを削除"},
     {944, "連続するハイフンを削除"},
     {945, "連続するアンダースコアを削除"},
     {946, "<X>から<Y>までの文字"},
 };
+constexpr TSprCaptionGrammar kGrammar = {"<X>として保存", "、", "：", "", TSprInnerCase::Lower, {}, ""};
+
 }  // namespace
 
 std::span<const TSprSlotText> SprLibraryTexts_JA() { return kTexts; }
+const TSprCaptionGrammar& SprCaptionGrammar_JA() { return kGrammar; }

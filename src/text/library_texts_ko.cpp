@@ -1,6 +1,7 @@
 // clang-format off
 // Data only: the Korean library texts (slot, text) that the Korean setter
 // writes over the English ones. Slots the table leaves out show English.
+// Last, how the language joins texts into one caption (caption_grammar.h).
 #include "text/translations.h"
 
 namespace {
@@ -242,7 +243,12 @@ constexpr TSprSlotText kTexts[] = {
     {855, "원하시면 전자 메일 주소를 입력할 수도 있습니다 (물론 선택 사항입니다). 그러면 저희가 답장을 드릴 수 있고, 소프트웨어의 수정이나 개선 사항을 빠르게 받아 보실 수 있습니다."},
     {856, "경우에 따라서는 맞춤형 소프트웨어 솔루션이 여러분의 개별 요구에 가장 적합하며 개별 작업을 가장 잘 해결할 수 있습니다. 비용이 많이 들지 않으면서도 많은 작업과 시간을 절약할 수 있습니다. 이러한 솔루션은 기존 소프트웨어를 개별적으로 조정하는 것일 수도 있고, Windows, macOS, Linux 또는 웹용 새 응용 프로그램을 개발하는 것일 수도 있습니다. 자세한 정보와 몇 가지 예는 다음 웹 사이트에서 확인하세요:<p2><a=www.pellwick.example/custom-software>www.pellwick.example/custom-software</a>"},
     {857, "프로그램 파일이 아직 ZIP 압축 파일 안에 있는 것 같습니다. 이 경우 프로그램의 일부 기능이 올바르게 실행되지 않을 수 있습니다.\n\nZIP 폴더에서 프로그램의 압축을 푼 다음, 압축을 푼 프로그램을 다시 시작하세요.\n\n자세한 정보는 다음 주소에서 확인하세요:\nwww.pellwick.example/help/zip-archive"},
+    {859, "버전"},
+    {860, "감사의 말"},
 };
+constexpr TSprCaptionGrammar kGrammar = {"<X> 형식으로 저장", ", ", ": ", "", TSprInnerCase::Lower, {}, ""};
+
 }  // namespace
 
 std::span<const TSprSlotText> SprLibraryTexts_KO() { return kTexts; }
+const TSprCaptionGrammar& SprCaptionGrammar_KO() { return kGrammar; }

@@ -1,6 +1,7 @@
 // clang-format off
 // Data only: the Dutch library texts (slot, text) that the Dutch setter
 // writes over the English ones. Slots the table leaves out show English.
+// Last, how the language joins texts into one caption (caption_grammar.h).
 #include "text/translations.h"
 
 namespace {
@@ -153,6 +154,7 @@ constexpr TSprSlotText kTexts[] = {
     {204, "Opslaan"},
     {205, "Opslaan als"},
     {206, "Resultaat opslaan"},
+    {207, "Resultaat opslaan als"},
     {208, "Opslaglocatie"},
     {209, "Importeren"},
     {210, "Import"},
@@ -294,6 +296,7 @@ constexpr TSprSlotText kTexts[] = {
     {395, "Oplopend"},
     {396, "Aflopend"},
     {397, "Volgens voorkomen"},
+    {398, "Percentages"},
     {399, "Decimalen voor percentages"},
     {400, "Cijfer"},
     {401, "Cijfers"},
@@ -642,9 +645,16 @@ constexpr TSprSlotText kTexts[] = {
     {835, "Website van deze software"},
     {836, "Introductie tot deze software"},
     {837, "Documentatie van alle functies"},
+    {838, "Veelgestelde vragen over deze software"},
     {839, "Vragen over deze software stellen en FAQ"},
+    {840, "Ondersteuning voor deze software"},
+    {841, "Wijzigingsgeschiedenis van deze software"},
+    {842, "Forum en handleidingen voor deze software"},
     {843, "Als u deze software goed vindt"},
     {844, "Wij passen deze software aan uw wensen aan"},
+    {845, "Korte beschrijving van alle toepassingen"},
+    {846, "Softwareoplossingen op maat voor elk doel"},
+    {847, "Aanpassing van bestaande software op maat"},
     {850, "Uw wensen"},
     {851, "Suggesties, kritiek, wensen voor de volgende versie of andere berichten zijn altijd welkom. Schrijf de auteur van deze software via het contactformulier: <a=www.pellwick.example/contact>www.pellwick.example/contact</a>"},
     {852, "Uitleg en antwoorden op veelgestelde vragen over deze software, en een plek om zelf vragen te stellen, vindt u op <a=www.pellwick.example/questions>www.pellwick.example/questions</a>."},
@@ -654,8 +664,13 @@ constexpr TSprSlotText kTexts[] = {
     {856, "Onder bepaalde omstandigheden is een softwareoplossing op maat het meest geschikt voor uw individuele behoeften en kan deze uw specifieke taken het best oplossen. Dit hoeft niet duur te zijn, maar kan u veel werk en tijd besparen. Een dergelijke oplossing kan zowel een individuele aanpassing van bestaande software zijn als de programmering van een nieuwe toepassing voor Windows, macOS, Linux of het web. Voor meer informatie en enkele voorbeelden kunt u de volgende website bezoeken:<p2><a=www.pellwick.example/custom-software>www.pellwick.example/custom-software</a>"},
     {857, "Het programmabestand bevindt zich blijkbaar nog in het ZIP-archief. Daardoor kunnen mogelijk niet alle functies van het programma correct worden uitgevoerd.\n\nPak het programma uit de ZIP-map uit en start het uitgepakte programma daarna opnieuw.\n\nMeer informatie hierover vindt u op:\nwww.pellwick.example/help/zip-archive"},
     {858, "Deze functie is niet beschikbaar op uw systeem."},
+    {859, "Versie"},
+    {860, "Dankwoord"},
 };
+
+constexpr TSprCaptionGrammar kGrammar = {"Opslaan als <X>", ", ", ": ", "", TSprInnerCase::Lower, {}, ""};
 
 }  // namespace
 
 std::span<const TSprSlotText> SprLibraryTexts_NL() { return kTexts; }
+const TSprCaptionGrammar& SprCaptionGrammar_NL() { return kGrammar; }

@@ -1,6 +1,7 @@
 // clang-format off
 // Data only: the Polish library texts (slot, text) that the Polish setter
 // writes over the English ones. Slots the table leaves out show English.
+// Last, how the language joins texts into one caption (caption_grammar.h).
 #include "text/translations.h"
 
 namespace {
@@ -162,6 +163,7 @@ constexpr TSprSlotText kTexts[] = {
     {204, "Zapisz"},
     {205, "Zapisz jako"},
     {206, "Zapisz wynik"},
+    {207, "Zapisz wynik jako"},
     {208, "Miejsce zapisu"},
     {209, "Importuj"},
     {210, "Import"},
@@ -314,6 +316,7 @@ constexpr TSprSlotText kTexts[] = {
     {395, "Rosnąco"},
     {396, "Malejąco"},
     {397, "Według kolejności wystąpienia"},
+    {398, "Procenty"},
     {399, "Miejsca dziesiętne dla wartości procentowych"},
     {400, "Cyfra"},
     {401, "Cyfry"},
@@ -685,6 +688,8 @@ constexpr TSprSlotText kTexts[] = {
     {837, "Dokumentacja wszystkich funkcji"},
     {838, "Najczęściej zadawane pytania dotyczące tego programu"},
     {839, "Zadawanie pytań o ten program i FAQ"},
+    {840, "Pomoc techniczna dla tego programu"},
+    {841, "Historia zmian tego programu"},
     {842, "Forum i poradniki dotyczące tego programu"},
     {843, "Jeśli ten program się podoba"},
     {844, "Dostosujemy ten program do indywidualnych potrzeb"},
@@ -700,12 +705,23 @@ constexpr TSprSlotText kTexts[] = {
     {856, "W pewnych okolicznościach najlepiej dopasowanym do indywidualnych potrzeb rozwiązaniem, które w najlepszy sposób wykona indywidualne zadania, może być oprogramowanie tworzone na zamówienie. Nie musi to być drogie, a pozwala zaoszczędzić dużo pracy i czasu. Takim rozwiązaniem może być zarówno indywidualne dostosowanie istniejącego oprogramowania, jak i napisanie nowej aplikacji dla systemów Windows, macOS, Linux lub dla internetu. Więcej informacji i kilka przykładów można znaleźć na następującej stronie:<p2><a=www.pellwick.example/custom-software>www.pellwick.example/custom-software</a>"},
     {857, "Wygląda na to, że plik programu nadal znajduje się w archiwum ZIP. Może to spowodować, że nie wszystkie funkcje programu będą działać poprawnie.\n\nProszę rozpakować program z folderu ZIP, a następnie ponownie uruchomić rozpakowany program.\n\nWięcej informacji na ten temat można znaleźć na stronie:\nwww.pellwick.example/help/zip-archive"},
     {858, "Ta funkcja nie jest dostępna w tym systemie."},
+    {859, "Wersja"},
+    {860, "Podziękowania"},
     {936, "Koduj znaki nazwane (ä → &auml;)"},
     {937, "Dekoduj znaki nazwane (&auml; → ä)"},
     {938, "Koduj znaki składni XML/HTML (<>&\"' → &lt;...)"},
     {939, "Dekoduj znaki składni XML/HTML (&lt;... → <>&\"')"},
 };
 
+// The nouns as they read after the "save as" verb.
+constexpr TSprNounForm kSaveAsNouns[] = {
+    {580, "stronę internetową HTML"},
+    {586, "tabelę"},
+};
+
+constexpr TSprCaptionGrammar kGrammar = {"Zapisz jako <X>", ", ", ": ", "", TSprInnerCase::Lower, kSaveAsNouns, ""};
+
 }  // namespace
 
 std::span<const TSprSlotText> SprLibraryTexts_PL() { return kTexts; }
+const TSprCaptionGrammar& SprCaptionGrammar_PL() { return kGrammar; }

@@ -1,6 +1,7 @@
 // clang-format off
 // Data only: the Brazilian Portuguese library texts (slot, text) that the Brazilian Portuguese setter
 // writes over the English ones. Slots the table leaves out show English.
+// Last, how the language joins texts into one caption (caption_grammar.h).
 #include "text/translations.h"
 
 namespace {
@@ -153,6 +154,7 @@ constexpr TSprSlotText kTexts[] = {
     {204, "Salvar"},
     {205, "Salvar como"},
     {206, "Salvar resultado"},
+    {207, "Salvar resultado como"},
     {208, "Local de armazenamento"},
     {209, "Importar"},
     {210, "Importação"},
@@ -294,6 +296,7 @@ constexpr TSprSlotText kTexts[] = {
     {395, "Crescente"},
     {396, "Decrescente"},
     {397, "Por ordem de ocorrência"},
+    {398, "Porcentagens"},
     {399, "Casas decimais usadas nas porcentagens"},
     {400, "Dígito"},
     {401, "Dígitos"},
@@ -642,9 +645,16 @@ constexpr TSprSlotText kTexts[] = {
     {835, "Site deste software"},
     {836, "Introdução a este software"},
     {837, "Documentação de todas as funções"},
+    {838, "Perguntas frequentes sobre este software"},
     {839, "Perguntas sobre este software e perguntas frequentes"},
+    {840, "Suporte para este software"},
+    {841, "Histórico de alterações deste software"},
+    {842, "Fórum e tutoriais deste software"},
     {843, "Se você gosta deste software"},
     {844, "Adaptamos este software às suas necessidades"},
+    {845, "Breve descrição de todos os aplicativos"},
+    {846, "Soluções de software personalizadas para qualquer finalidade"},
+    {847, "Adaptação personalizada de software existente"},
     {850, "Suas solicitações"},
     {851, "Sugestões, críticas, desejos para a próxima versão ou qualquer outra mensagem são sempre bem-vindos. Escreva para o autor deste software pelo formulário de contato: <a=www.pellwick.example/contact>www.pellwick.example/contact</a>"},
     {852, "Explicações e respostas às perguntas frequentes sobre este software, além de um espaço para fazer suas próprias perguntas, podem ser encontradas em <a=www.pellwick.example/questions>www.pellwick.example/questions</a>."},
@@ -654,8 +664,13 @@ constexpr TSprSlotText kTexts[] = {
     {856, "Em certas circunstâncias, uma solução de software sob medida pode ser a mais adequada às suas necessidades individuais e resolver suas tarefas específicas da melhor maneira. Isso não precisa ser caro, mas pode poupar muito trabalho e tempo. Essa solução pode ser tanto uma adaptação individual de um software existente quanto a programação de um novo aplicativo para Windows, macOS, Linux ou a web. Para mais informações e alguns exemplos, visite o seguinte site:<p2><a=www.pellwick.example/custom-software>www.pellwick.example/custom-software</a>"},
     {857, "Aparentemente, o arquivo do programa ainda está dentro do arquivo ZIP. Isso pode fazer com que nem todas as funções do programa sejam executadas corretamente.\n\nDescompacte o programa da pasta ZIP e depois inicie novamente o programa descompactado.\n\nVocê encontra mais informações sobre isso em:\nwww.pellwick.example/help/zip-archive"},
     {858, "Esta função não está disponível no seu sistema."},
+    {859, "Versão"},
+    {860, "Agradecimentos"},
 };
+
+constexpr TSprCaptionGrammar kGrammar = {"Salvar como <X>", ", ", ": ", "", TSprInnerCase::Lower, {}, ""};
 
 }  // namespace
 
 std::span<const TSprSlotText> SprLibraryTexts_PTBR() { return kTexts; }
+const TSprCaptionGrammar& SprCaptionGrammar_PTBR() { return kGrammar; }

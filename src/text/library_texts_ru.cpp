@@ -1,6 +1,7 @@
 // clang-format off
 // Data only: the Russian library texts (slot, text) that the Russian setter
 // writes over the English ones. Slots the table leaves out show English.
+// Last, how the language joins texts into one caption (caption_grammar.h).
 #include "text/translations.h"
 
 namespace {
@@ -160,6 +161,7 @@ constexpr TSprSlotText kTexts[] = {
     {204, "Сохранить"},
     {205, "Сохранить как"},
     {206, "Сохранить результат"},
+    {207, "Сохранить результат как"},
     {208, "Место сохранения"},
     {209, "Импорт"},
     {210, "Импортировать"},
@@ -309,6 +311,7 @@ constexpr TSprSlotText kTexts[] = {
     {395, "По возрастанию"},
     {396, "По убыванию"},
     {397, "По порядку появления"},
+    {398, "Проценты"},
     {399, "Знаков после запятой для процентов"},
     {400, "Цифра"},
     {401, "Цифры"},
@@ -680,6 +683,8 @@ constexpr TSprSlotText kTexts[] = {
     {837, "Документация по всем функциям"},
     {838, "Часто задаваемые вопросы об этой программе"},
     {839, "Вопросы об этой программе и FAQ"},
+    {840, "Поддержка этой программы"},
+    {841, "История изменений этой программы"},
     {842, "Форум и руководства по этой программе"},
     {843, "Если вам нравится эта программа"},
     {844, "Мы адаптируем эту программу под ваши потребности"},
@@ -695,10 +700,22 @@ constexpr TSprSlotText kTexts[] = {
     {856, "Возможно, для ваших индивидуальных потребностей лучше всего подойдёт программное решение, созданное на заказ, которое оптимально справится с вашими задачами. Это не обязательно дорого, но может сэкономить много труда и времени. Таким решением может быть как индивидуальная адаптация существующей программы, так и разработка нового приложения для Windows, macOS, Linux или веба. Подробную информацию и примеры вы найдёте на следующем сайте:<p2><a=www.pellwick.example/custom-software>www.pellwick.example/custom-software</a>"},
     {857, "По-видимому, файл программы всё ещё находится в ZIP-архиве. Из-за этого некоторые функции программы могут работать неправильно.\n\nИзвлеките программу из ZIP-папки и затем запустите извлечённую программу снова.\n\nПодробнее об этом можно узнать на странице:\nwww.pellwick.example/help/zip-archive"},
     {858, "Эта функция недоступна в вашей системе."},
+    {859, "Версия"},
+    {860, "Благодарности"},
     {936, "Кодировать именованные символы (ä → &auml;)"},
     {937, "Декодировать именованные символы (&auml; → ä)"},
 };
 
+// The nouns as they read after the "save as" verb.
+constexpr TSprNounForm kSaveAsNouns[] = {
+    {580, "веб-страницу HTML"},
+    {586, "таблицу"},
+    {592, "электронную таблицу"},
+};
+
+constexpr TSprCaptionGrammar kGrammar = {"Сохранить как <X>", ", ", ": ", "", TSprInnerCase::Lower, kSaveAsNouns, ""};
+
 }  // namespace
 
 std::span<const TSprSlotText> SprLibraryTexts_RU() { return kTexts; }
+const TSprCaptionGrammar& SprCaptionGrammar_RU() { return kGrammar; }

@@ -1,6 +1,7 @@
 // clang-format off
 // Data only: the Simplified Chinese library texts (slot, text) that the Simplified Chinese setter
 // writes over the English ones. Slots the table leaves out show English.
+// Last, how the language joins texts into one caption (caption_grammar.h).
 #include "text/translations.h"
 
 namespace {
@@ -161,6 +162,7 @@ constexpr TSprSlotText kTexts[] = {
     {204, "保存"},
     {205, "另存为"},
     {206, "保存结果"},
+    {207, "将结果另存为"},
     {208, "存储位置"},
     {209, "导入"},
     {210, "导入"},
@@ -310,6 +312,7 @@ constexpr TSprSlotText kTexts[] = {
     {395, "升序"},
     {396, "降序"},
     {397, "按出现顺序"},
+    {398, "百分比"},
     {399, "百分比使用的小数位数"},
     {400, "数字"},
     {401, "数字"},
@@ -679,6 +682,8 @@ constexpr TSprSlotText kTexts[] = {
     {837, "所有功能的文档"},
     {838, "关于本软件的常见问题"},
     {839, "关于本软件的提问和常见问题解答"},
+    {840, "本软件的技术支持"},
+    {841, "本软件的更新历史"},
     {842, "本软件的论坛和教程"},
     {843, "如果您喜欢本软件"},
     {844, "我们可根据您的需求调整本软件"},
@@ -694,10 +699,15 @@ constexpr TSprSlotText kTexts[] = {
     {856, "在某些情况下，量身定制的软件解决方案可能最适合您的个人需求，并能以最佳方式完成您的个人任务。这不一定很昂贵，却能为您节省大量工作和时间。这样的解决方案既可以是对现有软件的个性化调整，也可以是为 Windows、macOS、Linux 或 Web 编写新的应用程序。更多信息和一些示例，请访问以下网站：<p2><a=www.pellwick.example/custom-software>www.pellwick.example/custom-software</a>"},
     {857, "程序文件显然仍位于 ZIP 压缩文件中。这可能导致程序的部分功能无法正确执行。\n\n请将程序从 ZIP 文件夹中解压，然后重新启动解压后的程序。\n\n有关详细信息，请访问：\nwww.pellwick.example/help/zip-archive"},
     {858, "此功能在您的系统上不可用。"},
+    {859, "版本"},
+    {860, "致谢"},
     {936, "编码命名字符（ä → &auml;）"},
     {937, "解码命名字符（&auml; → ä）"},
 };
 
+constexpr TSprCaptionGrammar kGrammar = {"另存为<X>", "，", "：", "", TSprInnerCase::Lower, {}, ""};
+
 }  // namespace
 
 std::span<const TSprSlotText> SprLibraryTexts_ZHSIMP() { return kTexts; }
+const TSprCaptionGrammar& SprCaptionGrammar_ZHSIMP() { return kGrammar; }

@@ -1,6 +1,7 @@
 #include "text/localised_names.h"
 
 #include "foundation/code_pages.h"
+#include "text/caption_grammar.h"
 #include "text/language_constants.h"
 #include "text/text_store.h"
 
@@ -92,18 +93,23 @@ std::string SprCombineWordWithDescriptor(std::string_view word, std::string_view
   switch (language) {
     case SprLangGerman:
     case SprLangDanish:
-    case SprLangRussian:
-    case SprLangDutch:
-    case SprLangSerbian: {
+    case SprLangDutch: {
       // A compound takes a hyphen unless either part already holds a blank.
       const bool blank = word.find(' ') != std::string_view::npos || descriptorText.find(' ') != std::string_view::npos;
-      return descriptorText + (blank ? " " : "-") + std::string(word);
+      // Only German keeps the noun's capital inside a compound ("CSV-Tabelle", "CSV-tabel").
+      const std::string tail = language == SprLangGerman ? std::string(word) : SprLowerFirstLetterOfWord(word);
+      return descriptorText + (blank ? " " : "-") + tail;
     }
+    // The format name follows the noun: "Fichier DOCX", "таблица CSV", "جدول CSV"
+    // (Arabic reads it from the right, noun first).
     case SprLangBrazilianPortuguese:
     case SprLangSpanish:
     case SprLangFrench:
+    case SprLangRussian:
     case SprLangItalian:
-    case SprLangPolish: return std::string(word) + " " + descriptorText;
+    case SprLangSerbian:
+    case SprLangPolish:
+    case SprLangArabic: return std::string(word) + " " + descriptorText;
     case SprLangSimplifiedChinese:
     case SprLangJapanese: return descriptorText + std::string(word);
     default: return descriptorText + " " + std::string(word);

@@ -13,6 +13,6 @@ std::string LineBreakToStrSpr(uint32_t lineBreak, bool longForm);
 // Empty for an identifier without a name.
 std::string CsvParamToStrSpr(int32_t csvParam);
 
-// "DOCX-Datei", "Fichier DOCX", "DOCX文件", "DOCX File" ... for word "File"
+// "DOCX-Datei", "DOCX-fil", "Fichier DOCX", "файл DOCX", "DOCX文件", "DOCX File" ... for word "File"
 // (in that language) and descriptor "DOCX".
 std::string SprCombineWordWithDescriptor(std::string_view word, std::string_view descriptor, uint32_t language);

@@ -1,5 +1,6 @@
 #include "text/program_texts.h"
 
+#include "text/caption_grammar.h"
 #include "text/english_texts.h"
 #include "text/language_constants.h"
 #include "text/language_setters.h"
@@ -46,14 +47,14 @@ void SetSprResLocal_EN(int32_t baseSlot) {
 }
 
 void SetSprResLocal_Combinations(uint32_t baseSlot, uint32_t language) {
-  PutLocal(baseSlot, 116, SlotText(405) + ", " + SlotText(395));
-  PutLocal(baseSlot, 117, SlotText(405) + ", " + SlotText(396));
-  PutLocal(baseSlot, 118, SlotText(394) + ", " + SlotText(395));
-  PutLocal(baseSlot, 119, SlotText(394) + ", " + SlotText(396));
+  PutLocal(baseSlot, 116, SprSortCaption(SlotText(405), SlotText(395), language));
+  PutLocal(baseSlot, 117, SprSortCaption(SlotText(405), SlotText(396), language));
+  PutLocal(baseSlot, 118, SprSortCaption(SlotText(394), SlotText(395), language));
+  PutLocal(baseSlot, 119, SprSortCaption(SlotText(394), SlotText(396), language));
   // Program text 0 at its absolute slot, whatever the base.
-  PutLocal(baseSlot, 120, SlotText(SprFirstProgramSlot) + " " + SlotText(407));
-  PutLocal(baseSlot, 121, SlotText(SprFirstProgramSlot) + " " + SlotText(669));
-  PutLocal(baseSlot, 122, SlotText(827) + ": " + SprSyllableListWebPage(language));
+  PutLocal(baseSlot, 120, SprQualifiedCaption(SlotText(SprFirstProgramSlot), SlotText(407), language));
+  PutLocal(baseSlot, 121, SprQualifiedCaption(SlotText(SprFirstProgramSlot), SlotText(669), language));
+  PutLocal(baseSlot, 122, SprColonCaption(SlotText(827), SprSyllableListWebPage(language), language));
 }
 
 void SetSprResLocal(uint32_t language) {

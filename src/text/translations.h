@@ -6,6 +6,7 @@
 #include <span>
 #include <string_view>
 
+#include "text/caption_grammar.h"
 #include "text/english_texts.h"
 
 struct TSprProgramText {
@@ -74,3 +75,19 @@ std::span<const TSprProgramText> SprProgramTexts_JA();
 std::span<const TSprProgramText> SprProgramTexts_SR();
 std::span<const TSprProgramText> SprProgramTexts_PL();
 std::span<const TSprProgramText> SprProgramTexts_AR();
+
+// How each language joins texts into captions, beside its library table.
+const TSprCaptionGrammar& SprCaptionGrammar_DE();
+const TSprCaptionGrammar& SprCaptionGrammar_DA();
+const TSprCaptionGrammar& SprCaptionGrammar_PTBR();
+const TSprCaptionGrammar& SprCaptionGrammar_ES();
+const TSprCaptionGrammar& SprCaptionGrammar_ZHSIMP();
+const TSprCaptionGrammar& SprCaptionGrammar_FR();
+const TSprCaptionGrammar& SprCaptionGrammar_RU();
+const TSprCaptionGrammar& SprCaptionGrammar_NL();
+const TSprCaptionGrammar& SprCaptionGrammar_IT();
+const TSprCaptionGrammar& SprCaptionGrammar_JA();
+const TSprCaptionGrammar& SprCaptionGrammar_SR();
+const TSprCaptionGrammar& SprCaptionGrammar_PL();
+const TSprCaptionGrammar& SprCaptionGrammar_AR();
+const TSprCaptionGrammar& SprCaptionGrammar_KO();

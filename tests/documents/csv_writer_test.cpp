@@ -40,6 +40,19 @@ TEST(CsvWriter, FixedSeparators) {
       {"LF under CR LF", {{"a\nb", "c"}}, "\r\n", ",", "\"", false, false, "\"a\nb\",c"},
       {"CR under LF", {{"a\rb"}}, "\n", ";", "\"", false, false, "\"a\rb\""},
       {"tab separator", {{"a b", "c\td"}}, "\r\n", "\t", "\"", false, false, "a b\t\"c\td\""},
+      // A field ending with the start of a longer separator or beginning with
+      // its end would let a reader find the separator across the field's edge.
+      {"ends with part of a long separator", {{"a|", "b"}}, "\n", "||", "\"", false, false, "\"a|\"||b"},
+      {"starts with part of a long separator", {{"a", "|b"}}, "\n", "||", "\"", false, false, "a||\"|b\""},
+      {"part of a long separator inside", {{"a|b", "c"}}, "\n", "||", "\"", false, false, "a|b||c"},
+      {"start and end of a long line separator",
+       {{"x#", "y"}, {"*z"}},
+       "#*",
+       ",",
+       "\"",
+       false,
+       false,
+       "\"x#\",y#*\"*z\""},
   };
   for (const auto& c : cases) {
     TQuoteObj q(c.lines, c.fields, c.quote, c.quoteAll);

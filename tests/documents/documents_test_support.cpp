@@ -2,6 +2,8 @@
 
 #include <zip.h>
 
+#include "test_support.h"
+
 namespace documentstest {
 
 std::vector<ZipEntry> ReadZip(const std::string& path) {
@@ -39,6 +41,34 @@ std::vector<std::string> ZipEntryNames(const std::string& path) {
   std::vector<std::string> names;
   for (const ZipEntry& entry : ReadZip(path)) names.push_back(entry.Name);
   return names;
+}
+
+std::string PythonText(const std::string& text) {
+  std::string s = "bytes([";
+  for (unsigned char c : text) s += std::to_string(c) + ",";
+  return s + "]).decode('utf-8')";
+}
+
+std::string SofficeCommand(const std::string& folder) {
+  return "HOME=" + testsupport::ShellQuote(folder) + " soffice -env:UserInstallation=file://" + folder +
+         "/profile --headless ";
+}
+
+std::string CalcToCsvOptions(const std::string& outFolder) {
+  return "--convert-to 'csv:Text - txt - csv (StarCalc):44,34,76' --outdir " + testsupport::ShellQuote(outFolder);
+}
+
+std::string ConvertTablesToCsv(const std::string& folder, const std::string& outFolder,
+                               const std::vector<std::string>& spreadsheets, const std::vector<std::string>& difFiles) {
+  // DIF names no code page; without the option LibreOffice reads the system's.
+  for (const auto& [files, filter] : {std::pair{&spreadsheets, ""}, std::pair{&difFiles, "--infilter='DIF:76' "}}) {
+    if (files->empty()) continue;
+    std::string command = SofficeCommand(folder) + filter + CalcToCsvOptions(outFolder);
+    for (const std::string& f : *files) command += " " + testsupport::ShellQuote(f);
+    const auto r = testsupport::RunCommand(command + " 2>&1");
+    if (r.exitCode != 0) return r.out.empty() ? std::string("soffice failed") : r.out;
+  }
+  return "";
 }
 
 }  // namespace documentstest

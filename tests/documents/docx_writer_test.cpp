@@ -387,10 +387,12 @@ TEST(DocxWriter, BodyItems) {
   EXPECT_EQ(body, "<w:body>" + p +
                       "DefaultParagraph\"></w:pStyle></w:pPr><w:r><w:t>a</w:t><w:br></w:br><w:t>b</w:t><w:br></w:br>"
                       "<w:t>c</w:t></w:r></w:p>" +
-                      p + "DefaultParagraph\"></w:pStyle></w:pPr><w:r><w:t>x\ry</w:t></w:r></w:p>" + p +
-                      "Standard\"></w:pStyle></w:pPr><w:r><w:t></w:t></w:r></w:p>" + p +
+                      // A lone CR is a line break too, in headings as well.
+                      p +
+                      "DefaultParagraph\"></w:pStyle></w:pPr><w:r><w:t>x</w:t><w:br></w:br><w:t>y</w:t></w:r></w:p>" +
+                      p + "Standard\"></w:pStyle></w:pPr><w:r><w:t></w:t></w:r></w:p>" + p +
                       "DefaultParagraph\"></w:pStyle></w:pPr><w:r><w:t>s</w:t></w:r></w:p>" + p +
-                      "Heading2\"></w:pStyle></w:pPr><w:r><w:t>h\nl</w:t></w:r></w:p>"
+                      "Heading2\"></w:pStyle></w:pPr><w:r><w:t>h</w:t><w:br></w:br><w:t>l</w:t></w:r></w:p>"
                       "<w:p><w:r><w:br w:type=\"page\"></w:br></w:r></w:p>"
                       "<w:p><w:r><w:br w:type=\"column\"></w:br></w:r></w:p>"
                       "<w:p><w:hyperlink r:id=\"rId3\" w:history=\"1\"><w:r><w:rPr><w:rStyle w:val=\"Hyperlink\">"
@@ -535,6 +537,19 @@ TEST(DocxWriter, MetadataIsEscaped) {
   EXPECT_NE(core.find("<dc:title>A &amp; B &lt;c&gt;</dc:title>"), std::string::npos);
   EXPECT_NE(core.find("<cp:revision>3</cp:revision>"), std::string::npos);
   EXPECT_NE(doc.GetFileStringDocPropsAppXML().find("<TotalTime>42</TotalTime>"), std::string::npos);
+}
+
+// A TAB inside a text element is read as a blank: it is a tab element of its
+// own. Runs of blanks are kept by telling the reader so.
+TEST(DocxWriter, TabsAndRunsOfBlanks) {
+  TDocDOCX doc;
+  doc.Page().AddParagraph("a\tb\t\tc\t", -1);
+  doc.Page().AddParagraph("\tx  y", -1);
+  const std::string body = Element(doc.GetFileStringWordDocumentXML(), "w:body");
+  EXPECT_NE(body.find("<w:r><w:t>a</w:t><w:tab></w:tab><w:t>b</w:t><w:tab></w:tab><w:tab></w:tab><w:t>c</w:t>"
+                      "<w:tab></w:tab></w:r>"),
+            std::string::npos);
+  EXPECT_NE(body.find("<w:r><w:tab></w:tab><w:t xml:space=\"preserve\">x  y</w:t></w:r>"), std::string::npos);
 }
 
 }  // namespace

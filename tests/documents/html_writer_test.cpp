@@ -112,7 +112,11 @@ TEST(HtmlWriter, CodePagesAndMarks) {
       {88592, false, "iso-8859-2", "<!"},
       {1200, false, "utf-16le", std::string("\xFF\xFE<\0", 4)},
       {1201, false, "utf-16be", std::string("\xFE\xFF\0<", 4)},
-      {12000, false, "utf-32le", std::string("\xFF\xFE\0\0<\0\0\0", 8)},
+      // No browser or HTML parser reads UTF-32 or UTF-7: such a page is UTF-8.
+      {12000, false, "UTF-8", "<!"},
+      {12001, true, "UTF-8", "\xEF\xBB\xBF<!"},
+      {65000, true, "UTF-8", "\xEF\xBB\xBF<!"},
+      {64999, false, "UTF-8", "<!"},
       {54936, false, "gb18030", "<!"},
   };
   for (const auto& c : cases) {
@@ -130,6 +134,56 @@ TEST(HtmlWriter, CodePagesAndMarks) {
   ASSERT_TRUE(doc.SaveToFile(dir.file("p.html")));
   EXPECT_NE(testsupport::ReadFileBytes(dir.file("p.html")).find("\xD6\xD0"), std::string::npos);
   EXPECT_FALSE(doc.SaveToFile(dir.file("p.html") + "/x.html"));
+}
+
+// A character the page's code page lacks is written as a reference, never as
+// "?"; in the style sheet, where references are not read, as a CSS escape.
+TEST(HtmlWriter, CharactersTheCodePageLacksBecomeReferences) {
+  const std::string text = "<td>\xD7\xA9 \xC3\xA9 \xF0\x9F\x98\x80 ?</td>";
+  EXPECT_EQ(HtmlFileBytes(text, 1252, false), "<td>&#1513; \xE9 &#128512; ?</td>");
+  EXPECT_EQ(HtmlFileBytes(text, 0, false), "<td>&#1513; &#233; &#128512; ?</td>");
+  EXPECT_EQ(HtmlFileBytes(text, 88592, false), "<td>&#1513; \xE9 &#128512; ?</td>");
+  EXPECT_EQ(HtmlFileBytes(text, 1251, false), "<td>&#1513; &#233; &#128512; ?</td>");
+  EXPECT_EQ(HtmlFileBytes("<style>p{font-family:\"\xE5\xAE\x8B\"}</style><p>\xE5\xAE\x8B</p>", 1252, false),
+            "<style>p{font-family:\"\\5b8b \"}</style><p>&#23435;</p>");
+  // Code pages that hold every character convert it.
+  EXPECT_EQ(HtmlFileBytes("\xD7\xA9", 65001, false), "\xD7\xA9");
+  EXPECT_EQ(HtmlFileBytes("\xD7\xA9", 12000, false), "\xD7\xA9");
+  EXPECT_EQ(HtmlFileBytes("\xD7\xA9", 1200, false), std::string("\xFF\xFE\xE9\x05", 4));
+}
+
+// The table streamed from the caller's rows gives the same file as the table
+// added to the document, in every code page and with line endings set.
+TEST(HtmlWriter, StreamedTableGivesTheSameFile) {
+  testsupport::TempDir dir;
+  const TStrArray2D rows = {{"Item", "Count"}, {"a<b & \"c\" 'd'\r\n", "5", "x"}, {}, {"\xD7\xA9 \xC3\xA9"}};
+  TStrArray2D many;
+  for (int i = 0; i < 30000; ++i) many.push_back({"row " + std::to_string(i), std::to_string(i)});
+  const TStrArray2D& manyRows = many;
+  for (const TStrArray2D* table : {&rows, &manyRows}) {
+    for (int32_t codePage : {65001, 1252, 1200, 54936, 12000}) {
+      for (const char* le : {"", "\n"}) {
+        TDocHTML added, streamed;
+        for (TDocHTML* page : {&added, &streamed}) {
+          page->DocumentTitle = "Syllabrix";
+          page->Encoding = codePage;
+          page->WriteBOM = true;
+          page->LineEndingHTML = le;
+          page->Page().AddParagraph("before", -1);
+        }
+        added.Page().Tables().Add(*table);
+        ASSERT_TRUE(added.SaveToFile(dir.file("added.html")));
+        ASSERT_TRUE(streamed.SaveToFileWithTable(*table, dir.file("streamed.html")));
+        EXPECT_EQ(testsupport::ReadFileBytes(dir.file("streamed.html")),
+                  testsupport::ReadFileBytes(dir.file("added.html")))
+            << codePage << " " << table->size();
+      }
+    }
+  }
+  // A carriage return stays one: readers of HTML turn a literal one into a line feed.
+  TDocHTML page;
+  page.Page().Tables().Add({{"a\rb"}});
+  EXPECT_NE(page.GetPlainText().find("<td>a&#13;b</td>"), std::string::npos);
 }
 
 }  // namespace

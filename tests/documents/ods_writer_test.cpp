@@ -23,8 +23,14 @@ std::string ColumnStyle(int n, const std::string& props) {
          "></style:table-column-properties></style:style>";
 }
 
+// A typed cell: the value in its attribute, and the text it shows (by default
+// the value) as its paragraph.
+std::string Cell(const std::string& type, const std::string& attr, const std::string& value, const std::string& shown) {
+  return "<table:table-cell office:value-type=\"" + type + "\" " + attr + "=\"" + value + "\"><text:p>" + shown +
+         "</text:p></table:table-cell>";
+}
 std::string Cell(const std::string& type, const std::string& attr, const std::string& value) {
-  return "<table:table-cell office:value-type=\"" + type + "\" " + attr + "=\"" + value + "\"></table:table-cell>";
+  return Cell(type, attr, value, value);
 }
 
 void FillCounterTable(TDocODSMinimal& o) {
@@ -47,9 +53,9 @@ TEST(OdsWriter, CounterTablePartByPart) {
                 "<table:table-column table:style-name=\"col2\"></table:table-column>"
                 "<table:table-column table:style-name=\"col3\"></table:table-column><table:table-row>" +
                 Cell("string", "office:string-value", "e") + Cell("float", "office:value", "5") +
-                Cell("percentage", "office:value", "0.125") + "</table:table-row><table:table-row>" +
+                Cell("percentage", "office:value", "0.125", "12,5 %") + "</table:table-row><table:table-row>" +
                 Cell("string", "office:string-value", "the word") + Cell("float", "office:value", "20") +
-                Cell("percentage", "office:value", "0.5") +
+                Cell("percentage", "office:value", "0.5", "50%") +
                 "</table:table-row></table:table></office:spreadsheet></office:body></office:document-content>");
   EXPECT_EQ(o.GetManifestMinimal(),
             kDecl +
@@ -180,11 +186,11 @@ TEST(OdsWriter, CellTypes) {
   o.ColumnSpecifications().AddColumn(csDataStr, csWidthDefault, csAlignDefault, 0);
   const std::string s = o.GetContentAsXML();
   const std::string rows[3] = {
-      Cell("date", "office:date-value", "2024-03-05") + Cell("boolean", "office:boolean-value", "true") +
+      Cell("date", "office:date-value", "2024-03-05") + Cell("boolean", "office:boolean-value", "true", "TRUE") +
           Cell("float", "office:value", "5") + Cell("string", "office:string-value", "abc") +
           Cell("percentage", "office:value", "7") + Cell("string", "office:string-value", "SUM(A1)") +
           Cell("string", "office:string-value", ""),
-      Cell("string", "office:string-value", "2024-3-5") + Cell("boolean", "office:boolean-value", "false") +
+      Cell("string", "office:string-value", "2024-3-5") + Cell("boolean", "office:boolean-value", "false", "FALSE") +
           Cell("string", "office:string-value", "x") + Cell("float", "office:value", "4.5") +
           Cell("string", "office:string-value", "") + Cell("string", "office:string-value", "") +
           Cell("string", "office:string-value", ""),
@@ -220,6 +226,50 @@ TEST(OdsWriter, EscapingAndLinks) {
                    "xlink:href=\"C:/my files/x.txt\">site</text:a> now</text:p></table:table-cell>"),
             std::string::npos);
   EXPECT_NE(s.find(Cell("string", "office:string-value", "&lt;a href=&quot;x&quot;&gt;no close")), std::string::npos);
+}
+
+// Readers of ODF fold white space in paragraphs; the text of a cell keeps its
+// blanks, TABs and line breaks through text:s, text:tab and text:line-break,
+// and the value attribute keeps TAB, LF and CR as character references.
+TEST(OdsWriter, CellTextKeepsItsWhiteSpace) {
+  const struct {
+    std::string text;
+    std::string attribute;
+    std::string paragraph;
+  } cases[] = {
+      {"plain", "plain", "plain"},
+      {" lead", " lead", "<text:s/>lead"},
+      {"trail ", "trail ", "trail "},
+      {"double  blank", "double  blank", "double <text:s/>blank"},
+      {"   ", "   ", "<text:s text:c=\"3\"/>"},
+      {"a\tb", "a&#9;b", "a<text:tab/>b"},
+      {"a\t b", "a&#9; b", "a<text:tab/><text:s/>b"},
+      {"l\nf", "l&#10;f", "l<text:line-break />f"},
+      {"c\rr", "c&#13;r", "c<text:line-break />r"},
+      {"crlf\r\nx", "crlf&#13;&#10;x", "crlf<text:line-break />x"},
+      {"=1+1", "=1+1", "=1+1"},
+      {"a&<b", "a&amp;&lt;b", "a&amp;&lt;b"},
+  };
+  TStrArray2D rows;
+  for (const auto& c : cases) rows.push_back({c.text});
+  TDocODSMinimal o;
+  o.SetContent(rows);
+  const std::string s = o.GetContentAsXML();
+  for (const auto& c : cases)
+    EXPECT_NE(s.find(Cell("string", "office:string-value", c.attribute, c.paragraph)), std::string::npos) << c.text;
+}
+
+TEST(OdsWriter, SheetNameMadeValidAndNumbersBeyondADoubleAreText) {
+  TDocODSMinimal o;
+  o.SheetName = "a:b*";
+  o.SetContent({{"1e400", "7"}});
+  o.ColumnSpecifications().AddColumn(csDataNumber, csWidthDefault, csAlignDefault, 0);
+  o.ColumnSpecifications().AddColumn(csDataNumber, csWidthDefault, csAlignDefault, 0);
+  const std::string s = o.GetContentAsXML();
+  EXPECT_NE(s.find("table:name=\"a_b_\""), std::string::npos);
+  EXPECT_NE(o.GetSettingsXML().find("config:name=\"a_b_\""), std::string::npos);
+  EXPECT_NE(s.find(Cell("string", "office:string-value", "1e400")), std::string::npos);
+  EXPECT_NE(s.find(Cell("float", "office:value", "7")), std::string::npos);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "documents/table_export_buffer.h"
 #include "documents_test_support.h"
 #include "test_support.h"
 
@@ -132,6 +133,51 @@ TEST(ZipperFilelist, AMissingFileFailsAndKeepsTheOldArchive) {
   zipper.StoreFirstFileUncompressed = true;
   EXPECT_FALSE(zipper.Execute());
   EXPECT_EQ(ReadFileBytes(target), "old");
+}
+
+// A streamed part is compressed as it is written, in pieces, between the
+// parts held in memory, and reads back whole.
+TEST(OfficePackage, StreamedPartsReadBackWhole) {
+  TempDir dir;
+  std::string expected;
+  for (int i = 0; i < 200000; ++i) expected += "<row r=\"" + std::to_string(i) + "\"/>";
+  TOfficePackage package;
+  package.StoreFirstFileUncompressed = true;
+  package.AddPart("mimetype", "application/x-test");
+  package.AddStreamedPart("big.xml", [](TTextBuffer& out) {
+    for (int i = 0; i < 200000; ++i) {
+      out.Put("<row r=\"");
+      out.PutInt(i);
+      out.Put("\"/>");
+      out.Checkpoint();
+    }
+  });
+  package.AddStreamedPart("empty.xml", [](TTextBuffer&) {});
+  package.AddPart("last.xml", "<last/>");
+  ASSERT_TRUE(package.SaveToFile(dir.file("s.zip")));
+  const auto entries = documentstest::ReadZip(dir.file("s.zip"));
+  ASSERT_EQ(entries.size(), 4u);
+  EXPECT_EQ(entries[0].Method, ZIP_CM_STORE);
+  EXPECT_EQ(entries[1].Name, "big.xml");
+  EXPECT_EQ(entries[1].Method, ZIP_CM_DEFLATE);
+  EXPECT_EQ(entries[1].Data, expected);
+  EXPECT_EQ(entries[2].Data, "");
+  EXPECT_EQ(entries[3].Data, "<last/>");
+  EXPECT_LT(ReadFileBytes(dir.file("s.zip")).size(), expected.size() / 4);
+}
+
+// A file the user protected against writing is not replaced.
+TEST(OfficePackage, WriteProtectedTargetIsKept) {
+  TempDir dir;
+  const std::string target = dir.file("p.docx");
+  WriteFileBytes(target, "old");
+  ::chmod(target.c_str(), 0444);
+  TOfficePackage package;
+  package.AddPart("a.xml", "<a></a>");
+  EXPECT_FALSE(package.SaveToFile(target));
+  ::chmod(target.c_str(), 0644);
+  EXPECT_EQ(ReadFileBytes(target), "old");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 }  // namespace

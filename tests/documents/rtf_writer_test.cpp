@@ -62,7 +62,12 @@ TEST(RtfWriter, UnicodeEscapes) {
       {"\xF0\x9F\x98\x80", "\\u-10179?\\u-8704?"},
       {"a{b}c\\d", "a\\{b\\}c\\\\d"},
       {"", ""},
-      {"tab\there", "tab\there"},
+      // RTF readers skip these characters as they stand; the control words keep them.
+      {"tab\there", "tab\\tab here"},
+      {"a\nb\r\nc\rd", "a\\line b\\line c\\line d"},
+      {"\t lead", "\\tab  lead"},
+      // Runs of blanks alternate with \u32, or LibreOffice reads other spaces.
+      {"a  b   c", "a \\u32?b \\u32? c"},
       // A broken byte stands for U+FFFD; the text after it is kept.
       {"a\xFF"
        "b",

@@ -103,6 +103,10 @@ TEST(SpreadsheetBase, NumberTextsAndLinks) {
     EXPECT_TRUE(IsSpreadsheetNumber(yes)) << yes;
   for (const char* no : {"", "abc", "1,5", "1e", "--1", ".", "0x10", "inf", "1 2"})
     EXPECT_FALSE(IsSpreadsheetNumber(no)) << no;
+  // Beyond the range of a double a reader would refuse the file or read infinity.
+  for (const std::string& outOfRange : std::vector<std::string>{"1e400", "-1e400", " +1e309 ", std::string(400, '9')})
+    EXPECT_FALSE(IsSpreadsheetNumber(outOfRange)) << outOfRange;
+  EXPECT_TRUE(IsSpreadsheetNumber("1.7e308"));
 
   TCellLink link;
   ASSERT_TRUE(SplitCellLink("see <a href=\"files/my list.txt\">site</a> now", link));
@@ -113,6 +117,46 @@ TEST(SpreadsheetBase, NumberTextsAndLinks) {
   EXPECT_FALSE(SplitCellLink("<a href=\"x\">no close", link));
   EXPECT_FALSE(SplitCellLink("\"> first <a href=\"x</a>", link));
   EXPECT_TRUE(HasLinkMarkers("\"> first <a href=\"x</a>"));
+}
+
+// The name spreadsheet programs accept and open the file under: forbidden
+// characters replaced, cut to 31 UTF-16 units, apostrophes at the ends dropped.
+TEST(SpreadsheetBase, ValidSheetNames) {
+  const struct {
+    std::string name;
+    std::string valid;
+  } cases[] = {
+      {"Sheet", "Sheet"},
+      {"a[b]c:d*e?f/g\\h", "a_b_c_d_e_f_g_h"},
+      {"", "Sheet"},
+      {"'quoted'", "quoted"},
+      {"it's", "it's"},
+      {"''", "Sheet"},
+      {std::string(40, 'x'), std::string(31, 'x')},
+      // 30 letters and a character of two UTF-16 units: it does not fit.
+      {std::string(30, 'x') + "\xF0\x9F\x98\x80", std::string(30, 'x')},
+      {std::string(29, 'x') + "\xF0\x9F\x98\x80y", std::string(29, 'x') + "\xF0\x9F\x98\x80"},
+      // Cut first, so that an apostrophe at the new end goes as well.
+      {std::string(30, 'x') + "'z", std::string(30, 'x')},
+      {"\xC3\xA4\xC3\xB6", "\xC3\xA4\xC3\xB6"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ValidSheetName(c.name), c.valid) << c.name;
+}
+
+// A writer given the caller's rows writes what SetContent would have padded,
+// and copies them only when rows are added.
+TEST(SpreadsheetBase, UsedContentCountsAsPadded) {
+  const TStrArray2D rows = {{"a"}, {"b", "c", "d"}, {}};
+  TDocBaseSpreadsheetMinimal doc;
+  doc.UseContent(rows);
+  EXPECT_EQ(&doc.Content(), &rows);
+  TCSDataTypeArr types;
+  doc.GetDataTypeArrForColumns(types);
+  EXPECT_EQ(types.size(), 3u);
+  doc.AddContent({{"x"}});
+  EXPECT_NE(&doc.Content(), &rows);
+  EXPECT_EQ(doc.Content(), (TStrArray2D{{"a", "", ""}, {"b", "c", "d"}, {"", "", ""}, {"x", "", ""}}));
+  EXPECT_EQ(rows.size(), 3u);
 }
 
 }  // namespace

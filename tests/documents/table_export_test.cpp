@@ -154,4 +154,75 @@ TEST(TableExport, SavesEveryFormatAndKeepsTheTable) {
   EXPECT_EQ(testsupport::ReadFileBytes(dir.file("t.csv")), "\xE9t\xE9,3,50%\nb,1,\"12,5 %\"");
 }
 
+// The caller's rows written without a copy give the same files as the rows
+// added, ragged rows and all, in every format; the hub copies them only when
+// it changes its table.
+TEST(TableExport, UsedTableGivesTheSameFilesAsAnAddedOne) {
+  testsupport::TempDir dir;
+  const TStrArray2D rows = {{"a", "1", "50%"}, {"b,c", "2"}, {}, {"d\"e", "3", "12,5 %", "extra"}, {"d\"e", "3"}};
+  auto prepare = [](TDocCSV& hub) {
+    hub.SpreadSheetExportDynamicCellFormat = true;
+    hub.ShortenedDataSetWrite = true;
+    hub.SpreadSheetColumnSpecifications().AddColumn(csDataStr, csWidthDynamic, csAlignDefault, 0);
+    hub.SpreadSheetColumnSpecifications().AddColumn(csDataNumber, csWidthDynamic, csAlignDefault, 0);
+    hub.SpreadSheetColumnSpecifications().AddColumn(csDataPercentage, csWidthDynamic, csAlignDefault, 0);
+  };
+  for (int32_t codePage : {65001, 1252}) {
+    TDocCSV added(kPoint);
+    prepare(added);
+    added.Encoding = codePage;
+    added.AddTable(rows);
+    TDocCSV used(kPoint);
+    prepare(used);
+    used.Encoding = codePage;
+    used.UseTable(rows);
+    EXPECT_EQ(&used.Content(), &rows);
+    EXPECT_EQ(used.ColumnCount(), 4);
+    EXPECT_EQ(used.LineCount(), 5);
+    EXPECT_EQ(used.AsText(), added.AsText());
+    for (const char* ext : {"csv", "dif", "xlsx", "ods"}) {
+      const std::string a = dir.file(std::string("added.") + ext), u = dir.file(std::string("used.") + ext);
+      const std::string e = ext;
+      ASSERT_TRUE(e == "csv"    ? added.SaveToFileCSV(a) && used.SaveToFileCSV(u)
+                  : e == "dif"  ? added.SaveToFileDIF(a) && used.SaveToFileDIF(u)
+                  : e == "xlsx" ? added.SaveToFileXLSX(a) && used.SaveToFileXLSX(u)
+                                : added.SaveToFileODS(a) && used.SaveToFileODS(u));
+      if (e == "xlsx" || e == "ods") {
+        const auto addedEntries = documentstest::ReadZip(a), usedEntries = documentstest::ReadZip(u);
+        ASSERT_EQ(addedEntries.size(), usedEntries.size()) << ext;
+        for (size_t i = 0; i < addedEntries.size(); ++i)
+          EXPECT_EQ(usedEntries[i].Data, addedEntries[i].Data) << ext << " " << addedEntries[i].Name;
+      } else {
+        EXPECT_EQ(testsupport::ReadFileBytes(u), testsupport::ReadFileBytes(a)) << ext << " " << codePage;
+      }
+    }
+    // A change makes the table the hub's own, padded as AddTable pads.
+    used.AddTable({{"f"}});
+    EXPECT_NE(&used.Content(), &rows);
+    added.AddTable({{"f"}});
+    EXPECT_EQ(used.Content(), added.Content());
+  }
+  // Read as shortened data sets, the used rows are expanded in a copy.
+  TDocCSV shortened(kPoint);
+  shortened.ShortenedDataSetRead = true;
+  const TStrArray2D sets = {{"a", "x"}, {"", "y"}};
+  shortened.UseTable(sets);
+  EXPECT_EQ(shortened.Content(), (TStrArray2D{{"a", "x"}, {"a", "y"}}));
+  EXPECT_EQ(sets[1][0], "");
+}
+
+// A large table goes to the file piece by piece: the text is the one AsText gives.
+TEST(TableExport, LargeCsvStreamsTheSameText) {
+  testsupport::TempDir dir;
+  TStrArray2D rows;
+  for (int i = 0; i < 60000; ++i) rows.push_back({"syl" + std::to_string(i), std::to_string(i % 1000), "1,5 %"});
+  TDocCSV hub(kPoint);
+  hub.UseTable(rows);
+  hub.WriteBOM = true;
+  ASSERT_TRUE(hub.SaveToFileCSV(dir.file("big.csv")));
+  const std::string text = hub.AsText();
+  EXPECT_GT(text.size(), size_t{1} << 20);
+  EXPECT_EQ(testsupport::ReadFileBytes(dir.file("big.csv")), "\xEF\xBB\xBF" + text);
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "documents/table_export.h"
+#include "documents_test_support.h"
 #include "test_support.h"
 
 namespace {
@@ -24,11 +25,7 @@ std::string PythonTable(const TStrArray2D& table) {
   std::string s = "[";
   for (const auto& row : table) {
     s += "[";
-    for (const auto& cell : row) {
-      s += "bytes([";
-      for (unsigned char c : cell) s += std::to_string(c) + ",";
-      s += "]).decode('utf-8'),";
-    }
+    for (const auto& cell : row) s += documentstest::PythonText(cell) + ",";
     s += "],";
   }
   return s + "]";
@@ -154,16 +151,9 @@ TEST(ToolCheckTableExport, LibreOfficeConvertsEveryFormatBackToTheTable) {
   ASSERT_TRUE(hub.SaveToFileODS(dir.file("t_ods.ods")));
   ASSERT_TRUE(hub.SaveToFileDIF(dir.file("t_dif.dif")));
   const std::string out = dir.file("out");
-  const std::string office =
-      "HOME=" + ShellQuote(dir.str()) + " soffice -env:UserInstallation=file://" + dir.str() + "/profile --headless ";
-  // UTF-8, comma, double quotes: the CSV filter options of LibreOffice.
-  const std::string toCsv = "--convert-to 'csv:Text - txt - csv (StarCalc):44,34,76' --outdir " + ShellQuote(out);
-  auto r = RunCommand(office + toCsv + " " + ShellQuote(dir.file("t_xlsx.xlsx")) + " " +
-                      ShellQuote(dir.file("t_ods.ods")) + " 2>&1");
-  ASSERT_EQ(r.exitCode, 0) << r.out;
-  // DIF names no code page; without the option LibreOffice reads the system's.
-  r = RunCommand(office + "--infilter='DIF:76' " + toCsv + " " + ShellQuote(dir.file("t_dif.dif")) + " 2>&1");
-  ASSERT_EQ(r.exitCode, 0) << r.out;
+  ASSERT_EQ(documentstest::ConvertTablesToCsv(dir.str(), out, {dir.file("t_xlsx.xlsx"), dir.file("t_ods.ods")},
+                                              {dir.file("t_dif.dif")}),
+            "");
   const std::string head = "Item,Count,Share\n";
   const std::string last = "\"a \"\"b\"\" & <c>\",7,x\n";
   EXPECT_EQ(ReadFileBytes(out + "/t_xlsx.csv"), head + "e,5,12.50%\nthe word,20,50.00%\n\xC3\xA4,1,0.10%\n" + last);

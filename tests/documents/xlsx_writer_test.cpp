@@ -305,4 +305,65 @@ TEST(XlsxWriter, FailedSaveLeavesTheOldFile) {
   EXPECT_EQ(documentstest::ZipEntryNames(dir.file("old.xlsx")).size(), 7u);
 }
 
+// What spreadsheet programs and openpyxl read from an inline string is the
+// text as written: a CR as a character reference (a literal one would be read
+// as LF), blanks at the ends kept, and a text holding the escape form _xHHHH_
+// cut into runs so that no reader decodes it.
+TEST(XlsxWriter, InlineStringsKeepTheirText) {
+  TDocXLSXMinimal x;
+  x.SetContent(
+      {{"c\rr"}, {" lead"}, {"trail\t"}, {"a_x000D_b"}, {"_x005F_x000d_"}, {"a_x00g0_b"}, {"=1+1"}, {"ctl\x01"}});
+  const std::string s = x.GetContentAsXML();
+  const char* const cells[] = {
+      "<is><t>c&#13;r</t></is>",
+      "<is><t xml:space=\"preserve\"> lead</t></is>",
+      "<is><t xml:space=\"preserve\">trail\t</t></is>",
+      "<is><r><t>a_x</t></r><r><t>000D_b</t></r></is>",
+      "<is><r><t>_x</t></r><r><t>005F_x</t></r><r><t>000d_</t></r></is>",
+      "<is><t>a_x00g0_b</t></is>",
+      // Formula-like text stays text.
+      "<c r=\"A7\" t=\"inlineStr\"><is><t>=1+1</t></is>",
+      "<is><t>ctl </t></is>",
+  };
+  for (const char* cell : cells) EXPECT_NE(s.find(cell), std::string::npos) << cell;
+}
+
+TEST(XlsxWriter, NumbersBeyondADoubleAreText) {
+  TDocXLSXMinimal x;
+  x.SetContent({{"1e400", "5"}, {"12", "1e999 %"}});
+  x.ColumnSpecifications().AddColumn(csDataNumber, csWidthDefault, csAlignDefault, 0);
+  x.ColumnSpecifications().AddColumn(csDataPercentage, csWidthDefault, csAlignDefault, 0);
+  const std::string s = x.GetContentAsXML();
+  EXPECT_NE(s.find("<c r=\"A1\" t=\"inlineStr\"><is><t>1e400</t></is></c>"), std::string::npos);
+  EXPECT_NE(s.find("<c r=\"B2\" t=\"inlineStr\"><is><t>1e999 %</t></is></c>"), std::string::npos);
+  EXPECT_NE(s.find("<c r=\"A2\" t=\"n\"><v>12</v></c>"), std::string::npos);
+}
+
+TEST(XlsxWriter, SheetNameMadeValidInEveryPart) {
+  TDocXLSXMinimal x;
+  x.SheetName = "Counts [2024/05]";
+  EXPECT_NE(x.GetWorkbookAsXML().find("<sheet name=\"Counts _2024_05_\""), std::string::npos);
+  EXPECT_NE(x.GetAppPropertiesAsXML().find("<vt:lpstr>Counts _2024_05_</vt:lpstr>"), std::string::npos);
+}
+
+// The worksheet streamed into the package is the one GetContentAsXML gives,
+// also for a table larger than one streamed piece and with ragged rows.
+TEST(XlsxWriter, StreamedWorksheetFromTheCallersRows) {
+  testsupport::TempDir dir;
+  TStrArray2D rows;
+  for (int i = 0; i < 40000; ++i) rows.push_back({"item " + std::to_string(i), std::to_string(i)});
+  rows.push_back({"short"});
+  TDocXLSXMinimal used;
+  used.UseContent(rows);
+  used.DynamicCellFormat = true;
+  ASSERT_TRUE(used.SaveToFile(dir.file("used.xlsx")));
+  TDocXLSXMinimal copied;
+  copied.SetContent(rows);
+  copied.DynamicCellFormat = true;
+  const std::string sheet = copied.GetContentAsXML();
+  EXPECT_GT(sheet.size(), size_t{1} << 20);
+  EXPECT_EQ(documentstest::ZipEntryData(dir.file("used.xlsx"), "xl/worksheets/sheet1.xml"), sheet);
+  EXPECT_NE(sheet.find("<c r=\"B40001\" t=\"inlineStr\"><is><t></t></is></c></row>"), std::string::npos);
+}
+
 }  // namespace

@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "foundation/code_pages.h"
+#include "foundation/posix_files.h"
 #include "foundation/text_files.h"
 #include "foundation/utf8.h"
 #include "support/failing_folders.h"
@@ -413,6 +414,11 @@ TEST(TextFileWrite, FailuresNameTheSystemsReason) {
     EXPECT_EQ(WriteFileSafely(c.File, "x", false, c.CreateFolders), TFileWriteResult::CannotCreate) << c.File;
     EXPECT_EQ(LastFileWriteError(), c.Reason) << c.File << ": " << FileErrorReason(LastFileWriteError());
   }
+  // A write-protected target gives the permission's reason.
+  WriteFileBytes(dir.file("protected.txt"), "old");
+  ::chmod(dir.file("protected.txt").c_str(), 0444);
+  EXPECT_EQ(WriteFileSafely(dir.file("protected.txt"), "x"), TFileWriteResult::CannotCreate);
+  EXPECT_EQ(LastFileWriteError(), EACCES);
   // SaveString reports through the same record, and its exception carries the number.
   EXPECT_FALSE(SaveString("x", dir.file("plain") + "/x.txt", cpUTF8, false, false));
   EXPECT_EQ(LastFileWriteError(), ENOTDIR);
@@ -449,6 +455,67 @@ TEST(TextFileWrite, FailureTextNamesFileAndReason) {
             std::string("File could not be created.\n\n/a/b.txt\n") + std::strerror(ENOENT));
   EXPECT_EQ(FileFailureText("File could not be created.", "/a/b.txt", 0), "File could not be created.\n\n/a/b.txt");
   EXPECT_EQ(FileFailureText("", "/a/b.txt", EACCES), std::string("/a/b.txt\n") + std::strerror(EACCES));
+}
+
+// A file the user protected against writing is never replaced or appended to,
+// not even by the super-user, whom the system itself would let write.
+TEST(TextFileWrite, WriteProtectedTargetIsRefusedAndKeptAsItWas) {
+  TempDir dir;
+  const std::string f = dir.file("protected.txt");
+  for (mode_t mode : {0444, 0400, 0000}) {
+    WriteFileBytes(f, "old");
+    ASSERT_EQ(::chmod(f.c_str(), mode), 0);
+    EXPECT_FALSE(SaveString("new", f, cpUTF8, false, false)) << mode;
+    EXPECT_FALSE(SaveString("more", f, cpUTF8, false, true)) << mode;
+    EXPECT_EQ(WriteFileSafely(f, "new"), TFileWriteResult::CannotCreate) << mode;
+    bool wrote = false;
+    EXPECT_EQ(WriteFileSafelyBy(f, [&](int) { return wrote = true; }), TFileWriteResult::CannotCreate) << mode;
+    EXPECT_FALSE(wrote) << mode;
+    ::chmod(f.c_str(), 0600);
+    EXPECT_EQ(ReadFileBytes(f), "old") << mode;
+    ::chmod(f.c_str(), mode);
+    struct stat st {};
+    ASSERT_EQ(::stat(f.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, mode);
+  }
+  // Through a link the protection of the file it points to counts.
+  const std::string link = dir.file("link.txt");
+  std::filesystem::create_symlink(f, link);
+  ::chmod(f.c_str(), 0444);
+  EXPECT_FALSE(SaveString("new", link, cpUTF8, false, false));
+  // Writable for someone is enough when that is the user.
+  ::chmod(f.c_str(), 0200);
+  EXPECT_TRUE(SaveString("new", f, cpUTF8, false, false));
+  ::chmod(f.c_str(), 0600);
+  EXPECT_EQ(ReadFileBytes(f), "new");
+  EXPECT_EQ(EntriesIn(dir), 2u);
+}
+
+TEST(TextFileWrite, ContentWrittenPieceByPiece) {
+  TempDir dir;
+  const std::string f = dir.file("pieces.txt");
+  WriteFileBytes(f, "old");
+  EXPECT_EQ(WriteFileSafelyBy(f,
+                              [](int fd) {
+                                for (int i = 0; i < 3; ++i)
+                                  if (!WriteAllToFd(fd, "piece" + std::to_string(i) + ";")) return false;
+                                return true;
+                              }),
+            TFileWriteResult::Written);
+  EXPECT_EQ(ReadFileBytes(f), "piece0;piece1;piece2;");
+  // A writer that gives up half way leaves the old file and no temporary one.
+  EXPECT_EQ(WriteFileSafelyBy(f,
+                              [](int fd) {
+                                WriteAllToFd(fd, "half");
+                                return false;
+                              }),
+            TFileWriteResult::WriteError);
+  EXPECT_EQ(ReadFileBytes(f), "piece0;piece1;piece2;");
+  EXPECT_EQ(WriteFileSafelyBy(
+                f, [](int fd) { return WriteAllToFd(fd, "+tail"); }, true),
+            TFileWriteResult::Written);
+  EXPECT_EQ(ReadFileBytes(f), "piece0;piece1;piece2;+tail");
+  EXPECT_EQ(EntriesIn(dir), 1u);
 }
 
 // A write that fails half way (here: the file-size limit) must leave the old

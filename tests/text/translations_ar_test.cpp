@@ -32,9 +32,9 @@ TEST_F(ArabicTexts, DerivedCaptionsAreBuiltFromArabicParts) {
       {533, "تكوين الأعمدة..."},
       {928, "Deutsch (الألمانية)"},
       {933, "Русский (الروسية)"},
-      {SprFirstProgramSlot + 116, "الأحرف, تصاعدي"},
-      {SprFirstProgramSlot + 119, "التكرار, تنازلي"},
-      {SprFirstProgramSlot + 120, "العداد الرموز"},
+      {SprFirstProgramSlot + 116, "الأحرف، تصاعدي"},
+      {SprFirstProgramSlot + 119, "التكرار، تنازلي"},
+      {SprFirstProgramSlot + 120, "العداد: الرموز"},
   };
   for (const auto& c : kCases) EXPECT_EQ(SprResGlobalArr.at(c.Slot), c.Text) << "slot " << c.Slot;
   EXPECT_EQ(SprLocalText(122).rfind("مزيد من المعلومات على: www.pellwick.example/", 0), 0u) << SprLocalText(122);
@@ -47,7 +47,8 @@ TEST_F(ArabicTexts, LeftOutTextsShowEnglish) {
   for (const StrResGlobal s : {StrResGlobal{17}, StrResGlobal{123}, StrResGlobal{474}, StrResGlobal{943}})
     EXPECT_EQ(SprResGlobalArr.at(s), english[s]) << "slot " << s;
   const auto englishProgram = SprEnglishProgramTexts();
-  for (const int32_t n : {3, 22, 43, 109}) EXPECT_EQ(SprLocalText(n), englishProgram[n]) << "program text " << n;
+  // The window's program texts are all the language's own.
+  for (const int32_t n : {3, 22, 43, 109}) EXPECT_NE(SprLocalText(n), englishProgram[n]) << "program text " << n;
   EXPECT_EQ(SprLocalText(1), "الإنشاء");
 }
 
@@ -59,6 +60,18 @@ TEST_F(ArabicTexts, PlaceholdersAreFilledWhereTheArabicWordOrderPutsThem) {
   EXPECT_EQ(page, "7 من 2 الصفحة");
   const std::string shown = SprLocalText(34) + "1, 3";
   EXPECT_NE(shown.find("المواضع الناقصة: 1, 3"), std::string::npos) << shown;
+}
+
+// The window is mirrored in Arabic: the syllable list and the counter's input
+// stand on the right, and the help paragraphs say so.
+TEST_F(ArabicTexts, HelpParagraphsPlaceTheFieldsOnTheRight) {
+  SetSprResGlobal(kArabic);
+  const std::string syllables = SprLocalText(111);
+  EXPECT_NE(syllables.find("على اليمين"), std::string::npos) << syllables;
+  EXPECT_EQ(syllables.find("اليسار"), std::string::npos) << syllables;
+  const std::string counter = SprLocalText(112);
+  EXPECT_NE(counter.find("المربع الأيمن"), std::string::npos) << counter;
+  EXPECT_EQ(counter.find("الأيسر"), std::string::npos) << counter;
 }
 
 }  // namespace

@@ -30,17 +30,16 @@ TEST_F(DanishTexts, DerivedCaptionsMixDanishAndEnglishParts) {
     const char* Text;
   } kCases[] = {
       // Letters and ascending are both Danish.
-      {SprFirstProgramSlot + 116, "Bogstaver, Opstigende"},
-      {SprFirstProgramSlot + 117, "Bogstaver, Nedstigende"},
-      {SprFirstProgramSlot + 118, "Hyppighed, Opstigende"},
+      {SprFirstProgramSlot + 116, "Bogstaver, stigende"},
+      {SprFirstProgramSlot + 117, "Bogstaver, faldende"},
+      {SprFirstProgramSlot + 118, "Hyppighed, stigende"},
       // Danish leaves the English name of German (470) untranslated.
       {928, "Deutsch (German)"},
       // Danish leaves "Configure Columns" (532) untranslated.
       {533, "Configure Columns..."},
       {947, "Tæller"},
       {948, "Generator"},
-      // Program texts Danish leaves out show English.
-      {SprFirstProgramSlot + 3, "Use Result as Syllable List"},
+      {SprFirstProgramSlot + 3, "Brug resultatet som stavelsesliste"},
       {SprFirstProgramSlot + 115, "CSV"},
   };
   for (const auto& c : kCases) EXPECT_EQ(SprResGlobalArr.at(c.Slot), c.Text) << "slot " << c.Slot;

@@ -43,12 +43,12 @@ TEST_F(GermanTexts, DerivedCaptionsAreBuiltFromGermanParts) {
       {309, "Trailing Path Delimiter"},
       {948, "Generator"},
       {SprFirstProgramSlot + 115, "CSV"},
-      {SprFirstProgramSlot + 116, "Buchstaben, Aufsteigend"},
-      {SprFirstProgramSlot + 117, "Buchstaben, Absteigend"},
-      {SprFirstProgramSlot + 118, "Häufigkeit, Aufsteigend"},
-      {SprFirstProgramSlot + 119, "Häufigkeit, Absteigend"},
-      {SprFirstProgramSlot + 120, "Zähler Zeichen"},
-      {SprFirstProgramSlot + 121, "Zähler Ausgabe"},
+      {SprFirstProgramSlot + 116, "Buchstaben, aufsteigend"},
+      {SprFirstProgramSlot + 117, "Buchstaben, absteigend"},
+      {SprFirstProgramSlot + 118, "Häufigkeit, aufsteigend"},
+      {SprFirstProgramSlot + 119, "Häufigkeit, absteigend"},
+      {SprFirstProgramSlot + 120, "Zähler: Zeichen"},
+      {SprFirstProgramSlot + 121, "Zähler: Ausgabe"},
   };
   for (const auto& c : kCases) EXPECT_EQ(SprResGlobalArr.at(c.Slot), c.Text) << "slot " << c.Slot;
   EXPECT_EQ(SprLocalText(122).rfind("Mehr Informationen auf: www.pellwick.example/de/", 0), 0u) << SprLocalText(122);

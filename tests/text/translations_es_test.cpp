@@ -30,8 +30,8 @@ TEST_F(SpanishTexts, DerivedCaptionsAreBuiltFromSpanishParts) {
       // The Spanish name of Spanish is its native name, so no English-style
       // "(Spanish)" follows it.
       {931, "Español"},
-      {SprFirstProgramSlot + 116, "Letras, Ascendente"},
-      {SprFirstProgramSlot + 119, "Frecuencia, Descendente"},
+      {SprFirstProgramSlot + 116, "Letras, ascendente"},
+      {SprFirstProgramSlot + 119, "Frecuencia, descendente"},
   };
   for (const auto& c : kCases) EXPECT_EQ(SprResGlobalArr.at(c.Slot), c.Text) << "slot " << c.Slot;
   EXPECT_EQ(SprLocalText(122).rfind("Más información en: www.pellwick.example/es/", 0), 0u) << SprLocalText(122);

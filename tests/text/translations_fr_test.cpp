@@ -29,11 +29,12 @@ TEST_F(FrenchTexts, DerivedCaptionsAreBuiltFromFrenchParts) {
   } kCases[] = {
       {533, "Configurer les colonnes..."},
       {928, "Deutsch (Allemand)"},
-      {SprFirstProgramSlot + 116, "Lettres, Croissant"},
-      {SprFirstProgramSlot + 119, "Fréquence, Décroissant"},
+      {SprFirstProgramSlot + 116, "Lettres, croissant"},
+      {SprFirstProgramSlot + 119, "Fréquence, décroissant"},
   };
   for (const auto& c : kCases) EXPECT_EQ(SprResGlobalArr.at(c.Slot), c.Text) << "slot " << c.Slot;
-  EXPECT_EQ(SprLocalText(122).rfind("Plus d’informations sur: www.pellwick.example/fr/", 0), 0u) << SprLocalText(122);
+  EXPECT_EQ(SprLocalText(122).rfind("Plus d’informations sur\u00A0: www.pellwick.example/fr/", 0), 0u)
+      << SprLocalText(122);
 }
 
 TEST_F(FrenchTexts, LeftOutSlotsShowEnglish) {

@@ -35,13 +35,13 @@ TEST_F(DutchTexts, DerivedCaptionsMixDutchAndEnglishParts) {
       {533, "Kolommen configureren..."},
       // The Dutch name of German differs from its native name.
       {928, "Deutsch (Duits)"},
-      {SprFirstProgramSlot + 116, "Letters, Oplopend"},
-      {SprFirstProgramSlot + 119, "Frequentie, Aflopend"},
+      {SprFirstProgramSlot + 116, "Letters, oplopend"},
+      {SprFirstProgramSlot + 119, "Frequentie, aflopend"},
       {947, "Teller"},
       {948, "Generator"},
-      // Slots and program texts Dutch leaves out show English.
+      // Slots Dutch leaves out show English.
       {309, "Trailing Path Delimiter"},
-      {SprFirstProgramSlot + 3, "Use Result as Syllable List"},
+      {SprFirstProgramSlot + 3, "Resultaat als lettergreeplijst gebruiken"},
       {SprFirstProgramSlot + 115, "CSV"},
   };
   for (const auto& c : kCases) EXPECT_EQ(SprResGlobalArr.at(c.Slot), c.Text) << "slot " << c.Slot;

@@ -30,9 +30,9 @@ TEST_F(PolishTexts, DerivedCaptionsAreBuiltFromPolishParts) {
       {425, "Wielkie pierwsze litery słów (Abc)"},
       {533, "Konfiguruj kolumny..."},
       {928, "Deutsch (Niemiecki)"},
-      {SprFirstProgramSlot + 116, "Litery, Rosnąco"},
-      {SprFirstProgramSlot + 119, "Częstotliwość, Malejąco"},
-      {SprFirstProgramSlot + 120, "Licznik Znaki"},
+      {SprFirstProgramSlot + 116, "Litery, rosnąco"},
+      {SprFirstProgramSlot + 119, "Częstotliwość, malejąco"},
+      {SprFirstProgramSlot + 120, "Licznik: znaki"},
   };
   for (const auto& c : kCases) EXPECT_EQ(SprResGlobalArr.at(c.Slot), c.Text) << "slot " << c.Slot;
   EXPECT_EQ(SprLocalText(122).rfind("Więcej informacji na: www.pellwick.example/", 0), 0u) << SprLocalText(122);
@@ -45,7 +45,8 @@ TEST_F(PolishTexts, LeftOutTextsShowEnglish) {
   for (const StrResGlobal s : {StrResGlobal{17}, StrResGlobal{123}, StrResGlobal{736}, StrResGlobal{946}})
     EXPECT_EQ(SprResGlobalArr.at(s), english[s]) << "slot " << s;
   const auto englishProgram = SprEnglishProgramTexts();
-  for (const int32_t n : {3, 22, 43, 109}) EXPECT_EQ(SprLocalText(n), englishProgram[n]) << "program text " << n;
+  // The window's program texts are all the language's own.
+  for (const int32_t n : {3, 22, 43, 109}) EXPECT_NE(SprLocalText(n), englishProgram[n]) << "program text " << n;
   EXPECT_EQ(SprLocalText(1), "Generator");
 }
 

@@ -66,15 +66,9 @@ std::string GetInfoDialogText(int32_t pageID, const TInfoPageParams& p) {
     }
     case kInfoPageAbout:
       s = "<b>" + Text(826) + "</b><p2>";
-      s += (p.Language == SprLangSpanish ? "<p>Versión " : "<p>Version ") + p.ProgVersion + "<p>";
+      s += "<p>" + Text(859) + " " + p.ProgVersion + "<p>";
       if (!p.InfoThanks.empty()) {
-        s += "<br>";
-        switch (p.Language) {
-          case SprLangGerman: s += "<b>Danke</b><p2>"; break;
-          case SprLangSpanish: s += "<b>Agradecimientos</b><p2>"; break;
-          case SprLangFrench: s += "<b>Remerciements</b><p2>"; break;
-          default: s += "<b>Thanks</b><p2>"; break;
-        }
+        s += "<br><b>" + Text(860) + "</b><p2>";
         for (const std::string& line : p.InfoThanks) s += line + "<br>";
       }
       break;

@@ -10,6 +10,7 @@
 #include "foundation/program_args.h"
 #include "foundation/str_transform.h"
 #include "frame/core/settings_obj.h"
+#include "text/localised_names.h"
 #include "text/text_store.h"
 
 namespace {
@@ -26,6 +27,13 @@ void AddMatchingFiles(const std::string& folder, const std::string& ext, TStrArr
     const std::string name = it->path().filename().string();
     if (name.size() > ext.size() + 1 && FileHasExtension(name, ext)) paths.push_back(it->path().string());
   }
+}
+
+// "Syllabrix Settings (*.sxs)|*.sxs", the program's name joined to the word
+// as the language joins a name to a noun ("Syllabrix-Einstellungen", "Paramètres Syllabrix").
+std::string SettingsFileFilter(const std::string& progName, const std::string& ext, int32_t language) {
+  return SprCombineWordWithDescriptor(SprText(11), progName, static_cast<uint32_t>(language)) + " (*." + ext + ")|*." +
+         ext;
 }
 
 }  // namespace
@@ -64,8 +72,8 @@ void TSettingsObj::SaveTabButtonClickSaveSettings(const std::string& buttonName)
     if (OnProfilesChange) OnProfilesChange();
   } else if (buttonName == "bt_save_save_file") {
     const std::string ext = FProgFileExtSettings;
-    const std::string path = UserDialogs().SaveFileDialog(SprText(574), SprText(11), ext,
-                                                          ProgName + " " + SprText(11) + " (*." + ext + ")|*." + ext);
+    const std::string path =
+        UserDialogs().SaveFileDialog(SprText(574), SprText(11), ext, SettingsFileFilter(ProgName, ext, FLanguage));
     if (!path.empty() && !IsNulMarker(path)) SaveSettings(cslFileName, path, true);
   }
 }
@@ -87,7 +95,7 @@ void TSettingsObj::SaveTabButtonClickLoadSettings(const std::string& buttonName)
   } else if (buttonName == "bt_save_load_file") {
     const std::string ext = FProgFileExtSettings;
     const std::string path =
-        UserDialogs().OpenFileDialog(SprText(575), ext, ProgName + " " + SprText(11) + " (*." + ext + ")|*." + ext);
+        UserDialogs().OpenFileDialog(SprText(575), ext, SettingsFileFilter(ProgName, ext, FLanguage));
     if (!path.empty() && !IsNulMarker(path)) LoadSettings(path, true);
   }
 }

@@ -13,6 +13,7 @@
 #include <QUrl>
 #include <QWindow>
 
+#include "controls/application_language.h"
 #include "controls/layout_direction.h"
 #include "foundation/config_files.h"
 #include "foundation/paths.h"
@@ -23,6 +24,7 @@
 #include "frame/qt/managed_controls_qt.h"
 #include "frame/qt/settings_user_dialogs_qt.h"
 #include "frame/qt/splash_screen.h"
+#include "text/caption_grammar.h"
 
 namespace {
 
@@ -47,13 +49,10 @@ constexpr TCaptionRow kCaptionTable[] = {
     {"m_settings_language", 795, -1},
     {"m_settings_reset", 812, -1},
     {"m_software", 791, -1},
-    {"m_software19", 845, -1},
     {"m_software21", 846, puIndividualSoftware},
     {"m_software22", 847, puIndividualAdaption},
     {"m_info0", 818, -1},
     {"m_info1", 819, -1},
-    {"m_info2", 821, -1},
-    {"m_info3", 823, -1},
     {"m_info4", 824, -1},
     {"m_info5", 825, -1},
     {"m_info9", 835, puWebsite},
@@ -337,6 +336,8 @@ void TPwkProgObj::SetApplicationTitle() {
 void TPwkProgObj::SetLanguage(int32_t language) {
   TSettingsObj& so = *FSettingsObj;
   FLanguage = language;
+  // Every window, dialog and menu of the program follows the language from here on, Qt's own included.
+  SetApplicationLanguage(language);
   so.SetURLAppendixOfManagedControls(GetURLRef("w"), "pellwick");
   so.SetLanguage(language);
   so.SetLanguageOfManagedControls(static_cast<uint32_t>(language));
@@ -350,7 +351,7 @@ void TPwkProgObj::SetLanguage(int32_t language) {
   // Laid-out children follow the direction; absolutely placed ones are mirrored once.
   SprFlipChildren(FOwnerForm, static_cast<uint32_t>(language));
 
-  const QString codePageCaption = ToQString(Slot(232) + " " + Slot(578));
+  const QString codePageCaption = ToQString(SprQualifiedCaption(Slot(232), Slot(578), static_cast<uint32_t>(language)));
   const QString saveCaption = ToQString(Slot(803) + "...");
   std::string info = Slot(792);
   if (size_t amp = info.find('&'); amp != std::string::npos) info.insert(amp, "&");

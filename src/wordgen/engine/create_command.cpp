@@ -80,10 +80,30 @@ int64_t MostBytesPerWord(const TStrArray& lines, int64_t longest, const TCreateS
   return std::max<int64_t>(longest, 0) * syllable + separator;
 }
 
+// A Japanese or Chinese input method types digits and the range's dash full
+// width ("１〜３"), and the Japanese hint shows the range as "1〜3": the length
+// field reads those as "0"-"9" and "-".
+std::string HalfWidthDigitsAndDashes(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t pos = 0; pos < text.size();) {
+    const size_t start = pos;
+    const char32_t c = UTF8DecodeAt(text, pos);
+    if (c >= U'\uFF10' && c <= U'\uFF19')  // ０..９
+      out += static_cast<char>('0' + (c - U'\uFF10'));
+    else if (c == U'\u301C' || c == U'\uFF5E' || c == U'\uFF0D')  // 〜 ～ －
+      out += '-';
+    else
+      out.append(text.substr(start, pos - start));
+  }
+  return out;
+}
+
 }  // namespace
 
-bool ParseWordLength(std::string_view text, TWordLength& out) {
+bool ParseWordLength(std::string_view typed, TWordLength& out) {
   out = {};
+  const std::string text = HalfWidthDigitsAndDashes(typed);
   int32_t n = 0;
   if (TryStrToInt(text, n)) {
     out.Length = n;

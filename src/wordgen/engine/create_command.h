@@ -58,7 +58,8 @@ struct TWordLength {
 };
 
 // "3" is a fixed length; "3-6" and "3 - 6" a range (cut at the first "-",
-// both sides trimmed). False for anything else.
+// both sides trimmed). Full-width digits "０"-"９" stand for "0"-"9", and the
+// wave dashes "〜", "～" and the full-width "－" for "-". False for anything else.
 bool ParseWordLength(std::string_view text, TWordLength& out);
 
 struct TCreateResult {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "foundation/qt/qt_strings.h"
+#include "text/caption_grammar.h"
 #include "text/language_constants.h"
 #include "text/localised_names.h"
 #include "text/text_store.h"
@@ -126,7 +127,9 @@ void ApplyLanguageCaptions(QWidget* window, int32_t language, bool creatorTabAct
   const auto combine = [language](const std::string& word, std::string_view format) {
     return SprCombineWordWithDescriptor(word, format, static_cast<uint32_t>(language));
   };
-  const std::string saveAs = S(205) + " ";
+  const auto saveAs = [language](StrResGlobal noun, std::string_view format = {}) {
+    return SprSaveAsCaption(noun, format, static_cast<uint32_t>(language)) + "...";
+  };
 
   c.Caption({"m_file"}, S(9));
   c.Caption({"m_save_result"}, S(207) + "...");
@@ -161,17 +164,18 @@ void ApplyLanguageCaptions(QWidget* window, int32_t language, bool creatorTabAct
   c.Caption({"pm_counter_out_clipboard_table"}, P(7));
   c.Caption({"m_copy_result_to_clipboard_table"}, P(5));
   c.Caption({"pm_counter_in_clipboard", "pm_creator_out_clipboard", "pm_silben_clipboard"}, S(553));
-  c.Caption({"pm_creator_out_save_txt"}, saveAs + S(577) + "...");
-  c.Caption({"pm_creator_out_save_docx"}, saveAs + combine(S(590), "DOCX") + "...");
-  c.Caption({"pm_creator_out_save_odt"}, saveAs + combine(S(590), "ODT") + "...");
-  c.Caption({"pm_creator_out_save_rtf"}, saveAs + combine(S(590), "RTF") + "...");
+  c.Caption({"pm_creator_out_save_txt"}, saveAs(577));
+  c.Caption({"pm_creator_out_save_docx"}, saveAs(590, "DOCX"));
+  c.Caption({"pm_creator_out_save_odt"}, saveAs(590, "ODT"));
+  c.Caption({"pm_creator_out_save_rtf"}, saveAs(590, "RTF"));
   c.Caption({"pm_silben_save"}, S(204) + "...");
-  c.Caption({"pm_counter_out_save_txt"}, saveAs + S(577) + "...");
-  c.Caption({"pm_counter_out_save_csv"}, saveAs + combine(S(586), "CSV") + "...");
-  c.Caption({"pm_counter_out_save_html"}, saveAs + S(580) + "...");
-  c.Caption({"pm_counter_out_save_xlsx"}, saveAs + combine(S(592), "XLSX") + "...");
-  c.Caption({"pm_counter_out_save_ods"}, saveAs + combine(S(592), "ODS") + "...");
-  c.Caption({"pm_counter_out_save_dif"}, S(205) + " DIF Data Interchange Format" + "...");
+  c.Caption({"pm_counter_out_save_txt"}, saveAs(577));
+  c.Caption({"pm_counter_out_save_csv"}, saveAs(586, "CSV"));
+  c.Caption({"pm_counter_out_save_html"}, saveAs(580));
+  c.Caption({"pm_counter_out_save_xlsx"}, saveAs(592, "XLSX"));
+  c.Caption({"pm_counter_out_save_ods"}, saveAs(592, "ODS"));
+  c.Caption({"pm_counter_out_save_dif"},
+            SprSaveAsNameCaption("DIF Data Interchange Format", static_cast<uint32_t>(language)) + "...");
   c.Caption({"pm_counter_out_aslist"}, P(2));
   c.Caption({"pm_counter_resetcounter"}, P(87));
 

@@ -111,7 +111,8 @@ void FillHub(TDocCSV& hub, const TStrArray2D& table, const TExportSettings& s) {
   hub.SeparatorFields().Write().SetFromChar(s.FieldSeparator);
   hub.QuoteCharacter().Write().SetFromChar(s.QuoteCharacter);
   hub.QuoteAllFields = !s.QuoteOnlyIfNecessary;
-  hub.AddTable(table);
+  // The writers read the window's table; a large one is not copied.
+  hub.UseTable(table);
   TColumnSpecificationObj& columns = hub.SpreadSheetColumnSpecifications();
   columns.AddColumn(csDataStr, csWidthDynamic, csAlignDefault, 0);
   if (s.ShowNumber) columns.AddColumn(csDataNumber, csWidthDynamic, csAlignDefault, 0);
@@ -140,11 +141,12 @@ bool SaveTableThroughHub(const TStrArray2D& table, const std::string& fileName, 
 
 bool SaveTableAsHtml(const TStrArray2D& table, const std::string& fileName, const TExportSettings& s) {
   TDocHTML page;
-  page.Page().Tables().Add(table);
   page.DocumentTitle = kHtmlTitle;
   page.Encoding = s.CodePage;
   page.WriteBOM = s.WriteBOM;
-  return page.SaveToFile(fileName);
+  // Straight from the window's table: a document model of a large table would
+  // take thousands of bytes per row.
+  return page.SaveToFileWithTable(table, fileName);
 }
 
 }  // namespace
@@ -204,7 +206,8 @@ TSaveReport SaveCountTableAs(const TStrArray2D& table, const std::string& fileNa
     }
   });
   if (!report.Saved) return report;
-  // XLSX and ODS are UTF-8 throughout; CSV, DIF and HTML are written in the code page.
+  // XLSX and ODS are UTF-8 throughout and HTML writes a character its code
+  // page lacks as a reference; CSV and DIF hold "?" in its place.
   switch (format) {
     case TSaveFormat::Csv:
       // A separator or quote that the code page lacks stands in the file as
@@ -214,8 +217,7 @@ TSaveReport SaveCountTableAs(const TStrArray2D& table, const std::string& fileNa
         break;
       }
       [[fallthrough]];
-    case TSaveFormat::Dif:
-    case TSaveFormat::Html: report.ReplacedCharacters = TableCharsNotInCodePage(table, s.CodePage); break;
+    case TSaveFormat::Dif: report.ReplacedCharacters = TableCharsNotInCodePage(table, s.CodePage); break;
     default: break;
   }
   return report;

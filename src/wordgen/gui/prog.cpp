@@ -1,12 +1,14 @@
 #include "wordgen/gui/prog.h"
 
 #include <sys/stat.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -15,8 +17,9 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
-
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <exception>
@@ -46,6 +49,10 @@
 Tprog* prog = nullptr;
 
 namespace {
+
+// The form's width of its buttons, and the room a longer caption keeps on either side.
+constexpr int kMinButtonWidth = 80;
+constexpr int kButtonTextRoom = 8;
 
 constexpr const char* kDefaultRandNumbers = "1-20";
 constexpr const char* kTagProperty = "Tag";
@@ -408,6 +415,11 @@ void Tprog::FormCreate() {
   std::string fontName;
   int32_t fontSize = 12;
   CHGetFontFixedWidthAndFontSize(ui->la_donate1, fontName, fontSize);
+  if (IsNulMarker(fontName)) {
+    // None of the known fixed-width fonts is installed: the default names the
+    // system's fixed-width font as it resolves here, so the settings show the font in use.
+    fontName = FromQString(QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family());
+  }
   defaults.FontName = fontName;
   defaults.FontSize = fontSize;
   defaults.DecimalSeparator = GlobalNumberFormat().DecimalSeparator;
@@ -610,6 +622,15 @@ void Tprog::SPLanguageChange(int32_t newLanguage) { SetLanguage(newLanguage); }
 
 void Tprog::SetLanguage(int32_t language) {
   ApplyLanguageCaptions(this, language, CreatorTabActive(), FDialogCaptions);
+  // A caption longer than the form's button width widens its button, with room beside the text.
+  for (QPushButton* button : findChildren<QPushButton*>())
+    button->setMinimumWidth(std::max(kMinButtonWidth, button->sizeHint().width() + 2 * kButtonTextRoom));
+  // A count table reads as one table: every row runs in the window's direction,
+  // whatever character it begins with.
+  QTextDocument* table = ui->m_counter_out->document();
+  QTextOption option = table->defaultTextOption();
+  option.setTextDirection(layoutDirection());
+  table->setDefaultTextOption(option);
   update();
 }
 

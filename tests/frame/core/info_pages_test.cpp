@@ -1,13 +1,21 @@
 #include <gtest/gtest.h>
 
 #include "frame/core/info_page_texts.h"
+#include "text/language_setters.h"
 #include "text/text_store.h"
+#include "text/translations.h"
 
 namespace {
 
+// With the translations installed, so that the pages read in each language.
 class InfoPages : public ::testing::Test {
  protected:
-  void TearDown() override { SetSprResGlobal(0); }
+  void SetUp() override { RegisterTranslations(); }
+  void TearDown() override {
+    for (uint32_t l = 1; l <= 14; ++l) SprRegisterLibrarySetter(l, nullptr);
+    for (uint32_t l = 1; l <= 13; ++l) SprRegisterProgramSetter(l, nullptr);
+    SetSprResGlobal(0);
+  }
 };
 
 TEST_F(InfoPages, HelpPage) {
@@ -41,8 +49,7 @@ TEST_F(InfoPages, EveryPageInEveryLanguage) {
     const std::string donate = GetInfoDialogText(kInfoPageDonate, p);
     EXPECT_EQ(donate.rfind("<b>" + SprText(824) + "</b><p2><img=", 0), 0u) << language;
     const std::string about = GetInfoDialogText(kInfoPageAbout, p);
-    EXPECT_EQ(about, "<b>" + SprText(826) + "</b><p2>" + (language == 4 ? "<p>Versión " : "<p>Version ") + "24.01<p>")
-        << language;
+    EXPECT_EQ(about, "<b>" + SprText(826) + "</b><p2><p>" + SprText(859) + " 24.01<p>") << language;
     EXPECT_GT(InfoPageCaptionSlot(5000 + language % 6), 0);
   }
   SetSprResGlobal(1);
@@ -61,11 +68,24 @@ TEST_F(InfoPages, ThanksOnlyWithLines) {
   p.InfoThanks = {"Ann", "Bo"};
   EXPECT_EQ(GetInfoDialogText(kInfoPageAbout, p),
             "<b>Licence/About</b><p2><p>Version 1<p><br><b>Thanks</b><p2>Ann<br>Bo<br>");
-  const std::pair<int32_t, std::string> headings[] = {
-      {1, "<b>Danke</b>"}, {4, "<b>Agradecimientos</b>"}, {6, "<b>Remerciements</b>"}, {13, "<b>Thanks</b>"}};
-  for (const auto& [language, heading] : headings) {
-    p.Language = language;
-    EXPECT_NE(GetInfoDialogText(kInfoPageAbout, p).find(heading), std::string::npos) << language;
+  // The version's word and the heading come from the store of the language.
+  const struct {
+    int32_t Language;
+    std::string Version, Heading;
+  } words[] = {
+      {1, "<p>Version 1<p>", "<b>Danke</b>"},
+      {4, "<p>Versi\xC3\xB3n 1<p>", "<b>Agradecimientos</b>"},
+      {6, "<p>Version 1<p>", "<b>Remerciements</b>"},
+      {10, "<p>\xE3\x83\x90\xE3\x83\xBC\xE3\x82\xB8\xE3\x83\xA7\xE3\x83\xB3 1<p>",
+       "<b>\xE8\xAC\x9D\xE8\xBE\x9E</b>"},  // バージョン, 謝辞
+      {13, "<p>\xD8\xA7\xD9\x84\xD8\xA5\xD8\xB5\xD8\xAF\xD8\xA7\xD8\xB1 1<p>",
+       "<b>\xD8\xB4\xD9\x83\xD8\xB1 \xD9\x88\xD8\xAA\xD9\x82\xD8\xAF\xD9\x8A\xD8\xB1</b>"}};  // الإصدار, شكر وتقدير
+  for (const auto& w : words) {
+    SetSprResGlobal(static_cast<uint32_t>(w.Language));
+    p.Language = w.Language;
+    const std::string page = GetInfoDialogText(kInfoPageAbout, p);
+    EXPECT_NE(page.find(w.Version), std::string::npos) << w.Language;
+    EXPECT_NE(page.find(w.Heading), std::string::npos) << w.Language;
   }
   EXPECT_EQ(InfoDonationPictureName(4), "dones");
   EXPECT_EQ(InfoDonationPictureName(6), "donfr");

@@ -7,6 +7,7 @@
 #include "engine_test_support.h"
 #include "foundation/str_split.h"
 #include "text/program_texts.h"
+#include "text/text_store.h"
 
 // The tests below name the letter cases by their constants; these are the
 // numbers that settings files store for them.
@@ -96,6 +97,61 @@ TEST(WordLength, FixedLengthsAndRanges) {
   EXPECT_EQ(parsed.CheckLength(), 3);
   ASSERT_TRUE(ParseWordLength("-7", parsed));
   EXPECT_EQ(parsed.CheckLength(), 0);
+}
+
+// Input methods for Japanese and Chinese type full-width digits and dashes.
+TEST(WordLength, FullWidthDigitsAndDashes) {
+  const struct {
+    const char* Text;
+    int32_t Length, From, To;
+  } cases[] = {
+      {"1\u301C3", 0, 1, 3},                                        // 〜 wave dash, as the Japanese hint writes it
+      {"\uFF11\uFF5E\uFF13", 0, 1, 3},                              // １～３
+      {"\uFF12\uFF0D\uFF16", 0, 2, 6},                              // ２－６
+      {" 2 \u301C 4 ", 0, 2, 4},       {"\uFF11\uFF10", 10, 0, 0},  // １０
+      {"\uFF0D\uFF15", -5, 0, 0},                                   // －５, as "-5"
+  };
+  for (const auto& c : cases) {
+    TWordLength parsed;
+    ASSERT_TRUE(ParseWordLength(c.Text, parsed)) << c.Text;
+    EXPECT_EQ(parsed.Length, c.Length) << c.Text;
+    EXPECT_EQ(parsed.RangeFrom, c.From) << c.Text;
+    EXPECT_EQ(parsed.RangeTo, c.To) << c.Text;
+  }
+  TWordLength parsed;
+  for (const char* bad : {"\uFF11\u301C", "\uFF41", "1\u30FC3", "\xEF\xBC",
+                          "1\xFF"
+                          "3"})  // ａ, ー (a vowel mark), cut and bad bytes
+    EXPECT_FALSE(ParseWordLength(bad, parsed)) << bad;
+}
+
+// The example of the length field's message, in every offered language, is a
+// text the field takes: a range from 1 to 3.
+TEST(WordLength, TheFieldAcceptsTheExampleOfEveryLanguagesHint) {
+  enginetest::EnsureEnglishTexts();
+  const std::pair<std::string, std::string> quotes[] = {
+      {"\"", "\""}, {"\u201C", "\u201D"}, {"\u300C", "\u300D"}, {"\u00AB", "\u00BB"}};
+  for (uint32_t language = 0; language <= 13; ++language) {
+    SetSprResGlobal(language);
+    const std::string hint = SprLocalText(40);
+    std::string example;
+    // The quoted part that holds a digit; field names hold none.
+    for (const auto& [open, close] : quotes)
+      for (size_t at = hint.find(open); example.empty() && at != std::string::npos; at = hint.find(open, at + 1)) {
+        const size_t end = hint.find(close, at + open.size());
+        if (end == std::string::npos) break;
+        const std::string quoted = hint.substr(at + open.size(), end - at - open.size());
+        if (quoted.find_first_of("0123456789") != std::string::npos || quoted.find("\uFF11") != std::string::npos)
+          example = quoted;
+        at = end;
+      }
+    ASSERT_FALSE(example.empty()) << language << ": " << hint;
+    TWordLength parsed;
+    EXPECT_TRUE(ParseWordLength(example, parsed)) << language << ": " << example;
+    EXPECT_EQ(parsed.RangeFrom, 1) << language;
+    EXPECT_EQ(parsed.RangeTo, 3) << language;
+  }
+  SetSprResGlobal(0);
 }
 
 TEST_F(CreateCommand, LengthAndNumberMessagesStandAlone) {

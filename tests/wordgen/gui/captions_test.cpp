@@ -133,6 +133,10 @@ std::vector<TCaptionCase> CaptionCases(int32_t language) {
     return language == SprLangGerman ? std::string(format) + "-" + S(word) : std::string(format) + " " + S(word);
   };
   const auto text = [](StrResGlobal slot, const char* tail = "") { return [=] { return S(slot) + tail; }; };
+  // English puts "Save as" before the noun; German follows its own pattern.
+  const auto saveAs = [language](const std::string& noun) {
+    return language == SprLangGerman ? "Als " + noun + " speichern..." : S(205) + " " + noun + "...";
+  };
   const auto program = [](int32_t n, const char* tail = "") { return [=] { return P(n) + tail; }; };
   return {
       {"m_file", "File", text(9)},
@@ -177,23 +181,18 @@ std::vector<TCaptionCase> CaptionCases(int32_t language) {
       {"pm_counter_in_clipboard", "Copy to Clipboard", text(553)},
       {"pm_creator_out_clipboard", "Copy to Clipboard", text(553)},
       {"pm_silben_clipboard", "Copy to Clipboard", text(553)},
-      {"pm_creator_out_save_txt", "Save as Text File...", [] { return S(205) + " " + S(577) + "..."; }},
-      {"pm_creator_out_save_docx", "Save as DOCX Document...",
-       [=] { return S(205) + " " + combine(590, "DOCX") + "..."; }},
-      {"pm_creator_out_save_odt", "Save as ODT Document...",
-       [=] { return S(205) + " " + combine(590, "ODT") + "..."; }},
-      {"pm_creator_out_save_rtf", "Save as RTF Document...",
-       [=] { return S(205) + " " + combine(590, "RTF") + "..."; }},
+      {"pm_creator_out_save_txt", "Save as Text File...", [=] { return saveAs(S(577)); }},
+      {"pm_creator_out_save_docx", "Save as DOCX Document...", [=] { return saveAs(combine(590, "DOCX")); }},
+      {"pm_creator_out_save_odt", "Save as ODT Document...", [=] { return saveAs(combine(590, "ODT")); }},
+      {"pm_creator_out_save_rtf", "Save as RTF Document...", [=] { return saveAs(combine(590, "RTF")); }},
       {"pm_silben_save", "Save...", text(204, "...")},
-      {"pm_counter_out_save_txt", "Save as Text File...", [] { return S(205) + " " + S(577) + "..."; }},
-      {"pm_counter_out_save_csv", "Save as CSV Table...", [=] { return S(205) + " " + combine(586, "CSV") + "..."; }},
-      {"pm_counter_out_save_html", "Save as HTML Web Page...", [] { return S(205) + " " + S(580) + "..."; }},
-      {"pm_counter_out_save_xlsx", "Save as XLSX Spreadsheet...",
-       [=] { return S(205) + " " + combine(592, "XLSX") + "..."; }},
-      {"pm_counter_out_save_ods", "Save as ODS Spreadsheet...",
-       [=] { return S(205) + " " + combine(592, "ODS") + "..."; }},
+      {"pm_counter_out_save_txt", "Save as Text File...", [=] { return saveAs(S(577)); }},
+      {"pm_counter_out_save_csv", "Save as CSV Table...", [=] { return saveAs(combine(586, "CSV")); }},
+      {"pm_counter_out_save_html", "Save as HTML Web Page...", [=] { return saveAs(S(580)); }},
+      {"pm_counter_out_save_xlsx", "Save as XLSX Spreadsheet...", [=] { return saveAs(combine(592, "XLSX")); }},
+      {"pm_counter_out_save_ods", "Save as ODS Spreadsheet...", [=] { return saveAs(combine(592, "ODS")); }},
       {"pm_counter_out_save_dif", "Save as DIF Data Interchange Format...",
-       [] { return S(205) + " DIF Data Interchange Format..."; }},
+       [=] { return saveAs("DIF Data Interchange Format"); }},
       {"pm_counter_out_aslist", "Use as Syllable List", program(2)},
       {"pm_counter_resetcounter", "Reset Counter", program(87)},
       {"m_silbenliste", "Syllable Lists", program(15)},
@@ -235,24 +234,63 @@ TEST_F(Captions, LanguageSwitchRecaptionsWithTheNewWordOrder) {
   struct TOrderCase {
     int32_t Language;
     std::function<std::string(const std::string& word, const std::string& format)> Join;
+    const char* SaveRtf;
   };
   const TOrderCase cases[] = {
-      {SprLangGerman, [](const std::string& w, const std::string& f) { return f + "-" + w; }},
-      {SprLangFrench, [](const std::string& w, const std::string& f) { return w + " " + f; }},
-      {SprLangJapanese, [](const std::string& w, const std::string& f) { return f + w; }},
-      {SprLangArabic, [](const std::string& w, const std::string& f) { return f + " " + w; }},
-      {SprLangEnglish, [](const std::string& w, const std::string& f) { return f + " " + w; }},
+      {SprLangGerman, [](const std::string& w, const std::string& f) { return f + "-" + w; },
+       "Als RTF-Dokument speichern..."},
+      {SprLangFrench, [](const std::string& w, const std::string& f) { return w + " " + f; },
+       "Enregistrer en tant que document RTF..."},
+      {SprLangJapanese, [](const std::string& w, const std::string& f) { return f + w; },
+       "RTF\xE3\x83\x89\xE3\x82\xAD\xE3\x83\xA5\xE3\x83\xA1\xE3\x83\xB3\xE3\x83\x88\xE3\x81\xA8\xE3\x81\x97"
+       "\xE3\x81\xA6\xE4\xBF\x9D\xE5\xAD\x98..."},  // RTFドキュメントとして保存...
+      // Arabic reads from the right: the noun, then its format.
+      {SprLangArabic, [](const std::string& w, const std::string& f) { return w + " " + f; },
+       "\xD8\xAD\xD9\x81\xD8\xB8 \xD9\x83\xD9\x85\xD8\xB3\xD8\xAA\xD9\x86\xD8\xAF RTF..."},  // حفظ كمستند RTF...
+      {SprLangEnglish, [](const std::string& w, const std::string& f) { return f + " " + w; },
+       "Save as RTF Document..."},
   };
   for (const TOrderCase& c : cases) {
     SwitchLanguage(*window, c.Language);
     SCOPED_TRACE("language " + std::to_string(c.Language));
     EXPECT_EQ(Caption(*window, "m_creator_out_save_docx"), c.Join(S(590), "DOCX") + "...");
     EXPECT_EQ(Caption(*window, "m_counter_out_save_xlsx"), c.Join(S(592), "XLSX") + "...");
-    EXPECT_EQ(Caption(*window, "pm_creator_out_save_rtf"), S(205) + " " + c.Join(S(590), "RTF") + "...");
-    EXPECT_EQ(Caption(*window, "pm_counter_out_save_csv"), S(205) + " " + c.Join(S(586), "CSV") + "...");
+    EXPECT_EQ(Caption(*window, "pm_creator_out_save_rtf"), c.SaveRtf);
     EXPECT_EQ(Caption(*window, "m_file"), S(9));
   }
   EXPECT_EQ(Caption(*window, "m_creator_out_save_docx"), "DOCX Document...");
+}
+
+// Every language joins "save as" and the table's name in its own words and order.
+TEST_F(Captions, ComposedCaptionsReadAsEachLanguageWritesThem) {
+  std::unique_ptr<Tprog> window = Start(SprLangEnglish);
+  const std::pair<int32_t, const char*> cases[] = {
+      {SprLangEnglish, "Save as CSV Table..."},
+      {SprLangGerman, "Als CSV-Tabelle speichern..."},
+      {SprLangDanish, "Gem som CSV-tabel..."},
+      {SprLangBrazilianPortuguese, "Salvar como tabela CSV..."},
+      {SprLangSpanish, "Guardar como tabla CSV..."},
+      {SprLangSimplifiedChinese,
+       "\xE5\x8F\xA6\xE5\xAD\x98\xE4\xB8\xBA"
+       "CSV\xE8\xA1\xA8\xE6\xA0\xBC..."},  // 另存为CSV表格
+      {SprLangFrench, "Enregistrer en tant que tableau CSV..."},
+      {SprLangRussian,
+       "\xD0\xA1\xD0\xBE\xD1\x85\xD1\x80\xD0\xB0\xD0\xBD\xD0\xB8\xD1\x82\xD1\x8C \xD0\xBA\xD0\xB0\xD0\xBA "
+       "\xD1\x82\xD0\xB0\xD0\xB1\xD0\xBB\xD0\xB8\xD1\x86\xD1\x83 CSV..."},  // Сохранить как таблицу CSV...
+      {SprLangDutch, "Opslaan als CSV-tabel..."},
+      {SprLangItalian, "Salva come tabella CSV..."},
+      {SprLangJapanese,
+       "CSV\xE8\xA1\xA8\xE3\x81\xA8\xE3\x81\x97\xE3\x81\xA6\xE4\xBF\x9D\xE5\xAD\x98..."},  // CSV表として保存...
+      {SprLangSerbian,
+       "\xD0\xA1\xD0\xB0\xD1\x87\xD1\x83\xD0\xB2\xD0\xB0\xD1\x98 \xD0\xBA\xD0\xB0\xD0\xBE "
+       "\xD1\x82\xD0\xB0\xD0\xB1\xD0\xB5\xD0\xBB\xD1\x83 CSV..."},  // Сачувај као табелу CSV...
+      {SprLangPolish, "Zapisz jako tabel\xC4\x99 CSV..."},          // tabelę
+      {SprLangArabic, "\xD8\xAD\xD9\x81\xD8\xB8 \xD9\x83\xD8\xAC\xD8\xAF\xD9\x88\xD9\x84 CSV..."},  // حفظ كجدول CSV...
+  };
+  for (const auto& [language, caption] : cases) {
+    SwitchLanguage(*window, language);
+    EXPECT_EQ(Caption(*window, "pm_counter_out_save_csv"), caption) << "language " << language;
+  }
 }
 
 // --- The file menu on each tab ---------------------------------------------
@@ -391,8 +429,9 @@ TEST_F(Captions, DifItemsAreTheSameInEveryUILanguage) {
     EXPECT_EQ(Caption(*window, "m_counter_out_save_dif"), "Data Interchange Format (DIF)...");
     const std::optional<std::string> popup = Caption(*window, "pm_counter_out_save_dif");
     ASSERT_TRUE(popup);
-    EXPECT_EQ(*popup, S(205) + " DIF Data Interchange Format...");
-    EXPECT_TRUE(popup->ends_with(" DIF Data Interchange Format..."));
+    // The format's name stands unchanged in the language's "save as" pattern.
+    EXPECT_NE(popup->find("DIF Data Interchange Format"), std::string::npos);
+    EXPECT_TRUE(popup->ends_with("..."));
     EXPECT_EQ(Caption(*window, "m_silben_af"), "Afrikaans");
     ExpectNothingLeftUncaptioned(*window, language);
   }

@@ -3,6 +3,7 @@
 #include "wordgen/gui/file_commands.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <zip.h>
 
 #include <algorithm>
@@ -406,7 +407,7 @@ TEST(FileCommands, LossySavesCountTheReplacedCharacters) {
       {"w.txt", TSaveFormat::Txt, latin1, 2},   {"w8.txt", TSaveFormat::Txt, utf8, 0},
       {"w.docx", TSaveFormat::Docx, latin1, 0}, {"w.rtf", TSaveFormat::Rtf, latin1, 0},
       {"t.csv", TSaveFormat::Csv, latin1, 3},   {"t8.csv", TSaveFormat::Csv, utf8, 0},
-      {"t.dif", TSaveFormat::Dif, latin1, 3},   {"t.html", TSaveFormat::Html, latin1, 3},
+      {"t.dif", TSaveFormat::Dif, latin1, 3},   {"t.html", TSaveFormat::Html, latin1, 0},
       {"t.xlsx", TSaveFormat::Xlsx, latin1, 0}, {"t.ods", TSaveFormat::Ods, latin1, 0},
   };
   for (const auto& c : kCases) {
@@ -417,12 +418,47 @@ TEST(FileCommands, LossySavesCountTheReplacedCharacters) {
     EXPECT_EQ(r.ReplacedCharacters, c.Replaced) << c.File;
     EXPECT_EQ(r.ErrorNumber, 0) << c.File;
   }
-  // The file holds what the code page can, "?" for the rest.
+  // The file holds what the code page can, "?" for the rest; HTML writes
+  // references instead.
   EXPECT_EQ(ReadFileBytes(dir.file("w.txt")), "k\xE4??m\xFC");
+  EXPECT_NE(ReadFileBytes(dir.file("t.html")).find("&#26085;&#26412;"), std::string::npos);
   // A separator the code page lacks stands in every row.
   TExportSettings arrow = latin1;
   arrow.FieldSeparator = "\xE2\x86\x92";
   EXPECT_EQ(SaveCountTableAs(table, dir.file("a.csv"), TSaveFormat::Csv, arrow).ReplacedCharacters, 3 + 4);
+}
+
+// A file the user protected against writing, in a folder the user may write
+// to, is refused in every format and stays as it was; a file that is no
+// longer protected is then written.
+TEST(FileCommands, WriteProtectedTargetIsRefusedInEveryFormat) {
+  TempDir dir;
+  const TExportSettings s;
+  const auto check = [&](TSaveFormat format, bool table) {
+    const std::string file = dir.file("protected" + std::to_string(static_cast<int>(format)));
+    testsupport::WriteFileBytes(file, "old content");
+    ASSERT_EQ(::chmod(file.c_str(), 0444), 0);
+    const auto save = [&] {
+      return table ? SaveCountTableAs(kCountTable, file, format, s) : SaveTextAs("a\nb", file, format, s);
+    };
+    const TSaveReport refused = save();
+    EXPECT_FALSE(refused) << static_cast<int>(format);
+    EXPECT_EQ(refused.ErrorNumber, EACCES) << static_cast<int>(format);
+    struct stat st {};
+    ASSERT_EQ(::stat(file.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0444u) << static_cast<int>(format);
+    EXPECT_EQ(ReadFileBytes(file), "old content") << static_cast<int>(format);
+    ASSERT_EQ(::chmod(file.c_str(), 0644), 0);
+    EXPECT_TRUE(save()) << static_cast<int>(format);
+    EXPECT_NE(ReadFileBytes(file), "old content") << static_cast<int>(format);
+  };
+  for (TSaveFormat format : {TSaveFormat::Txt, TSaveFormat::Docx, TSaveFormat::Odt, TSaveFormat::Rtf})
+    check(format, false);
+  for (TSaveFormat format :
+       {TSaveFormat::Csv, TSaveFormat::Xlsx, TSaveFormat::Ods, TSaveFormat::Dif, TSaveFormat::Html})
+    check(format, true);
+  // Nothing but the nine files is left.
+  EXPECT_EQ(FolderEntries(dir.str()).size(), 9u);
 }
 
 // --- The table as clipboard text ----------------------------------------------

@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "controls/application_language.h"
 #include "foundation/config_files.h"
 #include "text/program_texts.h"
 #include "text/text_store.h"
@@ -52,6 +53,7 @@ void TWordGenFixture::TearDown() {
   else
     unsetenv("XDG_CONFIG_HOME");
   SetSprResGlobal(0);
+  SetApplicationLanguage(0);
 }
 
 // fontconfig keeps a few blocks of its cache to the end of the process.
