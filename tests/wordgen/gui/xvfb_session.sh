@@ -8,14 +8,19 @@
 #   xvfb_wait_main_window      waits for it (60 s) and lets the splash screen go
 #   xvfb_wait_for_end          waits for the program to end; its exit code is then in xvfb_exit_code
 #   xvfb_fail MESSAGE          reports a failure with the program's output and exits
-# xvfb_cleanup runs on exit and ends what xvfb_start and xvfb_start_program started.
+# xvfb_cleanup runs on exit and ends what xvfb_start and xvfb_start_program
+# started, and the processes whose ids a script adds to xvfb_also_stop (a
+# window manager).
 
 xvfb_work=""
 xvfb_pid=""
 xvfb_app_pid=""
+xvfb_also_stop=()
 
 xvfb_cleanup() {
+  local pid
   [ -n "$xvfb_app_pid" ] && kill "$xvfb_app_pid" 2>/dev/null || true
+  for pid in "${xvfb_also_stop[@]}"; do kill "$pid" 2>/dev/null || true; done
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   [ -n "$xvfb_work" ] && rm -rf "$xvfb_work"
 }
