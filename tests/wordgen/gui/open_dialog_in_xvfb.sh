@@ -18,6 +18,18 @@ printf '0100 KA\n0200 TI\n0300 RO' > "$work/README"
 files=("$work/README")
 [ -f /usr/share/common-licenses/GPL-3 ] && files+=(/usr/share/common-licenses/GPL-3)
 
+# The id of the visible window whose title matches the pattern, waited for
+# up to 10 s; "" when none came.
+window_named() {
+  local id=""
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)
+    [ -n "$id" ] && break
+    sleep 0.1
+  done
+  echo "$id"
+}
+
 xvfb_start_program "$program"
 xvfb_wait_main_window
 wid=$(xvfb_main_window)
@@ -29,12 +41,7 @@ for file in "${files[@]}"; do
   xdotool mousemove --window "$wid" $((width * 2 / 3)) $((height / 2)) click 1
   sleep 0.3
   xdotool key --clearmodifiers ctrl+o
-  dialog=""
-  for _ in $(seq 100); do
-    dialog=$(xdotool search --onlyvisible --name "Load File" 2>/dev/null | head -n1 || true)
-    [ -n "$dialog" ] && break
-    sleep 0.1
-  done
+  dialog=$(window_named "Load File")
   if [ -z "$dialog" ]; then
     for id in $(xdotool search --onlyvisible --name "" 2>/dev/null); do echo "window $id: $(xdotool getwindowname "$id")" >&2; done
     xvfb_fail "no open dialog after Ctrl+O"
@@ -70,12 +77,7 @@ done
 xdotool mousemove --window "$wid" $((width / 6)) $((height / 2)) click 1
 xdotool type --delay 10 "typed"
 xdotool key --clearmodifiers Escape
-question=""
-for _ in $(seq 50); do
-  question=$(xdotool search --onlyvisible --name "^Warning$" 2>/dev/null | head -n1 || true)
-  [ -n "$question" ] && break
-  sleep 0.1
-done
+question=$(window_named "^Warning$")
 [ -n "$question" ] || xvfb_fail "Escape over typed text closed without a question"
 xdotool mousemove --window "$question" 20 5
 sleep 0.3
@@ -85,8 +87,7 @@ kill -0 "$xvfb_app_pid" 2>/dev/null || xvfb_fail "answering no ended the program
 xdotool mousemove --window "$wid" $((width / 6)) $((height / 2)) click 1
 sleep 0.3
 xdotool key --clearmodifiers Escape
-sleep 1
-question=$(xdotool search --onlyvisible --name "^Warning$" 2>/dev/null | head -n1 || true)
+question=$(window_named "^Warning$")
 [ -n "$question" ] || xvfb_fail "the second Escape did not ask"
 xdotool mousemove --window "$question" 20 5
 sleep 0.3
