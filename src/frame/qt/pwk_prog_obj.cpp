@@ -743,3 +743,9 @@ int32_t TPwkProgObj::SettingsAddManagedControl(QComboBox* comboBox, const std::s
   FManagedControlAdapters.push_back(std::make_unique<TManagedComboBox>(comboBox));
   return FSettingsObj->AddManagedControl(FManagedControlAdapters.back().get(), section, key, def);
 }
+
+int32_t TPwkProgObj::SettingsAddManagedControl(std::unique_ptr<TSOManagedControl> adapter, TSOManagedControlType kind,
+                                               const std::string& section) {
+  FManagedControlAdapters.push_back(std::move(adapter));
+  return FSettingsObj->AddManagedControlGeneral(FManagedControlAdapters.back().get(), kind, section, "", 0, "");
+}

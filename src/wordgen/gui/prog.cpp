@@ -38,6 +38,7 @@
 #include "foundation/text_files.h"
 #include "frame/qt/open_file_dialog.h"
 #include "frame/qt/settings_user_dialogs_qt.h"
+#include "text/caption_grammar.h"
 #include "text/text_store.h"
 #include "ui_prog.h"
 #include "wordgen/engine/create_command.h"
@@ -797,8 +798,9 @@ void Tprog::m_setlist(QObject* sender) {
     if (chars.empty() || IsNulMarker(chars)) return;
     randomOver(chars);
   } else if (name == "m_silbenliste_zufall_zahlen") {
-    const std::string range =
-        FDialogs->InputEdit(SprLocalText(22), SprText(403) + ":", SprText(192), SprText(200), RandNumbers);
+    // The prompt ends with the colon of the window's language.
+    const std::string prompt = TrimRight(SprColonCaption(SprText(403), "", static_cast<uint32_t>(FSP->Language())));
+    const std::string range = FDialogs->InputEdit(SprLocalText(22), prompt, SprText(192), SprText(200), RandNumbers);
     if (range.empty() || IsNulMarker(range)) return;
     if (!NumberRangeList(range, lines, gen)) return;
     RandNumbers = range;

@@ -208,7 +208,7 @@ TEST_F(InfoDialog, OneWindowPagesAndLanguage) {
   dialog.SetLanguage(1);
   EXPECT_EQ(pc->tabText(0).toStdString(), SprText(790));
   EXPECT_EQ(form->findChild<THTMLPanel*>("hp5005")->HTML(), dialog.GetInfoDialogText(5005));
-  EXPECT_NE(dialog.GetInfoDialogText(5005).find("Danke"), std::string::npos);
+  EXPECT_NE(dialog.GetInfoDialogText(5005).find("Danksagungen"), std::string::npos);
   auto* img = form->findChild<TStretchImage*>("headerimg");
   EXPECT_TRUE(img->isVisibleTo(form));
   EXPECT_EQ(img->height(), 41);
