@@ -84,6 +84,12 @@ TEST_F(EverydaySafety, FilesWithoutExtensionOpenThroughTheScriptedDialogs) {
   EXPECT_EQ(Dialogs.Messages[0].Caption, SprText(7));
   EXPECT_EQ(Dialogs.Messages[0].Text, "File not found.\n\n" + dir.file("gone") + "\n" + std::strerror(ENOENT));
   EXPECT_EQ(Text(w.m_silben()), "0100 KA\n0100 TI\n");
+  // A name that is a folder cannot be read: the path and why.
+  Dialogs.OpenAnswers = {dir.str()};
+  w.Item("m_silbenliste_load")->trigger();
+  ASSERT_EQ(Dialogs.Messages.size(), 2u);
+  EXPECT_EQ(Dialogs.Messages[1].Text, dir.str() + "\n" + std::strerror(EISDIR));
+  EXPECT_EQ(Text(w.m_silben()), "0100 KA\n0100 TI\n");
 }
 
 // Drives the next file dialog as a user does: chooses the filter entry,
