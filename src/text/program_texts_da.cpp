@@ -121,6 +121,8 @@ constexpr TSprProgramText kTexts[] = {
     {112, "På fanen “Tæller” finder du tælleren. Ved at klikke på “Tæl” tæller du den tekst, der er indtastet i det venstre felt."},
     {113, "Tip: Højreklik på tekstfelterne i hovedvinduet for at få flere muligheder. "},
     {114, "En detaljeret forklaring af alle andre funktioner samt yderligere oplysninger om skriftsystemer og hyppigheden af bogstaver og stavelser i forskellige sprog finder du på <a=www.pellwick.example/syllabrix>www.pellwick.example/syllabrix</a>."},
+    {123, "Ord, optællinger eller input, som du hverken har gemt eller kopieret, går tabt. Luk alligevel?"},
+    {124, "Tegn erstattet af “?”, fordi kodningen <E> ikke kan gengive dem: <N>. UTF-8 bevarer alle tegn."},
 };
 
 }  // namespace

@@ -121,6 +121,8 @@ constexpr TSprProgramText kTexts[] = {
     {112, "Nella scheda \"Contatore\" trovi il contatore. Facendo clic su \"Conta\" conti il testo inserito nel riquadro a sinistra."},
     {113, "Suggerimento: fai clic con il tasto destro sulle caselle di testo della finestra principale per avere altre opzioni. "},
     {114, "Per una spiegazione dettagliata di tutte le altre funzioni e per ulteriori informazioni sui sistemi di scrittura e sulla frequenza di lettere e sillabe nelle diverse lingue, visita <a=www.pellwick.example/syllabrix>www.pellwick.example/syllabrix</a>."},
+    {123, "Le parole, i conteggi o l’input che non hai salvato né copiato andranno persi. Chiudere comunque?"},
+    {124, "Caratteri sostituiti con \"?\" perché la codifica <E> non può rappresentarli: <N>. UTF-8 conserva tutti i caratteri."},
 };
 
 }  // namespace

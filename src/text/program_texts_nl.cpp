@@ -121,6 +121,8 @@ constexpr TSprProgramText kTexts[] = {
     {112, "Op het tabblad \"Teller\" vindt u de teller. Door op \"Tellen\" te klikken, telt u de tekst die in het linkervak is ingevoerd."},
     {113, "Tip: klik met de rechtermuisknop op de tekstvakken van het hoofdvenster voor meer opties. "},
     {114, "Voor een uitgebreide uitleg van alle andere functies en voor aanvullende informatie over schriftsystemen en de frequenties van letters en lettergrepen in verschillende talen gaat u naar <a=www.pellwick.example/syllabrix>www.pellwick.example/syllabrix</a>."},
+    {123, "Woorden, tellingen of invoer die u niet hebt opgeslagen of gekopieerd, gaan verloren. Toch sluiten?"},
+    {124, "Tekens vervangen door \"?\" omdat de codering <E> ze niet kan weergeven: <N>. UTF-8 behoudt alle tekens."},
 };
 
 }  // namespace

@@ -121,6 +121,8 @@ constexpr TSprProgramText kTexts[] = {
     {112, "Na guia \"Contador\", você encontra o contador. Ao clicar em \"Contar\", você conta o texto digitado no campo à esquerda."},
     {113, "Dica: Clique com o botão direito nos campos de texto da janela principal para obter mais opções."},
     {114, "Para uma explicação detalhada de todas as outras funções, bem como informações adicionais sobre sistemas de escrita e frequências de letras e sílabas em diferentes idiomas, acesse <a=www.pellwick.example/syllabrix>www.pellwick.example/syllabrix</a>."},
+    {123, "Palavras, contagens ou entradas que você não salvou nem copiou serão perdidas. Fechar mesmo assim?"},
+    {124, "Caracteres substituídos por \"?\" porque a codificação <E> não pode representá-los: <N>. O UTF-8 mantém todos os caracteres."},
 };
 
 }  // namespace

@@ -20,6 +20,10 @@ ff "${snd[@]}" -t 4 -c:a wmav2 v_wma.wmv
 ff -f lavfi -i testsrc=size=480x270:rate=25 -t 4 -c:v mpeg4 v_mp4.mp4
 ff "${src[@]}" -t 4 -c:v mpeg4 v_mov.mov
 ff -f lavfi -i testsrc=size=320x240:rate=15 -t 4 -c:v libtheora v_ogv.ogv
+# Theora beside a shorter Vorbis stream, and an MP4 in Adobe's brand.
+ff -f lavfi -i testsrc=size=320x240:rate=15 -f lavfi -i sine=frequency=440:sample_rate=44100:duration=2 -t 4 \
+  -c:v libtheora -c:a libvorbis v_av.ogv
+ff -f lavfi -i testsrc=size=320x240:rate=25 -t 3 -c:v libx264 -preset ultrafast -f f4v v_f4v.f4v
 
 # Documents: pandoc writes DOCX, ODT, EPUB, HTML and RTF with its metadata.
 cat > doc.md <<'MD'
