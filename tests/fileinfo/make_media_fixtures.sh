@@ -44,12 +44,19 @@ MD
 for fmt in docx odt epub html rtf; do
   pandoc -s doc.md -o "d_pandoc.$fmt" 2>/dev/null
 done
-# LibreOffice writes the counts, generator and editing cycles.
-soffice --headless --convert-to docx --outdir lo d_pandoc.odt >/dev/null 2>&1 || true
-soffice --headless --convert-to odt --outdir lo d_pandoc.docx >/dev/null 2>&1 || true
-soffice --headless --convert-to rtf --outdir lo d_pandoc.odt >/dev/null 2>&1 || true
-soffice --headless --convert-to doc --outdir lo d_pandoc.odt >/dev/null 2>&1 || true
-soffice --headless --convert-to pdf --outdir lo d_pandoc.odt >/dev/null 2>&1 || true
+# LibreOffice writes the counts, generator and editing cycles. It runs with a
+# profile of its own: a LibreOffice started elsewhere with the default profile
+# (another test, the user's) would otherwise take the calls over or block them.
+mkdir -p lo_profile
+profile="file://$PWD/lo_profile"
+lo() { HOME="$PWD/lo_profile" soffice -env:UserInstallation="$profile" --headless --convert-to "$1" --outdir lo "$2" \
+  >/dev/null 2>&1 || true; }
+lo docx d_pandoc.odt
+lo odt d_pandoc.docx
+lo rtf d_pandoc.odt
+lo doc d_pandoc.odt
+lo pdf d_pandoc.odt
+rm -rf lo_profile
 for f in lo/*; do mv "$f" "d_lo.${f##*.}"; done
 rmdir lo
 

@@ -1,8 +1,8 @@
 // Chinese and Japanese texts set their punctuation in full width: an ASCII
 // comma, colon, question mark, quote or parenthesis against a Chinese or
 // Japanese character was left over from the English text. Literal examples
-// written in Latin letters ("A|E>B|C|D", "&auml;") and a character quoted
-// alone (the "?" that stands in for what an encoding cannot hold) keep theirs.
+// written in Latin letters ("A|E>B|C|D", "&auml;") and a character quoted on
+// its own keep theirs.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -24,13 +24,10 @@ inline void ExpectFullWidthPunctuation(std::string_view text, const std::string&
   for (size_t pos = 0; pos < text.size();) cps.push_back(UTF8DecodeAt(text, pos));
   for (size_t i = 0; i < cps.size(); ++i) {
     const char32_t c = cps[i];
+    // A character quoted on its own (「?」) is the literal character meant.
+    if (i > 0 && i + 1 < cps.size() && cps[i - 1] == U'「' && cps[i + 1] == U'」') continue;
     const bool cjkBefore = i > 0 && IsCJKCodePoint(cps[i - 1]);
     const bool cjkAfter = i + 1 < cps.size() && IsCJKCodePoint(cps[i + 1]);
-    // A character quoted alone (「?」, “?”) is the literal character a message names.
-    const bool quotedAlone =
-        i > 0 && i + 1 < cps.size() &&
-        ((cps[i - 1] == U'\u300C' && cps[i + 1] == U'\u300D') || (cps[i - 1] == U'\u201C' && cps[i + 1] == U'\u201D'));
-    if (quotedAlone) continue;
     // A mark that closes or follows a phrase sits after it (the menu ellipsis
     // "..." stays as English writes it); quotes and an opening parenthesis
     // touch the text on either side.
