@@ -1,5 +1,6 @@
 #include "settingspanels/qt/action_list_platform.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <QClipboard>
@@ -30,7 +31,9 @@ std::string ActionListBaseFolderOf(const std::string& programFolder, const std::
     return folder;
   };
   // A program installed where its user cannot write keeps its lists with the user.
-  if (!programFolder.empty() && ::access(programFolder.c_str(), W_OK) == 0) return withSlash(programFolder);
+  // With the effective ids: those are the ones a write runs with.
+  if (!programFolder.empty() && ::faccessat(AT_FDCWD, programFolder.c_str(), W_OK, AT_EACCESS) == 0)
+    return withSlash(programFolder);
   return withSlash(dataFolder);
 }
 

@@ -15,6 +15,7 @@
 #include "controls/multiline_check.h"
 #include "controls/padding_button.h"
 #include "controls/zoom_memo.h"
+#include "failing_folders.h"
 #include "foundation/doc_ini.h"
 #include "foundation/qt/qt_strings.h"
 #include "frame/qt/widget_tags.h"
@@ -432,6 +433,9 @@ TEST_F(ActionListControl, TheFolderOfTheListsFollowsTheProgramsRights) {
   EXPECT_EQ(ActionListBaseFolderOf(Root.str(), "/data"), Root.str() + "/");
   EXPECT_EQ(ActionListBaseFolderOf(Root.str() + "/missing", "/data/"), "/data/");
   EXPECT_EQ(ActionListBaseFolderOf("", "/data"), "/data/");
+  testsupport::TReadOnlyFolder locked;
+  if (!locked.Unavailable().empty()) GTEST_SKIP() << locked.Unavailable();
+  EXPECT_EQ(ActionListBaseFolderOf(locked.Folder(), "/data"), "/data/");
 }
 
 TEST_F(ActionListControl, ScreenshotsInEnglishAndArabic) {
