@@ -94,6 +94,8 @@ void TSettingsContainerActionListEditorSpr::BuildGUI() {
   AddMenuItem(FMenuView, cmdViewText, "Text", QStringLiteral("Ctrl+Alt+T"));
 
   FSplitter = new TSplitterPanel(this);
+  // A larger window gives its room to the list; the composer keeps its width.
+  FSplitter->SetResizeBehavior(rbFixedSideA);
   setCentralWidget(FSplitter);
   QWidget* left = FSplitter->GetSide(0);
   QWidget* right = FSplitter->GetSide(1);

@@ -328,6 +328,26 @@ TEST_F(ActionListControl, ADeletedListWithUnsavedChangesStaysDeleted) {
   C->SettingsSave(doc, true);
   EXPECT_FALSE(std::filesystem::exists(ListFile("gone.al")));
   EXPECT_EQ(testsupport::ReadFileBytes(ListFile("other.al")), "clear\n");
+
+  // The same holds for the default list: its pasted rows are not saved back.
+  Pick("default");
+  Wrapper().DefaultListText = "repeat 1\n";
+  C->SetActionList(Record, alListDefault, "default");
+  SetActionListClipboardText("repeat 2\n");
+  Wrapper().ListView->OnPaste(Wrapper().ListView);
+  ASSERT_TRUE(Wrapper().Modified);
+  Dialogs.Answers = {kModalResultYes};
+  Wrapper().Button4->click();
+  EXPECT_FALSE(Wrapper().Modified);
+  TDocINI after;
+  C->SettingsSave(after, true);
+  EXPECT_EQ(Wrapper().DefaultListText, "");
+  EXPECT_EQ(after.ReadString("actions", "default", "none"), "none");
+  // Picking another list does not save the deleted one either.
+  Pick("other.al");
+  Pick("default");
+  EXPECT_EQ(Wrapper().DefaultListText, "");
+  EXPECT_EQ(Rows(), "");
 }
 
 TEST_F(ActionListControl, DeletingAMissingFileRemovesItsNameAndSaysSo) {

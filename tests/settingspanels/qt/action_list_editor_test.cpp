@@ -414,6 +414,17 @@ TEST_F(ActionListEditor, ScreenshotsInEnglishGermanAndArabic) {
     const std::string suffix = language == SprLangArabic ? "ar" : language == SprLangGerman ? "de" : "en";
     SaveScreenshot(e, "action_list_editor_" + suffix);
     if (language == SprLangEnglish) {
+      // The test screen is smaller than the window is meant to be; this is
+      // how a user with a common screen sees it.
+      const QSize fitted = e->size();
+      const int composer = e->Splitter()->GetSide(0)->width();
+      e->resize(1100, 670);
+      QApplication::processEvents();
+      SaveScreenshot(e, "action_list_editor_full_en");
+      // The room a larger window gains goes to the list.
+      EXPECT_EQ(e->Splitter()->GetSide(0)->width(), composer);
+      e->resize(fitted);
+      QApplication::processEvents();
       e->ProcCommand(TEditor::cmdViewText);
       QApplication::processEvents();
       SaveScreenshot(e, "action_list_editor_text_en");
