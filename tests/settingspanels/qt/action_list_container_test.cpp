@@ -4,8 +4,11 @@
 // new-action dialog, the texts of every language, and screenshots.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <QMenu>
 #include <QPushButton>
+#include <csignal>
 
 #include "action_list_fixture.h"
 #include "controls/advanced_edit.h"
@@ -256,6 +259,68 @@ TEST_F(ActionListControl, AWriteThatFailsLeavesTheOldFileAsItWas) {
   C->SettingsSave(doc, true);
   EXPECT_EQ(testsupport::ReadFileBytes(ListFile("x.al")), "repeat 1\nclear\n");
   EXPECT_FALSE(Wrapper().Modified);
+}
+
+// Files may grow no larger than limit bytes while the object lives; a write
+// beyond it fails half way, as on a full disk.
+class TFileSizeLimit {
+ public:
+  explicit TFileSizeLimit(rlim_t limit) {
+    FOldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &FSaved);
+    rlimit limited = FSaved;
+    limited.rlim_cur = limit;
+    FActive = setrlimit(RLIMIT_FSIZE, &limited) == 0;
+  }
+  ~TFileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &FSaved);
+    std::signal(SIGXFSZ, FOldHandler);
+  }
+  bool Active() const { return FActive; }
+
+ private:
+  rlimit FSaved{};
+  void (*FOldHandler)(int) = nullptr;
+  bool FActive = false;
+};
+
+TEST_F(ActionListControl, AWriteCutShortKeepsTheOldFileWhole) {
+  WriteList("x.al", "repeat 1\n");
+  MakeContainer();
+  Pick("x.al");
+  std::string many;
+  for (int i = 0; i < 4000; ++i) many += "replace ALL \"a longer search text\" \"its replacement\" -cr\n";
+  SetActionListClipboardText(many);
+  Wrapper().ListView->OnPaste(Wrapper().ListView);
+  ASSERT_GT(Wrapper().PendingText.size(), 64u * 1024);
+  {
+    TFileSizeLimit limit(64 * 1024);
+    ASSERT_TRUE(limit.Active());
+    EXPECT_FALSE(C->SaveActionList(0));
+  }
+  EXPECT_EQ(testsupport::ReadFileBytes(ListFile("x.al")), "repeat 1\n");
+  EXPECT_TRUE(Wrapper().Modified);
+
+  // The editor's save behaves the same and says so.
+  const int32_t at =
+      C->ActionListEditorDialogShow(Record, &Vocabulary, "lists", "al", alListFile, ListFile("x.al"), 0, 0);
+  TSettingsContainerActionListEditorSpr* e = C->ActionListEditors().at(static_cast<size_t>(at));
+  SetActionListClipboardText(many);
+  e->ListView()->OnPaste(e->ListView());
+  ASSERT_TRUE(e->Modified());
+  {
+    TFileSizeLimit limit(64 * 1024);
+    ASSERT_TRUE(limit.Active());
+    EXPECT_FALSE(e->SaveCurrentList());
+  }
+  EXPECT_EQ(testsupport::ReadFileBytes(ListFile("x.al")), "repeat 1\n");
+  EXPECT_TRUE(e->Modified());
+  ASSERT_EQ(Dialogs.Notifications.size(), 1u);
+  EXPECT_EQ(Dialogs.Notifications[0].Text, "This file could not be created:\n\n" + ListFile("x.al") +
+                                               "\n\nPossibly, the file is blocked by another application.");
+  size_t files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(ListFolder())) files += entry.is_regular_file();
+  EXPECT_EQ(files, 1u);  // no temporary file stays behind
 }
 
 TEST_F(ActionListControl, MalformedListFilesLoadWithoutHarm) {
