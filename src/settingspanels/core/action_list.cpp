@@ -24,12 +24,12 @@ std::string DecodeOne(const std::string& text, const char* escaped, const char* 
   return Implode(pieces, escape);
 }
 
-std::string TextOfSlot(int32_t slot) {
+}  // namespace
+
+std::string ActionListSlotText(int32_t slot) {
   if (slot < 0 || static_cast<size_t>(slot) >= SprResGlobalArr.size()) return std::string();
   return SprText(static_cast<StrResGlobal>(slot));
 }
-
-}  // namespace
 
 TBaseActionList::TBaseActionList() : WordIndex(kWordIndexBuckets) {}
 
@@ -316,9 +316,9 @@ bool ActionListHasDisplayScope(const TBaseActionList& list, int32_t definitionIn
 std::string ActionListScopeDisplayText(const TBaseActionList& list, int32_t definitionIndex) {
   if (!ActionListHasDisplayScope(list, definitionIndex)) return std::string();
   const TActionListActionDefinitionRecord& def = list.Definitions[definitionIndex];
-  if (def.ScopeType == alScopeComment) return TextOfSlot(kCommentSlot);
+  if (def.ScopeType == alScopeComment) return ActionListSlotText(kCommentSlot);
   const int32_t slot = def.ScopeAll1CaptionSlot;
-  if (slot >= 0 && static_cast<size_t>(slot) < SprResGlobalArr.size()) return TextOfSlot(slot);
+  if (slot >= 0 && static_cast<size_t>(slot) < SprResGlobalArr.size()) return ActionListSlotText(slot);
   return "All";
 }
 

@@ -133,6 +133,9 @@ std::string ActionListScopeDisplayText(const TBaseActionList& list, int32_t defi
 // True when the definition's scope is shown in place of a scope token.
 bool ActionListHasDisplayScope(const TBaseActionList& list, int32_t definitionIndex);
 
+// The text of a text-store slot; "" for a slot outside the store.
+std::string ActionListSlotText(int32_t slot);
+
 // The name a list file shows: the file name without every "." + extension at
 // its end ("x.lst.lst" reads "x"; "x.lstart.lst" reads "x.lstart").
 std::string ActionListCaptionOfFile(const std::string& fileName, const std::string& extension);

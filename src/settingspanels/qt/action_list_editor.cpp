@@ -41,11 +41,6 @@ constexpr int32_t kLeftSideWidth = 375;
 constexpr int32_t kPanelMargin = 5;
 constexpr int32_t kColumnWidths[alCellCount] = {130, 140, 175, 175, 80};
 
-std::string Slot(int32_t slot) {
-  if (slot < 0 || static_cast<size_t>(slot) >= SprResGlobalArr.size()) return std::string();
-  return SprText(static_cast<StrResGlobal>(slot));
-}
-
 bool FileExists(const std::string& path) {
   std::error_code ec;
   return std::filesystem::exists(path, ec);
@@ -279,7 +274,7 @@ void TSettingsContainerActionListEditorSpr::PrepareAndShow(int32_t hostIndex, in
   FLoading = true;
   if (source.ListType == alListNew) {
     FNewList = true;
-    FNameEdit->setText(ToQString(Slot(707)));
+    FNameEdit->setText(ToQString(ActionListSlotText(707)));
   } else if (source.ListType == alListDefault) {
     FNewList = false;
     FNameEdit->setText(QStringLiteral("default"));
@@ -516,11 +511,11 @@ bool TSettingsContainerActionListEditorSpr::SaveCurrentList() {
   if (FActionListType != alListDefault) {
     const std::string name = FromQString(FNameEdit->text());
     if (name.empty()) {
-      ActionListMessageBox(4, Slot(712));
+      ActionListMessageBox(4, ActionListSlotText(712));
       return false;
     }
     if (!FileNameOnlyContainsAllowedChars(name)) {
-      ActionListMessageBox(4, Slot(153) + "\n" + FileNameGetDisallowedCharsAsString(" "));
+      ActionListMessageBox(4, ActionListSlotText(153) + "\n" + FileNameGetDisallowedCharsAsString(" "));
       return false;
     }
     const std::string path = ListPath(name);
@@ -528,12 +523,14 @@ bool TSettingsContainerActionListEditorSpr::SaveCurrentList() {
     bool rename = false;
     if (!FActionListFile.empty() && path != FActionListFile) {
       const int32_t answer =
-          ConfirmationDialog(Slot(2), Slot(713) + "\n\n" + Slot(714), Slot(568), Slot(708), Slot(200), true);
+          ConfirmationDialog(ActionListSlotText(2), ActionListSlotText(713) + "\n\n" + ActionListSlotText(714),
+                             ActionListSlotText(568), ActionListSlotText(708), ActionListSlotText(200), true);
       if (answer != kModalResultYes && answer != kModalResultNo) return false;
       rename = answer == kModalResultYes;
     }
     if (path != FActionListFile && FileExists(path) &&
-        !ConfirmationDialog(Slot(2), Slot(715) + "\n\n" + Slot(716), Slot(193), Slot(200), true))
+        !ConfirmationDialog(ActionListSlotText(2), ActionListSlotText(715) + "\n\n" + ActionListSlotText(716),
+                            ActionListSlotText(193), ActionListSlotText(200), true))
       return false;
     bool written = false;
     try {
@@ -542,7 +539,8 @@ bool TSettingsContainerActionListEditorSpr::SaveCurrentList() {
       written = false;
     }
     if (!written) {
-      ActionListMessageBox(7, Slot(170) + "\n\n" + path + "\n\n" + Slot(FileExists(path) ? 177 : 172));
+      ActionListMessageBox(
+          7, ActionListSlotText(170) + "\n\n" + path + "\n\n" + ActionListSlotText(FileExists(path) ? 177 : 172));
       return false;
     }
     const std::string oldID =
@@ -589,17 +587,18 @@ bool TSettingsContainerActionListEditorSpr::SaveCurrentList() {
 void TSettingsContainerActionListEditorSpr::RefreshCaption() {
   std::string caption;
   if (FNewList)
-    caption = Slot(707);
+    caption = ActionListSlotText(707);
   else if (!FActionListFile.empty())
-    caption = Slot(709) + ": " + ExtractFileNameWithoutPathAndExt(FActionListFile);
+    caption = ActionListSlotText(709) + ": " + ExtractFileNameWithoutPathAndExt(FActionListFile);
   else
-    caption = Slot(705);
+    caption = ActionListSlotText(705);
   setWindowTitle(ToQString(caption));
 }
 
 void TSettingsContainerActionListEditorSpr::closeEvent(QCloseEvent* e) {
   if (FModified) {
-    const bool save = ConfirmationDialog(Slot(2), Slot(FNewList ? 718 : 717), Slot(67), Slot(69), false);
+    const bool save = ConfirmationDialog(ActionListSlotText(2), ActionListSlotText(FNewList ? 718 : 717),
+                                         ActionListSlotText(67), ActionListSlotText(69), false);
     if (save && !SaveCurrentList()) {
       e->ignore();
       return;
@@ -617,39 +616,39 @@ void TSettingsContainerActionListEditorSpr::CaptionMenus() {
   auto set = [this](int32_t command, const std::string& text) {
     if (QAction* item = MenuItem(command)) item->setText(ToQString(text));
   };
-  FMenuFile->setTitle(ToQString(Slot(9)));
-  FMenuView->setTitle(ToQString(Slot(127)));
-  set(cmdSave, Slot(204));
-  set(cmdSaveAsNew, Slot(708));
-  set(cmdClose, Slot(227));
-  set(cmdViewList, Slot(263));
-  set(cmdViewText, Slot(576));
-  set(cmdCopy, Slot(40));
-  set(cmdPaste, Slot(41));
-  set(cmdSwap, Slot(724));
+  FMenuFile->setTitle(ToQString(ActionListSlotText(9)));
+  FMenuView->setTitle(ToQString(ActionListSlotText(127)));
+  set(cmdSave, ActionListSlotText(204));
+  set(cmdSaveAsNew, ActionListSlotText(708));
+  set(cmdClose, ActionListSlotText(227));
+  set(cmdViewList, ActionListSlotText(263));
+  set(cmdViewText, ActionListSlotText(576));
+  set(cmdCopy, ActionListSlotText(40));
+  set(cmdPaste, ActionListSlotText(41));
+  set(cmdSwap, ActionListSlotText(724));
   for (int32_t i = 0; i < kActionListLetterCount; ++i) {
-    set(cmdAddOption + i, StringReplaceFast(Slot(725), "<X>", ActionListOptionMenuText(i)));
-    set(cmdRemoveOption + i, StringReplaceFast(Slot(726), "<X>", ActionListOptionMenuText(i)));
+    set(cmdAddOption + i, StringReplaceFast(ActionListSlotText(725), "<X>", ActionListOptionMenuText(i)));
+    set(cmdRemoveOption + i, StringReplaceFast(ActionListSlotText(726), "<X>", ActionListOptionMenuText(i)));
   }
-  set(cmdRemoveSelected, Slot(55));
-  set(cmdRemoveNotSelected, Slot(58));
-  set(cmdRemoveAll, Slot(53));
+  set(cmdRemoveSelected, ActionListSlotText(55));
+  set(cmdRemoveNotSelected, ActionListSlotText(58));
+  set(cmdRemoveAll, ActionListSlotText(53));
 }
 
 void TSettingsContainerActionListEditorSpr::SetLanguage(uint32_t language) {
   FLanguage = language;
   if (!SprResGlobalArr.empty()) {
     CaptionMenus();
-    FTabs->SetCaption(Slot(704));
-    FTabs->GetTab(alDialogModeRows)->SetCaption(Slot(263));
-    FTabs->GetTab(alDialogModeText)->SetCaption(Slot(576));
-    FNamePanel->SetCaption(Slot(711));
-    FNewActionPanel->SetCaption(Slot(721));
-    SetActionListColumnCaptions(*FListView, Slot(727));
-    FButtonAdd->setText(ToQString(Slot(529)));
-    FButtonUpdate->setText(ToQString(Slot(35)));
-    FButtonSave->setText(ToQString(Slot(204)));
-    FButtonDiscard->setText(ToQString(Slot(69)));
+    FTabs->SetCaption(ActionListSlotText(704));
+    FTabs->GetTab(alDialogModeRows)->SetCaption(ActionListSlotText(263));
+    FTabs->GetTab(alDialogModeText)->SetCaption(ActionListSlotText(576));
+    FNamePanel->SetCaption(ActionListSlotText(711));
+    FNewActionPanel->SetCaption(ActionListSlotText(721));
+    SetActionListColumnCaptions(*FListView, ActionListSlotText(727));
+    FButtonAdd->setText(ToQString(ActionListSlotText(529)));
+    FButtonUpdate->setText(ToQString(ActionListSlotText(35)));
+    FButtonSave->setText(ToQString(ActionListSlotText(204)));
+    FButtonDiscard->setText(ToQString(ActionListSlotText(69)));
     RefreshCaption();
   }
   FTypeChooser->SetLanguage(language);

@@ -21,11 +21,6 @@ namespace {
 constexpr int32_t kFormWidth = 450;
 constexpr int32_t kFormHeight = 500;
 
-std::string Slot(int32_t slot) {
-  if (slot < 0 || static_cast<size_t>(slot) >= SprResGlobalArr.size()) return std::string();
-  return SprText(static_cast<StrResGlobal>(slot));
-}
-
 }  // namespace
 
 TSettingsContainerActionListNewActionDialogSpr::TSettingsContainerActionListNewActionDialogSpr()
@@ -140,10 +135,10 @@ void TSettingsContainerActionListNewActionDialogSpr::ProcCommand(int32_t command
 void TSettingsContainerActionListNewActionDialogSpr::SetLanguage(uint32_t language) {
   FLanguage = language;
   if (!SprResGlobalArr.empty()) {
-    setWindowTitle(ToQString(Slot(721)));
-    FTypeLabel->setText(ToQString(Slot(702)));
-    FButtonAdd->setText(ToQString(Slot(720)));
-    FButtonCancel->setText(ToQString(Slot(200)));
+    setWindowTitle(ToQString(ActionListSlotText(721)));
+    FTypeLabel->setText(ToQString(ActionListSlotText(702)));
+    FButtonAdd->setText(ToQString(ActionListSlotText(720)));
+    FButtonCancel->setText(ToQString(ActionListSlotText(200)));
   }
   FTypeChooser->SetLanguage(language);
   FConfigPanel->SetLanguage(language);

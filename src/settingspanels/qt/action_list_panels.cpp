@@ -31,11 +31,6 @@ constexpr const char* kLetterSuffixes[kActionListLetterCount] = {" (-c)", " (-r)
 constexpr const char* kLetterDefaults[kActionListLetterCount] = {"cb_case", "cb_regex", "cb_matchall", "cb_repeat",
                                                                  "cb_include"};
 
-std::string Slot(int32_t slot) {
-  if (slot < 0 || static_cast<size_t>(slot) >= SprResGlobalArr.size()) return std::string();
-  return SprText(static_cast<StrResGlobal>(slot));
-}
-
 // Check boxes show "&" as written.
 QString Literal(const std::string& text) { return ToQString(StringReplaceFast(text, "&", "&&")); }
 
@@ -147,8 +142,8 @@ std::string TSettingsContainerActionListDialogActionTypeContainer::GetActionTitl
   const TActionListActionDefinitionRecord& def = FActionList->Definitions[static_cast<size_t>(definitionIndex)];
   std::string title;
   if (FGroupFilter <= 0 && def.GroupIndex > 0 && static_cast<size_t>(def.GroupIndex) < FActionList->Groups.size())
-    title = Slot(FActionList->Groups[static_cast<size_t>(def.GroupIndex)].CaptionSlot) + " - ";
-  const std::string caption = Slot(def.CaptionSlot);
+    title = ActionListSlotText(FActionList->Groups[static_cast<size_t>(def.GroupIndex)].CaptionSlot) + " - ";
+  const std::string caption = ActionListSlotText(def.CaptionSlot);
   // A definition without a caption of its own is named by its word alone.
   return title + (caption.empty() ? def.Name : caption + " (" + def.Name + ")");
 }
@@ -320,7 +315,7 @@ void TSettingsContainerActionListDialogActionConfigContainer::Init(TBaseActionLi
 std::string TSettingsContainerActionListDialogActionConfigContainer::OptionCaption(
     const TActionListOptionDefinitionRecord& option) const {
   if (option.CaptionSlot < 0) return option.Caption;
-  return Slot(option.CaptionSlot) + " (" + option.Name + ")";
+  return ActionListSlotText(option.CaptionSlot) + " (" + option.Name + ")";
 }
 
 void TSettingsContainerActionListDialogActionConfigContainer::ShowParam(const TParamWidgets& w, int32_t kind,
@@ -418,7 +413,7 @@ void TSettingsContainerActionListDialogActionConfigContainer::ApplyOptionVisibil
   FParam2.Block->setVisible(FParam2Shown);
   ShowLetters(kind == alOptKindAsDefinition || kind == alOptKindParam2AndLetters);
   if ((kind == alOptKindParam2 || kind == alOptKindParam2AndLetters) && slot != -1)
-    FParam2.Label->setText(ToQString(Slot(slot) + ":"));
+    FParam2.Label->setText(ToQString(ActionListSlotText(slot) + ":"));
   RefreshBlockVisibility();
 }
 
@@ -527,7 +522,7 @@ bool TSettingsContainerActionListDialogActionConfigContainer::GetActionParams(in
         (def->Param1Type == alParamNamedOption && !FActionList->ActionOptionNeedsParam2(ActionType, param1));
     filled = filled && param1Filled && param2Filled;
   }
-  if (!filled && showMessage) ActionListMessageBox(kErrorSlot, Slot(kRequiredFieldsSlot));
+  if (!filled && showMessage) ActionListMessageBox(kErrorSlot, ActionListSlotText(kRequiredFieldsSlot));
   return filled;
 }
 
@@ -597,7 +592,7 @@ std::string TSettingsContainerActionListDialogActionConfigContainer::ParamCaptio
   const TActionListActionDefinitionRecord* def = Definition();
   const int32_t slot = !def ? -1 : paramNo == 1 ? def->Param1CaptionSlot : def->Param2CaptionSlot;
   if (slot < 0) return paramNo == 1 ? "Param 1" : "Param 2";
-  return Slot(slot) + ":";
+  return ActionListSlotText(slot) + ":";
 }
 
 void TSettingsContainerActionListDialogActionConfigContainer::SetLanguage(uint32_t language) {
@@ -605,10 +600,10 @@ void TSettingsContainerActionListDialogActionConfigContainer::SetLanguage(uint32
   if (SprResGlobalArr.empty()) return;
   if (const TActionListActionDefinitionRecord* def = Definition()) {
     auto label = [](QLabel* target, int32_t slot) {
-      if (slot >= 0) target->setText(ToQString(Slot(slot) + ":"));
+      if (slot >= 0) target->setText(ToQString(ActionListSlotText(slot) + ":"));
     };
     auto box = [](TCheckBoxML* target, int32_t slot) {
-      if (slot >= 0) target->SetCaption(Literal(Slot(slot)));
+      if (slot >= 0) target->SetCaption(Literal(ActionListSlotText(slot)));
     };
     label(FParam1.Label, def->Param1CaptionSlot);
     label(FParam2.Label, def->Param2CaptionSlot);
@@ -628,7 +623,7 @@ void TSettingsContainerActionListDialogActionConfigContainer::SetLanguage(uint32
       }
     }
   }
-  FLettersLabel->setText(ToQString(Slot(kOptionsSlot)));
+  FLettersLabel->setText(ToQString(ActionListSlotText(kOptionsSlot)));
   for (int32_t i = 0; i < kActionListLetterCount; ++i)
-    FLetters[static_cast<size_t>(i)]->SetCaption(Literal(Slot(kLetterSlots[i]) + kLetterSuffixes[i]));
+    FLetters[static_cast<size_t>(i)]->SetCaption(Literal(ActionListSlotText(kLetterSlots[i]) + kLetterSuffixes[i]));
 }
