@@ -230,8 +230,12 @@ bool TSettingsContainer::SaveActionList(int32_t wrapperIndex) {
     } catch (const EFileError&) {
       saved = false;
     }
-    // A list that could not be written keeps its changes for the next try.
-    if (!saved) return false;
+    // A list that could not be written keeps its changes for the next try,
+    // and the user learns that it was not stored.
+    if (!saved) {
+      ActionListWriteErrorMessage(w.ListFile);
+      return false;
+    }
   }
   w.PendingText.clear();
   w.Modified = false;

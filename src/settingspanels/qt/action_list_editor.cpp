@@ -539,8 +539,7 @@ bool TSettingsContainerActionListEditorSpr::SaveCurrentList() {
       written = false;
     }
     if (!written) {
-      ActionListMessageBox(
-          7, ActionListSlotText(170) + "\n\n" + path + "\n\n" + ActionListSlotText(FileExists(path) ? 177 : 172));
+      ActionListWriteErrorMessage(path);
       return false;
     }
     const std::string oldID =

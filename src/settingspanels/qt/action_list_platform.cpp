@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QStandardPaths>
+#include <filesystem>
 
 #include "controls/dialogs.h"
 #include "foundation/paths.h"
@@ -14,6 +15,13 @@
 
 void ActionListMessageBox(int32_t captionSlot, const std::string& text) {
   NotificationDialog(SprText(static_cast<StrResGlobal>(captionSlot)), text, SprText(192));
+}
+
+void ActionListWriteErrorMessage(const std::string& path) {
+  std::error_code ec;
+  // A file that is there could not be replaced; else the folder refused it.
+  const int32_t reason = std::filesystem::exists(path, ec) ? 177 : 172;
+  ActionListMessageBox(7, SprText(170) + "\n\n" + path + "\n\n" + SprText(static_cast<StrResGlobal>(reason)));
 }
 
 std::string ActionListClipboardText() {

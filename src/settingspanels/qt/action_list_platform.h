@@ -10,6 +10,9 @@
 // "Information", "Error"), which tells its kind.
 void ActionListMessageBox(int32_t captionSlot, const std::string& text);
 
+// The error message of a list file that could not be written to path.
+void ActionListWriteErrorMessage(const std::string& path);
+
 std::string ActionListClipboardText();
 void SetActionListClipboardText(const std::string& text);
 

@@ -235,8 +235,18 @@ TEST_F(ActionListControl, AListThatCannotBeWrittenKeepsItsChanges) {
   EXPECT_FALSE(C->SaveActionList(0));
   EXPECT_TRUE(Wrapper().Modified);
   EXPECT_EQ(Wrapper().PendingText, "repeat 1\nclear\n");
+  // The user is told that the list was not stored.
+  ASSERT_EQ(Dialogs.Notifications.size(), 1u);
+  EXPECT_EQ(Dialogs.Notifications[0].Caption, "Error");
+  EXPECT_EQ(Dialogs.Notifications[0].Text, "This file could not be created:\n\n" + ListFile("x.al") +
+                                               "\n\nPossibly, the file is blocked by another application.");
   EXPECT_FALSE(C->SaveActionList(1));
   EXPECT_FALSE(C->SaveActionList(-1));
+  EXPECT_EQ(Dialogs.Notifications.size(), 1u);
+  // Also when the list is saved because another one is picked.
+  Pick("default");
+  ASSERT_EQ(Dialogs.Notifications.size(), 2u);
+  EXPECT_EQ(Dialogs.Notifications[1].Text, Dialogs.Notifications[0].Text);
 }
 
 TEST_F(ActionListControl, AWriteThatFailsLeavesTheOldFileAsItWas) {
@@ -300,6 +310,8 @@ TEST_F(ActionListControl, AWriteCutShortKeepsTheOldFileWhole) {
   }
   EXPECT_EQ(testsupport::ReadFileBytes(ListFile("x.al")), "repeat 1\n");
   EXPECT_TRUE(Wrapper().Modified);
+  ASSERT_EQ(Dialogs.Notifications.size(), 1u);
+  Dialogs.Notifications.clear();
 
   // The editor's save behaves the same and says so.
   const int32_t at =
