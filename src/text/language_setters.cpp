@@ -20,8 +20,7 @@ struct LibraryContractRow {
   Ranges Untranslated;
 };
 
-// Portuguese (Brazil) and Dutch leave the same texts in English, as do
-// Spanish and French.
+// Portuguese (Brazil) and Dutch leave the same texts in English.
 const Ranges kLibraryUntranslatedPTBRAndNL = {
     {17, 24}, {45, 45}, {51, 52}, {59, 60}, {67, 67}, {69, 70}, {75, 81},
     {86, 87}, {92, 92}, {97, 97}, {100, 105}, {113, 114}, {119, 120}, {123, 123},
@@ -35,11 +34,12 @@ const Ranges kLibraryUntranslatedPTBRAndNL = {
     {628, 628}, {655, 655}, {665, 665}, {684, 684}, {691, 692}, {698, 700}, {702, 702},
     {704, 727}, {736, 736}, {770, 770}, {783, 784}, {829, 829}, {832, 832},
     {848, 849}, {936, 946}};
-const Ranges kLibraryUntranslatedESAndFR = {{123, 123}, {309, 309}, {319, 319}, {353, 353}};
+// A table that writes every text the English step writes.
+const Ranges kLibraryComplete;
 
 // Indexed by language constant - 1.
 const std::array<LibraryContractRow, kLibrarySetterCount> kLibraryContracts = {{
-    {"SetSprResGlobal_DE", {{309, 309}}},
+    {"SetSprResGlobal_DE", kLibraryComplete},
     {"SetSprResGlobal_DA",
      {{13, 13},   {17, 25},   {34, 34},   {45, 45},   {51, 52},   {54, 54},
       {56, 57},   {59, 63},   {67, 67},   {69, 71},   {73, 81},   {86, 87},   {91, 92},
@@ -56,7 +56,7 @@ const std::array<LibraryContractRow, kLibrarySetterCount> kLibraryContracts = {{
       {695, 700}, {702, 727}, {736, 736}, {739, 743}, {747, 750}, {770, 772}, {783, 784},
       {829, 829}, {832, 832}, {848, 849}, {936, 946}}},
     {"SetSprResGlobal_PTBR", kLibraryUntranslatedPTBRAndNL},
-    {"SetSprResGlobal_ES", kLibraryUntranslatedESAndFR},
+    {"SetSprResGlobal_ES", kLibraryComplete},
     {"SetSprResGlobal_ZHSIMP",
      {{17, 24},   {45, 45},   {51, 52},   {60, 60},   {67, 67},   {69, 70},   {75, 81},
       {92, 92},   {97, 97},   {101, 101}, {103, 105}, {113, 114}, {119, 120}, {123, 123},
@@ -69,7 +69,7 @@ const std::array<LibraryContractRow, kLibrarySetterCount> kLibraryContracts = {{
       {665, 665}, {684, 684}, {691, 692}, {698, 700}, {704, 704}, {708, 708}, {711, 719},
       {723, 727}, {736, 736}, {770, 770}, {829, 829}, {832, 832}, {834, 834},
       {848, 849}, {938, 946}}},
-    {"SetSprResGlobal_FR", kLibraryUntranslatedESAndFR},
+    {"SetSprResGlobal_FR", kLibraryComplete},
     {"SetSprResGlobal_RU",
      {{17, 24},   {45, 45},   {51, 52},   {59, 60},   {67, 67},   {69, 70},   {75, 81},
       {92, 92},   {97, 97},   {101, 101}, {103, 105}, {113, 114}, {119, 120}, {123, 123},

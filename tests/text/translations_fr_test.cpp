@@ -1,5 +1,5 @@
 // The French texts as the user sees them: the captions built out of French
-// parts, the slots that stay English, the typographic apostrophe, and the
+// parts, the slots once left in English, the typographic apostrophe, and the
 // no-break space before a colon, semicolon, question or exclamation mark and
 // inside the guillemets.
 #include <gtest/gtest.h>
@@ -39,12 +39,19 @@ TEST_F(FrenchTexts, DerivedCaptionsAreBuiltFromFrenchParts) {
       << SprLocalText(122);
 }
 
-TEST_F(FrenchTexts, LeftOutSlotsShowEnglish) {
-  std::map<StrResGlobal, std::string_view> english;
-  for (const TSprSlotText& t : SprEnglishLibraryTexts()) english[t.Slot] = t.Text;
+// The slots the table once left in English read French too.
+TEST_F(FrenchTexts, FormerlyEnglishSlotsReadFrench) {
   SetSprResGlobal(kFrench);
-  for (const StrResGlobal s : {StrResGlobal{123}, StrResGlobal{309}, StrResGlobal{319}, StrResGlobal{353}})
-    EXPECT_EQ(SprResGlobalArr.at(s), english[s]) << "slot " << s;
+  const struct {
+    StrResGlobal Slot;
+    const char* Text;
+  } kCases[] = {
+      {123, "Adapté"},
+      {309, "Séparateur de chemin final"},
+      {319, "Lecteur"},
+      {353, "Exécutables"},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(SprResGlobalArr.at(c.Slot), c.Text) << "slot " << c.Slot;
 }
 
 TEST_F(FrenchTexts, MissingPositionsFollowTheColonAfterABlank) {
