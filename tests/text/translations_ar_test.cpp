@@ -1,5 +1,5 @@
 // The Arabic texts as the user sees them: the captions built out of Arabic
-// parts, the slots and program texts that stay English, and the placeholders
+// parts, texts once left in English, and the placeholders
 // that keep their place in the right-to-left texts.
 #include <gtest/gtest.h>
 
@@ -40,12 +40,20 @@ TEST_F(ArabicTexts, DerivedCaptionsAreBuiltFromArabicParts) {
   EXPECT_EQ(SprLocalText(122).rfind("مزيد من المعلومات على: www.pellwick.example/", 0), 0u) << SprLocalText(122);
 }
 
-TEST_F(ArabicTexts, LeftOutTextsShowEnglish) {
-  std::map<StrResGlobal, std::string_view> english;
-  for (const TSprSlotText& t : SprEnglishLibraryTexts()) english[t.Slot] = t.Text;
+// Slots the table once left in English read Arabic, as do the program texts.
+TEST_F(ArabicTexts, EveryTextReadsArabic) {
   SetSprResGlobal(kArabic);
-  for (const StrResGlobal s : {StrResGlobal{17}, StrResGlobal{123}, StrResGlobal{474}, StrResGlobal{943}})
-    EXPECT_EQ(SprResGlobalArr.at(s), english[s]) << "slot " << s;
+  const struct {
+    StrResGlobal Slot;
+    const char* Text;
+  } kCases[] = {
+      {17, "تحديث المعاينة"},
+      {123, "معدّل"},
+      {474, "اليابانية"},
+      {719, "هل تريد حقًا حذف قائمة الإجراءات \"<X>\"؟"},
+      {943, "إزالة الفراغات المزدوجة"},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(SprResGlobalArr.at(c.Slot), c.Text) << "slot " << c.Slot;
   const auto englishProgram = SprEnglishProgramTexts();
   // The window's program texts are all the language's own.
   for (const int32_t n : {3, 22, 43, 109}) EXPECT_NE(SprLocalText(n), englishProgram[n]) << "program text " << n;
