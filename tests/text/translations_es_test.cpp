@@ -1,5 +1,5 @@
 // The Spanish texts as the user sees them: the captions built out of Spanish
-// parts, the slots once left in English, and the opening question mark.
+// parts and the opening question mark.
 #include <gtest/gtest.h>
 
 #include "translation_fixture.h"
@@ -35,21 +35,6 @@ TEST_F(SpanishTexts, DerivedCaptionsAreBuiltFromSpanishParts) {
   };
   for (const auto& c : kCases) EXPECT_EQ(SprResGlobalArr.at(c.Slot), c.Text) << "slot " << c.Slot;
   EXPECT_EQ(SprLocalText(122).rfind("Más información en: www.pellwick.example/es/", 0), 0u) << SprLocalText(122);
-}
-
-// The slots the table once left in English read Spanish too.
-TEST_F(SpanishTexts, FormerlyEnglishSlotsReadSpanish) {
-  SetSprResGlobal(kSpanish);
-  const struct {
-    StrResGlobal Slot;
-    const char* Text;
-  } kCases[] = {
-      {123, "Adaptado"},
-      {309, "Separador de ruta final"},
-      {319, "Unidad"},
-      {353, "Ejecutables"},
-  };
-  for (const auto& c : kCases) EXPECT_EQ(SprResGlobalArr.at(c.Slot), c.Text) << "slot " << c.Slot;
 }
 
 TEST_F(SpanishTexts, MissingPositionsFollowTheColonAfterABlank) {

@@ -1,5 +1,5 @@
 // The French texts as the user sees them: the captions built out of French
-// parts, the slots once left in English, the typographic apostrophe, and the
+// parts, the typographic apostrophe, and the
 // no-break space before a colon, semicolon, question or exclamation mark and
 // inside the guillemets.
 #include <gtest/gtest.h>
@@ -37,21 +37,6 @@ TEST_F(FrenchTexts, DerivedCaptionsAreBuiltFromFrenchParts) {
   for (const auto& c : kCases) EXPECT_EQ(SprResGlobalArr.at(c.Slot), c.Text) << "slot " << c.Slot;
   EXPECT_EQ(SprLocalText(122).rfind("Plus d’informations sur\u00A0: www.pellwick.example/fr/", 0), 0u)
       << SprLocalText(122);
-}
-
-// The slots the table once left in English read French too.
-TEST_F(FrenchTexts, FormerlyEnglishSlotsReadFrench) {
-  SetSprResGlobal(kFrench);
-  const struct {
-    StrResGlobal Slot;
-    const char* Text;
-  } kCases[] = {
-      {123, "Adapté"},
-      {309, "Séparateur de chemin final"},
-      {319, "Lecteur"},
-      {353, "Exécutables"},
-  };
-  for (const auto& c : kCases) EXPECT_EQ(SprResGlobalArr.at(c.Slot), c.Text) << "slot " << c.Slot;
 }
 
 TEST_F(FrenchTexts, MissingPositionsFollowTheColonAfterABlank) {
