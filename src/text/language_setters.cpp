@@ -20,9 +20,8 @@ struct LibraryContractRow {
   Ranges Untranslated;
 };
 
-// Portuguese (Brazil) and Dutch leave the same texts in English, as do
-// Spanish and French.
-const Ranges kLibraryUntranslatedPTBRAndNL = {
+// The texts Portuguese (Brazil) leaves in English.
+const Ranges kLibraryUntranslatedPTBR = {
     {17, 24}, {45, 45}, {51, 52}, {59, 60}, {67, 67}, {69, 70}, {75, 81},
     {86, 87}, {92, 92}, {97, 97}, {100, 105}, {113, 114}, {119, 120}, {123, 123},
     {128, 128}, {136, 136}, {138, 138}, {140, 151}, {153, 153}, {157, 157}, {160, 160},
@@ -35,6 +34,7 @@ const Ranges kLibraryUntranslatedPTBRAndNL = {
     {628, 628}, {655, 655}, {665, 665}, {684, 684}, {691, 692}, {698, 700}, {702, 702},
     {704, 727}, {736, 736}, {770, 770}, {783, 784}, {829, 829}, {832, 832},
     {848, 849}, {936, 946}};
+// Spanish and French leave the same texts in English.
 const Ranges kLibraryUntranslatedESAndFR = {{123, 123}, {309, 309}, {319, 319}, {353, 353}};
 
 // Indexed by language constant - 1.
@@ -55,7 +55,7 @@ const std::array<LibraryContractRow, kLibrarySetterCount> kLibraryContracts = {{
       {645, 645}, {648, 649}, {653, 662}, {665, 665}, {677, 677}, {681, 685}, {691, 692},
       {695, 700}, {702, 727}, {736, 736}, {739, 743}, {747, 750}, {770, 772}, {783, 784},
       {829, 829}, {832, 832}, {848, 849}, {936, 946}}},
-    {"SetSprResGlobal_PTBR", kLibraryUntranslatedPTBRAndNL},
+    {"SetSprResGlobal_PTBR", kLibraryUntranslatedPTBR},
     {"SetSprResGlobal_ES", kLibraryUntranslatedESAndFR},
     {"SetSprResGlobal_ZHSIMP",
      {{17, 24},   {45, 45},   {51, 52},   {60, 60},   {67, 67},   {69, 70},   {75, 81},
@@ -82,7 +82,7 @@ const std::array<LibraryContractRow, kLibrarySetterCount> kLibraryContracts = {{
       {665, 665}, {684, 684}, {691, 692}, {698, 700}, {704, 704}, {708, 708}, {711, 711},
       {713, 719}, {723, 727}, {736, 736}, {770, 770}, {829, 829}, {832, 832},
       {848, 849}, {938, 946}}},
-    {"SetSprResGlobal_NL", kLibraryUntranslatedPTBRAndNL},
+    {"SetSprResGlobal_NL", {}},
     {"SetSprResGlobal_IT", {}},
     {"SetSprResGlobal_JA",
      {{17, 24},   {45, 45},   {67, 67},   {75, 81},   {86, 87},   {100, 100}, {102, 105},
