@@ -405,7 +405,8 @@ TEST_F(ActionListEditor, ScreenshotsInSeveralLanguages) {
             "repeat 2\npick SELECTED 1,4-6 0,5\ninsert after \"--\"\nclear\n");
   const std::pair<int32_t, const char*> languages[] = {{SprLangEnglish, "en"}, {SprLangGerman, "de"},
                                                        {SprLangArabic, "ar"},  {SprLangItalian, "it"},
-                                                       {SprLangDutch, "nl"},   {SprLangBrazilianPortuguese, "ptbr"}};
+                                                       {SprLangDutch, "nl"},   {SprLangBrazilianPortuguese, "ptbr"},
+                                                       {SprLangDanish, "da"},  {SprLangSerbian, "sr"}};
   for (const auto& [language, suffix] : languages) {
     SetSprResGlobal(static_cast<uint32_t>(language));
     // The program mirrors every window for Arabic.
