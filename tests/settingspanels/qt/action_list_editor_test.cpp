@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <string>
+#include <utility>
 
 #include "action_list_fixture.h"
 #include "controls/advanced_edit.h"
@@ -397,20 +399,17 @@ TEST_F(ActionListEditor, AFailedWriteIsReportedAndKeepsTheChanges) {
   EXPECT_EQ(testsupport::ReadFileBytes(Root.file("lists")), "in the way");
 }
 
-TEST_F(ActionListEditor, ScreenshotsInEnglishGermanArabicAndFurtherLanguages) {
+TEST_F(ActionListEditor, ScreenshotsInSeveralLanguages) {
   WriteList("Cleanup.al",
             "# \"Tidy the text\"\nreplace ALL \"  \" \" \" -w\nreplacelines 1-3:ALL a\\nb c -ci\n"
             "repeat 2\npick SELECTED 1,4-6 0,5\ninsert after \"--\"\nclear\n");
-  const std::pair<int32_t, const char*> kLanguages[] = {
-      {SprLangEnglish, "en"},
-      {SprLangGerman, "de"},
-      {SprLangArabic, "ar"},
-      {SprLangJapanese, "ja"},
-      {SprLangSimplifiedChinese, "zhsimp"},
-      {SprLangRussian, "ru"},
-      {SprLangPolish, "pl"},
-  };
-  for (const auto& [language, suffix] : kLanguages) {
+  const std::pair<int32_t, const char*> languages[] = {{SprLangEnglish, "en"},  {SprLangGerman, "de"},
+                                                       {SprLangArabic, "ar"},   {SprLangItalian, "it"},
+                                                       {SprLangDutch, "nl"},    {SprLangBrazilianPortuguese, "ptbr"},
+                                                       {SprLangDanish, "da"},   {SprLangSerbian, "sr"},
+                                                       {SprLangJapanese, "ja"}, {SprLangSimplifiedChinese, "zhsimp"},
+                                                       {SprLangRussian, "ru"},  {SprLangPolish, "pl"}};
+  for (const auto& [language, suffix] : languages) {
     SetSprResGlobal(static_cast<uint32_t>(language));
     // The program mirrors every window for Arabic.
     QGuiApplication::setLayoutDirection(language == SprLangArabic ? Qt::RightToLeft : Qt::LeftToRight);
