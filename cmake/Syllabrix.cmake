@@ -60,5 +60,5 @@ endfunction()
 # (benchmarks, fuzz targets).
 function(syllabrix_core_libraries out)
   set(${out} foundation text syllables documents frame_core wordgen_engine wordgen_counter hashes fileinfo
-      PARENT_SCOPE)
+      filelist_core settingspanels_core PARENT_SCOPE)
 endfunction()

@@ -394,7 +394,7 @@ void TExpandablePanel::mouseMoveEvent(QMouseEvent* e) {
     if (!HintButtonPlus.empty()) setToolTip(QString());
   }
   if (FDragging) {
-    int32_t newHeight = std::max(0, p.y() - FDragStartY + FDragStartHeight);
+    int32_t newHeight = std::max(std::max(0, ConstraintsMinHeight), p.y() - FDragStartY + FDragStartHeight);
     // A panel in a layout keeps the height the user gave it.
     if (parentWidget() != nullptr && parentWidget()->layout() != nullptr) {
       setFixedHeight(newHeight);

@@ -222,6 +222,8 @@ class TExpandablePanel : public QWidget {
   explicit TExpandablePanel(QWidget* parent = nullptr);
 
   int32_t ResizeAreaBottom = 10;
+  // Dragging never makes the panel lower than this.
+  int32_t ConstraintsMinHeight = 0;
   bool ShowButtonPlus() const { return FShowButtonPlus; }
   void SetShowButtonPlus(bool value);
   std::string HintButtonPlus;

@@ -8,7 +8,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalBlocker>
+#include <QTabBar>
+#include <QTabWidget>
 #include <algorithm>
 #include <climits>
 
@@ -145,4 +148,12 @@ void SetCheckedWithoutEvent(QWidget* control, bool checked) {
   }
   QSignalBlocker blocker(button);
   button->setChecked(checked);
+}
+
+void GrowToFitTabTitles(QWidget* window, const QTabWidget* tabs, int32_t extra) {
+  if (!window || !tabs) return;
+  const int32_t needed = tabs->tabBar()->sizeHint().width() + extra;
+  const QScreen* screen = window->screen();
+  const int32_t screenWidth = screen ? screen->availableGeometry().width() : needed;
+  if (needed > window->width()) window->resize(std::min(needed, screenWidth), window->height());
 }

@@ -12,6 +12,8 @@
 
 #include "foundation/text_fitting.h"
 
+class QTabWidget;
+
 using TControlArray = std::vector<QWidget*>;
 
 // The text a control shows as its caption (button, label, check box, edit,
@@ -55,3 +57,7 @@ void CHSetVisibilityOfDividersFromPopupMenu(QMenu* popup);
 // Sets a check box or radio button without raising its events; other
 // controls are left alone.
 void SetCheckedWithoutEvent(QWidget* control, bool checked);
+
+// Widens window (up to its screen's width) so that every tab title of tabs
+// stays in view: extra is what the window needs beside the tab bar.
+void GrowToFitTabTitles(QWidget* window, const QTabWidget* tabs, int32_t extra);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "controls/dialog_layout.h"
+#include "controls/layout_direction.h"
 #include "controls/zoom_memo.h"
 #include "foundation/qt/qt_strings.h"
 #include "foundation/qt/text_measurer.h"
@@ -81,6 +82,10 @@ void CentreOn(QDialog* dialog, QWidget* over) {
   if (area.isValid()) dialog->move(area.center() - QPoint(dialog->width() / 2, dialog->height() / 2));
 }
 
+// The layouts place the parts from the left; a right-to-left window (it takes
+// the application's direction) shows them mirrored.
+void MirrorForDirection(QDialog* dialog) { FlipChildrenToDirection(dialog, dialog->layoutDirection()); }
+
 QWidget* MainWindow() {
   if (QWidget* active = QApplication::activeWindow()) return active;
   for (QWidget* top : QApplication::topLevelWidgets()) {
@@ -100,6 +105,7 @@ void ShowNotificationWindow(const std::string& caption, const std::string& messa
       AddButton(dialog.get(), button, "icon_ok_small", kDialogOkButtonName, layout.ConfirmButton, kModalResultOK);
   ok->setDefault(true);
   ok->setFocus();
+  MirrorForDirection(dialog.get());
   dialog->exec();
 }
 
@@ -123,6 +129,7 @@ int32_t ShowConfirmationWindow(const std::string& caption, const std::string& qu
   }
   yesButton->setDefault(true);
   yesButton->setFocus();
+  MirrorForDirection(dialog.get());
   return dialog->exec();
 }
 
@@ -153,7 +160,8 @@ int32_t ShowQuestionBox(const std::string& caption, const std::string& question,
 }
 
 // The memo follows all four sides of the long-text window, the buttons its
-// bottom right corner.
+// bottom right corner (bottom left in a right-to-left window). The gaps are
+// those of the left-to-right layout.
 struct TAnchor {
   QWidget* widget;
   int32_t rightGap;
@@ -166,6 +174,7 @@ class TResizeFollower : public QObject {
       : QObject(dialog),
         FDialog(dialog),
         FMemo(memo),
+        FLeftGap(memo->x()),
         FRightGap(rightGap),
         FBottomGap(bottomGap),
         FAnchors(std::move(anchors)) {
@@ -173,9 +182,12 @@ class TResizeFollower : public QObject {
   }
   bool eventFilter(QObject* watched, QEvent* e) override {
     if (watched == FDialog && e->type() == QEvent::Resize) {
-      int w = FDialog->width(), h = FDialog->height();
-      FMemo->resize(w - FRightGap - FMemo->x(), h - FBottomGap - FMemo->y());
-      for (const TAnchor& a : FAnchors) a.widget->move(w - a.rightGap, h - a.bottomGap);
+      const int w = FDialog->width(), h = FDialog->height();
+      const bool rightToLeft = FDialog->layoutDirection() == Qt::RightToLeft;
+      const int memoWidth = w - FRightGap - FLeftGap;
+      FMemo->setGeometry(rightToLeft ? FRightGap : FLeftGap, FMemo->y(), memoWidth, h - FBottomGap - FMemo->y());
+      for (const TAnchor& a : FAnchors)
+        a.widget->move(rightToLeft ? a.rightGap - a.widget->width() : w - a.rightGap, h - a.bottomGap);
     }
     return false;
   }
@@ -183,7 +195,7 @@ class TResizeFollower : public QObject {
  private:
   QDialog* FDialog;
   QWidget* FMemo;
-  int32_t FRightGap, FBottomGap;
+  int32_t FLeftGap, FRightGap, FBottomGap;
   std::vector<TAnchor> FAnchors;
 };
 
@@ -242,6 +254,7 @@ std::string ShowInputWindow(const std::string& caption, const std::string& promp
                         layout.ClientHeight - layout.Input.Bottom(), std::move(anchors));
   }
   CentreOn(dialog.get(), MainWindow());
+  MirrorForDirection(dialog.get());
   input->setFocus();
   if (dialog->exec() != kModalResultOK) return NulMarker();
   if (combo != nullptr) return FromQString(combo->currentText());

@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "controls/filter_sections.h"
 #include "controls/multiline_check.h"
-#include "foundation/file_types.h"
 #include "foundation/qt/qt_strings.h"
 #include "foundation/str_split.h"
 #include "text/text_store.h"
@@ -36,13 +36,7 @@ class TEnterFilter : public QObject {
 };
 
 QLabel* Heading(const std::string& text, QWidget* parent, bool first) {
-  auto* label = new QLabel(ToQString(text), parent);
-  QFont f = label->font();
-  f.setBold(true);
-  label->setFont(f);
-  label->setWordWrap(true);
-  label->setContentsMargins(10, first ? 0 : 15, 10, 5);
-  return label;
+  return CreateFilterHeading(text, parent, first ? 0 : 15);
 }
 
 void Spaced(QWidget* w, QVBoxLayout* layout) {
@@ -132,13 +126,8 @@ void TDirSelectDialog::BuildWindow() {
   FRegex->setText(ToQString(StrInterpretAsRegex));
   FRegex->setChecked(FilterNameIsRegEx);
   Spaced(FRegex, side);
-  auto makeOptions = [this](const std::string& checked, const std::string& values, const std::string& captions) {
-    auto* panel = new TOptionsPanel(FSide);
-    panel->SetColumns(3);
-    panel->UseValueStrAll = true;
-    panel->SetShowPopUpMenuSelectAll(true);
-    panel->SetPopupMenuCaptions(StrActivateAll, StrDeactivateAll);
-    panel->SetOptionsFromCSVStringAsCheckBoxes(checked, values, captions);
+  auto makeOptions = [this](const TOptionsPanelOptions& options) {
+    auto* panel = CreateFilterCheckGrid(FSide, 3, options, StrActivateAll, StrDeactivateAll);
     panel->OnChange = [this](QObject* s) { ProcChange(s); };
     return panel;
   };
@@ -149,23 +138,15 @@ void TDirSelectDialog::BuildWindow() {
     Spaced(FExtEdit, side);
   } else {
     side->addWidget(Heading(StrFormat, FSide, false));
-    FExtPanel = makeOptions(FilterExtensionCurrent, FilterExtensionGeneral, FilterExtensionGeneral);
+    FExtPanel = makeOptions(
+        OptionsFromCSVStrings(FilterExtensionCurrent, FilterExtensionGeneral, FilterExtensionGeneral, true));
     Spaced(FExtPanel, side);
   }
   if (ShowFilterFileType) {
     side->addWidget(Heading(StrFileType, FSide, false));
-    const std::pair<int32_t, std::string> types[] = {
-        {ftAudio, StrAudioFiles}, {ftText, StrTextFiles},          {ftArchive, StrArchives},
-        {ftVideo, StrVideos},     {ftDocument, StrDocuments},      {ftExecutable, "Executables"},
-        {ftImage, StrImages},     {ftSpreadsheet, "Spreadsheets"}, {ftSourceCode, "Source Codes"},
-        {ftFont, StrFonts},       {ftWebsite, "Websites"},         {ftPlaylist, "Playlists"},
-        {ftOther, StrOthers}};
-    std::string values, captions;
-    for (const auto& [type, caption] : types) {
-      values += (values.empty() ? "" : ",") + FileTypeToStringID(type);
-      captions += (captions.empty() ? "" : ",") + caption;
-    }
-    FTypePanel = makeOptions(FilterFileType, values, captions);
+    FTypePanel = makeOptions(FileTypeGridOptions(
+        {StrAudioFiles, StrTextFiles, StrArchives, StrVideos, StrDocuments, StrImages, StrFonts, StrOthers},
+        FilterFileType));
     FTypePanel->SetFixedControlWidth(1);
     Spaced(FTypePanel, side);
   }

@@ -4,7 +4,10 @@
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLocale>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <cmath>
 
 #include "controls/date_time_format.h"
@@ -41,6 +44,18 @@ TEditWithButtonBase::TEditWithButtonBase(QWidget* parent) : QWidget(parent) {
 }
 
 QSize TEditWithButtonBase::sizeHint() const { return QSize(100, FEdit->sizeHint().height()); }
+
+int32_t TEditWithButtonBase::WidthToShowText() const {
+  QStyleOptionFrame option;
+  option.initFrom(FEdit);
+  option.lineWidth = FEdit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, FEdit);
+  const QMargins margins = FEdit->textMargins();
+  // The cursor's width and a little room keep the last character clear of the frame.
+  const int textWidth = FEdit->fontMetrics().horizontalAdvance(FEdit->text()) + margins.left() + margins.right() + 4;
+  const QSize edit =
+      FEdit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(textWidth, FEdit->height()), FEdit);
+  return edit.width() + layout()->spacing() + FButton->sizeHint().width();
+}
 
 // --- TEditWithButton ---------------------------------------------------------
 

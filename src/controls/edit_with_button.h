@@ -25,6 +25,8 @@ class TEditWithButtonBase : public QWidget {
   QToolButton* Button() const { return FButton; }
   // Only the height follows the content; the width is the caller's.
   QSize sizeHint() const override;
+  // The width at which the edit shows its whole text beside the button.
+  int32_t WidthToShowText() const;
 
  protected:
   QLineEdit* FEdit;

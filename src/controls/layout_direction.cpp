@@ -48,8 +48,13 @@ void FlipChildren(QWidget* container, bool rightToLeft) {
 bool IsFlipped(const QWidget* container) { return container->property(kFlippedProperty).toBool(); }
 
 bool SprFlipChildren(QWidget* container, uint32_t language) {
+  const bool rightToLeft = SprGetBiDiModeOfLanguage(static_cast<int32_t>(language)) == bdRightToLeft;
+  return FlipChildrenToDirection(container, rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+}
+
+bool FlipChildrenToDirection(QWidget* container, Qt::LayoutDirection direction) {
   if (container == nullptr) return false;
-  bool rightToLeft = SprGetBiDiModeOfLanguage(static_cast<int32_t>(language)) == bdRightToLeft;
+  const bool rightToLeft = direction == Qt::RightToLeft;
   if (rightToLeft == IsFlipped(container)) return false;
   FlipChildren(container, rightToLeft);
   return true;

@@ -12,5 +12,9 @@
 // container without children is left alone and never marked.
 bool SprFlipChildren(QWidget* container, uint32_t language);
 
+// The same for a layout direction instead of a language: code-built windows
+// that open after the language was chosen take the application's direction.
+bool FlipChildrenToDirection(QWidget* container, Qt::LayoutDirection direction);
+
 // Whether the container stands mirrored now.
 bool IsFlipped(const QWidget* container);

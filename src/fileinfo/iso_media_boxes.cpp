@@ -1,5 +1,6 @@
 #include "fileinfo/iso_media_boxes.h"
 
+#include "fileinfo/heif_items.h"
 #include "fileinfo/id3_tags.h"
 
 #include <algorithm>
@@ -173,6 +174,17 @@ void TMediaInfoMP4::WalkBoxes(uint64_t start, uint64_t end, const std::string& p
     } else if (path == "file > meta") {
       // A full box: its version and flags come before the children.
       WalkBoxes(contentStart + 4, boxEnd, path, depth + 1);
+      // An image file names its primary item: its size and depth, and the
+      // images beside it, replace what the property walk found.
+      if (MediaKind == 2) {
+        const THEIFPrimaryImage primary = ReadHEIFPrimaryImage(*FStream, contentStart + 4, boxEnd);
+        if (primary.HasPrimary) {
+          Width = primary.Width;
+          Height = primary.Height;
+          ColorDepth = primary.Depth;
+          ImageCount = primary.ImageCount;
+        }
+      }
     } else if (path == "file > moov > mvhd") {
       ReadMovieHeader();
     } else if (path == "file > moov > trak > tkhd") {

@@ -3,6 +3,7 @@
 #include <array>
 #include <unordered_map>
 
+#include "foundation/letter_case.h"
 #include "foundation/str_split.h"
 #include "foundation/str_transform.h"
 
@@ -73,11 +74,8 @@ bool InRange(int32_t fileType) { return fileType >= 0 && fileType < kFileTypeCou
 }  // namespace
 
 int32_t GetFileTypeFromFileExtension(std::string_view extension) {
-  std::string upper(extension);
-  for (char& c : upper)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
   const auto& index = ExtensionIndex();
-  auto it = index.find(upper);
+  auto it = index.find(ASCIIUpperCase(extension));
   return it == index.end() ? ftOther : it->second;
 }
 

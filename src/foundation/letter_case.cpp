@@ -92,6 +92,13 @@ std::string ASCIILowerCase(std::string_view s) {
   return out;
 }
 
+std::string ASCIIUpperCase(std::string_view s) {
+  std::string out(s);
+  for (char& c : out)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return out;
+}
+
 namespace {
 
 // The full (possibly several characters long) upper or lower case of c.

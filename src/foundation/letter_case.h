@@ -21,6 +21,8 @@ std::string UpperCaseNarrow(std::string_view s);
 // A-Z to a-z only: for matching words of our own file formats, where no other
 // character may count as one of their letters (the Kelvin sign is no "k").
 std::string ASCIILowerCase(std::string_view s);
+// a-z to A-Z only, for the same reason (extension tables, dialog patterns).
+std::string ASCIIUpperCase(std::string_view s);
 
 // A letter is a character whose upper- and lower-case forms differ, by the
 // full case mappings: "ß", "ΐ" and "և", whose upper case is several

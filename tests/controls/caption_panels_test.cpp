@@ -176,6 +176,14 @@ TEST_F(Panels, ExpandablePanelDragAndPlusButton) {
   Move(&panel, QPoint(20, 100), Qt::NoButton);
   EXPECT_EQ(panel.height(), 190);
 
+  // A drag upwards stops at the panel's minimum height.
+  TExpandablePanel bounded;
+  bounded.ConstraintsMinHeight = 60;
+  Press(&bounded, QPoint(20, 145));
+  Move(&bounded, QPoint(20, 5), Qt::LeftButton);
+  EXPECT_EQ(bounded.height(), 60);
+  Release(&bounded, QPoint(20, 5));
+
   TExpandablePanel fixed;
   fixed.ResizeAreaBottom = 0;
   Press(&fixed, QPoint(20, 149));

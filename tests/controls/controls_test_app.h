@@ -7,11 +7,9 @@
 #include <functional>
 #include <string>
 
-QApplication& ControlsTestApp();
+#include "qt_test_support.h"
 
-// Runs action on the next modal window that opens (polling from a timer), so
-// that a test can look at a dialog and close it while exec() runs.
-void OnNextModal(std::function<void(QWidget* modal)> action);
+QApplication& ControlsTestApp();
 
 // Saves the widget as SYLLABRIX_SCREENSHOT_DIR/controls_<name>.png.
 void SaveScreenshot(QWidget* widget, const std::string& name);

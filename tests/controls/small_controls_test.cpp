@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QKeyEvent>
 
+#include "controls/advanced_combo_box.h"
 #include "controls/advanced_edit.h"
 #include "controls/padding_button.h"
 #include "controls/style_splitter.h"
@@ -35,6 +36,32 @@ TEST(AdvancedEditFilter, TypedKeysAreFilteredPasteIsNot) {
   edit.SetAllowedCharacters(acAllowAll);
   type(QStringLiteral("z"), 'Z');
   EXPECT_EQ(edit.text(), QStringLiteral("12x-1z"));
+}
+
+TEST(AdvancedComboBox, TypingAndPickingRaiseChangesSettingDoesNot) {
+  ControlsTestApp();
+  TAdvancedComboBox box;
+  box.SetItems({"alpha", "beta"});
+  box.SetDropDownCount(15);
+  EXPECT_EQ(box.DropDownCount(), 15);
+  int changes = 0;
+  box.OnChange = [&](QObject*) { ++changes; };
+  box.SetText("typed by code");
+  EXPECT_EQ(box.Text(), "typed by code");
+  EXPECT_EQ(changes, 0);
+  QKeyEvent key(QEvent::KeyPress, 'X', Qt::NoModifier, QStringLiteral("x"));
+  QApplication::sendEvent(box.lineEdit(), &key);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(box.Text(), "typed by codex");
+  box.setCurrentIndex(1);
+  emit box.activated(1);
+  EXPECT_EQ(changes, 2);
+  EXPECT_EQ(box.Text(), "beta");
+  // A typed text never joins the list, and new items keep the shown text.
+  box.SetText("gamma");
+  box.SetItems({"one"});
+  EXPECT_EQ(box.count(), 1);
+  EXPECT_EQ(box.Text(), "gamma");
 }
 
 TEST(PaddingButton, PreferredSizeAndHeightCap) {

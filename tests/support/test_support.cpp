@@ -1,12 +1,12 @@
 #include "test_support.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <cstdio>
 #include <fstream>
 #include <random>
 #include <sstream>
 #include <stdexcept>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace testsupport {
 
@@ -56,12 +56,26 @@ CommandResult RunCommand(const std::string& commandLine) {
 std::string ShellQuote(const std::string& s) {
   std::string out = "'";
   for (char c : s) {
-    if (c == '\'') out += "'\\''";
-    else out.push_back(c);
+    if (c == '\'')
+      out += "'\\''";
+    else
+      out.push_back(c);
   }
   return out + "'";
 }
 
 std::string Python3() { return "/usr/bin/python3"; }
+
+CommandResult ReadWithConfigParser(const std::string& path) {
+  const std::string script =
+      "import configparser,sys\n"
+      "c=configparser.ConfigParser(interpolation=None,delimiters=('=',))\n"
+      "c.optionxform=str\n"
+      "c.read(sys.argv[1],encoding='utf-8')\n"
+      "for s in c.sections():\n"
+      "  for k,v in c.items(s):\n"
+      "    sys.stdout.write(s+'|'+k+'='+v+'\\n')\n";
+  return RunCommand(Python3() + " -c " + ShellQuote(script) + " " + ShellQuote(path));
+}
 
 }  // namespace testsupport

@@ -38,4 +38,8 @@ std::string ShellQuote(const std::string& s);
 // The Debian python3, which has the standard modules the checks use.
 std::string Python3();
 
+// Every section and key of an INI file as python's configparser reads it,
+// one "section|key=value" line each, in file order.
+CommandResult ReadWithConfigParser(const std::string& path);
+
 }  // namespace testsupport

@@ -1,4 +1,4 @@
-// The markup of the info dialog's six pages, composed from the text store of
+// The markup of the info dialog's pages, composed from the text store of
 // the current language and a few properties of the program.
 #pragma once
 
@@ -14,6 +14,11 @@ inline constexpr int32_t kInfoPageOtherSoftware = 5002;
 inline constexpr int32_t kInfoPageIndividual = 5003;
 inline constexpr int32_t kInfoPageDonate = 5004;
 inline constexpr int32_t kInfoPageAbout = 5005;
+
+// The pages the dialog shows, in order. The maker's product and service pages
+// have no content in this program, so they are left out rather than shown
+// empty, together with the menu entries that would open them.
+inline constexpr int32_t kInfoPagesShown[] = {kInfoPageHelp, kInfoPageBugReport, kInfoPageDonate, kInfoPageAbout};
 
 struct TInfoPageParams {
   int32_t Language = 0;

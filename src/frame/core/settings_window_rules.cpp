@@ -105,16 +105,16 @@ std::vector<TMenuEntrySpec> SettingsMenuEntries(const TSettingsMenuOptions& o) {
 
 std::vector<TMenuEntrySpec> SoftwareMenuEntries() {
   using A = TMenuEntryAction;
-  return {{"m_software19", kInfoPageOtherSoftware, A::OpenInfoDialog},
-          {"m_software20", 0, A::Divider},
-          {"m_software21", 0, A::BrowseToCaptionURL},
-          {"m_software22", 0, A::BrowseToCaptionURL}};
+  // Entry 19 and its divider would open the left-out page of the maker's other programs.
+  return {{"m_software21", 0, A::BrowseToCaptionURL}, {"m_software22", 0, A::BrowseToCaptionURL}};
 }
 
 std::vector<TMenuEntrySpec> InfoMenuEntries() {
   using A = TMenuEntryAction;
   std::vector<TMenuEntrySpec> e;
-  for (int32_t i = 0; i <= 5; ++i) e.push_back({"m_info" + std::to_string(i), kInfoPageHelp + i, A::OpenInfoDialog});
+  // Only the pages the dialog shows get an entry ("m_info" + the page's offset from the first).
+  for (int32_t page : kInfoPagesShown)
+    e.push_back({"m_info" + std::to_string(page - kInfoPageHelp), page, A::OpenInfoDialog});
   e.push_back({"m_info6", 0, A::Divider});
   for (int32_t i = 9; i <= 17; ++i) e.push_back({"m_info" + std::to_string(i), 0, A::BrowseToCaptionURL});
   return e;

@@ -39,10 +39,13 @@ void TPwkProgObj::DonateControlClick() { BrowseToURL(GetURLForCurrentLanguage(pu
 namespace {
 
 QAction* NewEntry(QMenu* menu, const TMenuEntrySpec& spec) {
-  auto* action = new QAction(QString::fromStdString(spec.Name), menu);
+  // The name is an entry's caption until the language sets it; a divider has none, or
+  // styles would show the name as a section label.
+  const bool divider = spec.Action == TMenuEntryAction::Divider;
+  auto* action = new QAction(divider ? QString() : QString::fromStdString(spec.Name), menu);
   action->setObjectName(QString::fromStdString(spec.Name));
   SetTag(action, spec.Tag);
-  if (spec.Action == TMenuEntryAction::Divider) action->setSeparator(true);
+  if (divider) action->setSeparator(true);
   menu->addAction(action);
   return action;
 }

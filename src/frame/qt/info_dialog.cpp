@@ -4,10 +4,14 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
+#include "controls/control_helpers.h"
 #include "foundation/qt/qt_strings.h"
 #include "frame/core/url_rules.h"
 #include "frame/qt/html_panel.h"
@@ -15,14 +19,21 @@
 #include "frame/qt/widget_tags.h"
 #include "text/text_store.h"
 
+// Resources of a static library are registered by hand.
+static void InitFramePictures() { Q_INIT_RESOURCE(frame_pictures); }
+
 namespace {
 
-constexpr int32_t kFirstPage = kInfoPageHelp;
-constexpr int32_t kLastPage = kInfoPageAbout;
+bool IsShownPage(int32_t id) {
+  return std::find(std::begin(kInfoPagesShown), std::end(kInfoPagesShown), id) != std::end(kInfoPagesShown);
+}
 
 }  // namespace
 
-TInfoDialogObj::TInfoDialogObj(QObject* owner) : QObject(owner) {}
+TInfoDialogObj::TInfoDialogObj(QObject* owner) : QObject(owner) {
+  static const bool registered = (InitFramePictures(), true);
+  (void)registered;
+}
 
 TInfoDialogObj::~TInfoDialogObj() { delete FForm.data(); }
 
@@ -66,6 +77,9 @@ void TInfoDialogObj::BuildForm() {
   }
   form->resize(w, h);
   form->setMinimumSize(660, 500);
+  // Escape closes the window, as the close button of a dialog does.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), form);
+  connect(escape, &QShortcut::activated, form, &QWidget::close);
   if (screen) form->move(screen->geometry().center() - QPoint(w / 2, h / 2));
   auto* layout = new QVBoxLayout(form);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -80,7 +94,7 @@ void TInfoDialogObj::BuildForm() {
   pcBox->setContentsMargins(5, 10, 5, 5);
   pcBox->addWidget(pc);
   layout->addLayout(pcBox, 1);
-  for (int32_t id = kFirstPage; id <= kLastPage; ++id) {
+  for (int32_t id : kInfoPagesShown) {
     auto* tab = new QWidget;
     tab->setObjectName(QString("tab%1").arg(id));
     SetTag(tab, id);
@@ -118,16 +132,18 @@ void TInfoDialogObj::SetLanguage(int32_t language) {
   if (!FForm) return;
   FForm->setWindowTitle(ToQString(SprText(818)));
   auto* pc = FForm->findChild<QTabWidget*>("pc");
-  for (int32_t id = kFirstPage; id <= kLastPage; ++id) {
+  for (int32_t id : kInfoPagesShown) {
     if (!pc) break;
     if (auto* tab = FForm->findChild<QWidget*>(QString("tab%1").arg(id)))
       pc->setTabText(pc->indexOf(tab), ToQString(SprText(static_cast<StrResGlobal>(InfoPageCaptionSlot(id)))));
   }
+  // Every tab title stays in view in every language.
+  GrowToFitTabTitles(FForm, pc, 24);
   for (THTMLPanel* hp : FForm->findChildren<THTMLPanel*>()) {
     const QString name = hp->objectName();
     bool ok = false;
     const int32_t id = name.startsWith("hp") ? name.mid(2).toInt(&ok) : 0;
-    if (ok && id >= kFirstPage && id <= kLastPage) hp->SetHTML(GetInfoDialogText(id));
+    if (ok && IsShownPage(id)) hp->SetHTML(GetInfoDialogText(id));
     hp->URLAppendix = ProgURLRef;
     hp->URLAppendixForURLPart = kMakerURLPart;
   }

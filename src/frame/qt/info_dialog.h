@@ -1,4 +1,4 @@
-// The program's help and information window: a header picture and six
+// The program's help and information window: a header picture and its
 // tabbed pages of markup composed from the text store. The object lives as
 // long as the frame; the window exists only while it is open.
 #pragma once

@@ -13,6 +13,7 @@
 #include <QUrl>
 #include <QWindow>
 
+#include "controls/application_language.h"
 #include "controls/layout_direction.h"
 #include "foundation/config_files.h"
 #include "foundation/paths.h"
@@ -48,13 +49,10 @@ constexpr TCaptionRow kCaptionTable[] = {
     {"m_settings_language", 795, -1},
     {"m_settings_reset", 812, -1},
     {"m_software", 791, -1},
-    {"m_software19", 845, -1},
     {"m_software21", 846, puIndividualSoftware},
     {"m_software22", 847, puIndividualAdaption},
     {"m_info0", 818, -1},
     {"m_info1", 819, -1},
-    {"m_info2", 821, -1},
-    {"m_info3", 823, -1},
     {"m_info4", 824, -1},
     {"m_info5", 825, -1},
     {"m_info9", 835, puWebsite},
@@ -338,6 +336,8 @@ void TPwkProgObj::SetApplicationTitle() {
 void TPwkProgObj::SetLanguage(int32_t language) {
   TSettingsObj& so = *FSettingsObj;
   FLanguage = language;
+  // Every window, dialog and menu of the program follows the language from here on, Qt's own included.
+  SetApplicationLanguage(language);
   so.SetURLAppendixOfManagedControls(GetURLRef("w"), "pellwick");
   so.SetLanguage(language);
   so.SetLanguageOfManagedControls(static_cast<uint32_t>(language));
@@ -742,4 +742,10 @@ int32_t TPwkProgObj::SettingsAddManagedControl(QComboBox* comboBox, const std::s
                                                const std::string& def) {
   FManagedControlAdapters.push_back(std::make_unique<TManagedComboBox>(comboBox));
   return FSettingsObj->AddManagedControl(FManagedControlAdapters.back().get(), section, key, def);
+}
+
+int32_t TPwkProgObj::SettingsAddManagedControl(std::unique_ptr<TSOManagedControl> adapter, TSOManagedControlType kind,
+                                               const std::string& section) {
+  FManagedControlAdapters.push_back(std::move(adapter));
+  return FSettingsObj->AddManagedControlGeneral(FManagedControlAdapters.back().get(), kind, section, "", 0, "");
 }

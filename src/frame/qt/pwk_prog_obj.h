@@ -241,6 +241,10 @@ class TPwkProgObj : public QObject {
   // A combo box of the main window whose shown text is saved with the settings.
   int32_t SettingsAddManagedControl(QComboBox* comboBox, const std::string& section, const std::string& key,
                                     const std::string& def);
+  // A hosted component (a settings container, a file list view, a save-target
+  // panel) through the adapter that stands for it; the frame keeps the adapter.
+  int32_t SettingsAddManagedControl(std::unique_ptr<TSOManagedControl> adapter, TSOManagedControlType kind,
+                                    const std::string& section);
   std::string ReadString(int32_t id, const std::string& def) const { return FSettingsObj->ReadString(id, def); }
   bool ReadBoolean(int32_t id, bool def) const { return FSettingsObj->ReadBoolean(id, def); }
   int32_t ReadInt(int32_t id, int32_t def) const { return FSettingsObj->ReadInt(id, def); }

@@ -1,6 +1,8 @@
 #include "frame/qt/settings_window.h"
 
 #include <algorithm>
+#include <map>
+#include <vector>
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -12,6 +14,7 @@
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -121,6 +124,13 @@ std::string Prefix(TSOControlType k) {
   }
 }
 
+// A field with a button (a font's name, a colour) shows its whole text, beyond
+// its declared width if need be.
+int32_t FieldWidth(QWidget* control, int32_t declared) {
+  const auto* field = qobject_cast<TEditWithButtonBase*>(control);
+  return field ? std::max(declared, field->WidthToShowText()) : declared;
+}
+
 // The button groups that keep the radio buttons of one choice exclusive.
 QButtonGroup* GroupOf(QWidget* sheet, const QString& name) {
   auto* group = sheet->findChild<QButtonGroup*>(name, Qt::FindDirectChildrenOnly);
@@ -227,6 +237,15 @@ void TSettingsWindowHost::BuildWindow() {
   if (FSO.TabLanguage) BuildLanguageTab(arranger);
   if (FSO.TabSaveSettings) BuildSaveTab(arranger);
   connect(w->FPageControl, &QTabWidget::currentChanged, this, [this] { PageControlOnChange(); });
+  // The keys of every Qt window with tabs, whichever control has the focus: Escape closes,
+  // Ctrl+Tab and Ctrl+Shift+Tab step through the tabs (round).
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), w), &QShortcut::activated, w, &QWidget::close);
+  const auto step = [pc = w->FPageControl](int delta) {
+    if (pc->count() > 0) pc->setCurrentIndex((pc->currentIndex() + delta + pc->count()) % pc->count());
+  };
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), w), &QShortcut::activated, w, [step] { step(1); });
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), w), &QShortcut::activated, w,
+          [step] { step(-1); });
 }
 
 void TSettingsWindowHost::BuildDeclaredControl(QWidget* sheet, int32_t id, TControlArranger& ar) {
@@ -684,10 +703,7 @@ void TSettingsWindowHost::SetLanguage(int32_t language) {
       pc->setTabText(pc->indexOf(sheet), ToQString(Slot(FSO.Tabs()[tab].CaptionText)));
   // Every tab stays in view: the window grows (up to the screen's width) to the
   // width the tab titles need in this language, before the sheet is laid out.
-  const int32_t tabsWidth = pc->tabBar()->sizeHint().width() + 24;
-  const QScreen* screen = w->screen();
-  const int32_t screenWidth = screen ? screen->availableGeometry().width() : tabsWidth;
-  if (tabsWidth > w->width()) w->resize(std::min(tabsWidth, screenWidth), w->height());
+  GrowToFitTabTitles(w, pc, 24);
   for (int32_t tab = 0; tab < FSO.GetCustomTabCount(); ++tab)
     if (tab == active) LayoutDeclaredTab(tab, ar);
   if (rightToLeft) MirrorSheet(activeSheet, true);
@@ -748,7 +764,7 @@ void TSettingsWindowHost::LayoutDeclaredTab(int32_t tab, TControlArranger& ar) {
         label->move(ar.StartPointLeft + r.Left, label->y());
         control->move(ar.StartPointLeft + r.Left, control->y());
       }
-      if (r.Width > 0) control->resize(r.Width, control->height());
+      if (r.Width > 0) control->resize(FieldWidth(control, r.Width), control->height());
       if (r.Width == -1) Stretch(control, r, ar);
     } else if (IsCaptionRight(kind) && label && control) {
       SetCaption(label, caption);
@@ -759,7 +775,7 @@ void TSettingsWindowHost::LayoutDeclaredTab(int32_t tab, TControlArranger& ar) {
         ar.AddBelowOnCenteredLine(control, label);
       }
       if (r.Width > 0) {
-        control->resize(r.Width, control->height());
+        control->resize(FieldWidth(control, r.Width), control->height());
         label->move(control->x() + control->width() + 7, label->y());
       }
       if (r.Left != 0) {
@@ -839,6 +855,46 @@ void TSettingsWindowHost::LayoutDeclaredTab(int32_t tab, TControlArranger& ar) {
     }
     line.insert(line.end(), joins.begin(), joins.end());
     ++count;
+  }
+  WidenColumnsToTheirCaptions(tab, ar);
+}
+
+// Controls placed beside others at a declared distance from the left form
+// columns. A caption that is longer in this language than its column pushes
+// the next column to the right, on every row alike, and the window widens to
+// the last column, so that no control overlaps another.
+void TSettingsWindowHost::WidenColumnsToTheirCaptions(int32_t tab, const TControlArranger& ar) {
+  QWidget* sheet = Find<QWidget>("tab" + std::to_string(tab));
+  if (!sheet) return;
+  std::map<int32_t, std::vector<QWidget*>> columns;
+  const std::vector<TSOControlRecord>& controls = FSO.Controls();
+  for (size_t i = 0; i < controls.size(); ++i) {
+    const TSOControlRecord& r = controls[i];
+    if (!r.InUse || r.TabID != tab || !r.PlaceBeside || r.Left == 0) continue;
+    if (QWidget* c = Find<QWidget>(Prefix(r.ControlType) + std::to_string(i)); c && c->parentWidget() == sheet)
+      columns[r.Left].push_back(c);
+  }
+  const QList<QWidget*> all = sheet->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  for (auto& [left, cells] : columns) {
+    int32_t needed = 0;
+    for (QWidget* cell : cells)
+      for (QWidget* other : all)
+        if (other != cell && other->isVisibleTo(sheet) && other->x() < cell->x() &&
+            other->y() < cell->geometry().bottom() && cell->y() < other->geometry().bottom())
+          needed = std::max(needed, other->geometry().right() + 1 + ar.GapHorizontal - cell->x());
+    if (needed > 0)
+      for (QWidget* cell : cells) cell->move(cell->x() + needed, cell->y());
+  }
+  int32_t right = 0;
+  for (QWidget* c : all)
+    if (c->isVisibleTo(sheet) && !c->property(kAnchorRight).toBool())
+      right = std::max(right, c->geometry().right() + 1);
+  const int32_t missing = right + ar.StartPointLeft - sheet->width();
+  if (missing > 0 && FSettingsWindow) {
+    const QScreen* screen = FSettingsWindow->screen();
+    const int32_t width = FSettingsWindow->width() + missing;
+    FSettingsWindow->resize(screen ? std::min(width, screen->availableGeometry().width()) : width,
+                            FSettingsWindow->height());
   }
 }
 

@@ -74,6 +74,7 @@ class TSettingsWindowHost : public QObject {
   void BuildSaveTab(TControlArranger& arranger);
   QWidget* NewSheet(const QString& name, int32_t tag);
   void LayoutDeclaredTab(int32_t tab, TControlArranger& arranger);
+  void WidenColumnsToTheirCaptions(int32_t tab, const TControlArranger& arranger);
   void LayoutCodePageTab(TControlArranger& arranger);
   void LayoutSystemIntegrationTab(TControlArranger& arranger);
   void LayoutLanguageTab(TControlArranger& arranger);

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -14,7 +15,9 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <exception>
 #include <filesystem>
@@ -27,8 +30,10 @@
 #include "foundation/qt/qt_strings.h"
 #include "foundation/random.h"
 #include "foundation/str_split.h"
+#include "foundation/str_transform.h"
 #include "foundation/text_files.h"
 #include "frame/qt/settings_user_dialogs_qt.h"
+#include "text/caption_grammar.h"
 #include "text/text_store.h"
 #include "ui_prog.h"
 #include "wordgen/engine/create_command.h"
@@ -40,6 +45,10 @@
 Tprog* prog = nullptr;
 
 namespace {
+
+// The form's width of its buttons, and the room a longer caption keeps on either side.
+constexpr int kMinButtonWidth = 80;
+constexpr int kButtonTextRoom = 8;
 
 constexpr const char* kDefaultRandNumbers = "1-20";
 constexpr const char* kTagProperty = "Tag";
@@ -395,6 +404,11 @@ void Tprog::FormCreate() {
   std::string fontName;
   int32_t fontSize = 12;
   CHGetFontFixedWidthAndFontSize(ui->la_donate1, fontName, fontSize);
+  if (IsNulMarker(fontName)) {
+    // None of the known fixed-width fonts is installed: the default names the
+    // system's fixed-width font as it resolves here, so the settings show the font in use.
+    fontName = FromQString(QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family());
+  }
   defaults.FontName = fontName;
   defaults.FontSize = fontSize;
   defaults.DecimalSeparator = GlobalNumberFormat().DecimalSeparator;
@@ -546,6 +560,15 @@ void Tprog::SPLanguageChange(int32_t newLanguage) { SetLanguage(newLanguage); }
 
 void Tprog::SetLanguage(int32_t language) {
   ApplyLanguageCaptions(this, language, CreatorTabActive(), FDialogCaptions);
+  // A caption longer than the form's button width widens its button, with room beside the text.
+  for (QPushButton* button : findChildren<QPushButton*>())
+    button->setMinimumWidth(std::max(kMinButtonWidth, button->sizeHint().width() + 2 * kButtonTextRoom));
+  // A count table reads as one table: every row runs in the window's direction,
+  // whatever character it begins with.
+  QTextDocument* table = ui->m_counter_out->document();
+  QTextOption option = table->defaultTextOption();
+  option.setTextDirection(layoutDirection());
+  table->setDefaultTextOption(option);
   update();
 }
 
@@ -705,8 +728,9 @@ void Tprog::m_setlist(QObject* sender) {
     if (chars.empty() || IsNulMarker(chars)) return;
     randomOver(chars);
   } else if (name == "m_silbenliste_zufall_zahlen") {
-    const std::string range =
-        FDialogs->InputEdit(SprLocalText(22), SprText(403) + ":", SprText(192), SprText(200), RandNumbers);
+    // The prompt ends with the colon of the window's language.
+    const std::string prompt = TrimRight(SprColonCaption(SprText(403), "", static_cast<uint32_t>(FSP->Language())));
+    const std::string range = FDialogs->InputEdit(SprLocalText(22), prompt, SprText(192), SprText(200), RandNumbers);
     if (range.empty() || IsNulMarker(range)) return;
     if (!NumberRangeList(range, lines, gen)) return;
     RandNumbers = range;

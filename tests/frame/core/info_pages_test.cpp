@@ -73,7 +73,7 @@ TEST_F(InfoPages, ThanksOnlyWithLines) {
     int32_t Language;
     std::string Version, Heading;
   } words[] = {
-      {1, "<p>Version 1<p>", "<b>Danke</b>"},
+      {1, "<p>Version 1<p>", "<b>Danksagungen</b>"},
       {4, "<p>Versi\xC3\xB3n 1<p>", "<b>Agradecimientos</b>"},
       {6, "<p>Version 1<p>", "<b>Remerciements</b>"},
       {10, "<p>\xE3\x83\x90\xE3\x83\xBC\xE3\x82\xB8\xE3\x83\xA7\xE3\x83\xB3 1<p>",

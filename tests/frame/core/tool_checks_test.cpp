@@ -9,16 +9,7 @@ class ToolCheckSettingsFiles : public TSettingsFixture {
  protected:
   // Every section and key as "section|key=value" lines, in file order.
   std::string ReadWithConfigParser(const std::string& path) {
-    const std::string script =
-        "import configparser,sys\n"
-        "c=configparser.ConfigParser(interpolation=None,delimiters=('=',))\n"
-        "c.optionxform=str\n"
-        "c.read(sys.argv[1],encoding='utf-8')\n"
-        "for s in c.sections():\n"
-        "  for k,v in c.items(s):\n"
-        "    sys.stdout.write(s+'|'+k+'='+v+'\\n')\n";
-    const testsupport::CommandResult r = testsupport::RunCommand(
-        testsupport::Python3() + " -c " + testsupport::ShellQuote(script) + " " + testsupport::ShellQuote(path));
+    const testsupport::CommandResult r = testsupport::ReadWithConfigParser(path);
     EXPECT_EQ(r.exitCode, 0) << r.out;
     return r.out;
   }

@@ -1,23 +1,10 @@
 #include "frame_qt_test_app.h"
 
-#include <QDir>
+#include "qt_test_support.h"
 
-QApplication& FrameTestApp() {
-  static int argc = 1;
-  static char name[] = "frame_qt_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance());
-    return existing ? existing : new QApplication(argc, argv);
-  }();
-  return *app;
-}
+QApplication& FrameTestApp() { return EnsureTestApplication("frame_qt_tests"); }
 
-void SaveScreenshot(QWidget* widget, const std::string& name) {
-  QDir().mkpath(QStringLiteral(SYLLABRIX_SCREENSHOT_DIR));
-  widget->grab().save(QStringLiteral(SYLLABRIX_SCREENSHOT_DIR) + QStringLiteral("/frame_") +
-                      QString::fromStdString(name) + QStringLiteral(".png"));
-}
+void SaveScreenshot(QWidget* widget, const std::string& name) { SaveWidgetScreenshot(widget, "frame_", name); }
 
 std::vector<std::string>& OpenedURLs() {
   static std::vector<std::string> urls;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "../core/frame_core_fixture.h"
+#include "controls/application_language.h"
 #include "foundation/config_files.h"
 #include "foundation/program_args.h"
 #include "frame/core/url_rules.h"
@@ -44,6 +45,7 @@ class TFrameFixture : public ::testing::Test {
     else
       unsetenv("XDG_CONFIG_HOME");
     SetSprResGlobal(0);
+    SetApplicationLanguage(0);
   }
   // The program's command line as the frame reads it.
   static void SetArguments(const std::vector<std::string>& args) {

@@ -4,8 +4,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
 #include <filesystem>
+#include <vector>
 
 #include "controls/edit_with_button.h"
 #include "controls/encoding_pickers.h"
@@ -571,6 +574,56 @@ TEST_F(SettingsWindow, StyleAndAlignmentLists) {
   EXPECT_EQ(style->currentIndex(), 2);
   EXPECT_EQ(align->currentIndex(), 1);  // unknown words leave the choice
   EXPECT_EQ(vertical->currentIndex(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Every control of a page that takes the keyboard focus.
+std::vector<QWidget*> FocusableControls(QWidget* page) {
+  std::vector<QWidget*> controls;
+  for (QWidget* w : page->findChildren<QWidget*>())
+    if (w->focusPolicy() & Qt::TabFocus && w->isVisibleTo(page) && w->isEnabled()) controls.push_back(w);
+  return controls;
+}
+
+TEST_F(SettingsWindow, EscapeClosesAndCtrlTabStepsThroughTheTabsFromEveryControl) {
+  Frame->SetSettingsTabCodePage(true);
+  const int t = Frame->SettingsAddTab(StrResGlobal{11}, "main");
+  Frame->SettingsAddInputCheckBoxToTab(t, StrResGlobal{321}, "check", true, -1, false, 0);
+  Frame->SettingsAddInputEditToTab(t, StrResGlobal{204}, false, "edit", "x", -1, false, 0, -1);
+  Frame->SettingsAddInputCodePageComboBoxToTab(t, StrResGlobal{232}, false, "cp", 65001, -1, false, 0, 200);
+  Frame->SettingsAddInputFontNameEditToTab(t, StrResGlobal{225}, true, "font", "DejaVu Sans", -1, false, 0, 150);
+  const int second = Frame->SettingsAddTab(StrResGlobal{12}, "second");
+  Frame->SettingsAddInputMemoAsButtonWithDialogToTab(second, TSettingsVariant(int32_t{1}), "memo", "", -1, false, 0);
+  ASSERT_TRUE(Frame->Initialize());
+  Frame->ShowSettings(t);
+  QTabWidget* pc = Win()->FPageControl;
+  const int count = pc->count();
+  ASSERT_EQ(count, 5);  // two own tabs, storage format, language, save
+  for (int forward : {1, 0}) {
+    for (int i = 0; i < count; ++i) {
+      pc->setCurrentIndex(i);
+      QCoreApplication::processEvents();
+      std::vector<QWidget*> controls = FocusableControls(pc->widget(i));
+      controls.push_back(pc->tabBar());
+      for (QWidget* control : controls) {
+        pc->setCurrentIndex(i);
+        control->setFocus();
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : control;
+        if (forward)
+          QTest::keyClick(target, Qt::Key_Tab, Qt::ControlModifier);
+        else
+          QTest::keyClick(target, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(pc->currentIndex(), (i + (forward ? 1 : count - 1)) % count)
+            << "tab " << i << ", " << control->metaObject()->className() << " " << control->objectName().toStdString();
+      }
+    }
+  }
+  QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : Win(), Qt::Key_Escape);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(Win(), nullptr);
 }
 
 }  // namespace

@@ -129,8 +129,11 @@ TEST(WordLength, FullWidthDigitsAndDashes) {
 // text the field takes: a range from 1 to 3.
 TEST(WordLength, TheFieldAcceptsTheExampleOfEveryLanguagesHint) {
   enginetest::EnsureEnglishTexts();
+  // French sets its guillemets apart with no-break spaces, which belong to the
+  // quotes, not to the example. Serbian and Polish open with a low quote.
   const std::pair<std::string, std::string> quotes[] = {
-      {"\"", "\""}, {"\u201C", "\u201D"}, {"\u300C", "\u300D"}, {"\u00AB", "\u00BB"}};
+      {"\"", "\""},         {"\u201C", "\u201D"}, {"\u300C", "\u300D"}, {"\u00AB\u00A0", "\u00A0\u00BB"},
+      {"\u00AB", "\u00BB"}, {"\u201E", "\u201C"}, {"\u201E", "\u201D"}};
   for (uint32_t language = 0; language <= 13; ++language) {
     SetSprResGlobal(language);
     const std::string hint = SprLocalText(40);

@@ -14,6 +14,7 @@
 #include "foundation/config_files.h"
 #include "foundation/str_split.h"
 #include "foundation/text_files.h"
+#include "text/language_constants.h"
 #include "text/text_store.h"
 #include "wordgen/engine/list_builders.h"
 #include "wordgen/gui/settings_ids.h"
@@ -245,6 +246,18 @@ TEST_F(MainWindow, SyllableListSourcesAskAndFillTheField) {
   EXPECT_EQ(Dialogs.Inputs[2].Text, " 3 - 5 ");
   EXPECT_EQ(Lines(Text(w.m_silben())).size(), 3u);
   EXPECT_EQ(w.RandNumbers, " 3 - 5 ");
+  // The prompt ends with the colon of the window's language.
+  const struct {
+    int32_t Language;
+    const char* Prompt;
+  } kPrompts[] = {{SprLangFrench, "Nombres\u00A0:"}, {SprLangEnglish, "Numbers:"}};
+  for (const auto& p : kPrompts) {
+    w.SP().SettingsObj().SetLanguage(p.Language);
+    w.SP().SettingsObj().OnLanguageChange(p.Language);
+    w.Item("m_silbenliste_zufall_zahlen")->trigger();
+    EXPECT_EQ(Dialogs.Inputs.back().Prompt, p.Prompt) << p.Language;
+  }
+  EXPECT_EQ(Lines(Text(w.m_silben())).size(), 3u);
 
   // The own characters start from the setting; cancelling changes nothing.
   w.Item("m_silbenliste_zufall_benutzer")->trigger();

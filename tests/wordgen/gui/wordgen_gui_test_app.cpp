@@ -2,17 +2,15 @@
 
 #include <QDir>
 
+#include "controls/application_language.h"
 #include "foundation/config_files.h"
+#include "qt_test_support.h"
 #include "text/program_texts.h"
 #include "text/text_store.h"
 
 QApplication& WordGenTestApp() {
-  static int argc = 1;
-  static char name[] = "wordgen_gui_tests";
-  static char* argv[] = {name, nullptr};
   static QApplication* app = [] {
-    auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance());
-    QApplication* created = existing ? existing : new QApplication(argc, argv);
+    QApplication* created = &EnsureTestApplication("wordgen_gui_tests");
     InitSprResLocal();
     SetSprResGlobal(0);
     return created;
@@ -20,11 +18,7 @@ QApplication& WordGenTestApp() {
   return *app;
 }
 
-void SaveScreenshot(QWidget* widget, const std::string& name) {
-  QDir().mkpath(QStringLiteral(SYLLABRIX_SCREENSHOT_DIR));
-  widget->grab().save(QStringLiteral(SYLLABRIX_SCREENSHOT_DIR) + QStringLiteral("/wordgen_") +
-                      QString::fromStdString(name) + QStringLiteral(".png"));
-}
+void SaveScreenshot(QWidget* widget, const std::string& name) { SaveWidgetScreenshot(widget, "wordgen_", name); }
 
 void TWordGenFixture::SetUp() {
   WordGenTestApp();
@@ -52,6 +46,7 @@ void TWordGenFixture::TearDown() {
   else
     unsetenv("XDG_CONFIG_HOME");
   SetSprResGlobal(0);
+  SetApplicationLanguage(0);
 }
 
 // fontconfig keeps a few blocks of its cache to the end of the process.

@@ -1,0 +1,26 @@
+// A drop-down list of texts that also takes a typed text.
+#pragma once
+
+#include <QComboBox>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "foundation/types.h"
+
+class TAdvancedComboBox : public QComboBox {
+  Q_OBJECT
+ public:
+  explicit TAdvancedComboBox(QWidget* parent = nullptr);
+
+  // The shown or typed text. Setting it raises no event.
+  std::string Text() const;
+  void SetText(const std::string& text);
+  // Replaces the list's texts; the shown text stays.
+  void SetItems(const TStrArray& items);
+  int32_t DropDownCount() const { return maxVisibleItems(); }
+  void SetDropDownCount(int32_t value) { setMaxVisibleItems(value); }
+
+  // Raised when the user picks an item or types.
+  std::function<void(QObject* Sender)> OnChange;
+};
