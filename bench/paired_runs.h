@@ -268,9 +268,15 @@ inline bool AddReportLine(const std::string& name, const std::string& peerName, 
     return false;
   }
   const double oMin = Min(t.Ours), oMed = Median(t.Ours), pMin = Min(t.Peer), pMed = Median(t.Peer);
-  std::snprintf(line, sizeof line, "%-34s ours %9.1f / %9.1f ms  %-22s %9.1f / %9.1f ms  ratio %.3f / %.3f%s",
-                name.c_str(), 1000 * oMin, 1000 * oMed, peerName.c_str(), 1000 * pMin, 1000 * pMed, oMin / pMin,
-                oMed / pMed, Verdict(oMin / pMin, target).c_str());
+  // Three decimals, or two significant digits for the smallest ratios.
+  auto ratio = [](double r) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, r >= 0.01 ? "%.3f" : "%.2g", r);
+    return std::string(buf);
+  };
+  std::snprintf(line, sizeof line, "%-34s ours %9.1f / %9.1f ms  %-22s %9.1f / %9.1f ms  ratio %s / %s%s", name.c_str(),
+                1000 * oMin, 1000 * oMed, peerName.c_str(), 1000 * pMin, 1000 * pMed, ratio(oMin / pMin).c_str(),
+                ratio(oMed / pMed).c_str(), Verdict(oMin / pMin, target).c_str());
   SummaryLines().push_back(line);
   return true;
 }
