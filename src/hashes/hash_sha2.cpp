@@ -103,9 +103,18 @@ void SHA256CompressPortable(uint32_t* state, const uint8_t* block) {
 
 void THashSHA2_256Base::TransformBlock(const uint8_t* Data, int32_t /*DataLength*/, int32_t Index) {
   if (HasSHAExtensions())
-    SHA256CompressHardware(FState.data(), Data + Index);
+    SHA256CompressHardware(FState.data(), Data + Index, 1);
   else
     SHA256CompressPortable(FState.data(), Data + Index);
+}
+
+void THashSHA2_256Base::TransformBlocks(const uint8_t* Data, int32_t Index, int32_t Count) {
+  if (!HasSHAExtensions()) {
+    TBlockHash::TransformBlocks(Data, Index, Count);
+    return;
+  }
+  FProcessedBytes += static_cast<uint64_t>(Count) * 64;
+  SHA256CompressHardware(FState.data(), Data + Index, static_cast<size_t>(Count));
 }
 
 void THashSHA2_256Base::Finish() {

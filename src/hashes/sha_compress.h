@@ -8,10 +8,10 @@
 
 #include "hashes/cpu_features.h"
 
-// One 64-byte block into the state words. Only to be called when
-// HasSHAExtensions() is true.
+// One 64-byte block (SHA-1) or count of them in a row (SHA-256) into the
+// state words. Only to be called when HasSHAExtensions() is true.
 void SHA1CompressHardware(uint32_t* state, const uint8_t* block);
-void SHA256CompressHardware(uint32_t* state, const uint8_t* block);
+void SHA256CompressHardware(uint32_t* state, const uint8_t* blocks, size_t count);
 
 void SHA256CompressPortable(uint32_t* state, const uint8_t* block);
 
