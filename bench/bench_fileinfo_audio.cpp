@@ -14,6 +14,12 @@
 // however the run ends. Needs sox, lame, flac, vorbis-tools, opus-tools,
 // wavpack, ffmpeg, mediainfo and exiftool; SYLLABRIX_BENCH_AUDIO_FILES sets
 // the file count (default 2000).
+//
+// Floods: files made to flood the readers (an unknown-size Matroska segment
+// of two-byte Void elements, an M4A file of empty boxes, two million empty
+// APE items, a 16 MB FLAC comment block, a million empty ID3v2 frames), each
+// read by the audio reader and by one ffprobe process; the ratio of the two
+// times on the same file (target at most 1.0) and the reader's peak memory.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -22,6 +28,8 @@
 #include <string>
 #include <vector>
 
+#include "../tests/fileinfo/flood_files.h"
+#include "../tests/fileinfo/heap_peak.h"
 #include "fileinfo/audio_info.h"
 #include "fileinfo_peers.h"
 #include "paired_runs.h"
@@ -30,14 +38,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-int64_t ProcessReadBytes() {
-  std::ifstream io("/proc/self/io");
-  std::string key;
-  int64_t value = 0;
-  while (io >> key >> value)
-    if (key == "rchar:") return value;
-  return 0;
-}
+int64_t ProcessReadBytes() { return heappeak::ProcessIoCount("rchar:"); }
 
 bench::TWorkDir& Work() {
   static bench::TWorkDir dir("audio");
@@ -132,6 +133,59 @@ void BM_AudioFolder(benchmark::State& state) {
   bench::AddSummaryNote(note);
 }
 BENCHMARK(BM_AudioFolder)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+struct TFloodCase {
+  const char* Name;
+  const char* File;
+  std::string (*Make)();
+};
+
+const TFloodCase kFloods[] = {
+    {"Matroska, 32 MB of Void elements", "voids.mka", [] { return floodfiles::MatroskaVoids(32 << 20); }},
+    {"M4A, 64 MB of 8-byte boxes", "boxes.m4a", [] { return floodfiles::Mp4Boxes(64 << 20, 8); }},
+    {"M4A, 64 MB of 4-byte boxes", "tiny.m4a", [] { return floodfiles::Mp4Boxes(64 << 20, 4); }},
+    {"WavPack, 2 million APE items", "items.wv", [] { return floodfiles::ApeItems(2000000); }},
+    {"FLAC, 16 MB comment block", "comments.flac", [] { return floodfiles::FlacComments((16 << 20) - 1); }},
+    {"MP3, 1 million ID3v2 frames", "frames.mp3", [] { return floodfiles::Id3v2Frames(1000000); }},
+};
+
+void BM_Flood(benchmark::State& state) {
+  const TFloodCase& c = kFloods[state.range(0)];
+  const std::string name = std::string("Flood: ") + c.Name;
+  if (!bench::HaveTool("ffprobe")) {
+    bench::Report(state, name, "ffprobe", bench::NotMeasured("ffprobe is not installed"), 1.0);
+    return;
+  }
+  const std::string path = Work().File(c.File);
+  {
+    const std::string bytes = c.Make();
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  }
+  // ffprobe rejects some floods with an error: its time counts all the same.
+  const std::string probe =
+      "ffprobe -v error -show_format -show_streams " + bench::ShellQuote(path) + " > /dev/null 2>&1; true";
+  bench::TPairedTimes t;
+  for (auto _ : state) {
+    t = bench::RunPaired(
+        bench::kDefaultRepetitions,
+        [&] {
+          const auto start = bench::Clock::now();
+          TAudioInfo info;
+          benchmark::DoNotOptimize(info.GetAudioData(path));
+          return bench::SecondsSince(start);
+        },
+        [&] { return bench::TimeCommand(probe); });
+  }
+  state.counters["peak_mem_mb"] = bench::PeakExtraBytes([&] {
+                                    TAudioInfo info;
+                                    info.GetAudioData(path);
+                                  }) /
+                                  (1 << 20);
+  bench::Report(state, name, "ffprobe", t, 1.0);
+  std::error_code ec;
+  fs::remove(path, ec);
+}
+BENCHMARK(BM_Flood)->DenseRange(0, 5)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -173,7 +173,10 @@ std::string ComputePasswordHash(int revision, std::string_view salt) {
       case 1: k = SHA384(e); break;
       default: k = SHA512(e); break;
     }
-    if (round >= 63 && static_cast<uint8_t>(e.back()) <= round - 32) break;
+    // The rule counts the rounds done (this one included): at least 64, and
+    // then until the last byte of E is at most that count less 32.
+    const int roundsDone = round + 1;
+    if (roundsDone >= 64 && static_cast<uint8_t>(e.back()) <= roundsDone - 32) break;
   }
   return k.substr(0, 32);
 }

@@ -121,6 +121,8 @@ constexpr TSprProgramText kTexts[] = {
     {112, "Na karcie „Licznik” znajduje się licznik. Kliknięcie „Zlicz” powoduje zliczenie tekstu wpisanego w lewym polu."},
     {113, "Wskazówka: kliknięcie prawym przyciskiem myszy na polach tekstowych okna głównego udostępnia więcej opcji. "},
     {114, "Szczegółowe wyjaśnienie wszystkich pozostałych funkcji oraz dodatkowe informacje o systemach pisma i częstotliwościach liter i sylab w różnych językach można znaleźć na stronie <a=www.pellwick.example/syllabrix>www.pellwick.example/syllabrix</a>."},
+    {123, "Słowa, wyniki zliczania lub dane wejściowe, których nie zapisano ani nie skopiowano, zostaną utracone. Mimo to zamknąć?"},
+    {124, "Znaki zastąpione przez \"?\", ponieważ kodowanie <E> nie może ich przedstawić: <N>. UTF-8 zachowuje wszystkie znaki."},
 };
 
 }  // namespace

@@ -16,7 +16,7 @@
 #include "fileinfo/markup_tree.h"
 #include "fileinfo/pdf_info.h"
 #include "image_fixtures.h"
-#include "live_heap_peak.h"
+#include "heap_peak.h"
 
 using namespace fixtures;
 
@@ -32,7 +32,7 @@ struct TRun {
 template <typename Fn>
 TRun Measure(const Fn& fn) {
   const auto start = std::chrono::steady_clock::now();
-  const int64_t peak = heap_peak::PeakHeapBytesDuring(fn);
+  const int64_t peak = heappeak::PeakHeapGrowth(fn);
   return {peak, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count()};
 }
 

@@ -67,3 +67,30 @@ TEST(PDFSecurity, StringBytesAndLockedFiles) {
   EXPECT_FALSE(security.Open(shortEntries, ""));
   EXPECT_EQ(security.DecryptString("abc", 1, 0), "abc");
 }
+
+// A revision 6 file as qpdf wrote it with an empty user password, whose hash
+// ends in a round where the last byte of E equals the rounds done less 32:
+// stopping one round early gives another key, and the file stays locked.
+TEST(PDFSecurity, Revision6HashStopsAfterTheRoundItCounts) {
+  TKeyValueArrayObj entries;
+  entries.Add("Filter", "/Standard");
+  entries.Add("V", "5");
+  entries.Add("R", "6");
+  entries.Add("Length", "256");
+  entries.Add("P", "-4");
+  entries.Add("CF", "<< /StdCF << /AuthEvent /DocOpen /CFM /AESV3 /Length 32 >> >>");
+  entries.Add("StmF", "/StdCF");
+  entries.Add("StrF", "/StdCF");
+  entries.Add("O",
+              "<45f0a5b1ea63216ce8bf49f8e089d612fc27732c804021b0eb375b1583513bdaf41e05a6d28faba8898c0178164d9ed0>");
+  entries.Add("OE", "<95e8b8302d0585486debee5f9b1b985bdacfd4aa2f9e7f9fcfd31db4da355f87>");
+  entries.Add("U",
+              "<3d273dbce0d5469e911873bdc09d28099c40c429943d3120fb3bc62aa85c0446cca4e7a2a36ae6cdcc73bea0fb46cd18>");
+  entries.Add("UE", "<d69770add3f6c2c3014b596c7f3198d5b3e29686574a8861a5931138e684bb71>");
+  entries.Add("Perms", "<245ba9035d0c569f64da16b5b2fb2167>");
+  TPDFSecurity security;
+  ASSERT_TRUE(security.Open(entries, ""));
+  const std::string title =
+      Unhex("1c7dd5d56aa7f8c650f0b7e020ef2e24fe7e0930caec8b13d858af7ff3b80315fe58c84fd09be600ff7e6357350992b7");
+  EXPECT_EQ(security.DecryptString(title, 2, 0), "Plan (draft) caf\xE9");
+}

@@ -82,11 +82,15 @@ TEST_F(CaptionGrammar, ColonsAndCommasOfTheLanguage) {
             "حفظ بتنسيق DIF Data Interchange Format");
   EXPECT_EQ(SprSaveAsNameCaption("DIF Data Interchange Format", SprLangGerman),
             "Als DIF Data Interchange Format speichern");
-  // A format's name is saved "in the format" in French and Spanish, not "as" it.
+  // A format's name is saved "in the format" in French, Spanish, Brazilian Portuguese and Italian, not "as" it.
   EXPECT_EQ(SprSaveAsNameCaption("DIF Data Interchange Format", SprLangFrench),
             "Enregistrer au format DIF Data Interchange Format");
   EXPECT_EQ(SprSaveAsNameCaption("DIF Data Interchange Format", SprLangSpanish),
             "Guardar en formato DIF Data Interchange Format");
+  EXPECT_EQ(SprSaveAsNameCaption("DIF Data Interchange Format", SprLangBrazilianPortuguese),
+            "Salvar no formato DIF Data Interchange Format");
+  EXPECT_EQ(SprSaveAsNameCaption("DIF Data Interchange Format", SprLangItalian),
+            "Salva in formato DIF Data Interchange Format");
   // German nouns keep their capital after the colon; other words do not.
   EXPECT_EQ(SprQualifiedCaption("Speicherformat", "Textdateien", SprLangGerman), "Speicherformat: Textdateien");
   EXPECT_EQ(SprSortCaption("Häufigkeit", "Absteigend", SprLangGerman), "Häufigkeit, absteigend");

@@ -1,7 +1,8 @@
 // Chinese and Japanese texts set their punctuation in full width: an ASCII
 // comma, colon, question mark, quote or parenthesis against a Chinese or
 // Japanese character was left over from the English text. Literal examples
-// written in Latin letters ("A|E>B|C|D", "&auml;") keep theirs.
+// written in Latin letters ("A|E>B|C|D", "&auml;") and a character quoted on
+// its own keep theirs.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -23,6 +24,8 @@ inline void ExpectFullWidthPunctuation(std::string_view text, const std::string&
   for (size_t pos = 0; pos < text.size();) cps.push_back(UTF8DecodeAt(text, pos));
   for (size_t i = 0; i < cps.size(); ++i) {
     const char32_t c = cps[i];
+    // A character quoted on its own (「?」) is the literal character meant.
+    if (i > 0 && i + 1 < cps.size() && cps[i - 1] == U'「' && cps[i + 1] == U'」') continue;
     const bool cjkBefore = i > 0 && IsCJKCodePoint(cps[i - 1]);
     const bool cjkAfter = i + 1 < cps.size() && IsCJKCodePoint(cps[i + 1]);
     // A mark that closes or follows a phrase sits after it (the menu ellipsis

@@ -401,6 +401,23 @@ TEST_F(CreateCommand, LetterCases) {
               c.Expected)
         << c.Writing;
   }
+  // A word that begins with "ß", and Greek words that end in sigma.
+  const struct {
+    int32_t Writing;
+    const char* List;
+    const char* Expected;
+  } kLanguageCases[] = {
+      {kWritingInitialCapitals,
+       "1 \xC3\x9F"
+       "ua",
+       "Ssua"},
+      {kWritingLowerCase, "1 \xCE\x97\xCE\xA3\xCE\xA5\xCE\xA3", "\xCE\xB7\xCF\x83\xCF\x85\xCF\x82"},
+      {kWritingInitialCapitals, "1 \xCE\xB7\xCF\x83\xCF\x8D\xCF\x83", "\xCE\x97\xCF\x83\xCF\x8D\xCF\x82"},
+  };
+  for (const auto& c : kLanguageCases) {
+    settings.Writing = c.Writing;
+    EXPECT_EQ(Run("1", "1", c.List).OutputText, c.Expected) << c.List;
+  }
   // Mixed case: one draw per character after the syllable's own draw.
   settings.Writing = kWritingMixedCase;
   Script({0, 0, 1, 0, 1, 0});
