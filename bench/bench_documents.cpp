@@ -239,11 +239,6 @@ BENCHMARK(BM_Odt)->Unit(benchmark::kMillisecond)->Iterations(1);
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   WriteInputs();
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  bench::PrintSummary();
-  return 0;
+  return bench::RunAndSummarize(argc, argv);
 }

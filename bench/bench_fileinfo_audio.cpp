@@ -108,28 +108,22 @@ const std::vector<std::string> kKnownDifferences = {
 
 void BM_AudioFolder(benchmark::State& state) {
   const auto& files = Files();
-  if (files.empty()) {
-    bench::Report(state, "audio information", "mediainfo",
-                  bench::NotMeasured("the sample files could not be made (encoders missing?)"), 0.05);
-    return;
-  }
-  fileinfo_bench::TOurFields fields;
-  const int64_t before = ProcessReadBytes();
-  ReadFolder(&fields);
-  const double bytesPerFile = static_cast<double>(ProcessReadBytes() - before) / static_cast<double>(files.size());
   for (auto _ : state) {
     fileinfo_bench::CompareWithFolderPeers(
-        state, Work(), "audio information, " + std::to_string(files.size()) + " files",
-        [] { return ReadFolder(nullptr); }, fields,
+        state, Work(), "audio information", files, ReadFolder,
         {fileinfo_bench::Mediainfo(Work(), Folder()),
          fileinfo_bench::Exiftool(Work(), Folder(),
                                   "-Duration -SampleRate -AudioSampleRate -Channels -AudioChannels -NumChannels")},
         kKnownDifferences, 0.05);
+    if (files.empty()) return;
     fileinfo_bench::ComparePerFileTool("audio information", "ffprobe", "ffprobe -v error -show_format -show_streams",
                                        files, 50, ReadFiles);
   }
+  const int64_t before = ProcessReadBytes();
+  ReadFolder(nullptr);
   char note[160];
-  std::snprintf(note, sizeof note, "%-34s our readers read %.0f bytes per file", "", bytesPerFile);
+  std::snprintf(note, sizeof note, "%-34s our readers read %.0f bytes per file", "",
+                static_cast<double>(ProcessReadBytes() - before) / static_cast<double>(files.size()));
   bench::AddSummaryNote(note);
 }
 BENCHMARK(BM_AudioFolder)->Unit(benchmark::kMillisecond)->Iterations(1);
@@ -189,11 +183,4 @@ BENCHMARK(BM_Flood)->DenseRange(0, 5)->Iterations(1)->Unit(benchmark::kMilliseco
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  bench::PrintSummary();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::RunAndSummarize(argc, argv); }

@@ -143,21 +143,13 @@ double MaxHeaderBytes() {
 
 void BM_ImageFolder(benchmark::State& state) {
   const auto& files = Files();
-  if (files.empty()) {
-    bench::Report(state, "image information", "exiftool",
-                  bench::NotMeasured("the sample files could not be made (converters missing?)"), 0.05);
-    return;
-  }
-  fileinfo_bench::TOurFields fields;
-  ReadFolder(&fields);
   for (auto _ : state) {
-    fileinfo_bench::CompareWithFolderPeers(
-        state, Work(), "image information, " + std::to_string(files.size()) + " files",
-        [] { return ReadFolder(nullptr); }, fields,
-        {fileinfo_bench::Exiftool(Work(), Folder(), "-ImageWidth -ImageHeight"),
-         fileinfo_bench::Mediainfo(Work(), Folder())},
-        kKnownDifferences, 0.05);
+    fileinfo_bench::CompareWithFolderPeers(state, Work(), "image information", files, ReadFolder,
+                                           {fileinfo_bench::Exiftool(Work(), Folder(), "-ImageWidth -ImageHeight"),
+                                            fileinfo_bench::Mediainfo(Work(), Folder())},
+                                           kKnownDifferences, 0.05);
   }
+  if (files.empty()) return;
   const double most = MaxHeaderBytes();
   char note[200];
   std::snprintf(note, sizeof note, "%-34s at most %.0f bytes read from one file but a TIFF  (target at most 65536: %s)",
@@ -255,11 +247,4 @@ BENCHMARK(BM_ImageAndDocumentFloods)->Unit(benchmark::kMillisecond)->Iterations(
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  bench::PrintSummary();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::RunAndSummarize(argc, argv); }

@@ -145,20 +145,13 @@ const std::vector<std::string> kKnownDifferences = {
 
 void BM_VideoFolder(benchmark::State& state) {
   const auto& files = Videos();
-  if (files.empty()) {
-    bench::Report(state, "video information", "mediainfo",
-                  bench::NotMeasured("the sample files could not be made (ffmpeg missing?)"), 0.1);
-    return;
-  }
-  fileinfo_bench::TOurFields fields;
-  ReadVideos(&fields);
   for (auto _ : state) {
     fileinfo_bench::CompareWithFolderPeers(
-        state, Work(), "video information, " + std::to_string(files.size()) + " files",
-        [] { return ReadVideos(nullptr); }, fields,
+        state, Work(), "video information", files, ReadVideos,
         {fileinfo_bench::Mediainfo(Work(), VideoFolder()),
          fileinfo_bench::Exiftool(Work(), VideoFolder(), "-ImageWidth -ImageHeight -Duration")},
         kKnownDifferences, 0.1);
+    if (files.empty()) return;
     fileinfo_bench::ComparePerFileTool("video information", "ffprobe", "ffprobe -v error -show_format -show_streams",
                                        files, 50, ReadEach<TVideoInfo>);
   }
@@ -167,17 +160,10 @@ BENCHMARK(BM_VideoFolder)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_PdfFolder(benchmark::State& state) {
   const auto& files = Pdfs();
-  if (files.empty()) {
-    bench::Report(state, "PDF information", "exiftool",
-                  bench::NotMeasured("the sample files could not be made (qpdf missing?)"), 0.5);
-    return;
-  }
-  fileinfo_bench::TOurFields fields;
-  ReadPdfs(&fields);
   for (auto _ : state) {
-    fileinfo_bench::CompareWithFolderPeers(
-        state, Work(), "PDF information, " + std::to_string(files.size()) + " files", [] { return ReadPdfs(nullptr); },
-        fields, {fileinfo_bench::Exiftool(Work(), PdfFolder(), "-PageCount")}, {}, 0.5);
+    fileinfo_bench::CompareWithFolderPeers(state, Work(), "PDF information", files, ReadPdfs,
+                                           {fileinfo_bench::Exiftool(Work(), PdfFolder(), "-PageCount")}, {}, 0.5);
+    if (files.empty()) return;
     fileinfo_bench::ComparePerFileTool("PDF information", "pdfinfo", "pdfinfo", files, 50, ReadEach<TDocumentInfoPDF>);
   }
 }
@@ -230,11 +216,4 @@ BENCHMARK(BM_MarkupTree)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  bench::PrintSummary();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::RunAndSummarize(argc, argv); }

@@ -157,10 +157,5 @@ void Register() {
 
 int main(int argc, char** argv) {
   Register();
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  bench::PrintSummary();
-  return 0;
+  return bench::RunAndSummarize(argc, argv);
 }

@@ -47,6 +47,9 @@ class TSilentDialogs : public TProgDialogs {
     return {};
   }
   void SetClipboardText(const std::string&) override {}
+  bool AskYesNo(const std::string&, const std::string&, const std::string&, const std::string&) override {
+    return true;
+  }
 };
 
 struct TSetup {

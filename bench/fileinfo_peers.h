@@ -190,13 +190,26 @@ inline bool CompareFields(const bench::TWorkDir& work, const TFolderPeer& peer, 
   return rc == 0;
 }
 
-// Times ours against each folder peer (five runs each, alternating), compares
-// the fields after the runs, and adds the summary lines; the target holds
-// against the faster peer measured. Returns whether anything was measured.
-template <typename Ours>
-bool CompareWithFolderPeers(benchmark::State& state, const bench::TWorkDir& work, const std::string& name,
-                            const Ours& ours, const TOurFields& fields, const std::vector<TFolderPeer>& peers,
-                            const std::vector<std::string>& knownDifferences, double target) {
+// Reads the sample files once for their fields, then times ours (read:
+// every file of the folder, the fields added when given) against each folder
+// peer (five runs each, alternating), compares the fields after the runs and
+// adds the summary lines; the target holds against the faster peer
+// measured. Returns whether anything was measured.
+template <typename Read>
+bool CompareWithFolderPeers(benchmark::State& state, const bench::TWorkDir& work, const std::string& what,
+                            const std::vector<std::string>& files, const Read& read,
+                            const std::vector<TFolderPeer>& peers, const std::vector<std::string>& knownDifferences,
+                            double target) {
+  const std::string name = what + ", " + std::to_string(files.size()) + " files";
+  TOurFields fields;
+  if (files.empty() || read(&fields) < 0) {
+    bench::AddReportLine(name, peers.empty() ? "" : peers[0].Name,
+                         bench::NotMeasured(files.empty() ? "the sample files could not be made (tools missing?)"
+                                                          : "our reader failed on a sample file"),
+                         target);
+    state.SkipWithError("not measured");
+    return false;
+  }
   std::vector<bench::TPairedTimes> times;
   std::vector<std::string> notes;
   for (const TFolderPeer& peer : peers) {
@@ -205,8 +218,9 @@ bool CompareWithFolderPeers(benchmark::State& state, const bench::TWorkDir& work
       notes.emplace_back();
       continue;
     }
-    bench::TPairedTimes t = bench::RunPaired(bench::kDefaultRepetitions, ours,
-                                             [&] { return bench::TimeCommand(peer.Command, {peer.Output}); });
+    bench::TPairedTimes t = bench::RunPaired(
+        bench::kDefaultRepetitions, [&] { return read(nullptr); },
+        [&] { return bench::TimeCommand(peer.Command, {peer.Output}); });
     std::string line;
     if (!t.Failed && !CompareFields(work, peer, fields, knownDifferences, line)) t = bench::NotMeasured(line);
     notes.push_back(t.Failed ? std::string() : line);

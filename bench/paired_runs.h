@@ -309,6 +309,17 @@ inline void PrintSummary() {
   std::fflush(stdout);
 }
 
+// The main of a benchmark program: runs the benchmarks the command line
+// selects, then prints the summary.
+inline int RunAndSummarize(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  PrintSummary();
+  return 0;
+}
+
 // Peak resident memory of a child process running fn, less that of a child
 // running nothing (the pages it shares with this process).
 template <typename Fn>
