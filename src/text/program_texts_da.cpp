@@ -123,6 +123,7 @@ constexpr TSprProgramText kTexts[] = {
     {114, "En detaljeret forklaring af alle andre funktioner samt yderligere oplysninger om skriftsystemer og hyppigheden af bogstaver og stavelser i forskellige sprog finder du på <a=www.pellwick.example/syllabrix>www.pellwick.example/syllabrix</a>."},
     {123, "Ord, optællinger eller input, som du hverken har gemt eller kopieret, går tabt. Luk alligevel?"},
     {124, "Tegn erstattet af “?”, fordi kodningen <E> ikke kan gengive dem: <N>. UTF-8 bevarer alle tegn."},
+    {125, "HTML-websider gemmes i UTF-8 i stedet for UTF-7 eller UTF-32, som browsere ikke kan læse."},
 };
 
 }  // namespace

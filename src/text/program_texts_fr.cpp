@@ -123,6 +123,7 @@ constexpr TSprProgramText kTexts[] = {
     {114, "Pour une explication détaillée de toutes les autres fonctions ainsi que des informations supplémentaires sur les systèmes d’écriture et les fréquences des lettres et des syllabes dans différentes langues, rendez-vous sur <a=www.pellwick.example/fr/syllabrix>www.pellwick.example/fr/syllabrix</a>."},
     {123, "Les mots, les comptages ou les saisies que vous n’avez ni enregistrés ni copiés seront perdus. Fermer quand même ?"},
     {124, "Caractères remplacés par un point d’interrogation parce que l’encodage <E> ne peut pas les représenter : <N>. UTF-8 conserve tous les caractères."},
+    {125, "Les pages web HTML sont enregistrées en UTF-8 et non en UTF-7 ou en UTF-32, que les navigateurs ne savent pas lire."},
 };
 
 }  // namespace

@@ -123,6 +123,7 @@ constexpr TSprProgramText kTexts[] = {
     {114, "Per una spiegazione dettagliata di tutte le altre funzioni e per ulteriori informazioni sui sistemi di scrittura e sulla frequenza di lettere e sillabe nelle diverse lingue, visita <a=www.pellwick.example/syllabrix>www.pellwick.example/syllabrix</a>."},
     {123, "Le parole, i conteggi o l’input che non hai salvato né copiato andranno persi. Chiudere comunque?"},
     {124, "Caratteri sostituiti con \"?\" perché la codifica <E> non può rappresentarli: <N>. UTF-8 conserva tutti i caratteri."},
+    {125, "Le pagine web HTML vengono salvate in UTF-8 invece che in UTF-7 o UTF-32, che i browser non sanno leggere."},
 };
 
 }  // namespace

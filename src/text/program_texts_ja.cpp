@@ -122,6 +122,7 @@ constexpr TSprProgramText kTexts[] = {
     {114, "その他すべての機能の詳しい説明や、さまざまな言語の文字体系、文字と音節の頻度に関する追加情報については、<a=www.pellwick.example/syllabrix>www.pellwick.example/syllabrix</a>をご覧ください。"},
     {123, "保存もコピーもしていない単語、集計結果、入力は失われます。それでも閉じますか？"},
     {124, "エンコーディング <E> で表せないため「?」に置き換えられた文字：<N>。UTF-8 ではすべての文字が保持されます。"},
+    {125, "HTML Webページは、ブラウザーが読み取れない UTF-7 や UTF-32 ではなく、UTF-8 で保存されます。"},
 };
 }  // namespace
 

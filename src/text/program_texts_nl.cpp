@@ -123,6 +123,7 @@ constexpr TSprProgramText kTexts[] = {
     {114, "Voor een uitgebreide uitleg van alle andere functies en voor aanvullende informatie over schriftsystemen en de frequenties van letters en lettergrepen in verschillende talen gaat u naar <a=www.pellwick.example/syllabrix>www.pellwick.example/syllabrix</a>."},
     {123, "Woorden, tellingen of invoer die u niet hebt opgeslagen of gekopieerd, gaan verloren. Toch sluiten?"},
     {124, "Tekens vervangen door “?” omdat de codering <E> ze niet kan weergeven: <N>. UTF-8 behoudt alle tekens."},
+    {125, "HTML-webpagina's worden in UTF-8 opgeslagen in plaats van in UTF-7 of UTF-32, die browsers niet kunnen lezen."},
 };
 
 }  // namespace

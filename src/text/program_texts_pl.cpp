@@ -123,6 +123,7 @@ constexpr TSprProgramText kTexts[] = {
     {114, "Szczegółowe wyjaśnienie wszystkich pozostałych funkcji oraz dodatkowe informacje o systemach pisma i częstotliwościach liter i sylab w różnych językach można znaleźć na stronie <a=www.pellwick.example/syllabrix>www.pellwick.example/syllabrix</a>."},
     {123, "Słowa, wyniki zliczania lub dane wejściowe, których nie zapisano ani nie skopiowano, zostaną utracone. Mimo to zamknąć?"},
     {124, "Znaki zastąpione przez \"?\", ponieważ kodowanie <E> nie może ich przedstawić: <N>. UTF-8 zachowuje wszystkie znaki."},
+    {125, "Strony internetowe HTML są zapisywane w UTF-8 zamiast w UTF-7 lub UTF-32, których przeglądarki nie odczytują."},
 };
 
 }  // namespace

@@ -123,6 +123,7 @@ constexpr TSprProgramText kTexts[] = {
     {114, "Para uma explicação detalhada de todas as outras funções, bem como informações adicionais sobre sistemas de escrita e frequências de letras e sílabas em diferentes idiomas, acesse <a=www.pellwick.example/syllabrix>www.pellwick.example/syllabrix</a>."},
     {123, "Palavras, contagens ou entradas que você não salvou nem copiou serão perdidas. Fechar mesmo assim?"},
     {124, "Caracteres substituídos por \"?\" porque a codificação <E> não pode representá-los: <N>. O UTF-8 mantém todos os caracteres."},
+    {125, "Páginas da web HTML são salvas em UTF-8 em vez de UTF-7 ou UTF-32, que os navegadores não conseguem ler."},
 };
 
 }  // namespace

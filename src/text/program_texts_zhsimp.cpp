@@ -123,6 +123,7 @@ constexpr TSprProgramText kTexts[] = {
     {114, "有关所有其他功能的详细说明，以及有关不同语言中书写系统和字母与音节频率的更多信息，请访问 <a=www.pellwick.example/syllabrix>www.pellwick.example/syllabrix</a>。"},
     {123, "尚未保存或复制的单词、计数结果或输入内容将会丢失。仍要关闭吗？"},
     {124, "因编码 <E> 无法表示而被替换为问号的字符：<N>。UTF-8 可保留所有字符。"},
+    {125, "HTML 网页以 UTF-8 而非 UTF-7 或 UTF-32 保存，因为浏览器无法读取这两种编码。"},
 };
 
 }  // namespace
