@@ -4,12 +4,13 @@
 // 1.0) and against `fdfind` (package fd-find), which walks in parallel, with
 // the same patterns. Our side collects the paths and records of what it
 // finds; the peers print their paths to /dev/null, and once more after the
-// runs into a file whose lines must number the files we found (else the case
-// is not measured). Every side runs on a warm page cache. Install the peers with
+// runs into a file whose lines must be the paths we found, in any order (else
+// the case is not measured). Every side runs on a warm page cache. Install the peers with
 //   bash scripts/ensure_packages.sh findutils fd-find
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -63,15 +64,18 @@ const std::string& Tree() {
   return root;
 }
 
-size_t gFound = 0;
+// The paths of the last run, sorted.
+TStrArray gFound;
 
 double RunFinder() {
   const auto start = bench::Clock::now();
   TFileFinderObj finder(Tree(), true);
   finder.ExtensionFilter.SetFilter("txt;jpg;mp3", "", "");
   if (!finder.Execute()) return -1;
-  gFound = finder.FileList.size();
-  return bench::SecondsSince(start);
+  const double s = bench::SecondsSince(start);
+  gFound = finder.FileList;
+  std::sort(gFound.begin(), gFound.end());
+  return s;
 }
 
 std::string FindCommand(const std::string& out = "/dev/null") {
@@ -79,7 +83,7 @@ std::string FindCommand(const std::string& out = "/dev/null") {
 }
 
 std::string FdCommand(const std::string& out = "/dev/null") {
-  return "fdfind -u -g '*.{txt,jpg,mp3}' . '" + Tree() + "' > " + out + " 2>/dev/null";
+  return "fdfind -u -g '*.{txt,jpg,mp3}' '" + Tree() + "' > " + out + " 2>/dev/null";
 }
 
 // After the timed runs, which print to /dev/null: the peer once more into a
@@ -90,10 +94,16 @@ bench::TPairedTimes CheckedAgainstOurs(bench::TPairedTimes t, std::string (*comm
   const std::string out = Work().File("peer-paths.txt");
   if (bench::TimeCommand(command(out), {out}) < 0) return bench::NotMeasured(peer + " failed");
   std::ifstream in(out);
-  size_t lines = 0;
-  for (std::string line; std::getline(in, line);) ++lines;
-  if (lines != gFound)
-    return bench::NotMeasured(peer + " found " + std::to_string(lines) + " files, we " + std::to_string(gFound));
+  TStrArray paths;
+  for (std::string line; std::getline(in, line);) paths.push_back(line);
+  std::sort(paths.begin(), paths.end());
+  if (paths != gFound) {
+    size_t same = 0;
+    for (size_t i = 0; i < paths.size() && i < gFound.size() && paths[i] == gFound[i]; ++i) ++same;
+    return bench::NotMeasured(peer + " found " + std::to_string(paths.size()) + " files, we " +
+                              std::to_string(gFound.size()) +
+                              (same < paths.size() ? "; first other path: " + paths[same] : std::string()));
+  }
   return t;
 }
 
@@ -105,7 +115,7 @@ void BM_FinderAgainstFind(benchmark::State& state) {
         bench::RunPaired(bench::kDefaultRepetitions, RunFinder, [] { return bench::TimeCommand(FindCommand()); }),
         FindCommand, "find");
     bench::Report(state, "Finder/3 extensions", "find -name", t, 1.0);
-    state.counters["found"] = static_cast<double>(gFound);
+    state.counters["found"] = static_cast<double>(gFound.size());
   }
 }
 
