@@ -261,7 +261,7 @@ QRect TVirtualListView::GetCellRect(int32_t ItemIndex, int32_t Position, bool Ma
 void TVirtualListView::BeginCellEdit(const TVirtualListViewCellInfo& Cell) {
   if (Cell.EditType == vlvEditNone || Cell.ListItem < 0) return;
   if (Cell.ItemIndex < 0 || Cell.ItemIndex >= GetItemCount()) return;
-  if (!VirtualItems[static_cast<size_t>(Cell.ItemIndex)].Editable) return;
+  if (!VirtualItems.Editable(static_cast<size_t>(Cell.ItemIndex))) return;
   std::string value = GetCellContentAsString(Cell.ItemIndex, Cell.ColumnPosition);
   bool canChange = true;
   bool showEditInput = true;

@@ -35,22 +35,20 @@ QVariant TVirtualListViewModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole: return ToQString(FList->GetCellDisplayText(itemIndex, column));
     case Qt::DecorationRole: {
       if (column != 0 || !FList->ShowIcons()) return {};
-      const int32_t image = FList->VirtualItems[static_cast<size_t>(itemIndex)].ImageIndex;
+      const int32_t image = FList->VirtualItems.ImageIndex(static_cast<size_t>(itemIndex));
       if (image < 0 || image >= FList->Images.size()) return {};
       return FList->Images[image];
     }
     case Qt::CheckStateRole:
       if (column != 0 || !FList->Checkboxes()) return {};
-      return FList->VirtualItems[static_cast<size_t>(itemIndex)].Checked ? Qt::Checked : Qt::Unchecked;
+      return FList->VirtualItems.Checked(static_cast<size_t>(itemIndex)) ? Qt::Checked : Qt::Unchecked;
     case Qt::ForegroundRole: {
       if (FList->DefaultDraw) return {};
-      const TVirtualListViewItem& item = FList->VirtualItems[static_cast<size_t>(itemIndex)];
-      const auto k = static_cast<size_t>(column);
-      return ToQColor(k < item.CellFontColors.size() ? item.CellFontColors[k] : item.FontColor);
+      return ToQColor(FList->VirtualItems.CellFontColor(static_cast<size_t>(itemIndex), static_cast<size_t>(column)));
     }
     case Qt::FontRole: {
       if (FList->DefaultDraw) return {};
-      const TVirtualListViewFontStyles style = FList->VirtualItems[static_cast<size_t>(itemIndex)].FontStyle;
+      const TVirtualListViewFontStyles style = FList->VirtualItems.FontStyle(static_cast<size_t>(itemIndex));
       if (style == 0) return {};
       QFont font = FList->font();
       font.setBold((style & kVlvFontBold) != 0);

@@ -62,7 +62,6 @@ struct TVirtualListViewItem {
   bool Editable = true;
   bool Checked = false;
 };
-using TVirtualListViewItems = std::vector<TVirtualListViewItem>;
 
 struct TVirtualListViewColumnInfo {
   int32_t ColumnID = 0;
