@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "foundation/proportional_widths.h"
 #include "foundation/str_transform.h"
 
 namespace {
@@ -160,22 +161,6 @@ bool TVirtualListViewStore::GetColumnTypeAndIndex(int32_t Position, TVirtualList
   ColumnType = d->ColumnType;
   ValueIndex = d->ValueIndex;
   return true;
-}
-
-TIntArray TVirtualListViewStore::ProportionalWidths(const TIntArray& Widths, int32_t Available) {
-  if (Available <= 0 || Widths.empty()) return Widths;
-  int64_t sum = 0;
-  for (int32_t w : Widths) sum += w;
-  TIntArray result(Widths.size());
-  if (sum <= 0) {
-    std::fill(result.begin(), result.end(), Available / static_cast<int32_t>(Widths.size()));
-    return result;
-  }
-  const double ratio = static_cast<double>(sum) / static_cast<double>(Available);
-  for (size_t i = 0; i < Widths.size(); ++i) {
-    result[i] = static_cast<int32_t>(std::floor(static_cast<double>(Widths[i]) / ratio));
-  }
-  return result;
 }
 
 void TVirtualListViewStore::RefreshColumns(bool Captions, bool Widths) {

@@ -190,10 +190,6 @@ class TVirtualListViewStore {
   TStrArray2D GetContentAsStrArray(bool IDs, bool Checked, bool Captions) const;
   void SetContentFromStrArray(const TStrArray2D& Content, bool IDs, bool Checked, bool Clear);
 
-  // Proportional widths: each width scaled to fill available pixels; a total
-  // of 0 gives equal widths; no room leaves the widths as they are.
-  static TIntArray ProportionalWidths(const TIntArray& Widths, int32_t Available);
-
  protected:
   // What the platform list view does; headless, the store keeps the rows
   // and the selection itself.
