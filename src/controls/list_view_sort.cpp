@@ -6,37 +6,6 @@
 #include "foundation/hoare_quicksort.h"
 #include "foundation/letter_case.h"
 
-namespace {
-
-template <typename Key>
-void SortOrder(std::vector<int32_t>& order, size_t count, const Key& key, bool descending) {
-  using KeyType = std::decay_t<decltype(key(0))>;
-  // Keys are plain values or views into the store, which the sort leaves alone.
-  KeyType pivotKey{};
-  const KeyType* pivot = &pivotKey;
-  auto takePivot = [&](ptrdiff_t m) { pivotKey = key(order[static_cast<size_t>(m)]); };
-  auto swap = [&](ptrdiff_t i, ptrdiff_t j) {
-    std::swap(order[static_cast<size_t>(i)], order[static_cast<size_t>(j)]);
-  };
-  // Crafted input that would make the quicksort quadratic ends in an
-  // order-keeping sort of the rest.
-  auto finish = [&](ptrdiff_t lo, ptrdiff_t hi) {
-    std::stable_sort(order.begin() + lo, order.begin() + hi + 1,
-                     [&](int32_t a, int32_t b) { return descending ? key(b) < key(a) : key(a) < key(b); });
-  };
-  if (descending) {
-    HoareQuickSort(
-        count, takePivot, [&](ptrdiff_t i) { return *pivot < key(order[static_cast<size_t>(i)]); },
-        [&](ptrdiff_t j) { return key(order[static_cast<size_t>(j)]) < *pivot; }, swap, finish);
-  } else {
-    HoareQuickSort(
-        count, takePivot, [&](ptrdiff_t i) { return key(order[static_cast<size_t>(i)]) < *pivot; },
-        [&](ptrdiff_t j) { return *pivot < key(order[static_cast<size_t>(j)]); }, swap, finish);
-  }
-}
-
-}  // namespace
-
 void TVirtualListViewStore::SortUp(TVirtualListViewColumnType ColumnType, int32_t ValueIndex) {
   SortInternal(ColumnType, ValueIndex, false);
 }
@@ -75,10 +44,10 @@ void TVirtualListViewStore::SortInternal(TVirtualListViewColumnType ColumnType, 
   const size_t fixed = std::min(n, static_cast<size_t>(std::max(FixedRowsBottom, 0)));
   const size_t sorted = n - fixed;
   if (byString) {
-    SortOrder(
+    HoareSortOrder(
         order, sorted, [&items](int32_t i) { return items.SortKeyStr(static_cast<size_t>(i)); }, Descending);
   } else {
-    SortOrder(
+    HoareSortOrder(
         order, sorted, [&items](int32_t i) { return items.SortKeyInt(static_cast<size_t>(i)); }, Descending);
   }
   if (SortStable) {
