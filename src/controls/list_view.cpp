@@ -79,7 +79,7 @@ void TVirtualListView::SetCheckboxes(bool value) {
 
 void TVirtualListView::PlatformRowCountChanged(int32_t OldCount, int32_t NewCount) {
   ++FQuietSelection;
-  FModel->SetRows(OldCount, NewCount);
+  FModel->SetRows(NewCount);
   --FQuietSelection;
 }
 

@@ -514,6 +514,21 @@ void TFileListViewStore::SelectItemProc(TFileListViewListItem Item, bool Selecte
   }
 }
 
+TIntArray TFileListViewStore::GetSelectedItemIndexes() const {
+  TIntArray indexes;
+  for (int32_t row : PlatformSelectedRows()) {
+    const int32_t index = GetIndexOfListItem(row);
+    if (index >= 0 && index < GetFileCount()) indexes.push_back(index);
+  }
+  std::sort(indexes.begin(), indexes.end());
+  indexes.erase(std::unique(indexes.begin(), indexes.end()), indexes.end());
+  return indexes;
+}
+
+void TFileListViewStore::ItemCheckedProc(TFileListViewListItem Item, bool Checked) {
+  SetItemChecked(GetIndexOfListItem(Item), Checked);
+}
+
 // --- Drag re-ordering -------------------------------------------------------------------------------
 
 void TFileListViewStore::DropSelectedOnRow(TFileListViewListItem TargetRow) {
@@ -522,10 +537,7 @@ void TFileListViewStore::DropSelectedOnRow(TFileListViewListItem TargetRow) {
   const size_t n = FItems.size();
   // Rows name entries through the filter while it is on.
   std::vector<uint8_t> selected(n, 0);
-  for (int32_t row : PlatformSelectedRows()) {
-    const int32_t index = GetIndexOfListItem(row);
-    if (index >= 0 && static_cast<size_t>(index) < n) selected[static_cast<size_t>(index)] = 1;
-  }
+  for (int32_t index : GetSelectedItemIndexes()) selected[static_cast<size_t>(index)] = 1;
   int32_t target = TargetRow >= 0 && TargetRow < FRowCount ? GetIndexOfListItem(TargetRow) : -1;
   if (target >= 0 && static_cast<size_t>(target) >= n) target = -1;
   std::vector<int32_t> moved;

@@ -298,7 +298,12 @@ class TFileListViewStore {
   int32_t GetIndexOfListItem(TFileListViewListItem Item) const;
   int32_t LastSelectedIndex() const { return FLastSelectedIndex; }
   void SelectItemProc(TFileListViewListItem Item, bool Selected);
+  // The user ticked or cleared a row's check box: the entry keeps the state.
+  void ItemCheckedProc(TFileListViewListItem Item, bool Checked);
   TIntArray GetSelectedRows() const { return PlatformSelectedRows(); }
+  // The entries of the selected rows (through the filter while it is on),
+  // ascending.
+  TIntArray GetSelectedItemIndexes() const;
   void SetSelectedRows(const TIntArray& Rows) { PlatformSelectRows(Rows); }
 
   // --- Sorting ----------------------------------------------------------------------------------
