@@ -1,5 +1,8 @@
 #include "controls/list_view_item_store.h"
 
+#include <stdexcept>
+#include <string>
+
 #include <algorithm>
 
 #include "foundation/apply_order.h"
@@ -71,6 +74,16 @@ TVirtualListViewItem TVirtualListViewItems::Unpack(size_t i) const {
 }
 
 TVirtualListViewItem TVirtualListViewItems::operator[](size_t index) const { return Unpack(index); }
+
+TVirtualListViewItem& TVirtualListViewItems::at(size_t index) {
+  if (index >= size()) throw std::out_of_range("list view item " + std::to_string(index));
+  return (*this)[index];
+}
+
+TVirtualListViewItem TVirtualListViewItems::at(size_t index) const {
+  if (index >= size()) throw std::out_of_range("list view item " + std::to_string(index));
+  return (*this)[index];
+}
 
 TVirtualListViewItem& TVirtualListViewItems::operator[](size_t index) {
   if (TVirtualListViewItem* full = FullOf(index)) return *full;

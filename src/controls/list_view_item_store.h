@@ -77,6 +77,9 @@ class TVirtualListViewItems {
   TVirtualListViewItem& operator[](size_t index);
   // A copy of the item as a public record.
   TVirtualListViewItem operator[](size_t index) const;
+  // The same with the index checked (std::out_of_range), as a vector does.
+  TVirtualListViewItem& at(size_t index);
+  TVirtualListViewItem at(size_t index) const;
   iterator begin() { return iterator(this, 0); }
   iterator end() { return iterator(this, static_cast<std::ptrdiff_t>(size())); }
   const_iterator begin() const { return const_iterator(this, 0); }

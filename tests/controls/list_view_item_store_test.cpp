@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -32,7 +33,15 @@ TEST(ListViewItemStore, ReadsAsPublicRecordsWithoutMaterialising) {
   TStrArray names;
   for (const auto& item : items) names.push_back(item.StrValues[0]);
   EXPECT_EQ(names, (TStrArray{"name 1", "name 2", "name 3"}));
+  EXPECT_EQ(items.at(2).StrValues[0], "name 3");
+  EXPECT_THROW(items.at(3), std::out_of_range);
   EXPECT_EQ(items.MaterialisedCount(), 0u);
+  // Checked access for writing: only that item gets its record.
+  TVirtualListViewItems writable = Three();
+  writable.at(0).ID = 9;
+  EXPECT_EQ(writable[0].ID, 9);
+  EXPECT_EQ(writable.MaterialisedCount(), 1u);
+  EXPECT_THROW(writable.at(3), std::out_of_range);
 }
 
 TEST(ListViewItemStore, WrittenRecordsStayTheItemsOwnThroughMovesAndGrowth) {
