@@ -33,7 +33,7 @@ TStringArena& TStringArena::operator=(const TStringArena& other) {
   FUsedInLast = other.FUsedInLast;
   FLong = other.FLong;
   FBytesAdded = other.FBytesAdded;
-  FLast = other.FLast;
+  FLastShared = other.FLastShared;
   return *this;
 }
 
@@ -58,19 +58,55 @@ TArenaStr TStringArena::Add(std::string_view text) {
   // texts) keeps the rest as long texts.
   if (text.size() > kMaxChunk / 4 || text.size() >= kLongMarker || FChunks.size() > kChunkMask) {
     FLong.emplace_back(text);
-    FLast = (kLongMarker << kLengthShift) | (FLong.size() - 1);
-    return FLast;
+    return (kLongMarker << kLengthShift) | (FLong.size() - 1);
   }
   uint64_t chunk = 0;
   uint64_t pos = 0;
   std::memcpy(Reserve(text.size(), chunk, pos), text.data(), text.size());
-  FLast = (static_cast<uint64_t>(text.size()) << kLengthShift) | (chunk << kPosBits) | pos;
-  return FLast;
+  return (static_cast<uint64_t>(text.size()) << kLengthShift) | (chunk << kPosBits) | pos;
 }
 
 TArenaStr TStringArena::AddShared(std::string_view text) {
-  if (FLast != 0 && View(FLast) == text) return FLast;
-  return Add(text);
+  if (FLastShared != 0 && View(FLastShared) == text) return FLastShared;
+  FLastShared = Add(text);
+  return FLastShared;
+}
+
+TArenaStr TStringArena::AddParts(std::initializer_list<std::string_view> parts) {
+  std::string packed;
+  bool any = false;
+  for (std::string_view part : parts) {
+    any = any || !part.empty();
+    // Lengths as base-128 numbers, seven bits a byte, the high bit for "more".
+    size_t length = part.size();
+    do {
+      packed += static_cast<char>((length & 0x7F) | (length > 0x7F ? 0x80 : 0));
+      length >>= 7;
+    } while (length > 0);
+  }
+  if (!any) return 0;
+  for (std::string_view part : parts) packed.append(part);
+  return Add(packed);
+}
+
+std::string_view TStringArena::Part(TArenaStr ref, size_t count, size_t k) const {
+  const std::string_view packed = View(ref);
+  if (packed.empty() || k >= count) return {};
+  size_t pos = 0;
+  size_t offset = 0;
+  size_t length = 0;
+  for (size_t n = 0; n < count; ++n) {
+    size_t value = 0;
+    for (int shift = 0; pos < packed.size(); shift += 7) {
+      const auto byte = static_cast<unsigned char>(packed[pos++]);
+      value |= static_cast<size_t>(byte & 0x7F) << shift;
+      if ((byte & 0x80) == 0) break;
+    }
+    if (n < k) offset += value;
+    if (n == k) length = value;
+  }
+  if (pos + offset > packed.size()) return {};
+  return packed.substr(pos + offset, length);
 }
 
 std::string_view TStringArena::View(TArenaStr ref) const {
@@ -87,7 +123,7 @@ void TStringArena::Clear() {
   FUsedInLast = 0;
   FLong.clear();
   FBytesAdded = 0;
-  FLast = 0;
+  FLastShared = 0;
 }
 
 size_t TStringArena::BytesReserved() const {

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -28,10 +29,15 @@ class TStringArena {
   TStringArena& operator=(TStringArena&&) noexcept = default;
 
   TArenaStr Add(std::string_view text);
-  // Like Add, but hands out the reference of the text added last when the
-  // texts are equal, so that a text stored twice in a row is kept once.
+  // Like Add, but hands out the reference of the last text added this way
+  // when the texts are equal, so that a path stored for an entry and then for
+  // its records is kept once.
   TArenaStr AddShared(std::string_view text);
   std::string_view View(TArenaStr ref) const;
+  // Several texts under one reference: their lengths first, then their bytes
+  // (0 when all are empty). Part reads text k of the count stored.
+  TArenaStr AddParts(std::initializer_list<std::string_view> parts);
+  std::string_view Part(TArenaStr ref, size_t count, size_t k) const;
   std::string Str(TArenaStr ref) const { return std::string(View(ref)); }
 
   void Clear();
@@ -73,5 +79,5 @@ class TStringArena {
   // Texts too long for a block.
   std::vector<std::string> FLong;
   size_t FBytesAdded = 0;
-  TArenaStr FLast = 0;
+  TArenaStr FLastShared = 0;
 };

@@ -51,3 +51,22 @@ TEST(StringArena, SharedTextsAndCompaction) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(StringArena, SeveralTextsUnderOneReference) {
+  TStringArena arena;
+  EXPECT_EQ(arena.AddParts({"", "", ""}), 0u);
+  const std::string long1(300, 'x');
+  const std::string long2(20000, 'y');
+  const TArenaStr ref = arena.AddParts({"Ann", "", long1, "c", long2});
+  EXPECT_EQ(arena.Part(ref, 5, 0), "Ann");
+  EXPECT_EQ(arena.Part(ref, 5, 1), "");
+  EXPECT_EQ(arena.Part(ref, 5, 2), long1);
+  EXPECT_EQ(arena.Part(ref, 5, 3), "c");
+  EXPECT_EQ(arena.Part(ref, 5, 4), long2);
+  EXPECT_EQ(arena.Part(ref, 5, 5), "");
+  EXPECT_EQ(arena.Part(0, 5, 0), "");
+}
+
+}  // namespace

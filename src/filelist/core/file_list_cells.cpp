@@ -289,17 +289,18 @@ std::string TFileListViewStore::CellText(size_t i, const TFileListViewColumnInfo
     case flvColAudioChannels: {
       const TPackedAudioInfo* a = record(AudioInfos, InfoKind::Audio);
       if (!a) return kMissing;
-      auto text = [&](TArenaStr ref) { return std::string(AudioInfos.Text(ref)); };
+      auto text = [&](TAudioText k) { return std::string(AudioInfos.Part(a->Texts, kAudioTextCount, k)); };
       switch (d.ColumnType) {
-        case flvColAudioArtist: return text(a->Artist);
-        case flvColAudioTitle: return text(a->Title);
-        case flvColAudioAlbum: return text(a->Album);
-        case flvColAudioTrack: return TrackToStr(AudioInfos.Text(a->Track), ExportFormat.TrackNumberOnly);
-        case flvColAudioDiscNumber: return text(a->DiscNumber);
+        case flvColAudioArtist: return text(atArtist);
+        case flvColAudioTitle: return text(atTitle);
+        case flvColAudioAlbum: return text(atAlbum);
+        case flvColAudioTrack:
+          return TrackToStr(AudioInfos.Part(a->Texts, kAudioTextCount, atTrack), ExportFormat.TrackNumberOnly);
+        case flvColAudioDiscNumber: return text(atDiscNumber);
         case flvColAudioDuration: return SecondsToTime(a->Duration, ExportFormat.AudioDurationFormat);
-        case flvColAudioYear: return text(a->Year);
-        case flvColAudioGenre: return text(a->Genre);
-        case flvColAudioComment: return text(a->Comment);
+        case flvColAudioYear: return text(atYear);
+        case flvColAudioGenre: return text(atGenre);
+        case flvColAudioComment: return text(atComment);
         case flvColAudioSampleRate: return SampleRateToStr(a->SampleRate, ExportFormat.SampleRateIncludeUnit);
         case flvColAudioBitRate: return BitrateToStr(a->BitRate, ExportFormat.AudioBitRateIncludeUnit);
         default: return ChannelsToStr(a->Channels);
@@ -329,8 +330,10 @@ std::string TFileListViewStore::CellText(size_t i, const TFileListViewColumnInfo
     case flvColDocumentPageCount: {
       const TPackedDocumentInfo* doc = record(DocumentInfos, InfoKind::Document);
       if (!doc) return kMissing;
-      if (d.ColumnType == flvColDocumentAuthor) return std::string(DocumentInfos.Text(doc->Author));
-      if (d.ColumnType == flvColDocumentTitle) return std::string(DocumentInfos.Text(doc->Title));
+      if (d.ColumnType == flvColDocumentAuthor)
+        return std::string(DocumentInfos.Part(doc->Texts, kDocumentTextCount, dtAuthor));
+      if (d.ColumnType == flvColDocumentTitle)
+        return std::string(DocumentInfos.Part(doc->Texts, kDocumentTextCount, dtTitle));
       return IntToStr(doc->PageCount);
     }
 
@@ -344,7 +347,7 @@ std::string TFileListViewStore::CellText(size_t i, const TFileListViewColumnInfo
     case flvColCheckSumSHA2_512: {
       const TPackedCheckSumInfo* c = record(CheckSumInfos, InfoKind::CheckSum);
       if (!c) return kMissing;
-      return std::string(CheckSumInfos.Text(c->Digests[d.ColumnType - flvColCheckSumMD5]));
+      return std::string(CheckSumInfos.Part(c->Digests, kCheckSumCount, d.ColumnType - flvColCheckSumMD5));
     }
 
     case flvColCombinedWidth:
@@ -434,8 +437,8 @@ std::string TFileListViewStore::GetCellContentAsString(int32_t ARow, TFileListVi
   const int32_t audio = items.InfoIndex(i, InfoKind::Audio);
   const TPackedAudioInfo* a =
       audio >= 0 && static_cast<size_t>(audio) < AudioInfos.size() ? &AudioInfos[static_cast<size_t>(audio)] : nullptr;
-  auto audioText = [&](TArenaStr TPackedAudioInfo::*field) {
-    return a ? std::string(AudioInfos.Text(a->*field)) : std::string();
+  auto audioText = [&](TAudioText k) {
+    return a ? std::string(AudioInfos.Part(a->Texts, kAudioTextCount, k)) : std::string();
   };
   switch (AColumnType) {
     case flvColName: return std::string(items.Name(i));
@@ -454,14 +457,14 @@ std::string TFileListViewStore::GetCellContentAsString(int32_t ARow, TFileListVi
       if (v < 0 || static_cast<size_t>(v) >= VolumeInfos.size()) return std::string();
       return std::string(VolumeInfos.Text(VolumeInfos[static_cast<size_t>(v)].VolumeName));
     }
-    case flvColAudioArtist: return audioText(&TPackedAudioInfo::Artist);
-    case flvColAudioTitle: return audioText(&TPackedAudioInfo::Title);
-    case flvColAudioAlbum: return audioText(&TPackedAudioInfo::Album);
-    case flvColAudioTrack: return audioText(&TPackedAudioInfo::Track);
-    case flvColAudioDiscNumber: return audioText(&TPackedAudioInfo::DiscNumber);
-    case flvColAudioYear: return audioText(&TPackedAudioInfo::Year);
-    case flvColAudioGenre: return audioText(&TPackedAudioInfo::Genre);
-    case flvColAudioComment: return audioText(&TPackedAudioInfo::Comment);
+    case flvColAudioArtist: return audioText(atArtist);
+    case flvColAudioTitle: return audioText(atTitle);
+    case flvColAudioAlbum: return audioText(atAlbum);
+    case flvColAudioTrack: return audioText(atTrack);
+    case flvColAudioDiscNumber: return audioText(atDiscNumber);
+    case flvColAudioYear: return audioText(atYear);
+    case flvColAudioGenre: return audioText(atGenre);
+    case flvColAudioComment: return audioText(atComment);
     case flvColCustomStr: return AIndex >= 0 ? std::string(items.CustomStr(i, static_cast<size_t>(AIndex))) : "";
     case flvColCustomInt:
       if (AIndex < 0 || static_cast<size_t>(AIndex) >= items.CustomIntCount(i)) return std::string();

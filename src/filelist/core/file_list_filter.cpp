@@ -48,19 +48,19 @@ void TFileListViewStore::RebuildFilteredIndexes() {
       if (f.Column == flvColPath) {
         value = items.FileName(i);
       } else {
-        TArenaStr TPackedAudioInfo::*field = nullptr;
+        size_t part = kAudioTextCount;
         switch (f.Column) {
-          case flvColAudioArtist: field = &TPackedAudioInfo::Artist; break;
-          case flvColAudioTitle: field = &TPackedAudioInfo::Title; break;
-          case flvColAudioAlbum: field = &TPackedAudioInfo::Album; break;
-          case flvColAudioYear: field = &TPackedAudioInfo::Year; break;
-          case flvColAudioGenre: field = &TPackedAudioInfo::Genre; break;
-          case flvColAudioComment: field = &TPackedAudioInfo::Comment; break;
+          case flvColAudioArtist: part = atArtist; break;
+          case flvColAudioTitle: part = atTitle; break;
+          case flvColAudioAlbum: part = atAlbum; break;
+          case flvColAudioYear: part = atYear; break;
+          case flvColAudioGenre: part = atGenre; break;
+          case flvColAudioComment: part = atComment; break;
           default: break;
         }
         const int32_t a = items.InfoIndex(i, TFileListViewInfoKind::Audio);
-        if (field == nullptr || a < 0 || static_cast<size_t>(a) >= AudioInfos.size()) continue;
-        value = AudioInfos.Text(AudioInfos[static_cast<size_t>(a)].*field);
+        if (part == kAudioTextCount || a < 0 || static_cast<size_t>(a) >= AudioInfos.size()) continue;
+        value = AudioInfos.Part(AudioInfos[static_cast<size_t>(a)].Texts, kAudioTextCount, part);
       }
       if (f.MatchMode == kFlvFilterRegex) {
         match = p.Regex->Matches(value);

@@ -23,6 +23,8 @@ void TInternedTexts::Clear() {
 
 void TFileListViewItemStore::clear() {
   FItems.clear();
+  FSortKeyInts.clear();
+  FSortKeyFloats.clear();
   FKeys.Clear();
   FExts.Clear();
   FBaseDirs.Clear();
@@ -63,9 +65,7 @@ void TFileListViewItemStore::Pack(const TFileListViewItem& item, TPacked& p) {
   p.PathLength = item.PathLength;
   p.FolderLevel = item.FolderLevel;
   p.Size = item.Size;
-  p.SortKeyInt = item.SortKeyInt;
   p.Date = item.Date;
-  p.SortKeyFloat = item.SortKeyFloat;
   p.IconIndex = item.IconIndex;
   p.Info[0] = item.FolderInfoIndex;
   p.Info[1] = item.VolumeInfoIndex;
@@ -108,9 +108,9 @@ TFileListViewItem TFileListViewItemStore::Get(size_t i) const {
   item.PathLength = p.PathLength;
   item.FolderLevel = p.FolderLevel;
   item.Size = p.Size;
-  item.SortKeyInt = p.SortKeyInt;
+  item.SortKeyInt = SortKeyInt(i);
   item.Date = p.Date;
-  item.SortKeyFloat = p.SortKeyFloat;
+  item.SortKeyFloat = SortKeyFloat(i);
   item.IconIndex = p.IconIndex;
   if (const TExtra* extra = ExtraOf(i)) {
     item.CustomStrValues = extra->CustomStrValues;
@@ -134,12 +134,34 @@ TFileListViewItem TFileListViewItemStore::Get(size_t i) const {
   return item;
 }
 
-void TFileListViewItemStore::Set(size_t i, const TFileListViewItem& item) { Pack(item, FItems[i]); }
+void TFileListViewItemStore::Set(size_t i, const TFileListViewItem& item) {
+  Pack(item, FItems[i]);
+  SetSortKeyInt(i, item.SortKeyInt);
+  SetSortKeyFloat(i, item.SortKeyFloat);
+}
 
 size_t TFileListViewItemStore::Append(const TFileListViewItem& item) {
   FItems.emplace_back();
-  Pack(item, FItems.back());
+  if (!FSortKeyInts.empty()) FSortKeyInts.push_back(0);
+  if (!FSortKeyFloats.empty()) FSortKeyFloats.push_back(0);
+  Set(FItems.size() - 1, item);
   return FItems.size() - 1;
+}
+
+void TFileListViewItemStore::SetSortKeyInt(size_t i, int64_t key) {
+  if (FSortKeyInts.empty()) {
+    if (key == 0) return;
+    FSortKeyInts.assign(FItems.size(), 0);
+  }
+  FSortKeyInts[i] = key;
+}
+
+void TFileListViewItemStore::SetSortKeyFloat(size_t i, double key) {
+  if (FSortKeyFloats.empty()) {
+    if (key == 0) return;
+    FSortKeyFloats.assign(FItems.size(), 0);
+  }
+  FSortKeyFloats[i] = key;
 }
 
 void TFileListViewItemStore::CopyItem(size_t from, size_t to) {
@@ -149,6 +171,8 @@ void TFileListViewItemStore::CopyItem(size_t from, size_t to) {
   const uint32_t keepExtra = target.Extra;
   target = FItems[from];
   target.Extra = keepExtra;
+  if (!FSortKeyInts.empty()) FSortKeyInts[to] = FSortKeyInts[from];
+  if (!FSortKeyFloats.empty()) FSortKeyFloats[to] = FSortKeyFloats[from];
   if (const TExtra* extra = ExtraOf(from)) {
     const TExtra copy = *extra;
     MakeExtra(target) = copy;
@@ -163,13 +187,23 @@ void TFileListViewItemStore::Keep(const std::vector<uint8_t>& drop) {
       DropExtra(FItems[i]);
       continue;
     }
-    if (w != i) FItems[w] = FItems[i];
+    if (w != i) {
+      FItems[w] = FItems[i];
+      if (!FSortKeyInts.empty()) FSortKeyInts[w] = FSortKeyInts[i];
+      if (!FSortKeyFloats.empty()) FSortKeyFloats[w] = FSortKeyFloats[i];
+    }
     ++w;
   }
   FItems.resize(w);
+  if (!FSortKeyInts.empty()) FSortKeyInts.resize(w);
+  if (!FSortKeyFloats.empty()) FSortKeyFloats.resize(w);
 }
 
-void TFileListViewItemStore::Permute(const std::vector<int32_t>& order) { ApplyOrderToVector(FItems, order); }
+void TFileListViewItemStore::Permute(const std::vector<int32_t>& order) {
+  ApplyOrderToVector(FItems, order);
+  if (!FSortKeyInts.empty()) ApplyOrderToVector(FSortKeyInts, order);
+  if (!FSortKeyFloats.empty()) ApplyOrderToVector(FSortKeyFloats, order);
+}
 
 std::string_view TFileListViewItemStore::Name(size_t i) const {
   const TPacked& p = FItems[i];
@@ -272,14 +306,7 @@ TPackedAudioInfo PackInfo(const TFileListViewAudioInfo& r, TStringArena& texts) 
   TPackedAudioInfo p;
   p.Read = r.Read;
   p.FileName = texts.AddShared(r.FileName);
-  p.Artist = texts.Add(r.Artist);
-  p.Title = texts.Add(r.Title);
-  p.Album = texts.Add(r.Album);
-  p.Track = texts.Add(r.Track);
-  p.DiscNumber = texts.Add(r.DiscNumber);
-  p.Year = texts.Add(r.Year);
-  p.Genre = texts.Add(r.Genre);
-  p.Comment = texts.Add(r.Comment);
+  p.Texts = texts.AddParts({r.Artist, r.Title, r.Album, r.Track, r.DiscNumber, r.Year, r.Genre, r.Comment});
   p.Channels = r.Channels;
   p.SampleRate = r.SampleRate;
   p.BitRate = r.BitRate;
@@ -290,14 +317,15 @@ TPackedAudioInfo PackInfo(const TFileListViewAudioInfo& r, TStringArena& texts) 
 TFileListViewAudioInfo UnpackInfo(const TPackedAudioInfo& p, const TStringArena& texts) {
   TFileListViewAudioInfo r;
   r.Read = p.Read;
-  r.Artist = texts.Str(p.Artist);
-  r.Title = texts.Str(p.Title);
-  r.Album = texts.Str(p.Album);
-  r.Track = texts.Str(p.Track);
-  r.DiscNumber = texts.Str(p.DiscNumber);
-  r.Year = texts.Str(p.Year);
-  r.Genre = texts.Str(p.Genre);
-  r.Comment = texts.Str(p.Comment);
+  auto part = [&](TAudioText k) { return std::string(texts.Part(p.Texts, kAudioTextCount, k)); };
+  r.Artist = part(atArtist);
+  r.Title = part(atTitle);
+  r.Album = part(atAlbum);
+  r.Track = part(atTrack);
+  r.DiscNumber = part(atDiscNumber);
+  r.Year = part(atYear);
+  r.Genre = part(atGenre);
+  r.Comment = part(atComment);
   r.Channels = p.Channels;
   r.SampleRate = p.SampleRate;
   r.BitRate = p.BitRate;
@@ -369,8 +397,7 @@ TPackedDocumentInfo PackInfo(const TFileListViewDocumentInfo& r, TStringArena& t
   p.Read = r.Read;
   p.FileName = texts.AddShared(r.FileName);
   p.PageCount = r.PageCount;
-  p.Author = texts.Add(r.Author);
-  p.Title = texts.Add(r.Title);
+  p.Texts = texts.AddParts({r.Author, r.Title});
   return p;
 }
 
@@ -378,8 +405,8 @@ TFileListViewDocumentInfo UnpackInfo(const TPackedDocumentInfo& p, const TString
   TFileListViewDocumentInfo r;
   r.Read = p.Read;
   r.PageCount = p.PageCount;
-  r.Author = texts.Str(p.Author);
-  r.Title = texts.Str(p.Title);
+  r.Author = std::string(texts.Part(p.Texts, kDocumentTextCount, dtAuthor));
+  r.Title = std::string(texts.Part(p.Texts, kDocumentTextCount, dtTitle));
   r.FileName = texts.Str(p.FileName);
   return r;
 }
@@ -418,13 +445,13 @@ TFileListViewAttributeInfo UnpackInfo(const TPackedAttributeInfo& p, const TStri
 
 TPackedCheckSumInfo PackInfo(const TFileListViewCheckSumInfo& r, TStringArena& texts) {
   TPackedCheckSumInfo p;
-  for (size_t k = 0; k < r.size(); ++k) p.Digests[k] = texts.Add(r[k]);
+  p.Digests = texts.AddParts({r[0], r[1], r[2], r[3], r[4], r[5], r[6], r[7]});
   return p;
 }
 
 TFileListViewCheckSumInfo UnpackInfo(const TPackedCheckSumInfo& p, const TStringArena& texts) {
   TFileListViewCheckSumInfo r;
-  for (size_t k = 0; k < r.size(); ++k) r[k] = texts.Str(p.Digests[k]);
+  for (size_t k = 0; k < r.size(); ++k) r[k] = std::string(texts.Part(p.Digests, kCheckSumCount, k));
   return r;
 }
 

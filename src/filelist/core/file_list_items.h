@@ -90,10 +90,10 @@ class TFileListViewItemStore {
   // Forgets every text key, before a sort writes them all anew.
   void ResetSortKeyStrs();
   void SetSortKeyStr(size_t i, std::string_view key) { FItems[i].SortKeyStr = FKeys.Add(key); }
-  int64_t SortKeyInt(size_t i) const { return FItems[i].SortKeyInt; }
-  void SetSortKeyInt(size_t i, int64_t key) { FItems[i].SortKeyInt = key; }
-  double SortKeyFloat(size_t i) const { return FItems[i].SortKeyFloat; }
-  void SetSortKeyFloat(size_t i, double key) { FItems[i].SortKeyFloat = key; }
+  int64_t SortKeyInt(size_t i) const { return FSortKeyInts.empty() ? 0 : FSortKeyInts[i]; }
+  void SetSortKeyInt(size_t i, int64_t key);
+  double SortKeyFloat(size_t i) const { return FSortKeyFloats.empty() ? 0 : FSortKeyFloats[i]; }
+  void SetSortKeyFloat(size_t i, double key);
 
   // Every path reference, for a compaction of the shared blocks.
   template <typename Fn>
@@ -113,9 +113,7 @@ class TFileListViewItemStore {
 
   struct TPacked {
     int64_t Size = 0;
-    int64_t SortKeyInt = 0;
     TDateTime Date = 0;
-    double SortKeyFloat = 0;
     TArenaStr FileName = 0;
     TArenaStr SortKeyStr = 0;
     int32_t ID = 0;
@@ -149,6 +147,10 @@ class TFileListViewItemStore {
   void DropExtra(TPacked& p);
 
   std::vector<TPacked> FItems;
+  // The number and date keys, made by the first sort of their kind (a list
+  // sorted only by texts never holds them).
+  std::vector<int64_t> FSortKeyInts;
+  std::vector<double> FSortKeyFloats;
   TStringArena* FTexts;
   TStringArena FKeys;
   TInternedTexts FExts;
@@ -175,8 +177,20 @@ struct TPackedTextInfo {
   bool Read = false;
   bool BOM = false;
 };
+// The texts of an audio record, in one reference (TStringArena::AddParts).
+enum TAudioText : size_t {
+  atArtist,
+  atTitle,
+  atAlbum,
+  atTrack,
+  atDiscNumber,
+  atYear,
+  atGenre,
+  atComment,
+  kAudioTextCount
+};
 struct TPackedAudioInfo {
-  TArenaStr Artist = 0, Title = 0, Album = 0, Track = 0, DiscNumber = 0, Year = 0, Genre = 0, Comment = 0;
+  TArenaStr Texts = 0;
   TArenaStr FileName = 0;
   double Duration = 0;
   TAudioInfoChannels Channels = aicUnknown;
@@ -198,8 +212,10 @@ struct TPackedVideoInfo {
   int32_t Width = 0, Height = 0, Bitrate = 0;
   bool Read = false;
 };
+// Author and title, in one reference.
+enum TDocumentText : size_t { dtAuthor, dtTitle, kDocumentTextCount };
 struct TPackedDocumentInfo {
-  TArenaStr Author = 0, Title = 0, FileName = 0;
+  TArenaStr Texts = 0, FileName = 0;
   int32_t PageCount = 0;
   bool Read = false;
 };
@@ -209,8 +225,10 @@ struct TPackedAttributeInfo {
   int32_t InfoIndex = 0;
   bool Read = false, Hidden = false, ReadOnly = false, HiddenExt = false;
 };
+// The eight digests, in one reference.
+inline constexpr size_t kCheckSumCount = 8;
 struct TPackedCheckSumInfo {
-  TArenaStr Digests[8] = {};
+  TArenaStr Digests = 0;
 };
 
 // Packing and unpacking, and the text references of each packed record.
@@ -244,8 +262,7 @@ void ForEachInfoRef(TPackedTextInfo& p, Fn&& fn) {
 }
 template <typename Fn>
 void ForEachInfoRef(TPackedAudioInfo& p, Fn&& fn) {
-  for (TArenaStr* r : {&p.Artist, &p.Title, &p.Album, &p.Track, &p.DiscNumber, &p.Year, &p.Genre, &p.Comment}) fn(*r);
-  fn(p.FileName);
+  fn(p.Texts), fn(p.FileName);
 }
 template <typename Fn>
 void ForEachInfoRef(TPackedImageInfo& p, Fn&& fn) {
@@ -257,7 +274,7 @@ void ForEachInfoRef(TPackedVideoInfo& p, Fn&& fn) {
 }
 template <typename Fn>
 void ForEachInfoRef(TPackedDocumentInfo& p, Fn&& fn) {
-  fn(p.Author), fn(p.Title), fn(p.FileName);
+  fn(p.Texts), fn(p.FileName);
 }
 template <typename Fn>
 void ForEachInfoRef(TPackedAttributeInfo& p, Fn&& fn) {
@@ -265,7 +282,7 @@ void ForEachInfoRef(TPackedAttributeInfo& p, Fn&& fn) {
 }
 template <typename Fn>
 void ForEachInfoRef(TPackedCheckSumInfo& p, Fn&& fn) {
-  for (TArenaStr& r : p.Digests) fn(r);
+  fn(p.Digests);
 }
 
 // One growable array of information records of a kind, packed; Get and Set
@@ -302,6 +319,7 @@ class TFileListViewInfoArray {
   // The packed record, for reading many fields fast.
   const Packed& operator[](size_t i) const { return FRecords[i]; }
   std::string_view Text(TArenaStr ref) const { return FTexts->View(ref); }
+  std::string_view Part(TArenaStr ref, size_t count, size_t k) const { return FTexts->Part(ref, count, k); }
   template <typename Fn>
   void ForEachTextRef(Fn&& fn) {
     for (Packed& p : FRecords) ForEachInfoRef(p, fn);

@@ -51,10 +51,10 @@ void TFileListViewStore::ComputeSortKeys(TFileListViewColumnType type, int32_t c
     keyKind = kKeyFloat;
     for (size_t i = 0; i < n; ++i) items.SetSortKeyFloat(i, FloatKey(key(i)));
   };
-  auto audioText = [&](TArenaStr TPackedAudioInfo::*field) {
-    strKeys([&, field](size_t i) {
+  auto audioText = [&](TAudioText part) {
+    strKeys([&, part](size_t i) {
       const TPackedAudioInfo* a = at(AudioInfos, i, InfoKind::Audio);
-      return a ? std::string(AudioInfos.Text(a->*field)) : std::string();
+      return a ? std::string(AudioInfos.Part(a->Texts, kAudioTextCount, part)) : std::string();
     });
   };
   auto imageInt = [&](int32_t TPackedImageInfo::*field) {
@@ -110,14 +110,14 @@ void TFileListViewStore::ComputeSortKeys(TFileListViewColumnType type, int32_t c
         return v ? std::string(VolumeInfos.Text(v->VolumeName)) : std::string();
       });
       break;
-    case flvColAudioArtist: audioText(&TPackedAudioInfo::Artist); break;
-    case flvColAudioTitle: audioText(&TPackedAudioInfo::Title); break;
-    case flvColAudioAlbum: audioText(&TPackedAudioInfo::Album); break;
-    case flvColAudioTrack: audioText(&TPackedAudioInfo::Track); break;
-    case flvColAudioDiscNumber: audioText(&TPackedAudioInfo::DiscNumber); break;
-    case flvColAudioYear: audioText(&TPackedAudioInfo::Year); break;
-    case flvColAudioGenre: audioText(&TPackedAudioInfo::Genre); break;
-    case flvColAudioComment: audioText(&TPackedAudioInfo::Comment); break;
+    case flvColAudioArtist: audioText(atArtist); break;
+    case flvColAudioTitle: audioText(atTitle); break;
+    case flvColAudioAlbum: audioText(atAlbum); break;
+    case flvColAudioTrack: audioText(atTrack); break;
+    case flvColAudioDiscNumber: audioText(atDiscNumber); break;
+    case flvColAudioYear: audioText(atYear); break;
+    case flvColAudioGenre: audioText(atGenre); break;
+    case flvColAudioComment: audioText(atComment); break;
     case flvColImageColorSpace:
       strKeys([&](size_t i) {
         const TPackedImageInfo* m = at(ImageInfos, i, InfoKind::Image);
@@ -135,7 +135,8 @@ void TFileListViewStore::ComputeSortKeys(TFileListViewColumnType type, int32_t c
       strKeys([&](size_t i) {
         const TPackedDocumentInfo* doc = at(DocumentInfos, i, InfoKind::Document);
         if (!doc) return std::string();
-        return std::string(DocumentInfos.Text(type == flvColDocumentAuthor ? doc->Author : doc->Title));
+        return std::string(
+            DocumentInfos.Part(doc->Texts, kDocumentTextCount, type == flvColDocumentAuthor ? dtAuthor : dtTitle));
       });
       break;
     case flvColAttributeLink:
@@ -154,7 +155,8 @@ void TFileListViewStore::ComputeSortKeys(TFileListViewColumnType type, int32_t c
     case flvColCheckSumSHA2_512:
       strKeys([&](size_t i) {
         const TPackedCheckSumInfo* c = at(CheckSumInfos, i, InfoKind::CheckSum);
-        return c ? std::string(CheckSumInfos.Text(c->Digests[type - flvColCheckSumMD5])) : std::string();
+        return c ? std::string(CheckSumInfos.Part(c->Digests, kCheckSumCount, type - flvColCheckSumMD5))
+                 : std::string();
       });
       break;
 

@@ -25,6 +25,7 @@ TFileListView::TFileListView(QWidget* parent)
   DateFormat = FileListViewDateFormat(LocalePatternToDateFormat(Locale.ShortDateFormat, false),
                                       LocalePatternToDateFormat(Locale.LongTimeFormat, true));
   setModel(FModel);
+  setItemDelegate(new TFileListViewDelegate(this));
   setRootIsDecorated(false);
   setItemsExpandable(false);
   setUniformRowHeights(true);

@@ -2,7 +2,9 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QPainter>
 #include <QStyle>
+#include <QTextLayout>
 #include <algorithm>
 
 #include "controls/directory_tree.h"
@@ -72,4 +74,59 @@ Qt::ItemFlags TFileListViewModel::flags(const QModelIndex& index) const {
   if (FView->AllowItemRearranging()) f |= Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
   if (index.column() == 0 && FView->Checkboxes()) f |= Qt::ItemIsUserCheckable;
   return f;
+}
+
+TFileListViewDelegate::TFileListViewDelegate(TFileListView* view) : QStyledItemDelegate(view), FView(view) {}
+
+void TFileListViewDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                                  const QModelIndex& index) const {
+  const int column = index.column();
+  // The first column draws a check box or an icon when it has one.
+  bool plain = column > 0 && column < static_cast<int>(FView->GuiColumns().size());
+  if (column == 0 && !FView->Checkboxes()) {
+    const int32_t item = FView->GetIndexOfListItem(index.row());
+    plain = !FView->ShowFileIcons() || item < 0 || item >= FView->GetFileCount() ||
+            FView->Items().IconIndex(static_cast<size_t>(item)) < 0 ||
+            FView->Items().IconIndex(static_cast<size_t>(item)) >= FView->SysIcons()->Count();
+  }
+  if (!plain || (option.state & QStyle::State_HasFocus)) {
+    QStyledItemDelegate::paint(painter, option, index);
+    return;
+  }
+  const QPalette::ColorGroup group = !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                     : (option.state & QStyle::State_Active) ? QPalette::Normal
+                                                                             : QPalette::Inactive;
+  const bool selected = (option.state & QStyle::State_Selected) != 0;
+  if (selected) painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
+  const QString text = index.data(Qt::DisplayRole).toString();
+  if (text.isEmpty()) return;
+  const QStyle* style = option.widget != nullptr ? option.widget->style() : FView->style();
+  const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option.widget) + 1;
+  const QRect room = option.rect.adjusted(margin, 0, -margin, 0);
+  const Qt::Alignment alignment = QStyle::visualAlignment(
+      option.direction, QtAlignmentOf(FView->GuiColumns()[static_cast<size_t>(column)].Alignment));
+  painter->save();
+  painter->setLayoutDirection(option.direction);
+  painter->setFont(option.font);
+  painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+  // The text is shaped once: measured and drawn from one layout.
+  const QFontMetrics& metrics = option.fontMetrics;
+  QTextLayout layout(text, option.font);
+  layout.beginLayout();
+  QTextLine line = layout.createLine();
+  layout.endLayout();
+  qreal width = line.naturalTextWidth();
+  if (width > room.width()) {
+    layout.setText(metrics.elidedText(text, option.textElideMode, room.width()));
+    layout.beginLayout();
+    line = layout.createLine();
+    layout.endLayout();
+    width = line.naturalTextWidth();
+  }
+  qreal x = room.left();
+  if (alignment & Qt::AlignRight) x = room.right() + 1 - width;
+  if (alignment & Qt::AlignHCenter) x = room.left() + (room.width() - width) / 2;
+  const qreal y = room.top() + (room.height() - metrics.height()) / 2;
+  layout.draw(painter, QPointF(x, y));
+  painter->restore();
 }
