@@ -25,7 +25,9 @@ bool IsCustomColumn(TFileListViewColumnType t) { return t == flvColCustomInt || 
 }  // namespace
 
 TFileListViewCellInfo TFileListView::GetCellAt(int32_t X, int32_t Y) const {
-  const QModelIndex index = indexAt(QPoint(X, Y));
+  QModelIndex index = indexAt(QPoint(X, Y));
+  // Right of the last column the row is still there.
+  if (!index.isValid() && X >= 0) index = indexAt(QPoint(0, Y));
   if (!index.isValid()) return GetEmptyCellInfo();
   // The header knows the scroll position and the sections' order.
   return GetCellInfo(index.row(), header()->logicalIndexAt(X));
@@ -59,7 +61,10 @@ void TFileListView::BeginCellEdit(const TFileListViewCellInfo& Cell) {
       char* end = nullptr;
       const long n = std::strtol(value.c_str(), &end, 10);
       const bool number = !value.empty() && end == value.c_str() + value.size();
-      display = GetOptionStr(number ? static_cast<int32_t>(n) : -1, Cell.ColumnInfoIndex);
+      // The cell may show the option's text already.
+      if (number || GetValueFromOptionStr(value, Cell.ColumnInfoIndex) < 0) {
+        display = GetOptionStr(number ? static_cast<int32_t>(n) : -1, Cell.ColumnInfoIndex);
+      }
     } else {
       display.clear();
     }
@@ -84,7 +89,13 @@ void TFileListView::BeginCellEdit(const TFileListViewCellInfo& Cell) {
     editor = FEditComboBox;
   }
   editor->installEventFilter(this);
-  editor->setGeometry(GetCellRect(Cell.Row, Cell.Column));
+  // Rows are lower than an editor wants to be: it keeps its own height,
+  // centred on the row, so that its text is not cut.
+  QRect rect = GetCellRect(Cell.Row, Cell.Column);
+  const int height = std::max(rect.height(), editor->sizeHint().height());
+  rect.setTop(rect.center().y() - height / 2);
+  rect.setHeight(height);
+  editor->setGeometry(rect);
   editor->show();
   editor->setFocus();
   FEditCell = Cell;
