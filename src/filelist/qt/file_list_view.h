@@ -113,6 +113,10 @@ class TFileListView : public QTreeView, public TFileListViewCore {
   TIntArray PlatformSelectedRows() const override;
   void PlatformSelectRows(const TIntArray& Rows) override;
 
+ private slots:
+  // Hands the reader threads' batches over, on this view's thread.
+  void TakeReaderBatches();
+
  private:
   void OnSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
 

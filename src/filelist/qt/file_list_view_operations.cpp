@@ -30,14 +30,20 @@ void TFileListView::StartReaderThread(TFileListViewInfoKind Kind, TFileListViewR
                                       const TFileListViewHashRequests& Hashes, uint64_t Epoch) {
   std::unique_ptr<TFileListViewReaderThread>& thread = FReaders[static_cast<size_t>(Kind)];
   if (!thread) {
-    thread = std::make_unique<TFileListViewReaderThread>(
-        Kind, this, [this](TFileListViewReadBatch&& batch) { TransferInfo(std::move(batch)); });
+    thread = std::make_unique<TFileListViewReaderThread>(Kind, this, "TakeReaderBatches");
     if (FTestReader) {
       auto reader = FTestReader;
       thread->SetReader([reader, Kind](const TFileListViewReadJob& job) { return reader(Kind, job); });
     }
   }
   thread->StartRun(std::move(Jobs), Hashes, Epoch);
+}
+
+void TFileListView::TakeReaderBatches() {
+  for (size_t k = 0; k < kFileListViewInfoKindCount; ++k) {
+    if (!FReaders[k]) continue;
+    for (TFileListViewReadBatch& batch : FReaders[k]->TakeBatches()) TransferInfo(std::move(batch));
+  }
 }
 
 void TFileListView::StopReaderThread(TFileListViewInfoKind Kind) {
