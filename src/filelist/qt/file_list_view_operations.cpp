@@ -17,12 +17,8 @@
 #include "foundation/file_functions.h"
 #include "foundation/paths.h"
 #include "foundation/qt/desktop.h"
+#include "foundation/qt/file_filters.h"
 #include "foundation/qt/qt_strings.h"
-
-// The frame's conversion of a "description|pattern|..." filter text into Qt's
-// filter list (frame/qt/settings_user_dialogs_qt.h, whose other declarations
-// clash with the controls' here).
-QStringList QtFileFilters(const std::string& filter);
 
 // --- Reader threads ----------------------------------------------------------------------
 
