@@ -93,6 +93,8 @@ class TFileListViewCore : public TFileListViewStore {
                                                      int32_t FoldersSearched);
   void FileFinderProgressDialogBeginAdding();
   void FileFinderProgressDialogEndAdding();
+  // A folder search (or a run of them) is under way.
+  bool FolderSearchRunning() const { return FSearchDepth > 0 || FileSearchProgressAdding; }
 
   // --- Queries and housekeeping ---------------------------------------------------------------
   bool GetReadingOutDone() const;
@@ -174,6 +176,8 @@ class TFileListViewCore : public TFileListViewStore {
     return false;
   }
   virtual void ProgressWindowFree() {}
+  // The last folder search of a run has ended.
+  virtual void FolderSearchEnded() {}
   // The system icon of a file or folder.
   virtual int32_t PlatformIconIndex(const std::string& FileName, bool IsFolder) { return -1; }
   // Adds the entries a list file names (the list-file layer provides it);

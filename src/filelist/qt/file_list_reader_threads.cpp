@@ -66,10 +66,10 @@ void TFileListViewReaderThread::run() {
   RunFileListViewReaderJobs(
       kind, epoch, jobs, reader, FileListViewSteadyMs,
       [this](TFileListViewReadBatch&& batch) {
-        {
-          std::lock_guard<std::mutex> lock(FMutex);
-          FOutbox.push_back(std::move(batch));
-        }
+        // The wake-up is posted under the lock too: once the view holds the
+        // lock after a join, nothing of this thread touches the object.
+        std::lock_guard<std::mutex> lock(FMutex);
+        FOutbox.push_back(std::move(batch));
         QMetaObject::invokeMethod(FReceiver, FSlot, Qt::QueuedConnection);
       },
       FStop);

@@ -87,6 +87,7 @@ class TFileListView : public QTreeView, public TFileListViewCore {
   void StartReaderThread(TFileListViewInfoKind Kind, TFileListViewReadJobs&& Jobs,
                          const TFileListViewHashRequests& Hashes, uint64_t Epoch) override;
   void StopReaderThread(TFileListViewInfoKind Kind) override;
+  void FolderSearchEnded() override;
   bool ProgressWindowCanceled() const override;
   void ProgressWindowShow(const std::string& Caption) override;
   bool ProgressWindowReport(const std::string* CurrentFile, const std::string* CurrentFolder, int32_t SearchedFiles,
@@ -130,6 +131,7 @@ class TFileListView : public QTreeView, public TFileListViewCore {
   std::function<TFileListViewInfoRecord(TFileListViewInfoKind, const TFileListViewReadJob&)> FTestReader;
   std::unique_ptr<TFileSearchProgressObj> FFileSearchProgress;
   int FUpdateDepth = 0;
+  bool FBatchesWaiting = false;
   bool FEditing = false;
   TFileListViewCellInfo FEditCell;
   QLineEdit* FEditControl = nullptr;

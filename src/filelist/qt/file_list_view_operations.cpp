@@ -36,10 +36,21 @@ void TFileListView::StartReaderThread(TFileListViewInfoKind Kind, TFileListViewR
 }
 
 void TFileListView::TakeReaderBatches() {
+  // The search progress window lets events through; results wait until the
+  // search has ended, so that no sort or host event runs in the middle of it.
+  if (FolderSearchRunning()) {
+    FBatchesWaiting = true;
+    return;
+  }
+  FBatchesWaiting = false;
   for (size_t k = 0; k < kFileListViewInfoKindCount; ++k) {
     if (!FReaders[k]) continue;
     for (TFileListViewReadBatch& batch : FReaders[k]->TakeBatches()) TransferInfo(std::move(batch));
   }
+}
+
+void TFileListView::FolderSearchEnded() {
+  if (FBatchesWaiting) QMetaObject::invokeMethod(this, "TakeReaderBatches", Qt::QueuedConnection);
 }
 
 void TFileListView::StopReaderThread(TFileListViewInfoKind Kind) {

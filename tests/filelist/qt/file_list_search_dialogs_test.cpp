@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QThread>
 
 #include "controls/dialogs.h"
 #include "controls/directory_chooser.h"
@@ -150,6 +151,43 @@ TEST(FileListSearchDialog, FilterOptionsDialogChangesNothingOnCancel) {
   });
   view.ShowFileFilterOptionsDialog();
   EXPECT_EQ(view.FileNameFilter->FilterStr, "keep");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FileListSearchDialog, ReaderResultsWaitWhileASearchLetsEventsThrough) {
+  FileListQtTestApp();
+  TempDir dir;
+  TempDir more;
+  for (int i = 0; i < 20; ++i) WriteFileBytes(dir.file("s" + std::to_string(i) + ".mp3"), "x");
+  for (int i = 0; i < 20; ++i) WriteFileBytes(more.file("t" + std::to_string(i) + ".txt"), "x");
+  TFileListView view;
+  view.SetReadOutAudioInfo(true);
+  int readingDone = 0;
+  view.OnReadingOutDone = [&](TFileListView*) { ++readingDone; };
+  view.ShowFileSearchProgressDialog = false;
+  view.AddFilesAndFoldersFromFolder(dir.str());
+  ASSERT_FALSE(view.GetReadingOutDone());
+  // A second search whose window lets events through while the readers end.
+  view.ShowFileSearchProgressDialog = true;
+  bool sawDoneDuringSearch = false;
+  view.OnCanAdd = [&](TFileListView* v, const std::string&, int32_t, bool, bool&) {
+    for (int i = 0; i < 20; ++i) {
+      QApplication::processEvents();
+      QThread::msleep(2);
+    }
+    sawDoneDuringSearch = sawDoneDuringSearch || readingDone > 0;
+  };
+  view.FileFinderProgressDialogBeginAdding();
+  view.AddFilesAndFoldersFromFolder(more.str());
+  view.FileFinderProgressDialogEndAdding();
+  EXPECT_FALSE(sawDoneDuringSearch);
+  view.OnCanAdd = nullptr;
+  EXPECT_TRUE(WaitFor([&] { return view.GetReadingOutDone(); }));
+  EXPECT_GE(readingDone, 1);
+  EXPECT_EQ(view.GetFileCount(), 40);
 }
 
 }  // namespace
