@@ -193,6 +193,9 @@ class TFileListViewCore : public TFileListViewStore {
   int64_t AdmitEntry(const TFileListViewCandidate& c);
   void AddToBloomFilter(const std::string& key);
   void ReadOutMissingTyped(TFileListViewInfoKind kind, bool fromStart);
+  // False when the list is empty (the kind is done) or the kind's reader
+  // runs (it collects again when it ends).
+  bool CollectionMayStart(TFileListViewInfoKind kind);
   int32_t AddInfo(TFileListViewInfoKind kind, const std::string& fileName, int32_t index);
   void StoreRecord(TFileListViewInfoKind kind, int32_t index, const TFileListViewInfoRecord& record,
                    const TFileListViewHashRequests& hashes);
