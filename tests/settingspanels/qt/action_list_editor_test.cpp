@@ -243,7 +243,7 @@ TEST_F(ActionListEditor, SavingTheDefaultListLeavesAnotherShownListAlone) {
   ASSERT_TRUE(e->SaveCurrentList());
   EXPECT_EQ(Wrapper().DefaultListText, "clear\n");
   EXPECT_EQ(Wrapper().ListName, "shown.al");
-  EXPECT_EQ(Wrapper().ListView->VirtualItems.at(0).StrValues.at(0), "repeat");
+  EXPECT_EQ(Wrapper().ListView->VirtualItems[0].StrValues.at(0), "repeat");
 }
 
 TEST_F(ActionListEditor, OneEditorPerListAndTheRegisterStartsAgain) {
