@@ -347,6 +347,8 @@ class TFileListViewStore {
   virtual void ReadOutMissing(TFileListViewInfoKind kind, bool fromStart) {}
 
   TFileListView* FSender = nullptr;
+  // The entries for the operations that add, remove and fill them.
+  TFileListViewItemStore& MutableItems() { return FItems; }
 
  public:
   // Headless width of the control for the automatic column widths.
