@@ -3,59 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
-#include "filelist/core/file_list_view_store.h"
+#include "filelist/core/file_list_view_core.h"
 
 namespace {
-
-constexpr int32_t kFileTypeOther = 13;
-
-std::string ItemExt(const TFileListViewItemStore& items, size_t i) {
-  return items.IsFolder(i) ? std::string("DIR") : std::string(items.Ext(i));
-}
-
-// Distinct file types in order of first occurrence, then sorted by their
-// plural names with "other" last.
-std::vector<int32_t> SortedFileTypes(const TFileListViewStore& view) {
-  const TFileListViewItemStore& items = view.Items();
-  std::vector<std::pair<std::string, int32_t>> named;
-  bool other = false;
-  std::vector<bool> seen;
-  for (size_t i = 0; i < items.size(); ++i) {
-    const int32_t type = items.FileType(i);
-    if (type >= 0) {
-      if (static_cast<size_t>(type) >= seen.size()) seen.resize(static_cast<size_t>(type) + 1, false);
-      if (seen[static_cast<size_t>(type)]) continue;
-      seen[static_cast<size_t>(type)] = true;
-    } else if (std::any_of(named.begin(), named.end(), [type](const auto& p) { return p.second == type; })) {
-      continue;
-    }
-    if (type == kFileTypeOther) {
-      other = true;
-    } else {
-      named.emplace_back(view.GetFileTypeStr(type, true), type);
-    }
-  }
-  std::stable_sort(named.begin(), named.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-  std::vector<int32_t> types;
-  for (const auto& p : named) types.push_back(p.second);
-  if (other) types.push_back(kFileTypeOther);
-  return types;
-}
-
-std::vector<std::string> SortedExtensions(const TFileListViewStore& view) {
-  const TFileListViewItemStore& items = view.Items();
-  std::vector<std::string> exts;
-  for (size_t i = 0; i < items.size(); ++i) exts.push_back(ItemExt(items, i));
-  std::sort(exts.begin(), exts.end());
-  exts.erase(std::unique(exts.begin(), exts.end()), exts.end());
-  return exts;
-}
 
 int64_t RoundHalfEven(double value) { return static_cast<int64_t>(std::nearbyint(value)); }
 
 }  // namespace
 
-TFileListViewListInfoCreator::TFileListViewListInfoCreator(TFileListViewStore& AFileListView, int32_t AListType)
+TFileListViewListInfoCreator::TFileListViewListInfoCreator(TFileListViewCore& AFileListView, int32_t AListType)
     : FileListView(&AFileListView) {
   ListType = AListType != 0 ? AListType : GetBestListTypeForCurrentList();
   ClearData();
@@ -91,18 +47,18 @@ int32_t TFileListViewListInfoCreator::InitDataRow(int32_t AFileType, const std::
 }
 
 void TFileListViewListInfoCreator::PrepareList() {
-  const TFileListViewStore& view = *FileListView;
+  const TFileListViewCore& view = *FileListView;
   const TFileListViewItemStore& items = view.Items();
   const bool byExt = ListType == kListInfoByExtension;
   if (Sort) {
     if (byExt) {
-      for (const std::string& ext : SortedExtensions(view)) InitDataRow(0, ext);
+      for (const std::string& ext : view.GetAllExtensionsInList(true)) InitDataRow(0, ext);
     } else {
-      for (int32_t type : SortedFileTypes(view)) InitDataRow(type, "");
+      for (const TIntStr& type : view.GetAllFileTypesInList(true)) InitDataRow(type.Int, "");
     }
   }
   for (size_t i = 0; i < items.size(); ++i) {
-    const std::string ext = byExt ? ItemExt(items, i) : std::string();
+    const std::string ext = byExt ? std::string(items.Ext(i)) : std::string();
     const int32_t type = items.FileType(i);
     int32_t row = -1;
     for (size_t r = 0; r < RowKeys.size() && row < 0; ++r) {
@@ -139,7 +95,7 @@ void TFileListViewListInfoCreator::PrepareList() {
 }
 
 TFileListViewListInfoTable TFileListViewListInfoCreator::BuildTable(int32_t listType) {
-  const TFileListViewStore& view = *FileListView;
+  const TFileListViewCore& view = *FileListView;
   auto caption = [&view](TFileListViewColumnType type) {
     return view.ExportFormat.ColumnCaptions[static_cast<size_t>(type - 1)].Caption;
   };

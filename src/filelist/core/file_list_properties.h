@@ -10,6 +10,7 @@
 
 #include "foundation/types.h"
 
+class TFileListViewCore;
 class TFileListViewStore;
 
 struct TFileListViewListInfoKeyRec {
@@ -63,9 +64,9 @@ class TFileListViewListInfoCreator {
  public:
   // A list type of 0 takes the best one for the list, which must then hold
   // at least one item.
-  TFileListViewListInfoCreator(TFileListViewStore& AFileListView, int32_t AListType);
+  TFileListViewListInfoCreator(TFileListViewCore& AFileListView, int32_t AListType);
 
-  TFileListViewStore* FileListView;
+  TFileListViewCore* FileListView;
   TFileListViewListInfoIndex RowKeys;
   TFileListViewListInfoDataArr RowData;
   int32_t TotalCount = 0;

@@ -48,6 +48,7 @@ TFileListView::TFileListView(QWidget* parent)
   for (size_t i = 0; i < GuiColumns().size(); ++i) {
     PlatformSetColumnWidth(static_cast<int32_t>(i), GuiColumns()[i].Width);
   }
+  InitMenuAndKeys();
 }
 
 TFileListView::~TFileListView() {

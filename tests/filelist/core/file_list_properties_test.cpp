@@ -6,12 +6,13 @@
 #include <gtest/gtest.h>
 
 #include "file_list_test_items.h"
+#include "filelist/core/file_list_view_core.h"
 
 namespace {
 
-void Add(TTestFileListView& view, const std::string& path, int64_t size) { view.AppendItem(MakeFileItem(path, size)); }
+void Add(TFileListViewCore& view, const std::string& path, int64_t size) { view.AppendItem(MakeFileItem(path, size)); }
 
-void AddText(TTestFileListView& view, const std::string& path, int64_t size, int32_t lines, int32_t chars,
+void AddText(TFileListViewCore& view, const std::string& path, int64_t size, int32_t lines, int32_t chars,
              int32_t words) {
   TFileListViewItem item = MakeFileItem(path, size);
   TFileListViewTextInfo info;
@@ -22,7 +23,7 @@ void AddText(TTestFileListView& view, const std::string& path, int64_t size, int
   view.AppendItem(item);
 }
 
-void AddMedia(TTestFileListView& view, const std::string& path, int64_t size, double audio, double video) {
+void AddMedia(TFileListViewCore& view, const std::string& path, int64_t size, double audio, double video) {
   TFileListViewItem item = MakeFileItem(path, size);
   if (audio >= 0) {
     TFileListViewAudioInfo info;
@@ -55,7 +56,7 @@ TStrArray Captions(const TFileListViewListInfoTable& table) {
   return captions;
 }
 
-TTestFileListView& EnglishTexts(TTestFileListView& view) {
+TFileListViewCore& EnglishTexts(TFileListViewCore& view) {
   view.StrRes.StrNumber = "Number";
   view.StrRes.StrPercentage = "Percentage";
   view.StrRes.StrTotal = "Total";
@@ -63,7 +64,7 @@ TTestFileListView& EnglishTexts(TTestFileListView& view) {
 }
 
 TEST(FileListProperties, ThreeTextFilesAndAPicture) {
-  TTestFileListView view;
+  TFileListViewCore view;
   EnglishTexts(view);
   Add(view, "/d/a.txt", 10);
   Add(view, "/d/p.png", 1000);
@@ -85,7 +86,7 @@ TEST(FileListProperties, ThreeTextFilesAndAPicture) {
 }
 
 TEST(FileListProperties, MixedFilesWithDurationsAndTextCounts) {
-  TTestFileListView view;
+  TFileListViewCore view;
   EnglishTexts(view);
   view.ExportFormat.ColumnCaptions[flvColType - 1].Caption = "Type";
   view.ExportFormat.ColumnCaptions[flvColExt - 1].Caption = "Format";
@@ -104,7 +105,7 @@ TEST(FileListProperties, MixedFilesWithDurationsAndTextCounts) {
   TFileListViewItem folder = MakeFileItem("/d/sub");
   folder.IsFolder = true;
   folder.FileType = 0;
-  folder.Ext = "";
+  folder.Ext = "DIR";
   folder.Size = 11;
   view.AppendItem(folder);
 
@@ -144,7 +145,7 @@ TEST(FileListProperties, OptionalColumnsAndWidths) {
     size_t columns;
   } cases[] = {{0, 0, 480, 3}, {2.5, 0, 580, 4}, {0, 1, 720, 6}, {2.5, 1, 820, 7}};
   for (const auto& c : cases) {
-    TTestFileListView view;
+    TFileListViewCore view;
     AddMedia(view, "/d/a.mp3", 1, c.duration, -1);
     // Lines without characters show no text columns.
     AddText(view, "/d/a.txt", 1, 9, c.chars, 9);
@@ -165,7 +166,7 @@ TEST(FileListProperties, SharesRoundHalvesToEven) {
     int64_t share;
   } cases[] = {{3, 1, 3333}, {3, 2, 6667}, {32, 1, 312}, {32, 3, 938}, {8, 1, 1250}};
   for (const auto& c : cases) {
-    TTestFileListView view;
+    TFileListViewCore view;
     for (int i = 0; i < c.files; ++i) Add(view, i < c.ofType ? "/d/a.png" : "/d/b.txt", 1);
     TFileListViewListInfoCreator creator(view, kListInfoByExtension);
     const TFileListViewListInfoTable table = creator.BuildTable(kListInfoByExtension);
@@ -184,7 +185,7 @@ TEST(FileListProperties, BestListType) {
       {{"/d/a.txt", "/d/b.txt"}, 1},
   };
   for (const auto& c : cases) {
-    TTestFileListView view;
+    TFileListViewCore view;
     for (const std::string& p : c.paths) Add(view, p, 1);
     EXPECT_EQ(TFileListViewListInfoCreator(view, 0).ListType, c.type) << c.paths.size();
     EXPECT_EQ(TFileListViewListInfoCreator(view, 2).ListType, 2);
@@ -192,7 +193,7 @@ TEST(FileListProperties, BestListType) {
 }
 
 TEST(FileListProperties, PreferredTimeFormat) {
-  TTestFileListView view;
+  TFileListViewCore view;
   view.ExportFormat.AudioDurationFormat = "audio";
   view.ExportFormat.VideoDurationFormat = "video";
   view.ExportFormat.CombinedDurationFormat = "combined";
