@@ -217,4 +217,6 @@ TFileListViewSpr::TFileListViewSpr(QWidget* parent) : TFileListView(parent) {
   CategoryOfColumnTypeProc = GetCategoryOfColumnTypeAsTextSpr;
 }
 
-void TFileListViewSpr::SetLanguage() { ApplyFileListViewLanguage(*this); }
+void TFileListViewSpr::SetLanguage() {
+  if (ApplyFileListViewLanguage(*this)) RefreshStandardPopupMenuItemCaptions();
+}

@@ -19,7 +19,9 @@ void TFileListView::SettingsLoad(TConfigSaver& Settings, const std::string& Sect
 
 void TFileListView::SettingsResetToDefault() { FileListViewSettingsResetToDefault(*this, CurrentBaseDir); }
 
-bool TFileListView::FileListExportToFile(const std::string& FileName) { return ::FileListExportToFile(*this, FileName); }
+bool TFileListView::FileListExportToFile(const std::string& FileName) {
+  return ::FileListExportToFile(*this, FileName);
+}
 
 bool TFileListView::FileListImportFromFile(const std::string& FileName, bool Refresh) {
   TStrArray files;
