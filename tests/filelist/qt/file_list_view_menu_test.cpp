@@ -445,6 +445,9 @@ TEST_F(FileListPropertiesWindow, ThePopupEntryOpensTheWindowForReview) {
   OnNextModal([&shown](QWidget* modal) {
     shown = true;
     EXPECT_EQ(modal->layoutDirection(), Qt::RightToLeft);
+    // Sizes keep reading left to right in the mirrored table.
+    auto* table = modal->findChild<TVirtualListView*>();
+    EXPECT_TRUE(table && table->model()->index(0, 2).data().toString().startsWith(QChar(0x2068)));
     Flush();
     SaveScreenshot(modal, "list_properties_ar");
     modal->close();
