@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QMenu>
+#include <QPushButton>
 #include <filesystem>
 
 #include "filelist/core/file_list_columns_catalogue.h"
@@ -18,6 +19,7 @@
 #include "foundation/qt/qt_strings.h"
 #include "frame/core/frame_core_fixture.h"
 #include "frame/qt/pwk_prog_obj.h"
+#include "frame/qt/settings_window.h"
 #include "test_support.h"
 #include "text/language_constants.h"
 
@@ -136,6 +138,33 @@ TEST_F(FileListFrameHosting, StartFileRestoresColumnsAndOptionsAndTheFrameKeepsT
   delete view;
   frame.SettingsObj().ResetSettings();
   EXPECT_TRUE(frame.SettingsObj().SaveSettings(cslFileName, saved, false));
+}
+
+TEST_F(FileListFrameHosting, TheColumnsButtonOfTheSettingsWindowOpensTheColumnsDialog) {
+  QWidget main;
+  TPwkProgObj frame(&main);
+  Prepare(frame);
+  auto* view = new TFileListViewSpr(&main);
+  MakeCustomizable(*view);
+  const int32_t managed = AddFileListViewToFrame(frame, view, "files");
+  TSettingsObj& so = frame.SettingsObj();
+  const int32_t tab = so.AddTab(19, "tab");
+  const int32_t id = so.AddControlToTabGeneral(tab, 19, false, "", 0, "", -1, false, 0, 0);
+  so.Controls()[static_cast<size_t>(id)].ControlType = ctActionButtonConfigureFileListViewColumns;
+  so.Controls()[static_cast<size_t>(id)].LinkedObject = so.ManagedControls()[static_cast<size_t>(managed)].Control;
+  ASSERT_TRUE(frame.Initialize());
+  frame.ShowSettings(tab);
+  ASSERT_NE(frame.SettingsWindowHost().SettingsWindow(), nullptr);
+  auto* button = frame.SettingsWindowHost().SettingsWindow()->findChild<QPushButton*>("bt" + QString::number(id));
+  ASSERT_NE(button, nullptr);
+  std::string title;
+  OnNextModal([&title](QWidget* modal) {
+    title = FromQString(modal->windowTitle());
+    modal->close();
+  });
+  button->click();
+  EXPECT_EQ(title, view->StrRes.StrColumns);
+  frame.SettingsWindowHost().SettingsWindow()->close();
 }
 
 TEST_F(FileListFrameHosting, BatchModeHandsTheCommandLineFilesToTheView) {
