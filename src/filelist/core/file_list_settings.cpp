@@ -19,13 +19,25 @@ namespace {
 
 const char* Bool01(bool value) { return value ? "1" : "0"; }
 
-// A "type=number" part of the columns or widths value; false when malformed.
-bool SplitColumnPart(const std::string& part, TFileListViewColumnType& type, int32_t& customIndex, int32_t& number) {
-  const size_t eq = part.find('=');
-  if (eq == std::string::npos) return false;
-  const std::string text = part.substr(eq + 1);
-  if (text.empty() || !TryStrToInt(text, number)) return false;
-  return StrIdToFLVColumnType(part.substr(0, eq), type, customIndex);
+// Calls fn(definition, number) for each well-formed "id=number" part of a
+// columns or widths value whose id names an existing definition; other parts
+// are skipped one by one.
+template <typename Fn>
+void ForEachColumnPart(TFileListViewStore& view, const std::string& value, Fn&& fn) {
+  TStrArray parts;
+  ExplodeAtChar(parts, '|', value);
+  for (const std::string& part : parts) {
+    const size_t eq = part.find('=');
+    if (eq == std::string::npos) continue;
+    const std::string text = part.substr(eq + 1);
+    int32_t number = 0;
+    if (text.empty() || !TryStrToInt(text, number)) continue;
+    TFileListViewColumnType type = flvColNone;
+    int32_t customIndex = 0;
+    if (!StrIdToFLVColumnType(part.substr(0, eq), type, customIndex)) continue;
+    const int32_t d = view.GetColumnInfoIndex(type, customIndex, false);
+    if (d >= 0) fn(static_cast<size_t>(d), number);
+  }
 }
 
 std::string ColumnsValue(const TFileListViewStore& view) {
@@ -142,18 +154,12 @@ void FileListViewSettingsLoad(TFileListViewStore& view, std::string& lastDir, co
       !columns.empty()) {
     TFileListViewColumnVisInfoArray list;
     std::vector<bool> listed(view.ColumnInfos.size(), false);
-    TStrArray parts;
-    ExplodeAtChar(parts, '|', columns);
-    for (const std::string& part : parts) {
-      TFileListViewColumnType type = flvColNone;
-      int32_t customIndex = 0, number = 0;
-      if (!SplitColumnPart(part, type, customIndex, number)) continue;
-      const int32_t d = view.GetColumnInfoIndex(type, customIndex, false);
-      if (d < 0 || listed[static_cast<size_t>(d)] || !view.ColumnInfos[static_cast<size_t>(d)].Customizable) continue;
-      listed[static_cast<size_t>(d)] = true;
-      list.push_back({d, number == 1});
+    ForEachColumnPart(view, columns, [&](size_t d, int32_t number) {
+      if (listed[d] || !view.ColumnInfos[d].Customizable) return;
+      listed[d] = true;
+      list.push_back({static_cast<int32_t>(d), number == 1});
       columnsChanged = true;
-    }
+    });
     for (size_t d = 0; d < view.ColumnInfos.size(); ++d) {
       if (view.ColumnInfos[d].Customizable && !listed[d]) {
         list.push_back({static_cast<int32_t>(d), view.ColumnInfos[d].VisibleCurrent});
@@ -165,17 +171,10 @@ void FileListViewSettingsLoad(TFileListViewStore& view, std::string& lastDir, co
   bool widthsChanged = false;
   std::string widths;
   if (settings.ReadStringIfKeyExists(section, "columnwidths", widths) && !widths.empty()) {
-    TStrArray parts;
-    ExplodeAtChar(parts, '|', widths);
-    for (const std::string& part : parts) {
-      TFileListViewColumnType type = flvColNone;
-      int32_t customIndex = 0, number = 0;
-      if (!SplitColumnPart(part, type, customIndex, number)) continue;
-      const int32_t d = view.GetColumnInfoIndex(type, customIndex, false);
-      if (d < 0) continue;
-      view.ColumnInfos[static_cast<size_t>(d)].WidthCurrent = number;
+    ForEachColumnPart(view, widths, [&](size_t d, int32_t number) {
+      view.ColumnInfos[d].WidthCurrent = number;
       widthsChanged = true;
-    }
+    });
   }
 
   if (columnsChanged) {
