@@ -8,6 +8,12 @@
 //
 // Needs sox, lame, flac, vorbis-tools, opus-tools, wavpack, ffmpeg and
 // mediainfo; SYLLABRIX_BENCH_AUDIO_FILES sets the file count (default 5000).
+//
+// Floods: files made to flood the readers (an unknown-size Matroska segment
+// of two-byte Void elements, an M4A file of empty boxes, two million empty
+// APE items, a 16 MB FLAC comment block, a million empty ID3v2 frames), each
+// read by the audio reader and by one ffprobe process; the ratio of the two
+// times on the same file (target at most 1.0) and the reader's peak memory.
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
@@ -19,21 +25,17 @@
 #include <string>
 #include <vector>
 
+#include "../tests/fileinfo/flood_files.h"
+#include "../tests/fileinfo/heap_peak.h"
 #include "fileinfo/audio_info.h"
+#include "paired_runs.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
 
-int64_t ProcessReadBytes() {
-  std::ifstream io("/proc/self/io");
-  std::string key;
-  int64_t value = 0;
-  while (io >> key >> value)
-    if (key == "rchar:") return value;
-  return 0;
-}
+int64_t ProcessReadBytes() { return heappeak::ProcessIoCount("rchar:"); }
 
 struct TAudioFiles {
   std::string dir;
@@ -116,6 +118,67 @@ void BM_AudioInfo(benchmark::State& state) {
 }
 BENCHMARK(BM_AudioInfo)->UseManualTime()->Iterations(1)->Repetitions(5)->Unit(benchmark::kMillisecond);
 
+struct TFloodCase {
+  const char* Name;
+  const char* File;
+  std::string (*Make)();
+};
+
+const TFloodCase kFloods[] = {
+    {"Matroska, 32 MB of Void elements", "voids.mka", [] { return floodfiles::MatroskaVoids(32 << 20); }},
+    {"M4A, 64 MB of 8-byte boxes", "boxes.m4a", [] { return floodfiles::Mp4Boxes(64 << 20, 8); }},
+    {"M4A, 64 MB of 4-byte boxes", "tiny.m4a", [] { return floodfiles::Mp4Boxes(64 << 20, 4); }},
+    {"WavPack, 2 million APE items", "items.wv", [] { return floodfiles::ApeItems(2000000); }},
+    {"FLAC, 16 MB comment block", "comments.flac", [] { return floodfiles::FlacComments((16 << 20) - 1); }},
+    {"MP3, 1 million ID3v2 frames", "frames.mp3", [] { return floodfiles::Id3v2Frames(1000000); }},
+};
+
+void BM_Flood(benchmark::State& state) {
+  const TFloodCase& c = kFloods[state.range(0)];
+  char tmpl[] = "/tmp/bench_fileinfo_flood_XXXXXX";
+  const std::string dir = mkdtemp(tmpl) ? tmpl : "/tmp";
+  const std::string path = dir + "/" + c.File;
+  {
+    const std::string bytes = c.Make();
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  }
+  const std::string probe = "ffprobe -v error -show_format -show_streams '" + path + "' > /dev/null 2>&1";
+  bench::TPairedTimes t;
+  for (auto _ : state) {
+    t = bench::RunPaired(
+        bench::kDefaultRepetitions,
+        [&] {
+          const auto start = bench::Clock::now();
+          TAudioInfo info;
+          benchmark::DoNotOptimize(info.GetAudioData(path));
+          return bench::SecondsSince(start);
+        },
+        // ffprobe rejects some floods with an error: its time counts all the same.
+        [&] {
+          const auto start = bench::Clock::now();
+          std::system(probe.c_str());
+          return bench::SecondsSince(start);
+        });
+    state.SetIterationTime(t.Ours.empty() ? 0 : bench::Median(t.Ours));
+  }
+  state.counters["peak_mem_mb"] = bench::PeakExtraBytes([&] {
+                                    TAudioInfo info;
+                                    info.GetAudioData(path);
+                                  }) /
+                                  (1 << 20);
+  bench::Report(state, std::string("Flood: ") + c.Name, "ffprobe", t, 1.0);
+  std::error_code ec;
+  std::filesystem::remove_all(dir, ec);
+}
+BENCHMARK(BM_Flood)->DenseRange(0, 5)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  bench::PrintSummary();
+  return 0;
+}

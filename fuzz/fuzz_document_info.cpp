@@ -1,6 +1,7 @@
 // The document reader on arbitrary bytes, by every extension (the ZIP packages
-// through the extractor) and by the leading bytes alone: no crash, hang or
-// allocation beyond the input and the extractor's limits.
+// through the extractor, HTML through the markup tree) and by the leading
+// bytes alone: no crash, hang or allocation beyond the input and the
+// extractor's limits.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -12,7 +13,8 @@
 namespace {
 
 TFuzzFileInput& Input() {
-  static TFuzzFileInput input("fuzz_document_info", {"", "pdf", "rtf", "docx", "odt", "epub", "doc"});
+  static TFuzzFileInput input("fuzz_document_info",
+                              {"", "pdf", "rtf", "docx", "odt", "epub", "doc", "html", "xlsx", "ods"});
   return input;
 }
 

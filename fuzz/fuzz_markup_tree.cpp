@@ -11,6 +11,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   TDocDOM dom;
+  // As XML or as HTML, the whole tree or the few elements a reader keeps.
+  dom.ParseAsHTML = size % 3 == 1;
+  if (size % 5 == 2) dom.KeptTagNames = {"title", "meta", "dc:title", "html"};
   dom.LoadFromString(text);
   dom.SetCaseSensitive(size % 2 == 0);
   static const char* const kSelectors[] = {"meta[property=schema:numberOfPages]",
@@ -35,6 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   dom.GetInnerTextOfFirstNodeWithTagNameAsInt("Pages", 0);
   dom.GetAllNodesWithTagName("meta", true);
   dom.Document()->AsText();
+  dom.Document()->TextContent(" ");
   DecodeXMLEntities(text);
+  DecodeHTMLEntities(text, size % 2 == 0);
   return 0;
 }

@@ -12,9 +12,25 @@ TAdvancedComboBox::TAdvancedComboBox(QWidget* parent) : QComboBox(parent) {
   connect(this, &QComboBox::activated, this, [this] {
     if (OnChange) OnChange(this);
   });
-  connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
-    if (OnChange) OnChange(this);
-  });
+  BindLineEdit();
+}
+
+void TAdvancedComboBox::BindLineEdit() {
+  // Every switch to editable makes a new line edit.
+  if (QLineEdit* edit = lineEdit())
+    connect(edit, &QLineEdit::textEdited, this, [this] {
+      if (OnChange) OnChange(this);
+    });
+}
+
+void TAdvancedComboBox::SetEditable(bool editable) {
+  if (editable == isEditable()) return;
+  const QSignalBlocker quiet(this);
+  setEditable(editable);
+  if (editable) {
+    setInsertPolicy(QComboBox::NoInsert);
+    BindLineEdit();
+  }
 }
 
 std::string TAdvancedComboBox::Text() const { return FromQString(currentText()); }

@@ -69,9 +69,9 @@ bool TDirSelectDialog::Execute() {
   // Closing in any way forgets the window.
   QDialog* form = FForm;
   FForm = nullptr;
-  // The tree goes with the window, later; until then it must not call into
-  // this object, which its caller may free first.
-  FTree->OnSelectionChanged = nullptr;
+  // The window dies later than this call and may outlive this object: its
+  // tree must not report a selection change to us while it is taken down.
+  if (FTree != nullptr) FTree->OnSelectionChanged = nullptr;
   form->deleteLater();
   return result == QDialog::Accepted;
 }

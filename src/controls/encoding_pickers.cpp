@@ -10,42 +10,42 @@
 
 std::string LineBreakIsoString(int32_t lineBreak) {
   switch (lineBreak) {
-    case 1: return "auto";
-    case 2: return "keep";
-    case 3: return "system";
-    case 4: return "binary";
-    case 7: return "nochar";
-    case 9: return "tab";
-    case 10: return "lf";
-    case 11: return "vt";
-    case 12: return "ff";
-    case 13: return "cr";
-    case 21: return "nl";
-    case 85: return "nel";
-    case 1310: return "crlf";
-    case 2028: return "ls";
-    case 2029: return "ps";
+    case lbkAutoDetect: return "auto";
+    case lbkKeep: return "keep";
+    case lbkSystem: return "system";
+    case lbkBinary: return "binary";
+    case lbkNoChar: return "nochar";
+    case lbkTab: return "tab";
+    case lbkLF: return "lf";
+    case lbkVT: return "vt";
+    case lbkFF: return "ff";
+    case lbkCR: return "cr";
+    case lbkNL: return "nl";
+    case lbkNEL: return "nel";
+    case lbkCRLF: return "crlf";
+    case lbkLS: return "ls";
+    case lbkPS: return "ps";
     default: return "unknown";
   }
 }
 
 std::string LineBreakDisplayString(int32_t lineBreak) {
   switch (lineBreak) {
-    case 1: return "AUTO";
-    case 2: return "KEEP";
-    case 3: return "SYSTEM";
-    case 4: return "BINARY";
-    case 7: return "NO LINEBREAK";
-    case 9:
-    case 10:
-    case 11:
-    case 12:
-    case 13:
-    case 21:
-    case 85:
-    case 1310:
-    case 2028:
-    case 2029: return LineBreakToStr(static_cast<uint32_t>(lineBreak), true);
+    case lbkAutoDetect: return "AUTO";
+    case lbkKeep: return "KEEP";
+    case lbkSystem: return "SYSTEM";
+    case lbkBinary: return "BINARY";
+    case lbkNoChar: return "NO LINEBREAK";
+    case lbkTab:
+    case lbkLF:
+    case lbkVT:
+    case lbkFF:
+    case lbkCR:
+    case lbkNL:
+    case lbkNEL:
+    case lbkCRLF:
+    case lbkLS:
+    case lbkPS: return LineBreakToStr(static_cast<uint32_t>(lineBreak), true);
     default: return "UNKOWN";
   }
 }
@@ -77,8 +77,8 @@ void TCodePageComboBox::CreateItems() {
     addItem(ToQString(caption));
     FLineTable.push_back(codePage);
   };
-  if (FShowItemAutoDetect) add(kCodePageAutoDetect, ItemCaptionFunc(kCodePageAutoDetect, true));
-  if (FShowItemKeep) add(kCodePageKeep, ItemCaptionFunc(kCodePageKeep, true));
+  if (FShowItemAutoDetect) add(cpAutoDetect, ItemCaptionFunc(cpAutoDetect, true));
+  if (FShowItemKeep) add(cpKeep, ItemCaptionFunc(cpKeep, true));
   // The leading entries are never selected here.
   int selected = -1;
   for (int32_t codePage : CodePagesAvailable()) {
@@ -159,9 +159,9 @@ void TLineBreakComboBox::CreateItems() {
     addItem(ToQString(ItemCaptionFunc(kind, true)));
     FLineTable.push_back(kind);
   };
-  if (FShowItemAutoDetect) add(kLineBreakAutoDetect);
-  if (FShowItemKeep) add(kLineBreakKeep);
-  if (FShowItemSystem) add(kLineBreakSystem);
+  if (FShowItemAutoDetect) add(lbkAutoDetect);
+  if (FShowItemKeep) add(lbkKeep);
+  if (FShowItemSystem) add(lbkSystem);
   int selected = -1;
   for (int32_t kind : LineBreaksAvailable(FShowExtendedItems)) {
     add(kind);

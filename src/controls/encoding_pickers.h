@@ -8,16 +8,9 @@
 #include <string>
 
 #include "controls/id_combo_box.h"
+#include "foundation/code_pages.h"
+#include "foundation/line_breaks.h"
 #include "foundation/types.h"
-
-// The stored code-page and line-break numbers the pickers use.
-inline constexpr int32_t kCodePageAutoDetect = 2;
-inline constexpr int32_t kCodePageKeep = 3;
-inline constexpr int32_t kCodePageUTF8 = 65001;
-inline constexpr int32_t kLineBreakAutoDetect = 1;
-inline constexpr int32_t kLineBreakKeep = 2;
-inline constexpr int32_t kLineBreakSystem = 3;
-inline constexpr int32_t kLineBreakCRLF = 1310;
 
 // Caption of an entry from its number (and the long-form flag, always true).
 using TItemCaptionFuncLong = std::function<std::string(int32_t number, bool longForm)>;
@@ -62,7 +55,7 @@ class TCodePageComboBox : public QComboBox {
  private:
   void CreateItems();
 
-  int32_t FCodePage = kCodePageUTF8;
+  int32_t FCodePage = cpUTF8;
   bool FShowItemAutoDetect = false;
   bool FShowItemKeep = false;
   TIntArray FLineTable;
@@ -102,7 +95,7 @@ class TLineBreakComboBox : public QComboBox {
  private:
   void CreateItems();
 
-  int32_t FLineBreak = kLineBreakCRLF;
+  int32_t FLineBreak = lbkCRLF;
   bool FShowItemAutoDetect = false;
   bool FShowItemKeep = false;
   bool FShowItemSystem = false;

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "foundation/number_format.h"
+#include "foundation/paths.h"
 #include "foundation/qt/qt_strings.h"
 #include "foundation/str_arrays.h"
 #include "foundation/str_transform.h"
@@ -15,12 +16,6 @@ std::string AsciiUpper(std::string s) {
   for (char& c : s)
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   return s;
-}
-std::string Trim(const std::string& s) {
-  size_t a = s.find_first_not_of(" \t\r\n");
-  if (a == std::string::npos) return "";
-  size_t b = s.find_last_not_of(" \t\r\n");
-  return s.substr(a, b - a + 1);
 }
 constexpr StrResGlobal kSlotRegular = 608;
 constexpr StrResGlobal kSlotBold = 609;
@@ -94,11 +89,6 @@ TStrArray FileFormatComboBoxLines(TFileFormatComboBoxProfile profile) {
     case ffpTextDefNew: return {"TXT", "LOG", "DAT"};
   }
   return {};
-}
-
-std::string FileFormatExtensionOfText(const std::string& text) {
-  size_t pos = text.find(" - ");
-  return Trim(pos == std::string::npos ? text : text.substr(0, pos));
 }
 
 TPickerComboBox::TPickerComboBox(QWidget* parent) : QComboBox(parent) {

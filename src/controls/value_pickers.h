@@ -37,8 +37,6 @@ enum TFileFormatComboBoxProfile {
   ffpTextDefNew
 };
 TStrArray FileFormatComboBoxLines(TFileFormatComboBoxProfile profile);
-// The extension part of a shown line: up to the first " - ", trimmed.
-std::string FileFormatExtensionOfText(const std::string& text);
 
 class TPickerComboBox : public QComboBox {
   Q_OBJECT

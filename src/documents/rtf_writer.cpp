@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "foundation/code_pages.h"
 #include "foundation/numeral_systems.h"
 #include "foundation/text_files.h"
 #include "foundation/utf8.h"
@@ -158,7 +159,7 @@ std::string TDocRTF::GetPlainText() const {
 
 bool TDocRTF::SaveToFile(const std::string& fileName) const {
   try {
-    return SaveString(GetPlainText(), fileName, 65001, false, false);
+    return SaveString(GetPlainText(), fileName, cpUTF8, false, false);
   } catch (const EFileError&) {
     // The old file is intact; the caller learns of the failure from the result.
     return false;

@@ -145,7 +145,7 @@ void TDocCSV::WriteText(TTextBuffer& out) {
 
 bool TDocCSV::SaveToFileCSV(const std::string& fileName) {
   try {
-    if (Encoding == 65001 || Encoding == 65002) {
+    if (Encoding == cpUTF8 || Encoding == cpUTF8BOM) {
       // UTF-8 needs no conversion: the text goes to the file piece by piece
       // as it is made, never held whole in memory.
       const auto write = [this](int fd) {

@@ -1,8 +1,12 @@
 #include "fileinfo/apev2_tag.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <iterator>
+#include <string_view>
 
+#include "fileinfo/read_ahead_stream.h"
 #include "foundation/code_pages.h"
 #include "foundation/paths.h"
 #include "foundation/utf8.h"
@@ -29,6 +33,28 @@ std::string DecodeUTF8OrWindows1252(const std::string& bytes) {
 }
 
 constexpr int64_t kMaxTagBytes = int64_t{256} << 20;
+
+// Keys of the items that fill the text fields, in the order of ReadProperties.
+constexpr const char* kPropertyKeys[] = {"ARTIST", "TITLE", "ALBUM", "TRACK", "GENRE", "YEAR", "COMMENT", "DISCNUMBER"};
+
+// The index in kPropertyKeys of a key compared upper-cased (a to z); -1 for
+// other keys.
+int32_t PropertyIndex(std::string_view key) {
+  if (key.size() < 4 || key.size() > 10) return -1;
+  char upper[10];
+  for (size_t k = 0; k < key.size(); ++k)
+    upper[k] = key[k] >= 'a' && key[k] <= 'z' ? static_cast<char>(key[k] - 'a' + 'A') : key[k];
+  const std::string_view u(upper, key.size());
+  for (size_t i = 0; i < std::size(kPropertyKeys); ++i)
+    if (u == kPropertyKeys[i]) return static_cast<int32_t>(i);
+  return -1;
+}
+
+// Real tags hold some dozens of items with keys of a few letters.
+constexpr size_t kMaxKeptFrames = 4096;
+constexpr size_t kMaxKeyBytes = 65536;
+// Keys up to this long are read with their item's head.
+constexpr int64_t kShortKey = 64;
 
 std::string BinaryText(int64_t size) { return "BINARY " + FileSizeBestUnit(size); }
 
@@ -137,38 +163,74 @@ int32_t TAPEv2Tag::ReadTagDataFromStream(TStream& stream) {
     // Cover pictures make tags of some megabytes; a claimed size beyond this
     // is a damaged tag, not a reason to load a whole large file.
     if (FileSize - firstItem > kMaxTagBytes) throw EReadError("Stream read error");
-    // The items are read from memory: everything from the first item to the
-    // end of the stream, which bounds every key and value by the real file.
-    std::string bytes(static_cast<size_t>(FileSize - firstItem), '\0');
-    stream.SetPosition(firstItem);
-    bytes.resize(
-        static_cast<size_t>(std::max<int64_t>(stream.Read(bytes.data(), static_cast<int64_t>(bytes.size())), 0)));
-    size_t pos = 0;
+    // The items are read ahead in blocks, each bounded by the real file: a
+    // tag of millions of items is walked, not loaded.
+    TReadAheadStream in(stream);
+    in.SetPosition(firstItem);
+    int32_t lastOfProperty[std::size(kPropertyKeys)];
+    std::fill(std::begin(lastOfProperty), std::end(lastOfProperty), -1);
     for (uint32_t i = 0; i < itemCount; ++i) {
-      if (bytes.size() - pos < 8) throw EReadError("Stream read error");
-      const uint32_t valueSize = LE32(reinterpret_cast<const uint8_t*>(bytes.data() + pos));
-      const uint32_t flags = LE32(reinterpret_cast<const uint8_t*>(bytes.data() + pos + 4));
-      pos += 8;
+      // The item's head and, in most items, its whole key in one read.
+      const int64_t itemStart = in.GetPosition();
+      uint8_t head[8 + kShortKey];
+      const int64_t got = in.Read(head, sizeof head);
+      if (got < 8) throw EReadError("Stream read error");
+      const uint32_t valueSize = LE32(head);
+      const uint32_t flags = LE32(head + 4);
       if (flags & ~7u) marked7 = true;
       if (valueSize > TagSize) {
         stream.SetPosition(entryPosition);
         return kApeTagItemTooLarge;
       }
-      const size_t zero = bytes.find('\0', pos);
-      if (zero == std::string::npos) throw EReadError("Stream read error");
-      const std::string key = DecodeUTF8OrWindows1252(bytes.substr(pos, zero - pos));
-      pos = zero + 1;
-      if (bytes.size() - pos < valueSize) throw EReadError("Stream read error");
-      const int32_t valueType = static_cast<int32_t>((flags >> 1) & 3);
-      if (valueType == 0 || valueType == 1) {
-        TAPEv2Frame* frame = AddFrame(key);
-        frame->Stream = TMemoryStream(bytes.substr(pos, valueSize));
-        frame->Format = valueType == 0 ? 1 : 2;
-      } else if (valueType == 3) {
-        marked7 = true;
+      // The key runs to its zero byte; a key without one fails the tag at the
+      // end of the stream. Keys are short: beyond kMaxKeyBytes nothing is kept.
+      std::string keyBytes;
+      const auto* zero = static_cast<const uint8_t*>(std::memchr(head + 8, 0, static_cast<size_t>(got - 8)));
+      if (zero) {
+        keyBytes.assign(reinterpret_cast<const char*>(head + 8), static_cast<size_t>(zero - (head + 8)));
+        in.SetPosition(itemStart + 8 + static_cast<int64_t>(keyBytes.size()) + 1);
+      } else {
+        in.SetPosition(itemStart + 8);
+        while (true) {
+          uint8_t c;
+          in.ReadBuffer(&c, 1);
+          if (c == 0) break;
+          if (keyBytes.size() < kMaxKeyBytes) keyBytes.push_back(static_cast<char>(c));
+        }
       }
-      pos += valueSize;
+      if (valueSize > in.GetSize() - in.GetPosition()) throw EReadError("Stream read error");
+      const int32_t valueType = static_cast<int32_t>((flags >> 1) & 3);
+      if (valueType == 3) marked7 = true;
       Exists = true;
+      if (valueType != 0 && valueType != 1) {
+        in.Seek(valueSize, TSeekOrigin::Current);
+        continue;
+      }
+      // The keys of the text fields are ASCII: they are told before decoding.
+      const int32_t property = PropertyIndex(keyBytes);
+      // Beyond kMaxKeptFrames an item is kept only when it fills a text field:
+      // it takes the place of the last kept item of its key.
+      int32_t slot = -1;
+      if (Frames.size() >= kMaxKeptFrames) {
+        if (property < 0) {
+          in.Seek(valueSize, TSeekOrigin::Current);
+          continue;
+        }
+        slot = lastOfProperty[property];
+      }
+      const std::string key = DecodeUTF8OrWindows1252(keyBytes);
+      std::string value(valueSize, '\0');
+      in.ReadBuffer(value.data(), valueSize);
+      TAPEv2Frame* frame;
+      if (slot >= 0) {
+        frame = Frames[static_cast<size_t>(slot)].get();
+        frame->Name = key;
+      } else {
+        frame = AddFrame(key);
+        if (property >= 0) lastOfProperty[property] = frame->Index;
+      }
+      frame->Stream = TMemoryStream(std::move(value));
+      frame->Format = valueType == 0 ? 1 : 2;
     }
     completed = true;
   } catch (const std::exception&) {
@@ -188,27 +250,9 @@ int32_t TAPEv2Tag::ReadTagDataFromStream(TStream& stream) {
 }
 
 void TAPEv2Tag::ReadProperties() {
+  std::string* const fields[] = {&Artist, &Title, &Album, &Track, &Genre, &Year, &Comment, &DiscNumber};
   for (auto& frame : Frames) {
-    std::string key = frame->Name;
-    for (char& c : key)
-      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    std::string* field = nullptr;
-    if (key == "ARTIST")
-      field = &Artist;
-    else if (key == "TITLE")
-      field = &Title;
-    else if (key == "ALBUM")
-      field = &Album;
-    else if (key == "TRACK")
-      field = &Track;
-    else if (key == "GENRE")
-      field = &Genre;
-    else if (key == "YEAR")
-      field = &Year;
-    else if (key == "COMMENT")
-      field = &Comment;
-    else if (key == "DISCNUMBER")
-      field = &DiscNumber;
-    if (field) *field = frame->GetAsText();
+    const int32_t property = PropertyIndex(frame->Name);
+    if (property >= 0) *fields[property] = frame->GetAsText();
   }
 }

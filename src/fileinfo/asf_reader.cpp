@@ -1,11 +1,13 @@
 #include "fileinfo/asf_reader.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <memory>
 
 #include "fileinfo/apev2_tag.h"
 #include "fileinfo/buffered_stream.h"
+#include "fileinfo/read_ahead_stream.h"
 #include "foundation/number_format.h"
 #include "foundation/str_transform.h"
 #include "foundation/utf8.h"
@@ -78,6 +80,7 @@ void TMediaInfoASF::ResetData() {
   FileSize = 0;
   Channels = 0;
   SampleRate = Bitrate = Height = Width = Track = 0;
+  FormatTag = 0;
   Duration = 0;
   Title.clear();
   Artist.clear();
@@ -98,13 +101,15 @@ bool TMediaInfoASF::ReadFromFile(const std::string& fileName) {
   if (!stream) return false;
   int64_t fileSize = stream->GetSize();
   int32_t maxBitRate = 0;
-  uint16_t channels = 0;
+  uint16_t channels = 0, formatTag = 0;
   int32_t sampleRate = 0, averageBytes = 0, width = 0, height = 0;
   uint64_t playDuration = 0, preroll = 0;
   bool hasAudio = false, hasVideo = false;
   std::string tags[8];
+  std::string trackNumber;
   try {
-    TReader r(*stream);
+    TReadAheadStream buffered(*stream);
+    TReader r(buffered);
     if (r.Guid() != kHeaderObject) return false;
     r.Skip(8);
     const int32_t count = static_cast<int32_t>(r.LE(4));
@@ -125,7 +130,7 @@ bool TMediaInfoASF::ReadFromFile(const std::string& fileName) {
         const TGuid type = r.Guid();
         r.Skip(38);
         if (type == kAudioMedia) {
-          r.Skip(2);
+          formatTag = static_cast<uint16_t>(r.LE(2));
           channels = static_cast<uint16_t>(r.LE(2));
           sampleRate = static_cast<int32_t>(r.LE(4));
           averageBytes = static_cast<int32_t>(r.LE(4));
@@ -154,6 +159,20 @@ bool TMediaInfoASF::ReadFromFile(const std::string& fileName) {
           const std::string name = UpperASCII(Trim(r.Text(static_cast<int64_t>(r.LE(2)))));
           const uint64_t type = r.LE(2);
           const int64_t valueLength = static_cast<int64_t>(r.LE(2));
+          // The track number of today's writers, as a text or as a number
+          // (DWORD, QWORD or WORD); it counts from 1 where WM/Track counts
+          // from 0, and wins over it.
+          if (name == "WM/TRACKNUMBER") {
+            if (type == 0) {
+              trackNumber = Trim(r.Text(valueLength));
+            } else if ((type == 3 && valueLength == 4) || (type == 4 && valueLength == 8) ||
+                       (type == 5 && valueLength == 2)) {
+              trackNumber = std::to_string(r.LE(static_cast<int>(valueLength)));
+            } else {
+              r.Skip(valueLength);
+            }
+            continue;
+          }
           if (type != 0) {
             r.Skip(valueLength);
             continue;
@@ -191,7 +210,12 @@ bool TMediaInfoASF::ReadFromFile(const std::string& fileName) {
   Genre = Trim(tags[5]);
   Comment = Trim(tags[6]);
   DiscNumber = Trim(tags[7]);
+  FormatTag = formatTag;
   int32_t track = 0;
   Track = TryStrToInt(Trim(tags[3]), track) ? track : 0;
+  // "3/12" names track 3.
+  const size_t digits = trackNumber.find_first_not_of("0123456789");
+  if (!trackNumber.empty() && digits != 0 && TryStrToInt(trackNumber.substr(0, std::min<size_t>(digits, 9)), track))
+    Track = track;
   return true;
 }

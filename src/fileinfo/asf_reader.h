@@ -27,4 +27,6 @@ class TMediaInfoASF {
   std::string Title, Artist, Album;
   int32_t Track = 0;
   std::string Year, Genre, Comment, DiscNumber;
+  // The audio stream's format tag, the numbers of WAVE files (0x0161 WMA 2).
+  uint16_t FormatTag = 0;
 };

@@ -3,11 +3,13 @@
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <iterator>
 #include <limits>
 #include <memory>
 
 #include "fileinfo/apev2_tag.h"
 #include "fileinfo/asf_reader.h"
+#include "fileinfo/audio_codecs.h"
 #include "fileinfo/buffered_stream.h"
 #include "fileinfo/flac_tag.h"
 #include "fileinfo/id3_tags.h"
@@ -103,6 +105,10 @@ void TAudioInfo::Reset() {
   Error.clear();
 }
 
+void TAudioInfo::TakeCodec(const std::string& name) {
+  if (!name.empty()) Codec = name;
+}
+
 void TAudioInfo::SetDuration(double seconds) {
   DurationExact = seconds;
   Duration = RoundToInt32(seconds);
@@ -183,31 +189,52 @@ bool TAudioInfo::GetAudioDataFromMP3(const std::string& name) {
   TMpegInfo mpeg;
   TID3v2Tag v2;
   TID3v1Tag v1;
+  TAPEv2Tag ape;
+  bool apeRead = false;
   {
     std::unique_ptr<TStream> s = OpenExisting(name);
     v1.ReadFromStream(*s);
+    // An APE tag stands before the ID3v1 tag; neither is audio.
+    apeRead = ape.ReadTagDataFromStream(*s) == kApeTagRead;
+    int64_t audioEnd = s->GetSize() - (v1.Exists ? 128 : 0);
+    if (apeRead) {
+      audioEnd -= static_cast<int64_t>(ape.TagSize);
+      // The tag's size leaves out the header that APE 2.0 puts before it.
+      char preamble[8] = {};
+      if (audioEnd >= 32) {
+        s->SetPosition(audioEnd - 32);
+        if (s->Read(preamble, 8) == 8 && std::memcmp(preamble, "APETAGEX", 8) == 0) audioEnd -= 32;
+      }
+    }
     s->SetPosition(0);
     v2.ReadFromStream(*s);
     s->SetPosition(v2.Exists ? v2.Size : 0);
+    mpeg.AudioEnd = std::max<int64_t>(audioEnd, 0);
     mpeg.LoadFromStream(*s);
   }
   if (mpeg.FirstFramePosition == -1) return GetAudioDataFromFileName(name);
-  auto pick = [](const std::string& first, const std::string& second) {
-    std::string t = Trim(first);
-    return t.empty() ? Trim(second) : t;
+  // ID3v2 first, then the APE tag, then ID3v1; a tag that is missing gives
+  // nothing (a missing ID3v1 tag is no genre "Blues" and no track "0").
+  auto pick = [&](const std::string& fromV2, const std::string& fromApe, const std::string& fromV1) {
+    std::string t = Trim(fromV2);
+    if (t.empty() && apeRead) t = Trim(fromApe);
+    if (t.empty() && v1.Exists) t = Trim(fromV1);
+    return t;
   };
-  Artist = pick(v2.GetArtist(), v1.Artist);
-  Title = pick(v2.GetTitle(), v1.Title);
-  Album = pick(v2.GetAlbum(), v1.Album);
-  Year = pick(v2.GetYear(), v1.Year);
-  Genre = pick(v2.GetGenre(), v1.GetGenre());
-  Track = pick(v2.GetTrack(), v1.GetTrack());
-  Comment = pick(v2.GetStandardComment(), v1.Comment);
-  DiscNumber = Trim(v2.GetDiscNumber());
+  Artist = pick(v2.GetArtist(), ape.Artist, v1.Artist);
+  Title = pick(v2.GetTitle(), ape.Title, v1.Title);
+  Album = pick(v2.GetAlbum(), ape.Album, v1.Album);
+  Year = pick(v2.GetYear(), ape.Year, v1.Year);
+  Genre = pick(v2.GetGenre(), ape.Genre, v1.GetGenre());
+  // Only ID3v1.1 has a track field; a version 1.0 tag names no track.
+  Track = pick(v2.GetTrack(), ape.Track, v1.IsVersion11 ? v1.GetTrack() : "");
+  Comment = pick(v2.GetStandardComment(), ape.Comment, v1.Comment);
+  DiscNumber = pick(v2.GetDiscNumber(), ape.DiscNumber, "");
   SetDuration(mpeg.Duration);
   SampleRate = mpeg.SampleRate;
   BitRate = mpeg.BitRate;
   Channels = mpeg.GetChannelsAsAIC();
+  Codec = mpeg.Layer == 1 ? "MP1" : mpeg.Layer == 2 ? "MP2" : "MP3";
   Format = aifMP3;
   return true;
 }
@@ -229,6 +256,7 @@ bool TAudioInfo::GetAudioDataFromFLAC(const std::string& name) {
   SampleRate = flac.SampleRate;
   BitRate = flac.BitRate;
   Channels = flac.GetChannelsAsAIC();
+  Codec = "FLAC";
   Format = aifFLAC;
   return true;
 }
@@ -250,6 +278,8 @@ bool TAudioInfo::GetAudioDataFromVorbis(const std::string& name) {
   SampleRate = ogg.GetAudioSampleRate();
   BitRate = ogg.GetAudioBitrate();
   Channels = ogg.GetAudioChannels();
+  static const char* const kOggCodecs[] = {"Unknown", "Vorbis", "Opus", "Theora", "Speex", "FLAC"};
+  if (ogg.Codec >= 0 && ogg.Codec < static_cast<int32_t>(std::size(kOggCodecs))) Codec = kOggCodecs[ogg.Codec];
   Format = aifOGG;
   return true;
 }
@@ -270,6 +300,7 @@ bool TAudioInfo::GetAudioDataFromWMA(const std::string& name) {
   SampleRate = asf.SampleRate;
   BitRate = asf.Bitrate;
   Channels = asf.GetAudioChannelsAsAIC();
+  TakeCodec(WaveFormatTagCodecName(asf.FormatTag));
   Format = aifWMA;
   return true;
 }
@@ -290,6 +321,7 @@ void TAudioInfo::TakeContainerResults(const TReader& r, const std::string& name)
   SampleRate = r.AudioSampleRate;
   BitRate = r.Bitrate;
   Channels = r.AudioChannels;
+  TakeCodec(r.AudioCodec);
 }
 
 bool TAudioInfo::GetAudioDataFromMKA(const std::string& name) {
@@ -337,6 +369,7 @@ bool TAudioInfo::GetAudioDataFromWavPack(const std::string& name) {
   // These readers give bits per second; kbit/s are taken by 1024 here.
   BitRate = RoundToInt32(wv.Bitrate / 1024.0);
   Channels = wv.GetChannelsAsAIC();
+  Codec = "WavPack";
   Format = aifWV;
   return true;
 }
@@ -350,6 +383,7 @@ bool TAudioInfo::GetAudioDataFromMonkey(const std::string& name) {
   SampleRate = static_cast<int32_t>(std::min<uint32_t>(mac.SampleRate, std::numeric_limits<int32_t>::max()));
   BitRate = RoundToInt32(static_cast<double>(mac.Bitrate) / 1024.0);
   Channels = mac.GetChannelsAsAIC();
+  Codec = "Monkey's Audio";
   Format = aifAPE;
   return true;
 }
@@ -369,6 +403,7 @@ bool TAudioInfo::GetAudioDataFromWAV(const std::string& name) {
   SampleRate = wav.SampleRate;
   BitRate = RoundToInt32(wav.BitRate / 1024.0);
   Channels = wav.GetChannelsAsAIC();
+  TakeCodec(WaveFormatTagCodecName(wav.FormatTag));
   Format = aifWAV;
   return true;
 }
@@ -387,6 +422,7 @@ bool TAudioInfo::GetAudioDataFromMIDI(const std::string& name) {
   std::unique_ptr<TStream> s = OpenExisting(name);
   char head[4] = {};
   if (s->GetSize() < 22 || s->Read(head, 4) < 4 || std::memcmp(head, "MThd", 4) != 0) return false;
+  Codec = "MIDI";
   Format = aifMIDI;
   return true;
 }
@@ -423,6 +459,7 @@ bool TAudioInfo::GetAudioDataFromAAC(const std::string& name) {
   BitRate = RoundToInt32(static_cast<double>(payload) * 8 / (duration * 1000));
   SampleRate = sampleRate;
   Channels = IntToChannels(channelConfig);
+  Codec = "AAC";
   Format = aifAAC;
   return true;
 }
@@ -444,6 +481,7 @@ bool TAudioInfo::GetAudioDataFromAC3(const std::string& name) {
     BitRate = bitRate;
   }
   Channels = IntToChannels(kChannels[h[6] >> 5]);
+  Codec = "AC-3";
   Format = aifAC3;
   return true;
 }

@@ -73,6 +73,8 @@ class TAudioInfo {
   double DurationExact = 0;
   int32_t BitRate = 0;
   TAudioInfoChannels Channels = aicUnknown;
+  // The codec as the container names it ("MP3", "Vorbis", "AAC", "WMA 2"…);
+  // "Unknown" where it names none.
   std::string Codec = "Unknown";
   int32_t SampleRate = 0;
   int32_t Tag = 0;
@@ -80,6 +82,8 @@ class TAudioInfo {
 
  private:
   void SetDuration(double seconds);
+  // Sets Codec unless the name is empty.
+  void TakeCodec(const std::string& name);
   template <typename TReader>
   void TakeContainerResults(const TReader& r, const std::string& name);
 };

@@ -1,8 +1,10 @@
 #include "fileinfo/document_info.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "fileinfo/buffered_stream.h"
 #include "fileinfo/markup_tree.h"
@@ -35,9 +37,71 @@ std::string Trimmed(std::string_view s) {
   return std::string(s.substr(b, e - b));
 }
 
-// The text of the first element with that name, trimmed, entities decoded.
+// The text of the first element with that name, trimmed, its character
+// references decoded and CDATA sections taken as written.
 std::string ElementText(const TDocDOM& dom, std::string_view tag) {
-  return DecodeXMLEntities(dom.GetInnerTextOfFirstNodeWithTagName(tag, true, ""));
+  const TDOMNode* node = dom.GetFirstNodeWithTagName(tag);
+  return node ? Trimmed(node->TextContent()) : std::string();
+}
+
+// A package part parsed for the few elements a reader takes from it: the
+// rest of the part costs no nodes, however large or deeply nested it is.
+void LoadPart(TDocDOM& dom, std::string_view text, std::vector<std::string> elements) {
+  dom.KeptTagNames = std::move(elements);
+  dom.LoadFromString(text);
+}
+
+// HTML's title: its text with runs of white space taken as one blank.
+std::string CollapsedWhiteSpace(std::string_view text) {
+  std::string out;
+  bool blank = false;
+  for (char c : text) {
+    if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f') {
+      blank = !out.empty();
+      continue;
+    }
+    if (blank) out += ' ';
+    blank = false;
+    out += c;
+  }
+  return out;
+}
+
+bool EqualsIgnoringASCIICase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && UpperASCII(std::string(a)) == UpperASCII(std::string(b));
+}
+
+// An RTF time group ("yr2024\mo5\dy17\hr9\min30"): its fields as the
+// normalised date and time, "" when a field is out of range.
+std::string RTFDateTime(std::string_view group) {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+  bool any = false;
+  size_t i = 0;
+  while (i < group.size()) {
+    size_t j = i;
+    while (j < group.size() && std::isalpha(static_cast<unsigned char>(group[j]))) ++j;
+    const std::string_view word = group.substr(i, j - i);
+    size_t k = j;
+    if (k < group.size() && group[k] == '-') ++k;
+    while (k < group.size() && std::isdigit(static_cast<unsigned char>(group[k]))) ++k;
+    int32_t value = 0;
+    if (k > j && TryStrToInt(group.substr(j, k - j), value)) {
+      int* field = word == "yr"    ? &year
+                   : word == "mo"  ? &month
+                   : word == "dy"  ? &day
+                   : word == "hr"  ? &hour
+                   : word == "min" ? &minute
+                   : word == "sec" ? &second
+                                   : nullptr;
+      if (field) {
+        *field = value;
+        any = true;
+      }
+    }
+    i = std::max(k, j) + 1;
+    while (i < group.size() && (group[i] == '\\' || group[i] == ' ')) ++i;
+  }
+  return any ? NormalDateTimeText(year, month, day, hour, minute, second) : std::string();
 }
 
 int32_t ElementNumber(const TDocDOM& dom, std::string_view tag) {
@@ -176,8 +240,11 @@ bool TDocumentInfo::GetDocumentData(const std::string& fileName) {
       const char* Ext;
       TDocumentInfoFormat Format;
     };
-    static const TExt kByExtension[] = {{"PDF", difPDF}, {"RTF", difRTF},  {"DOCX", difDOCX}, {"ODT", difODT},
-                                        {"DOC", difDOC}, {"HTM", difHTML}, {"HTML", difHTML}, {"EPUB", difEPUB}};
+    // Workbooks carry the same document properties as texts of their
+    // family, in the same package parts.
+    static const TExt kByExtension[] = {{"PDF", difPDF},   {"RTF", difRTF},  {"DOCX", difDOCX}, {"ODT", difODT},
+                                        {"DOC", difDOC},   {"HTM", difHTML}, {"HTML", difHTML}, {"EPUB", difEPUB},
+                                        {"XLSX", difDOCX}, {"ODS", difODT}};
     for (const TExt& e : kByExtension)
       if (ext == e.Ext) {
         result = (this->*kReaders[e.Format])(fileName);
@@ -271,11 +338,11 @@ bool TDocumentInfo::GetDocumentDataFromRTF(const std::string& fileName) {
       const std::string key = Trimmed(t.substr(0, bs));
       const std::string value = Trimmed(t.substr(bs + 1));
       if (key == "creatim")
-        MetaCreated = value;
+        MetaCreated = RTFDateTime(value);
       else if (key == "revtim")
-        MetaModified = value;
+        MetaModified = RTFDateTime(value);
       else if (key == "printim")
-        MetaPrinted = value;
+        MetaPrinted = RTFDateTime(value);
       continue;
     }
     for (size_t i = 1; i < t.size(); ++i) {
@@ -312,7 +379,9 @@ bool TDocumentInfo::GetDocumentDataFromDOCX(const std::string& fileName) {
     const std::string core = zip.GetFileFromZipAsString("docProps/core.xml");
     if (!core.empty()) {
       TDocDOM dom;
-      dom.LoadFromString(core);
+      LoadPart(dom, core,
+               {"dc:title", "dc:creator", "dc:subject", "dc:description", "dcterms:created", "dcterms:modified",
+                "cp:lastPrinted", "cp:keywords", "cp:revision"});
       MetaTitle = ElementText(dom, "dc:title");
       MetaAuthor = ElementText(dom, "dc:creator");
       MetaSubject = ElementText(dom, "dc:subject");
@@ -329,7 +398,8 @@ bool TDocumentInfo::GetDocumentDataFromDOCX(const std::string& fileName) {
   const std::string app = zip.GetFileFromZipAsString("docProps/app.xml");
   if (!app.empty()) {
     TDocDOM dom;
-    dom.LoadFromString(app);
+    LoadPart(dom, app,
+             {"Application", "Pages", "Paragraphs", "Words", "CharactersWithSpaces", "Characters", "TotalTime"});
     MetaCreatedWith = MetaApplication = ElementText(dom, "Application");
     PageCount = ElementNumber(dom, "Pages");
     ParagraphCount = ElementNumber(dom, "Paragraphs");
@@ -347,18 +417,28 @@ bool TDocumentInfo::GetDocumentDataFromODT(const std::string& fileName) {
   const std::string meta = zip.GetFileFromZipAsString("meta.xml");
   if (meta.empty()) return false;
   TDocDOM dom;
-  dom.LoadFromString(meta);
+  LoadPart(dom, meta,
+           {"dc:title", "meta:keyword", "meta:creation-date", "dc:date", "meta:print-date", "dc:subject",
+            "dc:description", "dc:creator", "meta:initial-creator", "meta:generator", "meta:editing-cycles",
+            "dc:language", "meta:document-statistic"});
   MetaTitle = ElementText(dom, "dc:title");
-  MetaKeywords = ElementText(dom, "meta:keyword");
+  // Each keyword is an element of its own; joined as the PDF and RTF exports
+  // of the same document join them.
+  for (const TDOMNode* keyword : dom.GetAllNodesWithTagName("meta:keyword", false)) {
+    const std::string k = Trimmed(keyword->TextContent());
+    if (k.empty()) continue;
+    if (!MetaKeywords.empty()) MetaKeywords += ", ";
+    MetaKeywords += k;
+  }
   MetaCreated = ElementText(dom, "meta:creation-date");
   MetaModified = ElementText(dom, "dc:date");
   MetaPrinted = ElementText(dom, "meta:print-date");
   MetaSubject = ElementText(dom, "dc:subject");
   MetaDescription = ElementText(dom, "dc:description");
-  MetaAuthor = ElementText(dom, "dc:creator");
-  // LibreOffice names the author as the initial creator and keeps dc:creator
-  // for the last person who saved.
-  if (MetaAuthor.empty()) MetaAuthor = ElementText(dom, "meta:initial-creator");
+  // The author is the initial creator; dc:creator names the last person who
+  // saved, as the DOCX and PDF exports of the same document say.
+  MetaAuthor = ElementText(dom, "meta:initial-creator");
+  if (MetaAuthor.empty()) MetaAuthor = ElementText(dom, "dc:creator");
   MetaCreatedWith = MetaApplication = ElementText(dom, "meta:generator");
   Revision = ElementNumber(dom, "meta:editing-cycles");
   Language = ElementText(dom, "dc:language");
@@ -377,14 +457,16 @@ bool TDocumentInfo::GetDocumentDataFromEPUB(const std::string& fileName) {
   const std::string container = zip.GetFileFromZipAsString("META-INF/container.xml");
   if (container.empty()) return false;
   TDocDOM dom;
-  dom.LoadFromString(container);
+  LoadPart(dom, container, {"rootfile"});
   std::string path = dom.GetValueOfAttributeOfFirstNodeMatchingCSSSelector("rootfile", "full-path", false, "");
   if (path.empty()) return false;
   for (char& c : path)
     if (c == '\\') c = '/';
   const std::string package = zip.GetFileFromZipAsString(path);
   if (package.empty()) return false;
-  dom.LoadFromString(package);
+  LoadPart(
+      dom, package,
+      {"metadata", "dc:title", "dc:creator", "dc:subject", "dc:description", "dc:language", "meta", "description"});
   if (!dom.GetFirstNodeWithTagName("metadata")) return false;
   MetaTitle = ElementText(dom, "dc:title");
   MetaAuthor = ElementText(dom, "dc:creator");
@@ -399,25 +481,28 @@ bool TDocumentInfo::GetDocumentDataFromEPUB(const std::string& fileName) {
 
 bool TDocumentInfo::GetDocumentDataFromHTML(const std::string& fileName) {
   TDocDOM dom;
+  dom.ParseAsHTML = true;
+  dom.KeptTagNames = {"html", "title", "meta"};
   dom.LoadFromFile(fileName);
   PageCount = 1;
-  MetaTitle = ElementText(dom, "title");
+  MetaTitle = CollapsedWhiteSpace(ElementText(dom, "title"));
   Language = dom.GetValueOfAttributeOfFirstNodeMatchingCSSSelector("html", "lang", true, "");
+  // HTML compares metadata names without regard to case.
   for (const TDOMNode* meta : dom.GetAllNodesWithTagName("meta", true)) {
     const std::string name = meta->GetAttribute("name");
     const std::string content = meta->GetAttribute("content");
     if (name.empty() || content.empty()) continue;
-    if (name == "author")
+    if (EqualsIgnoringASCIICase(name, "author"))
       MetaAuthor = content;
-    else if (name == "keywords")
+    else if (EqualsIgnoringASCIICase(name, "keywords"))
       MetaKeywords = content;
-    else if (name == "description")
+    else if (EqualsIgnoringASCIICase(name, "description"))
       MetaDescription = content;
-    else if (name == "last-modified")
+    else if (EqualsIgnoringASCIICase(name, "last-modified"))
       MetaModified = content;
-    else if (name == "application-name")
+    else if (EqualsIgnoringASCIICase(name, "application-name"))
       MetaApplication = content;
-    else if (name == "dc.creator" && MetaAuthor.empty())
+    else if (EqualsIgnoringASCIICase(name, "dc.creator") && MetaAuthor.empty())
       MetaAuthor = content;
   }
   return true;

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <functional>
 #include <limits>
+#include <string_view>
 
 #include "fileinfo/apev2_tag.h"
 
@@ -44,6 +45,53 @@ std::string UpperAZ(std::string s) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   return s;
 }
+
+// Real comment blocks hold some dozens of fields. Beyond this many, a field is
+// kept only when it is the first of a name that a text field shows.
+constexpr size_t kMaxKeptComments = 4096;
+// Fields up to this long are read without asking the stream what it holds.
+constexpr int32_t kLongField = 65536;
+
+// Decides which fields are kept, in bounded memory and time per field.
+class TCommentKeeper {
+ public:
+  explicit TCommentKeeper(const std::vector<std::unique_ptr<TVorbisComment>>& frames) : FFrames(frames) {}
+  // The name as stored; it is compared upper-cased (a to z).
+  bool Keep(std::string_view name) {
+    if (FFrames.size() < kMaxKeptComments) return true;
+    const int shown = ShownIndex(name);
+    if (shown < 0) return false;
+    if (!FPresentKnown) {
+      for (const auto& f : FFrames) {
+        const int i = ShownIndex(f->Name);
+        if (i >= 0) FPresent[i] = true;
+      }
+      FPresentKnown = true;
+    }
+    if (FPresent[shown]) return false;
+    FPresent[shown] = true;
+    return true;
+  }
+
+ private:
+  static int ShownIndex(std::string_view name) {
+    static const std::string_view kShown[] = {"ALBUM", "ARTIST", "COMMENT",     "GENRE",
+                                              "TITLE", "DATE",   "TRACKNUMBER", "DISCNUMBER"};
+    for (int i = 0; i < 8; ++i) {
+      if (name.size() != kShown[i].size()) continue;
+      bool same = true;
+      for (size_t k = 0; k < name.size() && same; ++k) {
+        const char c = name[k] >= 'a' && name[k] <= 'z' ? static_cast<char>(name[k] - 'a' + 'A') : name[k];
+        same = c == kShown[i][k];
+      }
+      if (same) return i;
+    }
+    return -1;
+  }
+  const std::vector<std::unique_ptr<TVorbisComment>>& FFrames;
+  bool FPresent[8] = {};
+  bool FPresentKnown = false;
+};
 
 int64_t LeadingId3v2Size(TStream& s) {
   uint8_t b[10];
@@ -146,7 +194,8 @@ void TFlacTag::TakeStreamInfo(const uint8_t* info) {
   SampleRate = static_cast<int32_t>(info[10] << 12 | info[11] << 4 | info[12] >> 4);
   Channels = static_cast<uint8_t>(((info[12] >> 1) & 7) + 1);
   BitsPerSample = static_cast<uint8_t>(((info[12] & 1) << 4 | info[13] >> 4) + 1);
-  Samples = BE32(info + 14);
+  // The total is a 36-bit field: the low nibble of byte 13 holds its top bits.
+  Samples = static_cast<int64_t>(info[13] & 0x0F) << 32 | BE32(info + 14);
 }
 
 void TFlacTag::ReadTag(TStream& r, bool parseTags) {
@@ -154,6 +203,8 @@ void TFlacTag::ReadTag(TStream& r, bool parseTags) {
   if (vendorLength > 0) VendorString = ReadBytes(r, vendorLength);
   const int32_t count = ReadInt32LE(r);
   HasTags = count > 0;
+  TCommentKeeper keeper(Frames);
+  std::string field;
   for (int32_t i = 0; i < count; ++i) {
     const int32_t length = ReadInt32LE(r);
     // A negative length belongs to a damaged block: what follows would be read
@@ -165,9 +216,15 @@ void TFlacTag::ReadTag(TStream& r, bool parseTags) {
       r.Seek(length, TSeekOrigin::Current);
       continue;
     }
-    const std::string field = ReadBytes(r, length);
+    // One buffer serves every field; beyond the kept ones nothing is copied.
+    // A length the rest of the stream cannot hold is refused before anything
+    // is allocated; a short one fails at its read.
+    if (length > kLongField && length > r.GetSize() - r.GetPosition()) throw EReadError("Stream read error");
+    field.resize(static_cast<size_t>(length));
+    r.ReadBuffer(field.data(), length);
     const size_t eq = field.find('=');
     if (eq == std::string::npos) continue;
+    if (!keeper.Keep(std::string_view(field.data(), eq))) continue;
     TVorbisComment* c = AddTag(UpperAZ(field.substr(0, eq)));
     c->Stream = TMemoryStream(field.substr(eq + 1));
     c->Stream.SetPosition(0);

@@ -1,7 +1,10 @@
 #include "fileinfo/id3_tags.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
+#include "fileinfo/read_ahead_stream.h"
 #include "foundation/code_pages.h"
 #include "foundation/number_format.h"
 #include "foundation/utf8.h"
@@ -310,31 +313,97 @@ TMP3Error TID3v2Tag::ReadHeader(TStream& stream) {
   }
 }
 
+namespace {
+
+// The tag's bytes as the frames see them: read ahead in blocks, and in
+// versions 2.2 and 2.3 with a whole-tag unsynchronisation the zero byte the
+// writer put after each 0xFF taken out on the way, without holding the tag.
+class TTagBytes {
+ public:
+  TTagBytes(TStream& source, int64_t start, bool resync) : FIn(source), FPosition(start), FResync(resync) {
+    FIn.SetPosition(start);
+  }
+  // Where the next byte stands in the tag as the frames see it.
+  int64_t Position() const { return FPosition; }
+  bool AtEnd() { return FIn.GetPosition() >= FIn.GetSize(); }
+  // An upper bound of the bytes still to come.
+  int64_t Left() { return FIn.GetSize() - FIn.GetPosition(); }
+  int64_t Read(uint8_t* target, int64_t count) {
+    if (count <= 0) return 0;
+    if (!FResync) {
+      const int64_t got = FIn.Read(target, count);
+      FPosition += std::max<int64_t>(got, 0);
+      return got;
+    }
+    int64_t done = 0;
+    while (done < count) {
+      uint8_t b;
+      if (FIn.Read(&b, 1) < 1) break;
+      if (FAfterFF && b == 0x00) {
+        FAfterFF = false;
+        continue;
+      }
+      FAfterFF = b == 0xFF;
+      target[done++] = b;
+    }
+    FPosition += done;
+    return done;
+  }
+  bool Skip(int64_t count) {
+    if (!FResync) {
+      if (count > Left()) return false;
+      FIn.Seek(count, TSeekOrigin::Current);
+      FPosition += count;
+      return true;
+    }
+    uint8_t scratch[4096];
+    while (count > 0) {
+      const int64_t n = std::min<int64_t>(count, sizeof scratch);
+      if (Read(scratch, n) < n) return false;
+      count -= n;
+    }
+    return true;
+  }
+
+ private:
+  TReadAheadStream FIn;
+  int64_t FPosition;
+  bool FResync;
+  bool FAfterFF = false;
+};
+
+// Version 2.4 frame format flags: bytes that stand before the frame's data.
+constexpr uint8_t kFlag24Grouping = 0x40;
+constexpr uint8_t kFlag24Encrypted = 0x04;
+constexpr uint8_t kFlag24Unsynchronised = 0x02;
+constexpr uint8_t kFlag24DataLength = 0x01;
+
+// Real tags hold some dozens of frames. Beyond this many, a frame is kept only
+// when a getter reads it: the last frame of each text kind and the first
+// comment without a description.
+constexpr size_t kMaxKeptFrames = 4096;
+constexpr int32_t kGetterTextKinds[] = {0, 1, 2, 3, 4, 6, 22};
+constexpr int32_t kCommentKind = 5;
+
+}  // namespace
+
 TMP3Error TID3v2Tag::ReadFrames(int64_t startPosition, TStream& source) {
   PaddingReached = false;
   Frames.clear();
   try {
-    if (source.GetPosition() != startPosition) source.SetPosition(startPosition);
-    // In versions 2.2 and 2.3 a whole-tag unsynchronisation hides the frame
-    // layout itself: the frames are read from the resynchronised bytes.
-    TMemoryStream resynced;
-    int64_t base = 0;
-    TStream* s = &source;
-    if (Unsynchronisation && Version < 4) {
-      const int64_t end = std::min<int64_t>(Size, source.GetSize());
-      TBuffer raw(static_cast<size_t>(std::max<int64_t>(end - startPosition, 0)));
-      raw.resize(static_cast<size_t>(std::max<int64_t>(source.Read(raw.data(), static_cast<int64_t>(raw.size())), 0)));
-      const TBuffer body = Resynchronise(raw);
-      resynced = TMemoryStream(std::string(body.begin(), body.end()));
-      s = &resynced;
-      base = startPosition;
-    }
+    TTagBytes in(source, startPosition, Unsynchronisation && Version < 4);
     const int headerLength = Version == 2 ? 6 : 10;
     const int idLength = Version == 2 ? 3 : 4;
-    while (base + s->GetPosition() < Size - PaddingSize && s->GetPosition() < s->GetSize()) {
-      const int64_t headerPosition = base + s->GetPosition();
+    std::string textIds[std::size(kGetterTextKinds)];
+    for (size_t k = 0; k < std::size(kGetterTextKinds); ++k) textIds[k] = GetFrameIDString(kGetterTextKinds[k]);
+    const std::string commentId = GetFrameIDString(kCommentKind);
+    int64_t lastOfKind[std::size(kGetterTextKinds)];
+    std::fill(std::begin(lastOfKind), std::end(lastOfKind), -1);
+    bool plainCommentKept = false;
+    while (in.Position() < Size - PaddingSize && !in.AtEnd()) {
+      const int64_t headerPosition = in.Position();
       TBuffer header(static_cast<size_t>(headerLength));
-      if (s->Read(header.data(), headerLength) < headerLength) return mp3eReadError;
+      if (in.Read(header.data(), headerLength) < headerLength) return mp3eReadError;
       bool validId = true;
       for (int i = 0; i < idLength; ++i) validId = validId && IsFrameIdChar(header[static_cast<size_t>(i)]);
       if (!validId) {
@@ -353,15 +422,42 @@ TMP3Error TID3v2Tag::ReadFrames(int64_t startPosition, TStream& source) {
       frame.ID.assign(reinterpret_cast<const char*>(header.data()), static_cast<size_t>(idLength));
       frame.Size = static_cast<int32_t>(dataSize);
       frame.Header = header;
-      if (dataSize > 0) {
-        // Nothing is allocated for a size the rest of the file cannot hold.
-        if (dataSize > s->GetSize() - s->GetPosition()) return mp3eReadError;
-        frame.Data.resize(static_cast<size_t>(dataSize));
-        if (s->Read(frame.Data.data(), dataSize) < dataSize) return mp3eReadError;
-        // Version 2.4 marks unsynchronisation per frame (or for all frames in
-        // the tag header); the stored size counts the unsynchronised bytes.
-        if (Version == 4 && (Unsynchronisation || (header[9] & 0x02))) frame.Data = Resynchronise(frame.Data);
+      // Nothing is allocated for a size the rest of the file cannot hold.
+      if (dataSize > in.Left()) return mp3eReadError;
+      int32_t textSlot = -1;
+      for (size_t k = 0; k < std::size(kGetterTextKinds); ++k)
+        if (frame.ID == textIds[k]) textSlot = static_cast<int32_t>(k);
+      const bool isComment = frame.ID == commentId;
+      const bool kept = Frames.size() < kMaxKeptFrames || textSlot >= 0 || (isComment && !plainCommentKept);
+      if (!kept) {
+        if (dataSize > 0 && !in.Skip(dataSize)) return mp3eReadError;
+        continue;
       }
+      if (dataSize > 0) {
+        frame.Data.resize(static_cast<size_t>(dataSize));
+        if (in.Read(frame.Data.data(), dataSize) < dataSize) return mp3eReadError;
+        if (Version == 4) {
+          // Group byte, encryption method and data length stand before the
+          // frame's own bytes; the stored size counts the unsynchronised ones.
+          const uint8_t flags = header[9];
+          size_t extra = 0;
+          if (flags & kFlag24Grouping) ++extra;
+          if (flags & kFlag24Encrypted) ++extra;
+          if (flags & kFlag24DataLength) extra += 4;
+          frame.Data.erase(frame.Data.begin(),
+                           frame.Data.begin() + static_cast<std::ptrdiff_t>(std::min(extra, frame.Data.size())));
+          if (Unsynchronisation || (flags & kFlag24Unsynchronised)) frame.Data = Resynchronise(frame.Data);
+        }
+      }
+      if (Frames.size() >= kMaxKeptFrames) {
+        if (textSlot >= 0 && lastOfKind[textSlot] >= 0) {
+          Frames[static_cast<size_t>(lastOfKind[textSlot])] = std::move(frame);
+          continue;
+        }
+        if (isComment && !GetDescription(frame).empty()) continue;
+      }
+      if (textSlot >= 0) lastOfKind[textSlot] = static_cast<int64_t>(Frames.size());
+      if (isComment && GetDescription(frame).empty()) plainCommentKept = true;
       Frames.push_back(std::move(frame));
     }
     return mp3eNone;
@@ -500,6 +596,20 @@ std::string TID3v2Tag::GetDescribedTextFrame(int32_t kind, const std::string& la
   const TBuffer& d = Frames[static_cast<size_t>(i)].Data;
   if (d.empty()) return "";
   return ReadComment(d, 4, d[0], static_cast<int64_t>(d.size()) - 4);
+}
+
+std::string TID3v2Tag::GetGenre() const {
+  const std::string text = GetTextFrame(4);
+  // Version 2.4 refers to a genre by its plain number ("17"); the first of
+  // several values, which stand apart by zero characters, decides.
+  if (Version == 4) {
+    const std::string first = text.substr(0, text.find('\0'));
+    int32_t number = -1;
+    if (first.find_first_not_of("0123456789") == std::string::npos && TryStrToInt(first, number) && number >= 0 &&
+        static_cast<size_t>(number) < Genres().size())
+      return Genres()[static_cast<size_t>(number)];
+  }
+  return ParseID3v2Genre(text);
 }
 
 std::string TID3v2Tag::ParseID3v2Genre(const std::string& text) {

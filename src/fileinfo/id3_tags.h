@@ -79,7 +79,9 @@ class TID3v2Tag {
   std::string GetTitle() const { return GetTextFrame(1); }
   std::string GetAlbum() const { return GetTextFrame(2); }
   std::string GetYear() const { return GetTextFrame(3); }
-  std::string GetGenre() const { return ParseID3v2Genre(GetTextFrame(4)); }
+  // The genre name; a reference "(17)" names the list's genre, and so does a
+  // plain number in version 2.4.
+  std::string GetGenre() const;
   std::string GetTrack() const { return GetTextFrame(6); }
   std::string GetDiscNumber() const { return GetTextFrame(22); }
   std::string GetStandardComment() const { return GetDescribedTextFrame(5, "*", ""); }

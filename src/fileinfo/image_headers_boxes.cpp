@@ -1,7 +1,8 @@
 // ICNS, JPEG 2000, JPEG XL and ISO base media image headers: formats built of
 // typed, length-prefixed boxes.
+#include <algorithm>
 #include <cmath>
-#include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "fileinfo/image_headers_common.h"
@@ -11,12 +12,6 @@
 using namespace image_headers;
 
 namespace {
-
-struct TICNSElement {
-  std::string Type;
-  int64_t Offset = 0;
-};
-using TICNSElementArray = std::vector<TICNSElement>;
 
 struct TICNSType {
   const char* Type;
@@ -39,60 +34,41 @@ int32_t ICNSHeight(const TICNSType& t) {
   return t.Type[0] == 'i' && t.Type[1] == 'c' && t.Type[2] == 'm' ? 12 : t.Size;
 }
 
-int32_t AddICNSElement(TICNSElementArray& list, const std::string& type, int64_t offset) {
-  list.push_back({type, offset});
-  return static_cast<int32_t>(list.size()) - 1;
+// The row of an element type; none for the table of contents and unknown
+// types. Looked up by the type's four bytes as one number, as a file may hold
+// millions of elements.
+const TICNSType* FindICNSType(const uint8_t* type) {
+  static const std::vector<std::pair<uint32_t, const TICNSType*>> kByCode = [] {
+    std::vector<std::pair<uint32_t, const TICNSType*>> v;
+    for (const TICNSType& t : kICNSTypes) v.emplace_back(BE32(reinterpret_cast<const uint8_t*>(t.Type)), &t);
+    std::sort(v.begin(), v.end());
+    return v;
+  }();
+  const uint32_t code = BE32(type);
+  const auto it =
+      std::lower_bound(kByCode.begin(), kByCode.end(), std::make_pair(code, static_cast<const TICNSType*>(nullptr)));
+  return it != kByCode.end() && it->first == code ? it->second : nullptr;
 }
 
 }  // namespace
 
+// The elements are evaluated as they are listed, in the same order, so that
+// a file of millions of elements costs no list of them.
 bool TImageInfo::GetImageDataFromICNS(const std::string& fileName) {
-  TReaderFile file(fileName, false);
+  TReaderFile file(fileName, true);
   const int64_t size = file.Size();
   if (size < 16) return false;
   uint8_t h[16];
   file.Read(h, 16);
   if (!SameBytes(h, "icns", 4)) return false;
-  TICNSElementArray elements;
-  if (SameBytes(h + 8, "TOC ", 4)) {
-    const int64_t tocLength = BE32(h + 12);
-    const int64_t n = (tocLength - 8) / 8;
-    int64_t elementOffset = tocLength + 8;
-    file.Seek(16);
-    // Every entry takes eight bytes of the file, so the list never outgrows it.
-    for (int64_t i = 0; i < n && size - file.Position() >= 8; ++i) {
-      uint8_t e[8];
-      file.Read(e, 8);
-      AddICNSElement(elements, std::string(reinterpret_cast<char*>(e), 4), elementOffset);
-      elementOffset += BE32(e + 4);
-    }
-  } else {
-    int64_t start = 8;
-    for (;;) {
-      file.Seek(start);
-      uint8_t e[8];
-      file.Read(e, 8);
-      AddICNSElement(elements, std::string(reinterpret_cast<char*>(e), 4), start);
-      const int64_t length = BE32(e + 4);
-      // An element shorter than its own header would be met again and again.
-      if (size <= start + length || length < 8) break;
-      start += length;
-    }
-  }
-  for (const TICNSElement& el : elements) {
-    int32_t w = 0, hgt = 0, d = 0;
-    bool embedded = false;
-    for (const TICNSType& t : kICNSTypes)
-      if (el.Type == t.Type) {
-        w = t.Size;
-        hgt = ICNSHeight(t);
-        d = t.Depth;
-        embedded = t.Depth == 0;
-        break;
-      }
-    if (embedded && w > 0 && size > el.Offset + 40) {
+  auto evaluate = [&](const uint8_t* type, int64_t offset) {
+    const TICNSType* t = FindICNSType(type);
+    if (!t) return;
+    const int32_t w = t->Size, hgt = ICNSHeight(*t);
+    int32_t d = t->Depth;
+    if (t->Depth == 0 && size > offset + 40) {
       uint8_t png[31];
-      file.Seek(el.Offset + 8);
+      file.Seek(offset + 8);
       file.Read(png, 31);
       if (SameBytes(png, "\x89PNG\r\n\x1A\n", 8)) {
         const int32_t bits = png[24];
@@ -117,7 +93,32 @@ bool TImageInfo::GetImageDataFromICNS(const std::string& fileName) {
     Width = std::max(Width, w);
     Height = std::max(Height, hgt);
     ColorDepth = std::max(ColorDepth, d);
-    if (w > 0 && hgt > 0) ++ImageCount;
+    ++ImageCount;
+  };
+  if (SameBytes(h + 8, "TOC ", 4)) {
+    const int64_t tocLength = BE32(h + 12);
+    const int64_t n = (tocLength - 8) / 8;
+    int64_t elementOffset = tocLength + 8;
+    int64_t entry = 16;
+    for (int64_t i = 0; i < n && size - entry >= 8; ++i, entry += 8) {
+      uint8_t e[8];
+      file.Seek(entry);
+      file.Read(e, 8);
+      evaluate(e, elementOffset);
+      elementOffset += BE32(e + 4);
+    }
+  } else {
+    int64_t start = 8;
+    for (;;) {
+      file.Seek(start);
+      uint8_t e[8];
+      file.Read(e, 8);
+      evaluate(e, start);
+      const int64_t length = BE32(e + 4);
+      // An element shorter than its own header would be met again and again.
+      if (size <= start + length || length < 8) break;
+      start += length;
+    }
   }
   FFormat = iifICNS;
   return true;
@@ -125,21 +126,19 @@ bool TImageInfo::GetImageDataFromICNS(const std::string& fileName) {
 
 namespace {
 
-// The JPEG 2000 box walks. Sub-box walks run on to the end of the file, not
-// of their super box, so every "jp2h" or "page" box would walk all boxes
-// after it again: a file of many such boxes would take quadratic time. From
-// any box on, a walk meets the same boxes in the same order, so a walk that
-// comes to a box an earlier walk of its kind has read stops there. A box is
-// at least as long as its header; a shorter length ends its walk.
+// The JPEG 2000 box walks. A sub-box walk ends at the end of its super box:
+// the boxes after it are top-level boxes, which the top-level walk reads. So
+// every box is read once, and a file of millions of boxes costs one pass and
+// nothing remembered. A box is at least as long as its header; a shorter
+// length ends its walk.
 class TJ2KWalk {
  public:
   TJ2KWalk(TReaderFile& file, TImageInfo& info) : FFile(file), FInfo(info), FSize(file.Size()) {}
 
-  // False when a box header or a box content named here comes short.
-  bool SubBoxes(int64_t start) {
-    int64_t t = start;
-    for (;;) {
-      if (!FSubBoxesSeen.insert(t).second) return true;
+  // The boxes from start up to end; false when a box header or a box content
+  // named here comes short.
+  bool SubBoxes(int64_t start, int64_t end) {
+    for (int64_t t = start; t + 8 <= end;) {
       FFile.Seek(t);
       uint8_t head[8];
       if (!FFile.ReadAll(head, 8)) return false;
@@ -176,6 +175,7 @@ class TJ2KWalk {
       if (FSize < t + static_cast<int64_t>(length) + 8 || length < 8) return true;
       t += length;
     }
+    return true;
   }
 
   bool ReadIHDR() {
@@ -187,11 +187,10 @@ class TJ2KWalk {
     return true;
   }
 
-  // Walks the boxes after a page collection header, reading image headers.
-  bool PageBoxes(int64_t start) {
-    int64_t t = start;
-    for (;;) {
-      if (!FPageBoxesSeen.insert(t).second) return true;
+  // The boxes after a page collection's page count, up to the end of its
+  // header box, reading image headers.
+  bool PageBoxes(int64_t start, int64_t end) {
+    for (int64_t t = start; t + 8 <= end;) {
       FFile.Seek(t);
       uint8_t head[8];
       if (!FFile.ReadAll(head, 8)) return false;
@@ -200,6 +199,7 @@ class TJ2KWalk {
       if (FSize < t + static_cast<int64_t>(length) + 8 || length < 8) return true;
       t += length;
     }
+    return true;
   }
 
  private:
@@ -211,8 +211,38 @@ class TJ2KWalk {
   TReaderFile& FFile;
   TImageInfo& FInfo;
   int64_t FSize;
-  std::unordered_set<int64_t> FSubBoxesSeen, FPageBoxesSeen;
 };
+
+// The end of a box that starts at start, within the file.
+int64_t BoxEnd(int64_t start, uint32_t length, int64_t fileSize) {
+  return length < 8 ? fileSize : std::min(fileSize, start + static_cast<int64_t>(length));
+}
+
+constexpr char kCodestreamStart[] = "\xFF\x4F\xFF\x51";  // SOC, then SIZ
+
+// A raw codestream (".j2k", ".j2c", ".jpc") has no boxes: its image and tile
+// size segment follows the start marker. The image is its reference grid less
+// the image offset; depth is 0 when the components' bits differ.
+bool ReadCodestreamSize(TReaderFile& file, int32_t& width, int32_t& height, int32_t& depth) {
+  uint8_t siz[42];
+  file.Seek(0);
+  if (!file.ReadAll(siz, sizeof siz) || !SameBytes(siz, kCodestreamStart, 4)) return false;
+  const uint32_t xsiz = BE32(siz + 8), ysiz = BE32(siz + 12), xosiz = BE32(siz + 16), yosiz = BE32(siz + 20);
+  if (xosiz >= xsiz || yosiz >= ysiz) return false;
+  const uint16_t length = BE16(siz + 4);
+  const uint16_t components = BE16(siz + 40);
+  depth = -1;
+  for (uint32_t c = 0; c < components && 38 + 3 * (c + 1) <= length; ++c) {
+    uint8_t comp[3];
+    if (!file.ReadAll(comp, 3)) break;
+    const int32_t bits = (comp[0] & 0x7F) + 1;
+    depth = depth == -1 || depth == bits ? bits : 0;
+  }
+  if (depth < 0) depth = 0;
+  width = static_cast<int32_t>(xsiz - xosiz);
+  height = static_cast<int32_t>(ysiz - yosiz);
+  return width > 0 && height > 0;
+}
 
 }  // namespace
 
@@ -222,6 +252,17 @@ bool TImageInfo::GetImageDataFromJ2K(const std::string& fileName) {
   if (size < 20) return false;
   uint8_t sig[12];
   file.Read(sig, 12);
+  if (SameBytes(sig, kCodestreamStart, 4)) {
+    int32_t w = 0, h = 0, depth = 0;
+    if (!ReadCodestreamSize(file, w, h, depth)) return false;
+    Width = w;
+    Height = h;
+    if (depth > 0) ColorDepth = depth;
+    ImageCount = 1;
+    Quality = 100;
+    FFormat = iifJ2K;
+    return true;
+  }
   if (!SameBytes(sig, "\x00\x00\x00\x0C\x6A\x50\x20\x20\x0D\x0A\x87\x0A", 12)) return false;
   int kind = 0;
   TJ2KWalk walk(file, *this);
@@ -240,12 +281,12 @@ bool TImageInfo::GetImageDataFromJ2K(const std::string& fileName) {
       if (SameBytes(brand, "jpm ", 4)) kind = 6;
       if (kind == 0) return false;
     } else if (SameBytes(type, "jp2h", 4) || SameBytes(type, "page", 4)) {
-      if (!walk.SubBoxes(s + 8)) return false;
+      if (!walk.SubBoxes(s + 8, BoxEnd(s, length, size))) return false;
     } else if (SameBytes(type, "mhdr", 4)) {
       uint8_t pages[4];
       if (!file.ReadAll(pages, 4)) return false;
       ImageCount = static_cast<int32_t>(BE32(pages));
-      if (!walk.PageBoxes(s + 12)) return false;
+      if (!walk.PageBoxes(s + 12, BoxEnd(s, length, size))) return false;
     }
     if (size < s + static_cast<int64_t>(length) + 8 || length < 8) break;
     s += length;
@@ -361,15 +402,17 @@ bool TImageInfo::GetImageDataFromISOBMFF(const std::string& fileName) {
   if (brand == "avif") {
     format = iifAVIF;
   } else if (brand == "mif1" || brand == "msf1") {
-    format = iifHEIC;
+    format = iifHEIF;
   } else if (brand == "heic" || brand == "heix" || brand == "hevc" || brand == "hevx" || brand == "heim" ||
              brand == "heis" || brand == "hevm" || brand == "hevs") {
-    format = iifHEIF;
+    format = iifHEIC;
   } else if (brand == "crx ") {
     format = iifCR3;
   } else {
     return false;
   }
+  // A file cut before the image's size is stated is no readable image.
+  if (boxes.Width <= 0 || boxes.Height <= 0) return false;
   Width = boxes.Width;
   Height = boxes.Height;
   ImageCount = boxes.ImageCount;

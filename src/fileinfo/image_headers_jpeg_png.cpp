@@ -5,6 +5,22 @@
 
 using namespace image_headers;
 
+namespace {
+
+constexpr uint8_t kDefineHierarchicalProgression = 0xDE;
+
+// Every frame header: baseline, extended, progressive and lossless, with
+// Huffman or arithmetic coding, hierarchical or not. C4 (Huffman tables), C8
+// (reserved) and CC (arithmetic conditioning) are other segments. A
+// hierarchical file names its full size and components first, in a segment
+// laid out as a frame header, before frames that may be smaller.
+bool IsStartOfFrame(uint8_t marker) {
+  return (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC) ||
+         marker == kDefineHierarchicalProgression;
+}
+
+}  // namespace
+
 bool TImageInfo::GetImageDataFromJPG(const std::string& fileName) {
   TReaderFile file(fileName, true);
   const int64_t fileSize = file.Size();
@@ -25,7 +41,7 @@ bool TImageInfo::GetImageDataFromJPG(const std::string& fileName) {
     if (m == 0x01 || (m >= 0xD0 && m <= 0xD9)) {
       file.Skip(1);
       b = file.ReadByte();
-    } else if (m >= 0xC0 && m <= 0xC3) {
+    } else if (IsStartOfFrame(m)) {
       file.Skip(3);
       uint8_t sof[5];
       file.Read(sof, 5);
@@ -85,6 +101,7 @@ bool TImageInfo::GetImageDataFromPNG(const std::string& fileName) {
   if (fileSize < 20) return false;
   uint8_t sig[8];
   if (!file.ReadAll(sig, 8) || !SameBytes(sig, "\x89PNG\r\n\x1A\n", 8)) return false;
+  uint32_t frames = 0;
   for (;;) {
     const int64_t start = file.Position();
     uint8_t head[8];
@@ -110,6 +127,11 @@ bool TImageInfo::GetImageDataFromPNG(const std::string& fileName) {
         case 3: ColorSpace = iicsPalette; break;
         default: break;
       }
+    } else if (SameBytes(head + 4, "acTL", 4)) {
+      // An animated PNG names its frame count before the image data.
+      uint8_t actl[8];
+      if (!file.ReadAll(actl, 8)) break;
+      frames = BE32(actl);
     } else if (SameBytes(head + 4, "pHYs", 4)) {
       uint8_t phys[9];
       if (!file.ReadAll(phys, 9)) break;
@@ -125,7 +147,7 @@ bool TImageInfo::GetImageDataFromPNG(const std::string& fileName) {
     file.Seek(start + static_cast<int64_t>(length) + 12);
   }
   if (Width > 0 && Height > 0) {
-    ImageCount = 1;
+    ImageCount = frames > 0 && frames <= INT32_MAX ? static_cast<int32_t>(frames) : 1;
     FFormat = iifPNG;
     return true;
   }

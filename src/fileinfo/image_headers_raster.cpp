@@ -9,11 +9,30 @@
 
 using namespace image_headers;
 
+namespace {
+
+constexpr uint32_t kBmpCoreHeaderSize = 12;
+
+}  // namespace
+
 bool TImageInfo::GetImageDataFromBMP(const std::string& fileName) {
   TReaderFile file(fileName, false);
   uint8_t h[74];
   if (file.Read(h, 14) < 14 || h[0] != 'B' || h[1] != 'M') return false;
-  if (file.Read(h + 14, 40) < 40) return false;
+  // The OS/2 and Windows 2 core header is 12 bytes of 16-bit fields: width,
+  // height, planes and bit count. It carries no resolution and no colour space.
+  if (file.Read(h + 14, 4) == 4 && LE32(h + 14) == kBmpCoreHeaderSize) {
+    if (file.Read(h + 18, 8) < 8) return false;
+    Width = LE16(h + 18);
+    Height = LE16(h + 20);
+    ColorDepth = LE16(h + 24);
+    FFormat = iifBMP;
+    ImageCount = 1;
+    Quality = 100;
+    ColorSpace = iicsRGB;
+    return true;
+  }
+  if (file.Read(h + 18, 36) < 36) return false;
   Width = static_cast<int32_t>(LE32(h + 18));
   const int32_t height = static_cast<int32_t>(LE32(h + 22));
   // The absolute value of the most negative height does not fit; it keeps
@@ -438,12 +457,36 @@ bool TImageInfo::GetImageDataFromTGA(const std::string& fileName) {
   return true;
 }
 
+namespace {
+
+constexpr uint8_t kWebPAnimationFlag = 0x02;
+
+// The frames of an animated WebP: its "ANMF" chunks, walked by their headers
+// from the chunk after the extended header. Every chunk is padded to an even
+// size, and every step moves at least a chunk header forward.
+int32_t CountWebPFrames(TReaderFile& file, int64_t start) {
+  const int64_t size = file.Size();
+  int32_t frames = 0;
+  for (int64_t pos = start; pos + 8 <= size && frames < INT32_MAX;) {
+    file.Seek(pos);
+    uint8_t chunk[8];
+    if (!file.ReadAll(chunk, 8)) break;
+    if (SameBytes(chunk, "ANMF", 4)) ++frames;
+    const int64_t length = LE32(chunk + 4);
+    pos += 8 + length + (length & 1);
+  }
+  return frames;
+}
+
+}  // namespace
+
 bool TImageInfo::GetImageDataFromWEBP(const std::string& fileName) {
-  TReaderFile file(fileName, false);
+  TReaderFile file(fileName, true);
   if (file.Size() < 32) return false;
   uint8_t h[32];
   if (file.Read(h, 32) < 32) return false;
   if (!SameBytes(h, "RIFF", 4) || LE32(h + 4) == 0 || !SameBytes(h + 8, "WEBP", 4)) return false;
+  int32_t frames = 0;
   if (SameBytes(h + 12, "VP8 ", 4)) {
     Width = LE16(h + 26) & 0x3FFF;
     Height = LE16(h + 28) & 0x3FFF;
@@ -455,12 +498,13 @@ bool TImageInfo::GetImageDataFromWEBP(const std::string& fileName) {
   } else if (SameBytes(h + 12, "VP8X", 4)) {
     Width = static_cast<int32_t>(h[24] | h[25] << 8 | h[26] << 16) + 1;
     Height = static_cast<int32_t>(h[27] | h[28] << 8 | h[29] << 16) + 1;
+    if (h[20] & kWebPAnimationFlag) frames = CountWebPFrames(file, 12 + 8 + LE32(h + 16));
   } else {
     return false;
   }
   ColorDepth = 24;
   Quality = 100;
   FFormat = iifWEBP;
-  ImageCount = 1;
+  ImageCount = frames > 0 ? frames : 1;
   return true;
 }

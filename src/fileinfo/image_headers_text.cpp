@@ -47,98 +47,194 @@ std::string ReadHead(const std::string& fileName, int64_t limit, bool dropCutLin
 
 }  // namespace
 
+namespace {
+
+// The header of a portable anymap, read as the Netpbm formats define it: the
+// magic, then tokens separated by white space, "#" opening a comment to the
+// end of its line. A token counts only when something ends it, so that a file
+// cut inside a number gives no number.
+class TPnmHeader {
+ public:
+  explicit TPnmHeader(std::string text) : FText(std::move(text)) {}
+
+  // The next token, or false at the end of the text (or of a token that the
+  // text cuts off).
+  bool Next(std::string& token) {
+    SkipBlanks();
+    const size_t start = FPos;
+    while (FPos < FText.size() && !IsBlank(FText[FPos]) && FText[FPos] != '#') ++FPos;
+    if (FPos == start || FPos >= FText.size()) return false;
+    token = FText.substr(start, FPos - start);
+    return true;
+  }
+  // The rest of the line after the current position, for the keyword lines
+  // of an arbitrary map; false when the line does not end in the text.
+  bool RestOfLine(std::string& rest) {
+    const size_t end = FText.find_first_of("\r\n", FPos);
+    if (end == std::string::npos) return false;
+    rest = Trim(FText.substr(FPos, end - FPos));
+    FPos = end;
+    return true;
+  }
+
+ private:
+  static bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+  void SkipBlanks() {
+    while (FPos < FText.size()) {
+      if (IsBlank(FText[FPos])) {
+        ++FPos;
+      } else if (FText[FPos] == '#') {
+        while (FPos < FText.size() && FText[FPos] != '\n' && FText[FPos] != '\r') ++FPos;
+      } else {
+        break;
+      }
+    }
+  }
+
+  std::string FText;
+  size_t FPos = 0;
+};
+
+bool PositiveNumber(const std::string& token, int32_t& value) { return IsNumber(token, value) && value > 0; }
+
+// A float map's scale: a decimal number with an optional sign and fraction.
+bool IsScale(const std::string& token) {
+  size_t i = token.empty() || (token[0] != '-' && token[0] != '+') ? 0 : 1;
+  bool digits = false, dot = false;
+  for (; i < token.size(); ++i) {
+    if (token[i] >= '0' && token[i] <= '9') {
+      digits = true;
+    } else if (token[i] == '.' && !dot) {
+      dot = true;
+    } else {
+      return false;
+    }
+  }
+  return digits;
+}
+
+// Bits a sample takes in the file: one byte up to the maximum value 255, two
+// beyond.
+int32_t SampleBits(int32_t maxValue) { return maxValue < 256 ? 8 : 16; }
+
+struct TPnmFields {
+  int32_t Width = 0, Height = 0, Depth = 0;
+  TImageInfoColorSpace Space = iicsUnknown;  // unknown: the header names none
+  TImageInfoFormat Format = iifUnknow;
+};
+
+bool ParsePNMHeader(const std::string& head, TPnmFields& out) {
+  constexpr int32_t kMaxSampleValue = 65535;
+  if (head.size() < 2 || head[0] != 'P') return false;
+  const char kind = head[1];
+  TImageInfoFormat format;
+  switch (kind) {
+    case '1':
+    case '4': format = iifPBM; break;
+    case '2':
+    case '5': format = iifPGM; break;
+    case '3':
+    case '6': format = iifPPM; break;
+    case '7': format = iifPAM; break;
+    case 'F':
+    case 'f': format = iifPFM; break;
+    default: return false;
+  }
+  // The header text ends at the first zero byte.
+  const size_t zero = head.find('\0', 2);
+  TPnmHeader header(head.substr(2, zero == std::string::npos ? std::string::npos : zero - 2));
+  int32_t width = 0, height = 0, maxValue = 0, depth = 0;
+  TImageInfoColorSpace space = iicsUnknown;
+  std::string token;
+  if (format == iifPAM) {
+    int32_t channels = 0;
+    std::string tupleType;
+    bool ended = false;
+    while (!ended && header.Next(token)) {
+      if (token == "ENDHDR") {
+        ended = true;
+      } else if (token == "TUPLTYPE") {
+        std::string rest;
+        if (!header.RestOfLine(rest)) return false;
+        tupleType += tupleType.empty() || rest.empty() ? rest : " " + rest;
+      } else {
+        std::string value;
+        if (!header.Next(value)) return false;
+        int32_t* field = token == "WIDTH"    ? &width
+                         : token == "HEIGHT" ? &height
+                         : token == "DEPTH"  ? &channels
+                         : token == "MAXVAL" ? &maxValue
+                                             : nullptr;
+        if (field && !PositiveNumber(value, *field)) return false;
+      }
+    }
+    if (!ended || width <= 0 || height <= 0 || channels <= 0 || maxValue <= 0 || maxValue > kMaxSampleValue)
+      return false;
+    depth = channels * SampleBits(maxValue);
+    if (StartsWith(tupleType, "BLACKANDWHITE"))
+      space = iicsBlackAndWhite;
+    else if (StartsWith(tupleType, "GRAYSCALE"))
+      space = iicsGrayScale;
+    else if (StartsWith(tupleType, "RGB"))
+      space = iicsRGB;
+    else if (StartsWith(tupleType, "CMYK"))
+      space = iicsCMYK;
+  } else {
+    if (!header.Next(token) || !PositiveNumber(token, width)) return false;
+    if (!header.Next(token) || !PositiveNumber(token, height)) return false;
+    if (format == iifPFM) {
+      if (!header.Next(token) || !IsScale(token)) return false;
+    } else if (format != iifPBM) {
+      if (!header.Next(token) || !PositiveNumber(token, maxValue) || maxValue > kMaxSampleValue) return false;
+    }
+    switch (format) {
+      case iifPBM:
+        depth = 1;
+        space = iicsBlackAndWhite;
+        break;
+      case iifPGM:
+        depth = SampleBits(maxValue);
+        space = iicsGrayScale;
+        break;
+      case iifPPM:
+        depth = 3 * SampleBits(maxValue);
+        space = iicsRGB;
+        break;
+      default:
+        depth = kind == 'f' ? 32 : 3 * 32;
+        space = kind == 'f' ? iicsGrayScale : iicsRGB;
+        break;
+    }
+  }
+  out.Width = width;
+  out.Height = height;
+  out.Depth = depth;
+  out.Space = space;
+  out.Format = format;
+  return true;
+}
+
+}  // namespace
+
+// The depth is the bits of one pixel as stored, as for the other formats:
+// samples per pixel times their bits (32-bit floats for a float map). A
+// header that the file cuts off, or whose numbers are missing or out of
+// range, gives no result. Most headers fit in the first kilobyte; comments may
+// make one longer, up to a limit.
 bool TImageInfo::GetImageDataFromPNM(const std::string& fileName) {
-  TReaderFile file(fileName, false);
-  if (file.Size() < 8) return false;
-  uint8_t magic[2];
-  file.Read(magic, 2);
-  if (magic[0] != 'P') return false;
-  auto formatOf = [](uint8_t c) {
-    switch (c) {
-      case '1':
-      case '4': return iifPBM;
-      case '2':
-      case '5': return iifPGM;
-      case '3':
-      case '6': return iifPPM;
-      case '7': return iifPAM;
-      case 'F':
-      case 'f': return iifPFM;
-      default: return iifUnknow;
-    }
-  };
-  FFormat = formatOf(magic[1]);
-  if (FFormat == iifUnknow) return false;
-  char buf[257];
-  const int64_t got = file.Read(buf, 257);
-  std::string text(buf, static_cast<size_t>(got));
-  text = text.substr(0, text.find('\0'));
-  if (text.find('#') != std::string::npos) {
-    TStrArray lines = Lines(text);
-    for (std::string& line : lines) {
-      size_t hash = line.find('#');
-      if (hash != std::string::npos) line = Trim(line.substr(0, hash));
-    }
-    std::string joined;
-    for (size_t i = 0; i < lines.size(); ++i) joined += (i ? " " : "") + lines[i];
-    text = joined;
-  }
-  text = Trim(text);
-  text = StringReplaceFast(text, "\t", " ");
-  text = StringReplaceFast(text, "\n", " ");
-  text = StringReplaceFast(text, "\r", " ");
-  text = StringReplaceFast(text, "  ", " ");
-  bool widthFlag = false, heightFlag = false, depthFlag = false;
-  int32_t maxValue = 0;
-  for (const std::string& token : Tokens(text)) {
-    int32_t v = 0;
-    const bool number = IsNumber(token, v);
-    if (widthFlag) {
-      if (number) Width = v;
-      widthFlag = false;
-    }
-    if (heightFlag) {
-      if (number) Height = v;
-      heightFlag = false;
-    }
-    if (depthFlag) {
-      if (number) ColorDepth = v;
-      depthFlag = false;
-    }
-    if (number) {
-      if (Width == 0)
-        Width = v;
-      else if (Height == 0)
-        Height = v;
-      else if (maxValue == 0)
-        maxValue = v;
-    } else if (token == "WIDTH") {
-      widthFlag = true;
-    } else if (token == "HEIGHT") {
-      heightFlag = true;
-    } else if (token == "DEPTH") {
-      depthFlag = true;
-    }
-  }
-  const bool grayFloat = magic[1] == 'f';
-  if (ColorDepth == 0) {
-    switch (FFormat) {
-      case iifPGM: ColorDepth = maxValue >= 256 ? 16 : 8; break;
-      case iifPPM: ColorDepth = maxValue >= 256 ? 32 : 24; break;
-      case iifPAM: ColorDepth = 32; break;
-      case iifPFM: ColorDepth = grayFloat ? 1 : 24; break;
-      case iifPBM: ColorDepth = 1; break;
-      default: break;
-    }
-  }
-  switch (FFormat) {
-    case iifPBM: ColorSpace = iicsBlackAndWhite; break;
-    case iifPGM: ColorSpace = iicsGrayScale; break;
-    case iifPPM: ColorSpace = iicsRGB; break;
-    case iifPFM: ColorSpace = grayFloat ? iicsGrayScale : iicsRGB; break;
-    default: break;
-  }
-  FFormat = formatOf(magic[1]);
+  constexpr int64_t kFirstRead = 1024;
+  constexpr int64_t kHeaderLimit = 64 * 1024;
+  const std::string head = ReadHead(fileName, kFirstRead, false);
+  if (head.size() < 8) return false;
+  TPnmFields f;
+  if (!ParsePNMHeader(head, f) &&
+      (head.size() < static_cast<size_t>(kFirstRead) || !ParsePNMHeader(ReadHead(fileName, kHeaderLimit, false), f)))
+    return false;
+  Width = f.Width;
+  Height = f.Height;
+  ColorDepth = f.Depth;
+  if (f.Space != iicsUnknown) ColorSpace = f.Space;
+  FFormat = f.Format;
   ImageCount = 1;
   Quality = 100;
   return true;

@@ -140,12 +140,13 @@ TImageInfoFormat GuessFromHead(const uint8_t* h) {
         case 'c':
           if (!g.Match(4, "ftypcrx ", 8)) return found;
           return iifCR3;
+        // HEVC-coded images are HEIC; "mif1" names the general image format.
         case 'h':
           if (!g.Match(4, "ftypheic", 8)) return found;
-          return iifHEIF;
+          return iifHEIC;
         case 'm':
           if (!g.Match(4, "ftypmif1", 8)) return found;
-          return iifHEIC;
+          return iifHEIF;
         default: return found;
       }
     case '!': return g.Match(0, "! XPM2", 6) ? iifXPM : iifUnknow;
@@ -181,6 +182,8 @@ TImageInfoFormat GuessFromHead(const uint8_t* h) {
     case 0xFF:
       if (h[1] == 0x0A) return iifJXL;
       if (h[1] == 0xD8) return iifJPG;
+      // A raw JPEG 2000 codestream: its start marker, then its size segment.
+      if (h[1] == 0x4F) return g.Match(0, "\xFF\x4F\xFF\x51", 4) ? iifJ2K : iifUnknow;
       return iifUnknow;
     default: return iifUnknow;
   }

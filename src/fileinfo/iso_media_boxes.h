@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "fileinfo/audio_values.h"
 #include "fileinfo/buffered_stream.h"
@@ -42,6 +43,8 @@ class TMediaInfoMP4 {
   double VideoFramesPerSecond = 0;
   TAudioInfoChannels AudioChannels = aicUnknown;
   int32_t AudioSampleRate = 0;
+  // The audio sample entry's codec; empty when there is none.
+  std::string AudioCodec;
   int32_t ImageCount = 0;
   int32_t Bitrate = 0;  // kbit/s
   int32_t ColorDepth = 0;
@@ -61,14 +64,52 @@ class TMediaInfoMP4 {
   int32_t Tag = 0;
 
  private:
+  // The levels of the box tree that the walk acts on.
+  enum class TBoxLevel { File, Moov, Trak, Mdia, Minf, Stbl, Udta, Meta, Iprp, Ipco, Mvex, Moof, Traf };
+  // What the decoder configuration of an audio sample entry tells; 0 where
+  // it tells nothing.
+  struct TAudioConfig {
+    int32_t Channels = 0;
+    int32_t SampleRate = 0;
+    uint8_t ObjectType = 0;
+  };
+  // A track as the fragments need it: its timescale, the default duration of
+  // its samples and the end of its last fragment (in its timescale).
+  struct TTrack {
+    uint32_t Id = 0;
+    uint32_t Timescale = 0;
+    uint32_t DefaultSampleDuration = 0;
+    uint64_t FragmentEnd = 0;
+  };
+  // The track fragment being read.
+  struct TFragment {
+    bool Known = false;
+    uint32_t TrackId = 0;
+    uint32_t DefaultDuration = 0;
+    bool HasDecodeTime = false;
+    uint64_t DecodeTime = 0;
+    uint64_t Duration = 0;
+  };
+
   // Reads up to count bytes at the current position into a zero-filled
   // buffer and moves on by what was read; returns how many bytes arrived.
   size_t ReadAt(uint8_t* buffer, size_t count);
   uint64_t Remaining() const { return FPosition < FFileSize ? FFileSize - FPosition : 0; }
-  void WalkBoxes(uint64_t start, uint64_t end, const std::string& parentPath, int depth);
+  void WalkBoxes(uint64_t start, uint64_t end, TBoxLevel level, int depth);
   void ReadMovieHeader();
   void ReadTrackHeader();
-  void ReadSampleDescriptions();
+  void ReadMediaHeader();
+  void ReadSampleDescriptions(uint64_t boxEnd);
+  TAudioConfig ReadAudioConfig(uint64_t start, uint64_t end, int depth);
+  static void ReadElementaryStreamDescriptor(const std::vector<uint8_t>& content, TAudioConfig& config);
+  void ReadMovieExtendsHeader();
+  void ReadTrackExtends();
+  void ReadTrackFragmentHeader();
+  void ReadTrackFragmentDecodeTime();
+  void ReadTrackRun(uint64_t boxEnd);
+  void EndTrackFragment();
+  TTrack& CurrentTrack();
+  TTrack& TrackById(uint32_t id);
   void ReadSampleSizeBox();
   void ReadCompactSampleSizeBox();
   void ReadImageSpatialExtents();
@@ -79,4 +120,9 @@ class TMediaInfoMP4 {
   bool FOpened = false;
   uint64_t FFileSize = 0;
   uint64_t FPosition = 0;
+  uint32_t FMovieTimescale = 0;
+  uint64_t FFragmentDuration = 0;
+  uint32_t FCurrentTrackId = 0;
+  std::vector<TTrack> FTracks;
+  TFragment FFragment;
 };

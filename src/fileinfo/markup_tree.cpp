@@ -1,7 +1,9 @@
 #include "fileinfo/markup_tree.h"
 
+#include <algorithm>
 #include <cstring>
 
+#include "fileinfo/html_entities.h"
 #include "foundation/letter_case.h"
 #include "foundation/number_format.h"
 #include "foundation/text_files.h"
@@ -225,7 +227,10 @@ bool TDOMNode::MatchesCSSSelector(std::string_view s) const {
 
 void TDOMNode::AppendText(std::string& out) const {
   if (NodeType == dntText) {
-    out += Text;
+    if (TextKind == TDOMTextKind::CData)
+      out.append("<![CDATA[").append(Text).append("]]>");
+    else
+      out += Text;
     return;
   }
   std::string attrs;
@@ -263,88 +268,336 @@ std::string TDOMNode::InnerTextOfAllSubNodesWithoutMarkup(std::string_view separ
   return r;
 }
 
+std::string TDOMNode::TextContent(std::string_view separator) const {
+  std::string r;
+  if (NodeType == dntText) {
+    switch (TextKind) {
+      case TDOMTextKind::XML: r = DecodeXMLEntities(Text); break;
+      case TDOMTextKind::HTML: r = DecodeHTMLEntities(Text, false); break;
+      default: r = Text; break;
+    }
+  }
+  for (const TDOMNode* child : Children) {
+    const std::string t = child->TextContent(separator);
+    if (t.empty()) continue;
+    if (!r.empty()) r += separator;
+    r += t;
+  }
+  return r;
+}
+
 TDocDOM::TDocDOM() : FRoot(new TDOMNode(nullptr, "", dntRoot, "")) {}
 
 TDocDOM::~TDocDOM() { delete FRoot; }
 
+namespace {
+
+bool IsMarkupSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
+
+bool IsNameStart(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':' ||
+         static_cast<unsigned char>(c) >= 0x80;
+}
+
+std::string LowerASCII(std::string_view s) {
+  std::string out(s);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
+
+bool EqualsIgnoringASCIICase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    char x = a[i], y = b[i];
+    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
+    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
+    if (x != y) return false;
+  }
+  return true;
+}
+
+// HTML elements that never have content or an end tag.
+bool IsVoidElement(std::string_view name) {
+  static const char* const kVoid[] = {"area",   "base", "br",   "col",   "embed",  "hr",    "img", "input",
+                                      "keygen", "link", "meta", "param", "source", "track", "wbr"};
+  for (const char* v : kVoid)
+    if (name == v) return true;
+  return false;
+}
+
+// HTML elements whose content is text up to their own end tag: raw text, or
+// text with character references (title and textarea).
+bool IsRawTextElement(std::string_view name) {
+  return name == "script" || name == "style" || name == "xmp" || name == "iframe" || name == "noembed" ||
+         name == "noframes";
+}
+bool IsEscapableRawTextElement(std::string_view name) { return name == "title" || name == "textarea"; }
+
+// The position of the end tag that closes a raw text element, or npos.
+size_t FindRawTextEnd(std::string_view text, size_t from, std::string_view name) {
+  for (size_t p = text.find("</", from); p != std::string_view::npos; p = text.find("</", p + 2)) {
+    const size_t e = p + 2 + name.size();
+    if (e > text.size() || !EqualsIgnoringASCIICase(text.substr(p + 2, name.size()), name)) continue;
+    if (e == text.size() || IsMarkupSpace(text[e]) || text[e] == '/' || text[e] == '>') return p;
+  }
+  return std::string_view::npos;
+}
+
+// HTML's named references in an attribute text, where the value decoder of
+// the attribute list knows only XML's five. Only references whose text holds
+// no character of the attribute syntax are replaced here.
+std::string DecodeHTMLNamesInAttributes(std::string_view attributes) {
+  if (attributes.find('&') == std::string_view::npos) return std::string(attributes);
+  std::string out;
+  out.reserve(attributes.size());
+  size_t i = 0;
+  while (i < attributes.size()) {
+    const size_t amp = attributes.find('&', i);
+    if (amp == std::string_view::npos) break;
+    out.append(attributes.substr(i, amp - i));
+    const size_t semi = attributes.find(';', amp + 1);
+    i = amp + 1;
+    out += '&';
+    if (semi == std::string_view::npos || semi - amp > 33) continue;
+    const std::string_view name = attributes.substr(amp + 1, semi - amp);
+    static const char* const kXML[] = {"amp;", "lt;", "gt;", "quot;", "apos;"};
+    bool xml = false;
+    for (const char* x : kXML) xml = xml || name == x;
+    if (xml || name[0] == '#') continue;
+    const std::string decoded = DecodeHTMLEntities(std::string("&").append(name), false);
+    if (decoded.find_first_of("\"'&<>") != std::string::npos) continue;
+    out.pop_back();
+    out += decoded;
+    i = semi + 1;
+  }
+  out.append(attributes.substr(std::min(i, attributes.size())));
+  return out;
+}
+
+// One pass over the text; the open elements are kept on a stack of their
+// names (bounded by the nesting limit), with the node each one holds, so that
+// elements that are not kept cost nothing beyond their names.
+class TMarkupParser {
+ public:
+  TMarkupParser(TDOMNode* root, std::string_view text, bool html, const std::vector<std::string>& kept)
+      : FRoot(root), FText(text), FHTML(html), FKept(kept) {}
+
+  void Run() {
+    // Text before the first element is dropped once declarations, comments
+    // or processing instructions stand there.
+    FDropLeadingText = FText.find("<!") != std::string_view::npos || FText.find("<?") != std::string_view::npos;
+    const size_t n = FText.size();
+    size_t i = 0;
+    while (i < n) {
+      if (!IsMarkupStart(i)) {
+        // A "<" that opens no markup is text, as in "a < b".
+        size_t next = FText.find('<', i + 1);
+        while (next != std::string_view::npos && !IsMarkupStart(next)) next = FText.find('<', next + 1);
+        if (next == std::string_view::npos) next = n;
+        AddText(FText.substr(i, next - i), FHTML ? TDOMTextKind::HTML : TDOMTextKind::XML);
+        i = next;
+        continue;
+      }
+      const std::string_view rest = FText.substr(i);
+      if (rest.substr(0, 4) == "<!--") {
+        i = SkipComment(i);
+      } else if (rest.substr(0, 9) == "<![CDATA[") {
+        if (FHTML) {
+          i = SkipTo(i, ">");
+        } else {
+          const size_t end = FText.find("]]>", i + 9);
+          AddText(FText.substr(i + 9, (end == std::string_view::npos ? n : end) - i - 9), TDOMTextKind::CData);
+          i = end == std::string_view::npos ? n : end + 3;
+        }
+      } else if (rest.substr(0, 2) == "<!") {
+        i = SkipDeclaration(i);
+      } else if (rest.substr(0, 2) == "<?") {
+        i = SkipTo(i, FHTML ? ">" : "?>");
+      } else if (rest[1] == '/') {
+        i = EndTag(i);
+      } else {
+        i = StartTag(i);
+      }
+    }
+  }
+
+ private:
+  struct TOpen {
+    std::string Name;
+    TDOMNode* Node;    // none when the element is not kept
+    TDOMNode* Attach;  // where its content goes: its node, or the nearest kept one above
+  };
+
+  bool IsMarkupStart(size_t i) const {
+    if (FText[i] != '<' || i + 1 >= FText.size()) return false;
+    const char c = FText[i + 1];
+    return c == '!' || c == '?' || c == '/' || IsNameStart(c);
+  }
+
+  TDOMNode* Attach() const { return FOpen.empty() ? FRoot : FOpen.back().Attach; }
+  bool Filtering() const { return !FKept.empty(); }
+  bool Keep(const std::string& name) {
+    if (!Filtering()) return true;
+    if (FKeptNodes >= kDOMMaxKeptNodes) return false;
+    return std::find(FKept.begin(), FKept.end(), name) != FKept.end();
+  }
+
+  void AddText(std::string_view t, TDOMTextKind kind) {
+    if (t.empty() || (FDropLeadingText && !FSeenElement)) return;
+    if (Filtering() && (Attach() == FRoot || FKeptNodes >= kDOMMaxKeptNodes)) return;
+    ++FKeptNodes;
+    Attach()->AddNode(t, dntText, "")->TextKind = kind;
+  }
+
+  size_t SkipTo(size_t i, std::string_view end) const {
+    const size_t e = FText.find(end, i + 2);
+    return e == std::string_view::npos ? FText.size() : e + end.size();
+  }
+
+  size_t SkipComment(size_t i) const {
+    if (FHTML && FText.compare(i, 5, "<!-->") == 0) return i + 5;
+    if (FHTML && FText.compare(i, 6, "<!--->") == 0) return i + 6;
+    const size_t e = FText.find("-->", i + 4);
+    return e == std::string_view::npos ? FText.size() : e + 3;
+  }
+
+  // A document type may hold an internal subset in brackets, with ">" inside.
+  size_t SkipDeclaration(size_t i) const {
+    const size_t n = FText.size();
+    bool inSubset = false;
+    char quote = 0;
+    for (size_t j = i + 2; j < n; ++j) {
+      const char c = FText[j];
+      if (quote) {
+        if (c == quote) quote = 0;
+      } else if (c == '"' || c == '\'') {
+        quote = c;
+      } else if (c == '[' && !FHTML) {
+        inSubset = true;
+      } else if (c == ']') {
+        inSubset = false;
+      } else if (c == '>' && !inSubset) {
+        return j + 1;
+      }
+    }
+    return n;
+  }
+
+  size_t EndTag(size_t i) {
+    const size_t n = FText.size();
+    size_t j = i + 2;
+    while (j < n && !IsMarkupSpace(FText[j]) && FText[j] != '>') ++j;
+    std::string name(FText.substr(i + 2, j - i - 2));
+    const size_t close = FText.find('>', j);
+    if (close == std::string_view::npos) return n;  // cut off: no tag
+    FSeenElement = true;
+    if (FHTML) name = LowerASCII(name);
+    if (name.empty() || FOpen.empty()) return close + 1;
+    if (FOpen.back().Name == name) {
+      FOpen.pop_back();
+      return close + 1;
+    }
+    // An end tag closes the nearest open element of its name and, without an
+    // end tag of their own, every element opened inside it.
+    for (size_t k = FOpen.size() - 1; k-- > 0;) {
+      if (FOpen[k].Name != name) continue;
+      for (size_t m = k + 1; m < FOpen.size(); ++m)
+        if (FOpen[m].Node) FOpen[m].Node->ClosingType = dncNone;
+      FOpen.resize(k);
+      break;
+    }
+    return close + 1;
+  }
+
+  size_t StartTag(size_t i) {
+    const size_t n = FText.size();
+    size_t j = i + 1;
+    while (j < n && !IsMarkupSpace(FText[j]) && FText[j] != '>' && FText[j] != '<' &&
+           !(FText[j] == '/' && j + 1 < n && FText[j + 1] == '>'))
+      ++j;
+    const size_t nameEnd = j;
+    // The attributes, up to the ">" outside a quoted value. A "<" outside a
+    // value starts the tag again there.
+    char quote = 0;
+    bool afterEquals = false;
+    for (; j < n; ++j) {
+      const char c = FText[j];
+      if (quote) {
+        if (c == quote) quote = 0;
+        continue;
+      }
+      if (c == '>' || c == '<') break;
+      if ((c == '"' || c == '\'') && afterEquals) {
+        quote = c;
+        afterEquals = false;
+      } else if (c == '=') {
+        afterEquals = true;
+      } else if (!IsMarkupSpace(c)) {
+        afterEquals = false;
+      }
+    }
+    if (j >= n) return n;           // cut off: no tag
+    if (FText[j] == '<') return j;  // broken tag: start again at the "<"
+    const bool selfClosing = FText[j - 1] == '/';
+    std::string name;
+    for (char c : FText.substr(i + 1, nameEnd - i - 1))
+      if (c != '/') name += c;
+    if (FHTML) name = LowerASCII(name);
+    std::string_view attributes = FText.substr(nameEnd, j - nameEnd);
+    while (!attributes.empty() && attributes.back() == '/') attributes.remove_suffix(1);
+    attributes = TrimView(attributes);
+    const size_t after = j + 1;
+    FSeenElement = true;
+    if (name.empty()) return after;
+    const bool keep = Keep(name);
+    const bool isVoid = FHTML && IsVoidElement(name);
+    auto add = [&]() -> TDOMNode* {
+      if (!keep) return nullptr;
+      ++FKeptNodes;
+      if (!FHTML) return Attach()->AddNode(name, dntNode, attributes);
+      TDOMNode* node = Attach()->AddNode(name, dntNode, DecodeHTMLNamesInAttributes(attributes));
+      // HTML attribute names have no case either.
+      for (auto& item : node->Attributes.Items) item.Key = LowerASCII(item.Key);
+      return node;
+    };
+    if (selfClosing || isVoid) {
+      if (TDOMNode* node = add()) node->ClosingType = selfClosing ? dncSelfClosing : dncNone;
+      return after;
+    }
+    if (static_cast<int32_t>(FOpen.size()) >= kDOMMaxDepth) {
+      if (TDOMNode* node = add()) node->ClosingType = dncNone;
+      return after;
+    }
+    TDOMNode* node = add();
+    FOpen.push_back({name, node, node ? node : Attach()});
+    if (FHTML && (IsRawTextElement(name) || IsEscapableRawTextElement(name))) {
+      const size_t end = FindRawTextEnd(FText, after, name);
+      const size_t stop = end == std::string_view::npos ? n : end;
+      AddText(FText.substr(after, stop - after), IsRawTextElement(name) ? TDOMTextKind::RawText : TDOMTextKind::HTML);
+      return stop;
+    }
+    return after;
+  }
+
+  TDOMNode* FRoot;
+  std::string_view FText;
+  bool FHTML;
+  const std::vector<std::string>& FKept;
+  std::vector<TOpen> FOpen;
+  int32_t FKeptNodes = 0;
+  bool FDropLeadingText = false;
+  bool FSeenElement = false;
+};
+
+}  // namespace
+
 bool TDocDOM::LoadFromString(std::string_view text) {
   FRoot->Clear();
-  TDOMNode* cur = FRoot;
-  constexpr size_t kUnset = std::string_view::npos;
-  size_t start = 0;
-  if (text.find("<!") != kUnset || text.find("<?") != kUnset) {
-    start = kUnset;
-    for (size_t p = text.find('<'); p != kUnset && p + 1 < text.size(); p = text.find('<', p + 1))
-      if (text[p + 1] != '!' && text[p + 1] != '?') {
-        start = p;
-        break;
-      }
-    if (start == kUnset) return true;  // declarations only: an empty tree
-  }
-  bool inTag = false;
-  size_t tagStart = kUnset, nameEnd = kUnset, textStart = kUnset;
-  // Positions are kept one past the last character of a run (nameEnd too), so
-  // an empty run needs no negative index.
-  const size_t n = text.size();
-  size_t i = start;
-  while (i < n) {
-    const char c = text[i];
-    if (c == '<') {
-      inTag = true;
-      tagStart = i + 1;
-      if (textStart != kUnset) {
-        cur->AddNode(text.substr(textStart, i - textStart), dntText, "");
-        textStart = kUnset;
-      }
-    } else if (c == '>') {
-      if (inTag && tagStart != kUnset) {
-        if (nameEnd == kUnset) nameEnd = i;
-        std::string_view name = nameEnd > tagStart ? text.substr(tagStart, nameEnd - tagStart) : std::string_view();
-        std::string_view attrText;
-        if (nameEnd < i) {
-          attrText = text.substr(nameEnd, i - nameEnd);
-          while (!attrText.empty() && attrText.back() == '/') attrText.remove_suffix(1);
-          attrText = TrimView(attrText);
-        }
-        if (!name.empty()) {
-          if (name[0] == '/') {
-            name.remove_prefix(1);
-            if (cur->TagName == name) {
-              cur = cur->Parent;
-            } else {
-              TDOMNode* a = cur->GetFirstParentWithTagName(name);
-              if (a && a->Parent) {
-                for (TDOMNode* p = cur; p != a; p = p->Parent) p->ClosingType = dncNone;
-                cur = a->Parent;
-              }
-            }
-            if (!cur) cur = FRoot;
-          } else if (i > 1 && text[i - 1] == '/') {
-            std::string plain;
-            plain.reserve(name.size());
-            for (char ch : name)
-              if (ch != '/') plain += ch;
-            cur->AddNode(plain, dntNode, attrText)->ClosingType = dncSelfClosing;
-          } else if (cur->Depth >= kDOMMaxDepth) {
-            cur->AddNode(name, dntNode, attrText)->ClosingType = dncNone;
-          } else {
-            cur = cur->AddNode(name, dntNode, attrText);
-          }
-        }
-      }
-      inTag = false;
-      tagStart = nameEnd = kUnset;
-    } else if (inTag) {
-      if (nameEnd == kUnset && c == ' ') nameEnd = i;
-    } else if (textStart == kUnset) {
-      textStart = i;
-      // The rest of a text run holds no markup character.
-      const size_t next = text.find_first_of("<>", i + 1);
-      i = next == kUnset ? n : next;
-      continue;
-    }
-    ++i;
-  }
+  std::vector<std::string> kept = KeptTagNames;
+  if (ParseAsHTML)
+    for (std::string& k : kept) k = LowerASCII(k);
+  TMarkupParser(FRoot, text, ParseAsHTML, kept).Run();
   return true;
 }
 
@@ -432,80 +685,118 @@ std::string TDocDOM::GetValueOfAttributeOfFirstNodeMatchingCSSSelector(std::stri
   return trim ? std::string(TrimView(value)) : value;
 }
 
-std::string DecodeXMLEntities(std::string_view text) {
+namespace {
+
+// The named reference that is the longest prefix of text (which follows the
+// ampersand); its length, 0 when none. Only names with their semicolon when
+// legacy is false.
+size_t MatchNamedReference(std::string_view text, bool legacy, const char*& decoded) {
+  constexpr size_t kLongestName = 32;
+  static const THTMLEntity* const kEnd = kHTMLEntities + kHTMLEntityCount;
+  for (size_t len = std::min(kLongestName, text.size()); len >= 2; --len) {
+    const std::string_view name = text.substr(0, len);
+    if (!legacy && name.back() != ';') continue;
+    const THTMLEntity* it = std::lower_bound(kHTMLEntities, kEnd, name, [](const THTMLEntity& e, std::string_view v) {
+      return std::string_view(e.Name) < v;
+    });
+    if (it != kEnd && std::string_view(it->Name) == name) {
+      decoded = it->Text;
+      return len;
+    }
+  }
+  return 0;
+}
+
+// What HTML makes of the numeric references 0x80 to 0x9F: the Windows-1252
+// characters (0 where that code page has none).
+const uint16_t kWindows1252High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                       0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                       0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                       0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+bool IsASCIIAlphanumeric(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+// A numeric reference after "&#": its length (up to and including an
+// optional semicolon) and code point; 0 when no digit follows.
+size_t MatchNumericReference(std::string_view text, bool html, uint32_t& cp) {
+  size_t i = 0;
+  const bool hex = !text.empty() && (text[0] == 'x' || text[0] == 'X');
+  if (hex) ++i;
+  const size_t digitsStart = i;
+  uint64_t v = 0;
+  for (; i < text.size(); ++i) {
+    const char d = text[i];
+    int value;
+    if (d >= '0' && d <= '9')
+      value = d - '0';
+    else if (hex && d >= 'a' && d <= 'f')
+      value = d - 'a' + 10;
+    else if (hex && d >= 'A' && d <= 'F')
+      value = d - 'A' + 10;
+    else
+      break;
+    v = std::min<uint64_t>(v * (hex ? 16 : 10) + static_cast<uint64_t>(value), 0x110000);
+  }
+  if (i == digitsStart) return 0;
+  const bool semicolon = i < text.size() && text[i] == ';';
+  if (!semicolon && !html) return 0;
+  cp = static_cast<uint32_t>(v);
+  return i + (semicolon ? 1 : 0);
+}
+
+std::string DecodeReferences(std::string_view text, bool html, bool inAttribute) {
   if (text.find('&') == std::string_view::npos) return std::string(text);
-  struct TNamed {
-    const char* Name;
-    const char* Value;
-  };
-  static const TNamed kNamed[] = {{"amp", "&"},
-                                  {"lt", "<"},
-                                  {"gt", ">"},
-                                  {"quot", "\""},
-                                  {"apos", "'"},
-                                  {"nbsp", "\xC2\xA0"},
-                                  {"copy", "\xC2\xA9"},
-                                  {"reg", "\xC2\xAE"},
-                                  {"trade", "\xE2\x84\xA2"},
-                                  {"hellip", "\xE2\x80\xA6"},
-                                  {"ndash", "\xE2\x80\x93"},
-                                  {"mdash", "\xE2\x80\x94"}};
   std::string out;
   out.reserve(text.size());
   size_t i = 0;
   while (i < text.size()) {
-    if (text[i] != '&') {
-      out += text[i++];
-      continue;
+    const size_t amp = text.find('&', i);
+    if (amp == std::string_view::npos) {
+      out.append(text.substr(i));
+      break;
     }
-    const size_t semi = text.find(';', i + 1);
-    if (semi == std::string_view::npos || semi - i > 12) {
-      out += text[i++];
-      continue;
-    }
-    const std::string_view name = text.substr(i + 1, semi - i - 1);
-    bool done = false;
-    if (name.size() >= 2 && name[0] == '#') {
+    out.append(text.substr(i, amp - i));
+    const std::string_view rest = text.substr(amp + 1);
+    if (!rest.empty() && rest[0] == '#') {
       uint32_t cp = 0;
-      bool ok = true;
-      const bool hex = name[1] == 'x' || name[1] == 'X';
-      const std::string_view digits = name.substr(hex ? 2 : 1);
-      if (digits.empty()) ok = false;
-      for (char d : digits) {
-        int v;
-        if (d >= '0' && d <= '9')
-          v = d - '0';
-        else if (hex && d >= 'a' && d <= 'f')
-          v = d - 'a' + 10;
-        else if (hex && d >= 'A' && d <= 'F')
-          v = d - 'A' + 10;
-        else {
-          ok = false;
-          break;
+      const size_t len = MatchNumericReference(rest.substr(1), html, cp);
+      if (len > 0) {
+        if (html) {
+          if (cp >= 0x80 && cp <= 0x9F && kWindows1252High[cp - 0x80] != 0) cp = kWindows1252High[cp - 0x80];
+          if (cp == 0 || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
         }
-        cp = cp * (hex ? 16 : 10) + static_cast<uint32_t>(v);
-        if (cp > 0x10FFFF) {
-          ok = false;
-          break;
+        if (cp != 0 && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF)) {
+          UTF8Append(out, static_cast<char32_t>(cp));
+          i = amp + 2 + len;
+          continue;
         }
       }
-      if (ok && cp != 0 && !(cp >= 0xD800 && cp <= 0xDFFF)) {
-        UTF8Append(out, static_cast<char32_t>(cp));
-        done = true;
-      }
-    } else {
-      for (const TNamed& e : kNamed)
-        if (name == e.Name) {
-          out += e.Value;
-          done = true;
-          break;
-        }
+      out += '&';
+      i = amp + 1;
+      continue;
     }
-    if (done) {
-      i = semi + 1;
+    const char* decoded = nullptr;
+    const size_t len = MatchNamedReference(rest, html, decoded);
+    // In an attribute value a legacy name before "=" or a letter or digit is
+    // part of the text, as in a query "?a=1&copy=2".
+    if (len > 0 && inAttribute && rest[len - 1] != ';' && len < rest.size() &&
+        (rest[len] == '=' || IsASCIIAlphanumeric(rest[len])))
+      decoded = nullptr;
+    if (len > 0 && decoded) {
+      out += decoded;
+      i = amp + 1 + len;
     } else {
-      out += text[i++];
+      out += '&';
+      i = amp + 1;
     }
   }
   return out;
+}
+
+}  // namespace
+
+std::string DecodeXMLEntities(std::string_view text) { return DecodeReferences(text, false, false); }
+
+std::string DecodeHTMLEntities(std::string_view text, bool inAttribute) {
+  return DecodeReferences(text, true, inAttribute);
 }

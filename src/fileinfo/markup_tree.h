@@ -1,7 +1,9 @@
 // A tolerant tree of HTML or XML text: unclosed, stray and self-closing tags
-// are repaired by fixed rules, nothing is validated and entities stay as
-// written. Queries find nodes by tag name or by a small subset of CSS
-// selectors and give their inner text and attributes.
+// are repaired by fixed rules and nothing is validated. Comments, processing
+// instructions and declarations are no content; CDATA sections are text;
+// text nodes keep entities as written, and TextContent decodes them. Queries
+// find nodes by tag name or by a small subset of CSS selectors and give their
+// inner text and attributes.
 #pragma once
 
 #include <cstdint>
@@ -15,6 +17,11 @@
 enum TDOMNodeType : int32_t { dntRoot = 0, dntNode = 1, dntText = 2 };
 enum TDOMNodeClosingType : int32_t { dncDefault = 0, dncSelfClosing = 1, dncNone = 2 };
 
+// How a text node's text was written: markup text with XML or HTML
+// character references, the raw text of an HTML script or style element, or
+// an XML CDATA section.
+enum class TDOMTextKind : uint8_t { XML, HTML, RawText, CData };
+
 class TDOMNode;
 using TDOMNodeArray = std::vector<TDOMNode*>;
 
@@ -24,6 +31,10 @@ int32_t AddDOMNodeToArray(TDOMNodeArray& array, TDOMNode* node);
 // children of the deepest element without opening a level, which bounds every
 // walk of the tree however the text nests.
 constexpr int32_t kDOMMaxDepth = 512;
+// A tree that keeps only some elements (TDocDOM::KeptTagNames) holds at most
+// this many nodes, so that a reader asking for a few elements holds a bounded
+// amount whatever the text.
+constexpr int32_t kDOMMaxKeptNodes = 1 << 16;
 
 class TDOMNode {
  public:
@@ -61,6 +72,9 @@ class TDOMNode {
   std::string InnerText() const;
   // All text of the subtree without markup, joined by the separator.
   std::string InnerTextOfAllSubNodesWithoutMarkup(std::string_view separator) const;
+  // The same with the character references decoded as the text's kind says
+  // (CDATA and raw text as written): the text a reader of the document sees.
+  std::string TextContent(std::string_view separator = "") const;
 
   bool CaseSensitive = false;
   TDOMNodeClosingType ClosingType = dncDefault;
@@ -72,7 +86,8 @@ class TDOMNode {
   TDOMNodeArray Children;  // owned
   std::string TagName;
   TDOMNodeType NodeType = dntNode;
-  int32_t Depth = 0;  // elements above this node; the root is 0
+  TDOMTextKind TextKind = TDOMTextKind::XML;  // of a text node
+  int32_t Depth = 0;                          // elements above this node; the root is 0
 
  private:
   bool TagEquals(std::string_view name) const;
@@ -105,6 +120,16 @@ class TDocDOM {
                                                                 std::string_view def) const;
 
   int32_t CodePage = 65001;
+  // Parse as HTML: tag names without regard to case (kept lower-cased), void
+  // elements such as meta and br without content, the contents of script,
+  // style, title and textarea as text, comments and CDATA sections dropped,
+  // HTML's named references in text and attribute values. Otherwise as XML,
+  // where CDATA sections are text.
+  bool ParseAsHTML = false;
+  // When not empty, only the elements of these names become nodes, and the
+  // text inside them (at any depth) becomes their text, up to
+  // kDOMMaxKeptNodes nodes; every other element is parsed and dropped.
+  std::vector<std::string> KeptTagNames;
 
  private:
   TDOMNode* FRoot;
@@ -112,6 +137,11 @@ class TDocDOM {
 };
 
 // The five XML entities and decimal and hexadecimal character references,
-// plus the HTML entities that documents commonly hold (nbsp and friends);
-// anything else after an ampersand stays as written.
+// plus HTML's named references with their semicolon; anything else after an
+// ampersand stays as written.
 std::string DecodeXMLEntities(std::string_view text);
+// Character references as HTML reads them: named ones also in their legacy
+// form without the semicolon (except, in an attribute value, before "=" or a
+// letter or digit), numeric ones without the semicolon too, with the code
+// points 0x80 to 0x9F read as Windows-1252 and invalid ones as U+FFFD.
+std::string DecodeHTMLEntities(std::string_view text, bool inAttribute);

@@ -6,13 +6,20 @@
 #include <filesystem>
 #include <limits>
 
+#include "fileinfo/audio_codecs.h"
 #include "fileinfo/media_rounding.h"
+#include "fileinfo/read_ahead_stream.h"
 
 namespace {
 
 // The deepest regular nesting is a few levels (Segment, Tags, Tag, SimpleTag
 // and nested SimpleTags); a file may nest masters without end.
 constexpr int32_t kMaxDepth = 32;
+
+// The target level of a Tag that names none.
+constexpr int32_t kDefaultTargetTypeValue = 50;
+// Codec ids are short ASCII texts ("A_AAC/MPEG4/LC").
+constexpr int64_t kMaxCodecIdBytes = 256;
 
 }  // namespace
 
@@ -28,6 +35,7 @@ void TMediaInfoBaseClass::Reset() {
   ImageCount = 0;
   ColorDepth = 0;
   AudioChannels = aicUnknown;
+  AudioCodec.clear();
   Artist.clear();
   Title.clear();
   Album.clear();
@@ -44,8 +52,10 @@ bool TMediaInfoBaseClass::Open(const std::string& fileName) {
   if (fileName.empty() || !std::filesystem::exists(fileName, ec) || std::filesystem::is_directory(fileName, ec))
     return false;
   FileName = fileName;
-  Stream = OpenStreamForReading(fileName);
-  if (!Stream) throw EStreamError("Cannot open file \"" + fileName + "\"");
+  std::unique_ptr<TStream> file = OpenStreamForReading(fileName);
+  if (!file) throw EStreamError("Cannot open file \"" + fileName + "\"");
+  // The walk reads element heads of a few bytes each, one after another.
+  Stream = std::make_unique<TReadAheadStream>(std::move(file));
   if (Stream->GetSize() < 24) return false;
   Opened = true;
   return true;
@@ -89,22 +99,34 @@ int64_t TMediaInfoMatroska::ReadLen(int32_t& sizeLength) {
 
 bool TMediaInfoMatroska::ReadNextElementID(uint64_t& id, int32_t& sizeLength, int64_t& size, int64_t& elementStart,
                                            int64_t& dataStart, int64_t& elementEnd) {
+  // The ID (up to 9 bytes counted) and the size (up to 8) in one read; bytes
+  // beyond the end of the stream count as 0, as ReadLen takes them.
   elementStart = Stream->GetPosition();
-  uint8_t first = 0;
-  Stream->Read(&first, 1);
+  uint8_t b[17] = {};
+  Stream->Read(b, sizeof b);
   int32_t idLength = 9;
-  if (first != 0) {
+  if (b[0] != 0) {
     idLength = 1;
-    while (!(first & (0x80 >> (idLength - 1)))) ++idLength;
+    while (!(b[0] & (0x80 >> (idLength - 1)))) ++idLength;
   }
-  Stream->SetPosition(elementStart);
-  uint8_t bytes[9] = {};
-  Stream->Read(bytes, idLength);
   id = 0;
   if (idLength <= 8)
-    for (int32_t i = 0; i < idLength; ++i) id = id << 8 | bytes[i];
-  size = ReadLen(sizeLength);
-  dataStart = Stream->GetPosition();
+    for (int32_t i = 0; i < idLength; ++i) id = id << 8 | b[i];
+  uint8_t* v = b + idLength;
+  if (v[0] == 0) {
+    sizeLength = 9;
+    size = 0;
+    dataStart = elementStart + idLength + 8;
+  } else {
+    int32_t length = 1;
+    while (!(v[0] & (0x80 >> (length - 1)))) ++length;
+    uint64_t value = v[0] & ~(0x80u >> (length - 1)) & 0xFF;
+    for (int32_t i = 1; i < length; ++i) value = value << 8 | v[i];
+    sizeLength = length;
+    size = static_cast<int64_t>(value);
+    dataStart = elementStart + idLength + length;
+  }
+  Stream->SetPosition(dataStart);
   // Sizes are at most 56 bits, so the end never overflows.
   elementEnd = dataStart + size;
   return true;
@@ -172,17 +194,34 @@ void TMediaInfoMatroska::ReadElements(int64_t parentEnd, int32_t depth, TWalkSta
   if (depth > kMaxDepth) return;
   const int64_t streamSize = Stream->GetSize();
   while (true) {
+    // An element without data holds no children: reading on would walk the
+    // elements after it once more at this level, and doubly so for each empty
+    // master in a row.
+    if (Stream->GetPosition() >= parentEnd) return;
     uint64_t id;
     int32_t sizeLength;
     int64_t size, elementStart, dataStart, elementEnd;
     ReadNextElementID(id, sizeLength, size, elementStart, dataStart, elementEnd);
-    auto walkInto = [&] { ReadElements(elementEnd, depth + 1, state); };
+    // A child ends where its parent ends at the latest: a master claiming
+    // more would have its children walked again by every level around it.
+    auto walkInto = [&] { ReadElements(std::min(elementEnd, parentEnd), depth + 1, state); };
     switch (id) {
+      case 0xAE: {  // TrackEntry
+        // The codec of the track is taken once its type is known.
+        const int32_t outerType = state.TrackType;
+        std::string outerCodec = std::move(state.CodecID);
+        state.TrackType = 0;
+        state.CodecID.clear();
+        walkInto();
+        if (state.TrackType == 2) AudioCodec = MatroskaCodecName(state.CodecID);
+        state.TrackType = outerType;
+        state.CodecID = std::move(outerCodec);
+        break;
+      }
       case 0x1A45DFA3:  // EBML header
       case 0x18538067:  // Segment
       case 0x1549A966:  // Info
       case 0x1654AE6B:  // Tracks
-      case 0xAE:        // TrackEntry
       case 0xE0:        // Video
       case 0xE1:        // Audio
       case 0x63C0:      // Targets
@@ -192,7 +231,8 @@ void TMediaInfoMatroska::ReadElements(int64_t parentEnd, int32_t depth, TWalkSta
         if (ReadMetaData) walkInto();
         break;
       case 0x7373:  // Tag
-        state.TargetTypeValue = 0;
+        // A Tag without a TargetTypeValue stands at the album level.
+        state.TargetTypeValue = kDefaultTargetTypeValue;
         walkInto();
         break;
       case 0x67C8:  // SimpleTag
@@ -213,8 +253,11 @@ void TMediaInfoMatroska::ReadElements(int64_t parentEnd, int32_t depth, TWalkSta
         const uint64_t type = ReadDataUInt(size);
         if (type == 1) HasVideo = true;
         if (type == 2) HasAudio = true;
+        state.TrackType = static_cast<int32_t>(type);
         break;
       }
+      case 0x86: ReadDataStr(state.CodecID, std::min<int64_t>(size, kMaxCodecIdBytes)); break;  // CodecID
+      case 0x7BA9: ReadDataStr(state.SegmentTitle, size); break;                                // Title of Info
       case 0xB0: Width = static_cast<int32_t>(ReadDataUInt(size)); break;
       case 0xBA: Height = static_cast<int32_t>(ReadDataUInt(size)); break;
       case 0xB5: AudioSampleRate = RoundToInt32(ReadDataFloat(size)); break;
@@ -231,7 +274,11 @@ bool TMediaInfoMatroska::Read() {
   TWalkState state;
   ReadElements(Stream->GetSize(), 0, state);
   RefreshMediaType();
-  if (state.SegmentDuration > 0) {
+  // The segment's own title names the file; a title tag of the track level
+  // (30) names it more closely.
+  if (Title.empty()) Title = state.SegmentTitle;
+  // A live stream's writer may store an infinite duration: no play time.
+  if (std::isfinite(state.SegmentDuration) && state.SegmentDuration > 0) {
     DurationExact =
         state.TimecodeScale > 0 ? state.TimecodeScale * state.SegmentDuration / 1e9 : state.SegmentDuration / 1000;
     Duration = RoundToInt32(DurationExact);

@@ -37,6 +37,8 @@ class TMediaInfoBaseClass {
   double VideoFramesPerSecond = 0;
   TAudioInfoChannels AudioChannels = aicUnknown;
   int32_t AudioSampleRate = 0;
+  // The last audio track's codec; empty when none is named.
+  std::string AudioCodec;
   int32_t ImageCount = 0;
   int32_t Bitrate = 0;  // kbit/s
   int32_t ColorDepth = 0;
@@ -69,6 +71,9 @@ class TMediaInfoMatroska : public TMediaInfoBaseClass {
     int32_t TargetTypeValue = 0;
     std::string TagName;
     int64_t ClusterBytes = 0;
+    std::string SegmentTitle;
+    int32_t TrackType = 0;
+    std::string CodecID;
   };
   void ReadElements(int64_t parentEnd, int32_t depth, TWalkState& state);
 };

@@ -1,5 +1,6 @@
 #include "fileinfo/matroska_video.h"
 
+#include <cmath>
 #include <cstring>
 #include <memory>
 
@@ -296,7 +297,8 @@ bool TVideoInfo::GetVideoDataFromMKV(const std::string& FileName) {
     }
   }
 
-  if (durationValue > 0) {
+  // A live stream's writer may store an infinite duration: no play time.
+  if (std::isfinite(durationValue) && durationValue > 0) {
     const long double seconds =
         timestampScale >= 1 ? durationValue * timestampScale / 1000000000.0L : durationValue / 1000.0L;
     DurationExact = static_cast<double>(seconds);

@@ -1,5 +1,6 @@
 #include "fileinfo/mpeg_audio.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -93,17 +94,31 @@ TXingHeader TMpegInfo::GetXingHeader(const TMpegHeader& h, const uint8_t* b, siz
   const bool mono = h.ChannelMode == 3;
   const size_t d = h.Version == 1 ? (mono ? 21 : 36) : (mono ? 13 : 21);
   if (o + d + 11 >= length) return x;
-  if (std::memcmp(b + o + d, "Xing", 4) != 0) return x;
+  x.ConstantRate = std::memcmp(b + o + d, "Info", 4) == 0;
+  if (std::memcmp(b + o + d, "Xing", 4) != 0 && !x.ConstantRate) return x;
   x.Frames = (b[o + d + 7] & 1) ? static_cast<int32_t>(BE32(b + o + d + 8)) : 0;
   x.FirstFrameLength = h.FrameLength;
   x.Valid = true;
   return x;
 }
 
+TVbriHeader TMpegInfo::GetVbriHeader(const uint8_t* b, size_t length, size_t o) {
+  // It stands 32 bytes behind the frame header, whatever the version and mode:
+  // "VBRI", version, delay and quality (2 bytes each), bytes, frames.
+  TVbriHeader v;
+  const size_t at = o + 36;
+  if (at + 18 > length || std::memcmp(b + at, "VBRI", 4) != 0) return v;
+  v.Bytes = static_cast<int32_t>(BE32(b + at + 10));
+  v.Frames = static_cast<int32_t>(BE32(b + at + 14));
+  v.Valid = true;
+  return v;
+}
+
 TMP3Error TMpegInfo::LoadFromStream(TStream& stream) {
   Valid = false;
   FirstFramePosition = -1;
   FileSize = stream.GetSize();
+  const int64_t audioEnd = AudioEnd >= 0 ? std::min(AudioEnd, FileSize) : FileSize;
   const int64_t start = stream.GetPosition();
   // A window that always holds the candidate and the two frames behind it,
   // so that every byte of the file is read about once.
@@ -144,25 +159,35 @@ TMP3Error TMpegInfo::LoadFromStream(TStream& stream) {
     Copyright = h1.Copyright;
     Original = h1.Original;
     Emphasis = h1.Emphasis;
-    if (xing.Valid) {
-      if (xing.Frames <= 0) continue;
-      const double a = static_cast<double>(FileSize - p - xing.FirstFrameLength);
-      // Each frame holds the samples of its version and layer: 384 for layer
-      // 1, 576 for layer 3 of MPEG-2 and 2.5, 1152 otherwise.
-      const int32_t perFrame = SamplesPerFrameOver8(h1.Version, h1.Layer);
-      BitRate =
-          static_cast<uint16_t>(static_cast<int64_t>(a * (SampleRate / 1000.0) / (xing.Frames * double(perFrame))));
+    const TVbriHeader vbri = GetVbriHeader(window.data(), window.size(), i);
+    // Each frame holds the samples of its version and layer: 384 for layer
+    // 1, 576 for layer 3 of MPEG-2 and 2.5, 1152 otherwise.
+    const int32_t perFrame = SamplesPerFrameOver8(h1.Version, h1.Layer);
+    // Bytes of audio from this frame on, without the tags at the end.
+    const int64_t audioBytes = std::max<int64_t>(audioEnd - p, 0);
+    if (xing.Valid && xing.ConstantRate && xing.Frames > 0) {
+      // An "Info" frame counts the frames of a constant-rate file: the play
+      // time holds whatever else the file carries behind its audio.
+      FrameCount = xing.Frames;
+      BitRate = static_cast<uint16_t>(h1.BitRate);
+      if (BitRate == 0) continue;
+      VBR = false;
+      Duration = static_cast<double>(xing.Frames) * perFrame * 8 / SampleRate;
+    } else if ((xing.Valid && !xing.ConstantRate) || vbri.Valid) {
+      const int32_t frames = xing.Valid ? xing.Frames : vbri.Frames;
+      if (frames <= 0) continue;
+      const double a = static_cast<double>(audioBytes - (xing.Valid ? xing.FirstFrameLength : fl1));
+      BitRate = static_cast<uint16_t>(static_cast<int64_t>(a * (SampleRate / 1000.0) / (frames * double(perFrame))));
       if (BitRate == 0) continue;
       VBR = true;
-      Duration = static_cast<double>(xing.Frames) * perFrame * 8 / SampleRate;
-      FrameCount = xing.Frames;
+      Duration = static_cast<double>(frames) * perFrame * 8 / SampleRate;
+      FrameCount = frames;
     } else {
-      const int64_t bytes = FileSize - p;
-      FrameCount = static_cast<int32_t>(bytes / fl1);
+      FrameCount = static_cast<int32_t>(audioBytes / fl1);
       BitRate = static_cast<uint16_t>(h2.BitRate);
       if (BitRate == 0) continue;
       VBR = false;
-      Duration = static_cast<double>(bytes) * 8 / (BitRate * 1000.0);
+      Duration = static_cast<double>(audioBytes) * 8 / (BitRate * 1000.0);
     }
     Valid = true;
     FirstFramePosition = p;

@@ -31,6 +31,15 @@ struct TXingHeader {
   int32_t Frames = 0;
   int32_t FirstFrameLength = 0;
   bool Valid = false;
+  // The "Info" form that encoders write into constant-rate files.
+  bool ConstantRate = false;
+};
+
+// The Fraunhofer encoder's header in the first frame of a VBR file.
+struct TVbriHeader {
+  int32_t Frames = 0;
+  int32_t Bytes = 0;
+  bool Valid = false;
 };
 
 extern const char* const CHANNEL_MODES[4];
@@ -39,10 +48,14 @@ extern const char* const EMPHASIS_VALUES[4];
 
 class TMpegInfo {
  public:
-  // Scans from the stream's position for the first confirmed frame.
+  // Scans from the stream's position for the first confirmed frame. Play time
+  // and bit rate count the bytes up to AudioEnd (where the tags at the end of
+  // the file begin; -1: the stream's end).
   TMP3Error LoadFromStream(TStream& stream);
   static TMpegHeader GetValidatedHeader(const uint8_t* bytes, size_t length, size_t offset);
+  // A "Xing" header, or its "Info" form, of the frame at offset.
   static TXingHeader GetXingHeader(const TMpegHeader& header, const uint8_t* bytes, size_t length, size_t offset);
+  static TVbriHeader GetVbriHeader(const uint8_t* bytes, size_t length, size_t offset);
   static int32_t GetFrameLength(int32_t version, int32_t layer, int32_t bitRate, int32_t sampleRate, bool padding);
   TAudioInfoChannels GetChannelsAsAIC() const { return ChannelMode == 3 ? aicMono : aicStereo; }
 
@@ -62,4 +75,5 @@ class TMpegInfo {
   bool VBR = false;
   bool Valid = false;
   int64_t FirstFramePosition = 0;
+  int64_t AudioEnd = -1;
 };

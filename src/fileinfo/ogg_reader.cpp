@@ -1,11 +1,13 @@
 #include "fileinfo/ogg_reader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <limits>
 
 #include "fileinfo/apev2_tag.h"
+#include "fileinfo/read_ahead_stream.h"
 #include "foundation/number_format.h"
 
 namespace {
@@ -55,6 +57,8 @@ std::string CoverSizeText(int64_t n) {
 constexpr int kTheoraPages = 17;
 // The last page starts in the file's tail: 40,960 positions are looked at.
 constexpr int64_t kTailPositions = 40960;
+// Logical streams that the first pages and the tail are looked at for.
+constexpr size_t kMaxStreams = 64;
 
 }  // namespace
 
@@ -83,10 +87,16 @@ TOGGStream::TOGGStream(TStream& stream) : Stream(stream) {
 bool TOGGStream::GetNextPageData(TStream& target) {
   try {
     TOGGHeader h;
-    if (Stream.Read(h.Bytes.data(), 27) < 27) return false;
-    if (Stream.Read(h.Bytes.data() + 27, h.Segments()) < h.Segments()) return false;
-    const int64_t size = h.DataSize();
-    if (size > Remaining(Stream)) return false;
+    int64_t size = 0;
+    // Pages of other streams are stepped over; each moves on by 27 bytes or more.
+    while (true) {
+      if (Stream.Read(h.Bytes.data(), 27) < 27) return false;
+      if (Stream.Read(h.Bytes.data() + 27, h.Segments()) < h.Segments()) return false;
+      size = h.DataSize();
+      if (size > Remaining(Stream)) return false;
+      if (Serial < 0 || LE32(h.Bytes.data() + 14) == static_cast<uint32_t>(Serial)) break;
+      Stream.Seek(size, TSeekOrigin::Current);
+    }
     if (size > 0) {
       std::string data(static_cast<size_t>(size), '\0');
       Stream.ReadBuffer(data.data(), size);
@@ -208,12 +218,86 @@ int32_t TMediaInfoOGG::ReadFromStream(TStream& stream) {
   return Valid ? 0 : 65535;
 }
 
-void TMediaInfoOGG::ReadCodecHeader(TStream& stream, int64_t firstPage, uint8_t* target, int64_t size) {
-  const int64_t position = stream.GetPosition();
-  std::memset(target, 0, static_cast<size_t>(size));
-  stream.SetPosition(firstPage + 28);
-  stream.Read(target, size);
-  stream.SetPosition(position);
+namespace {
+
+constexpr uint8_t kPageBeginsStream = 0x02;
+
+uint32_t PageSerial(const TOGGHeader& h) { return LE32(h.Bytes.data() + 14); }
+
+// The codec told by a stream's first packet.
+int32_t CodecOfFirstPacket(const std::string& packet) {
+  auto starts = [&](const char* magic, size_t n) { return packet.size() >= n && packet.compare(0, n, magic, n) == 0; };
+  if (starts("\x01vorbis", 7)) return kOggCodecVorbis;
+  if (starts("OpusHead", 8)) return kOggCodecOpus;
+  if (starts("Speex   ", 8)) return kOggCodecSpeex;
+  if (starts("\x80theora", 7)) return kOggCodecTheora;
+  if (starts("\x7F"
+             "FLAC",
+             5))
+    return kOggCodecFLAC;
+  return kOggCodecNone;
+}
+
+bool IsAudioCodec(int32_t codec) {
+  return codec == kOggCodecVorbis || codec == kOggCodecOpus || codec == kOggCodecSpeex || codec == kOggCodecFLAC;
+}
+
+// Reads the page at the stream's position: its header and up to maxData bytes
+// of its data; the stream then stands at the page's end. False at the end of
+// the stream, for a page without "OggS" and for one that runs past the end.
+bool ReadPage(TStream& s, TOGGHeader& h, std::string* data, int64_t maxData) {
+  h = TOGGHeader();
+  const int64_t start = s.GetPosition();
+  if (s.Read(h.Bytes.data(), 27) < 27 || !h.HasCapturePattern()) return false;
+  if (s.Read(h.Bytes.data() + 27, h.Segments()) < h.Segments()) return false;
+  const int64_t dataStart = start + 27 + h.Segments();
+  const int64_t size = h.DataSize();
+  if (size > s.GetSize() - dataStart) return false;
+  if (data) {
+    data->assign(static_cast<size_t>(std::min(size, maxData)), '\0');
+    s.ReadBuffer(data->data(), static_cast<int64_t>(data->size()));
+  }
+  s.SetPosition(dataStart + size);
+  return true;
+}
+
+// Bytes of a first packet that the codec records hold.
+constexpr int64_t kFirstPacketBytes = 80;
+
+}  // namespace
+
+double TMediaInfoOGG::LinkPlayTime(int32_t codec, const std::string& firstPacket, int64_t granule) {
+  if (granule <= 0) return 0;
+  const auto* p = reinterpret_cast<const uint8_t*>(firstPacket.data());
+  const size_t n = firstPacket.size();
+  switch (codec) {
+    case kOggCodecVorbis: {
+      const uint32_t rate = n >= 16 ? LE32(p + 12) : 0;
+      return rate > 0 ? static_cast<double>(granule) / rate : 0;
+    }
+    case kOggCodecOpus: return static_cast<double>(granule) / 48000;
+    case kOggCodecSpeex: {
+      const uint32_t rate = n >= 40 ? LE32(p + 36) : 0;
+      return rate > 0 ? static_cast<double>(granule) / rate : 0;
+    }
+    case kOggCodecFLAC: {
+      const uint32_t rate = n >= 30 ? (p[27] << 12 | p[28] << 4 | p[29] >> 4) : 0;
+      return rate > 0 ? static_cast<double>(granule) / rate : 0;
+    }
+    case kOggCodecTheora: {
+      if (n < 42) return 0;
+      const uint32_t num = BE(p + 22, 4), den = BE(p + 26, 4);
+      if (num == 0 || den == 0) return 0;
+      // The granule holds the last key frame's number above the shift and the
+      // frames since it below; before version 3.2.1 it counted from 0.
+      const int shift = (p[40] & 0x03) << 3 | p[41] >> 5;
+      const uint64_t g = static_cast<uint64_t>(granule);
+      const uint64_t frames = (g >> shift) + (g & ((uint64_t{1} << shift) - 1));
+      const bool fromZero = BE(p + 7, 3) < 0x030201;
+      return static_cast<double>(frames + (fromZero ? 1 : 0)) * den / num;
+    }
+    default: return 0;
+  }
 }
 
 bool TMediaInfoOGG::GetInfo(TStream& stream) {
@@ -226,40 +310,93 @@ bool TMediaInfoOGG::GetInfo(TStream& stream) {
     ID3v2Size = size > stream.GetSize() ? 0 : static_cast<int32_t>(size);
   }
   StreamSize = stream.GetSize();
+  FLinkPlayTime = -1;
+  FVideoPlayTime = -1;
   stream.SetPosition(ID3v2Size);
   TOGGStream pages(stream);
   if (!pages.FirstHeader.HasCapturePattern()) return false;
-  FirstPacket = TMemoryStream();
-  pages.GetNextPageData(FirstPacket);
-  FirstPacket.SetPosition(0);
-  AudioDataStart = stream.GetPosition();
-  TMemoryStream packets;
-  pages.GetNextPageData(packets);
-  packets.SetPosition(0);
 
+  // The streams of the first link begin with their first pages, one after
+  // another; the first page begins one in any case.
+  struct TLogicalStream {
+    uint32_t Serial;
+    int32_t Codec;
+    std::string FirstPacket;
+  };
+  std::vector<TLogicalStream> streams;
+  TOGGHeader h;
+  std::string data;
+  int64_t afterFirstPages = ID3v2Size;
+  while (streams.size() < kMaxStreams && ReadPage(stream, h, &data, 65536)) {
+    if (!streams.empty() && !(h.Bytes[5] & kPageBeginsStream)) break;
+    if (streams.empty()) {
+      FirstPacket = TMemoryStream(data);
+      FirstPacket.SetPosition(0);
+    }
+    streams.push_back({PageSerial(h), CodecOfFirstPacket(data), data.substr(0, kFirstPacketBytes)});
+    afterFirstPages = stream.GetPosition();
+  }
+  if (streams.empty()) return false;
+  AudioDataStart = afterFirstPages;
+  // The first audio stream is the one reported; a video alone is Theora's.
+  const TLogicalStream* primary = nullptr;
+  for (const auto& ls : streams)
+    if (!primary && IsAudioCodec(ls.Codec)) primary = &ls;
+  for (const auto& ls : streams) {
+    if (ls.Codec != kOggCodecTheora) continue;
+    std::memset(TheoraIdentification.data(), 0, TheoraIdentification.size());
+    std::memcpy(TheoraIdentification.data(), ls.FirstPacket.data(),
+                std::min(ls.FirstPacket.size(), TheoraIdentification.size()));
+    if (!primary) primary = &ls;
+    break;
+  }
   bool result = false;
-  if (StartsWith(packets, "OpusTags", 8)) {
-    Codec = kOggCodecOpus;
-    ReadCodecHeader(stream, ID3v2Size, OpusHeader.data(), 19);
-    packets.SetPosition(8);
-    ReadTag(packets, pages);
+  if (primary) {
+    Codec = primary->Codec;
+    auto copy = [&](uint8_t* target, size_t size) {
+      std::memset(target, 0, size);
+      std::memcpy(target, primary->FirstPacket.data(), std::min(primary->FirstPacket.size(), size));
+    };
+    switch (Codec) {
+      case kOggCodecVorbis: copy(VorbisIdentification.data(), VorbisIdentification.size()); break;
+      case kOggCodecOpus: copy(OpusHeader.data(), OpusHeader.size()); break;
+      case kOggCodecSpeex: copy(SpeexHeader.data(), SpeexHeader.size()); break;
+      case kOggCodecFLAC: copy(FlacIdentification.data(), FlacIdentification.size()); break;
+      default: break;
+    }
     result = true;
-  } else if (StartsWith(packets, "\x03vorbis", 7)) {
-    Codec = kOggCodecVorbis;
-    ReadCodecHeader(stream, ID3v2Size, VorbisIdentification.data(), 30);
-    packets.SetPosition(7);
-    ReadTag(packets, pages);
-    result = true;
-  } else if (StartsWith(FirstPacket, "Speex   ", 8)) {
-    Codec = kOggCodecSpeex;
-    ReadCodecHeader(stream, ID3v2Size, SpeexHeader.data(), 80);
-    packets.SetPosition(0);
-    ReadTag(packets, pages);
-    result = true;
+    // The comments are the stream's second packet, on the pages of its own
+    // serial number; Theora's are not read.
+    if (Codec != kOggCodecTheora) {
+      stream.SetPosition(afterFirstPages);
+      pages.Serial = primary->Serial;
+      TMemoryStream packets;
+      if (pages.GetNextPageData(packets)) {
+        packets.SetPosition(0);
+        if (Codec == kOggCodecOpus && StartsWith(packets, "OpusTags", 8)) {
+          packets.SetPosition(8);
+          ReadTag(packets, pages);
+        } else if (Codec == kOggCodecVorbis && StartsWith(packets, "\x03vorbis", 7)) {
+          packets.SetPosition(7);
+          ReadTag(packets, pages);
+        } else if (Codec == kOggCodecSpeex) {
+          ReadTag(packets, pages);
+        } else if (Codec == kOggCodecFLAC && packets.GetSize() >= 4 && (packets.Data()[0] & 0x7F) == 4) {
+          // A metadata block of type VORBIS_COMMENT behind its 4-byte head.
+          packets.SetPosition(4);
+          ReadTag(packets, pages);
+        } else {
+          AudioDataStart = stream.GetPosition();
+        }
+      }
+      pages.Serial = -1;
+    }
   } else {
+    // Streams whose first pages do not say so: a Theora identification may
+    // stand on any of the first pages.
     stream.SetPosition(ID3v2Size);
     for (int i = 0; i < kTheoraPages; ++i) {
-      packets = TMemoryStream();
+      TMemoryStream packets;
       if (!pages.GetNextPageData(packets)) break;
       if (StartsWith(packets, "\x80theora", 7)) {
         Codec = kOggCodecTheora;
@@ -269,12 +406,36 @@ bool TMediaInfoOGG::GetInfo(TStream& stream) {
         result = true;
       }
     }
+    if (result) streams.push_back({0, kOggCodecTheora, std::string()});
   }
   if (ParsePlayTime && result) {
-    Samples = GetSamples(stream);
+    const uint32_t serial = primary ? primary->Serial : 0;
+    Samples = GetSamples(stream, primary ? static_cast<int64_t>(serial) : -1);
+    // A page of a stream the first link does not hold belongs to a later link
+    // of a chained file; a primary stream missing from the tail is multiplexed
+    // with one that ends later. Both need the walk over all pages.
+    bool tailHasOtherLink = false;
+    for (uint32_t tailSerial : FTailSerials) {
+      bool known = false;
+      for (const auto& ls : streams) known = known || ls.Serial == tailSerial;
+      tailHasOtherLink = tailHasOtherLink || !known;
+    }
+    if (primary && (tailHasOtherLink || Samples < 0)) {
+      FLinkPlayTime = WalkLinks(stream);
+      if (Samples < 0) Samples = 0;
+    }
+    if (Samples < 0) Samples = 0;
     PlayTime = GetPlayTime();
+    // A video beside the audio stream runs as long as its own last frame.
+    FVideoPlayTime = -1;
+    for (const auto& ls : streams) {
+      if (ls.Codec != kOggCodecTheora || &ls == primary) continue;
+      const int64_t granule = GetSamples(stream, ls.Serial);
+      if (granule > 0) FVideoPlayTime = LinkPlayTime(kOggCodecTheora, ls.FirstPacket, granule);
+      break;
+    }
     if (Codec != kOggCodecTheora) {
-      if (Codec == kOggCodecVorbis && VorbisNominalBitrate() != 0) {
+      if (Codec == kOggCodecVorbis && VorbisNominalBitrate() != 0 && FLinkPlayTime < 0) {
         Bitrate = VorbisNominalBitrate() / 1000;
       } else if (PlayTime == 0) {
         Bitrate = 0;
@@ -283,9 +444,9 @@ bool TMediaInfoOGG::GetInfo(TStream& stream) {
       } else {
         stream.SetPosition(AudioDataStart);
         TOGGStream scan(stream);
-        TOGGHeader h;
+        TOGGHeader page;
         int64_t sum = 0;
-        while (scan.GetNextPageHeader(h, nullptr)) sum += h.DataSize();
+        while (scan.GetNextPageHeader(page, nullptr)) sum += page.DataSize();
         Bitrate = RoundHalfEven(static_cast<double>(sum) / PlayTime / 125);
       }
     }
@@ -293,6 +454,52 @@ bool TMediaInfoOGG::GetInfo(TStream& stream) {
   return result;
 }
 
+double TMediaInfoOGG::WalkLinks(TStream& source) {
+  // Every page head of the file, in order; the data is stepped over. A page
+  // that begins a stream after pages that did not begins a new link.
+  TReadAheadStream s(source);
+  s.SetPosition(ID3v2Size);
+  struct TLink {
+    uint32_t Serial = 0;
+    int32_t Codec = kOggCodecNone;
+    std::string FirstPacket;
+    int64_t Granule = -1;
+    bool Chosen = false;
+  };
+  double total = 0;
+  TLink link;
+  bool inFirstPages = false;
+  auto close = [&]() {
+    if (link.Chosen) total += LinkPlayTime(link.Codec, link.FirstPacket, link.Granule);
+    link = TLink();
+  };
+  TOGGHeader h;
+  std::string data;
+  bool firstPage = true;
+  while (ReadPage(s, h, &data, kFirstPacketBytes)) {
+    const bool begins = (h.Bytes[5] & kPageBeginsStream) != 0 || firstPage;
+    firstPage = false;
+    if (begins && !inFirstPages) close();
+    inFirstPages = begins;
+    const uint32_t serial = PageSerial(h);
+    if (begins) {
+      const int32_t codec = CodecOfFirstPacket(data);
+      // The first audio stream of the link, else its video.
+      const bool better = !link.Chosen || (IsAudioCodec(codec) && !IsAudioCodec(link.Codec));
+      if ((IsAudioCodec(codec) || codec == kOggCodecTheora) && better) {
+        link.Serial = serial;
+        link.Codec = codec;
+        link.FirstPacket = data;
+        link.Granule = -1;
+        link.Chosen = true;
+      }
+    } else if (link.Chosen && serial == link.Serial && h.GranulePosition() != -1) {
+      link.Granule = h.GranulePosition();
+    }
+  }
+  close();
+  return total;
+}
 void TMediaInfoOGG::ReadTag(TMemoryStream& packets, TOGGStream& pages) {
   const int32_t vendorLength = ReadInt32LE(packets);
   if (vendorLength < 0 || vendorLength > Remaining(packets)) throw EReadError("Stream read error");
@@ -328,21 +535,32 @@ void TMediaInfoOGG::ReadTag(TMemoryStream& packets, TOGGStream& pages) {
   DiscNumber = ReadFrameByNameAsText("DISCNUMBER");
 }
 
-int64_t TMediaInfoOGG::GetSamples(TStream& stream) {
+int64_t TMediaInfoOGG::GetSamples(TStream& stream, int64_t serial) {
   // The tail is read once and searched backwards in memory.
+  FTailSerials.clear();
   const int64_t size = stream.GetSize();
   const int64_t tailStart = std::max<int64_t>(0, size - 3 - kTailPositions);
   std::string tail(static_cast<size_t>(size - tailStart), '\0');
   stream.SetPosition(tailStart);
   tail.resize(static_cast<size_t>(std::max<int64_t>(stream.Read(tail.data(), static_cast<int64_t>(tail.size())), 0)));
+  int64_t result = serial < 0 ? 0 : -1;
   for (int64_t p = static_cast<int64_t>(tail.size()) - 4; p >= 0; --p) {
-    if (std::memcmp(tail.data() + p, "OggS", 4) == 0) {
-      TOGGHeader h;
-      std::memcpy(h.Bytes.data(), tail.data() + p, std::min<size_t>(27, tail.size() - static_cast<size_t>(p)));
-      return h.GranulePosition();
+    if (std::memcmp(tail.data() + p, "OggS", 4) != 0) continue;
+    TOGGHeader h;
+    std::memcpy(h.Bytes.data(), tail.data() + p, std::min<size_t>(27, tail.size() - static_cast<size_t>(p)));
+    if (serial < 0) return h.GranulePosition();
+    // The serial numbers met in the tail tell chained and multiplexed files.
+    if (tail.size() - static_cast<size_t>(p) >= 27 && FTailSerials.size() < kMaxStreams) {
+      const uint32_t pageSerial = PageSerial(h);
+      if (std::find(FTailSerials.begin(), FTailSerials.end(), pageSerial) == FTailSerials.end())
+        FTailSerials.push_back(pageSerial);
+      if (result < 0 && pageSerial == static_cast<uint32_t>(serial) && h.GranulePosition() != -1)
+        result = h.GranulePosition();
     }
   }
-  return 0;
+  // A tail without any page tells nothing of the streams.
+  if (result < 0 && FTailSerials.empty()) return 0;
+  return result;
 }
 
 int32_t TMediaInfoOGG::VorbisSampleRate() const { return static_cast<int32_t>(LE32(VorbisIdentification.data() + 12)); }
@@ -351,6 +569,7 @@ int32_t TMediaInfoOGG::VorbisNominalBitrate() const {
 }
 
 double TMediaInfoOGG::GetPlayTime() const {
+  if (FLinkPlayTime >= 0) return FLinkPlayTime;
   switch (Codec) {
     case kOggCodecVorbis:
       if (Samples > 0) return VorbisSampleRate() > 0 ? static_cast<double>(Samples) / VorbisSampleRate() : 0;
@@ -363,15 +582,22 @@ double TMediaInfoOGG::GetPlayTime() const {
       const int32_t rate = static_cast<int32_t>(LE32(SpeexHeader.data() + 36));
       return Samples > 0 && rate > 0 ? static_cast<double>(Samples) / rate : 0;
     }
+    case kOggCodecFLAC:
+      return LinkPlayTime(Codec, std::string(FlacIdentification.begin(), FlacIdentification.end()), Samples);
+    case kOggCodecTheora:
+      return LinkPlayTime(Codec, std::string(TheoraIdentification.begin(), TheoraIdentification.end()), Samples);
     default: return 0;
   }
 }
+
+double TMediaInfoOGG::GetVideoPlayTime() const { return FVideoPlayTime >= 0 ? FVideoPlayTime : GetPlayTime(); }
 
 int32_t TMediaInfoOGG::GetAudioSampleRate() const {
   switch (Codec) {
     case kOggCodecVorbis: return VorbisSampleRate();
     case kOggCodecOpus: return static_cast<int32_t>(LE32(OpusHeader.data() + 12));
     case kOggCodecSpeex: return static_cast<int32_t>(LE32(SpeexHeader.data() + 36));
+    case kOggCodecFLAC: return FlacIdentification[27] << 12 | FlacIdentification[28] << 4 | FlacIdentification[29] >> 4;
     default: return 0;
   }
 }
@@ -382,6 +608,7 @@ TAudioInfoChannels TMediaInfoOGG::GetAudioChannels() const {
     case kOggCodecVorbis: channels = VorbisChannels(); break;
     case kOggCodecOpus: channels = OpusHeader[9]; break;
     case kOggCodecSpeex: channels = static_cast<int32_t>(LE32(SpeexHeader.data() + 48)); break;
+    case kOggCodecFLAC: channels = ((FlacIdentification[29] >> 1) & 7) + 1; break;
     default: return aicUnknown;
   }
   if (channels == 0) return aicUnknown;

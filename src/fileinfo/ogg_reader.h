@@ -36,6 +36,8 @@ class TOGGStream {
   TStream& Stream;
   int64_t Count = 0;
   TOGGHeader FirstHeader;
+  // When set, GetNextPageData steps over the pages of other logical streams.
+  int64_t Serial = -1;
 };
 
 class TVorbisTagFrame {
@@ -55,6 +57,7 @@ constexpr int32_t kOggCodecVorbis = 1;
 constexpr int32_t kOggCodecOpus = 2;
 constexpr int32_t kOggCodecTheora = 3;
 constexpr int32_t kOggCodecSpeex = 4;
+constexpr int32_t kOggCodecFLAC = 5;
 
 class TMediaInfoOGG {
  public:
@@ -72,10 +75,15 @@ class TMediaInfoOGG {
   TVorbisTagFrame* AddFrame(const std::string& name);
   void DeleteAllFrames() { Frames.clear(); }
   void Clear();
-  // The granule position of the last page, found in the file's last 40 KB.
-  int64_t GetSamples(TStream& stream);
+  // The granule position of the last page, found in the file's last 40 KB;
+  // with a serial number, of the last page of that stream (-1 when the tail
+  // holds pages, but none of that stream).
+  int64_t GetSamples(TStream& stream, int64_t serial = -1);
 
   double GetPlayTime() const;
+  // The play time of the Theora stream where one stands beside the audio
+  // stream that GetPlayTime reports; GetPlayTime otherwise.
+  double GetVideoPlayTime() const;
   int32_t GetAudioBitrate() const { return Bitrate; }
   int32_t GetAudioSampleRate() const;
   TAudioInfoChannels GetAudioChannels() const;
@@ -94,6 +102,8 @@ class TMediaInfoOGG {
   std::array<uint8_t, 80> SpeexHeader{};
   std::array<uint8_t, 30> VorbisIdentification{};
   std::array<uint8_t, 42> TheoraIdentification{};
+  // The first packet of Ogg FLAC: its mapping head and STREAMINFO.
+  std::array<uint8_t, 51> FlacIdentification{};
   int64_t StreamSize = 0;
   int32_t ID3v2Size = 0;
   int64_t AudioDataStart = 0;
@@ -107,8 +117,15 @@ class TMediaInfoOGG {
   int32_t Codec = kOggCodecNone;
 
  private:
-  void ReadCodecHeader(TStream& stream, int64_t firstPage, uint8_t* target, int64_t size);
+  // Play time of one stream from its first packet and its last granule.
+  static double LinkPlayTime(int32_t codec, const std::string& firstPacket, int64_t granule);
+  // Play time of a chained file: the sum over its links.
+  double WalkLinks(TStream& stream);
   int32_t VorbisChannels() const { return VorbisIdentification[11]; }
   int32_t VorbisSampleRate() const;
   int32_t VorbisNominalBitrate() const;
+
+  double FLinkPlayTime = -1;
+  double FVideoPlayTime = -1;
+  std::vector<uint32_t> FTailSerials;
 };

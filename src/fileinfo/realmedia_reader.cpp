@@ -1,10 +1,12 @@
 #include "fileinfo/realmedia_reader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <limits>
 
+#include "fileinfo/audio_codecs.h"
 #include "fileinfo/media_rounding.h"
 #include "foundation/code_pages.h"
 
@@ -28,6 +30,7 @@ void TMediaInfoRM::Reset() {
   AudioSampleRate = 0;
   Bitrate = 0;
   AudioChannels = aicUnknown;
+  AudioCodec.clear();
   for (std::string* s : {&Artist, &Title, &Album, &Year, &Genre, &Track, &DiscNumber, &Comment, &Copyright}) s->clear();
 }
 
@@ -124,6 +127,7 @@ void TMediaInfoRM::ReadAudioData_RealAudio(int64_t p) {
   FStream->ReadBuffer(b, 10);
   if (std::memcmp(b + 4, ".ra\xFD", 4) != 0) return;
   const uint32_t version = BE(b + 8, 2);
+  ReadRealAudioCodec(p, version);
   const int64_t needed = version == 4 ? 60 : version == 5 ? 66 : 0;
   if (needed == 0 || !Fits(p, needed)) return;
   FStream->SetPosition(p);
@@ -131,6 +135,41 @@ void TMediaInfoRM::ReadAudioData_RealAudio(int64_t p) {
   const int rateAt = version == 4 ? 52 : 58;
   AudioSampleRate = static_cast<int32_t>(BE(b + rateAt, 2));
   AudioChannels = IntToChannels(static_cast<int32_t>(BE(b + rateAt + 6, 2)));
+}
+
+void TMediaInfoRM::ReadRealAudioCodec(int64_t p, uint32_t version) {
+  // The codec's four-character code: at a fixed place in version 5, after
+  // the interleaver's name in version 4, after the four texts in version 3.
+  // All of it lies within the type-specific data.
+  uint8_t lengthField[4] = {};
+  FStream->SetPosition(p);
+  if (FStream->Read(lengthField, 4) < 4) return;
+  const int64_t available = std::min<int64_t>(BE(lengthField, 4), 256);
+  if (!Fits(p + 4, available)) return;
+  std::string d(static_cast<size_t>(available), '\0');
+  FStream->ReadBuffer(d.data(), available);
+  // Offsets from here count from ".ra".
+  auto str8 = [&](size_t& at) -> std::string {
+    if (at >= d.size()) return "";
+    const size_t n = static_cast<uint8_t>(d[at]);
+    const std::string text = d.substr(at + 1, n);
+    at += 1 + n;
+    return text;
+  };
+  std::string code;
+  if (version == 5 && d.size() >= 70) {
+    code = d.substr(66, 4);
+  } else if (version == 4) {
+    size_t at = 56;
+    str8(at);
+    code = str8(at);
+  } else if (version == 3) {
+    size_t at = 22;
+    for (int i = 0; i < 4; ++i) str8(at);
+    ++at;
+    code = str8(at);
+  }
+  if (code.size() == 4) AudioCodec = RealAudioCodecName(code);
 }
 
 void TMediaInfoRM::ReadVideoData_RealVideo(int64_t p) {

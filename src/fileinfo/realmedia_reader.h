@@ -34,6 +34,8 @@ class TMediaInfoRM {
   double DurationExact = 0;
   TAudioInfoChannels AudioChannels = aicUnknown;
   int32_t AudioSampleRate = 0;
+  // The name of the last RealAudio stream's codec; empty when none is named.
+  std::string AudioCodec;
   int32_t Width = 0;
   int32_t Height = 0;
   double VideoFramesPerSecond = 0;
@@ -43,6 +45,7 @@ class TMediaInfoRM {
   int32_t Tag = 0;
 
  private:
+  void ReadRealAudioCodec(int64_t position, uint32_t version);
   bool Fits(int64_t position, int64_t bytes) const;
   std::string ReadText(int64_t length);
 

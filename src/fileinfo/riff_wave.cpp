@@ -1,5 +1,6 @@
 #include "fileinfo/riff_wave.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
@@ -17,12 +18,15 @@ uint32_t LE32(const uint8_t* p) {
          static_cast<uint32_t>(p[3]) << 24;
 }
 
+constexpr uint16_t kFormatExtensible = 0xFFFE;
+
 }  // namespace
 
 void TWAVTag::ResetData() {
   SampleRate = 0;
   Duration = 0;
   BitRate = 0;
+  FormatTag = 0;
   Title.clear();
   Artist.clear();
   Album.clear();
@@ -76,7 +80,8 @@ bool TWAVTag::ReadFromFile(const std::string& fileName) {
       std::memcmp(head + 8, "WAVE", 4) != 0)
     return false;
   bool formatFound = false, dataFound = false;
-  uint8_t fmt[16] = {};
+  // The 16 bytes of every format, and the extensible format's own 24.
+  uint8_t fmt[40] = {};
   uint32_t dataSize = 0;
   int64_t chunkStart = 12;
   while (size - chunkStart >= 8) {
@@ -86,10 +91,13 @@ bool TWAVTag::ReadFromFile(const std::string& fileName) {
     const int32_t chunkSize = static_cast<int32_t>(LE32(chunk + 4));
     if (std::memcmp(chunk, "fmt ", 4) == 0) {
       std::memset(fmt, 0, sizeof fmt);
-      stream->Read(fmt, 16);
+      stream->Read(fmt, chunkSize >= 40 ? 40 : 16);
       formatFound = true;
     } else if (std::memcmp(chunk, "data", 4) == 0) {
-      dataSize = LE32(chunk + 4);
+      // A writer that cannot seek back (one writing to a pipe) leaves the
+      // size at 0xFFFFFFFF: no data chunk holds more than the file.
+      const int64_t available = size - (chunkStart + 8);
+      dataSize = static_cast<uint32_t>(std::min<int64_t>(LE32(chunk + 4), std::max<int64_t>(available, 0)));
       dataFound = true;
     } else if (std::memcmp(chunk, "LIST", 4) == 0) {
       char listType[4] = {};
@@ -121,6 +129,8 @@ bool TWAVTag::ReadFromFile(const std::string& fileName) {
   }
   if (!(formatFound && dataFound)) return false;
   FChannelCount = LE16(fmt + 2);
+  // The extensible format names the real one in its sub-format's first bytes.
+  FormatTag = LE16(fmt) == kFormatExtensible ? LE16(fmt + 24) : LE16(fmt);
   SampleRate = static_cast<int32_t>(LE32(fmt + 4));
   const uint32_t averageBytes = LE32(fmt + 8);
   BitRate = static_cast<int32_t>(static_cast<uint64_t>(averageBytes) * 8 > INT32_MAX ? INT32_MAX : averageBytes * 8);

@@ -22,6 +22,9 @@ class TWAVTag {
   int32_t SampleRate = 0;
   double Duration = 0;
   int32_t BitRate = 0;
+  // The format tag of the "fmt " chunk (1 PCM), the extensible format's
+  // sub-format in its place.
+  uint16_t FormatTag = 0;
   std::string Title;
   std::string Artist;
   std::string Album;

@@ -1,7 +1,9 @@
 #include "fileinfo/video_containers.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "fileinfo/buffered_stream.h"
 #include "fileinfo/video_info.h"
@@ -33,6 +35,93 @@ int32_t LE32(const uint8_t* p) {
 
 uint32_t BE32(const uint8_t* p) {
   return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
+}
+
+// Time stamps count a 90 kHz clock in 33 bits.
+constexpr int64_t kTimeStampClock = 90000;
+constexpr int64_t kTimeStampRange = int64_t{1} << 33;
+// The stretch read at each end of a program stream.
+constexpr int64_t kProgramStreamWindow = 256 * 1024;
+
+// A time stamp's 5 bytes, their marker bits checked; -1 when they are none.
+int64_t TimeStamp(const uint8_t* p) {
+  if (!(p[0] & 1) || !(p[2] & 1) || !(p[4] & 1)) return -1;
+  return (static_cast<int64_t>(p[0] >> 1) & 7) << 30 | static_cast<int64_t>(p[1]) << 22 |
+         static_cast<int64_t>(p[2] >> 1) << 15 | static_cast<int64_t>(p[3]) << 7 | p[4] >> 1;
+}
+
+// The presentation time stamps of the packets in a stretch of a program
+// stream, walked from pack to pack by their lengths; a byte that starts no
+// packet sends the walk to the next pack header.
+// Time stamps are unwrapped against the first one of the file (reference), so
+// that a clock that wrapped in between still counts on.
+void ProgramStreamTimeStamps(const std::vector<uint8_t>& b, int64_t& reference, int64_t& lowest, int64_t& highest) {
+  const size_t n = b.size();
+  auto nextPack = [&](size_t from) {
+    for (size_t i = from; i + 4 <= n; ++i)
+      if (b[i] == 0 && b[i + 1] == 0 && b[i + 2] == 1 && b[i + 3] == 0xBA) return i;
+    return n;
+  };
+  size_t i = nextPack(0);
+  while (i + 6 <= n) {
+    if (b[i] != 0 || b[i + 1] != 0 || b[i + 2] != 1) {
+      i = nextPack(i + 1);
+      continue;
+    }
+    const uint8_t code = b[i + 3];
+    if (code == 0xBA) {
+      if (i + 14 > n) break;
+      i += (b[i + 4] & 0xC0) == 0x40 ? 14 + (b[i + 13] & 7) : 12;
+      continue;
+    }
+    if (code < 0xBB) {
+      i = nextPack(i + 1);
+      continue;
+    }
+    const size_t length = static_cast<size_t>(b[i + 4]) << 8 | b[i + 5];
+    const bool media = code == 0xBD || (code >= 0xC0 && code <= 0xEF);
+    if (media) {
+      size_t h = i + 6;
+      const size_t end = std::min(n, i + 6 + length);
+      const uint8_t* pts = nullptr;
+      if (h < end && (b[h] & 0xC0) == 0x80) {
+        // MPEG-2: flags, header length, then the time stamp when flagged.
+        if (h + 8 <= end && (b[h + 1] & 0x80)) pts = &b[h + 3];
+      } else {
+        // MPEG-1: stuffing, buffer size, then '0010' or '0011' before it.
+        while (h < end && b[h] == 0xFF && h < i + 6 + 16) ++h;
+        if (h < end && (b[h] & 0xC0) == 0x40) h += 2;
+        if (h + 5 <= end && ((b[h] & 0xF0) == 0x20 || (b[h] & 0xF0) == 0x30)) pts = &b[h];
+      }
+      int64_t t = pts ? TimeStamp(pts) : -1;
+      if (t >= 0) {
+        if (reference < 0) reference = t;
+        if (t < reference - kTimeStampRange / 2) t += kTimeStampRange;
+        if (lowest < 0 || t < lowest) lowest = t;
+        if (highest < 0 || t > highest) highest = t;
+      }
+    }
+    i += 6 + length;
+  }
+}
+
+std::vector<uint8_t> ReadStretch(TStream& s, int64_t from, int64_t count) {
+  std::vector<uint8_t> b(static_cast<size_t>(std::max<int64_t>(count, 0)));
+  s.SetPosition(from);
+  b.resize(static_cast<size_t>(std::max<int64_t>(s.Read(b.data(), static_cast<int64_t>(b.size())), 0)));
+  return b;
+}
+
+double ProgramStreamSeconds(TStream& s) {
+  const int64_t size = s.GetSize();
+  int64_t reference = -1, firstLow = -1, firstHigh = -1, lastLow = -1, lastHigh = -1;
+  ProgramStreamTimeStamps(ReadStretch(s, 0, std::min(size, kProgramStreamWindow)), reference, firstLow, firstHigh);
+  const int64_t tailStart = std::max<int64_t>(0, size - kProgramStreamWindow);
+  ProgramStreamTimeStamps(ReadStretch(s, tailStart, size - tailStart), reference, lastLow, lastHigh);
+  if (firstLow < 0 || lastHigh < 0) return 0;
+  const int64_t span = lastHigh - firstLow;
+  if (span <= 0) return 0;
+  return static_cast<double>(span) / kTimeStampClock;
 }
 
 }  // namespace
@@ -204,6 +293,20 @@ bool TVideoInfo::GetVideoDataFromMPG(const std::string& FileName) {
       pos += skip;
     } else {
       break;
+    }
+  }
+  // A program stream names no play time: it is the span of its packets'
+  // presentation time stamps, from the start to the end of the file.
+  if (size >= 4) {
+    uint8_t first[4] = {};
+    s.SetPosition(0);
+    s.Read(first, 4);
+    if (BE32(first) == 0x1BA) {
+      const double seconds = ProgramStreamSeconds(s);
+      if (seconds > 0) {
+        DurationExact = seconds;
+        Duration = RoundToInt32(seconds);
+      }
     }
   }
   Format = vifMPG;

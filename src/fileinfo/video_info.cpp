@@ -192,7 +192,7 @@ bool TVideoInfo::GetVideoDataFromOGV(const std::string& FileName) {
   if (!IsExistingFile(FileName)) return false;
   auto reader = std::make_unique<TMediaInfoOGG>();
   if (!reader->ReadFromFile(FileName)) return false;
-  DurationExact = reader->GetPlayTime();
+  DurationExact = reader->GetVideoPlayTime();
   Duration = RoundToInt32(DurationExact);
   Width = reader->GetVideoWidth();
   Height = reader->GetVideoHeight();

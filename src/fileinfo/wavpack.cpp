@@ -1,10 +1,12 @@
 #include "fileinfo/wavpack.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
 
 #include "fileinfo/media_rounding.h"
+#include "fileinfo/read_ahead_stream.h"
 
 namespace {
 
@@ -13,6 +15,14 @@ uint32_t LE32(const uint8_t* p) {
   return p[0] | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
          static_cast<uint32_t>(p[3]) << 24;
 }
+
+// Head of a metadata sub-block: its id, and flags for a 3-byte length and for
+// a length one byte short of the words it counts.
+constexpr uint8_t kSubBlockId = 0x3F;
+constexpr uint8_t kSubBlockLarge = 0x80;
+constexpr uint8_t kSubBlockOddSize = 0x40;
+constexpr uint8_t kIdChannelInfo = 0x0D;
+constexpr uint8_t kIdSampleRate = 0x27;
 
 constexpr int32_t kSampleRates[15] = {6000,  8000,  9600,  11025, 12000, 16000, 22050, 24000,
                                       32000, 44100, 48000, 64000, 88200, 96000, 192000};
@@ -116,6 +126,49 @@ bool TWavePackTag::ReadAudioDataFromStream_WavePackHeaderVersion3(TStream& strea
   return result;
 }
 
+void TWavePackTag::ReadFirstBlockMetadata(TStream& source, int64_t blockSize) {
+  const int64_t position = source.GetPosition();
+  TReadAheadStream s(source);
+  const int64_t end = std::min(blockSize, s.GetSize());
+  int64_t at = 32;
+  // Every sub-block moves on by at least its 2-byte head.
+  while (at + 2 <= end) {
+    s.SetPosition(at);
+    uint8_t head[4] = {};
+    if (s.Read(head, 2) < 2) break;
+    int64_t words = head[1];
+    int64_t headLength = 2;
+    if (head[0] & kSubBlockLarge) {
+      if (s.Read(head + 2, 2) < 2) break;
+      words |= static_cast<int64_t>(head[2]) << 8 | static_cast<int64_t>(head[3]) << 16;
+      headLength = 4;
+    }
+    const int64_t length = words * 2 - ((head[0] & kSubBlockOddSize) ? 1 : 0);
+    const int64_t dataStart = at + headLength;
+    uint8_t d[7] = {};
+    const int64_t n = s.Read(d, std::clamp<int64_t>(length, 0, 7));
+    switch (head[0] & kSubBlockId) {
+      case kIdSampleRate:
+        if (n >= 3 && (length == 3 || length == 4)) {
+          SampleRate = static_cast<int32_t>(d[0] | d[1] << 8 | d[2] << 16);
+          if (length == 4) SampleRate |= static_cast<int32_t>(d[3] & 0x7F) << 24;
+        }
+        break;
+      case kIdChannelInfo:
+        // Up to 5 bytes: the count and the channel mask; 6 or 7 bytes: a
+        // 12-bit count less one, the stream count and the mask.
+        if (length >= 6 && length <= 7 && n == length)
+          FChannelCount = (d[0] | (d[2] & 0x0F) << 8) + 1;
+        else if (length >= 1 && length <= 5 && n >= 1 && d[0] > 0)
+          FChannelCount = d[0];
+        break;
+      default: break;
+    }
+    at = dataStart + std::max<int64_t>(length, 0) + (length & 1);
+  }
+  source.SetPosition(position);
+}
+
 int64_t TWavePackTag::GetSampleCountOfAllBlocks(TStream& source) {
   // Block headers are tiny and may sit close together: read through a buffer.
   TBufferedStream stream(source);
@@ -147,6 +200,9 @@ bool TWavePackTag::ReadAudioDataFromStream_WavePackHeaderVersion4(TStream& strea
   BSamples = LE32(header + 20);
   const uint32_t rateIndex = (flags >> 23) & 0x1F;
   SampleRate = rateIndex < 15 ? kSampleRates[rateIndex] : 44100;
+  // Rates outside the table (176.4 kHz, say) and more than two channels are
+  // named by metadata sub-blocks of the first block.
+  ReadFirstBlockMetadata(stream, 8 + static_cast<int64_t>(LE32(header + 4)));
   Encoder = (flags & 8) ? "hybrid lossy" : "lossless";
   int64_t n = Samples;
   if (n == 0 || n == 0xFFFFFFFF) {

@@ -35,6 +35,8 @@ class TWavePackTag : public TAPEv2Tag {
   int32_t SampleRate = 0;
 
  private:
+  // Sample rate and channel count from the sub-blocks of the first block.
+  void ReadFirstBlockMetadata(TStream& stream, int64_t blockSize);
   int32_t FChannelCount = 0;
   bool FValid = false;
 };

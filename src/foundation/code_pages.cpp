@@ -23,6 +23,7 @@
 using code_pages_detail::AppendSingleByteAsUTF8;
 using code_pages_detail::IconvConvert;
 using code_pages_detail::IsSingleByteCodePage;
+using code_pages_detail::SingleByteTable;
 using code_pages_detail::TableOf;
 using code_pages_detail::UTF8ToSingleByte;
 
@@ -354,6 +355,24 @@ std::string CodePageBytesToUTF8(std::string bytes, int32_t codePage) {
       if (IsSingleByteCodePage(codePage)) return DecodeInOnePiece(v, codePage);
       return bytes;
   }
+}
+
+int64_t CharsNotInCodePage(std::string_view text, int32_t codePage) {
+  const bool ascii = codePage == cpASCII;
+  if (!ascii && !IsSingleByteCodePage(codePage)) return 0;
+  const SingleByteTable* table = ascii ? nullptr : &TableOf(codePage);
+  int64_t count = 0;
+  // The same rule as UTF8ToSingleByte and the ASCII case below.
+  auto notHeld = [&](char32_t cp) { return ascii || cp >= 0x10000 || table->fromUnicode[cp] < 0; };
+  UTF8ForEachCodePoint(
+      text,
+      [&](char c) {
+        if (table && !table->asciiIdentity && notHeld(static_cast<unsigned char>(c))) ++count;
+      },
+      [&](char32_t cp, std::string_view) {
+        if (notHeld(cp)) ++count;
+      });
+  return count;
 }
 
 std::string UTF8ToCodePageBytes(std::string_view text, int32_t codePage) {

@@ -111,6 +111,10 @@ std::string CodePageBytesToUTF8(std::string bytes, int32_t codePage);
 // Converts UTF-8 text to the bytes of a code page (no mark). A character that
 // a single-byte code page cannot hold becomes one "?".
 std::string UTF8ToCodePageBytes(std::string_view text, int32_t codePage);
+// How many characters of UTF-8 text UTF8ToCodePageBytes writes as that "?"
+// because the code page cannot hold them; 0 for the Unicode code pages and
+// the ids without a conversion.
+int64_t CharsNotInCodePage(std::string_view text, int32_t codePage);
 
 // True when UTF-7 text ends inside a base64 run, so that a base64 character or
 // "-" written right after it would be read as part of that run.

@@ -1,5 +1,6 @@
 #include "foundation/doc_ini.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <map>
 #include <system_error>
@@ -418,8 +419,13 @@ bool TDocINI::SaveToFile(const std::string& fileName) const {
   std::error_code ec;
   fs::path folder = fs::path(fileName).parent_path();
   if (!folder.empty()) {
-    if (!fs::is_directory(folder, ec)) fs::create_directories(folder, ec);
-    if (!fs::is_directory(folder, ec)) return false;
+    std::error_code created;
+    if (!fs::is_directory(folder, ec)) fs::create_directories(folder, created);
+    if (!fs::is_directory(folder, ec)) {
+      // The caller's report names the reason, as for a failed write.
+      SetLastFileWriteError(created ? created.value() : ENOTDIR);
+      return false;
+    }
   }
   // A failed write leaves the old file as it was; callers learn of it by the result.
   // A text that begins with U+FEFF gets a mark in front: the reader skips one

@@ -73,6 +73,36 @@ std::string UTF8LowerCase(std::string_view s) {
   return out;
 }
 
+std::string GreekFinalSigma(std::string_view s) {
+  constexpr std::string_view kSmallSigma = "\xCF\x83";
+  if (s.find(kSmallSigma) == std::string_view::npos) return std::string(s);
+  std::u32string text;
+  text.reserve(s.size());
+  for (size_t pos = 0; pos < s.size();) text.push_back(UTF8DecodeAt(s, pos));
+  auto cased = [](char32_t c) { return u_hasBinaryProperty(static_cast<UChar32>(c), UCHAR_CASED) != 0; };
+  auto caseIgnorable = [](char32_t c) {
+    return u_hasBinaryProperty(static_cast<UChar32>(c), UCHAR_CASE_IGNORABLE) != 0;
+  };
+  // Each run of case-ignorable characters is passed at most by the sigma
+  // before it and the one after it, so the walk stays linear.
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != 0x3C3) continue;
+    size_t before = i;
+    while (before > 0 && caseIgnorable(text[before - 1])) --before;
+    if (before == 0 || !cased(text[before - 1])) continue;
+    size_t after = i + 1;
+    while (after < text.size() && caseIgnorable(text[after])) ++after;
+    if (after < text.size() && cased(text[after])) continue;
+    text[i] = 0x3C2;
+  }
+  std::string out;
+  out.reserve(s.size());
+  for (char32_t c : text) UTF8Append(out, c);
+  return out;
+}
+
+std::string UTF8LowerCaseWords(std::string_view s) { return GreekFinalSigma(UTF8LowerCase(s)); }
+
 std::string UpperCaseNarrow(std::string_view s) {
   return UpperCaseWith(s, [](std::string& out, char32_t cp, std::string_view bytes) {
     if (cp < 0x800 && bytes.size() == 2) {

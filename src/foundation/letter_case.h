@@ -17,6 +17,12 @@ char32_t CodePointLower(char32_t c);
 
 std::string UTF8UpperCase(std::string_view s);
 std::string UTF8LowerCase(std::string_view s);
+// For words that are written out, not compared: Greek writes a small sigma
+// that ends a word (a cased letter before it, none after it, characters
+// without case skipped on both sides) as "ς". GreekFinalSigma applies that
+// rule to lower-case text; UTF8LowerCaseWords is UTF8LowerCase with it.
+std::string GreekFinalSigma(std::string_view s);
+std::string UTF8LowerCaseWords(std::string_view s);
 std::string UpperCaseNarrow(std::string_view s);
 // A-Z to a-z only: for matching words of our own file formats, where no other
 // character may count as one of their letters (the Kelvin sign is no "k").

@@ -190,12 +190,15 @@ std::string UpperCaseBegin(std::string_view text) {
     char32_t c = UTF8DecodeAt(text, pos);
     if (afterLetter) {
       UTF8Append(out, CodePointLower(c));
+    } else if (c == kSharpS) {
+      // A word that begins with "ß" is written "Ss" with a capital first letter, not "SS".
+      out += "Ss";
     } else {
       AppendUpper(out, c);
     }
     afterLetter = IsLetterCodePoint(c);
   }
-  return out;
+  return GreekFinalSigma(out);
 }
 
 std::string MixedCase(std::string_view text, TRandomGenerator& gen) {

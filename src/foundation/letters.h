@@ -33,6 +33,8 @@ std::string UppercaseDiacriticsToFittingAlternative(std::string_view text);
 
 // Every character that starts the text or follows a non-letter is upper-cased,
 // every other one lower-cased: "hELLO wORLD-wide 3d" -> "Hello World-Wide 3D".
+// A word that begins with "ß" begins with "Ss", and a sigma that ends a word
+// is the final "ς", as the languages write them.
 std::string UpperCaseBegin(std::string_view text);
 // One draw in [0, 2) per character, letters and non-letters alike: 0 writes the
 // character upper-cased, 1 lower-cased. Draws from the program's generator

@@ -7,6 +7,7 @@
 
 #include "foundation/program_args.h"
 #include "foundation/str_split.h"
+#include "foundation/str_transform.h"
 
 namespace {
 
@@ -107,6 +108,11 @@ bool DividePathFileNameAndExt(const std::string& fileName, std::string& folder, 
     ext = rest.substr(dot + 1);
   }
   return slash != std::string::npos && dot != std::string::npos;
+}
+
+std::string FileFormatExtensionOfText(const std::string& text) {
+  const size_t pos = text.find(" - ");
+  return Trim(pos == std::string::npos ? std::string_view(text) : std::string_view(text).substr(0, pos));
 }
 
 std::string ExtractFolderNameOfLevel(const std::string& fileName, int32_t level) {

@@ -31,6 +31,9 @@ bool DivideFileNameAndExtension(const std::string& fileName, std::string& name, 
 // rest at its last "." into name and extension. True only when both a "/"
 // and a "." after it were found.
 bool DividePathFileNameAndExt(const std::string& fileName, std::string& folder, std::string& name, std::string& ext);
+// The extension of a format list's line such as "JPG - JPEG-Image": the text
+// before the first " - ", without surrounding blanks.
+std::string FileFormatExtensionOfText(const std::string& text);
 // One folder name of the file's folder path: level 0 is the part before the
 // first "/" (empty for an absolute path), -1 the innermost folder.
 std::string ExtractFolderNameOfLevel(const std::string& fileName, int32_t level);

@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 namespace {
 
 [[noreturn]] void RaiseFileError(const std::string& fileName, int err) {
-  throw EFileError(fileName, fileName + ": " + std::strerror(err));
+  throw EFileError(fileName, fileName + ": " + std::strerror(err), err);
 }
 
 // A file opened for reading. Open gives false for a file that does not
@@ -154,16 +154,23 @@ bool FollowLinks(fs::path& path) {
   return false;
 }
 
-}  // namespace
+thread_local int tLastFileWriteError = 0;
 
-TFileWriteResult WriteFileSafely(const std::string& fileName, std::string_view bytes, bool append, bool createFolders) {
-  return WriteFileSafelyBy(
-      fileName, [bytes](int fd) { return WriteAllToFd(fd, bytes); }, append, createFolders);
+// Why fs::exists did not find a folder: ENOENT, or ENOTDIR where a file
+// stands on its path.
+int MissingFolderReason(const fs::path& folder) {
+  struct stat st {};
+  return ::stat(folder.c_str(), &st) != 0 ? errno : ENOENT;
 }
 
-TFileWriteResult WriteFileSafelyBy(const std::string& fileName, const TFileContentWriter& writeContent, bool append,
-                                   bool createFolders) {
-  if (fileName.empty()) return TFileWriteResult::CannotCreate;
+// WriteFileSafelyBy without its record of the reason: every failure leaves
+// the reason in errno, from the call that failed or set where no call did.
+TFileWriteResult WriteFileSafelyUnrecorded(const std::string& fileName, const TFileContentWriter& writeContent,
+                                           bool append, bool createFolders) {
+  if (fileName.empty()) {
+    errno = ENOENT;
+    return TFileWriteResult::CannotCreate;
+  }
   std::error_code ec;
   fs::path target(fileName);
   // Writing through a link keeps the link; renaming over it would replace it.
@@ -173,14 +180,23 @@ TFileWriteResult WriteFileSafelyBy(const std::string& fileName, const TFileConte
   if (target.parent_path().empty()) target = fs::path(".") / target;
   const fs::path folder = target.parent_path();
   if (!fs::exists(folder, ec)) {
-    if (!createFolders || viaLink) return TFileWriteResult::CannotCreate;
+    if (!createFolders || viaLink) {
+      errno = MissingFolderReason(folder);
+      return TFileWriteResult::CannotCreate;
+    }
     fs::create_directories(folder, ec);
-    if (ec) return TFileWriteResult::CannotCreate;
+    if (ec) {
+      errno = ec.value();
+      return TFileWriteResult::CannotCreate;
+    }
   }
 
   struct stat old {};
   bool hasOld = ::stat(target.c_str(), &old) == 0;
-  if (hasOld && !S_ISREG(old.st_mode)) return TFileWriteResult::CannotCreate;
+  if (hasOld && !S_ISREG(old.st_mode)) {
+    errno = S_ISDIR(old.st_mode) ? EISDIR : EINVAL;
+    return TFileWriteResult::CannotCreate;
+  }
   if (hasOld && IsWriteProtectedFile(target.c_str(), old)) return TFileWriteResult::CannotCreate;
 
   // O_NONBLOCK: should the target turn into a pipe after the check above,
@@ -197,9 +213,12 @@ TFileWriteResult WriteFileSafelyBy(const std::string& fileName, const TFileConte
   std::string tempName;
   TFileDescriptor temp(CreateTempFileBeside(target.parent_path(), target.filename().string(), tempName));
   if (!temp.valid()) return TFileWriteResult::CannotCreate;
+  // Removing the temporary file keeps the reason of the failure.
   auto discard = [&](TFileWriteResult r) {
+    const int reason = errno;
     temp.Close();
     ::unlink(tempName.c_str());
+    errno = reason;
     return r;
   };
   if (hasOld) {
@@ -209,15 +228,49 @@ TFileWriteResult WriteFileSafelyBy(const std::string& fileName, const TFileConte
   }
   if (source.valid() && !CopyFileContent(source.get(), temp.get())) return discard(TFileWriteResult::WriteError);
   if (!writeContent(temp.get())) return discard(TFileWriteResult::WriteError);
-  if (!temp.SyncAndClose()) {
-    ::unlink(tempName.c_str());
-    return TFileWriteResult::WriteError;
-  }
-  if (::rename(tempName.c_str(), target.c_str()) != 0) {
-    ::unlink(tempName.c_str());
-    return TFileWriteResult::CannotCreate;
-  }
+  if (!temp.SyncAndClose()) return discard(TFileWriteResult::WriteError);
+  if (::rename(tempName.c_str(), target.c_str()) != 0) return discard(TFileWriteResult::CannotCreate);
   return TFileWriteResult::Written;
+}
+
+}  // namespace
+
+TFileWriteResult WriteFileSafely(const std::string& fileName, std::string_view bytes, bool append, bool createFolders) {
+  return WriteFileSafelyBy(
+      fileName, [bytes](int fd) { return WriteAllToFd(fd, bytes); }, append, createFolders);
+}
+
+TFileWriteResult WriteFileSafelyBy(const std::string& fileName, const TFileContentWriter& writeContent, bool append,
+                                   bool createFolders) {
+  errno = 0;
+  const TFileWriteResult result = WriteFileSafelyUnrecorded(fileName, writeContent, append, createFolders);
+  tLastFileWriteError = result == TFileWriteResult::Written ? 0 : errno;
+  return result;
+}
+
+int LastFileWriteError() { return tLastFileWriteError; }
+
+void SetLastFileWriteError(int errorNumber) { tLastFileWriteError = errorNumber; }
+
+std::string FileErrorReason(int errorNumber) {
+  if (errorNumber == 0) return std::string();
+  char buffer[256];
+  // The GNU strerror_r: thread-safe, and it returns the text, which need not be in buffer.
+  return ::strerror_r(errorNumber, buffer, sizeof buffer);
+}
+
+std::string FileFailureText(std::string_view message, std::string_view fileName, int errorNumber) {
+  std::string text(message);
+  if (!fileName.empty()) {
+    if (!text.empty()) text += "\n\n";
+    text += fileName;
+  }
+  const std::string reason = FileErrorReason(errorNumber);
+  if (!reason.empty()) {
+    if (!text.empty()) text += '\n';
+    text += reason;
+  }
+  return text;
 }
 
 std::string LoadString(const std::string& fileName) {
@@ -302,7 +355,7 @@ bool SaveString(std::string_view text, const std::string& fileName, int32_t code
     case TFileWriteResult::CannotCreate: return false;
     case TFileWriteResult::WriteError: break;
   }
-  throw EFileError(fileName, fileName + ": the file could not be written");
+  throw EFileError(fileName, fileName + ": the file could not be written", LastFileWriteError());
 }
 
 bool IsBinaryFile(const std::string& fileName) { return IsBinaryStr(LoadString(fileName)); }

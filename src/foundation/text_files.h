@@ -12,8 +12,11 @@
 // The file error: a file that exists but cannot be opened, read or written.
 class EFileError : public std::runtime_error {
  public:
-  EFileError(const std::string& fileName, const std::string& what) : std::runtime_error(what), FileName(fileName) {}
+  EFileError(const std::string& fileName, const std::string& what, int errorNumber = 0)
+      : std::runtime_error(what), FileName(fileName), ErrorNumber(errorNumber) {}
   std::string FileName;
+  // The system's error number (errno) of the failed call; 0 when unknown.
+  int ErrorNumber;
 };
 
 enum class TFileWriteResult {
@@ -41,6 +44,22 @@ TFileWriteResult WriteFileSafely(const std::string& fileName, std::string_view b
 using TFileContentWriter = std::function<bool(int fd)>;
 TFileWriteResult WriteFileSafelyBy(const std::string& fileName, const TFileContentWriter& writeContent,
                                    bool append = false, bool createFolders = true);
+
+// Why the last WriteFileSafely or WriteFileSafelyBy of this thread (and so
+// the last SaveString, and every writer built on them) failed: the system's
+// error number (errno) of the step that failed, such as ENOENT, EACCES or
+// ENOSPC; EACCES for a write-protected target, EISDIR or EINVAL for a target
+// that is no regular file; 0 after a success or when the reason is unknown.
+// Writers that fail before they reach the safe write record their reason
+// with SetLastFileWriteError.
+int LastFileWriteError();
+void SetLastFileWriteError(int errorNumber);
+// The system's text for an error number ("No such file or directory",
+// "Permission denied", "No space left on device"); "" for 0.
+std::string FileErrorReason(int errorNumber);
+// A failure as the user reads it: message, an empty line, the file's name,
+// and the reason on a line of its own (left out for 0).
+std::string FileFailureText(std::string_view message, std::string_view fileName, int errorNumber);
 
 // The file's text in UTF-8, read in the code page that GetCodePage detects.
 // "" for a missing file; raises EFileError when the file cannot be read.

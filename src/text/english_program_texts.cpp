@@ -5,7 +5,8 @@
 
 namespace {
 
-// Program texts 0..114, by local index.
+// Program texts 0..125, by local index. Texts 115..122 are language-neutral or
+// made of other texts: the fill writes them, and they stand empty here.
 constexpr std::string_view kEnglish[] = {
     "Counter",  // 0
     "Creator",  // 1
@@ -122,6 +123,10 @@ constexpr std::string_view kEnglish[] = {
     "On the tab \"Counter\", you can find the counter. By clicking on \"Count\", you count the text entered in the left box.",  // 112
     "Tip: Right-click on the text boxes of the main window to get more options. ",  // 113
     "For a detailed explanation of all other functions as well as for additional information about writing systems and frequencies of letters and syllables in different languages, go to <a=www.pellwick.example/syllabrix>www.pellwick.example/syllabrix</a>.",  // 114
+    "", "", "", "", "", "", "", "",  // 115..122
+    "Words, counts or input that you have neither saved nor copied will be lost. Close anyway?",  // 123
+    "Characters replaced by \"?\" because the encoding <E> cannot hold them: <N>. UTF-8 keeps every character.",  // 124
+    "HTML web pages are saved in UTF-8 instead of UTF-7 or UTF-32, which browsers cannot read.",  // 125
 };
 
 }  // namespace

@@ -11,7 +11,6 @@ namespace {
 // clang-format off
 constexpr uint32_t kLibrarySetterCount = 14;  // languages 1..14
 constexpr uint32_t kProgramSetterCount = 13;  // languages 1..13
-constexpr int32_t kProgramEnglishCount = 115;  // program texts 0..114
 
 // Inclusive slot ranges a language's table leaves in English.
 using Ranges = std::vector<std::pair<int, int>>;
@@ -255,8 +254,11 @@ std::vector<StrResGlobal> SprEnglishLibrarySlots() {
 
 std::vector<StrResGlobal> SprEnglishProgramSlots() {
   std::vector<StrResGlobal> slots;
-  for (int32_t i = 0; i < kProgramEnglishCount; ++i)
-    slots.push_back(static_cast<StrResGlobal>(SprFirstProgramSlot + i));
+  int32_t index = 0;
+  for (std::string_view text : SprEnglishProgramTexts()) {
+    if (!text.empty()) slots.push_back(static_cast<StrResGlobal>(SprFirstProgramSlot + index));
+    ++index;
+  }
   return slots;
 }
 
@@ -275,8 +277,8 @@ TSprSetterContract SprProgramSetterContract(uint32_t language) {
   if (!HasProgramSetter(language)) return c;
   const ProgramContractRow& row = kProgramContracts[language - 1];
   c.Name = row.Name;
-  for (int32_t i = 0; i < kProgramEnglishCount; ++i)
-    if (!InRanges(i, row.Untranslated)) c.Slots.push_back(static_cast<StrResGlobal>(SprFirstProgramSlot + i));
+  for (StrResGlobal slot : SprEnglishProgramSlots())
+    if (!InRanges(slot - SprFirstProgramSlot, row.Untranslated)) c.Slots.push_back(slot);
   return c;
 }
 

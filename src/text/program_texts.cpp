@@ -40,7 +40,10 @@ void SetSprResLocal_All(uint32_t baseSlot, uint32_t /*Language*/) { PutLocal(bas
 
 void SetSprResLocal_EN(int32_t baseSlot) {
   int32_t index = 0;
-  for (std::string_view text : SprEnglishProgramTexts()) PutLocal(baseSlot, index++, std::string(text));
+  for (std::string_view text : SprEnglishProgramTexts()) {
+    if (!text.empty()) PutLocal(baseSlot, index, std::string(text));
+    ++index;
+  }
 }
 
 void SetSprResLocal_Combinations(uint32_t baseSlot, uint32_t language) {

@@ -121,6 +121,9 @@ constexpr TSprProgramText kTexts[] = {
     {112, "Auf der Registerkarte \"Zähler\" finden Sie den Zähler. Durch Klicken auf \"Zählen\" wird der im linken Feld eingegebene Text gezählt."},
     {113, "Tipp: Klicken Sie mit der rechten Maustaste auf die Textfelder des Hauptfensters, um weitere Optionen zu erhalten. "},
     {114, "Eine detaillierte Erklärung aller anderen Funktionen sowie zusätzliche Informationen über Schriftsysteme und Häufigkeiten von Buchstaben und Silben in verschiedenen Sprachen erhalten Sie auf <a=www.pellwick.example/de/syllabrix>www.pellwick.example/de/syllabrix</a>."},
+    {123, "Wörter, Zählergebnisse oder Eingaben, die Sie weder gespeichert noch kopiert haben, gehen verloren. Trotzdem schließen?"},
+    {124, "Durch \"?\" ersetzte Zeichen, weil die Kodierung <E> sie nicht darstellen kann: <N>. UTF-8 bewahrt alle Zeichen."},
+    {125, "HTML-Webseiten werden in UTF-8 statt in UTF-7 oder UTF-32 gespeichert, da Browser diese nicht lesen können."},
 };
 
 }  // namespace

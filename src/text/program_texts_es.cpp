@@ -121,6 +121,9 @@ constexpr TSprProgramText kTexts[] = {
     {112, "En la pestaña \"Contador\" encontrará el contador. Al hacer clic en \"Contar\", se cuenta el texto introducido en el cuadro de la izquierda."},
     {113, "Consejo: haga clic con el botón derecho en los cuadros de texto de la ventana principal para obtener más opciones. "},
     {114, "Para una explicación detallada de todas las demás funciones, así como información adicional sobre sistemas de escritura y frecuencias de letras y sílabas en distintos idiomas, visite <a=www.pellwick.example/es/syllabrix>www.pellwick.example/es/syllabrix</a>."},
+    {123, "Las palabras, los recuentos o las entradas que no haya guardado ni copiado se perderán. ¿Cerrar de todos modos?"},
+    {124, "Caracteres sustituidos por signos de interrogación porque la codificación <E> no puede representarlos: <N>. UTF-8 conserva todos los caracteres."},
+    {125, "Las páginas web HTML se guardan en UTF-8 en lugar de UTF-7 o UTF-32, que los navegadores no pueden leer."},
 };
 
 }  // namespace

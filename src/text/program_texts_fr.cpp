@@ -121,6 +121,9 @@ constexpr TSprProgramText kTexts[] = {
     {112, "Dans l’onglet «\u00A0Compteur\u00A0», vous trouverez le compteur. En cliquant sur «\u00A0Compter\u00A0», vous comptez le texte saisi dans la zone de gauche."},
     {113, "Astuce\u00A0: cliquez avec le bouton droit sur les zones de texte de la fenêtre principale pour obtenir plus d’options. "},
     {114, "Pour une explication détaillée de toutes les autres fonctions ainsi que des informations supplémentaires sur les systèmes d’écriture et les fréquences des lettres et des syllabes dans différentes langues, rendez-vous sur <a=www.pellwick.example/fr/syllabrix>www.pellwick.example/fr/syllabrix</a>."},
+    {123, "Les mots, les comptages ou les saisies que vous n’avez ni enregistrés ni copiés seront perdus. Fermer quand même ?"},
+    {124, "Caractères remplacés par un point d’interrogation parce que l’encodage <E> ne peut pas les représenter : <N>. UTF-8 conserve tous les caractères."},
+    {125, "Les pages web HTML sont enregistrées en UTF-8 et non en UTF-7 ou en UTF-32, que les navigateurs ne savent pas lire."},
 };
 
 }  // namespace

@@ -16,13 +16,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool WaitFor(const std::function<bool()>& done) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!done() && timer.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 20);
-  return done();
-}
-
 TStrArray Names(QTreeWidgetItem* node) {
   TStrArray names;
   for (int i = 0; i < node->childCount(); ++i) names.push_back(node->child(i)->text(0).toStdString());

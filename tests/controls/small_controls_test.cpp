@@ -64,6 +64,26 @@ TEST(AdvancedComboBox, TypingAndPickingRaiseChangesSettingDoesNot) {
   EXPECT_EQ(box.Text(), "gamma");
 }
 
+TEST(AdvancedComboBox, TypingStillReportsAfterTheListWasChooseOnly) {
+  ControlsTestApp();
+  TAdvancedComboBox box;
+  box.SetItems({"alpha", "beta"});
+  int changes = 0;
+  box.OnChange = [&](QObject*) { ++changes; };
+  box.SetEditable(false);
+  EXPECT_FALSE(box.isEditable());
+  EXPECT_EQ(changes, 0);
+  box.SetEditable(true);
+  box.SetEditable(true);
+  ASSERT_NE(box.lineEdit(), nullptr);
+  QKeyEvent key(QEvent::KeyPress, 'X', Qt::NoModifier, QStringLiteral("x"));
+  QApplication::sendEvent(box.lineEdit(), &key);
+  EXPECT_EQ(changes, 1);
+  box.SetText("typed");
+  box.SetItems({"one"});
+  EXPECT_EQ(box.count(), 1);  // a typed text still never joins the list
+}
+
 TEST(PaddingButton, PreferredSizeAndHeightCap) {
   EXPECT_EQ(PaddingButtonPreferredSize(50, 16, 12, 3, true), QSize(74, 20));
   EXPECT_EQ(PaddingButtonPreferredSize(50, 16, 12, 3, false), QSize(74, 22));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "foundation/code_pages.h"
 #include "test_support.h"
 
 namespace {
@@ -134,6 +135,36 @@ TEST(HtmlWriter, CodePagesAndMarks) {
   ASSERT_TRUE(doc.SaveToFile(dir.file("p.html")));
   EXPECT_NE(testsupport::ReadFileBytes(dir.file("p.html")).find("\xD6\xD0"), std::string::npos);
   EXPECT_FALSE(doc.SaveToFile(dir.file("p.html") + "/x.html"));
+}
+
+// No browser or HTML parser reads UTF-7 or UTF-32: a page asked for in one of
+// them is, byte for byte, the UTF-8 page, from the document model and from a
+// streamed table alike, with the mark when one is asked for.
+TEST(HtmlWriter, UTF7AndUTF32PagesAreWrittenAsUTF8) {
+  testsupport::TempDir dir;
+  const TStrArray2D table = {{"\xC3\xA9t\xC3\xA9", "+AOk-"}, {"\xD7\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80", "1"}};
+  TDocHTML doc;
+  doc.DocumentTitle = "Syllabrix";
+  doc.Page().Tables().Add(table);
+  const auto save = [&](int32_t codePage, bool bom, bool streamed) {
+    doc.Encoding = codePage;
+    doc.WriteBOM = bom;
+    const std::string file = dir.file(std::to_string(codePage) + (bom ? "b" : "") + (streamed ? "s" : "") + ".html");
+    EXPECT_TRUE(streamed ? doc.SaveToFileWithTable(table, file) : doc.SaveToFile(file)) << file;
+    return testsupport::ReadFileBytes(file);
+  };
+  for (const bool streamed : {false, true}) {
+    for (const bool bom : {false, true}) {
+      const std::string utf8 = save(cpUTF8, bom, streamed);
+      EXPECT_EQ(utf8.substr(0, bom ? 3 : 0), bom ? "\xEF\xBB\xBF" : "");
+      EXPECT_NE(utf8.find("<meta charset=\"UTF-8\">"), std::string::npos);
+      EXPECT_NE(utf8.find("<td>\xC3\xA9t\xC3\xA9</td><td>+AOk-</td>"), std::string::npos) << utf8;
+      EXPECT_NE(utf8.find("<td>\xD7\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80</td>"), std::string::npos) << utf8;
+      for (const int32_t codePage : {cpUTF7, cpUTF7ANSI, cpUTF32LE, cpUTF32BE})
+        EXPECT_EQ(save(codePage, bom, streamed), utf8)
+            << codePage << (bom ? " with mark" : "") << (streamed ? " streamed" : "");
+    }
+  }
 }
 
 // A character the page's code page lacks is written as a reference, never as

@@ -194,3 +194,28 @@ TEST(TMonkeysAudioTag, HugeFrameCountsDoNotOverflow) {
   EXPECT_TRUE(mac.ReadFromFile(f.Write("h.ape", MacNew(3990, 1000, 16, 2, 44100, 0xFFFF0000, 10, 0xFFFFFFFF))));
   EXPECT_EQ(mac.TotalSamples, INT64_MAX);
 }
+
+TEST(TWavePackTag, RatesAndChannelsFromSubBlocks) {
+  // Sample-rate index 15 with a sample-rate sub-block (0x27, 3 bytes, odd
+  // size), a channel-info sub-block (0x0D) of six channels with their mask,
+  // and a large sub-block (0x80) stepped over before them.
+  const std::string large = std::string("\x8A\x02\x00\x00", 4) + std::string(4, 'b');
+  const std::string channels = std::string("\x0D\x02", 2) + std::string("\x06\x3F\x00\x00", 4);
+  const std::string rate = std::string("\x67\x02", 2) + std::string("\x10\xB1\x02\x00", 4);  // 176400
+  const std::string subBlocks = large + channels + rate;
+  TFiles f;
+  const std::string bytes =
+      WvBlock(176400, 176400, RateIndex(15) | 1, static_cast<uint32_t>(24 + subBlocks.size()), subBlocks) +
+      ApeTag({{"Title", "Hi"}});
+  TWavePackTag wv;
+  ASSERT_TRUE(wv.ReadFromFile(f.Write("hi.wv", bytes)));
+  EXPECT_EQ(wv.SampleRate, 176400);
+  EXPECT_DOUBLE_EQ(wv.Duration, 1.0);
+  EXPECT_EQ(wv.GetChannelsAsAIC(), aicMultiChannel);
+
+  // Without the sub-blocks: the table's rate and the mono flag.
+  TWavePackTag plain;
+  ASSERT_TRUE(plain.ReadFromFile(f.Write("plain.wv", WvBlock(44100, 44100, RateIndex(9) | 4 | 1) + ApeTag({}))));
+  EXPECT_EQ(plain.SampleRate, 44100);
+  EXPECT_EQ(plain.GetChannelsAsAIC(), aicMono);
+}

@@ -120,3 +120,19 @@ TEST(TAPEv2Tag, SizeTextsOfBinaryValues) {
     EXPECT_EQ(f->GetAsText(), c.text);
   }
 }
+
+TEST(TAPEv2Tag, ManyItemsKeepTheTextFieldsAndABoundedList) {
+  // Beyond some thousands of items, only those that fill a text field are
+  // kept, each in the place of the last one of its key: the later still wins.
+  std::vector<TApeItem> items(10000, TApeItem{"K", ""});
+  items.insert(items.begin(), TApeItem{"Title", "Early"});
+  items.push_back({"TITLE", "Late"});
+  items.push_back({"Genre", "Jazz"});
+  items.push_back({"title", "Latest"});
+  TRead r(kAudio + ApeTag(items));
+  EXPECT_EQ(r.result, kApeTagRead);
+  EXPECT_EQ(r.tag.Title, "Latest");
+  EXPECT_EQ(r.tag.Genre, "Jazz");
+  EXPECT_LE(r.tag.Frames.size(), 4096u + 8u);
+  EXPECT_EQ(r.positionAfter, 5);
+}

@@ -212,3 +212,49 @@ TEST(TMediaInfoRM, ChunksOfAudioAndVideo) {
   EXPECT_FALSE(rm.GetData(path));
   EXPECT_FALSE(rm.GetData(dir.file("none.ra")));
 }
+
+TEST(TMediaInfoASF, TrackNumberAndFormatTag) {
+  testsupport::TempDir dir;
+  const std::string path = dir.file("t.wma");
+  struct {
+    std::vector<std::tuple<std::string, int, std::string>> items;
+    int32_t track;
+  } cases[] = {
+      // WM/TrackNumber counts from 1 and wins over WM/Track, as a text or a
+      // number; "3/12" names track 3.
+      {{{"WM/Track", 0, U16("4")}, {"WM/TrackNumber", 0, U16("5")}}, 5},
+      {{{"WM/TrackNumber", 3, LE32(6)}, {"WM/Track", 0, U16("4")}}, 6},
+      {{{"WM/TrackNumber", 0, U16("3/12")}}, 3},
+      {{{"WM/Track", 0, U16("4")}}, 4},
+      {{{"WM/TrackNumber", 0, U16("x")}, {"WM/Track", 0, U16("4")}}, 4},
+  };
+  for (const auto& c : cases) {
+    testsupport::WriteFileBytes(path,
+                                Asf({FileProps(10000000, 0, 64000), AudioStream(2, 44100, 16000), Extended(c.items)}));
+    TMediaInfoASF asf;
+    ASSERT_TRUE(asf.ReadFromFile(path));
+    EXPECT_EQ(asf.Track, c.track);
+    EXPECT_EQ(asf.FormatTag, 0x161);
+  }
+}
+
+TEST(TMediaInfoRM, CodecOfTheRealAudioStream) {
+  testsupport::TempDir dir;
+  const std::string path = dir.file("c.ra");
+  // Version 5 names the codec at a fixed place; version 4 after the
+  // interleaver's name; zero bytes name none.
+  std::string v5 = RealAudio(5, 44100, 2);
+  v5.replace(66, 4, "cook");
+  std::string v4 = RealAudio(4, 8000, 1);
+  v4.replace(56, 10, std::string("\x04Int0\x04lpcJ", 10));
+  const struct {
+    std::string typeSpecific;
+    const char* codec;
+  } cases[] = {{v5, "Cook"}, {v4, "RealAudio 14.4"}, {RealAudio(5, 44100, 2), ""}};
+  for (const auto& c : cases) {
+    testsupport::WriteFileBytes(path, Rmf(Prop(64000, 1000) + Mdpr("audio/x-pn-realaudio", c.typeSpecific)));
+    TMediaInfoRM rm;
+    ASSERT_TRUE(rm.GetData(path));
+    EXPECT_EQ(rm.AudioCodec, c.codec);
+  }
+}

@@ -91,7 +91,7 @@ TEST(TAudioInfo, Mp3TagsFromBothVersions) {
   EXPECT_EQ(a.Title, "Title");  // ID3v2 first
   EXPECT_EQ(a.Year, "2000");    // then ID3v1
   EXPECT_EQ(a.Genre, "Rock");
-  EXPECT_EQ(a.Track, "0");  // no "0" rule on this path
+  EXPECT_EQ(a.Track, "");  // an ID3v1.0 tag has no track field
   EXPECT_EQ(a.BitRate, 128);
   EXPECT_EQ(a.SampleRate, 44100);
   EXPECT_EQ(a.Channels, aicStereo);
@@ -172,4 +172,55 @@ TEST(TAudioInfo, AFileThatCannotBeOpenedIsReported) {
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   EXPECT_FALSE(a.GetAudioData(fifo));
   EXPECT_FALSE(a.Error.empty());
+}
+
+TEST(TAudioInfo, Mp3WithoutTagsAndWithAnApeTag) {
+  TDir d;
+  TAudioInfo a;
+  // No tag at all: no genre "Blues" and no track "0" of a missing ID3v1 tag.
+  ASSERT_TRUE(a.GetAudioData(d.Write("bare.mp3", Mp3Frames(30))));
+  EXPECT_EQ(a.Genre, "");
+  EXPECT_EQ(a.Track, "");
+  EXPECT_EQ(a.Codec, "MP3");
+  EXPECT_DOUBLE_EQ(a.DurationExact, 30 * 417 * 8 / 128000.0);
+
+  // An APE tag and an ID3v1 tag behind the frames: the APE texts come before
+  // the ID3v1 ones, and neither tag counts as play time.
+  const std::string ape =
+      ApeTag({{"Title", "Ape title"}, {"Track", "4/9"}, {"Cover", std::string(200000, 'c'), 2}}, 2000, true);
+  ASSERT_TRUE(a.GetAudioData(d.Write("ape.mp3", Mp3Frames(30) + ape + Id3v1Record("V1 title", "\x07"))));
+  EXPECT_EQ(a.Title, "Ape title");
+  EXPECT_EQ(a.Track, "4/9");
+  EXPECT_EQ(a.Year, "2000");  // from ID3v1, which the APE tag does not name
+  EXPECT_DOUBLE_EQ(a.DurationExact, 30 * 417 * 8 / 128000.0);
+  EXPECT_EQ(a.Duration, 1);
+}
+
+TEST(TAudioInfo, CodecNamedByEachFormat) {
+  TDir d;
+  std::string riff = "RIFF" + LE32(0) + "WAVE" + "fmt " + LE32(16) + LE16(3) + LE16(1) + LE32(8000) + LE32(32000) +
+                     LE16(4) + LE16(32) + "data" + LE32(3200) + std::string(3200, '\0');
+  std::string extensible = "RIFF" + LE32(0) + "WAVE" + "fmt " + LE32(40) + LE16(0xFFFE) + LE16(1) + LE32(8000) +
+                           LE32(16000) + LE16(2) + LE16(16) + LE16(22) + LE16(16) + LE32(4) + LE16(1) +
+                           std::string(14, 'g') + "data" + LE32(1600) + std::string(1600, '\0');
+  std::string layer2 = std::string("\xFF\xFD\x80\x00", 4);  // MPEG-1 layer 2, 128 kbit/s, 44.1 kHz
+  layer2.resize(417, '\0');
+  std::string mp2;
+  for (int i = 0; i < 10; ++i) mp2 += layer2;
+  const struct {
+    const char* name;
+    std::string bytes;
+    const char* codec;
+  } cases[] = {
+      {"a.flac", FlacWithComments({}), "FLAC"},
+      {"float.wav", riff, "PCM (float)"},
+      {"ext.wav", extensible, "PCM"},
+      {"a.mp2", mp2, "MP2"},
+      {"a.mid", "MThd" + std::string(40, '\0'), "MIDI"},
+  };
+  for (const auto& c : cases) {
+    TAudioInfo a;
+    ASSERT_TRUE(a.GetAudioData(d.Write(c.name, c.bytes))) << c.name;
+    EXPECT_EQ(a.Codec, c.codec) << c.name;
+  }
 }

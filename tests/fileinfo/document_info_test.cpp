@@ -70,7 +70,7 @@ TEST_F(DocumentInfoTest, RtfInfoGroupEscapesAndCounts) {
   EXPECT_EQ(info.MetaTitle, "Plan \xC3\xA9t\xC3\xA9 \xE2\x82\xAC");
   EXPECT_EQ(info.MetaAuthor, "Ann");
   EXPECT_EQ(info.MetaDescription, "Note");
-  EXPECT_EQ(info.MetaCreated, "yr2024\\mo5\\dy17\\hr9\\min30");
+  EXPECT_EQ(info.MetaCreated, "2024-05-17 09:30:00");
   EXPECT_EQ(info.PageCount, 3);
   EXPECT_EQ(info.WordCount, 12);
   // \nofchars counts without spaces, \nofcharsws with them.
@@ -159,4 +159,59 @@ TEST_F(DocumentInfoTest, OfficePackages) {
   EXPECT_TRUE(prefixed.Error.empty());
   MakeZip(dir.file("empty.docx"), {{"word/document.xml", "<w/>"}});
   EXPECT_FALSE(prefixed.GetDocumentData(dir.file("empty.docx")));
+}
+
+// An HTML page as browsers read it: upper-case names, attributes on lines of
+// their own, a comment and references inside the title, and a page cut off
+// inside its title.
+TEST_F(DocumentInfoTest, HtmlAsTheStandardReadsIt) {
+  const std::string page =
+      "<!DOCTYPE html>\n<HTML LANG=\"fr\">\n<HEAD>\n<!-- <title>Old</title> -->\n<TITLE>Caf&eacute;\n  <!-- draft -->"
+      " R&eacute;sum&eacute;</TITLE>\n<META\n\tNAME=\"Author\"\n\tCONTENT=\"Ren&eacute; &amp; Co\">\n"
+      "<meta name=\"KEYWORDS\" content=\"a, b\"></HEAD><BODY><p>text</BODY></HTML>";
+  TDocumentInfo info(Write("up.html", page));
+  EXPECT_EQ(info.Format, difHTML);
+  EXPECT_EQ(info.MetaTitle, "Caf\xC3\xA9 <!-- draft --> R\xC3\xA9sum\xC3\xA9");
+  EXPECT_EQ(info.MetaAuthor, "Ren\xC3\xA9 & Co");
+  EXPECT_EQ(info.MetaKeywords, "a, b");
+  EXPECT_EQ(info.Language, "fr");
+  TDocumentInfo cut(Write("cut.htm", "<html><head><title>Quarterly report"));
+  EXPECT_EQ(cut.MetaTitle, "Quarterly report");
+}
+
+// LibreOffice's metadata: the initial creator is the author, every keyword
+// counts, and workbooks are read like the texts of their family.
+TEST_F(DocumentInfoTest, OpenDocumentAuthorKeywordsAndWorkbooks) {
+  const std::string meta =
+      "<office:meta><meta:initial-creator>Ann</meta:initial-creator><dc:creator>Bob</dc:creator>"
+      "<dc:title><![CDATA[Q&A <1>]]></dc:title><meta:keyword>alpha</meta:keyword><meta:keyword>beta gamma"
+      "</meta:keyword></office:meta>";
+  MakeZip(dir.file("a.odt"), {{"meta.xml", meta}});
+  TDocumentInfo odt(dir.file("a.odt"));
+  EXPECT_EQ(odt.MetaAuthor, "Ann");
+  EXPECT_EQ(odt.MetaKeywords, "alpha, beta gamma");
+  EXPECT_EQ(odt.MetaTitle, "Q&A <1>");
+  MakeZip(dir.file("b.ods"), {{"meta.xml", "<office:meta><dc:creator>Bob</dc:creator></office:meta>"}});
+  TDocumentInfo ods(dir.file("b.ods"));
+  EXPECT_EQ(ods.Format, difODT);
+  EXPECT_EQ(ods.MetaAuthor, "Bob");
+  MakeZip(dir.file("c.xlsx"), {{"docProps/core.xml",
+                                "<cp:coreProperties><dc:title>Sheet</dc:title>"
+                                "<dc:creator>Cy</dc:creator></cp:coreProperties>"}});
+  TDocumentInfo xlsx(dir.file("c.xlsx"));
+  EXPECT_EQ(xlsx.Format, difDOCX);
+  EXPECT_EQ(xlsx.MetaTitle, "Sheet");
+  EXPECT_EQ(xlsx.MetaAuthor, "Cy");
+}
+
+// RTF time groups are dates like any other; a field out of range, as in the
+// empty print date LibreOffice writes, is no date.
+TEST_F(DocumentInfoTest, RtfDates) {
+  const std::string rtf =
+      "{\\rtf1{\\info{\\creatim\\yr2024\\mo5\\dy17\\hr9\\min30\\sec5}{\\revtim\\yr2024\\mo2\\dy30\\hr1\\min0}"
+      "{\\printim\\yr0\\mo0\\dy0\\hr0\\min0}}}";
+  TDocumentInfo info(Write("d.rtf", rtf));
+  EXPECT_EQ(info.MetaCreated, "2024-05-17 09:30:05");
+  EXPECT_EQ(info.MetaModified, "");
+  EXPECT_EQ(info.MetaPrinted, "");
 }

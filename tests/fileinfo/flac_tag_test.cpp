@@ -169,3 +169,31 @@ TEST(TFlacTag, OggFlacWithCommentsAcrossPages) {
   TMemoryStream v2(OggPage(notFlac) + std::string(300, '\0'));
   EXPECT_EQ(tag.GetInfo(v2, true, true), kFlacNotOggFlacVersion1);
 }
+
+TEST(TFlacTag, TotalSamplesHaveThirtySixBits) {
+  // 6 h 13 min at 192 kHz: more samples than 32 bits hold.
+  std::string info = StreamInfo(192000, 2, 24, 0);
+  const uint64_t total = uint64_t{192000} * (6 * 3600 + 13 * 60);
+  info[13] = static_cast<char>(info[13] | (total >> 32));
+  for (int i = 0; i < 4; ++i) info[14 + i] = static_cast<char>(total >> (24 - 8 * i));
+  TMemoryStream s("fLaC" + Block(0, true, info) + std::string(100, 'a'));
+  TFlacTag flac;
+  flac.GetInfo(s, true, true);
+  EXPECT_EQ(flac.Samples, static_cast<int64_t>(total));
+  EXPECT_DOUBLE_EQ(flac.GetPlayTime(), 6 * 3600 + 13 * 60);
+}
+
+TEST(TFlacTag, ManyCommentsKeepTheShownOnesOnly) {
+  // Beyond some thousands of fields only the first of each shown name is
+  // kept; the texts are those of all fields.
+  std::vector<std::string> fields(20000, "X=1");
+  fields.push_back("ARTIST=Late");
+  fields.push_back("ARTIST=Later");
+  fields.push_back("OTHER=y");
+  TMemoryStream s(Native(Block(4, true, Comments(fields))));
+  TFlacTag flac;
+  EXPECT_EQ(flac.GetInfo(s, true, true), kFlacRead);
+  EXPECT_EQ(flac.Artist, "Late");
+  EXPECT_LE(flac.Frames.size(), 4096u + 8u);
+  EXPECT_TRUE(flac.HasTags);
+}

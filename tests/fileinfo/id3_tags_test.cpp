@@ -184,3 +184,51 @@ TEST(TID3v2Tag, GenreReferences) {
   EXPECT_EQ(Genres()[92], "Progessive Rock");
   EXPECT_EQ(Genres()[123], "A capella");
 }
+
+TEST(TID3v2Tag, Version24FrameExtrasStandBeforeTheData) {
+  // Per frame: grouping byte (0x40), data length indicator (0x01) and
+  // unsynchronisation (0x02) in the format flags.
+  std::string utf16 = std::string("\x01\xFF\xFE", 3) + std::string("\xFF\x00\x41\x00", 4) + std::string(2, '\0');
+  std::string unsynced =
+      std::string("\x01\xFF\x00\xFE", 4) + std::string("\xFF\x00\x00\x41\x00", 5) + std::string(2, '\0');
+  std::string withLength = Synchsafe(static_cast<uint32_t>(utf16.size())) + unsynced;
+  TV2 r(Tag(4, Frame4("TIT2", withLength, 0x03) + Frame4("TPE1", std::string("\x07") + Text("Grouped"), 0x40) +
+                   Frame4("TALB", Synchsafe(6) + Text("Album"), 0x01)));
+  EXPECT_EQ(r.tag.GetTitle(),
+            "\xC3\xBF"
+            "A");  // U+00FF, then A
+  EXPECT_EQ(r.tag.GetArtist(), "Grouped");
+  EXPECT_EQ(r.tag.GetAlbum(), "Album");
+}
+
+TEST(TID3v2Tag, Version24NamesGenresByPlainNumbers) {
+  struct {
+    int version;
+    std::string text;
+    const char* genre;
+  } cases[] = {{4, "17", "Rock"},  {4, "(17)", "Rock"}, {4, std::string("13\0Rock", 7), "Pop"},
+               {4, "200", "200"},  {4, "Jazz", "Jazz"}, {3, "17", "17"},
+               {3, "(17)", "Rock"}};
+  for (const auto& c : cases) {
+    const std::string frame = c.version == 4 ? Frame4("TCON", Text(c.text)) : Frame3("TCON", Text(c.text));
+    TV2 r(Tag(c.version, frame));
+    EXPECT_EQ(r.tag.GetGenre(), c.genre) << c.version << " " << c.text;
+  }
+}
+
+TEST(TID3v2Tag, ManyFramesKeepWhatTheGettersRead) {
+  // Beyond some thousands of frames only those the getters read are kept:
+  // the last of each text kind and the first comment without description.
+  std::string frames = Frame3("TIT2", Text("First"));
+  for (int i = 0; i < 20000; ++i) frames += Frame3("TXXX", "");
+  frames += Frame3("COMM", std::string("\x00", 1) + "eng" + "d" + '\0' + "described");
+  frames += Frame3("COMM", std::string("\x00", 1) + "eng" + '\0' + "plain");
+  frames += Frame3("TIT2", Text("Last"));
+  frames += Frame3("TALB", Text("Album"));
+  TV2 r(Tag(3, frames));
+  EXPECT_EQ(r.result, mp3eNone);
+  EXPECT_EQ(r.tag.GetTitle(), "Last");
+  EXPECT_EQ(r.tag.GetAlbum(), "Album");
+  EXPECT_EQ(r.tag.GetStandardComment(), "plain");
+  EXPECT_LE(r.tag.Frames.size(), 4096u + 8u);
+}

@@ -175,6 +175,41 @@ std::string Heif(const std::string& brand, const std::vector<std::pair<uint32_t,
   return Box("ftyp", brand + BE32(0) + "mif1" + brand) + meta + Box("mdat", std::string(40, '\0'));
 }
 
+// An image file whose meta box names its items, their references and the
+// properties of each, as libheif writes them.
+struct THeifItem {
+  uint16_t Id;
+  std::string Type;
+  bool Hidden;
+  std::vector<int> Props;  // indexes into the property list, from 1
+};
+std::string HeifItems(const std::string& brand, uint16_t primary, const std::vector<THeifItem>& items,
+                      const std::string& properties, const std::string& references) {
+  std::string iinf = BE32(0) + BE16(static_cast<uint32_t>(items.size()));
+  std::string ipma = BE32(0) + BE32(static_cast<uint32_t>(items.size()));
+  for (const auto& it : items) {
+    iinf += Box("infe", Bytes({2, 0, 0, it.Hidden ? 1 : 0}) + BE16(it.Id) + BE16(0) + it.Type + "name" + '\0');
+    ipma += BE16(it.Id) + Bytes({static_cast<int>(it.Props.size())});
+    for (int p : it.Props) ipma += Bytes({p});
+  }
+  std::string meta =
+      Box("meta", BE32(0) + Box("hdlr", BE32(0) + BE32(0) + "pict" + std::string(13, '\0')) +
+                      Box("pitm", BE32(0) + BE16(primary)) + Box("iinf", iinf) + Box("iref", BE32(0) + references) +
+                      Box("iprp", Box("ipco", properties) + Box("ipma", ipma)));
+  return Box("ftyp", brand + BE32(0) + "mif1" + brand) + meta + Box("mdat", std::string(40, '\0'));
+}
+std::string Ispe(uint32_t w, uint32_t h) { return Box("ispe", BE32(0) + BE32(w) + BE32(h)); }
+std::string Pixi(std::initializer_list<int> bits) {
+  std::string b = BE32(0) + Bytes({static_cast<int>(bits.size())});
+  for (int v : bits) b += Bytes({v});
+  return Box("pixi", b);
+}
+std::string Ref(const std::string& type, uint16_t from, std::initializer_list<uint16_t> to) {
+  std::string b = BE16(from) + BE16(static_cast<uint32_t>(to.size()));
+  for (uint16_t t : to) b += BE16(t);
+  return Box(type, b);
+}
+
 std::string IcnsElement(const std::string& type, const std::string& data) {
   return type + BE32(static_cast<uint32_t>(data.size() + 8)) + data;
 }
@@ -232,6 +267,7 @@ TEST(ImageHeaders, JpegPngMngJng) {
   const std::string baseline = Jpeg(640, 480, 3, &jfif72);
   const std::string viaExif = Jpeg(640, 480, 3, &noUnits, exif300);
   const std::string cm = Jpeg(100, 50, 1, nullptr, exifCm);
+  const std::string arithmetic = Jpeg(640, 480, 3, &jfif72, "", 0xC9);
   const std::string mng = PngSignature().replace(0, 4, "\x8AMNG") + BE32(28) + "MHDR" + BE32(70000) + BE32(300) +
                           BE32(1000) + BE32(1) + BE32(7) + std::string(12, '\0');
   const std::string jng =
@@ -243,8 +279,9 @@ TEST(ImageHeaders, JpegPngMngJng) {
        JpegQuality(viaExif.size(), 640, 480)},
       {"c.jpg", cm, true, iifJPG, 100, 50, 8, iicsUnknown, 118, 118, resolutionUnitCentimeter, 1,
        JpegQuality(cm.size(), 100, 50)},
-      {"d.jpg", Jpeg(640, 480, 3, &jfif72, "", 0xC9), false, iifUnknow, 0, 0, 0, iicsUnknown, 72, 72,
-       resolutionUnitInch, 0, 0},
+      // Arithmetic coding: a frame header as any other.
+      {"d.jpg", arithmetic, true, iifJPG, 640, 480, 24, iicsUnknown, 72, 72, resolutionUnitInch, 1,
+       JpegQuality(arithmetic.size(), 640, 480)},
       {"e.jpg", Jpeg(0, 480, 3, nullptr), true, iifJPG, 0, 480, 24, iicsUnknown, 0, 0, resolutionUnitUnknown, 1, 0},
       {"rgba.png", Png(100, 20, 8, 6), true, iifPNG, 100, 20, 32, iicsRGB, 0, 0, resolutionUnitUnknown, 1, 0},
       {"pal.png", Png(10, 10, 4, 3, PngChunk("pHYs", BE32(3780) + BE32(3780) + Bytes({1}))), true, iifPNG, 10, 10, 4,
@@ -277,12 +314,16 @@ TEST(ImageHeaders, BmpGifPsdTgaWebp) {
        resolutionUnitUnknown, 1, 100},
       {"win.bmp", Bmp(4, 4, 32, 124, 0, " niW"), true, iifBMP, 4, 4, 32, iicsWindowsColorSpace, 0, 0,
        resolutionUnitUnknown, 1, 100},
-      // The old 12-byte header: its 16-bit sizes are read as the larger
-      // header's 32-bit fields, and no resolution is taken.
+      // The OS/2 core header of 12 bytes holds 16-bit fields and no
+      // resolution; a file of one pixel is shorter than the larger header.
       {"core.bmp",
        "BM" + LE32(0) + LE32(0) + LE32(26) + LE32(12) + LE16(3) + LE16(5) + LE16(1) + LE16(24) +
            std::string(40, '\x01'),
-       true, iifBMP, 0x50003, 0x180001, 0x101, iicsRGB, 0, 0, resolutionUnitUnknown, 1, 100},
+       true, iifBMP, 3, 5, 24, iicsRGB, 0, 0, resolutionUnitUnknown, 1, 100},
+      {"tiny.bmp", "BM" + LE32(30) + LE32(0) + LE32(26) + LE32(12) + LE16(1) + LE16(1) + LE16(1) + LE16(24) + "abcd",
+       true, iifBMP, 1, 1, 24, iicsRGB, 0, 0, resolutionUnitUnknown, 1, 100},
+      {"cutcore.bmp", "BM" + LE32(30) + LE32(0) + LE32(26) + LE32(12) + LE16(1), false, iifUnknow, 0, 0, 0, iicsUnknown,
+       0, 0, resolutionUnitUnknown, 0, 0},
       // The 124-byte header announced, the file ends before the colour space.
       {"trunc.bmp", Bmp(300, 200, 24, 124, 2835, "BGRs").substr(0, 60), false, iifBMP, 300, 200, 24, iicsUnknown, 72,
        72, resolutionUnitInch, 1, 100},
@@ -371,19 +412,19 @@ TEST(ImageHeaders, TextHeaders) {
   const TExpect cases[] = {
       {"a.ppm", "P6\n# made by hand\n640 480\n255\n" + std::string(20, '\0'), true, iifPPM, 640, 480, 24, iicsRGB, 0, 0,
        resolutionUnitUnknown, 1, 100},
-      {"b.ppm", "P6\n640 480\n65535\n" + std::string(20, '\0'), true, iifPPM, 640, 480, 32, iicsRGB, 0, 0,
+      {"b.ppm", "P6\n640 480\n65535\n" + std::string(20, '\0'), true, iifPPM, 640, 480, 48, iicsRGB, 0, 0,
        resolutionUnitUnknown, 1, 100},
       {"c.pgm", "P5 100 50 255\n" + std::string(20, '\0'), true, iifPGM, 100, 50, 8, iicsGrayScale, 0, 0,
        resolutionUnitUnknown, 1, 100},
       {"d.pbm", "P4\n100 50\n" + std::string(20, '\0'), true, iifPBM, 100, 50, 1, iicsBlackAndWhite, 0, 0,
        resolutionUnitUnknown, 1, 100},
-      {"e.pfm", "Pf\n100 50\n-1.0\n" + std::string(20, '\0'), true, iifPFM, 100, 50, 1, iicsGrayScale, 0, 0,
+      {"e.pfm", "Pf\n100 50\n-1.0\n" + std::string(20, '\0'), true, iifPFM, 100, 50, 32, iicsGrayScale, 0, 0,
        resolutionUnitUnknown, 1, 100},
-      {"f.pfm", "PF\n100 50\n-1.0\n" + std::string(20, '\0'), true, iifPFM, 100, 50, 24, iicsRGB, 0, 0,
+      {"f.pfm", "PF\n100 50\n-1.0\n" + std::string(20, '\0'), true, iifPFM, 100, 50, 96, iicsRGB, 0, 0,
        resolutionUnitUnknown, 1, 100},
       {"g.pam", "P7\nWIDTH 227\nHEIGHT 149\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR\n", true, iifPAM, 227, 149,
-       4, iicsUnknown, 0, 0, resolutionUnitUnknown, 1, 100},
-      {"h.pnm", "P3\n#only a comment\n", true, iifPPM, 0, 0, 24, iicsRGB, 0, 0, resolutionUnitUnknown, 1, 100},
+       32, iicsRGB, 0, 0, resolutionUnitUnknown, 1, 100},
+      {"h.pnm", "P3\n#only a comment\n", false, iifUnknow, 0, 0, 0, iicsUnknown, 0, 0, resolutionUnitUnknown, 0, 0},
       {"i.pnm", "PX 1 2 3 4 5 6", false, iifUnknow, 0, 0, 0, iicsUnknown, 0, 0, resolutionUnitUnknown, 0, 0},
       {"a.xbm", "#define icon_width 16\n#define icon_height 16\nstatic char icon_bits[] = {\n0x00 };\n", true, iifXBM,
        16, 16, 1, iicsBlackAndWhite, 0, 0, resolutionUnitUnknown, 1, 100},
@@ -441,12 +482,144 @@ TEST(ImageHeaders, BoxFormats) {
        resolutionUnitUnknown, 1, 0},
       {"a.avif", Heif("avif", {{1920, 1080}}), true, iifAVIF, 1920, 1080, 24, iicsUnknown, 0, 0, resolutionUnitInch, 1,
        0},
-      {"a.heic", Heif("heic", {{4032, 3024}, {512, 384}, {4032, 3024}}), true, iifHEIF, 4032, 3024, 24, iicsUnknown, 0,
+      // HEVC brands are HEIC, the general image brand is HEIF.
+      {"a.heic", Heif("heic", {{4032, 3024}, {512, 384}, {4032, 3024}}), true, iifHEIC, 4032, 3024, 24, iicsUnknown, 0,
        0, resolutionUnitInch, 3, 0},
-      {"b.heic", Heif("mif1", {{64, 48}}, 10), true, iifHEIC, 64, 48, 30, iicsUnknown, 0, 0, resolutionUnitInch, 1, 0},
+      {"b.heic", Heif("mif1", {{64, 48}}, 10), true, iifHEIF, 64, 48, 30, iicsUnknown, 0, 0, resolutionUnitInch, 1, 0},
       // A video of the same box format is no image.
       {"video.heic", Heif("mp42", {{64, 48}}), false, iifUnknow, 0, 0, 0, iicsUnknown, 0, 0, resolutionUnitUnknown, 0,
        0},
+  };
+  for (const auto& c : cases) Check(c);
+}
+
+// Every frame header kind gives size and depth; a hierarchical file names
+// its full size before its frames.
+TEST(ImageHeaders, JpegFrameKinds) {
+  for (int marker : {0xC0, 0xC1, 0xC2, 0xC3, 0xC5, 0xC6, 0xC7, 0xC9, 0xCA, 0xCB, 0xCD, 0xCE, 0xCF}) {
+    const std::string jpeg = Jpeg(300, 200, 1, nullptr, "", marker);
+    Check({"k.jpg", jpeg, true, iifJPG, 300, 200, 8, iicsUnknown, 0, 0, resolutionUnitUnknown, 1,
+           JpegQuality(jpeg.size(), 300, 200)});
+  }
+  // C4, C8 and CC are no frame headers: the walk passes them.
+  std::string tables = Jpeg(30, 20, 3);
+  tables.insert(2, Bytes({0xFF, 0xC4}) + BE16(4) + Bytes({0, 0}) + Bytes({0xFF, 0xCC}) + BE16(4) + Bytes({0, 0}) +
+                       Bytes({0xFF, 0xC8}) + BE16(4) + Bytes({0, 0}));
+  Check({"t.jpg", tables, true, iifJPG, 30, 20, 24, iicsUnknown, 0, 0, resolutionUnitUnknown, 1,
+         JpegQuality(tables.size(), 30, 20)});
+  std::string hierarchical = Jpeg(100, 80, 3, nullptr, "", 0xC5);
+  hierarchical.insert(
+      2, Bytes({0xFF, 0xDE}) + BE16(17) + Bytes({8}) + BE16(160) + BE16(200) + Bytes({3}) + std::string(9, '\x11'));
+  Check({"h.jpg", hierarchical, true, iifJPG, 200, 160, 24, iicsUnknown, 0, 0, resolutionUnitUnknown, 1,
+         JpegQuality(hierarchical.size(), 200, 160)});
+}
+
+std::string Codestream(uint32_t w, uint32_t h, uint32_t xo, uint32_t yo, std::initializer_list<int> bits) {
+  std::string comps;
+  for (int b : bits) comps += Bytes({b, 1, 1});
+  return Bytes({0xFF, 0x4F, 0xFF, 0x51}) + BE16(static_cast<uint32_t>(38 + comps.size())) + BE16(0) + BE32(w) +
+         BE32(h) + BE32(xo) + BE32(yo) + BE32(w) + BE32(h) + BE32(0) + BE32(0) +
+         BE16(static_cast<uint32_t>(bits.size())) + comps + Bytes({0xFF, 0x52}) + std::string(20, '\0');
+}
+
+// A raw JPEG 2000 codestream: the size from its image and tile size segment,
+// by extension and by its leading bytes.
+TEST(ImageHeaders, Jpeg2000Codestream) {
+  const TExpect cases[] = {
+      {"a.j2k", Codestream(640, 480, 0, 0, {7, 7, 7}), true, iifJ2K, 640, 480, 8, iicsUnknown, 0, 0,
+       resolutionUnitUnknown, 1, 100},
+      {"b.j2c", Codestream(110, 90, 10, 30, {11}), true, iifJ2K, 100, 60, 12, iicsUnknown, 0, 0, resolutionUnitUnknown,
+       1, 100},
+      {"mixed.jpc", Codestream(8, 8, 0, 0, {7, 3}), true, iifJ2K, 8, 8, 0, iicsUnknown, 0, 0, resolutionUnitUnknown, 1,
+       100},
+      {"noext", Codestream(33, 44, 0, 0, {7}), true, iifJ2K, 33, 44, 8, iicsUnknown, 0, 0, resolutionUnitUnknown, 1,
+       100},
+      // An offset beyond the grid: no image.
+      {"bad.j2k", Codestream(8, 8, 9, 0, {7}), false, iifUnknow, 0, 0, 0, iicsUnknown, 0, 0, resolutionUnitUnknown, 0,
+       0},
+      {"cut.j2k", Codestream(8, 8, 0, 0, {7}).substr(0, 30), false, iifUnknow, 0, 0, 0, iicsUnknown, 0, 0,
+       resolutionUnitUnknown, 0, 0},
+  };
+  for (const auto& c : cases) Check(c);
+}
+
+// Animated PNG and WebP files count their frames.
+TEST(ImageHeaders, AnimationFrames) {
+  const std::string apng = Png(20, 10, 8, 6, PngChunk("acTL", BE32(12) + BE32(0)));
+  std::string frames;
+  for (int i = 0; i < 5; ++i) frames += "ANMF" + LE32(17) + std::string(18, static_cast<char>('a' + i));
+  auto u24 = [](uint32_t v) { return Bytes({int(v & 0xFF), int(v >> 8 & 0xFF), int(v >> 16 & 0xFF)}); };
+  const std::string animated =
+      Riff("VP8X" + LE32(10) + LE32(0x12) + u24(63) + u24(31) + "ANIM" + LE32(6) + std::string(6, '\0') + frames);
+  const TExpect cases[] = {
+      {"anim.png", apng, true, iifPNG, 20, 10, 32, iicsRGB, 0, 0, resolutionUnitUnknown, 12, 0},
+      {"anim.webp", animated, true, iifWEBP, 64, 32, 24, iicsUnknown, 0, 0, resolutionUnitUnknown, 5, 100},
+      // A frame that claims more than the file holds ends the count.
+      {"cut.webp", animated.substr(0, animated.size() - 30), true, iifWEBP, 64, 32, 24, iicsUnknown, 0, 0,
+       resolutionUnitUnknown, 4, 100},
+  };
+  for (const auto& c : cases) Check(c);
+}
+
+// The Netpbm headers: depth as bits per pixel, the arbitrary map by its
+// keywords, and a header the file cuts off gives no result.
+TEST(ImageHeaders, NetpbmHeaders) {
+  const std::string raster(40, '\0');
+  const auto none = resolutionUnitUnknown;
+  const TExpect cases[] = {
+      {"a.pam", "P7\nWIDTH 40\nHEIGHT 30\nDEPTH 1\nMAXVAL 65535\nTUPLTYPE GRAYSCALE\nENDHDR\n" + raster, true, iifPAM,
+       40, 30, 16, iicsGrayScale, 0, 0, none, 1, 100},
+      {"b.pam", "P7\n# comment\nHEIGHT 3\nWIDTH 2\nDEPTH 1\nMAXVAL 1\nTUPLTYPE BLACKANDWHITE\nENDHDR\n" + raster, true,
+       iifPAM, 2, 3, 8, iicsBlackAndWhite, 0, 0, none, 1, 100},
+      {"c.pam", "P7\nWIDTH 4\nHEIGHT 4\nDEPTH 3\nMAXVAL 255\nENDHDR\n" + raster, true, iifPAM, 4, 4, 24, iicsUnknown, 0,
+       0, none, 1, 100},
+      {"d.pgm", "P2 4 4 1023\n" + raster, true, iifPGM, 4, 4, 16, iicsGrayScale, 0, 0, none, 1, 100},
+      // A comment longer than the first kilobyte read.
+      {"long.ppm", "P6\n#" + std::string(3000, 'c') + "\n7 5\n255\n" + raster, true, iifPPM, 7, 5, 24, iicsRGB, 0, 0,
+       none, 1, 100},
+      // Cut before the height: no width read twice, no result.
+      {"w.pam", "P7\nWIDTH 40\n", false, iifUnknow, 0, 0, 0, iicsUnknown, 0, 0, none, 0, 0},
+      {"w.ppm", "P6\n40 ", false, iifUnknow, 0, 0, 0, iicsUnknown, 0, 0, none, 0, 0},
+      {"cut.ppm", "P6\n40 30\n2", false, iifUnknow, 0, 0, 0, iicsUnknown, 0, 0, none, 0, 0},
+      {"noend.pam", "P7\nWIDTH 4\nHEIGHT 4\nDEPTH 3\nMAXVAL 255\n", false, iifUnknow, 0, 0, 0, iicsUnknown, 0, 0, none,
+       0, 0},
+      {"max.pgm", "P5 4 4 70000\n" + raster, false, iifUnknow, 0, 0, 0, iicsUnknown, 0, 0, none, 0, 0},
+      {"zero.pbm", "P4 0 4\n" + raster, false, iifUnknow, 0, 0, 0, iicsUnknown, 0, 0, none, 0, 0},
+      {"scale.pfm", "PF 4 4 x\n" + raster, false, iifUnknow, 0, 0, 0, iicsUnknown, 0, 0, none, 0, 0},
+  };
+  for (const auto& c : cases) Check(c);
+}
+
+// HEIF and AVIF: the primary item's size and depth, and the images at the
+// primary level (not thumbnails, alpha planes, grid tiles or hidden items).
+TEST(ImageHeaders, HeifPrimaryItem) {
+  const std::string props = Ispe(64, 64) + Ispe(4000, 3000) + Pixi({8, 8, 8}) + Ispe(320, 240) + Pixi({8}) +
+                            Pixi({10, 10, 10}) + Ispe(640, 480);
+  // 1 and 2: hidden tiles of the grid 3 (the primary); 4: its thumbnail;
+  // 5: its alpha plane; 6: a second image; 7: metadata.
+  const std::vector<THeifItem> items = {
+      {1, "hvc1", true, {1}},     {2, "hvc1", true, {1}},     {3, "grid", false, {2, 3}}, {4, "hvc1", false, {4, 3}},
+      {5, "hvc1", false, {2, 5}}, {6, "hvc1", false, {7, 6}}, {7, "Exif", false, {}}};
+  const std::string refs = Ref("dimg", 3, {1, 2}) + Ref("thmb", 4, {3}) + Ref("auxl", 5, {3});
+  // A grid that states no depth takes its first tile's.
+  const std::string noDepth = Ispe(64, 64) + Ispe(128, 64) + Pixi({8, 8});
+  const std::vector<THeifItem> grid = {{1, "av01", true, {1, 3}}, {2, "av01", true, {1, 3}}, {3, "grid", false, {2}}};
+  const std::string whole = HeifItems("heic", 3, items, props, refs);
+  const std::string cutBeforeAssociations = whole.substr(0, whole.find("ipma") - 4);
+  const TExpect cases[] = {
+      {"a.heic", HeifItems("heic", 3, items, props, refs), true, iifHEIC, 4000, 3000, 24, iicsUnknown, 0, 0,
+       resolutionUnitInch, 2, 0},
+      {"b.heic", HeifItems("heic", 6, items, props, refs), true, iifHEIC, 640, 480, 30, iicsUnknown, 0, 0,
+       resolutionUnitInch, 2, 0},
+      {"c.avif", HeifItems("avif", 3, grid, noDepth, Ref("dimg", 3, {1, 2})), true, iifAVIF, 128, 64, 16, iicsUnknown,
+       0, 0, resolutionUnitInch, 1, 0},
+      // The primary item without a size: no result, whatever the other items.
+      {"d.heic", HeifItems("heic", 7, items, props, refs), false, iifUnknow, 0, 0, 0, iicsUnknown, 0, 0,
+       resolutionUnitUnknown, 0, 0},
+      // A file cut inside its meta box, before the associations.
+      {"cut.heic", cutBeforeAssociations, false, iifUnknow, 0, 0, 0, iicsUnknown, 0, 0, resolutionUnitUnknown, 0, 0},
+      {"cut.avif", HeifItems("avif", 3, items, props, refs).substr(0, 200), false, iifUnknow, 0, 0, 0, iicsUnknown, 0,
+       0, resolutionUnitUnknown, 0, 0},
   };
   for (const auto& c : cases) Check(c);
 }
@@ -596,8 +769,8 @@ TEST(ImageInfo, GuessByLeadingBytes) {
       {Bytes({0, 0, 0, 0x0C}) + "jP  " + Bytes({0x0D, 0x0A, 0x87, 0x0B}), iifUnknow},
       {Bytes({0, 0, 0, 0x1C}) + "ftypavif", iifAVIF},
       {Bytes({0, 0, 0, 0x1C}) + "ftypcrx ", iifCR3},
-      {Bytes({0, 0, 0, 0x1C}) + "ftypheic", iifHEIF},
-      {Bytes({0, 0, 0, 0x1C}) + "ftypmif1", iifHEIC},
+      {Bytes({0, 0, 0, 0x1C}) + "ftypheic", iifHEIC},
+      {Bytes({0, 0, 0, 0x1C}) + "ftypmif1", iifHEIF},
       {Bytes({0, 0, 0, 0x1C}) + "ftypmsf1", iifUnknow},
       {Bytes({0, 0, 0, 0x1C}) + "ftypheix", iifUnknow},
       // A later group that fails keeps what an earlier one found.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <sstream>
 
@@ -38,10 +39,14 @@ $C rgb8.png -density 1 -units undefined -quality 85 nodpi.jpg
 cp nodpi.jpg exif_be.jpg
 /usr/bin/exiftool -q -overwrite_original -ExifByteOrder=MM -XResolution=118 -YResolution=118 -ResolutionUnit=cm -Model=M exif_be.jpg
 $C rgb8.png ppm:- | /usr/bin/cjpeg -quality 75 > cjpeg.jpg
+/usr/bin/jpegtran -arithmetic base.jpg > arith.jpg
+/usr/bin/jpegtran -arithmetic -progressive base.jpg > arithprog.jpg
+$C rgb8.png -define png:exclude-chunks=date,time \( rgb8.png -flop \) \( rgb8.png -flip \) -delay 10 APNG:anim.apng
 $C rgb8.png -colors 64 single.gif
 $C -delay 10 rgb8.png \( rgb8.png -flop \) \( rgb8.png -flip \) -colors 32 anim.gif
 $C rgb8.png -colors 64 -interlace GIF inter.gif
 $C rgb8.png -type TrueColor BMP3:rgb24.bmp
+$C rgb8.png BMP2:os2.bmp
 $C rgb8.png -type TrueColor -density 72 -units PixelsPerInch BMP3:dpi72.bmp
 $C rgba8.png BMP:rgba32.bmp
 $C rgb8.png -colors 16 -type Palette BMP3:pal8.bmp
@@ -68,6 +73,7 @@ $C rgb8.png -colorspace Gray gray.tga
 /usr/bin/cwebp -quiet -q 80 rgb8.png -o lossy.webp
 /usr/bin/cwebp -quiet -lossless rgb8.png -o lossless.webp
 /usr/bin/cwebp -quiet -q 80 rgba8.png -o alpha.webp
+/usr/bin/img2webp -loop 0 rgb8.png -d 100 rgba8.png -d 100 rgb8.png -o anim.webp > /dev/null 2>&1
 $C rgb8.png -monochrome -compress none p1.pbm
 $C rgb8.png -monochrome p4.pbm
 $C rgb8.png -colorspace Gray -compress none p2.pgm
@@ -77,6 +83,8 @@ $C rgb8.png p6.ppm
 $C rgb8.png -depth 16 p6_16.ppm
 /usr/bin/pamtopnm < p6.ppm > netpbm.ppm
 $C rgba8.png rgba.pam
+$C rgb8.png -depth 16 rgb16.pam
+$C rgb8.png -colorspace Gray gray.pam
 $C rgb8.png rgb.pfm
 $C rgb8.png -colorspace Gray gray.pfm
 $C rgb8.png -monochrome mono.xbm
@@ -85,14 +93,26 @@ $C rgb8.png -delay 10 \( rgb8.png -flop \) anim.mng
 $C rgb8.png rgb.jng
 /usr/bin/opj_compress -i rgb8.png -o rgb.jp2 -n 2 > /dev/null
 /usr/bin/opj_compress -i rgb8.png -o raw.j2k -n 2 > /dev/null
+/usr/bin/opj_compress -i rgb8.png -o raw.jpc -n 2 > /dev/null
 /usr/bin/cjxl rgb8.png code.jxl -q 90 > /dev/null 2>&1
 /usr/bin/cjxl rgb8.png box.jxl -q 90 --container=1 > /dev/null 2>&1
 $C -size 64x48 gradient:red-blue PNG24:h.png
 /usr/bin/heif-enc h.png -o img.heic > /dev/null
 /usr/bin/heif-enc -A h.png -o img.avif > /dev/null
-rm h.png
+$C -size 64x48 gradient:red-blue PNG32:ha.png
+$C -size 64x48 gradient:red-blue -depth 16 PNG48:h16.png
+/usr/bin/heif-enc ha.png -o alpha.heic > /dev/null
+/usr/bin/heif-enc -A ha.png -o alpha.avif > /dev/null
+/usr/bin/heif-enc -t 32 h.png -o thumb.heic > /dev/null
+/usr/bin/heif-enc h.png rgb8.png -o two.heic > /dev/null
+/usr/bin/heif-enc -b 10 h16.png -o ten.heic > /dev/null
+head -c 400 img.heic > cut.heic
+head -c 120 img.avif > cut.avif
+rm h.png ha.png h16.png
 head -c 30 rgb8.png > cut.png
 head -c 20 le.tif > cut.tif
+head -c 10 p6.ppm > cut.ppm
+printf 'P7\nWIDTH 40\n' > cut.pam
 printf 'GIF89a\005' > cut.gif
 printf '\377\330\377\340\000\002' > bad.jpg
 head -c 40 /dev/zero >> bad.jpg
@@ -176,12 +196,16 @@ TEST(ToolCheckImageFixtures, FieldsOfEveryFormatAndVariant) {
       {"exif_be.jpg", true, iifJPG, 40, 30, 24, iicsUnknown, 118, cm, 1, -1},
       {"nodpi.jpg", true, iifJPG, 40, 30, 24, iicsUnknown, 1, none, 1, -1},
       {"cjpeg.jpg", true, iifJPG, 40, 30, 24, iicsUnknown, 1, none, 1, -1},
+      {"arith.jpg", true, iifJPG, 40, 30, 24, iicsUnknown, 72, inch, 1, -1},
+      {"arithprog.jpg", true, iifJPG, 40, 30, 24, iicsUnknown, 72, inch, 1, -1},
+      {"anim.apng", true, iifPNG, 40, 30, 24, iicsRGB, 0, none, 3, 0},
       {"bad.jpg", false, iifUnknow, 0, 0, 0, iicsUnknown, 0, none, 0, 0},
       {"single.gif", true, iifGIF, 40, 30, 5, iicsRGB, 0, none, 1, 100},
       {"anim.gif", true, iifGIF, 40, 30, 5, iicsRGB, 0, none, 3, 100},
       {"inter.gif", true, iifGIF, 40, 30, 5, iicsRGB, 0, none, 1, 100},
       {"cut.gif", false, iifUnknow, 5, 0, 1, iicsRGB, 0, none, 0, 100},
       {"rgb24.bmp", true, iifBMP, 40, 30, 24, iicsRGB, 0, none, 1, 100},
+      {"os2.bmp", true, iifBMP, 40, 30, 24, iicsRGB, 0, none, 1, 100},
       {"dpi72.bmp", true, iifBMP, 40, 30, 24, iicsRGB, 72, inch, 1, 100},
       {"rgba32.bmp", true, iifBMP, 40, 30, 32, iicsRGB, 0, none, 1, 100},
       {"pal8.bmp", true, iifBMP, 40, 30, 4, iicsRGB, 0, none, 1, 100},
@@ -203,6 +227,7 @@ TEST(ToolCheckImageFixtures, FieldsOfEveryFormatAndVariant) {
       {"lossy.webp", true, iifWEBP, 40, 30, 24, iicsYCbCr, 0, none, 1, 100},
       {"lossless.webp", true, iifWEBP, 40, 30, 24, iicsRGB, 0, none, 1, 100},
       {"alpha.webp", true, iifWEBP, 40, 30, 24, iicsUnknown, 0, none, 1, 100},
+      {"anim.webp", true, iifWEBP, 40, 30, 24, iicsUnknown, 0, none, 3, 100},
       {"p1.pbm", true, iifPBM, 40, 30, 1, iicsBlackAndWhite, 0, none, 1, 100},
       {"p4.pbm", true, iifPBM, 40, 30, 1, iicsBlackAndWhite, 0, none, 1, 100},
       {"p2.pgm", true, iifPGM, 40, 30, 8, iicsGrayScale, 0, none, 1, 100},
@@ -210,20 +235,32 @@ TEST(ToolCheckImageFixtures, FieldsOfEveryFormatAndVariant) {
       {"p3.ppm", true, iifPPM, 40, 30, 24, iicsRGB, 0, none, 1, 100},
       {"p6.ppm", true, iifPPM, 40, 30, 24, iicsRGB, 0, none, 1, 100},
       {"netpbm.ppm", true, iifPPM, 40, 30, 24, iicsRGB, 0, none, 1, 100},
-      {"p6_16.ppm", true, iifPPM, 40, 30, 32, iicsRGB, 0, none, 1, 100},
-      {"rgba.pam", true, iifPAM, 40, 30, 4, iicsUnknown, 0, none, 1, 100},
-      {"rgb.pfm", true, iifPFM, 40, 30, 24, iicsRGB, 0, none, 1, 100},
-      {"gray.pfm", true, iifPFM, 40, 30, 1, iicsGrayScale, 0, none, 1, 100},
+      {"p6_16.ppm", true, iifPPM, 40, 30, 48, iicsRGB, 0, none, 1, 100},
+      {"cut.ppm", false, iifUnknow, 0, 0, 0, iicsUnknown, 0, none, 0, 0},
+      {"rgba.pam", true, iifPAM, 40, 30, 32, iicsRGB, 0, none, 1, 100},
+      {"rgb16.pam", true, iifPAM, 40, 30, 48, iicsRGB, 0, none, 1, 100},
+      {"gray.pam", true, iifPAM, 40, 30, 8, iicsGrayScale, 0, none, 1, 100},
+      {"cut.pam", false, iifUnknow, 0, 0, 0, iicsUnknown, 0, none, 0, 0},
+      {"rgb.pfm", true, iifPFM, 40, 30, 96, iicsRGB, 0, none, 1, 100},
+      {"gray.pfm", true, iifPFM, 40, 30, 32, iicsGrayScale, 0, none, 1, 100},
       {"mono.xbm", true, iifXBM, 40, 30, 1, iicsBlackAndWhite, 0, none, 1, 100},
       {"col.xpm", true, iifXPM, 40, 30, 24, iicsRGB, 0, none, 1, 100},
       {"anim.mng", true, iifMNG, 40, 30, 0, iicsUnknown, 0, none, 0, 0},
       {"rgb.jng", true, iifJNG, 40, 30, 8, iicsYCbCr, 0, none, 1, 100},
       {"rgb.jp2", true, iifJ2K, 40, 30, 8, iicsRGB, 0, none, 1, 100},
-      {"raw.j2k", false, iifUnknow, 0, 0, 0, iicsUnknown, 0, none, 0, 0},
+      {"raw.j2k", true, iifJ2K, 40, 30, 8, iicsUnknown, 0, none, 1, 100},
+      {"raw.jpc", true, iifJ2K, 40, 30, 8, iicsUnknown, 0, none, 1, 100},
       {"code.jxl", true, iifJXL, 40, 30, 0, iicsUnknown, 0, none, 1, 0},
       {"box.jxl", true, iifJXL, 40, 30, 0, iicsUnknown, 0, none, 1, 0},
       {"img.avif", true, iifAVIF, 64, 48, 24, iicsUnknown, 0, inch, 1, 0},
-      {"img.heic", true, iifHEIF, 64, 64, 24, iicsUnknown, 0, inch, 2, 0},
+      {"alpha.avif", true, iifAVIF, 64, 48, 24, iicsUnknown, 0, inch, 1, 0},
+      {"cut.avif", false, iifUnknow, 0, 0, 0, iicsUnknown, 0, none, 0, 0},
+      {"img.heic", true, iifHEIC, 64, 48, 24, iicsUnknown, 0, inch, 1, 0},
+      {"alpha.heic", true, iifHEIC, 64, 48, 24, iicsUnknown, 0, inch, 1, 0},
+      {"thumb.heic", true, iifHEIC, 64, 48, 24, iicsUnknown, 0, inch, 1, 0},
+      {"two.heic", true, iifHEIC, 64, 48, 24, iicsUnknown, 0, inch, 2, 0},
+      {"ten.heic", true, iifHEIC, 64, 48, 30, iicsUnknown, 0, inch, 1, 0},
+      {"cut.heic", false, iifUnknow, 0, 0, 0, iicsUnknown, 0, none, 0, 0},
   };
   size_t checked = 0;
   for (const auto& c : cases) {
@@ -266,7 +303,8 @@ TEST(ToolCheckImages, AgreeWithExiftool) {
   const std::string out = RunCommand(
       "/usr/bin/exiftool -n -f -q -q -p "
       "'${FileName}|${ImageWidth}|${ImageHeight}|${BitsPerSample}|${ColorComponents}|${BitDepth}|${ColorType}|"
-      "${BitsPerPixel}|${FrameCount}|${PhotometricInterpretation}|${ColorMode}|${PixelsPerMeterX}|${FileType}'" +
+      "${BitsPerPixel}|${FrameCount}|${PhotometricInterpretation}|${ColorMode}|${PixelsPerMeterX}|${FileType}|"
+      "${AnimationFrames}'" +
       QuotedPaths(names) + " 2>/dev/null");
   const auto rows = Table(out);
   int compared = 0;
@@ -277,9 +315,9 @@ TEST(ToolCheckImages, AgreeWithExiftool) {
     if (it == rows.end() || info.Width <= 0) continue;
     const TStrArray& f = it->second;
     const std::string type = f[12];
-    // Icons: exiftool names the first image, the reader the widest one. HEIC:
-    // exiftool names the primary item, the box reader the largest extent.
-    if (type != "ICO" && type != "HEIC" && ToInt(f[1]) > 0) {
+    // Icons: exiftool names the first image, the reader the widest one.
+    // HEIC and AVIF: both name the primary item.
+    if (type != "ICO" && ToInt(f[1]) > 0) {
       EXPECT_EQ(info.Width, ToInt(f[1])) << name;
       EXPECT_EQ(info.Height, ToInt(f[2])) << name;
       ++compared;
@@ -291,6 +329,8 @@ TEST(ToolCheckImages, AgreeWithExiftool) {
       const int ct = ToInt(f[6]);
       EXPECT_EQ(info.ColorDepth, ct == 3 ? ToInt(f[5]) : ToInt(f[5]) * PngChannels(ct)) << name;
       EXPECT_EQ(info.ColorSpace, ct == 3 ? iicsPalette : (ct == 0 || ct == 4) ? iicsGrayScale : iicsRGB) << name;
+      // An animated PNG names its frames.
+      EXPECT_EQ(info.ImageCount, ToInt(f[13]) > 0 ? ToInt(f[13]) : 1) << name;
     }
     if (type == "BMP" || type == "PSD" || type == "JNG") {
       EXPECT_EQ(info.ColorDepth, ToInt(f[5])) << name;
@@ -352,13 +392,12 @@ TEST(ToolCheckImages, AgreeWithIdentify) {
     if (it == widest.end()) continue;
     const TStrArray& f = it->second.first;
     const std::string magick = f[7];
-    if (magick == "HEIC") continue;  // primary item against the largest extent
     EXPECT_EQ(info.Width, ToInt(f[1])) << name;
     EXPECT_EQ(info.Height, ToInt(f[2])) << name;
     ++compared;
     // Frames, pages and icon sizes; identify counts the layers of a PSD and
     // the decoded frames of an MNG, which the headers do not give.
-    if (magick == "GIF" || magick == "TIFF" || magick == "ICO") {
+    if (magick == "GIF" || magick == "TIFF" || magick == "ICO" || magick == "WEBP") {
       EXPECT_EQ(info.ImageCount, ToInt(f[3])) << name;
     }
     // Resolution where the file states a unit; identify gives centimetres as
@@ -391,6 +430,44 @@ TEST(ToolCheckImages, IconFamilyAgreesWithIcns2png) {
   TImageInfo info(Fixtures() / "multi.icns");
   EXPECT_EQ(info.ImageCount, elements);
   EXPECT_EQ(info.Width, widest);
+}
+
+// libheif's own lister names the images at the primary level, the primary
+// one first with its size; identify gives the bits of one channel, which the
+// reader adds up over the three colour channels.
+TEST(ToolCheckImages, HeifAndAvifAgreeWithHeifInfoAndIdentify) {
+  int compared = 0;
+  for (const auto& name : FixtureNames()) {
+    const std::string ext = name.substr(name.rfind('.') + 1);
+    if (ext != "heic" && ext != "avif") continue;
+    SCOPED_TRACE(name);
+    const std::string path = Fixtures() / name;
+    TImageInfo info;
+    const bool ok = info.GetImageData(path);
+    int rc = 0;
+    const std::string listing = RunCommand("/usr/bin/heif-info '" + path + "' 2>/dev/null", &rc);
+    int images = 0, primaryWidth = 0, primaryHeight = 0;
+    std::istringstream in(listing);
+    std::string line;
+    while (std::getline(in, line)) {
+      if (line.rfind("image: ", 0) != 0) continue;
+      ++images;
+      if (line.find("primary") != std::string::npos)
+        std::sscanf(line.c_str(), "image: %dx%d", &primaryWidth, &primaryHeight);
+    }
+    // A file that libheif cannot list is no readable image to the reader.
+    EXPECT_EQ(ok, rc == 0 && images > 0);
+    if (!ok) continue;
+    EXPECT_EQ(info.ImageCount, images);
+    EXPECT_EQ(info.Width, primaryWidth);
+    EXPECT_EQ(info.Height, primaryHeight);
+    const std::string depth = RunCommand("/usr/bin/identify -ping -format '%z' '" + path + "' 2>/dev/null");
+    if (!depth.empty()) {
+      EXPECT_EQ(info.ColorDepth, 3 * ToInt(depth));
+    }
+    ++compared;
+  }
+  EXPECT_GE(compared, 6);
 }
 
 }  // namespace

@@ -229,3 +229,108 @@ TEST(TMediaInfoMP4, AFileThatCannotBeOpenedRaises) {
   SetStreamOpener(previous);
   EXPECT_TRUE(r.GetData(path));
 }
+
+namespace {
+
+// An audio sample entry of version 0 with its child boxes.
+std::string AudioEntry(const std::string& format, uint16_t channels, uint16_t rate, const std::string& children) {
+  return U32(static_cast<uint32_t>(36 + children.size())) + format + Zeros(8) + Zeros(8) + U16(channels) + U16(16) +
+         Zeros(4) + U16(rate) + U16(0) + children;
+}
+std::string Stsd(const std::string& entry) { return Box("stsd", U32(0) + U32(1) + entry); }
+
+// An esds box for an object type with its decoder specific info.
+std::string Esds(uint8_t objectType, const std::string& specific) {
+  std::string config = std::string(1, static_cast<char>(objectType)) + "\x15" + Zeros(11) + "\x05" +
+                       static_cast<char>(specific.size()) + specific;
+  std::string es = U16(1) + '\0' + "\x04" + static_cast<char>(config.size()) + config;
+  return Box("esds", U32(0) + "\x03" + static_cast<char>(es.size()) + es);
+}
+
+std::string AlacConfig(uint8_t channels, uint32_t rate) {
+  std::string c = Zeros(24);
+  c[9] = static_cast<char>(channels);
+  c.replace(20, 4, U32(rate));
+  return Box("alac", U32(0) + c);
+}
+
+std::string TkhdId(uint32_t id, uint16_t volume) {
+  std::string t = Tkhd(0, 0, volume);
+  t.replace(8 + 4 + 8, 4, U32(id));
+  return t;
+}
+std::string Mdhd(uint32_t timescale) { return Box("mdhd", U32(0) + Zeros(8) + U32(timescale) + U32(0) + Zeros(4)); }
+
+std::string AudioTrak(uint32_t id, uint32_t timescale, const std::string& entry) {
+  return Box("trak", TkhdId(id, 0x0100) + Box("mdia", Mdhd(timescale) + Box("minf", Box("stbl", Stsd(entry)))));
+}
+
+}  // namespace
+
+TEST(TMediaInfoMP4, DecoderConfigurationsNameChannelsRatesAndCodec) {
+  struct {
+    const char* name;
+    std::string entry;
+    uint32_t timescale;
+    int32_t rate;
+    TAudioInfoChannels channels;
+    const char* codec;
+  } cases[] = {
+      // AAC-LC at 96 kHz, mono: the entry's rate field holds 0 and its count 2.
+      {"aac96", AudioEntry("mp4a", 2, 0, Esds(0x40, "\x10\x08")), 96000, 96000, aicMono, "AAC"},
+      // 5.1 at 48 kHz (channel configuration 6).
+      {"aac51", AudioEntry("mp4a", 2, 48000, Esds(0x40, "\x11\xB0")), 48000, 48000, aicMultiChannel, "AAC"},
+      {"alac", AudioEntry("alac", 2, 0, AlacConfig(1, 192000)), 192000, 192000, aicMono, "ALAC"},
+      // No configuration that names a rate: the track's timescale.
+      {"opus", AudioEntry("Opus", 2, 0, Box("dOps", std::string("\x00\x06", 2) + Zeros(9))), 48000, 48000,
+       aicMultiChannel, "Opus"},
+      {"mp3", AudioEntry("mp4a", 2, 44100, Esds(0x6B, "")), 44100, 44100, aicStereo, "MP3"},
+  };
+  TFixture f;
+  for (const auto& c : cases) {
+    TMediaInfoMP4 r;
+    ASSERT_TRUE(r.GetData(f.Write(Ftyp("M4A ") + Box("moov", Mvhd(1000, 3000) + AudioTrak(1, c.timescale, c.entry)))))
+        << c.name;
+    EXPECT_EQ(r.AudioSampleRate, c.rate) << c.name;
+    EXPECT_EQ(r.AudioChannels, c.channels) << c.name;
+    EXPECT_EQ(r.AudioCodec, c.codec) << c.name;
+  }
+}
+
+TEST(TMediaInfoMP4, FragmentedFilesAndBrands) {
+  TFixture f;
+  const std::string moov = Box("moov", Mvhd(1000, 0) + AudioTrak(1, 1000, AudioEntry("mp4a", 2, 44100, "")) +
+                                           Box("mvex", Box("trex", U32(0) + U32(1) + U32(1) + U32(100) + Zeros(8))));
+  // Ten samples of the default 100 from decode time 0, then four of 200 each.
+  const std::string first =
+      Box("moof", Box("traf", Box("tfhd", U32(0) + U32(1)) + Box("tfdt", U32(0x01000000) + U64(0)) +
+                                  Box("trun", U32(0) + U32(10))));
+  const std::string second =
+      Box("moof", Box("traf", Box("tfhd", U32(0x08) + U32(1) + U32(50)) +
+                                  Box("trun", U32(0x100) + U32(4) + U32(200) + U32(200) + U32(200) + U32(200))));
+  TMediaInfoMP4 r;
+  ASSERT_TRUE(r.GetData(f.Write(Ftyp("M4A ") + moov + first + Box("mdat", Zeros(100)) + second)));
+  EXPECT_DOUBLE_EQ(r.DurationExact, 1.8);
+  EXPECT_EQ(r.Duration, 2);
+
+  // The movie extends header names the whole play time, in the movie's scale.
+  const std::string withMehd = Box("moov", Mvhd(1000, 0) + Box("mvex", Box("mehd", U32(0) + U32(2500))));
+  ASSERT_TRUE(r.GetData(f.Write(Ftyp("M4A ") + withMehd + first)));
+  EXPECT_DOUBLE_EQ(r.DurationExact, 2.5);
+
+  for (const char* brand : {"M4B ", "M4P ", "f4a "}) {
+    ASSERT_TRUE(r.GetData(f.Write(Ftyp(brand) + Zeros(16)))) << brand;
+    EXPECT_EQ(r.MediaKind, 1) << brand;
+  }
+  ASSERT_TRUE(r.GetData(f.Write(Ftyp("f4v ") + Zeros(16))));
+  EXPECT_EQ(r.MediaKind, 0);
+}
+
+TEST(TMediaInfoMP4, ABoxSmallerThanItsHeaderEndsItsLevel) {
+  TFixture f;
+  TMediaInfoMP4 r;
+  ASSERT_TRUE(r.GetData(f.Write(Ftyp("M4A ") + U32(4) + "junk" + Box("moov", Mvhd(1000, 5000)) + Zeros(24))));
+  EXPECT_EQ(r.DurationExact, 0);
+  ASSERT_TRUE(r.GetData(f.Write(Ftyp("M4A ") + Box("free", "") + Box("moov", Mvhd(1000, 5000)) + Zeros(24))));
+  EXPECT_DOUBLE_EQ(r.DurationExact, 5.0);
+}

@@ -66,3 +66,95 @@ ffmpeg -v error -y -i tone.wav -c:a libvorbis -metadata title="MKA Title" -metad
 sox -q -n -r 8000 -c 1 -b 16 mono8.wav synth 3 sine 440
 ffmpeg -v error -y -i mono8.wav -c:a real_144 -metadata title="RA Title" a.ra
 ffmpeg -v error -y -i tone.wav -c:a aac -b:a 128k -metadata title="M4A Title" -metadata artist="M4A Artist" -metadata track=2 a.m4a
+
+# MP3: an APE tag with a 1 MB cover behind a constant-rate file with its Info
+# frame and behind one without, an ID3v1 tag without genre or track, a VBRI
+# header in place of a Xing header, and ID3v2.4 frames with
+# unsynchronisation, data length indicators and numeric genres.
+head -c 1000000 /dev/urandom > cover.bin
+lame --quiet -V 2 tone.wav vbri.mp3
+cp cbr.mp3 cbr_ape.mp3
+cp notag_noxing.mp3 notag_ape.mp3
+cp notag_noxing.mp3 v1_only.mp3
+id3v2 -1 -t "Only V1" v1_only.mp3
+/usr/bin/python3 - <<'PY'
+import struct
+from mutagen.apev2 import APEv2, APEValue, BINARY
+for name in ("cbr_ape.mp3", "notag_ape.mp3"):
+    t = APEv2()
+    t["Title"] = "Ape Title"
+    t["Artist"] = "Ape Artist"
+    t["Cover Art (Front)"] = APEValue(b"cover.jpg\0" + open("cover.bin", "rb").read(), BINARY)
+    t.save(name)
+v = bytearray(open("vbri.mp3", "rb").read())
+assert v[36:40] == b"Xing"
+frames = struct.unpack(">I", v[44:48])[0]
+vbri = b"VBRI" + struct.pack(">HHHII", 1, 0, 75, len(v), frames) + struct.pack(">HHHH", 0, 1, 2, 1)
+v[36:36 + len(vbri)] = vbri
+open("vbri.mp3", "wb").write(bytes(v))
+def synchsafe(n): return bytes([(n >> 21) & 0x7F, (n >> 14) & 0x7F, (n >> 7) & 0x7F, n & 0x7F])
+def unsync(b):
+    out = bytearray()
+    for i, x in enumerate(b):
+        out.append(x)
+        if x == 0xFF and (i + 1 == len(b) or b[i + 1] == 0 or b[i + 1] >= 0xE0):
+            out.append(0)
+    return bytes(out)
+def frame(fid, raw):
+    payload = synchsafe(len(raw)) + unsync(raw)
+    return fid + synchsafe(len(payload)) + b"\x00\x03" + payload
+tag = (frame(b"TIT2", b"\x01" + "Ünsync ÿ title".encode("utf-16")) + frame(b"TPE1", b"\x03" + "Ärtist".encode())
+       + frame(b"TCON", b"\x0017"))
+open("id3v24_unsync.mp3", "wb").write(b"ID3\x04\x00\x00" + synchsafe(len(tag)) + tag + open("notag_noxing.mp3", "rb").read())
+from mutagen.id3 import ID3, TIT2, TCON
+cp = open("notag_noxing.mp3", "rb").read()
+open("id3v24_genre.mp3", "wb").write(cp)
+t = ID3()
+t.add(TIT2(encoding=3, text="Bracketed genre"))
+t.add(TCON(encoding=3, text="(17)"))
+t.save("id3v24_genre.mp3", v2_version=4)
+PY
+
+# FLAC whose total samples need the 36th bit (5 days at 44.1 kHz; made from
+# a short file by setting the total, as no encoder writes such a file fast).
+flac --silent -f tone.wav -o long36.flac
+/usr/bin/python3 - <<'PY'
+b = bytearray(open("long36.flac", "rb").read())
+total = (1 << 32) + 441000
+b[8 + 13] = (b[8 + 13] & 0xF0) | (total >> 32)
+b[8 + 14:8 + 18] = (total & 0xFFFFFFFF).to_bytes(4, "big")
+open("long36.flac", "wb").write(bytes(b))
+PY
+
+# Ogg: FLAC under .ogg, two multiplexed audio streams, a chain of two files,
+# Theora with Vorbis.
+cp a.oga oggflac.ogg
+oggenc --quiet -t "Link One" tone.wav -o chain_a.ogg
+oggenc --quiet -t "Link Two" mono22.wav -o chain_b.ogg
+cat chain_a.ogg chain_b.ogg > chained.ogg
+ffmpeg -v error -y -i tone.wav -i mono22.wav -map 0 -map 1 -c:a libvorbis -metadata title="Muxed" muxed.ogg
+ffmpeg -v error -y -f lavfi -i testsrc=size=160x120:rate=15 -i tone.wav -t 3 -c:v libtheora -c:a libvorbis av.ogg
+
+# WavPack at 176.4 kHz and with six channels.
+sox -q -n -r 176400 -c 2 -b 24 hi.wav synth 1 sine 440
+wavpack -q -y hi.wav -o hi.wv
+wavpack -q -y six.wav -o six.wv
+
+# M4A: 96 kHz and mono AAC, 5.1 AAC, ALAC at 192 kHz, the audiobook brand and
+# a fragmented file.
+ffmpeg -v error -y -i tone.wav -c:a aac -ar 96000 aac96.m4a
+ffmpeg -v error -y -i mono22.wav -c:a aac mono.m4a
+ffmpeg -v error -y -i six.wav -c:a aac six.m4a
+ffmpeg -v error -y -i hi.wav -ar 192000 -c:a alac alac192.m4a
+ffmpeg -v error -y -i tone.wav -c:a aac -f ipod -brand "M4B " book.m4b
+ffmpeg -v error -y -i tone.wav -c:a aac -movflags frag_keyframe+empty_moov frag.m4a
+
+# WAVE written to a pipe (data size 0xFFFFFFFF), Matroska with the segment's
+# title and with tags that name no target level, WMA with its track number.
+ffmpeg -v error -i tone.wav -f wav - > piped.wav
+cat > tags.xml <<'XML'
+<?xml version="1.0"?>
+<Tags><Tag><Targets></Targets><Simple><Name>TITLE</Name><String>Collection</String></Simple></Tag></Tags>
+XML
+mkvmerge -q -o tagged.mka --title "Segment Title" --global-tags tags.xml a.mka
+ffmpeg -v error -y -i tone.wav -c:a wmav2 -metadata title="Tracked" -metadata track=5 track.wma

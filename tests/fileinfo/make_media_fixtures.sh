@@ -20,6 +20,10 @@ ff "${snd[@]}" -t 4 -c:a wmav2 v_wma.wmv
 ff -f lavfi -i testsrc=size=480x270:rate=25 -t 4 -c:v mpeg4 v_mp4.mp4
 ff "${src[@]}" -t 4 -c:v mpeg4 v_mov.mov
 ff -f lavfi -i testsrc=size=320x240:rate=15 -t 4 -c:v libtheora v_ogv.ogv
+# Theora beside a shorter Vorbis stream, and an MP4 in Adobe's brand.
+ff -f lavfi -i testsrc=size=320x240:rate=15 -f lavfi -i sine=frequency=440:sample_rate=44100:duration=2 -t 4 \
+  -c:v libtheora -c:a libvorbis v_av.ogv
+ff -f lavfi -i testsrc=size=320x240:rate=25 -t 3 -c:v libx264 -preset ultrafast -f f4v v_f4v.f4v
 
 # Documents: pandoc writes DOCX, ODT, EPUB, HTML and RTF with its metadata.
 cat > doc.md <<'MD'
@@ -40,12 +44,19 @@ MD
 for fmt in docx odt epub html rtf; do
   pandoc -s doc.md -o "d_pandoc.$fmt" 2>/dev/null
 done
-# LibreOffice writes the counts, generator and editing cycles.
-soffice --headless --convert-to docx --outdir lo d_pandoc.odt >/dev/null 2>&1 || true
-soffice --headless --convert-to odt --outdir lo d_pandoc.docx >/dev/null 2>&1 || true
-soffice --headless --convert-to rtf --outdir lo d_pandoc.odt >/dev/null 2>&1 || true
-soffice --headless --convert-to doc --outdir lo d_pandoc.odt >/dev/null 2>&1 || true
-soffice --headless --convert-to pdf --outdir lo d_pandoc.odt >/dev/null 2>&1 || true
+# LibreOffice writes the counts, generator and editing cycles. It runs with a
+# profile of its own: a LibreOffice started elsewhere with the default profile
+# (another test, the user's) would otherwise take the calls over or block them.
+mkdir -p lo_profile
+profile="file://$PWD/lo_profile"
+lo() { HOME="$PWD/lo_profile" soffice -env:UserInstallation="$profile" --headless --convert-to "$1" --outdir lo "$2" \
+  >/dev/null 2>&1 || true; }
+lo docx d_pandoc.odt
+lo odt d_pandoc.docx
+lo rtf d_pandoc.odt
+lo doc d_pandoc.odt
+lo pdf d_pandoc.odt
+rm -rf lo_profile
 for f in lo/*; do mv "$f" "d_lo.${f##*.}"; done
 rmdir lo
 

@@ -25,7 +25,7 @@ TEST(MarkupTree, UnclosedTagTakesTheFollowingContentUntilAnEnclosingEndTag) {
   EXPECT_EQ(div->AsText(), "<div><p>a<br>b</p>c</div>");
 }
 
-TEST(MarkupTree, StrayEndTagsSelfClosingTagsAndDroppedText) {
+TEST(MarkupTree, StrayEndTagsSelfClosingTagsAndTrailingText) {
   TDocDOM dom;
   dom.LoadFromString("<a></x><B>t</b><img src=\"p.png\" alt='q'/><br/>tail");
   const TDOMNode* a = dom.GetFirstNodeWithTagName("a");
@@ -40,7 +40,127 @@ TEST(MarkupTree, StrayEndTagsSelfClosingTagsAndDroppedText) {
   EXPECT_EQ(img->GetAttribute("SRC"), "p.png");
   EXPECT_EQ(img->GetAttribute("alt"), "q");
   EXPECT_NE(dom.GetFirstNodeWithTagName("br"), nullptr);
-  EXPECT_EQ(dom.Document()->AsText().find("tail"), std::string::npos);
+  // The text after the last tag belongs to the element still open.
+  ASSERT_EQ(b->Children.back()->NodeType, dntText);
+  EXPECT_EQ(b->Children.back()->Text, "tail");
+}
+
+// The text after the last tag is part of the tree: in the element still
+// open, or at the top level.
+TEST(MarkupTree, TextAtTheEndOfTheInput) {
+  struct TCase {
+    const char* Text;
+    const char* Tag;
+    const char* Content;  // TextContent of the first element of that name, or of the whole tree
+  };
+  const TCase cases[] = {
+      {"<html><head><title>Quarterly report", "title", "Quarterly report"},
+      {"<p>one</p>two", "", "onetwo"},
+      {"<r>a<b>b</b>c", "r", "abc"},
+      {"plain", "", "plain"},
+      {"<r>a<b", "r", "a"},  // a tag cut off is no tag and no text
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Text);
+    TDocDOM dom;
+    dom.LoadFromString(c.Text);
+    const TDOMNode* n = *c.Tag ? dom.GetFirstNodeWithTagName(c.Tag) : dom.Document();
+    ASSERT_NE(n, nullptr);
+    EXPECT_EQ(n->TextContent(), c.Content);
+  }
+}
+
+// Markup as the XML and HTML standards read it: comments, processing
+// instructions and declarations are no content; CDATA is text in XML;
+// attributes may be separated by any white space and quoted values may hold
+// ">"; HTML names are read without regard to case, its void elements hold
+// nothing and the title is text up to its end tag.
+TEST(MarkupTree, CommentsCdataWhiteSpaceAndCase) {
+  TDocDOM xml;
+  xml.LoadFromString(
+      "<?xml version=\"1.0\"?><!DOCTYPE r [<!ENTITY x \"<y>\">]><r><!-- <c>not</c> --><t>A <![CDATA[<b> & c]]>"
+      "<?pi x?>B&amp;&eacute;</t><e\ta=\"1\"\n\tb='x > y'/></r>");
+  const TDOMNode* t = xml.GetFirstNodeWithTagName("t");
+  ASSERT_NE(t, nullptr);
+  EXPECT_EQ(xml.GetFirstNodeWithTagName("c"), nullptr);
+  EXPECT_EQ(t->TextContent(), "A <b> & cB&\xC3\xA9");
+  EXPECT_EQ(t->InnerText(), "A <![CDATA[<b> & c]]>B&amp;&eacute;");
+  const TDOMNode* e = xml.GetFirstNodeWithTagName("e");
+  ASSERT_NE(e, nullptr);
+  EXPECT_EQ(e->ClosingType, dncSelfClosing);
+  EXPECT_EQ(e->GetAttribute("a"), "1");
+  EXPECT_EQ(e->GetAttribute("b"), "x > y");
+  // XML keeps the letter case of names.
+  xml.LoadFromString("<Title>x</title>");
+  EXPECT_EQ(xml.GetFirstNodeWithTagName("title"), nullptr);
+
+  TDocDOM html;
+  html.ParseAsHTML = true;
+  html.LoadFromString(
+      "<!DOCTYPE html><HTML LANG=\"fr\"><HEAD><TITLE>Caf&eacute; <!-- draft --> &amp co <b></TITLE>"
+      "<META\nNAME=\"Author\"\tCONTENT=\"Ren&eacute; &amp; Co\"><Meta name=k content=v><script>if (a<b) x();</script>"
+      "</HEAD><BODY><!-- <p>hidden</p> --><P>one<![CDATA[gone]]>two</P></BODY></HTML>");
+  const TDOMNode* title = html.GetFirstNodeWithTagName("title");
+  ASSERT_NE(title, nullptr);
+  // The title's content is text: the comment is part of it, the references
+  // are decoded, the legacy "&amp" without its semicolon too.
+  EXPECT_EQ(title->TextContent(), "Caf\xC3\xA9 <!-- draft --> & co <b>");
+  const TDOMNode* meta = html.GetFirstNodeWithTagName("meta");
+  ASSERT_NE(meta, nullptr);
+  EXPECT_TRUE(meta->HasNoChildren());
+  EXPECT_EQ(meta->GetAttribute("name"), "Author");
+  EXPECT_EQ(meta->GetAttribute("content"), "Ren\xC3\xA9 & Co");
+  EXPECT_EQ(html.GetAllNodesWithTagName("meta", true).size(), 2u);
+  EXPECT_EQ(html.GetFirstNodeWithTagName("script")->TextContent(), "if (a<b) x();");
+  EXPECT_EQ(html.GetFirstNodeWithTagName("p")->TextContent(), "onetwo");
+  EXPECT_EQ(html.GetValueOfAttributeOfFirstNodeMatchingCSSSelector("html", "lang", true, ""), "fr");
+  // The end tag of the body closes it: nothing is left open under the head.
+  EXPECT_EQ(html.GetFirstNodeWithTagName("body")->Parent->TagName, "html");
+}
+
+TEST(MarkupTree, HtmlCharacterReferences) {
+  struct TCase {
+    const char* Text;
+    bool Attribute;
+    const char* Decoded;
+  };
+  const TCase cases[] = {
+      {"&eacute;&Eacute;&amp;&lt;&NotEqualTilde;", false, "\xC3\xA9\xC3\x89&<\xE2\x89\x82\xCC\xB8"},
+      {"&copy 2024 &notit;", false, "\xC2\xA9 2024 \xC2\xACit;"},
+      {"?a=1&copy=2&copyx &copy;", true, "?a=1&copy=2&copyx \xC2\xA9"},
+      {"&#233;&#xe9&#128;&#0;&#x110000;&#xD800;", false,
+       "\xC3\xA9\xC3\xA9\xE2\x82\xAC\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+      {"& &; &#; &bogus;", false, "& &; &#; &bogus;"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Text);
+    EXPECT_EQ(DecodeHTMLEntities(c.Text, c.Attribute), c.Decoded);
+  }
+  // XML knows only complete references.
+  EXPECT_EQ(DecodeXMLEntities("&copy 2024 &eacute; &#233 &#x20AC;"), "&copy 2024 \xC3\xA9 &#233 \xE2\x82\xAC");
+}
+
+// A tree of a few kinds of elements: the others, however many and however
+// deeply nested, cost no nodes.
+TEST(MarkupTree, KeptElementsOnly) {
+  std::string text = "<r><dc:title><rdf:Alt><rdf:li>T1</rdf:li> <rdf:li>T2</rdf:li></rdf:Alt></dc:title>";
+  for (int i = 0; i < 300; ++i) text += "<x>";
+  for (int i = 0; i < 20000; ++i) text += "<y>z</y>";
+  text += "<meta a=\"1\">m</meta>";
+  for (int i = 0; i < 300; ++i) text += "</x>";
+  text += "</r>";
+  TDocDOM dom;
+  dom.KeptTagNames = {"dc:title", "meta"};
+  dom.LoadFromString(text);
+  ASSERT_EQ(dom.Document()->Count(), 2);
+  const TDOMNode* title = dom.GetFirstNodeWithTagName("dc:title");
+  ASSERT_NE(title, nullptr);
+  EXPECT_EQ(title->TextContent("|"), "T1| |T2");
+  const TDOMNode* meta = dom.GetFirstNodeWithTagName("meta");
+  ASSERT_NE(meta, nullptr);
+  EXPECT_EQ(meta->GetAttribute("a"), "1");
+  EXPECT_EQ(meta->TextContent(), "m");
+  EXPECT_EQ(dom.GetFirstNodeWithTagName("x"), nullptr);
 }
 
 TEST(MarkupTree, DeclarationsAreSkippedAndNestingIsBounded) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstring>
 
@@ -63,7 +64,7 @@ TEST(TMediaInfoMatroska, AudioTrackDurationBitrateAndTags) {
   const std::string tags =
       El(kTags, Tag(50, SimpleTag("TITLE", "Album") + SimpleTag("PART_NUMBER", "2")) +
                     Tag(30, SimpleTag("TITLE", std::string("Song\0\0", 6)) + SimpleTag("ARTIST", "Band")) +
-                    Tag(0, SimpleTag("TITLE", "ignored") + SimpleTag("GENRE", "Jazz")));
+                    Tag(0, SimpleTag("TITLE", "Untargeted") + SimpleTag("GENRE", "Jazz")));
   const std::string segment =
       El(kSegment, El(kInfo, El("\x2A\xD7\xB1", UInt(1000000, 3)) + El("\x44\x89", Double(10000.0))) +
                        El(kTracks, AudioTrack(2, 48000.0f)) + tags + El(kCluster, std::string(624995, 'c')) +
@@ -80,7 +81,8 @@ TEST(TMediaInfoMatroska, AudioTrackDurationBitrateAndTags) {
   EXPECT_EQ(m.Duration, 10);
   // Cluster sizes are counted with their data size − 10 each.
   EXPECT_EQ(m.Bitrate, static_cast<int32_t>(std::nearbyint((624995.0 - 10) * 2 * 8 / 10000)));
-  EXPECT_EQ(m.Album, "Album");
+  // A Tag without a TargetTypeValue stands at the album level (50).
+  EXPECT_EQ(m.Album, "Untargeted");
   EXPECT_EQ(m.DiscNumber, "2");
   EXPECT_EQ(m.Title, std::string("Song\0\0", 6));
   EXPECT_EQ(m.Artist, "Band");
@@ -122,4 +124,64 @@ TEST(TMediaInfoMatroska, DeepNestingAndHugeSizesStayBounded) {
   std::string huge = "\x45\xA3\x01\x00\xFF\xFF\xFF\xFF\xFF\xFF" + std::string(100, 'n');
   EXPECT_TRUE(
       m.GetData(f.Write(El(kEbml, "") + El(kTags, El("\x73\x73", El("\x67\xC8", huge))) + std::string(16, '\0'))));
+}
+
+TEST(TMediaInfoMatroska, SegmentTitleCodecAndInfiniteDuration) {
+  TFile f;
+  TMediaInfoMatroska m;
+  const std::string audio =
+      El("\xAE", El("\x86", "A_AAC/MPEG4/LC") + El("\x83", UInt(2, 1)) + El("\xE1", El("\x9F", UInt(2, 1))));
+  const std::string video = El("\xAE", El("\x83", UInt(1, 1)) + El("\x86", "V_VP9"));
+  // The segment's title names the file; a duration of +inf is none.
+  ASSERT_TRUE(m.GetData(f.Write(El(kEbml, "") +
+                                El(kSegment, El(kInfo, El("\x7B\xA9", "Segment") + El("\x44\x89", Double(INFINITY))) +
+                                                 El(kTracks, video + audio)) +
+                                std::string(16, '\0'))));
+  EXPECT_EQ(m.Title, "Segment");
+  EXPECT_EQ(m.AudioCodec, "AAC");
+  EXPECT_EQ(m.DurationExact, 0);
+  EXPECT_EQ(m.Duration, 0);
+
+  // A title tag of the track level names the file more closely.
+  ASSERT_TRUE(m.GetData(
+      f.Write(El(kEbml, "") +
+              El(kSegment, El(kInfo, El("\x7B\xA9", "Segment")) + El(kTags, Tag(30, SimpleTag("TITLE", "Track")))) +
+              std::string(16, '\0'))));
+  EXPECT_EQ(m.Title, "Track");
+}
+
+TEST(TMediaInfoMatroska, UnknownSizeSegmentOfVoidsIsReadAhead) {
+  // An unknown-size segment of two-byte Void elements: the walk reads the
+  // file in blocks, not element by element.
+  TFile f;
+  std::string bytes = El(kEbml, "") + kSegment + "\x01\xFF\xFF\xFF\xFF\xFF\xFF\xFF";
+  for (int i = 0; i < 200000; ++i) bytes += "\xEC\x80";
+  const std::string path = f.Write(bytes + std::string(16, '\0'));
+  TMediaInfoMatroska m;
+  const int64_t before = FileStreamBytesReadOnThisThread();
+  ASSERT_TRUE(m.GetData(path));
+  // Every byte once, and a few blocks more.
+  EXPECT_LT(FileStreamBytesReadOnThisThread() - before, static_cast<int64_t>(bytes.size()) + 4 * 65536);
+
+  // Empty masters in a row hold no children: each is passed once, not
+  // walked into with everything behind it (2^40 walks here).
+  std::string empties;
+  for (int i = 0; i < 40; ++i) empties += El(kTracks, "");
+  ASSERT_TRUE(m.GetData(f.Write(El(kEbml, "") + El(kSegment, empties + El(kInfo, El("\x44\x89", Float(2000.0f)))) +
+                                std::string(16, '\0'))));
+  EXPECT_DOUBLE_EQ(m.DurationExact, 2.0);
+}
+
+TEST(TMediaInfoMatroska, ChildrenClaimingMoreThanTheirParentAreWalkedOnce) {
+  // Each Tag holds a SimpleTag head that claims 127 bytes, beyond the Tag's
+  // own 3: walked into up to that end, it would cover the Tags behind it,
+  // which their parent then walks again, and so on for every level.
+  std::string tags;
+  for (int i = 0; i < 200; ++i) tags += std::string("\x73\x73\x83\x67\xC8\xFF", 6);
+  TFile f;
+  const std::string path = f.Write(El(kEbml, "") + El(kTags, tags) + std::string(200, '\0'));
+  const auto start = std::chrono::steady_clock::now();
+  TMediaInfoMatroska m;
+  EXPECT_TRUE(m.GetData(path));
+  EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 10.0);
 }

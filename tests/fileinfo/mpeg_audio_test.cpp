@@ -120,3 +120,52 @@ TEST(TMpegInfo, NothingToFind) {
     EXPECT_EQ(info.FirstFramePosition, -1);
   }
 }
+
+TEST(TMpegInfo, InfoAndVbriHeadersCountTheFrames) {
+  const std::string h = Header(3, 1, 9, 0, false, 0);  // 128 kbit/s, 44.1 kHz, 417 bytes
+  std::string audio;
+  for (int i = 0; i < 30; ++i) audio += Frame(h, 417);
+  // Whatever stands behind the audio (a tag of a megabyte, say) is no play
+  // time once the Info frame names the frame count.
+  const std::string behind(1000000, 'T');
+  const std::string info = std::string(32, '\0') + "Info" + BE32(1) + BE32(30);
+  TMemoryStream infoFile(Frame(h, 417, info) + audio + behind);
+  TMpegInfo cbr;
+  ASSERT_EQ(cbr.LoadFromStream(infoFile), mp3eNone);
+  EXPECT_FALSE(cbr.VBR);
+  EXPECT_EQ(cbr.FrameCount, 30);
+  EXPECT_EQ(cbr.BitRate, 128);
+  EXPECT_DOUBLE_EQ(cbr.Duration, 30 * 1152.0 / 44100);
+
+  // VBRI stands 32 bytes behind the header in every mode: version, delay,
+  // quality, bytes, frames.
+  const std::string vbri =
+      std::string(32, '\0') + "VBRI" + std::string("\x00\x01\x00\x00\x00\x4B", 6) + BE32(417 * 31) + BE32(30);
+  TMemoryStream vbriFile(Frame(h, 417, vbri) + audio);
+  TMpegInfo vbr;
+  ASSERT_EQ(vbr.LoadFromStream(vbriFile), mp3eNone);
+  EXPECT_TRUE(vbr.VBR);
+  EXPECT_EQ(vbr.FrameCount, 30);
+  EXPECT_DOUBLE_EQ(vbr.Duration, 30 * 1152.0 / 44100);
+  // The bytes behind the VBRI frame over its frames, truncated as for Xing.
+  EXPECT_EQ(vbr.BitRate, static_cast<int>(30 * 417 * 44.1 / (30 * 144)));
+
+  // An Info frame without a frame count is a plain constant-rate file.
+  TMemoryStream noCount(Frame(h, 417, std::string(32, '\0') + "Info" + BE32(0) + BE32(0)) + audio);
+  TMpegInfo plain;
+  ASSERT_EQ(plain.LoadFromStream(noCount), mp3eNone);
+  EXPECT_EQ(plain.FirstFramePosition, 0);
+  EXPECT_DOUBLE_EQ(plain.Duration, 31 * 417 * 8 / 128000.0);
+}
+
+TEST(TMpegInfo, TagsBehindTheAudioAreNoPlayTime) {
+  const std::string h = Header(3, 1, 9, 0, false, 0);
+  std::string audio;
+  for (int i = 0; i < 40; ++i) audio += Frame(h, 417);
+  TMemoryStream s(audio + std::string(5000, 'A'));
+  TMpegInfo info;
+  info.AudioEnd = static_cast<int64_t>(audio.size());
+  ASSERT_EQ(info.LoadFromStream(s), mp3eNone);
+  EXPECT_EQ(info.FrameCount, 40);
+  EXPECT_DOUBLE_EQ(info.Duration, audio.size() * 8 / 128000.0);
+}

@@ -146,3 +146,98 @@ TEST(TMediaInfoOGG, FailuresAndId3Prefix) {
   EXPECT_EQ(ogg.Genre, "g");
   EXPECT_FALSE(ogg.ReadFromFile(dir.file("missing.ogg")));
 }
+
+namespace {
+
+// A page of one logical stream; flag 2 begins the stream.
+std::string StreamPage(const std::string& data, uint32_t serial, uint8_t flags, uint64_t granule = 0) {
+  std::string page = Page(data, granule);
+  page[5] = static_cast<char>(flags);
+  page.replace(14, 4, LE32(serial));
+  return page;
+}
+
+// A Theora identification: 3.2.1, 320 × 240, frame rate num/den, key frame
+// granule shift 6.
+std::string TheoraId(uint32_t num, uint32_t den) {
+  std::string id = std::string("\x80theora") + "\x03\x02\x01" + BE16(20) + BE16(15) + BE24(320) + BE24(240) +
+                   std::string(2, '\0') + BE32(num) + BE32(den) + BE24(1) + BE24(1) + '\0' + BE24(0) +
+                   static_cast<char>(6 >> 3) + static_cast<char>((6 & 7) << 5);
+  return id;
+}
+
+std::string FlacFirstPacket(uint32_t rate, int channels, uint32_t samples) {
+  std::string info(34, '\0');
+  info[10] = static_cast<char>(rate >> 12);
+  info[11] = static_cast<char>(rate >> 4);
+  info[12] = static_cast<char>((rate & 0xF) << 4 | (channels - 1) << 1);
+  info[13] = static_cast<char>(15 << 4);
+  info.replace(14, 4, BE32(samples));
+  return std::string(
+             "\x7F"
+             "FLAC\x01\x00",
+             7) +
+         BE16(1) + "fLaC" + std::string("\x00\x00\x00\x22", 4) + info;
+}
+
+}  // namespace
+
+TEST(TMediaInfoOGG, TheoraPlayTimeFromItsGranule) {
+  // Key frame 90 and 9 frames after it: 99 frames at 29.97 per second.
+  const uint64_t granule = (uint64_t{90} << 6) + 9;
+  TMemoryStream th(StreamPage(TheoraId(30000, 1001), 5, 2) + StreamPage("\x81theora", 5, 0) +
+                   StreamPage("video", 5, 4, granule));
+  TMediaInfoOGG ogg;
+  ASSERT_EQ(ogg.ReadFromStream(th), 0);
+  EXPECT_EQ(ogg.Codec, kOggCodecTheora);
+  EXPECT_NEAR(ogg.GetPlayTime(), 99 * 1001.0 / 30000, 1e-9);
+}
+
+TEST(TMediaInfoOGG, MultiplexedStreamsReportTheAudioAndTheVideoApart) {
+  // Theora first, then Vorbis: the audio stream is reported, its comments on
+  // the pages of its own serial number; the video runs longer.
+  const std::string bytes =
+      StreamPage(TheoraId(15, 1), 7, 2) + StreamPage(VorbisId(2, 44100, 0), 9, 2) +
+      StreamPage("\x81theora comments", 7, 0) + StreamPage(CommentHeader("\x03vorbis", {"TITLE=Muxed"}), 9, 0) +
+      StreamPage(std::string(4000, 'a'), 9, 0, 88200) + StreamPage(std::string(4000, 'v'), 7, 0, (54 << 6) + 6) +
+      StreamPage(std::string(100, 'v'), 7, 4, (54 << 6) + 6);
+  TMemoryStream s(bytes);
+  TMediaInfoOGG ogg;
+  ASSERT_EQ(ogg.ReadFromStream(s), 0);
+  EXPECT_EQ(ogg.Codec, kOggCodecVorbis);
+  EXPECT_EQ(ogg.Title, "Muxed");
+  EXPECT_DOUBLE_EQ(ogg.GetPlayTime(), 2.0);
+  EXPECT_EQ(ogg.GetAudioSampleRate(), 44100);
+  EXPECT_DOUBLE_EQ(ogg.GetVideoPlayTime(), 4.0);
+  EXPECT_EQ(ogg.GetVideoWidth(), 320);
+}
+
+TEST(TMediaInfoOGG, ChainedLinksAddUpAtTheirOwnRates) {
+  const std::string first = StreamPage(VorbisId(2, 44100, 0), 1, 2) +
+                            StreamPage(CommentHeader("\x03vorbis", {"TITLE=One"}), 1, 0) +
+                            StreamPage(std::string(3000, 'a'), 1, 4, 132300);
+  const std::string second = StreamPage(VorbisId(1, 22050, 0), 2, 2) +
+                             StreamPage(CommentHeader("\x03vorbis", {"TITLE=Two"}), 2, 0) +
+                             StreamPage(std::string(3000, 'b'), 2, 4, 55125);
+  TMemoryStream s(first + second);
+  TMediaInfoOGG ogg;
+  ASSERT_EQ(ogg.ReadFromStream(s), 0);
+  EXPECT_EQ(ogg.Title, "One");
+  EXPECT_DOUBLE_EQ(ogg.GetPlayTime(), 3.0 + 2.5);
+  EXPECT_EQ(ogg.GetAudioSampleRate(), 44100);
+}
+
+TEST(TMediaInfoOGG, FlacInOgg) {
+  const std::string comments = CommentHeader("", {"TITLE=Ogg FLAC", "ARTIST=A"});
+  const std::string block = std::string(1, '\x84') + BE24(static_cast<uint32_t>(comments.size())) + comments;
+  TMemoryStream s(StreamPage(FlacFirstPacket(44100, 2, 88200), 3, 2) + StreamPage(block, 3, 0) +
+                  StreamPage(std::string(5000, 'f'), 3, 4, 88200));
+  TMediaInfoOGG ogg;
+  ASSERT_EQ(ogg.ReadFromStream(s), 0);
+  EXPECT_EQ(ogg.Codec, kOggCodecFLAC);
+  EXPECT_EQ(ogg.Title, "Ogg FLAC");
+  EXPECT_EQ(ogg.Artist, "A");
+  EXPECT_EQ(ogg.GetAudioSampleRate(), 44100);
+  EXPECT_EQ(ogg.GetAudioChannels(), aicStereo);
+  EXPECT_DOUBLE_EQ(ogg.GetPlayTime(), 2.0);
+}

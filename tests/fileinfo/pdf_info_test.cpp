@@ -213,6 +213,80 @@ TEST(PDFInfo, StringsAndDates) {
       {"D:2024x517", ""},
       {"", ""},
       {"D:20245", ""},
+      // Fields out of range make no date.
+      {"D:20240230246161Z", ""},
+      {"D:20240229235959Z", "2024-02-29 23:59:59"},
+      {"D:20230229", ""},
+      {"D:202413", ""},
+      {"D:20240517240000", ""},
+      {"D:00000101", ""},
   };
   for (const auto& c : dates) EXPECT_EQ(TDocumentInfoPDF::PDFDateToNormalDateStr(c.In), c.Out) << c.In;
+}
+
+// The object's text is read by its tokens: "stream" and "endobj" inside a
+// string or a name end nothing.
+TEST(PDFInfo, KeywordsInsideStringsEndNoObject) {
+  testsupport::TempDir dir;
+  const std::vector<std::string> objects = {
+      "<< /Type /Catalog /Pages 2 0 R >>",
+      "<< /Type /Pages /Count 1 >>",
+      "<< /Title (Mainstream Upstream Report) /Subject (a \\) endobj \\( stream) /Author <656E646F626A>"
+      " /Keywords (" +
+          std::string(6000, 'k') + " stream) /Creator /endobj >>",
+  };
+  TDocumentInfoPDF pdf(Write(dir, ClassicPdf(objects, "<< /Root 1 0 R /Info 3 0 R >>")));
+  EXPECT_EQ(pdf.MetaTitle, "Mainstream Upstream Report");
+  EXPECT_EQ(pdf.MetaSubject, "a ) endobj ( stream");
+  EXPECT_EQ(pdf.MetaAuthor, "endobj");
+  EXPECT_EQ(pdf.MetaKeywords, std::string(6000, 'k') + " stream");
+  EXPECT_EQ(pdf.PageCount, 1);
+}
+
+// Cross-reference data that lead nowhere: a scan of the objects finds them,
+// and the last trailer (or, without one, the catalog and the information
+// dictionary among the objects) names what to read.
+TEST(PDFInfo, BrokenCrossReferencesAreRepairedByAScan) {
+  testsupport::TempDir dir;
+  const std::vector<std::string> objects = {
+      "<< /Type /Catalog /Pages 2 0 R >>",
+      "<< /Type /Pages /Count 4 >>",
+      "<< /Title (Found) /Producer (P) >>",
+  };
+  const std::string good = ClassicPdf(objects, "<< /Root 1 0 R /Info 3 0 R >>");
+  struct TCase {
+    const char* Name;
+    std::string Bytes;
+  };
+  std::string badOffset = good;
+  badOffset.replace(badOffset.rfind("startxref\n") + 10, std::string::npos, "12\n%%EOF\n");
+  std::string noStartxref = good.substr(0, good.rfind("startxref"));
+  // Every table entry off by three bytes.
+  std::string shifted = good;
+  shifted.insert(shifted.find("1 0 obj"), "   ");
+  std::string noTrailer = good.substr(0, good.find("xref"));
+  const TCase cases[] = {
+      {"offset", badOffset}, {"none", noStartxref}, {"shifted", shifted}, {"trailerless", noTrailer}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TDocumentInfoPDF pdf(Write(dir, c.Bytes));
+    EXPECT_EQ(pdf.PageCount, 4);
+    EXPECT_EQ(pdf.MetaTitle, "Found");
+    EXPECT_EQ(pdf.MetaCreatedWith, "P");
+  }
+}
+
+// More objects than the reader holds entries for: the ones it needs are
+// found by a further pass over the table.
+TEST(PDFInfo, ObjectsBeyondTheTableBound) {
+  testsupport::TempDir dir;
+  const int filler = static_cast<int>(kPDFMaxTableEntries) + 500;
+  std::vector<std::string> objects = {"<< /Type /Catalog /Pages " + std::to_string(filler + 3) + " 0 R >>"};
+  for (int i = 0; i < filler; ++i) objects.push_back("null");
+  objects.push_back("<< /Title (Far) >>");
+  objects.push_back("<< /Type /Pages /Count 3 >>");
+  const std::string trailer = "<< /Root 1 0 R /Info " + std::to_string(filler + 2) + " 0 R >>";
+  TDocumentInfoPDF pdf(Write(dir, ClassicPdf(objects, trailer)));
+  EXPECT_EQ(pdf.PageCount, 3);
+  EXPECT_EQ(pdf.MetaTitle, "Far");
 }

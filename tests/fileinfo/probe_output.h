@@ -33,6 +33,20 @@ inline TProbe RunProbeScript(const std::string& script, const std::vector<std::s
   return probe;
 }
 
+// The folder of fixtures that tests/fileinfo/<script> makes, once per script
+// and run of the test binary.
+inline const testsupport::TempDir& MadeFixtures(const std::string& script) {
+  static std::map<std::string, testsupport::TempDir> made;
+  auto it = made.find(script);
+  if (it != made.end()) return it->second;
+  const testsupport::TempDir& dir = made[script];
+  const testsupport::CommandResult r = testsupport::RunCommand(
+      "bash " + testsupport::ShellQuote(std::string(SYLLABRIX_SOURCE_TESTS) + "/fileinfo/" + script) + " " +
+      testsupport::ShellQuote(dir.str()) + " 2>&1");
+  EXPECT_EQ(r.exitCode, 0) << r.out;
+  return dir;
+}
+
 // A fact as a number; -1 when the tool did not report it.
 inline double ProbeNumber(const std::map<std::string, std::string>& facts, const std::string& key) {
   auto it = facts.find(key);

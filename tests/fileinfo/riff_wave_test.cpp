@@ -88,3 +88,15 @@ TEST(TWAVTag, ChunkWalk) {
   testsupport::WriteFileBytes(path, Riff(Fmt(1, 8000, 8000) + "junk" + LE32(0xFFFFFF00) + Data(8000)));
   EXPECT_FALSE(wav.ReadFromFile(path));
 }
+
+TEST(TWAVTag, DataSizeOfAStreamedFileIsBoundedByTheFile) {
+  // A writer on a pipe cannot go back to write the size: it leaves
+  // 0xFFFFFFFF, and the data runs to the end of the file.
+  testsupport::TempDir dir;
+  std::string path = dir.file("piped.wav");
+  testsupport::WriteFileBytes(path, Riff(Fmt(2, 44100, 176400)) + "data" + LE32(0xFFFFFFFF) + std::string(352800, 'x'));
+  TWAVTag wav;
+  ASSERT_TRUE(wav.ReadFromFile(path));
+  EXPECT_DOUBLE_EQ(wav.Duration, 2.0);
+  EXPECT_EQ(wav.FormatTag, 1);
+}

@@ -312,3 +312,61 @@ TEST(VideoContainers, ByteConversions) {
   EXPECT_DOUBLE_EQ(video_containers::BytesToDouble("x" + BE64Double(2.5), 1), 2.5);
   EXPECT_DOUBLE_EQ(video_containers::BytesToDouble(BE64Double(2.5), 1), 0);
 }
+
+namespace {
+
+// An MPEG-2 pack header and a PES packet with a presentation time stamp.
+const std::string kPack2 = std::string("\0\0\x01\xBA\x44\0\x04\0\x04\x01\x01\x89\xC3\xFA\xFF\xFF", 16);
+std::string Pes(uint8_t streamId, int64_t pts, size_t payload = 100) {
+  std::string header = std::string("\x81\x80\x05", 3);
+  header += static_cast<char>(0x21 | ((pts >> 29) & 0x0E));
+  header += static_cast<char>((pts >> 22) & 0xFF);
+  header += static_cast<char>(((pts >> 14) & 0xFE) | 1);
+  header += static_cast<char>((pts >> 7) & 0xFF);
+  header += static_cast<char>(((pts << 1) & 0xFE) | 1);
+  const size_t length = header.size() + payload;
+  return std::string("\0\0\x01", 3) + static_cast<char>(streamId) + static_cast<char>(length >> 8) +
+         static_cast<char>(length & 0xFF) + header + std::string(payload, 'p');
+}
+std::string PaddingPacket(size_t n) {
+  return std::string("\0\0\x01\xBE", 4) + static_cast<char>(n >> 8) + static_cast<char>(n & 0xFF) +
+         std::string(n, '\xFF');
+}
+
+}  // namespace
+
+TEST_F(VideoInfoTest, ProgramStreamPlayTimeSpansItsTimeStamps) {
+  std::string middle;
+  for (int i = 0; i < 8; ++i) middle += kPack2 + PaddingPacket(60000);
+  struct TCase {
+    const char* Name;
+    std::string Bytes;
+    double Duration;
+  } cases[] = {
+      // Audio ends last here; time stamps of both streams count.
+      {"span", kPack2 + Pes(0xE0, 90000) + middle + kPack2 + Pes(0xC0, 990000) + kPack2 + Pes(0xE0, 540000), 10.0},
+      // The 33-bit clock wraps between the two ends.
+      {"wrap", kPack2 + Pes(0xE0, (int64_t{1} << 33) - 45000) + middle + kPack2 + Pes(0xE0, 45000), 1.0},
+      // A file so short that both ends are one stretch.
+      {"shortWrap", kPack2 + Pes(0xE0, (int64_t{1} << 33) - 9000) + kPack2 + Pes(0xC0, 81000), 1.0},
+      // Damaged bytes between the packets: the walk finds the next pack.
+      {"junk", kPack2 + Pes(0xE0, 0) + "\0\0\x01\x42junk" + kPack2 + Pes(0xE0, 180000), 2.0},
+      // A video elementary stream has no time stamps.
+      {"es", std::string("\0\0\x01\xB3\x16\x01\x20\x13\xFF\xFF", 10) + std::string(100, '\0'), 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TVideoInfo info;
+    ASSERT_TRUE(info.GetVideoData(Write("p.mpg", c.Bytes)));
+    EXPECT_DOUBLE_EQ(info.DurationExact, c.Duration);
+  }
+}
+
+TEST_F(VideoInfoTest, MatroskaInfiniteDurationIsNone) {
+  TVideoInfo info;
+  ASSERT_TRUE(info.GetVideoData(
+      Write("inf.webm", Mkv(El(kInfo, El("\x44\x89", BE64Double(INFINITY))) + El(kTracks, VideoTrack(640, 360))))));
+  EXPECT_EQ(info.DurationExact, 0);
+  EXPECT_EQ(info.Duration, 0);
+  EXPECT_EQ(info.Bitrate, 0);
+}

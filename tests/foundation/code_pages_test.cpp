@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "foundation/code_pages.h"
 #include "foundation/utf8.h"
 
@@ -202,6 +204,38 @@ TEST(CodePageConversion, AsciiWritesOneQuestionMarkPerCharacter) {
             "Gr\xFC\xDF"
             "e \x80");
   EXPECT_EQ(UTF8ToCodePageBytes("\u65E5x\U0001F60A", cpWindows1252), "?x?");
+}
+
+// The count of characters a save writes as "?" agrees with the "?" the
+// conversion writes, for every kind of code page.
+TEST(CodePageConversion, CountsTheCharactersTheCodePageCannotHold) {
+  const struct {
+    const char* Text;
+    int32_t CodePage;
+    int64_t NotHeld;
+  } kCases[] = {
+      {"k\u00E4\u65E5\u672Cm\u00FC", cpISO88591, 2},
+      {"k\u00E4\u65E5\u672Cm\u00FC", cpASCII, 4},
+      {"k\u00E4\u65E5\u672Cm\u00FC", cpUTF8, 0},
+      {"k\u00E4\u65E5\u672Cm\u00FC", cpUTF16LE, 0},
+      {"k\u00E4\u65E5\u672Cm\u00FC", cpUTF7, 0},
+      {"Gr\u00FC\u00DFe \u20AC\U0001F60A", cpWindows1252, 1},
+      {"Gr\u00FC\u00DFe \u20AC\U0001F60A", cpISO88591, 2},
+      {"\u0416\u00E4", cpWindows1251, 1},
+      {"a?b", cpISO88591, 0},
+      {"", cpASCII, 0},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(CharsNotInCodePage(c.Text, c.CodePage), c.NotHeld) << c.Text << " in " << c.CodePage;
+    if (c.CodePage == cpASCII || c.CodePage == cpISO88591 || c.CodePage == cpWindows1251 ||
+        c.CodePage == cpWindows1252) {
+      const std::string bytes = UTF8ToCodePageBytes(c.Text, c.CodePage);
+      const std::string_view original(c.Text);
+      const auto marks =
+          std::count(bytes.begin(), bytes.end(), '?') - std::count(original.begin(), original.end(), '?');
+      EXPECT_EQ(marks, c.NotHeld) << c.Text << " in " << c.CodePage;
+    }
+  }
 }
 
 TEST(CodePageConversion, InvalidBytesNeverReachTheProgram) {

@@ -82,7 +82,7 @@ TEST(Letters, UpperCaseBegin) {
     const char* out;
   } cases[] = {
       {"hELLO wORLD-wide 3d", "Hello World-Wide 3D"},
-      {"ßa", "SSa"},
+      {"ßa", "Ssa"},
       {"o'neil", "O'Neil"},
       {"жЖУК", "Жжук"},
       {"", ""},

@@ -5,16 +5,20 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <future>
+#include <iostream>
 #include <thread>
 
 #include "foundation/code_pages.h"
 #include "foundation/posix_files.h"
 #include "foundation/text_files.h"
 #include "foundation/utf8.h"
+#include "support/failing_folders.h"
 #include "support/test_support.h"
 
 using testsupport::ReadFileBytes;
@@ -386,6 +390,71 @@ TEST(TextFileWrite, CannotCreateReturnsFalseAndKeepsWhatIsThere) {
   EXPECT_FALSE(SaveString("x", "", cpUTF8, false, false));
   EXPECT_EQ(WriteFileSafely(dir.file("no/such/folder.txt"), "x", false, false), TFileWriteResult::CannotCreate);
   EXPECT_EQ(EntriesIn(dir), 2u);
+}
+
+// Every failed write leaves its reason for the caller's report; a success clears it.
+TEST(TextFileWrite, FailuresNameTheSystemsReason) {
+  TempDir dir;
+  WriteFileBytes(dir.file("plain"), "keep me");
+  std::filesystem::create_directory(dir.file("folder"));
+  const struct {
+    std::string File;
+    bool CreateFolders;
+    int Reason;
+  } kCases[] = {
+      {dir.file("no/such/folder.txt"), false, ENOENT},
+      {dir.file("plain") + "/inside.txt", true, ENOTDIR},
+      {dir.file("plain") + "/deeper/inside.txt", false, ENOTDIR},
+      {dir.file("folder"), true, EISDIR},
+      {"", true, ENOENT},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(WriteFileSafely(dir.file("ok.txt"), "fine"), TFileWriteResult::Written);
+    EXPECT_EQ(LastFileWriteError(), 0);
+    EXPECT_EQ(WriteFileSafely(c.File, "x", false, c.CreateFolders), TFileWriteResult::CannotCreate) << c.File;
+    EXPECT_EQ(LastFileWriteError(), c.Reason) << c.File << ": " << FileErrorReason(LastFileWriteError());
+  }
+  // A write-protected target gives the permission's reason.
+  WriteFileBytes(dir.file("protected.txt"), "old");
+  ::chmod(dir.file("protected.txt").c_str(), 0444);
+  EXPECT_EQ(WriteFileSafely(dir.file("protected.txt"), "x"), TFileWriteResult::CannotCreate);
+  EXPECT_EQ(LastFileWriteError(), EACCES);
+  // SaveString reports through the same record, and its exception carries the number.
+  EXPECT_FALSE(SaveString("x", dir.file("plain") + "/x.txt", cpUTF8, false, false));
+  EXPECT_EQ(LastFileWriteError(), ENOTDIR);
+  EXPECT_EQ(ReadFileBytes(dir.file("plain")), "keep me");
+}
+
+TEST(TextFileWrite, ReadOnlyFolderAndFullDiskGiveTheirReasons) {
+  {
+    testsupport::TReadOnlyFolder locked;
+    if (locked.Unavailable().empty()) {
+      EXPECT_FALSE(SaveString("x", locked.Folder() + "t.txt", cpUTF8, false, false));
+      EXPECT_EQ(LastFileWriteError(), EACCES) << FileErrorReason(LastFileWriteError());
+    } else {
+      std::cout << "[ SKIPPED ] read-only folder: " << locked.Unavailable() << "\n";
+    }
+  }
+  testsupport::TFullFileSystem full;
+  if (!full.Unavailable().empty()) GTEST_SKIP() << "full file system: " << full.Unavailable();
+  int reason = 0;
+  try {
+    SaveString(std::string(100000, 'x'), full.Folder() + "t.txt", cpUTF8, false, false);
+  } catch (const EFileError& e) {
+    reason = e.ErrorNumber;
+  }
+  EXPECT_EQ(reason, ENOSPC) << FileErrorReason(reason);
+  EXPECT_EQ(LastFileWriteError(), ENOSPC);
+  EXPECT_FALSE(std::filesystem::exists(full.Folder() + "t.txt"));
+}
+
+TEST(TextFileWrite, FailureTextNamesFileAndReason) {
+  EXPECT_EQ(FileErrorReason(0), "");
+  EXPECT_EQ(FileErrorReason(ENOSPC), std::strerror(ENOSPC));
+  EXPECT_EQ(FileFailureText("File could not be created.", "/a/b.txt", ENOENT),
+            std::string("File could not be created.\n\n/a/b.txt\n") + std::strerror(ENOENT));
+  EXPECT_EQ(FileFailureText("File could not be created.", "/a/b.txt", 0), "File could not be created.\n\n/a/b.txt");
+  EXPECT_EQ(FileFailureText("", "/a/b.txt", EACCES), std::string("/a/b.txt\n") + std::strerror(EACCES));
 }
 
 // A file the user protected against writing is never replaced or appended to,

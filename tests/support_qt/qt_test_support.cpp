@@ -1,6 +1,7 @@
 #include "qt_test_support.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <memory>
 
@@ -27,6 +28,13 @@ void OnNextModal(std::function<void(QWidget* modal)> action) {
     (*shared)(modal);
   });
   timer->start();
+}
+
+bool WaitFor(const std::function<bool()>& done) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!done() && timer.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+  return done();
 }
 
 void SaveWidgetScreenshot(QWidget* widget, const std::string& prefix, const std::string& name) {

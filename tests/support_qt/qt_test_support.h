@@ -15,5 +15,9 @@ QApplication& EnsureTestApplication(const char* programName);
 // that a test can look at a dialog and close it while exec() runs.
 void OnNextModal(std::function<void(QWidget* modal)> action);
 
+// Lets the event loop run until done() holds or five seconds have passed;
+// whether it holds in the end.
+bool WaitFor(const std::function<bool()>& done);
+
 // Saves the widget as <screenshot folder>/<prefix><name>.png.
 void SaveWidgetScreenshot(QWidget* widget, const std::string& prefix, const std::string& name);

@@ -42,7 +42,7 @@ const TJoinedCase kJoined[] = {
     {SprLangDutch, "Opslaan als tekstbestand", "Opslaan als XLSX-werkblad", "Letters, oplopend", "Teller: tekens"},
     {SprLangItalian, "Salva come file di testo", "Salva come foglio di calcolo XLSX", "Lettere, crescente",
      "Contatore: caratteri"},
-    {SprLangJapanese, "テキストファイルとして保存", "XLSXスプレッドシートとして保存", "文字、昇順", "カウンター：文字"},
+    {SprLangJapanese, "テキストファイルとして保存", "XLSXスプレッドシートとして保存", "字母、昇順", "カウンター：文字"},
     {SprLangSerbian, "Сачувај као текстуалну датотеку", "Сачувај као табеларни прорачун XLSX", "Слова, растуће",
      "Бројач: знакови"},
     {SprLangPolish, "Zapisz jako plik tekstowy", "Zapisz jako arkusz kalkulacyjny XLSX", "Litery, rosnąco",
@@ -82,11 +82,15 @@ TEST_F(CaptionGrammar, ColonsAndCommasOfTheLanguage) {
             "حفظ بتنسيق DIF Data Interchange Format");
   EXPECT_EQ(SprSaveAsNameCaption("DIF Data Interchange Format", SprLangGerman),
             "Als DIF Data Interchange Format speichern");
-  // A format's name is saved "in the format" in French and Spanish, not "as" it.
+  // A format's name is saved "in the format" in French, Spanish, Brazilian Portuguese and Italian, not "as" it.
   EXPECT_EQ(SprSaveAsNameCaption("DIF Data Interchange Format", SprLangFrench),
             "Enregistrer au format DIF Data Interchange Format");
   EXPECT_EQ(SprSaveAsNameCaption("DIF Data Interchange Format", SprLangSpanish),
             "Guardar en formato DIF Data Interchange Format");
+  EXPECT_EQ(SprSaveAsNameCaption("DIF Data Interchange Format", SprLangBrazilianPortuguese),
+            "Salvar no formato DIF Data Interchange Format");
+  EXPECT_EQ(SprSaveAsNameCaption("DIF Data Interchange Format", SprLangItalian),
+            "Salva in formato DIF Data Interchange Format");
   // German nouns keep their capital after the colon; other words do not.
   EXPECT_EQ(SprQualifiedCaption("Speicherformat", "Textdateien", SprLangGerman), "Speicherformat: Textdateien");
   EXPECT_EQ(SprSortCaption("Häufigkeit", "Absteigend", SprLangGerman), "Häufigkeit, absteigend");

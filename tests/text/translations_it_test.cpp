@@ -5,8 +5,12 @@
 #include "translation_fixture.h"
 
 #include <map>
+#include <regex>
+#include <set>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "text/english_texts.h"
 #include "text/language_setters.h"
@@ -70,6 +74,34 @@ TEST_F(ItalianTexts, ApostrophesAreTypographic) {
     if (t.Text.find("’") != std::string_view::npos) ++elisions;
   }
   EXPECT_GE(elisions, 20);
+}
+
+// Italian writes captions and sentences in sentence case: a word inside a
+// sentence takes a capital only as a name. Quoted captions and examples in
+// parentheses are skipped; the two texts whose given wording capitalises a
+// common noun stay as they are.
+TEST_F(ItalianTexts, WordsInsideASentenceAreNotCapitalised) {
+  const std::set<std::string> names = {"Byte", "Order", "Mark", "Pellwick", "Windows", "Linux"};
+  const std::set<int32_t> keptAsGiven = {762, 974};
+  const std::regex quotedOrExample(R"("[^"]*"|\([^)]*\))");
+  const std::regex sentenceEnd(R"([.:?!\n])");
+  const std::regex word(R"((^|[\s/])([A-Z][a-z]+)\b)");
+  std::vector<std::pair<int32_t, std::string>> texts;
+  for (const TSprSlotText& t : SprLibraryTexts_IT()) texts.emplace_back(t.Slot, std::string(t.Text));
+  for (const TSprProgramText& t : SprProgramTexts_IT())
+    texts.emplace_back(SprFirstProgramSlot + t.Index, std::string(t.Text));
+  for (const auto& [slot, text] : texts) {
+    if (keptAsGiven.count(slot)) continue;
+    const std::string plain = std::regex_replace(text, quotedOrExample, "");
+    for (std::sregex_token_iterator s(plain.begin(), plain.end(), sentenceEnd, -1), end; s != end; ++s) {
+      const std::string sentence = s->str();
+      const size_t first = sentence.find_first_not_of(' ');
+      for (std::sregex_iterator m(sentence.begin(), sentence.end(), word), none; m != none; ++m) {
+        if (static_cast<size_t>(m->position(2)) == first) continue;  // the sentence's first word
+        EXPECT_TRUE(names.count((*m)[2].str())) << "slot " << slot << ": " << text;
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ TEST_F(SerbianTexts, DerivedCaptionsAreBuiltFromSerbianParts) {
       {933, "Русский (Руски)"},
       {SprFirstProgramSlot + 116, "Слова, растуће"},
       {SprFirstProgramSlot + 119, "Учесталост, опадајуће"},
-      {SprFirstProgramSlot + 121, "Бројач: аутпут"},
+      {SprFirstProgramSlot + 121, "Бројач: излаз"},
   };
   for (const auto& c : kCases) EXPECT_EQ(SprResGlobalArr.at(c.Slot), c.Text) << "slot " << c.Slot;
   EXPECT_EQ(SprLocalText(122).rfind("Више информација на: www.pellwick.example/", 0), 0u) << SprLocalText(122);
@@ -48,7 +48,7 @@ TEST_F(SerbianTexts, LeftOutTextsShowEnglish) {
   SetSprResGlobal(kSerbian);
   for (const StrResGlobal s : {StrResGlobal{17}, StrResGlobal{532}, StrResGlobal{655}, StrResGlobal{943}})
     EXPECT_EQ(SprResGlobalArr.at(s), english[s]) << "slot " << s;
-  EXPECT_EQ(SprResGlobalArr.at(668), "Инпут");
+  EXPECT_EQ(SprResGlobalArr.at(668), "Улаз");
   const auto englishProgram = SprEnglishProgramTexts();
   // The window's program texts are all the language's own.
   for (const int32_t n : {3, 11, 22, 38, 43, 47, 74, 101, 109})

@@ -161,10 +161,12 @@ const std::multimap<std::string, std::pair<int, std::string>>& SampleTexts() {
       {"ES", {1013, "¿Qué debe ser contado?"}},
       {"ZHSIMP", {639, "第 <X> 页，共 <Y> 页"}},
       {"ZHSIMP", {762, "<EXT> 文件扩展已使用此程序成功关联。"}},
+      // The help paragraph on creating words reads as Chinese: no word order
+      // taken over from English, no stray line break, no untranslated format.
       {"ZHSIMP",
        {1058,
-        "新词可以在选项卡 \"创建\" 在主窗口中点击 \"创建\"。 在左边， 你可以在窗体中定义常用音节  <br>\"frequency - "
-        "space - syllable\"。"}},
+        "在主窗口的“生成器”选项卡中点击“生成”即可生成新单词。在左侧，您可以按“频率 - 空格 - "
+        "音节”的格式定义所用的音节。"}},
       {"FR", {165, "Un fichier avec le nom \"<X>\" existe déjà dans le dossier \"<Y>\"."}},
       {"FR",
        {325,

@@ -2,6 +2,7 @@
 // Chinese parts, the slots that stay English, and the full-width punctuation.
 #include <gtest/gtest.h>
 
+#include "cjk_punctuation.h"
 #include "translation_fixture.h"
 
 #include <map>
@@ -50,7 +51,22 @@ TEST_F(ChineseTexts, LeftOutTextsShowEnglish) {
   const auto englishProgram = SprEnglishProgramTexts();
   // The window's program texts are all the language's own.
   for (const int n : {3, 43, 109}) EXPECT_NE(SprLocalText(n), englishProgram[n]) << "program text " << n;
-  EXPECT_EQ(SprLocalText(1), "创建");
+  // The creator's tab and its button are told apart, as the counter's are.
+  EXPECT_EQ(SprLocalText(1), "生成器");
+  EXPECT_EQ(SprResGlobalArr.at(202), "生成");
+}
+
+TEST_F(ChineseTexts, MessagesNameFieldsAndTabsAsTheyAreCaptioned) {
+  SetSprResGlobal(kChinese);
+  const auto quoted = [](const std::string& caption) { return "“" + caption + "”"; };
+  EXPECT_NE(SprLocalText(39).find(quoted(SprLocalText(30))), std::string::npos) << SprLocalText(39);
+  EXPECT_NE(SprLocalText(40).find(quoted(SprLocalText(29))), std::string::npos) << SprLocalText(40);
+  EXPECT_NE(SprLocalText(43).find(quoted(SprResGlobalArr.at(668))), std::string::npos) << SprLocalText(43);
+  const std::string creatorSettings = quoted(SprResGlobalArr.at(11) + " > " + SprLocalText(1));
+  for (const int n : {32, 33}) {
+    EXPECT_NE(SprLocalText(n).find(creatorSettings), std::string::npos) << SprLocalText(n);
+    EXPECT_NE(SprLocalText(n).find(quoted(SprLocalText(52))), std::string::npos) << SprLocalText(n);
+  }
 }
 
 TEST_F(ChineseTexts, MissingPositionsFollowTheColonAfterABlank) {
@@ -73,6 +89,10 @@ TEST(ChineseTables, SentencesEndWithFullWidthPunctuation) {
     ExpectFullWidthEnding(t.Text, "slot " + std::to_string(t.Slot));
   for (const TSprProgramText& t : SprProgramTexts_ZHSIMP())
     ExpectFullWidthEnding(t.Text, "program text " + std::to_string(t.Index));
+}
+
+TEST(ChineseTables, PunctuationBesideChineseIsFullWidth) {
+  ExpectFullWidthPunctuationInTables(SprLibraryTexts_ZHSIMP(), SprProgramTexts_ZHSIMP());
 }
 
 }  // namespace

@@ -124,6 +124,20 @@ class TFileListViewCore : public TFileListViewStore {
   TIntStrArray GetAllFileTypesInList(bool Sort) const;
   bool ContainsBinaryFiles() const;
 
+  // --- Cells for the in-place editor -----------------------------------------------------------
+  // The cell of a row (a list row, through the row filter) and a shown
+  // column; without such a column the cell keeps its row only.
+  TFileListViewCellInfo GetCellInfo(int32_t Row, int32_t Column) const;
+  TFileListViewCellInfo GetCellUnder(const TFileListViewCellInfo& Cell) const;
+  TFileListViewCellInfo GetCellLeft(const TFileListViewCellInfo& Cell) const;
+  TFileListViewCellInfo GetCellRight(const TFileListViewCellInfo& Cell) const;
+  TFileListViewCellInfo GetCellFirstOfRow(int32_t Row) const;
+  TFileListViewCellInfo GetCellLastOfRow(int32_t Row) const;
+  // Stores an edited value; only the custom columns keep one.
+  bool SetCellContentFromString(int32_t Row, int32_t Column, const std::string& Text);
+  std::string GetOptionStr(int32_t Value, int32_t ColumnInfoIndex) const;
+  int32_t GetValueFromOptionStr(const std::string& Text, int32_t ColumnInfoIndex) const;
+
   // --- Reading out ---------------------------------------------------------------------------------
   void ReadOutMissingAudioInfo(bool AFromStart) { ReadOutMissingTyped(TFileListViewInfoKind::Audio, AFromStart); }
   void ReadOutMissingVideoInfo(bool AFromStart) { ReadOutMissingTyped(TFileListViewInfoKind::Video, AFromStart); }

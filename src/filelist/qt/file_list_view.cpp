@@ -5,13 +5,16 @@
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QLocale>
+#include <QScrollBar>
 #include <algorithm>
 
 #include "controls/dialogs.h"
 #include "controls/directory_tree.h"
 #include "controls/drag_answer.h"
+#include "controls/progress_dialog.h"
 #include "filelist/core/file_list_language.h"
 #include "filelist/qt/file_list_columns_dialog.h"
+#include "filelist/qt/file_list_reader_threads.h"
 #include "filelist/qt/file_list_view_model.h"
 #include "foundation/qt/qt_strings.h"
 
@@ -43,6 +46,10 @@ TFileListView::TFileListView(QWidget* parent)
           [this](int section) { FModel->headerDataChanged(Qt::Horizontal, section, section); });
   SetAllowItemRearranging(AllowItemRearranging());
   connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &TFileListView::OnSelectionChanged);
+  // Scrolling and resizing a column close the in-place editor.
+  connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { FreeEditables(); });
+  connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { FreeEditables(); });
+  connect(header(), &QHeaderView::sectionResized, this, [this] { FreeEditables(); });
   // The store showed its first columns before the window existed.
   PlatformColumnsChanged();
   for (size_t i = 0; i < GuiColumns().size(); ++i) {
@@ -52,6 +59,10 @@ TFileListView::TFileListView(QWidget* parent)
 }
 
 TFileListView::~TFileListView() {
+  // The workers end before anything they report to goes; batches still
+  // queued for this view die with it.
+  StopAndJoinReaders();
+  FEditing = false;
   // The store part goes before the tree view's own destruction runs.
   ++FQuietSelection;
   selectionModel()->disconnect(this);

@@ -1,18 +1,26 @@
 // The file list view: a report-style list over the entries of its store
 // (filelist/core/file_list_view_store.h). The list control holds no rows of
-// its own; it asks the store for the texts of the rows it paints.
+// its own; it asks the store for the texts of the rows it paints. Adding,
+// removing and reading out are the core's (file_list_view_core.h); this
+// window adds the dialogs, the search progress window, one reader thread per
+// kind of information, the desktop operations and the in-place editor.
 #pragma once
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QPointer>
 #include <QTreeView>
+#include <memory>
 
 #include "filelist/core/file_list_view_core.h"
 #include "foundation/config_files.h"
 
+class QComboBox;
+class QLineEdit;
 class QMenu;
 class TFileListViewModel;
+class TFileListViewReaderThread;
+class TFileSearchProgressObj;
 class TSysIconsImageList;
 
 class TFileListView : public QTreeView, public TFileListViewCore {
@@ -89,11 +97,69 @@ class TFileListView : public QTreeView, public TFileListViewCore {
   bool FileListExportToFile(const std::string& FileName);
   bool FileListImportFromFile(const std::string& FileName, bool Refresh) override;
   bool FileListImportFromStrings(const TStrArray& FileNames, bool Refresh);
+  // The save dialog for a list file, and the open dialog for list files to import.
+  void ExecuteFileListExportDialog();
+  void ExecuteFileListImportDialog();
   void ShowListPropertiesDialog();
+
+  // --- Dialogs ----------------------------------------------------------------------------
+  // The folder search dialog; without FileSearchDialog a plain folder chooser
+  // that adds nothing.
+  void ExecuteFileFinderDialog() { ExecuteDirSelectDialogInternal(true); }
+  void ExecuteDirSelectDialogInternal(bool FileSearchDialog);
+  void ExecuteOpenDialog();
+  void ShowFileFilterOptionsDialog();
+  void ShowFilesNotMatchingAnymoreDialogIfContainsFilesNotMatchingCurrentFileFilter();
+  // The search progress window while a search runs (null otherwise).
+  TFileSearchProgressObj* FileSearchProgress() const { return FFileSearchProgress.get(); }
+
+  // --- The desktop ------------------------------------------------------------------------
+  void OpenSelected();
+  void OpenContainingFolderOfSelected();
+  void CopyToClipboardSelected_Files();
+  void CopyToClipboardSelected_Paths();
+  void ShowSystemPropertiesDialogOfFile(int32_t Index);
+  void ShowSystemPropertiesDialogOfSelected();
+
+  // --- Cells and the in-place editor ----------------------------------------------------------
+  // The cell at a point of the viewport; right of the last column the cell
+  // has a row but no column.
+  TFileListViewCellInfo GetCellAt(int32_t X, int32_t Y) const;
+  QRect GetCellRect(int32_t Row, int32_t Column) const;
+  void BeginCellEdit(const TFileListViewCellInfo& Cell);
+  // Commits the open editor's value; the editor stays open.
+  void EndCellEditProc();
+  // Closes the editor without committing.
+  void FreeEditables();
+  bool Editing() const { return FEditing; }
+  const TFileListViewCellInfo& EditCell() const { return FEditCell; }
+  QLineEdit* EditControl() const { return FEditControl; }
+  QComboBox* EditComboBox() const { return FEditComboBox; }
+
+  // Stands in for the library's readers in every reader thread made after
+  // the call (tests).
+  void SetReaderForTests(std::function<TFileListViewInfoRecord(TFileListViewInfoKind, const TFileListViewReadJob&)> r) {
+    FTestReader = std::move(r);
+  }
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;
   void contextMenuEvent(QContextMenuEvent* e) override;
+  void StartReaderThread(TFileListViewInfoKind Kind, TFileListViewReadJobs&& Jobs,
+                         const TFileListViewHashRequests& Hashes, uint64_t Epoch) override;
+  void StopReaderThread(TFileListViewInfoKind Kind) override;
+  bool ProgressWindowCanceled() const override;
+  void ProgressWindowShow(const std::string& Caption) override;
+  bool ProgressWindowReport(const std::string* CurrentFile, const std::string* CurrentFolder, int32_t SearchedFiles,
+                            int32_t SearchedFolders) override;
+  void ProgressWindowFree() override;
+  int32_t PlatformIconIndex(const std::string& FileName, bool IsFolder) override;
+  void PlatformBeginUpdate() override;
+  void PlatformEndUpdate() override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
   void resizeEvent(QResizeEvent* e) override;
   void dragEnterEvent(QDragEnterEvent* e) override;
   void dragMoveEvent(QDragMoveEvent* e) override;
@@ -111,10 +177,21 @@ class TFileListView : public QTreeView, public TFileListViewCore {
  private:
   void OnSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
 
+  // Enter, Tab and Shift+Tab in the editor: commit and move on.
+  void EditorKey(int key, bool shift);
+  void StopAndJoinReaders();
   void InitMenuAndKeys();
 
   TFileListViewModel* FModel;
   TSysIconsImageList* FSysIcons;
+  std::unique_ptr<TFileListViewReaderThread> FReaders[kFileListViewInfoKindCount];
+  std::function<TFileListViewInfoRecord(TFileListViewInfoKind, const TFileListViewReadJob&)> FTestReader;
+  std::unique_ptr<TFileSearchProgressObj> FFileSearchProgress;
+  int FUpdateDepth = 0;
+  bool FEditing = false;
+  TFileListViewCellInfo FEditCell;
+  QLineEdit* FEditControl = nullptr;
+  QComboBox* FEditComboBox = nullptr;
   QMenu* FStandardPopUpMenu = nullptr;
   QPointer<QAction> FMenuItemExport, FMenuItemImport, FMenuItemAddFiles, FMenuItemSearchFolder, FMenuItemRemoveAll,
       FMenuItemRemoveSelected, FMenuItemRemoveNotSelected;

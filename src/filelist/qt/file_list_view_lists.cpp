@@ -1,11 +1,15 @@
 // The file list view's settings, its list files and the list properties
 // window it opens.
+#include <QFileDialog>
+#include <QFileInfo>
 #include <algorithm>
 
 #include "filelist/core/file_list_properties.h"
 #include "filelist/core/file_list_settings.h"
 #include "filelist/qt/file_list_properties_window.h"
 #include "filelist/qt/file_list_view.h"
+#include "foundation/qt/qt_strings.h"
+#include "frame/qt/settings_user_dialogs_qt.h"
 
 void TFileListView::SettingsSave(TConfigSaver& Settings, bool IncludeColumnWidths, const std::string& Section,
                                  bool OnlyChangedValues) {
@@ -40,6 +44,31 @@ bool TFileListView::FileListImportFromStrings(const TStrArray& FileNames, bool R
   for (const std::string& name : FileNames) FileListImportFromFile(name, false);
   if (Refresh) RefreshItemCountAndInitAddingDoneIfNotInUpdateState();
   return true;
+}
+
+void TFileListView::ExecuteFileListExportDialog() {
+  QFileDialog dialog(this, ToQString(StrRes.StrExportFileList));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilters(
+      QtFileFilters(StrRes.StrFileList + "|*." + FileListExportExt + "|" + StrRes.StrTextFile + "|*.txt"));
+  dialog.setDefaultSuffix(ToQString(FileListExportExt));
+  dialog.selectFile(ToQString(StrRes.StrFileList));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  FileListExportToFile(FromQString(dialog.selectedFiles().front()));
+}
+
+void TFileListView::ExecuteFileListImportDialog() {
+  QFileDialog dialog(this, ToQString(StrRes.StrImportFileList));
+  dialog.setFileMode(QFileDialog::ExistingFiles);
+  dialog.setViewMode(QFileDialog::Detail);
+  dialog.setNameFilters(QtFileFilters(StrRes.StrFileLists + "|*." + FileListExportExt + "|" + StrRes.StrTextFiles +
+                                      "|*.txt|" + StrRes.StrAllFiles + "|*.*"));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  // A typed name that names no file imports nothing.
+  if (!QFileInfo::exists(dialog.selectedFiles().front())) return;
+  TStrArray files;
+  for (const QString& f : dialog.selectedFiles()) files.push_back(FromQString(f));
+  FileListImportFromStrings(files, true);
 }
 
 void TFileListView::ShowListPropertiesDialog() {

@@ -121,17 +121,22 @@ void TFileListView::PopupItemClickProc(QObject* Sender) {
   if (!entry) return;
   const int32_t tag = TagOf(entry);
   switch (tag) {
+    case kPopupOpen: OpenSelected(); return;
+    case kPopupOpenContainingFolder: OpenContainingFolderOfSelected(); return;
+    case kPopupCopyFilesToClipboard: CopyToClipboardSelected_Files(); return;
+    case kPopupCopyFilePathsToClipboard: CopyToClipboardSelected_Paths(); return;
+    case kPopupFileProperties: ShowSystemPropertiesDialogOfSelected(); return;
     case kPopupRemoveAll: RemoveAll(); return;
     case kPopupRemoveSelected: RemoveSelected(); return;
     case kPopupRemoveNotSelected: RemoveNotSelected(); return;
     case kPopupRemoveBinaryFiles: RemoveBinaryFiles(); return;
     case kPopupRemoveNonexistentFiles: RemoveFilesNonExistent(); return;
     case kPopupListProperties: ShowListPropertiesDialog(); return;
-    case kPopupExportFileList: ProcOnClickExport(); return;
-    case kPopupImportFileList: ProcOnClickImport(); return;
-    case kPopupAddFiles: ProcOnClickAddFiles(); return;
-    case kPopupSearchFolder: ProcOnClickSearchFolder(); return;
-    case kPopupFilter: ProcOnClickFilter(); return;
+    case kPopupExportFileList: ExecuteFileListExportDialog(); return;
+    case kPopupImportFileList: ExecuteFileListImportDialog(); return;
+    case kPopupAddFiles: ExecuteOpenDialog(); return;
+    case kPopupSearchFolder: ExecuteFileFinderDialog(); return;
+    case kPopupFilter: ShowFileFilterOptionsDialog(); return;
     case kPopupColumns: ExecuteColumnsDialog(); return;
     default: break;
   }
@@ -244,11 +249,11 @@ void TFileListView::SetButtonFilter(QAbstractButton* Value) {
   Wire(FButtonFilter, Value, this, &QAbstractButton::clicked, &TFileListView::ProcOnClickFilter);
 }
 
-void TFileListView::ProcOnClickExport() {}
-void TFileListView::ProcOnClickImport() {}
-void TFileListView::ProcOnClickAddFiles() {}
-void TFileListView::ProcOnClickSearchFolder() {}
+void TFileListView::ProcOnClickExport() { ExecuteFileListExportDialog(); }
+void TFileListView::ProcOnClickImport() { ExecuteFileListImportDialog(); }
+void TFileListView::ProcOnClickAddFiles() { ExecuteOpenDialog(); }
+void TFileListView::ProcOnClickSearchFolder() { ExecuteFileFinderDialog(); }
 void TFileListView::ProcOnClickRemoveAll() { RemoveAll(); }
 void TFileListView::ProcOnClickRemoveSelected() { RemoveSelected(); }
 void TFileListView::ProcOnClickRemoveNotSelected() { RemoveNotSelected(); }
-void TFileListView::ProcOnClickFilter() {}
+void TFileListView::ProcOnClickFilter() { ShowFileFilterOptionsDialog(); }

@@ -1,4 +1,9 @@
 // Writing every known setting into one INI document and reading them back.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -6,6 +11,7 @@
 #include "foundation/code_pages.h"
 #include "foundation/str_arrays.h"
 #include "foundation/str_transform.h"
+#include "foundation/text_files.h"
 #include "frame/core/settings_obj.h"
 #include "text/text_store.h"
 
@@ -13,6 +19,19 @@ namespace {
 
 constexpr const char* kSectionTextFiles = "textfiles";
 constexpr const char* kSectionSettings = "settings";
+
+// Why a settings file could not be read: the system's reason, EISDIR for a
+// folder, 0 when the file opens (it holds no settings then).
+int ReasonNotRead(const std::string& path) {
+  if (path.find('\0') != std::string::npos) return EINVAL;
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return errno;
+  if (S_ISDIR(st.st_mode)) return EISDIR;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return errno;
+  ::close(fd);
+  return 0;
+}
 
 // Only a regular file counts: a folder of that name is no settings file. A
 // file saved with every setting at its default may be empty; it is read all
@@ -103,20 +122,22 @@ bool TSettingsObj::SaveSettings(TConfigSaveLocation location, const std::string&
     default: break;
   }
   bool ok = false;
+  int reason = EINVAL;
   if (!fileName.empty() && !path.empty() && path.find('\0') == std::string::npos) {
     std::error_code ec;
     ok = document.SaveToFile(path) && std::filesystem::is_regular_file(path, ec);
+    reason = ok ? 0 : LastFileWriteError();
   }
 
-  if (showMessage) ShowSaveResult(ok);
+  if (showMessage) ShowSaveResult(ok, path.find('\0') == std::string::npos ? path : fileName, reason);
   return ok;
 }
 
-void TSettingsObj::ShowSaveResult(bool ok) {
+void TSettingsObj::ShowSaveResult(bool ok, const std::string& path, int errorNumber) {
   if (ok)
     UserDialogs().MessageBox(TSOMessageKind::Information, SprText(1), SprText(185));
   else
-    UserDialogs().MessageBox(TSOMessageKind::Error, SprText(7), SprText(158));
+    UserDialogs().MessageBox(TSOMessageKind::Error, SprText(7), FileFailureText(SprText(158), path, errorNumber));
 }
 
 bool TSettingsObj::LoadSettings(const std::string& fileName, bool showMessage) {
@@ -243,10 +264,16 @@ bool TSettingsObj::LoadSettings(const std::string& fileName, bool showMessage) {
   }
 
   if (showMessage) {
-    if (read)
+    if (read) {
       UserDialogs().MessageBox(TSOMessageKind::Information, SprText(1), SprText(186));
-    else
-      UserDialogs().MessageBox(TSOMessageKind::Error, SprText(7), SprText(fileName == FStartFileName ? 817 : 159));
+    } else if (fileName == FStartFileName) {
+      UserDialogs().MessageBox(TSOMessageKind::Error, SprText(7), SprText(817));
+    } else {
+      // A bare profile name was looked for in the configuration folder.
+      const std::string path = fileName.find('/') == std::string::npos ? ConfigFolder() + fileName : fileName;
+      UserDialogs().MessageBox(TSOMessageKind::Error, SprText(7),
+                               FileFailureText(SprText(159), path, ReasonNotRead(path)));
+    }
   }
   return read;
 }

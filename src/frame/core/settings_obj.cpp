@@ -342,7 +342,7 @@ void TSettingsObj::SetProgFileExtSettings(const std::string& value) {
 }
 
 void TSettingsObj::InitializeStandardSettings() {
-  CodePage = 65001;
+  CodePage = cpUTF8;
   CodePageWriteBOM = false;
 }
 

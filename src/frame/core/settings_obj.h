@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "foundation/code_pages.h"
 #include "foundation/config_files.h"
 #include "frame/core/settings_types.h"
 #include "text/language_constants.h"
@@ -43,7 +44,7 @@ class TSettingsObj {
   bool EnableBatchProcessor = false;
   bool BatchMode = false;
   bool BatchLoadStartSettingsInBatchMode = false;
-  int32_t CodePage = 65001;
+  int32_t CodePage = cpUTF8;
   bool CodePageWriteBOM = false;
   const TStrArray& FileExtensions() const { return FFileExtensions; }
   bool FileExtensionSettings = true;
@@ -215,7 +216,8 @@ class TSettingsObj {
   TConfigSaveLocation StartFileLocation() const;
   // Refuses profile names that could leave the folder or replace the start file.
   bool IsValidProfileName(const std::string& name) const;
-  void ShowSaveResult(bool ok);
+  // The failure names the file and the system's reason (errno, 0 for none).
+  void ShowSaveResult(bool ok, const std::string& path = "", int errorNumber = 0);
 
   std::string FProgFileExtSettings = "cfg";
   int32_t FLanguage = 0;

@@ -2,6 +2,7 @@
 // LoadSettings: the start file, command-line files, profiles and chosen files,
 // the window sizes of managed panels, and the reset to defaults.
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 
 #include "foundation/letter_case.h"
@@ -64,7 +65,7 @@ void TSettingsObj::SaveTabButtonClickSaveSettings(const std::string& buttonName)
     if (IsNulMarker(name) || Trim(name).empty()) return;
     if (!IsValidProfileName(name)) {
       // Same report as a name the file system refuses; nothing is written.
-      ShowSaveResult(false);
+      ShowSaveResult(false, name, 0);
     } else {
       SaveSettings(StartFileLocation(), name + "." + FProgFileExtSettings, true);
     }

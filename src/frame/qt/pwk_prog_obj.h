@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "foundation/code_pages.h"
 #include "frame/core/command_line.h"
 #include "frame/core/settings_obj.h"
 #include "frame/core/settings_variant.h"
@@ -277,7 +278,7 @@ class TPwkProgObj : public QObject {
   std::string FProgName = "ProgName";
   std::string FProgCompilationDate;
   std::string FProgFileExtSettings = "cfg";
-  int32_t FCodePage = 65001;
+  int32_t FCodePage = cpUTF8;
   bool FCodePageWriteBOM = false;
   int32_t FLanguage = 0;
   TLanguageSet FLanguages{langEN, langDE};

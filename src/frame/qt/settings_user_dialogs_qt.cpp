@@ -5,6 +5,7 @@
 #include "controls/dialogs.h"
 #include "foundation/qt/qt_strings.h"
 #include "foundation/str_split.h"
+#include "frame/qt/open_file_dialog.h"
 #include "text/text_store.h"
 
 // The library's notification window, so that a program driven by a dialog
@@ -30,7 +31,12 @@ QStringList QtFileFilters(const std::string& filter) {
   TStrArray parts;
   Explode(parts, "|", filter);
   QStringList out;
-  for (size_t i = 0; i < parts.size(); i += 2) out << ToQString(parts[i]);
+  for (size_t i = 0; i < parts.size(); i += 2) {
+    QString entry = ToQString(parts[i]);
+    // "*.*" matches only names with a dot here; every file is "*".
+    entry.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
+    out << entry;
+  }
   return out;
 }
 
@@ -48,10 +54,7 @@ std::string TQtSettingsUserDialogs::SaveFileDialog(const std::string& title, con
 
 std::string TQtSettingsUserDialogs::OpenFileDialog(const std::string& title, const std::string& defaultExt,
                                                    const std::string& filter) {
-  QFileDialog dialog(FParent, ToQString(title), QString(), QtFileFilter(filter));
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setDefaultSuffix(ToQString(defaultExt));
+  TOpenFileDialog dialog(FParent, ToQString(title), {QtFileFilter(filter)}, ToQString(defaultExt));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::string();
   return FromQString(dialog.selectedFiles().first());
 }

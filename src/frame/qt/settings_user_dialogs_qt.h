@@ -30,7 +30,7 @@ class TQtSettingsUserDialogs : public TSettingsUserDialogs {
 };
 
 // "Text Files (*.txt)|*.txt|All Files (*.*)|*.*" as Qt's list of filters:
-// "Text Files (*.txt)", "All Files (*.*)".
+// "Text Files (*.txt)", "All Files (*)" ("*.*" would hide names without a dot).
 QStringList QtFileFilters(const std::string& filter);
 // The first of them: "Syllabrix Settings (*.sxs)|*.sxs" gives "Syllabrix Settings (*.sxs)".
 QString QtFileFilter(const std::string& filter);

@@ -61,7 +61,7 @@ std::string ApplyWriting(std::string word, int32_t writing, TRandomGenerator& ge
     case kWritingUpperCase: return UTF8UpperCase(word);
     case kWritingMixedCase: return MixedCase(word, gen);
     case kWritingInitialCapitals: return UpperCaseBegin(word);
-    case kWritingLowerCase: return UTF8LowerCase(word);
+    case kWritingLowerCase: return UTF8LowerCaseWords(word);
     default: return word;
   }
 }

@@ -135,8 +135,12 @@ TResultAsListStatus CounterResultAsList(const TIntStrArrayObj& result, bool coun
   for (const TIntStr& item : result.Items) {
     const double share = static_cast<double>(item.Int) / static_cast<double>(sum) * 10000.0;
     const int64_t f = static_cast<int64_t>(std::nearbyint(share));
-    const size_t underscore = item.Str.find('_');
-    if (countPositions && underscore != std::string::npos) {
+    // The counter appends "_" and the position to the group, and the group
+    // itself may hold "_": the position follows the last one.
+    const size_t underscore = item.Str.rfind('_');
+    const bool hasPosition = underscore != std::string::npos && underscore + 1 < item.Str.size() &&
+                             item.Str.find_first_not_of("0123456789", underscore + 1) == std::string::npos;
+    if (countPositions && hasPosition) {
       std::string code = IntToStr(f) + "P" + item.Str.substr(underscore + 1);
       const size_t width = UTF8Length(code);
       if (width < 7) code.insert(0, 7 - width, '0');

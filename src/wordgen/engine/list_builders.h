@@ -44,8 +44,10 @@ enum class TResultAsListStatus {
 };
 
 // The counter's result as a list: each count's share of all counts times
-// 10000, rounded half to even. With countPositions an item "group_pos" is
-// written "<f>P<pos> group" with the code filled to 7 characters by zeros.
+// 10000, rounded half to even. With countPositions an item "group_pos" (pos
+// the digits after the last "_"; the group may hold "_" itself) is written
+// "<f>P<pos> group" with the code filled to 7 characters by zeros; an item
+// without such a position is written as without countPositions.
 TResultAsListStatus CounterResultAsList(const TIntStrArrayObj& result, bool countPositions, TStrArray& lines);
 TEngineMessage ResultEmptyMessage();
 

@@ -1,5 +1,8 @@
 #include "wordgen/gui/file_commands.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <span>
 
 #include "documents/docx_writer.h"
@@ -7,6 +10,7 @@
 #include "documents/odt_writer.h"
 #include "documents/rtf_writer.h"
 #include "documents/table_export.h"
+#include "foundation/code_pages.h"
 #include "foundation/line_breaks.h"
 #include "foundation/paths.h"
 #include "foundation/str_split.h"
@@ -54,11 +58,42 @@ const char* ExtensionOf(TSaveFormat format) {
 }
 
 // Some writers create missing folders on their way, others fail; a save into
-// a folder that is not there fails for every format, and leaves nothing behind.
-bool CanWriteInto(const std::string& fileName) {
-  if (fileName.empty()) return false;
+// a folder that is not there fails for every format, and leaves nothing
+// behind. 0 when the folder is there, else the reason.
+int FolderMissingError(const std::string& fileName) {
+  if (fileName.empty()) return ENOENT;
   const std::string folder = FolderOfFileName(fileName);
-  return folder.empty() || IsFolderAndExists(folder);
+  if (folder.empty()) return 0;
+  struct stat st {};
+  if (::stat(folder.c_str(), &st) != 0) return errno;
+  return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
+}
+
+// Runs one writer and reports its outcome with the reason of a failure.
+template <typename TWrite>
+TSaveReport RunSave(const std::string& fileName, TWrite write) {
+  TSaveReport report;
+  report.ErrorNumber = FolderMissingError(fileName);
+  if (report.ErrorNumber != 0) return report;
+  // Writers that fail before they write leave no reason of their own.
+  SetLastFileWriteError(0);
+  try {
+    report.Saved = write();
+  } catch (const EFileError& e) {
+    // The old file is intact; the window reports the failure.
+    report.Saved = false;
+    SetLastFileWriteError(e.ErrorNumber != 0 ? e.ErrorNumber : LastFileWriteError());
+  }
+  if (!report.Saved) report.ErrorNumber = LastFileWriteError();
+  return report;
+}
+
+// The characters a code page cannot hold in the cells of a table.
+int64_t TableCharsNotInCodePage(const TStrArray2D& table, int32_t codePage) {
+  int64_t count = 0;
+  for (const TStrArray& row : table)
+    for (const std::string& cell : row) count += CharsNotInCodePage(cell, codePage);
+  return count;
 }
 
 template <typename TDocument>
@@ -70,9 +105,7 @@ bool SaveLinesAsDocument(const std::string& text, const std::string& fileName) {
   return document.SaveToFile(fileName);
 }
 
-bool SaveTableThroughHub(const TStrArray2D& table, const std::string& fileName, TSaveFormat format,
-                         const TExportSettings& s) {
-  TDocCSV hub;
+void FillHub(TDocCSV& hub, const TStrArray2D& table, const TExportSettings& s) {
   hub.Encoding = s.CodePage;
   hub.WriteBOM = s.WriteBOM;
   hub.SeparatorFields().Write().SetFromChar(s.FieldSeparator);
@@ -84,6 +117,19 @@ bool SaveTableThroughHub(const TStrArray2D& table, const std::string& fileName, 
   columns.AddColumn(csDataStr, csWidthDynamic, csAlignDefault, 0);
   if (s.ShowNumber) columns.AddColumn(csDataNumber, csWidthDynamic, csAlignDefault, 0);
   if (s.ShowFrequency) columns.AddColumn(csDataPercentage, csWidthDynamic, csAlignDefault, 0);
+}
+
+// The CSV text as the file holds it before its code page.
+std::string CsvTextOf(const TStrArray2D& table, const TExportSettings& s) {
+  TDocCSV hub;
+  FillHub(hub, table, s);
+  return hub.AsText();
+}
+
+bool SaveTableThroughHub(const TStrArray2D& table, const std::string& fileName, TSaveFormat format,
+                         const TExportSettings& s) {
+  TDocCSV hub;
+  FillHub(hub, table, s);
   switch (format) {
     case TSaveFormat::Csv: return hub.SaveToFileCSV(fileName);
     case TSaveFormat::Xlsx: hub.SpreadSheetExportDynamicCellFormat = true; return hub.SaveToFileXLSX(fileName);
@@ -131,9 +177,9 @@ TSaveFormat ChooseSaveFormat(TSaveContent content, int32_t filterIndex, std::str
   return chosen;
 }
 
-bool SaveTextAs(const std::string& text, const std::string& fileName, TSaveFormat format, const TExportSettings& s) {
-  if (!CanWriteInto(fileName)) return false;
-  try {
+TSaveReport SaveTextAs(const std::string& text, const std::string& fileName, TSaveFormat format,
+                       const TExportSettings& s) {
+  TSaveReport report = RunSave(fileName, [&] {
     switch (format) {
       case TSaveFormat::Txt: return SaveString(text, fileName, s.CodePage, s.WriteBOM, false);
       case TSaveFormat::Docx: return SaveLinesAsDocument<TDocDOCX>(text, fileName);
@@ -141,16 +187,15 @@ bool SaveTextAs(const std::string& text, const std::string& fileName, TSaveForma
       case TSaveFormat::Rtf: return SaveLinesAsDocument<TDocRTF>(text, fileName);
       default: return false;
     }
-  } catch (const EFileError&) {
-    // The old file is intact; the window reports the failure.
-    return false;
-  }
+  });
+  // The documents hold every character; plain text only what the code page can.
+  if (report.Saved && format == TSaveFormat::Txt) report.ReplacedCharacters = CharsNotInCodePage(text, s.CodePage);
+  return report;
 }
 
-bool SaveCountTableAs(const TStrArray2D& table, const std::string& fileName, TSaveFormat format,
-                      const TExportSettings& s) {
-  if (!CanWriteInto(fileName)) return false;
-  try {
+TSaveReport SaveCountTableAs(const TStrArray2D& table, const std::string& fileName, TSaveFormat format,
+                             const TExportSettings& s) {
+  TSaveReport report = RunSave(fileName, [&] {
     switch (format) {
       case TSaveFormat::Csv:
       case TSaveFormat::Xlsx:
@@ -159,9 +204,23 @@ bool SaveCountTableAs(const TStrArray2D& table, const std::string& fileName, TSa
       case TSaveFormat::Html: return SaveTableAsHtml(table, fileName, s);
       default: return false;
     }
-  } catch (const EFileError&) {
-    return false;
+  });
+  if (!report.Saved) return report;
+  // XLSX and ODS are UTF-8 throughout and HTML writes a character its code
+  // page lacks as a reference; CSV and DIF hold "?" in its place.
+  switch (format) {
+    case TSaveFormat::Csv:
+      // A separator or quote that the code page lacks stands in the file as
+      // often as the writer puts it: then the text itself is counted.
+      if (CharsNotInCodePage(s.FieldSeparator, s.CodePage) + CharsNotInCodePage(s.QuoteCharacter, s.CodePage) > 0) {
+        report.ReplacedCharacters = CharsNotInCodePage(CsvTextOf(table, s), s.CodePage);
+        break;
+      }
+      [[fallthrough]];
+    case TSaveFormat::Dif: report.ReplacedCharacters = TableCharsNotInCodePage(table, s.CodePage); break;
+    default: break;
   }
+  return report;
 }
 
 std::string CountTableAsTabText(const TStrArray2D& table) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "foundation/code_pages.h"
 #include "foundation/types.h"
 
 enum class TSaveContent { SyllableList, CreatedWords, CountTable };
@@ -27,7 +28,7 @@ TSaveFormat ChooseSaveFormat(TSaveContent content, int32_t filterIndex, std::str
 
 // What the settings say about exported files.
 struct TExportSettings {
-  int32_t CodePage = 65001;
+  int32_t CodePage = cpUTF8;
   bool WriteBOM = false;
   std::string FieldSeparator = ",";
   std::string QuoteCharacter = "\"";
@@ -37,20 +38,32 @@ struct TExportSettings {
   bool ShowFrequency = true;
 };
 
+// What a save tells its caller.
+struct TSaveReport {
+  bool Saved = false;
+  // Characters that the code page cannot hold and that the file holds as "?"
+  // instead (the file is written all the same).
+  int64_t ReplacedCharacters = 0;
+  // Why the save failed: the system's error number (errno), 0 when unknown.
+  int ErrorNumber = 0;
+  explicit operator bool() const { return Saved; }
+};
+
 // Txt: the text in the code page, with its byte-order mark when set,
 // replacing the file. Docx, Odt, Rtf: one default-style paragraph per line of
-// the text (empty lines included). false when nothing could be written, when
-// the file's folder does not exist, or for a table format.
-bool SaveTextAs(const std::string& text, const std::string& fileName, TSaveFormat format, const TExportSettings& s);
+// the text (empty lines included). Not saved when nothing could be written,
+// when the file's folder does not exist, or for a table format.
+TSaveReport SaveTextAs(const std::string& text, const std::string& fileName, TSaveFormat format,
+                       const TExportSettings& s);
 
 // Csv, Xlsx, Ods, Dif: the counter's table (item, count and percentage
 // columns as the settings show them) with the CSV parameters and cell types
 // of the settings; Html: the table as the one table of a page titled
-// "Syllabrix". false when nothing could be written, when the file's folder
-// does not exist, or for a text format (the count table's text goes through
-// SaveTextAs).
-bool SaveCountTableAs(const TStrArray2D& table, const std::string& fileName, TSaveFormat format,
-                      const TExportSettings& s);
+// "Syllabrix". Not saved when nothing could be written, when the file's
+// folder does not exist, or for a text format (the count table's text goes
+// through SaveTextAs).
+TSaveReport SaveCountTableAs(const TStrArray2D& table, const std::string& fileName, TSaveFormat format,
+                             const TExportSettings& s);
 
 // Cells joined by TAB, rows by LF, no line break after the last row.
 std::string CountTableAsTabText(const TStrArray2D& table);

@@ -1,5 +1,7 @@
 #include "wordgen/gui/prog.h"
 
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -18,6 +20,7 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <exception>
 #include <filesystem>
@@ -25,6 +28,7 @@
 #include "controls/control_helpers.h"
 #include "controls/dialogs.h"
 #include "controls/zoom_memo.h"
+#include "foundation/code_pages.h"
 #include "foundation/letter_case.h"
 #include "foundation/number_format.h"
 #include "foundation/qt/qt_strings.h"
@@ -32,6 +36,7 @@
 #include "foundation/str_split.h"
 #include "foundation/str_transform.h"
 #include "foundation/text_files.h"
+#include "frame/qt/open_file_dialog.h"
 #include "frame/qt/settings_user_dialogs_qt.h"
 #include "text/caption_grammar.h"
 #include "text/text_store.h"
@@ -108,6 +113,12 @@ QPixmap ProgramPicture(int width, int height, const QString& subtitle) {
 
 enum TSaveContentNumber : int32_t { kSaveSyllables = 0, kSaveWords = 1, kSaveTable = 2 };
 
+constexpr StrResGlobal kSlotFileNotCreated = 158;
+constexpr StrResGlobal kSlotFileNotFound = 159;
+// Program texts.
+constexpr int32_t kTextCloseQuestion = 123;
+constexpr int32_t kTextCharactersReplaced = 124;
+
 }  // namespace
 
 // --- Dialogs -------------------------------------------------------------------
@@ -130,12 +141,8 @@ void TQtProgDialogs::InputMemo(const std::string& caption, const std::string& pr
 }
 
 std::string TQtProgDialogs::OpenFile(const std::string& title, const std::string& filter) {
-  QFileDialog dialog(FParent, ToQString(title));
-  dialog.setNameFilters(QtFileFilters(filter));
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(QFileDialog::ExistingFile);
+  TOpenFileDialog dialog(FParent, ToQString(title), QtFileFilters(filter), QStringLiteral("txt"));
   dialog.setViewMode(QFileDialog::Detail);
-  dialog.setDefaultSuffix(QStringLiteral("txt"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::string();
   return FromQString(dialog.selectedFiles().first());
 }
@@ -165,6 +172,11 @@ std::string TQtProgDialogs::SaveFile(const std::string& title, const std::string
 
 void TQtProgDialogs::SetClipboardText(const std::string& text) {
   QGuiApplication::clipboard()->setText(ToQString(text));
+}
+
+bool TQtProgDialogs::AskYesNo(const std::string& caption, const std::string& question, const std::string& yesCaption,
+                              const std::string& noCaption) {
+  return ::ConfirmationDialog(caption, question, yesCaption, noCaption, true);
 }
 
 // --- Window -------------------------------------------------------------------
@@ -419,6 +431,9 @@ void Tprog::FormCreate() {
   FSP->AddDonateControl(ui->la_donate2);
   // 7.
   FSP->Initialize();
+  // The window hears its own close requests before the frame, which saves
+  // the settings on exit: a close that the user calls off saves nothing.
+  installEventFilter(this);
   // 8.
   FSP->InfoDialogSetHelpTexts(110, 111, 112, 113, 114);
   // 9.
@@ -431,8 +446,19 @@ void Tprog::FormCreate() {
   // 12.
   ui->pc->setCurrentWidget(ui->tab_creator);
   // 13.
-  for (TAdvancedMemo* memo : {ui->m_creator_out, ui->m_silben, ui->m_counter_in, ui->m_counter_out})
+  for (TAdvancedMemo* memo : {ui->m_creator_out, ui->m_silben, ui->m_counter_in, ui->m_counter_out}) {
     memo->installEventFilter(this);
+    // Typing, pasting, dropping and undoing change the field's text as the user's own work.
+    connect(memo, &QPlainTextEdit::textChanged, this, [this, memo] {
+      if (!FProgramSetsText) MarkFieldUnsaved(memo);
+    });
+    // Copying the whole text keeps it as well as a save does.
+    memo->OnCopyToClipboard = [this, memo](QObject*, std::string&, bool&) {
+      const QTextCursor cursor = memo->textCursor();
+      if (cursor.selectionStart() == 0 && cursor.selectionEnd() >= memo->document()->characterCount() - 1)
+        MarkFieldSaved(memo);
+    };
+  }
   // 14.
   ui->m_counter_out->clear();
   ui->m_creator_out->clear();
@@ -443,6 +469,8 @@ void Tprog::FormCreate() {
   FCounter.GlobalErg.Clear();
   // 17.
   ResizeAll(true);
+  // What the start put into the fields is no work of the user's.
+  FUnsavedFields.clear();
 }
 
 void Tprog::FormDestroy() {
@@ -509,6 +537,10 @@ void Tprog::SetFontSettings() {
 }
 
 bool Tprog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == this && event->type() == QEvent::Close && !ConfirmClose()) {
+    event->ignore();
+    return true;
+  }
   auto* memo = qobject_cast<TAdvancedMemo*>(watched);
   if (memo && event->type() == QEvent::ShortcutOverride) {
     // The memo would take Ctrl+Delete as "delete word"; the menu's clear command comes first.
@@ -546,13 +578,44 @@ void Tprog::m_create_countClick(QObject* sender) {
 
 void Tprog::m_closeClick(QObject*) { close(); }
 
+bool Tprog::HoldsUnsavedText() const {
+  for (const TAdvancedMemo* memo : FUnsavedFields)
+    if (!memo->document()->isEmpty()) return true;
+  return false;
+}
+
+bool Tprog::ConfirmClose() {
+  if (!HoldsUnsavedText()) return true;
+  return FDialogs->AskYesNo(SprText(3), SprLocalText(kTextCloseQuestion), SprText(193), SprText(194));
+}
+
+void Tprog::ShowFileFailure(StrResGlobal message, const std::string& fileName, int errorNumber) {
+  ShowMessage(TMessageKind::Error, SprText(7), FileFailureText(SprText(message), fileName, errorNumber));
+}
+
 void Tprog::ShowMessage(TMessageKind kind, const std::string& caption, const std::string& text) {
   FDialogs->MessageBox(kind, caption, text);
 }
 
 std::string Tprog::MemoText(const TAdvancedMemo* memo) const { return FromQString(memo->toPlainText()); }
 
-void Tprog::SetMemoText(TAdvancedMemo* memo, const std::string& text) { memo->setPlainText(ToQString(text)); }
+void Tprog::SetMemoText(TAdvancedMemo* memo, const std::string& text) {
+  FProgramSetsText = true;
+  memo->setPlainText(ToQString(text));
+  FProgramSetsText = false;
+}
+
+void Tprog::ClearField(TAdvancedMemo* memo) {
+  MarkFieldSaved(memo);
+  if (memo->document()->isEmpty()) return;
+  QTextCursor cursor(memo->document());
+  cursor.select(QTextCursor::Document);
+  FProgramSetsText = true;
+  cursor.removeSelectedText();
+  FProgramSetsText = false;
+  // Ctrl+Z right after the command brings the text back.
+  if (memo->isVisible()) memo->setFocus();
+}
 
 // --- Language -----------------------------------------------------------------
 
@@ -598,7 +661,10 @@ void Tprog::bt_createClick(QObject*) {
   // One update of the field for the whole run.
   if (result.OutputText != oldText) {
     const QString text = ToQString(result.OutputText);
+    FProgramSetsText = true;
     ui->m_creator_out->setPlainText(text);
+    FProgramSetsText = false;
+    MarkFieldUnsaved(ui->m_creator_out);
     if (result.Caret) {
       QTextCursor cursor = ui->m_creator_out->textCursor();
       cursor.setPosition(CaretPosition(text, *result.Caret));
@@ -663,11 +729,12 @@ void Tprog::bt_countClick(QObject*) {
     return;
   }
   SetMemoText(ui->m_counter_out, outcome.Output);
+  MarkFieldUnsaved(ui->m_counter_out);
 }
 
 void Tprog::pm_counter_resetcounterClick(QObject*) {
   FCounter.ResetCounter();
-  ui->m_counter_out->clear();
+  ClearField(ui->m_counter_out);
 }
 
 // --- Syllable-list sources ----------------------------------------------------
@@ -675,7 +742,8 @@ void Tprog::pm_counter_resetcounterClick(QObject*) {
 void Tprog::PutListIntoSyllableField(const TStrArray& lines) {
   const std::string joined = Implode(lines, "\n");
   std::string text;
-  if (FSP->ReadBoolean(kSettingAddDeleteOld, true)) {
+  const bool replace = FSP->ReadBoolean(kSettingAddDeleteOld, true);
+  if (replace) {
     text = joined;
   } else {
     text = MemoText(ui->m_silben);
@@ -684,8 +752,10 @@ void Tprog::PutListIntoSyllableField(const TStrArray& lines) {
       text += joined;
     }
   }
-  // One update of the field for the whole list.
+  // One update of the field for the whole list. A list that the menu made
+  // can be made again; a list added to the user's keeps the user's state.
   SetMemoText(ui->m_silben, text);
+  if (replace) MarkFieldSaved(ui->m_silben);
   ui->pc->setCurrentWidget(ui->tab_creator);
   RefreshTabDependingCaptions();
   QTextCursor cursor = ui->m_silben->textCursor();
@@ -776,11 +846,19 @@ void Tprog::m_load(QObject* sender) {
   if (!target) return;
   const std::string fileName = FDialogs->OpenFile(FDialogCaptions.Open.Title, FDialogCaptions.Open.Filter);
   if (fileName.empty()) return;
+  // On every failure the field keeps its text.
+  struct stat st {};
+  if (::stat(fileName.c_str(), &st) != 0) {
+    ShowFileFailure(kSlotFileNotFound, fileName, errno);
+    return;
+  }
   try {
     const std::string text = LoadString(fileName);
     SetMemoText(target, ToMemoLineBreaks(text));
+    MarkFieldSaved(target);
+  } catch (const EFileError& e) {
+    ShowMessage(TMessageKind::Error, SprText(7), FileFailureText("", fileName, e.ErrorNumber));
   } catch (const std::exception& e) {
-    // The field keeps its text.
     ShowMessage(TMessageKind::Error, SprText(7), e.what());
   }
 }
@@ -838,7 +916,7 @@ void Tprog::SaveWithDialog(int32_t content, int32_t filterIndex) {
   FSaveFilterIndex = chosenIndex;
 
   TExportSettings settings;
-  settings.CodePage = FSP->ReadInt(kSettingEncoding, 65001);
+  settings.CodePage = FSP->ReadInt(kSettingEncoding, cpUTF8);
   settings.WriteBOM = FSP->ReadBoolean(kSettingBOM, false);
   settings.FieldSeparator = FSP->ReadString(kSettingFieldSeparator, ",");
   settings.QuoteCharacter = FSP->ReadString(kSettingQuoteCharacter, "\"");
@@ -847,67 +925,85 @@ void Tprog::SaveWithDialog(int32_t content, int32_t filterIndex) {
   settings.ShowFrequency = FSP->ReadBoolean(kSettingShowFrequency, true);
 
   const TSaveFormat format = ChooseSaveFormat(kind, chosenIndex, fileName);
-  bool saved = false;
-  if (kind == TSaveContent::SyllableList) {
-    saved = SaveTextAs(MemoText(ui->m_silben), fileName, TSaveFormat::Txt, settings);
-  } else if (kind == TSaveContent::CreatedWords) {
-    saved = SaveTextAs(MemoText(ui->m_creator_out), fileName, format, settings);
-  } else if (format == TSaveFormat::Txt) {
-    saved = SaveTextAs(MemoText(ui->m_counter_out), fileName, format, settings);
+  TSaveReport report;
+  TAdvancedMemo* source = kind == TSaveContent::SyllableList   ? ui->m_silben
+                          : kind == TSaveContent::CreatedWords ? ui->m_creator_out
+                                                               : ui->m_counter_out;
+  if (kind != TSaveContent::CountTable || format == TSaveFormat::Txt) {
+    report = SaveTextAs(MemoText(source), fileName, kind == TSaveContent::SyllableList ? TSaveFormat::Txt : format,
+                        settings);
   } else {
     if (FCounter.GlobalErg.Count() == 0) {
       ShowMessage(TMessageKind::Error, SprText(7), SprLocalText(41));
       return;
     }
     const TStrArray2D table = FCounter.GlobalErgAsStrArray2D(ReadCounterSettings(), GlobalNumberFormat());
-    saved = SaveCountTableAs(table, fileName, format, settings);
+    report = SaveCountTableAs(table, fileName, format, settings);
   }
-  if (!saved) {
-    ShowMessage(TMessageKind::Error, SprText(7), SprText(158));
+  if (!report.Saved) {
+    ShowFileFailure(kSlotFileNotCreated, fileName, report.ErrorNumber);
     return;
   }
   InitialDir = FolderOfFileName(fileName);
+  MarkFieldSaved(source);
+  if (report.ReplacedCharacters > 0) {
+    // The file holds "?" where the code page has no character: the user learns
+    // how many, and that UTF-8 would keep them.
+    std::string text = SprLocalText(kTextCharactersReplaced);
+    text = StringReplaceFast(text, "<N>", std::to_string(report.ReplacedCharacters));
+    text = StringReplaceFast(text, "<E>", CodePageToStr(settings.CodePage, true));
+    ShowMessage(TMessageKind::Information, SprText(3), text);
+  }
 }
 
 void Tprog::m_clipboard(QObject* sender) {
   if (!sender) return;
   const std::string name = FromQString(sender->objectName());
-  std::string text;
-  if (name == "pm_counter_out_clipboard_text")
-    text = MemoText(ui->m_counter_out);
-  else if (name == "pm_counter_in_clipboard")
-    text = MemoText(ui->m_counter_in);
-  else if (name == "pm_creator_out_clipboard")
-    text = MemoText(ui->m_creator_out);
-  else if (name == "pm_silben_clipboard")
-    text = MemoText(ui->m_silben);
-  else if (name == "m_copy_result_to_clipboard_table" || name == "pm_counter_out_clipboard_table")
-    text = CountTableAsTabText(FCounter.GlobalErgAsStrArray2D(ReadCounterSettings(), GlobalNumberFormat()));
-  else
+  TAdvancedMemo* copied = nullptr;
+  if (name == "pm_counter_out_clipboard_text") {
+    copied = ui->m_counter_out;
+  } else if (name == "pm_counter_in_clipboard") {
+    copied = ui->m_counter_in;
+  } else if (name == "pm_creator_out_clipboard") {
+    copied = ui->m_creator_out;
+  } else if (name == "pm_silben_clipboard") {
+    copied = ui->m_silben;
+  } else if (name == "m_copy_result_to_clipboard_table" || name == "pm_counter_out_clipboard_table") {
+    FDialogs->SetClipboardText(
+        CountTableAsTabText(FCounter.GlobalErgAsStrArray2D(ReadCounterSettings(), GlobalNumberFormat())));
+    MarkFieldSaved(ui->m_counter_out);
     return;
-  FDialogs->SetClipboardText(text);
+  } else {
+    return;
+  }
+  FDialogs->SetClipboardText(MemoText(copied));
+  MarkFieldSaved(copied);
 }
 
 void Tprog::m_copy_result_to_clipboard_textClick(QObject*) {
+  TAdvancedMemo* copied = nullptr;
   if (CreatorTabActive())
-    FDialogs->SetClipboardText(MemoText(ui->m_creator_out));
+    copied = ui->m_creator_out;
   else if (ui->pc->currentWidget() == ui->tab_counter)
-    FDialogs->SetClipboardText(MemoText(ui->m_counter_out));
+    copied = ui->m_counter_out;
+  if (!copied) return;
+  FDialogs->SetClipboardText(MemoText(copied));
+  MarkFieldSaved(copied);
 }
 
 void Tprog::m_clear(QObject* sender) {
   if (!sender) return;
   const std::string name = FromQString(sender->objectName());
   if (name == "m_clear_result")
-    (CreatorTabActive() ? ui->m_creator_out : ui->m_counter_out)->clear();
+    ClearField(CreatorTabActive() ? ui->m_creator_out : ui->m_counter_out);
   else if (name == "m_clear_input" || name == "pm_counter_in_clear")
-    ui->m_counter_in->clear();
+    ClearField(ui->m_counter_in);
   else if (name == "pm_counter_out_clear")
-    ui->m_counter_out->clear();
+    ClearField(ui->m_counter_out);
   else if (name == "pm_creator_out_clear")
-    ui->m_creator_out->clear();
+    ClearField(ui->m_creator_out);
   else if (name == "m_silbenliste_del" || name == "pm_silben_clear")
-    ui->m_silben->clear();
+    ClearField(ui->m_silben);
 }
 
 // --- Settings notifications ---------------------------------------------------
@@ -923,8 +1019,10 @@ void Tprog::SPSettingsSave(TConfigSaver& settings) {
 }
 
 void Tprog::SPSettingsLoad(TConfigSaver& settings) {
-  if (FSP->ReadBoolean(kSettingSaveWithSettings, false))
+  if (FSP->ReadBoolean(kSettingSaveWithSettings, false)) {
     SetMemoText(ui->m_silben, ToMemoLineBreaks(settings.ReadString("mainform", "syllables", MemoText(ui->m_silben))));
+    MarkFieldSaved(ui->m_silben);
+  }
   RandNumbers = settings.ReadString("syllablelist", "rand_numbers", RandNumbers);
   InitialDir = settings.ReadString("main", "initial_dir", InitialDir);
   SetFontSettings();

@@ -12,11 +12,13 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "foundation/config_files.h"
 #include "foundation/types.h"
 #include "frame/qt/pwk_prog_obj.h"
+#include "text/text_store.h"
 #include "wordgen/counter/counter.h"
 #include "wordgen/engine/engine_message.h"
 #include "wordgen/engine/word_generator.h"
@@ -53,6 +55,9 @@ class TProgDialogs {
                                const std::string& filter, int32_t& filterIndex) = 0;
   // Replaces the clipboard's content with plain text.
   virtual void SetClipboardText(const std::string& text) = 0;
+  // A question with the two buttons; true only for yes.
+  virtual bool AskYesNo(const std::string& caption, const std::string& question, const std::string& yesCaption,
+                        const std::string& noCaption) = 0;
 };
 
 // The real dialogs, opened over the window.
@@ -68,6 +73,8 @@ class TQtProgDialogs : public TProgDialogs {
   std::string SaveFile(const std::string& title, const std::string& folder, const std::string& fileName,
                        const std::string& filter, int32_t& filterIndex) override;
   void SetClipboardText(const std::string& text) override;
+  bool AskYesNo(const std::string& caption, const std::string& question, const std::string& yesCaption,
+                const std::string& noCaption) override;
 
  private:
   QWidget* FParent;
@@ -147,6 +154,11 @@ class Tprog : public QMainWindow {
   // The settings of the commands as the frame holds them now.
   TCounterSettings ReadCounterSettings() const;
 
+  // True while a field holds text that changed since it was last saved,
+  // copied or loaded (typed or pasted text, created words, a count): closing
+  // the window asks first then.
+  bool HoldsUnsavedText() const;
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   // The first show centres the window on its screen unless the settings placed it.
@@ -163,6 +175,14 @@ class Tprog : public QMainWindow {
   void SaveWithDialog(int32_t content, int32_t filterIndex);
   std::string MemoText(const TAdvancedMemo* memo) const;
   void SetMemoText(TAdvancedMemo* memo, const std::string& text);
+  // Empties the field as an edit of its own, so that undo brings the text back.
+  void ClearField(TAdvancedMemo* memo);
+  // The field's text is now kept elsewhere (saved, copied, loaded) or not.
+  void MarkFieldSaved(const TAdvancedMemo* memo) { FUnsavedFields.erase(memo); }
+  void MarkFieldUnsaved(const TAdvancedMemo* memo) { FUnsavedFields.insert(memo); }
+  // Asks before closing over unsaved text; true when the window may close.
+  bool ConfirmClose();
+  void ShowFileFailure(StrResGlobal message, const std::string& fileName, int errorNumber);
 
   std::unique_ptr<Ui::Tprog> ui;
   std::unique_ptr<TQtProgDialogs> FQtDialogs;
@@ -174,6 +194,9 @@ class Tprog : public QMainWindow {
   TWordGenEngine FEngine;
   TCounterObj FCounter;
   bool FShownOnce = false;
+  std::set<const TAdvancedMemo*> FUnsavedFields;
+  // Set while the program itself puts text into a field.
+  bool FProgramSetsText = false;
 };
 
 // The main window while it exists.

@@ -246,6 +246,9 @@ void DeclareStorageFormat(TPwkProgObj& sp, bool decimalComma) {
                                kStorageFieldWidth);
   sp.SettingsAddTextToTab(tab, Lib(688), false, false, 0, kFrameWidth, kNextPlace);
   sp.SettingsAddInputCheckBoxToTab(tab, Lib(690), "quoteonlyifnecessary", true, kSettingQuoteOnlyIfNecessary, false, 0);
+  // A tab shows its elements in the order of their places, and the settings'
+  // IDs fix the places up to 103: the note on the encoding can only close the tab.
+  sp.SettingsAddTextToTab(tab, Prog(125), false, false, 0, kFrameWidth, kNextPlace);
 }
 
 }  // namespace

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <iostream>
 
+#include "failing_folders.h"
 #include "frame_core_fixture.h"
 
 namespace {
@@ -196,12 +200,14 @@ TEST_F(SettingsFiles, MessagesBySlot) {
   testsupport::WriteFileBytes(AppPath("file"), "x");
   SO.SaveSettings(cslFileName, AppPath("file") + "/sub/x.sxs", true);
   ASSERT_EQ(Dialogs.Messages.size(), 5u);
+  // A failure names the file and the system's reason under the store's text.
   const std::pair<TSOMessageKind, std::string> expected[] = {
       {TSOMessageKind::Information, "The settings have been saved successfully."},
       {TSOMessageKind::Information, "The settings have been loaded successfully."},
-      {TSOMessageKind::Error, "File not found."},
+      {TSOMessageKind::Error, "File not found.\n\n" + SO.ConfigFolder() + "missing\n" + std::strerror(ENOENT)},
       {TSOMessageKind::Error, "At the moment, you do not have any stored settings."},
-      {TSOMessageKind::Error, "File could not be created."},
+      {TSOMessageKind::Error,
+       "File could not be created.\n\n" + AppPath("file") + "/sub/x.sxs\n" + std::strerror(ENOTDIR)},
   };
   for (size_t i = 0; i < 5; ++i) {
     EXPECT_EQ(Dialogs.Messages[i].Kind, expected[i].first) << i;
@@ -209,6 +215,36 @@ TEST_F(SettingsFiles, MessagesBySlot) {
     EXPECT_EQ(Dialogs.Messages[i].Caption,
               expected[i].first == TSOMessageKind::Information ? std::string("Information") : std::string("Error"));
   }
+}
+
+// Settings saved into a folder the user may not write, or onto a full disk,
+// name the file and the reason.
+TEST_F(SettingsFiles, FailedSavesInAReadOnlyFolderOrOnAFullDiskSayWhy) {
+  SO.SetSaveToAppDir(true);
+  {
+    testsupport::TReadOnlyFolder locked;
+    if (locked.Unavailable().empty()) {
+      SO.SetApplicationFolder(locked.Folder());
+      EXPECT_FALSE(SO.SaveSettings(cslAppDir, SO.StartFileName(), true));
+      ASSERT_FALSE(Dialogs.Messages.empty());
+      EXPECT_EQ(Dialogs.Messages.back().Text,
+                "File could not be created.\n\n" + locked.Folder() + SO.StartFileName() + "\n" + std::strerror(EACCES));
+      EXPECT_FALSE(SO.LanguageTabButtonClickSaveLanguage());
+      EXPECT_EQ(Dialogs.Messages.back().Text,
+                "File could not be created.\n\n" + locked.Folder() + "lang.cfg\n" + std::strerror(EACCES));
+    } else {
+      std::cout << "[ SKIPPED ] read-only folder: " << locked.Unavailable() << "\n";
+    }
+  }
+  testsupport::TFullFileSystem full;
+  if (!full.Unavailable().empty()) GTEST_SKIP() << "full file system: " << full.Unavailable();
+  SO.AddTab(11, "t");
+  const int id = SO.AddInputEditToTab(0, "k", "", -1, false, 0, 0);
+  SO.Controls()[id].Value = std::string(200000, 'x');
+  SO.SetApplicationFolder(full.Folder());
+  EXPECT_FALSE(SO.SaveSettings(cslAppDir, SO.StartFileName(), true));
+  EXPECT_EQ(Dialogs.Messages.back().Text,
+            "File could not be created.\n\n" + full.Folder() + SO.StartFileName() + "\n" + std::strerror(ENOSPC));
 }
 
 TEST_F(SettingsFiles, EventOrder) {

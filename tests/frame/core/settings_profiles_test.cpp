@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include <filesystem>
 
 #include "foundation/letter_case.h"
@@ -84,7 +87,7 @@ TEST_F(SettingsProfiles, ProfileNamesThatWouldLeaveTheFolderAreRefused) {
     SO.SaveTabButtonClickSaveSettings("bt_save_save_profile");
     ASSERT_EQ(Dialogs.Messages.size(), 1u) << name;
     EXPECT_EQ(Dialogs.Messages[0].Kind, TSOMessageKind::Error) << name;
-    EXPECT_EQ(Dialogs.Messages[0].Text, "File could not be created.") << name;
+    EXPECT_EQ(Dialogs.Messages[0].Text, "File could not be created.\n\n" + name) << name;
   }
   EXPECT_EQ(FilesIn(ConfigHome.str()),
             (std::vector<std::string>{ConfigHome.str() + "/Pellwick", ConfigHome.str() + "/Pellwick/SyllabrixTest",
@@ -122,7 +125,8 @@ TEST_F(SettingsProfiles, LoadProfile) {
   Dialogs.Answers = {"Gone"};
   Touch(ConfigDir() + "Other.sxs");
   SO.SaveTabButtonClickLoadSettings("bt_save_load_profile");
-  EXPECT_EQ(Dialogs.Messages.back().Text, "File not found.");
+  EXPECT_EQ(Dialogs.Messages.back().Text,
+            "File not found.\n\n" + SO.ConfigFolder() + "Gone.sxs\n" + std::strerror(ENOENT));
 }
 
 TEST_F(SettingsProfiles, StartFileAndChosenFiles) {

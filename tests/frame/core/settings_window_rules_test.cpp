@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <iterator>
 
@@ -132,7 +134,8 @@ TEST_F(SettingsWindowActions, LanguageFileBytes) {
   testsupport::WriteFileBytes(AppPath("file"), "x");
   EXPECT_FALSE(SO.LanguageTabButtonClickSaveLanguage());
   EXPECT_EQ(Dialogs.Messages.back().Caption, "Error");
-  EXPECT_EQ(Dialogs.Messages.back().Text, "File could not be created.");
+  EXPECT_EQ(Dialogs.Messages.back().Text,
+            "File could not be created.\n\n" + AppPath("file") + "/sub/lang.cfg\n" + std::strerror(ENOTDIR));
 }
 
 TEST_F(SettingsWindowActions, DeleteSettings) {

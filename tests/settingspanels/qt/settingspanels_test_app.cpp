@@ -1,43 +1,15 @@
 #include "settingspanels_test_app.h"
 
-#include <QDir>
-#include <QTimer>
-#include <memory>
-
 #include "text/translations.h"
 
 QApplication& PanelsTestApp() {
-  static int argc = 1;
-  static char name[] = "settingspanels_qt_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    // The container reads the library's texts in every language.
-    RegisterTranslations();
-    auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance());
-    return existing ? existing : new QApplication(argc, argv);
-  }();
-  return *app;
+  // The panels read the library's texts in every language.
+  static const bool registered = (RegisterTranslations(), true);
+  (void)registered;
+  return EnsureTestApplication("settingspanels_qt_tests");
 }
 
-void SaveScreenshot(QWidget* widget, const std::string& name) {
-  QDir().mkpath(QStringLiteral(SYLLABRIX_SCREENSHOT_DIR));
-  widget->grab().save(QStringLiteral(SYLLABRIX_SCREENSHOT_DIR) + QStringLiteral("/settingspanels_") +
-                      QString::fromStdString(name) + QStringLiteral(".png"));
-}
-
-void OnNextModal(std::function<void(QWidget* modal)> action) {
-  auto* timer = new QTimer;
-  timer->setInterval(10);
-  auto shared = std::make_shared<std::function<void(QWidget*)>>(std::move(action));
-  QObject::connect(timer, &QTimer::timeout, [timer, shared] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr || !modal->isVisible()) return;
-    timer->stop();
-    timer->deleteLater();
-    (*shared)(modal);
-  });
-  timer->start();
-}
+void SaveScreenshot(QWidget* widget, const std::string& name) { SaveWidgetScreenshot(widget, "settingspanels_", name); }
 
 TEveryKind DeclareEveryKind(TSettingsContainerModel& m) {
   TEveryKind k;

@@ -9,15 +9,13 @@
 #include <functional>
 #include <string>
 
+#include "qt_test_support.h"
 #include "settingspanels/core/settings_container_model.h"
 
 QApplication& PanelsTestApp();
 
 // Saves the widget as SYLLABRIX_SCREENSHOT_DIR/settingspanels_<name>.png.
 void SaveScreenshot(QWidget* widget, const std::string& name);
-
-// Runs action on the next modal window that opens, while exec() runs.
-void OnNextModal(std::function<void(QWidget* modal)> action);
 
 // The tabs and the first record of each kind of the full container.
 struct TEveryKind {

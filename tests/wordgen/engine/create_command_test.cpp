@@ -130,9 +130,10 @@ TEST(WordLength, FullWidthDigitsAndDashes) {
 TEST(WordLength, TheFieldAcceptsTheExampleOfEveryLanguagesHint) {
   enginetest::EnsureEnglishTexts();
   // French sets its guillemets apart with no-break spaces, which belong to the
-  // quotes, not to the example.
+  // quotes, not to the example. Serbian and Polish open with a low quote.
   const std::pair<std::string, std::string> quotes[] = {
-      {"\"", "\""}, {"\u201C", "\u201D"}, {"\u300C", "\u300D"}, {"\u00AB\u00A0", "\u00A0\u00BB"}, {"\u00AB", "\u00BB"}};
+      {"\"", "\""},         {"\u201C", "\u201D"}, {"\u300C", "\u300D"}, {"\u00AB\u00A0", "\u00A0\u00BB"},
+      {"\u00AB", "\u00BB"}, {"\u201E", "\u201C"}, {"\u201E", "\u201D"}};
   for (uint32_t language = 0; language <= 13; ++language) {
     SetSprResGlobal(language);
     const std::string hint = SprLocalText(40);
@@ -399,6 +400,23 @@ TEST_F(CreateCommand, LetterCases) {
                   .OutputText,
               c.Expected)
         << c.Writing;
+  }
+  // A word that begins with "ß", and Greek words that end in sigma.
+  const struct {
+    int32_t Writing;
+    const char* List;
+    const char* Expected;
+  } kLanguageCases[] = {
+      {kWritingInitialCapitals,
+       "1 \xC3\x9F"
+       "ua",
+       "Ssua"},
+      {kWritingLowerCase, "1 \xCE\x97\xCE\xA3\xCE\xA5\xCE\xA3", "\xCE\xB7\xCF\x83\xCF\x85\xCF\x82"},
+      {kWritingInitialCapitals, "1 \xCE\xB7\xCF\x83\xCF\x8D\xCF\x83", "\xCE\x97\xCF\x83\xCF\x8D\xCF\x82"},
+  };
+  for (const auto& c : kLanguageCases) {
+    settings.Writing = c.Writing;
+    EXPECT_EQ(Run("1", "1", c.List).OutputText, c.Expected) << c.List;
   }
   // Mixed case: one draw per character after the syllable's own draw.
   settings.Writing = kWritingMixedCase;

@@ -233,8 +233,9 @@ TEST(CounterResultAsList, PositionCodes) {
   EXPECT_EQ(lines, (TStrArray{"01500P2 AB", "8500 C"}));
   ASSERT_EQ(CounterResultAsList(Result({{1, "A_10"}, {2, "B_1"}}), true, lines), TResultAsListStatus::Built);
   EXPECT_EQ(lines, (TStrArray{"3333P10 A", "06667P1 B"}));
+  // An item without a position after its last "_" has none.
   ASSERT_EQ(CounterResultAsList(Result({{1, "x_y_z"}}), true, lines), TResultAsListStatus::Built);
-  EXPECT_EQ(lines, (TStrArray{"10000Py_z x"}));
+  EXPECT_EQ(lines, (TStrArray{"10000 x_y_z"}));
   // Without the setting the underscore stays in the syllable.
   ASSERT_EQ(CounterResultAsList(Result({{30, "AB_2"}, {170, "C"}}), false, lines), TResultAsListStatus::Built);
   EXPECT_EQ(lines, (TStrArray{"1500 AB_2", "8500 C"}));
@@ -245,6 +246,34 @@ TEST(CounterResultAsList, PositionCodes) {
   ASSERT_TRUE(ParseSyllableLine(lines[0], head, syllable));
   EXPECT_EQ(head, (TSyllableHead{10000, kPosExact, 2}));
   EXPECT_EQ(syllable, "AB");
+}
+
+TEST(CounterResultAsList, GroupsHoldingTheUnderscoreKeepItBeforeTheirPosition) {
+  // Digrams of "a_b" with their positions, as the counter stores them when "_"
+  // is counted, and groups with "_" at either end or twice.
+  const struct {
+    const char* Item;
+    const char* Line;
+    const char* Syllable;
+    int32_t Position;
+  } kCases[] = {
+      {"A__1", "05000P1 A_", "A_", 1},
+      {"_B_2", "05000P2 _B", "_B", 2},
+      {"__3", "05000P3 _", "_", 3},
+      {"A_B_12", "5000P12 A_B", "A_B", 12},
+  };
+  for (const auto& c : kCases) {
+    TStrArray lines;
+    ASSERT_EQ(CounterResultAsList(Result({{1, c.Item}, {1, "Z_1"}}), true, lines), TResultAsListStatus::Built);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], c.Line) << c.Item;
+    // The generator reads the line back as the whole group at its position.
+    TSyllableHead head;
+    std::string syllable;
+    ASSERT_TRUE(ParseSyllableLine(lines[0], head, syllable)) << c.Item;
+    EXPECT_EQ(syllable, c.Syllable) << c.Item;
+    EXPECT_EQ(head, (TSyllableHead{5000, kPosExact, c.Position})) << c.Item;
+  }
 }
 
 TEST(CounterResultAsList, EmptyAndZeroResults) {

@@ -496,9 +496,13 @@ TEST_F(Captions, AmpersandsAndAnglesInTranslationsAreShownAsWritten) {
 
 // --- Screenshots ------------------------------------------------------------
 
-TEST_F(Captions, ScreenshotsOfTheWindowInFourLanguages) {
-  const std::pair<int32_t, const char*> shots[] = {
-      {SprLangEnglish, "en"}, {SprLangGerman, "de"}, {SprLangArabic, "ar"}, {SprLangJapanese, "ja"}};
+TEST_F(Captions, ScreenshotsOfTheWindowInSixLanguages) {
+  const std::pair<int32_t, const char*> shots[] = {{SprLangEnglish, "en"},
+                                                   {SprLangGerman, "de"},
+                                                   {SprLangArabic, "ar"},
+                                                   {SprLangJapanese, "ja"},
+                                                   {SprLangBrazilianPortuguese, "ptbr"},
+                                                   {SprLangItalian, "it"}};
   for (const auto& [language, code] : shots) {
     std::unique_ptr<Tprog> window = Start(language);
     window->show();

@@ -7,13 +7,17 @@
 #include <zip.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
+#include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "failing_folders.h"
 #include "foundation/code_pages.h"
 #include "foundation/str_split.h"
+#include "foundation/text_files.h"
 #include "test_support.h"
 #include "text/language_constants.h"
 #include "text/text_store.h"
@@ -323,6 +327,107 @@ TEST(FileCommands, FailedSavesReturnFalseAndLeaveNothing) {
   EXPECT_TRUE(FolderEntries(dir.file("folder.txt")).empty());
 }
 
+// Every failed save says why, for every format: the missing folder, a file on
+// the path, a folder as the target, a folder without write permission and a
+// full disk (the last two where the test may switch the user or mount).
+TEST(FileCommands, FailedSavesReportTheSystemsReason) {
+  TempDir dir;
+  const TExportSettings s;
+  testsupport::WriteFileBytes(dir.file("file"), "keep");
+  std::filesystem::create_directory(dir.file("folder.txt"));
+  const struct {
+    std::string Name;
+    int Reason;
+  } kTargets[] = {
+      {dir.file("missing") + "/x.out", ENOENT},
+      {dir.file("file") + "/x.out", ENOTDIR},
+  };
+  const TSaveFormat kTextFormats[] = {TSaveFormat::Txt, TSaveFormat::Docx, TSaveFormat::Odt, TSaveFormat::Rtf};
+  const TSaveFormat kTableFormats[] = {TSaveFormat::Csv, TSaveFormat::Xlsx, TSaveFormat::Ods, TSaveFormat::Dif,
+                                       TSaveFormat::Html};
+  for (const auto& t : kTargets) {
+    for (TSaveFormat format : kTextFormats) {
+      const TSaveReport r = SaveTextAs("a", t.Name, format, s);
+      EXPECT_FALSE(r.Saved);
+      EXPECT_EQ(r.ErrorNumber, t.Reason) << t.Name << " " << static_cast<int>(format);
+    }
+    for (TSaveFormat format : kTableFormats)
+      EXPECT_EQ(SaveCountTableAs(kCountTable, t.Name, format, s).ErrorNumber, t.Reason)
+          << t.Name << " " << static_cast<int>(format);
+  }
+  EXPECT_EQ(SaveTextAs("a", dir.file("folder.txt"), TSaveFormat::Txt, s).ErrorNumber, EISDIR);
+
+  {
+    testsupport::TReadOnlyFolder locked;
+    if (locked.Unavailable().empty()) {
+      for (TSaveFormat format : kTextFormats)
+        EXPECT_EQ(SaveTextAs("a", locked.Folder() + "x.out", format, s).ErrorNumber, EACCES)
+            << static_cast<int>(format);
+      for (TSaveFormat format : kTableFormats)
+        EXPECT_EQ(SaveCountTableAs(kCountTable, locked.Folder() + "x.out", format, s).ErrorNumber, EACCES)
+            << static_cast<int>(format);
+    } else {
+      std::cout << "[ SKIPPED ] read-only folder: " << locked.Unavailable() << "\n";
+    }
+  }
+  testsupport::TFullFileSystem full;
+  if (!full.Unavailable().empty()) GTEST_SKIP() << "full file system: " << full.Unavailable();
+  // Enough text that no format fits into the last free bytes.
+  std::string text;
+  for (int i = 0; i < 20000; ++i) text += "word" + std::to_string(i) + "\n";
+  TStrArray2D table;
+  for (int i = 0; i < 5000; ++i) table.push_back({"item" + std::to_string(i), std::to_string(i), "1.00%"});
+  for (TSaveFormat format : kTextFormats) {
+    const TSaveReport r = SaveTextAs(text, full.Folder() + "x.out", format, s);
+    EXPECT_FALSE(r.Saved);
+    EXPECT_EQ(r.ErrorNumber, ENOSPC) << static_cast<int>(format) << ": " << FileErrorReason(r.ErrorNumber);
+  }
+  for (TSaveFormat format : kTableFormats) {
+    const TSaveReport r = SaveCountTableAs(table, full.Folder() + "x.out", format, s);
+    EXPECT_EQ(r.ErrorNumber, ENOSPC) << static_cast<int>(format) << ": " << FileErrorReason(r.ErrorNumber);
+  }
+  EXPECT_EQ(FolderEntries(full.Folder()), (std::vector<std::string>{"filler"}));
+}
+
+// A save in a code page that cannot hold every character still writes the
+// file, with "?" in their place, and says how many were replaced.
+TEST(FileCommands, LossySavesCountTheReplacedCharacters) {
+  TempDir dir;
+  const std::string text = "k\xC3\xA4\xE6\x97\xA5\xE6\x9C\xACm\xC3\xBC";  // "kä日本mü"
+  TExportSettings latin1;
+  latin1.CodePage = cpISO88591;
+  TExportSettings utf8;
+  const TStrArray2D table = {{text, "1", "50.00%"}, {"\xE4\xB8\xAD", "1", "50.00%"}};
+  const struct {
+    const char* File;
+    TSaveFormat Format;
+    const TExportSettings& Settings;
+    int64_t Replaced;
+  } kCases[] = {
+      {"w.txt", TSaveFormat::Txt, latin1, 2},   {"w8.txt", TSaveFormat::Txt, utf8, 0},
+      {"w.docx", TSaveFormat::Docx, latin1, 0}, {"w.rtf", TSaveFormat::Rtf, latin1, 0},
+      {"t.csv", TSaveFormat::Csv, latin1, 3},   {"t8.csv", TSaveFormat::Csv, utf8, 0},
+      {"t.dif", TSaveFormat::Dif, latin1, 3},   {"t.html", TSaveFormat::Html, latin1, 0},
+      {"t.xlsx", TSaveFormat::Xlsx, latin1, 0}, {"t.ods", TSaveFormat::Ods, latin1, 0},
+  };
+  for (const auto& c : kCases) {
+    const bool isTable = c.File[0] == 't';
+    const TSaveReport r = isTable ? SaveCountTableAs(table, dir.file(c.File), c.Format, c.Settings)
+                                  : SaveTextAs(text, dir.file(c.File), c.Format, c.Settings);
+    ASSERT_TRUE(r.Saved) << c.File;
+    EXPECT_EQ(r.ReplacedCharacters, c.Replaced) << c.File;
+    EXPECT_EQ(r.ErrorNumber, 0) << c.File;
+  }
+  // The file holds what the code page can, "?" for the rest; HTML writes
+  // references instead.
+  EXPECT_EQ(ReadFileBytes(dir.file("w.txt")), "k\xE4??m\xFC");
+  EXPECT_NE(ReadFileBytes(dir.file("t.html")).find("&#26085;&#26412;"), std::string::npos);
+  // A separator the code page lacks stands in every row.
+  TExportSettings arrow = latin1;
+  arrow.FieldSeparator = "\xE2\x86\x92";
+  EXPECT_EQ(SaveCountTableAs(table, dir.file("a.csv"), TSaveFormat::Csv, arrow).ReplacedCharacters, 3 + 4);
+}
+
 // A file the user protected against writing, in a folder the user may write
 // to, is refused in every format and stays as it was; a file that is no
 // longer protected is then written.
@@ -336,7 +441,9 @@ TEST(FileCommands, WriteProtectedTargetIsRefusedInEveryFormat) {
     const auto save = [&] {
       return table ? SaveCountTableAs(kCountTable, file, format, s) : SaveTextAs("a\nb", file, format, s);
     };
-    EXPECT_FALSE(save()) << static_cast<int>(format);
+    const TSaveReport refused = save();
+    EXPECT_FALSE(refused) << static_cast<int>(format);
+    EXPECT_EQ(refused.ErrorNumber, EACCES) << static_cast<int>(format);
     struct stat st {};
     ASSERT_EQ(::stat(file.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0444u) << static_cast<int>(format);

@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "controls/zoom_memo.h"
@@ -406,7 +408,8 @@ TEST_F(MainWindow, SavesEveryFormatAndReportsAFailedSave) {
     w.Item(sender)->trigger();
     ASSERT_EQ(Dialogs.Messages.size(), 1u) << sender;
     EXPECT_EQ(Dialogs.Messages[0].Caption, "Error");
-    EXPECT_EQ(Dialogs.Messages[0].Text, SprText(158));
+    EXPECT_EQ(Dialogs.Messages[0].Text,
+              SprText(158) + "\n\n" + out.file("missing/t.csv") + "\n" + std::strerror(ENOENT));
     EXPECT_EQ(w.InitialDir, "/keep/");
   }
 }

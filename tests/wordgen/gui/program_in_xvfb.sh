@@ -16,55 +16,22 @@ shots="${2:-}"
 here="$(cd "$(dirname "$0")" && pwd)"
 bash "$here/../../../scripts/ensure_packages.sh" xvfb xdotool xclip x11-utils openbox imagemagick
 
-work="$(mktemp -d)"
-xvfb_pid=""
-wm_pid=""
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  [ -f "$work/app.log" ] && sed 's/^/  program: /' "$work/app.log" >&2
-  exit 1
-}
-alive() { kill -0 "$app_pid" 2>/dev/null || fail "the program ended unexpectedly ($*)"; }
-
-# A display number of our own, told by the server itself.
-exec 3<> "$work/displayfd"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  display=$(head -n1 "$work/displayfd" 2>/dev/null || true)
-  [ -n "$display" ] && break
-  sleep 0.1
-done
-[ -n "${display:-}" ] || fail "Xvfb did not start"
-export DISPLAY=":$display"
+# shellcheck source=xvfb_session.sh
+source "$here/xvfb_session.sh"
+fail() { xvfb_fail "$@"; }
+xvfb_start "$(mktemp -d)"
+work="$xvfb_work"
+alive() { kill -0 "$xvfb_app_pid" 2>/dev/null || fail "the program ended unexpectedly ($*)"; }
 
 # A window manager, as on a desktop: it frames, places and activates the windows.
 HOME="$work" openbox --sm-disable > "$work/wm.log" 2>&1 &
-wm_pid=$!
+xvfb_also_stop+=($!)
 for _ in $(seq 100); do
   xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
   sleep 0.1
 done
 
-mkdir -p "$work/config" "$work/home"
-# System libraries the program loads keep a few blocks to the end of the
-# process; the sanitizer's leak check is to judge our own code.
-printf 'leak:libdbus-1.so\nleak:libfontconfig.so\nleak:libxcb\nleak:libX11.so\nleak:libQt6XcbQpa.so\n' > "$work/lsan.supp"
-export LSAN_OPTIONS="suppressions=$work/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
-(
-  cd "$work"
-  export XDG_CONFIG_HOME="$work/config" HOME="$work/home" QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LANGUAGE=en
-  exec "$program"
-) > "$work/app.log" 2>&1 &
-app_pid=$!
+xvfb_start_program "$program"
 
 # The program's visible windows (main window, dialogs, menus).
 windows() { xdotool search --onlyvisible --class syllabrix 2>/dev/null || true; }
@@ -73,18 +40,6 @@ geometry() {
   xwininfo -id "$1" 2>/dev/null |
     awk '/Absolute upper-left X:/ {x=$NF} /Absolute upper-left Y:/ {y=$NF} /Width:/ {w=$NF} /Height:/ {h=$NF}
          END {print x, y, w, h}'
-}
-# The main window: the visible "Syllabrix" window at least as high as its
-# smallest height (the splash screen is lower).
-find_main_window() {
-  local id h
-  for id in $(xdotool search --onlyvisible --name "Syllabrix" 2>/dev/null); do
-    h=$(xwininfo -id "$id" 2>/dev/null | awk '/Height:/ {print $2}')
-    if [ "${h:-0}" -ge 480 ]; then
-      echo "$id"
-      return
-    fi
-  done
 }
 # The visible windows other than the main window and those given.
 others() {
@@ -120,18 +75,8 @@ no_dialog() { [ -z "$(others)" ]; }
 a_dialog() { [ -n "$(others)" ]; }
 focus_main() { xdotool windowactivate --sync "$wid" 2>/dev/null || xdotool windowfocus --sync "$wid" 2>/dev/null || true; }
 
-wid=""
-for _ in $(seq 600); do
-  wid=$(find_main_window)
-  [ -n "$wid" ] && break
-  kill -0 "$app_pid" 2>/dev/null || fail "the program ended before its window appeared"
-  sleep 0.1
-done
-[ -n "$wid" ] || fail "no main window within 60 s"
-# Let the splash screen go and the window settle.
-sleep 3
-wid=$(find_main_window)
-[ -n "$wid" ] || fail "the main window went away"
+xvfb_wait_main_window
+wid=$(xvfb_main_window)
 read -r win_x win_y width height < <(geometry "$wid")
 
 # The create button stands in the bottom right corner of the creator tab.
@@ -277,17 +222,8 @@ done
 # Escape is the close command (the window may be gone before the key is released).
 focus_main
 xdotool key --window "$wid" Escape 2>/dev/null || true
-for _ in $(seq 100); do
-  kill -0 "$app_pid" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$app_pid" 2>/dev/null; then fail "the program did not end after Escape"; fi
-set +e
-wait "$app_pid"
-rc=$?
-set -e
-app_pid=""
-[ "$rc" -eq 0 ] || fail "exit code $rc"
+xvfb_wait_for_end
+[ "$xvfb_exit_code" -eq 0 ] || fail "exit code $xvfb_exit_code"
 settings=$(find "$work/config" "$work/home" -name '*.sxs' 2>/dev/null)
 [ -z "$settings" ] || fail "a settings file was written: $settings"
 echo "OK: six words created; menus, info dialog and settings window opened in English, Russian and Arabic;" \

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QMainWindow>
 #include <QRadioButton>
 #include <memory>
@@ -11,8 +13,11 @@
 
 #include "foundation/code_pages.h"
 #include "foundation/doc_ini.h"
+#include "foundation/qt/qt_strings.h"
 #include "frame/core/frame_core_fixture.h"
 #include "frame/qt/pwk_prog_obj.h"
+#include "text/language_constants.h"
+#include "text/text_store.h"
 #include "wordgen/counter/counter.h"
 #include "wordgen/engine/readability.h"
 #include "wordgen/gui/settings_ids.h"
@@ -21,7 +26,7 @@
 namespace {
 
 constexpr int32_t kProgramText = 947;  // the store's slot of program text 0
-constexpr size_t kSchemaLength = 104;
+constexpr size_t kSchemaLength = 105;
 
 size_t CodePoints(const std::string& s) {
   size_t n = 0;
@@ -150,7 +155,7 @@ TEST_F(SettingsSchema, EveryIDTakesItsPlace) {
       14, kProgramText + 1, kProgramText + 14, kProgramText + 0, kProgramText + 120, kProgramText + 121, 232};
   for (size_t t = 0; t < tabCaptions.size(); ++t) EXPECT_EQ(so.Tabs()[t].CaptionText, tabCaptions[t]) << t;
 
-  // No gaps: every place 0..103 is taken.
+  // No gaps: every place 0..104 is taken.
   ASSERT_EQ(Records().size(), kSchemaLength);
   for (size_t i = 0; i < Records().size(); ++i) EXPECT_TRUE(Records()[i].InUse) << i;
 
@@ -174,6 +179,12 @@ TEST_F(SettingsSchema, EveryIDTakesItsPlace) {
   EXPECT_EQ(Records()[99].CaptionText, kProgramText + 115);
   EXPECT_EQ(Records()[102].ControlType, ctLabel);
   EXPECT_EQ(Records()[102].CaptionText, 688);
+  // The note that HTML pages are not written in UTF-7 or UTF-32 closes the
+  // storage-format tab.
+  EXPECT_EQ(Records()[104].ControlType, ctLabel);
+  EXPECT_EQ(Records()[104].CaptionText, kProgramText + 125);
+  EXPECT_EQ(so.Tabs()[Records()[104].TabID].IniSection, "storageformat");
+  EXPECT_FALSE(Records()[104].PlaceBeside);
   EXPECT_EQ(Records()[22].ControlType, ctActionButtonSetToDefault);
   EXPECT_EQ(Records()[22].DefaultInt, kSettingReadabilityRules);
   EXPECT_TRUE(Records()[22].PlaceBeside);
@@ -398,9 +409,33 @@ TEST_F(SettingsSchema, DeclaringTwiceIsRefused) {
     Declare(*Frame);
     FAIL() << "no exception";
   } catch (const ESettingsObjError& e) {
-    // The second heading of the general tab took place 104 before the font setting collided.
-    EXPECT_EQ(std::string(e.what()), "SO-CONTROL-ID 1 ALREADY IN USE - LEN=105 - INIKEY=font");
+    // The second heading of the general tab took place 105 before the font setting collided.
+    EXPECT_EQ(std::string(e.what()), "SO-CONTROL-ID 1 ALREADY IN USE - LEN=106 - INIKEY=font");
   }
+}
+
+// The note on HTML pages is one line of text at the end of the storage-format
+// tab: in every language it shows whole, inside the tab, below the last setting.
+TEST_F(SettingsSchema, EncodingNoteShowsWholeInEveryLanguage) {
+  Declare(*Frame);
+  ASSERT_TRUE(Frame->Initialize());
+  for (int32_t language = SprLangEnglish; language <= SprLangArabic; ++language) {
+    SCOPED_TRACE(language);
+    Frame->SetLanguage(language);
+    Frame->ShowSettings(6);
+    TSOWindow* window = Frame->SettingsWindowHost().SettingsWindow();
+    ASSERT_NE(window, nullptr);
+    auto* note = window->findChild<QLabel*>("la104");
+    auto* quoteOnlyIfNecessary = window->findChild<QCheckBox*>("cb" + QString::number(kSettingQuoteOnlyIfNecessary));
+    ASSERT_NE(note, nullptr);
+    ASSERT_NE(quoteOnlyIfNecessary, nullptr);
+    EXPECT_EQ(FromQString(note->text()), SprLocalText(125));
+    EXPECT_GE(note->width(), note->sizeHint().width());
+    EXPECT_TRUE(note->parentWidget()->rect().contains(note->geometry())) << FromQString(note->text());
+    EXPECT_GE(note->y(), quoteOnlyIfNecessary->geometry().bottom());
+  }
+  Frame->SettingsWindowHost().SettingsWindow()->close();
+  Frame->SetLanguage(SprLangEnglish);
 }
 
 TEST_F(SettingsSchema, Screenshots) {
@@ -409,11 +444,11 @@ TEST_F(SettingsSchema, Screenshots) {
   const struct {
     int32_t Tab;
     const char* Name;
-  } shown[] = {{tabs.Creator, "creator"}, {4, "countercharacters"}, {5, "counteroutput"}};
+  } shown[] = {{tabs.Creator, "creator"}, {4, "countercharacters"}, {5, "counteroutput"}, {6, "storageformat"}};
   const struct {
     int32_t Language;
     const char* Suffix;
-  } languages[] = {{0, "en"}, {SprLangGerman, "de"}};
+  } languages[] = {{0, "en"}, {SprLangGerman, "de"}, {SprLangJapanese, "ja"}, {SprLangArabic, "ar"}};
   for (const auto& l : languages) {
     Frame->SetLanguage(l.Language);
     for (const auto& s : shown) {

@@ -230,7 +230,10 @@ TEST_F(WindowPolish, WindowsFitTheirTextsInEveryLanguage) {
     QApplication::processEvents();
     auto* pc = info->findChild<QTabWidget*>("pc");
     EXPECT_LE(pc->tabBar()->sizeHint().width(), pc->width()) << lang;
-    if (language == SprLangRussian) SaveScreenshot(info, "info_dialog_ru");
+    if (language == SprLangRussian || language == SprLangSimplifiedChinese || language == SprLangJapanese ||
+        language == SprLangBrazilianPortuguese || language == SprLangItalian || language == SprLangDutch ||
+        language == SprLangDanish)
+      SaveScreenshot(info, "info_dialog_" + SprConstTo2CharString(language, false));
     info->close();
     // No check box or radio button of the settings window overlaps another, on any tab.
     TSOWindow* settings = OpenSettings(w, 0);
@@ -255,7 +258,10 @@ TEST_F(WindowPolish, WindowsFitTheirTextsInEveryLanguage) {
         if (b->isVisibleTo(tabs->widget(i))) {
           EXPECT_GE(b->width(), b->sizeHint().width()) << lang << " tab " << i << " " << FromQString(b->text());
         }
-      if (language == SprLangRussian || language == SprLangGerman || language == SprLangArabic)
+      if (language == SprLangRussian || language == SprLangGerman || language == SprLangArabic ||
+          language == SprLangSimplifiedChinese || language == SprLangJapanese ||
+          language == SprLangBrazilianPortuguese || language == SprLangItalian || language == SprLangDutch ||
+          language == SprLangDanish)
         SaveScreenshot(settings, "settings_" + SprConstTo2CharString(language, false) + "_tab" + std::to_string(i));
     }
     // The window grows to its tab titles, as far as the screen allows.

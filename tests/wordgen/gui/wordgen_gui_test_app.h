@@ -72,6 +72,17 @@ class TScriptedProgDialogs : public TProgDialogs {
     return Take(SaveAnswers, "");
   }
   void SetClipboardText(const std::string& text) override { Clipboard = text; }
+  // Every yes/no question, and the answers taken in turn; an empty queue answers no.
+  std::vector<TAsked> Questions;
+  std::vector<bool> YesNoAnswers;
+  bool AskYesNo(const std::string& caption, const std::string& question, const std::string& yesCaption,
+                const std::string& noCaption) override {
+    Questions.push_back({caption, question, yesCaption, noCaption, ""});
+    if (YesNoAnswers.empty()) return false;
+    const bool answer = YesNoAnswers.front();
+    YesNoAnswers.erase(YesNoAnswers.begin());
+    return answer;
+  }
 
  private:
   static std::string Take(std::vector<std::string>& queue, const std::string& fallback) {

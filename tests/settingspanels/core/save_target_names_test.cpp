@@ -1,0 +1,218 @@
+// The placeholders of the save-target panel: their language forms and the
+// file names that folder, name and format patterns give for a source file.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "foundation/dates.h"
+#include "foundation/file_name_creator.h"
+#include "settingspanels/core/save_target_model.h"
+#include "settingspanels/core/save_target_names.h"
+#include "text/language_constants.h"
+
+namespace {
+
+TDateTime Moment(int year, int month, int day, int hour, int minute, int second) {
+  TDateTime date = 0, time = 0;
+  EXPECT_TRUE(TryEncodeDate(year, month, day, date));
+  EXPECT_TRUE(TryEncodeTime(hour, minute, second, 0, time));
+  return ComposeDateTime(date, time);
+}
+
+TEST(SaveTargetPlaceholders, LanguageForms) {
+  struct TCase {
+    std::string Text;
+    int32_t Language;
+    std::string Shown;
+  };
+  const TCase cases[] = {
+      {"%folder%/%yyyy%-%mm%-%tt%", SprLangEnglish, "%folder%/%yyyy%-%mm%-%dd%"},
+      {"%folder%/%yyyy%-%mm%-%tt%", SprLangGerman, "%folder%/%jjjj%-%mm%-%tt%"},
+      {"%yyyy%-%mm%-%tt%", SprLangFrench, "%yyyy%-%mm%-%dd%"},
+      {"%jjjj%-%mm%-%tt%", SprLangEnglish, "%yyyy%-%mm%-%dd%"},
+      {"%jj%%t%", SprLangSpanish, "%yy%%d%"},
+      {"%yy%%d%", SprLangGerman, "%jj%%t%"},
+      {"<keep>", SprLangFrench, "<conserver>"},
+      {"<keep>", SprLangSpanish, "<preservar>"},
+      {"<conserver>", SprLangGerman, "<beibehalten>"},
+      {"<beibehalten>", SprLangArabic, "<keep>"},
+      {"<Keep>", SprLangGerman, "<Keep>"},
+      {"%dossier%/nouveau", SprLangEnglish, "%folder%/new"},
+      {"%dossier%/nouveau", SprLangGerman, "%folder%/new"},
+      {"%carpeta%/nuevo", SprLangSpanish, "%folder%/new"},
+      {"%ordner%/neu", SprLangFrench, "%folder%/new"},
+      {"%ordner1%-%num%", SprLangGerman, "%folder1%-%num%"},
+      {"%hh%-%ii%-%ss%", SprLangGerman, "%hh%-%ii%-%ss%"},
+      {"<keep>_%tt%", SprLangGerman, "<beibehalten>_%tt%"},
+      {"tt", SprLangEnglish, "tt"},
+      {"", SprLangGerman, ""},
+  };
+  for (const TCase& c : cases)
+    EXPECT_EQ(TranslateSaveTargetPlaceholders(c.Text, static_cast<uint32_t>(c.Language)), c.Shown)
+        << c.Text << " " << c.Language;
+}
+
+class SaveTargetNames : public ::testing::Test {
+ protected:
+  std::string Name(const std::string& folder, const std::string& name, const std::string& ext) {
+    C.SetFolderNew(folder);
+    C.SetNameNew(name);
+    C.SetExtensionNew(ext);
+    return CreateSaveTargetFileName(C, When);
+  }
+  void SetUp() override {
+    C.SetFileNameOld("/home/u/photos/Holiday 2024.JPG");
+    C.FileNumber = 7;
+    C.FileCount = 120;
+    When = Moment(2024, 2, 29, 13, 5, 9);
+  }
+  TFileNameCreatorObj C;
+  TDateTime When = 0;
+};
+
+TEST_F(SaveTargetNames, EveryPresetAndToken) {
+  struct TCase {
+    std::string Folder, Name, Ext, Result;
+  };
+  const TCase cases[] = {
+      // The presets of the lists.
+      {"<keep>", "%name%-1", "<keep>", "/home/u/photos/Holiday 2024-1.JPG"},
+      {"%folder%/new", "%name%", "PNG", "/home/u/photos/new/Holiday 2024.png"},
+      {"%folder%/%yyyy%-%mm%-%tt%", "<keep>", "<keep>", "/home/u/photos/2024-02-29/Holiday 2024.JPG"},
+      {"/out", "%num%", "jpg", "/out/7.jpg"},
+      {"/out", "%abs0num%", "jpg", "/out/007.jpg"},
+      {"/out", "%abs0num%-%abs%", "jpg", "/out/007-120.jpg"},
+      {"/out", "%folder1%-%num%", "jpg", "/out/photos-7.jpg"},
+      {"/out", "%yyyy%-%mm%-%tt%", "TXT", "/out/2024-02-29.txt"},
+      {"/out", "%hh%-%ii%-%ss%", "TXT", "/out/13-05-09.txt"},
+      {"/out", "%date% %time%", "TXT", "/out/2024-02-29 13-05-09.txt"},
+      {"/out", "%name%_%date%_%time%", "TXT", "/out/Holiday 2024_2024-02-29_13-05-09.txt"},
+      // Every language's form is understood.
+      {"<beibehalten>", "<conserver>", "<preservar>", "/home/u/photos/Holiday 2024.JPG"},
+      {"%ordner%/neu", "%jjjj%%mm%%tt%", "<keep>", "/home/u/photos/new/20240229.JPG"},
+      {"%dossier%/x", "%jj%.%t%", "<keep>", "/home/u/photos/x/24.29.JPG"},
+      {"%carpeta%/nuevo", "%yy%-%d%", "<keep>", "/home/u/photos/new/24-29.JPG"},
+      // Keep, empty and relative patterns stay by the source.
+      {"", "", "", "/home/u/photos/Holiday 2024.JPG"},
+      {"  ", " %num% ", " png ", "/home/u/photos/7.png"},
+      {"converted", "%name%", "<keep>", "/home/u/photos/converted/Holiday 2024.JPG"},
+      {"<keep>/small", "<keep>-small", "<keep>", "/home/u/photos/small/Holiday 2024-small.JPG"},
+      {"/", "%num%", "", "/7.JPG"},
+      {"/out//", "%num%", "", "/out/7.JPG"},
+      // Extensions lose their dots and are written in lower case.
+      {"/out", "%num%", ".PNG", "/out/7.png"},
+      {"/out", "%num%", "..Tar.GZ", "/out/7.tar.gz"},
+      {"/out", "%num%", "ÄÖÜ", "/out/7.äöü"},
+      // Unknown tokens and lone percent signs stay as typed.
+      {"/out", "%foo%-%num%", "txt", "/out/%foo%-7.txt"},
+      {"/out", "100%%num%%", "txt", "/out/100%7%.txt"},
+      {"/out", "%Name%", "txt", "/out/%Name%.txt"},
+  };
+  for (const TCase& c : cases) EXPECT_EQ(Name(c.Folder, c.Name, c.Ext), c.Result) << c.Folder << " " << c.Name;
+}
+
+TEST_F(SaveTargetNames, CountersAndDates) {
+  const TDateTime early = Moment(2009, 3, 5, 7, 8, 9);
+  struct TCase {
+    int32_t Number, Count;
+    std::string Name, Result;
+  };
+  const TCase cases[] = {
+      {1, 1, "%abs0num%", "/o/1.x"},
+      {3, 9, "%abs0num%", "/o/3.x"},
+      {3, 10, "%abs0num%", "/o/03.x"},
+      {12, 1000, "%abs0num%-%abs%", "/o/0012-1000.x"},
+      {123, 5, "%abs0num%", "/o/123.x"},
+      {-4, 100, "%abs0num%_%num%", "/o/-004_-4.x"},
+      {1, 1, "%d%.%dd%.%mm%.%yy%.%yyyy%", "/o/5.05.03.09.2009.x"},
+      {1, 1, "%t%-%tt%-%jj%-%jjjj%", "/o/5-05-09-2009.x"},
+      {1, 1, "%date%T%time%", "/o/2009-03-05T07-08-09.x"},
+  };
+  for (const TCase& c : cases) {
+    C.FileNumber = c.Number;
+    C.FileCount = c.Count;
+    C.SetFolderNew("/o");
+    C.SetNameNew(c.Name);
+    C.SetExtensionNew("x");
+    EXPECT_EQ(CreateSaveTargetFileName(C, early), c.Result) << c.Name;
+  }
+  EXPECT_EQ(CreateSaveTargetFileName(C, 1e9), "");  // beyond year 9999
+}
+
+TEST_F(SaveTargetNames, CharactersThatNamesMayNotHold) {
+  C.SetFileNameOld("/in/a:b*c.txt");
+  EXPECT_EQ(Name("/out", "%name%", "<keep>"), "/out/a_b_c.txt");
+  EXPECT_EQ(Name("/out", "x?y\"z<1>|2\\3", "<keep>"), "/out/x_y_z_1__2_3.txt");
+  EXPECT_EQ(Name("/out", "../../etc/passwd", "<keep>"), "/out/.._.._etc_passwd.txt");
+  EXPECT_EQ(Name("/out/%name%", "%num%", "t/x:t"), "/out/a_b_c/7.t_x_t");
+  // Values put into a folder are cleaned; the typed folder keeps its own characters.
+  EXPECT_EQ(Name("/out:1/%name%", "n", "<keep>"), "/out:1/a_b_c/n.txt");
+  C.DisallowedCharReplacement = "-";
+  EXPECT_EQ(Name("/out", "%name%", "<keep>"), "/out/a-b-c.txt");
+  C.DisallowedCharReplacement = "/:";  // a replacement cannot bring them back
+  EXPECT_EQ(Name("/out", "%name%", "<keep>"), "/out/abc.txt");
+  C.DisallowedCharReplacement = "_";
+  C.RemoveDisallowedChars = false;
+  EXPECT_EQ(Name("/out", "%name%", "<keep>"), "/out/a:b*c.txt");
+  EXPECT_EQ(Name("/out", "x/y", "<keep>"), "/out/x_y.txt");  // "/" never stays in a name
+  EXPECT_EQ(Name("/out", std::string("a\0b", 3), "<keep>"), "/out/a_b.txt");
+}
+
+TEST_F(SaveTargetNames, NoUsableName) {
+  C.SetFileNameOld("/in/README");
+  EXPECT_EQ(Name("/out", "<keep>", "<keep>"), "/out/README");
+  EXPECT_EQ(Name("/out", "..", "<keep>"), "");
+  EXPECT_EQ(Name("/out", ".", ""), "");
+  EXPECT_EQ(Name("/out", "%folder9%", "<keep>"), "/out/%folder9%");
+  // A pattern that comes to nothing would give a hidden file; only a source
+  // without a name keeps one.
+  C.SetFileNameOld("/top.txt");
+  EXPECT_EQ(Name("/out", "%folder1%", "<keep>"), "");
+  C.SetFileNameOld("/home/u/.profile");
+  EXPECT_EQ(Name("/out", "<keep>", "<keep>"), "/out/.profile");
+  C.SetFileNameOld("/in/");
+  EXPECT_EQ(Name("/out", "<keep>", "<keep>"), "");
+}
+
+TEST_F(SaveTargetNames, SubFoldersBelowTheBaseFolder) {
+  C.SetFileNameOld("/data/in/2024/march/a.png");
+  C.KeepSubDirs = true;
+  C.SetKeepSubDirsBaseDir("/data/in");
+  EXPECT_EQ(Name("/out", "%name%", "<keep>"), "/out/2024/march/a.png");
+  EXPECT_EQ(Name("/out/%yyyy%", "%name%", "<keep>"), "/out/2024/2024/march/a.png");
+  // A pattern that names the source's folder already keeps its place.
+  EXPECT_EQ(Name("<keep>", "%name%-1", "<keep>"), "/data/in/2024/march/a-1.png");
+  EXPECT_EQ(Name("%folder%/new", "%name%", "<keep>"), "/data/in/2024/march/new/a.png");
+  C.SetKeepSubDirsBaseDir("/data/in/2024/march");
+  EXPECT_EQ(Name("/out", "%name%", "<keep>"), "/out/a.png");
+  C.SetKeepSubDirsBaseDir("/data/input");  // not a folder above the source
+  EXPECT_EQ(Name("/out", "%name%", "<keep>"), "/out/a.png");
+  C.KeepSubDirs = false;
+  C.SetKeepSubDirsBaseDir("/data/in");
+  EXPECT_EQ(Name("/out", "%name%", "<keep>"), "/out/a.png");
+}
+
+TEST(SaveTargetModelNames, ThePanelsChoicesGoThroughTheFileNameCreator) {
+  TSaveSettingsContainerModel m;
+  m.SetValFolder("  /out/%folder1%  ");
+  m.SetValName("%abs0num%_%name%");
+  m.SetValFormat("PNG");
+  m.FileInfoFileNumber = 4;
+  m.FileInfoFileCount = 12;
+  m.OptKeepSubDirs = true;
+  m.FileInfoBaseDir = "/data";
+  m.RemovedDisallowedCharReplacement = "~";
+  const TFileNameCreatorObj c = m.FileNameCreator("/data/shots/x:y.bmp");
+  EXPECT_EQ(c.FolderNew(), "/out/%folder1%");
+  EXPECT_EQ(c.NameNew(), "%abs0num%_%name%");
+  EXPECT_EQ(c.ExtensionNew(), "PNG");
+  EXPECT_EQ(c.NameOld(), "x:y");
+  EXPECT_EQ(c.KeepSubDirsBaseDir(), "/data/");
+  EXPECT_EQ(m.TargetFileName("/data/shots/x:y.bmp", Moment(2024, 1, 2, 3, 4, 5)), "/out/shots/shots/04_x~y.png");
+  m.OptKeepSubDirs = false;
+  m.FileInfoBaseDir.clear();
+  EXPECT_EQ(m.FileNameCreator("/a/b.c").KeepSubDirsBaseDir(), "");
+  EXPECT_EQ(m.TargetFileName("/a/b.c", Moment(2024, 1, 2, 3, 4, 5)), "/out/a/04_b.png");
+}
+
+}  // namespace
