@@ -9,7 +9,6 @@
 #include "filelist/qt/file_list_properties_window.h"
 #include "filelist/qt/file_list_view.h"
 #include "foundation/qt/qt_strings.h"
-#include "frame/qt/settings_user_dialogs_qt.h"
 
 void TFileListView::SettingsSave(TConfigSaver& Settings, bool IncludeColumnWidths, const std::string& Section,
                                  bool OnlyChangedValues) {
@@ -46,11 +45,24 @@ bool TFileListView::FileListImportFromStrings(const TStrArray& FileNames, bool R
   return true;
 }
 
+namespace {
+
+// Qt's form of description and pattern pairs; "*.*" stands for every file,
+// also one without a dot.
+QStringList NameFilters(std::initializer_list<std::pair<std::string, std::string>> pairs) {
+  QStringList filters;
+  for (const auto& [description, pattern] : pairs) {
+    filters << ToQString(description + " (" + (pattern == "*.*" ? std::string("*") : pattern) + ")").trimmed();
+  }
+  return filters;
+}
+
+}  // namespace
+
 void TFileListView::ExecuteFileListExportDialog() {
   QFileDialog dialog(this, ToQString(StrRes.StrExportFileList));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setNameFilters(
-      QtFileFilters(StrRes.StrFileList + "|*." + FileListExportExt + "|" + StrRes.StrTextFile + "|*.txt"));
+  dialog.setNameFilters(NameFilters({{StrRes.StrFileList, "*." + FileListExportExt}, {StrRes.StrTextFile, "*.txt"}}));
   dialog.setDefaultSuffix(ToQString(FileListExportExt));
   dialog.selectFile(ToQString(StrRes.StrFileList));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
@@ -61,8 +73,8 @@ void TFileListView::ExecuteFileListImportDialog() {
   QFileDialog dialog(this, ToQString(StrRes.StrImportFileList));
   dialog.setFileMode(QFileDialog::ExistingFiles);
   dialog.setViewMode(QFileDialog::Detail);
-  dialog.setNameFilters(QtFileFilters(StrRes.StrFileLists + "|*." + FileListExportExt + "|" + StrRes.StrTextFiles +
-                                      "|*.txt|" + StrRes.StrAllFiles + "|*.*"));
+  dialog.setNameFilters(NameFilters(
+      {{StrRes.StrFileLists, "*." + FileListExportExt}, {StrRes.StrTextFiles, "*.txt"}, {StrRes.StrAllFiles, "*.*"}}));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   // A typed name that names no file imports nothing.
   if (!QFileInfo::exists(dialog.selectedFiles().front())) return;

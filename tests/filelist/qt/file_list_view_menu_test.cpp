@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
@@ -136,6 +137,58 @@ TEST_F(FileListViewMenu, EntriesRunTheirOperations) {
   EntryByTag(menu, kPopupRemoveNonexistentFiles)->trigger();
   EXPECT_EQ(view.GetFileCount(), 0);
   EXPECT_EQ(deletionsDone, 3);
+}
+
+TEST_F(FileListViewMenu, CopyEntriesAndTheListFileDialogs) {
+  RegisterTranslations();
+  SetSprResGlobal(0);
+  view.SetLanguage();
+  view.SetShowStandardPopupMenu(true);
+  QMenu* menu = view.StandardPopUpMenu();
+  view.SetSelectedRows({1});
+  EntryByTag(menu, kPopupCopyFilePathsToClipboard)->trigger();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "/files/f1.txt");
+
+  TempDir dir;
+  for (const char* name : {"a.txt", "b c.txt"}) testsupport::WriteFileBytes(dir.file(name), name);
+  view.RemoveAll();
+  view.AddFile(dir.file("a.txt"), false);
+  view.AddFile(dir.file("b c.txt"), true);
+  ASSERT_EQ(view.GetFileCount(), 2);
+  // Export through the popup's save dialog, under the name typed there.
+  const std::string list = dir.file("chosen.filelist");
+  std::string title;
+  OnNextModal([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    title = FromQString(dialog->windowTitle());
+    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_EQ(dialog->nameFilters(), (QStringList{"File List (*.filelist)", "Text File (*.txt)"}));
+    dialog->selectFile(ToQString(list));
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  EntryByTag(menu, kPopupExportFileList)->trigger();
+  EXPECT_EQ(title, view.StrRes.StrExportFileList);
+  EXPECT_EQ(testsupport::ReadFileBytes(list), dir.file("a.txt") + "\n" + dir.file("b c.txt") + "\n");
+
+  // Import through a host menu item's open dialog.
+  view.RemoveAll();
+  QAction import(nullptr);
+  view.SetMenuItemImport(&import);
+  OnNextModal([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    title = FromQString(dialog->windowTitle());
+    EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFiles);
+    dialog->selectFile(ToQString(list));
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  import.trigger();
+  EXPECT_EQ(title, view.StrRes.StrImportFileList);
+  TStrArray names;
+  for (size_t i = 0; i < view.Items().size(); ++i) names.emplace_back(view.Items().FileName(i));
+  EXPECT_EQ(names, (TStrArray{dir.file("a.txt"), dir.file("b c.txt")}));
+  EXPECT_EQ(view.model()->rowCount(), 2);
 }
 
 TEST_F(FileListViewMenu, CustomEntriesReportTheSelection) {
