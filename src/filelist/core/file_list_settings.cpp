@@ -219,10 +219,10 @@ std::string FileListExportText(const TFileListViewStore& view) {
 }
 
 bool FileListExportToFile(const TFileListViewStore& view, const std::string& fileName) {
-  // The paths go out byte for byte: a name that is not valid UTF-8 must
-  // still name its file when the list is read back.
+  // UTF-8 goes out as it is, so a name that is not valid UTF-8 still names
+  // its file when the list is read back.
   try {
-    return WriteFileSafely(fileName, FileListExportText(view)) == TFileWriteResult::Written;
+    return SaveString(FileListExportText(view), fileName, cpUTF8, false, false);
   } catch (const EFileError&) {
     return false;
   }
@@ -252,6 +252,12 @@ bool ReadFileListFile(const std::string& fileName, TStrArray& files) {
   std::ifstream in(fileName, std::ios::binary);
   if (!in) return true;
   const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ReadFileListText(bytes, files);
+  return true;
+}
+
+void ReadFileListText(const std::string& bytes, TStrArray& files) {
+  files.clear();
   bool hasBOM = false;
   const int32_t codePage = DetectCodePage(bytes, hasBOM);
   const bool byteLines = !hasBOM && codePage != cpUTF16LE && codePage != cpUTF16BE &&
@@ -273,5 +279,4 @@ bool ReadFileListFile(const std::string& fileName, TStrArray& files) {
     }
     if (!found.empty()) files.push_back(found);
   }
-  return true;
 }

@@ -39,3 +39,5 @@ bool FileListExportToFile(const TFileListViewStore& view, const std::string& fil
 // Empty lines, folders and missing files are skipped. False when the list
 // file does not exist.
 bool ReadFileListFile(const std::string& fileName, TStrArray& files);
+// The same for a list file's bytes.
+void ReadFileListText(const std::string& bytes, TStrArray& files);
