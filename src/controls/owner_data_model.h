@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QItemSelectionModel>
 
 #include "foundation/types.h"
 
@@ -21,6 +22,12 @@ class TOwnerDataModel : public QAbstractTableModel {
   void SetColumns(int columns);
   // Every shown cell and the header captions changed.
   void Repaint();
+
+  // The rows a selection covers, ascending, each once.
+  static TIntArray SelectedRows(const QItemSelectionModel* selection);
+  // Selects exactly the given rows, whole, in as few ranges as they allow;
+  // rows outside the model are left out.
+  void SelectRows(QItemSelectionModel* selection, const TIntArray& rows) const;
 
  private:
   int FRows = 0;

@@ -141,33 +141,11 @@ int32_t TFileListView::PlatformColumnWidth(int32_t Position) const {
 
 int32_t TFileListView::PlatformClientWidth() const { return width(); }
 
-TIntArray TFileListView::PlatformSelectedRows() const {
-  TIntArray rows;
-  for (const QItemSelectionRange& range : selectionModel()->selection()) {
-    for (int r = range.top(); r <= range.bottom(); ++r) rows.push_back(r);
-  }
-  std::sort(rows.begin(), rows.end());
-  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-  return rows;
-}
+TIntArray TFileListView::PlatformSelectedRows() const { return TOwnerDataModel::SelectedRows(selectionModel()); }
 
 void TFileListView::PlatformSelectRows(const TIntArray& Rows) {
   ++FQuietSelection;
-  TIntArray rows = Rows;
-  std::sort(rows.begin(), rows.end());
-  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-  QItemSelection selection;
-  const int columns = FModel->columnCount();
-  const int count = FModel->rowCount();
-  for (size_t i = 0; i < rows.size() && columns > 0;) {
-    size_t j = i;
-    while (j + 1 < rows.size() && rows[j + 1] == rows[j] + 1) ++j;
-    if (rows[i] >= 0 && rows[j] < count) {
-      selection.select(FModel->index(rows[i], 0), FModel->index(rows[j], columns - 1));
-    }
-    i = j + 1;
-  }
-  selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  FModel->SelectRows(selectionModel(), Rows);
   --FQuietSelection;
 }
 

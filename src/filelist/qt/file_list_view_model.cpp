@@ -1,11 +1,14 @@
 #include "filelist/qt/file_list_view_model.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QHeaderView>
 #include <QPainter>
 #include <QStyle>
 #include <QTextLayout>
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "controls/directory_tree.h"
 #include "controls/layout_direction.h"
@@ -72,6 +75,122 @@ Qt::ItemFlags TFileListViewModel::flags(const QModelIndex& index) const {
   return f;
 }
 
+namespace {
+
+// Characters drawn from the cache: ASCII, Latin-1 and Latin Extended-A and -B
+// without the control characters and the soft hyphen.
+constexpr char16_t kPlainEnd = 0x250;
+
+constexpr char16_t kEllipsis = 0x2026;
+
+// The slot of a character in the tables, or -1 for one the text engine draws.
+int PlainSlot(char16_t c) {
+  if (c == kEllipsis) return kPlainEnd;
+  return c < kPlainEnd && c >= 0x20 && (c < 0x7F || c >= 0xA0) && c != 0xAD ? c : -1;
+}
+
+}  // namespace
+
+void TPlainGlyphRun::Load(const QFont& font) {
+  FFont = font;
+  FLoaded = true;
+  FUsable = false;
+  FGlyph.assign(kPlainEnd + 1, 0);
+  FAdvance.assign(kPlainEnd + 1, 0);
+  FPairs.clear();
+  // Spacing, capitals and lines the text engine adds are left to it.
+  if (font.underline() || font.strikeOut() || font.overline() || font.letterSpacing() != 0 || font.wordSpacing() != 0 ||
+      font.capitalization() != QFont::MixedCase) {
+    return;
+  }
+  FRaw = QRawFont::fromFont(font);
+  if (!FRaw.isValid()) return;
+  QString chars;
+  for (char16_t c = 0; c < kPlainEnd; ++c) {
+    if (PlainSlot(c) >= 0) chars += QChar(c);
+  }
+  chars += QChar(kEllipsis);
+  const QList<quint32> glyphs = FRaw.glyphIndexesForString(chars);
+  if (glyphs.size() != chars.size()) return;
+  const QList<QPointF> advances = FRaw.advancesForGlyphIndexes(glyphs);
+  if (advances.size() != glyphs.size()) return;
+  for (qsizetype k = 0; k < chars.size(); ++k) {
+    const auto slot = static_cast<size_t>(PlainSlot(chars[k].unicode()));
+    FGlyph[slot] = glyphs[k];
+    FAdvance[slot] = advances[k].x();
+  }
+  FUsable = true;
+}
+
+float TPlainGlyphRun::PairShift(char16_t a, char16_t b) {
+  const uint32_t key = (static_cast<uint32_t>(a) << 16) | b;
+  const auto found = FPairs.find(key);
+  if (found != FPairs.end()) return found->second;
+  float shift = std::numeric_limits<float>::quiet_NaN();
+  const QChar pair[2] = {QChar(a), QChar(b)};
+  QTextLayout layout(QString(pair, 2), FFont);
+  layout.beginLayout();
+  layout.createLine();
+  layout.endLayout();
+  const QList<QGlyphRun> runs = layout.glyphRuns();
+  if (runs.size() == 1) {
+    const QList<quint32> glyphs = runs[0].glyphIndexes();
+    const QList<QPointF> positions = runs[0].positions();
+    const auto first = static_cast<size_t>(PlainSlot(a));
+    const auto second = static_cast<size_t>(PlainSlot(b));
+    if (glyphs.size() == 2 && positions.size() == 2 && glyphs[0] == FGlyph[first] && glyphs[1] == FGlyph[second] &&
+        runs[0].rawFont() == FRaw) {
+      shift = static_cast<float>(positions[1].x() - positions[0].x() - FAdvance[first]);
+    }
+  }
+  FPairs.emplace(key, shift);
+  return shift;
+}
+
+bool TPlainGlyphRun::Prepare(const QFont& font, const QString& text) {
+  if (!FLoaded || font != FFont) Load(font);
+  if (!FUsable) return false;
+  const qsizetype n = text.size();
+  FGlyphs.resize(n);
+  FPositions.resize(n);
+  qreal x = 0;
+  for (qsizetype k = 0; k < n; ++k) {
+    const char16_t c = text[k].unicode();
+    const int slot = PlainSlot(c);
+    if (slot < 0 || FGlyph[static_cast<size_t>(slot)] == 0) return false;
+    if (k > 0) {
+      const float shift = PairShift(text[k - 1].unicode(), c);
+      if (std::isnan(shift)) return false;
+      x += shift;
+    }
+    FGlyphs[k] = FGlyph[static_cast<size_t>(slot)];
+    FPositions[k] = QPointF(x, 0);
+    x += FAdvance[static_cast<size_t>(slot)];
+  }
+  FWidth = x;
+  return true;
+}
+
+bool TPlainGlyphRun::PrepareElided(const QFont& font, const QString& text, qreal room) {
+  if (!Prepare(font, text)) return false;
+  if (FWidth <= room) return true;
+  // As the text engine elides on the right: the longest start that leaves
+  // room for the ellipsis, measured with the kerning inside the text.
+  const qreal ellipsis = FAdvance[kPlainEnd];
+  qsizetype keep = 0;
+  while (keep + 1 < text.size() && FPositions[keep + 1].x() + ellipsis <= room) ++keep;
+  if (keep == 0) return false;
+  return Prepare(font, text.left(keep) + QChar(kEllipsis));
+}
+
+void TPlainGlyphRun::Draw(QPainter* painter, qreal x, qreal y) const {
+  QGlyphRun run;
+  run.setRawFont(FRaw);
+  run.setGlyphIndexes(FGlyphs);
+  run.setPositions(FPositions);
+  painter->drawGlyphRun(QPointF(x, y + FRaw.ascent()), run);
+}
+
 TFileListViewDelegate::TFileListViewDelegate(TFileListView* view) : QStyledItemDelegate(view), FView(view) {}
 
 void TFileListViewDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -105,8 +224,19 @@ void TFileListViewDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
   painter->setLayoutDirection(option.direction);
   painter->setFont(option.font);
   painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-  // The text is shaped once: measured and drawn from one layout.
   const QFontMetrics& metrics = option.fontMetrics;
+  const qreal y = room.top() + (room.height() - metrics.height()) / 2;
+  auto left = [&](qreal width) {
+    if (alignment & Qt::AlignRight) return room.right() + 1 - width;
+    if (alignment & Qt::AlignHCenter) return room.left() + (room.width() - width) / 2;
+    return static_cast<qreal>(room.left());
+  };
+  if (option.textElideMode == Qt::ElideRight && FGlyphs.PrepareElided(option.font, text, room.width())) {
+    FGlyphs.Draw(painter, left(FGlyphs.Width()), y);
+    painter->restore();
+    return;
+  }
+  // The text is shaped once: measured and drawn from one layout.
   QTextLayout layout(text, option.font);
   layout.beginLayout();
   QTextLine line = layout.createLine();
@@ -119,10 +249,6 @@ void TFileListViewDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
     layout.endLayout();
     width = line.naturalTextWidth();
   }
-  qreal x = room.left();
-  if (alignment & Qt::AlignRight) x = room.right() + 1 - width;
-  if (alignment & Qt::AlignHCenter) x = room.left() + (room.width() - width) / 2;
-  const qreal y = room.top() + (room.height() - metrics.height()) / 2;
-  layout.draw(painter, QPointF(x, y));
+  layout.draw(painter, QPointF(left(width), y));
   painter->restore();
 }

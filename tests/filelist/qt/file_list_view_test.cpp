@@ -8,7 +8,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QHeaderView>
+#include <QPainter>
 #include <QPushButton>
+#include <QTextLayout>
 
 #include "controls/dialogs.h"
 #include "controls/list_view.h"
@@ -149,6 +151,83 @@ TEST_F(FileListViewWidget, WidthsFollowTheControlAndTheUser) {
   view.header()->resizeSection(1, 133);
   view.RefreshColumnWidthCurrentFromGUI();
   EXPECT_EQ(view.ColumnInfos[static_cast<size_t>(view.GetColumnInfoIndex(flvColSize, 0, false))].WidthCurrent, 133);
+}
+
+// A text drawn by the text engine, on white, for comparison.
+QImage EngineImage(const QFont& font, const QString& text, QSize size) {
+  QImage image(size, QImage::Format_ARGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.setPen(Qt::black);
+  QTextLayout layout(text, font);
+  layout.beginLayout();
+  layout.createLine();
+  layout.endLayout();
+  layout.draw(&painter, QPointF(3, 2));
+  return image;
+}
+
+QImage CachedImage(TPlainGlyphRun& run, QSize size) {
+  QImage image(size, QImage::Format_ARGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.setPen(Qt::black);
+  run.Draw(&painter, 3, 2);
+  return image;
+}
+
+TEST(FileListViewCells, CachedGlyphsDrawAsTheTextEngine) {
+  FileListQtTestApp();
+  const QFont font = QApplication::font();
+  const QSize size(420, QFontMetrics(font).height() + 4);
+  TPlainGlyphRun run;
+  struct TCase {
+    const char16_t* Text;
+    bool Cached;  // false: left to the text engine whatever the font
+  };
+  const TCase cases[] = {
+      {u"Artist One - Morning.mp3", true},
+      {u"1,003.275 KB  17.05.2024 00:00", true},
+      {u"AVATAR To Wa Ye LT \"A\" r. y.", true},
+      {u"Ärger über Öl, Łódź, Ǆ.txt", true},
+      {u"office affluent fjord", true},
+      {u"مرحبا.txt", false},
+      {u"e\u0301te.txt", false},
+      {u"tab\there", false},
+      {u"soft\u00ADhyphen", false},
+      {u"", true},
+  };
+  for (const TCase& c : cases) {
+    const QString text = QString::fromUtf16(c.Text);
+    const bool cached = run.Prepare(font, text);
+    if (!c.Cached) {
+      EXPECT_FALSE(cached) << FromQString(text);
+      continue;
+    }
+    // Ligatures go to the text engine, so only texts without them must be cached.
+    if (!text.contains(u"f")) {
+      EXPECT_TRUE(cached) << FromQString(text);
+    }
+    if (!cached) continue;
+    EXPECT_NEAR(run.Width(), QFontMetricsF(font).horizontalAdvance(text), 0.01) << FromQString(text);
+    EXPECT_TRUE(CachedImage(run, size) == EngineImage(font, text, size)) << FromQString(text);
+  }
+  // Too wide: cut on the right as the text engine cuts it.
+  const QString wide = QStringLiteral("/home/user/Music/folder17/Artist - A Very Long Title.mp3");
+  for (qreal room : {300.0, 151.0, 150.0, 80.5, 30.0}) {
+    const QString elided = QFontMetricsF(font).elidedText(wide, Qt::ElideRight, room);
+    ASSERT_TRUE(run.PrepareElided(font, wide, room)) << room;
+    EXPECT_LE(run.Width(), room);
+    EXPECT_TRUE(CachedImage(run, size) == EngineImage(font, elided, size)) << room << " " << FromQString(elided);
+  }
+  // Another font: the cache follows it.
+  QFont bold = font;
+  bold.setBold(true);
+  ASSERT_TRUE(run.Prepare(bold, QStringLiteral("Size 1234")));
+  EXPECT_TRUE(CachedImage(run, size) == EngineImage(bold, QStringLiteral("Size 1234"), size));
+  QFont underlined = font;
+  underlined.setUnderline(true);
+  EXPECT_FALSE(run.Prepare(underlined, QStringLiteral("Size")));
 }
 
 // Name, Size, Date and Path customizable, in that default order; Date hidden.
