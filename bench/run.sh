@@ -6,8 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 # gawk and mawk (counter and containers), pcre2grep (containers), iconv
 # (libc-bin, text files), gzip (the counter's texts), find and fdfind (the
-# finder).
-bash scripts/ensure_packages.sh $(cat scripts/build_packages.txt) gawk mawk pcre2-utils libc-bin gzip findutils fd-find
+# finder), rhash, exiftool and mediainfo (the file list's readers).
+bash scripts/ensure_packages.sh $(cat scripts/build_packages.txt) gawk mawk pcre2-utils libc-bin gzip findutils fd-find \
+  rhash libimage-exiftool-perl mediainfo
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DSYLLABRIX_BENCH=ON
 programs=("$@")
 if [ ${#programs[@]} -eq 0 ]; then

@@ -125,6 +125,13 @@ TIntArray CreateIntArray(int32_t value) { return TIntArray{value}; }
 
 TIntArray CreateIntArrayFromNumberAndRangeStr(std::string_view text, bool sort, bool removeDuplicates,
                                               int32_t offsetPositive, int32_t offsetNegative) {
+  return CreateIntArrayFromNumberAndRangeStr(text, sort, removeDuplicates, offsetPositive, offsetNegative,
+                                             kMaxRangeListNumbers);
+}
+
+TIntArray CreateIntArrayFromNumberAndRangeStr(std::string_view text, bool sort, bool removeDuplicates,
+                                              int32_t offsetPositive, int32_t offsetNegative, size_t maxNumbers) {
+  maxNumbers = std::min(maxNumbers, kMaxRangeListNumbers);
   TIntArray result;
   const std::string replaced = StringReplaceFast(text, ";", ",");
   TStrArray entries;
@@ -137,11 +144,11 @@ TIntArray CreateIntArrayFromNumberAndRangeStr(std::string_view text, bool sort, 
   for (const auto& entry : entries) {
     int32_t value, a, b;
     if (!entry.empty() && TryStrToInt(entry, value)) {
-      if (result.size() < kMaxRangeListNumbers) result.push_back(value);
+      if (result.size() < maxNumbers) result.push_back(value);
     } else if (DivideStringAndIsInt(entry, "-", a, b)) {
       const int64_t lo = std::min(a, b), hi = std::max(a, b);
       // A typed "1-2000000000" must not ask for billions of numbers.
-      if (static_cast<int64_t>(result.size()) + (hi - lo + 1) > static_cast<int64_t>(kMaxRangeListNumbers)) continue;
+      if (static_cast<int64_t>(result.size()) + (hi - lo + 1) > static_cast<int64_t>(maxNumbers)) continue;
       for (int64_t v = lo; v <= hi; ++v) result.push_back(static_cast<int32_t>(v));
     }
   }

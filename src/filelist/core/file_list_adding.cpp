@@ -379,6 +379,7 @@ void TFileListViewCore::AddFilesAndFoldersFromFolder(const std::string& Folder, 
   SkipTextFileCheck = savedSkip;
   --FSearchDepth;
   if (progress && ownsBracket) ProgressWindowFree();
+  if (!FolderSearchRunning()) FolderSearchEnded();
   if (Finish) RefreshItemCountAndInitAddingDoneIfNotInUpdateState();
 }
 
@@ -418,6 +419,7 @@ void TFileListViewCore::FileFinderProgressDialogEndAdding() {
   EndUpdateBracket();
   FileSearchProgressAdding = false;
   ProgressWindowFree();
+  if (!FolderSearchRunning()) FolderSearchEnded();
 }
 
 // --- The ends of a run -------------------------------------------------------------------------------

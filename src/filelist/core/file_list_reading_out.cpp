@@ -33,18 +33,25 @@ void TFileListViewCore::ReadOutMissing(TFileListViewInfoKind kind, bool fromStar
   }
 }
 
-void TFileListViewCore::ReadOutMissingTyped(TFileListViewInfoKind kind, bool fromStart) {
+bool TFileListViewCore::CollectionMayStart(TFileListViewInfoKind kind) {
   TFileListViewReaderState& st = State(kind);
-  const TFileListViewItemStore& items = Items();
-  if (items.empty()) {
+  if (Items().empty()) {
     st.ReadOutRestart = false;
     ReadingOutDoneInternal();
-    return;
+    return false;
   }
+  // The running reader's end collects again.
   if (st.ReadingOut) {
     st.ReadOutRestart = true;
-    return;
+    return false;
   }
+  return true;
+}
+
+void TFileListViewCore::ReadOutMissingTyped(TFileListViewInfoKind kind, bool fromStart) {
+  if (!CollectionMayStart(kind)) return;
+  TFileListViewReaderState& st = State(kind);
+  const TFileListViewItemStore& items = Items();
   const bool typed =
       kind == InfoKind::Audio || kind == InfoKind::Video || kind == InfoKind::Image || kind == InfoKind::Document;
   const int32_t missing = typed ? kInfoNotRequested : kInfoNone;
@@ -128,17 +135,9 @@ TFileListViewHashRequests TFileListViewCore::CheckSumRequests() const {
 
 void TFileListViewCore::ReadOutMissingCheckSums(bool AFromStart) {
   constexpr InfoKind kind = InfoKind::CheckSum;
+  if (!CollectionMayStart(kind)) return;
   TFileListViewReaderState& st = State(kind);
   const TFileListViewItemStore& items = Items();
-  if (items.empty()) {
-    st.ReadOutRestart = false;
-    ReadingOutDoneInternal();
-    return;
-  }
-  if (st.ReadingOut) {
-    st.ReadOutRestart = true;
-    return;
-  }
   const size_t n = items.size();
   // A folder is never hashed.
   auto considered = [&](size_t i) { return !items.IsFolder(i) && items.Size(i) >= 0; };

@@ -93,6 +93,8 @@ class TFileListViewCore : public TFileListViewStore {
                                                      int32_t FoldersSearched);
   void FileFinderProgressDialogBeginAdding();
   void FileFinderProgressDialogEndAdding();
+  // A folder search (or a run of them) is under way.
+  bool FolderSearchRunning() const { return FSearchDepth > 0 || FileSearchProgressAdding; }
 
   // --- Queries and housekeeping ---------------------------------------------------------------
   bool GetReadingOutDone() const;
@@ -177,6 +179,8 @@ class TFileListViewCore : public TFileListViewStore {
     return false;
   }
   virtual void ProgressWindowFree() {}
+  // The last folder search of a run has ended.
+  virtual void FolderSearchEnded() {}
   // The system icon of a file or folder.
   virtual int32_t PlatformIconIndex(const std::string& FileName, bool IsFolder) { return -1; }
   // Adds the entries a list file names (the list-file layer provides it);
@@ -192,6 +196,9 @@ class TFileListViewCore : public TFileListViewStore {
   int64_t AdmitEntry(const TFileListViewCandidate& c);
   void AddToBloomFilter(const std::string& key);
   void ReadOutMissingTyped(TFileListViewInfoKind kind, bool fromStart);
+  // False when the list is empty (the kind is done) or the kind's reader
+  // runs (it collects again when it ends).
+  bool CollectionMayStart(TFileListViewInfoKind kind);
   int32_t AddInfo(TFileListViewInfoKind kind, const std::string& fileName, int32_t index);
   void StoreRecord(TFileListViewInfoKind kind, int32_t index, const TFileListViewInfoRecord& record,
                    const TFileListViewHashRequests& hashes);

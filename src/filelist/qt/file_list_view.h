@@ -148,6 +148,7 @@ class TFileListView : public QTreeView, public TFileListViewCore {
   void StartReaderThread(TFileListViewInfoKind Kind, TFileListViewReadJobs&& Jobs,
                          const TFileListViewHashRequests& Hashes, uint64_t Epoch) override;
   void StopReaderThread(TFileListViewInfoKind Kind) override;
+  void FolderSearchEnded() override;
   bool ProgressWindowCanceled() const override;
   void ProgressWindowShow(const std::string& Caption) override;
   bool ProgressWindowReport(const std::string* CurrentFile, const std::string* CurrentFolder, int32_t SearchedFiles,
@@ -174,6 +175,10 @@ class TFileListView : public QTreeView, public TFileListViewCore {
   TIntArray PlatformSelectedRows() const override;
   void PlatformSelectRows(const TIntArray& Rows) override;
 
+ private slots:
+  // Hands the reader threads' batches over, on this view's thread.
+  void TakeReaderBatches();
+
  private:
   void OnSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
 
@@ -188,6 +193,7 @@ class TFileListView : public QTreeView, public TFileListViewCore {
   std::function<TFileListViewInfoRecord(TFileListViewInfoKind, const TFileListViewReadJob&)> FTestReader;
   std::unique_ptr<TFileSearchProgressObj> FFileSearchProgress;
   int FUpdateDepth = 0;
+  bool FBatchesWaiting = false;
   bool FEditing = false;
   TFileListViewCellInfo FEditCell;
   QLineEdit* FEditControl = nullptr;

@@ -17,12 +17,8 @@
 #include "foundation/file_functions.h"
 #include "foundation/paths.h"
 #include "foundation/qt/desktop.h"
+#include "foundation/qt/file_filters.h"
 #include "foundation/qt/qt_strings.h"
-
-// The frame's conversion of a "description|pattern|..." filter text into Qt's
-// filter list (frame/qt/settings_user_dialogs_qt.h, whose other declarations
-// clash with the controls' here).
-QStringList QtFileFilters(const std::string& filter);
 
 // --- Reader threads ----------------------------------------------------------------------
 
@@ -30,14 +26,31 @@ void TFileListView::StartReaderThread(TFileListViewInfoKind Kind, TFileListViewR
                                       const TFileListViewHashRequests& Hashes, uint64_t Epoch) {
   std::unique_ptr<TFileListViewReaderThread>& thread = FReaders[static_cast<size_t>(Kind)];
   if (!thread) {
-    thread = std::make_unique<TFileListViewReaderThread>(
-        Kind, this, [this](TFileListViewReadBatch&& batch) { TransferInfo(std::move(batch)); });
+    thread = std::make_unique<TFileListViewReaderThread>(Kind, this, "TakeReaderBatches");
     if (FTestReader) {
       auto reader = FTestReader;
       thread->SetReader([reader, Kind](const TFileListViewReadJob& job) { return reader(Kind, job); });
     }
   }
   thread->StartRun(std::move(Jobs), Hashes, Epoch);
+}
+
+void TFileListView::TakeReaderBatches() {
+  // The search progress window lets events through; results wait until the
+  // search has ended, so that no sort or host event runs in the middle of it.
+  if (FolderSearchRunning()) {
+    FBatchesWaiting = true;
+    return;
+  }
+  FBatchesWaiting = false;
+  for (size_t k = 0; k < kFileListViewInfoKindCount; ++k) {
+    if (!FReaders[k]) continue;
+    for (TFileListViewReadBatch& batch : FReaders[k]->TakeBatches()) TransferInfo(std::move(batch));
+  }
+}
+
+void TFileListView::FolderSearchEnded() {
+  if (FBatchesWaiting) QMetaObject::invokeMethod(this, "TakeReaderBatches", Qt::QueuedConnection);
 }
 
 void TFileListView::StopReaderThread(TFileListViewInfoKind Kind) {
@@ -107,6 +120,36 @@ void TFileListView::PlatformEndUpdate() {
 
 namespace {
 
+// The texts and the filter state the folder search and the filter dialog share.
+template <typename Dialog>
+void GiveFilterDialogTexts(Dialog& d, const TFileListViewStrRes& s) {
+  d.StrOk = s.StrOK;
+  d.StrCancel = s.StrCancel;
+  d.StrName = s.StrName;
+  d.StrInterpretAsRegex = s.StrInterpretAsRegex;
+  d.StrExtension = s.StrFileExtension;
+  d.StrExtensionFilterDesc = s.StrFilterHint;
+  d.StrOptionen = s.StrOptions;
+  d.StrSearchSubDirs = s.StrSearchSubfolders;
+  d.StrIncludeHiddenFilesAndFolders = s.StrIncludeHidden;
+  d.StrFormat = s.StrFormat;
+  d.StrMatchCase = s.StrMatchCase;
+  d.StrOnlyTextFiles = s.StrOnlyTextFiles;
+  d.StrFileType = s.StrFileType;
+  d.StrActivateAll = s.StrActivateAll;
+  d.StrDeactivateAll = s.StrDeactivateAll;
+}
+
+template <typename Dialog>
+void GiveFilterState(Dialog& d, const TFileNameFilterObj& names, const TFileExtensionFilterObj& exts) {
+  d.FilterNameStr = names.FilterStr;
+  d.FilterNameIsRegEx = names.FilterStrIsRegex;
+  d.FilterNameMatchCase = names.FilterStrMatchCase;
+  d.FilterExtensionCurrent = exts.GetCurrentExtensionsAsCSVString(",");
+  d.FilterExtensionGeneral = exts.GetGeneralExtensionsAsCSVString(",");
+  d.FilterFileType = exts.FilterFileType();
+}
+
 template <typename Dialog>
 void GiveFileKindTexts(Dialog& d, const TFileExtensionFilterObj& f) {
   d.StrDocuments = f.StrDocuments;
@@ -123,22 +166,8 @@ void GiveFileKindTexts(Dialog& d, const TFileExtensionFilterObj& f) {
 
 void TFileListView::ExecuteDirSelectDialogInternal(bool FileSearchDialog) {
   TDirSelectDialog dialog(FileSearchDialog);
-  dialog.StrOk = StrRes.StrOK;
-  dialog.StrCancel = StrRes.StrCancel;
-  dialog.StrName = StrRes.StrName;
-  dialog.StrInterpretAsRegex = StrRes.StrInterpretAsRegex;
-  dialog.StrExtension = StrRes.StrFileExtension;
-  dialog.StrExtensionFilterDesc = StrRes.StrFilterHint;
-  dialog.StrOptionen = StrRes.StrOptions;
-  dialog.StrSearchSubDirs = StrRes.StrSearchSubfolders;
-  dialog.StrIncludeHiddenFilesAndFolders = StrRes.StrIncludeHidden;
-  dialog.StrFormat = StrRes.StrFormat;
-  dialog.StrMatchCase = StrRes.StrMatchCase;
+  GiveFilterDialogTexts(dialog, StrRes);
   dialog.StrFilter = StrRes.StrFilter;
-  dialog.StrOnlyTextFiles = StrRes.StrOnlyTextFiles;
-  dialog.StrFileType = StrRes.StrFileType;
-  dialog.StrActivateAll = StrRes.StrActivateAll;
-  dialog.StrDeactivateAll = StrRes.StrDeactivateAll;
   GiveFileKindTexts(dialog, *FileExtensionFilter);
   dialog.InitialDir = LastDir;
   dialog.SearchSubDirs = SearchSubDirectories;
@@ -146,12 +175,7 @@ void TFileListView::ExecuteDirSelectDialogInternal(bool FileSearchDialog) {
   dialog.AddOnlyTextFiles = AddOnlyTextFiles;
   dialog.ShowOptionOnlyTextFiles = ShowFilterOptOnlyTextFiles;
   dialog.ShowFilterFileType = ShowFilterFileType;
-  dialog.FilterNameStr = FileNameFilter->FilterStr;
-  dialog.FilterNameIsRegEx = FileNameFilter->FilterStrIsRegex;
-  dialog.FilterNameMatchCase = FileNameFilter->FilterStrMatchCase;
-  dialog.FilterExtensionCurrent = FileExtensionFilter->GetCurrentExtensionsAsCSVString(",");
-  dialog.FilterExtensionGeneral = FileExtensionFilter->GetGeneralExtensionsAsCSVString(",");
-  dialog.FilterFileType = FileExtensionFilter->FilterFileType();
+  GiveFilterState(dialog, *FileNameFilter, *FileExtensionFilter);
   dialog.MultiSelect = true;
   dialog.BiDiMode = layoutDirection();
   dialog.NumberOfFilters = GetFilterCount();
@@ -196,21 +220,10 @@ void TFileListView::ExecuteOpenDialog() {
 
 void TFileListView::ShowFileFilterOptionsDialog() {
   TFileFilterOptionsDialog dialog;
+  GiveFilterDialogTexts(dialog, StrRes);
   dialog.StrCaption = StrRes.StrFilter;
-  dialog.StrName = StrRes.StrName;
-  dialog.StrInterpretAsRegex = StrRes.StrInterpretAsRegex;
-  dialog.StrExtension = StrRes.StrFileExtension;
-  dialog.StrExtensionFilterDesc = StrRes.StrFilterHint;
-  dialog.StrOptionen = StrRes.StrOptions;
-  dialog.StrSearchSubDirs = StrRes.StrSearchSubfolders;
-  dialog.StrIncludeHiddenFilesAndFolders = StrRes.StrIncludeHidden;
   dialog.StrApplyFilterOnlyForFolderSearch = StrRes.StrApplyFilterOnlyWhenSearchingFolders;
   dialog.StrApplyFilterAlsoForSingleFiles = StrRes.StrApplyFilterForSingleFiles;
-  dialog.StrOk = StrRes.StrOK;
-  dialog.StrCancel = StrRes.StrCancel;
-  dialog.StrFormat = StrRes.StrFormat;
-  dialog.StrMatchCase = StrRes.StrMatchCase;
-  dialog.StrOnlyTextFiles = StrRes.StrOnlyTextFiles;
   dialog.StrUpdateFileListAfterFilterChange = StrRes.StrUpdateAfterFilterChange;
   dialog.StrAlways = StrRes.StrAlways;
   dialog.StrAsk = StrRes.StrAsk;
@@ -218,21 +231,13 @@ void TFileListView::ShowFileFilterOptionsDialog() {
   dialog.StrSettings = StrRes.StrSettings;
   dialog.StrUpdateN = StrRes.StrUpdate;
   dialog.StrApplicationApply = StrRes.StrApplication;
-  dialog.StrFileType = StrRes.StrFileType;
-  dialog.StrActivateAll = StrRes.StrActivateAll;
-  dialog.StrDeactivateAll = StrRes.StrDeactivateAll;
   GiveFileKindTexts(dialog, *FileExtensionFilter);
   dialog.SearchSubDirs = SearchSubDirectories;
   dialog.AddHiddenFiles = AddHiddenFiles;
   dialog.AddOnlyTextFiles = AddOnlyTextFiles;
   dialog.ApplyFilterForSingleFiles = ApplyFilterForSingleFiles;
   dialog.UpdateFileListAfterFilterChange = UpdateFileListAfterFilterChange;
-  dialog.FilterNameStr = FileNameFilter->FilterStr;
-  dialog.FilterNameIsRegEx = FileNameFilter->FilterStrIsRegex;
-  dialog.FilterNameMatchCase = FileNameFilter->FilterStrMatchCase;
-  dialog.FilterExtensionCurrent = FileExtensionFilter->GetCurrentExtensionsAsCSVString(",");
-  dialog.FilterExtensionGeneral = FileExtensionFilter->GetGeneralExtensionsAsCSVString(",");
-  dialog.FilterFileType = FileExtensionFilter->FilterFileType();
+  GiveFilterState(dialog, *FileNameFilter, *FileExtensionFilter);
   dialog.ShowOptionOnlyTextFiles = ShowFilterOptOnlyTextFiles;
   dialog.ShowFilterFileType = ShowFilterFileType;
   dialog.BidiMode = layoutDirection();

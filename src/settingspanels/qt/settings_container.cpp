@@ -181,6 +181,15 @@ void TSettingsContainer::BindChange(QWidget* control, int32_t index) {
   }
 }
 
+void TSettingsContainer::SetUpMemo(TAdvancedMemo* memo) const {
+  memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+  if (!FontMemoMonospace) return;
+  QFont font = memo->font();
+  if (!FontMonospaceName.empty()) font.setFamily(ToQString(FontMonospaceName));
+  if (FontMonospaceSize > 0) font.setPointSize(FontMonospaceSize);
+  memo->setFont(font);
+}
+
 void TSettingsContainer::BuildTab(int32_t index) {
   const TSettingsContainerTab& t = Tabs[index];
   TSettingsContainerTabWidgets& w = FTabWidgets[index];
@@ -305,6 +314,7 @@ void TSettingsContainer::Initialize() {
   FLastButtonRowSpacer = nullptr;
   Initialized = true;
   for (int32_t tab = 0; tab < GetTabCount(); ++tab) ApplyTabState(tab);
+  if (!ActionListWrappers.empty()) LoadActionLists();
   UpdateControlValuesInGUI();
 }
 
@@ -444,13 +454,7 @@ void TSettingsContainer::BuildControl(int32_t index, QWidget* parent) {
       auto* fill = new QVBoxLayout(panel);
       fill->setContentsMargins(0, 0, 0, 11);
       auto* memo = new TAdvancedMemo(panel);
-      memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-      if (FontMemoMonospace) {
-        QFont font = memo->font();
-        if (!FontMonospaceName.empty()) font.setFamily(ToQString(FontMonospaceName));
-        if (FontMonospaceSize > 0) font.setPointSize(FontMonospaceSize);
-        memo->setFont(font);
-      }
+      SetUpMemo(memo);
       fill->addWidget(memo);
       SetTag(panel, index);
       panel->OnButtonPlusClick = [this](QObject* sender) { ProcMemoButtonPlusClick(sender); };
@@ -696,12 +700,12 @@ void TSettingsContainer::UpdateControlValuesInGUI() {
       case sckRadioButton: SetRadioChecked(static_cast<QRadioButton*>(control), r.IntValue == 1); break;
       case sckIDComboBox:
       case sckIDComboBoxTextTop:
-      case sckActionList:
         if (auto* box = qobject_cast<TIDComboBox*>(control)) {
           box->SetSelectedStrId(r.StrValue);
           r.IntValue = box->SelectedIntId();
         }
         break;
+      case sckActionList: UpdateActionListControl(i); break;
       case sckComboBoxTextTop: static_cast<TAdvancedComboBox*>(control)->SetText(r.StrValue); break;
       case sckNumberComboBox:
       case sckNumberComboBoxTextTop: static_cast<TNumberComboBox*>(control)->SetValue(r.IntValue); break;

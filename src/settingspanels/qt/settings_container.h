@@ -23,8 +23,49 @@
 
 // Kept out of this header: the controls' and the frame's notification types
 // share a name, and hosts include the frame beside it.
+class QMenu;
+class TAdvancedMemo;
+class TBaseActionList;
+class TExpandablePanel;
+class TIDComboBox;
+class TPaddingButton;
 class TRawPanel;
 class TVirtualListBox;
+class TVirtualListView;
+struct TVirtualListViewCellInfo;
+
+// One action-list control (a record of kind 39, whose LinkIndex names it):
+// where its lists are stored, its widgets and the list it shows.
+struct TSettingsContainerActionListWrapper {
+  // Its record; negative: no selector is filled.
+  int32_t ControlIndex = -1;
+  // The folder of the list files below the folder of action-list folders,
+  // and their extension without ".".
+  std::string Folder;
+  std::string Extension;
+  QPointer<TIDComboBox> ComboBox;
+  QPointer<TAdvancedMemo> Memo;
+  QPointer<TVirtualListView> ListView;
+  QPointer<TExpandablePanel> Panel;
+  // The buttons of the row, numbered by their Tag and position.
+  QPointer<TPaddingButton> Button2, Button1, Button4, Button3;
+  // Handed to the dialogs as their group filter.
+  int32_t ActionListKind = 0;
+  // 0 the table is shown, 1 the text.
+  int32_t ViewMode = 0;
+  // A panel height from the settings, 0 once applied.
+  int32_t StoredHeight = 0;
+  // The shown list: its string id ("default" or a file name with extension),
+  // its type (2 the default list, 3 a file) and its file.
+  std::string ListName;
+  int32_t ListType = 0;
+  std::string ListFile;
+  bool Modified = false;
+  std::string PendingText;
+  // The text of the built-in default list, stored under "default".
+  std::string DefaultListText;
+};
+using TSettingsContainerActionListWrappers = std::vector<TSettingsContainerActionListWrapper>;
 
 // The widgets of one tab: the header row over the content.
 struct TSettingsContainerTabWidgets {
@@ -77,13 +118,54 @@ class TSettingsContainer : public QWidget, public TSettingsContainerModel {
   // Scrolls the whole container by a wheel turn (120 per notch).
   void ProcMouseWheel(int32_t wheelDelta);
 
+  // --- Action lists ----------------------------------------------------------------
+  // The host's action types; set before an action-list control is used.
+  TBaseActionList* ActionListDefinitions = nullptr;
+  TSettingsContainerActionListWrappers ActionListWrappers;
+  QPointer<QMenu> ActionListPopupMenu;
+  // Declares an action-list control: a record of kind 39 (its value is the
+  // string id of the chosen list) and its wrapper. Returns the record index.
+  int32_t AddActionList(int32_t tab, const std::string& caption, int32_t captionSlot, const std::string& iniKey,
+                        const std::string& defaultValue, const std::string& folder, const std::string& extension,
+                        int32_t actionListKind);
+  // The folder (with "/") that holds the action-list folders; by default the
+  // program's own folder when it can be written to, else the user's data folder.
+  std::string ActionListRootFolder() const;
+  void SetActionListRootFolder(const std::string& folder) { FActionListRootFolder = folder; }
+  // Fills every list selector with "Default List" and the list files.
+  void LoadActionLists();
+  // Writes the pending text of the wrapper's list; false for an index out of
+  // range, another list type or a failed write (which keeps the text pending).
+  bool SaveActionList(int32_t wrapperIndex);
+  // The shown view of an action-list record (table or memo), else null.
+  QWidget* GetCurrentActionListViewControlRef(int32_t index) const;
+  // The wrapper of an action-list record, null for any other record.
+  TSettingsContainerActionListWrapper* ActionListWrapperOfRecord(int32_t index);
+  // Sets the shared context menu's entries for the control it is opened on;
+  // false when no entry is left.
+  bool ProcActionListWrapperPopup(QObject* sender);
+  void ProcActionListWrapperPopupMenuItemClick(QObject* sender);
+  void ProcActionListWrapperListChangeInit(TVirtualListView* sender, const TVirtualListViewCellInfo& cellInfo,
+                                           int32_t index, int32_t id, std::string& value, bool& canChange,
+                                           bool& showEditInput);
+  // The record of the control the shared context menu was opened on.
+  int32_t ActionListPopupRecord() const { return FActionListPopupRecord; }
+
  protected:
   void ShowTabCaption(int32_t index, const std::string& caption) override;
   // The action-list control builds itself into parent here.
-  virtual void BuildActionListControl(int32_t index, QWidget* parent) {}
+  virtual void BuildActionListControl(int32_t index, QWidget* parent);
+  void SaveModifiedActionLists() override;
+  void LoadActionListSettings(int32_t index, const TDocINI& document, const std::string& section, bool loadDefaults,
+                              bool scale) override;
+  void SaveActionListSettings(int32_t index, TDocINI& document, const std::string& section) override;
+  // Shows the chosen list of an action-list record after its value changed.
+  void UpdateActionListControl(int32_t index);
   bool eventFilter(QObject* watched, QEvent* e) override;
   void changeEvent(QEvent* e) override;
 
+  // Lines unwrapped, and the monospace font when the container asks for one.
+  void SetUpMemo(TAdvancedMemo* memo) const;
   // Writes a text into a record's edit or memo without raising its change.
   void ShowTextInControl(int32_t index, const std::string& text);
 
@@ -126,4 +208,6 @@ class TSettingsContainer : public QWidget, public TSettingsContainerModel {
   QPointer<TRawPanel> FLastButtonRow;
   QSpacerItem* FLastButtonRowSpacer = nullptr;
   int32_t FIndent = 0;
+  std::string FActionListRootFolder;
+  int32_t FActionListPopupRecord = -1;
 };

@@ -17,6 +17,8 @@
 #include "foundation/str_transform.h"
 #include "frame/qt/html_panel.h"
 #include "frame/qt/widget_tags.h"
+#include "settingspanels/qt/action_list_editor.h"
+#include "settingspanels/qt/action_list_new_action_dialog.h"
 #include "settingspanels/qt/settings_container_memo_dialog.h"
 #include "text/localised_names.h"
 #include "text/text_store.h"
@@ -34,6 +36,9 @@ TSettingsContainerSpr::TSettingsContainerSpr(QWidget* parent) : TSettingsContain
   OnShowMemoDialog = [this](int32_t index, const std::string& caption, const std::string& text,
                             const std::string& fontName,
                             int32_t fontSize) { ShowMemoDialogSpr(index, caption, text, fontName, fontSize); };
+  OnSetActionList = [this](int32_t index, int32_t listType, const std::string& name) {
+    SetActionList(index, listType, name);
+  };
 }
 
 std::string TSettingsContainerSpr::GetTranslation(int32_t slot) const {
@@ -72,6 +77,7 @@ void TSettingsContainerSpr::Initialize() {
         if (auto* edit = qobject_cast<TEditWithButton*>(control))
           edit->OnButtonClick = [this](QObject* sender) { DirSelectEditButtonClickSpr(sender); };
         break;
+      case sckActionList: BindActionListHandlers(i); break;
       default: break;
     }
   }
@@ -141,6 +147,11 @@ void TSettingsContainerSpr::SetLanguage(uint32_t language) {
     }
   }
   RefreshShowNumberOfCheckedTabs();
+  for (const auto& editor : FEditors)
+    if (editor) editor->SetLanguage(language);
+  for (const auto& dialog : FNewActionDialogs)
+    if (dialog) dialog->SetLanguage(language);
+  CaptionActionListPopupMenu();
 }
 
 void TSettingsContainerSpr::SetDefaultText(int32_t index) {
@@ -288,6 +299,7 @@ void TSettingsContainerSpr::SetBuiltInTexts(int32_t index) {
         box->viewport()->update();
       }
       break;
-    default: break;  // the action-list control captions itself
+    case sckActionList: SetActionListTexts(index); break;
+    default: break;
   }
 }

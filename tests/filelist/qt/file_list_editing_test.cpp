@@ -119,8 +119,8 @@ TEST_F(FileListEditing, VetoesBeforeAndAfterTheChange) {
   // The host supplies a value and wants no editor: stored at once.
   vetoChange = false;
   view.FreeEditables();
-  view.OnCellChangeInit = [](TFileListView*, const TFileListViewCellInfo&, int32_t, int32_t, std::string& value,
-                             bool&, bool& show) {
+  view.OnCellChangeInit = [](TFileListView*, const TFileListViewCellInfo&, int32_t, int32_t, std::string& value, bool&,
+                             bool& show) {
     value = "from host";
     show = false;
   };
@@ -146,8 +146,11 @@ TEST_F(FileListEditing, TabAndShiftTabWalkTheEditableCells) {
     int Row, Column;  // -1: editing ended
   };
   // Name and Size cannot be edited; Tab skips them and wraps to the next row.
-  const TStep steps[] = {{Qt::Key_Tab, false, 0, 2}, {Qt::Key_Tab, false, 1, 1}, {Qt::Key_Backtab, true, 0, 2},
-                         {Qt::Key_Backtab, true, 0, 1}, {Qt::Key_Backtab, true, -1, -1}};
+  const TStep steps[] = {{Qt::Key_Tab, false, 0, 2},
+                         {Qt::Key_Tab, false, 1, 1},
+                         {Qt::Key_Backtab, true, 0, 2},
+                         {Qt::Key_Backtab, true, 0, 1},
+                         {Qt::Key_Backtab, true, -1, -1}};
   view.BeginCellEdit(view.GetCellInfo(0, 1));
   for (const TStep& s : steps) {
     Key(s.Key, s.Shift ? Qt::ShiftModifier : Qt::NoModifier);

@@ -1,0 +1,1 @@
+replace "unclosed quotepick 1-2000000000,0 xinsert  "
