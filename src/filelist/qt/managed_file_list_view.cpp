@@ -1,9 +1,5 @@
 #include "filelist/qt/managed_file_list_view.h"
 
-#include <memory>
-
-#include "frame/qt/pwk_prog_obj.h"
-
 void TManagedFileListView::SetLanguage(uint32_t) {
   // The view reads the text store, which the frame has filled for the language.
   if (FView) FView->SetLanguage();
@@ -97,12 +93,4 @@ void TManagedFileListView::SetAddOnlyTextFiles(bool value) {
 
 void TManagedFileListView::SetSaveBaseDir(bool value) {
   if (FView) FView->SaveBaseDir = value;
-}
-
-int32_t AddFileListViewToFrame(TPwkProgObj& frame, TFileListViewSpr* view, const std::string& section) {
-  auto adapter = std::make_unique<TManagedFileListView>(view);
-  TManagedFileListView* managed = adapter.get();
-  const int32_t index = frame.SettingsAddManagedControl(std::move(adapter), mcFileListView, section);
-  frame.SetFileListView(managed);
-  return index;
 }

@@ -5,13 +5,12 @@
 
 #include <QPointer>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "filelist/qt/file_list_view.h"
 #include "frame/core/command_line.h"
 #include "frame/core/settings_types.h"
-
-class TPwkProgObj;
 
 class TManagedFileListView : public TSOManagedControl, public TBatchFileListView {
  public:
@@ -49,7 +48,16 @@ class TManagedFileListView : public TSOManagedControl, public TBatchFileListView
   QPointer<TFileListViewSpr> FView;
 };
 
-// Hands the view to the frame, which from then on loads, saves, resets and
-// translates it with the settings (in section) and gives it the command
-// line's files in batch mode. Returns its index among the managed controls.
-int32_t AddFileListViewToFrame(TPwkProgObj& frame, TFileListViewSpr* view, const std::string& section);
+// Hands the view to the frame (the program's TPwkProgObj), which from then on
+// loads, saves, resets and translates it with the settings (in section) and
+// gives it the command line's files in batch mode. Returns its index among
+// the managed controls. A template, so that the file list needs only the
+// frame's interfaces, not the frame.
+template <typename TFrame>
+int32_t AddFileListViewToFrame(TFrame& frame, TFileListViewSpr* view, const std::string& section) {
+  auto adapter = std::make_unique<TManagedFileListView>(view);
+  TManagedFileListView* managed = adapter.get();
+  const int32_t index = frame.SettingsAddManagedControl(std::move(adapter), mcFileListView, section);
+  frame.SetFileListView(managed);
+  return index;
+}
