@@ -100,7 +100,9 @@ void TVirtualListView::PlatformSetColumnWidth(int32_t Position, int32_t Width) {
 
 int32_t TVirtualListView::PlatformClientWidth() const { return width(); }
 
-TIntArray TVirtualListView::PlatformSelectedRows() const { return TOwnerDataModel::SelectedRows(selectionModel()); }
+TIntArray TVirtualListView::PlatformSelectedRows() const {
+  return TOwnerDataModel::RowsOf(selectionModel()->selection());
+}
 
 void TVirtualListView::PlatformSelectRows(const TIntArray& Rows) {
   ++FQuietSelection;
@@ -122,13 +124,7 @@ void TVirtualListView::PlatformSetFocusedRow(int32_t Row) {
 void TVirtualListView::OnSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
   if (FQuietSelection > 0) return;
   auto raise = [this](const QItemSelection& selection, bool state) {
-    TIntArray rows;
-    for (const QItemSelectionRange& range : selection) {
-      for (int r = range.top(); r <= range.bottom(); ++r) rows.push_back(r);
-    }
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    for (int32_t row : rows) SelectItemProc(row, state);
+    for (int32_t row : TOwnerDataModel::RowsOf(selection)) SelectItemProc(row, state);
   };
   raise(deselected, false);
   raise(selected, true);

@@ -32,9 +32,9 @@ void TOwnerDataModel::Repaint() {
   if (FRows > 0 && FColumns > 0) emit dataChanged(index(0, 0), index(FRows - 1, FColumns - 1));
 }
 
-TIntArray TOwnerDataModel::SelectedRows(const QItemSelectionModel* selection) {
+TIntArray TOwnerDataModel::RowsOf(const QItemSelection& selection) {
   TIntArray rows;
-  for (const QItemSelectionRange& range : selection->selection()) {
+  for (const QItemSelectionRange& range : selection) {
     for (int r = range.top(); r <= range.bottom(); ++r) rows.push_back(r);
   }
   std::sort(rows.begin(), rows.end());

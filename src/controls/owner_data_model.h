@@ -24,7 +24,7 @@ class TOwnerDataModel : public QAbstractTableModel {
   void Repaint();
 
   // The rows a selection covers, ascending, each once.
-  static TIntArray SelectedRows(const QItemSelectionModel* selection);
+  static TIntArray RowsOf(const QItemSelection& selection);
   // Selects exactly the given rows, whole, in as few ranges as they allow;
   // rows outside the model are left out.
   void SelectRows(QItemSelectionModel* selection, const TIntArray& rows) const;

@@ -1,10 +1,9 @@
 // The Italian texts as the user sees them: the captions built out of Italian
-// parts, the slots that stay English, and the typographic apostrophe.
+// parts, library texts that are all Italian, and the typographic apostrophe.
 #include <gtest/gtest.h>
 
 #include "translation_fixture.h"
 
-#include <map>
 #include <regex>
 #include <set>
 #include <string>
@@ -46,12 +45,16 @@ TEST_F(ItalianTexts, DerivedCaptionsAreBuiltFromItalianParts) {
   EXPECT_EQ(SprLocalText(122), "Ulteriori informazioni su: www.pellwick.example/syllabrix/syllable-lists");
 }
 
-TEST_F(ItalianTexts, LeftOutTextsShowEnglish) {
-  std::map<StrResGlobal, std::string_view> english;
-  for (const TSprSlotText& t : SprEnglishLibraryTexts()) english[t.Slot] = t.Text;
+TEST_F(ItalianTexts, EveryTextIsItalian) {
   SetSprResGlobal(kItalian);
-  for (const StrResGlobal s : {StrResGlobal{17}, StrResGlobal{309}, StrResGlobal{544}, StrResGlobal{946}})
-    EXPECT_EQ(SprResGlobalArr.at(s), english[s]) << "slot " << s;
+  const struct {
+    StrResGlobal Slot;
+    const char* Text;
+  } kCases[] = {
+      {17, "Aggiorna anteprima"}, {309, "Separatore di percorso finale"}, {544, "Elaborati"},
+      {705, "Elenco di azioni"},  {946, "Caratteri da <X> a <Y>"},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(SprResGlobalArr.at(c.Slot), c.Text) << "slot " << c.Slot;
   const auto program = SprEnglishProgramTexts();
   // The window's program texts are all the language's own.
   for (const int32_t n : {3, 22, 47, 101, 109}) EXPECT_NE(SprLocalText(n), program[static_cast<size_t>(n)]) << n;
@@ -66,6 +69,8 @@ TEST_F(ItalianTexts, MissingPositionsFollowTheColonAfterABlank) {
 TEST_F(ItalianTexts, ApostrophesAreTypographic) {
   int elisions = 0;
   for (const TSprSlotText& t : SprLibraryTexts_IT()) {
+    // These two name the XML characters themselves, the plain apostrophe among them.
+    if (t.Slot == 938 || t.Slot == 939) continue;
     EXPECT_EQ(t.Text.find('\''), std::string_view::npos) << "slot " << t.Slot << ": " << t.Text;
     if (t.Text.find("’") != std::string_view::npos) ++elisions;
   }

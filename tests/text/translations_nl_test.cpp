@@ -39,8 +39,8 @@ TEST_F(DutchTexts, DerivedCaptionsMixDutchAndEnglishParts) {
       {SprFirstProgramSlot + 119, "Frequentie, aflopend"},
       {947, "Teller"},
       {948, "Generator"},
-      // Slots Dutch leaves out show English.
-      {309, "Trailing Path Delimiter"},
+      {309, "Afsluitend padscheidingsteken"},
+      {705, "Actielijst"},
       {SprFirstProgramSlot + 3, "Resultaat als lettergreeplijst gebruiken"},
       {SprFirstProgramSlot + 115, "CSV"},
   };

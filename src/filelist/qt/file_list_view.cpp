@@ -141,7 +141,7 @@ int32_t TFileListView::PlatformColumnWidth(int32_t Position) const {
 
 int32_t TFileListView::PlatformClientWidth() const { return width(); }
 
-TIntArray TFileListView::PlatformSelectedRows() const { return TOwnerDataModel::SelectedRows(selectionModel()); }
+TIntArray TFileListView::PlatformSelectedRows() const { return TOwnerDataModel::RowsOf(selectionModel()->selection()); }
 
 void TFileListView::PlatformSelectRows(const TIntArray& Rows) {
   ++FQuietSelection;
@@ -152,13 +152,7 @@ void TFileListView::PlatformSelectRows(const TIntArray& Rows) {
 void TFileListView::OnSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
   if (FQuietSelection > 0) return;
   auto raise = [this](const QItemSelection& selection, bool state) {
-    TIntArray rows;
-    for (const QItemSelectionRange& range : selection) {
-      for (int r = range.top(); r <= range.bottom(); ++r) rows.push_back(r);
-    }
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    for (int32_t row : rows) SelectItemProc(row, state);
+    for (int32_t row : TOwnerDataModel::RowsOf(selection)) SelectItemProc(row, state);
   };
   raise(deselected, false);
   raise(selected, true);

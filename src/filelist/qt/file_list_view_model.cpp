@@ -82,6 +82,7 @@ namespace {
 constexpr char16_t kPlainEnd = 0x250;
 
 constexpr char16_t kEllipsis = 0x2026;
+constexpr size_t kMaxPairs = 1 << 16;
 
 // The slot of a character in the tables, or -1 for one the text engine draws.
 int PlainSlot(char16_t c) {
@@ -143,6 +144,9 @@ float TPlainGlyphRun::PairShift(char16_t a, char16_t b) {
       shift = static_cast<float>(positions[1].x() - positions[0].x() - FAdvance[first]);
     }
   }
+  // Texts mixing many letters could grow the table without end: past a
+  // bound it starts anew.
+  if (FPairs.size() >= kMaxPairs) FPairs.clear();
   FPairs.emplace(key, shift);
   return shift;
 }

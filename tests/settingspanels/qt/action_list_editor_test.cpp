@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <string>
+#include <utility>
 
 #include "action_list_fixture.h"
 #include "controls/advanced_edit.h"
@@ -397,11 +399,15 @@ TEST_F(ActionListEditor, AFailedWriteIsReportedAndKeepsTheChanges) {
   EXPECT_EQ(testsupport::ReadFileBytes(Root.file("lists")), "in the way");
 }
 
-TEST_F(ActionListEditor, ScreenshotsInEnglishGermanAndArabic) {
+TEST_F(ActionListEditor, ScreenshotsInSeveralLanguages) {
   WriteList("Cleanup.al",
             "# \"Tidy the text\"\nreplace ALL \"  \" \" \" -w\nreplacelines 1-3:ALL a\\nb c -ci\n"
             "repeat 2\npick SELECTED 1,4-6 0,5\ninsert after \"--\"\nclear\n");
-  for (int32_t language : {SprLangEnglish, SprLangGerman, SprLangArabic}) {
+  const std::pair<int32_t, const char*> languages[] = {{SprLangEnglish, "en"}, {SprLangGerman, "de"},
+                                                       {SprLangArabic, "ar"},  {SprLangItalian, "it"},
+                                                       {SprLangDutch, "nl"},   {SprLangBrazilianPortuguese, "ptbr"},
+                                                       {SprLangDanish, "da"},  {SprLangSerbian, "sr"}};
+  for (const auto& [language, suffix] : languages) {
     SetSprResGlobal(static_cast<uint32_t>(language));
     // The program mirrors every window for Arabic.
     QGuiApplication::setLayoutDirection(language == SprLangArabic ? Qt::RightToLeft : Qt::LeftToRight);
@@ -411,8 +417,7 @@ TEST_F(ActionListEditor, ScreenshotsInEnglishGermanAndArabic) {
     e->ListView()->SetSelectedRows({2});
     e->ProcListSelect(2, true);
     QApplication::processEvents();
-    const std::string suffix = language == SprLangArabic ? "ar" : language == SprLangGerman ? "de" : "en";
-    SaveScreenshot(e, "action_list_editor_" + suffix);
+    SaveScreenshot(e, std::string("action_list_editor_") + suffix);
     if (language == SprLangEnglish) {
       // The test screen is smaller than the window is meant to be; this is
       // how a user with a common screen sees it.
