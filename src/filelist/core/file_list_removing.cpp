@@ -21,6 +21,15 @@ bool PathExists(const std::string& path) {
 
 }  // namespace
 
+void TFileListViewCore::RefreshRowsAfterRemoval() {
+  // The row filter's list names entries by position: it is made anew.
+  if (FilterOn()) {
+    FilterRefresh();
+  } else {
+    RefreshItemCount();
+  }
+}
+
 template <typename Pred>
 void TFileListViewCore::RemoveWhere(Pred&& remove, bool clearSelection) {
   BeginUpdateBracket();
@@ -56,11 +65,7 @@ void TFileListViewCore::RemoveWhere(Pred&& remove, bool clearSelection) {
   if (clearSelection) SetSelectedRows({});
   if (!changedByHost) MutableItems().Keep(drop);
   EndUpdateBracket();
-  if (FilterOn()) {
-    FilterRefresh();
-  } else {
-    RefreshItemCount();
-  }
+  RefreshRowsAfterRemoval();
   DeletionDoneInternal();
 }
 
@@ -97,11 +102,7 @@ void TFileListViewCore::RemoveAll() {
   }
   MutableItems().clear();
   SetSelectedRows({});
-  if (FilterOn()) {
-    FilterRefresh();
-  } else {
-    RefreshItemCount();
-  }
+  RefreshRowsAfterRemoval();
   DeletionDoneInternal();
 }
 
@@ -152,11 +153,7 @@ void TFileListViewCore::RemoveFile(int32_t Index) {
   std::vector<uint8_t> drop(static_cast<size_t>(n), 0);
   drop[i] = 1;
   MutableItems().Keep(drop);
-  if (FilterOn()) {
-    FilterRefresh();
-  } else {
-    RefreshItemCount();
-  }
+  RefreshRowsAfterRemoval();
   DeletionDoneInternal();
 }
 

@@ -203,6 +203,7 @@ class TFileListViewCore : public TFileListViewStore {
   void StoreRecord(TFileListViewInfoKind kind, int32_t index, const TFileListViewInfoRecord& record,
                    const TFileListViewHashRequests& hashes);
   void JobDoneNotification(TFileListViewInfoKind kind);
+  void RefreshRowsAfterRemoval();
   template <typename Pred>
   void RemoveWhere(Pred&& remove, bool clearSelection);
   bool FolderStatistics(const std::string& folder, int32_t& infoIndex, int64_t& totalSize);

@@ -141,13 +141,31 @@ void GiveFilterDialogTexts(Dialog& d, const TFileListViewStrRes& s) {
 }
 
 template <typename Dialog>
-void GiveFilterState(Dialog& d, const TFileNameFilterObj& names, const TFileExtensionFilterObj& exts) {
+void GiveFilterState(Dialog& d, const TFileListViewCore& v) {
+  const TFileNameFilterObj& names = *v.FileNameFilter;
+  const TFileExtensionFilterObj& exts = *v.FileExtensionFilter;
+  d.SearchSubDirs = v.SearchSubDirectories;
+  d.AddHiddenFiles = v.AddHiddenFiles;
+  d.AddOnlyTextFiles = v.AddOnlyTextFiles;
+  d.ShowOptionOnlyTextFiles = v.ShowFilterOptOnlyTextFiles;
+  d.ShowFilterFileType = v.ShowFilterFileType;
   d.FilterNameStr = names.FilterStr;
   d.FilterNameIsRegEx = names.FilterStrIsRegex;
   d.FilterNameMatchCase = names.FilterStrMatchCase;
   d.FilterExtensionCurrent = exts.GetCurrentExtensionsAsCSVString(",");
   d.FilterExtensionGeneral = exts.GetGeneralExtensionsAsCSVString(",");
   d.FilterFileType = exts.FilterFileType();
+}
+
+// What both dialogs give back on OK; the filter-change event follows.
+template <typename Dialog>
+void TakeFilterState(const Dialog& d, TFileListViewCore& v) {
+  v.SearchSubDirectories = d.SearchSubDirs;
+  v.AddHiddenFiles = d.AddHiddenFiles;
+  v.AddOnlyTextFiles = d.AddOnlyTextFiles;
+  v.FileNameFilter->SetFilter(d.FilterNameStr, d.FilterNameIsRegEx, d.FilterNameMatchCase);
+  v.FileExtensionFilter->SetCurrentExtensionsFromCSVString(d.FilterExtensionCurrent);
+  if (v.ShowFilterFileType) v.FileExtensionFilter->SetFilterFileType(d.FilterFileType);
 }
 
 template <typename Dialog>
@@ -170,12 +188,7 @@ void TFileListView::ExecuteDirSelectDialogInternal(bool FileSearchDialog) {
   dialog.StrFilter = StrRes.StrFilter;
   GiveFileKindTexts(dialog, *FileExtensionFilter);
   dialog.InitialDir = LastDir;
-  dialog.SearchSubDirs = SearchSubDirectories;
-  dialog.AddHiddenFiles = AddHiddenFiles;
-  dialog.AddOnlyTextFiles = AddOnlyTextFiles;
-  dialog.ShowOptionOnlyTextFiles = ShowFilterOptOnlyTextFiles;
-  dialog.ShowFilterFileType = ShowFilterFileType;
-  GiveFilterState(dialog, *FileNameFilter, *FileExtensionFilter);
+  GiveFilterState(dialog, *this);
   dialog.MultiSelect = true;
   dialog.BiDiMode = layoutDirection();
   dialog.NumberOfFilters = GetFilterCount();
@@ -188,12 +201,7 @@ void TFileListView::ExecuteDirSelectDialogInternal(bool FileSearchDialog) {
   }
   if (!dialog.Execute() || dialog.SelectedDir.empty()) return;
   LastDir = dialog.SelectedDir;
-  SearchSubDirectories = dialog.SearchSubDirs;
-  AddHiddenFiles = dialog.AddHiddenFiles;
-  AddOnlyTextFiles = dialog.AddOnlyTextFiles;
-  FileNameFilter->SetFilter(dialog.FilterNameStr, dialog.FilterNameIsRegEx, dialog.FilterNameMatchCase);
-  FileExtensionFilter->SetCurrentExtensionsFromCSVString(dialog.FilterExtensionCurrent);
-  if (ShowFilterFileType) FileExtensionFilter->SetFilterFileType(dialog.FilterFileType);
+  TakeFilterState(dialog, *this);
   FilterChangeInternal();
   if (!IsFolderAndExists(dialog.SelectedDir)) {
     NotificationDialog(StrRes.StrError, StrRes.StrDirectoryNotFound, StrRes.StrOK);
@@ -232,24 +240,14 @@ void TFileListView::ShowFileFilterOptionsDialog() {
   dialog.StrUpdateN = StrRes.StrUpdate;
   dialog.StrApplicationApply = StrRes.StrApplication;
   GiveFileKindTexts(dialog, *FileExtensionFilter);
-  dialog.SearchSubDirs = SearchSubDirectories;
-  dialog.AddHiddenFiles = AddHiddenFiles;
-  dialog.AddOnlyTextFiles = AddOnlyTextFiles;
+  GiveFilterState(dialog, *this);
   dialog.ApplyFilterForSingleFiles = ApplyFilterForSingleFiles;
   dialog.UpdateFileListAfterFilterChange = UpdateFileListAfterFilterChange;
-  GiveFilterState(dialog, *FileNameFilter, *FileExtensionFilter);
-  dialog.ShowOptionOnlyTextFiles = ShowFilterOptOnlyTextFiles;
-  dialog.ShowFilterFileType = ShowFilterFileType;
   dialog.BidiMode = layoutDirection();
   if (dialog.ShowModal() != kModalResultOK) return;
-  SearchSubDirectories = dialog.SearchSubDirs;
-  AddHiddenFiles = dialog.AddHiddenFiles;
-  AddOnlyTextFiles = dialog.AddOnlyTextFiles;
+  TakeFilterState(dialog, *this);
   ApplyFilterForSingleFiles = dialog.ApplyFilterForSingleFiles;
   UpdateFileListAfterFilterChange = dialog.UpdateFileListAfterFilterChange;
-  FileNameFilter->SetFilter(dialog.FilterNameStr, dialog.FilterNameIsRegEx, dialog.FilterNameMatchCase);
-  FileExtensionFilter->SetCurrentExtensionsFromCSVString(dialog.FilterExtensionCurrent);
-  if (ShowFilterFileType) FileExtensionFilter->SetFilterFileType(dialog.FilterFileType);
   FilterChangeInternal();
   switch (UpdateFileListAfterFilterChange) {
     case anaOptAlways:
