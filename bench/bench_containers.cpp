@@ -1,13 +1,17 @@
 // Speed of the counter's container operations against outside peers measured
 // in the same run, each side five times with alternating order (the summary
 // gives minimum and median of both and their ratios):
-// - Inc over 10^7 tokens (10^5 distinct) against gawk and mawk '{c[$0]++}'
-//   on the same tokens, one per line (target: at most 0.2 against each);
+// - Inc over 10^7 tokens (10^5 distinct) read from a file, one per line, as
+//   LoadString reads it, against whole gawk and mawk processes counting the
+//   same file with '{c[$0]++}' and printing how many items they counted
+//   (target: at most 0.2 against each);
 // - sorting 10^6 counted pairs by item and by count against std::stable_sort
 //   with the same comparison (upper-cased items, computed beforehand for the
 //   peer, byte by byte; counts) (target: at most 1.5);
 // - a regular-expression filter over 10^6 items against pcre2grep -c on the
 //   same lines (target: at most 1.5).
+// The peers' outputs are compared with ours (the items counted, the lines
+// kept); a peer that is missing, fails or disagrees is "not measured".
 // Needs gawk, mawk and pcre2grep (bench/run.sh installs them).
 #include <benchmark/benchmark.h>
 
@@ -29,6 +33,7 @@
 #include "foundation/letter_case.h"
 #include "foundation/number_format.h"
 #include "foundation/str_arrays.h"
+#include "foundation/text_files.h"
 #include "paired_runs.h"
 
 namespace {
@@ -42,22 +47,14 @@ constexpr size_t kPairs = 1'000'000;
 constexpr size_t kFilterItems = 1'000'000;
 const char* const kFilterPattern = "[aeiou]{2}[rnt]";
 
-fs::path WorkDir() {
-  static const fs::path dir = [] {
-    fs::path d = fs::temp_directory_path() / ("syllabrix_bench_containers_" + std::to_string(::getpid()));
-    fs::create_directories(d);
-    return d;
-  }();
+bench::TWorkDir& Work() {
+  static bench::TWorkDir dir("containers");
   return dir;
 }
 
 void WriteFile(const fs::path& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-bool HaveTool(const char* name) {
-  return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0;
 }
 
 std::vector<std::string> Vocabulary(size_t n, uint64_t seed, bool withUmlauts) {
@@ -95,16 +92,17 @@ const std::string& TokenText() {
 
 const fs::path& TokenFile() {
   static const fs::path path = [] {
-    fs::path p = WorkDir() / "tokens.txt";
+    fs::path p = Work().Path() / "tokens.txt";
     WriteFile(p, TokenText());
     return p;
   }();
   return path;
 }
 
+// The file read as the program reads a text file, then every line counted.
 double TimeInc() {
-  const std::string& text = TokenText();
   const auto start = Clock::now();
+  const std::string text = LoadString(TokenFile().string());
   TIntStrArrayObj counts;
   const char* p = text.data();
   const char* end = p + text.size();
@@ -119,16 +117,28 @@ double TimeInc() {
   return counts.Count() == static_cast<int32_t>(kDistinct) ? s : -1;
 }
 
+std::string ReadFirstLine(const std::string& path) {
+  std::ifstream in(path);
+  std::string line;
+  std::getline(in, line);
+  return line;
+}
+
 void BM_IncAgainstAwk(benchmark::State& state, const std::string& awk) {
-  if (!HaveTool(awk.c_str())) {
-    bench::Report(state, "Inc", awk, {}, 0.2);
+  const std::string peerName = awk + " '{c[$0]++}'";
+  if (!bench::HaveTool(awk)) {
+    bench::Report(state, "Inc", peerName, bench::NotMeasured(awk + " is not installed"), 0.2);
     return;
   }
-  TokenText();
-  const std::string command = awk + " '{c[$0]++}' " + TokenFile().string();
+  TokenFile();
+  const std::string out = Work().File(awk + "-items.txt");
+  const std::string command = awk + " '{c[$0]++} END {n = 0; for (k in c) n++; print n}' " +
+                              bench::ShellQuote(TokenFile().string()) + " > " + bench::ShellQuote(out);
   for (auto _ : state) {
-    const auto t = bench::RunPaired(bench::kDefaultRepetitions, TimeInc, [&] { return bench::TimeCommand(command); });
-    bench::Report(state, "Inc", awk + " '{c[$0]++}'", t, 0.2);
+    auto t = bench::RunPaired(bench::kDefaultRepetitions, TimeInc, [&] { return bench::TimeCommand(command, {out}); });
+    if (!t.Failed && ReadFirstLine(out) != std::to_string(kDistinct))
+      t = bench::NotMeasured(awk + " counted " + ReadFirstLine(out) + " items, we " + std::to_string(kDistinct));
+    bench::Report(state, "Inc", peerName, t, 0.2);
   }
 }
 
@@ -259,7 +269,7 @@ const fs::path& FilterFile() {
   static const fs::path path = [] {
     std::string text;
     for (const auto& p : FilterItems()) text += p.Str + "\n";
-    fs::path f = WorkDir() / "filter.txt";
+    fs::path f = Work().Path() / "filter.txt";
     WriteFile(f, text);
     return f;
   }();
@@ -267,14 +277,16 @@ const fs::path& FilterFile() {
 }
 
 void BM_RegexFilter(benchmark::State& state) {
-  if (!HaveTool("pcre2grep")) {
-    bench::Report(state, "regex filter", "pcre2grep -c", {}, 1.5);
+  if (!bench::HaveTool("pcre2grep")) {
+    bench::Report(state, "regex filter", "pcre2grep -c", bench::NotMeasured("pcre2grep is not installed"), 1.5);
     return;
   }
-  const std::string command =
-      std::string("pcre2grep -c '") + kFilterPattern + "' " + FilterFile().string() + " >/dev/null";
+  const std::string out = Work().File("pcre2grep-count.txt");
+  const std::string command = std::string("pcre2grep -c '") + kFilterPattern + "' " +
+                              bench::ShellQuote(FilterFile().string()) + " > " + bench::ShellQuote(out);
+  int32_t kept = -1;
   for (auto _ : state) {
-    const auto t = bench::RunPaired(
+    auto t = bench::RunPaired(
         bench::kDefaultRepetitions,
         [&] {
           TIntStrArrayObj list;
@@ -282,10 +294,13 @@ void BM_RegexFilter(benchmark::State& state) {
           const auto start = Clock::now();
           list.DeleteAllStringsNotContaining(kFilterPattern, true, true);
           const double s = bench::SecondsSince(start);
-          state.counters["kept"] = list.Count();
+          kept = list.Count();
           return s;
         },
-        [&] { return bench::TimeCommand(command); });
+        [&] { return bench::TimeCommand(command, {out}); });
+    if (!t.Failed && ReadFirstLine(out) != std::to_string(kept))
+      t = bench::NotMeasured("pcre2grep kept " + ReadFirstLine(out) + " lines, we " + std::to_string(kept));
+    state.counters["kept"] = kept;
     bench::Report(state, "regex filter", "pcre2grep -c", t, 1.5);
   }
 }
@@ -310,13 +325,4 @@ BENCHMARK(BM_RegexFilter)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  bench::PrintSummary();
-  std::error_code ec;
-  fs::remove_all(WorkDir(), ec);
-  return 0;
-}
+int main(int argc, char** argv) { return bench::RunAndSummarize(argc, argv); }

@@ -1,36 +1,48 @@
-// Speed and memory of the count command as a user meets it: from a 100 MiB
-// text file on disk to the finished table text (LoadString, Count with the
-// default settings and its table), next to the whole `LC_ALL=C gawk` process
-// counting the same items in the same file. Words, letters, trigrams,
-// hexagrams and syllables; each side runs five times, alternating which goes
-// first, and the summary gives the minimum and median of both and their
-// ratios (target: at most 0.3 for words, letters, trigrams and hexagrams).
+// Speed and memory of the count command as a user meets it: a whole process
+// of a small driver (bench/count_driver.cpp: the file loaded as the program
+// opens it, counted with the default settings, the table written to a file)
+// started anew for every run, against whole gawk and mawk processes counting
+// the same items in the same file and writing their tables. Words, letters,
+// trigrams, hexagrams and syllables; each pair of sides runs five times,
+// alternating which goes first, and the summary gives the minimum and median
+// of both and their ratios, the verdict on the minima. Targets: at most 0.3
+// of mawk for words, at most 0.2 of gawk for letters, trigrams and hexagrams.
 //
-// The text is built from many different texts: the manual pages and package
-// documents installed on the machine (with seeded words should they be
-// missing), bytes beyond ASCII turned into blanks so that gawk in the C
-// locale reads the same characters. "agree" is 1 when the two tables hold the
-// same count for every item both hold (gawk counts the letters A to Z only).
+// The whole tables are compared after the runs: an item missing on either
+// side or counted differently makes the case "not measured", as does a peer
+// that is missing, fails or writes nothing.
 //
-// "mem_to_input" is the peak memory of one count (measured in a child
-// process) less the memory of the tables it ends with (the counted pairs and
-// the table text), divided by the file size (target: at most 1.5).
+// The text is made the same on every machine: words of one to four syllables
+// of the program's English and German syllable lists (by their weights),
+// drawn with a fixed seed by a heavy-tailed rule, in sentences with capitals,
+// a few words in capitals, commas, numbers and line breaks, all in ASCII so
+// that the awks in the C locale read the characters the counter reads. It
+// has SYLLABRIX_BENCH_COUNTER_MIB MiB (default 16); its size and SHA-256 are
+// printed.
+//
+// The memory note: the peak memory of the driver counting the text beyond
+// what it held after its start, less the tables the count ends with,
+// divided by the text's size (target: at most 1.5).
 //
 // Also times the largest pre-fill and extension: 216 characters in triples.
-// Needs gawk and gzip.
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <random>
 #include <string>
+#include <vector>
 
-#include "foundation/random.h"
 #include "foundation/text_files.h"
+#include "hashes/hash_facade.h"
 #include "paired_runs.h"
+#include "syllables/syllable_lists.h"
 #include "text/program_texts.h"
 #include "text/text_store.h"
 #include "wordgen/counter/counter.h"
@@ -38,87 +50,113 @@
 
 namespace {
 
-constexpr size_t kTextBytes = size_t{100} << 20;
+size_t TextBytes() {
+  static const size_t bytes = [] {
+    const char* mib = std::getenv("SYLLABRIX_BENCH_COUNTER_MIB");
+    const long n = mib ? std::atol(mib) : 16;
+    return static_cast<size_t>(n > 0 ? n : 16) << 20;
+  }();
+  return bytes;
+}
 
-// The text: the installed manual pages, info and package documents in name
-// order, then (should they be too few) seeded words of a large made-up
-// vocabulary.
+bench::TWorkDir& Work() {
+  static bench::TWorkDir dir("counter");
+  return dir;
+}
+
+// The syllables of a list entry ("0126 AN") that are plain A to Z, with
+// their weights.
+void AddSyllables(const TStrArray& list, std::vector<std::string>& syllables, std::vector<double>& weights) {
+  for (const std::string& entry : list) {
+    const size_t blank = entry.find(' ');
+    if (blank == std::string::npos || blank + 1 >= entry.size()) continue;
+    const std::string syllable = entry.substr(blank + 1);
+    if (!std::all_of(syllable.begin(), syllable.end(), [](char c) { return c >= 'A' && c <= 'Z'; })) continue;
+    syllables.push_back(syllable);
+    weights.push_back(std::max(1.0, std::atof(entry.substr(0, blank).c_str())));
+  }
+}
+
 std::string MakeText() {
+  std::vector<std::string> syllables;
+  std::vector<double> cumulative;
+  AddSyllables(LoadListEN(true, true, true), syllables, cumulative);
+  AddSyllables(LoadListDE(true, true, true), syllables, cumulative);
+  for (size_t k = 1; k < cumulative.size(); ++k) cumulative[k] += cumulative[k - 1];
+  // Only the raw output of the engine, which every standard library gives
+  // alike; the draws are made from it by hand.
+  std::mt19937_64 rng(20240611);
+  auto uniform = [&] { return static_cast<double>(rng() >> 11) * 0x1.0p-53; };
+  auto below = [&](size_t n) { return static_cast<size_t>(rng() % n); };
+  auto syllable = [&] {
+    const double x = uniform() * cumulative.back();
+    return syllables[static_cast<size_t>(std::upper_bound(cumulative.begin(), cumulative.end(), x) -
+                                         cumulative.begin())];
+  };
+  std::vector<std::string> vocabulary(60000);
+  for (std::string& w : vocabulary) {
+    const size_t n = 1 + below(4);
+    for (size_t k = 0; k < n; ++k) w += syllable();
+    for (char& c : w) c = static_cast<char>(c - 'A' + 'a');
+  }
   std::string text;
-  text.reserve(kTextBytes);
-  if (FILE* p = ::popen("find /usr/share/man /usr/share/info /usr/share/doc -type f -name '*.gz' -print0 2>/dev/null | "
-                        "LC_ALL=C sort -z | xargs -0 -r gzip -dc 2>/dev/null",
-                        "r")) {
-    char buf[1 << 16];
-    while (text.size() < kTextBytes) {
-      const size_t r = std::fread(buf, 1, sizeof buf, p);
-      if (r == 0) break;
-      text.append(buf, std::min(r, kTextBytes - text.size()));
+  text.reserve(TextBytes() + 256);
+  size_t lineWords = 0;
+  while (text.size() < TextBytes()) {
+    const size_t words = 4 + below(16);
+    for (size_t k = 0; k < words; ++k) {
+      // Word i about as often as 1 / (i + 1): log-uniform ranks.
+      const size_t rank = std::min(vocabulary.size() - 1,
+                                   static_cast<size_t>(std::exp(uniform() * std::log(vocabulary.size() + 1.0))) - 1);
+      std::string w = below(60) == 0 ? std::to_string(below(100000)) : vocabulary[rank];
+      if (below(150) == 0)
+        for (char& c : w) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+      else if (k == 0 && w[0] >= 'a' && w[0] <= 'z')
+        w[0] = static_cast<char>(w[0] - 32);
+      text += w;
+      if (k + 1 == words) {
+        static const char* const ends[] = {".", ".", ".", "!", "?", "...", ";", ":"};
+        text += ends[below(std::size(ends))];
+      } else if (below(9) == 0) {
+        text += below(4) == 0 ? " -" : ",";
+      }
+      if (++lineWords >= 9 + below(6)) {
+        text += below(8) == 0 ? "\n\n" : "\n";
+        lineWords = 0;
+      } else {
+        text += ' ';
+      }
     }
-    ::pclose(p);
   }
-  if (text.size() < kTextBytes) {
-    TSeededRandom rnd(7);
-    const std::string letters = "eeeeaaaiiioouubcdfghklmnprsstttwyz";
-    std::vector<std::string> vocabulary;
-    for (int i = 0; i < 200000; ++i) {
-      std::string w;
-      const size_t len = 2 + rnd.Random(10);
-      for (size_t k = 0; k < len; ++k) w += letters[rnd.Random(letters.size())];
-      vocabulary.push_back(w);
-    }
-    while (text.size() < kTextBytes) {
-      // Small indexes far more often than large ones, as in real texts.
-      const size_t a = rnd.Random(vocabulary.size()) + 1;
-      text += vocabulary[rnd.Random(a)];
-      text += rnd.Random(12) == 0 ? ".\n" : " ";
-    }
-    text.resize(kTextBytes);
-  }
-  for (char& c : text)
-    if (static_cast<unsigned char>(c) >= 0x80 || c == '\0') c = ' ';
+  text.resize(TextBytes());
   return text;
 }
 
-struct BenchFiles {
-  std::string dir;
-  std::string textPath;
-  size_t textBytes = 0;
-  BenchFiles() {
-    char tmpl[] = "/tmp/bench_counter_XXXXXX";
-    dir = mkdtemp(tmpl) ? tmpl : "/tmp";
-    textPath = dir + "/text.txt";
+// The text file, written once; its size and digest go to the summary.
+const std::string& TextFile() {
+  static const std::string path = [] {
+    const std::string p = Work().File("text.txt");
     const std::string text = MakeText();
-    textBytes = text.size();
-    std::ofstream(textPath, std::ios::binary).write(text.data(), static_cast<std::streamsize>(text.size()));
-  }
-  ~BenchFiles() {
-    std::error_code ec;
-    if (dir != "/tmp") std::filesystem::remove_all(dir, ec);
-  }
-};
-
-BenchFiles& Files() {
-  static BenchFiles files;
-  return files;
+    std::ofstream(p, std::ios::binary).write(text.data(), static_cast<std::streamsize>(text.size()));
+    char line[200];
+    std::snprintf(line, sizeof line, "Text: %zu bytes, SHA-256 %s", text.size(), HashFile(p, kHashSHA256, 16).c_str());
+    std::printf("%s\n", line);
+    bench::AddSummaryNote(line);
+    return p;
+  }();
+  return path;
 }
 
-std::string ShellQuote(const std::string& s) {
-  std::string out = "'";
-  for (char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return out + "'";
+std::string DriverPath() {
+  std::error_code ec;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return (self.parent_path() / "count_driver").string();
 }
 
-std::string GawkCommand(const std::string& program) {
-  const std::string prog = Files().dir + "/prog.awk";
-  std::ofstream(prog) << program;
-  return "LC_ALL=C gawk -f " + ShellQuote(prog) + " " + ShellQuote(Files().textPath) + " > " +
-         ShellQuote(Files().dir + "/gawk.out");
-}
-
-std::map<std::string, int64_t> ReadGawkTable() {
+// An awk's table: lines "count item".
+std::map<std::string, int64_t> ReadAwkTable(const std::string& path) {
   std::map<std::string, int64_t> table;
-  std::ifstream in(Files().dir + "/gawk.out");
+  std::ifstream in(path);
   std::string line;
   while (std::getline(in, line)) {
     const size_t blank = line.find(' ');
@@ -128,25 +166,67 @@ std::map<std::string, int64_t> ReadGawkTable() {
   return table;
 }
 
-const char* const kGawkWords = R"(
+// Our table as the output field shows it: the item, its count and its
+// percentage, aligned; the total row has no percentage.
+std::map<std::string, int64_t> ReadOurTable(const std::string& path) {
+  std::map<std::string, int64_t> table;
+  std::ifstream in(path);
+  std::string line;
+  while (std::getline(in, line)) {
+    while (!line.empty() && (line.back() == ' ' || line.back() == '\r')) line.pop_back();
+    if (line.empty() || line.back() != '%') continue;
+    const size_t percent = line.find_last_of(' ');
+    if (percent == std::string::npos) continue;
+    size_t countEnd = line.find_last_not_of(' ', percent);
+    if (countEnd == std::string::npos) continue;
+    const size_t countStart = line.find_last_of(' ', countEnd);
+    if (countStart == std::string::npos) continue;
+    const int64_t count = std::strtoll(line.c_str() + countStart + 1, nullptr, 10);
+    std::string item = line.substr(0, countStart);
+    while (!item.empty() && item.back() == ' ') item.pop_back();
+    table[item] += count;
+  }
+  return table;
+}
+
+// "" when both tables hold the same items with the same counts.
+std::string TableDifference(const std::map<std::string, int64_t>& ours, const std::map<std::string, int64_t>& peer) {
+  size_t onlyOurs = 0, onlyPeer = 0, differ = 0;
+  for (const auto& [item, n] : ours) {
+    const auto it = peer.find(item);
+    if (it == peer.end())
+      ++onlyOurs;
+    else if (it->second != n)
+      ++differ;
+  }
+  for (const auto& [item, n] : peer)
+    if (!ours.count(item)) ++onlyPeer;
+  if (ours.empty() || (onlyOurs == 0 && onlyPeer == 0 && differ == 0)) return ours.empty() ? "our table is empty" : "";
+  char why[160];
+  std::snprintf(why, sizeof why, "tables differ: %zu items only ours, %zu only the peer's, %zu counted differently",
+                onlyOurs, onlyPeer, differ);
+  return why;
+}
+
+const char* const kAwkWords = R"(
 BEGIN { RS = "[^A-Za-z]+" }
 length($0) { c[toupper($0)]++ }
 END { for (w in c) print c[w], w }
 )";
 
-const char* const kGawkLetters = R"(
+const char* const kAwkLetters = R"(
 { s = toupper($0); gsub(/[^A-Z]+/, "", s); n = split(s, a, ""); for (i = 1; i <= n; i++) c[a[i]]++ }
 END { for (w in c) print c[w], w }
 )";
 
-std::string GawkGroups(int n) {
+std::string AwkGroups(int n) {
   return "{ m = split(toupper($0), w, /[^A-Z]+/); for (j = 1; j <= m; j++) { L = length(w[j]) - " +
          std::to_string(n - 1) + "; for (i = 1; i <= L; i++) c[substr(w[j], i, " + std::to_string(n) +
          ")]++ } }\nEND { for (g in c) print c[g], g }\n";
 }
 
 // The counter's syllable rule for ASCII text, over the whole file at once.
-const char* const kGawkSyllables = R"(
+const char* const kAwkSyllables = R"(
 function emit(p) { gsub(/^[\001- ]+|[\001- ]+$/, "", p); if (p != "") c[p]++ }
 BEGIN {
   RS = "^$"
@@ -184,12 +264,6 @@ void InitTexts() {
   (void)done;
 }
 
-// What the user waits for: the file read, counted and written as a table.
-std::string CountFile(TCounterObj& counter, const TCounterSettings& s) {
-  const std::string text = LoadString(Files().textPath);
-  return counter.Count(text, s, NumberFormat{}).Output;
-}
-
 // The memory the result holds: the pairs and their texts.
 double TableBytes(const TIntStrArrayObj& table) {
   double bytes = static_cast<double>(table.Items.capacity() * sizeof(TIntStr));
@@ -198,60 +272,82 @@ double TableBytes(const TIntStrArrayObj& table) {
   return bytes;
 }
 
-void BM_Count(benchmark::State& state, const std::string& name, TCountType countType, const std::string& gawkProgram,
-              double target) {
+struct TAwkPeer {
+  std::string Awk;  // gawk or mawk
+  double Target;    // 0: none
+};
+
+// The peak memory of the driver counting the text beyond what it held after
+// its start, less the tables the count ends with, per byte of the text.
+void MemoryNote(const std::string& name, TCountType countType, bool withTarget) {
   InitTexts();
   TCounterSettings s;
   s.CountType = countType;
-  const std::string gawk = GawkCommand(gawkProgram);
   TCounterObj counter;
-  size_t outputBytes = 0;
-  for (auto _ : state) {
-    const bench::TPairedTimes t = bench::RunPaired(
-        bench::kDefaultRepetitions,
-        [&] {
-          const auto start = bench::Clock::now();
-          const std::string output = CountFile(counter, s);
-          const double secs = bench::SecondsSince(start);
-          outputBytes = output.size();
-          return secs;
-        },
-        [&] { return bench::TimeCommand(gawk); });
-    bench::Report(state, "Count/" + name, "gawk", t, target);
+  const double outputBytes =
+      static_cast<double>(counter.Count(LoadString(TextFile()), s, NumberFormat{}).Output.size());
+  const double tables = TableBytes(counter.GlobalErg) + outputBytes;
+  const std::string report = Work().File("memory.txt");
+  const bool ran =
+      bench::TimeCommand("SYLLABRIX_COUNT_DRIVER_MEMORY=" + bench::ShellQuote(report) + " " +
+                             bench::ShellQuote(DriverPath()) + " " + std::to_string(countType) + " " +
+                             bench::ShellQuote(TextFile()) + " " + bench::ShellQuote(Work().File("memory-table.txt")),
+                         {report}) >= 0;
+  long startKiB = 0, peakKiB = 0;
+  if (FILE* f = ran ? std::fopen(report.c_str(), "r") : nullptr) {
+    if (std::fscanf(f, "%ld %ld", &startKiB, &peakKiB) != 2) peakKiB = 0;
+    std::fclose(f);
   }
-  const std::map<std::string, int64_t> gawkTable = ReadGawkTable();
-  std::map<std::string, int64_t> ourTable;
-  for (const auto& p : counter.GlobalErg.Items) ourTable[p.Str] += p.Int;
-  // gawk counts only the letters A to Z; we count every character that is
-  // not excluded, so our table may hold more items.
-  size_t common = 0, differ = 0;
-  for (const auto& [item, n] : ourTable) {
-    const auto it = gawkTable.find(item);
-    if (it == gawkTable.end()) continue;
-    ++common;
-    if (it->second != n) ++differ;
+  char note[256];
+  if (peakKiB <= 0) {
+    std::snprintf(note, sizeof note, "%-34s peak memory not measured (count_driver failed)", ("Count/" + name).c_str());
+  } else {
+    const double extra = 1024.0 * static_cast<double>(peakKiB - startKiB);
+    const double memRatio = (extra - tables) / static_cast<double>(TextBytes());
+    std::snprintf(
+        note, sizeof note, "%-34s %zu items; the count's peak memory %.0f MB = %.2f x input + tables of %.0f MB%s",
+        ("Count/" + name).c_str(), counter.GlobalErg.Items.size(), extra / 1e6, memRatio, tables / 1e6,
+        withTarget ? (memRatio <= 1.5 ? "  (target at most 1.5: met)" : "  (target at most 1.5: MISSED)") : "");
   }
-  const bool agree = differ == 0 && common > 0;
-  const double tables = TableBytes(counter.GlobalErg) + static_cast<double>(outputBytes);
-  const double peak = bench::PeakExtraBytes([&] {
-    TCounterObj child;
-    const std::string output = CountFile(child, s);
-    benchmark::DoNotOptimize(output.data());
-  });
-  const double input = static_cast<double>(Files().textBytes);
-  const double memRatio = (peak - tables) / input;
-  state.counters["items"] = static_cast<double>(ourTable.size());
-  state.counters["agree"] = agree ? 1 : 0;
-  state.counters["peak_MB"] = peak / 1e6;
-  state.counters["tables_MB"] = tables / 1e6;
-  state.counters["mem_to_input"] = memRatio;
-  char note[320];
-  std::snprintf(note, sizeof note,
-                "%-34s %zu items, gawk %zu; the %zu both count %s (%zu differ); peak %.0f MB = %.2f x input + "
-                "tables of %.0f MB%s",
-                "", ourTable.size(), gawkTable.size(), common, agree ? "agree" : "DIFFER", differ, peak / 1e6, memRatio,
-                tables / 1e6, target > 0 ? (memRatio <= 1.5 ? " (target 1.5: met)" : " (target 1.5: MISSED)") : "");
   bench::AddSummaryNote(note);
+}
+
+void BM_Count(benchmark::State& state, const std::string& name, TCountType countType, const std::string& program,
+              const std::vector<TAwkPeer>& peers) {
+  const std::string text = TextFile();
+  const std::string driver = DriverPath();
+  const std::string ourTable = Work().File("ours-" + name + ".txt");
+  const std::string ourCommand = bench::ShellQuote(driver) + " " + std::to_string(countType) + " " +
+                                 bench::ShellQuote(text) + " " + bench::ShellQuote(ourTable);
+  const std::string programFile = Work().File(name + ".awk");
+  std::ofstream(programFile) << program;
+  bool anyMeasured = false;
+  for (auto _ : state) {
+    for (const TAwkPeer& peer : peers) {
+      const std::string peerTable = Work().File(peer.Awk + "-" + name + ".txt");
+      const std::string caseName = "Count/" + name;
+      bench::TPairedTimes t;
+      if (!bench::HaveTool(peer.Awk)) {
+        t = bench::NotMeasured(peer.Awk + " is not installed");
+      } else if (!std::filesystem::exists(driver)) {
+        t = bench::NotMeasured("count_driver is not built");
+      } else {
+        const std::string peerCommand = "LC_ALL=C " + peer.Awk + " -f " + bench::ShellQuote(programFile) + " " +
+                                        bench::ShellQuote(text) + " > " + bench::ShellQuote(peerTable);
+        t = bench::RunPaired(
+            bench::kDefaultRepetitions, [&] { return bench::TimeCommand(ourCommand, {ourTable}); },
+            [&] { return bench::TimeCommand(peerCommand, {peerTable}); });
+        if (!t.Failed) {
+          const std::string why = TableDifference(ReadOurTable(ourTable), ReadAwkTable(peerTable));
+          if (!why.empty()) t = bench::NotMeasured(why);
+        }
+      }
+      anyMeasured = bench::AddReportLine(caseName, peer.Awk, t, peer.Target) || anyMeasured;
+      if (!t.Failed) state.counters["ratio_min_" + peer.Awk] = bench::Min(t.Ours) / bench::Min(t.Peer);
+    }
+  }
+  if (!anyMeasured) state.SkipWithError("not measured");
+  MemoryNote(name, countType, countType != ctSyllables);
 }
 
 // The largest pre-fill: all 216 characters of the ten character groups of the
@@ -299,18 +395,18 @@ void BM_CountCommand216Trigrams(benchmark::State& state, TCountSorting sorting) 
 }
 
 void RegisterAll() {
-  auto reg = [](const std::string& name, TCountType type, std::string program, double target) {
+  auto reg = [](const std::string& name, TCountType type, std::string program, std::vector<TAwkPeer> peers) {
     benchmark::RegisterBenchmark(
         ("Count/" + name).c_str(),
-        [name, type, program, target](benchmark::State& st) { BM_Count(st, name, type, program, target); })
+        [name, type, program, peers](benchmark::State& st) { BM_Count(st, name, type, program, peers); })
         ->Unit(benchmark::kMillisecond)
         ->Iterations(1);
   };
-  reg("words", ctWords, kGawkWords, 0.3);
-  reg("letters", ctLetters, kGawkLetters, 0.3);
-  reg("trigrams", ctTrigrams, GawkGroups(3), 0.3);
-  reg("hexagrams", ctHexagrams, GawkGroups(6), 0.3);
-  reg("syllables", ctSyllables, kGawkSyllables, 0);
+  reg("words", ctWords, kAwkWords, {{"mawk", 0.3}, {"gawk", 0}});
+  reg("letters", ctLetters, kAwkLetters, {{"gawk", 0.2}, {"mawk", 0}});
+  reg("trigrams", ctTrigrams, AwkGroups(3), {{"gawk", 0.2}, {"mawk", 0}});
+  reg("hexagrams", ctHexagrams, AwkGroups(6), {{"gawk", 0.2}, {"mawk", 0}});
+  reg("syllables", ctSyllables, kAwkSyllables, {{"gawk", 0}});
   benchmark::RegisterBenchmark("PreFill/216_trigrams", BM_PreFill216Trigrams)
       ->Unit(benchmark::kMillisecond)
       ->Iterations(1);
@@ -328,10 +424,5 @@ void RegisterAll() {
 
 int main(int argc, char** argv) {
   RegisterAll();
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  bench::PrintSummary();
-  return 0;
+  return bench::RunAndSummarize(argc, argv);
 }

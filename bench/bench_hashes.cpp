@@ -1,55 +1,44 @@
 // MD5, SHA-1, SHA-256, SHA-512, SHA3-256, CRC-32 and Whirlpool over a 256 MiB
-// file through HashFile, each against rhash hashing the same file in the same
-// run ("ratio_to_rhash" = our time / rhash's time; the target is at most 1.0)
-// and, for information, against `openssl dgst` ("ratio_to_openssl"). CRC-32 is
-// also timed against zlib's crc32 over the same file read in the same 64 KiB
-// blocks ("ratio_to_zlib"; target at most 1.0). Every run of either side reads
-// the file once, in 64 KiB blocks, from the page cache warmed before timing.
+// file through HashFile, each against a whole rhash process hashing the same
+// file (target: at most 1.0) and, for comparison, `openssl dgst`; CRC-32 also
+// against zlib's crc32 over the same file read in the same 64 KiB blocks
+// (target at most 1.0). Both sides run five times, alternating which goes
+// first (bench/paired_runs.h); the verdicts are on the minima, the medians
+// beside them. Every side reads the file from the page cache, warmed before
+// timing. The digests the tools print are compared with ours: a tool that is
+// missing, fails or prints another digest is not measured.
 //
-// rhash and openssl run as outside programs; install them first with
-//   bash scripts/ensure_packages.sh rhash openssl
-// A missing tool leaves its ratio at 0 and says so on stderr.
+// rhash and openssl run as outside programs (bench/run.sh installs them).
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <unistd.h>
 #include <zlib.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "hashes/hash_facade.h"
+#include "paired_runs.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-namespace fs = std::filesystem;
 
 constexpr size_t kFileBytes = 256u * 1024u * 1024u;
 constexpr size_t kBlockBytes = 65536;
 
-struct WorkArea {
-  fs::path dir;
-  WorkArea() {
-    dir = fs::temp_directory_path() / ("syllabrix-bench-hashes-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-  }
-  ~WorkArea() {
-    std::error_code ec;
-    fs::remove_all(dir, ec);
-  }
-} workArea;
+bench::TWorkDir& Work() {
+  static bench::TWorkDir dir("hashes");
+  return dir;
+}
 
 // Random content, written once and read once so that it sits in the page cache.
 const std::string& DataFile() {
   static const std::string path = [] {
-    const fs::path p = workArea.dir / "data.bin";
+    const std::string p = Work().File("data.bin");
     std::ofstream out(p, std::ios::binary);
     std::mt19937_64 rng(256);
     std::vector<uint64_t> block(kBlockBytes / 8);
@@ -62,29 +51,24 @@ const std::string& DataFile() {
     std::vector<char> sink(kBlockBytes);
     while (warm.read(sink.data(), static_cast<std::streamsize>(sink.size()))) {
     }
-    return p.string();
+    return p;
   }();
   return path;
 }
 
-double Seconds(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double>(b - a).count(); }
-
-bool HaveTool(const std::string& name) {
-  return std::system(("command -v " + name + " > /dev/null 2>&1").c_str()) == 0;
+std::string Lower(std::string s) {
+  for (char& c : s) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+  return s;
 }
 
-// Seconds the command takes on the file; its output, the digest, goes to
-// /dev/null. Negative when the command failed.
-double RunTool(const std::string& command) {
-  const std::string line = command + " '" + DataFile() + "' > /dev/null 2>&1";
-  auto t0 = Clock::now();
-  const int rc = std::system(line.c_str());
-  auto t1 = Clock::now();
-  return rc == 0 ? Seconds(t0, t1) : -1;
+std::string ReadText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
 uLong ZlibCRC32OfFile() {
   const int fd = ::open(DataFile().c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return 0;
   std::vector<unsigned char> block(kBlockBytes);
   uLong crc = crc32(0L, Z_NULL, 0);
   ssize_t got;
@@ -93,94 +77,85 @@ uLong ZlibCRC32OfFile() {
   return crc;
 }
 
+// A peer: a tool run on the file, its output holding the digest, or zlib.
 struct TPeer {
-  std::string Counter;
-  std::function<double()> Run;
+  std::string Name;
+  std::string Program;  // empty: zlib in this process
+  std::string Command;
+  double Target;
 };
 
-void Compare(benchmark::State& state, int32_t id, const std::vector<TPeer>& peers) {
+void BM_Hash(benchmark::State& state, int32_t id, const std::string& name, const std::vector<TPeer>& peers) {
   const std::string& file = DataFile();
-  double ours = 0;
-  std::vector<double> peerSeconds(peers.size(), 0);
-  std::vector<bool> peerFailed(peers.size(), false);
+  std::string digest;
+  auto ours = [&] {
+    const auto start = bench::Clock::now();
+    digest = HashFile(file, id, 16);
+    const double s = bench::SecondsSince(start);
+    return digest.empty() ? -1.0 : s;
+  };
+  bool anyMeasured = false;
   for (auto _ : state) {
-    auto t0 = Clock::now();
-    std::string digest = HashFile(file, id, 16);
-    benchmark::DoNotOptimize(digest);
-    auto t1 = Clock::now();
-    if (digest.empty()) state.SkipWithError("HashFile gave no digest");
-    const double round = Seconds(t0, t1);
-    ours += round;
-    state.SetIterationTime(round);
-    for (size_t k = 0; k < peers.size(); ++k) {
-      const double s = peers[k].Run();
-      if (s < 0)
-        peerFailed[k] = true;
-      else
-        peerSeconds[k] += s;
+    for (const TPeer& peer : peers) {
+      bench::TPairedTimes t;
+      if (peer.Program.empty()) {
+        uLong crc = 0;
+        t = bench::RunPaired(bench::kDefaultRepetitions, ours, [&] {
+          const auto start = bench::Clock::now();
+          crc = ZlibCRC32OfFile();
+          return bench::SecondsSince(start);
+        });
+        char hex[16];
+        std::snprintf(hex, sizeof hex, "%08lx", crc);
+        if (!t.Failed && Lower(digest) != hex) t = bench::NotMeasured("zlib gave another CRC-32");
+      } else if (!bench::HaveTool(peer.Program)) {
+        t = bench::NotMeasured(peer.Program + " is not installed");
+      } else {
+        const std::string out = Work().File("digest.txt");
+        const std::string command =
+            peer.Command + " " + bench::ShellQuote(file) + " > " + bench::ShellQuote(out) + " 2> /dev/null";
+        t = bench::RunPaired(bench::kDefaultRepetitions, ours, [&] { return bench::TimeCommand(command, {out}); });
+        if (!t.Failed && Lower(ReadText(out)).find(Lower(digest)) == std::string::npos)
+          t = bench::NotMeasured(peer.Name + " printed another digest");
+      }
+      anyMeasured = bench::AddReportLine(name, peer.Name, t, peer.Target) || anyMeasured;
+      if (!t.Failed) state.counters["ratio_min_" + peer.Name] = bench::Min(t.Ours) / bench::Min(t.Peer);
     }
   }
-  const double n = static_cast<double>(state.iterations());
-  state.counters["ours_ms"] = 1000 * ours / n;
-  for (size_t k = 0; k < peers.size(); ++k) {
-    if (peerFailed[k] || peerSeconds[k] <= 0) {
-      std::fprintf(stderr, "%s: peer unavailable, ratio left at 0\n", peers[k].Counter.c_str());
-      state.counters[peers[k].Counter] = 0;
-      continue;
-    }
-    state.counters[peers[k].Counter] = ours / peerSeconds[k];
-  }
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(kFileBytes));
+  if (!anyMeasured) state.SkipWithError("not measured");
+  state.SetBytesProcessed(static_cast<int64_t>(kFileBytes));
 }
 
-std::function<double()> Tool(const std::string& program, const std::string& command) {
-  if (!HaveTool(program)) return [] { return -1.0; };
-  return [command] { return RunTool(command); };
-}
-
-void BM_Hash(benchmark::State& state, int32_t id, std::string rhashOption, std::string opensslDigest) {
-  std::vector<TPeer> peers{{"ratio_to_rhash", Tool("rhash", "rhash --" + rhashOption)}};
+std::vector<TPeer> Peers(const std::string& rhashOption, const std::string& opensslDigest) {
+  std::vector<TPeer> peers{{"rhash", "rhash", "rhash --" + rhashOption, 1.0}};
   if (!opensslDigest.empty())
-    peers.push_back({"ratio_to_openssl",
-                     Tool("openssl", "openssl dgst -" + opensslDigest +
-                                         (opensslDigest == "whirlpool" ? " -provider legacy -provider default" : ""))});
-  if (id == kHashCRC32)
-    peers.push_back({"ratio_to_zlib", [] {
-                       auto t0 = Clock::now();
-                       benchmark::DoNotOptimize(ZlibCRC32OfFile());
-                       return Seconds(t0, Clock::now());
-                     }});
-  Compare(state, id, peers);
+    peers.push_back({"openssl", "openssl",
+                     "openssl dgst -r -" + opensslDigest +
+                         (opensslDigest == "whirlpool" ? " -provider legacy -provider default" : ""),
+                     0});
+  return peers;
 }
 
-BENCHMARK_CAPTURE(BM_Hash, md5, kHashMD5, std::string("md5"), std::string("md5"))
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3)
-    ->UseManualTime();
-BENCHMARK_CAPTURE(BM_Hash, sha1, kHashSHA1, std::string("sha1"), std::string("sha1"))
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3)
-    ->UseManualTime();
-BENCHMARK_CAPTURE(BM_Hash, sha256, kHashSHA256, std::string("sha256"), std::string("sha256"))
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3)
-    ->UseManualTime();
-BENCHMARK_CAPTURE(BM_Hash, sha512, kHashSHA512, std::string("sha512"), std::string("sha512"))
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3)
-    ->UseManualTime();
-BENCHMARK_CAPTURE(BM_Hash, sha3_256, kHashSHA3_256, std::string("sha3-256"), std::string("sha3-256"))
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3)
-    ->UseManualTime();
-BENCHMARK_CAPTURE(BM_Hash, crc32, kHashCRC32, std::string("crc32"), std::string())
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3)
-    ->UseManualTime();
-BENCHMARK_CAPTURE(BM_Hash, whirlpool, kHashWhirlpool, std::string("whirlpool"), std::string("whirlpool"))
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3)
-    ->UseManualTime();
+void Register() {
+  auto reg = [](const char* name, int32_t id, std::vector<TPeer> peers) {
+    benchmark::RegisterBenchmark(name, [=](benchmark::State& st) { BM_Hash(st, id, name, peers); })
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1);
+  };
+  reg("MD5", kHashMD5, Peers("md5", "md5"));
+  reg("SHA-1", kHashSHA1, Peers("sha1", "sha1"));
+  reg("SHA-256", kHashSHA256, Peers("sha256", "sha256"));
+  reg("SHA-512", kHashSHA512, Peers("sha512", "sha512"));
+  reg("SHA3-256", kHashSHA3_256, Peers("sha3-256", "sha3-256"));
+  std::vector<TPeer> crc = Peers("crc32", "");
+  crc.push_back({"zlib", "", "", 1.0});
+  reg("CRC-32", kHashCRC32, crc);
+  reg("Whirlpool", kHashWhirlpool, Peers("whirlpool", "whirlpool"));
+}
 
 }  // namespace
-BENCHMARK_MAIN();
+
+int main(int argc, char** argv) {
+  Register();
+  return bench::RunAndSummarize(argc, argv);
+}

@@ -1,10 +1,11 @@
 // Explode and StringReplaceFast over a 100 MB text, each against a plain
-// std::string_view find loop that does the same split or replace. Every case
-// times both in the same iteration (alternating which goes first) and reports
-// "ratio_to_peer" = our time / the peer's time; the target is at most 1.3.
+// std::string_view find loop that does the same split or replace. Both sides
+// run five times, alternating which goes first (bench/paired_runs.h), after
+// one untimed run each; the results must be equal. The summary gives minimum
+// and median of both and their ratios; the target is at most 1.3 on the
+// minima.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <random>
 #include <string>
 #include <string_view>
@@ -12,10 +13,9 @@
 
 #include "foundation/str_split.h"
 #include "foundation/str_transform.h"
+#include "paired_runs.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 constexpr size_t kTextBytes = 100u * 1024u * 1024u;
 
@@ -70,41 +70,31 @@ std::string PeerReplace(std::string_view text, std::string_view oldText, std::st
   return out;
 }
 
-double Seconds(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double>(b - a).count(); }
-
-// Runs ours and the peer once each per iteration; the results are freed
-// outside the timed stretch.
+// Runs ours and the peer in turn; the results are freed outside the timed
+// stretch, and compared once.
 template <typename Ours, typename Peer>
-void Compare(benchmark::State& state, Ours ours, Peer peer) {
+void Compare(benchmark::State& state, const std::string& name, Ours ours, Peer peer) {
   // One untimed run each, so that neither pays for first-touch page faults.
-  benchmark::DoNotOptimize(ours());
-  benchmark::DoNotOptimize(peer());
-  double oursSeconds = 0, peerSeconds = 0;
-  bool oursFirst = true;
+  const bool same = ours() == peer();
+  auto timed = [](const auto& fn) {
+    const auto start = bench::Clock::now();
+    auto result = fn();
+    benchmark::DoNotOptimize(result);
+    return bench::SecondsSince(start);
+  };
   for (auto _ : state) {
-    double oursThisRound = 0;
-    for (int k = 0; k < 2; ++k) {
-      const bool runOurs = (k == 0) == oursFirst;
-      auto t0 = Clock::now();
-      auto result = runOurs ? ours() : peer();
-      benchmark::DoNotOptimize(result);
-      auto t1 = Clock::now();
-      (runOurs ? oursSeconds : peerSeconds) += Seconds(t0, t1);
-      if (runOurs) oursThisRound = Seconds(t0, t1);
-    }
-    oursFirst = !oursFirst;
-    state.SetIterationTime(oursThisRound);
+    auto t = bench::RunPaired(
+        bench::kDefaultRepetitions, [&] { return timed(ours); }, [&] { return timed(peer); });
+    if (!same) t = bench::NotMeasured("the results differ");
+    bench::Report(state, name, "string_view loop", t, 1.3);
   }
-  state.counters["ours_ms"] = 1000 * oursSeconds / static_cast<double>(state.iterations());
-  state.counters["peer_ms"] = 1000 * peerSeconds / static_cast<double>(state.iterations());
-  state.counters["ratio_to_peer"] = peerSeconds > 0 ? oursSeconds / peerSeconds : 0;
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(kTextBytes));
+  state.SetBytesProcessed(static_cast<int64_t>(kTextBytes));
 }
 
-void BM_Explode(benchmark::State& state, std::string delimiter) {
+void BM_Explode(benchmark::State& state, std::string name, std::string delimiter) {
   const std::string& text = BigText();
   Compare(
-      state,
+      state, name,
       [&] {
         TStrArray parts;
         Explode(parts, delimiter, text);
@@ -113,31 +103,37 @@ void BM_Explode(benchmark::State& state, std::string delimiter) {
       [&] { return PeerSplit(text, delimiter); });
 }
 
-void BM_StringReplaceFast(benchmark::State& state, std::string oldText, std::string newText) {
+void BM_StringReplaceFast(benchmark::State& state, std::string name, std::string oldText, std::string newText) {
   const std::string& text = BigText();
   Compare(
-      state, [&] { return StringReplaceFast(text, oldText, newText); },
+      state, name, [&] { return StringReplaceFast(text, oldText, newText); },
       [&] { return PeerReplace(text, oldText, newText); });
 }
 
 // One-byte, two-byte and three-byte (one UTF-8 character) delimiters.
-BENCHMARK_CAPTURE(BM_Explode, comma, std::string(","))->Unit(benchmark::kMillisecond)->Iterations(4)->UseManualTime();
-BENCHMARK_CAPTURE(BM_Explode, crlf, std::string("\r\n"))->Unit(benchmark::kMillisecond)->Iterations(4)->UseManualTime();
-BENCHMARK_CAPTURE(BM_Explode, euro, std::string("€"))->Unit(benchmark::kMillisecond)->Iterations(4)->UseManualTime();
+BENCHMARK_CAPTURE(BM_Explode, comma, std::string("Explode/comma"), std::string(","))
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_Explode, crlf, std::string("Explode/crlf"), std::string("\r\n"))
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_Explode, euro, std::string("Explode/euro"), std::string("€"))
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 // Same length, one-byte old text, and the general case.
-BENCHMARK_CAPTURE(BM_StringReplaceFast, same_length, std::string(","), std::string(";"))
+BENCHMARK_CAPTURE(BM_StringReplaceFast, same_length, std::string("StringReplaceFast/same_length"), std::string(","),
+                  std::string(";"))
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(4)
-    ->UseManualTime();
-BENCHMARK_CAPTURE(BM_StringReplaceFast, one_byte, std::string(","), std::string(", "))
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_StringReplaceFast, one_byte, std::string("StringReplaceFast/one_byte"), std::string(","),
+                  std::string(", "))
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(4)
-    ->UseManualTime();
-BENCHMARK_CAPTURE(BM_StringReplaceFast, general, std::string("\r\n"), std::string("\n"))
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_StringReplaceFast, general, std::string("StringReplaceFast/general"), std::string("\r\n"),
+                  std::string("\n"))
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(4)
-    ->UseManualTime();
+    ->Iterations(1);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) { return bench::RunAndSummarize(argc, argv); }

@@ -30,20 +30,12 @@ namespace fs = std::filesystem;
 
 constexpr size_t kTextBytes = 100u * 1024u * 1024u;
 
-// The folder of the generated files, removed when the program ends.
-struct WorkArea {
-  fs::path dir;
-  WorkArea() {
-    dir = fs::temp_directory_path() / ("syllabrix-bench-textfiles-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-  }
-  ~WorkArea() {
-    std::error_code ec;
-    fs::remove_all(dir, ec);
-  }
-} workArea;
-
-const fs::path& WorkDir() { return workArea.dir; }
+// The folder of the generated files, removed when the program ends, however
+// it ends.
+const fs::path& WorkDir() {
+  static bench::TWorkDir dir("textfiles");
+  return dir.Path();
+}
 
 // Lines of words, some of them with characters beyond ASCII that every code
 // page used here can hold (Windows-1252 and Latin-1 alike), exactly bytes long.
@@ -108,8 +100,13 @@ const std::string& TextToSave() {
   return text;
 }
 
+// iconv's time; failed when it exits with an error or writes no file (a
+// conversion to /dev/null is checked by its exit status alone).
 double RunIconv(const std::string& from, const std::string& to, const fs::path& in, const std::string& out) {
-  return bench::TimeCommand("iconv -f " + from + " -t " + to + " '" + in.string() + "' > '" + out + "'");
+  const std::vector<std::string> outputs = out == "/dev/null" ? std::vector<std::string>{} : std::vector{out};
+  return bench::TimeCommand(
+      "iconv -f " + from + " -t " + to + " " + bench::ShellQuote(in.string()) + " > " + bench::ShellQuote(out),
+      outputs);
 }
 
 template <typename Ours, typename Peer>
@@ -164,11 +161,4 @@ BENCHMARK(BM_SaveString1252)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  bench::PrintSummary();
-  return 0;
-}
+int main(int argc, char** argv) { return bench::RunAndSummarize(argc, argv); }

@@ -349,13 +349,21 @@ void TBlockHash::TransformBytes(const uint8_t* Data, int32_t Index, int32_t Leng
       TransformBlock(FBuffer.Data.data(), blockLength, 0);
     }
   }
-  while (Length >= blockLength) {
-    FProcessedBytes += static_cast<uint64_t>(blockLength);
-    TransformBlock(Data, blockLength, Index);
-    Index += blockLength;
-    Length -= blockLength;
+  if (Length >= blockLength) {
+    const int32_t count = Length / blockLength;
+    TransformBlocks(Data, Index, count);
+    Index += count * blockLength;
+    Length -= count * blockLength;
   }
   if (Length > 0) FBuffer.Feed(Data, Index + Length, Index, Length, FProcessedBytes);
+}
+
+void TBlockHash::TransformBlocks(const uint8_t* Data, int32_t Index, int32_t Count) {
+  const int32_t blockLength = FBuffer.GetLength();
+  for (int32_t k = 0; k < Count; ++k, Index += blockLength) {
+    FProcessedBytes += static_cast<uint64_t>(blockLength);
+    TransformBlock(Data, blockLength, Index);
+  }
 }
 
 std::shared_ptr<IHashResult> TBlockHash::TransformFinal() {

@@ -176,6 +176,10 @@ class TBlockHash : public THashBase {
   virtual void Finish() = 0;
   // Compresses exactly one block starting at Data + Index.
   virtual void TransformBlock(const uint8_t* Data, int32_t DataLength, int32_t Index) = 0;
+  // Count whole blocks in a row starting at Data + Index, each counted in
+  // FProcessedBytes before it is compressed; an algorithm that gains from
+  // seeing several blocks at once does them together.
+  virtual void TransformBlocks(const uint8_t* Data, int32_t Index, int32_t Count);
   virtual TByteArr GetResult() = 0;
 
   THashBuffer FBuffer;

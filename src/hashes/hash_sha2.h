@@ -14,6 +14,7 @@ class THashSHA2_256Base : public TBlockHash {
   explicit THashSHA2_256Base(int32_t HashSize);
   void Finish() override;
   void TransformBlock(const uint8_t* Data, int32_t DataLength, int32_t Index) override;
+  void TransformBlocks(const uint8_t* Data, int32_t Index, int32_t Count) override;
 
   THashLibUInt32Array FState;
 };
@@ -46,6 +47,7 @@ class THashSHA2_512Base : public TBlockHash {
   explicit THashSHA2_512Base(int32_t HashSize);
   void Finish() override;
   void TransformBlock(const uint8_t* Data, int32_t DataLength, int32_t Index) override;
+  void TransformBlocks(const uint8_t* Data, int32_t Index, int32_t Count) override;
 
   THashLibUInt64Array FState;
 };

@@ -63,18 +63,22 @@ __attribute__((target("sha,sse4.1,ssse3"))) void SHA1CompressHardware(uint32_t* 
   state[4] = static_cast<uint32_t>(_mm_extract_epi32(e0, 3));
 }
 
-__attribute__((target("sha,sse4.1,ssse3"))) void SHA256CompressHardware(uint32_t* state, const uint8_t* block) {
+__attribute__((target("sha,sse4.1,ssse3"))) void SHA256CompressHardware(uint32_t* state, const uint8_t* blocks,
+                                                                        size_t count) {
   const __m128i mask = _mm_set_epi64x(0x0C0D0E0F08090A0BLL, 0x0405060700010203LL);
   __m128i tmp = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(state)), 0xB1);         // CDAB
   __m128i state1 = _mm_shuffle_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(state + 4)), 0x1B);  // EFGH
   __m128i state0 = _mm_alignr_epi8(tmp, state1, 8);                                                        // ABEF
   state1 = _mm_blend_epi16(state1, tmp, 0xF0);                                                             // CDGH
-  const __m128i abefSave = state0;
-  const __m128i cdghSave = state1;
   const uint32_t* k = kSHA256RoundConstants.data();
-  __m128i m[4];
-  for (int i = 0; i < 4; ++i)
-    m[i] = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * i)), mask);
+  // The state stays in its registers from block to block.
+  for (size_t n = 0; n < count; ++n) {
+    const uint8_t* block = blocks + 64 * n;
+    const __m128i abefSave = state0;
+    const __m128i cdghSave = state1;
+    __m128i m[4];
+    for (int i = 0; i < 4; ++i)
+      m[i] = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * i)), mask);
 
 #define SHA256_GROUP(g)                                                                                      \
   do {                                                                                                       \
@@ -89,26 +93,27 @@ __attribute__((target("sha,sse4.1,ssse3"))) void SHA256CompressHardware(uint32_t
     if ((g) >= 1 && (g) <= 12) m[((g) + 3) % 4] = _mm_sha256msg1_epu32(m[((g) + 3) % 4], m[(g) % 4]);        \
   } while (0)
 
-  SHA256_GROUP(0);
-  SHA256_GROUP(1);
-  SHA256_GROUP(2);
-  SHA256_GROUP(3);
-  SHA256_GROUP(4);
-  SHA256_GROUP(5);
-  SHA256_GROUP(6);
-  SHA256_GROUP(7);
-  SHA256_GROUP(8);
-  SHA256_GROUP(9);
-  SHA256_GROUP(10);
-  SHA256_GROUP(11);
-  SHA256_GROUP(12);
-  SHA256_GROUP(13);
-  SHA256_GROUP(14);
-  SHA256_GROUP(15);
+    SHA256_GROUP(0);
+    SHA256_GROUP(1);
+    SHA256_GROUP(2);
+    SHA256_GROUP(3);
+    SHA256_GROUP(4);
+    SHA256_GROUP(5);
+    SHA256_GROUP(6);
+    SHA256_GROUP(7);
+    SHA256_GROUP(8);
+    SHA256_GROUP(9);
+    SHA256_GROUP(10);
+    SHA256_GROUP(11);
+    SHA256_GROUP(12);
+    SHA256_GROUP(13);
+    SHA256_GROUP(14);
+    SHA256_GROUP(15);
 #undef SHA256_GROUP
 
-  state0 = _mm_add_epi32(state0, abefSave);
-  state1 = _mm_add_epi32(state1, cdghSave);
+    state0 = _mm_add_epi32(state0, abefSave);
+    state1 = _mm_add_epi32(state1, cdghSave);
+  }
   tmp = _mm_shuffle_epi32(state0, 0x1B);        // FEBA
   state1 = _mm_shuffle_epi32(state1, 0xB1);     // DCHG
   state0 = _mm_blend_epi16(tmp, state1, 0xF0);  // DCBA
@@ -120,6 +125,6 @@ __attribute__((target("sha,sse4.1,ssse3"))) void SHA256CompressHardware(uint32_t
 #else
 
 void SHA1CompressHardware(uint32_t*, const uint8_t*) { std::abort(); }
-void SHA256CompressHardware(uint32_t*, const uint8_t*) { std::abort(); }
+void SHA256CompressHardware(uint32_t*, const uint8_t*, size_t) { std::abort(); }
 
 #endif

@@ -1,10 +1,15 @@
-// The SHA-1 and SHA-256 compression with the processor's SHA extensions
-// against the portable one, and the portable one against published digests,
-// whichever of the two the machine running the tests would pick.
+// The SHA-1 and SHA-256 compression with the processor's SHA extensions and
+// the SHA-512 compression with its schedule in vector registers (AVX2,
+// AVX-512VL) against the portable ones, and the portable ones against
+// published digests, whichever the machine running the tests would pick.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <utility>
+#include <vector>
 
+#include "hashes/cpu_features.h"
 #include "hashes/hash_sha1.h"
 #include "hashes/hash_sha2.h"
 #include "hashes/sha_compress.h"
@@ -52,9 +57,13 @@ TEST(HashHardware, ExtensionsEqualPortableCompression) {
   uint32_t hardware[8] = {1, 2, 3, 4, 5, 6, 7, 8};
   for (size_t p = 0; p < data.size(); p += 64) {
     SHA256CompressPortable(portable, data.data() + p);
-    SHA256CompressHardware(hardware, data.data() + p);
+    SHA256CompressHardware(hardware, data.data() + p, 1);
   }
   for (int k = 0; k < 8; ++k) EXPECT_EQ(portable[k], hardware[k]) << k;
+  // The same blocks as one run, the state kept in registers between them.
+  uint32_t run[8] = {1, 2, 3, 4, 5, 6, 7, 8};
+  SHA256CompressHardware(run, data.data(), data.size() / 64);
+  for (int k = 0; k < 8; ++k) EXPECT_EQ(portable[k], run[k]) << k;
 
   TPortableSHA1 slow;
   THashSHA1 fast;
@@ -62,6 +71,81 @@ TEST(HashHardware, ExtensionsEqualPortableCompression) {
     const TByteArr message(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(n));
     EXPECT_EQ(fast.ComputeBytes(message)->AsString(), slow.ComputeBytes(message)->AsString()) << n;
   }
+}
+
+// SHA-512 through the portable compression, whatever the processor offers.
+class TPortableSHA512 : public THashSHA2_512 {
+ protected:
+  void TransformBlock(const uint8_t* Data, int32_t, int32_t Index) override {
+    SHA512CompressPortable(FState.data(), Data + Index, 1);
+  }
+  void TransformBlocks(const uint8_t* Data, int32_t Index, int32_t Count) override {
+    FProcessedBytes += static_cast<uint64_t>(Count) * 128;
+    SHA512CompressPortable(FState.data(), Data + Index, static_cast<size_t>(Count));
+  }
+};
+
+TEST(HashHardware, PortableSHA512MatchesPublishedDigests) {
+  TPortableSHA512 sha512;
+  EXPECT_EQ(sha512.ComputeString("abc", THashEncoding::UTF8)->AsString(),
+            "DDAF35A193617ABACC417349AE20413112E6FA4E89A97EA20A9EEEE64B55D39A2192992A274FC1A836BA3C23A3FEEBBD454D4423"
+            "643CE80E2A9AC94FA54CA49F");
+  // Two blocks: the message fills the first block past its length field.
+  EXPECT_EQ(
+      sha512
+          .ComputeString("abcdefghbcdefghicdefghijdefghijkefghijklfghijklmghijklmnhijklmnoijklmnopjklmnopqklmnopqr"
+                         "lmnopqrsmnopqrstnopqrstu",
+                         THashEncoding::UTF8)
+          ->AsString(),
+      "8E959B75DAE313DA8CF4F72814FC143F8F7779C6EB9F7FA17299AEADB6889018501D289E4900F7E4331B99DEC4B5433AC7D329EE"
+      "B6DD26545E96E55B874BE909");
+}
+
+// Every compression of SHA-512 this processor runs, with its name.
+std::vector<std::pair<const char*, void (*)(uint64_t*, const uint8_t*, size_t)>> VectorSHA512Paths() {
+  std::vector<std::pair<const char*, void (*)(uint64_t*, const uint8_t*, size_t)>> paths;
+  if (HasAVX2()) paths.emplace_back("AVX2", SHA512CompressAVX2);
+  if (HasAVX512VL()) paths.emplace_back("AVX-512VL", SHA512CompressAVX512);
+  return paths;
+}
+
+TEST(HashHardware, VectorSHA512EqualsPortableCompression) {
+  const auto paths = VectorSHA512Paths();
+  if (paths.empty()) GTEST_SKIP() << "neither AVX2 nor AVX-512VL on this processor";
+  const TByteArr data = RandomBytes(128 * 300, 11);
+  std::mt19937_64 rng(5);
+  for (const auto& [name, compress] : paths) {
+    // Runs of one to seven blocks (the odd ones end on a lone block), from
+    // states of random words.
+    size_t at = 0;
+    for (size_t count = 0; at + 128 * count <= data.size(); count = count % 7 + 1) {
+      uint64_t portable[8], vector[8];
+      for (int k = 0; k < 8; ++k) portable[k] = vector[k] = rng();
+      SHA512CompressPortable(portable, data.data() + at, count);
+      compress(vector, data.data() + at, count);
+      for (int k = 0; k < 8; ++k) ASSERT_EQ(portable[k], vector[k]) << name << ", " << count << " blocks, word " << k;
+      at += 128 * count + 1;  // unaligned starts too
+    }
+  }
+}
+
+TEST(HashHardware, SHA512EqualsPortableOverPiecesOfAnyLength) {
+  const TByteArr data = RandomBytes(40000, 13);
+  TPortableSHA512 slow;
+  THashSHA2_512 fast;
+  for (size_t n : {0u, 111u, 112u, 127u, 128u, 129u, 255u, 256u, 257u, 384u, 1000u, 40000u}) {
+    const TByteArr message(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(n));
+    EXPECT_EQ(fast.ComputeBytes(message)->AsString(), slow.ComputeBytes(message)->AsString()) << n;
+  }
+  // Fed in pieces that leave the buffer part-filled between runs of blocks.
+  std::mt19937 rng(3);
+  fast.Initialize();
+  for (size_t at = 0; at < data.size();) {
+    const size_t piece = std::min<size_t>(data.size() - at, 1 + rng() % 700);
+    fast.TransformBytes(data.data(), static_cast<int32_t>(at), static_cast<int32_t>(piece));
+    at += piece;
+  }
+  EXPECT_EQ(fast.TransformFinal()->AsString(), slow.ComputeBytes(data)->AsString());
 }
 
 }  // namespace

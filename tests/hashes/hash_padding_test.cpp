@@ -27,6 +27,11 @@ class TBlockRecorder : public THash {
     Blocks.emplace_back(Data + Index, Data + Index + DataLength);
     THash::TransformBlock(Data, DataLength, Index);
   }
+  // Runs of blocks one by one, so that each is recorded, also where the hash
+  // compresses runs at once.
+  void TransformBlocks(const uint8_t* Data, int32_t Index, int32_t Count) override {
+    this->TBlockHash::TransformBlocks(Data, Index, Count);
+  }
 };
 
 TByteArr Tail(const TByteArr& block, size_t n) {

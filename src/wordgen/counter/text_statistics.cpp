@@ -8,6 +8,10 @@
 #include <optional>
 #include <unordered_map>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "foundation/letter_case.h"
 #include "foundation/short_text_hash.h"
 #include "foundation/str_transform.h"
@@ -92,7 +96,16 @@ class TTally {
   // own index the first time their text turns up.
   explicit TTally(TIntStrArrayObj& table) : FTable(table), FPrefilled(!table.Items.empty()) { FByte.fill(-1); }
 
-  void Inc(std::string_view item) { ++FCounts[Lookup(item)]; }
+  void Inc(std::string_view item) { ++FCounts[Lookup(item, LoadUpTo8(item.data(), std::min<size_t>(8, item.size())))]; }
+  // The same for an item with at least eight readable bytes from its start:
+  // its first bytes are loaded at once, without a branch on its length.
+  void IncReadable8(std::string_view item) {
+    if constexpr (std::endian::native != std::endian::little) return Inc(item);
+    uint64_t head;
+    std::memcpy(&head, item.data(), 8);
+    if (item.size() < 8) head &= (uint64_t{1} << (8 * item.size())) - 1;
+    ++FCounts[Lookup(item, head)];
+  }
 
   void Finish() {
     const TIntStrArray& items = FTable.Items;
@@ -112,14 +125,14 @@ class TTally {
   };
 
   // The number of item in this run; a new one is added to the table.
-  size_t Lookup(std::string_view item) {
+  // head: the first eight bytes as LoadUpTo8 gives them.
+  size_t Lookup(std::string_view item, uint64_t head) {
     if (item.size() == 1) {
       int32_t& b = FByte[static_cast<unsigned char>(item[0])];
       if (b < 0) b = NewId(item);
       return static_cast<size_t>(b);
     }
     if (FUsed * 2 >= FSlots.size()) Grow();
-    const uint64_t head = LoadUpTo8(item.data(), std::min<size_t>(8, item.size()));
     for (size_t i = HashItem(head, item) & FMask;; i = (i + 1) & FMask) {
       Slot& s = FSlots[i];
       if (s.id < 0) {
@@ -286,6 +299,9 @@ struct TPieceCounter::TState {
   // letter) or 2 (a rejected letter); groups 1 (breaks a run) or 0.
   std::array<uint8_t, 128> Ascii{};
   bool AsciiReady = false;
+  // Words: the ASCII letters are A to Z and a to z, none of them rejected,
+  // so that runs of ASCII text may be classified 64 bytes at a time.
+  bool PlainAsciiWords = false;
 
   void PrepareAscii() {
     AsciiReady = true;
@@ -297,14 +313,67 @@ struct TPieceCounter::TState {
       else
         Ascii[b] = BreaksAsBlank(b, CountBlanks) || Filter.Rejects(bytes, b) ? 1 : 0;
     }
+    PlainAsciiWords = Kind == TKind::Words;
+    for (unsigned b = 1; b < 128; ++b)
+      if (Ascii[b] != (((b | 0x20u) - 'a') < 26u ? 1 : 0)) PlainAsciiWords = false;
   }
+
+#if defined(__SSE2__)
+  // Bit i: whether byte i of the 64 at p is an ASCII letter; high: whether
+  // it is beyond ASCII.
+  static uint64_t AsciiLetters64(const char* p, uint64_t& high) {
+    uint64_t letters = 0;
+    high = 0;
+    for (int k = 0; k < 4; ++k) {
+      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
+      high |= static_cast<uint64_t>(static_cast<uint32_t>(_mm_movemask_epi8(v))) << (16 * k);
+      const __m128i offset = _mm_sub_epi8(_mm_or_si128(v, _mm_set1_epi8(0x20)), _mm_set1_epi8('a'));
+      const __m128i letter = _mm_cmpeq_epi8(_mm_min_epu8(offset, _mm_set1_epi8(25)), offset);
+      letters |= static_cast<uint64_t>(static_cast<uint32_t>(_mm_movemask_epi8(letter))) << (16 * k);
+    }
+    return letters;
+  }
+#endif
 
   void CountWords(std::string_view t) {
     bool inWord = false;
     bool valid = true;
     size_t wordStart = 0;
     size_t pos = 0;
+    // Where the byte-by-byte loop may try 64 bytes at once again.
+    size_t slowUntil = 0;
     while (pos < t.size()) {
+#if defined(__SSE2__)
+      if (PlainAsciiWords && pos >= slowUntil && t.size() - pos >= 64) {
+        uint64_t high;
+        const uint64_t letters = AsciiLetters64(t.data() + pos, high);
+        if (high == 0) {
+          // Words start where a letter follows a non-letter and end where a
+          // non-letter follows a letter; they alternate.
+          const uint64_t before = (letters << 1) | (inWord ? 1 : 0);
+          uint64_t starts = letters & ~before;
+          uint64_t events = starts | (~letters & before);
+          while (events != 0) {
+            const auto i = static_cast<size_t>(std::countr_zero(events));
+            if ((starts >> i) & 1) {
+              wordStart = pos + i;
+              valid = true;
+            } else if (valid) {
+              const std::string_view word = t.substr(wordStart, pos + i - wordStart);
+              if (t.size() - wordStart >= 8)
+                Tally->IncReadable8(word);
+              else
+                Tally->Inc(word);
+            }
+            events &= events - 1;
+          }
+          inWord = (letters >> 63) != 0;
+          pos += 64;
+          continue;
+        }
+        slowUntil = pos + 64;
+      }
+#endif
       const auto b = static_cast<unsigned char>(t[pos]);
       if (b < 0x80) {
         const uint8_t kind = Ascii[b];

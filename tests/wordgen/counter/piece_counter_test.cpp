@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "counter_test_support.h"
+#include "foundation/letter_case.h"
 #include "foundation/random.h"
+#include "foundation/utf8.h"
 #include "text/program_texts.h"
 #include "text/text_store.h"
 #include "wordgen/counter/counter.h"
@@ -99,6 +101,58 @@ TEST(PieceCounter, LargeVocabularyKeepsFirstOccurrenceOrder) {
   TIntStrArray expected;
   for (const std::string& w : order) expected.push_back({counts[w], w});
   EXPECT_EQ(CountWords(text, "", "").Items.Vector(), expected);
+}
+
+// Words counted by the plain rule, character by character: runs of letters,
+// a run dropped when it holds a letter of the excluded list.
+TIntStrArray ReferenceWords(std::string_view text, std::string_view excluded) {
+  TIntStrArray out;
+  std::map<std::string, size_t> at;
+  std::string word;
+  bool valid = true;
+  auto finish = [&] {
+    if (!word.empty() && valid) {
+      const auto [it, added] = at.emplace(word, out.size());
+      if (added) out.push_back({0, word});
+      ++out[it->second].Int;
+    }
+    word.clear();
+    valid = true;
+  };
+  for (size_t pos = 0; pos < text.size();) {
+    const size_t start = pos;
+    const char32_t cp = UTF8DecodeAt(text, pos);
+    const std::string_view ch = text.substr(start, pos - start);
+    if (!IsLetterCodePoint(cp)) {
+      finish();
+      continue;
+    }
+    if (!excluded.empty() && excluded.find(ch) != std::string_view::npos) valid = false;
+    word += ch;
+  }
+  finish();
+  return out;
+}
+
+// Long texts, where ASCII stretches are read 64 bytes at a time and the rest
+// byte by byte: words across those stretches, long words, words in the last
+// bytes of the text, letters beyond ASCII inside words, and an excluded ASCII
+// letter (which turns the stretches off) all count as the plain rule does.
+TEST(PieceCounter, WordsOfLongTextsCountAsThePlainRule) {
+  TSeededRandom rnd(23);
+  const std::vector<std::string> parts = {"a",  "Z", "qu", "Verbindungsstellen", "ab", " ", "  ", ".",
+                                          "\n", "1", "-",  "\xC3\xA4",           "Ж",  "€", "@",  "x"};
+  for (int round = 0; round < 300; ++round) {
+    std::string text;
+    const size_t len = 1 + rnd.Random(600);
+    // Mostly ASCII, now and then a stretch of other characters.
+    const size_t asciiParts = round % 3 == 0 ? parts.size() : 11;
+    for (size_t i = 0; i < len; ++i) text += parts[rnd.Random(asciiParts)];
+    for (const std::string excluded : {"", ",.", "x", "\xC3\xA4"}) {
+      ASSERT_EQ(CountWords(text, excluded, "").Items.Vector(), ReferenceWords(text, excluded))
+          << round << " excluded \"" << excluded << "\"";
+    }
+  }
 }
 
 class CountInPiecesTest : public ::testing::Test {
