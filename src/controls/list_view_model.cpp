@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 
+#include "controls/layout_direction.h"
 #include "controls/list_view.h"
 #include "foundation/qt/qt_strings.h"
 
@@ -20,7 +21,8 @@ QVariant TVirtualListViewModel::data(const QModelIndex& index, int role) const {
   if (itemIndex < 0 || itemIndex >= FList->GetItemCount()) return {};
   const int column = index.column();
   switch (role) {
-    case Qt::DisplayRole: return ToQString(FList->GetCellDisplayText(itemIndex, column));
+    case Qt::DisplayRole:
+      return CellTextInDirection(ToQString(FList->GetCellDisplayText(itemIndex, column)), FList->layoutDirection());
     case Qt::DecorationRole: {
       if (column != 0 || !FList->ShowIcons()) return {};
       const int32_t image = FList->VirtualItems.ImageIndex(static_cast<size_t>(itemIndex));

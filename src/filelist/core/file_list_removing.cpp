@@ -257,3 +257,11 @@ bool TFileListViewCore::ContainsBinaryFiles() const {
   }
   return false;
 }
+
+void TFileListViewCore::SetFileLimit(int32_t Value) {
+  if (Value == FileLimit) return;
+  FileLimit = Value;
+  if (Value > 0 && GetFileCount() > Value) {
+    RemoveWhere([Value](size_t i) { return i >= static_cast<size_t>(Value); }, false);
+  }
+}

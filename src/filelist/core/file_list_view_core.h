@@ -115,6 +115,9 @@ class TFileListViewCore : public TFileListViewStore {
   void RemoveFilesNotMatchingCurrentFileFilter();
   void RemoveFilesWithStatus(int32_t Status, bool WithStatus);
   void RemoveFile(int32_t Index);
+  // A limit below the entry count removes the entries beyond it like any
+  // removal (host vetoes, deletion-done); 0 or less means no limit.
+  void SetFileLimit(int32_t Value);
   void DeletionDoneInternal();
   std::string GetContainingFolderOfFile(int32_t Index) const;
   TStrArray GetFilePathAndNameOfSelectedFiles() const;

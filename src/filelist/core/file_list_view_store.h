@@ -312,6 +312,10 @@ class TFileListViewStore {
   void SortInternal(TFileListViewColumnType AColumnType, int32_t AIndex, bool ADescending);
   void SortAccordingToAutoSortSettings();
   bool SortAscendingNext() const { return FSortAscendingNext; }
+  // A click on the header column at that position: clears the selection and
+  // sorts by the column, ascending and descending in turn (one turn for all
+  // columns).
+  void ColClick(int32_t Column);
 
   // --- Drag re-ordering -----------------------------------------------------------------------------
   // Moves the selected rows' entries to the drop row (-1 or beyond the rows:

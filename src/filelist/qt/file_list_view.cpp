@@ -55,6 +55,7 @@ TFileListView::TFileListView(QWidget* parent)
   for (size_t i = 0; i < GuiColumns().size(); ++i) {
     PlatformSetColumnWidth(static_cast<int32_t>(i), GuiColumns()[i].Width);
   }
+  InitMenuAndKeys();
 }
 
 TFileListView::~TFileListView() {
@@ -199,4 +200,6 @@ TFileListViewSpr::TFileListViewSpr(QWidget* parent) : TFileListView(parent) {
   CategoryOfColumnTypeProc = GetCategoryOfColumnTypeAsTextSpr;
 }
 
-void TFileListViewSpr::SetLanguage() { ApplyFileListViewLanguage(*this); }
+void TFileListViewSpr::SetLanguage() {
+  if (ApplyFileListViewLanguage(*this)) RefreshStandardPopupMenuItemCaptions();
+}

@@ -6,14 +6,18 @@
 // kind of information, the desktop operations and the in-place editor.
 #pragma once
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QPointer>
 #include <QTreeView>
 #include <memory>
 
 #include "filelist/core/file_list_view_core.h"
+#include "foundation/config_files.h"
 
 class QComboBox;
 class QLineEdit;
+class QMenu;
 class TFileListViewModel;
 class TFileListViewReaderThread;
 class TFileSearchProgressObj;
@@ -42,6 +46,61 @@ class TFileListView : public QTreeView, public TFileListViewCore {
   void ExecuteColumnsDialog();
 
   TFileListViewModel* Model() const { return FModel; }
+
+  // --- Popup menu, keys and the host's controls (file_list_view_menu.cpp) -------------
+  QMenu* StandardPopUpMenu() const { return FStandardPopUpMenu; }
+  void SetShowStandardPopupMenu(bool Value);
+  void CreateStandardPopupMenu();
+  void RefreshStandardPopupMenuItemCaptions();
+  void PopupOnPopupProc(QObject* Sender);
+  void PopupItemClickProc(QObject* Sender);
+  void PopupItemClickRemoveWithStatusProc(QObject* Sender);
+  void PopupItemClickRemoveWithNotStatusProc(QObject* Sender);
+  void KeyDown(int Key, Qt::KeyboardModifiers Shift);
+  QAction* MenuItemExport() const { return FMenuItemExport; }
+  QAction* MenuItemImport() const { return FMenuItemImport; }
+  QAction* MenuItemAddFiles() const { return FMenuItemAddFiles; }
+  QAction* MenuItemSearchFolder() const { return FMenuItemSearchFolder; }
+  QAction* MenuItemRemoveAll() const { return FMenuItemRemoveAll; }
+  QAction* MenuItemRemoveSelected() const { return FMenuItemRemoveSelected; }
+  QAction* MenuItemRemoveNotSelected() const { return FMenuItemRemoveNotSelected; }
+  QAbstractButton* ButtonAddFiles() const { return FButtonAddFiles; }
+  QAbstractButton* ButtonSearchFolder() const { return FButtonSearchFolder; }
+  QAbstractButton* ButtonRemoveAll() const { return FButtonRemoveAll; }
+  QAbstractButton* ButtonFilter() const { return FButtonFilter; }
+  void SetMenuItemExport(QAction* Value);
+  void SetMenuItemImport(QAction* Value);
+  void SetMenuItemAddFiles(QAction* Value);
+  void SetMenuItemSearchFolder(QAction* Value);
+  void SetMenuItemRemoveAll(QAction* Value);
+  void SetMenuItemRemoveSelected(QAction* Value);
+  void SetMenuItemRemoveNotSelected(QAction* Value);
+  void SetButtonAddFiles(QAbstractButton* Value);
+  void SetButtonSearchFolder(QAbstractButton* Value);
+  void SetButtonRemoveAll(QAbstractButton* Value);
+  void SetButtonFilter(QAbstractButton* Value);
+  void ProcOnClickExport();
+  void ProcOnClickImport();
+  void ProcOnClickAddFiles();
+  void ProcOnClickSearchFolder();
+  void ProcOnClickRemoveAll();
+  void ProcOnClickRemoveSelected();
+  void ProcOnClickRemoveNotSelected();
+  void ProcOnClickFilter();
+
+  // --- List settings, list files and the list properties (file_list_view_lists.cpp) ----
+  void SettingsSave(TConfigSaver& Settings, bool IncludeColumnWidths, const std::string& Section,
+                    bool OnlyChangedValues);
+  void SettingsLoad(TConfigSaver& Settings, const std::string& Section, bool DefaultsForMissingKeys,
+                    bool ScaleWidthsToScreen);
+  void SettingsResetToDefault();
+  bool FileListExportToFile(const std::string& FileName);
+  bool FileListImportFromFile(const std::string& FileName, bool Refresh) override;
+  bool FileListImportFromStrings(const TStrArray& FileNames, bool Refresh);
+  // The save dialog for a list file, and the open dialog for list files to import.
+  void ExecuteFileListExportDialog();
+  void ExecuteFileListImportDialog();
+  void ShowListPropertiesDialog();
 
   // --- Dialogs ----------------------------------------------------------------------------
   // The folder search dialog; without FileSearchDialog a plain folder chooser
@@ -84,6 +143,8 @@ class TFileListView : public QTreeView, public TFileListViewCore {
   }
 
  protected:
+  void keyPressEvent(QKeyEvent* e) override;
+  void contextMenuEvent(QContextMenuEvent* e) override;
   void StartReaderThread(TFileListViewInfoKind Kind, TFileListViewReadJobs&& Jobs,
                          const TFileListViewHashRequests& Hashes, uint64_t Epoch) override;
   void StopReaderThread(TFileListViewInfoKind Kind) override;
@@ -124,6 +185,7 @@ class TFileListView : public QTreeView, public TFileListViewCore {
   // Enter, Tab and Shift+Tab in the editor: commit and move on.
   void EditorKey(int key, bool shift);
   void StopAndJoinReaders();
+  void InitMenuAndKeys();
 
   TFileListViewModel* FModel;
   TSysIconsImageList* FSysIcons;
@@ -136,6 +198,13 @@ class TFileListView : public QTreeView, public TFileListViewCore {
   TFileListViewCellInfo FEditCell;
   QLineEdit* FEditControl = nullptr;
   QComboBox* FEditComboBox = nullptr;
+  QMenu* FStandardPopUpMenu = nullptr;
+  QPointer<QAction> FMenuItemExport, FMenuItemImport, FMenuItemAddFiles, FMenuItemSearchFolder, FMenuItemRemoveAll,
+      FMenuItemRemoveSelected, FMenuItemRemoveNotSelected;
+  QPointer<QAbstractButton> FButtonAddFiles, FButtonSearchFolder, FButtonRemoveAll, FButtonFilter;
+  // The list files being read by enclosing imports: a list that names
+  // itself is read once.
+  TStrArray FImportingLists;
   // Selection changes made by the view itself raise no selection event.
   int FQuietSelection = 0;
 };

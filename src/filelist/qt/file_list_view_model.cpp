@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "controls/directory_tree.h"
+#include "controls/layout_direction.h"
 #include "filelist/qt/file_list_view.h"
 #include "foundation/qt/qt_strings.h"
 
@@ -22,13 +23,8 @@ QVariant TFileListViewModel::data(const QModelIndex& index, int role) const {
   if (item < 0 || item >= FView->GetFileCount()) return {};
   const int column = index.column();
   switch (role) {
-    case Qt::DisplayRole: {
-      const QString text = ToQString(FView->GetCellDisplayText(item, column));
-      // In a mirrored view each cell keeps the direction of its own text:
-      // paths, sizes and dates read left to right, Arabic names right to left.
-      if (FView->layoutDirection() != Qt::RightToLeft || text.isEmpty()) return text;
-      return QChar(0x2068) + text + QChar(0x2069);
-    }
+    case Qt::DisplayRole:
+      return CellTextInDirection(ToQString(FView->GetCellDisplayText(item, column)), FView->layoutDirection());
     case Qt::DecorationRole: {
       if (column != 0 || !FView->ShowFileIcons()) return {};
       const int32_t icon = FView->Items().IconIndex(static_cast<size_t>(item));
