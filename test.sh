@@ -14,3 +14,10 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export QT_QPA_PLATFORM=offscreen
 ctest --output-on-failure -j "$jobs"
+
+# The reader threads once more under ThreadSanitizer, in a small build of their own.
+cd ../..
+cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSYLLABRIX_TSAN=ON -DSYLLABRIX_WERROR=ON
+cmake --build build/tsan -j "$jobs" --target filelist_qt_tsan_tests
+cd build/tsan
+ctest --output-on-failure

@@ -82,31 +82,3 @@ std::string DateTimeEditQtInputMask(const std::string& format) {
   }
   return mask + ";_";
 }
-
-std::string FormatDateTimeWith(const std::string& format, TDateTime value) {
-  int year, month, day, hour, minute, second, millisecond;
-  if (!DecodeDateTime(value, year, month, day, hour, minute, second, millisecond)) return "";
-  std::string out;
-  for (size_t i = 0; i < format.size();) {
-    char c = format[i];
-    if (!IsFieldLetter(c)) {
-      out += format[i++];
-      continue;
-    }
-    size_t run = 0;
-    while (i < format.size() && format[i] == c) ++i, ++run;
-    int v = 0;
-    switch (c) {
-      case 'y': v = run <= 2 ? year % 100 : year; break;
-      case 'm': v = month; break;
-      case 'd': v = day; break;
-      case 'h': v = hour; break;
-      case 'n': v = minute; break;
-      case 's': v = second; break;
-    }
-    std::string digits = std::to_string(v);
-    if (digits.size() < run) digits.insert(0, run - digits.size(), '0');
-    out += digits;
-  }
-  return out;
-}

@@ -16,5 +16,3 @@ std::string BuildDateTimeEditFormat(const std::string& shortDateFormat, const st
 std::string DateTimeEditMask(const std::string& format);
 // The same mask in Qt's input-mask syntax (literals escaped, "_" as blank).
 std::string DateTimeEditQtInputMask(const std::string& format);
-// The value written in the format ("" for a value outside years 1-9999).
-std::string FormatDateTimeWith(const std::string& format, TDateTime value);

@@ -59,3 +59,8 @@ bool FlipChildrenToDirection(QWidget* container, Qt::LayoutDirection direction) 
   FlipChildren(container, rightToLeft);
   return true;
 }
+
+QString CellTextInDirection(const QString& text, Qt::LayoutDirection listDirection) {
+  if (listDirection != Qt::RightToLeft || text.isEmpty()) return text;
+  return QChar(0x2068) + text + QChar(0x2069);
+}

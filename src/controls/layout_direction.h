@@ -18,3 +18,8 @@ bool FlipChildrenToDirection(QWidget* container, Qt::LayoutDirection direction);
 
 // Whether the container stands mirrored now.
 bool IsFlipped(const QWidget* container);
+
+// A cell text as a mirrored list shows it: isolated so that it keeps the
+// direction of its own characters (sizes, dates and paths read left to right,
+// Arabic names right to left). Unchanged in a left-to-right list.
+QString CellTextInDirection(const QString& text, Qt::LayoutDirection listDirection);

@@ -79,7 +79,7 @@ void TVirtualListView::SetCheckboxes(bool value) {
 
 void TVirtualListView::PlatformRowCountChanged(int32_t OldCount, int32_t NewCount) {
   ++FQuietSelection;
-  FModel->SetRows(OldCount, NewCount);
+  FModel->SetRows(NewCount);
   --FQuietSelection;
 }
 
@@ -101,32 +101,12 @@ void TVirtualListView::PlatformSetColumnWidth(int32_t Position, int32_t Width) {
 int32_t TVirtualListView::PlatformClientWidth() const { return width(); }
 
 TIntArray TVirtualListView::PlatformSelectedRows() const {
-  TIntArray rows;
-  for (const QItemSelectionRange& range : selectionModel()->selection()) {
-    for (int r = range.top(); r <= range.bottom(); ++r) rows.push_back(r);
-  }
-  std::sort(rows.begin(), rows.end());
-  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-  return rows;
+  return TOwnerDataModel::RowsOf(selectionModel()->selection());
 }
 
 void TVirtualListView::PlatformSelectRows(const TIntArray& Rows) {
   ++FQuietSelection;
-  TIntArray rows = Rows;
-  std::sort(rows.begin(), rows.end());
-  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-  QItemSelection selection;
-  const int columns = FModel->columnCount();
-  const int count = FModel->rowCount();
-  for (size_t i = 0; i < rows.size() && columns > 0;) {
-    size_t j = i;
-    while (j + 1 < rows.size() && rows[j + 1] == rows[j] + 1) ++j;
-    if (rows[i] >= 0 && rows[j] < count) {
-      selection.select(FModel->index(rows[i], 0), FModel->index(rows[j], columns - 1));
-    }
-    i = j + 1;
-  }
-  selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  FModel->SelectRows(selectionModel(), Rows);
   --FQuietSelection;
 }
 
@@ -144,13 +124,7 @@ void TVirtualListView::PlatformSetFocusedRow(int32_t Row) {
 void TVirtualListView::OnSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
   if (FQuietSelection > 0) return;
   auto raise = [this](const QItemSelection& selection, bool state) {
-    TIntArray rows;
-    for (const QItemSelectionRange& range : selection) {
-      for (int r = range.top(); r <= range.bottom(); ++r) rows.push_back(r);
-    }
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    for (int32_t row : rows) SelectItemProc(row, state);
+    for (int32_t row : TOwnerDataModel::RowsOf(selection)) SelectItemProc(row, state);
   };
   raise(deselected, false);
   raise(selected, true);
@@ -261,7 +235,7 @@ QRect TVirtualListView::GetCellRect(int32_t ItemIndex, int32_t Position, bool Ma
 void TVirtualListView::BeginCellEdit(const TVirtualListViewCellInfo& Cell) {
   if (Cell.EditType == vlvEditNone || Cell.ListItem < 0) return;
   if (Cell.ItemIndex < 0 || Cell.ItemIndex >= GetItemCount()) return;
-  if (!VirtualItems[static_cast<size_t>(Cell.ItemIndex)].Editable) return;
+  if (!VirtualItems.Editable(static_cast<size_t>(Cell.ItemIndex))) return;
   std::string value = GetCellContentAsString(Cell.ItemIndex, Cell.ColumnPosition);
   bool canChange = true;
   bool showEditInput = true;

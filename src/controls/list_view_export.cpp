@@ -21,18 +21,18 @@ TStrArray2D TVirtualListViewStore::GetContentVisible(bool Captions, bool Formatt
     for (int32_t index : FVisibleColumns) row.push_back(FColumnInfos[static_cast<size_t>(index)].Caption);
     table.push_back(std::move(row));
   }
-  for (size_t i = 0; i < VirtualItems.size(); ++i) {
-    const TVirtualListViewItem& item = VirtualItems[i];
+  const TVirtualListViewItems& items = VirtualItems;
+  for (size_t i = 0; i < items.size(); ++i) {
     TStrArray row;
     row.reserve(FVisibleColumns.size());
     for (int32_t index : FVisibleColumns) {
       const TVirtualListViewColumnInfo& d = FColumnInfos[static_cast<size_t>(index)];
       const bool hasCell = d.ValueIndex >= 0;
-      if (d.ColumnType == vlvColCustomStr && hasCell && static_cast<size_t>(d.ValueIndex) < item.StrValues.size()) {
-        row.push_back(item.StrValues[static_cast<size_t>(d.ValueIndex)]);
-      } else if (d.ColumnType == vlvColCustomInt && hasCell &&
-                 static_cast<size_t>(d.ValueIndex) < item.IntValues.size()) {
-        const int64_t v = item.IntValues[static_cast<size_t>(d.ValueIndex)];
+      const auto cell = static_cast<size_t>(d.ValueIndex);
+      if (d.ColumnType == vlvColCustomStr && hasCell && cell < items.StrCount(i)) {
+        row.emplace_back(items.Str(i, cell));
+      } else if (d.ColumnType == vlvColCustomInt && hasCell && cell < items.IntCount(i)) {
+        const int64_t v = items.Int(i, cell);
         row.push_back(Formatted && d.FormatType != vlvFormatDefault
                           ? VlvFormatIntCell(v, d.FormatType, d.Options, Display)
                           : IntToStr(v));
@@ -86,21 +86,20 @@ TStrArray2D TVirtualListViewStore::GetContentAsStrArray(bool IDs, bool Checked, 
     }
     table.push_back(std::move(row));
   }
-  for (const TVirtualListViewItem& item : VirtualItems) {
+  const TVirtualListViewItems& items = VirtualItems;
+  for (size_t i = 0; i < items.size(); ++i) {
     TStrArray row;
     row.reserve(width);
     if (IDs) {
-      row.push_back(IntToStr(item.ID));
-      row.push_back(IntToStr(item.ExtraValue));
+      row.push_back(IntToStr(items.ID(i)));
+      row.push_back(IntToStr(items.ExtraValue(i)));
     }
-    if (Checked) row.push_back(BoolToIntStr(item.Checked));
-    for (int32_t c = 0; c < FStrColCount; ++c) {
-      row.push_back(static_cast<size_t>(c) < item.StrValues.size() ? item.StrValues[static_cast<size_t>(c)]
-                                                                   : std::string());
+    if (Checked) row.push_back(BoolToIntStr(items.Checked(i)));
+    for (size_t c = 0; c < static_cast<size_t>(FStrColCount); ++c) {
+      row.push_back(c < items.StrCount(i) ? std::string(items.Str(i, c)) : std::string());
     }
-    for (int32_t c = 0; c < FIntColCount; ++c) {
-      row.push_back(static_cast<size_t>(c) < item.IntValues.size() ? IntToStr(item.IntValues[static_cast<size_t>(c)])
-                                                                   : std::string("0"));
+    for (size_t c = 0; c < static_cast<size_t>(FIntColCount); ++c) {
+      row.push_back(c < items.IntCount(i) ? IntToStr(items.Int(i, c)) : std::string("0"));
     }
     table.push_back(std::move(row));
   }
@@ -115,17 +114,18 @@ void TVirtualListViewStore::SetContentFromStrArray(const TStrArray2D& Content, b
   FUpdating = true;
   for (const TStrArray& row : Content) {
     if (row.size() < width) continue;
-    const int32_t index = NewItem(0, false);
-    TVirtualListViewItem& item = VirtualItems[static_cast<size_t>(index)];
+    const auto index = static_cast<size_t>(NewItem(0, false));
     size_t c = 0;
     if (IDs) {
-      item.ID = StrToIntDef(row[c++], 0);
-      item.ExtraValue = StrToIntDef(row[c++], 0);
+      VirtualItems.SetID(index, StrToIntDef(row[c++], 0));
+      VirtualItems.SetExtraValue(index, StrToIntDef(row[c++], 0));
     }
-    if (Checked) item.Checked = row[c++] == "1";
-    for (int32_t k = 0; k < FStrColCount; ++k) item.StrValues[static_cast<size_t>(k)] = row[c++];
+    if (Checked) VirtualItems.SetChecked(index, row[c++] == "1");
+    for (size_t k = 0; k < static_cast<size_t>(FStrColCount); ++k) VirtualItems.SetStr(index, k, row[c++]);
     // Integer cells hold 64 bits and load as such.
-    for (int32_t k = 0; k < FIntColCount; ++k) item.IntValues[static_cast<size_t>(k)] = StrToInt64Def(row[c++], 0);
+    for (size_t k = 0; k < static_cast<size_t>(FIntColCount); ++k) {
+      VirtualItems.SetInt(index, k, StrToInt64Def(row[c++], 0));
+    }
   }
   FUpdating = wasUpdating;
   if (!FUpdating) RefreshItemCount();

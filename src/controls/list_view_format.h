@@ -33,7 +33,3 @@ std::string VlvFormatIntCell(int64_t value, TVirtualListViewFormatType format, c
 // A file date (seconds since 1970, local time) in the date pattern, followed
 // by a blank and the time pattern unless the time is exactly midnight.
 std::string VlvFormatFileDate(int32_t fileDate, const std::string& datePattern, const std::string& timePattern);
-
-// Fills a pattern with the parts of a date and time.
-std::string VlvFormatDateTimePattern(const std::string& pattern, int year, int month, int day, int hour, int minute,
-                                     int second);

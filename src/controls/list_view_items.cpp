@@ -3,12 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "foundation/proportional_widths.h"
 #include "foundation/str_transform.h"
 
 namespace {
 
 template <typename T>
-bool InRange(int32_t index, const std::vector<T>& v) {
+bool InRange(int32_t index, const T& v) {
   return index >= 0 && static_cast<size_t>(index) < v.size();
 }
 
@@ -107,12 +108,12 @@ void TVirtualListViewStore::GrowCells(TVirtualListViewColumnType ColumnType, int
   if (ColumnType == vlvColCustomStr || ColumnType == vlvColCustomStrDynamic) {
     if (FStrColCount < ValueIndex + 1) {
       FStrColCount = ValueIndex + 1;
-      for (auto& item : VirtualItems) item.StrValues.resize(static_cast<size_t>(FStrColCount));
+      VirtualItems.SetCellCounts(FStrColCount, FIntColCount);
     }
   } else if (ColumnType == vlvColCustomInt) {
     if (FIntColCount < ValueIndex + 1) {
       FIntColCount = ValueIndex + 1;
-      for (auto& item : VirtualItems) item.IntValues.resize(static_cast<size_t>(FIntColCount), 0);
+      VirtualItems.SetCellCounts(FStrColCount, FIntColCount);
     }
   }
 }
@@ -162,22 +163,6 @@ bool TVirtualListViewStore::GetColumnTypeAndIndex(int32_t Position, TVirtualList
   return true;
 }
 
-TIntArray TVirtualListViewStore::ProportionalWidths(const TIntArray& Widths, int32_t Available) {
-  if (Available <= 0 || Widths.empty()) return Widths;
-  int64_t sum = 0;
-  for (int32_t w : Widths) sum += w;
-  TIntArray result(Widths.size());
-  if (sum <= 0) {
-    std::fill(result.begin(), result.end(), Available / static_cast<int32_t>(Widths.size()));
-    return result;
-  }
-  const double ratio = static_cast<double>(sum) / static_cast<double>(Available);
-  for (size_t i = 0; i < Widths.size(); ++i) {
-    result[i] = static_cast<int32_t>(std::floor(static_cast<double>(Widths[i]) / ratio));
-  }
-  return result;
-}
-
 void TVirtualListViewStore::RefreshColumns(bool Captions, bool Widths) {
   if (Captions) PlatformColumnsChanged();
   if (!Widths) return;
@@ -197,19 +182,11 @@ const TVirtualListViewColumnInfo* TVirtualListViewStore::ColumnAt(int32_t Positi
 // --- Items ----------------------------------------------------------------------------
 
 int32_t TVirtualListViewStore::NewItem(int32_t ID, bool AtTop) {
-  TVirtualListViewItem item;
-  item.ID = ID;
-  item.StrValues.resize(static_cast<size_t>(FStrColCount));
-  item.IntValues.resize(static_cast<size_t>(FIntColCount), 0);
-  int32_t index;
   if (AtTop && !VirtualItems.empty()) {
-    VirtualItems.insert(VirtualItems.begin(), std::move(item));
-    index = 0;
-  } else {
-    VirtualItems.push_back(std::move(item));
-    index = static_cast<int32_t>(VirtualItems.size()) - 1;
+    VirtualItems.InsertFront(ID);
+    return 0;
   }
-  return index;
+  return static_cast<int32_t>(VirtualItems.Append(ID));
 }
 
 void TVirtualListViewStore::AddingDone(int32_t index) {
@@ -227,14 +204,14 @@ int32_t TVirtualListViewStore::AddItem(int32_t ID, const TStrArray& StrValues, c
 int32_t TVirtualListViewStore::AddItem(int32_t ID, int32_t ExtraValue, const TStrArray& StrValues,
                                        const TIntArray& IntValues, bool AtTop) {
   const int32_t index = NewItem(ID, AtTop);
-  TVirtualListViewItem& item = VirtualItems[static_cast<size_t>(index)];
-  if (!StrValues.empty() && StrValues.size() <= item.StrValues.size()) {
-    std::copy(StrValues.begin(), StrValues.end(), item.StrValues.begin());
+  const auto i = static_cast<size_t>(index);
+  if (!StrValues.empty() && StrValues.size() <= VirtualItems.StrCount(i)) {
+    for (size_t c = 0; c < StrValues.size(); ++c) VirtualItems.SetStr(i, c, StrValues[c]);
   }
-  if (!IntValues.empty() && IntValues.size() <= item.IntValues.size()) {
-    std::copy(IntValues.begin(), IntValues.end(), item.IntValues.begin());
+  if (!IntValues.empty() && IntValues.size() <= VirtualItems.IntCount(i)) {
+    for (size_t c = 0; c < IntValues.size(); ++c) VirtualItems.SetInt(i, c, IntValues[c]);
   }
-  item.ExtraValue = ExtraValue;
+  VirtualItems.SetExtraValue(i, ExtraValue);
   AddingDone(index);
   return index;
 }
@@ -242,9 +219,13 @@ int32_t TVirtualListViewStore::AddItem(int32_t ID, int32_t ExtraValue, const TSt
 int32_t TVirtualListViewStore::AddItem64(int32_t ID, const TInt64Array& IntValues, const TStrArray& StrValues,
                                          bool AtTop) {
   const int32_t index = NewItem(ID, AtTop);
-  TVirtualListViewItem& item = VirtualItems[static_cast<size_t>(index)];
-  std::copy_n(IntValues.begin(), std::min(IntValues.size(), item.IntValues.size()), item.IntValues.begin());
-  std::copy_n(StrValues.begin(), std::min(StrValues.size(), item.StrValues.size()), item.StrValues.begin());
+  const auto i = static_cast<size_t>(index);
+  for (size_t c = 0; c < std::min(IntValues.size(), VirtualItems.IntCount(i)); ++c) {
+    VirtualItems.SetInt(i, c, IntValues[c]);
+  }
+  for (size_t c = 0; c < std::min(StrValues.size(), VirtualItems.StrCount(i)); ++c) {
+    VirtualItems.SetStr(i, c, StrValues[c]);
+  }
   AddingDone(index);
   return index;
 }
@@ -253,13 +234,13 @@ int32_t TVirtualListViewStore::AddItem(bool Checked, int32_t ID, const std::stri
                                        const std::string& S3, const std::string& S4, const std::string& S5,
                                        const std::string& S6) {
   const int32_t index = NewItem(ID, false);
-  TVirtualListViewItem& item = VirtualItems[static_cast<size_t>(index)];
-  item.Checked = Checked;
+  const auto i = static_cast<size_t>(index);
+  VirtualItems.SetChecked(i, Checked);
   // Hosts define enough string cells; a host that did not loses the extra texts.
-  auto put = [&item](size_t cell, const std::string& s) {
-    if (!IsNulMarker(s) && cell < item.StrValues.size()) item.StrValues[cell] = s;
+  auto put = [this, i](size_t cell, const std::string& s) {
+    if (!IsNulMarker(s) && cell < VirtualItems.StrCount(i)) VirtualItems.SetStr(i, cell, s);
   };
-  if (!item.StrValues.empty()) item.StrValues[0] = S1;
+  if (VirtualItems.StrCount(i) > 0) VirtualItems.SetStr(i, 0, S1);
   put(1, S2);
   put(2, S3);
   put(3, S4);
@@ -273,9 +254,13 @@ int32_t TVirtualListViewStore::AddItem(bool Checked, int32_t ID, const std::stri
 
 bool TVirtualListViewStore::ReplaceItem(int32_t Index, const TStrArray& StrValues, const TIntArray& IntValues) {
   if (!InRange(Index, VirtualItems)) return false;
-  TVirtualListViewItem& item = VirtualItems[static_cast<size_t>(Index)];
-  std::copy_n(StrValues.begin(), std::min(StrValues.size(), item.StrValues.size()), item.StrValues.begin());
-  std::copy_n(IntValues.begin(), std::min(IntValues.size(), item.IntValues.size()), item.IntValues.begin());
+  const auto i = static_cast<size_t>(Index);
+  for (size_t c = 0; c < std::min(StrValues.size(), VirtualItems.StrCount(i)); ++c) {
+    VirtualItems.SetStr(i, c, StrValues[c]);
+  }
+  for (size_t c = 0; c < std::min(IntValues.size(), VirtualItems.IntCount(i)); ++c) {
+    VirtualItems.SetInt(i, c, IntValues[c]);
+  }
   if (!FUpdating) PlatformRepaint();
   if (OnReplacingDone) OnReplacingDone(FSender, Index);
   Notify(OnChange);
@@ -293,13 +278,7 @@ int32_t TVirtualListViewStore::ReplaceItemWithID(int32_t ID, const TStrArray& St
 }
 
 void TVirtualListViewStore::CompactItems(const std::vector<uint8_t>& drop) {
-  size_t w = 0;
-  for (size_t i = 0; i < VirtualItems.size(); ++i) {
-    if (drop[i]) continue;
-    if (w != i) VirtualItems[w] = std::move(VirtualItems[i]);
-    ++w;
-  }
-  VirtualItems.resize(w);
+  VirtualItems.Keep(drop);
   PlatformSelectRows({});
   RefreshItemCount();
   PlatformEndUpdate();
@@ -336,7 +315,7 @@ void TVirtualListViewStore::RemoveRows(bool removeSelected) {
       if (applyToAll) {
         del = remembered;
       } else {
-        OnDeleteItem(FSender, row, index, VirtualItems[static_cast<size_t>(index)].ID, del, applyToAll);
+        OnDeleteItem(FSender, row, index, VirtualItems.ID(static_cast<size_t>(index)), del, applyToAll);
         if (applyToAll) remembered = del;
       }
     }
@@ -382,13 +361,15 @@ void TVirtualListViewStore::RefreshItemCount() {
 
 int32_t TVirtualListViewStore::GetNextFreeID(int32_t Start) const {
   int64_t next = Start;
-  for (const auto& item : VirtualItems) next = std::max<int64_t>(next, static_cast<int64_t>(item.ID) + 1);
+  for (size_t i = 0; i < VirtualItems.size(); ++i) {
+    next = std::max<int64_t>(next, static_cast<int64_t>(VirtualItems.ID(i)) + 1);
+  }
   return static_cast<int32_t>(std::min<int64_t>(next, INT32_MAX));
 }
 
 int32_t TVirtualListViewStore::GetFirstItemIndexWithID(int32_t ID) const {
   for (size_t i = 0; i < VirtualItems.size(); ++i) {
-    if (VirtualItems[i].ID == ID) return static_cast<int32_t>(i);
+    if (VirtualItems.ID(i) == ID) return static_cast<int32_t>(i);
   }
   return -1;
 }
@@ -423,16 +404,16 @@ void TVirtualListViewStore::SelectAll() {
 
 // --- Cell texts ---------------------------------------------------------------------------
 
-std::string TVirtualListViewStore::CellRawText(const TVirtualListViewItem& item,
-                                               const TVirtualListViewColumnInfo& d) const {
+std::string TVirtualListViewStore::CellRawText(size_t item, const TVirtualListViewColumnInfo& d) const {
+  const TVirtualListViewItems& items = VirtualItems;
+  const auto cell = static_cast<size_t>(d.ValueIndex);
   switch (d.ColumnType) {
     case vlvColNone: return "?";
     case vlvColCustomStr:
     case vlvColCustomStrDynamic:
-      return InRange(d.ValueIndex, item.StrValues) ? item.StrValues[static_cast<size_t>(d.ValueIndex)] : std::string();
+      return d.ValueIndex >= 0 && cell < items.StrCount(item) ? std::string(items.Str(item, cell)) : std::string();
     case vlvColCustomInt:
-      return InRange(d.ValueIndex, item.IntValues) ? IntToStr(item.IntValues[static_cast<size_t>(d.ValueIndex)])
-                                                   : std::string();
+      return d.ValueIndex >= 0 && cell < items.IntCount(item) ? IntToStr(items.Int(item, cell)) : std::string();
   }
   return std::string();
 }
@@ -440,22 +421,23 @@ std::string TVirtualListViewStore::CellRawText(const TVirtualListViewItem& item,
 std::string TVirtualListViewStore::GetCellContentAsString(int32_t ItemIndex, int32_t Position) const {
   const TVirtualListViewColumnInfo* d = ColumnAt(Position);
   if (d == nullptr || !InRange(ItemIndex, VirtualItems)) return std::string();
-  return CellRawText(VirtualItems[static_cast<size_t>(ItemIndex)], *d);
+  return CellRawText(static_cast<size_t>(ItemIndex), *d);
 }
 
 bool TVirtualListViewStore::SetCellContentFromString(int32_t ItemIndex, int32_t Position, const std::string& Text) {
   const TVirtualListViewColumnInfo* d = ColumnAt(Position);
   if (d == nullptr || !InRange(ItemIndex, VirtualItems)) return false;
-  TVirtualListViewItem& item = VirtualItems[static_cast<size_t>(ItemIndex)];
+  const auto i = static_cast<size_t>(ItemIndex);
+  const auto cell = static_cast<size_t>(d->ValueIndex);
   if (d->ColumnType == vlvColCustomStr || d->ColumnType == vlvColCustomStrDynamic) {
-    if (!InRange(d->ValueIndex, item.StrValues)) return false;
-    item.StrValues[static_cast<size_t>(d->ValueIndex)] = Text;
+    if (d->ValueIndex < 0 || cell >= VirtualItems.StrCount(i)) return false;
+    VirtualItems.SetStr(i, cell, Text);
     return true;
   }
   if (d->ColumnType == vlvColCustomInt) {
     int32_t value = 0;
-    if (!InRange(d->ValueIndex, item.IntValues) || !TryStrToInt(Trim(Text), value)) return false;
-    item.IntValues[static_cast<size_t>(d->ValueIndex)] = value;
+    if (d->ValueIndex < 0 || cell >= VirtualItems.IntCount(i) || !TryStrToInt(Trim(Text), value)) return false;
+    VirtualItems.SetInt(i, cell, value);
     return true;
   }
   return false;
@@ -464,9 +446,10 @@ bool TVirtualListViewStore::SetCellContentFromString(int32_t ItemIndex, int32_t 
 std::string TVirtualListViewStore::GetCustomIntContent(int32_t ItemIndex, int32_t ColumnInfoIndex) const {
   if (!InRange(ItemIndex, VirtualItems) || !InRange(ColumnInfoIndex, FColumnInfos)) return std::string();
   const TVirtualListViewColumnInfo& d = FColumnInfos[static_cast<size_t>(ColumnInfoIndex)];
-  const TVirtualListViewItem& item = VirtualItems[static_cast<size_t>(ItemIndex)];
-  if (!InRange(d.ValueIndex, item.IntValues)) return std::string();
-  return VlvFormatIntCell(item.IntValues[static_cast<size_t>(d.ValueIndex)], d.FormatType, d.Options, Display);
+  const TVirtualListViewItems& items = VirtualItems;
+  const auto i = static_cast<size_t>(ItemIndex);
+  if (d.ValueIndex < 0 || static_cast<size_t>(d.ValueIndex) >= items.IntCount(i)) return std::string();
+  return VlvFormatIntCell(items.Int(i, static_cast<size_t>(d.ValueIndex)), d.FormatType, d.Options, Display);
 }
 
 std::string TVirtualListViewStore::GetOptionStr(int32_t Value, int32_t ColumnInfoIndex, bool AfterEquals) const {
@@ -498,20 +481,20 @@ std::string TVirtualListViewStore::GetValueFromStrOptionStr(const std::string& T
 std::string TVirtualListViewStore::GetCellDisplayText(int32_t ItemIndex, int32_t Position) {
   const TVirtualListViewColumnInfo* d = ColumnAt(Position);
   if (d == nullptr || !InRange(ItemIndex, VirtualItems)) return std::string();
-  TVirtualListViewItem& item = VirtualItems[static_cast<size_t>(ItemIndex)];
+  const auto i = static_cast<size_t>(ItemIndex);
   switch (d->ColumnType) {
     case vlvColNone: return "?";
     case vlvColCustomStr:
     case vlvColCustomStrDynamic: {
-      std::string text = CellRawText(item, *d);
+      std::string text = CellRawText(i, *d);
       if (d->ColumnType == vlvColCustomStrDynamic && OnFetchDynamicStrColumnContent) {
         // The handler may change the list; it works on copies that are
         // written back only while the item still exists.
         const TVirtualListViewFormatType format = d->FormatType;
         const TKeyValueArrayObj optionMap = d->OptionMap;
-        int32_t id = item.ID;
+        int32_t id = VirtualItems.ID(i);
         OnFetchDynamicStrColumnContent(FSender, ItemIndex, d->ValueIndex, id, text);
-        if (InRange(ItemIndex, VirtualItems)) VirtualItems[static_cast<size_t>(ItemIndex)].ID = id;
+        if (InRange(ItemIndex, VirtualItems)) VirtualItems.SetID(i, id);
         if (format != vlvFormatShowOption) return text;
         std::string shown;
         optionMap.GetValue(text, shown, text);
@@ -525,8 +508,9 @@ std::string TVirtualListViewStore::GetCellDisplayText(int32_t ItemIndex, int32_t
       return text;
     }
     case vlvColCustomInt:
-      if (!InRange(d->ValueIndex, item.IntValues)) return std::string();
-      return VlvFormatIntCell(item.IntValues[static_cast<size_t>(d->ValueIndex)], d->FormatType, d->Options, Display);
+      if (d->ValueIndex < 0 || static_cast<size_t>(d->ValueIndex) >= VirtualItems.IntCount(i)) return std::string();
+      return VlvFormatIntCell(VirtualItems.Int(i, static_cast<size_t>(d->ValueIndex)), d->FormatType, d->Options,
+                              Display);
   }
   return std::string();
 }
@@ -553,9 +537,8 @@ TVirtualListViewCellInfo TVirtualListViewStore::GetEmptyCellInfo() { return TVir
 TVirtualListViewCellInfo TVirtualListViewStore::GetCellInfo(int32_t ItemIndex, int32_t Position) const {
   TVirtualListViewCellInfo info;
   if (!InRange(ItemIndex, VirtualItems)) return info;
-  const TVirtualListViewItem& item = VirtualItems[static_cast<size_t>(ItemIndex)];
-  info.ItemID = item.ID;
-  info.ExtraValue = item.ExtraValue;
+  info.ItemID = VirtualItems.ID(static_cast<size_t>(ItemIndex));
+  info.ExtraValue = VirtualItems.ExtraValue(static_cast<size_t>(ItemIndex));
   info.ItemIndex = ItemIndex;
   info.ListItem = GetRowForItemIndex(ItemIndex);
   const TVirtualListViewColumnInfo* d = ColumnAt(Position);
@@ -604,15 +587,15 @@ void TVirtualListViewStore::SelectItemProc(TVirtualListViewListItem Item, bool S
   const int32_t index = GetItemIndexForListItem(Item);
   if (!InRange(index, VirtualItems)) return;
   if (OnSelectVirtualListItem) {
-    OnSelectVirtualListItem(FSender, Item, Selected, index, VirtualItems[static_cast<size_t>(index)].ID);
+    OnSelectVirtualListItem(FSender, Item, Selected, index, VirtualItems.ID(static_cast<size_t>(index)));
   }
 }
 
 void TVirtualListViewStore::ItemCheckedProc(TVirtualListViewListItem Item, bool Checked) {
   const int32_t index = GetItemIndexForListItem(Item);
   if (!InRange(index, VirtualItems)) return;
-  VirtualItems[static_cast<size_t>(index)].Checked = Checked;
-  if (OnCheckItem) OnCheckItem(FSender, Item, Checked, index, VirtualItems[static_cast<size_t>(index)].ID);
+  VirtualItems.SetChecked(static_cast<size_t>(index), Checked);
+  if (OnCheckItem) OnCheckItem(FSender, Item, Checked, index, VirtualItems.ID(static_cast<size_t>(index)));
 }
 
 void TVirtualListViewStore::ColClick(int32_t Position) {
@@ -641,15 +624,15 @@ void TVirtualListViewStore::DropSelectedOnRow(int32_t TargetRow) {
   }
   const bool toEnd = TargetRow < 0 || TargetRow >= FRowCount || GetItemIndexForListItem(TargetRow) < 0;
   const size_t target = toEnd ? n : static_cast<size_t>(GetItemIndexForListItem(TargetRow));
-  TVirtualListViewItems block;
-  TVirtualListViewItems packed;
+  std::vector<int32_t> block;
+  std::vector<int32_t> packed;
   size_t selectedBefore = 0;
   for (size_t i = 0; i < n; ++i) {
     if (selected[i]) {
-      block.push_back(std::move(VirtualItems[i]));
+      block.push_back(static_cast<int32_t>(i));
       if (i < target) ++selectedBefore;
     } else {
-      packed.push_back(std::move(VirtualItems[i]));
+      packed.push_back(static_cast<int32_t>(i));
     }
   }
   size_t place = packed.size();
@@ -658,11 +641,12 @@ void TVirtualListViewStore::DropSelectedOnRow(int32_t TargetRow) {
     // A drop onto a selected row near the end can point past the packed items.
     place = std::min(place, packed.size());
   }
-  VirtualItems.clear();
-  VirtualItems.reserve(n);
-  std::move(packed.begin(), packed.begin() + static_cast<ptrdiff_t>(place), std::back_inserter(VirtualItems));
-  std::move(block.begin(), block.end(), std::back_inserter(VirtualItems));
-  std::move(packed.begin() + static_cast<ptrdiff_t>(place), packed.end(), std::back_inserter(VirtualItems));
+  std::vector<int32_t> order;
+  order.reserve(n);
+  order.insert(order.end(), packed.begin(), packed.begin() + static_cast<ptrdiff_t>(place));
+  order.insert(order.end(), block.begin(), block.end());
+  order.insert(order.end(), packed.begin() + static_cast<ptrdiff_t>(place), packed.end());
+  VirtualItems.Permute(order);
   PlatformSelectRows({});
   RefreshItemCount();
   PlatformEndUpdate();

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "controls/list_view_format.h"
+#include "controls/list_view_item_store.h"
 #include "controls/list_view_types.h"
 #include "foundation/number_format.h"
 #include "foundation/types.h"
@@ -189,10 +190,6 @@ class TVirtualListViewStore {
   TStrArray2D GetContentAsStrArray(bool IDs, bool Checked, bool Captions) const;
   void SetContentFromStrArray(const TStrArray2D& Content, bool IDs, bool Checked, bool Clear);
 
-  // Proportional widths: each width scaled to fill available pixels; a total
-  // of 0 gives equal widths; no room leaves the widths as they are.
-  static TIntArray ProportionalWidths(const TIntArray& Widths, int32_t Available);
-
  protected:
   // What the platform list view does; headless, the store keeps the rows
   // and the selection itself.
@@ -226,10 +223,10 @@ class TVirtualListViewStore {
   // removal.
   void CompactItems(const std::vector<uint8_t>& drop);
   void RebuildIndexMap();
-  bool ItemPassesFilter(const TVirtualListViewItem& item) const;
+  bool ItemPassesFilter(size_t item) const;
   void SetRowCount(int32_t rows);
   const TVirtualListViewColumnInfo* ColumnAt(int32_t Position) const;
-  std::string CellRawText(const TVirtualListViewItem& item, const TVirtualListViewColumnInfo& d) const;
+  std::string CellRawText(size_t item, const TVirtualListViewColumnInfo& d) const;
   void WriteColumnInfo(int32_t index, TVirtualListViewColumnType ColumnType, int32_t ValueIndex,
                        const std::string& Caption, int32_t Width, int32_t ColumnID, TAlignment Alignment,
                        TVirtualListViewEditType EditType, TVirtualListViewFormatType FormatType,

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 
+#include "controls/layout_direction.h"
 #include "controls/list_view.h"
 #include "foundation/qt/qt_strings.h"
 
@@ -10,21 +11,9 @@ namespace {
 
 QColor ToQColor(TGraphicsColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
-Qt::Alignment ToQtAlignment(TAlignment a) {
-  switch (a) {
-    case taRightJustify: return Qt::AlignRight | Qt::AlignVCenter;
-    case taCenter: return Qt::AlignHCenter | Qt::AlignVCenter;
-    default: return Qt::AlignLeft | Qt::AlignVCenter;
-  }
-}
-
 }  // namespace
 
-TVirtualListViewModel::TVirtualListViewModel(TVirtualListView* list) : QAbstractTableModel(list), FList(list) {}
-
-int TVirtualListViewModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : FRows; }
-
-int TVirtualListViewModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : FColumns; }
+TVirtualListViewModel::TVirtualListViewModel(TVirtualListView* list) : TOwnerDataModel(list), FList(list) {}
 
 QVariant TVirtualListViewModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
@@ -32,25 +21,24 @@ QVariant TVirtualListViewModel::data(const QModelIndex& index, int role) const {
   if (itemIndex < 0 || itemIndex >= FList->GetItemCount()) return {};
   const int column = index.column();
   switch (role) {
-    case Qt::DisplayRole: return ToQString(FList->GetCellDisplayText(itemIndex, column));
+    case Qt::DisplayRole:
+      return CellTextInDirection(ToQString(FList->GetCellDisplayText(itemIndex, column)), FList->layoutDirection());
     case Qt::DecorationRole: {
       if (column != 0 || !FList->ShowIcons()) return {};
-      const int32_t image = FList->VirtualItems[static_cast<size_t>(itemIndex)].ImageIndex;
+      const int32_t image = FList->VirtualItems.ImageIndex(static_cast<size_t>(itemIndex));
       if (image < 0 || image >= FList->Images.size()) return {};
       return FList->Images[image];
     }
     case Qt::CheckStateRole:
       if (column != 0 || !FList->Checkboxes()) return {};
-      return FList->VirtualItems[static_cast<size_t>(itemIndex)].Checked ? Qt::Checked : Qt::Unchecked;
+      return FList->VirtualItems.Checked(static_cast<size_t>(itemIndex)) ? Qt::Checked : Qt::Unchecked;
     case Qt::ForegroundRole: {
       if (FList->DefaultDraw) return {};
-      const TVirtualListViewItem& item = FList->VirtualItems[static_cast<size_t>(itemIndex)];
-      const auto k = static_cast<size_t>(column);
-      return ToQColor(k < item.CellFontColors.size() ? item.CellFontColors[k] : item.FontColor);
+      return ToQColor(FList->VirtualItems.CellFontColor(static_cast<size_t>(itemIndex), static_cast<size_t>(column)));
     }
     case Qt::FontRole: {
       if (FList->DefaultDraw) return {};
-      const TVirtualListViewFontStyles style = FList->VirtualItems[static_cast<size_t>(itemIndex)].FontStyle;
+      const TVirtualListViewFontStyles style = FList->VirtualItems.FontStyle(static_cast<size_t>(itemIndex));
       if (style == 0) return {};
       QFont font = FList->font();
       font.setBold((style & kVlvFontBold) != 0);
@@ -62,7 +50,7 @@ QVariant TVirtualListViewModel::data(const QModelIndex& index, int role) const {
     case Qt::TextAlignmentRole: {
       if (column >= static_cast<int>(FList->VisibleColumns().size())) return {};
       const auto& d = FList->ColumnInfos()[static_cast<size_t>(FList->VisibleColumns()[static_cast<size_t>(column)])];
-      return QVariant::fromValue(ToQtAlignment(d.Alignment));
+      return QVariant::fromValue(QtAlignmentOf(d.Alignment));
     }
     default: return {};
   }
@@ -81,7 +69,7 @@ QVariant TVirtualListViewModel::headerData(int section, Qt::Orientation orientat
   }
   const auto& d = FList->ColumnInfos()[static_cast<size_t>(FList->VisibleColumns()[static_cast<size_t>(section)])];
   if (role == Qt::DisplayRole) return ToQString(d.Caption);
-  if (role == Qt::TextAlignmentRole) return QVariant::fromValue(ToQtAlignment(d.Alignment));
+  if (role == Qt::TextAlignmentRole) return QVariant::fromValue(QtAlignmentOf(d.Alignment));
   return {};
 }
 
@@ -93,33 +81,4 @@ Qt::ItemFlags TVirtualListViewModel::flags(const QModelIndex& index) const {
   return f;
 }
 
-void TVirtualListViewModel::SetRows(int oldRows, int newRows) {
-  if (newRows == FRows) return;
-  if (newRows > FRows) {
-    beginInsertRows(QModelIndex(), FRows, newRows - 1);
-    FRows = newRows;
-    endInsertRows();
-  } else {
-    beginRemoveRows(QModelIndex(), newRows, FRows - 1);
-    FRows = newRows;
-    endRemoveRows();
-  }
-}
-
-void TVirtualListViewModel::ColumnsChanged() {
-  const int columns = static_cast<int>(FList->VisibleColumns().size());
-  if (columns > FColumns) {
-    beginInsertColumns(QModelIndex(), FColumns, columns - 1);
-    FColumns = columns;
-    endInsertColumns();
-  } else if (columns < FColumns) {
-    beginRemoveColumns(QModelIndex(), columns, FColumns - 1);
-    FColumns = columns;
-    endRemoveColumns();
-  }
-  if (FColumns > 0) emit headerDataChanged(Qt::Horizontal, 0, FColumns - 1);
-}
-
-void TVirtualListViewModel::Repaint() {
-  if (FRows > 0 && FColumns > 0) emit dataChanged(index(0, 0), index(FRows - 1, FColumns - 1));
-}
+void TVirtualListViewModel::ColumnsChanged() { SetColumns(static_cast<int>(FList->VisibleColumns().size())); }

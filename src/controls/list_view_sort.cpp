@@ -6,59 +6,6 @@
 #include "foundation/hoare_quicksort.h"
 #include "foundation/letter_case.h"
 
-namespace {
-
-// Moves every item to its new place: result[k] = old[order[k]], following
-// the permutation's cycles so that no second array of items is needed.
-void ApplyOrder(TVirtualListViewItems& items, const std::vector<int32_t>& order) {
-  std::vector<uint8_t> done(items.size(), 0);
-  for (size_t start = 0; start < items.size(); ++start) {
-    if (done[start] || static_cast<size_t>(order[start]) == start) {
-      done[start] = 1;
-      continue;
-    }
-    TVirtualListViewItem held = std::move(items[start]);
-    size_t k = start;
-    while (true) {
-      done[k] = 1;
-      const auto from = static_cast<size_t>(order[k]);
-      if (from == start) {
-        items[k] = std::move(held);
-        break;
-      }
-      items[k] = std::move(items[from]);
-      k = from;
-    }
-  }
-}
-
-template <typename Key>
-void SortOrder(std::vector<int32_t>& order, size_t count, const Key& key, bool descending) {
-  using KeyType = std::decay_t<decltype(key(0))>;
-  const KeyType* pivot = nullptr;
-  auto takePivot = [&](ptrdiff_t m) { pivot = &key(order[static_cast<size_t>(m)]); };
-  auto swap = [&](ptrdiff_t i, ptrdiff_t j) {
-    std::swap(order[static_cast<size_t>(i)], order[static_cast<size_t>(j)]);
-  };
-  // Crafted input that would make the quicksort quadratic ends in an
-  // order-keeping sort of the rest.
-  auto finish = [&](ptrdiff_t lo, ptrdiff_t hi) {
-    std::stable_sort(order.begin() + lo, order.begin() + hi + 1,
-                     [&](int32_t a, int32_t b) { return descending ? key(b) < key(a) : key(a) < key(b); });
-  };
-  if (descending) {
-    HoareQuickSort(
-        count, takePivot, [&](ptrdiff_t i) { return *pivot < key(order[static_cast<size_t>(i)]); },
-        [&](ptrdiff_t j) { return key(order[static_cast<size_t>(j)]) < *pivot; }, swap, finish);
-  } else {
-    HoareQuickSort(
-        count, takePivot, [&](ptrdiff_t i) { return key(order[static_cast<size_t>(i)]) < *pivot; },
-        [&](ptrdiff_t j) { return *pivot < key(order[static_cast<size_t>(j)]); }, swap, finish);
-  }
-}
-
-}  // namespace
-
 void TVirtualListViewStore::SortUp(TVirtualListViewColumnType ColumnType, int32_t ValueIndex) {
   SortInternal(ColumnType, ValueIndex, false);
 }
@@ -72,15 +19,14 @@ void TVirtualListViewStore::SortInternal(TVirtualListViewColumnType ColumnType, 
   if (n < 2) return;
   const bool byString = ColumnType == vlvColCustomStr;
   if (!byString && ColumnType != vlvColCustomInt) return;
-  for (auto& item : VirtualItems) {
+  TVirtualListViewItems& items = VirtualItems;
+  const auto cell = static_cast<size_t>(ValueIndex);
+  if (byString) items.ResetSortKeyStrs();
+  for (size_t i = 0; i < n; ++i) {
     if (byString) {
-      item.SortKeyStr = ValueIndex >= 0 && static_cast<size_t>(ValueIndex) < item.StrValues.size()
-                            ? UTF8UpperCase(item.StrValues[static_cast<size_t>(ValueIndex)])
-                            : std::string();
+      items.SetSortKeyStr(i, ValueIndex >= 0 && cell < items.StrCount(i) ? UTF8UpperCase(items.Str(i, cell)) : "");
     } else {
-      item.SortKeyInt = ValueIndex >= 0 && static_cast<size_t>(ValueIndex) < item.IntValues.size()
-                            ? item.IntValues[static_cast<size_t>(ValueIndex)]
-                            : 0;
+      items.SetSortKeyInt(i, ValueIndex >= 0 && cell < items.IntCount(i) ? items.Int(i, cell) : 0);
     }
   }
 
@@ -90,7 +36,7 @@ void TVirtualListViewStore::SortInternal(TVirtualListViewColumnType ColumnType, 
   const int32_t focusedItem = GetItemIndexForListItem(PlatformFocusedRow());
 
   if (SortStable) {
-    for (size_t i = 0; i < n; ++i) VirtualItems[i].PositionBeforeSort = static_cast<int32_t>(i);
+    for (size_t i = 0; i < n; ++i) items.SetPositionBeforeSort(i, static_cast<int32_t>(i));
   }
   std::vector<int32_t> order(n);
   for (size_t i = 0; i < n; ++i) order[i] = static_cast<int32_t>(i);
@@ -98,20 +44,17 @@ void TVirtualListViewStore::SortInternal(TVirtualListViewColumnType ColumnType, 
   const size_t fixed = std::min(n, static_cast<size_t>(std::max(FixedRowsBottom, 0)));
   const size_t sorted = n - fixed;
   if (byString) {
-    SortOrder(
-        order, sorted,
-        [this](int32_t i) -> const std::string& { return VirtualItems[static_cast<size_t>(i)].SortKeyStr; },
-        Descending);
+    HoareSortOrder(
+        order, sorted, [&items](int32_t i) { return items.SortKeyStr(static_cast<size_t>(i)); }, Descending);
   } else {
-    SortOrder(
-        order, sorted, [this](int32_t i) -> const int64_t& { return VirtualItems[static_cast<size_t>(i)].SortKeyInt; },
-        Descending);
+    HoareSortOrder(
+        order, sorted, [&items](int32_t i) { return items.SortKeyInt(static_cast<size_t>(i)); }, Descending);
   }
   if (SortStable) {
     auto sameKey = [&](size_t a, size_t b) {
-      const auto& x = VirtualItems[static_cast<size_t>(order[a])];
-      const auto& y = VirtualItems[static_cast<size_t>(order[b])];
-      return byString ? x.SortKeyStr == y.SortKeyStr : x.SortKeyInt == y.SortKeyInt;
+      const auto x = static_cast<size_t>(order[a]);
+      const auto y = static_cast<size_t>(order[b]);
+      return byString ? items.SortKeyStr(x) == items.SortKeyStr(y) : items.SortKeyInt(x) == items.SortKeyInt(y);
     };
     // The position before the sort is the item's old index, which order holds.
     size_t runStart = 0;
@@ -122,7 +65,7 @@ void TVirtualListViewStore::SortInternal(TVirtualListViewColumnType ColumnType, 
       runStart = i;
     }
   }
-  ApplyOrder(VirtualItems, order);
+  items.Permute(order);
 
   std::vector<int32_t> newIndex(n);
   for (size_t k = 0; k < n; ++k) newIndex[static_cast<size_t>(order[k])] = static_cast<int32_t>(k);

@@ -11,9 +11,6 @@
 #include "foundation/containers_maps.h"
 #include "foundation/types.h"
 
-// The widget library's text alignment values (also those of TDocTXT).
-enum TAlignment : int32_t { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
-
 enum TVirtualListViewColumnType : int32_t {
   vlvColNone,
   vlvColCustomStr,
@@ -62,7 +59,6 @@ struct TVirtualListViewItem {
   bool Editable = true;
   bool Checked = false;
 };
-using TVirtualListViewItems = std::vector<TVirtualListViewItem>;
 
 struct TVirtualListViewColumnInfo {
   int32_t ColumnID = 0;

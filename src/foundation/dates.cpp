@@ -1,6 +1,8 @@
 #include "foundation/dates.h"
 
+#include <algorithm>
 #include <cmath>
+#include <ctime>
 #include <limits>
 #include <vector>
 
@@ -342,4 +344,127 @@ std::string SecondsToHHxMMxSSTime(int64_t seconds, const std::string& separator)
 std::string SecondsToMMxSSorHHxMMxSSTime(int64_t seconds, const std::string& separator) {
   if (seconds < 3600) return Pad(seconds / 60, 2) + separator + Pad(seconds % 60, 2);
   return SecondsToHHxMMxSSTime(seconds, separator);
+}
+
+namespace {
+
+bool IsFormatLetter(char c) { return c == 'd' || c == 'm' || c == 'y' || c == 'h' || c == 'n' || c == 's'; }
+
+std::string PadNumber(int value, size_t width) {
+  std::string s = std::to_string(value);
+  if (s.size() < width) s.insert(0, width - s.size(), '0');
+  return s;
+}
+
+size_t RunLength(const std::string& pattern, size_t pos) {
+  size_t n = 1;
+  while (pos + n < pattern.size() && pattern[pos + n] == pattern[pos]) ++n;
+  return n;
+}
+
+}  // namespace
+
+std::string FormatDateTimeWith(const std::string& format, TDateTime value) {
+  int year, month, day, hour, minute, second, millisecond;
+  if (!DecodeDateTime(value, year, month, day, hour, minute, second, millisecond)) return "";
+  std::string out;
+  for (size_t i = 0; i < format.size();) {
+    char c = format[i];
+    if (!IsFormatLetter(c)) {
+      out += format[i++];
+      continue;
+    }
+    size_t run = 0;
+    while (i < format.size() && format[i] == c) ++i, ++run;
+    int v = 0;
+    switch (c) {
+      case 'y': v = run <= 2 ? year % 100 : year; break;
+      case 'm': v = month; break;
+      case 'd': v = day; break;
+      case 'h': v = hour; break;
+      case 'n': v = minute; break;
+      case 's': v = second; break;
+    }
+    std::string digits = std::to_string(v);
+    if (digits.size() < run) digits.insert(0, run - digits.size(), '0');
+    out += digits;
+  }
+  return out;
+}
+
+std::string FormatDateTimePattern(const std::string& pattern, int year, int month, int day, int hour, int minute,
+                                  int second) {
+  const bool twelveHours = pattern.find("AP") != std::string::npos || pattern.find("ap") != std::string::npos;
+  std::string out;
+  size_t pos = 0;
+  while (pos < pattern.size()) {
+    const char c = pattern[pos];
+    if (c == '\'') {
+      const size_t end = pattern.find('\'', pos + 1);
+      if (end == pos + 1) {
+        out += '\'';
+        pos += 2;
+        continue;
+      }
+      const size_t stop = end == std::string::npos ? pattern.size() : end;
+      out += pattern.substr(pos + 1, stop - pos - 1);
+      pos = stop == pattern.size() ? stop : stop + 1;
+      continue;
+    }
+    const size_t n = RunLength(pattern, pos);
+    const size_t width = n >= 2 ? 2 : 1;
+    switch (c) {
+      case 'd': out += PadNumber(day, width); break;
+      case 'M': out += PadNumber(month, width); break;
+      case 'y': out += n >= 4 ? PadNumber(year, 4) : PadNumber(year % 100, 2); break;
+      case 'h':
+      case 'H': {
+        int h = hour;
+        if (c == 'h' && twelveHours) h = hour % 12 == 0 ? 12 : hour % 12;
+        out += PadNumber(h, width);
+        break;
+      }
+      case 'm': out += PadNumber(minute, width); break;
+      case 's': out += PadNumber(second, width); break;
+      case 'A':
+      case 'a':
+        if (pos + 1 < pattern.size() && (pattern[pos + 1] == 'P' || pattern[pos + 1] == 'p')) {
+          out += c == 'A' ? (hour < 12 ? "AM" : "PM") : (hour < 12 ? "am" : "pm");
+          pos += 2;
+          continue;
+        }
+        out.append(n, c);
+        break;
+      case 't': break;  // time-zone names are not shown in a list cell
+      default: out.append(n, c); break;
+    }
+    pos += n;
+  }
+  while (!out.empty() && out.back() == ' ') out.pop_back();
+  return out;
+}
+
+std::string FormatDateAndTime(TDateTime value, const std::string& datePattern, const std::string& timePattern) {
+  int year, month, day, hour, minute, second, millisecond;
+  if (!DecodeDateTime(value, year, month, day, hour, minute, second, millisecond)) return "";
+  std::string text = FormatDateTimePattern(datePattern, year, month, day, hour, minute, second);
+  if (hour != 0 || minute != 0 || second != 0) {
+    text += ' ';
+    text += FormatDateTimePattern(timePattern, year, month, day, hour, minute, second);
+  }
+  return text;
+}
+
+bool UnixTimeToLocalDateTime(int64_t seconds, TDateTime& value) {
+  const auto t = static_cast<time_t>(seconds);
+  std::tm parts{};
+  if (localtime_r(&t, &parts) == nullptr) return false;
+  TDateTime date = 0;
+  TDateTime time = 0;
+  if (!TryEncodeDate(parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, date) ||
+      !TryEncodeTime(parts.tm_hour, parts.tm_min, std::min(parts.tm_sec, 59), 0, time)) {
+    return false;
+  }
+  value = ComposeDateTime(date, time);
+  return true;
 }

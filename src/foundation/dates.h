@@ -45,3 +45,21 @@ std::string SecondsToTime(double seconds, const std::string& format);
 std::string SecondsToHHxMMxSSTime(int64_t seconds, const std::string& separator);
 // Minutes and seconds below one hour, hours, minutes and seconds from there.
 std::string SecondsToMMxSSorHHxMMxSSTime(int64_t seconds, const std::string& separator);
+
+// --- Date-times as text --------------------------------------------------------
+
+// The value in a format of the tokens d, m, y, h, n (minutes) and s, each run
+// of a letter widened to as many digits ("yy" and "y" give two year digits);
+// any other character stands for itself. "" for a value outside years 1-9999.
+std::string FormatDateTimeWith(const std::string& format, TDateTime value);
+// Fills a pattern in the system locale's syntax (Qt's: d dd M MM yy yyyy h hh
+// H HH m mm s ss AP ap, literal text between apostrophes, t dropped) with the
+// parts of a date and time.
+std::string FormatDateTimePattern(const std::string& pattern, int year, int month, int day, int hour, int minute,
+                                  int second);
+// The date in the date pattern, a blank and the time in the time pattern; the
+// time is left out at exactly midnight. "" outside years 1-9999.
+std::string FormatDateAndTime(TDateTime value, const std::string& datePattern, const std::string& timePattern);
+// Seconds since 1970 (UTC) as a local date-time; false where the system
+// cannot convert them.
+bool UnixTimeToLocalDateTime(int64_t seconds, TDateTime& value);

@@ -15,9 +15,12 @@
 // equal keys differs from the plain procedure only on crafted input.
 #pragma once
 
+#include <algorithm>
 #include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <tuple>
+#include <type_traits>
 #include <vector>
 
 // takePivot(m) copies the key at index m as the pivot; beforePivot(i) is true
@@ -76,5 +79,31 @@ void HoareQuickSort(size_t count, const TakePivot& takePivot, const BeforePivot&
         break;
       }
     }
+  }
+}
+
+// The quicksort applied to a list of record numbers: sorts order[0..count-1]
+// by key(order[k]), ascending or descending. key returns a value or a view
+// that stays valid while the sort runs.
+template <typename Key>
+void HoareSortOrder(std::vector<int32_t>& order, size_t count, const Key& key, bool descending) {
+  using KeyType = std::decay_t<decltype(key(0))>;
+  KeyType pivot{};
+  auto takePivot = [&](ptrdiff_t m) { pivot = key(order[static_cast<size_t>(m)]); };
+  auto swap = [&](ptrdiff_t i, ptrdiff_t j) {
+    std::swap(order[static_cast<size_t>(i)], order[static_cast<size_t>(j)]);
+  };
+  auto finish = [&](ptrdiff_t lo, ptrdiff_t hi) {
+    std::stable_sort(order.begin() + lo, order.begin() + hi + 1,
+                     [&](int32_t a, int32_t b) { return descending ? key(b) < key(a) : key(a) < key(b); });
+  };
+  if (descending) {
+    HoareQuickSort(
+        count, takePivot, [&](ptrdiff_t i) { return pivot < key(order[static_cast<size_t>(i)]); },
+        [&](ptrdiff_t j) { return key(order[static_cast<size_t>(j)]) < pivot; }, swap, finish);
+  } else {
+    HoareQuickSort(
+        count, takePivot, [&](ptrdiff_t i) { return key(order[static_cast<size_t>(i)]) < pivot; },
+        [&](ptrdiff_t j) { return pivot < key(order[static_cast<size_t>(j)]); }, swap, finish);
   }
 }

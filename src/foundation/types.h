@@ -39,6 +39,8 @@ using TStrStrArray = std::vector<TStrStr>;
 enum TSizeType : int32_t { sizeTypeBestUnit, sizeTypeByte, sizeTypeKB, sizeTypeMB, sizeTypeGB, sizeTypeTB };
 enum TResolutionUnit : int32_t { resolutionUnitUnknown, resolutionUnitInch, resolutionUnitCentimeter };
 enum TAlwaysNeverAskOption : int32_t { anaOptAlways, anaOptNever, anaOptAsk };
+// The widget library's text alignment values (also those of TDocTXT).
+enum TAlignment : int32_t { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
 enum TAlignmentVertical : int32_t { tavTop, tavCenter, tavBottom };
 
 enum TFontStyleType : int32_t { fstRegular, fstBold, fstItalic, fstBoldItalic };

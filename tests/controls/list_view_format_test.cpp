@@ -7,6 +7,7 @@
 #include <string>
 
 #include "controls/list_view_format.h"
+#include "foundation/dates.h"
 
 namespace {
 
@@ -178,11 +179,11 @@ TEST(ListViewFormat, OptionTextsAndDatePatterns) {
   EXPECT_EQ(VlvOptionText(options, 0, true), "Alpha");
   EXPECT_EQ(VlvOptionText(options, 1, true), "b");
   EXPECT_EQ(VlvOptionText(options, 2, true), "2");
-  EXPECT_EQ(VlvFormatDateTimePattern("M/d/yy", 2024, 3, 7, 0, 0, 0), "3/7/24");
-  EXPECT_EQ(VlvFormatDateTimePattern("dd.MM.yyyy", 2024, 3, 7, 0, 0, 0), "07.03.2024");
-  EXPECT_EQ(VlvFormatDateTimePattern("h:mm:ss AP t", 2024, 3, 7, 15, 4, 5), "3:04:05 PM");
-  EXPECT_EQ(VlvFormatDateTimePattern("h:mm ap", 2024, 3, 7, 0, 4, 5), "12:04 am");
-  EXPECT_EQ(VlvFormatDateTimePattern("HH'h'mm", 2024, 3, 7, 9, 4, 5), "09h04");
+  EXPECT_EQ(FormatDateTimePattern("M/d/yy", 2024, 3, 7, 0, 0, 0), "3/7/24");
+  EXPECT_EQ(FormatDateTimePattern("dd.MM.yyyy", 2024, 3, 7, 0, 0, 0), "07.03.2024");
+  EXPECT_EQ(FormatDateTimePattern("h:mm:ss AP t", 2024, 3, 7, 15, 4, 5), "3:04:05 PM");
+  EXPECT_EQ(FormatDateTimePattern("h:mm ap", 2024, 3, 7, 0, 4, 5), "12:04 am");
+  EXPECT_EQ(FormatDateTimePattern("HH'h'mm", 2024, 3, 7, 9, 4, 5), "09h04");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "controls/list_view_items.h"
+#include "foundation/proportional_widths.h"
 #include "test_support.h"
 
 namespace {
@@ -209,11 +210,11 @@ TEST(ListViewStore, ItemLimitRemovesThroughTheRemovalPath) {
 }
 
 TEST(ListViewStore, ProportionalColumnWidths) {
-  EXPECT_EQ(TVirtualListViewStore::ProportionalWidths({100, 300}, 430 - 30), (TIntArray{100, 300}));
-  EXPECT_EQ(TVirtualListViewStore::ProportionalWidths({100, 300}, 830 - 30), (TIntArray{200, 600}));
+  EXPECT_EQ(ProportionalWidths({100, 300}, 430 - 30), (TIntArray{100, 300}));
+  EXPECT_EQ(ProportionalWidths({100, 300}, 830 - 30), (TIntArray{200, 600}));
   // A total of 0 divides the room equally instead of dividing by zero.
-  EXPECT_EQ(TVirtualListViewStore::ProportionalWidths({0, 0}, 400), (TIntArray{200, 200}));
-  EXPECT_EQ(TVirtualListViewStore::ProportionalWidths({100, 300}, 0), (TIntArray{100, 300}));
+  EXPECT_EQ(ProportionalWidths({0, 0}, 400), (TIntArray{200, 200}));
+  EXPECT_EQ(ProportionalWidths({100, 300}, 0), (TIntArray{100, 300}));
 }
 
 TEST(ListViewStore, OptionsOfIntegerAndStringColumns) {

@@ -253,3 +253,21 @@ for line in open(sys.argv[1]):
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DateTimeText, LocalePatternsWithTheTimeLeftOutAtMidnight) {
+  TDateTime day = 0;
+  ASSERT_TRUE(TryEncodeDate(2024, 3, 7, day));
+  EXPECT_EQ(FormatDateAndTime(day, "dd.MM.yyyy", "HH:mm:ss"), "07.03.2024");
+  TDateTime time = 0;
+  ASSERT_TRUE(TryEncodeTime(15, 4, 5, 0, time));
+  EXPECT_EQ(FormatDateAndTime(day + time, "M/d/yy", "h:mm:ss AP"), "3/7/24 3:04:05 PM");
+  EXPECT_EQ(FormatDateAndTime(-1e9, "dd.MM.yyyy", "HH:mm:ss"), "");
+  // The local date-time of a Unix time round-trips through the parts.
+  TDateTime local = 0;
+  ASSERT_TRUE(UnixTimeToLocalDateTime(1709823845, local));
+  EXPECT_EQ(FormatDateTimeWith("yyyy", local), "2024");
+}
+
+}  // namespace

@@ -114,6 +114,8 @@ class TSOManagedControl {
   virtual void ResetValuesToDefault() {}
   virtual void Initialize() {}
   virtual void SetURLAppendix(const std::string& appendix, const std::string& urlPart) {}
+  // File list views: the dialog that chooses and orders their columns.
+  virtual void ExecuteColumnsDialog() {}
   // Raw panels: mirror the children for the language's reading direction.
   virtual void FlipChildren(uint32_t language) {}
 };

@@ -4,7 +4,6 @@
 
 #include "controls/dialogs.h"
 #include "foundation/qt/qt_strings.h"
-#include "foundation/str_split.h"
 #include "frame/qt/open_file_dialog.h"
 #include "text/text_store.h"
 
@@ -26,21 +25,6 @@ std::string TQtSettingsUserDialogs::InputComboBox(const std::string& caption, co
                                                   const std::string& defaultText, const TStrArray& items) {
   return ::InputComboBox(caption, prompt, okCaption, cancelCaption, defaultText, items);
 }
-
-QStringList QtFileFilters(const std::string& filter) {
-  TStrArray parts;
-  Explode(parts, "|", filter);
-  QStringList out;
-  for (size_t i = 0; i < parts.size(); i += 2) {
-    QString entry = ToQString(parts[i]);
-    // "*.*" matches only names with a dot here; every file is "*".
-    entry.replace(QStringLiteral("(*.*)"), QStringLiteral("(*)"));
-    out << entry;
-  }
-  return out;
-}
-
-QString QtFileFilter(const std::string& filter) { return QtFileFilters(filter).first(); }
 
 std::string TQtSettingsUserDialogs::SaveFileDialog(const std::string& title, const std::string& fileName,
                                                    const std::string& defaultExt, const std::string& filter) {

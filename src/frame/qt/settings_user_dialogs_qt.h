@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "foundation/qt/file_filters.h"
 #include "frame/core/settings_types.h"
 
 class TQtSettingsUserDialogs : public TSettingsUserDialogs {
@@ -28,9 +29,3 @@ class TQtSettingsUserDialogs : public TSettingsUserDialogs {
  private:
   QPointer<QWidget> FParent;
 };
-
-// "Text Files (*.txt)|*.txt|All Files (*.*)|*.*" as Qt's list of filters:
-// "Text Files (*.txt)", "All Files (*)" ("*.*" would hide names without a dot).
-QStringList QtFileFilters(const std::string& filter);
-// The first of them: "Syllabrix Settings (*.sxs)|*.sxs" gives "Syllabrix Settings (*.sxs)".
-QString QtFileFilter(const std::string& filter);

@@ -1322,8 +1322,11 @@ void TSettingsWindowHost::ActionButtonClickSetToDefault(QObject* sender) {
   if (qobject_cast<QPushButton*>(sender) && ValidSender(sender, id)) FSO.ActionButtonClickSetToDefault(id);
 }
 
-void TSettingsWindowHost::ActionButtonConfigureFileListViewColumns(QObject*) {
-  // Only a hosted file list view has a columns dialog; this program hosts none.
+void TSettingsWindowHost::ActionButtonConfigureFileListViewColumns(QObject* sender) {
+  int32_t id = 0;
+  if (!qobject_cast<QPushButton*>(sender) || !ValidSender(sender, id)) return;
+  TSOManagedControl* linked = FSO.Controls()[id].LinkedObject;
+  if (linked && linked->Supports(mcFileListView)) linked->ExecuteColumnsDialog();
 }
 
 void TSettingsWindowHost::ActionCheckBoxToggleCharsChange(QObject* sender) {

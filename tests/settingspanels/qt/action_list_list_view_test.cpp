@@ -25,7 +25,7 @@ class ActionListRows : public ::testing::Test {
     GetActionListFromListView(text, View, L, onlySelected);
     return text;
   }
-  TStrArray Row(int32_t i) const { return View.VirtualItems.at(static_cast<size_t>(i)).StrValues; }
+  TStrArray Row(int32_t i) const { return View.VirtualItems[static_cast<size_t>(i)].StrValues; }
   struct TAppFirst {
     TAppFirst() { PanelsTestApp(); }
   } AppFirst;
