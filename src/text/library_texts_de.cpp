@@ -315,6 +315,7 @@ constexpr TSprSlotText kTexts[] = {
     {306, "Automatisch erkennen"},
     {307, "Dateiendung"},
     {308, "Endung"},
+    {309, "Abschließendes Pfadtrennzeichen"},
     {310, "Anzahl der Dateien"},
     {311, "Anzahl der Ordner"},
     {312, "Ordnergröße"},

@@ -1,5 +1,5 @@
 // The German texts as the user sees them: the captions built out of German
-// parts, the one slot that stays English, and a switch to another language
+// parts, the path delimiter slot, and a switch to another language
 // that must not leave any German behind.
 #include <gtest/gtest.h>
 
@@ -40,7 +40,7 @@ TEST_F(GermanTexts, DerivedCaptionsAreBuiltFromGermanParts) {
       {533, "Spalten konfigurieren..."},
       {928, "Deutsch"},
       {929, "Ελληνικά (Griechisch)"},
-      {309, "Trailing Path Delimiter"},
+      {309, "Abschließendes Pfadtrennzeichen"},
       {948, "Generator"},
       {SprFirstProgramSlot + 115, "CSV"},
       {SprFirstProgramSlot + 116, "Buchstaben, aufsteigend"},

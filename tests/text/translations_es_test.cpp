@@ -1,5 +1,5 @@
 // The Spanish texts as the user sees them: the captions built out of Spanish
-// parts, the slots that stay English, and the opening question mark.
+// parts and the opening question mark.
 #include <gtest/gtest.h>
 
 #include "translation_fixture.h"
@@ -35,14 +35,6 @@ TEST_F(SpanishTexts, DerivedCaptionsAreBuiltFromSpanishParts) {
   };
   for (const auto& c : kCases) EXPECT_EQ(SprResGlobalArr.at(c.Slot), c.Text) << "slot " << c.Slot;
   EXPECT_EQ(SprLocalText(122).rfind("Más información en: www.pellwick.example/es/", 0), 0u) << SprLocalText(122);
-}
-
-TEST_F(SpanishTexts, LeftOutSlotsShowEnglish) {
-  std::map<StrResGlobal, std::string_view> english;
-  for (const TSprSlotText& t : SprEnglishLibraryTexts()) english[t.Slot] = t.Text;
-  SetSprResGlobal(kSpanish);
-  for (const StrResGlobal s : {StrResGlobal{123}, StrResGlobal{309}, StrResGlobal{319}, StrResGlobal{353}})
-    EXPECT_EQ(SprResGlobalArr.at(s), english[s]) << "slot " << s;
 }
 
 TEST_F(SpanishTexts, MissingPositionsFollowTheColonAfterABlank) {

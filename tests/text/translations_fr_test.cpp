@@ -1,5 +1,5 @@
 // The French texts as the user sees them: the captions built out of French
-// parts, the slots that stay English, the typographic apostrophe, and the
+// parts, the typographic apostrophe, and the
 // no-break space before a colon, semicolon, question or exclamation mark and
 // inside the guillemets.
 #include <gtest/gtest.h>
@@ -37,14 +37,6 @@ TEST_F(FrenchTexts, DerivedCaptionsAreBuiltFromFrenchParts) {
   for (const auto& c : kCases) EXPECT_EQ(SprResGlobalArr.at(c.Slot), c.Text) << "slot " << c.Slot;
   EXPECT_EQ(SprLocalText(122).rfind("Plus d’informations sur\u00A0: www.pellwick.example/fr/", 0), 0u)
       << SprLocalText(122);
-}
-
-TEST_F(FrenchTexts, LeftOutSlotsShowEnglish) {
-  std::map<StrResGlobal, std::string_view> english;
-  for (const TSprSlotText& t : SprEnglishLibraryTexts()) english[t.Slot] = t.Text;
-  SetSprResGlobal(kFrench);
-  for (const StrResGlobal s : {StrResGlobal{123}, StrResGlobal{309}, StrResGlobal{319}, StrResGlobal{353}})
-    EXPECT_EQ(SprResGlobalArr.at(s), english[s]) << "slot " << s;
 }
 
 TEST_F(FrenchTexts, MissingPositionsFollowTheColonAfterABlank) {

@@ -403,10 +403,19 @@ TEST_F(ActionListEditor, ScreenshotsInSeveralLanguages) {
   WriteList("Cleanup.al",
             "# \"Tidy the text\"\nreplace ALL \"  \" \" \" -w\nreplacelines 1-3:ALL a\\nb c -ci\n"
             "repeat 2\npick SELECTED 1,4-6 0,5\ninsert after \"--\"\nclear\n");
-  const std::pair<int32_t, const char*> languages[] = {
-      {SprLangEnglish, "en"}, {SprLangGerman, "de"},  {SprLangArabic, "ar"},
-      {SprLangItalian, "it"}, {SprLangDutch, "nl"},   {SprLangBrazilianPortuguese, "ptbr"},
-      {SprLangDanish, "da"},  {SprLangSerbian, "sr"}, {SprLangKorean, "ko"}};
+  const std::pair<int32_t, const char*> languages[] = {{SprLangEnglish, "en"},
+                                                       {SprLangGerman, "de"},
+                                                       {SprLangArabic, "ar"},
+                                                       {SprLangItalian, "it"},
+                                                       {SprLangDutch, "nl"},
+                                                       {SprLangBrazilianPortuguese, "ptbr"},
+                                                       {SprLangDanish, "da"},
+                                                       {SprLangSerbian, "sr"},
+                                                       {SprLangKorean, "ko"},
+                                                       {SprLangJapanese, "ja"},
+                                                       {SprLangSimplifiedChinese, "zhsimp"},
+                                                       {SprLangRussian, "ru"},
+                                                       {SprLangPolish, "pl"}};
   for (const auto& [language, suffix] : languages) {
     SetSprResGlobal(static_cast<uint32_t>(language));
     // The program mirrors every window for Arabic.
