@@ -100,7 +100,11 @@ std::vector<int32_t> TTabbedLabel::TextWidths() const {
   return widths;
 }
 
-int32_t TTabbedLabel::GetTabAtPosition(int32_t x, int32_t) const { return TabAtPosition(FGeometry, x); }
+// The strip's geometry is reckoned from the leading edge; a right-to-left
+// strip starts at the right, so its x positions are read from there.
+int32_t TTabbedLabel::LeadingX(int32_t x) const { return isRightToLeft() ? width() - 1 - x : x; }
+
+int32_t TTabbedLabel::GetTabAtPosition(int32_t x, int32_t) const { return TabAtPosition(FGeometry, LeadingX(x)); }
 
 QSize TTabbedLabel::sizeHint() const {
   QFontMetrics fm(font());
@@ -111,6 +115,16 @@ QSize TTabbedLabel::sizeHint() const {
 
 void TTabbedLabel::paintEvent(QPaintEvent*) {
   QPainter p(this);
+  const bool rtl = isRightToLeft();
+  // Positions below are from the leading edge; a mirrored strip draws each
+  // text and line at the same distance from the right.
+  auto textAt = [&](int32_t x, int32_t y, int32_t w, const QString& text) {
+    p.drawText(rtl ? width() - x - w : x, y, text);
+  };
+  auto lineAt = [&](int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    if (rtl) x1 = width() - 1 - x1, x2 = width() - 1 - x2;
+    p.drawLine(x1, y1, x2, y2);
+  };
   QFont regular = font();
   QFont bold = font();
   bold.setBold(true);
@@ -122,14 +136,14 @@ void TTabbedLabel::paintEvent(QPaintEvent*) {
   if (!FCaption.empty()) {
     p.setFont(bold);
     captionWidth = fmBold.horizontalAdvance(ToQString(FCaption));
-    p.drawText(FTabStartPosition, y + fm.ascent(), ToQString(FCaption));
+    textAt(FTabStartPosition, y + fm.ascent(), captionWidth, ToQString(FCaption));
   }
   std::vector<int32_t> widths = TextWidths();
   FGeometry =
       TabStripGeometry(widths, FTabStartPosition, captionWidth, FTabSpacing, FTabSpacingSidewards, FFixedTabWidth);
   int32_t start = captionWidth >= 0 ? FGeometry.TabsStartX + FTabSpacing : FTabStartPosition;
   p.setPen(FTabBorderColor);
-  if (FDrawTabRects && start > 0) p.drawLine(0, height() - 1, start, height() - 1);
+  if (FDrawTabRects && start > 0) lineAt(0, height() - 1, start, height() - 1);
   int32_t x0 = start;
   for (size_t i = 0; i < widths.size(); ++i) {
     int32_t x = FGeometry.TextX[i];
@@ -139,24 +153,24 @@ void TTabbedLabel::paintEvent(QPaintEvent*) {
     if (static_cast<int32_t>(i) == FTabIndex && FTabSelectedBold) {
       p.setFont(bold);
       int32_t b = fmBold.horizontalAdvance(text);
-      p.drawText(std::max(0, x - (b - widths[i]) / 2), y + fm.ascent(), text);
+      textAt(std::max(0, x - (b - widths[i]) / 2), y + fm.ascent(), b, text);
     } else {
       p.setFont(regular);
-      p.drawText(x, y + fm.ascent(), text);
+      textAt(x, y + fm.ascent(), widths[i], text);
     }
     p.setPen(FTabBorderColor);
     bool last = i + 1 == widths.size();
     if (FDrawTabBorders && (FDrawTabRects || !last)) {
-      p.drawLine(right, 0, right, height());
-      if (FDrawTabRects && i == 0) p.drawLine(x0, 0, x0, height());
+      lineAt(right, 0, right, height());
+      if (FDrawTabRects && i == 0) lineAt(x0, 0, x0, height());
     }
     if (FDrawTabRects) {
-      p.drawLine(x0, 0, right, 0);
-      if (static_cast<int32_t>(i) != FTabIndex) p.drawLine(x0, height() - 1, right, height() - 1);
+      lineAt(x0, 0, right, 0);
+      if (static_cast<int32_t>(i) != FTabIndex) lineAt(x0, height() - 1, right, height() - 1);
     }
     x0 = right;
   }
-  if (FDrawTabRects) p.drawLine(x0, height() - 1, width(), height() - 1);
+  if (FDrawTabRects) lineAt(x0, height() - 1, width(), height() - 1);
 }
 
 void TTabbedLabel::mousePressEvent(QMouseEvent* e) {
@@ -170,7 +184,7 @@ void TTabbedLabel::mousePressEvent(QMouseEvent* e) {
 
 void TTabbedLabel::mouseMoveEvent(QMouseEvent* e) {
   QWidget::mouseMoveEvent(e);
-  auto x = static_cast<int32_t>(e->position().x());
+  auto x = LeadingX(static_cast<int32_t>(e->position().x()));
   setCursor(FGeometry.TabsStartX < x && x < FGeometry.TabsEndX ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 

@@ -83,6 +83,7 @@ class TTabbedLabel : public QWidget {
 
  private:
   std::vector<int32_t> TextWidths() const;
+  int32_t LeadingX(int32_t x) const;
 
   bool FDrawTabBorders = true;
   int32_t FFixedTabWidth = 0;

@@ -107,6 +107,45 @@ TEST_F(TabPanelTest, AddMoveRemoveNotificationsAndPositions) {
   SaveScreenshot(&shown, "tab_panel");
 }
 
+// Columns of the image that hold dark (text) pixels.
+std::vector<int> InkedColumns(const QImage& img) {
+  std::vector<int> cols;
+  for (int x = 0; x < img.width(); ++x)
+    for (int y = 0; y < img.height(); ++y)
+      if (qGray(img.pixel(x, y)) < 100) {
+        cols.push_back(x);
+        break;
+      }
+  return cols;
+}
+
+TEST_F(TabPanelTest, AMirroredStripStartsAtTheRightAndHitsTheTabUnderTheMouse) {
+  for (bool rtl : {false, true}) {
+    TTabbedLabel strip;
+    strip.setLayoutDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
+    strip.resize(400, 30);
+    strip.SetCaption("Shown as");
+    strip.SetTabs({"List", "Text"});
+    strip.SetDrawTabBorders(false);
+    const QImage img = strip.grab().toImage();
+    const std::vector<int> inked = InkedColumns(img);
+    ASSERT_FALSE(inked.empty());
+    // The caption and tabs stand at the leading edge: the left one, or the right one when mirrored.
+    if (rtl) {
+      EXPECT_GT(inked.front(), 150) << "mirrored strip drawn from the left";
+      EXPECT_GE(inked.back(), 400 - 1 - strip.TabStartPosition() - 4);
+    } else {
+      EXPECT_LT(inked.back(), 250) << "strip drawn from the right";
+    }
+    // The middle of the second tab, measured from the leading edge, is where the mouse finds it.
+    const TTabStripGeometry& g = strip.Geometry();
+    const int leading = (g.TextX[1] + g.RightEdges[1]) / 2;
+    const int x = rtl ? 400 - 1 - leading : leading;
+    EXPECT_EQ(strip.GetTabAtPosition(x, 5), 1) << rtl;
+    EXPECT_EQ(strip.GetTabAtPosition(rtl ? 399 : 0, 5), -1) << rtl;
+  }
+}
+
 TEST_F(TabPanelTest, StripCaptionsAndTabsList) {
   TTabbedLabel strip;
   strip.SetTabs({"a", "b"});
