@@ -104,16 +104,37 @@ std::string_view UTF8Start(std::string_view text, size_t maxBytes) {
   return text.substr(0, end);
 }
 
-// name.ext within the bytes one name may take: the name is cut so that the
-// extension stays, unless the extension leaves no room for any of it.
-std::string FittedFileName(const std::string& name, const std::string& ext) {
-  if (ext.empty()) return std::string(UTF8Start(name, kMaxNameBytes));
-  if (name.size() + 1 + ext.size() <= kMaxNameBytes) return name + "." + ext;
-  if (ext.size() + 1 < kMaxNameBytes) {
-    const std::string_view cut = UTF8Start(name, kMaxNameBytes - 1 - ext.size());
-    if (!cut.empty()) return std::string(cut) + "." + ext;
+// name.ext within the bytes one name may take. The extension stays, and the
+// values in the name are cut first: the pattern's own text (the "-1" of
+// "%name%-1") is what tells the file from its source, and cutting it away
+// could give the source's own name. nameWithValuesCutTo(n) is the name with
+// every value cut to at most n bytes.
+template <typename NameWithValuesCutTo>
+std::string FittedFileName(const std::string& name, const std::string& ext,
+                           const NameWithValuesCutTo& nameWithValuesCutTo) {
+  const std::string dotExt = ext.empty() ? std::string() : "." + ext;
+  if (name.size() + dotExt.size() <= kMaxNameBytes) return name + dotExt;
+  if (dotExt.size() < kMaxNameBytes) {
+    const size_t room = kMaxNameBytes - dotExt.size();
+    // The longest cut of the values that fits; a shorter cut never gives a longer name.
+    size_t low = 0, high = name.size();
+    std::string best;
+    while (low <= high) {
+      const size_t cut = low + (high - low) / 2;
+      std::string candidate = nameWithValuesCutTo(cut);
+      if (candidate.size() <= room) {
+        best = std::move(candidate);
+        low = cut + 1;
+      } else if (cut == 0) {
+        break;
+      } else {
+        high = cut - 1;
+      }
+    }
+    if (best.empty()) best = std::string(UTF8Start(name, room));
+    if (!best.empty()) return best + dotExt;
   }
-  return std::string(UTF8Start(name + "." + ext, kMaxNameBytes));
+  return std::string(UTF8Start(name + dotExt, kMaxNameBytes));
 }
 
 struct TMoment {
@@ -124,6 +145,9 @@ struct TMoment {
 class TExpansion {
  public:
   TExpansion(const TFileNameCreatorObj& creator, const TMoment& moment) : FCreator(creator), FMoment(moment) {
+    // No file name on this system can hold "/" or NUL, whatever the option says.
+    FRefused = std::string("/\0", 2);
+    if (creator.RemoveDisallowedChars) FRefused += FileNameGetDisallowedCharsAsString(std::string());
     // The replacement must not bring back what it replaces.
     for (char c : creator.DisallowedCharReplacement)
       if (!IsRefused(c)) FReplacement += c;
@@ -148,14 +172,14 @@ class TExpansion {
   // folder for "%folder%". With sanitiseValues the values are cleaned before
   // they go in, as folder patterns keep their own "/" while a name is cleaned
   // as a whole. usedToken tells whether any token was replaced, also by
-  // nothing.
+  // nothing; no value puts more than valueCut bytes in.
   std::string Expand(std::string_view pattern, const std::string& keep, const std::string& folder, bool sanitiseValues,
-                     bool* usedToken = nullptr) const {
+                     bool* usedToken = nullptr, size_t valueCut = std::string::npos) const {
     std::string out;
     size_t i = 0;
     while (i < pattern.size()) {
       if (pattern.compare(i, kKeep.size(), kKeep) == 0) {
-        out += keep;
+        out += UTF8Start(keep, valueCut);
         i += kKeep.size();
         if (usedToken) *usedToken = true;
         continue;
@@ -168,7 +192,8 @@ class TExpansion {
           bool wholePath = token == "folder";
           if (wholePath) value = folder;
           if (wholePath || TokenValue(token, value)) {
-            out += sanitiseValues && !wholePath ? Sanitised(value) : value;
+            const std::string_view cut = UTF8Start(value, valueCut);
+            out += sanitiseValues && !wholePath ? Sanitised(cut) : std::string(cut);
             i = close + 1;
             if (usedToken) *usedToken = true;
             continue;
@@ -181,11 +206,7 @@ class TExpansion {
   }
 
  private:
-  bool IsRefused(char c) const {
-    // No file name on this system can hold "/" or NUL, whatever the option says.
-    if (c == '/' || c == '\0') return true;
-    return FCreator.RemoveDisallowedChars && !FileNameOnlyContainsAllowedChars(std::string(1, c));
-  }
+  bool IsRefused(char c) const { return FRefused.find(c) != std::string::npos; }
 
   bool TokenValue(std::string_view token, std::string& value) const {
     const TMoment& m = FMoment;
@@ -228,6 +249,7 @@ class TExpansion {
   const TFileNameCreatorObj& FCreator;
   TMoment FMoment;
   std::string FReplacement;
+  std::string FRefused;
   std::string FFolder1;
 };
 
@@ -369,8 +391,11 @@ std::string CreateSaveTargetFileName(const TFileNameCreatorObj& creator, TDateTi
 
   std::string namePattern = Neutral(creator.NameNew());
   if (namePattern.empty()) namePattern = std::string(kKeep);
-  const std::string name =
-      expansion.Sanitised(expansion.Expand(namePattern, creator.NameOld(), creator.FolderOld(), false));
+  const auto nameWithValuesCutTo = [&](size_t valueCut) {
+    return expansion.Sanitised(
+        expansion.Expand(namePattern, creator.NameOld(), creator.FolderOld(), false, nullptr, valueCut));
+  };
+  const std::string name = nameWithValuesCutTo(std::string::npos);
 
   const std::string extPattern = Neutral(creator.ExtensionNew());
   std::string ext;
@@ -385,7 +410,7 @@ std::string CreateSaveTargetFileName(const TFileNameCreatorObj& creator, TDateTi
 
   // A pattern that comes to nothing would make a hidden file of the extension.
   if (name.empty() && !creator.NameOld().empty()) return std::string();
-  const std::string file = FittedFileName(name, ext);
+  const std::string file = FittedFileName(name, ext, nameWithValuesCutTo);
   if (file.empty() || file == "." || file == "..") return std::string();
   if (folder->empty()) return file;
   return *folder == "/" ? *folder + file : *folder + "/" + file;
