@@ -24,6 +24,12 @@ TDateTime Moment(int year, int month, int day, int hour, int minute, int second)
   return ComposeDateTime(date, time);
 }
 
+std::string Repeat(const std::string& text, int times) {
+  std::string out;
+  for (int i = 0; i < times; ++i) out += text;
+  return out;
+}
+
 TEST(SaveTargetPlaceholders, LanguageForms) {
   struct TCase {
     std::string Text;
@@ -218,12 +224,11 @@ TEST(SaveTargetModelNames, ThePanelsChoicesGoThroughTheFileNameCreator) {
   m.FileInfoBaseDir.clear();
   EXPECT_EQ(m.FileNameCreator("/a/b.c").KeepSubDirsBaseDir(), "");
   EXPECT_EQ(m.TargetFileName("/a/b.c", Moment(2024, 1, 2, 3, 4, 5)), "/out/a/04_b.png");
-}
 
-std::string Repeat(const std::string& text, int times) {
-  std::string out;
-  for (int i = 0; i < times; ++i) out += text;
-  return out;
+  // The panel's default name pattern on the longest name a folder may hold.
+  TSaveSettingsContainerModel fresh;
+  const std::string longest(255, 'z');
+  EXPECT_EQ(fresh.TargetFileName("/in/" + longest, Moment(2024, 1, 2, 3, 4, 5)), "/in/" + longest.substr(2) + "-1");
 }
 
 // The folder a source lies in, as its target's root for patterns that start
@@ -263,6 +268,107 @@ std::string OutsideReason(const std::string& path, const std::string& root, bool
   const std::filesystem::path relative = LexicallyNormal(path).lexically_relative(LexicallyNormal(root));
   if (relative.empty() || *relative.begin() == "..") return "outside " + root + " once normalised";
   return std::string();
+}
+
+TEST_F(SaveTargetNames, PlaceholdersNeverLeadOutOfTheFolder) {
+  struct TCase {
+    std::string Source, Folder, Name, Result;
+  };
+  const TCase cases[] = {
+      // A folder that a value makes "." or ".." gives no target.
+      {"/src/a/...txt", "/out/%name%", "%yyyy%-%mm%-%tt%", ""},
+      {"/src/a/..jpg", "/out/.%name%", "%date%", ""},
+      {"/src/a/..jpg", "/out/%name%%name%", "%date%", ""},
+      {"/src/a/..jpg", "%name%%name%", "%date%", ""},
+      {"/src/a/..jpg", "/out/%name%", "x", ""},
+      {"/src/a/b.txt", "/out/..%folder9%%name%", "x", "/out/..%folder9%b/x.txt"},
+      {"/top.txt", "/out/..%folder1%", "x", ""},
+      {"/a/./b.txt", "<keep>.", "<keep>", ""},
+      // Dots within a longer name are ordinary.
+      {"/src/a/...txt", "/out/x%name%", "%num%", "/out/x../7.txt"},
+      {"/src/a/...txt", "/out", "%name%", "/out/...txt"},
+      {"/src/a/..jpg", "/out", ".%name%", "/out/...jpg"},
+      // The folder holding a source named through ".." is the one it leads to.
+      {"/src/x/../y.txt", "/out", "%folder1%-%num%", "/out/src-7.txt"},
+      {"/src/x/../y.txt", "/out/%folder1%", "%name%", "/out/src/y.txt"},
+      // The source's folder as the pattern's start stays as given: the file
+      // lands beside its source. Put in elsewhere, it cannot climb.
+      {"/src/x/../y.txt", "<keep>", "%name%-1", "/src/x/../y-1.txt"},
+      {"/src/x/../../../etc/passwd", "/out/%folder%", "<keep>", "/out/etc/passwd"},
+      {"/src/x/../../../etc/passwd", "/out/x%folder%", "<keep>", "/out/x/etc/passwd"},
+      {"../../up.txt", "/out/%folder%/%name%", "<keep>", "/out/up/up.txt"},
+      {"/home/u/photos/a.jpg", "%folder%_old", "<keep>", "/home/u/photos_old/a.jpg"},
+      {"/home/u/photos/a.jpg", "/out/%folder1%/%name%%folder9%", "x", "/out/photos/a%folder9%/x.jpg"},
+      // A value that gives nothing leaves no empty folder behind.
+      {"/top.txt", "/out/%folder1%/x", "%name%", "/out/x/top.txt"},
+      // A source in the root has the root as its folder, and a relative
+      // source's folder is not put in front of itself.
+      {"/top.txt", "<keep>", "%name%-1", "/top-1.txt"},
+      {"/top.txt", "converted", "%name%", "/converted/top.txt"},
+      {"rel/dir/a.txt", "%folder%/new", "%name%", "rel/dir/new/a.txt"},
+      {"rel/dir/a.txt", "new", "%name%", "rel/dir/new/a.txt"},
+      {"a.txt", "<keep>", "%name%-1", "a-1.txt"},
+  };
+  for (const TCase& c : cases) {
+    C.SetFileNameOld(c.Source);
+    EXPECT_EQ(Name(c.Folder, c.Name, "<keep>"), c.Result) << c.Source << " " << c.Folder << " " << c.Name;
+  }
+  // A replacement of dots cannot make a dot folder either.
+  C.SetFileNameOld("/src/:/a.txt");
+  C.DisallowedCharReplacement = "..";
+  EXPECT_EQ(Name("/out/%folder1%", "%name%", "<keep>"), "");
+  EXPECT_EQ(Name("/out/x%folder1%", "%name%", "<keep>"), "/out/x../a.txt");
+}
+
+TEST_F(SaveTargetNames, KeptSubFoldersAreNormalised) {
+  C.KeepSubDirs = true;
+  struct TCase {
+    std::string Base, Source, Result;
+  };
+  const TCase cases[] = {
+      // Not below the base once normalised: the file goes straight into the target.
+      {"/src", "/src/x/../../../etc/passwd", "/tgt/passwd"}, {"/src", "/src/x/../y.txt", "/tgt/y.txt"},
+      {"/src", "/src/a/b/../c/f.txt", "/tgt/a/c/f.txt"},     {"/src", "/src/./a//b/f.txt", "/tgt/a/b/f.txt"},
+      {"/src/x/..", "/src/a/f.txt", "/tgt/a/f.txt"},         {"/", "/src/x/../../../etc/f.txt", "/tgt/etc/f.txt"},
+      {"rel", "rel/a/../../../f.txt", "/tgt/f.txt"},         {"..", "../../f.txt", "/tgt/f.txt"},
+  };
+  for (const TCase& c : cases) {
+    C.SetKeepSubDirsBaseDir(c.Base);
+    C.SetFileNameOld(c.Source);
+    EXPECT_EQ(Name("/tgt", "<keep>", "<keep>"), c.Result) << c.Base << " " << c.Source;
+  }
+}
+
+TEST_F(SaveTargetNames, LongNamesAreCutToFit) {
+  const std::string n254(254, 'n');
+  const std::string smile = "\xf0\x9f\x98\x80";
+  const std::string aUmlaut = "\xc3\xa4";
+  struct TCase {
+    std::string Source, Folder, Name, Ext, Result;
+  };
+  const TCase cases[] = {
+      // The value gives way, the pattern's own text stays: never the source's own name.
+      {"/in/" + n254, "/out", "%name%-1", "<keep>", "/out/" + std::string(253, 'n') + "-1"},
+      {"/in/" + std::string(251, 'n') + ".txt", "<keep>", "%name%-1", "<keep>",
+       "/in/" + std::string(249, 'n') + "-1.txt"},
+      {"/in/" + Repeat(smile, 63) + ".md", "/out", "%name%-1", "<keep>", "/out/" + Repeat(smile, 62) + "-1.md"},
+      {"/in/" + Repeat(aUmlaut, 125) + ".txt", "/out", "%name%%name%", "<keep>",
+       "/out/" + Repeat(aUmlaut, 124) + ".txt"},
+      // Typed text alone too long: its end goes.
+      {"/in/a.txt", "/out", std::string(300, 'x'), "<keep>", "/out/" + std::string(251, 'x') + ".txt"},
+      // An extension that leaves no room for the name is cut itself.
+      {"/in/" + n254, "/out", "a", "%name%", "/out/a." + std::string(253, 'n')},
+      // Folders made by values are cut as well.
+      {"/in/" + n254, "/out/%name%%name%", "x", "<keep>", "/out/" + std::string(255, 'n') + "/x"},
+      {"/in/" + Repeat(aUmlaut, 120) + "/x.txt", "/out/%folder1%%folder1%", "%name%", "<keep>",
+       "/out/" + Repeat(aUmlaut, 127) + "/x.txt"},
+      // What fits stays whole.
+      {"/in/" + std::string(251, 'n') + ".txt", "/out", "<keep>", "<keep>", "/out/" + std::string(251, 'n') + ".txt"},
+  };
+  for (const TCase& c : cases) {
+    C.SetFileNameOld(c.Source);
+    EXPECT_EQ(Name(c.Folder, c.Name, c.Ext), c.Result) << c.Source.size() << " " << c.Folder << " " << c.Name;
+  }
 }
 
 // Every placeholder, in folder, name and extension, against sources whose
