@@ -292,11 +292,8 @@ class TFolderBuilder {
         FInner(NormalisedPath(FSource.empty() && FSourceAbsolute ? "/" : FSource, true)) {}
 
   std::optional<std::string> Build(const std::string& pattern, const TStrArray& subFolders) {
-    const TStrArray pieces = [&] {
-      TStrArray all;
-      ExplodeAtChar(all, '/', pattern);
-      return all;
-    }();
+    TStrArray pieces;
+    ExplodeAtChar(pieces, '/', pattern);
     const size_t head = SourceFolderTokenAtStart(pattern);
     if (head > 0) {
       // The source's folder as it was given: the file lands beside the
