@@ -87,8 +87,8 @@ bool TSettingsContainerSpr::SetActionList(int32_t index, int32_t listType, const
   TSettingsContainerActionListWrapper* w = ActionListWrapperOfRecord(index);
   if (!w) return false;
   if (w->Modified && (listType == alListDefault || listType == alListFile) &&
-      (name != w->ListName || listType != w->ListType))
-    SaveActionList(ControlRecords[index].LinkIndex);
+      (name != w->ListName || listType != w->ListType) && !SaveChangesBeforeSwitching(index))
+    return false;
   // The wrapper may have moved while the list was saved.
   w = ActionListWrapperOfRecord(index);
   const std::string path = listType == alListFile ? ListFolderOf(ActionListRootFolder(), w->Folder) + name : "";
@@ -124,6 +124,28 @@ bool TSettingsContainerSpr::SetActionList(int32_t index, int32_t listType, const
     w->Modified = false;
   }
   SettingActionList = false;
+  return true;
+}
+
+bool TSettingsContainerSpr::SaveChangesBeforeSwitching(int32_t index) {
+  while (!SaveActionList(ControlRecords[index].LinkIndex)) {
+    // The user has been told why; the changes are still there, and only the
+    // user may let them go.
+    const int32_t answer = ConfirmationDialog(GetTranslation(2), GetTranslation(717), GetTranslation(67),
+                                              GetTranslation(69), GetTranslation(200), true);
+    TSettingsContainerActionListWrapper* w = ActionListWrapperOfRecord(index);
+    if (!w) return false;
+    if (answer == kModalResultNo) {
+      w->Modified = false;
+      w->PendingText.clear();
+      return true;
+    }
+    if (answer != kModalResultYes) {
+      // The selector shows the list whose changes stay.
+      if (auto* box = qobject_cast<TIDComboBox*>(GetControlRef(index))) box->SetSelectedStrId(w->ListName);
+      return false;
+    }
+  }
   return true;
 }
 
