@@ -124,6 +124,14 @@ void TBaseActionList::ClearActions() {
 bool TBaseActionList::LoadFromString(const std::string& text, bool decode) {
   ClearActions();
   DecodeEscapes = decode;
+  if (GetActionDefinitionIndexOfComment() >= 0) {
+    // Then every line that is not empty is an action: the array is made at
+    // its size once instead of growing by doubling, which would hold up to
+    // three times the records for a moment.
+    size_t lines = 0;
+    ForEachLineAtCRLF_CR_LF_LineBreaks(text, [&lines](std::string_view line) { lines += line.empty() ? 0 : 1; });
+    Actions.reserve(lines);
+  }
   bool added = false;
   // Line by line and token by token: what a text holds besides its actions
   // (blanks, empty lines, tokens nothing reads) costs nothing to keep.
