@@ -169,7 +169,9 @@ void TSettingsContainerSpr::ProcActionListWrapperPaddingButtonClickSpr(QObject* 
                                  w->ActionListKind, FEditorDisplayMode);
       break;
     case 3: {
-      if (w->Modified) SaveActionList(ControlRecords[index].LinkIndex);
+      // An editor would show the file without the changes that could not be
+      // stored, and saving there would replace them; they stay here instead.
+      if (w->Modified && !SaveActionList(ControlRecords[index].LinkIndex)) break;
       w = ActionListWrapperOfRecord(index);
       const std::string text = w->ListType == alListDefault ? w->DefaultListText
                                : w->ListType == alListFile  ? w->ListFile

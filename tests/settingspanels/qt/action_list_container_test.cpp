@@ -340,6 +340,11 @@ TEST_F(ActionListControl, ARefusedSaveKeepsTheChangesUntilTheUserLetsThemGo) {
       EXPECT_TRUE(Changes.empty());
     };
     expectKept();
+    // Nor does the editor open on the file without them.
+    Wrapper().Button3->click();
+    EXPECT_EQ(Dialogs.Notifications.size(), 2u);
+    EXPECT_TRUE(C->ActionListEditors().empty());
+    expectKept();
 
     // Picking the list it shows changes nothing; Save tries again, and asks
     // again when that fails too.
@@ -347,7 +352,7 @@ TEST_F(ActionListControl, ARefusedSaveKeepsTheChangesUntilTheUserLetsThemGo) {
     EXPECT_EQ(Dialogs.Questions.size(), 1u);
     Dialogs.Answers = {kModalResultYes, kModalResultCancel};
     Pick("y.al");
-    EXPECT_EQ(Dialogs.Notifications.size(), 3u);
+    EXPECT_EQ(Dialogs.Notifications.size(), 4u);
     EXPECT_EQ(Dialogs.Questions.size(), 3u);
     expectKept();
 
