@@ -6,6 +6,7 @@
 
 #include <sys/resource.h>
 
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <csignal>
@@ -356,10 +357,27 @@ TEST_F(ActionListControl, ARefusedSaveKeepsTheChangesUntilTheUserLetsThemGo) {
     EXPECT_EQ(Dialogs.Questions.size(), 3u);
     expectKept();
 
+    if (kind == TRefusal::FolderInPlace) {
+      // A new list saved in an editor is shown next; the control asks the
+      // same, and Cancel keeps it on its list. (Only here may the editor write.)
+      const int32_t at = C->ActionListEditorDialogShow(Record, &Vocabulary, "lists", "al", alListNew, "", 0, 0);
+      TSettingsContainerActionListEditorSpr* e = C->ActionListEditors().at(static_cast<size_t>(at));
+      e->NameEdit()->setText("z");
+      SetActionListClipboardText("clear\n");
+      e->ProcPaste();
+      EXPECT_TRUE(e->SaveCurrentList());
+      EXPECT_EQ(testsupport::ReadFileBytes(ListFile("z.al")), "clear\n");
+      EXPECT_EQ(Dialogs.Notifications.size(), 5u);
+      EXPECT_EQ(Dialogs.Questions.size(), 4u);
+      expectKept();
+      e->ProcCommand(TSettingsContainerActionListEditorSpr::cmdClose);
+    }
+    const size_t asked = Dialogs.Questions.size();
+
     // Once the list can be stored, the switch stores it without asking.
     writes.Allow();
     Pick("y.al");
-    EXPECT_EQ(Dialogs.Questions.size(), 3u);
+    EXPECT_EQ(Dialogs.Questions.size(), asked);
     EXPECT_EQ(testsupport::ReadFileBytes(ListFile("x.al")), "repeat 1\nclear\n");
     EXPECT_EQ(Wrapper().ListName, "y.al");
     EXPECT_EQ(Rows(), "clear\n");
@@ -371,7 +389,7 @@ TEST_F(ActionListControl, ARefusedSaveKeepsTheChangesUntilTheUserLetsThemGo) {
     ASSERT_EQ(writes.Refuse("y.al"), "");
     Dialogs.Answers = {kModalResultNo};
     Pick("x.al");
-    EXPECT_EQ(Dialogs.Questions.size(), 4u);
+    EXPECT_EQ(Dialogs.Questions.size(), asked + 1);
     EXPECT_EQ(Wrapper().ListName, "x.al");
     EXPECT_FALSE(Wrapper().Modified);
     EXPECT_EQ(Rows(), "repeat 1\nclear\n");
