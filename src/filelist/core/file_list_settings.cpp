@@ -14,6 +14,7 @@
 #include "foundation/str_split.h"
 #include "foundation/str_transform.h"
 #include "foundation/text_files.h"
+#include "foundation/utf8.h"
 
 namespace {
 
@@ -61,6 +62,51 @@ std::string WidthsValue(const TFileListViewStore& view) {
   return value;
 }
 
+// Settings files are read as UTF-8, so a folder name that is not UTF-8 would
+// lose its bytes there. Such a path is stored as a "file://" address with
+// every byte outside printable ASCII written as %XX; a stored path that does
+// not begin with that prefix is read as it stands, as before.
+const std::string kFileUriPrefix = "file://";
+
+std::string SearchFolderValue(const std::string& path) {
+  if (UTF8IsValid(path)) return path;
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string value = kFileUriPrefix;
+  for (unsigned char c : path) {
+    if (c > 0x20 && c < 0x7F && c != '%') {
+      value.push_back(static_cast<char>(c));
+    } else {
+      value.push_back('%');
+      value.push_back(kHex[c >> 4]);
+      value.push_back(kHex[c & 15]);
+    }
+  }
+  return value;
+}
+
+int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+std::string SearchFolderFromValue(const std::string& value) {
+  if (value.compare(0, kFileUriPrefix.size(), kFileUriPrefix) != 0) return value;
+  std::string path;
+  for (size_t i = kFileUriPrefix.size(); i < value.size(); ++i) {
+    const int hi = value[i] == '%' && i + 2 < value.size() ? HexDigitValue(value[i + 1]) : -1;
+    const int lo = hi >= 0 ? HexDigitValue(value[i + 2]) : -1;
+    if (lo >= 0) {
+      path.push_back(static_cast<char>(hi * 16 + lo));
+      i += 2;
+    } else {
+      path.push_back(value[i]);
+    }
+  }
+  return path;
+}
+
 }  // namespace
 
 void FileListViewSettingsSave(TFileListViewStore& view, const std::string& lastDir, TConfigSaver& settings,
@@ -84,7 +130,7 @@ void FileListViewSettingsSave(TFileListViewStore& view, const std::string& lastD
   if (all || view.ApplyFilterForSingleFiles) {
     settings.Add(section, "filtersinglefiles", Bool01(view.ApplyFilterForSingleFiles));
   }
-  if (all || !lastDir.empty()) settings.Add(section, "initialdir_search", lastDir);
+  if (all || !lastDir.empty()) settings.Add(section, "initialdir_search", SearchFolderValue(lastDir));
   if (view.AllowColumnCustomization) {
     view.RefreshColumnInfosVisibleCurrentFromColumnsVisibleArray();
     const std::string columns = ColumnsValue(view);
@@ -136,6 +182,7 @@ void FileListViewSettingsLoad(TFileListViewStore& view, std::string& lastDir, co
 
   std::string dir;
   if (settings.ReadStringIfKeyExists(section, "initialdir_search", dir)) {
+    dir = SearchFolderFromValue(dir);
     if (!dir.empty() && IsFolderAndExists(dir)) lastDir = dir;
   } else if (defaultsForMissingKeys) {
     lastDir.clear();

@@ -284,6 +284,54 @@ TEST(FileListSettings, StoredSearchFolderMustExist) {
   }
 }
 
+// What the user set comes back from the file as it was: the white list whose
+// first item begins with "-", black lists, and search folders whose names are
+// not UTF-8 (the file itself is read as UTF-8).
+TEST(FileListSettings, ExtensionListsAndSearchFoldersComeBackAsWritten) {
+  TempDir dir;
+  const struct {
+    const char* typed;
+    const char* current;    // the list's text after the round trip
+    const char* blacklist;  // the black list after the round trip
+  } lists[] = {
+      {",-y", ",-Y", ""},       {"-y", "-Y", "Y"},        {"-y,z", "-Y,Z", "Y,Z"},
+      {"txt,-y", "TXT,-Y", ""}, {";-y;-z", ",-Y,-Z", ""}, {"", "", ""},
+  };
+  const std::string folders[] = {"plain", "bad\376dir", "%41 and blanks", "\xC3\xA4rger", "file:x"};
+  for (const auto& l : lists) {
+    for (const std::string& name : folders) {
+      const std::string folder = dir.file(name);
+      std::filesystem::create_directories(folder);
+      TTestFileListView view;
+      view.FileExtensionFilter->SetCurrentExtensionsFromCSVString(l.typed);
+      TConfigSaver settings;
+      FileListViewSettingsSave(view, folder, settings, false, "s", false);
+      ASSERT_TRUE(settings.SaveToFile(dir.file("list.sxs")));
+      TConfigSaver loaded;
+      ASSERT_TRUE(loaded.LoadFromFile(dir.file("list.sxs")));
+      TTestFileListView other;
+      std::string lastDir = "/";
+      FileListViewSettingsLoad(other, lastDir, loaded, "s", true, false);
+      EXPECT_EQ(other.FileExtensionFilter->GetGeneralExtensionsAsCSVString(","), "");
+      EXPECT_EQ(other.FileExtensionFilter->GetBlacklistedExtensionsAsCSVString(","), l.blacklist) << l.typed;
+      EXPECT_EQ(other.FileExtensionFilter->GetCurrentExtensionsAsCSVString(","), l.current) << l.typed;
+      // A white list item "-Y" allows that extension and nothing else.
+      if (std::string(l.typed) == ",-y") {
+        EXPECT_TRUE(other.FileExtensionFilter->ExtensionAllowedU("-Y", false));
+        EXPECT_FALSE(other.FileExtensionFilter->ExtensionAllowedU("Z", false));
+      }
+      EXPECT_EQ(lastDir, folder);
+    }
+  }
+  // A folder stored before, as plain text, still reads as it stands.
+  TConfigSaver old;
+  old.Add("s", "initialdir_search", dir.str());
+  TTestFileListView view;
+  std::string lastDir;
+  FileListViewSettingsLoad(view, lastDir, old, "s", true, false);
+  EXPECT_EQ(lastDir, dir.str());
+}
+
 TEST(FileListSettings, ResetRestoresTheInitialSettings) {
   TempDir dir;
   TTestFileListView view;
