@@ -400,6 +400,31 @@ TEST(FileListFiles, ExportAndReadBackAThousandAwkwardNames) {
   EXPECT_EQ(read, paths);
 }
 
+// Names that a line of a list cannot hold as they stand, and the name that
+// ends in a blank beside the one without it: each comes back as itself.
+TEST(FileListFiles, NamesWithLineBreaksAndTrailingBlanksComeBackWhole) {
+  TempDir dir;
+  const TStrArray names = {"x.txt",  "x.txt ",     "line\nbreak.txt", "cr\rname.txt", "end\r",
+                           "\nlead", "bad\xff\nx", "b.txt",           "break.txt"};
+  TTestFileListView view;
+  TStrArray paths;
+  for (const std::string& name : names) {
+    const std::string path = dir.file(name);
+    testsupport::WriteFileBytes(path, name);
+    paths.push_back(path);
+    if (name != "b.txt" && name != "break.txt") view.AppendItem(MakeFileItem(path));
+  }
+  const std::string list = dir.file("list.filelist");
+  ASSERT_TRUE(FileListExportToFile(view, list));
+  TStrArray read;
+  ASSERT_TRUE(ReadFileListFile(list, read));
+  EXPECT_EQ(read, TStrArray(paths.begin(), paths.end() - 2));
+  // Lists written before: a blank-padded line still finds the trimmed name,
+  // and a line as written wins over its trimmed form.
+  ReadFileListText("  " + dir.file("b.txt") + "  \n" + dir.file("x.txt ") + "\n", read);
+  EXPECT_EQ(read, (TStrArray{dir.file("b.txt"), dir.file("x.txt ")}));
+}
+
 TEST(FileListFiles, CodePagesLineBreaksBlanksAndSkippedLines) {
   TempDir dir;
   const std::string a = dir.file("a file.txt");
