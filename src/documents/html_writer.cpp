@@ -91,6 +91,15 @@ void AppendHtmlBytes(std::string& out, std::string_view text, int32_t codePage, 
     }
     const size_t start = pos;
     const char32_t cp = UTF8DecodeAt(text, pos);
+    if (cp >= 0x80 && cp <= 0x9F && !inStyle) {
+      // HTML readers take a reference from 128 to 159, and the bytes 0x80 to
+      // 0x9F under the labels iso-8859-1 and us-ascii, for characters of
+      // windows-1252 ("&#133;" reads as an ellipsis); the windows pages lack
+      // most C1 controls. In a single-byte page one is a blank, like the
+      // other controls.
+      out += ' ';
+      continue;
+    }
     const std::string_view character = text.substr(start, pos - start);
     const std::string bytes = UTF8ToCodePageBytes(character, codePage);
     if (bytes != "?") {
