@@ -215,7 +215,9 @@ std::string ValidSheetName(std::string_view name) {
     const size_t width = cp >= 0x10000 ? 2 : 1;
     if (units + width > kMaxUnits) break;
     units += width;
-    if (cp < 0x80 && std::string_view("[]:*?/\\").find(static_cast<char>(cp)) != std::string_view::npos)
+    // Control characters too: TAB, CR and LF would come back as blanks, the
+    // others cannot be written in XML at all.
+    if (cp < 0x20 || (cp < 0x80 && std::string_view("[]:*?/\\").find(static_cast<char>(cp)) != std::string_view::npos))
       out += '_';
     else
       out.append(name.substr(start, pos - start));
