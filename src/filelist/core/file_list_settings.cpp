@@ -278,7 +278,8 @@ bool FileListExportToFile(const TFileListViewStore& view, const std::string& fil
   // its file when the list is read back.
   try {
     return SaveString(FileListExportText(view), fileName, cpUTF8, false, false);
-  } catch (const EFileError&) {
+  } catch (const EFileError& e) {
+    if (e.ErrorNumber != 0) SetLastFileWriteError(e.ErrorNumber);
     return false;
   }
 }

@@ -10,6 +10,7 @@
 #include "file_list_test_items.h"
 #include "filelist/core/file_list_columns_catalogue.h"
 #include "foundation/code_pages.h"
+#include "foundation/text_files.h"
 #include "test_support.h"
 
 namespace {
@@ -465,6 +466,10 @@ TEST(FileListFiles, ExportOfAnEmptyListAndAFailedWrite) {
   EXPECT_EQ(testsupport::ReadFileBytes(dir.file("empty.filelist")), "");
   testsupport::WriteFileBytes(dir.file("plain"), "x");
   EXPECT_FALSE(FileListExportToFile(view, dir.file("plain/list.filelist")));
+  // The reason stays for the message the window shows.
+  EXPECT_NE(LastFileWriteError(), 0);
+  EXPECT_FALSE(FileListExportToFile(view, dir.str()));
+  EXPECT_NE(LastFileWriteError(), 0);
 }
 
 }  // namespace
