@@ -39,7 +39,8 @@ function(syllabrix_tests name dir)
   endif()
   add_test(NAME ${name} COMMAND ${name} --gtest_filter=-ToolCheck*
            WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  # A hang fails within minutes under its own name, not after CTest's default 25 minutes.
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
   set(_has_toolchecks OFF)
   foreach(_src ${_srcs})
     file(STRINGS ${_src} _hits REGEX "TEST(_F)?\\(ToolCheck")
@@ -52,7 +53,8 @@ function(syllabrix_tests name dir)
              COMMAND bash ${PROJECT_SOURCE_DIR}/tests/support/run_toolchecks.sh $<TARGET_FILE:${name}>
                      ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/tool_packages.txt
              WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
-    set_tests_properties(${name}_toolchecks PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    # Installing the tools' packages may take a while on a fresh machine.
+    set_tests_properties(${name}_toolchecks PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 1800)
   endif()
 endfunction()
 
