@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QPointer>
 #include <QTimer>
 #include <deque>
@@ -42,8 +43,9 @@ std::string DescribeWindow(QWidget* window) {
 // Watches the modal windows of the running test from a timer of its own. The
 // actions run from a single-shot timer each, so that a window an action opens
 // (and waits in) does not stop the watch: Qt never delivers a timer's event
-// again while that timer's handler runs.
-class TModalWatch {
+// again while that timer's handler runs. A window is forgotten when it hides,
+// so that a dialog shown once more (the same object, at once) counts afresh.
+class TModalWatch : public QObject {
  public:
   static TModalWatch& Instance() {
     static TModalWatch watch;
@@ -59,8 +61,21 @@ class TModalWatch {
     std::deque<TAwaited> awaited;
     awaited.swap(FAwaited);
     for (const TAwaited& a : awaited) ADD_FAILURE() << "Awaited " << a.Wanted.Description << ", but it never opened";
-    FSeen.clear();
+    while (!FSeen.empty()) Forget(FSeen.front().Window);
     FTimer.stop();
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Hide) {
+      if (TSeen* s = Find(watched)) {
+        if (s->InAction)
+          s->HiddenInAction = true;
+        else
+          Forget(watched);
+      }
+    }
+    return false;
   }
 
  private:
@@ -73,6 +88,7 @@ class TModalWatch {
     QElapsedTimer Unattended;  // since it opened, or since its action returned
     bool Handled = false;
     bool InAction = false;
+    bool HiddenInAction = false;
     int Closings = 0;
   };
 
@@ -81,20 +97,41 @@ class TModalWatch {
     QObject::connect(&FTimer, &QTimer::timeout, [this] { Tick(); });
   }
 
-  TSeen* Find(QWidget* window) {
+  TSeen* Find(const QObject* window) {
     for (TSeen& s : FSeen) {
       if (s.Window == window) return &s;
     }
     return nullptr;
   }
 
+  void Forget(const QObject* window) {
+    for (auto it = FSeen.begin(); it != FSeen.end(); ++it) {
+      if (it->Window != window) continue;
+      if (it->Window) it->Window->removeEventFilter(this);
+      FSeen.erase(it);
+      return;
+    }
+  }
+
+  void ActionDone(QWidget* window) {
+    TSeen* s = Find(window);
+    if (s == nullptr) return;
+    if (s->HiddenInAction || !window->isVisible()) {
+      Forget(window);
+      return;
+    }
+    s->InAction = false;
+    s->Unattended.restart();
+  }
+
   void Tick() {
-    std::erase_if(FSeen, [](const TSeen& s) { return s.Window.isNull() || (!s.Window->isVisible() && !s.InAction); });
+    std::erase_if(FSeen, [](const TSeen& s) { return s.Window.isNull(); });
     QWidget* modal = QApplication::activeModalWidget();
     if (modal == nullptr || !modal->isVisible()) return;
     TSeen* seen = Find(modal);
     if (seen == nullptr) {
-      FSeen.push_back({modal, {}, false, false, 0});
+      modal->installEventFilter(this);
+      FSeen.push_back({modal, {}, false, false, false, 0});
       seen = &FSeen.back();
       seen->Unattended.start();
     }
@@ -105,12 +142,10 @@ class TModalWatch {
       auto action = std::move(FAwaited.front().Action);
       FAwaited.pop_front();
       QPointer<QWidget> window = modal;
-      QTimer::singleShot(0, [this, window, action = std::move(action)] {
-        if (window) action(window);
-        if (TSeen* s = Find(window)) {
-          s->InAction = false;
-          s->Unattended.restart();
-        }
+      QTimer::singleShot(0, this, [this, window, action = std::move(action)] {
+        if (!window) return;
+        action(window);
+        if (window) ActionDone(window);
       });
       return;
     }
@@ -120,15 +155,17 @@ class TModalWatch {
     ADD_FAILURE() << "Awaited " << awaited << ", but " << DescribeWindow(modal)
                   << (seen->Handled ? " stayed open after its test action" : " was open") << " for " << kModalBoundMs
                   << " ms; closing it";
-    // A window that refuses to close is hidden the second time.
-    if (seen->Closings++ > 0) {
+    // A window that refuses to close is hidden the second time. Closing
+    // forgets the window (its hide event), so the entry is looked up again.
+    const bool refusedBefore = seen->Closings++ > 0;
+    seen->Unattended.restart();
+    if (refusedBefore) {
       modal->hide();
     } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
       dialog->reject();
     } else {
       modal->close();
     }
-    seen->Unattended.restart();
   }
 
   std::deque<TAwaited> FAwaited;
