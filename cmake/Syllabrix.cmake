@@ -34,12 +34,17 @@ function(syllabrix_tests name dir)
   target_link_libraries(${name} PRIVATE test_support GTest::gtest GTest::gtest_main GTest::gmock ${ARGN})
   # Window tests save their screenshots here for review.
   target_compile_definitions(${name} PRIVATE SYLLABRIX_SCREENSHOT_DIR="${CMAKE_BINARY_DIR}/screenshots")
+  # A hang fails within minutes under its own name, not after CTest's default
+  # 25 minutes. The window tests take a few minutes with the sanitizers on a
+  # busy machine, the others one at most.
+  set(_timeout 300)
   if("${ARGN}" MATCHES "_qt|controls|gui")
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
+    set(_timeout 900)
   endif()
   add_test(NAME ${name} COMMAND ${name} --gtest_filter=-ToolCheck*
            WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT ${_timeout})
   set(_has_toolchecks OFF)
   foreach(_src ${_srcs})
     file(STRINGS ${_src} _hits REGEX "TEST(_F)?\\(ToolCheck")
@@ -52,7 +57,8 @@ function(syllabrix_tests name dir)
              COMMAND bash ${PROJECT_SOURCE_DIR}/tests/support/run_toolchecks.sh $<TARGET_FILE:${name}>
                      ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/tool_packages.txt
              WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
-    set_tests_properties(${name}_toolchecks PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    # Installing the tools' packages may take a while on a fresh machine.
+    set_tests_properties(${name}_toolchecks PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 1800)
   endif()
 endfunction()
 

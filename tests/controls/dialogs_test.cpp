@@ -200,7 +200,7 @@ TEST_F(DialogWindows, InputEditGivesEmptyTextOnOkAndTheMarkerOnCancel) {
   EXPECT_EQ(cancelled.size(), 1u);
 
   // Escape counts as Cancel.
-  OnNextModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
+  OnNextModal<QDialog>([](QDialog* modal) { modal->reject(); });
   EXPECT_EQ(InputEdit("Name", "p", "OK", "Cancel", "x", false), NulMarker());
 }
 

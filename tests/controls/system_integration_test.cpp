@@ -157,9 +157,7 @@ TEST_F(SystemIntegrationTest, AutostartFlowReportsAFailedRemoval) {
   TFakeBackend fake;
   TSystemIntegrationBackend* previous = SetSystemIntegrationBackend(&fake);
   EXPECT_EQ(AutostartEntryName(" My Tool "), "MyTool");
-  OnNextModal([](QWidget* modal) {
-    auto* d = qobject_cast<TSystemIntegrationAutostartDialog*>(modal);
-    ASSERT_NE(d, nullptr);
+  OnNextModal<TSystemIntegrationAutostartDialog>([](TSystemIntegrationAutostartDialog* d) {
     EXPECT_EQ(d->rb_autostart_tray, nullptr);
     EXPECT_TRUE(d->rb_autostart_off->isChecked());
     d->rb_autostart_normal->setChecked(true);
@@ -170,11 +168,7 @@ TEST_F(SystemIntegrationTest, AutostartFlowReportsAFailedRemoval) {
   EXPECT_EQ(Handler.Notes.back(), "Information|The Auto Start Settings have been changed successfully.");
 
   fake.FailRemoval = true;
-  OnNextModal([](QWidget* modal) {
-    auto* d = qobject_cast<TSystemIntegrationAutostartDialog*>(modal);
-    ASSERT_NE(d, nullptr);
-    d->SaveButton->click();
-  });
+  OnNextModal<TSystemIntegrationAutostartDialog>([](TSystemIntegrationAutostartDialog* d) { d->SaveButton->click(); });
   ShowSystemIntegrationAutostartDialog("My Tool", "/usr/bin/mytool", 7, 0);
   EXPECT_EQ(Handler.Notes.back(),
             "Error|It was not possible to change the Auto Start Settings. Do you have the required rights?");

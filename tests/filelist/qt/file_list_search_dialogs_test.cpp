@@ -145,9 +145,9 @@ TEST(FileListSearchDialog, FilterOptionsDialogChangesNothingOnCancel) {
   FileListQtTestApp();
   TFileListView view;
   view.FileNameFilter->SetFilter("keep", false, true);
-  OnNextModal([](QWidget* modal) {
+  OnNextModal<QDialog>([](QDialog* modal) {
     if (auto* edit = modal->findChild<QLineEdit*>()) edit->setText("changed");
-    static_cast<QDialog*>(modal)->reject();
+    modal->reject();
   });
   view.ShowFileFilterOptionsDialog();
   EXPECT_EQ(view.FileNameFilter->FilterStr, "keep");

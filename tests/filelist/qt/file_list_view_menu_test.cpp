@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
@@ -49,6 +50,16 @@ QAction* EntryByTag(QMenu* menu, int32_t tag) {
     if (a->property("flvTag").toInt() == tag) return a;
   }
   return nullptr;
+}
+
+// Types the name into the file dialog's name field, as a user does.
+// selectFile() is no stand-in: it leaves the field alone once the field has
+// the focus, which the shown dialog gives it whenever its window becomes
+// active, before or after the test looks at it.
+void TypeFileName(QFileDialog* dialog, const std::string& name) {
+  auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  ASSERT_NE(edit, nullptr);
+  edit->setText(ToQString(name));
 }
 
 class FileListViewMenu : public ::testing::Test {
@@ -158,13 +169,11 @@ TEST_F(FileListViewMenu, CopyEntriesAndTheListFileDialogs) {
   // Export through the popup's save dialog, under the name typed there.
   const std::string list = dir.file("chosen.filelist");
   std::string title;
-  OnNextModal([&](QWidget* modal) {
-    auto* dialog = qobject_cast<QFileDialog*>(modal);
-    ASSERT_NE(dialog, nullptr);
+  OnNextModal<QFileDialog>([&](QFileDialog* dialog) {
     title = FromQString(dialog->windowTitle());
     EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
     EXPECT_EQ(dialog->nameFilters(), (QStringList{"File List (*.filelist)", "Text File (*.txt)"}));
-    dialog->selectFile(ToQString(list));
+    TypeFileName(dialog, list);
     static_cast<QDialog*>(dialog)->accept();
   });
   EntryByTag(menu, kPopupExportFileList)->trigger();
@@ -175,12 +184,10 @@ TEST_F(FileListViewMenu, CopyEntriesAndTheListFileDialogs) {
   view.RemoveAll();
   QAction import(nullptr);
   view.SetMenuItemImport(&import);
-  OnNextModal([&](QWidget* modal) {
-    auto* dialog = qobject_cast<QFileDialog*>(modal);
-    ASSERT_NE(dialog, nullptr);
+  OnNextModal<QFileDialog>([&](QFileDialog* dialog) {
     title = FromQString(dialog->windowTitle());
     EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFiles);
-    dialog->selectFile(ToQString(list));
+    TypeFileName(dialog, list);
     static_cast<QDialog*>(dialog)->accept();
   });
   import.trigger();

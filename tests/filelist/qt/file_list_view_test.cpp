@@ -256,14 +256,13 @@ TEST_F(FileListViewWidget, ColumnsDialogAppliesOnlyOnOK) {
   MakeCustomizable(spr);
   spr.header()->resizeSection(3, 222);  // Path, dragged by the user
   // Cancel: nothing changes but the shown columns' flags.
-  OnNextModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
+  OnNextModal<QDialog>([](QDialog* modal) { modal->reject(); });
   spr.ExecuteColumnsDialog();
   EXPECT_EQ(spr.ColumnsVisible(), (TIntArray{0, 2, 1, 5}));
   EXPECT_EQ(spr.header()->sectionSize(3), 222);
   // The dialog lists the columns in their order with their categories; the
   // user hides Name, shows Date and drags Path to the top.
-  OnNextModal([&](QWidget* modal) {
-    auto* dialog = static_cast<QDialog*>(modal);
+  OnNextModal<QDialog>([&](QDialog* dialog) {
     TVirtualListView* list = dialog->findChild<TVirtualListView*>();
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(FromQString(dialog->windowTitle()), "Columns");
@@ -287,8 +286,7 @@ TEST_F(FileListViewWidget, ColumnsDialogAppliesOnlyOnOK) {
   // The width the user gave Path stays.
   EXPECT_EQ(spr.header()->sectionSize(0), 222);
   // Reset refills the dialog with the defaults but applies nothing until OK.
-  OnNextModal([&](QWidget* modal) {
-    auto* dialog = static_cast<QDialog*>(modal);
+  OnNextModal<QDialog>([&](QDialog* dialog) {
     TVirtualListView* list = dialog->findChild<TVirtualListView*>();
     QPushButton* reset = nullptr;
     for (QPushButton* b : dialog->findChildren<QPushButton*>()) {

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCompleter>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -27,6 +28,7 @@
 #include "foundation/str_transform.h"
 #include "foundation/text_files.h"
 #include "frame/qt/settings_user_dialogs_qt.h"
+#include "qt_test_support.h"
 #include "text/text_store.h"
 #include "wordgen/counter/counter.h"
 #include "wordgen/gui/settings_ids.h"
@@ -116,8 +118,17 @@ class TFileDialogDriver {
       return;
     }
     auto* dialog = qobject_cast<QFileDialog*>(modal);
-    if (!dialog || dialog == FDialog) return;
+    if (dialog != nullptr && dialog == FDialog) {
+      // A dialog that keeps ignoring the typed name would keep the test in exec().
+      if (FTyped.elapsed() < kModalBoundMs) return;
+      ADD_FAILURE() << "The file dialog \"" << dialog->windowTitle().toStdString() << "\" did not take \""
+                    << FName.toStdString() << "\"; closing it";
+      dialog->reject();
+      return;
+    }
+    if (dialog == nullptr) return;
     FDialog = dialog;
+    FTyped.start();
     Filters = dialog->nameFilters();
     if (FFilterEntry < Filters.size()) dialog->selectNameFilter(Filters.at(FFilterEntry));
     auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
@@ -135,6 +146,7 @@ class TFileDialogDriver {
   int FFilterEntry;
   QTimer FTimer;
   QFileDialog* FDialog = nullptr;
+  QElapsedTimer FTyped;
 };
 
 TEST_F(EverydaySafety, TheRealOpenDialogsOpenATypedNameAsItExists) {
@@ -438,15 +450,11 @@ TEST_F(EverydaySafety, FailedSavesShowTheFileAndTheReason) {
 
 // --- How the two new windows look -------------------------------------------------
 
-// Runs show() while a timer takes a picture of the modal window it opens and
-// closes that window with the button of the given object name.
+// Runs show() while the modal window it opens is photographed and closed with
+// the button of the given object name (a message box with its OK button).
 void ScreenshotOfModal(const std::string& name, const char* button, const std::function<void()>& show) {
   bool taken = false;
-  QTimer timer;
-  timer.setInterval(20);
-  QObject::connect(&timer, &QTimer::timeout, [&] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || taken) return;
+  OnNextModal([&](QWidget* modal) {
     taken = true;
     SaveScreenshot(modal, name);
     if (auto* b = modal->findChild<QPushButton*>(QString::fromLatin1(button)))
@@ -454,7 +462,6 @@ void ScreenshotOfModal(const std::string& name, const char* button, const std::f
     else if (auto* box = qobject_cast<QMessageBox*>(modal))
       box->button(QMessageBox::Ok)->click();
   });
-  timer.start();
   show();
   EXPECT_TRUE(taken) << name;
 }

@@ -33,6 +33,7 @@
 #include "foundation/qt/qt_strings.h"
 #include "frame/qt/info_dialog.h"
 #include "frame/qt/settings_window.h"
+#include "qt_test_support.h"
 #include "text/language_constants.h"
 #include "text/program_texts.h"
 #include "text/text_store.h"
@@ -57,21 +58,14 @@ class WindowPolish : public TWordGenFixture {
 };
 
 // Runs inspect on the next modal window once it shows, then closes it.
-void OnNextModal(std::function<void(QWidget*)> inspect) {
-  auto* timer = new QTimer;
-  timer->setInterval(10);
-  QObject::connect(timer, &QTimer::timeout, [timer, inspect] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || !modal->isVisible()) return;
-    timer->stop();
-    timer->deleteLater();
+void InspectNextModal(std::function<void(QWidget*)> inspect) {
+  OnNextModal([inspect = std::move(inspect)](QWidget* modal) {
     inspect(modal);
     if (auto* box = qobject_cast<QMessageBox*>(modal))
       box->button(QMessageBox::Ok)->click();
     else if (auto* ok = modal->findChild<QPushButton*>(kDialogOkButtonName))
       ok->click();
   });
-  timer->start();
 }
 
 // Every menu of the window with the path of titles that leads to it.
@@ -124,7 +118,7 @@ TEST_F(WindowPolish, EveryWindowKindIsRightToLeftInArabic) {
   TQtProgDialogs real(&w);
   Qt::LayoutDirection boxDirection = Qt::LeftToRight;
   QString okText;
-  OnNextModal([&](QWidget* modal) {
+  InspectNextModal([&](QWidget* modal) {
     boxDirection = modal->layoutDirection();
     okText = static_cast<QMessageBox*>(modal)->button(QMessageBox::Ok)->text();
     SaveScreenshot(modal, "rtl_message_box");
@@ -135,7 +129,7 @@ TEST_F(WindowPolish, EveryWindowKindIsRightToLeftInArabic) {
 
   Qt::LayoutDirection inputDirection = Qt::LeftToRight;
   bool okRightOfCancel = false;
-  OnNextModal([&](QWidget* modal) {
+  InspectNextModal([&](QWidget* modal) {
     inputDirection = modal->layoutDirection();
     okRightOfCancel = modal->findChild<QPushButton*>(kDialogOkButtonName)->x() >
                       modal->findChild<QPushButton*>(kDialogCancelButtonName)->x();
@@ -146,7 +140,7 @@ TEST_F(WindowPolish, EveryWindowKindIsRightToLeftInArabic) {
   EXPECT_TRUE(okRightOfCancel);
 
   Qt::LayoutDirection noticeDirection = Qt::LeftToRight;
-  OnNextModal([&](QWidget* modal) {
+  InspectNextModal([&](QWidget* modal) {
     noticeDirection = modal->layoutDirection();
     SaveScreenshot(modal, "rtl_notice");
   });
