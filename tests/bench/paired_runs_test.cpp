@@ -24,6 +24,19 @@ namespace fs = std::filesystem;
 
 constexpr double kMiB = 1024.0 * 1024.0;
 
+// The address sanitizer keeps a shadow byte for every eight bytes touched.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr double kShadowShare = 1.125;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr double kShadowShare = 1.125;
+#else
+constexpr double kShadowShare = 1.0;
+#endif
+#else
+constexpr double kShadowShare = 1.0;
+#endif
+
 // The works measured in fresh runs of this program; in such a run the work
 // is done here, before any test, and the program ends.
 const bool gPeakWorks = [] {
@@ -186,11 +199,13 @@ TEST(PairedRuns, WorkFolderAndRunningPeerGoWhenTheBenchmarkIsKilled) {
   }
 }
 
-// A heap warm from earlier work must not hide the peak: the blocks freed
-// here would serve the work again in a fork of this process.
+// A heap warm from earlier work must not hide the peak: the first block
+// freed raises the allocator's thresholds, so that the second comes from the
+// heap and stays resident when freed, ready to serve the work again in a
+// fork of this process.
 TEST(PairedRuns, FreshProcessPeakOfAKnownAllocation) {
   ASSERT_TRUE(gPeakWorks);
-  {
+  for (int k = 0; k < 2; ++k) {
     std::vector<char> warm(96 << 20, 1);
     ASSERT_EQ(warm[4096], 1);
   }
@@ -200,8 +215,9 @@ TEST(PairedRuns, FreshProcessPeakOfAKnownAllocation) {
   };
   for (const TCase& c : {TCase{"64 MiB touched", 64 * kMiB}, TCase{"8 MiB beside 64 MiB prepared", 8 * kMiB}}) {
     const double peak = bench::FreshPeakBytes(c.Work);
-    EXPECT_GE(peak, 0.97 * c.Bytes) << c.Work << ": " << peak / kMiB << " MiB";
-    EXPECT_LE(peak, 1.03 * c.Bytes) << c.Work << ": " << peak / kMiB << " MiB";
+    const double expected = c.Bytes * kShadowShare;
+    EXPECT_GE(peak, 0.95 * expected) << c.Work << ": " << peak / kMiB << " MiB";
+    EXPECT_LE(peak, 1.05 * expected) << c.Work << ": " << peak / kMiB << " MiB";
   }
   EXPECT_LT(bench::FreshPeakBytes("a work nobody added"), 0);
 }
@@ -223,7 +239,7 @@ class TFolderPeers {
   }
   fileinfo_bench::TFolderPeer Peer(const std::string& script) const {
     const std::string out = FWork.File("peer.json");
-    return {"exiftool -fast2", script + " > " + bench::ShellQuote(out), out};
+    return {"exiftool -fast2", "{ " + script + "; } > " + bench::ShellQuote(out), out};
   }
   bench::TPairedTimes Measure(const fileinfo_bench::TFolderPeer& peer) const {
     return fileinfo_bench::MeasureFolderPeers(
