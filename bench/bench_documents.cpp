@@ -12,7 +12,7 @@
 // paragraphs is not measured.
 //
 // "peak memory / XML" is the extra peak memory of one save (measured in a
-// child process) divided by the size of the XML parts written; the target is
+// fresh run of this program doing only that save) divided by the size of the XML parts written; the target is
 // at most 10.
 #include <benchmark/benchmark.h>
 
@@ -218,10 +218,13 @@ void CompareFormat(benchmark::State& state, const char* name, const char* ext, c
   TDoc doc;
   AddWords(doc);
   const double xml = static_cast<double>(XmlBytes(doc));
-  const double peak = bench::PeakExtraBytes([&] { benchmark::DoNotOptimize(TimeOurs<TDoc>(ext)); });
-  char note[160];
-  std::snprintf(note, sizeof note, "%-34s peak memory %.1f MB = %.2f x the XML parts  (target at most 10: %s)", name,
-                peak / 1e6, peak / xml, peak / xml <= 10 ? "met" : "MISSED");
+  const double peak = bench::FreshPeakBytes(ext);
+  char note[200];
+  if (peak < 0)
+    std::snprintf(note, sizeof note, "%-34s peak memory not measured (the run measuring it failed)", name);
+  else
+    std::snprintf(note, sizeof note, "%-34s peak memory %.1f MB = %.2f x the XML parts  (target at most 10: %s)", name,
+                  peak / 1e6, peak / xml, peak / xml <= 10 ? "met" : "MISSED");
   bench::AddSummaryNote(note);
 }
 
@@ -239,6 +242,15 @@ BENCHMARK(BM_Odt)->Unit(benchmark::kMillisecond)->Iterations(1);
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The peak of one save (the document made and written) in a process that
+  // does nothing else; a save that fails leaves it unmeasured.
+  bench::AddPeakWork("docx", [](const std::string&) {
+    if (TimeOurs<TDocDOCX>("docx") < 0) std::exit(1);
+  });
+  bench::AddPeakWork("odt", [](const std::string&) {
+    if (TimeOurs<TDocODT>("odt") < 0) std::exit(1);
+  });
+  bench::RunPeakWorkIfAsked();
   WriteInputs();
   return bench::RunAndSummarize(argc, argv);
 }

@@ -287,10 +287,15 @@ void BM_Scroll(benchmark::State& state) {
 
 // --- A real folder -----------------------------------------------------------------
 
+// The folder goes with the benchmark, also after a kill.
+bench::TWorkDir& Work() {
+  static bench::TWorkDir dir("filelist");
+  return dir;
+}
+
 const std::string& FolderOfFiles() {
   static const std::string folder = [] {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "syllabrix_bench_filelist";
-    std::filesystem::remove_all(dir);
+    const std::filesystem::path dir = Work().Path() / "files";
     std::filesystem::create_directories(dir);
     std::mt19937_64 rng(5);
     const char* exts[] = {".txt", ".jpg", ".mp3", ".pdf", ".dat"};
@@ -418,7 +423,5 @@ int main(int argc, char** argv) {
   benchmark::Shutdown();
   g_large.reset();
   bench::PrintSummary();
-  std::error_code ignored;
-  std::filesystem::remove_all(std::filesystem::temp_directory_path() / "syllabrix_bench_filelist", ignored);
   return 0;
 }

@@ -26,6 +26,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -309,9 +312,13 @@ inline void PrintSummary() {
   std::fflush(stdout);
 }
 
+inline void RunPeakWorkIfAsked();
+
 // The main of a benchmark program: runs the benchmarks the command line
-// selects, then prints the summary.
+// selects, then prints the summary (or, in the run measuring a peak, only
+// that work).
 inline int RunAndSummarize(int argc, char** argv) {
+  RunPeakWorkIfAsked();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();
@@ -320,25 +327,93 @@ inline int RunAndSummarize(int argc, char** argv) {
   return 0;
 }
 
-// Peak resident memory of a child process running fn, less that of a child
-// running nothing (the pages it shares with this process).
-template <typename Fn>
-double PeakExtraBytes(const Fn& fn) {
-  auto childPeak = [](const auto& body) -> double {
-    std::fflush(nullptr);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-      body();
-      ::_exit(0);
+// Peak memory in a fresh process. A fork of the benchmark would start from
+// its heap, warm from the timed runs: freed pages still resident and the
+// allocator's thresholds raised, so that the work's own peak hides in them.
+// Instead the benchmark program runs again with SYLLABRIX_BENCH_PEAK naming
+// a work added with AddPeakWork (and SYLLABRIX_BENCH_PEAK_ARG its argument,
+// a file name for instance); that process does nothing but the work's
+// preparation and the work, and reports how far its resident memory rose
+// above what it held when the work began (the kernel's high-water mark is
+// reset there).
+using TPeakFn = std::function<void(const std::string& argument)>;
+struct TPeakWork {
+  TPeakFn Prepare;  // not counted: the input the work needs
+  TPeakFn Work;
+};
+
+inline std::map<std::string, TPeakWork>& PeakWorks() {
+  static std::map<std::string, TPeakWork> works;
+  return works;
+}
+
+inline void AddPeakWork(const std::string& name, TPeakFn work, TPeakFn prepare = {}) {
+  PeakWorks()[name] = TPeakWork{std::move(prepare), std::move(work)};
+}
+
+namespace detail {
+
+// A line of /proc/self/status in bytes ("VmRSS", "VmHWM"); -1 if missing.
+inline double StatusBytes(const char* key) {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  const std::string prefix = std::string(key) + ":";
+  while (std::getline(status, line))
+    if (line.compare(0, prefix.size(), prefix) == 0) return 1024.0 * std::atof(line.c_str() + prefix.size());
+  return -1;
+}
+
+}  // namespace detail
+
+// In the process started by FreshPeakBytes: does the work named and exits
+// with its peak written to the file named in SYLLABRIX_BENCH_PEAK_OUT (-1
+// when it cannot be measured). Elsewhere it returns at once. Call it first
+// thing in main, before anything else warms the heap.
+inline void RunPeakWorkIfAsked() {
+  const char* name = std::getenv("SYLLABRIX_BENCH_PEAK");
+  const char* out = std::getenv("SYLLABRIX_BENCH_PEAK_OUT");
+  if (name == nullptr || out == nullptr) return;
+  const char* argument = std::getenv("SYLLABRIX_BENCH_PEAK_ARG");
+  const std::string arg = argument ? argument : "";
+  double extra = -1;
+  const auto it = PeakWorks().find(name);
+  if (it != PeakWorks().end()) {
+    if (it->second.Prepare) it->second.Prepare(arg);
+    const double before = detail::StatusBytes("VmRSS");
+    // "5" resets the high-water mark of the resident memory to what is
+    // resident now.
+    std::ofstream clear("/proc/self/clear_refs");
+    clear << "5" << std::flush;
+    if (clear && before >= 0) {
+      it->second.Work(arg);
+      const double peak = detail::StatusBytes("VmHWM");
+      if (peak >= 0) extra = std::max(0.0, peak - before);
     }
-    int status = 0;
-    rusage ru{};
-    ::wait4(pid, &status, 0, &ru);
-    return static_cast<double>(ru.ru_maxrss) * 1024.0;
-  };
-  const double base = childPeak([] {});
-  const double peak = childPeak(fn);
-  return peak > base ? peak - base : 0;
+  }
+  std::ofstream(out) << std::to_string(extra) << "\n";
+  std::exit(extra < 0 ? 1 : 0);
+}
+
+// The extra peak memory of the work named (AddPeakWork) in a fresh run of
+// this program; negative when it could not be measured.
+inline double FreshPeakBytes(const std::string& name, const std::string& argument = "") {
+  char self[4096];
+  const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
+  if (n <= 0) return -1;
+  self[n] = '\0';
+  std::string result = (std::filesystem::temp_directory_path() / "syllabrix-bench-peak-XXXXXX").string();
+  const int fd = ::mkstemp(result.data());
+  if (fd < 0) return -1;
+  ::close(fd);
+  const std::string command = "SYLLABRIX_BENCH_PEAK=" + ShellQuote(name) +
+                              " SYLLABRIX_BENCH_PEAK_OUT=" + ShellQuote(result) +
+                              " SYLLABRIX_BENCH_PEAK_ARG=" + ShellQuote(argument) + " " + ShellQuote(self);
+  const int rc = RunShell(command + " > /dev/null");
+  double extra = -1;
+  std::ifstream in(result);
+  if (rc != 0 || !(in >> extra)) extra = -1;
+  ::unlink(result.c_str());
+  return extra;
 }
 
 }  // namespace bench

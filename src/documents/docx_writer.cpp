@@ -5,6 +5,7 @@
 
 #include "documents/image_pixel_size.h"
 #include "documents/office_package.h"
+#include "documents/table_export_buffer.h"
 #include "documents/xml_tree.h"
 #include "foundation/letter_case.h"
 #include "foundation/numeral_systems.h"
@@ -238,7 +239,7 @@ bool TDocDOCX::SaveToFile(const std::string& FileName) {
   package.AddPart("docProps/app.xml", GetFileStringDocPropsAppXML());
   package.AddPart("docProps/core.xml", GetFileStringDocPropsCoreXML());
   package.AddPart("word/_rels/document.xml.rels", GetFileStringWordRelsDocumentXMLRels());
-  package.AddPart("word/document.xml", GetFileStringWordDocumentXML());
+  package.AddStreamedPart("word/document.xml", [this](TTextBuffer& out) { WriteWordDocumentXML(out); });
   package.AddPart("word/fontTable.xml", GetFileStringWordFontTableXML());
   package.AddPart("word/styles.xml", GetFileStringWordStylesXML());
   if (Header().HasContent()) package.AddPart("word/header.xml", GetFileStringWordHeaderXML());
@@ -464,45 +465,76 @@ void TDocDOCX::AddImage(TXMLNode& body, const TDocContent& item) const {
 }
 
 std::string TDocDOCX::GetFileStringWordDocumentXML() const {
+  return TextWrittenBy([this](TTextBuffer& out) { WriteWordDocumentXML(out); });
+}
+
+namespace {
+// Where the paragraphs go in the rendered frame of the document; markup
+// cannot come from the document's texts, which are escaped.
+constexpr std::string_view kBodyMark = "<!--paragraphs-->";
+}  // namespace
+
+void TDocDOCX::WriteWordDocumentXML(TTextBuffer& out) const {
   TDocXML xml("w:document");
   TXMLNode& root = *xml.RootNode();
   AddDocumentNamespaces(root);
   const std::string background = Page().Style().GetBackgroundColorAsHex();
   if (background != "FFFFFF") AddWithAttribute(root, "w:background", "w:color", background);
   TXMLNode& body = *root.AddNode("w:body");
+  body.AddNode("", std::string(kBodyMark), false);
+  AddSectionProperties(body);
+  const std::string frame = xml.PlainText();
+  const size_t mark = frame.find(kBodyMark);
+  out.Put(std::string_view(frame).substr(0, mark));
+  // A tree of a long document's paragraphs would take many times the text
+  // they make: each is rendered on its own and handed on.
+  std::string piece;
   for (const TDocContent& item : Page().Contents()) {
-    switch (item.ContentType) {
-      case docContentParagraph: AddParagraph(body, item); break;
-      case docContentHeading1:
-      case docContentHeading2:
-      case docContentHeading3:
-      case docContentHeading4:
-      case docContentHeading5:
-      case docContentHeading6: {
-        TXMLNode* p = body.AddNode("w:p");
-        const int level = item.ContentType - docContentHeading1 + 1;
-        AddWithAttribute(*p->AddNode("w:pPr"), "w:pStyle", "w:val", "Heading" + std::to_string(level));
-        AddTextNode(*p->AddNode("w:r"), item.Value);
-        break;
-      }
-      case docContentPageBreak: AddWithAttribute(*body.AddNode("w:p")->AddNode("w:r"), "w:br", "w:type", "page"); break;
-      case docContentColumnBreak:
-        AddWithAttribute(*body.AddNode("w:p")->AddNode("w:r"), "w:br", "w:type", "column");
-        break;
-      case docContentHyperlink: {
-        const int32_t n = GetEmbeddedContentRelIDFromParam(item.Param, 3);
-        TXMLNode* link = body.AddNode("w:p")->AddNode("w:hyperlink");
-        link->Attributes.Add("r:id", RelID(n));
-        link->Attributes.Add("w:history", "1");
-        TXMLNode* run = link->AddNode("w:r");
-        AddWithAttribute(*run->AddNode("w:rPr"), "w:rStyle", "w:val", "Hyperlink");
-        AddTextNode(*run, item.Value);
-        break;
-      }
-      case docContentImage: AddImage(body, item); break;
-      default: break;
-    }
+    TXMLNode holder("w:body");
+    AddBodyContent(holder, item);
+    piece.clear();
+    for (int32_t c = 0; c < holder.ChildCount(); ++c) holder.Child(c)->AppendText(piece);
+    out.Put(piece);
+    out.Checkpoint();
   }
+  out.Put(std::string_view(frame).substr(mark + kBodyMark.size()));
+}
+
+void TDocDOCX::AddBodyContent(TXMLNode& body, const TDocContent& item) const {
+  switch (item.ContentType) {
+    case docContentParagraph: AddParagraph(body, item); break;
+    case docContentHeading1:
+    case docContentHeading2:
+    case docContentHeading3:
+    case docContentHeading4:
+    case docContentHeading5:
+    case docContentHeading6: {
+      TXMLNode* p = body.AddNode("w:p");
+      const int level = item.ContentType - docContentHeading1 + 1;
+      AddWithAttribute(*p->AddNode("w:pPr"), "w:pStyle", "w:val", "Heading" + std::to_string(level));
+      AddTextNode(*p->AddNode("w:r"), item.Value);
+      break;
+    }
+    case docContentPageBreak: AddWithAttribute(*body.AddNode("w:p")->AddNode("w:r"), "w:br", "w:type", "page"); break;
+    case docContentColumnBreak:
+      AddWithAttribute(*body.AddNode("w:p")->AddNode("w:r"), "w:br", "w:type", "column");
+      break;
+    case docContentHyperlink: {
+      const int32_t n = GetEmbeddedContentRelIDFromParam(item.Param, 3);
+      TXMLNode* link = body.AddNode("w:p")->AddNode("w:hyperlink");
+      link->Attributes.Add("r:id", RelID(n));
+      link->Attributes.Add("w:history", "1");
+      TXMLNode* run = link->AddNode("w:r");
+      AddWithAttribute(*run->AddNode("w:rPr"), "w:rStyle", "w:val", "Hyperlink");
+      AddTextNode(*run, item.Value);
+      break;
+    }
+    case docContentImage: AddImage(body, item); break;
+    default: break;
+  }
+}
+
+void TDocDOCX::AddSectionProperties(TXMLNode& body) const {
   // Header and footer references lead the section properties, as the schema
   // orders them.
   TXMLNode* sectPr = body.AddNode("w:sectPr");
@@ -533,7 +565,6 @@ std::string TDocDOCX::GetFileStringWordDocumentXML() const {
     cols->Attributes.Add("w:num", std::to_string(PageColumnCount));
     cols->Attributes.Add("w:space", "708");
   }
-  return xml.PlainText();
 }
 
 std::string TDocDOCX::GetFileStringWordFontTableXML() const {

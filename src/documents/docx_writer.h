@@ -9,6 +9,7 @@
 #include "documents/document_model.h"
 
 class TXMLNode;
+class TTextBuffer;
 
 // The generator texts written as creator, last editor and application.
 std::string DocxCreatorText();
@@ -41,6 +42,10 @@ class TDocDOCX : public TBaseDocument {
   std::string GetFileStringWordHeaderOrFooterXML(const std::string& ARootName) const;
 
  private:
+  // word/document.xml, its paragraphs rendered one at a time.
+  void WriteWordDocumentXML(TTextBuffer& out) const;
+  void AddBodyContent(TXMLNode& body, const TDocContent& item) const;
+  void AddSectionProperties(TXMLNode& body) const;
   int32_t FHeaderRelID = 0;
   int32_t FFooterRelID = 0;
 

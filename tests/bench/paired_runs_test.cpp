@@ -13,12 +13,51 @@
 #include <fstream>
 #include <string>
 #include <thread>
+#include <vector>
 
+#include "fileinfo_peers.h"
 #include "paired_runs.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr double kMiB = 1024.0 * 1024.0;
+
+// The address sanitizer keeps a shadow byte for every eight bytes touched.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr double kShadowShare = 1.125;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr double kShadowShare = 1.125;
+#else
+constexpr double kShadowShare = 1.0;
+#endif
+#else
+constexpr double kShadowShare = 1.0;
+#endif
+
+// The works measured in fresh runs of this program; in such a run the work
+// is done here, before any test, and the program ends.
+const bool gPeakWorks = [] {
+  bench::AddPeakWork("64 MiB touched", [](const std::string&) {
+    std::vector<char> block(64 << 20);
+    for (size_t i = 0; i < block.size(); i += 4096) block[i] = 1;
+    std::fflush(nullptr);
+    if (::write(-1, block.data(), 1) < 0) block[0] = 2;  // keeps the block from being optimised away
+  });
+  // 64 MiB held before the work begins: not part of the work's peak.
+  static std::vector<char> held;
+  bench::AddPeakWork(
+      "8 MiB beside 64 MiB prepared",
+      [](const std::string&) {
+        std::vector<char> block(8 << 20, 1);
+        if (::write(-1, block.data(), 1) < 0) block[0] = 2;
+      },
+      [](const std::string&) { held.assign(64 << 20, 1); });
+  bench::RunPeakWorkIfAsked();
+  return true;
+}();
 
 // PATH set for the lifetime of the object.
 class TScopedPath {
@@ -157,6 +196,96 @@ TEST(PairedRuns, WorkFolderAndRunningPeerGoWhenTheBenchmarkIsKilled) {
     EXPECT_TRUE(GoneWithin(folder, 10)) << folder << ", signal " << sig;
     for (int k = 0; k < 100 && Alive(peer); ++k) std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_FALSE(Alive(peer)) << "signal " << sig;
+  }
+}
+
+// A heap warm from earlier work must not hide the peak: the first block
+// freed raises the allocator's thresholds, so that the second comes from the
+// heap and stays resident when freed, ready to serve the work again in a
+// fork of this process.
+TEST(PairedRuns, FreshProcessPeakOfAKnownAllocation) {
+  ASSERT_TRUE(gPeakWorks);
+  for (int k = 0; k < 2; ++k) {
+    std::vector<char> warm(96 << 20, 1);
+    ASSERT_EQ(warm[4096], 1);
+  }
+  struct TCase {
+    const char* Work;
+    double Bytes;
+  };
+  for (const TCase& c : {TCase{"64 MiB touched", 64 * kMiB}, TCase{"8 MiB beside 64 MiB prepared", 8 * kMiB}}) {
+    const double peak = bench::FreshPeakBytes(c.Work);
+    const double expected = c.Bytes * kShadowShare;
+    EXPECT_GE(peak, 0.95 * expected) << c.Work << ": " << peak / kMiB << " MiB";
+    EXPECT_LE(peak, 1.05 * expected) << c.Work << ": " << peak / kMiB << " MiB";
+  }
+  EXPECT_LT(bench::FreshPeakBytes("a work nobody added"), 0);
+}
+
+// Folder peers over a folder of named files; our side reads nothing and
+// gives every file a width, and each peer's JSON is canned.
+class TFolderPeers {
+ public:
+  TFolderPeers() {
+    for (int i = 0; i < 200; ++i) FFiles.push_back(FWork.File("f" + std::to_string(i) + ".png"));
+  }
+  // exiftool-like JSON over the first count files, each width wide.
+  std::string Json(size_t count, int width = 10) const {
+    std::string json = "[";
+    for (size_t i = 0; i < count; ++i)
+      json += std::string(i ? "," : "") + "{\"SourceFile\": \"" + FFiles[i] +
+              "\", \"ImageWidth\": " + std::to_string(width) + "}";
+    return json + "]";
+  }
+  fileinfo_bench::TFolderPeer Peer(const std::string& script) const {
+    const std::string out = FWork.File("peer.json");
+    return {"exiftool -fast2", "{ " + script + "; } > " + bench::ShellQuote(out), out};
+  }
+  bench::TPairedTimes Measure(const fileinfo_bench::TFolderPeer& peer) const {
+    return fileinfo_bench::MeasureFolderPeers(
+        FWork, "widths", FFiles,
+        [&](fileinfo_bench::TOurFields* fields) {
+          if (fields)
+            for (const std::string& f : FFiles) fields->Add(f, "width", 10);
+          return 0.001;
+        },
+        {peer}, {}, 0.5);
+  }
+
+ private:
+  bench::TWorkDir FWork{"folder-peers-test"};
+  std::vector<std::string> FFiles;
+};
+
+TEST(PairedRuns, FolderPeerThatFailsOrReadsNothingIsNotMeasured) {
+  TFolderPeers peers;
+  struct TCase {
+    std::string Script;
+    const char* Printed;  // empty: measured
+  };
+  const std::vector<TCase> cases = {
+      {"echo " + bench::ShellQuote(peers.Json(200)), ""},
+      {"echo " + bench::ShellQuote(peers.Json(200)) + "; exit 1",
+       "not measured (exiftool -fast2 failed or is missing)"},
+      {"echo '[]'", "not measured (exiftool reads only 0 of 200 files (not: png 200))"},
+      {"echo " + bench::ShellQuote(peers.Json(190)),
+       "not measured (exiftool reads only 190 of 200 files (not: png 10))"},
+      {"echo " + bench::ShellQuote(peers.Json(200, 11)), "not measured (fields DIFFER: png width (200 files"},
+  };
+  for (const TCase& c : cases) {
+    const bench::TPairedTimes t = peers.Measure(peers.Peer(c.Script));
+    // The case's own line (a note on the comparison may follow it).
+    std::string line;
+    for (const std::string& l : bench::SummaryLines())
+      if (l.rfind("widths", 0) == 0) line = l;
+    if (*c.Printed == 0) {
+      EXPECT_FALSE(t.Failed) << line;
+      EXPECT_NE(line.find("ratio"), std::string::npos) << line;
+    } else {
+      EXPECT_TRUE(t.Failed) << c.Script;
+      EXPECT_NE(line.find(c.Printed), std::string::npos) << line;
+      EXPECT_EQ(line.find("ratio"), std::string::npos) << line;
+    }
   }
 }
 
