@@ -652,6 +652,7 @@ void Tprog::bt_createClick(QObject*) {
   settings.UseLineBreakChar = FSP->ReadBoolean(kSettingUseLineBreakChar, false);
   settings.LineBreakChar = FSP->ReadString(kSettingLineBreakChar, "/nl");
   settings.ReadabilityRules = FSP->ReadString(kSettingReadabilityRules, DefaultReadabilityRules());
+  settings.CaseRules = FListCaseRules;
 
   const QString oldQText = ui->m_creator_out->toPlainText();
   const std::string oldText = FromQString(oldQText);
@@ -773,6 +774,7 @@ void Tprog::m_setlist(QObject* sender) {
   TStrArray lines;
   const std::string languagePrefix = "m_silben_";
   auto randomOver = [&](std::string_view chars) { lines = RandomList(chars, addSingle, addDigrams, addTrigrams, gen); };
+  TLetterCaseRules rules = TLetterCaseRules::Common;
 
   if (name.size() == languagePrefix.size() + 2 && name.compare(0, languagePrefix.size(), languagePrefix) == 0) {
     const std::string code = name.substr(languagePrefix.size());
@@ -780,6 +782,7 @@ void Tprog::m_setlist(QObject* sender) {
     for (std::string_view c : kSyllableMenuCodes) known = known || c == code;
     if (!known) return;
     lines = LoadList(code, addSingle, addDigrams, addTrigrams);
+    rules = SyllableListCaseRules(code);
   } else if (name == "m_silbenliste_zufall_latein") {
     randomOver("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
   } else if (name == "m_silbenliste_zufall_lateinumlaut") {
@@ -816,6 +819,7 @@ void Tprog::m_setlist(QObject* sender) {
   } else {
     return;
   }
+  FListCaseRules = rules;
   PutListIntoSyllableField(lines);
 }
 
