@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -258,7 +259,7 @@ void Tprog::CreatePopups() {
     const char* Name;
     int32_t Tag;
   };
-  auto build = [this](const char* name, QWidget* memo, std::initializer_list<TPopupItem> items) {
+  auto build = [this](const char* name, QAbstractScrollArea* memo, std::initializer_list<TPopupItem> items) {
     auto* menu = new QMenu(this);
     menu->setObjectName(QString::fromLatin1(name));
     for (const TPopupItem& item : items) {
@@ -271,8 +272,10 @@ void Tprog::CreatePopups() {
       action->setProperty(kTagProperty, item.Tag);
     }
     memo->setContextMenuPolicy(Qt::CustomContextMenu);
+    // A scroll area reports the position in its viewport, which a right-to-left
+    // field's scrollbar moves away from the frame's left edge.
     connect(memo, &QWidget::customContextMenuRequested, menu,
-            [menu, memo](const QPoint& pos) { menu->exec(memo->mapToGlobal(pos)); });
+            [menu, memo](const QPoint& pos) { menu->exec(memo->viewport()->mapToGlobal(pos)); });
   };
   build("pm_silben", ui->m_silben,
         {{"pm_silben_load", 0},
@@ -624,8 +627,12 @@ void Tprog::SPLanguageChange(int32_t newLanguage) { SetLanguage(newLanguage); }
 void Tprog::SetLanguage(int32_t language) {
   ApplyLanguageCaptions(this, language, CreatorTabActive(), FDialogCaptions);
   // A caption longer than the form's button width widens its button, with room beside the text.
-  for (QPushButton* button : findChildren<QPushButton*>())
+  // Only the form's own buttons: the settings window, a child window, has laid
+  // out (and mirrored) its buttons for the language already.
+  for (QPushButton* button : findChildren<QPushButton*>()) {
+    if (button->window() != this) continue;
     button->setMinimumWidth(std::max(kMinButtonWidth, button->sizeHint().width() + 2 * kButtonTextRoom));
+  }
   // A count table reads as one table: every row runs in the window's direction,
   // whatever character it begins with.
   QTextDocument* table = ui->m_counter_out->document();
@@ -715,6 +722,7 @@ TCounterSettings Tprog::ReadCounterSettings() const {
   s.OnlyElementsRegex = FSP->ReadBoolean(kSettingOnlyElementsRegex, false);
   s.OldBasis = FSP->ReadBoolean(kSettingOldBasis, true);
   s.PercentDecimalPlaces = FSP->ReadInt(kSettingPercentDecimalPlaces, 2);
+  s.IsolateCells = layoutDirection() == Qt::RightToLeft;
   return s;
 }
 

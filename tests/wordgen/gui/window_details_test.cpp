@@ -1,0 +1,162 @@
+// The last right-to-left and Japanese corners of the windows: where the popup
+// menus open, the language tab after a live switch, and the Japanese info
+// dialog and length hint.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCursor>
+#include <QDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <cstdlib>
+#include <string>
+
+#include "controls/zoom_memo.h"
+#include "foundation/qt/qt_strings.h"
+#include "frame/core/settings_types.h"
+#include "frame/qt/info_dialog.h"
+#include "frame/qt/settings_window.h"
+#include "qt_test_support.h"
+#include "text/language_constants.h"
+#include "text/program_texts.h"
+#include "text/text_store.h"
+#include "wordgen_gui_test_app.h"
+
+namespace {
+
+class WindowDetails : public TWordGenFixture {
+ protected:
+  static void SwitchLanguage(Tprog& window, int32_t language) {
+    window.SP().SettingsObj().SetLanguage(language);
+    window.SP().SettingsObj().OnLanguageChange(language);
+    ASSERT_EQ(window.SP().Language(), language);
+  }
+};
+
+// The window with the open menu drawn over it, as the user sees both.
+void SaveWindowWithMenu(QWidget* window, QMenu* menu, const std::string& name) {
+  QPixmap picture = window->grab();
+  QPainter painter(&picture);
+  painter.drawPixmap(window->mapFromGlobal(menu->pos()), menu->grab());
+  painter.end();
+  QWidget holder;
+  holder.resize(picture.size());
+  auto* label = new QLabel(&holder);
+  label->setPixmap(picture);
+  label->resize(picture.size());
+  SaveScreenshot(&holder, name);
+}
+
+// Right-clicked at a point of a field, the popup opens as Qt opens menus in a
+// right-to-left window: its right edge at the cursor, in a field with a
+// scrollbar as in one without.
+TEST_F(WindowDetails, ArabicPopupsOpenToTheLeftOfTheCursor) {
+  Tprog w(Options());
+  w.resize(760, 560);
+  SwitchLanguage(w, SprLangArabic);
+  std::string lines;
+  for (int i = 0; i < 200; ++i) lines += std::to_string(i) + " ab\n";
+  w.m_silben()->setPlainText(ToQString(lines));
+  w.show();
+  QApplication::processEvents();
+  ASSERT_TRUE(w.m_silben()->verticalScrollBar()->isVisible());
+
+  const struct {
+    TAdvancedMemo* Field;
+    const char* Menu;
+    const char* Shot;
+  } kFields[] = {
+      {w.m_silben(), "pm_silben", "rtl_popup_syllable_list"},
+      {w.m_creator_out(), "pm_creator_out", "rtl_popup_creator_output"},
+  };
+  for (const auto& f : kFields) {
+    QMenu* menu = w.Popup(f.Menu);
+    ASSERT_NE(menu, nullptr) << f.Menu;
+    const QPoint inViewport(f.Field->viewport()->width() / 2, 30);
+    const QPoint cursor = f.Field->viewport()->mapToGlobal(inViewport);
+    // The menu opens at the mouse, as after a right click there.
+    QCursor::setPos(cursor);
+    QRect shown;
+    QTimer::singleShot(0, menu, [&, menu] {
+      shown = menu->geometry();
+      SaveWindowWithMenu(&w, menu, f.Shot);
+      menu->close();
+    });
+    // Bounded: the timer closes the menu as soon as exec() runs its loop.
+    emit f.Field->customContextMenuRequested(inViewport);
+    ASSERT_TRUE(shown.isValid()) << f.Menu;
+    EXPECT_LE(std::abs(shown.right() + 1 - cursor.x()), 2)
+        << f.Menu << " right " << shown.right() << " cursor " << cursor.x();
+    EXPECT_LE(std::abs(shown.top() - cursor.y()), 2) << f.Menu;
+  }
+}
+
+// The "save language" button stays inside the page after a live switch to
+// Arabic, where it is placed as when the window opens in Arabic.
+TEST_F(WindowDetails, LanguageTabButtonStaysInsideThePageAfterALiveSwitch) {
+  Tprog w(Options());
+  auto buttonGeometry = [&](const char* shot) {
+    TSOWindow* settings = w.SP().SettingsWindowHost().SettingsWindow();
+    EXPECT_NE(settings, nullptr);
+    if (!settings) return QRect();
+    QApplication::processEvents();
+    auto* button = settings->findChild<QWidget*>("bt_savelanguage");
+    EXPECT_NE(button, nullptr);
+    if (!button) return QRect();
+    const QWidget* page = button->parentWidget();
+    EXPECT_GE(button->x(), 0) << shot;
+    EXPECT_LE(button->geometry().right(), page->width() - 1) << shot;
+    SaveScreenshot(settings, shot);
+    return button->geometry();
+  };
+  SwitchLanguage(w, SprLangArabic);
+  w.SP().ShowSettings(kSOTabLanguage);
+  const QRect opened = buttonGeometry("rtl_language_tab_opened");
+  const int openedGap =
+      w.SP().SettingsWindowHost().SettingsWindow()->findChild<QWidget*>("bt_savelanguage")->parentWidget()->width() -
+      opened.right();
+  w.SP().SettingsWindowHost().SettingsWindow()->close();
+  QApplication::processEvents();
+
+  SwitchLanguage(w, SprLangEnglish);
+  w.SP().ShowSettings(kSOTabLanguage);
+  QApplication::processEvents();
+  SwitchLanguage(w, SprLangArabic);
+  const QRect switched = buttonGeometry("rtl_language_tab_live_switch");
+  // As wide as when the window opens in Arabic, and as far from the page's right edge.
+  const QWidget* page =
+      w.SP().SettingsWindowHost().SettingsWindow()->findChild<QWidget*>("bt_savelanguage")->parentWidget();
+  EXPECT_EQ(switched.width(), opened.width());
+  EXPECT_EQ(page->width() - switched.right(), openedGap);
+  w.SP().SettingsWindowHost().SettingsWindow()->close();
+}
+
+// The Japanese info dialog and the hint for the length field, looked at.
+TEST_F(WindowDetails, JapaneseInfoDialogAndLengthHint) {
+  Tprog w(Options());
+  SwitchLanguage(w, SprLangJapanese);
+  w.SP().InfoDialogObj().ShowInfoDialog(5000);
+  QWidget* info = w.SP().InfoDialogObj().Form();
+  ASSERT_NE(info, nullptr);
+  QApplication::processEvents();
+  SaveScreenshot(info, "ja_info_dialog");
+  info->close();
+
+  TQtProgDialogs real(&w);
+  QString shown;
+  OnNextModal([&](QWidget* modal) {
+    shown = static_cast<QMessageBox*>(modal)->text();
+    SaveScreenshot(modal, "ja_length_hint");
+    static_cast<QDialog*>(modal)->reject();
+  });
+  real.MessageBox(TMessageKind::Error, SprText(7), SprLocalText(40));
+  EXPECT_TRUE(shown.contains(QStringLiteral("1〜3"))) << FromQString(shown);
+}
+
+}  // namespace
