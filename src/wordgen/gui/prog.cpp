@@ -638,7 +638,13 @@ void Tprog::SetLanguage(int32_t language) {
   QTextDocument* table = ui->m_counter_out->document();
   QTextOption option = table->defaultTextOption();
   option.setTextDirection(layoutDirection());
+  // A plain text field aligns its lines as told, not by their direction, and
+  // unwrapped lines have no right edge to align to: a right-to-left table
+  // stands at the field's right edge, where its rows begin (its rows are short).
+  const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+  option.setAlignment(rightToLeft ? Qt::AlignRight : Qt::AlignLeft);
   table->setDefaultTextOption(option);
+  ui->m_counter_out->setLineWrapMode(rightToLeft ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
   update();
 }
 

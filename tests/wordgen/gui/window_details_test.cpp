@@ -11,8 +11,12 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <cstdlib>
 #include <string>
@@ -157,6 +161,42 @@ TEST_F(WindowDetails, JapaneseInfoDialogAndLengthHint) {
   });
   real.MessageBox(TMessageKind::Error, SprText(7), SprLocalText(40));
   EXPECT_TRUE(shown.contains(QStringLiteral("1〜3"))) << FromQString(shown);
+}
+
+}  // namespace
+
+namespace {
+
+// An Arabic count table reads as one table in a large window: each cell keeps
+// its own direction (the per cent sign on one side in every row), a lone
+// combining mark shows on a dotted circle, and the table sits at the right.
+TEST_F(WindowDetails, ArabicCountTableReadsAsOneTable) {
+  Tprog w(Options());
+  w.resize(1600, 1000);
+  SwitchLanguage(w, SprLangArabic);
+  w.pc()->setCurrentWidget(w.tab_counter());
+  // Letters, the Arabic comma and a tanwin (a combining mark counted alone).
+  w.m_counter_in()->setPlainText(QStringLiteral("كتاب، قلمٌ كتابٌ، بيت"));
+  w.bt_countClick(nullptr);
+  w.show();
+  QApplication::processEvents();
+  const QString shown = w.m_counter_out()->toPlainText();
+  const QStringList rows = shown.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  ASSERT_GT(rows.size(), 4);
+  int percentRows = 0;
+  for (const QString& row : rows) {
+    if (!row.contains(QLatin1Char('%'))) continue;  // the total row
+    ++percentRows;
+    EXPECT_TRUE(row.endsWith(QStringLiteral("%\u2069"))) << FromQString(row);
+    EXPECT_TRUE(row.startsWith(QChar(0x2068))) << FromQString(row);
+  }
+  EXPECT_GT(percentRows, 3);
+  EXPECT_TRUE(shown.contains(QStringLiteral("\u2068\u25CC\u064C\u2069"))) << FromQString(shown);
+  // The rows begin at the field's right edge: the first row's letter is drawn there.
+  QPlainTextEdit* field = w.m_counter_out();
+  const QRect start = field->cursorRect(QTextCursor(field->document()->firstBlock()));
+  EXPECT_GT(start.left(), field->viewport()->width() * 3 / 4) << start.left();
+  SaveScreenshot(&w, "rtl_count_table_isolated");
 }
 
 }  // namespace
