@@ -43,20 +43,6 @@ class WindowDetails : public TWordGenFixture {
   }
 };
 
-// The window with the open menu drawn over it, as the user sees both.
-void SaveWindowWithMenu(QWidget* window, QMenu* menu, const std::string& name) {
-  QPixmap picture = window->grab();
-  QPainter painter(&picture);
-  painter.drawPixmap(window->mapFromGlobal(menu->pos()), menu->grab());
-  painter.end();
-  QWidget holder;
-  holder.resize(picture.size());
-  auto* label = new QLabel(&holder);
-  label->setPixmap(picture);
-  label->resize(picture.size());
-  SaveScreenshot(&holder, name);
-}
-
 // Right-clicked at a point of a field, the popup opens as Qt opens menus in a
 // right-to-left window: its right edge at the cursor, in a field with a
 // scrollbar as in one without.
@@ -89,7 +75,7 @@ TEST_F(WindowDetails, ArabicPopupsOpenToTheLeftOfTheCursor) {
     QRect shown;
     QTimer::singleShot(0, menu, [&, menu] {
       shown = menu->geometry();
-      SaveWindowWithMenu(&w, menu, f.Shot);
+      SaveScreenshotWithMenu(&w, menu, f.Shot);
       menu->close();
     });
     // Bounded: the timer closes the menu as soon as exec() runs its loop.
