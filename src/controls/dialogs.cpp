@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -199,6 +200,26 @@ class TResizeFollower : public QObject {
   std::vector<TAnchor> FAnchors;
 };
 
+// Room that a title bar takes beside its text: the window's icon and its
+// buttons, and the margins the window manager keeps.
+constexpr int32_t kTitleBarAllowance = 130;
+
+// A fixed-size window shows its whole title: the layout grows to the title's
+// width, the message and the input with it, the buttons keeping their place
+// at the right edge.
+void WidenForTitle(TDialogLayout& layout, const QString& title, const QWidget* dialog) {
+  QFont titleFont = dialog->font();
+  titleFont.setBold(true);
+  const int32_t wanted = QFontMetrics(titleFont).horizontalAdvance(title) + kTitleBarAllowance;
+  const int32_t grow = wanted - layout.ClientWidth;
+  if (grow <= 0) return;
+  layout.ClientWidth += grow;
+  layout.Message.Width += grow;
+  layout.Input.Width += grow;
+  for (TDialogRect* button : {&layout.ConfirmButton, &layout.NoButton, &layout.CancelButton})
+    if (button->Width > 0) button->Left += grow;
+}
+
 std::string ShowInputWindow(const std::string& caption, const std::string& prompt, const std::string& okCaption,
                             const std::string& cancelCaption, const std::string& defaultText, const TStrArray& items,
                             int32_t kind, bool password) {
@@ -230,6 +251,7 @@ std::string ShowInputWindow(const std::string& caption, const std::string& promp
   input->setObjectName(QLatin1String(kDialogInputName));
   TDialogLayout layout = LayoutInputDialog(prompt, okCaption, cancelCaption, items, kind, input->sizeHint().height(),
                                            TQtTextMeasurer(dialog->font()));
+  WidenForTitle(layout, dialog->windowTitle(), dialog.get());
   AddMessage(dialog.get(), layout);
   input->setGeometry(ToQRect(layout.Input));
   QPushButton* ok =

@@ -26,7 +26,32 @@ char32_t CodePointLower(char32_t c) {
   return static_cast<char32_t>(u_tolower(static_cast<UChar32>(c)));
 }
 
+char32_t CodePointUpper(char32_t c, TLetterCaseRules rules) {
+  if (rules == TLetterCaseRules::Turkic && c == U'i') return U'\u0130';  // İ
+  return CodePointUpper(c);
+}
+
+char32_t CodePointLower(char32_t c, TLetterCaseRules rules) {
+  if (rules == TLetterCaseRules::Turkic && c == U'I') return U'\u0131';  // ı
+  // İ lowers to i in the common rule already.
+  return CodePointLower(c);
+}
+
 namespace {
+
+// The dotted and dotless i of the Turkic rule, swapped in before the common
+// rule runs, which then leaves them (or maps them) as those languages write them.
+std::string TurkicI(std::string_view s, char from, std::string_view to) {
+  std::string out;
+  out.reserve(s.size() + 8);
+  for (const char c : s) {
+    if (c == from)
+      out += to;
+    else
+      out += c;
+  }
+  return out;
+}
 
 // The loop the two upper-casing rules share: a-z change, "ß" becomes "SS",
 // and every other character is left to upperOther(out, cp, bytes).
@@ -102,6 +127,16 @@ std::string GreekFinalSigma(std::string_view s) {
 }
 
 std::string UTF8LowerCaseWords(std::string_view s) { return GreekFinalSigma(UTF8LowerCase(s)); }
+
+std::string UTF8UpperCase(std::string_view s, TLetterCaseRules rules) {
+  if (rules != TLetterCaseRules::Turkic) return UTF8UpperCase(s);
+  return UTF8UpperCase(TurkicI(s, 'i', "\xC4\xB0"));  // i -> İ
+}
+
+std::string UTF8LowerCaseWords(std::string_view s, TLetterCaseRules rules) {
+  if (rules != TLetterCaseRules::Turkic) return UTF8LowerCaseWords(s);
+  return UTF8LowerCaseWords(TurkicI(s, 'I', "\xC4\xB1"));  // I -> ı
+}
 
 std::string UpperCaseNarrow(std::string_view s) {
   return UpperCaseWith(s, [](std::string& out, char32_t cp, std::string_view bytes) {

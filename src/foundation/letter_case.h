@@ -9,11 +9,18 @@
 //   of three or four bytes stay as they are.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 char32_t CodePointUpper(char32_t c);  // simple mapping, Georgian kept, ß kept
 char32_t CodePointLower(char32_t c);
+
+// Whose letter case words are written in. Turkish and Azerbaijani pair the
+// dotless and the dotted i apart: I with ı and İ with i ("IŞIK" is "ışık").
+enum class TLetterCaseRules : uint8_t { Common, Turkic };
+char32_t CodePointUpper(char32_t c, TLetterCaseRules rules);
+char32_t CodePointLower(char32_t c, TLetterCaseRules rules);
 
 std::string UTF8UpperCase(std::string_view s);
 std::string UTF8LowerCase(std::string_view s);
@@ -23,6 +30,9 @@ std::string UTF8LowerCase(std::string_view s);
 // rule to lower-case text; UTF8LowerCaseWords is UTF8LowerCase with it.
 std::string GreekFinalSigma(std::string_view s);
 std::string UTF8LowerCaseWords(std::string_view s);
+// The same under the rules of the words' language.
+std::string UTF8UpperCase(std::string_view s, TLetterCaseRules rules);
+std::string UTF8LowerCaseWords(std::string_view s, TLetterCaseRules rules);
 std::string UpperCaseNarrow(std::string_view s);
 // A-Z to a-z only: for matching words of our own file formats, where no other
 // character may count as one of their letters (the Kelvin sign is no "k").

@@ -79,11 +79,11 @@ const std::array<char, kDiaLast - kDiaFirst + 1>& DiaTable() {
 }
 
 // Upper case of one character as text ("ß" gives "SS").
-void AppendUpper(std::string& out, char32_t c) {
+void AppendUpper(std::string& out, char32_t c, TLetterCaseRules rules = TLetterCaseRules::Common) {
   if (c == kSharpS) {
     out += "SS";
   } else {
-    UTF8Append(out, CodePointUpper(c));
+    UTF8Append(out, CodePointUpper(c, rules));
   }
 }
 
@@ -181,7 +181,7 @@ std::string UppercaseDiacriticsToFittingAlternative(std::string_view text) {
   return out;
 }
 
-std::string UpperCaseBegin(std::string_view text) {
+std::string UpperCaseBegin(std::string_view text, TLetterCaseRules rules) {
   std::string out;
   out.reserve(text.size() + 2);
   bool afterLetter = false;
@@ -189,31 +189,31 @@ std::string UpperCaseBegin(std::string_view text) {
   while (pos < text.size()) {
     char32_t c = UTF8DecodeAt(text, pos);
     if (afterLetter) {
-      UTF8Append(out, CodePointLower(c));
+      UTF8Append(out, CodePointLower(c, rules));
     } else if (c == kSharpS) {
       // A word that begins with "ß" is written "Ss" with a capital first letter, not "SS".
       out += "Ss";
     } else {
-      AppendUpper(out, c);
+      AppendUpper(out, c, rules);
     }
     afterLetter = IsLetterCodePoint(c);
   }
   return GreekFinalSigma(out);
 }
 
-std::string MixedCase(std::string_view text, TRandomGenerator& gen) {
+std::string MixedCase(std::string_view text, TRandomGenerator& gen, TLetterCaseRules rules) {
   std::string out;
   out.reserve(text.size() + 2);
   size_t pos = 0;
   while (pos < text.size()) {
     char32_t c = UTF8DecodeAt(text, pos);
     if (gen.Random(2) == 1) {
-      UTF8Append(out, CodePointLower(c));
+      UTF8Append(out, CodePointLower(c, rules));
     } else {
-      AppendUpper(out, c);
+      AppendUpper(out, c, rules);
     }
   }
-  return out;
+  return GreekFinalSigma(out);
 }
 
 std::string MixedCase(std::string_view text) { return MixedCase(text, ProgramRandom()); }

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "foundation/letter_case.h"
+
 class TRandomGenerator;
 
 // A letter: its upper- and lower-case forms differ, or it is "ß". Letters
@@ -35,12 +37,12 @@ std::string UppercaseDiacriticsToFittingAlternative(std::string_view text);
 // every other one lower-cased: "hELLO wORLD-wide 3d" -> "Hello World-Wide 3D".
 // A word that begins with "ß" begins with "Ss", and a sigma that ends a word
 // is the final "ς", as the languages write them.
-std::string UpperCaseBegin(std::string_view text);
+std::string UpperCaseBegin(std::string_view text, TLetterCaseRules rules = TLetterCaseRules::Common);
 // One draw in [0, 2) per character, letters and non-letters alike: 0 writes the
-// character upper-cased, 1 lower-cased. Draws from the program's generator
-// unless one is given.
+// character upper-cased, 1 lower-cased; a small sigma that ends a word is the
+// final "ς" here too. Draws from the program's generator unless one is given.
 std::string MixedCase(std::string_view text);
-std::string MixedCase(std::string_view text, TRandomGenerator& gen);
+std::string MixedCase(std::string_view text, TRandomGenerator& gen, TLetterCaseRules rules = TLetterCaseRules::Common);
 
 // Text followed by each character of chars not yet in the result.
 std::string AddCharToStringIfCharIsNotInString(std::string_view text, std::string_view chars);

@@ -86,6 +86,19 @@ std::string SprColonCaption(std::string_view label, std::string_view value, uint
   return std::string(label) + std::string(SprCaptionGrammar(language).Colon) + std::string(value);
 }
 
+std::string SprLabelCaption(std::string_view label, uint32_t language) {
+  std::string out = SprColonCaption(label, "", language);
+  while (!out.empty() && out.back() == ' ') out.pop_back();
+  return out;
+}
+
+std::string SprWithoutSentenceEnd(std::string_view sentence) {
+  for (const std::string_view end : {"\xE3\x80\x82", "\xEF\xBD\xA1", "."}) {  // 。 ｡ .
+    if (sentence.ends_with(end)) return std::string(sentence.substr(0, sentence.size() - end.size()));
+  }
+  return std::string(sentence);
+}
+
 std::string SprLowerFirstLetterOfWord(std::string_view text) {
   size_t pos = 0;
   const char32_t first = UTF8DecodeAt(text, pos);

@@ -65,6 +65,12 @@ std::string SprSortCaption(std::string_view key, std::string_view direction, uin
 std::string SprQualifiedCaption(std::string_view head, std::string_view noun, uint32_t language);
 // A label followed by the language's colon and a value ("更多信息：www...").
 std::string SprColonCaption(std::string_view label, std::string_view value, uint32_t language);
+// A label that stands before a field or a value shown beside it, ending in the
+// language's colon without the blank after it ("Found:", "Trouvés :", "找到：").
+std::string SprLabelCaption(std::string_view label, uint32_t language);
+// A sentence without its closing full stop, in any of the forms the tables
+// write ("File not found." and "找不到文件。" inside a longer caption).
+std::string SprWithoutSentenceEnd(std::string_view sentence);
 
 // The text with its first letter in lower case when it is a capitalised word
 // (an upper-case letter followed by a lower-case one); acronyms stay.

@@ -40,7 +40,7 @@ constexpr TSprSlotText kTexts[] = {
     {31, "Deshacer"},
     {32, "Rehacer"},
     {33, "Repetir"},
-    {34, "Actualizar"},
+    {34, "Actualización"},
     {35, "Actualización"},
     {36, "Refrescar"},
     {37, "Recargar"},

@@ -40,7 +40,7 @@ constexpr TSprSlotText kTexts[] = {
     {31, "Annuler"},
     {32, "Rétablir"},
     {33, "Répéter"},
-    {34, "Mettre à jour"},
+    {34, "Mise à jour"},
     {35, "Mise à jour"},
     {36, "Actualiser"},
     {37, "Recharger"},

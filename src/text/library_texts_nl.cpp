@@ -129,7 +129,7 @@ constexpr TSprSlotText kTexts[] = {
     {120, "Tijd in het formaat <X>"},
     {121, "Selecteren"},
     {122, "Aangepast"},
-    {123, "Op maat gemaakt"},
+    {123, "Aangepast"},
     {124, "Behouden"},
     {125, "Herstellen"},
     {126, "Standaardwaarden herstellen"},

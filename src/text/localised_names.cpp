@@ -115,3 +115,17 @@ std::string SprCombineWordWithDescriptor(std::string_view word, std::string_view
     default: return descriptorText + " " + std::string(word);
   }
 }
+
+std::string SprCombineWordWithOwnerName(std::string_view word, std::string_view name, uint32_t language) {
+  switch (language) {
+    case SprLangSpanish: return std::string(word) + " de " + std::string(name);
+    case SprLangBrazilianPortuguese: return std::string(word) + " do " + std::string(name);
+    case SprLangArabic: {
+      // The owned noun stands in the construct state, without its article.
+      constexpr std::string_view kArticle = "\xD8\xA7\xD9\x84";  // ال
+      if (word.starts_with(kArticle) && word.size() > kArticle.size()) word.remove_prefix(kArticle.size());
+      return std::string(word) + " " + std::string(name);
+    }
+    default: return SprCombineWordWithDescriptor(word, name, language);
+  }
+}

@@ -16,3 +16,11 @@ std::string CsvParamToStrSpr(int32_t csvParam);
 // "DOCX-Datei", "DOCX-fil", "Fichier DOCX", "файл DOCX", "DOCX文件", "DOCX File" ... for word "File"
 // (in that language) and descriptor "DOCX".
 std::string SprCombineWordWithDescriptor(std::string_view word, std::string_view descriptor, uint32_t language);
+// A noun that belongs to a named thing, as the language says it: "Syllabrix Settings",
+// "Syllabrix-Einstellungen", "Configuración de Syllabrix", "إعدادات Syllabrix" for
+// word "Settings" (in that language) and name "Syllabrix".
+std::string SprCombineWordWithOwnerName(std::string_view word, std::string_view name, uint32_t language);
+
+// The state of a file in the file list: 0 new, 1 modified, 2 not modified,
+// 3 processed; empty for any other status. English for an unknown language.
+std::string SprFileStatusText(int32_t status, uint32_t language);

@@ -1,12 +1,15 @@
 #include "text/text_store.h"
 
 #include "text/english_texts.h"
+#include "text/language_constants.h"
 #include "text/language_setters.h"
 
 TStrArray SprResGlobalArr;
 TSprInitLocalProc SprInitLocalProc;
 
 namespace {
+
+uint32_t gStoreLanguage = 0;
 
 const std::string& EmptyText() {
   static const std::string empty;
@@ -88,7 +91,10 @@ void SetSprResGlobal_Combinations() {
   }
 }
 
+uint32_t SprStoreLanguage() { return gStoreLanguage; }
+
 void SetSprResGlobal(uint32_t language) {
+  gStoreLanguage = language < static_cast<uint32_t>(SprLanguageCount) ? language : 0;
   // Every library slot starts empty, so nothing of the previous language can
   // survive even in a slot that no writer of this fill touches.
   SprResGlobalArr.resize(SprLibrarySlotCount);

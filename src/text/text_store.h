@@ -39,6 +39,9 @@ extern TSprInitLocalProc SprInitLocalProc;
 // Refills the store for language (unsigned: -1 arrives as 4294967295 and, like
 // 0 and every value outside 1..14, gives English).
 void SetSprResGlobal(uint32_t language);
+// The language constant of the last fill (0 before the first and for every value
+// that gives English), for texts composed by a language's own rules.
+uint32_t SprStoreLanguage();
 // The steps of that fill.
 void SetSprResGlobal_All();           // slot 0 and the language-neutral slots
 void SetSprResGlobal_EN();            // the English library texts

@@ -10,6 +10,7 @@
 #include "controls/dialogs.h"
 #include "controls/zoom_memo.h"
 #include "controls_test_app.h"
+#include "foundation/qt/qt_strings.h"
 
 namespace {
 
@@ -202,6 +203,24 @@ TEST_F(DialogWindows, InputEditGivesEmptyTextOnOkAndTheMarkerOnCancel) {
   // Escape counts as Cancel.
   OnNextModal<QDialog>([](QDialog* modal) { modal->reject(); });
   EXPECT_EQ(InputEdit("Name", "p", "OK", "Cancel", "x", false), NulMarker());
+}
+
+// A short prompt does not cut a long title: the window is as wide as its title
+// and the title bar's icon and buttons.
+TEST_F(DialogWindows, InputWindowIsWideEnoughForItsTitle) {
+  const QString title = QStringLiteral("Zufallsliste Zahlen (von X bis Y) – Liste de nombres aléatoires");
+  OnNextModal([title](QWidget* modal) {
+    QFont bold = modal->font();
+    bold.setBold(true);
+    EXPECT_GE(modal->width(), QFontMetrics(bold).horizontalAdvance(title) + 100);
+    auto* edit = modal->findChild<QLineEdit*>(QLatin1String(kDialogInputName));
+    ASSERT_NE(edit, nullptr);
+    // The buttons keep to the right edge, the edit spans the window.
+    EXPECT_GE(edit->width(), modal->width() - 2 * kDialogMargin - 2);
+    EXPECT_LE(Button(modal, kDialogCancelButtonName)->geometry().right(), modal->width() - kDialogMargin + 1);
+    Button(modal, kDialogOkButtonName)->click();
+  });
+  EXPECT_EQ(InputEdit(FromQString(title), "From - to:", "OK", "Cancel", "1-10", false), "1-10");
 }
 
 TEST_F(DialogWindows, PasswordEditMasksWithStarsAndReturnsTheText) {

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "foundation/letters.h"
+#include "foundation/random.h"
 
 TEST(LetterCase, LibraryAndNarrowRules) {
   struct Case {
@@ -67,4 +70,59 @@ TEST(LetterCase, WordsAsTheLanguagesWriteThem) {
   }
   EXPECT_EQ(UTF8LowerCase("ΗΣΥΣ"), "ησυσ");
   EXPECT_EQ(UTF8UpperCase("ησύς"), "ΗΣΎΣ");
+}
+
+// Words of a Turkish or Azerbaijani list keep their dotless and dotted i apart
+// in every letter case of the generator; other lists keep the common rule.
+TEST(LetterCase, TurkicListsPairTheDotlessAndTheDottedI) {
+  const struct {
+    const char* In;
+    TLetterCaseRules Rules;
+    const char* Lower;        // UTF8LowerCaseWords
+    const char* Upper;        // UTF8UpperCase
+    const char* FirstLetter;  // UpperCaseBegin
+  } kCases[] = {
+      {"IŞIK", TLetterCaseRules::Turkic, "ışık", "IŞIK", "Işık"},
+      {"IŞIKIŞIK", TLetterCaseRules::Turkic, "ışıkışık", "IŞIKIŞIK", "Işıkışık"},
+      {"İSTANBUL", TLetterCaseRules::Turkic, "istanbul", "İSTANBUL", "İstanbul"},
+      {"istanbul", TLetterCaseRules::Turkic, "istanbul", "İSTANBUL", "İstanbul"},
+      {"ılık iğne", TLetterCaseRules::Turkic, "ılık iğne", "ILIK İĞNE", "Ilık İğne"},
+      {"İI ıi", TLetterCaseRules::Turkic, "iı ıi", "İI Iİ", "İı Ii"},
+      {"ΗΣΥΣ", TLetterCaseRules::Turkic, "ησυς", "ΗΣΥΣ", "Ησυς"},
+      {"IŞIK", TLetterCaseRules::Common, "işik", "IŞIK", "Işik"},
+      {"istanbul", TLetterCaseRules::Common, "istanbul", "ISTANBUL", "Istanbul"},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(UTF8LowerCaseWords(c.In, c.Rules), c.Lower) << c.In;
+    EXPECT_EQ(UTF8UpperCase(c.In, c.Rules), c.Upper) << c.In;
+    EXPECT_EQ(UpperCaseBegin(c.In, c.Rules), c.FirstLetter) << c.In;
+  }
+  EXPECT_EQ(CodePointLower(U'I', TLetterCaseRules::Turkic), U'ı');
+  EXPECT_EQ(CodePointUpper(U'i', TLetterCaseRules::Turkic), U'İ');
+  EXPECT_EQ(CodePointLower(U'İ', TLetterCaseRules::Turkic), U'i');
+  EXPECT_EQ(CodePointUpper(U'ı', TLetterCaseRules::Turkic), U'I');
+}
+
+// Randomly mixed words: each draw writes one character upper (0) or lower (1)
+// case, and a small sigma that ends a word is the final one, as in the
+// lower-case mode; the Turkic rule holds for every draw.
+TEST(LetterCase, RandomlyMixedWordsAsTheLanguagesWriteThem) {
+  const struct {
+    const char* In;
+    std::vector<uint64_t> Draws;
+    TLetterCaseRules Rules;
+    const char* Out;
+  } kCases[] = {
+      {"ησύσκοσ", {1, 0, 0, 0, 1, 0, 1}, TLetterCaseRules::Common, "ηΣΎΣκΟς"},
+      {"ΗΣΥΣ", {1, 1, 1, 1}, TLetterCaseRules::Common, "ησυς"},
+      {"ΑΣ ΒΣ", {0, 1, 1, 0, 0}, TLetterCaseRules::Common, "Ας ΒΣ"},
+      {"σα", {1, 1}, TLetterCaseRules::Common, "σα"},
+      {"IŞIK", {1, 0, 1, 1}, TLetterCaseRules::Turkic, "ıŞık"},
+      {"ilik", {0, 1, 0, 1}, TLetterCaseRules::Turkic, "İlİk"},
+      {"IŞIK", {1, 0, 1, 1}, TLetterCaseRules::Common, "iŞik"},
+  };
+  for (const auto& c : kCases) {
+    TScriptedRandom gen(c.Draws);
+    EXPECT_EQ(MixedCase(c.In, gen, c.Rules), c.Out) << c.In;
+  }
 }

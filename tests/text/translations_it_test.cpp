@@ -51,7 +51,7 @@ TEST_F(ItalianTexts, EveryTextIsItalian) {
     StrResGlobal Slot;
     const char* Text;
   } kCases[] = {
-      {17, "Aggiorna anteprima"}, {309, "Separatore di percorso finale"}, {544, "Elaborati"},
+      {17, "Aggiorna anteprima"}, {309, "Separatore di percorso finale"}, {544, "Elaborato"},
       {705, "Elenco di azioni"},  {946, "Caratteri da <X> a <Y>"},
   };
   for (const auto& c : kCases) EXPECT_EQ(SprResGlobalArr.at(c.Slot), c.Text) << "slot " << c.Slot;

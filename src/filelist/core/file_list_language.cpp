@@ -3,6 +3,8 @@
 #include "filelist/core/file_types_spr.h"
 #include "foundation/file_types.h"
 #include "foundation/str_transform.h"
+#include "text/caption_grammar.h"
+#include "text/localised_names.h"
 #include "text/text_store.h"
 
 namespace {
@@ -190,12 +192,13 @@ bool ApplyFileListViewLanguage(TFileListViewStore& view) {
   }
 
   const std::string error = SprText(7);
-  view.StatusTexts = {SprText(238),
-                      SprText(340),
-                      SprText(573),
-                      SprText(544),
+  const uint32_t language = SprStoreLanguage();
+  view.StatusTexts = {SprFileStatusText(0, language),
+                      SprFileStatusText(1, language),
+                      SprFileStatusText(2, language),
+                      SprFileStatusText(3, language),
                       error,
-                      error + " - " + StringReplaceFast(SprText(159), ".", ""),
+                      error + " - " + SprWithoutSentenceEnd(SprText(159)),
                       error + " - " + SprText(152),
                       error + " - " + SprText(163),
                       error + " - " + SprText(154),

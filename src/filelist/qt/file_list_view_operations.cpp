@@ -19,6 +19,8 @@
 #include "foundation/qt/desktop.h"
 #include "foundation/qt/file_filters.h"
 #include "foundation/qt/qt_strings.h"
+#include "text/caption_grammar.h"
+#include "text/text_store.h"
 
 // --- Reader threads ----------------------------------------------------------------------
 
@@ -76,12 +78,13 @@ void TFileListView::ProgressWindowShow(const std::string& Caption) {
   if (!FFileSearchProgress) FFileSearchProgress = std::make_unique<TFileSearchProgressObj>(nullptr);
   TFileSearchProgressObj& p = *FFileSearchProgress;
   p.StrCaption = Caption;
-  p.StrStatus = StrRes.StrFound + ":";
-  p.StrCurrentFile = StrRes.StrLastFound + ":";
-  p.StrCurrentFolder = StrRes.StrCurrentFolder + ":";
-  p.StrSearchedFiles = StrRes.StrSearchedFiles + ":";
-  p.StrSearchedFolders = StrRes.StrSearchedFolders + ":";
-  p.StrTargetFile = StrRes.StrTargetFile + ":";
+  const uint32_t language = SprStoreLanguage();
+  p.StrStatus = SprLabelCaption(StrRes.StrFound, language);
+  p.StrCurrentFile = SprLabelCaption(StrRes.StrLastFound, language);
+  p.StrCurrentFolder = SprLabelCaption(StrRes.StrCurrentFolder, language);
+  p.StrSearchedFiles = SprLabelCaption(StrRes.StrSearchedFiles, language);
+  p.StrSearchedFolders = SprLabelCaption(StrRes.StrSearchedFolders, language);
+  p.StrTargetFile = SprLabelCaption(StrRes.StrTargetFile, language);
   p.StrCancel = StrRes.StrCancel;
   p.AutoRefreshGUIOnValueChange = false;
   p.Show();

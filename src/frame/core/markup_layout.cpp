@@ -1,6 +1,11 @@
 #include "frame/core/markup_layout.h"
 
+#include <unicode/brkiter.h>
+#include <unicode/utext.h>
+
+#include <memory>
 #include <optional>
+#include <vector>
 
 #include "foundation/letter_case.h"
 #include "foundation/number_format.h"
@@ -31,8 +36,37 @@ bool IsBlankRun(std::string_view text) {
   return true;
 }
 
-// A break may come before a blank or before any character above code point 10000.
-constexpr char32_t kWrapAnywhereAbove = 10000;
+// The byte offsets inside text where a line may begin, by the Unicode
+// line-breaking rules (ICU): between words after their blanks, between two
+// ideographs, but never before closing punctuation such as "。" and "，" or
+// after opening punctuation such as "「". A break that follows blanks is
+// moved before them, so that a line does not end in its blanks. Ascending,
+// each above 0 and below the text's size.
+std::vector<size_t> LineBreakOpportunities(std::string_view text) {
+  std::vector<size_t> breaks;
+  if (text.empty()) return breaks;
+  UErrorCode status = U_ZERO_ERROR;
+  // Made once per thread: the iterator is costly to build and not thread-safe.
+  thread_local std::unique_ptr<icu::BreakIterator> iterator(
+      icu::BreakIterator::createLineInstance(icu::Locale::getRoot(), status));
+  if (!iterator || U_FAILURE(status)) return breaks;
+  UText* utext = utext_openUTF8(nullptr, text.data(), static_cast<int64_t>(text.size()), &status);
+  if (U_SUCCESS(status)) iterator->setText(utext, status);
+  if (U_SUCCESS(status)) {
+    for (int32_t b = iterator->next(); b != icu::BreakIterator::DONE; b = iterator->next()) {
+      size_t at = static_cast<size_t>(b);
+      if (at >= text.size()) break;
+      while (at > 0 && text[at - 1] == ' ') --at;
+      if (at > 0 && (breaks.empty() || breaks.back() < at)) breaks.push_back(at);
+    }
+  }
+  // The iterator must not keep a pointer to text past this call.
+  UText* empty = utext_openUTF8(nullptr, "", 0, &status);
+  iterator->setText(empty, status);
+  utext_close(empty);
+  utext_close(utext);
+  return breaks;
+}
 
 struct TOpenArea {
   std::string Text;
@@ -100,8 +134,10 @@ class TMarkupPass {
     if (run.empty()) return;
     if (FX > FX0) {
       const std::string stripped = TrimLeft(run);
-      const size_t blank = stripped.find(' ');
-      const std::string firstWord = blank == std::string::npos ? stripped : stripped.substr(0, blank + 1);
+      const std::vector<size_t> breaks = LineBreakOpportunities(stripped);
+      size_t wordEnd = breaks.empty() ? stripped.size() : breaks.front();
+      while (wordEnd < stripped.size() && stripped[wordEnd] == ' ') ++wordEnd;
+      const std::string firstWord = stripped.substr(0, wordEnd);
       if (!firstWord.empty() && Width(firstWord) + FX >= FLimit) {
         FX = FX0;
         FY += FLineHeight;
@@ -117,11 +153,13 @@ class TMarkupPass {
     }
     std::string rest = std::move(run);
     while (!rest.empty()) {
+      const std::vector<size_t> breaks = LineBreakOpportunities(rest);
+      auto nextBreak = breaks.begin();
       size_t pos = 0, fit = rest.size(), lastBreak = 0;
       while (pos < rest.size()) {
         size_t next = pos;
-        const char32_t cp = UTF8DecodeAt(rest, next);
-        if (cp == U' ' || cp > kWrapAnywhereAbove) lastBreak = pos;
+        UTF8DecodeAt(rest, next);
+        while (nextBreak != breaks.end() && *nextBreak <= pos) lastBreak = *nextBreak++;
         if (Width(std::string_view(rest).substr(0, next)) + FX >= FLimit) {
           fit = pos;
           break;

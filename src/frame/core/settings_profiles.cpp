@@ -29,10 +29,10 @@ void AddMatchingFiles(const std::string& folder, const std::string& ext, TStrArr
   }
 }
 
-// "Syllabrix Settings (*.sxs)|*.sxs", the program's name joined to the word
-// as the language joins a name to a noun ("Syllabrix-Einstellungen", "Paramètres Syllabrix").
+// "Syllabrix Settings (*.sxs)|*.sxs", the word owned by the program's name as the
+// language says it ("Syllabrix-Einstellungen", "Paramètres Syllabrix", "إعدادات Syllabrix").
 std::string SettingsFileFilter(const std::string& progName, const std::string& ext, int32_t language) {
-  return SprCombineWordWithDescriptor(SprText(11), progName, static_cast<uint32_t>(language)) + " (*." + ext + ")|*." +
+  return SprCombineWordWithOwnerName(SprText(11), progName, static_cast<uint32_t>(language)) + " (*." + ext + ")|*." +
          ext;
 }
 

@@ -29,6 +29,7 @@
 #include "settingspanels/qt/action_list_list_view.h"
 #include "settingspanels/qt/action_list_platform.h"
 #include "settingspanels/qt/settings_container_spr.h"
+#include "text/caption_grammar.h"
 #include "text/text_store.h"
 
 namespace {
@@ -588,7 +589,7 @@ void TSettingsContainerActionListEditorSpr::RefreshCaption() {
   if (FNewList)
     caption = ActionListSlotText(707);
   else if (!FActionListFile.empty())
-    caption = ActionListSlotText(709) + ": " + ExtractFileNameWithoutPathAndExt(FActionListFile);
+    caption = SprColonCaption(ActionListSlotText(709), ExtractFileNameWithoutPathAndExt(FActionListFile), FLanguage);
   else
     caption = ActionListSlotText(705);
   setWindowTitle(ToQString(caption));

@@ -1,5 +1,7 @@
 #include "wordgen/counter/counter.h"
 
+#include <unicode/uchar.h>
+
 #include <algorithm>
 #include <limits>
 
@@ -272,10 +274,30 @@ TStrArray2D TCounterObj::GlobalErgAsStrArray2D(const TCounterSettings& settings,
   return table;
 }
 
+namespace {
+
+// A cell between FIRST STRONG ISOLATE and POP DIRECTIONAL ISOLATE; a cell that
+// begins with a combining mark shows it on U+25CC DOTTED CIRCLE.
+std::string IsolatedCell(const std::string& cell) {
+  if (cell.empty()) return cell;
+  std::string out = "\xE2\x81\xA8";  // U+2068
+  size_t pos = 0;
+  const char32_t first = UTF8DecodeAt(cell, pos);
+  if ((U_GET_GC_MASK(static_cast<UChar32>(first)) & U_GC_M_MASK) != 0) out += "\xE2\x97\x8C";  // U+25CC
+  out += cell;
+  out += "\xE2\x81\xA9";  // U+2069
+  return out;
+}
+
+}  // namespace
+
 std::string TCounterObj::CountAusgabe(const TCounterSettings& settings, const NumberFormat& format) const {
   TStrArray2D table = GlobalErgAsStrArray2D(settings, format);
   if (table.empty()) return {};
   if (settings.ShowTotal) table.push_back({SprText(kSlotTotal), IntToStr(GlobalErg.Sum()), std::string()});
+  if (settings.IsolateCells)
+    for (TStrArray& row : table)
+      for (std::string& cell : row) cell = IsolatedCell(cell);
   TDocTXT doc;
   doc.SetColAlignment(1, TDocTXT::taRightJustify);
   doc.SetColAlignment(2, TDocTXT::taRightJustify);

@@ -82,6 +82,11 @@ struct TCounterSettings {
   bool OnlyElementsRegex = false;                         // only_elements_regex
   bool OldBasis = true;                                   // old_basis
   int32_t PercentDecimalPlaces = 2;                       // percent_decimalplaces (ReadInt)
+  // Not stored: the window shows the table in a right-to-left language. Each
+  // cell of the shown table is then isolated in its own direction, so that
+  // "0.52%" keeps its sign on one side in every row, and a combining mark
+  // counted alone stands on a dotted circle instead of joining the row above.
+  bool IsolateCells = false;
 };
 
 // What the window does after a count.

@@ -56,12 +56,12 @@ class TOutputLines {
   bool FOpen = false;
 };
 
-std::string ApplyWriting(std::string word, int32_t writing, TRandomGenerator& gen) {
+std::string ApplyWriting(std::string word, int32_t writing, TLetterCaseRules rules, TRandomGenerator& gen) {
   switch (writing) {
-    case kWritingUpperCase: return UTF8UpperCase(word);
-    case kWritingMixedCase: return MixedCase(word, gen);
-    case kWritingInitialCapitals: return UpperCaseBegin(word);
-    case kWritingLowerCase: return UTF8LowerCaseWords(word);
+    case kWritingUpperCase: return UTF8UpperCase(word, rules);
+    case kWritingMixedCase: return MixedCase(word, gen, rules);
+    case kWritingInitialCapitals: return UpperCaseBegin(word, rules);
+    case kWritingLowerCase: return UTF8LowerCaseWords(word, rules);
     default: return word;
   }
 }
@@ -196,7 +196,7 @@ TCreateResult RunCreateCommand(TWordGenEngine& engine, const TCreateSettings& se
       result.Messages.push_back(Error(Compose({kTextCannotCreate, kTextMoreInformation})));
       return result;
     }
-    word = ApplyWriting(std::move(word), settings.Writing, gen);
+    word = ApplyWriting(std::move(word), settings.Writing, settings.CaseRules, gen);
     if (!settings.WordsBeside) {
       out.AppendLine(word);
     } else if (runLine.empty()) {

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "foundation/letter_case.h"
 #include "wordgen/engine/engine_message.h"
 #include "wordgen/engine/readability.h"
 #include "wordgen/engine/word_generator.h"
@@ -33,6 +34,9 @@ struct TCreateSettings {
   bool UseLineBreakChar = false;                             // use_linebreakchar
   std::string LineBreakChar = "/nl";                         // linebreakchar
   std::string ReadabilityRules = DefaultReadabilityRules();  // readabilityrules
+  // The letter case of the syllable list's language (not stored: it follows
+  // the list last chosen from the menu).
+  TLetterCaseRules CaseRules = TLetterCaseRules::Common;
 };
 
 // Longest word length accepted, and most syllables one run may ask for

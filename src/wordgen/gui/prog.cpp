@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -258,7 +259,7 @@ void Tprog::CreatePopups() {
     const char* Name;
     int32_t Tag;
   };
-  auto build = [this](const char* name, QWidget* memo, std::initializer_list<TPopupItem> items) {
+  auto build = [this](const char* name, QAbstractScrollArea* memo, std::initializer_list<TPopupItem> items) {
     auto* menu = new QMenu(this);
     menu->setObjectName(QString::fromLatin1(name));
     for (const TPopupItem& item : items) {
@@ -271,8 +272,10 @@ void Tprog::CreatePopups() {
       action->setProperty(kTagProperty, item.Tag);
     }
     memo->setContextMenuPolicy(Qt::CustomContextMenu);
+    // A scroll area reports the position in its viewport, which a right-to-left
+    // field's scrollbar moves away from the frame's left edge.
     connect(memo, &QWidget::customContextMenuRequested, menu,
-            [menu, memo](const QPoint& pos) { menu->exec(memo->mapToGlobal(pos)); });
+            [menu, memo](const QPoint& pos) { menu->exec(memo->viewport()->mapToGlobal(pos)); });
   };
   build("pm_silben", ui->m_silben,
         {{"pm_silben_load", 0},
@@ -624,14 +627,24 @@ void Tprog::SPLanguageChange(int32_t newLanguage) { SetLanguage(newLanguage); }
 void Tprog::SetLanguage(int32_t language) {
   ApplyLanguageCaptions(this, language, CreatorTabActive(), FDialogCaptions);
   // A caption longer than the form's button width widens its button, with room beside the text.
-  for (QPushButton* button : findChildren<QPushButton*>())
+  // Only the form's own buttons: the settings window, a child window, has laid
+  // out (and mirrored) its buttons for the language already.
+  for (QPushButton* button : findChildren<QPushButton*>()) {
+    if (button->window() != this) continue;
     button->setMinimumWidth(std::max(kMinButtonWidth, button->sizeHint().width() + 2 * kButtonTextRoom));
+  }
   // A count table reads as one table: every row runs in the window's direction,
   // whatever character it begins with.
   QTextDocument* table = ui->m_counter_out->document();
   QTextOption option = table->defaultTextOption();
   option.setTextDirection(layoutDirection());
+  // A plain text field aligns its lines as told, not by their direction, and
+  // unwrapped lines have no right edge to align to: a right-to-left table
+  // stands at the field's right edge, where its rows begin (its rows are short).
+  const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+  option.setAlignment(rightToLeft ? Qt::AlignRight : Qt::AlignLeft);
   table->setDefaultTextOption(option);
+  ui->m_counter_out->setLineWrapMode(rightToLeft ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
   update();
 }
 
@@ -652,6 +665,7 @@ void Tprog::bt_createClick(QObject*) {
   settings.UseLineBreakChar = FSP->ReadBoolean(kSettingUseLineBreakChar, false);
   settings.LineBreakChar = FSP->ReadString(kSettingLineBreakChar, "/nl");
   settings.ReadabilityRules = FSP->ReadString(kSettingReadabilityRules, DefaultReadabilityRules());
+  settings.CaseRules = FListCaseRules;
 
   const QString oldQText = ui->m_creator_out->toPlainText();
   const std::string oldText = FromQString(oldQText);
@@ -714,6 +728,7 @@ TCounterSettings Tprog::ReadCounterSettings() const {
   s.OnlyElementsRegex = FSP->ReadBoolean(kSettingOnlyElementsRegex, false);
   s.OldBasis = FSP->ReadBoolean(kSettingOldBasis, true);
   s.PercentDecimalPlaces = FSP->ReadInt(kSettingPercentDecimalPlaces, 2);
+  s.IsolateCells = layoutDirection() == Qt::RightToLeft;
   return s;
 }
 
@@ -773,6 +788,7 @@ void Tprog::m_setlist(QObject* sender) {
   TStrArray lines;
   const std::string languagePrefix = "m_silben_";
   auto randomOver = [&](std::string_view chars) { lines = RandomList(chars, addSingle, addDigrams, addTrigrams, gen); };
+  TLetterCaseRules rules = TLetterCaseRules::Common;
 
   if (name.size() == languagePrefix.size() + 2 && name.compare(0, languagePrefix.size(), languagePrefix) == 0) {
     const std::string code = name.substr(languagePrefix.size());
@@ -780,6 +796,7 @@ void Tprog::m_setlist(QObject* sender) {
     for (std::string_view c : kSyllableMenuCodes) known = known || c == code;
     if (!known) return;
     lines = LoadList(code, addSingle, addDigrams, addTrigrams);
+    rules = SyllableListCaseRules(code);
   } else if (name == "m_silbenliste_zufall_latein") {
     randomOver("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
   } else if (name == "m_silbenliste_zufall_lateinumlaut") {
@@ -816,6 +833,7 @@ void Tprog::m_setlist(QObject* sender) {
   } else {
     return;
   }
+  FListCaseRules = rules;
   PutListIntoSyllableField(lines);
 }
 

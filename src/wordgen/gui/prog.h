@@ -16,6 +16,7 @@
 #include <string>
 
 #include "foundation/config_files.h"
+#include "foundation/letter_case.h"
 #include "foundation/types.h"
 #include "frame/qt/pwk_prog_obj.h"
 #include "text/text_store.h"
@@ -197,6 +198,8 @@ class Tprog : public QMainWindow {
   std::set<const TAdvancedMemo*> FUnsavedFields;
   // Set while the program itself puts text into a field.
   bool FProgramSetsText = false;
+  // The letter case of the language of the list last chosen from the menu.
+  TLetterCaseRules FListCaseRules = TLetterCaseRules::Common;
 };
 
 // The main window while it exists.

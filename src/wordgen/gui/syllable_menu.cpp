@@ -69,3 +69,7 @@ std::string SyllableMenuCaption(std::string_view code, bool germanUI) {
     if (row.Code == code) return std::string(germanUI ? row.GermanUI : row.OtherUI);
   return {};
 }
+
+TLetterCaseRules SyllableListCaseRules(std::string_view code) {
+  return code == "tu" ? TLetterCaseRules::Turkic : TLetterCaseRules::Common;
+}

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "foundation/letter_case.h"
+
 // The 41 codes of the built-in lists in the order of the menu (by the
 // languages' own names). The menu item of a code is named "m_silben_" + code.
 inline constexpr std::array<std::string_view, 41> kSyllableMenuCodes = {
@@ -17,3 +19,7 @@ inline constexpr std::array<std::string_view, 41> kSyllableMenuCodes = {
 // most languages followed by its name in German (germanUI) or English in
 // brackets. Empty for an unknown code.
 std::string SyllableMenuCaption(std::string_view code, bool germanUI);
+
+// The letter case that the words of a built-in list are written in: the
+// Turkish list pairs I with ı and İ with i.
+TLetterCaseRules SyllableListCaseRules(std::string_view code);

@@ -385,4 +385,30 @@ TEST_F(FileListLanguage, GermanTexts) {
   EXPECT_EQ(view.StatusTexts[4], SprText(7));
 }
 
+// The "Remove Files with this Status" menus name states, not the "Date
+// Modified" column or the "New" command, and a sentence's own full stop (or
+// the ideographic one) does not stay inside the error caption.
+TEST_F(FileListLanguage, StatusesAreStatesInTheLanguage) {
+  const struct {
+    uint32_t Language;
+    const char* New;
+    const char* Modified;
+    const char* NotFound;
+  } kCases[] = {
+      {5, "新增", "已修改", "错误 - 找不到文件"},
+      {10, "新規", "更新済み", "エラー - ファイルが見つかりません"},
+      {13, "جديد", "معدَّل", "خطأ - لم يتم العثور على الملف"},
+      {6, "Nouveau", "Modifié", "Erreur - Fichier introuvable"},
+      {7, "Новый", "Изменён", "Ошибка - Файл не найден"},
+  };
+  for (const auto& c : kCases) {
+    SetSprResGlobal(c.Language);
+    TFileListViewStore view;
+    ASSERT_TRUE(ApplyFileListViewLanguage(view));
+    EXPECT_EQ(view.StatusTexts[0], c.New) << c.Language;
+    EXPECT_EQ(view.StatusTexts[1], c.Modified) << c.Language;
+    EXPECT_EQ(view.StatusTexts[5], c.NotFound) << c.Language;
+  }
+}
+
 }  // namespace

@@ -80,6 +80,26 @@ TEST(MarkupLayout, LongRunsAndWrapping) {
   EXPECT_EQ(Layout("hello world foo", 100).ContentHeight, 30);
 }
 
+// Lines break by the Unicode line-breaking rules: closing punctuation stays at
+// the end of its line, opening punctuation at the start of the next.
+TEST(MarkupLayout, CjkLinesDoNotStartWithClosingPunctuation) {
+  const struct {
+    const char* Markup;
+    int32_t Width;
+    std::vector<TRun> Runs;
+  } kCases[] = {
+      {"日本語です。次", 55, {{"日本語で", 0, 0}, {"す。次", 0, 15}}},
+      {"中文字符，测试", 45, {{"中文字", 0, 0}, {"符，测试", 0, 15}}},
+      {"ヒントは「1〜3」です", 55, {{"ヒントは", 0, 0}, {"「1〜3」", 0, 15}, {"です", 0, 30}}},
+      {"提示：完成。", 55, {{"提示：完", 0, 0}, {"成。", 0, 15}}},
+      {"word (note) end", 110, {{"word", 0, 0}, {"(note) end", 0, 15}}},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(Runs(Layout(c.Markup, c.Width)), c.Runs) << c.Markup;
+  // Ideographs after a tag go on in the same line.
+  EXPECT_EQ(Runs(Layout("aaaa<b>中文字符</b>", 75)),
+            (std::vector<TRun>{{"aaaa", 0, 0}, {"中文字", 40, 0}, {"符", 0, 15}}));
+}
+
 TEST(MarkupLayout, WrappedLinkGivesTwoAreas) {
   const TMarkupLayout l = Layout("<a=x.com/p>aaaa bbbb</a> c", 70);
   ASSERT_EQ(l.Links.size(), 2u);

@@ -6,8 +6,10 @@
 #include <limits>
 
 #include "counter_test_support.h"
+#include "foundation/line_breaks.h"
 #include "foundation/random.h"
 #include "foundation/sort_adversary.h"
+#include "foundation/str_transform.h"
 #include "foundation/utf8.h"
 #include "text/program_texts.h"
 #include "text/text_store.h"
@@ -39,6 +41,36 @@ class CounterTest : public ::testing::Test {
 
   TCounterObj counter;
 };
+
+// In a right-to-left window every cell of the shown table keeps its own
+// direction, so the per cent sign stays on one side in every row, and a mark
+// counted alone stands on a dotted circle; the table's data stays as it is.
+TEST_F(CounterTest, IsolatedCellsForARightToLeftTable) {
+  TCounterSettings s;
+  s.IsolateCells = true;
+  s.ShowTotal = false;
+  s.Exclude = false;
+  // The Arabic comma, a letter and a fathatan (a combining mark).
+  const std::string comma = "\xD8\x8C", letter = "\xD9\x83", tanwin = "\xD9\x8B";
+  ASSERT_TRUE(Count(comma + letter + letter + tanwin, s).Counted);
+  const std::string fsi = "\xE2\x81\xA8", pdi = "\xE2\x81\xA9", circle = "\xE2\x97\x8C";
+  const std::string shown = counter.CountAusgabe(s, kPoint);
+  TStrArray lines;
+  ExplodeAtAllTypesOfLineBreaks(lines, TrimRight(shown));
+  ASSERT_EQ(lines.size(), 3u) << shown;
+  for (const std::string& line : lines) {
+    SCOPED_TRACE(line);
+    EXPECT_TRUE(line.starts_with(fsi)) << line;
+    EXPECT_TRUE(line.ends_with("%" + pdi)) << line;
+  }
+  EXPECT_NE(shown.find(fsi + circle + tanwin + pdi), std::string::npos) << shown;
+  EXPECT_NE(shown.find(fsi + comma + pdi), std::string::npos) << shown;
+  // The data for files and the clipboard has no such marks.
+  for (const TStrArray& row : counter.GlobalErgAsStrArray2D(s, kPoint))
+    for (const std::string& cell : row) EXPECT_EQ(cell.find(fsi), std::string::npos) << cell;
+  s.IsolateCells = false;
+  EXPECT_EQ(counter.CountAusgabe(s, kPoint).find(fsi), std::string::npos);
+}
 
 TEST_F(CounterTest, DefaultsGiveTheExactTable) {
   TCounterSettings s;

@@ -147,22 +147,6 @@ void ExpectNoEnglishLeft(const TLanguageCase& c, const char* where, const TTexts
   }
 }
 
-// The window with one of its menus open: offscreen, a popup is a window of its
-// own, so it is drawn onto the window's picture where it stands.
-void SaveScreenshotWithMenu(QWidget* window, QMenu* menu, const std::string& name) {
-  QPixmap picture = window->grab();
-  QPainter painter(&picture);
-  const QPoint at = window->mapFromGlobal(menu->pos());
-  painter.drawPixmap(at, menu->grab());
-  painter.end();
-  QWidget holder;
-  holder.resize(picture.size());
-  QLabel* label = new QLabel(&holder);
-  label->setPixmap(picture);
-  label->resize(picture.size());
-  SaveScreenshot(&holder, name);
-}
-
 class WindowLanguages : public TWordGenFixture, public ::testing::WithParamInterface<TLanguageCase> {
  protected:
   // As the language tab of the settings window switches it.

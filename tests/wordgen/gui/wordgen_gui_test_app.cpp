@@ -1,6 +1,9 @@
 #include "wordgen_gui_test_app.h"
 
 #include <QDir>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
 
 #include "controls/application_language.h"
 #include "foundation/config_files.h"
@@ -19,6 +22,22 @@ QApplication& WordGenTestApp() {
 }
 
 void SaveScreenshot(QWidget* widget, const std::string& name) { SaveWidgetScreenshot(widget, "wordgen_", name); }
+
+// The window with one of its menus open: offscreen, a popup is a window of its
+// own, so it is drawn onto the window's picture where it stands.
+void SaveScreenshotWithMenu(QWidget* window, QMenu* menu, const std::string& name) {
+  QPixmap picture = window->grab();
+  QPainter painter(&picture);
+  const QPoint at = window->mapFromGlobal(menu->pos());
+  painter.drawPixmap(at, menu->grab());
+  painter.end();
+  QWidget holder;
+  holder.resize(picture.size());
+  QLabel* label = new QLabel(&holder);
+  label->setPixmap(picture);
+  label->resize(picture.size());
+  SaveScreenshot(&holder, name);
+}
 
 void TWordGenFixture::SetUp() {
   WordGenTestApp();

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMenu>
 #include <QWidget>
 #include <cstdlib>
 #include <string>
@@ -18,6 +19,8 @@ QApplication& WordGenTestApp();
 
 // Saves the widget as SYLLABRIX_SCREENSHOT_DIR/wordgen_<name>.png.
 void SaveScreenshot(QWidget* widget, const std::string& name);
+// The same with one of the window's menus open, drawn where it stands.
+void SaveScreenshotWithMenu(QWidget* window, QMenu* menu, const std::string& name);
 
 // Answers the main window's questions from a script and records what it showed.
 class TScriptedProgDialogs : public TProgDialogs {
