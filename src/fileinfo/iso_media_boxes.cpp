@@ -215,9 +215,11 @@ void TMediaInfoMP4::WalkBoxes(uint64_t start, uint64_t end, TBoxLevel level, int
           WalkBoxes(contentStart + 4, boxEnd, TBoxLevel::Meta, depth + 1);
           // An image file names its primary item: its size and depth, and the
           // images beside it, replace what the property walk found.
+          // Without a primary item the file names no image to show (heif-info
+          // refuses it so): the properties of every item are no result.
           if (MediaKind == 2) {
             const THEIFPrimaryImage primary = ReadHEIFPrimaryImage(*FStream, contentStart + 4, boxEnd);
-            if (primary.HasPrimary) {
+            if (primary.HasPrimary || MajorBrand != "crx ") {
               Width = primary.Width;
               Height = primary.Height;
               ColorDepth = primary.Depth;
