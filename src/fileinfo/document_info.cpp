@@ -297,11 +297,25 @@ bool TDocumentInfo::GetDocumentDataFromRTF(const std::string& fileName) {
       v = v * 10 + (whole[j++] - '0');
     if (v > 0) codePage = v;
   }
-  std::string s = whole;
-  const size_t p = s.find("{\\info");
-  if (p != std::string::npos) s.erase(0, p);
-  const size_t q = s.find("}}");
-  s.resize(q == std::string::npos ? std::min<size_t>(s.size(), 1) : q + 2);
+  // The info group ends at its own closing brace, counted over the groups
+  // nested in it: LibreOffice wraps a title in {\upr{...}{\*\ud{...}}}, whose
+  // "}}" is not the group's end. Escaped braces are text.
+  std::string s;
+  const size_t p = whole.find("{\\info");
+  if (p != std::string::npos) {
+    int64_t depth = 0;
+    size_t q = p;
+    for (; q < whole.size(); ++q) {
+      if (whole[q] == '\\') {
+        ++q;
+      } else if (whole[q] == '{') {
+        ++depth;
+      } else if (whole[q] == '}' && --depth == 0) {
+        break;
+      }
+    }
+    s = whole.substr(p, q - p + 1);
+  }
 
   auto trimRTF = [](std::string_view t) {
     auto strip = [](char c) { return c == ' ' || c == '\\' || c == '}'; };

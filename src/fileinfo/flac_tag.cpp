@@ -49,8 +49,6 @@ std::string UpperAZ(std::string s) {
 // Real comment blocks hold some dozens of fields. Beyond this many, a field is
 // kept only when it is the first of a name that a text field shows.
 constexpr size_t kMaxKeptComments = 4096;
-// Fields up to this long are read without asking the stream what it holds.
-constexpr int32_t kLongField = 65536;
 
 // Decides which fields are kept, in bounded memory and time per field.
 class TCommentKeeper {
@@ -198,28 +196,33 @@ void TFlacTag::TakeStreamInfo(const uint8_t* info) {
   Samples = static_cast<int64_t>(info[13] & 0x0F) << 32 | BE32(info + 14);
 }
 
-void TFlacTag::ReadTag(TStream& r, bool parseTags) {
-  const int32_t vendorLength = ReadInt32LE(r);
-  if (vendorLength > 0) VendorString = ReadBytes(r, vendorLength);
-  const int32_t count = ReadInt32LE(r);
-  HasTags = count > 0;
-  TCommentKeeper keeper(Frames);
+void TFlacTag::ReadTag(TStream& r, bool parseTags, int64_t blockEnd) {
+  // A damaged block (a count or a length past its end) keeps the comments
+  // read before the damage; the stream information beside it stays valid.
+  const int64_t end = std::min(blockEnd, r.GetSize());
+  const auto fits = [&](int64_t count) { return count >= 0 && count <= end - r.GetPosition(); };
   std::string field;
-  for (int32_t i = 0; i < count; ++i) {
+  TCommentKeeper keeper(Frames);
+  int32_t count = 0;
+  if (fits(4)) {
+    const int32_t vendorLength = ReadInt32LE(r);
+    if (vendorLength >= 0 && fits(vendorLength)) {
+      if (vendorLength > 0) VendorString = ReadBytes(r, vendorLength);
+      if (fits(4)) count = ReadInt32LE(r);
+    }
+  }
+  HasTags = count > 0;
+  for (int32_t i = 0; i < count && fits(4); ++i) {
     const int32_t length = ReadInt32LE(r);
     // A negative length belongs to a damaged block: what follows would be read
     // from the wrong place, so the comments end here.
-    if (length < 0) break;
+    if (length < 0 || !fits(length)) break;
     if (length == 0) continue;
     if (!parseTags) {
-      if (length > r.GetSize() - r.GetPosition()) throw EReadError("Stream read error");
       r.Seek(length, TSeekOrigin::Current);
       continue;
     }
     // One buffer serves every field; beyond the kept ones nothing is copied.
-    // A length the rest of the stream cannot hold is refused before anything
-    // is allocated; a short one fails at its read.
-    if (length > kLongField && length > r.GetSize() - r.GetPosition()) throw EReadError("Stream read error");
     field.resize(static_cast<size_t>(length));
     r.ReadBuffer(field.data(), length);
     const size_t eq = field.find('=');
@@ -289,7 +292,7 @@ int32_t TFlacTag::GetInfo(TStream& stream, bool buffered, bool parseTags) {
             VorbisPosition = dataStart;
             VorbisSize = length;
             VorbisIndex = n;
-            ReadTag(m, parseTags);
+            ReadTag(m, parseTags, dataStart + length);
             m.SetPosition(dataStart + length);
           } else if (length > m.GetSize() - dataStart) {
             return;  // a block running past the end of the file

@@ -53,9 +53,9 @@ class TFlacTag {
   // metadata blocks).
   bool ReadFromFile(const std::string& fileName);
   int32_t GetInfo(TStream& stream, bool buffered, bool parseTags);
-  // Reads one comment block at the stream's position; a length running past
-  // the end of the stream raises EReadError.
-  void ReadTag(TStream& stream, bool parseTags);
+  // Reads one comment block, from the stream's position to blockEnd; the
+  // comments end where a count or length runs past the block.
+  void ReadTag(TStream& stream, bool parseTags, int64_t blockEnd);
   TVorbisComment* AddTag(const std::string& name);
   int32_t AddMetaDataOther(const std::array<uint8_t, 4>& header, TStream* source, int64_t size, int32_t blockType);
   std::string ReadFrameByNameAsText(const std::string& name);

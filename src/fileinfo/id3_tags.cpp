@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "fileinfo/read_ahead_stream.h"
+#include "fileinfo/zlib_inflate.h"
 #include "foundation/code_pages.h"
 #include "foundation/number_format.h"
 #include "foundation/utf8.h"
@@ -376,7 +377,14 @@ class TTagBytes {
 constexpr uint8_t kFlag24Grouping = 0x40;
 constexpr uint8_t kFlag24Encrypted = 0x04;
 constexpr uint8_t kFlag24Unsynchronised = 0x02;
+constexpr uint8_t kFlag24Compressed = 0x08;
 constexpr uint8_t kFlag24DataLength = 0x01;
+// Version 2.3 frame format flags.
+constexpr uint8_t kFlag23Compressed = 0x80;
+constexpr uint8_t kFlag23Encrypted = 0x40;
+constexpr uint8_t kFlag23Grouping = 0x20;
+// What the compressed frames of one tag may inflate to, together.
+constexpr int64_t kMaxInflatedTagBytes = int64_t{16} << 20;
 
 // Real tags hold some dozens of frames. Beyond this many, a frame is kept only
 // when a getter reads it: the last frame of each text kind and the first
@@ -400,6 +408,7 @@ TMP3Error TID3v2Tag::ReadFrames(int64_t startPosition, TStream& source) {
     int64_t lastOfKind[std::size(kGetterTextKinds)];
     std::fill(std::begin(lastOfKind), std::end(lastOfKind), -1);
     bool plainCommentKept = false;
+    int64_t inflateBudget = kMaxInflatedTagBytes;
     while (in.Position() < Size - PaddingSize && !in.AtEnd()) {
       const int64_t headerPosition = in.Position();
       TBuffer header(static_cast<size_t>(headerLength));
@@ -436,17 +445,38 @@ TMP3Error TID3v2Tag::ReadFrames(int64_t startPosition, TStream& source) {
       if (dataSize > 0) {
         frame.Data.resize(static_cast<size_t>(dataSize));
         if (in.Read(frame.Data.data(), dataSize) < dataSize) return mp3eReadError;
+        // Version 2.2 frames have no flags.
+        const uint8_t flags = Version >= 3 ? header[9] : 0;
+        size_t extra = 0;
+        bool compressed = false, encrypted = false;
         if (Version == 4) {
           // Group byte, encryption method and data length stand before the
           // frame's own bytes; the stored size counts the unsynchronised ones.
-          const uint8_t flags = header[9];
-          size_t extra = 0;
           if (flags & kFlag24Grouping) ++extra;
           if (flags & kFlag24Encrypted) ++extra;
           if (flags & kFlag24DataLength) extra += 4;
-          frame.Data.erase(frame.Data.begin(),
-                           frame.Data.begin() + static_cast<std::ptrdiff_t>(std::min(extra, frame.Data.size())));
-          if (Unsynchronisation || (flags & kFlag24Unsynchronised)) frame.Data = Resynchronise(frame.Data);
+          compressed = flags & kFlag24Compressed;
+          encrypted = flags & kFlag24Encrypted;
+        } else if (Version == 3) {
+          // The inflated size, encryption method and group byte, in this order.
+          if (flags & kFlag23Compressed) extra += 4;
+          if (flags & kFlag23Encrypted) ++extra;
+          if (flags & kFlag23Grouping) ++extra;
+          compressed = flags & kFlag23Compressed;
+          encrypted = flags & kFlag23Encrypted;
+        }
+        frame.Data.erase(frame.Data.begin(),
+                         frame.Data.begin() + static_cast<std::ptrdiff_t>(std::min(extra, frame.Data.size())));
+        if (Version == 4 && (Unsynchronisation || (flags & kFlag24Unsynchronised)))
+          frame.Data = Resynchronise(frame.Data);
+        // zlib data (an encrypted frame cannot be inflated). A few bytes may
+        // inflate to gigabytes: the whole tag inflates to a bounded size.
+        if (compressed && !encrypted) {
+          std::string inflated;
+          const std::string_view packed(reinterpret_cast<const char*>(frame.Data.data()), frame.Data.size());
+          if (!InflateBounded(packed, inflated, inflateBudget)) inflated.clear();
+          inflateBudget -= static_cast<int64_t>(inflated.size());
+          frame.Data.assign(inflated.begin(), inflated.end());
         }
       }
       if (Frames.size() >= kMaxKeptFrames) {

@@ -37,9 +37,12 @@ bool TImageInfo::GetImageDataFromJPG(const std::string& fileName) {
     return true;
   };
   while (file.Position() < limit && b == 0xFF) {
+    // Any number of fill bytes may stand before a marker.
     uint8_t m = file.ReadByte();
+    while (m == 0xFF && file.Position() < limit) m = file.ReadByte();
     if (m == 0x01 || (m >= 0xD0 && m <= 0xD9)) {
-      file.Skip(1);
+      // TEM, the restart markers, SOI and EOI have no length: the next marker
+      // follows directly.
       b = file.ReadByte();
     } else if (IsStartOfFrame(m)) {
       file.Skip(3);
@@ -80,8 +83,6 @@ bool TImageInfo::GetImageDataFromJPG(const std::string& fileName) {
       file.Seek(p);
       uint16_t len = file.ReadBE16();
       if (len < 2 || !skipTo(p + len)) return false;
-      b = file.ReadByte();
-    } else if (m == 0xFF) {
       b = file.ReadByte();
     } else {
       const int64_t start = file.Position();

@@ -59,6 +59,13 @@ bool TImageInfo::GetImageDataFromBMP(const std::string& fileName) {
     ColorSpace = iicsRGB;
     return true;
   }
+  // Only the version 4 and 5 headers (108 and 124 bytes) name a colour space;
+  // 52 and 56 bytes add colour masks to the 40 of Windows. OS/2 2.x headers
+  // (up to 64 bytes) hold halftoning fields at that place, and no colour space.
+  if (headerSize < 108) {
+    if (headerSize == 52 || headerSize == 56) ColorSpace = iicsRGB;
+    return true;
+  }
   if (file.Read(h + 54, 20) < 20) return false;
   const uint8_t* cs = h + 70;
   if (SameBytes(cs, "\0\0\0\0", 4))

@@ -85,6 +85,8 @@ void TMediaInfoMP4::Reset() {
   FMovieTimescale = 0;
   FFragmentDuration = 0;
   FCurrentTrackId = 0;
+  FVideoSeconds = 0;
+  FAudioTaken = false;
   FTracks.clear();
   FFragment = TFragment();
   AudioCodec.clear();
@@ -169,7 +171,8 @@ bool TMediaInfoMP4::Read() {
       if (t.Timescale != 0) DurationExact = std::max(DurationExact, static_cast<double>(t.FragmentEnd) / t.Timescale);
   }
   Duration = ClampToInt32(std::nearbyint(DurationExact));
-  if (SampleCount != 0 && DurationExact > 0) VideoFramesPerSecond = SampleCount / DurationExact;
+  const double videoSeconds = FVideoSeconds > 0 ? FVideoSeconds : DurationExact;
+  if (SampleCount != 0 && videoSeconds > 0) VideoFramesPerSecond = SampleCount / videoSeconds;
   if (SwapDimensions) std::swap(Width, Height);
   if (MediaDataSize != 0 && DurationExact > 0)
     Bitrate = ClampToInt32(static_cast<double>(MediaDataSize) / DurationExact / 125 + 0.5);
@@ -212,9 +215,11 @@ void TMediaInfoMP4::WalkBoxes(uint64_t start, uint64_t end, TBoxLevel level, int
           WalkBoxes(contentStart + 4, boxEnd, TBoxLevel::Meta, depth + 1);
           // An image file names its primary item: its size and depth, and the
           // images beside it, replace what the property walk found.
+          // Without a primary item the file names no image to show (heif-info
+          // refuses it so): the properties of every item are no result.
           if (MediaKind == 2) {
             const THEIFPrimaryImage primary = ReadHEIFPrimaryImage(*FStream, contentStart + 4, boxEnd);
-            if (primary.HasPrimary) {
+            if (primary.HasPrimary || MajorBrand != "crx ") {
               Width = primary.Width;
               Height = primary.Height;
               ColorDepth = primary.Depth;
@@ -400,9 +405,13 @@ void TMediaInfoMP4::ReadSampleDescriptions(uint64_t boxEnd) {
     if (config.Channels > 0) channels = config.Channels;
     if (rate == 0) rate = config.SampleRate;
     if (rate == 0) rate = static_cast<int32_t>(std::min<uint32_t>(CurrentTrack().Timescale, INT32_MAX));
-    if (n >= 20 && BE16(b + 18) > 0 && n >= 26) AudioSampleRate = rate;
-    if (channels > 0) AudioChannels = IntToChannels(channels);
-    AudioCodec = IsoSampleEntryCodecName(format, config.ObjectType);
+    // The first audio track is reported, as ffprobe and the players take it.
+    if (!FAudioTaken) {
+      FAudioTaken = true;
+      if (n >= 20 && BE16(b + 18) > 0 && n >= 26) AudioSampleRate = rate;
+      if (channels > 0) AudioChannels = IntToChannels(channels);
+      AudioCodec = IsoSampleEntryCodecName(format, config.ObjectType);
+    }
     if (CurrentTrackKind == 3) CurrentTrackKind = 1;
     FPosition = entryStart + 8 + 26;
   }
@@ -472,7 +481,14 @@ void TMediaInfoMP4::ReadSampleSizeBox() {
   uint8_t b[12];
   ReadAt(b, 12);
   uint32_t count = BE32(b + 8);
-  if (CurrentTrackKind == 0) SampleCount = count;
+  if (CurrentTrackKind == 0) {
+    SampleCount = count;
+    // The frame rate is the video track's own: samples over its media's play
+    // time. The movie's play time may hold a longer chapter or sound track,
+    // or edits that leave out a part of the video.
+    const TTrack& t = CurrentTrack();
+    FVideoSeconds = t.Timescale != 0 ? static_cast<double>(t.MediaDuration) / t.Timescale : 0;
+  }
   if (MediaKind == 2 && MajorBrand != "crx ") ImageCount = static_cast<int32_t>(count);
 }
 
@@ -674,10 +690,20 @@ TMediaInfoMP4::TTrack& TMediaInfoMP4::TrackById(uint32_t id) {
 }
 
 void TMediaInfoMP4::ReadMediaHeader() {
-  uint8_t b[24];
-  if (ReadAt(b, 24) < 24) return;
-  // Version 1: two 64-bit dates before the timescale; version 0: 32-bit ones.
-  CurrentTrack().Timescale = b[0] == 1 ? BE32(b + 20) : BE32(b + 12);
+  uint8_t b[32];
+  const size_t n = ReadAt(b, 32);
+  if (n < 20) return;
+  // Version 1: two 64-bit dates before the timescale and a 64-bit duration;
+  // version 0: 32-bit ones.
+  TTrack& t = CurrentTrack();
+  if (b[0] == 1) {
+    if (n < 24) return;
+    t.Timescale = BE32(b + 20);
+    t.MediaDuration = n >= 32 ? BE64(b + 24) : 0;
+  } else {
+    t.Timescale = BE32(b + 12);
+    t.MediaDuration = BE32(b + 16);
+  }
 }
 
 void TMediaInfoMP4::ReadMovieExtendsHeader() {

@@ -43,7 +43,7 @@ class TMediaInfoMP4 {
   double VideoFramesPerSecond = 0;
   TAudioInfoChannels AudioChannels = aicUnknown;
   int32_t AudioSampleRate = 0;
-  // The audio sample entry's codec; empty when there is none.
+  // The first audio track's codec; empty when there is none.
   std::string AudioCodec;
   int32_t ImageCount = 0;
   int32_t Bitrate = 0;  // kbit/s
@@ -78,6 +78,7 @@ class TMediaInfoMP4 {
   struct TTrack {
     uint32_t Id = 0;
     uint32_t Timescale = 0;
+    uint64_t MediaDuration = 0;  // from "mdhd", in the track's timescale
     uint32_t DefaultSampleDuration = 0;
     uint64_t FragmentEnd = 0;
   };
@@ -123,6 +124,10 @@ class TMediaInfoMP4 {
   uint32_t FMovieTimescale = 0;
   uint64_t FFragmentDuration = 0;
   uint32_t FCurrentTrackId = 0;
+  // The play time of the video track that gave SampleCount; 0 when unknown.
+  double FVideoSeconds = 0;
+  // An audio sample entry was read: later audio tracks are not reported.
+  bool FAudioTaken = false;
   std::vector<TTrack> FTracks;
   TFragment FFragment;
 };

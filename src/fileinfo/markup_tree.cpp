@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <fstream>
 
 #include "fileinfo/html_entities.h"
+#include "foundation/code_pages.h"
 #include "foundation/letter_case.h"
 #include "foundation/number_format.h"
 #include "foundation/text_files.h"
@@ -344,6 +346,95 @@ size_t FindRawTextEnd(std::string_view text, size_t from, std::string_view name)
   return std::string_view::npos;
 }
 
+// HTML lets a value stand without quotes (name=value, up to a space or the
+// end); the attribute list reads quoted values only, so such values are
+// quoted here, their own double quotes as references.
+std::string QuoteHTMLAttributeValues(std::string_view attributes) {
+  if (attributes.find('=') == std::string_view::npos) return std::string(attributes);
+  std::string out;
+  out.reserve(attributes.size() + 8);
+  size_t i = 0;
+  while (i < attributes.size()) {
+    const char c = attributes[i];
+    if (c == '"' || c == '\'') {
+      const size_t close = attributes.find(c, i + 1);
+      const size_t end = close == std::string_view::npos ? attributes.size() : close + 1;
+      out.append(attributes.substr(i, end - i));
+      i = end;
+      continue;
+    }
+    out += c;
+    ++i;
+    if (c != '=') continue;
+    while (i < attributes.size() && IsMarkupSpace(attributes[i])) out += attributes[i++];
+    if (i >= attributes.size() || attributes[i] == '"' || attributes[i] == '\'') continue;
+    out += '"';
+    while (i < attributes.size() && !IsMarkupSpace(attributes[i])) {
+      if (attributes[i] == '"')
+        out += "&quot;";
+      else
+        out += attributes[i];
+      ++i;
+    }
+    out += '"';
+  }
+  return out;
+}
+
+// The code page a document declares for itself in its first bytes: HTML's
+// <meta charset> or its http-equiv form, XML's encoding in the declaration.
+// Only single-byte code pages count (0 otherwise): UTF-8 and the byte-order
+// marks are found by detection. HTML reads Latin-1 and ASCII labels as
+// windows-1252, as browsers do.
+int32_t DeclaredCodePage(std::string_view head, bool html) {
+  std::string label;
+  if (!html) {
+    if (head.substr(0, 5) != "<?xml") return 0;
+    const std::string_view decl = head.substr(0, head.find("?>"));
+    const size_t at = decl.find("encoding");
+    if (at == std::string_view::npos) return 0;
+    TKeyValueArrayObj attrs;
+    attrs.AddFromXMLAttributeString(decl.substr(at));
+    attrs.GetValue("encoding", label, "");
+  } else {
+    for (size_t p = 0; label.empty() && p < head.size();) {
+      size_t meta = std::string_view::npos;
+      for (size_t q = p; q + 5 <= head.size(); ++q)
+        if (head[q] == '<' && EqualsIgnoringASCIICase(head.substr(q + 1, 4), "meta")) {
+          meta = q;
+          break;
+        }
+      if (meta == std::string_view::npos) break;
+      const size_t close = head.find('>', meta);
+      const std::string_view text =
+          head.substr(meta + 5, (close == std::string_view::npos ? head.size() : close) - meta - 5);
+      p = close == std::string_view::npos ? head.size() : close + 1;
+      TKeyValueArrayObj attrs;
+      attrs.AddFromXMLAttributeString(QuoteHTMLAttributeValues(text));
+      std::string value;
+      if (attrs.GetValueCaseInsensitive("charset", value, "") && !value.empty()) {
+        label = value;
+      } else if (attrs.GetValueCaseInsensitive("http-equiv", value, "") &&
+                 EqualsIgnoringASCIICase(TrimView(value), "content-type") &&
+                 attrs.GetValueCaseInsensitive("content", value, "")) {
+        const std::string lower = LowerASCII(value);
+        const size_t at = lower.find("charset=");
+        if (at != std::string::npos) {
+          label = value.substr(at + 8);
+          label = label.substr(0, label.find_first_of("; \t\"'"));
+        }
+      }
+    }
+  }
+  label = LowerASCII(TrimView(label));
+  if (label.empty()) return 0;
+  if (html && (label == "iso-8859-1" || label == "latin1" || label == "us-ascii" || label == "ascii")) return 1252;
+  const int32_t cp = StrToCodePage(label);
+  for (int32_t single : {cpWindows1250, cpWindows1251, cpWindows1252, cpWindows1253, cpISO88591, cpISO88592})
+    if (cp == single) return cp;
+  return 0;
+}
+
 // HTML's named references in an attribute text, where the value decoder of
 // the attribute list knows only XML's five. Only references whose text holds
 // no character of the attribute syntax are replaced here.
@@ -556,7 +647,8 @@ class TMarkupParser {
       if (!keep) return nullptr;
       ++FKeptNodes;
       if (!FHTML) return Attach()->AddNode(name, dntNode, attributes);
-      TDOMNode* node = Attach()->AddNode(name, dntNode, DecodeHTMLNamesInAttributes(attributes));
+      TDOMNode* node =
+          Attach()->AddNode(name, dntNode, DecodeHTMLNamesInAttributes(QuoteHTMLAttributeValues(attributes)));
       // HTML attribute names have no case either.
       for (auto& item : node->Attributes.Items) item.Key = LowerASCII(item.Key);
       return node;
@@ -601,7 +693,21 @@ bool TDocDOM::LoadFromString(std::string_view text) {
   return true;
 }
 
-bool TDocDOM::LoadFromFile(const std::string& fileName) { return LoadFromString(LoadString(fileName)); }
+bool TDocDOM::LoadFromFile(const std::string& fileName) {
+  // A byte-order mark wins over a declaration; without either, detection
+  // reads UTF-8 and falls back as for any text file. The declaration stands
+  // in the first 1024 bytes, where HTML's prescan looks for it.
+  std::string head(1024, '\0');
+  {
+    std::ifstream in(fileName, std::ios::binary);
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+  }
+  const bool bom =
+      head.rfind("\xEF\xBB\xBF", 0) == 0 || head.rfind("\xFF\xFE", 0) == 0 || head.rfind("\xFE\xFF", 0) == 0;
+  const int32_t declared = bom ? 0 : DeclaredCodePage(head, ParseAsHTML);
+  return LoadFromString(declared != 0 ? LoadString(fileName, declared) : LoadString(fileName));
+}
 
 void TDocDOM::SetCaseSensitive(bool flag) {
   if (flag == FCaseSensitive) return;

@@ -171,23 +171,70 @@ void TMediaInfoMatroska::ReadDataStr(std::string& text, int64_t size) {
         static_cast<size_t>(std::max<int64_t>(Stream->Read(text.data(), static_cast<int64_t>(text.size())), 0)));
 }
 
+namespace {
+
+// The field a simple tag fills, by its name and its Tag's level (-1: none).
+// A Tag that names no level stands at the album level, yet its PART_NUMBER
+// is the track's number: ffmpeg writes a file's track number so, and
+// ffprobe reads it back as such; a disc number comes only from an album
+// level that a Tag names itself or from the names DISC and DISCNUMBER.
+int32_t TagFieldOf(int32_t level, bool levelNamed, const std::string& name) {
+  enum { kTitle, kAlbum, kTrack, kDisc, kArtist, kComment, kGenre, kYear };
+  if (name == "TITLE") return level == 30 ? kTitle : level == 50 ? kAlbum : -1;
+  if (name == "PART_NUMBER") {
+    if (level == 30 || (level == 50 && !levelNamed)) return kTrack;
+    return level == 50 ? kDisc : -1;
+  }
+  if (name == "DISC" || name == "DISCNUMBER") return kDisc;
+  if (name == "ARTIST") return kArtist;
+  if (name == "COMMENT") return kComment;
+  if (name == "GENRE") return kGenre;
+  if (name == "DATE_RECORDED") return kYear;
+  return -1;
+}
+
+// A file's tags are a handful; texts aimed at tracks beyond this many are
+// not kept while the walk looks for the reported track.
+constexpr size_t kMaxTrackTagTexts = 256;
+
+}  // namespace
+
 void TMediaInfoMatroska::SetMetaData(int32_t targetTypeValue, const std::string& tagName, const std::string& value) {
-  if (tagName == "TITLE" && targetTypeValue == 30)
-    Title = value;
-  else if (tagName == "TITLE" && targetTypeValue == 50)
-    Album = value;
-  else if (tagName == "PART_NUMBER" && targetTypeValue == 30)
-    Track = value;
-  else if (tagName == "PART_NUMBER" && targetTypeValue == 50)
-    DiscNumber = value;
-  else if (tagName == "ARTIST")
-    Artist = value;
-  else if (tagName == "COMMENT")
-    Comment = value;
-  else if (tagName == "GENRE")
-    Genre = value;
-  else if (tagName == "DATE_RECORDED")
-    Year = value;
+  std::string* const fields[] = {&Title, &Album, &Track, &DiscNumber, &Artist, &Comment, &Genre, &Year};
+  const int32_t field = TagFieldOf(targetTypeValue, true, tagName);
+  if (field >= 0) *fields[field] = value;
+}
+
+void TMediaInfoMatroska::TakeTagText(TWalkState& state, const std::string& value) {
+  // A Tag aimed at a track and naming no level describes that track.
+  const int32_t level = state.TargetTypeNamed    ? state.TargetTypeValue
+                        : state.TagTrackUID != 0 ? 30
+                                                 : kDefaultTargetTypeValue;
+  const int32_t field = TagFieldOf(level, state.TargetTypeNamed || state.TagTrackUID != 0, state.TagName);
+  if (field < 0) return;
+  const bool albumLevel = level >= kDefaultTargetTypeValue;
+  if (state.TagTrackUID == 0) {
+    state.Texts[albumLevel ? 0 : 1][field] = value;
+  } else if (state.TrackTagTexts.size() < kMaxTrackTagTexts) {
+    state.TrackTagTexts.push_back({state.TagTrackUID, static_cast<TTagField>(field), albumLevel, value});
+  }
+}
+
+void TMediaInfoMatroska::TakeTrackEntry(TWalkState& state) {
+  const TTrackEntry& t = state.Track;
+  // The first audio track is reported, as the players and ffprobe take it.
+  if (t.Type == 2 && !state.AudioTaken) {
+    state.AudioTaken = true;
+    state.AudioTrackUID = t.UID;
+    AudioCodec = MatroskaCodecName(t.CodecID);
+    AudioSampleRate = t.SampleRate;
+    AudioChannels = t.Channels;
+  }
+  if (t.Width > 0 && t.Height > 0 && !state.VideoTaken) {
+    state.VideoTaken = true;
+    Width = t.Width;
+    Height = t.Height;
+  }
 }
 
 void TMediaInfoMatroska::ReadElements(int64_t parentEnd, int32_t depth, TWalkState& state) {
@@ -207,15 +254,11 @@ void TMediaInfoMatroska::ReadElements(int64_t parentEnd, int32_t depth, TWalkSta
     auto walkInto = [&] { ReadElements(std::min(elementEnd, parentEnd), depth + 1, state); };
     switch (id) {
       case 0xAE: {  // TrackEntry
-        // The codec of the track is taken once its type is known.
-        const int32_t outerType = state.TrackType;
-        std::string outerCodec = std::move(state.CodecID);
-        state.TrackType = 0;
-        state.CodecID.clear();
+        TTrackEntry outer = std::move(state.Track);
+        state.Track = TTrackEntry();
         walkInto();
-        if (state.TrackType == 2) AudioCodec = MatroskaCodecName(state.CodecID);
-        state.TrackType = outerType;
-        state.CodecID = std::move(outerCodec);
+        TakeTrackEntry(state);
+        state.Track = std::move(outer);
         break;
       }
       case 0x1A45DFA3:  // EBML header
@@ -233,18 +276,27 @@ void TMediaInfoMatroska::ReadElements(int64_t parentEnd, int32_t depth, TWalkSta
       case 0x7373:  // Tag
         // A Tag without a TargetTypeValue stands at the album level.
         state.TargetTypeValue = kDefaultTargetTypeValue;
+        state.TargetTypeNamed = false;
+        state.TagTrackUID = 0;
         walkInto();
         break;
       case 0x67C8:  // SimpleTag
         state.TagName.clear();
         walkInto();
         break;
-      case 0x68CA: state.TargetTypeValue = static_cast<int32_t>(ReadDataUInt(size)); break;
+      case 0x68CA:
+        state.TargetTypeValue = static_cast<int32_t>(ReadDataUInt(size));
+        state.TargetTypeNamed = true;
+        break;
+      case 0x63C5:  // TagTrackUID; 0 aims at every track
+        if (state.TagTrackUID == 0) state.TagTrackUID = ReadDataUInt(size);
+        break;
+      case 0x73C5: state.Track.UID = ReadDataUInt(size); break;  // TrackUID
       case 0x45A3: ReadDataStr(state.TagName, size); break;
       case 0x4487: {
         std::string value;
         ReadDataStr(value, size);
-        SetMetaData(state.TargetTypeValue, state.TagName, value);
+        TakeTagText(state, value);
         break;
       }
       case 0x2AD7B1: state.TimecodeScale = static_cast<int32_t>(ReadDataUInt(size)); break;
@@ -253,15 +305,15 @@ void TMediaInfoMatroska::ReadElements(int64_t parentEnd, int32_t depth, TWalkSta
         const uint64_t type = ReadDataUInt(size);
         if (type == 1) HasVideo = true;
         if (type == 2) HasAudio = true;
-        state.TrackType = static_cast<int32_t>(type);
+        state.Track.Type = static_cast<int32_t>(type);
         break;
       }
-      case 0x86: ReadDataStr(state.CodecID, std::min<int64_t>(size, kMaxCodecIdBytes)); break;  // CodecID
-      case 0x7BA9: ReadDataStr(state.SegmentTitle, size); break;                                // Title of Info
-      case 0xB0: Width = static_cast<int32_t>(ReadDataUInt(size)); break;
-      case 0xBA: Height = static_cast<int32_t>(ReadDataUInt(size)); break;
-      case 0xB5: AudioSampleRate = RoundToInt32(ReadDataFloat(size)); break;
-      case 0x9F: AudioChannels = IntToChannels(static_cast<int32_t>(ReadDataUInt(size))); break;
+      case 0x86: ReadDataStr(state.Track.CodecID, std::min<int64_t>(size, kMaxCodecIdBytes)); break;  // CodecID
+      case 0x7BA9: ReadDataStr(state.SegmentTitle, size); break;                                      // Title of Info
+      case 0xB0: state.Track.Width = static_cast<int32_t>(ReadDataUInt(size)); break;
+      case 0xBA: state.Track.Height = static_cast<int32_t>(ReadDataUInt(size)); break;
+      case 0xB5: state.Track.SampleRate = RoundToInt32(ReadDataFloat(size)); break;
+      case 0x9F: state.Track.Channels = IntToChannels(static_cast<int32_t>(ReadDataUInt(size))); break;
       case 0x1F43B675: state.ClusterBytes += size - 10; break;  // Cluster
       default: break;
     }
@@ -273,6 +325,11 @@ void TMediaInfoMatroska::ReadElements(int64_t parentEnd, int32_t depth, TWalkSta
 bool TMediaInfoMatroska::Read() {
   TWalkState state;
   ReadElements(Stream->GetSize(), 0, state);
+  // A track's own texts count only for the track reported.
+  for (const TTrackTagText& t : state.TrackTagTexts)
+    if (state.AudioTaken && t.TrackUID == state.AudioTrackUID) state.Texts[t.AlbumLevel ? 0 : 1][t.Field] = t.Value;
+  std::string* const fields[tfCount] = {&Title, &Album, &Track, &DiscNumber, &Artist, &Comment, &Genre, &Year};
+  for (int32_t f = 0; f < tfCount; ++f) *fields[f] = !state.Texts[0][f].empty() ? state.Texts[0][f] : state.Texts[1][f];
   RefreshMediaType();
   // The segment's own title names the file; a title tag of the track level
   // (30) names it more closely.

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "fileinfo/audio_values.h"
 #include "fileinfo/buffered_stream.h"
@@ -37,7 +38,7 @@ class TMediaInfoBaseClass {
   double VideoFramesPerSecond = 0;
   TAudioInfoChannels AudioChannels = aicUnknown;
   int32_t AudioSampleRate = 0;
-  // The last audio track's codec; empty when none is named.
+  // The first audio track's codec; empty when none is named.
   std::string AudioCodec;
   int32_t ImageCount = 0;
   int32_t Bitrate = 0;  // kbit/s
@@ -65,15 +66,44 @@ class TMediaInfoMatroska : public TMediaInfoBaseClass {
   void SetMetaData(int32_t targetTypeValue, const std::string& tagName, const std::string& value);
 
  private:
+  // The tag texts by field, in the order of the table of SetMetaData.
+  enum TTagField { tfTitle, tfAlbum, tfTrack, tfDisc, tfArtist, tfComment, tfGenre, tfYear, tfCount };
+  // One track entry as the walk met it.
+  struct TTrackEntry {
+    int32_t Type = 0;
+    std::string CodecID;
+    uint64_t UID = 0;
+    int32_t SampleRate = 0;
+    TAudioInfoChannels Channels = aicUnknown;
+    int32_t Width = 0;
+    int32_t Height = 0;
+  };
+  // A text of a tag aimed at a track; it counts once the reported track is known.
+  struct TTrackTagText {
+    uint64_t TrackUID = 0;
+    TTagField Field = tfTitle;
+    bool AlbumLevel = false;
+    std::string Value;
+  };
   struct TWalkState {
     int32_t TimecodeScale = 0;
     double SegmentDuration = 0;
     int32_t TargetTypeValue = 0;
+    bool TargetTypeNamed = false;
+    // The first track a Tag aims at; 0 when it aims at the whole file.
+    uint64_t TagTrackUID = 0;
     std::string TagName;
     int64_t ClusterBytes = 0;
     std::string SegmentTitle;
-    int32_t TrackType = 0;
-    std::string CodecID;
+    TTrackEntry Track;
+    bool AudioTaken = false;
+    bool VideoTaken = false;
+    uint64_t AudioTrackUID = 0;
+    // Album-level texts win over those of the track level, whatever the order.
+    std::string Texts[2][tfCount];
+    std::vector<TTrackTagText> TrackTagTexts;
   };
+  void TakeTagText(TWalkState& state, const std::string& value);
+  void TakeTrackEntry(TWalkState& state);
   void ReadElements(int64_t parentEnd, int32_t depth, TWalkState& state);
 };

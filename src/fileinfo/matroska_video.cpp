@@ -119,7 +119,6 @@ class TMkvWalker {
 const std::string kSeek("\x4D\xBB", 2);
 const std::string kSeekID("\x53\xAB", 2);
 const std::string kSeekPosition("\x53\xAC", 2);
-const std::string kTrackEntry("\xAE", 1);
 const std::string kPixelWidth("\xB0", 1);
 const std::string kPixelHeight("\xBA", 1);
 const std::string kDuration("\x44\x89", 2);
@@ -165,7 +164,7 @@ bool TVideoInfo::GetVideoDataFromMKV(const std::string& FileName) {
   const int64_t segmentData = w.Pos();
   const int64_t segmentEnd = AddClamped(segmentData, segmentSize);
 
-  int64_t seekHeadStart = -1, seekHeadEnd = -1, infoStart = -1, infoEnd = -1, tracksStart = -1;
+  int64_t seekHeadStart = -1, seekHeadEnd = -1, infoStart = -1, infoEnd = -1, tracksStart = -1, tracksEnd = -1;
   int64_t blockCount = 0;
   long double durationValue = 0;
   int32_t timestampScale = 1000000;
@@ -183,6 +182,7 @@ bool TVideoInfo::GetVideoDataFromMKV(const std::string& FileName) {
       infoEnd = h.End;
     } else if (h.Id == kIdTracks) {
       tracksStart = h.DataStart;
+      tracksEnd = h.End;
     } else if (h.Id == kIdCluster && ReadFramesPerSecondMKV) {
       int64_t child = h.DataStart;
       const int64_t clusterEnd = std::min(h.End, fileSize);
@@ -223,8 +223,9 @@ bool TVideoInfo::GetVideoDataFromMKV(const std::string& FileName) {
             infoEnd = AddClamped(infoStart, size);
           } else if (targetId == kIdTracks && tracksStart == -1) {
             w.Seek(targetPos + 4);
-            w.ReadElementSize();
+            const uint64_t size = w.ReadElementSize();
             tracksStart = w.Pos();
+            tracksEnd = AddClamped(tracksStart, size);
           }
         }
       }
@@ -235,45 +236,52 @@ bool TVideoInfo::GetVideoDataFromMKV(const std::string& FileName) {
   }
 
   if (tracksStart != -1) {
+    // The picture size is the first video track's: the first entry may be
+    // audio or subtitles (mkvmerge puts the tracks in the order of its
+    // inputs), so every entry is looked at until one gives a size. CRC-32 and
+    // Void elements between entries are stepped over by their sizes.
     std::string data;
-    int64_t entryEnd = 0;
-    // Writers put a CRC-32 or Void element in front of the first entry;
-    // they are stepped over by their sizes.
-    int64_t first = tracksStart;
-    for (int32_t skipped = 0; skipped < 16 && first < fileSize; ++skipped) {
-      w.Seek(first);
-      const THead h = w.ReadElementHead();
-      if (h.IdBytes.size() != 1 || (h.Id != 0xBF && h.Id != 0xEC) || h.End <= first) break;
-      first = h.End;
-    }
-    w.Seek(first);
-    if (w.ReadElement(kTrackEntry, -1, true, data, entryEnd)) {
-      int64_t p = w.Pos();
-      const int64_t end = std::min(entryEnd, fileSize);
-      while (p < end) {
-        w.Seek(p);
-        const THead child = w.ReadElementHead();
-        if (child.IdBytes.size() == 1 && child.Id == 0xE0) {
-          int64_t v = child.DataStart;
-          const int64_t videoEnd = std::min(child.End, fileSize);
-          while (v < videoEnd) {
-            w.Seek(v);
-            const THead item = w.ReadElementHead();
-            int64_t ignored = 0;
-            if (static_cast<uint8_t>(item.IdBytes[0]) == 0xB0) {
-              if (w.ReadElement(kPixelWidth, v, false, data, ignored))
-                Width = static_cast<int32_t>(static_cast<uint32_t>(BytesToUInt(data)));
-            } else if (static_cast<uint8_t>(item.IdBytes[0]) == 0xBA) {
-              if (w.ReadElement(kPixelHeight, v, false, data, ignored))
-                Height = static_cast<int32_t>(static_cast<uint32_t>(BytesToUInt(data)));
+    int64_t entry = tracksStart;
+    const int64_t tracksLimit = std::min(tracksEnd, fileSize);
+    while (entry < tracksLimit && !(Width > 0 && Height > 0)) {
+      w.Seek(entry);
+      const THead e = w.ReadElementHead();
+      if (e.End <= entry) break;
+      if (e.IdBytes.size() == 1 && e.Id == 0xAE) {
+        int64_t p = e.DataStart;
+        const int64_t end = std::min(e.End, tracksLimit);
+        while (p < end) {
+          w.Seek(p);
+          const THead child = w.ReadElementHead();
+          if (child.IdBytes.size() == 1 && child.Id == 0xE0) {
+            int32_t width = 0, height = 0;
+            int64_t v = child.DataStart;
+            const int64_t videoEnd = std::min(child.End, end);
+            while (v < videoEnd) {
+              w.Seek(v);
+              const THead item = w.ReadElementHead();
+              int64_t ignored = 0;
+              if (static_cast<uint8_t>(item.IdBytes[0]) == 0xB0) {
+                if (w.ReadElement(kPixelWidth, v, false, data, ignored))
+                  width = static_cast<int32_t>(static_cast<uint32_t>(BytesToUInt(data)));
+              } else if (static_cast<uint8_t>(item.IdBytes[0]) == 0xBA) {
+                if (w.ReadElement(kPixelHeight, v, false, data, ignored))
+                  height = static_cast<int32_t>(static_cast<uint32_t>(BytesToUInt(data)));
+              }
+              if ((width > 0 && height > 0) || item.End <= v) break;
+              v = item.End;
             }
-            if ((Width > 0 && Height > 0) || item.End <= v) break;
-            v = item.End;
+            // Width and height come from one and the same track.
+            if (width > 0 && height > 0) {
+              Width = width;
+              Height = height;
+            }
           }
+          if ((Width > 0 && Height > 0) || child.End <= p) break;
+          p = child.End;
         }
-        if ((Width > 0 && Height > 0) || child.End <= p) break;
-        p = child.End;
       }
+      entry = e.End;
     }
   }
 

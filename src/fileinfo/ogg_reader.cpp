@@ -57,6 +57,8 @@ std::string CoverSizeText(int64_t n) {
 constexpr int kTheoraPages = 17;
 // The last page starts in the file's tail: 40,960 positions are looked at.
 constexpr int64_t kTailPositions = 40960;
+// Blocks in which the search for the last page goes on before the tail.
+constexpr int64_t kBackwardBlock = 65536;
 // Logical streams that the first pages and the tail are looked at for.
 constexpr size_t kMaxStreams = 64;
 
@@ -544,6 +546,7 @@ int64_t TMediaInfoOGG::GetSamples(TStream& stream, int64_t serial) {
   stream.SetPosition(tailStart);
   tail.resize(static_cast<size_t>(std::max<int64_t>(stream.Read(tail.data(), static_cast<int64_t>(tail.size())), 0)));
   int64_t result = serial < 0 ? 0 : -1;
+  bool pageFound = false;
   for (int64_t p = static_cast<int64_t>(tail.size()) - 4; p >= 0; --p) {
     if (std::memcmp(tail.data() + p, "OggS", 4) != 0) continue;
     TOGGHeader h;
@@ -551,12 +554,40 @@ int64_t TMediaInfoOGG::GetSamples(TStream& stream, int64_t serial) {
     if (serial < 0) return h.GranulePosition();
     // The serial numbers met in the tail tell chained and multiplexed files.
     if (tail.size() - static_cast<size_t>(p) >= 27 && FTailSerials.size() < kMaxStreams) {
+      pageFound = true;
       const uint32_t pageSerial = PageSerial(h);
       if (std::find(FTailSerials.begin(), FTailSerials.end(), pageSerial) == FTailSerials.end())
         FTailSerials.push_back(pageSerial);
       if (result < 0 && pageSerial == static_cast<uint32_t>(serial) && h.GranulePosition() != -1)
         result = h.GranulePosition();
     }
+  }
+  if (result >= 0 && pageFound) return result;
+  // A last page larger than the tail (Ogg FLAC puts a whole frame on one)
+  // starts further back: the search goes on backwards block by block, every
+  // byte looked at once, until a page of the stream that names a granule
+  // position, or the start of the file.
+  std::string block;
+  std::string later = tail.substr(0, std::min<size_t>(tail.size(), 26));
+  int64_t blockEnd = tailStart;
+  while (blockEnd > 0) {
+    const int64_t blockStart = std::max<int64_t>(0, blockEnd - kBackwardBlock);
+    block.assign(static_cast<size_t>(blockEnd - blockStart), '\0');
+    stream.SetPosition(blockStart);
+    if (stream.Read(block.data(), static_cast<int64_t>(block.size())) != static_cast<int64_t>(block.size())) break;
+    const size_t own = block.size();
+    block += later;
+    for (int64_t p = static_cast<int64_t>(std::min(own, block.size() - 3)) - 1; p >= 0; --p) {
+      if (std::memcmp(block.data() + p, "OggS", 4) != 0) continue;
+      TOGGHeader h;
+      std::memcpy(h.Bytes.data(), block.data() + p, std::min<size_t>(27, block.size() - static_cast<size_t>(p)));
+      if (serial < 0) return h.GranulePosition();
+      if (block.size() - static_cast<size_t>(p) >= 27 && PageSerial(h) == static_cast<uint32_t>(serial) &&
+          h.GranulePosition() != -1)
+        return h.GranulePosition();
+    }
+    later = block.substr(0, std::min<size_t>(block.size(), 26));
+    blockEnd = blockStart;
   }
   // A tail without any page tells nothing of the streams.
   if (result < 0 && FTailSerials.empty()) return 0;

@@ -8,6 +8,7 @@
 
 #include "fileinfo/markup_tree.h"
 #include "fileinfo/pdf_security.h"
+#include "fileinfo/zlib_inflate.h"
 #include "foundation/dates.h"
 #include "foundation/utf8.h"
 
@@ -211,33 +212,8 @@ std::string TextFromPDFBytes(std::string_view b) {
   return PDFDocToUTF8(b);
 }
 
-// Inflates a zlib stream, at most kPDFMaxStreamSize bytes; false when the data
-// are no zlib stream at all. A stream cut short keeps what was inflated.
-bool Inflate(std::string_view in, std::string& out) {
-  out.clear();
-  z_stream z{};
-  if (inflateInit(&z) != Z_OK) return false;
-  z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(in.data()));
-  z.avail_in = static_cast<uInt>(in.size());
-  char buf[16384];
-  int rc = Z_OK;
-  while (rc == Z_OK) {
-    z.next_out = reinterpret_cast<Bytef*>(buf);
-    z.avail_out = sizeof buf;
-    rc = inflate(&z, Z_NO_FLUSH);
-    const size_t got = sizeof buf - z.avail_out;
-    if (got > 0) {
-      if (static_cast<int64_t>(out.size() + got) > kPDFMaxStreamSize) {
-        out.append(buf, static_cast<size_t>(kPDFMaxStreamSize - static_cast<int64_t>(out.size())));
-        break;
-      }
-      out.append(buf, got);
-    }
-    if (rc == Z_BUF_ERROR && z.avail_in == 0) break;
-  }
-  inflateEnd(&z);
-  return rc == Z_STREAM_END || rc == Z_OK || rc == Z_BUF_ERROR || !out.empty();
-}
+// Inflates a zlib stream, at most kPDFMaxStreamSize bytes.
+bool Inflate(std::string_view in, std::string& out) { return InflateBounded(in, out, kPDFMaxStreamSize); }
 
 uint8_t Paeth(int a, int b, int c) {
   const int p = a + b - c;

@@ -103,6 +103,16 @@ TEST(ToolCheckAudioInfo, AgreesWithFfprobeMediainfoAndMutagen) {
       {"frag.m4a", aifM4A, nullptr, 0},
       {"a.mka", aifMKA, "ffprobe_", 0},
       {"track.wma", aifWMA, "ffprobe_", 1},
+      // Several tracks: the first audio track is reported, as ffprobe's
+      // first audio stream and mediainfo's first audio track.
+      {"multi.mka", aifMKA, nullptr, 0},
+      {"multi.m4a", aifM4A, nullptr, 0},
+      {"multi.mkv", aifMKA, nullptr, 0},
+      {"bigpages.oga", aifOGG, nullptr, 0},
+      // The comments end at the damage; the stream information stands.
+      {"damaged.flac", aifFLAC, nullptr, 0},
+      {"id3v23_zlib.mp3", aifMP3, "mutagen_", 1},
+      {"id3v24_zlib.mp3", aifMP3, "mutagen_", 1},
   };
   std::vector<std::string> files = {"chain_a.ogg", "chain_b.ogg"};
   for (const auto& c : cases) files.push_back(c.file);
@@ -185,6 +195,25 @@ TEST(ToolCheckAudioInfo, TagsOfTheirOwnKind) {
   EXPECT_EQ(mka.Title + " / " + mka.Album, probe.at("tagged.mka").at("mediainfo_title"));
   EXPECT_EQ(mka.Album, probe.at("tagged.mka").at("ffprobe_title"));
   EXPECT_EQ(mka.Artist, probe.at("tagged.mka").at("ffprobe_artist"));
+
+  // Matroska with a tag per track: the first audio track's own artist, not
+  // the second track's artist or genre; ffmpeg's track number stands in a
+  // tag without Targets (ffprobe reads it as the track, not as a disc).
+  const TProbe multi = Probe(dir.str(), {"multi.mka"});
+  const auto& m = multi.at("multi.mka");
+  TAudioInfo mkaMulti;
+  ASSERT_TRUE(mkaMulti.GetAudioData(dir.file("multi.mka")));
+  EXPECT_EQ(mkaMulti.Artist, m.at("ffprobe_stream_artist"));
+  EXPECT_EQ(mkaMulti.Genre, "");
+  EXPECT_EQ(mkaMulti.Track, m.at("ffprobe_track"));
+  EXPECT_EQ(mkaMulti.DiscNumber, "");
+
+  // A damaged comment block keeps the comments before the damage.
+  TAudioInfo damaged;
+  ASSERT_TRUE(damaged.GetAudioData(dir.file("damaged.flac")));
+  EXPECT_EQ(damaged.Title, "Damaged");
+  EXPECT_EQ(damaged.Artist, "Someone");
+  EXPECT_EQ(damaged.SampleRate, 8000);
 
   // WMA: the track number of WM/TrackNumber.
   TAudioInfo wma;

@@ -215,3 +215,54 @@ TEST_F(DocumentInfoTest, RtfDates) {
   EXPECT_EQ(info.MetaModified, "");
   EXPECT_EQ(info.MetaPrinted, "");
 }
+
+TEST_F(DocumentInfoTest, RtfInfoGroupEndsAtItsOwnBrace) {
+  // LibreOffice wraps a title outside the code page in {\upr{...}{\*\ud{...}}}:
+  // the "}}" there does not end the info group.
+  const std::string rtf =
+      "{\\rtf1\\ansi\\ansicpg1252{\\info{\\upr{\\title \\'c4rger \\'3f}{\\*\\ud{\\title \\u196\\'c4rger "
+      "\\u8594\\'3f}}}{\\subject Pr\\u252\\'fcfung}{\\keywords Eins, Zwei}{\\doccomm Beschreibung}"
+      "{\\author J\\u246\\'f6rg}{\\creatim\\yr2024\\mo5\\dy17\\hr9\\min30}{\\revtim\\yr2024\\mo6\\dy1\\hr12\\min0}}"
+      "{\\*\\userprops{\\propname a}}\\pard {\\b \\} text}}";
+  TDocumentInfo info(Write("lo.rtf", rtf));
+  EXPECT_EQ(info.MetaTitle, "\xC3\x84rger \xE2\x86\x92");
+  EXPECT_EQ(info.MetaSubject,
+            "Pr\xC3\xBC"
+            "fung");
+  EXPECT_EQ(info.MetaKeywords, "Eins, Zwei");
+  EXPECT_EQ(info.MetaDescription, "Beschreibung");
+  EXPECT_EQ(info.MetaAuthor, "J\xC3\xB6rg");
+  EXPECT_EQ(info.MetaCreated, "2024-05-17 09:30:00");
+  EXPECT_EQ(info.MetaModified, "2024-06-01 12:00:00");
+}
+
+TEST_F(DocumentInfoTest, HtmlDeclaredCodePagesAndUnquotedValues) {
+  // “ ” € in windows-1252 are 0x93, 0x94 and 0x80.
+  const std::string quoted = "\x93Q\x94 \x80";
+  const std::string expected = "\xE2\x80\x9CQ\xE2\x80\x9D \xE2\x82\xAC";
+  struct TCase {
+    const char* Name;
+    std::string Page;
+    std::string Title;
+  };
+  const TCase cases[] = {
+      {"metaCharset", "<html><head><meta charset=\"windows-1252\"><title>" + quoted + "</title>", expected},
+      {"httpEquiv",
+       "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\"><title>" + quoted +
+           "</title>",
+       expected},
+      {"unquotedCharset", "<html><head><meta charset=windows-1252><title>" + quoted + "</title>", expected},
+      // Browsers read a Latin-1 label as windows-1252.
+      {"latin1Label", "<html><head><meta charset=\"ISO-8859-1\"><title>" + quoted + "</title>", expected},
+      // A byte-order mark wins over the declaration.
+      {"bomWins", "\xEF\xBB\xBF<html><head><meta charset=\"windows-1252\"><title>\xE2\x82\xAC</title>", "\xE2\x82\xAC"},
+      {"undeclaredUtf8", "<html><head><title>\xE2\x82\xAC</title>", "\xE2\x82\xAC"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TDocumentInfo info(Write("cp.html", c.Page + "<meta name=author content=Bob></head><body>x</body></html>"));
+    EXPECT_EQ(info.MetaTitle, c.Title);
+    // An unquoted value is the value, as the HTML standard reads it.
+    EXPECT_EQ(info.MetaAuthor, "Bob");
+  }
+}

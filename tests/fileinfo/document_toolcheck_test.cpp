@@ -133,6 +133,13 @@ TEST(ToolCheckDocumentInfo, LibreOfficeFamiliesAndHtmlAgreeWithExiftool) {
       {"h_upper.html", difHTML, "Caf\xC3\xA9 <!-- draft --> R\xC3\xA9sum\xC3\xA9 & plan", "Ren\xC3\xA9 & Co", "a, b",
        nullptr},
       {"h_cut.html", difHTML, "Quarterly report", "Ann", "", nullptr},
+      // The info group holds a title in {\upr{...}{\*\ud{...}}}: the fields
+      // behind it are read, and the title from its Unicode form.
+      {"l_intl.rtf", difRTF, "\xC3\x84rger \xE2\x86\x92 \xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82",
+       "J\xC3\xB6rg M\xC3\xBCller", "Eins", "2024-05-17 09:30:00"},
+      // Declared windows-1252: quotes and the euro sign; unquoted values.
+      {"h_cp1252.html", difHTML, "\xE2\x80\x9CQ\xE2\x80\x9D \xE2\x82\xAC", "Bob", "", nullptr},
+      {"h_equiv.html", difHTML, "\xE2\x80\x9CQ\xE2\x80\x9D \xE2\x82\xAC", "Bob", "", nullptr},
   };
   std::vector<std::string> paths;
   for (const auto& c : cases) paths.push_back(DocumentFixtures().file(c.File));
@@ -152,7 +159,11 @@ TEST(ToolCheckDocumentInfo, LibreOfficeFamiliesAndHtmlAgreeWithExiftool) {
     const std::string ext = std::string(c.File).substr(std::string(c.File).rfind('.') + 1);
     if (ext == "pdf") continue;                                          // compared with pdfinfo above
     if (ext == "html" && std::string(c.File) == "h_cut.html") continue;  // exiftool reads no cut-off page
-    EXPECT_EQ(info.MetaTitle, Fact(p, "exiftool_Title"));
+    // exiftool reads no title that LibreOffice wraps in {\upr ...}, and
+    // knows a page's code page only from the http-equiv form (h_equiv.html).
+    if (std::string(c.File) != "l_intl.rtf" && std::string(c.File) != "h_cp1252.html") {
+      EXPECT_EQ(info.MetaTitle, Fact(p, "exiftool_Title"));
+    }
     if (ext == "odt" || ext == "ods") {
       // OpenDocument: the initial creator, and each keyword an entry.
       EXPECT_EQ(info.MetaAuthor, Fact(p, "exiftool_Initial-creator"));

@@ -139,11 +139,32 @@ TEST(TFlacTag, ResultsOfTheWalk) {
   EXPECT_EQ(tag.BitRate, 0);
 }
 
-TEST(TFlacTag, CommentLengthPastTheEndRaises) {
-  std::string comments = LE32(6) + "vendor" + LE32(1) + LE32(100000) + "ARTIST=A";
-  TMemoryStream s(Native(Block(4, true, comments)));
-  TFlacTag tag;
-  EXPECT_THROW(tag.GetInfo(s, true, true), EReadError);
+TEST(TFlacTag, DamagedCommentBlockKeepsTheStreamInformation) {
+  // A count or a length past the block's end: the comments end at the
+  // damage, the stream information stands. Audio frames follow the block.
+  const std::string audio(4000, '\xF8');
+  struct TCase {
+    const char* Name;
+    std::string Block;
+    const char* Artist;
+  };
+  const TCase cases[] = {
+      {"countPastTheEnd", LE32(6) + "vendor" + LE32(1000) + LE32(8) + "ARTIST=A", "A"},
+      {"lengthPastTheEnd", LE32(6) + "vendor" + LE32(2) + LE32(8) + "ARTIST=A" + LE32(100000) + "TITLE=T", "A"},
+      {"lengthPastTheFile", LE32(6) + "vendor" + LE32(1) + LE32(0x7FFFFFF0) + "ARTIST=A", ""},
+      {"vendorPastTheEnd", LE32(5000) + "vendor", ""},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TFile f;
+    TFlacTag tag;
+    ASSERT_TRUE(tag.ReadFromFile(f.Write(Native(Block(4, true, c.Block)) + audio)));
+    EXPECT_EQ(tag.SampleRate, 44100);
+    EXPECT_DOUBLE_EQ(tag.GetPlayTime(), 10.0);
+    EXPECT_EQ(tag.Artist, c.Artist);
+    EXPECT_EQ(tag.Title, "");
+    EXPECT_GT(tag.BitRate, 0);
+  }
 }
 
 TEST(TFlacTag, OggFlacWithCommentsAcrossPages) {

@@ -1,6 +1,7 @@
 #include "fileinfo/id3_tags.h"
 
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 namespace {
 
@@ -231,4 +232,56 @@ TEST(TID3v2Tag, ManyFramesKeepWhatTheGettersRead) {
   EXPECT_EQ(r.tag.GetAlbum(), "Album");
   EXPECT_EQ(r.tag.GetStandardComment(), "plain");
   EXPECT_LE(r.tag.Frames.size(), 4096u + 8u);
+}
+
+namespace {
+
+std::string Zlib(const std::string& data) {
+  uLongf size = compressBound(static_cast<uLong>(data.size()));
+  std::string out(size, '\0');
+  compress(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(data.data()),
+           static_cast<uLong>(data.size()));
+  out.resize(size);
+  return out;
+}
+
+}  // namespace
+
+TEST(TID3v2Tag, CompressedFramesAreInflated) {
+  const std::string title = Text("Compressed title");
+  const auto frame3 = [](const std::string& data, char formatFlags) {
+    return "TIT2" + BE32(static_cast<uint32_t>(data.size())) + '\0' + formatFlags + data;
+  };
+  struct TCase {
+    const char* Name;
+    std::string Bytes;
+    const char* Title;
+  };
+  const TCase cases[] = {
+      // Version 2.3: the inflated size stands before the zlib data, the
+      // group byte behind it.
+      {"v23", Tag(3, frame3(BE32(static_cast<uint32_t>(title.size())) + Zlib(title), '\x80')), "Compressed title"},
+      {"v23grouped", Tag(3, frame3(BE32(static_cast<uint32_t>(title.size())) + "\x07" + Zlib(title), '\xA0')),
+       "Compressed title"},
+      // Version 2.4: compression goes with a data length indicator.
+      {"v24", Tag(4, Frame4("TIT2", Synchsafe(static_cast<uint32_t>(title.size())) + Zlib(title), '\x09')),
+       "Compressed title"},
+      {"v24notZlib", Tag(4, Frame4("TIT2", Synchsafe(5) + "plain", '\x09')), ""},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TV2 v(c.Bytes);
+    ASSERT_EQ(v.result, mp3eNone);
+    EXPECT_EQ(v.tag.GetTitle(), c.Title);
+  }
+  // Kilobytes that inflate to 10 MB in each of three frames: the tag's frames
+  // together inflate to 16 MB at most.
+  const std::string bomb = Zlib(Text(std::string(10 << 20, 'x')));
+  std::string frames;
+  for (const char* id : {"TIT2", "TPE1", "TALB"}) frames += Frame4(id, Synchsafe(10 << 20) + bomb, '\x09');
+  TV2 v(Tag(4, frames));
+  ASSERT_EQ(v.result, mp3eNone);
+  const size_t texts = v.tag.GetTitle().size() + v.tag.GetArtist().size() + v.tag.GetAlbum().size();
+  EXPECT_LE(texts, size_t{16} << 20);
+  EXPECT_GT(texts, size_t{15} << 20);
 }

@@ -166,15 +166,6 @@ std::string JxlContainer(const std::string& codestream, const char* codestreamBo
          Box(codestreamBox, content);
 }
 
-std::string Heif(const std::string& brand, const std::vector<std::pair<uint32_t, uint32_t>>& extents, int bits = 8) {
-  std::string ipco;
-  for (const auto& [w, h] : extents) ipco += Box("ispe", BE32(0) + BE32(w) + BE32(h));
-  ipco += Box("pixi", BE32(0) + Bytes({3, bits, bits, bits}));
-  std::string meta = Box("meta", BE32(0) + Box("hdlr", BE32(0) + BE32(0) + "pict" + std::string(13, '\0')) +
-                                     Box("iprp", Box("ipco", ipco)));
-  return Box("ftyp", brand + BE32(0) + "mif1" + brand) + meta + Box("mdat", std::string(40, '\0'));
-}
-
 // An image file whose meta box names its items, their references and the
 // properties of each, as libheif writes them.
 struct THeifItem {
@@ -198,6 +189,12 @@ std::string HeifItems(const std::string& brand, uint16_t primary, const std::vec
                       Box("iprp", Box("ipco", properties) + Box("ipma", ipma)));
   return Box("ftyp", brand + BE32(0) + "mif1" + brand) + meta + Box("mdat", std::string(40, '\0'));
 }
+// The same file with its "pitm" box renamed into one that nothing reads.
+std::string NoPrimary(std::string heif) {
+  const size_t at = heif.find("pitm");
+  if (at != std::string::npos) heif.replace(at, 4, "free");
+  return heif;
+}
 std::string Ispe(uint32_t w, uint32_t h) { return Box("ispe", BE32(0) + BE32(w) + BE32(h)); }
 std::string Pixi(std::initializer_list<int> bits) {
   std::string b = BE32(0) + Bytes({static_cast<int>(bits.size())});
@@ -208,6 +205,21 @@ std::string Ref(const std::string& type, uint16_t from, std::initializer_list<ui
   std::string b = BE16(from) + BE16(static_cast<uint32_t>(to.size()));
   for (uint16_t t : to) b += BE16(t);
   return Box(type, b);
+}
+
+// An image file of one image item per extent, all at the primary level,
+// each with its extent and the one depth; the first is the primary item.
+std::string Heif(const std::string& brand, const std::vector<std::pair<uint32_t, uint32_t>>& extents, int bits = 8) {
+  std::string ipco;
+  std::vector<THeifItem> items;
+  const int depth = static_cast<int>(extents.size()) + 1;
+  for (const auto& [w, h] : extents) {
+    ipco += Ispe(w, h);
+    const int index = static_cast<int>(items.size()) + 1;
+    items.push_back({static_cast<uint16_t>(index), "hvc1", false, {index, depth}});
+  }
+  ipco += Pixi({bits, bits, bits});
+  return HeifItems(brand, 1, items, ipco, "");
 }
 
 std::string IcnsElement(const std::string& type, const std::string& data) {
@@ -313,6 +325,10 @@ TEST(ImageHeaders, BmpGifPsdTgaWebp) {
       {"cal.bmp", Bmp(4, 4, 32, 108, 0, std::string(4, '\0')), true, iifBMP, 4, 4, 32, iicsCalibratedRGB, 0, 0,
        resolutionUnitUnknown, 1, 100},
       {"win.bmp", Bmp(4, 4, 32, 124, 0, " niW"), true, iifBMP, 4, 4, 32, iicsWindowsColorSpace, 0, 0,
+       resolutionUnitUnknown, 1, 100},
+      // The OS/2 2.x header of 64 bytes names no colour space; its fields
+      // where a version 4 header keeps one are no colour space either.
+      {"os2.bmp", Bmp(4, 4, 24, 64, 0, std::string(4, '\0')), true, iifBMP, 4, 4, 24, iicsUnknown, 0, 0,
        resolutionUnitUnknown, 1, 100},
       // The OS/2 core header of 12 bytes holds 16-bit fields and no
       // resolution; a file of one pixel is shorter than the larger header.
@@ -514,6 +530,36 @@ TEST(ImageHeaders, JpegFrameKinds) {
          JpegQuality(hierarchical.size(), 200, 160)});
 }
 
+TEST(ImageHeaders, JpegFillBytesAndMarkersWithoutLength) {
+  const std::string plain = Jpeg(641, 479, 3);
+  const size_t sof = plain.find("\xFF\xC0");
+  ASSERT_NE(sof, std::string::npos);
+  struct TCase {
+    const char* Name;
+    std::string Bytes;
+  };
+  const TCase cases[] = {
+      // Any run of fill bytes before a marker, odd or even.
+      {"oneFill", std::string(plain).insert(sof, "\xFF")},
+      {"threeFills", std::string(plain).insert(sof, "\xFF\xFF\xFF")},
+      {"twoFills", std::string(plain).insert(sof, "\xFF\xFF")},
+      // TEM and a restart marker have no length: the next marker follows.
+      {"tem", std::string(plain).insert(2, "\xFF\x01")},
+      {"temAndRestart", std::string(plain).insert(2, "\xFF\x01\xFF\xFF\xD3")},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Check({"f.jpg", c.Bytes, true, iifJPG, 641, 479, 24, iicsUnknown, 0, 0, resolutionUnitUnknown, 1,
+           JpegQuality(c.Bytes.size(), 641, 479)});
+    TTempDir dir("img");
+    WriteFile(dir / "f.jpg", c.Bytes);
+    int32_t width = 0, height = 0;
+    EXPECT_TRUE(ReadImagePixelSize(dir / "f.jpg", width, height));
+    EXPECT_EQ(width, 641);
+    EXPECT_EQ(height, 479);
+  }
+}
+
 std::string Codestream(uint32_t w, uint32_t h, uint32_t xo, uint32_t yo, std::initializer_list<int> bits) {
   std::string comps;
   for (int b : bits) comps += Bytes({b, 1, 1});
@@ -620,6 +666,9 @@ TEST(ImageHeaders, HeifPrimaryItem) {
       {"cut.heic", cutBeforeAssociations, false, iifUnknow, 0, 0, 0, iicsUnknown, 0, 0, resolutionUnitUnknown, 0, 0},
       {"cut.avif", HeifItems("avif", 3, items, props, refs).substr(0, 200), false, iifUnknow, 0, 0, 0, iicsUnknown, 0,
        0, resolutionUnitUnknown, 0, 0},
+      // No primary item: an invalid file, whatever its items and properties.
+      {"nopitm.heic", NoPrimary(HeifItems("heic", 3, items, props, refs)), false, iifUnknow, 0, 0, 0, iicsUnknown, 0, 0,
+       resolutionUnitUnknown, 0, 0},
   };
   for (const auto& c : cases) Check(c);
 }

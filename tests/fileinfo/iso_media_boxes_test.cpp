@@ -169,10 +169,12 @@ TEST(TMediaInfoMP4, HeifSpatialExtentsAndPixelDepth) {
   r.ReadMetaData = false;
   ASSERT_TRUE(r.GetData(f.Write(file)));
   EXPECT_EQ(r.MediaKind, 2);
-  EXPECT_EQ(r.Width, 4032);
-  EXPECT_EQ(r.Height, 3024);
-  EXPECT_EQ(r.ImageCount, 3);
-  EXPECT_EQ(r.ColorDepth, 24);
+  // Without a primary item ("pitm") no image is named: neither the largest
+  // extent, the last depth nor a count of the property boxes is a result.
+  EXPECT_EQ(r.Width, 0);
+  EXPECT_EQ(r.Height, 0);
+  EXPECT_EQ(r.ImageCount, 0);
+  EXPECT_EQ(r.ColorDepth, 0);
 }
 
 TEST(TMediaInfoMP4, GenreCodes) {
@@ -332,5 +334,28 @@ TEST(TMediaInfoMP4, ABoxSmallerThanItsHeaderEndsItsLevel) {
   ASSERT_TRUE(r.GetData(f.Write(Ftyp("M4A ") + U32(4) + "junk" + Box("moov", Mvhd(1000, 5000)) + Zeros(24))));
   EXPECT_EQ(r.DurationExact, 0);
   ASSERT_TRUE(r.GetData(f.Write(Ftyp("M4A ") + Box("free", "") + Box("moov", Mvhd(1000, 5000)) + Zeros(24))));
+  EXPECT_DOUBLE_EQ(r.DurationExact, 5.0);
+}
+
+TEST(TMediaInfoMP4, FirstAudioTrackAndTheVideoTracksOwnFrameRate) {
+  TFixture f;
+  // Two sound tracks: the first one's format is reported.
+  TMediaInfoMP4 r;
+  ASSERT_TRUE(r.GetData(
+      f.Write(Ftyp("M4A ") +
+              Box("moov", Mvhd(1000, 3000) + AudioTrak(1, 48000, AudioEntry("mp4a", 2, 48000, Esds(0x40, "\x11\x90"))) +
+                              AudioTrak(2, 22050, AudioEntry("mp4a", 1, 22050, Esds(0x40, "\x13\x88")))))));
+  EXPECT_EQ(r.AudioSampleRate, 48000);
+  EXPECT_EQ(r.AudioChannels, aicStereo);
+
+  // 100 frames in 4 s of the video's own timescale (12800 per second) beside
+  // a chapter track that makes the movie 5 s long: 25 frames per second.
+  const auto videoTrak = [](uint32_t timescale, uint32_t duration, uint32_t samples) {
+    std::string mdhd = Box("mdhd", U32(0) + Zeros(8) + U32(timescale) + U32(duration) + Zeros(4));
+    return Box("trak", Tkhd(320, 240, 0) + Box("mdia", mdhd + Box("minf", Box("stbl", Stsz(samples)))));
+  };
+  ASSERT_TRUE(r.GetData(f.Write(Ftyp("isom") + Box("moov", Mvhd(1000, 5000) + videoTrak(12800, 51200, 100) +
+                                                               Box("trak", Tkhd(0, 0, 0) + Stbl(Stsz(3)))))));
+  EXPECT_DOUBLE_EQ(r.VideoFramesPerSecond, 25.0);
   EXPECT_DOUBLE_EQ(r.DurationExact, 5.0);
 }

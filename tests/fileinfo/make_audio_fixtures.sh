@@ -158,3 +158,56 @@ cat > tags.xml <<'XML'
 XML
 mkvmerge -q -o tagged.mka --title "Segment Title" --global-tags tags.xml a.mka
 ffmpeg -v error -y -i tone.wav -c:a wmav2 -metadata title="Tracked" -metadata track=5 track.wma
+
+# Several tracks: Matroska with Vorbis at 48 kHz then FLAC at 22.05 kHz, each
+# with an artist in a tag aimed at it (ffmpeg keeps a stream's title in the
+# track's name) and ffmpeg's track number in a tag without Targets;
+# an M4A with two sound tracks; H.265 with two sound tracks and subtitles.
+sox -q -n -r 48000 -c 2 -b 16 st48.wav synth 3 sine 440 sine 550
+ffmpeg -v error -y -i st48.wav -i mono22.wav -map 0 -map 1 -c:a:0 libvorbis -c:a:1 flac -metadata track=3 \
+  -metadata:s:a:0 artist="First Artist" -metadata:s:a:1 artist="Second Artist" -metadata:s:a:1 genre=Second \
+  multi.mka
+ffmpeg -v error -y -i st48.wav -i mono22.wav -map 0 -map 1 -c:a aac multi.m4a
+printf '1\n00:00:00,000 --> 00:00:01,000\nHello\n' > sub.srt
+ffmpeg -v error -y -f lavfi -i testsrc=size=320x240:rate=25 -i st48.wav -i mono22.wav -i sub.srt \
+  -map 0 -map 1 -map 2 -map 3 -t 3 -c:v libx265 -preset ultrafast -x265-params log-level=error \
+  -c:a:0 libvorbis -c:a:1 flac -c:s srt multi.mkv
+
+# Ogg FLAC of noise in blocks of 11025 samples: its last page starts more
+# than 40,960 bytes before the end of the file.
+sox -q -n -r 44100 -c 2 -b 16 noise.wav synth 10 whitenoise vol 0.5
+flac --silent -f --ogg --lax -b 11025 noise.wav -o bigpages.oga
+
+# FLAC whose comment block names more comments than it holds (5 s at 8 kHz).
+sox -q -n -r 8000 -c 1 -b 16 mono8_5.wav synth 5 sine 440
+flac --silent -f --tag=TITLE=Damaged --tag=ARTIST=Someone mono8_5.wav -o damaged.flac
+# ID3v2 frames compressed with zlib: version 2.3 (flag c, the inflated size
+# before the data) and 2.4 (flag k with the data length indicator).
+/usr/bin/python3 - <<'PY'
+import struct, zlib
+b = bytearray(open("damaged.flac", "rb").read())
+at = 4
+while True:
+    kind, length = b[at] & 0x7F, int.from_bytes(b[at + 1:at + 4], "big")
+    if kind == 4:
+        vendor = struct.unpack("<I", b[at + 4:at + 8])[0]
+        b[at + 8 + vendor:at + 12 + vendor] = struct.pack("<I", 1000)
+        break
+    at += 4 + length
+open("damaged.flac", "wb").write(bytes(b))
+def synchsafe(n): return bytes([(n >> 21) & 0x7F, (n >> 14) & 0x7F, (n >> 7) & 0x7F, n & 0x7F])
+audio = open("notag_noxing.mp3", "rb").read()
+def text(s): return b"\x01" + s.encode("utf-16")
+t23 = b""
+for fid, s in ((b"TIT2", "Zipped title 2.3"), (b"TPE1", "Zipped artist")):
+    raw = text(s)
+    data = struct.pack(">I", len(raw)) + zlib.compress(raw)
+    t23 += fid + struct.pack(">I", len(data)) + b"\x00\x80" + data
+open("id3v23_zlib.mp3", "wb").write(b"ID3\x03\x00\x00" + synchsafe(len(t23)) + t23 + audio)
+t24 = b""
+for fid, s in ((b"TIT2", "Zipped title 2.4"), (b"TPE1", "Zipped artist")):
+    raw = b"\x03" + s.encode()
+    data = synchsafe(len(raw)) + zlib.compress(raw)
+    t24 += fid + synchsafe(len(data)) + b"\x00\x09" + data
+open("id3v24_zlib.mp3", "wb").write(b"ID3\x04\x00\x00" + synchsafe(len(t24)) + t24 + audio)
+PY

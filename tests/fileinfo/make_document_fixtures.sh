@@ -18,6 +18,13 @@ cat > sheet.fods <<'XML'
 <office:meta><meta:initial-creator>Ann Example</meta:initial-creator><dc:creator>Bob Editor</dc:creator><dc:title>Budget &lt;2024&gt;</dc:title><meta:keyword>money</meta:keyword></office:meta>
 <office:body><office:spreadsheet><table:table table:name="S"><table:table-row><table:table-cell><text:p>1</text:p></table:table-cell></table:table-row></table:table></office:spreadsheet></office:body></office:document>
 XML
+# A title outside the code page: LibreOffice's RTF wraps it in {\upr ...}.
+cat > intl.fodt <<'XML'
+<?xml version="1.0" encoding="UTF-8"?>
+<office:document xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0" xmlns:meta="urn:oasis:names:tc:opendocument:xmlns:meta:1.0" xmlns:dc="http://purl.org/dc/elements/1.1/" xmlns:text="urn:oasis:names:tc:opendocument:xmlns:text:1.0" office:version="1.2" office:mimetype="application/vnd.oasis.opendocument.text">
+<office:meta><meta:initial-creator>Jörg Müller</meta:initial-creator><dc:creator>Jörg Müller</dc:creator><dc:title>Ärger → Привет</dc:title><dc:subject>Prüfung</dc:subject><dc:description>Beschreibung</dc:description><meta:keyword>Eins</meta:keyword><meta:creation-date>2024-05-17T09:30:00</meta:creation-date><dc:date>2024-06-01T12:00:00</dc:date></office:meta>
+<office:body><office:text><text:p>Grüße</text:p></office:text></office:body></office:document>
+XML
 # One LibreOffice run per target format, with a profile of its own so that
 # another LibreOffice running meanwhile does not hold its lock.
 profile="file://$PWD/lo_profile"
@@ -27,18 +34,23 @@ lo() {
 }
 lo odt text.fodt
 lo docx text.fodt
-lo rtf text.fodt
+lo rtf text.fodt intl.fodt
 lo pdf text.fodt
 lo ods sheet.fods
 lo xlsx sheet.fods
 for f in lo/*; do mv "$f" "l_${f##*/}"; done
 rmdir lo
-rm -rf text.fodt sheet.fods lo_profile
+rm -rf text.fodt intl.fodt sheet.fods lo_profile
 
 # HTML as people write it: upper-case names, attributes on lines of their
 # own, a comment inside the title, references; and a page cut off.
 printf '<!DOCTYPE html>\n<HTML LANG="fr">\n<HEAD>\n<!-- <title>Old</title> -->\n<TITLE>Caf&eacute;\n   <!-- draft --> R&eacute;sum&eacute; &amp; plan</TITLE>\n<META\n\tNAME="Author"\n\tCONTENT="Ren&eacute; &amp; Co">\n<META NAME="keywords" CONTENT="a, b">\n</HEAD>\n<BODY><P>one</P>two</BODY></HTML>\n' > h_upper.html
 printf '<html><head><meta name="author" content="Ann"><title>Quarterly report' > h_cut.html
+# Pages in windows-1252 (“Q” €), declared either way, with unquoted values.
+printf '<html><head><meta charset="windows-1252"><title>\223Q\224 \200</title><meta name=author content=Bob></head></html>\n' \
+  > h_cp1252.html
+printf '<html><head><meta http-equiv="Content-Type" content="text/html; charset=windows-1252"><title>\223Q\224 \200</title><meta name=author content=Bob></head></html>\n' \
+  > h_equiv.html
 
 python3 - <<'PY'
 def pdf(path, info, pages=2, startxref=None, table=True, trailer=True):

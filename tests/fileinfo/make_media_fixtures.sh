@@ -24,6 +24,19 @@ ff -f lavfi -i testsrc=size=320x240:rate=15 -t 4 -c:v libtheora v_ogv.ogv
 ff -f lavfi -i testsrc=size=320x240:rate=15 -f lavfi -i sine=frequency=440:sample_rate=44100:duration=2 -t 4 \
   -c:v libtheora -c:a libvorbis v_av.ogv
 ff -f lavfi -i testsrc=size=320x240:rate=25 -t 3 -c:v libx264 -preset ultrafast -f f4v v_f4v.f4v
+# Matroska whose first track is audio, and H.265 with two sound tracks and
+# subtitles. MP4 whose frame rate is the video track's own: with chapters,
+# cut by an edit list, and Adobe's brand with a sound track beside.
+ff "${src[@]}" "${snd[@]}" -map 1:a -map 0:v -t 3 -c:v mpeg4 -c:a libvorbis v_audiofirst.mkv
+printf '1\n00:00:00,000 --> 00:00:01,000\nHello\n' > sub.srt
+ff "${src[@]}" "${snd[@]}" -f lavfi -i sine=frequency=330:sample_rate=22050 -i sub.srt -map 0 -map 1 -map 2 -map 3 \
+  -t 3 -c:v libx265 -preset ultrafast -x265-params log-level=error -c:a:0 libvorbis -c:a:1 flac -c:s srt v_hevc.mkv
+printf ';FFMETADATA1\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=2000\ntitle=One\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=2000\nEND=4000\ntitle=Two\n' \
+  > chapters.txt
+ff "${src[@]}" -i chapters.txt -map 0 -map_chapters 1 -t 4 -c:v libx264 -preset ultrafast v_chapters.mp4
+ff "${src[@]}" "${snd[@]}" -t 4 -c:v libx264 -preset medium -c:a aac v_av.mp4
+ff -ss 0.5 -i v_av.mp4 -c copy v_cut.mp4
+ff "${src[@]}" "${snd[@]}" -t 3 -c:v libx264 -preset ultrafast -c:a aac -f f4v v_f4v_av.f4v
 
 # Documents: pandoc writes DOCX, ODT, EPUB, HTML and RTF with its metadata.
 cat > doc.md <<'MD'

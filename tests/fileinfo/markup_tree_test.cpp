@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "test_support.h"
+
 TEST(MarkupTree, UnclosedTagTakesTheFollowingContentUntilAnEnclosingEndTag) {
   TDocDOM dom;
   ASSERT_TRUE(dom.LoadFromString("<div><p>a<br>b</p>c</div>"));
@@ -233,4 +235,16 @@ TEST(MarkupTree, TextFormsAndEntities) {
   EXPECT_EQ(t->InnerTextOfAllSubNodesWithoutMarkup("|"), " |T &amp; &#233;&#x20AC;");
   EXPECT_EQ(DecodeXMLEntities("T &amp; &#233;&#x20AC; &nbsp;&bogus; &#xD800; &"),
             "T & \xC3\xA9\xE2\x82\xAC \xC2\xA0&bogus; &#xD800; &");
+}
+
+TEST(TDocDOM, XmlDeclarationNamesTheCodePage) {
+  testsupport::TempDir dir;
+  testsupport::WriteFileBytes(dir.file("a.xml"),
+                              "<?xml version=\"1.0\" encoding=\"windows-1252\"?><r a=\"\x80\">\x93x\x94</r>");
+  TDocDOM dom;
+  ASSERT_TRUE(dom.LoadFromFile(dir.file("a.xml")));
+  const TDOMNode* r = dom.GetFirstNodeWithTagName("r");
+  ASSERT_NE(r, nullptr);
+  EXPECT_EQ(r->TextContent(), "\xE2\x80\x9Cx\xE2\x80\x9D");
+  EXPECT_EQ(r->GetAttribute("a"), "\xE2\x82\xAC");
 }

@@ -185,3 +185,59 @@ TEST(TMediaInfoMatroska, ChildrenClaimingMoreThanTheirParentAreWalkedOnce) {
   EXPECT_TRUE(m.GetData(path));
   EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 10.0);
 }
+
+TEST(TMediaInfoMatroska, FirstAudioTrackAndItsOwnTagsAreReported) {
+  const auto audio = [](uint64_t uid, const std::string& codec, int channels, float rate) {
+    return El("\xAE", El("\x73\xC5", UInt(uid, 8)) + El("\x83", UInt(2, 1)) + El("\x86", codec) +
+                          El("\xE1", El("\x9F", UInt(channels, 1)) + El("\xB5", Float(rate))));
+  };
+  const auto trackTag = [](uint64_t uid, int target, const std::string& simple) {
+    return El("\x73\x73",
+              El("\x63\xC0", (target ? El("\x68\xCA", UInt(target, 1)) : "") + El("\x63\xC5", UInt(uid, 8))) + simple);
+  };
+  struct TCase {
+    const char* Name;
+    std::string Tracks, Tags;
+    const char *Title, *Artist, *Album, *Track, *Disc;
+  };
+  const std::string subtitles = El("\xAE", El("\x83", UInt(17, 1)) + El("\x86", "S_TEXT/UTF8"));
+  const TCase cases[] = {
+      // Each track's tag names the track; only the reported one's counts.
+      {"ownTagsOnly", audio(7, "A_VORBIS", 2, 48000) + audio(9, "A_FLAC", 1, 22050),
+       trackTag(9, 0, SimpleTag("TITLE", "Second") + SimpleTag("ARTIST", "B")) +
+           trackTag(7, 0, SimpleTag("TITLE", "First")),
+       "First", "", "", "", ""},
+      // Album-level texts first, the track's where the album has none.
+      {"albumFirst", VideoTrack(320, 240) + audio(7, "A_VORBIS", 2, 48000),
+       trackTag(7, 30, SimpleTag("ARTIST", "Track artist") + SimpleTag("GENRE", "Folk")) +
+           Tag(50, SimpleTag("ARTIST", "Album artist") + SimpleTag("TITLE", "Record")),
+       "", "Album artist", "Record", "", ""},
+      // ffmpeg's track number stands in a Tag without Targets.
+      {"partNumber", audio(7, "A_VORBIS", 2, 48000) + subtitles + audio(9, "A_FLAC", 1, 22050),
+       Tag(0, SimpleTag("PART_NUMBER", "3")) + Tag(0, SimpleTag("DISC", "2")), "", "", "", "3", "2"},
+      {"discAtAlbumLevel", audio(7, "A_VORBIS", 2, 48000), Tag(50, SimpleTag("PART_NUMBER", "4")), "", "", "", "", "4"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TFile f;
+    TMediaInfoMatroska m;
+    ASSERT_TRUE(m.GetData(
+        f.Write(El(kEbml, "") + El(kSegment, El(kTracks, c.Tracks) + El(kTags, c.Tags)) + std::string(16, '\0'))));
+    EXPECT_EQ(m.AudioSampleRate, 48000);
+    EXPECT_EQ(m.AudioChannels, aicStereo);
+    EXPECT_EQ(m.AudioCodec, "Vorbis");
+    EXPECT_EQ(m.Title, c.Title);
+    EXPECT_EQ(m.Artist, c.Artist);
+    EXPECT_EQ(m.Album, c.Album);
+    EXPECT_EQ(m.Track, c.Track);
+    EXPECT_EQ(m.DiscNumber, c.Disc);
+  }
+  // The picture size is the first video track's, also behind an audio track.
+  TFile f;
+  TMediaInfoMatroska m;
+  ASSERT_TRUE(m.GetData(f.Write(
+      El(kEbml, "") + El(kSegment, El(kTracks, AudioTrack(2, 44100) + VideoTrack(320, 240) + VideoTrack(1920, 1080))) +
+      std::string(16, '\0'))));
+  EXPECT_EQ(m.Width, 320);
+  EXPECT_EQ(m.Height, 240);
+}

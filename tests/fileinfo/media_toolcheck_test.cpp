@@ -56,6 +56,15 @@ TEST(ToolCheckVideoInfo, FixturesAgreeWithTableFfprobeAndMediainfo) {
       // The video runs longer than the sound beside it.
       {"v_av.ogv", vifOGV, 320, 240, 15, 4.0},
       {"v_f4v.f4v", vifMP4, 320, 240, 25, 3.0},
+      // The first video track behind an audio track; H.265 beside two sound
+      // tracks and subtitles.
+      {"v_audiofirst.mkv", vifMKV, 320, 240, 0, 3.0},
+      {"v_hevc.mkv", vifMKV, 320, 240, 0, 3.0},
+      // The frame rate is the video track's own samples over its own media
+      // time, beside chapters, an edit list that cuts the start, and sound.
+      {"v_chapters.mp4", vifMP4, 320, 240, 25, 4.0},
+      {"v_cut.mp4", vifMP4, 320, 240, 25, 3.5},
+      {"v_f4v_av.f4v", vifMP4, 320, 240, 25, 3.0},
   };
   std::vector<std::string> files;
   for (const auto& c : cases) files.push_back(c.File);

@@ -74,14 +74,40 @@ TEST(TMediaInfoOGG, VorbisWithoutNominalRateOrLastGranule) {
   EXPECT_EQ(ogg.GetAudioBitrate(), static_cast<int32_t>(std::nearbyint(audioBytes / 10.0 / 125)));
   EXPECT_EQ(ogg.GetAudioChannels(), aicMono);
 
-  // The last page lies too far back: the play time follows from the nominal
-  // bit rate, as bytes × 8 over bits per second.
+  // No audio page names a granule position: the play time follows from the
+  // nominal bit rate, as bytes × 8 over bits per second.
   std::string far = Page(VorbisId(2, 44100, 64000)) + Page(CommentHeader("\x03vorbis", {})) +
-                    Page(std::string(200, 'a'), 441000) + std::string(50000, 'x');
+                    Page(std::string(200, 'a'), ~uint64_t{0}) + std::string(50000, 'x');
   TMemoryStream s(far);
   ASSERT_EQ(ogg.ReadFromStream(s), 0);
   EXPECT_EQ(ogg.Samples, 0);
   EXPECT_DOUBLE_EQ(ogg.GetPlayTime(), far.size() * 8 / 64000.0);
+}
+
+TEST(TMediaInfoOGG, LastPageBeforeTheTailIsSearchedBackwards) {
+  // Ogg FLAC puts a whole frame on one page: the last page starts more than
+  // 40,960 bytes before the end, behind a page without a granule position.
+  const std::string head = Page(VorbisId(2, 44100, 0)) + Page(CommentHeader("\x03vorbis", {}));
+  struct TCase {
+    const char* Name;
+    std::string Bytes;
+    double PlayTime;
+  };
+  const TCase cases[] = {
+      {"bigLastPage", head + Page(std::string(50000, 'a'), 441000), 10.0},
+      {"junkBehind", head + Page(std::string(200, 'a'), 441000) + std::string(50000, 'x'), 10.0},
+      {"noGranuleLast",
+       head + Page(std::string(60000, 'a'), 220500) + Page(std::string(65000, 'b'), 441000) +
+           Page(std::string(60000, 'c'), ~uint64_t{0}),
+       10.0},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TMemoryStream s(c.Bytes);
+    TMediaInfoOGG ogg;
+    ASSERT_EQ(ogg.ReadFromStream(s), 0);
+    EXPECT_DOUBLE_EQ(ogg.GetPlayTime(), c.PlayTime);
+  }
 }
 
 TEST(TMediaInfoOGG, OpusSpeexAndTheora) {

@@ -25,8 +25,12 @@ for path in sys.argv[1:]:
     out(name, "ffprobe_bit_rate", stream.get("bit_rate") or probe.get("format", {}).get("bit_rate"))
     out(name, "ffprobe_codec", stream.get("codec_name"))
     tags = {k.lower(): v for k, v in probe.get("format", {}).get("tags", {}).items()}
-    for key in ("title", "artist", "album", "genre", "track"):
+    for key in ("title", "artist", "album", "genre", "track", "disc"):
         out(name, "ffprobe_" + key, tags.get(key))
+    # The first audio stream's own tags (Matroska's tags aimed at a track).
+    stream_tags = {k.lower(): v for k, v in stream.get("tags", {}).items()}
+    for key in ("title", "artist"):
+        out(name, "ffprobe_stream_" + key, stream_tags.get(key))
     info = json.loads(subprocess.run(["mediainfo", "--Output=JSON", path], capture_output=True, text=True,
                                      check=True).stdout)
     for track in info.get("media", {}).get("track", []):

@@ -212,10 +212,15 @@ TEST_F(VideoInfoTest, MatroskaDurationScaleAndTracks) {
       {"noScale", El(kInfo, dur5000) + El(kTracks, VideoTrack(1280, 720)), 5, 1280, 720},
       {"scale0", El(kInfo, El("\x2A\xD7\xB1", UInt(0, 1)) + dur5000), 5, 0, 0},
       {"float4", El(kInfo, El("\x44\x89", std::string("\x42\x7A\0\0", 4))), 0.0625, 0, 0},
+      // The first video track gives the size, behind an audio track too.
       {"audioFirst",
        El(kTracks,
           El("\xAE", El("\xD7", UInt(1, 1)) + El("\xE1", El("\xB5", BE64Double(48000)))) + VideoTrack(640, 480)),
-       0, 0, 0},
+       0, 640, 480},
+      {"voidBetweenEntries",
+       El(kTracks,
+          El("\xAE", El("\xD7", UInt(1, 1))) + El("\xEC", UInt(0, 3)) + VideoTrack(320, 240) + VideoTrack(1280, 720)),
+       0, 320, 240},
       {"crcBeforeEntry", El(kTracks, El("\xBF", UInt(0, 4)) + VideoTrack(320, 240)), 0, 320, 240},
   };
   for (const auto& c : cases) {
