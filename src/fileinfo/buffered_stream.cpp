@@ -163,15 +163,16 @@ std::unique_ptr<TStream> OpenStreamForReadingOrRaise(const std::string& fileName
 }
 
 std::string ReadToEnd(TStream& stream) {
-  // Room for all of a file up to 1 GiB at once; the room for a larger one
-  // grows as it is read, so that a read that is stopped early has not taken
-  // room for gigabytes first.
-  constexpr int64_t kMaxFirstRoom = int64_t{1} << 30;
+  // The room grows with what is read, doubling up to the size the file had
+  // when opened, from 64 MiB on: a read that is stopped early has not taken
+  // (and need not give back) room for gigabytes first.
+  constexpr size_t kFirstRoom = size_t{64} << 20;
+  const auto expected = static_cast<size_t>(std::max<int64_t>(stream.GetSize() - stream.GetPosition(), 0));
   std::string bytes;
-  ReserveLargeText(bytes,
-                   static_cast<size_t>(std::clamp<int64_t>(stream.GetSize() - stream.GetPosition(), 0, kMaxFirstRoom)));
+  ReserveLargeText(bytes, std::min(expected, kFirstRoom));
   for (;;) {
     const size_t old = bytes.size();
+    if (bytes.capacity() == old && old < expected) ReserveLargeText(bytes, std::min(expected, old * 2));
     int64_t got = 0;
     if (bytes.capacity() > old) {
       const size_t want = std::min(static_cast<size_t>(kStopCheckBytes), bytes.capacity() - old);
@@ -187,6 +188,9 @@ std::string ReadToEnd(TStream& stream) {
     }
     if (got == 0) break;
   }
+  // Part of a file is no use to a reader that has to stop: nothing is left
+  // for it to work through.
+  if (ReadStopRequestedOnThisThread()) return {};
   return bytes;
 }
 

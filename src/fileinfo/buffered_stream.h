@@ -131,7 +131,8 @@ std::unique_ptr<TStream> OpenStreamForReading(const std::string& fileName);
 std::unique_ptr<TStream> OpenStreamForReadingOrRaise(const std::string& fileName);
 // The bytes from the stream's position to its end, read in pieces as long as
 // they come in full: the size at opening is only a first guess, and no room is
-// taken for bytes that are never read.
+// taken for bytes that are never read. "" once a stop request of the thread
+// has ended the reading.
 std::string ReadToEnd(TStream& stream);
 // The whole file as text in UTF-8, in the code page detected as the
 // foundation's LoadString detects it, read through the opener above (so a

@@ -53,6 +53,9 @@ bool TTextInfo::GetData(const std::string& fileName) {
     LineBreak = kLineBreakBinary;
     return false;
   }
+  // Counting all of a large text takes long; a worker told to stop meanwhile
+  // drops the result anyway.
+  if (ReadStopRequestedOnThisThread()) return false;
   return GetDataFromString(text);
 }
 
