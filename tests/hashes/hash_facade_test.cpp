@@ -192,18 +192,6 @@ TEST(HashFacade, EightThreadsEqualOneThread) {
 
 }  // namespace
 
-namespace {
-
-// A file of the given size whose bytes are all zero, made without writing them.
-void MakeSparseFile(const std::string& path, off_t size) {
-  const int fd = ::open(path.c_str(), O_CREAT | O_TRUNC | O_WRONLY, 0644);
-  ASSERT_GE(fd, 0);
-  ASSERT_EQ(::ftruncate(fd, size), 0);
-  ::close(fd);
-}
-
-}  // namespace
-
 TEST(HashFacade, FileHashingEndsOnAStopRequestAndSaysSo) {
   TempDir dir;
   // Not cancelled: exactly the digests of the plain call, whatever the sizes.
@@ -230,7 +218,7 @@ TEST(HashFacade, FileHashingEndsOnAStopRequestAndSaysSo) {
   // A large file: the request is asked while it is read, and the first true
   // ends the reading with no digest, reported as cancelled.
   const std::string big = dir.file("big.bin");
-  MakeSparseFile(big, off_t{8} << 30);
+  ASSERT_TRUE(testsupport::WriteSparseFile(big, uint64_t{8} << 30));
   struct TCase {
     int32_t Id;
     int StopAtAsk;

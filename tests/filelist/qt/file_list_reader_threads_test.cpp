@@ -135,14 +135,6 @@ TEST(FileListReaderThreads, DestroyingTheViewMidReadReturnsPromptly) {
   for (int i = 0; i < 5; ++i) QApplication::processEvents();
 }
 
-// A file of the given size whose bytes are all zero, made without writing them.
-void MakeSparseFile(const std::string& path, off_t size) {
-  const int fd = ::open(path.c_str(), O_CREAT | O_TRUNC | O_WRONLY, 0644);
-  ASSERT_GE(fd, 0);
-  ASSERT_EQ(::ftruncate(fd, size), 0);
-  ::close(fd);
-}
-
 // Within a second; the sanitizers make the large allocations of the readers
 // that hold a whole file many times slower.
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
@@ -154,12 +146,12 @@ constexpr qint64 kPromptMs = 1000;
 TEST(FileListReaderThreads, DestroyingTheViewWhileALargeFileIsReadReturnsWithinASecond) {
   FileListQtTestApp();
   testsupport::TempDir dir;
-  constexpr off_t kBig = off_t{8} << 30;
+  constexpr uint64_t kBig = uint64_t{8} << 30;
   // Hashing the whole file would take far longer than the bound below: what
   // 64 MiB cost, 128 times over.
   {
     const std::string sample = dir.file("sample.bin");
-    MakeSparseFile(sample, kBig / 128);
+    ASSERT_TRUE(testsupport::WriteSparseFile(sample, kBig / 128));
     QElapsedTimer t;
     t.start();
     EXPECT_EQ(HashFile(sample, 5003, 16).size(), 32u);
@@ -177,7 +169,7 @@ TEST(FileListReaderThreads, DestroyingTheViewWhileALargeFileIsReadReturnsWithinA
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);
     const std::string path = dir.file(c.Name);
-    MakeSparseFile(path, kBig);
+    ASSERT_TRUE(testsupport::WriteSparseFile(path, kBig));
     auto* view = new TFileListView;
     view->ShowFileSearchProgressDialog = false;
     view->SetColumns(c.Columns);
