@@ -10,6 +10,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "foundation/code_pages.h"
+
 void TStream::ReadBuffer(void* buffer, int64_t count) {
   if (count > 0 && Read(buffer, count) != count) throw EReadError("Stream read error");
 }
@@ -22,9 +24,21 @@ void TStream::WriteBuffer(const void* buffer, int64_t count) {
 
 namespace {
 thread_local int64_t tlsFileBytesRead = 0;
-}
+thread_local TReadStopRequest tlsReadStopRequest;
+// Small enough that a stop request is seen within a fraction of a second,
+// large enough that asking costs nothing beside the read.
+constexpr int64_t kStopCheckBytes = int64_t{4} << 20;
+}  // namespace
 
 int64_t FileStreamBytesReadOnThisThread() { return tlsFileBytesRead; }
+
+TReadStopScope::TReadStopScope(TReadStopRequest stopRequested) : FPrevious(std::move(tlsReadStopRequest)) {
+  tlsReadStopRequest = std::move(stopRequested);
+}
+
+TReadStopScope::~TReadStopScope() { tlsReadStopRequest = std::move(FPrevious); }
+
+bool ReadStopRequestedOnThisThread() { return tlsReadStopRequest && tlsReadStopRequest(); }
 
 std::unique_ptr<TFileStream> TFileStream::OpenRead(const std::string& fileName) {
   if (fileName.empty() || fileName.find('\0') != std::string::npos) return nullptr;
@@ -48,7 +62,8 @@ int64_t TFileStream::Read(void* buffer, int64_t count) {
   int64_t done = 0;
   auto* target = static_cast<char*>(buffer);
   while (count > 0) {
-    size_t chunk = static_cast<size_t>(std::min<int64_t>(count, 1 << 30));
+    if (ReadStopRequestedOnThisThread()) break;
+    size_t chunk = static_cast<size_t>(std::min<int64_t>(count, kStopCheckBytes));
     ssize_t got = ::pread(FFd, target + done, chunk, static_cast<off_t>(FPosition));
     if (got < 0 && errno == EINTR) continue;
     if (got <= 0) break;
@@ -145,6 +160,50 @@ std::unique_ptr<TStream> OpenStreamForReadingOrRaise(const std::string& fileName
   auto stream = OpenStreamForReading(fileName);
   if (!stream) throw EFOpenError("Cannot open file \"" + fileName + "\"");
   return stream;
+}
+
+std::string ReadToEnd(TStream& stream) {
+  // The room grows with what is read, doubling up to the size the file had
+  // when opened, from 64 MiB on: a read that is stopped early has not taken
+  // (and need not give back) room for gigabytes first.
+  constexpr size_t kFirstRoom = size_t{64} << 20;
+  const auto expected = static_cast<size_t>(std::max<int64_t>(stream.GetSize() - stream.GetPosition(), 0));
+  std::string bytes;
+  ReserveLargeText(bytes, std::min(expected, kFirstRoom));
+  for (;;) {
+    const size_t old = bytes.size();
+    if (bytes.capacity() == old && old < expected) ReserveLargeText(bytes, std::min(expected, old * 2));
+    int64_t got = 0;
+    if (bytes.capacity() > old) {
+      const size_t want = std::min(static_cast<size_t>(kStopCheckBytes), bytes.capacity() - old);
+      bytes.resize(old + want);
+      got = std::max<int64_t>(stream.Read(bytes.data() + old, static_cast<int64_t>(want)), 0);
+      bytes.resize(old + static_cast<size_t>(got));
+    } else {
+      // Full, or the file has grown since it was opened: grow only when
+      // there really is more.
+      char probe[65536];
+      got = std::max<int64_t>(stream.Read(probe, sizeof probe), 0);
+      bytes.append(probe, static_cast<size_t>(got));
+    }
+    if (got == 0) break;
+  }
+  // Part of a file is no use to a reader that has to stop: nothing is left
+  // for it to work through.
+  if (ReadStopRequestedOnThisThread()) return {};
+  return bytes;
+}
+
+std::string LoadTextForReading(const std::string& fileName, int32_t& codePage, bool& hasBOM) {
+  std::string bytes = ReadToEnd(*OpenStreamForReadingOrRaise(fileName));
+  // Fed in the pieces the foundation's detection reads, so that both decide alike.
+  constexpr size_t kDetectPiece = size_t{1} << 18;
+  TCodePageDetector detector;
+  for (size_t at = 0; at < bytes.size() && !detector.Decided(); at += kDetectPiece) {
+    detector.Feed(std::string_view(bytes).substr(at, kDetectPiece));
+  }
+  codePage = detector.Result(hasBOM);
+  return CodePageBytesToUTF8(std::move(bytes), codePage);
 }
 
 // ------------------------------------------------------------- buffered stream

@@ -82,6 +82,26 @@ class TFileStream : public TStream {
 // checking that the readers read headers only.
 int64_t FileStreamBytesReadOnThisThread();
 
+// A worker that may have to give up on a file while a reader reads all of it
+// names its stop request for the readers it runs on its thread. While a scope
+// is alive, every file stream of this thread asks the request before each
+// piece of a few megabytes it reads; once it answers true the streams give
+// no more bytes, so a reader ends as at the end of its file. What the reader
+// then holds is incomplete: the worker must drop it.
+using TReadStopRequest = std::function<bool()>;
+class TReadStopScope {
+ public:
+  explicit TReadStopScope(TReadStopRequest stopRequested);
+  ~TReadStopScope();
+  TReadStopScope(const TReadStopScope&) = delete;
+  TReadStopScope& operator=(const TReadStopScope&) = delete;
+
+ private:
+  TReadStopRequest FPrevious;
+};
+// True when the stop request of this thread's scope answers true.
+bool ReadStopRequestedOnThisThread();
+
 class TMemoryStream : public TStream {
  public:
   TMemoryStream() = default;
@@ -109,6 +129,16 @@ TStreamOpener SetStreamOpener(TStreamOpener opener);
 std::unique_ptr<TStream> OpenStreamForReading(const std::string& fileName);
 // The same, raising EFOpenError ("Cannot open file "<name>"") in place of nullptr.
 std::unique_ptr<TStream> OpenStreamForReadingOrRaise(const std::string& fileName);
+// The bytes from the stream's position to its end, read in pieces as long as
+// they come in full: the size at opening is only a first guess, and no room is
+// taken for bytes that are never read. "" once a stop request of the thread
+// has ended the reading.
+std::string ReadToEnd(TStream& stream);
+// The whole file as text in UTF-8, in the code page detected as the
+// foundation's LoadString detects it, read through the opener above (so a
+// stop request of the thread ends it early). codePage and hasBOM get the
+// detected code page and mark. Raises EFOpenError when it cannot be opened.
+std::string LoadTextForReading(const std::string& fileName, int32_t& codePage, bool& hasBOM);
 
 // Write-back buffer of 1024 bytes over another stream, which it neither owns
 // nor closes. Unlike other streams, seeking from the end counts a positive

@@ -109,12 +109,7 @@ int32_t ElementNumber(const TDocDOM& dom, std::string_view tag) {
 }
 
 // The whole file as bytes, through the library's opener.
-std::string LoadBytes(const std::string& fileName) {
-  std::unique_ptr<TStream> s = OpenStreamForReadingOrRaise(fileName);
-  std::string bytes(static_cast<size_t>(s->GetSize()), '\0');
-  bytes.resize(static_cast<size_t>(s->Read(bytes.data(), static_cast<int64_t>(bytes.size()))));
-  return bytes;
-}
+std::string LoadBytes(const std::string& fileName) { return ReadToEnd(*OpenStreamForReadingOrRaise(fileName)); }
 
 int32_t EditingSeconds(int32_t minutes) {
   const int64_t s = int64_t{minutes} * 60;
@@ -497,7 +492,9 @@ bool TDocumentInfo::GetDocumentDataFromHTML(const std::string& fileName) {
   TDocDOM dom;
   dom.ParseAsHTML = true;
   dom.KeptTagNames = {"html", "title", "meta"};
-  dom.LoadFromFile(fileName);
+  int32_t codePage = 0;
+  bool hasBOM = false;
+  dom.LoadFromString(LoadTextForReading(fileName, codePage, hasBOM));
   PageCount = 1;
   MetaTitle = CollapsedWhiteSpace(ElementText(dom, "title"));
   Language = dom.GetValueOfAttributeOfFirstNodeMatchingCSSSelector("html", "lang", true, "");

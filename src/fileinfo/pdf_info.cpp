@@ -412,7 +412,8 @@ class TScanChunks {
   TScanChunks(TStream& stream, int64_t size) : FStream(stream), FSize(size) {}
   bool Next() {
     FStart = FNext;
-    if (FStart >= FSize) return false;
+    // A scan of a large file ends early when its worker is told to stop.
+    if (FStart >= FSize || ReadStopRequestedOnThisThread()) return false;
     FNext = FStart + kScanChunk;
     const int64_t from = std::max<int64_t>(0, FStart - kLookBehind);
     const int64_t len = std::min(FNext + kLookAhead, FSize) - from;

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include "fileinfo/buffered_stream.h"
 #include "foundation/code_pages.h"
 #include "foundation/line_breaks.h"
 #include "foundation/str_transform.h"
@@ -44,15 +45,17 @@ bool TTextInfo::GetData(const std::string& fileName) {
   FileName = fileName;
   int32_t codePage = 0;
   bool bom = false;
-  GetCodePageAndBOM(fileName, codePage, bom);
+  const std::string text = LoadTextForReading(fileName, codePage, bom);
   Encoding = static_cast<uint32_t>(codePage);
   BOM = bom;
-  const std::string text = LoadString(fileName, codePage);
   if (IsBinaryStr(text)) {
     Encoding = kEncodingBinary;
     LineBreak = kLineBreakBinary;
     return false;
   }
+  // Counting all of a large text takes long; a worker told to stop meanwhile
+  // drops the result anyway.
+  if (ReadStopRequestedOnThisThread()) return false;
   return GetDataFromString(text);
 }
 

@@ -28,11 +28,14 @@ std::string FormatDigest(const std::string& hex, int32_t numeralSystem) {
 }
 
 // Reads a file descriptor straight into the caller's buffer and remembers a
-// failed read, which a plain stream would take for the end of the file.
+// failed read, which a plain stream would take for the end of the file. A stop
+// request ends the data as a failed read does, and is remembered as well.
 class TDescriptorStreamBuf : public std::streambuf {
  public:
-  explicit TDescriptorStreamBuf(int handle) : FHandle(handle) {}
+  TDescriptorStreamBuf(int handle, const THashStopRequest& stopRequested)
+      : FHandle(handle), FStopRequested(stopRequested) {}
   bool Failed() const { return FFailed; }
+  bool Cancelled() const { return FCancelled; }
 
  protected:
   std::streamsize xsgetn(char* s, std::streamsize n) override {
@@ -43,6 +46,10 @@ class TDescriptorStreamBuf : public std::streambuf {
       ++total;
     }
     while (total < n) {
+      if (FStopRequested && FStopRequested()) {
+        FCancelled = true;
+        break;
+      }
       const ssize_t got = ::read(FHandle, s, static_cast<size_t>(n - total));
       if (got < 0) {
         if (errno == EINTR) continue;
@@ -66,7 +73,9 @@ class TDescriptorStreamBuf : public std::streambuf {
 
  private:
   int FHandle;
+  const THashStopRequest& FStopRequested;
   bool FFailed = false;
+  bool FCancelled = false;
   char FOne = 0;
 };
 
@@ -130,6 +139,13 @@ std::string HashStream(std::istream* Stream, int32_t AlgorithmId, int32_t Numera
 }
 
 std::string HashFile(const std::string& FileName, int32_t AlgorithmId, int32_t NumeralSystem) {
+  bool cancelled = false;
+  return HashFile(FileName, AlgorithmId, NumeralSystem, THashStopRequest(), cancelled);
+}
+
+std::string HashFile(const std::string& FileName, int32_t AlgorithmId, int32_t NumeralSystem,
+                     const THashStopRequest& StopRequested, bool& Cancelled) {
+  Cancelled = false;
   try {
     if (!CreateHashByAlgorithmId(AlgorithmId)) return {};
     // Only regular files: opening a pipe or a device could block or have
@@ -141,10 +157,11 @@ std::string HashFile(const std::string& FileName, int32_t AlgorithmId, int32_t N
     if (file.Get() < 0) return {};
     // The name may have been replaced by something else since the check above.
     if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return {};
-    TDescriptorStreamBuf buffer(file.Get());
+    TDescriptorStreamBuf buffer(file.Get(), StopRequested);
     std::istream stream(&buffer);
     std::string digest = HashStream(&stream, AlgorithmId, NumeralSystem);
-    if (buffer.Failed()) return {};
+    Cancelled = buffer.Cancelled();
+    if (buffer.Failed() || Cancelled) return {};
     return digest;
   } catch (...) {
     // A reader thread must never see an exception; an empty text is the

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <istream>
 #include <memory>
 #include <string>
@@ -52,3 +53,12 @@ std::string HashStream(std::istream* Stream, int32_t AlgorithmId, int32_t Numera
 // file: a missing, unreadable or non-regular file (folder, pipe, device)
 // gives "" at once. Safe to call from several threads at the same time.
 std::string HashFile(const std::string& FileName, int32_t AlgorithmId, int32_t NumeralSystem);
+
+// Asked again and again while a file is read; true ends the hashing.
+using THashStopRequest = std::function<bool()>;
+// HashFile for callers that may have to give up on a large file: StopRequested
+// is asked before every piece of 64 KiB is read. Once it answers true the
+// reading ends, Cancelled is set and the result is "" (never the digest of
+// the part read). Cancelled is cleared otherwise.
+std::string HashFile(const std::string& FileName, int32_t AlgorithmId, int32_t NumeralSystem,
+                     const THashStopRequest& StopRequested, bool& Cancelled);

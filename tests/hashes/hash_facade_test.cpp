@@ -191,3 +191,54 @@ TEST(HashFacade, EightThreadsEqualOneThread) {
 }
 
 }  // namespace
+
+TEST(HashFacade, FileHashingEndsOnAStopRequestAndSaysSo) {
+  TempDir dir;
+  // Not cancelled: exactly the digests of the plain call, whatever the sizes.
+  for (size_t n : {0u, 65536u, 200000u}) {
+    const std::string content = RandomBytes(n, static_cast<uint32_t>(n) + 7);
+    const std::string path = dir.file("data" + std::to_string(n));
+    WriteFileBytes(path, content);
+    for (int32_t id : {2002, 5003, 7003}) {
+      int asked = 0;
+      bool cancelled = true;
+      EXPECT_EQ(HashFile(
+                    path, id, 16,
+                    [&] {
+                      ++asked;
+                      return false;
+                    },
+                    cancelled),
+                DigestOf(content, id))
+          << id << " " << n;
+      EXPECT_FALSE(cancelled);
+      EXPECT_GE(asked, 1);
+    }
+  }
+  // A large file: the request is asked while it is read, and the first true
+  // ends the reading with no digest, reported as cancelled.
+  const std::string big = dir.file("big.bin");
+  ASSERT_TRUE(testsupport::WriteSparseFile(big, uint64_t{8} << 30));
+  struct TCase {
+    int32_t Id;
+    int StopAtAsk;
+  };
+  for (const TCase c : {TCase{5003, 1}, TCase{7003, 3}, TCase{2002, 50}}) {
+    SCOPED_TRACE(c.Id);
+    int asked = 0;
+    bool cancelled = false;
+    const auto t0 = std::chrono::steady_clock::now();
+    EXPECT_EQ(HashFile(
+                  big, c.Id, 16, [&] { return ++asked >= c.StopAtAsk; }, cancelled),
+              "");
+    EXPECT_TRUE(cancelled);
+    EXPECT_EQ(asked, c.StopAtAsk);
+    EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(5));
+  }
+  // The same for a missing file: nothing to cancel.
+  bool cancelled = true;
+  EXPECT_EQ(HashFile(
+                dir.file("missing.bin"), 5003, 16, [] { return true; }, cancelled),
+            "");
+  EXPECT_FALSE(cancelled);
+}

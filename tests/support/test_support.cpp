@@ -1,5 +1,6 @@
 #include "test_support.h"
 
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <cstdio>
@@ -32,6 +33,13 @@ TempDir::~TempDir() {
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
   std::ofstream f(path, std::ios::binary | std::ios::trunc);
   f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+bool WriteSparseFile(const std::string& path, uint64_t size) {
+  const int fd = ::open(path.c_str(), O_CREAT | O_TRUNC | O_WRONLY | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  const bool sized = ::ftruncate(fd, static_cast<off_t>(size)) == 0;
+  return ::close(fd) == 0 && sized;
 }
 
 std::string ReadFileBytes(const std::string& path) {

@@ -2,6 +2,7 @@
 // outside tools for the checks against them.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -23,6 +24,9 @@ class TempDir {
 };
 
 void WriteFileBytes(const std::string& path, const std::string& bytes);
+// A file of the given size whose bytes all read as zero, made without writing
+// them (a sparse file: it takes next to no room on disk). False on failure.
+bool WriteSparseFile(const std::string& path, uint64_t size);
 std::string ReadFileBytes(const std::string& path);
 
 struct CommandResult {

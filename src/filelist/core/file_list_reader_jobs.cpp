@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "fileinfo/audio_info.h"
+#include "fileinfo/buffered_stream.h"
 #include "fileinfo/document_info.h"
 #include "fileinfo/file_attributes.h"
 #include "fileinfo/image_info.h"
@@ -123,12 +124,16 @@ TFileListViewInfoRecord ReadVolume(const std::string& fileName) {
   return r;
 }
 
-TFileListViewInfoRecord ReadCheckSums(const TFileListViewReadJob& job, const TFileListViewHashRequests& hashes) {
+TFileListViewInfoRecord ReadCheckSums(const TFileListViewReadJob& job, const TFileListViewHashRequests& hashes,
+                                      const std::function<bool()>& stopRequested) {
   TFileListViewCheckSumInfo sums = job.CheckSums;
   for (const TFileListViewHashRequest& h : hashes) {
     if (h.Slot < 0 || static_cast<size_t>(h.Slot) >= sums.size()) continue;
     std::string& slot = sums[static_cast<size_t>(h.Slot)];
-    if (slot.empty()) slot = HashFile(job.FileName, h.AlgorithmId, kHashNumeralSystemHex);
+    if (!slot.empty()) continue;
+    bool cancelled = false;
+    slot = HashFile(job.FileName, h.AlgorithmId, kHashNumeralSystemHex, stopRequested, cancelled);
+    if (cancelled) break;
   }
   return sums;
 }
@@ -169,8 +174,13 @@ TFileListViewInfoRecord EmptyFileListViewInfo(TFileListViewInfoKind kind) {
   return std::monostate{};
 }
 
-TFileListViewInfoRecord ReadFileListViewInfo(TFileListViewInfoKind kind, const TFileListViewReadJob& job,
-                                             const TFileListViewHashRequests& hashes) {
+namespace {
+
+TFileListViewInfoRecord ReadFileListViewInfoUntil(TFileListViewInfoKind kind, const TFileListViewReadJob& job,
+                                                  const TFileListViewHashRequests& hashes,
+                                                  const std::function<bool()>& stopRequested) {
+  // The library's readers read through streams that ask the request of this thread.
+  const TReadStopScope stopScope(stopRequested);
   switch (kind) {
     case TFileListViewInfoKind::Audio: return ReadAudio(job.FileName);
     case TFileListViewInfoKind::Video: return ReadVideo(job.FileName);
@@ -179,10 +189,31 @@ TFileListViewInfoRecord ReadFileListViewInfo(TFileListViewInfoKind kind, const T
     case TFileListViewInfoKind::Text: return ReadText(job.FileName);
     case TFileListViewInfoKind::Attribute: return ReadAttributes(job.FileName);
     case TFileListViewInfoKind::Volume: return ReadVolume(job.FileName);
-    case TFileListViewInfoKind::CheckSum: return ReadCheckSums(job, hashes);
+    case TFileListViewInfoKind::CheckSum: return ReadCheckSums(job, hashes, stopRequested);
     case TFileListViewInfoKind::Folder: break;
   }
   return std::monostate{};
+}
+
+}  // namespace
+
+TFileListViewInfoRecord ReadFileListViewInfo(TFileListViewInfoKind kind, const TFileListViewReadJob& job,
+                                             const TFileListViewHashRequests& hashes) {
+  return ReadFileListViewInfo(kind, job, hashes, std::function<bool()>());
+}
+
+TFileListViewInfoRecord ReadFileListViewInfo(TFileListViewInfoKind kind, const TFileListViewReadJob& job,
+                                             const TFileListViewHashRequests& hashes,
+                                             const std::function<bool()>& stopRequested) {
+  // Remembers whether any reader was told to stop: what it read is then incomplete.
+  bool stopped = false;
+  const std::function<bool()> ask = [&stopped, &stopRequested] {
+    if (!stopped && stopRequested) stopped = stopRequested();
+    return stopped;
+  };
+  TFileListViewInfoRecord record = ReadFileListViewInfoUntil(kind, job, hashes, ask);
+  if (stopped) return std::monostate{};
+  return record;
 }
 
 void RunFileListViewReaderJobs(TFileListViewInfoKind kind, uint64_t epoch, const TFileListViewReadJobs& jobs,
@@ -209,7 +240,7 @@ void RunFileListViewReaderJobs(TFileListViewInfoKind kind, uint64_t epoch, const
       // A file that makes a reader fail ends its job empty; the run goes on.
       result.Record = EmptyFileListViewInfo(kind);
     }
-    batch.Results.push_back(std::move(result));
+    if (!std::holds_alternative<std::monostate>(result.Record)) batch.Results.push_back(std::move(result));
     if (!testEveryJob && i % 2 == 0) continue;
     if (clock() - t0 > kFileListViewHandOverMs) {
       TFileListViewReadBatch out;

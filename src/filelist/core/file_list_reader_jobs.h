@@ -68,7 +68,9 @@ inline constexpr int64_t kFileListViewHandOverMs = 1500;
 // Reads the jobs in order. After a job, when more than 1500 ms passed since
 // the last hand-over (tested after every second job, after every job for
 // check sums), the results so far go to the sink. stop is tested before each
-// job. A reader that throws gives the kind's empty record for that job and the
+// job. A reader that gave up on a stop request returns no record
+// (std::monostate): that job is left out, its record stays unread and a later
+// collection queues it again. A reader that throws gives the kind's empty record for that job and the
 // loop goes on. The last batch, with Done set, is always sent, also after a
 // stop and for an empty job list.
 void RunFileListViewReaderJobs(TFileListViewInfoKind kind, uint64_t epoch, const TFileListViewReadJobs& jobs,
@@ -84,6 +86,14 @@ TFileListViewInfoRecord EmptyFileListViewInfo(TFileListViewInfoKind kind);
 // upper-case hexadecimal). The record is marked read; FileName is the job's.
 TFileListViewInfoRecord ReadFileListViewInfo(TFileListViewInfoKind kind, const TFileListViewReadJob& job,
                                              const TFileListViewHashRequests& hashes);
+// The same for a worker that may be told to stop: every reader that reads a
+// whole file (text statistics, check sums, and the readers that may read to
+// the end of a file they do not recognise) asks stopRequested while reading,
+// every few megabytes, and gives up once it answers true. A read cut short
+// gives no record (std::monostate), never a record of the part read.
+TFileListViewInfoRecord ReadFileListViewInfo(TFileListViewInfoKind kind, const TFileListViewReadJob& job,
+                                             const TFileListViewHashRequests& hashes,
+                                             const std::function<bool()>& stopRequested);
 
 // The milliseconds of the steady clock.
 int64_t FileListViewSteadyMs();

@@ -61,7 +61,11 @@ void TFileListViewReaderThread::run() {
   }
   const TFileListViewInfoKind kind = FKind;
   if (!reader) {
-    reader = [kind, hashes](const TFileListViewReadJob& job) { return ReadFileListViewInfo(kind, job, hashes); };
+    // The readers of whole files ask the stop flag as they read, so that a
+    // view closed while a large file is read need not wait for its end.
+    reader = [kind, hashes, this](const TFileListViewReadJob& job) {
+      return ReadFileListViewInfo(kind, job, hashes, [this] { return FStop.load(std::memory_order_acquire); });
+    };
   }
   RunFileListViewReaderJobs(
       kind, epoch, jobs, reader, FileListViewSteadyMs,

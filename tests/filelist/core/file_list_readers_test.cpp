@@ -3,9 +3,14 @@
 // removals and re-sorting while reading, failing readers, the idle state.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <stdexcept>
 
 #include "filelist/core/file_list_view_core.h"
+#include "hashes/hash_facade.h"
 #include "test_support.h"
 
 namespace {
@@ -97,14 +102,16 @@ TEST(FileListReaderLoop, StopEndsBeforeTheNextJobAndStillSendsTheEnd) {
   EXPECT_EQ(run.Batches[0].Results.size(), 3u);
 }
 
+// A reader that gave up on a stop request (no record) leaves its job out.
 TEST(FileListReaderLoop, AThrowingReaderGivesAnEmptyResultAndTheRunGoesOn) {
-  TFileListViewReadJobs jobs = {{"/a", 0, {}}, {"/b", 1, {}}, {"/c", 2, {}}};
+  TFileListViewReadJobs jobs = {{"/a", 0, {}}, {"/b", 1, {}}, {"/gave-up", 5, {}}, {"/c", 2, {}}};
   std::vector<TFileListViewReadBatch> batches;
   std::atomic<bool> stop{false};
   RunFileListViewReaderJobs(
       IK::Text, 0, jobs,
       [](const TFileListViewReadJob& job) -> TFileListViewInfoRecord {
         if (job.FileName == "/b") throw std::runtime_error("Unable to open file");
+        if (job.FileName == "/gave-up") return std::monostate{};
         TFileListViewTextInfo t;
         t.Read = true;
         t.Words = 3;
@@ -116,7 +123,51 @@ TEST(FileListReaderLoop, AThrowingReaderGivesAnEmptyResultAndTheRunGoesOn) {
   const auto& failed = std::get<TFileListViewTextInfo>(batches[0].Results[1].Record);
   EXPECT_TRUE(failed.Read);
   EXPECT_EQ(failed.Words, 0);
+  EXPECT_EQ(batches[0].Results[2].Index, 2);
   EXPECT_EQ(std::get<TFileListViewTextInfo>(batches[0].Results[2].Record).Words, 3);
+}
+
+TEST(FileListReaders, WholeFileReadersGiveUpOnAStopRequest) {
+  TempDir dir;
+  const TFileListViewHashRequests hashes = {{5003, 0}, {7003, 5}};
+  // Files that make a reader read to their end: text statistics, check sums,
+  // web pages and RTF loaded whole, a PDF without a cross-reference table,
+  // and an MP3 searched for its first frame. Read whole they take minutes.
+  struct TCase {
+    const char* Name;
+    IK Kind;
+  };
+  const TCase cases[] = {{"big.txt", IK::Text},     {"big.bin", IK::CheckSum}, {"big.html", IK::Document},
+                         {"big.rtf", IK::Document}, {"big.pdf", IK::Document}, {"big.mp3", IK::Audio}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    const std::string path = dir.file(c.Name);
+    ASSERT_TRUE(testsupport::WriteSparseFile(path, uint64_t{8} << 30));
+    // Asked every few megabytes: the third answer stops the read under way.
+    int asked = 0;
+    const auto t0 = std::chrono::steady_clock::now();
+    const TFileListViewInfoRecord record =
+        ReadFileListViewInfo(c.Kind, {path, 0, {}}, hashes, [&] { return ++asked >= 3; });
+    EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(5));
+    EXPECT_TRUE(std::holds_alternative<std::monostate>(record));
+    EXPECT_GE(asked, 3);
+    ::unlink(path.c_str());
+  }
+  // Without a stop the records are the plain reader's.
+  const std::string text = dir.file("words.txt");
+  WriteFileBytes(text, "one two three\nfour\n");
+  const auto never = [] { return false; };
+  const auto words = std::get<TFileListViewTextInfo>(ReadFileListViewInfo(IK::Text, {text, 0, {}}, hashes, never));
+  EXPECT_TRUE(words.Read);
+  EXPECT_EQ(words.Words, 4);
+  EXPECT_EQ(words.Lines, 3);
+  EXPECT_EQ(words.Encoding,
+            std::get<TFileListViewTextInfo>(ReadFileListViewInfo(IK::Text, {text, 0, {}}, hashes)).Encoding);
+  const auto sums =
+      std::get<TFileListViewCheckSumInfo>(ReadFileListViewInfo(IK::CheckSum, {text, 0, {}}, hashes, never));
+  EXPECT_EQ(sums[0], HashFile(text, 5003, 16));
+  EXPECT_EQ(sums[5], HashFile(text, 7003, 16));
+  EXPECT_EQ(sums[0].size(), 32u);
 }
 
 // A view whose reader runs wait for the test: it delivers their batches

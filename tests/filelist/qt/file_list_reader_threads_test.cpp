@@ -1,8 +1,11 @@
 // The file list's reader threads with the real readers over files of every
 // kind: every cell filled, no result in another entry's record while entries
 // are removed and re-sorted during reading, and a view destroyed mid-read
-// that returns at once. Also built alone with ThreadSanitizer.
+// that returns at once, also while one large file is being read. Also built
+// alone with ThreadSanitizer.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -13,6 +16,7 @@
 #include "filelist/qt/file_list_view.h"
 #include "filelist_qt_test_app.h"
 #include "foundation/file_types.h"
+#include "hashes/hash_facade.h"
 #include "test_support.h"
 
 namespace {
@@ -129,6 +133,59 @@ TEST(FileListReaderThreads, DestroyingTheViewMidReadReturnsPromptly) {
   EXPECT_LT(t.elapsed(), 2000);
   // Batches queued for the view before it went are dropped with it.
   for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
+
+// Within a second; the sanitizers make the large allocations of the readers
+// that hold a whole file many times slower.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr qint64 kPromptMs = 3000;
+#else
+constexpr qint64 kPromptMs = 1000;
+#endif
+
+TEST(FileListReaderThreads, DestroyingTheViewWhileALargeFileIsReadReturnsWithinASecond) {
+  FileListQtTestApp();
+  testsupport::TempDir dir;
+  constexpr uint64_t kBig = uint64_t{8} << 30;
+  // Hashing the whole file would take far longer than the bound below: what
+  // 64 MiB cost, 128 times over.
+  {
+    const std::string sample = dir.file("sample.bin");
+    ASSERT_TRUE(testsupport::WriteSparseFile(sample, kBig / 128));
+    QElapsedTimer t;
+    t.start();
+    EXPECT_EQ(HashFile(sample, 5003, 16).size(), 32u);
+    EXPECT_EQ(HashFile(sample, 7003, 16).size(), 64u);
+    EXPECT_GT(t.elapsed() * 128, 5 * kPromptMs);
+    ::unlink(sample.c_str());
+  }
+  struct TCase {
+    const char* Name;
+    TFileListViewColumnTypeArr Columns;
+  };
+  const TCase cases[] = {{"big.bin", {flvColName, flvColCheckSumMD5, flvColCheckSumSHA2_256}},
+                         {"big.txt", {flvColName, flvColTextWordCount}},
+                         {"big.html", {flvColName, flvColDocumentTitle}}};
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    const std::string path = dir.file(c.Name);
+    ASSERT_TRUE(testsupport::WriteSparseFile(path, kBig));
+    auto* view = new TFileListView;
+    view->ShowFileSearchProgressDialog = false;
+    view->SetColumns(c.Columns);
+    view->RefreshReadOutPropertiesBasedOnColumnsCurrentlyVisible();
+    view->AddFilesFromStringList({path}, true);
+    // Well inside the file, and still reading.
+    RunUntil([] { return false; }, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_FALSE(view->GetReadingOutDone());
+    QElapsedTimer t;
+    t.start();
+    delete view;
+    EXPECT_LT(t.elapsed(), kPromptMs);
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    ::unlink(path.c_str());
+  }
 }
 
 }  // namespace
