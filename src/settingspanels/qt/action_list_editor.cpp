@@ -532,16 +532,7 @@ bool TSettingsContainerActionListEditorSpr::SaveCurrentList() {
         !ConfirmationDialog(ActionListSlotText(2), ActionListSlotText(715) + "\n\n" + ActionListSlotText(716),
                             ActionListSlotText(193), ActionListSlotText(200), true))
       return false;
-    bool written = false;
-    try {
-      written = SaveString(CurrentText(), path, 65001, false, false);
-    } catch (const EFileError&) {
-      written = false;
-    }
-    if (!written) {
-      ActionListWriteErrorMessage(path);
-      return false;
-    }
+    if (!SaveActionListFile(CurrentText(), path)) return false;
     const std::string oldID =
         FActionListFile.rfind(folderPath, 0) == 0 ? FActionListFile.substr(folderPath.size()) : FActionListFile;
     const std::string newID = path.substr(folderPath.size());

@@ -9,15 +9,37 @@
 #include <filesystem>
 
 #include "controls/dialogs.h"
+#include "foundation/code_pages.h"
 #include "foundation/paths.h"
 #include "foundation/qt/qt_strings.h"
+#include "foundation/text_files.h"
 #include "text/text_store.h"
 
 void ActionListMessageBox(int32_t captionSlot, const std::string& text) {
   NotificationDialog(SprText(static_cast<StrResGlobal>(captionSlot)), text, SprText(192));
 }
 
-void ActionListWriteErrorMessage(const std::string& path) {
+bool SaveActionListFile(const std::string& text, const std::string& path) {
+  // A file without a byte-order mark whose text holds zero bytes would be
+  // taken for UTF-16 or UTF-32 when read; the mark keeps it UTF-8. Files
+  // without zero bytes are written as they always were.
+  const bool mark = text.find('\0') != std::string::npos;
+  int errorNumber = 0;
+  try {
+    if (SaveString(text, path, cpUTF8, mark, false)) return true;
+    errorNumber = LastFileWriteError();
+  } catch (const EFileError& e) {
+    errorNumber = e.ErrorNumber != 0 ? e.ErrorNumber : LastFileWriteError();
+  }
+  ActionListWriteErrorMessage(path, errorNumber);
+  return false;
+}
+
+void ActionListWriteErrorMessage(const std::string& path, int errorNumber) {
+  if (errorNumber != 0) {
+    ActionListMessageBox(7, FileFailureText(SprText(170), path, errorNumber));
+    return;
+  }
   std::error_code ec;
   // A file that is there could not be replaced; else the folder refused it.
   const int32_t reason = std::filesystem::exists(path, ec) ? 177 : 172;

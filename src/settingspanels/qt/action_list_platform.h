@@ -10,8 +10,12 @@
 // "Information", "Error"), which tells its kind.
 void ActionListMessageBox(int32_t captionSlot, const std::string& text);
 
-// The error message of a list file that could not be written to path.
-void ActionListWriteErrorMessage(const std::string& path);
+// Writes a list file in UTF-8; false, after telling the user why, when it
+// could not be written. The old file stays intact then.
+bool SaveActionListFile(const std::string& text, const std::string& path);
+// The error message of a list file that could not be written to path, with
+// the system's reason (an errno); a hint at the likely cause for 0.
+void ActionListWriteErrorMessage(const std::string& path, int errorNumber);
 
 std::string ActionListClipboardText();
 void SetActionListClipboardText(const std::string& text);

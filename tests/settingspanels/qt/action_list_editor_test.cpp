@@ -6,6 +6,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -19,6 +22,7 @@
 #include "controls/splitter_panel.h"
 #include "controls/tab_panel.h"
 #include "controls/zoom_memo.h"
+#include "failing_folders.h"
 #include "foundation/qt/qt_strings.h"
 #include "frame/qt/widget_tags.h"
 #include "settingspanels/qt/action_list_list_view.h"
@@ -383,20 +387,77 @@ TEST_F(ActionListEditor, ClosingAsksOnlyAboutUnsavedChanges) {
   EXPECT_TRUE(Open<TEditor>().empty());
 }
 
-TEST_F(ActionListEditor, AFailedWriteIsReportedAndKeepsTheChanges) {
+TEST_F(ActionListEditor, AFailedWriteIsReportedWithTheSystemsReasonAndKeepsTheChanges) {
+  enum class TCause { FileForFolder, LongName, ReadOnlyFileSystem };
+  struct TCase {
+    TCause Cause;
+    const char* Reason;
+  };
+  const TCase cases[] = {{TCause::FileForFolder, "Not a directory"},
+                         {TCause::LongName, "File name too long"},
+                         {TCause::ReadOnlyFileSystem, "Read-only file system"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Reason);
+    Dialogs = {};
+    std::filesystem::remove_all(Root.file("lists"));
+    std::string name = "z";
+    std::unique_ptr<testsupport::TSmallFileSystem> system;
+    if (c.Cause == TCause::FileForFolder) {
+      // A file where the list folder should be: nothing can be written there.
+      testsupport::WriteFileBytes(Root.file("lists"), "in the way");
+    } else if (c.Cause == TCause::LongName) {
+      std::filesystem::create_directories(ListFolder());
+      name = std::string(300, 'n');
+    } else {
+      std::filesystem::create_directories(ListFolder());
+      system = std::make_unique<testsupport::TSmallFileSystem>(ListFolder());
+      if (!system->Unavailable().empty() || !system->MakeReadOnly()) {
+        std::printf("[ SKIPPED  ] read-only file system: %s\n", system->Unavailable().c_str());
+        continue;
+      }
+    }
+    MakeContainer();
+    TEditor* e = OpenEditor(2);
+    e->NameEdit()->setText(ToQString(name));
+    Compose(e, taClear, "", "", false);
+    EXPECT_FALSE(e->SaveCurrentList());
+    ASSERT_EQ(Dialogs.Notifications.size(), 1u);
+    EXPECT_EQ(Dialogs.Notifications[0].Caption, "Error");
+    EXPECT_EQ(Dialogs.Notifications[0].Text,
+              "This file could not be created:\n\n" + ListFile(name + ".al") + "\n" + c.Reason);
+    EXPECT_TRUE(e->Modified());
+    Dialogs.Answers = {kModalResultNo};  // Discard Changes
+    e->close();
+    if (c.Cause == TCause::FileForFolder) {
+      EXPECT_EQ(testsupport::ReadFileBytes(Root.file("lists")), "in the way");
+      std::filesystem::remove(Root.file("lists"));
+    }
+  }
+}
+
+TEST_F(ActionListEditor, ZeroBytesInAListComeBackInTheEncodingTheyWereWrittenIn) {
   MakeContainer();
-  // A file where the list folder should be: nothing can be written there.
-  testsupport::WriteFileBytes(Root.file("lists"), "in the way");
   TEditor* e = OpenEditor(2);
-  e->NameEdit()->setText("z");
-  Compose(e, taClear, "", "", false);
-  EXPECT_FALSE(e->SaveCurrentList());
-  ASSERT_EQ(Dialogs.Notifications.size(), 1u);
-  EXPECT_EQ(Dialogs.Notifications[0].Caption, "Error");
-  EXPECT_EQ(Dialogs.Notifications[0].Text, "This file could not be created:\n\n" + ListFile("z.al") +
-                                               "\n\nPossibly, the program does not have write access to the folder.");
-  EXPECT_TRUE(e->Modified());
-  EXPECT_EQ(testsupport::ReadFileBytes(Root.file("lists")), "in the way");
+  e->NameEdit()->setText("nul");
+  const std::string text = std::string("# \"&\0\0\0\"\n", 9) + "replace 1 a b\n";
+  SetActionListClipboardText(text);
+  e->ProcPaste();
+  ASSERT_TRUE(e->SaveCurrentList());
+  const std::string written = testsupport::ReadFileBytes(ListFile("nul.al"));
+  EXPECT_EQ(written, "\xEF\xBB\xBF" + RowsText(e));
+  e->close();
+  TEditor* again = EditFile("nul.al");
+  EXPECT_EQ(RowsText(again), written.substr(3));
+  EXPECT_EQ(again->ListView()->GetItemCount(), 2);
+  again->close();
+  // A list without zero bytes is written as it always was, without a mark.
+  TEditor* plain = OpenEditor(2);
+  plain->NameEdit()->setText("plain");
+  SetActionListClipboardText("clear\n");
+  plain->ProcPaste();
+  ASSERT_TRUE(plain->SaveCurrentList());
+  EXPECT_EQ(testsupport::ReadFileBytes(ListFile("plain.al")), "clear\n");
+  plain->close();
 }
 
 TEST_F(ActionListEditor, ScreenshotsInSeveralLanguages) {
