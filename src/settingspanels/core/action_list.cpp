@@ -98,6 +98,7 @@ void TBaseActionList::ClearActions() {
 
 bool TBaseActionList::LoadFromString(const std::string& text, bool decode) {
   ClearActions();
+  FNumbersCut = false;
   DecodeEscapes = decode;
   if (GetActionDefinitionIndexOfComment() >= 0) {
     // Then every line that is not empty is an action: the array is made at
@@ -140,8 +141,10 @@ int32_t TBaseActionList::AddAction(const TStrArray& tokens) {
 TIntArray TBaseActionList::ReadNumbers(const std::string& text) {
   const size_t room = kActionListMaxNumbersHeld - FNumbersHeld;
   // The text counts from 1, the model from 0.
-  TIntArray numbers = CreateIntArrayFromNumberAndRangeStr(text, false, false, -1, 0, room);
+  bool cut = false;
+  TIntArray numbers = CreateIntArrayFromNumberAndRangeStr(text, false, false, -1, 0, room, &cut);
   FNumbersHeld += numbers.size();
+  if (cut) FNumbersCut = true;
   return numbers;
 }
 

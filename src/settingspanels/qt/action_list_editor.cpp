@@ -33,6 +33,15 @@
 
 namespace {
 
+// The program text that says a list was read without some of its numbers.
+constexpr int32_t kNumbersCutText = 126;
+
+// A list with more numbers than the model holds is read without the ranges
+// past them, which whoever carries it out would then miss: the user learns so.
+void TellIfNumbersCut(const TBaseActionList& list) {
+  if (list.NumbersCut()) ActionListMessageBox(4, SprLocalText(kNumbersCutText));
+}
+
 constexpr int32_t kClientWidth = 1100;
 constexpr int32_t kClientHeight = 670;
 constexpr int32_t kLeftSideWidth = 375;
@@ -333,7 +342,10 @@ bool TSettingsContainerActionListEditorSpr::LoadActionListFromFile(const std::st
 void TSettingsContainerActionListEditorSpr::LoadActionListFromString(const std::string& text) {
   FLoading = true;
   if (FDialogMode == alDialogModeRows) {
-    if (FActionList) AddActionListToListView(*FListView, *FActionList, text, true);
+    if (FActionList) {
+      AddActionListToListView(*FListView, *FActionList, text, true);
+      TellIfNumbersCut(*FActionList);
+    }
   } else {
     FMemo->SetText(text);
   }
@@ -355,7 +367,10 @@ void TSettingsContainerActionListEditorSpr::ChangeDialogMode(int32_t mode) {
   FLoading = true;
   FTabs->SetTabIndex(mode);
   if (mode == alDialogModeRows) {
-    if (FActionList) AddActionListToListView(*FListView, *FActionList, text, true);
+    if (FActionList) {
+      AddActionListToListView(*FListView, *FActionList, text, true);
+      TellIfNumbersCut(*FActionList);
+    }
   } else {
     FMemo->SetText(text);
     SetVisibilityButtonUpdate(false);

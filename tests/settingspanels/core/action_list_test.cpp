@@ -490,6 +490,32 @@ TEST_F(ActionList, RandomListsWithLineBreaksRoundTripThroughEscapes) {
   }
 }
 
+TEST_F(ActionList, ALoadTellsWhenNumbersWereLeftOut) {
+  struct TCase {
+    std::string Text;
+    bool Cut;
+  };
+  std::string many;
+  for (int i = 0; i < 100000; ++i) many += "replace 1-20 a b\n";
+  std::string full;
+  for (int i = 0; i < 50000; ++i) full += "replace 1-20 a b\n";
+  const TCase cases[] = {
+      {many, true},
+      {full, false},
+      {"replace 1-1000001 a b", true},
+      {"replace 1-1000000 a b", false},
+      {full + "replace 7 a b", true},
+      {full + "# 1-20", false},
+  };
+  for (const auto& c : cases) {
+    ASSERT_TRUE(L.LoadFromString(c.Text, false));
+    EXPECT_EQ(L.NumbersCut(), c.Cut) << c.Text.size();
+    // The flag outlives the actions, which the rows take and clear.
+    L.ClearActions();
+    EXPECT_EQ(L.NumbersCut(), c.Cut) << c.Text.size();
+  }
+}
+
 TEST_F(ActionList, RangesNeverMakeTheModelHoldMoreThanItsLimit) {
   std::string text;
   for (int i = 0; i < 5000; ++i) text += "pick 1-900000 1-900000 1\n";
@@ -501,8 +527,10 @@ TEST_F(ActionList, RangesNeverMakeTheModelHoldMoreThanItsLimit) {
   EXPECT_TRUE(L.Actions[0].ScopeNumbers[0].empty());
   EXPECT_TRUE(L.Actions.back().Param1Numbers.empty());
   EXPECT_EQ(L.Actions.back().ScopeTexts[0], "1-900000");
+  EXPECT_TRUE(L.NumbersCut());
   // A new load has the whole room again.
   ASSERT_TRUE(L.LoadFromString("pick 5-6", false));
+  EXPECT_FALSE(L.NumbersCut());
   EXPECT_EQ(L.Actions[0].ScopeNumbers[0], TIntArray({4, 5}));
 }
 

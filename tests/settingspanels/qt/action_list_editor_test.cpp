@@ -28,6 +28,7 @@
 #include "settingspanels/qt/action_list_list_view.h"
 #include "settingspanels/qt/action_list_platform.h"
 #include "text/language_constants.h"
+#include "text/program_texts.h"
 
 namespace {
 
@@ -458,6 +459,31 @@ TEST_F(ActionListEditor, ZeroBytesInAListComeBackInTheEncodingTheyWereWrittenIn)
   ASSERT_TRUE(plain->SaveCurrentList());
   EXPECT_EQ(testsupport::ReadFileBytes(ListFile("plain.al")), "clear\n");
   plain->close();
+}
+
+TEST_F(ActionListEditor, AListReadWithoutSomeOfItsNumbersSaysSo) {
+  // The program's texts hold the notice, as in the running program.
+  InitSprResLocal();
+  SetSprResGlobal(0);
+  MakeContainer();
+  WriteList("cut.al", "replace 1-1000001 a b\nreplace 3 a b\n");
+  WriteList("whole.al", "replace 1-1000000 a b\n");
+  TEditor* whole = EditFile("whole.al");
+  EXPECT_TRUE(Dialogs.Notifications.empty());
+  whole->close();
+  TEditor* e = EditFile("cut.al");
+  ASSERT_EQ(Dialogs.Notifications.size(), 1u);
+  EXPECT_EQ(Dialogs.Notifications[0].Caption, "Note");
+  EXPECT_EQ(Dialogs.Notifications[0].Text,
+            "The scopes and number parameters of this list hold more than 1,000,000 numbers in all; the ranges "
+            "beyond them were not read.");
+  // The rows keep the text as written, so saving loses nothing.
+  EXPECT_EQ(RowsText(e), "replace 1-1000001 a b\nreplace 3 a b\n");
+  // Switching from the text back to the rows reads the list again.
+  e->ChangeDialogMode(alDialogModeText);
+  e->ChangeDialogMode(alDialogModeRows);
+  EXPECT_EQ(Dialogs.Notifications.size(), 2u);
+  e->close();
 }
 
 TEST_F(ActionListEditor, ScreenshotsInSeveralLanguages) {
