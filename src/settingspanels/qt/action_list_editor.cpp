@@ -305,11 +305,10 @@ void TSettingsContainerActionListEditorSpr::PrepareAndShow(int32_t hostIndex, in
   RefreshCaption();
   FTypeChooser->Init(list, FGroupFilter);
   FConfigPanel->Init(list, FGroupFilter, FTypeChooser->SelectedAction);
-  if (QWidget* host = FParentContainer ? FParentContainer->window() : nullptr)
-    move(host->geometry().center() - rect().center());
-  else if (const QScreen* s = screen())
-    move(s->availableGeometry().center() - rect().center());
+  PlaceWindowOverHost(this, FParentContainer);
   show();
+  // Its layout may have made it larger than it was before it was shown.
+  PlaceWindowOverHost(this, FParentContainer);
 }
 
 void TSettingsContainerActionListEditorSpr::showEvent(QShowEvent* e) {

@@ -5,7 +5,10 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QStandardPaths>
+#include <QWidget>
+#include <algorithm>
 #include <filesystem>
 
 #include "controls/dialogs.h"
@@ -44,6 +47,33 @@ void ActionListWriteErrorMessage(const std::string& path, int errorNumber) {
   // A file that is there could not be replaced; else the folder refused it.
   const int32_t reason = std::filesystem::exists(path, ec) ? 177 : 172;
   ActionListMessageBox(7, SprText(170) + "\n\n" + path + "\n\n" + SprText(static_cast<StrResGlobal>(reason)));
+}
+
+void PlaceWindowOverHost(QWidget* window, QWidget* host) {
+  QWidget* over = host ? host->window() : nullptr;
+  const QScreen* screen = nullptr;
+  QPoint centre;
+  if (over && over != window) {
+    centre = over->frameGeometry().center();
+    screen = QGuiApplication::screenAt(centre);
+    if (!screen) screen = over->screen();
+  } else {
+    screen = window->screen();
+    if (screen) centre = screen->availableGeometry().center();
+  }
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  // The frame (title bar and borders) counts: it is what must stay on the
+  // screen, and a window's position is its frame's.
+  // A window not shown yet grows to its layout's minimum when it is.
+  const QSize frame = window->frameGeometry().size() - window->size();
+  QRect placed(QPoint(0, 0), window->size().expandedTo(window->minimumSizeHint()) + frame);
+  placed.moveCenter(centre);
+  if (screen) {
+    const QRect area = screen->availableGeometry();
+    placed.moveLeft(std::max(area.left(), std::min(placed.left(), area.right() + 1 - placed.width())));
+    placed.moveTop(std::max(area.top(), std::min(placed.top(), area.bottom() + 1 - placed.height())));
+  }
+  window->move(placed.topLeft());
 }
 
 std::string ActionListClipboardText() {

@@ -3,9 +3,11 @@
 // default list, the views, copy and paste, closing, and screenshots.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -484,6 +486,40 @@ TEST_F(ActionListEditor, AListReadWithoutSomeOfItsNumbersSaysSo) {
   e->ChangeDialogMode(alDialogModeRows);
   EXPECT_EQ(Dialogs.Notifications.size(), 2u);
   e->close();
+}
+
+TEST_F(ActionListEditor, OpensInsideTheScreenWhereverItsHostIs) {
+  MakeContainer();
+  const QRect area = Window->screen()->availableGeometry();
+  const QSize host(260, 180);
+  const std::pair<const char*, QPoint> corners[] = {
+      {"top left", area.topLeft()},
+      {"top right", QPoint(area.right() + 1 - host.width(), area.top())},
+      {"bottom left", QPoint(area.left(), area.bottom() + 1 - host.height())},
+      {"bottom right", QPoint(area.right() + 1 - host.width(), area.bottom() + 1 - host.height())},
+  };
+  for (const auto& [name, corner] : corners) {
+    SCOPED_TRACE(name);
+    Window->resize(host);
+    Window->move(corner);
+    Window->show();
+    TEditor* e = OpenEditor(2);
+    ASSERT_TRUE(e);
+    const QRect placed = e->frameGeometry();
+    // Its title and menu are on the screen; so is all of it where it fits.
+    EXPECT_TRUE(area.contains(placed.topLeft()))
+        << placed.x() << "," << placed.y() << " in " << area.width() << "x" << area.height();
+    if (placed.width() <= area.width()) {
+      EXPECT_LE(placed.right(), area.right());
+    }
+    if (placed.height() <= area.height()) {
+      EXPECT_LE(placed.bottom(), area.bottom());
+    }
+    // It still lies over its host as far as the screen lets it.
+    EXPECT_TRUE(e->frameGeometry().intersects(Window->frameGeometry()));
+    e->ProcCommand(TEditor::cmdDiscard);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
 }
 
 TEST_F(ActionListEditor, ScreenshotsInSeveralLanguages) {
