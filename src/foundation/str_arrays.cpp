@@ -130,20 +130,28 @@ TIntArray CreateIntArrayFromNumberAndRangeStr(std::string_view text, bool sort, 
 }
 
 TIntArray CreateIntArrayFromNumberAndRangeStr(std::string_view text, bool sort, bool removeDuplicates,
-                                              int32_t offsetPositive, int32_t offsetNegative, size_t maxNumbers) {
+                                              int32_t offsetPositive, int32_t offsetNegative, size_t maxNumbers,
+                                              bool* cut) {
   maxNumbers = std::min(maxNumbers, kMaxRangeListNumbers);
   TIntArray result;
+  if (cut) *cut = false;
   // ";" separates like ",". One entry at a time: a text of many separators
   // must not become as many strings.
-  auto read = [&result, maxNumbers](std::string_view raw) {
+  auto read = [&result, maxNumbers, cut](std::string_view raw) {
     const std::string entry = Trim(raw);
     int32_t value, a, b;
     if (!entry.empty() && TryStrToInt(entry, value)) {
-      if (result.size() < maxNumbers) result.push_back(value);
+      if (result.size() < maxNumbers)
+        result.push_back(value);
+      else if (cut)
+        *cut = true;
     } else if (DivideStringAndIsInt(entry, "-", a, b)) {
       const int64_t lo = std::min(a, b), hi = std::max(a, b);
       // A typed "1-2000000000" must not ask for billions of numbers.
-      if (static_cast<int64_t>(result.size()) + (hi - lo + 1) > static_cast<int64_t>(maxNumbers)) return;
+      if (static_cast<int64_t>(result.size()) + (hi - lo + 1) > static_cast<int64_t>(maxNumbers)) {
+        if (cut) *cut = true;
+        return;
+      }
       for (int64_t v = lo; v <= hi; ++v) result.push_back(static_cast<int32_t>(v));
     }
   };

@@ -59,9 +59,11 @@ TIntArray CreateIntArray(int32_t value);
 inline constexpr size_t kMaxRangeListNumbers = 1000000;
 TIntArray CreateIntArrayFromNumberAndRangeStr(std::string_view text, bool sort, bool removeDuplicates,
                                               int32_t offsetPositive, int32_t offsetNegative);
-// The same with a smaller cap, for callers that hold many such lists at once.
+// The same with a smaller cap, for callers that hold many such lists at once;
+// cut, when given, is set when a number or range was skipped for the cap.
 TIntArray CreateIntArrayFromNumberAndRangeStr(std::string_view text, bool sort, bool removeDuplicates,
-                                              int32_t offsetPositive, int32_t offsetNegative, size_t maxNumbers);
+                                              int32_t offsetPositive, int32_t offsetNegative, size_t maxNumbers,
+                                              bool* cut = nullptr);
 
 // A negative count gives an empty array.
 TBooleanArray CreateBooleanArrayFill(int32_t count, bool value);

@@ -315,11 +315,70 @@ std::string StringReplaceFast(std::string_view text, std::string_view oldText, s
   return out;
 }
 
+namespace {
+
+// The escape that stands for nothing. A backslash directly before a line
+// break would run into the break's escape (backslash + LF would be written
+// "\\n", which reads as the two characters "\n"), so the writer puts this
+// between them; a text that ends in it before a line break gets one more, so
+// that the reader drops exactly one.
+constexpr std::string_view kInlineEmptyEscape = "\\;";
+
+std::string MarkBackslashesBeforeLineBreaks(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (const char c : text) {
+    if ((c == '\r' || c == '\n') && (out.ends_with('\\') || out.ends_with(kInlineEmptyEscape)))
+      out += kInlineEmptyEscape;
+    out += c;
+  }
+  return out;
+}
+
+// One decoding step, in place: the escape (a backslash and the letter)
+// becomes the control character, and the escaped escape (two backslashes and
+// the letter) becomes the escape itself. The text only shrinks, so a text of
+// many escapes costs no second copy.
+void DecodeInlineStep(std::string& text, char letter, char control) {
+  size_t kept = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\\' && i + 2 < text.size() && text[i + 1] == '\\' && text[i + 2] == letter) {
+      text[kept++] = '\\';
+      text[kept++] = letter;
+      i += 2;
+    } else if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == letter) {
+      text[kept++] = control;
+      ++i;
+    } else {
+      text[kept++] = text[i];
+    }
+  }
+  text.resize(kept);
+}
+
+}  // namespace
+
+void LineBreakConvert_InlineFormatToLineBreaks(std::string& text) {
+  if (text.find('\\') == std::string::npos) return;
+  DecodeInlineStep(text, 'r', '\r');
+  DecodeInlineStep(text, 'n', '\n');
+  // The empty escape is read only where the writer puts it, before a line
+  // break; everywhere else it stays the two characters it always was.
+  size_t kept = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\\' && i + 2 < text.size() && text[i + 1] == ';' && (text[i + 2] == '\r' || text[i + 2] == '\n'))
+      ++i;
+    else
+      text[kept++] = text[i];
+  }
+  text.resize(kept);
+}
+
 std::string LineBreakConvert_LineBreaksToInlineFormat(std::string_view text) {
   if (text.find_first_of("\r\n") == std::string_view::npos && text.find("\\r") == std::string_view::npos &&
       text.find("\\n") == std::string_view::npos)
     return std::string(text);
-  std::string s = StringReplaceFast(text, "\\r", "\\\\r");
+  std::string s = StringReplaceFast(MarkBackslashesBeforeLineBreaks(text), "\\r", "\\\\r");
   s = StringReplaceFast(s, "\\n", "\\\\n");
   s = StringReplaceFast(s, "\r", "\\r");
   return StringReplaceFast(s, "\n", "\\n");

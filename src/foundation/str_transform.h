@@ -73,7 +73,13 @@ int32_t LengthOfLongestStringWithStripedTags(const TStrArray2D& table, int32_t c
 // is never searched again. An empty old text changes nothing.
 std::string StringReplaceFast(std::string_view text, std::string_view oldText, std::string_view newText);
 // Escapes line breaks into one line: "\r" -> "\\r", "\n" -> "\\n", CR -> "\r", LF -> "\n".
+// Backslashes directly before a line break are followed by the empty escape
+// "\;" so that they stay apart from the line break's escape.
 std::string LineBreakConvert_LineBreaksToInlineFormat(std::string_view text);
+// The reverse, in place: "\r" and "\n" become CR and LF, "\\r" and "\\n"
+// become "\r" and "\n", and one "\;" directly before a line break is dropped.
+// Texts without a backslash pass unchanged.
+void LineBreakConvert_InlineFormatToLineBreaks(std::string& text);
 // Pieces of at most limit characters, cut after the last break character of
 // each window when there is one, trimmed and joined by the line break. A
 // limit below 1 leaves the text as it is.

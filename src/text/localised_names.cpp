@@ -1,6 +1,7 @@
 #include "text/localised_names.h"
 
 #include "foundation/code_pages.h"
+#include "foundation/line_breaks.h"
 #include "text/caption_grammar.h"
 #include "text/language_constants.h"
 #include "text/text_store.h"
@@ -13,54 +14,54 @@ std::string Bracketed(StrResGlobal main, StrResGlobal inner) { return SprText(ma
 
 std::string CodePageToStrSpr(int32_t codePage, bool longForm) {
   if (!longForm) {
-    if (codePage == 2) return "AUTO";
-    if (codePage == 3) return "KEEP";
+    if (codePage == cpAutoDetect) return "AUTO";
+    if (codePage == cpKeep) return "KEEP";
     return CodePageToStr(codePage, false);
   }
   switch (codePage) {
-    case 0: return "ASCII (7 BIT)";
-    case 2: return SprText(306);
-    case 3: return SprText(124);
-    case 1200: return "UTF-16 Little Endian";
-    case 1201: return "UTF-16 Big Endian";
-    case 1250: return "WINDOWS-1250 (" + SprText(475) + ")";
-    case 1251: return "WINDOWS-1251 (" + SprText(463) + ")";
-    case 1252: return "WINDOWS-1252 (" + SprText(476) + ")";
-    case 1253: return "WINDOWS-1253 (" + SprText(462) + ")";
-    case 12000: return "UTF-32 Little Endian";
-    case 12001: return "UTF-32 Big Endian";
-    case 64999: return "UTF-7 ANSI";
-    case 65000: return "UTF-7";
-    case 65001: return "UTF-8";
-    case 65002: return "UTF-8 BOM";
-    case 88591: return "LATIN-1 (ISO 8859-1)";
-    case 88592: return "LATIN-2 (ISO 8859-2)";
+    case cpASCII: return "ASCII (7 BIT)";
+    case cpAutoDetect: return SprText(306);
+    case cpKeep: return SprText(124);
+    case cpUTF16LE: return "UTF-16 Little Endian";
+    case cpUTF16BE: return "UTF-16 Big Endian";
+    case cpWindows1250: return "WINDOWS-1250 (" + SprText(475) + ")";
+    case cpWindows1251: return "WINDOWS-1251 (" + SprText(463) + ")";
+    case cpWindows1252: return "WINDOWS-1252 (" + SprText(476) + ")";
+    case cpWindows1253: return "WINDOWS-1253 (" + SprText(462) + ")";
+    case cpUTF32LE: return "UTF-32 Little Endian";
+    case cpUTF32BE: return "UTF-32 Big Endian";
+    case cpUTF7ANSI: return "UTF-7 ANSI";
+    case cpUTF7: return "UTF-7";
+    case cpUTF8: return "UTF-8";
+    case cpUTF8BOM: return "UTF-8 BOM";
+    case cpISO88591: return "LATIN-1 (ISO 8859-1)";
+    case cpISO88592: return "LATIN-2 (ISO 8859-2)";
     default: return CodePageToStr(codePage, true);  // negative ids included
   }
 }
 
 std::string LineBreakToStrSpr(uint32_t lineBreak, bool longForm) {
   switch (lineBreak) {
-    case 1: return longForm ? SprText(306) : "AUTO";
-    case 2: return longForm ? SprText(124) : "KEEP";
-    case 3: return longForm ? SprText(140) : "SYSTEM";
-    case 4: return "BINARY";
-    case 7: return longForm ? SprText(149) : "NO";
-    case 9: return "TAB - Horizontal Tab (U+0009)";
-    case 10: return "LF - Unix, Linux, macOS, Mac OS X, AmigaOS, BSD (U+000A)";
-    case 11: return "VT - Vertical Tab (U+000B)";
-    case 12: return "FF - Unicode Form Feed (U+000C)";
-    case 13: return "CR - Classic Mac OS, Apple II, Commodore (U+000D)";
-    case 21: return "NL - AIX OS, IBM Mainframe Systems, OS/390 (U+0015)";
-    case 85: return "NEL - Unicode New Line (U+0085)";
-    case 110: return longForm ? SprText(150) : "CUSTOM_STR";
-    case 111: return longForm ? SprText(142) : "CUSTOM_STRS";
-    case 120: return longForm ? SprText(151) : "CUSTOM_CP";
-    case 121: return longForm ? SprText(143) : "CUSTOM_CPS";
-    case 130: return longForm ? Bracketed(141, 144) : "FIXED";
-    case 1310: return "CRLF - Windows, DOS, OS/2, CP/M, TOS (U+000D + U+000A)";
-    case 2028: return "LS - Unicode Line Seperator (U+2028)";
-    case 2029: return "PS - Unicode Paragraph Separator (U+2029)";
+    case lbkAutoDetect: return longForm ? SprText(306) : "AUTO";
+    case lbkKeep: return longForm ? SprText(124) : "KEEP";
+    case lbkSystem: return longForm ? SprText(140) : "SYSTEM";
+    case lbkBinary: return "BINARY";
+    case lbkNoChar: return longForm ? SprText(149) : "NO";
+    case lbkTab: return "TAB - Horizontal Tab (U+0009)";
+    case lbkLF: return "LF - Unix, Linux, macOS, Mac OS X, AmigaOS, BSD (U+000A)";
+    case lbkVT: return "VT - Vertical Tab (U+000B)";
+    case lbkFF: return "FF - Unicode Form Feed (U+000C)";
+    case lbkCR: return "CR - Classic Mac OS, Apple II, Commodore (U+000D)";
+    case lbkNL: return "NL - AIX OS, IBM Mainframe Systems, OS/390 (U+0015)";
+    case lbkNEL: return "NEL - Unicode New Line (U+0085)";
+    case lbkCustomStr: return longForm ? SprText(150) : "CUSTOM_STR";
+    case lbkCustomStrs: return longForm ? SprText(142) : "CUSTOM_STRS";
+    case lbkCustomCodePoint: return longForm ? SprText(151) : "CUSTOM_CP";
+    case lbkCustomCodePoints: return longForm ? SprText(143) : "CUSTOM_CPS";
+    case lbkFixedLength: return longForm ? Bracketed(141, 144) : "FIXED";
+    case lbkCRLF: return "CRLF - Windows, DOS, OS/2, CP/M, TOS (U+000D + U+000A)";
+    case lbkLS: return "LS - Unicode Line Seperator (U+2028)";
+    case lbkPS: return "PS - Unicode Paragraph Separator (U+2029)";
     default: return longForm ? "Unknown" : "UNKOWN";
   }
 }

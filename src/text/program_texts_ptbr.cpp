@@ -124,6 +124,7 @@ constexpr TSprProgramText kTexts[] = {
     {123, "Palavras, contagens ou entradas que você não salvou nem copiou serão perdidas. Fechar mesmo assim?"},
     {124, "Caracteres substituídos por \"?\" porque a codificação <E> não pode representá-los: <N>. O UTF-8 mantém todos os caracteres."},
     {125, "Páginas da web HTML são salvas em UTF-8 em vez de UTF-7 ou UTF-32, que os navegadores não conseguem ler."},
+    {126, "Os escopos e parâmetros numéricos desta lista contêm, ao todo, mais de 1.000.000 de números; os intervalos além deles não foram lidos."},
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 #include "foundation/str_transform.h"
@@ -208,6 +209,75 @@ TEST(StrReplace, InlineLineBreaks) {
   EXPECT_EQ(LineBreakConvert_LineBreaksToInlineFormat("x\\ry\n"), "x\\\\ry\\n");
   EXPECT_EQ(LineBreakConvert_LineBreaksToInlineFormat("a\\b"), "a\\b");
   EXPECT_EQ(LineBreakConvert_LineBreaksToInlineFormat("plain"), "plain");
+}
+
+std::string InlineDecoded(std::string text) {
+  LineBreakConvert_InlineFormatToLineBreaks(text);
+  return text;
+}
+
+TEST(StrReplace, InlineLineBreaksRoundTrip) {
+  struct TCase {
+    const char* Text;
+    const char* Written;
+  };
+  const TCase cases[] = {
+      {"C:\\dir\\\nnext", "C:\\dir\\\\;\\nnext"},
+      {"end\\\r\nx", "end\\\\;\\r\\nx"},
+      {"\\\\\n", "\\\\\\;\\n"},
+      {"a\\;\nb", "a\\;\\;\\nb"},
+      {"a\\;\\;\rb", "a\\;\\;\\;\\rb"},
+      {"\\\n\\\r", "\\\\;\\n\\\\;\\r"},
+      {"\\n\n\\r\r", "\\\\n\\n\\\\r\\r"},
+      {"line1\r\nline2", "line1\\r\\nline2"},
+      {"a\\;b\n", "a\\;b\\n"},
+      {"C:\\dir", "C:\\dir"},
+      {"plain", "plain"},
+      {"", ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(LineBreakConvert_LineBreaksToInlineFormat(c.Text), c.Written) << c.Text;
+    EXPECT_EQ(InlineDecoded(LineBreakConvert_LineBreaksToInlineFormat(c.Text)), c.Text) << c.Text;
+  }
+  // Every text of up to five characters from those the escapes are made of.
+  const char alphabet[] = {'\\', 'r', 'n', ';', '\r', '\n'};
+  std::string text;
+  std::function<void(size_t)> each = [&](size_t left) {
+    ASSERT_EQ(InlineDecoded(LineBreakConvert_LineBreaksToInlineFormat(text)), text);
+    if (left == 0) return;
+    for (char c : alphabet) {
+      text.push_back(c);
+      each(left - 1);
+      text.pop_back();
+    }
+  };
+  each(5);
+}
+
+TEST(StrReplace, InlineTextsWrittenBeforeReadAsBefore) {
+  // What earlier writers put into files, and what it has always read as. The
+  // one text the empty escape reads differently is a backslash and ";" right
+  // before an escaped line break, which these writers made only of that very
+  // text ahead of a line break.
+  struct TCase {
+    const char* Written;
+    const char* Read;
+  };
+  const TCase cases[] = {
+      {"a\\nb", "a\nb"},
+      {"a\\\\nb", "a\\nb"},
+      {"C:\\dir\\\\nnext", "C:\\dir\\nnext"},
+      {"a\\r\\nb\\\\r", "a\r\nb\\r"},
+      {"\\\\\\n", "\\\\n"},
+      {"\\\\\\\\n", "\\\\\\n"},
+      {"x\\;y", "x\\;y"},
+      {"\\;", "\\;"},
+      {"x\\;\\\\n", "x\\;\\n"},
+      {"C:\\dir", "C:\\dir"},
+      {"\\", "\\"},
+      {"", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(InlineDecoded(c.Written), c.Read) << c.Written;
 }
 
 TEST(StrWrap, PiecesByCharacters) {

@@ -5,6 +5,7 @@
 #include "filelist/core/file_list_view_store.h"
 #include "foundation/code_pages.h"
 #include "foundation/file_types.h"
+#include "foundation/line_breaks.h"
 #include "foundation/str_transform.h"
 #include "foundation/utf8.h"
 
@@ -17,21 +18,21 @@ const std::string kMissing = " ";
 
 const char* LineBreakName(uint32_t kind) {
   switch (kind) {
-    case 1: return "AUTO";
-    case 2: return "KEEP";
-    case 3: return "SYSTEM";
-    case 4: return "BINARY";
-    case 7: return "NOCHAR";
-    case 9: return "TAB";
-    case 10: return "LF";
-    case 11: return "VT";
-    case 12: return "FF";
-    case 13: return "CR";
-    case 21: return "NL";
-    case 85: return "NEL";
-    case 1310: return "CRLF";
-    case 2028: return "LS";
-    case 2029: return "PS";
+    case lbkAutoDetect: return "AUTO";
+    case lbkKeep: return "KEEP";
+    case lbkSystem: return "SYSTEM";
+    case lbkBinary: return "BINARY";
+    case lbkNoChar: return "NOCHAR";
+    case lbkTab: return "TAB";
+    case lbkLF: return "LF";
+    case lbkVT: return "VT";
+    case lbkFF: return "FF";
+    case lbkCR: return "CR";
+    case lbkNL: return "NL";
+    case lbkNEL: return "NEL";
+    case lbkCRLF: return "CRLF";
+    case lbkLS: return "LS";
+    case lbkPS: return "PS";
     default: return "UNKNOWN";
   }
 }

@@ -1,5 +1,7 @@
 #include "settingspanels/core/action_list.h"
 
+#include <algorithm>
+
 #include "foundation/number_format.h"
 #include "foundation/str_arrays.h"
 #include "foundation/str_split.h"
@@ -11,33 +13,6 @@ namespace {
 constexpr uint32_t kWordIndexBuckets = 256;
 constexpr char kLetters[kActionListLetterCount + 1] = "crawi";
 constexpr int32_t kCommentSlot = 739;
-
-// One decoding step, in place: the escape (a backslash and the letter)
-// becomes the control character, and the escaped escape (two backslashes and
-// the letter) becomes the escape itself. The text only shrinks, so a text of
-// many escapes costs no second copy.
-void DecodeStep(std::string& text, char letter, char control) {
-  size_t kept = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\\' && i + 2 < text.size() && text[i + 1] == '\\' && text[i + 2] == letter) {
-      text[kept++] = '\\';
-      text[kept++] = letter;
-      i += 2;
-    } else if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == letter) {
-      text[kept++] = control;
-      ++i;
-    } else {
-      text[kept++] = text[i];
-    }
-  }
-  text.resize(kept);
-}
-
-void DecodeEscapesInPlace(std::string& text) {
-  if (text.find('\\') == std::string::npos) return;
-  DecodeStep(text, 'r', '\r');
-  DecodeStep(text, 'n', '\n');
-}
 
 // ActionListScopeParts as views into the token.
 std::pair<std::string_view, std::string_view> ScopePartsOf(std::string_view token) {
@@ -123,6 +98,7 @@ void TBaseActionList::ClearActions() {
 
 bool TBaseActionList::LoadFromString(const std::string& text, bool decode) {
   ClearActions();
+  FNumbersCut = false;
   DecodeEscapes = decode;
   if (GetActionDefinitionIndexOfComment() >= 0) {
     // Then every line that is not empty is an action: the array is made at
@@ -141,7 +117,7 @@ bool TBaseActionList::LoadFromString(const std::string& text, bool decode) {
     bool word = true;
     auto next = [&fields, &word, decode](std::string& token) {
       if (!fields.Next(token)) return false;
-      if (decode && !word) DecodeEscapesInPlace(token);
+      if (decode && !word) LineBreakConvert_InlineFormatToLineBreaks(token);
       word = false;
       return true;
     };
@@ -165,8 +141,10 @@ int32_t TBaseActionList::AddAction(const TStrArray& tokens) {
 TIntArray TBaseActionList::ReadNumbers(const std::string& text) {
   const size_t room = kActionListMaxNumbersHeld - FNumbersHeld;
   // The text counts from 1, the model from 0.
-  TIntArray numbers = CreateIntArrayFromNumberAndRangeStr(text, false, false, -1, 0, room);
+  bool cut = false;
+  TIntArray numbers = CreateIntArrayFromNumberAndRangeStr(text, false, false, -1, 0, room, &cut);
   FNumbersHeld += numbers.size();
+  if (cut) FNumbersCut = true;
   return numbers;
 }
 
@@ -322,7 +300,7 @@ std::pair<std::string, std::string> ActionListScopeParts(const std::string& toke
 
 std::string ActionListDecodeEscapes(const std::string& text) {
   std::string decoded = text;
-  DecodeEscapesInPlace(decoded);
+  LineBreakConvert_InlineFormatToLineBreaks(decoded);
   return decoded;
 }
 
@@ -348,7 +326,9 @@ std::string ActionListLine(const TBaseActionList& list, int32_t definitionIndex,
   const size_t fixed = tokens.size();
   if (def.Param1Type != alParamNone) tokens.push_back(param1);
   if (def.Param2Type != alParamNone) tokens.push_back(param2);
-  const std::string letters = fields ? Trim(options) : options;
+  std::string letters = fields ? Trim(options) : options;
+  // A line break is no option letter: escaped, it would turn into one.
+  std::erase_if(letters, [](char c) { return c == '\r' || c == '\n'; });
   if (!letters.empty() && (!fields || (def.OptionSet & kActionListLetterOptions) != 0)) tokens.push_back(letters);
   while (tokens.size() > fixed && tokens.back().empty()) tokens.pop_back();
   for (size_t i = 1; i < tokens.size(); ++i) {

@@ -85,12 +85,16 @@ class TBaseActionList {
   bool CanOmitFirstOption(int32_t definitionIndex) const;
   // The numbers of scope parts and number parameters Actions holds.
   size_t NumbersHeld() const { return FNumbersHeld; }
+  // True when a range or number was left out since the last load because
+  // the list held kActionListMaxNumbersHeld numbers already.
+  bool NumbersCut() const { return FNumbersCut; }
 
  private:
   TIntArray ReadNumbers(const std::string& text);
   void ParseScope(TActionListActionRecord& action, int32_t partCount);
 
   size_t FNumbersHeld = 0;
+  bool FNumbersCut = false;
 };
 
 // The two parts of a two-part scope token, untrimmed: "ALL" stands for

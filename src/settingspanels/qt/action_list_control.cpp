@@ -231,17 +231,10 @@ bool TSettingsContainer::SaveActionList(int32_t wrapperIndex) {
     w.DefaultListText = w.PendingText;
     saved = true;
   } else if (w.ListType == 3) {
-    try {
-      saved = SaveString(w.PendingText, w.ListFile, 65001, false, false);
-    } catch (const EFileError&) {
-      saved = false;
-    }
     // A list that could not be written keeps its changes for the next try,
     // and the user learns that it was not stored.
-    if (!saved) {
-      ActionListWriteErrorMessage(w.ListFile);
-      return false;
-    }
+    if (!SaveActionListFile(w.PendingText, w.ListFile)) return false;
+    saved = true;
   }
   w.PendingText.clear();
   w.Modified = false;

@@ -34,6 +34,15 @@
 
 namespace {
 
+// The program text that says a list was read without some of its numbers.
+constexpr int32_t kNumbersCutText = 126;
+
+// A list with more numbers than the model holds is read without the ranges
+// past them, which whoever carries it out would then miss: the user learns so.
+void TellIfNumbersCut(const TBaseActionList& list) {
+  if (list.NumbersCut()) ActionListMessageBox(4, SprLocalText(kNumbersCutText));
+}
+
 constexpr int32_t kClientWidth = 1100;
 constexpr int32_t kClientHeight = 670;
 constexpr int32_t kLeftSideWidth = 375;
@@ -297,11 +306,10 @@ void TSettingsContainerActionListEditorSpr::PrepareAndShow(int32_t hostIndex, in
   RefreshCaption();
   FTypeChooser->Init(list, FGroupFilter);
   FConfigPanel->Init(list, FGroupFilter, FTypeChooser->SelectedAction);
-  if (QWidget* host = FParentContainer ? FParentContainer->window() : nullptr)
-    move(host->geometry().center() - rect().center());
-  else if (const QScreen* s = screen())
-    move(s->availableGeometry().center() - rect().center());
+  PlaceWindowOverHost(this, FParentContainer);
   show();
+  // Its layout may have made it larger than it was before it was shown.
+  PlaceWindowOverHost(this, FParentContainer);
 }
 
 void TSettingsContainerActionListEditorSpr::showEvent(QShowEvent* e) {
@@ -334,7 +342,10 @@ bool TSettingsContainerActionListEditorSpr::LoadActionListFromFile(const std::st
 void TSettingsContainerActionListEditorSpr::LoadActionListFromString(const std::string& text) {
   FLoading = true;
   if (FDialogMode == alDialogModeRows) {
-    if (FActionList) AddActionListToListView(*FListView, *FActionList, text, true);
+    if (FActionList) {
+      AddActionListToListView(*FListView, *FActionList, text, true);
+      TellIfNumbersCut(*FActionList);
+    }
   } else {
     FMemo->SetText(text);
   }
@@ -356,7 +367,10 @@ void TSettingsContainerActionListEditorSpr::ChangeDialogMode(int32_t mode) {
   FLoading = true;
   FTabs->SetTabIndex(mode);
   if (mode == alDialogModeRows) {
-    if (FActionList) AddActionListToListView(*FListView, *FActionList, text, true);
+    if (FActionList) {
+      AddActionListToListView(*FListView, *FActionList, text, true);
+      TellIfNumbersCut(*FActionList);
+    }
   } else {
     FMemo->SetText(text);
     SetVisibilityButtonUpdate(false);
@@ -533,16 +547,7 @@ bool TSettingsContainerActionListEditorSpr::SaveCurrentList() {
         !ConfirmationDialog(ActionListSlotText(2), ActionListSlotText(715) + "\n\n" + ActionListSlotText(716),
                             ActionListSlotText(193), ActionListSlotText(200), true))
       return false;
-    bool written = false;
-    try {
-      written = SaveString(CurrentText(), path, 65001, false, false);
-    } catch (const EFileError&) {
-      written = false;
-    }
-    if (!written) {
-      ActionListWriteErrorMessage(path);
-      return false;
-    }
+    if (!SaveActionListFile(CurrentText(), path)) return false;
     const std::string oldID =
         FActionListFile.rfind(folderPath, 0) == 0 ? FActionListFile.substr(folderPath.size()) : FActionListFile;
     const std::string newID = path.substr(folderPath.size());

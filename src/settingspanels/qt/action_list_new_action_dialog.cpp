@@ -1,5 +1,7 @@
 #include "settingspanels/qt/action_list_new_action_dialog.h"
 
+#include "settingspanels/qt/action_list_platform.h"
+
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -108,10 +110,7 @@ void TSettingsContainerActionListNewActionDialogSpr::PrepareAndShow(int32_t host
   FTypeChooser->Init(list, groupFilter);
   FConfigPanel->Init(list, groupFilter, FTypeChooser->SelectedAction);
   FitToContent();
-  if (QWidget* host = FParentContainer ? FParentContainer->window() : nullptr)
-    move(host->geometry().center() - rect().center());
-  else if (const QScreen* s = screen())
-    move(s->availableGeometry().center() - rect().center());
+  PlaceWindowOverHost(this, FParentContainer);
   show();
 }
 

@@ -6,12 +6,24 @@
 #include <cstdint>
 #include <string>
 
+class QWidget;
+
 // A message with an OK button under the caption of captionSlot ("Note",
 // "Information", "Error"), which tells its kind.
 void ActionListMessageBox(int32_t captionSlot, const std::string& text);
 
-// The error message of a list file that could not be written to path.
-void ActionListWriteErrorMessage(const std::string& path);
+// Writes a list file in UTF-8; false, after telling the user why, when it
+// could not be written. The old file stays intact then.
+bool SaveActionListFile(const std::string& text, const std::string& path);
+// The error message of a list file that could not be written to path, with
+// the system's reason (an errno); a hint at the likely cause for 0.
+void ActionListWriteErrorMessage(const std::string& path, int errorNumber);
+
+// Moves a window that is about to be shown to the centre of host's window
+// (of the screen without one), then inside the available area of the screen
+// that centre lies on, so that no part of it, its title and menu above all,
+// starts off the screen.
+void PlaceWindowOverHost(QWidget* window, QWidget* host);
 
 std::string ActionListClipboardText();
 void SetActionListClipboardText(const std::string& text);

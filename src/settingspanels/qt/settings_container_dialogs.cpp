@@ -1,5 +1,7 @@
 #include "settingspanels/qt/settings_container_dialogs.h"
 
+#include "settingspanels/qt/action_list_platform.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -117,11 +119,7 @@ void TSettingsContainerVirtualListViewDialog::Build(QWidget* owner) {
 
   form->adjustSize();
   form->resize(std::max(400, form->width()), form->height());
-  if (ownerWindow) {
-    form->move(ownerWindow->geometry().center() - form->rect().center());
-  } else if (QScreen* screen = form->screen()) {
-    form->move(screen->availableGeometry().center() - form->rect().center());
-  }
+  PlaceWindowOverHost(form, ownerWindow);
   FForm = form;
   FFieldPanel = fieldPanel;
   FButtonPanel = buttonPanel;

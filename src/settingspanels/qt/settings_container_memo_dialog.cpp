@@ -1,5 +1,7 @@
 #include "settingspanels/qt/settings_container_memo_dialog.h"
 
+#include "settingspanels/qt/action_list_platform.h"
+
 #include <QHBoxLayout>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -51,12 +53,7 @@ TSettingsContainerMemoDialogSpr::TSettingsContainerMemoDialogSpr(QWidget* owner)
   connect(FMemo, &QPlainTextEdit::textChanged, this, &TSettingsContainerMemoDialogSpr::ProcMemoChange);
   connect(FButtonOk, &QPushButton::clicked, this, &TSettingsContainerMemoDialogSpr::ProcButtonClickOkay);
   connect(FButtonCancel, &QPushButton::clicked, this, &TSettingsContainerMemoDialogSpr::ProcButtonClickCancel);
-  QWidget* centreOn = owner ? owner->window() : nullptr;
-  if (centreOn) {
-    move(centreOn->geometry().center() - rect().center());
-  } else if (QScreen* s = screen()) {
-    move(s->availableGeometry().center() - rect().center());
-  }
+  PlaceWindowOverHost(this, owner);
 }
 
 void TSettingsContainerMemoDialogSpr::Init(int32_t index, const std::string& caption, const std::string& text,

@@ -325,6 +325,75 @@ TEST_F(ActionList, TheFieldsFormTrimsAndEscapes) {
   EXPECT_EQ(Line(taReplace, "1", "a\nb", "", ""), "replace 1 a\\nb");
 }
 
+TEST_F(ActionList, LinesRoundTripThroughTheirFile) {
+  // Written by one writer, read as the file is read, and written again: the
+  // parts and the line come back as they were.
+  struct TCase {
+    int32_t Definition;
+    const char* Param1;
+    const char* Options;
+    TActionListLineForm Form;
+    bool Decode;
+    const char* Line;
+    const char* ReadParam1;
+    const char* ReadOptions;
+  };
+  const auto fields = TActionListLineForm::Fields;
+  const auto row = TActionListLineForm::Row;
+  const TCase cases[] = {
+      // A backslash before a line break keeps both.
+      {taReplaceLines, "C:\\dir\\\nnext", "", fields, true, "replacelines 1 C:\\dir\\\\;\\nnext", "C:\\dir\\\nnext",
+       ""},
+      {taReplaceLines, "end\\\r\nx", "", fields, true, "replacelines 1 end\\\\;\\r\\nx", "end\\\r\nx", ""},
+      {taReplaceLines, "a b\\\n", "", fields, true, "replacelines 1 \"a b\\\\;\\n\"", "a b\\\n", ""},
+      // A line break in the options token is no option letter.
+      {taReplace, "a", "-c\ri", row, false, "replace 1 a \"\" -ci", "a", "-ci"},
+      {taReplace, "a", "-c\r\ni", fields, true, "replace 1 a \"\" -ci", "a", "-ci"},
+      {taReplace, "a", "\n", row, false, "replace 1 a", "a", ""},
+  };
+  for (const auto& c : cases) {
+    const std::string line = Line(c.Definition, "1", c.Param1, "", c.Options, c.Form);
+    EXPECT_EQ(line, c.Line);
+    const TActionListActionRecord& a = Only(line + "\n", c.Decode);
+    EXPECT_EQ(a.Param1, c.ReadParam1) << line;
+    EXPECT_EQ(a.OptionsText, c.ReadOptions) << line;
+    EXPECT_EQ(a.Options, TBaseActionList::StrToOptions(c.ReadOptions)) << line;
+  }
+  // A CR LF file with a lone CR in the options: shown as the letters it has,
+  // and written back without turning the CR into the letter r.
+  const TActionListActionRecord& read = Only("replace 1 a b -c\ri\r\n");
+  EXPECT_EQ(read.Options, ActionListOptionBit(alOptTypeCase) | ActionListOptionBit(alOptTypeInclude));
+  const TActionListActionRecord& again =
+      Only(Line(taReplace, read.Scope, read.Param1, read.Param2, read.OptionsText) + "\n");
+  EXPECT_EQ(again.Options, ActionListOptionBit(alOptTypeCase) | ActionListOptionBit(alOptTypeInclude));
+}
+
+TEST_F(ActionList, FilesWrittenBeforeReadAsBefore) {
+  struct TCase {
+    const char* Text;
+    bool Decode;
+    const char* Param1;
+    const char* Options;
+  };
+  const TCase cases[] = {
+      {"replace 1 C:\\dir\\\\nnext", true, "C:\\dir\\nnext", ""},
+      {"replace 1 C:\\dir\\\\nnext", false, "C:\\dir\\\\nnext", ""},
+      {"replace 1 a\\nb", true, "a\nb", ""},
+      {"replace 1 a\\r\\nb\\\\r", true, "a\r\nb\\r", ""},
+      {"replace 1 x\\;y", true, "x\\;y", ""},
+      {"replace 1 x\\;\\\\n", true, "x\\;\\n", ""},
+      // Options an earlier writer made of a CR keep the letter it became.
+      {"replace 1 a b -c\\ri", false, "a", "-c\\ri"},
+      {"replace 1 a b -c\\ri", true, "a", "-c\ri"},
+  };
+  for (const auto& c : cases) {
+    const TActionListActionRecord& a = Only(c.Text, c.Decode);
+    EXPECT_EQ(a.Param1, c.Param1) << c.Text;
+    EXPECT_EQ(a.OptionsText, c.Options) << c.Text;
+    EXPECT_EQ(a.Options, TBaseActionList::StrToOptions(c.Options)) << c.Text;
+  }
+}
+
 // Random texts from characters that the format treats specially.
 class TRandomTexts {
  public:
@@ -336,8 +405,6 @@ class TRandomTexts {
     const int n = Pick(7);
     for (int i = 0; i < n; ++i) {
       if (lineBreaks && Pick(6) == 0) {
-        // A backslash right before a line break has no escaped form.
-        if (!s.empty() && s.back() == '\\') s += "x";
         s += Pick(2) ? "\n" : "\r\n";
       } else {
         s += pieces[static_cast<size_t>(Pick(static_cast<int>(pieces.size())))];
@@ -423,6 +490,32 @@ TEST_F(ActionList, RandomListsWithLineBreaksRoundTripThroughEscapes) {
   }
 }
 
+TEST_F(ActionList, ALoadTellsWhenNumbersWereLeftOut) {
+  struct TCase {
+    std::string Text;
+    bool Cut;
+  };
+  std::string many;
+  for (int i = 0; i < 100000; ++i) many += "replace 1-20 a b\n";
+  std::string full;
+  for (int i = 0; i < 50000; ++i) full += "replace 1-20 a b\n";
+  const TCase cases[] = {
+      {many, true},
+      {full, false},
+      {"replace 1-1000001 a b", true},
+      {"replace 1-1000000 a b", false},
+      {full + "replace 7 a b", true},
+      {full + "# 1-20", false},
+  };
+  for (const auto& c : cases) {
+    ASSERT_TRUE(L.LoadFromString(c.Text, false));
+    EXPECT_EQ(L.NumbersCut(), c.Cut) << c.Text.size();
+    // The flag outlives the actions, which the rows take and clear.
+    L.ClearActions();
+    EXPECT_EQ(L.NumbersCut(), c.Cut) << c.Text.size();
+  }
+}
+
 TEST_F(ActionList, RangesNeverMakeTheModelHoldMoreThanItsLimit) {
   std::string text;
   for (int i = 0; i < 5000; ++i) text += "pick 1-900000 1-900000 1\n";
@@ -434,8 +527,10 @@ TEST_F(ActionList, RangesNeverMakeTheModelHoldMoreThanItsLimit) {
   EXPECT_TRUE(L.Actions[0].ScopeNumbers[0].empty());
   EXPECT_TRUE(L.Actions.back().Param1Numbers.empty());
   EXPECT_EQ(L.Actions.back().ScopeTexts[0], "1-900000");
+  EXPECT_TRUE(L.NumbersCut());
   // A new load has the whole room again.
   ASSERT_TRUE(L.LoadFromString("pick 5-6", false));
+  EXPECT_FALSE(L.NumbersCut());
   EXPECT_EQ(L.Actions[0].ScopeNumbers[0], TIntArray({4, 5}));
 }
 

@@ -240,8 +240,9 @@ TEST_F(ActionListControl, AListThatCannotBeWrittenKeepsItsChanges) {
   // The user is told that the list was not stored.
   ASSERT_EQ(Dialogs.Notifications.size(), 1u);
   EXPECT_EQ(Dialogs.Notifications[0].Caption, "Error");
-  EXPECT_EQ(Dialogs.Notifications[0].Text, "This file could not be created:\n\n" + ListFile("x.al") +
-                                               "\n\nPossibly, the file is blocked by another application.");
+  // With the reason the system gave, not a guess.
+  EXPECT_EQ(Dialogs.Notifications[0].Text,
+            "This file could not be created:\n\n" + ListFile("x.al") + "\nIs a directory");
   EXPECT_FALSE(C->SaveActionList(1));
   EXPECT_FALSE(C->SaveActionList(-1));
   EXPECT_EQ(Dialogs.Notifications.size(), 1u);
@@ -479,8 +480,8 @@ TEST_F(ActionListControl, AWriteCutShortKeepsTheOldFileWhole) {
   EXPECT_EQ(testsupport::ReadFileBytes(ListFile("x.al")), "repeat 1\n");
   EXPECT_TRUE(e->Modified());
   ASSERT_EQ(Dialogs.Notifications.size(), 1u);
-  EXPECT_EQ(Dialogs.Notifications[0].Text, "This file could not be created:\n\n" + ListFile("x.al") +
-                                               "\n\nPossibly, the file is blocked by another application.");
+  EXPECT_EQ(Dialogs.Notifications[0].Text,
+            "This file could not be created:\n\n" + ListFile("x.al") + "\nFile too large");
   size_t files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(ListFolder())) files += entry.is_regular_file();
   EXPECT_EQ(files, 1u);  // no temporary file stays behind

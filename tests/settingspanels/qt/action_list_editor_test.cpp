@@ -3,9 +3,14 @@
 // default list, the views, copy and paste, closing, and screenshots.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -19,11 +24,13 @@
 #include "controls/splitter_panel.h"
 #include "controls/tab_panel.h"
 #include "controls/zoom_memo.h"
+#include "failing_folders.h"
 #include "foundation/qt/qt_strings.h"
 #include "frame/qt/widget_tags.h"
 #include "settingspanels/qt/action_list_list_view.h"
 #include "settingspanels/qt/action_list_platform.h"
 #include "text/language_constants.h"
+#include "text/program_texts.h"
 
 namespace {
 
@@ -383,20 +390,136 @@ TEST_F(ActionListEditor, ClosingAsksOnlyAboutUnsavedChanges) {
   EXPECT_TRUE(Open<TEditor>().empty());
 }
 
-TEST_F(ActionListEditor, AFailedWriteIsReportedAndKeepsTheChanges) {
+TEST_F(ActionListEditor, AFailedWriteIsReportedWithTheSystemsReasonAndKeepsTheChanges) {
+  enum class TCause { FileForFolder, LongName, ReadOnlyFileSystem };
+  struct TCase {
+    TCause Cause;
+    const char* Reason;
+  };
+  const TCase cases[] = {{TCause::FileForFolder, "Not a directory"},
+                         {TCause::LongName, "File name too long"},
+                         {TCause::ReadOnlyFileSystem, "Read-only file system"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Reason);
+    Dialogs = {};
+    std::filesystem::remove_all(Root.file("lists"));
+    std::string name = "z";
+    std::unique_ptr<testsupport::TSmallFileSystem> system;
+    if (c.Cause == TCause::FileForFolder) {
+      // A file where the list folder should be: nothing can be written there.
+      testsupport::WriteFileBytes(Root.file("lists"), "in the way");
+    } else if (c.Cause == TCause::LongName) {
+      std::filesystem::create_directories(ListFolder());
+      name = std::string(300, 'n');
+    } else {
+      std::filesystem::create_directories(ListFolder());
+      system = std::make_unique<testsupport::TSmallFileSystem>(ListFolder());
+      if (!system->Unavailable().empty() || !system->MakeReadOnly()) {
+        std::printf("[ SKIPPED  ] read-only file system: %s\n", system->Unavailable().c_str());
+        continue;
+      }
+    }
+    MakeContainer();
+    TEditor* e = OpenEditor(2);
+    e->NameEdit()->setText(ToQString(name));
+    Compose(e, taClear, "", "", false);
+    EXPECT_FALSE(e->SaveCurrentList());
+    ASSERT_EQ(Dialogs.Notifications.size(), 1u);
+    EXPECT_EQ(Dialogs.Notifications[0].Caption, "Error");
+    EXPECT_EQ(Dialogs.Notifications[0].Text,
+              "This file could not be created:\n\n" + ListFile(name + ".al") + "\n" + c.Reason);
+    EXPECT_TRUE(e->Modified());
+    Dialogs.Answers = {kModalResultNo};  // Discard Changes
+    e->close();
+    if (c.Cause == TCause::FileForFolder) {
+      EXPECT_EQ(testsupport::ReadFileBytes(Root.file("lists")), "in the way");
+      std::filesystem::remove(Root.file("lists"));
+    }
+  }
+}
+
+TEST_F(ActionListEditor, ZeroBytesInAListComeBackInTheEncodingTheyWereWrittenIn) {
   MakeContainer();
-  // A file where the list folder should be: nothing can be written there.
-  testsupport::WriteFileBytes(Root.file("lists"), "in the way");
   TEditor* e = OpenEditor(2);
-  e->NameEdit()->setText("z");
-  Compose(e, taClear, "", "", false);
-  EXPECT_FALSE(e->SaveCurrentList());
+  e->NameEdit()->setText("nul");
+  const std::string text = std::string("# \"&\0\0\0\"\n", 9) + "replace 1 a b\n";
+  SetActionListClipboardText(text);
+  e->ProcPaste();
+  ASSERT_TRUE(e->SaveCurrentList());
+  const std::string written = testsupport::ReadFileBytes(ListFile("nul.al"));
+  EXPECT_EQ(written, "\xEF\xBB\xBF" + RowsText(e));
+  e->close();
+  TEditor* again = EditFile("nul.al");
+  EXPECT_EQ(RowsText(again), written.substr(3));
+  EXPECT_EQ(again->ListView()->GetItemCount(), 2);
+  again->close();
+  // A list without zero bytes is written as it always was, without a mark.
+  TEditor* plain = OpenEditor(2);
+  plain->NameEdit()->setText("plain");
+  SetActionListClipboardText("clear\n");
+  plain->ProcPaste();
+  ASSERT_TRUE(plain->SaveCurrentList());
+  EXPECT_EQ(testsupport::ReadFileBytes(ListFile("plain.al")), "clear\n");
+  plain->close();
+}
+
+TEST_F(ActionListEditor, AListReadWithoutSomeOfItsNumbersSaysSo) {
+  // The program's texts hold the notice, as in the running program.
+  InitSprResLocal();
+  SetSprResGlobal(0);
+  MakeContainer();
+  WriteList("cut.al", "replace 1-1000001 a b\nreplace 3 a b\n");
+  WriteList("whole.al", "replace 1-1000000 a b\n");
+  TEditor* whole = EditFile("whole.al");
+  EXPECT_TRUE(Dialogs.Notifications.empty());
+  whole->close();
+  TEditor* e = EditFile("cut.al");
   ASSERT_EQ(Dialogs.Notifications.size(), 1u);
-  EXPECT_EQ(Dialogs.Notifications[0].Caption, "Error");
-  EXPECT_EQ(Dialogs.Notifications[0].Text, "This file could not be created:\n\n" + ListFile("z.al") +
-                                               "\n\nPossibly, the program does not have write access to the folder.");
-  EXPECT_TRUE(e->Modified());
-  EXPECT_EQ(testsupport::ReadFileBytes(Root.file("lists")), "in the way");
+  EXPECT_EQ(Dialogs.Notifications[0].Caption, "Note");
+  EXPECT_EQ(Dialogs.Notifications[0].Text,
+            "The scopes and number parameters of this list hold more than 1,000,000 numbers in all; the ranges "
+            "beyond them were not read.");
+  // The rows keep the text as written, so saving loses nothing.
+  EXPECT_EQ(RowsText(e), "replace 1-1000001 a b\nreplace 3 a b\n");
+  // Switching from the text back to the rows reads the list again.
+  e->ChangeDialogMode(alDialogModeText);
+  e->ChangeDialogMode(alDialogModeRows);
+  EXPECT_EQ(Dialogs.Notifications.size(), 2u);
+  e->close();
+}
+
+TEST_F(ActionListEditor, OpensInsideTheScreenWhereverItsHostIs) {
+  MakeContainer();
+  const QRect area = Window->screen()->availableGeometry();
+  const QSize host(260, 180);
+  const std::pair<const char*, QPoint> corners[] = {
+      {"top left", area.topLeft()},
+      {"top right", QPoint(area.right() + 1 - host.width(), area.top())},
+      {"bottom left", QPoint(area.left(), area.bottom() + 1 - host.height())},
+      {"bottom right", QPoint(area.right() + 1 - host.width(), area.bottom() + 1 - host.height())},
+  };
+  for (const auto& [name, corner] : corners) {
+    SCOPED_TRACE(name);
+    Window->resize(host);
+    Window->move(corner);
+    Window->show();
+    TEditor* e = OpenEditor(2);
+    ASSERT_TRUE(e);
+    const QRect placed = e->frameGeometry();
+    // Its title and menu are on the screen; so is all of it where it fits.
+    EXPECT_TRUE(area.contains(placed.topLeft()))
+        << placed.x() << "," << placed.y() << " in " << area.width() << "x" << area.height();
+    if (placed.width() <= area.width()) {
+      EXPECT_LE(placed.right(), area.right());
+    }
+    if (placed.height() <= area.height()) {
+      EXPECT_LE(placed.bottom(), area.bottom());
+    }
+    // It still lies over its host as far as the screen lets it.
+    EXPECT_TRUE(e->frameGeometry().intersects(Window->frameGeometry()));
+    e->ProcCommand(TEditor::cmdDiscard);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
 }
 
 TEST_F(ActionListEditor, ScreenshotsInSeveralLanguages) {
