@@ -5,7 +5,7 @@
 
 namespace {
 
-// Program texts 0..125, by local index. Texts 115..122 are language-neutral or
+// Program texts 0..126, by local index. Texts 115..122 are language-neutral or
 // made of other texts: the fill writes them, and they stand empty here.
 constexpr std::string_view kEnglish[] = {
     "Counter",  // 0
@@ -127,6 +127,7 @@ constexpr std::string_view kEnglish[] = {
     "Words, counts or input that you have neither saved nor copied will be lost. Close anyway?",  // 123
     "Characters replaced by \"?\" because the encoding <E> cannot hold them: <N>. UTF-8 keeps every character.",  // 124
     "HTML web pages are saved in UTF-8 instead of UTF-7 or UTF-32, which browsers cannot read.",  // 125
+    "The table has more rows than a sheet can hold. It was saved on <N> sheets.",  // 126
 };
 
 }  // namespace

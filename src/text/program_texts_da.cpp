@@ -124,6 +124,7 @@ constexpr TSprProgramText kTexts[] = {
     {123, "Ord, optællinger eller input, som du hverken har gemt eller kopieret, går tabt. Luk alligevel?"},
     {124, "Tegn erstattet af “?”, fordi kodningen <E> ikke kan gengive dem: <N>. UTF-8 bevarer alle tegn."},
     {125, "HTML-websider gemmes i UTF-8 i stedet for UTF-7 eller UTF-32, som browsere ikke kan læse."},
+    {126, "Tabellen har flere rækker, end et ark kan rumme. Den blev gemt på <N> ark."},
 };
 
 }  // namespace

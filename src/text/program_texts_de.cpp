@@ -124,6 +124,7 @@ constexpr TSprProgramText kTexts[] = {
     {123, "Wörter, Zählergebnisse oder Eingaben, die Sie weder gespeichert noch kopiert haben, gehen verloren. Trotzdem schließen?"},
     {124, "Durch \"?\" ersetzte Zeichen, weil die Kodierung <E> sie nicht darstellen kann: <N>. UTF-8 bewahrt alle Zeichen."},
     {125, "HTML-Webseiten werden in UTF-8 statt in UTF-7 oder UTF-32 gespeichert, da Browser diese nicht lesen können."},
+    {126, "Die Tabelle hat mehr Zeilen, als ein Tabellenblatt fassen kann. Sie wurde auf <N> Tabellenblättern gespeichert."},
 };
 
 }  // namespace

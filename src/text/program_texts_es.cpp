@@ -124,6 +124,7 @@ constexpr TSprProgramText kTexts[] = {
     {123, "Las palabras, los recuentos o las entradas que no haya guardado ni copiado se perderán. ¿Cerrar de todos modos?"},
     {124, "Caracteres sustituidos por signos de interrogación porque la codificación <E> no puede representarlos: <N>. UTF-8 conserva todos los caracteres."},
     {125, "Las páginas web HTML se guardan en UTF-8 en lugar de UTF-7 o UTF-32, que los navegadores no pueden leer."},
+    {126, "La tabla tiene más filas de las que caben en una hoja. Se ha guardado en <N> hojas."},
 };
 
 }  // namespace

@@ -124,6 +124,7 @@ constexpr TSprProgramText kTexts[] = {
     {123, "Le parole, i conteggi o l’input che non hai salvato né copiato andranno persi. Chiudere comunque?"},
     {124, "Caratteri sostituiti con \"?\" perché la codifica <E> non può rappresentarli: <N>. UTF-8 conserva tutti i caratteri."},
     {125, "Le pagine web HTML vengono salvate in UTF-8 invece che in UTF-7 o UTF-32, che i browser non sanno leggere."},
+    {126, "La tabella ha più righe di quante ne possa contenere un foglio. È stata salvata su <N> fogli."},
 };
 
 }  // namespace

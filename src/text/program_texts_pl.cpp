@@ -124,6 +124,7 @@ constexpr TSprProgramText kTexts[] = {
     {123, "Słowa, wyniki zliczania lub dane wejściowe, których nie zapisano ani nie skopiowano, zostaną utracone. Mimo to zamknąć?"},
     {124, "Znaki zastąpione przez \"?\", ponieważ kodowanie <E> nie może ich przedstawić: <N>. UTF-8 zachowuje wszystkie znaki."},
     {125, "Strony internetowe HTML są zapisywane w UTF-8 zamiast w UTF-7 lub UTF-32, których przeglądarki nie odczytują."},
+    {126, "Tabela ma więcej wierszy, niż mieści jeden arkusz. Liczba arkuszy, na których ją zapisano: <N>."},
 };
 
 }  // namespace

@@ -124,6 +124,7 @@ constexpr TSprProgramText kTexts[] = {
     {123, "Palavras, contagens ou entradas que você não salvou nem copiou serão perdidas. Fechar mesmo assim?"},
     {124, "Caracteres substituídos por \"?\" porque a codificação <E> não pode representá-los: <N>. O UTF-8 mantém todos os caracteres."},
     {125, "Páginas da web HTML são salvas em UTF-8 em vez de UTF-7 ou UTF-32, que os navegadores não conseguem ler."},
+    {126, "A tabela tem mais linhas do que cabem em uma planilha. Ela foi salva em <N> planilhas."},
 };
 
 }  // namespace
