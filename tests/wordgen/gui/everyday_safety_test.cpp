@@ -40,12 +40,6 @@ std::string Text(const QPlainTextEdit* memo) { return memo->toPlainText().toStdS
 
 class EverydaySafety : public TWordGenFixture {
  protected:
-  static void Show(Tprog& w) {
-    w.resize(515, 610);
-    w.show();
-    w.activateWindow();
-    QApplication::processEvents();
-  }
   static void Set(Tprog& w, int32_t id, int32_t value) {
     w.SP().SettingsObj().Controls()[id].Value = std::to_string(value);
     w.SP().SettingsObj().Controls()[id].ValueInt = value;

@@ -20,15 +20,7 @@
 
 namespace {
 
-class WindowNotices : public TWordGenFixture {
- protected:
-  static void Show(Tprog& w) {
-    w.resize(515, 610);
-    w.show();
-    w.activateWindow();
-    QApplication::processEvents();
-  }
-};
+class WindowNotices : public TWordGenFixture {};
 
 TEST_F(WindowNotices, EscapeThenAKeyKeepsTheWindowAndTheWords) {
   TProgOptions options = Options();
