@@ -202,7 +202,13 @@ void TQuoteObj::Write(TTextBuffer& out, const TStrArray2D& table, TSeparatorSour
       // Cells past the end of a short row are empty.
       const std::string& cell = c < row.size() ? row[c] : kEmpty;
       const bool same = above && cell == (c < above->size() ? (*above)[c] : kEmpty);
-      AppendField(out, same ? kEmpty : cell, listTest);
+      const std::string& field = same ? kEmpty : cell;
+      if (cells == 1 && field.empty())
+        // The only field of its row, empty: an empty line, which readers skip
+        // or take for no field at all, unless it is quoted.
+        out.Put(QuoteChar + QuoteChar);
+      else
+        AppendField(out, field, listTest);
       if (c + 1 < cells)
         out.Put(nextField());
       else if (r + 1 < table.size())

@@ -16,7 +16,8 @@ class TQuoteObj {
   TQuoteObj(std::string separatorLines, std::string separatorFields, std::string quoteChar, bool quoteAllFields);
 
   // Separators and the quote may be texts of any length; an empty quote
-  // character means nothing is ever quoted.
+  // character means nothing is ever quoted. A row whose only field is empty
+  // is written as two quote characters (an empty line without one).
   std::string SeparatorLines;
   std::string SeparatorFields;
   std::string QuoteChar;

@@ -1,9 +1,6 @@
 #include "documents/html_writer.h"
 
-#include <iconv.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 
 #include "documents/html_writer_escape.h"
@@ -17,32 +14,6 @@
 namespace {
 
 std::string Num(double value, const char* unit) { return CreateUnitString(value, unit, '.'); }
-
-// GB 18030 covers every character, so nothing is lost; the foundation's
-// conversion leaves that code page as UTF-8, which would contradict the label.
-std::string UTF8ToGB18030(const std::string& text) {
-  const std::string in = UTF8Repair(text);
-  std::string out;
-  iconv_t cd = iconv_open("GB18030", "UTF-8");
-  if (cd == reinterpret_cast<iconv_t>(-1)) return in;
-  char buf[16384];
-  char* inPtr = const_cast<char*>(in.data());
-  size_t inLeft = in.size();
-  while (inLeft > 0) {
-    char* outPtr = buf;
-    size_t outLeft = sizeof buf;
-    const size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    out.append(buf, static_cast<size_t>(outPtr - buf));
-    if (r != static_cast<size_t>(-1)) break;
-    if (errno == E2BIG) continue;
-    // Cannot happen after the repair; never loop on it.
-    out += '?';
-    ++inPtr;
-    --inLeft;
-  }
-  iconv_close(cd);
-  return out;
-}
 
 // The pages that hold one byte per character; a character they lack is
 // written as a reference.
@@ -63,7 +34,6 @@ bool IsSingleBytePage(int32_t codePage) {
 // cannot be found before the encoding is known.
 std::string HtmlMark(int32_t codePage, bool writeBOM) {
   codePage = HtmlCodePage(codePage);
-  if (codePage == cpGB18030) return writeBOM ? std::string("\x84\x31\x95\x33") : std::string();
   const bool wide = codePage == cpUTF16LE || codePage == cpUTF16BE;
   return (writeBOM || wide) ? CodePageBOM(codePage) : std::string();
 }
@@ -98,13 +68,9 @@ std::string HtmlCharsetName(int32_t codePage) {
 
 void AppendHtmlBytes(std::string& out, std::string_view text, int32_t codePage, bool& inStyle) {
   codePage = HtmlCodePage(codePage);
-  if (codePage == cpGB18030) {
-    out += UTF8ToGB18030(std::string(text));
-    return;
-  }
   if (!IsSingleBytePage(codePage)) {
-    // UTF-8 and UTF-16 hold every character.
-    if (codePage == cpUTF16LE || codePage == cpUTF16BE)
+    // UTF-8, UTF-16 and GB 18030 hold every character.
+    if (codePage == cpUTF16LE || codePage == cpUTF16BE || codePage == cpGB18030)
       out += UTF8ToCodePageBytes(text, codePage);
     else
       out += text;
@@ -125,6 +91,15 @@ void AppendHtmlBytes(std::string& out, std::string_view text, int32_t codePage, 
     }
     const size_t start = pos;
     const char32_t cp = UTF8DecodeAt(text, pos);
+    if (cp >= 0x80 && cp <= 0x9F && !inStyle) {
+      // HTML readers take a reference from 128 to 159, and the bytes 0x80 to
+      // 0x9F under the labels iso-8859-1 and us-ascii, for characters of
+      // windows-1252 ("&#133;" reads as an ellipsis); the windows pages lack
+      // most C1 controls. In a single-byte page one is a blank, like the
+      // other controls.
+      out += ' ';
+      continue;
+    }
     const std::string_view character = text.substr(start, pos - start);
     const std::string bytes = UTF8ToCodePageBytes(character, codePage);
     if (bytes != "?") {

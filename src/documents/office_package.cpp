@@ -4,6 +4,7 @@
 #include <unistd.h>
 #include <zlib.h>
 
+#include <cerrno>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -20,7 +21,11 @@ namespace {
 
 bool ReadWholeFile(const std::string& path, std::string& data) {
   struct stat st {};
-  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  if (::stat(path.c_str(), &st) != 0) return false;
+  if (!S_ISREG(st.st_mode)) {
+    errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    return false;
+  }
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
   data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -264,18 +269,29 @@ void TOfficePackage::AddStreamedPart(std::string AEntryName, TOfficePartWriter A
 
 bool TOfficePackage::AddFileFromDisk(std::string AEntryName, const std::string& APath) {
   std::string data;
-  if (!ReadWholeFile(APath, data)) return false;
+  errno = 0;
+  if (!ReadWholeFile(APath, data)) {
+    // The save that needed the file fails for this reason.
+    SetLastFileWriteError(errno != 0 ? errno : EIO);
+    return false;
+  }
   AddPart(std::move(AEntryName), std::move(data));
   return true;
 }
 
 bool TOfficePackage::SaveToFile(const std::string& AFileName) const {
-  if (FEntries.empty() || AFileName.empty()) return false;
+  // Every refusal leaves its reason for the message that reports it.
+  const auto refuse = [](int reason) {
+    SetLastFileWriteError(reason);
+    return false;
+  };
+  if (AFileName.empty()) return refuse(ENOENT);
+  if (FEntries.empty()) return refuse(EINVAL);
   struct stat old {};
   // A link must lead to a file or to nothing; the archive replaces that file.
   if (::lstat(AFileName.c_str(), &old) == 0) {
-    if (S_ISLNK(old.st_mode) && ::stat(AFileName.c_str(), &old) != 0) return false;
-    if (!S_ISREG(old.st_mode)) return false;
+    if (S_ISLNK(old.st_mode) && ::stat(AFileName.c_str(), &old) != 0) return refuse(errno);
+    if (!S_ISREG(old.st_mode)) return refuse(S_ISDIR(old.st_mode) ? EISDIR : EINVAL);
   }
   const auto write = [this](int fd) {
     TZipArchiveWriter zip(fd);

@@ -41,7 +41,7 @@ class TOfficePackage {
   // after the entries before it.
   void AddStreamedPart(std::string AEntryName, TOfficePartWriter AWriter);
   // Appends an entry with the bytes of a file read now; false, and nothing
-  // added, when the file cannot be read.
+  // added, when the file cannot be read (its reason in LastFileWriteError).
   bool AddFileFromDisk(std::string AEntryName, const std::string& APath);
 
   int32_t Count() const { return static_cast<int32_t>(FEntries.size()); }
@@ -53,6 +53,8 @@ class TOfficePackage {
   // but is no regular file or is write-protected, a link leads nowhere, the
   // folder is missing, or the archive cannot be written (an entry or the whole
   // archive beyond the 4 GB of a ZIP file without its 64-bit extension).
+  // Every failure leaves its reason in LastFileWriteError (EISDIR for a
+  // folder, EINVAL for any other target that is no regular file).
   bool SaveToFile(const std::string& AFileName) const;
 
  private:

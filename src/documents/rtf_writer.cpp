@@ -19,12 +19,33 @@ std::string HalfPoints(double points) { return std::to_string(static_cast<long l
 
 std::string Int(int64_t value) { return std::to_string(value); }
 
-// One UTF-16 unit as RTF's signed 16-bit parameter, at least four digits.
-void AppendUnit(std::string& out, uint16_t unit) {
+// The code page of the document's \ansi: a reader that does not know "\u"
+// shows the fallback byte after it, read in this code page.
+constexpr int32_t kDocumentCodePage = cpWindows1252;
+
+void AppendHexByte(std::string& out, unsigned char b) {
+  static const char kHex[] = "0123456789abcdef";
+  out += "\\'";
+  out += kHex[b >> 4];
+  out += kHex[b & 0x0F];
+}
+
+// One UTF-16 unit as RTF's signed 16-bit parameter (at least four digits),
+// then its fallback as a hex byte. Every reader skips a "\'" byte as the one
+// character "\uc1" announces; after a literal "?" there some readers (pandoc,
+// unrtf) drop the letter that follows as well.
+void AppendUnit(std::string& out, uint16_t unit, unsigned char fallback) {
   const int value = unit >= 0x8000 ? static_cast<int>(unit) - 0x10000 : static_cast<int>(unit);
   char buf[16];
-  std::snprintf(buf, sizeof buf, value < 0 ? "\\u-%04d?" : "\\u%04d?", value < 0 ? -value : value);
+  std::snprintf(buf, sizeof buf, value < 0 ? "\\u-%04d" : "\\u%04d", value < 0 ? -value : value);
   out += buf;
+  AppendHexByte(out, fallback);
+}
+
+// The character in the document's code page, or "?" where it has none.
+unsigned char FallbackByte(char32_t cp) {
+  const std::string b = UTF8ToCodePageBytes(UTF8Encode(cp), kDocumentCodePage);
+  return b.size() == 1 ? static_cast<unsigned char>(b[0]) : static_cast<unsigned char>('?');
 }
 
 }  // namespace
@@ -32,6 +53,13 @@ void AppendUnit(std::string& out, uint16_t unit) {
 std::string RtfUnicodeEscape(std::string_view text) {
   std::string out;
   out.reserve(text.size());
+  bool announced = false;
+  // Stated before the first "\u" of the text: its group then skips one
+  // fallback character after each, whatever the reader's default.
+  const auto announce = [&] {
+    if (!announced) out += "\\uc1";
+    announced = true;
+  };
   size_t pos = 0;
   while (pos < text.size()) {
     const auto b = static_cast<unsigned char>(text[pos]);
@@ -54,7 +82,14 @@ std::string RtfUnicodeEscape(std::string_view text) {
         // six-per-em spaces; every second blank written as \u32 keeps each
         // piece one blank long, and every reader takes \u32 for a blank.
         bool literal = true;
-        for (--pos; pos < text.size() && text[pos] == ' '; ++pos, literal = !literal) out += literal ? " " : "\\u32?";
+        for (--pos; pos < text.size() && text[pos] == ' '; ++pos, literal = !literal) {
+          if (literal) {
+            out += ' ';
+            continue;
+          }
+          announce();
+          AppendUnit(out, ' ', ' ');
+        }
         continue;
       }
       if (b == '\\' || b == '{' || b == '}') out += '\\';
@@ -62,12 +97,13 @@ std::string RtfUnicodeEscape(std::string_view text) {
       continue;
     }
     const char32_t cp = UTF8DecodeAt(text, pos);
+    announce();
     if (cp >= 0x10000) {
       const char32_t v = cp - 0x10000;
-      AppendUnit(out, static_cast<uint16_t>(0xD800 + (v >> 10)));
-      AppendUnit(out, static_cast<uint16_t>(0xDC00 + (v & 0x3FF)));
+      AppendUnit(out, static_cast<uint16_t>(0xD800 + (v >> 10)), '?');
+      AppendUnit(out, static_cast<uint16_t>(0xDC00 + (v & 0x3FF)), '?');
     } else {
-      AppendUnit(out, static_cast<uint16_t>(cp));
+      AppendUnit(out, static_cast<uint16_t>(cp), FallbackByte(cp));
     }
   }
   return out;
@@ -100,14 +136,9 @@ std::string RtfUnicodeEscapeGB2312(std::string_view text) {
   } else {
     bytes = in;
   }
-  static const char kHex[] = "0123456789abcdef";
   std::string out;
   out.reserve(bytes.size() * 4);
-  for (unsigned char b : bytes) {
-    out += "\\'";
-    out += kHex[b >> 4];
-    out += kHex[b & 0x0F];
-  }
+  for (unsigned char b : bytes) AppendHexByte(out, b);
   return out;
 }
 

@@ -33,7 +33,11 @@ class TDocRTF : public TBaseDocument {
 
 // Backslash and braces escaped; every character from U+0080 on as "\u" with
 // its UTF-16 units as signed 16-bit numbers (a pair above U+FFFF), each
-// followed by "?". Bytes that are no UTF-8 count as U+FFFD; NUL is left out.
+// followed by its fallback: the character in code page 1252 (the code page
+// of "\ansi") as a "\'" byte, "\'3f" where that has none. "\uc1" comes before
+// the first of them. Every second blank of a run is "\u32" with a blank as its
+// fallback; TAB is "\tab", a line break "\line". Bytes that are no UTF-8
+// count as U+FFFD; NUL is left out.
 std::string RtfUnicodeEscape(std::string_view text);
 // The text in code page 936 (GB2312/GBK), every byte as "\'" and two
 // lower-case hex digits; characters the code page lacks become "?".

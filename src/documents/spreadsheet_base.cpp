@@ -268,9 +268,14 @@ int32_t SpreadsheetSheetCount(size_t rowCount, size_t headerRows, size_t rowsPer
 
 std::string ValidSheetName(std::string_view name) {
   std::string out;
-  // The forbidden characters are ASCII, which never occurs inside another character's bytes.
-  for (char c : LeadingUTF16Units(name, kSheetNameUnits))
-    out += std::string_view("[]:*?/\\").find(c) != std::string_view::npos ? '_' : c;
+  // The refused characters are ASCII, which never occurs inside another
+  // character's bytes. Control characters are refused too: TAB, CR and LF
+  // would come back as blanks, the others cannot be written in XML at all.
+  for (char c : LeadingUTF16Units(name, kSheetNameUnits)) {
+    const bool refused =
+        static_cast<unsigned char>(c) < 0x20 || std::string_view("[]:*?/\\").find(c) != std::string_view::npos;
+    out += refused ? '_' : c;
+  }
   size_t b = 0, e = out.size();
   while (b < e && out[b] == '\'') ++b;
   while (e > b && out[e - 1] == '\'') --e;

@@ -166,9 +166,8 @@ class TDocBaseSpreadsheetMinimal {
 bool IsSpreadsheetNumber(std::string_view text);
 
 // A sheet name that spreadsheet programs open under that same name: each of
-// []:*?/\ becomes "_", the name is cut to 31 characters (counted in UTF-16
-// units, as they count), apostrophes at its ends are dropped, and a name left
-// empty becomes "Sheet".
+// []:*?/\ and each control character (TAB, LF, CR included) becomes "_", the name is cut to 31 characters (counted in
+// UTF-16 units, as they count), apostrophes at its ends are dropped, and a name left empty becomes "Sheet".
 std::string ValidSheetName(std::string_view name);
 
 // The parts of a cell holding one web-page link: the text before the link,

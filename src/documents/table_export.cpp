@@ -1,6 +1,7 @@
 #include "documents/table_export.h"
 
 #include <algorithm>
+#include <cerrno>
 
 #include "documents/csv_writer.h"
 #include "documents/dif_writer.h"
@@ -11,6 +12,7 @@
 #include "foundation/posix_files.h"
 #include "foundation/str_arrays.h"
 #include "foundation/text_files.h"
+#include "foundation/utf8.h"
 
 namespace {
 
@@ -144,6 +146,13 @@ void TDocCSV::WriteText(TTextBuffer& out) {
 }
 
 bool TDocCSV::SaveToFileCSV(const std::string& fileName) {
+  // A quote of several characters cannot always be told apart from the
+  // field's text: with "\"\"" the field a" ends in three quotes, of which a
+  // reader cannot say which close it. No reader takes such a quote either.
+  if (UTF8Length(FQuoteCharacter.GetCharsForWriting()) > 1) {
+    SetLastFileWriteError(EINVAL);
+    return false;
+  }
   try {
     if (Encoding == cpUTF8 || Encoding == cpUTF8BOM) {
       // UTF-8 needs no conversion: the text goes to the file piece by piece

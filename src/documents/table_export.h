@@ -62,6 +62,8 @@ class TDocCSV {
   std::string AsText();
   // The same text written into a buffer, which may stream it on row by row.
   void WriteText(TTextBuffer& out);
+  // False, with EINVAL as the reason and no file written, for a quote of
+  // more than one character.
   bool SaveToFileCSV(const std::string& fileName);
   bool SaveToFileXLSX(const std::string& fileName);
   bool SaveToFileODS(const std::string& fileName);

@@ -75,6 +75,14 @@ void AppendSanitized(std::string& out, std::string_view text, TEscapeMode mode) 
     }
     if (c < 0x20) {
       if (c == '\t' || c == '\n' || c == '\r') {
+        // A parser reads TAB, CR and LF in an attribute value as blanks and a
+        // CR in text as LF; as references they stay what they are.
+        const bool keep = mode == TEscapeMode::None || (mode == TEscapeMode::Text && c != '\r');
+        if (!keep) {
+          flush(i);
+          out += c == '\t' ? "&#9;" : c == '\n' ? "&#10;" : "&#13;";
+          runStart = i + 1;
+        }
         ++i;
         continue;
       }

@@ -5,7 +5,9 @@
 //
 // Everything rendered is well-formed whatever the caller passes as text:
 // characters XML 1.0 forbids are dropped, bytes that are not valid UTF-8 become
-// blanks, and attribute values are escaped once (&, <, >, ").
+// blanks, and attribute values are escaped once (&, <, >, "). Where a parser
+// would normalise them, TAB, CR and LF are written as character references:
+// all three in attribute values, CR in text.
 #pragma once
 
 #include <cstdint>
@@ -17,12 +19,13 @@
 #include "foundation/containers_maps.h"
 
 // The text with &, <, >, ' and " written as entities (the ampersand first, so
-// the entities are not escaped again), forbidden characters dropped and every
-// byte that is not part of valid UTF-8 replaced by a blank.
+// the entities are not escaped again), CR as "&#13;", forbidden characters
+// dropped and every byte that is not part of valid UTF-8 replaced by a blank.
 std::string EscapeXMLText(std::string_view text);
 void AppendEscapedXMLText(std::string& out, std::string_view text);
-// An attribute value for double quotes: &, <, > and " as entities, forbidden
-// characters dropped, invalid bytes as blanks.
+// An attribute value for double quotes: &, <, > and " as entities, TAB, LF
+// and CR as "&#9;", "&#10;" and "&#13;", forbidden characters dropped,
+// invalid bytes as blanks.
 void AppendEscapedXMLAttributeValue(std::string& out, std::string_view value);
 // Only the characters XML 1.0 forbids dropped and invalid bytes as blanks; for
 // text that the caller has escaped and marked up itself.

@@ -14,6 +14,8 @@ std::string CodePageBOM(int32_t codePage) {
     case cpUTF32BE: return std::string("\x00\x00\xFE\xFF", 4);
     case cpUTF16LE: return "\xFF\xFE";
     case cpUTF16BE: return "\xFE\xFF";
+    // U+FEFF in GB 18030.
+    case cpGB18030: return "\x84\x31\x95\x33";
     default: return "";
   }
 }

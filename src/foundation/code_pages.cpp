@@ -313,6 +313,21 @@ std::string GB18030ToUTF8(std::string_view bytes) {
   return out;
 }
 
+// GB 18030 holds every character: nothing is replaced (invalid UTF-8 is
+// repaired first).
+std::string UTF8ToGB18030(std::string_view text) {
+  const std::string repaired = UTF8IsValid(text) ? std::string() : UTF8Repair(text);
+  const std::string_view in = repaired.empty() ? text : std::string_view(repaired);
+  std::string out;
+  out.reserve(in.size());
+  if (!IconvConvert("GB18030", "UTF-8", in, out, [](std::string_view, std::string& o) -> size_t {
+        o += '?';
+        return 1;
+      }))
+    return std::string(in);
+  return out;
+}
+
 }  // namespace
 
 std::string CodePageBytesToUTF8(std::string bytes, int32_t codePage) {
@@ -344,11 +359,10 @@ std::string CodePageBytesToUTF8(std::string bytes, int32_t codePage) {
       if (UTF8SkipASCII(v, 0) == v.size()) return bytes;
       return DecodeInOnePiece(v, cpASCII);
     case cpGB18030: {
-      // Only the mark tells that the bytes really are GB 18030; without it
-      // they are taken as they stand, as for every id without a conversion
-      // (that is also how SaveString writes this id).
+      // Earlier versions wrote this id as UTF-8: text without the mark that
+      // is valid UTF-8 is taken as it stands.
       const size_t mark = CodePageMarkLength(v, codePage);
-      if (mark == 0) return bytes;
+      if (mark == 0 && UTF8IsValid(v)) return bytes;
       return GB18030ToUTF8(v.substr(mark));
     }
     default:
@@ -391,6 +405,7 @@ std::string UTF8ToCodePageBytes(std::string_view text, int32_t codePage) {
     case cpUTF32BE: return UTF8ToUTF32Bytes(text, true);
     case cpUTF7ANSI:
     case cpUTF7: return WideStringToUTF7(UTF8ToUTF16(text));
+    case cpGB18030: return UTF8ToGB18030(text);
     default:
       if (IsSingleByteCodePage(codePage)) return UTF8ToSingleByte(text, TableOf(codePage));
       return std::string(text);

@@ -107,9 +107,12 @@ size_t CodePageMarkLength(std::string_view head, int32_t codePage);
 // Converts a file's bytes in the given code page to UTF-8, skipping the mark
 // where that code page has one. Text taken as UTF-8 is validated: invalid
 // bytes become U+FFFD. Ids without a conversion give the bytes unchanged.
+// GB 18030 without its mark that is valid UTF-8 is read as UTF-8, as earlier
+// versions wrote that id.
 std::string CodePageBytesToUTF8(std::string bytes, int32_t codePage);
 // Converts UTF-8 text to the bytes of a code page (no mark). A character that
-// a single-byte code page cannot hold becomes one "?".
+// a single-byte code page cannot hold becomes one "?"; GB 18030 holds every
+// character.
 std::string UTF8ToCodePageBytes(std::string_view text, int32_t codePage);
 // How many characters of UTF-8 text UTF8ToCodePageBytes writes as that "?"
 // because the code page cannot hold them; 0 for the Unicode code pages and

@@ -118,7 +118,8 @@ std::string FileFormatExtensionOfText(const std::string& text) {
 std::string ExtractFolderNameOfLevel(const std::string& fileName, int32_t level) {
   std::string s = fileName;
   if (!s.empty() && s.back() == '/') s.pop_back();
-  size_t sep = s.find_last_of(kFolderSeparators);
+  // Only "/" separates folders here: a backslash is an ordinary character of a name on this platform.
+  size_t sep = s.rfind('/');
   std::string folderPart = sep == std::string::npos ? std::string() : s.substr(0, sep);
   TStrArray parts;
   Explode(parts, "/", folderPart);

@@ -133,26 +133,25 @@ TIntArray CreateIntArrayFromNumberAndRangeStr(std::string_view text, bool sort, 
                                               int32_t offsetPositive, int32_t offsetNegative, size_t maxNumbers) {
   maxNumbers = std::min(maxNumbers, kMaxRangeListNumbers);
   TIntArray result;
-  const std::string replaced = StringReplaceFast(text, ";", ",");
-  TStrArray entries;
-  if (replaced.find(',') == std::string::npos) {
-    entries.push_back(Trim(replaced));
-  } else {
-    Explode(entries, ",", replaced);
-    for (auto& e : entries) e = Trim(e);
-  }
-  for (const auto& entry : entries) {
+  // ";" separates like ",". One entry at a time: a text of many separators
+  // must not become as many strings.
+  auto read = [&result, maxNumbers](std::string_view raw) {
+    const std::string entry = Trim(raw);
     int32_t value, a, b;
     if (!entry.empty() && TryStrToInt(entry, value)) {
       if (result.size() < maxNumbers) result.push_back(value);
     } else if (DivideStringAndIsInt(entry, "-", a, b)) {
       const int64_t lo = std::min(a, b), hi = std::max(a, b);
       // A typed "1-2000000000" must not ask for billions of numbers.
-      if (static_cast<int64_t>(result.size()) + (hi - lo + 1) > static_cast<int64_t>(maxNumbers)) continue;
+      if (static_cast<int64_t>(result.size()) + (hi - lo + 1) > static_cast<int64_t>(maxNumbers)) return;
       for (int64_t v = lo; v <= hi; ++v) result.push_back(static_cast<int32_t>(v));
     }
-  }
-  if (!replaced.empty()) {
+  };
+  size_t start = 0;
+  for (size_t comma; (comma = text.find_first_of(",;", start)) != std::string_view::npos; start = comma + 1)
+    read(text.substr(start, comma - start));
+  read(text.substr(start));
+  if (!text.empty()) {
     if (sort) SortIntArrayUp(result);
     if (removeDuplicates) result = DeleteDoubleElementsFromArray(result);
     if (offsetPositive != 0) IncArrayElementsPos(result, offsetPositive);

@@ -109,12 +109,16 @@ int32_t Explode(TStrArray& arr, std::string_view delimiter, std::string_view tex
   return ExplodeCopyDelete(arr, delimiter, text);
 }
 
+std::string_view LineBreakOfText(std::string_view text) {
+  if (text.find("\r\n") != std::string_view::npos) return "\r\n";
+  if (text.find('\n') != std::string_view::npos) return "\n";
+  if (text.find('\r') != std::string_view::npos) return "\r";
+  return {};
+}
+
 int32_t ExplodeAtCRLF_CR_LF_LineBreaks(TStrArray& arr, std::string_view text) {
-  if (text.find("\r\n") != std::string_view::npos) return ExplodeAt2Chars(arr, "\r\n", text);
-  if (text.find('\n') != std::string_view::npos) return ExplodeAtChar(arr, '\n', text);
-  if (text.find('\r') != std::string_view::npos) return ExplodeAtChar(arr, '\r', text);
-  arr.emplace_back(text);
-  return LastIndexOf(arr);
+  ForEachLineAtCRLF_CR_LF_LineBreaks(text, [&arr](std::string_view line) { arr.emplace_back(line); });
+  return LineBreakOfText(text).empty() ? LastIndexOf(arr) : LengthOf(arr);
 }
 
 int32_t ExplodeAtMultipleChars(TStrArray& arr, const TCharSet& chars, std::string_view text) {
@@ -201,22 +205,15 @@ int32_t ExplodeWithQuotes_S(TStrArray& arr, std::string_view text, std::string_v
   return LastIndexOf(arr);
 }
 
-int32_t ExplodeWithQuotes_C(TStrArray& arr, std::string_view text, char separator, char quote) {
-  if (text.empty()) {
-    arr.emplace_back();
-    return LastIndexOf(arr);
-  }
-  const std::string_view quoteText(&quote, 1);
-  const size_t n = text.size();
-  size_t fieldStart = 0;
+bool TQuotedFieldReader::Next(std::string& field) {
+  if (FDone) return false;
+  const size_t n = FText.size();
+  size_t fieldStart = FPos;
   size_t closeWidth = 0;
   bool inQuotes = false;
-  for (size_t pos = 0; pos <= n; ++pos) {
-    if (pos == n || (!inQuotes && text[pos] == separator)) {
-      AppendQuotedField(arr, text, fieldStart, pos >= closeWidth ? pos - closeWidth : 0, quoteText);
-      fieldStart = pos + 1;
-      closeWidth = 0;
-    } else if (text[pos] == quote) {
+  size_t pos = FPos;
+  for (; pos < n && (inQuotes || FText[pos] != FSeparator); ++pos) {
+    if (FText[pos] == FQuote) {
       if (!inQuotes && pos == fieldStart) fieldStart = pos + 1;
       if (inQuotes) closeWidth = 1;
       inQuotes = !inQuotes;
@@ -224,6 +221,27 @@ int32_t ExplodeWithQuotes_C(TStrArray& arr, std::string_view text, char separato
       closeWidth = 0;
     }
   }
+  // pos - closeWidth may lie before the field start when the separator
+  // follows directly on another field; the field is then empty.
+  const size_t to = pos >= closeWidth ? pos - closeWidth : 0;
+  field.assign(FText.substr(fieldStart, to > fieldStart ? to - fieldStart : 0));
+  if (field.find(FQuote) != std::string::npos) {
+    // Doubled quotes become one, read from the left.
+    size_t kept = 0;
+    for (size_t i = 0; i < field.size(); ++i) {
+      field[kept++] = field[i];
+      if (field[i] == FQuote && i + 1 < field.size() && field[i + 1] == FQuote) ++i;
+    }
+    field.resize(kept);
+  }
+  FDone = pos == n;
+  FPos = pos + 1;
+  return true;
+}
+
+int32_t ExplodeWithQuotes_C(TStrArray& arr, std::string_view text, char separator, char quote) {
+  TQuotedFieldReader fields(text, separator, quote);
+  for (std::string field; fields.Next(field);) arr.push_back(field);
   return LastIndexOf(arr);
 }
 

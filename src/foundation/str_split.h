@@ -32,6 +32,20 @@ inline constexpr size_t kExplodePointerMinTextBytes = 20000;
 // else LF, else CR. Returns the new length; a text without a line break
 // (or empty) is appended whole and its index is returned.
 int32_t ExplodeAtCRLF_CR_LF_LineBreaks(TStrArray& arr, std::string_view text);
+// The break ExplodeAtCRLF_CR_LF_LineBreaks splits at; empty for a text without one.
+std::string_view LineBreakOfText(std::string_view text);
+// Hands visit the lines ExplodeAtCRLF_CR_LF_LineBreaks would append, as views
+// into the text, one at a time: a reader that looks at a line and lets it go
+// holds no copy of the whole text, however many lines it has.
+template <class TVisit>
+void ForEachLineAtCRLF_CR_LF_LineBreaks(std::string_view text, TVisit&& visit) {
+  const std::string_view lineBreak = LineBreakOfText(text);
+  size_t start = 0;
+  for (size_t at; !lineBreak.empty() && (at = text.find(lineBreak, start)) != std::string_view::npos;
+       start = at + lineBreak.size())
+    visit(text.substr(start, at - start));
+  visit(text.substr(start));
+}
 // Splits at every CR LF, LF and CR, so that a text whose lines end in mixed
 // kinds loses no line. Appends to the array; a final line break ends the last
 // line instead of starting an empty one, and an empty text appends nothing.
@@ -49,6 +63,25 @@ int32_t ExplodeWithQuotes(TStrArray& arr, std::string_view text, std::string_vie
 // The byte variant (one-byte separator and quote) and the string variant.
 int32_t ExplodeWithQuotes_C(TStrArray& arr, std::string_view text, char separator, char quote);
 int32_t ExplodeWithQuotes_S(TStrArray& arr, std::string_view text, std::string_view separator, std::string_view quote);
+
+// The fields of ExplodeWithQuotes_C one at a time, for a reader that needs only
+// some of them or joins them as it goes: a text of many short fields then costs
+// no array of strings. The text must outlive the reader.
+class TQuotedFieldReader {
+ public:
+  TQuotedFieldReader(std::string_view text, char separator, char quote)
+      : FText(text), FSeparator(separator), FQuote(quote) {}
+  // The next field (quotes removed, doubled quotes made single) into field;
+  // false when every field was read. An empty text has one empty field.
+  bool Next(std::string& field);
+
+ private:
+  std::string_view FText;
+  char FSeparator;
+  char FQuote;
+  size_t FPos = 0;
+  bool FDone = false;
+};
 
 // Lines at the line separator, fields at the field separator, no quoting.
 // Returns the index of the table's last row.

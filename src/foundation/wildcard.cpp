@@ -11,12 +11,13 @@ bool MatchesWildcard(std::string_view text, std::string_view mask, bool caseSens
   // Greedy matching with one backtrack point: linear in practice, never exponential.
   size_t ti = 0, mi = 0, star = std::u32string::npos, mark = 0;
   while (ti < t.size()) {
-    if (mi < m.size() && (m[mi] == U'?' || m[mi] == t[ti])) {
-      ++ti;
-      ++mi;
-    } else if (mi < m.size() && m[mi] == U'*') {
+    // A "*" in the mask is always a wildcard, also where the text holds a "*" itself.
+    if (mi < m.size() && m[mi] == U'*') {
       star = mi++;
       mark = ti;
+    } else if (mi < m.size() && (m[mi] == U'?' || m[mi] == t[ti])) {
+      ++ti;
+      ++mi;
     } else if (star != std::u32string::npos) {
       mi = star + 1;
       ti = ++mark;

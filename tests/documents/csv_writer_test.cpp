@@ -20,6 +20,12 @@ TEST(CsvWriter, FixedSeparators) {
       {"one row, no trailing break", {{"a", "b"}}, "\n", ",", "\"", false, false, "a,b"},
       {"empty row inside", {{"a"}, {}, {"b"}}, "\n", ",", "\"", false, false, "a\n\nb"},
       {"empty row last", {{"a"}, {}}, "\n", ",", "\"", false, false, "a\n\n"},
+      // An empty only field is quoted, or readers lose the row (pandas) or the
+      // last one (every reader); without a quote character it stays an empty line.
+      {"one column, empty items", {{"a"}, {""}, {"b"}, {""}}, "\n", ",", "\"", false, false, "a\n\"\"\nb\n\"\""},
+      {"one column, no quote character", {{"a"}, {""}, {"b"}}, "\n", ",", "", false, false, "a\n\nb"},
+      {"one column, shortened", {{"x"}, {"x"}}, "\n", ",", "'", false, true, "x\n''"},
+      {"two empty fields stay bare", {{"", ""}}, "\n", ",", "\"", false, false, ","},
       {"quote doubled", {{"a\"b"}}, "\n", ",", "\"", false, false, "\"a\"\"b\""},
       {"separator quoted", {{"a,b", "c"}}, "\n", ",", "\"", false, false, "\"a,b\",c"},
       {"all quoted, empty field", {{"a", ""}}, "\n", ",", "\"", true, false, "\"a\",\"\""},

@@ -177,6 +177,16 @@ TEST(HtmlWriter, CharactersTheCodePageLacksBecomeReferences) {
   EXPECT_EQ(HtmlFileBytes(text, 1251, false), "<td>&#1513; &#233; &#128512; ?</td>");
   EXPECT_EQ(HtmlFileBytes("<style>p{font-family:\"\xE5\xAE\x8B\"}</style><p>\xE5\xAE\x8B</p>", 1252, false),
             "<style>p{font-family:\"\\5b8b \"}</style><p>&#23435;</p>");
+  // A C1 control has no reference that readers take for it (128 to 159 are
+  // windows-1252 to them): a blank, as for the other controls, in every
+  // single-byte page; the Unicode pages hold it.
+  for (int32_t codePage : {1252, 0, 88591, 88592, 1250, 1251, 1253})
+    EXPECT_EQ(HtmlFileBytes("<td>a\xC2\x85"
+                            "b\xC2\x80\xC2\x81\xC2\x9F</td>",
+                            codePage, false),
+              "<td>a b   </td>")
+        << codePage;
+  EXPECT_EQ(HtmlFileBytes("a\xC2\x85", 65001, false), "a\xC2\x85");
   // Code pages that hold every character convert it.
   EXPECT_EQ(HtmlFileBytes("\xD7\xA9", 65001, false), "\xD7\xA9");
   EXPECT_EQ(HtmlFileBytes("\xD7\xA9", 12000, false), "\xD7\xA9");

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "documents/html_writer.h"
+#include "documents_test_support.h"
 #include "test_support.h"
 
 namespace {
@@ -12,6 +13,7 @@ using testsupport::ReadFileBytes;
 using testsupport::RunCommand;
 using testsupport::ShellQuote;
 using testsupport::TempDir;
+using testsupport::WriteFileBytes;
 
 const TStrArray2D kTable = {{"Item", "Count"}, {"a<b & \"c\" 'd'", "5"}, {"\xC3\xA9t\xC3\xA9", "20"}};
 
@@ -36,6 +38,42 @@ TEST(ToolCheckHtml, XmllintFindsNoError) {
     const auto text = RunCommand("xmllint --html --xpath 'string(//tr[3]/td[1])' " + ShellQuote(file) + " 2>&1");
     EXPECT_EQ(text.out, "\xC3\xA9t\xC3\xA9\n") << codePage;
   }
+}
+
+// html5lib reads a C1 control written into a single-byte page as the blank
+// the writer puts for it, never as a windows-1252 character; a UTF-8 page
+// keeps it.
+TEST(ToolCheckHtml, Html5libReadsNoWindowsCharacterForAC1Control) {
+  TempDir dir;
+  const TStrArray2D table = {{"a\xC2\x85"
+                              "b"},
+                             {"\xC2\x80\xC2\x81\xC2\x8D\xC2\x9F"},
+                             {"caf\xC3\xA9 \xE2\x80\xA6"}};
+  std::string checks;
+  for (int32_t codePage : {1252, 88591, 0, 1251, 65001}) {
+    TDocHTML page;
+    page.Encoding = codePage;
+    const std::string file = dir.file("p" + std::to_string(codePage) + ".html");
+    ASSERT_TRUE(page.SaveToFileWithTable(table, file));
+    const bool unicode = codePage == 65001;
+    checks += "('" + file + "', [" + documentstest::PythonText(unicode ? table[0][0] : "a b") + ", " +
+              documentstest::PythonText(unicode ? table[1][0] : "    ") + ", " +
+              documentstest::PythonText(table[2][0]) + "]),\n";
+  }
+  WriteFileBytes(dir.file("check.py"),
+                 "import html5lib\n"
+                 "checks = [\n" +
+                     checks +
+                     "]\n"
+                     "for name, expected in checks:\n"
+                     "    with open(name, 'rb') as f:\n"
+                     "        doc = html5lib.parse(f.read(), namespaceHTMLElements=False)\n"
+                     "    cells = [''.join(td.itertext()) for td in doc.iter('td')]\n"
+                     "    if cells != expected:\n"
+                     "        print(name, repr(cells))\n");
+  const auto r = RunCommand(testsupport::Python3() + " " + ShellQuote(dir.file("check.py")) + " 2>&1");
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.out, "");
 }
 
 TEST(ToolCheckHtml, LibreOfficeCalcReadsTheTable) {

@@ -4,10 +4,21 @@
 #include <sys/stat.h>
 #include <zip.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <functional>
+#include <utility>
+#include <vector>
 
+#include "documents/docx_writer.h"
+#include "documents/html_writer.h"
+#include "documents/odt_writer.h"
+#include "documents/rtf_writer.h"
+#include "documents/table_export.h"
 #include "documents/table_export_buffer.h"
 #include "documents_test_support.h"
+#include "foundation/code_pages.h"
+#include "foundation/text_files.h"
 #include "test_support.h"
 
 namespace {
@@ -167,6 +178,73 @@ TEST(OfficePackage, StreamedPartsReadBackWhole) {
 }
 
 // A file the user protected against writing is not replaced.
+TEST(OfficePackage, RefusalsLeaveTheirReason) {
+  TempDir dir;
+  TOfficePackage empty;
+  SetLastFileWriteError(0);
+  EXPECT_FALSE(empty.SaveToFile(dir.file("none.docx")));
+  EXPECT_EQ(LastFileWriteError(), EINVAL);
+  TOfficePackage package;
+  package.AddPart("a.xml", "<a></a>");
+  EXPECT_FALSE(package.SaveToFile(""));
+  EXPECT_EQ(LastFileWriteError(), ENOENT);
+  std::filesystem::create_symlink(dir.file("nowhere/x"), dir.file("dangling.docx"));
+  EXPECT_FALSE(package.SaveToFile(dir.file("dangling.docx")));
+  EXPECT_EQ(LastFileWriteError(), ENOENT);
+  SetLastFileWriteError(0);
+  EXPECT_FALSE(package.AddFileFromDisk("x", dir.file("nope.png")));
+  EXPECT_EQ(LastFileWriteError(), ENOENT);
+  EXPECT_FALSE(package.AddFileFromDisk("x", dir.str()));
+  EXPECT_EQ(LastFileWriteError(), EISDIR);
+}
+
+// Every writer refuses a folder and a FIFO as its target with the reason;
+// none waits on the FIFO for a reader, and both stay what they were.
+TEST(OfficePackage, EveryWriterGivesTheReasonForAFolderOrAFifo) {
+  TempDir dir;
+  const std::string folder = dir.file("folder");
+  const std::string fifo = dir.file("fifo");
+  std::filesystem::create_directory(folder);
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  const TStrArray2D table = {{"a", "1"}};
+  TDocCSV hub;
+  hub.UseTable(table);
+  TDocDOCX docx;
+  TDocODT odt;
+  TDocRTF rtf;
+  TDocHTML html;
+  for (TBaseDocument* document : std::initializer_list<TBaseDocument*>{&docx, &odt, &rtf, &html})
+    document->Page().AddParagraph("a", -1);
+  const std::vector<std::pair<std::string, std::function<bool(const std::string&)>>> writers = {
+      {"DOCX", [&](const std::string& f) { return docx.SaveToFile(f); }},
+      {"ODT", [&](const std::string& f) { return odt.SaveToFile(f); }},
+      {"XLSX", [&](const std::string& f) { return hub.SaveToFileXLSX(f); }},
+      {"ODS", [&](const std::string& f) { return hub.SaveToFileODS(f); }},
+      {"RTF", [&](const std::string& f) { return rtf.SaveToFile(f); }},
+      {"HTML", [&](const std::string& f) { return html.SaveToFileWithTable(table, f); }},
+      {"CSV", [&](const std::string& f) { return hub.SaveToFileCSV(f); }},
+      {"DIF", [&](const std::string& f) { return hub.SaveToFileDIF(f); }},
+      {"TXT", [&](const std::string& f) { return SaveString("a", f, cpUTF8, false, false); }},
+  };
+  for (const auto& [name, save] : writers) {
+    for (const auto& [target, reason] : {std::pair{folder, EISDIR}, std::pair{fifo, EINVAL}}) {
+      SetLastFileWriteError(0);
+      bool saved = true;
+      try {
+        saved = save(target);
+      } catch (const EFileError& e) {
+        saved = false;
+        SetLastFileWriteError(e.ErrorNumber);
+      }
+      EXPECT_FALSE(saved) << name << " " << target;
+      EXPECT_EQ(LastFileWriteError(), reason) << name << " " << target;
+    }
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(folder));
+  EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+}
+
 TEST(OfficePackage, WriteProtectedTargetIsKept) {
   TempDir dir;
   const std::string target = dir.file("p.docx");

@@ -1,11 +1,11 @@
 // One table of awkward texts written in every format and read back by the
 // readers people use for that format: Python's csv module for CSV, pandas and
 // openpyxl for XLSX, pandas and odfpy for ODS, html5lib for HTML, python-docx
-// for DOCX, odfpy for ODT, and LibreOffice for every format it opens (XLSX,
-// ODS and DIF saved by it as CSV, ODT and RTF saved by it as ODT and read
-// by odfpy). What comes
-// back is the text as written, or the text changed by a limit of the format
-// or of the reader, which Expected states and explains.
+// for DOCX, odfpy for ODT, pandoc and unrtf for RTF, and LibreOffice for every
+// format it opens (XLSX, ODS and DIF saved by it as CSV, ODT and RTF saved by
+// it as ODT and read by odfpy). What comes back is the text as written, or
+// the text changed by a limit of the format or of the reader, which Expected
+// states and explains.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -62,6 +62,11 @@ const std::vector<std::string>& Texts() {
       "-1",
       "@x",
       "ctl\x01x",
+      // Generated words: letters after a character beyond ASCII, one the
+      // document's code page holds and one it lacks.
+      "k\xC3\xA4mewirau",
+      "nb\xC5\xA0sp",
+      "\xE4\xB8\xAD\xE6\x96\x87z",
   };
   return texts;
 }
@@ -86,12 +91,67 @@ enum class TRoute {
   LibreOfficeCell,
   // A DIF value is one line: the writer puts a blank for each line break.
   Dif,
+  // pandoc's document model holds words and single blanks: a TAB and a run
+  // of blanks are one blank, blanks at the ends of a line go; each unit of a
+  // surrogate pair reads as U+FFFD (pandoc 2.17).
+  Pandoc,
+  // unrtf writes a TAB as no-break spaces up to the next multiple of eight
+  // columns, drops control characters, and writes each unit of a surrogate
+  // pair as a reference of its own, which HTML readers take for U+FFFD.
+  Unrtf,
 };
 
 std::string Replace(std::string s, const std::string& from, const std::string& to) {
   for (size_t at = s.find(from); at != std::string::npos; at = s.find(from, at + to.size()))
     s.replace(at, from.size(), to);
   return s;
+}
+
+// Each character beyond U+FFFF as two U+FFFD.
+std::string SurrogatesReplaced(const std::string& text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (static_cast<unsigned char>(text[i]) < 0xF0) {
+      out += text[i];
+      continue;
+    }
+    out += "\xEF\xBF\xBD\xEF\xBF\xBD";
+    i += 3;
+  }
+  return out;
+}
+
+std::string PandocText(const std::string& text) {
+  std::string out;
+  bool blank = false;
+  for (char c : Replace(Replace(text, "\r\n", "\n"), "\r", "\n")) {
+    if (c == ' ' || c == '\t') {
+      blank = true;
+      continue;
+    }
+    if (blank && !out.empty() && out.back() != '\n' && c != '\n') out += ' ';
+    blank = false;
+    out += c;
+  }
+  return SurrogatesReplaced(out);
+}
+
+std::string UnrtfText(const std::string& text) {
+  std::string out;
+  size_t column = 0;
+  for (char c : Replace(Replace(Replace(text, "\x01", ""), "\r\n", "\n"), "\r", "\n")) {
+    if (c == '\t') {
+      do {
+        out += "\xC2\xA0";
+      } while (++column % 8 != 0);
+      continue;
+    }
+    out += c;
+    if (c == '\n') column = 0;
+    // Counted in characters: continuation bytes add none.
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80 && c != '\n') ++column;
+  }
+  return SurrogatesReplaced(out);
 }
 
 std::string Expected(const std::string& text, TRoute route) {
@@ -104,6 +164,8 @@ std::string Expected(const std::string& text, TRoute route) {
     case TRoute::PandasOds: return Replace(Replace(Replace(Replace(text, "\x01", " "), "\t", ""), "\r", ""), "\n", "");
     case TRoute::LibreOfficeCell: return Replace(Replace(text, "\x01", " "), "\r\n", "\n");
     case TRoute::Dif: return Replace(Replace(Replace(text, "\r\n", " "), "\r", " "), "\n", " ");
+    case TRoute::Pandoc: return PandocText(text);
+    case TRoute::Unrtf: return UnrtfText(text);
   }
   return text;
 }
@@ -114,16 +176,44 @@ std::string PythonList(const std::vector<std::string>& texts) {
   return s + "]";
 }
 
+// How a reader hands back the paragraphs of a document.
+enum class TShape {
+  // One text per paragraph.
+  Paragraphs,
+  // pandoc keeps no empty paragraph.
+  WithoutEmpty,
+  // unrtf ends a line break as it ends a paragraph: the lines of all
+  // paragraphs one after the other.
+  Lines,
+};
+
 struct TCheck {
   std::string Name;
   std::string Reader;
   std::string File;
   TRoute Route;
+  TShape Shape = TShape::Paragraphs;
 };
+
+std::vector<std::string> Shaped(const std::vector<std::string>& texts, TShape shape) {
+  std::vector<std::string> out;
+  for (const std::string& t : texts) {
+    if (shape == TShape::WithoutEmpty && t.empty()) continue;
+    if (shape != TShape::Lines) {
+      out.push_back(t);
+      continue;
+    }
+    size_t start = 0;
+    for (size_t lf = t.find('\n'); lf != std::string::npos; start = lf + 1, lf = t.find('\n', start))
+      out.push_back(t.substr(start, lf - start));
+    out.push_back(t.substr(start));
+  }
+  return out;
+}
 
 // The readers: each gives the texts of the first column, or the paragraphs.
 const char* const kReaders = R"PY(
-import csv, sys, warnings
+import csv, re, sys, warnings
 warnings.simplefilter('ignore')
 
 def first_column_csv(f):
@@ -170,7 +260,46 @@ def odfpy_paragraphs(f):
     from odf import text, teletype
     return [teletype.extractText(p) for p in load(f).text.getElementsByType(text.P)]
 
-readers = {'csv': first_column_csv, 'pandas_xlsx': pandas_xlsx, 'openpyxl': openpyxl_cells,
+def pandoc_paragraphs(f):
+    import json, subprocess
+    doc = json.loads(subprocess.run(['pandoc', '-f', 'rtf', '-t', 'json', f], capture_output=True, check=True).stdout)
+    def inlines(items):
+        out = ''
+        for x in items:
+            t = x['t']
+            if t == 'Str':
+                out += x['c']
+            elif t in ('Space', 'SoftBreak'):
+                out += ' '
+            elif t == 'LineBreak':
+                out += '\n'
+            elif t == 'Span':
+                out += inlines(x['c'][1])
+            else:
+                out += inlines(x['c'])
+        return out
+    return [inlines(b['c']) for b in doc['blocks'] if b['t'] in ('Para', 'Plain')]
+
+def unrtf_lines(f):
+    # unrtf ends paragraphs and line breaks alike with <br>; the line ends of
+    # its HTML source are no text.
+    import subprocess, html5lib
+    page = subprocess.run(['unrtf', '--html', f], capture_output=True, check=True).stdout
+    # It writes the keywords of the information group into the head as text.
+    page = re.sub(r'<head>.*</head>', '', page.decode('utf-8'), flags=re.S)
+    body = html5lib.parse(page, namespaceHTMLElements=False).find('body')
+    parts = []
+    def walk(e):
+        if e.tag == 'br':
+            parts.append('\n')
+        parts.append((e.text or '').replace('\n', ''))
+        for c in e:
+            walk(c)
+            parts.append((c.tail or '').replace('\n', ''))
+    walk(body)
+    return ''.join(parts).split('\n')[:-1]
+
+readers = {'pandoc': pandoc_paragraphs, 'unrtf': unrtf_lines, 'csv': first_column_csv, 'pandas_xlsx': pandas_xlsx, 'openpyxl': openpyxl_cells,
            'pandas_ods': pandas_ods, 'odfpy_value': odfpy_value, 'odfpy_text': odfpy_text,
            'html5lib': html5lib_cells, 'docx': docx_paragraphs, 'odfpy_odt': odfpy_paragraphs}
 
@@ -252,11 +381,14 @@ TEST(ToolCheckRoundTrip, EveryFormatReadsBackTheTexts) {
       {"ODT, odfpy", "odfpy_odt", dir.file("w_odt.odt"), TRoute::OneLineBreak},
       {"ODT, LibreOffice", "odfpy_odt", out + "/w_odt.odt", TRoute::OneLineBreak},
       {"RTF, LibreOffice", "odfpy_odt", out + "/w_rtf.odt", TRoute::OneLineBreak},
+      {"RTF, pandoc", "pandoc", dir.file("w_rtf.rtf"), TRoute::Pandoc, TShape::WithoutEmpty},
+      {"RTF, unrtf", "unrtf", dir.file("w_rtf.rtf"), TRoute::Unrtf, TShape::Lines},
   };
   std::string script = "checks = [\n";
   for (const TCheck& c : checks) {
     std::vector<std::string> expected;
     for (const std::string& t : texts) expected.push_back(Expected(t, c.Route));
+    expected = Shaped(expected, c.Shape);
     script += "(" + documentstest::PythonText(c.Name) + ", '" + c.Reader + "', " + documentstest::PythonText(c.File) +
               ", " + PythonList(expected) + "),\n";
   }

@@ -52,26 +52,34 @@ TEST(RtfWriter, UnicodeEscapes) {
     const char* text;
     const char* rtf;
   } cases[] = {
-      {"\xC3\xA9", "\\u0233?"},
-      {"\xE2\x82\xAC", "\\u8364?"},
-      {"\xE4\xB8\xAD", "\\u20013?"},
+      // The fallback is the character in code page 1252, where it has one.
+      {"\xC3\xA9", "\\uc1\\u0233\\'e9"},
+      {"\xE2\x82\xAC", "\\uc1\\u8364\\'80"},
+      {"\xC5\xA0", "\\uc1\\u0352\\'8a"},
+      {"\xE4\xB8\xAD", "\\uc1\\u20013\\'3f"},
       // Above U+7FFF the unit is written as a negative 16-bit number.
-      {"\xE8\xAF\xAD", "\\u-29715?"},
-      {"\xC3\x84ra", "\\u0196?ra"},
-      // Beyond U+FFFF: the surrogate pair, each unit with its own "?".
-      {"\xF0\x9F\x98\x80", "\\u-10179?\\u-8704?"},
+      {"\xE8\xAF\xAD", "\\uc1\\u-29715\\'3f"},
+      // Letters after the escape are not taken for its fallback.
+      {"k\xC3\xA4mewirau", "k\\uc1\\u0228\\'e4mewirau"},
+      {"\xC3\x84r\xC3\xA4", "\\uc1\\u0196\\'c4r\\u0228\\'e4"},
+      // Beyond U+FFFF: the surrogate pair, each unit with its own fallback.
+      {"\xF0\x9F\x98\x80", "\\uc1\\u-10179\\'3f\\u-8704\\'3f"},
+      // A no-break space is in the code page as well.
+      {"nb\xC2\xA0sp", "nb\\uc1\\u0160\\'a0sp"},
       {"a{b}c\\d", "a\\{b\\}c\\\\d"},
       {"", ""},
       // RTF readers skip these characters as they stand; the control words keep them.
       {"tab\there", "tab\\tab here"},
       {"a\nb\r\nc\rd", "a\\line b\\line c\\line d"},
       {"\t lead", "\\tab  lead"},
-      // Runs of blanks alternate with \u32, or LibreOffice reads other spaces.
-      {"a  b   c", "a \\u32?b \\u32? c"},
+      // Runs of blanks alternate with \u32, or LibreOffice reads other
+      // spaces; its fallback is a blank.
+      {"a  b   c", "a \\uc1\\u0032\\'20b \\u0032\\'20 c"},
+      {"double  blank", "double \\uc1\\u0032\\'20blank"},
       // A broken byte stands for U+FFFD; the text after it is kept.
       {"a\xFF"
        "b",
-       "a\\u-0003?b"},
+       "a\\uc1\\u-0003\\'3fb"},
   };
   for (const auto& c : cases) EXPECT_EQ(RtfUnicodeEscape(c.text), c.rtf) << c.text;
   EXPECT_EQ(RtfUnicodeEscape(std::string("x\0y", 3)), "xy");
@@ -105,7 +113,7 @@ TEST(RtfWriter, InfoGroupAndPage) {
   EXPECT_EQ(info.find("\\version"), std::string::npos);
   EXPECT_EQ(info.find("\\vern"), std::string::npos);
   EXPECT_EQ(info.find("subject"), std::string::npos);
-  EXPECT_NE(info.find("{\\title a\\{b\\}\\\\ \\u0233?}"), std::string::npos);
+  EXPECT_NE(info.find("{\\title a\\{b\\}\\\\ \\uc1\\u0233\\'e9}"), std::string::npos);
 
   doc.SetPageWidth(29.7);
   doc.PageHeight = 21;

@@ -67,18 +67,18 @@ std::string UnrtfBody(const std::string& out) {
 TEST(ToolCheckRtf, UnrtfReadsTheWords) {
   TempDir dir;
   const std::string file = WriteWords(dir);
-  // unrtf's text output has no characters beyond ASCII: it writes the
-  // fallback "?" of every Unicode word, one per UTF-16 unit. That every
-  // other character arrives shows the escapes and groups are read right.
+  // unrtf's text output is the fallback of every Unicode word: the
+  // character in code page 1252 where it has one, else "?" for each UTF-16
+  // unit. That every other character arrives shows the escapes and groups
+  // are read right.
   const auto text = RunCommand("unrtf --text " + ShellQuote(file) + " 2>/dev/null");
   ASSERT_EQ(text.exitCode, 0) << text.out;
-  EXPECT_EQ(UnrtfBody(text.out), "plain\nW?rter\n???\na{b}c\\d\n???????\n??\n") << text.out;
+  EXPECT_EQ(UnrtfBody(text.out), "plain\nW\xF6rter\n???\na{b}c\\d\n???????\n??\n") << text.out;
 
-  // Its HTML output carries the characters themselves as numbers; it drops
-  // letters that follow a fallback inside a word, so only words without such
-  // letters are compared.
+  // Its HTML output carries the characters themselves, letters after them included.
   const auto html = RunCommand("unrtf --html " + ShellQuote(file) + " 2>/dev/null");
   ASSERT_EQ(html.exitCode, 0) << html.out;
+  EXPECT_NE(html.out.find("W&ouml;rter<br>"), std::string::npos) << html.out;
   EXPECT_NE(html.out.find("&#20013;&#25991;&#35821;<br>"), std::string::npos) << html.out;
   EXPECT_NE(html.out.find("&Sigma;&#973;&lambda;&lambda;&alpha;&beta;&alpha;<br>"), std::string::npos) << html.out;
   EXPECT_NE(html.out.find("&#55357;&#56832;<br>"), std::string::npos) << html.out;

@@ -128,6 +128,7 @@ TEST(SpreadsheetBase, ValidSheetNames) {
   } cases[] = {
       {"Sheet", "Sheet"},
       {"a[b]c:d*e?f/g\\h", "a_b_c_d_e_f_g_h"},
+      {"tab\tlf\ncr\rx\x01", "tab_lf_cr_x_"},
       {"", "Sheet"},
       {"'quoted'", "quoted"},
       {"it's", "it's"},

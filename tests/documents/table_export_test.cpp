@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <filesystem>
+
 #include "documents_test_support.h"
+#include "foundation/text_files.h"
 #include "test_support.h"
 
 namespace {
@@ -89,6 +93,30 @@ TEST(TableExport, QuotingSwitches) {
   hub.SeparatorFields().Write().SetFromChar("|");
   hub.QuoteCharacter().Write().SetFromChar("'");
   EXPECT_EQ(hub.AsText(), "a|b\nc, d|e\"f\n'line\nbreak'|");
+}
+
+// A quote of more than one character cannot be read back (the field a"
+// would end in three quotes), so the file is refused and an old one kept;
+// one character of several bytes is a quote like any other.
+TEST(TableExport, QuoteOfSeveralCharactersIsRefused) {
+  testsupport::TempDir dir;
+  const std::string file = dir.file("t.csv");
+  testsupport::WriteFileBytes(file, "old");
+  TDocCSV hub(kPoint);
+  hub.AddTable({{"a\nb\"", "y"}});
+  hub.QuoteCharacter().Write().SetFromChar("\"\"");
+  SetLastFileWriteError(0);
+  EXPECT_FALSE(hub.SaveToFileCSV(file));
+  EXPECT_EQ(LastFileWriteError(), EINVAL);
+  EXPECT_EQ(testsupport::ReadFileBytes(file), "old");
+  EXPECT_FALSE(hub.SaveToFileCSV(dir.file("new.csv")));
+  EXPECT_FALSE(std::filesystem::exists(dir.file("new.csv")));
+
+  hub.QuoteCharacter().Write().SetFromChar("\xC2\xAB");
+  ASSERT_TRUE(hub.SaveToFileCSV(file));
+  EXPECT_EQ(testsupport::ReadFileBytes(file),
+            "\xC2\xAB"
+            "a\nb\"\xC2\xAB,y");
 }
 
 TEST(TableExport, DefaultSeparatorFollowsTheGivenNumberFormat) {

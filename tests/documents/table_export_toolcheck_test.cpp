@@ -4,8 +4,11 @@
 
 #include <string>
 
+#include "documents/dif_writer.h"
 #include "documents/table_export.h"
 #include "documents_test_support.h"
+#include "foundation/code_pages.h"
+#include "foundation/text_files.h"
 #include "test_support.h"
 
 namespace {
@@ -75,6 +78,66 @@ TEST(ToolCheckTableExport, PythonCsvReadsTheSameTable) {
     EXPECT_EQ(r.exitCode, 0) << v.name;
     EXPECT_EQ(r.out, "same\n") << v.name;
   }
+}
+
+// The counter's table with the count and percentage columns off: one column,
+// whose empty items are rows of their own for Python's csv module and for
+// pandas, the last one included.
+TEST(ToolCheckTableExport, OneColumnKeepsItsEmptyItems) {
+  TempDir dir;
+  const TStrArray2D table = {{"a"}, {""}, {"b"}, {""}, {""}};
+  TDocCSV hub(kPoint);
+  hub.UseTable(table);
+  const std::string file = dir.file("t.csv");
+  ASSERT_TRUE(hub.SaveToFileCSV(file));
+  const std::string script = dir.file("check.py");
+  WriteFileBytes(script,
+                 "import csv, sys\n"
+                 "import pandas as pd\n"
+                 "with open(sys.argv[1], newline='', encoding='utf-8') as f:\n"
+                 "    print([row for row in csv.reader(f)])\n"
+                 "print(pd.read_csv(sys.argv[1], header=None, dtype=str, keep_default_na=False)[0].tolist())\n");
+  const auto r = RunCommand(Python3() + " " + ShellQuote(script) + " " + ShellQuote(file) + " 2>&1");
+  ASSERT_EQ(r.exitCode, 0) << r.out;
+  EXPECT_EQ(r.out, "[['a'], [''], ['b'], [''], ['']]\n['a', '', 'b', '', '']\n");
+}
+
+// Code page 54936 is GB 18030 in every table file and in plain text, with
+// its mark or without: Python's decoder reads the text as written.
+TEST(ToolCheckTableExport, GB18030ReadsBackInPython) {
+  TempDir dir;
+  const TStrArray2D table = {{"\xE4\xB8\xAD\xE6\x96\x87", "1"},
+                             {"caf\xC3\xA9 \xF0\x9F\x98\x80", "2"},
+                             {"\xD8\xB9\xD8\xB1\xD8\xA8\xD9\x8A", "3"}};
+  std::string checks;
+  for (const bool mark : {false, true}) {
+    const std::string suffix = mark ? "_mark" : "";
+    TDocCSV hub(kPoint);
+    hub.UseTable(table);
+    hub.Encoding = cpGB18030;
+    hub.WriteBOM = mark;
+    ASSERT_TRUE(hub.SaveToFileCSV(dir.file("t" + suffix + ".csv")));
+    checks += "('" + dir.file("t" + suffix + ".csv") + "', " + documentstest::PythonText(hub.AsText()) + "),\n";
+    const std::string text = "\xE4\xB8\xAD\xE6\x96\x87 caf\xC3\xA9 \xF0\x9F\x98\x80\n";
+    ASSERT_TRUE(SaveString(text, dir.file("t" + suffix + ".txt"), cpGB18030, mark, false));
+    checks += "('" + dir.file("t" + suffix + ".txt") + "', " + documentstest::PythonText(text) + "),\n";
+  }
+  TDocDIF dif;
+  dif.UseContent(table);
+  dif.Encoding = cpGB18030;
+  ASSERT_TRUE(dif.SaveToFile(dir.file("t.dif")));
+  checks += "('" + dir.file("t.dif") + "', " + documentstest::PythonText(dif.AsText()) + "),\n";
+  const std::string script = dir.file("check.py");
+  WriteFileBytes(script, "checks = [\n" + checks +
+                             "]\n"
+                             "for name, expected in checks:\n"
+                             "    with open(name, 'rb') as f:\n"
+                             "        text = f.read().decode('gb18030')\n"
+                             "    if text.lstrip('\\ufeff') != expected:\n"
+                             "        print(name, repr(text))\n");
+  const auto r = RunCommand(Python3() + " " + ShellQuote(script) + " 2>&1");
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.out, "");
 }
 
 TEST(ToolCheckTableExport, OpenpyxlReadsValuesTypesFormatsAndWidths) {

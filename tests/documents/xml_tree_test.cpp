@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <string>
+#include <vector>
 
+#include "documents_test_support.h"
 #include "foundation/utf8.h"
+#include "test_support.h"
 
 namespace {
 
@@ -56,7 +60,8 @@ TEST(XMLTree, InvalidBytesBecomeBlanksAndForbiddenCharactersAreDropped) {
   EXPECT_EQ(EscapeXMLText("\xED\xA0\x80"), "   ");
   // Controls other than tab, LF and CR, NUL, U+FFFE and U+FFFF vanish.
   EXPECT_EQ(EscapeXMLText(std::string("a\x01\x08\x0B\x0C\x0E\x1F", 7) + std::string(1, '\0') + "b"), "ab");
-  EXPECT_EQ(EscapeXMLText("a\tb\nc\rd"), "a\tb\nc\rd");
+  // A parser would read CR in text as LF; TAB and LF it keeps.
+  EXPECT_EQ(EscapeXMLText("a\tb\nc\rd"), "a\tb\nc&#13;d");
   EXPECT_EQ(EscapeXMLText("x\xEF\xBF\xBEy\xEF\xBF\xBFz\xEF\xBF\xBD"), "xyz\xEF\xBF\xBD");
   TXMLNode node("x", "a\x02\xFF", true);
   EXPECT_EQ(node.AsText(), "<x>a </x>");
@@ -86,7 +91,8 @@ TEST(XMLTree, AnyBytesRenderAsWellFormedText) {
       for (size_t at = out.find('&'); at != std::string::npos; at = out.find('&', at + 1)) {
         const std::string rest = out.substr(at);
         EXPECT_TRUE(rest.rfind("&amp;", 0) == 0 || rest.rfind("&lt;", 0) == 0 || rest.rfind("&gt;", 0) == 0 ||
-                    rest.rfind("&quot;", 0) == 0 || rest.rfind("&apos;", 0) == 0);
+                    rest.rfind("&quot;", 0) == 0 || rest.rfind("&apos;", 0) == 0 || rest.rfind("&#9;", 0) == 0 ||
+                    rest.rfind("&#10;", 0) == 0 || rest.rfind("&#13;", 0) == 0);
       }
     }
   }
@@ -97,6 +103,44 @@ TEST(XMLTree, AttributeValuesAreEscapedOnce) {
   node.Attributes.Add("Target", "a&b<c>\"d'\x01");
   node.Attributes.Add("w:val", "&amp;");
   EXPECT_EQ(node.AsText(), "<r Target=\"a&amp;b&lt;c&gt;&quot;d'\" w:val=\"&amp;amp;\"></r>");
+}
+
+// A parser normalises TAB, CR and LF in attribute values to blanks and CR in
+// text to LF: those are written as references, the rest as it stands.
+TEST(XMLTree, WhiteSpaceAParserWouldNormaliseIsReferenced) {
+  TXMLNode node("r", "t\tx\ny\r\nz\r", true);
+  node.Attributes.Add("a", "t\tx\ny\r\nz\r");
+  EXPECT_EQ(node.AsText(), "<r a=\"t&#9;x&#10;y&#13;&#10;z&#13;\">t\tx\ny&#13;\nz&#13;</r>");
+  EXPECT_EQ(RemoveXMLForbiddenChars("a\tb\r"), "a\tb\r");
+}
+
+// Python's XML parser reads back exactly what the tree was given, in
+// attribute values and in text.
+TEST(ToolCheckXMLTree, ParserReadsWhiteSpaceBack) {
+  testsupport::TempDir dir;
+  const std::vector<std::string> values = {"a\tb", "a\nb", "a\rb", "a\r\nb", " \t\r\n ", "\tlead", "trail\r"};
+  TDocXML xml("root");
+  std::string expected = "[";
+  for (const std::string& v : values) {
+    TXMLNode* item = xml.RootNode()->AddNode("item", v);
+    item->Attributes.Add("value", v);
+    expected += documentstest::PythonText(v) + ",";
+  }
+  expected += "]";
+  const std::string file = dir.file("t.xml");
+  testsupport::WriteFileBytes(file, xml.GetPlainText());
+  testsupport::WriteFileBytes(dir.file("check.py"),
+                              "import sys\n"
+                              "import xml.etree.ElementTree as ET\n"
+                              "expected = " +
+                                  expected +
+                                  "\n"
+                                  "items = ET.parse(sys.argv[1]).getroot().findall('item')\n"
+                                  "print([i.get('value') for i in items] == expected, [i.text for i in items] == "
+                                  "expected)\n");
+  const auto r = testsupport::RunCommand(testsupport::Python3() + " " + testsupport::ShellQuote(dir.file("check.py")) +
+                                         " " + testsupport::ShellQuote(file) + " 2>&1");
+  EXPECT_EQ(r.out, "True True\n");
 }
 
 TEST(XMLTree, AddNodeWithAttributesSkipsOnlyTheMarker) {

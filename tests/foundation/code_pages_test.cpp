@@ -264,10 +264,25 @@ TEST(CodePageConversion, GB18030IsDecodedThroughIconvWhenMarked) {
                                 "\xD6",
                                 cpGB18030),
             "\uFFFD");
-  // Without the mark, and when writing, the id has no conversion: the bytes
-  // stay as they are, so that what SaveString writes reads back.
+  // Without the mark GB 18030 is decoded too; text that is valid UTF-8 is
+  // what earlier versions wrote for this id and stays as it is.
+  EXPECT_EQ(CodePageBytesToUTF8("\xD6\xD0\xCE\xC4"
+                                "A",
+                                cpGB18030),
+            "\u4E2D\u6587A");
   EXPECT_EQ(CodePageBytesToUTF8("\u4E2D\u6587A", cpGB18030), "\u4E2D\u6587A");
-  EXPECT_EQ(UTF8ToCodePageBytes("\u4E2D\u6587A", cpGB18030), "\u4E2D\u6587A");
+}
+
+// Writing converts every character, those beyond U+FFFF included; a byte
+// that is no UTF-8 stands for U+FFFD.
+TEST(CodePageConversion, GB18030IsWrittenAsGB18030) {
+  EXPECT_EQ(UTF8ToCodePageBytes("\u4E2D\u6587A", cpGB18030),
+            "\xD6\xD0\xCE\xC4"
+            "A");
+  EXPECT_EQ(UTF8ToCodePageBytes("\u00E9\U0001F600", cpGB18030), "\xA8\xA6\x94\x39\xFC\x36");
+  EXPECT_EQ(UTF8ToCodePageBytes("a\xFF", cpGB18030), "a\x84\x31\xA4\x37");
+  EXPECT_EQ(CodePageBOM(cpGB18030), "\x84\x31\x95\x33");
+  EXPECT_EQ(CharsNotInCodePage("\U0001F600", cpGB18030), 0);
 }
 
 TEST(UTF7, EndsInRun) {

@@ -101,6 +101,9 @@ TEST(Paths, FolderLevels) {
   EXPECT_EQ(ExtractFolderNameOfLevel("rel/dir/a.txt", -1), "dir");
   EXPECT_EQ(ExtractFolderNameOfLevel("rel/dir/a.txt", -2), "");  // the first part is never reached from the end
   EXPECT_EQ(ExtractFolderNameOfLevel("a.txt", 0), "");
+  // A backslash belongs to the name it stands in.
+  EXPECT_EQ(ExtractFolderNameOfLevel("/src/a/b\\c.txt", -1), "a");
+  EXPECT_EQ(ExtractFolderNameOfLevel("/src/a\\b/c.txt", -1), "a\\b");
   EXPECT_EQ(ExtractFolderNameOfLevel(f, std::numeric_limits<int32_t>::min()), "");
   EXPECT_EQ(ExtractFolderNameOfLevel(f, std::numeric_limits<int32_t>::max()), "");
 

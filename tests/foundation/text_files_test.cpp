@@ -301,16 +301,20 @@ TEST(TextFileWrite, UTF7AppendClosesTheOpenRun) {
   EXPECT_EQ(ReadFileBytes(f), "+AOk-b c");  // no run open: nothing added
 }
 
-// GB 18030 has no conversion on writing: the text goes out as UTF-8, without
-// a mark, and reads back whichever way it is read.
-TEST(TextFileWrite, GB18030WritesTheTextUnchanged) {
+// GB 18030 is written as GB 18030, with its mark when asked for; both files
+// read back, and so does a file earlier versions wrote as UTF-8.
+TEST(TextFileWrite, GB18030IsWrittenAsGB18030) {
   TempDir dir;
   const std::string text = "\u4E2D\u6587 caf\u00E9";
-  const std::string f = dir.file("gb.txt");
-  ASSERT_TRUE(SaveString(text, f, cpGB18030, true, false));
-  EXPECT_EQ(ReadFileBytes(f), text);
-  EXPECT_EQ(LoadString(f), text);
-  EXPECT_EQ(LoadString(f, cpGB18030), text);
+  const std::string bytes = "\xD6\xD0\xCE\xC4 caf\xA8\xA6";
+  const std::string marked = dir.file("marked.txt"), plain = dir.file("plain.txt"), old = dir.file("old.txt");
+  ASSERT_TRUE(SaveString(text, marked, cpGB18030, true, false));
+  ASSERT_TRUE(SaveString(text, plain, cpGB18030, false, false));
+  WriteFileBytes(old, text);
+  EXPECT_EQ(ReadFileBytes(marked), "\x84\x31\x95\x33" + bytes);
+  EXPECT_EQ(ReadFileBytes(plain), bytes);
+  EXPECT_EQ(LoadString(marked), text);
+  for (const std::string& f : {marked, plain, old}) EXPECT_EQ(LoadString(f, cpGB18030), text) << f;
 }
 
 TEST(TextFileWrite, ReplacesOrAppendsAndCreatesFolders) {

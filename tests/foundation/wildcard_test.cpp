@@ -15,3 +15,16 @@ TEST(Wildcard, CodePoints) {
   EXPECT_FALSE(MatchesWildcard("FILE.TXT", "*.txt", true));
   EXPECT_TRUE(MatchesWildcard(std::string(5000, 'a'), std::string(20, '*') + "b*", false) == false);
 }
+
+TEST(Wildcard, StarInTheTextFacingStarInTheMask) {
+  struct Case {
+    const char* text;
+    const char* mask;
+    bool want;
+  } cases[] = {
+      {"a*b", "a*", true},  {"*x", "*", true},    {"*", "*", true},      {"report*2024", "report*", true},
+      {"a*b", "a*b", true}, {"a*b", "a?b", true}, {"a*b", "a*c", false}, {"**", "*?", true},
+      {"*", "?*?", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(MatchesWildcard(c.text, c.mask), c.want) << c.text << " ~ " << c.mask;
+}

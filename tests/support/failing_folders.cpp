@@ -36,7 +36,8 @@ TReadOnlyFolder::TReadOnlyFolder() {
     }
     FSwitchedUser = true;
   }
-  if (::faccessat(AT_FDCWD, locked.c_str(), W_OK, AT_EACCESS) == 0) FUnavailable = "the process may write into a folder of mode 0555";
+  if (::faccessat(AT_FDCWD, locked.c_str(), W_OK, AT_EACCESS) == 0)
+    FUnavailable = "the process may write into a folder of mode 0555";
 }
 
 TReadOnlyFolder::~TReadOnlyFolder() {
@@ -47,7 +48,7 @@ TReadOnlyFolder::~TReadOnlyFolder() {
   ::chmod((FDir.str() + "/locked").c_str(), 0755);
 }
 
-TFullFileSystem::TFullFileSystem() {
+TSmallFileSystem::TSmallFileSystem(const std::string& folder) : FFolder(folder) {
   // A mount namespace of this thread's own: nothing is seen or left outside it.
   if (::unshare(CLONE_NEWNS) != 0) {
     FUnavailable = Reason("a mount namespace of its own");
@@ -57,16 +58,45 @@ TFullFileSystem::TFullFileSystem() {
     FUnavailable = Reason("making the mounts private");
     return;
   }
-  if (::mount("syllabrix-test", FDir.str().c_str(), "tmpfs", 0, "size=64k,mode=0777") != 0) {
+  if (::mount("syllabrix-test", FFolder.c_str(), "tmpfs", 0, "size=64k,mode=0777") != 0) {
     FUnavailable = Reason("mounting a 64 KiB tmpfs");
     return;
   }
   FMounted = true;
-  const std::string filler = FDir.str() + "/filler";
+}
+
+TSmallFileSystem::~TSmallFileSystem() {
+  if (FMounted) ::umount2(FFolder.c_str(), MNT_DETACH);
+}
+
+bool TSmallFileSystem::Remount(unsigned long flags, const std::string& what) {
+  if (!FMounted) return false;
+  if (::mount(nullptr, FFolder.c_str(), nullptr, MS_REMOUNT | flags, nullptr) != 0) {
+    FUnavailable = Reason(what);
+    return false;
+  }
+  return true;
+}
+
+bool TSmallFileSystem::MakeReadOnly() {
+  if (!Remount(MS_RDONLY, "remounting read-only")) return false;
+  const int probe = ::open((FFolder + "/probe").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+  if (probe < 0) return true;
+  ::close(probe);
+  ::unlink((FFolder + "/probe").c_str());
+  FUnavailable = "a file system remounted read-only still takes new files";
+  return false;
+}
+
+bool TSmallFileSystem::MakeWritable() { return Remount(0, "remounting writable"); }
+
+bool TSmallFileSystem::Fill() {
+  if (!FMounted) return false;
+  const std::string filler = FFolder + "/filler";
   const int fd = ::open(filler.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) {
     FUnavailable = Reason("creating " + filler);
-    return;
+    return false;
   }
   const std::vector<char> block(4096, 'x');
   while (true) {
@@ -76,16 +106,15 @@ TFullFileSystem::TFullFileSystem() {
     break;
   }
   ::close(fd);
-  const int probe = ::open((FDir.str() + "/probe").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+  const int probe = ::open((FFolder + "/probe").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
   if (probe >= 0) {
     if (::write(probe, "x", 1) == 1 && ::fsync(probe) == 0) FUnavailable = "the file system does not fill";
     ::close(probe);
-    ::unlink((FDir.str() + "/probe").c_str());
+    ::unlink((FFolder + "/probe").c_str());
   }
+  return FUnavailable.empty();
 }
 
-TFullFileSystem::~TFullFileSystem() {
-  if (FMounted) ::umount2(FDir.str().c_str(), MNT_DETACH);
-}
+TFullFileSystem::TFullFileSystem() { FSystem.Fill(); }
 
 }  // namespace testsupport

@@ -31,21 +31,43 @@ class TReadOnlyFolder {
   bool FSwitchedUser = false;
 };
 
+// A file system of 64 KiB mounted over an existing folder for the calling
+// thread alone (the folder's own files are hidden while it lives). A test
+// puts its files there, then makes it read-only or fills it: writes then fail
+// for root too. Needs the right to mount (root or a user namespace).
+class TSmallFileSystem {
+ public:
+  explicit TSmallFileSystem(const std::string& folder);
+  ~TSmallFileSystem();
+  TSmallFileSystem(const TSmallFileSystem&) = delete;
+  TSmallFileSystem& operator=(const TSmallFileSystem&) = delete;
+  // "" while it is mounted and did what was asked; else why not.
+  const std::string& Unavailable() const { return FUnavailable; }
+  bool MakeReadOnly();
+  bool MakeWritable();
+  // Fills it to the last block.
+  bool Fill();
+
+ private:
+  bool Remount(unsigned long flags, const std::string& what);
+  std::string FFolder;
+  std::string FUnavailable;
+  bool FMounted = false;
+};
+
 // A file system of 64 KiB, mounted for the calling thread alone and filled
 // to the last block. Needs the right to mount (root or a user namespace).
 class TFullFileSystem {
  public:
   TFullFileSystem();
-  ~TFullFileSystem();
   TFullFileSystem(const TFullFileSystem&) = delete;
   TFullFileSystem& operator=(const TFullFileSystem&) = delete;
-  const std::string& Unavailable() const { return FUnavailable; }
+  const std::string& Unavailable() const { return FSystem.Unavailable(); }
   std::string Folder() const { return FDir.str() + "/"; }
 
  private:
   TempDir FDir;
-  std::string FUnavailable;
-  bool FMounted = false;
+  TSmallFileSystem FSystem{FDir.str()};
 };
 
 }  // namespace testsupport

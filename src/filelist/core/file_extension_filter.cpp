@@ -100,7 +100,13 @@ void TFileExtensionFilterObj::ApplyFilter(const TFileExtensionFilterObj& source)
 }
 
 std::string TFileExtensionFilterObj::GetCurrentExtensionsAsCSVString(const std::string& separator) const {
-  if (!FCurrentExtensions.empty()) return Implode(FCurrentExtensions, separator);
+  if (!FCurrentExtensions.empty()) {
+    std::string text = Implode(FCurrentExtensions, separator);
+    // A white list whose first item begins with "-" would read back as a black list: a leading
+    // empty item keeps its meaning (empty items are dropped when the text is read).
+    if (IsBlacklistText(text)) text.insert(0, ",");
+    return text;
+  }
   if (!FBlacklistedExtensions.empty()) return "-" + Implode(FBlacklistedExtensions, separator);
   return "";
 }

@@ -90,6 +90,7 @@ void SetTexts(TFileListViewStrRes& s) {
   s.StrAddFilesDialogTitle = SprText(523);
   s.StrError = SprText(7);
   s.StrDirectoryNotFound = SprText(181);
+  s.StrFileCouldNotBeCreated = SprText(170);
   s.StrCurrentFile = SprText(535);
   s.StrCurrentFolder = SprText(536);
   s.StrSearchedFiles = SprText(537);

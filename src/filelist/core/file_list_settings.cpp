@@ -14,6 +14,7 @@
 #include "foundation/str_split.h"
 #include "foundation/str_transform.h"
 #include "foundation/text_files.h"
+#include "foundation/utf8.h"
 
 namespace {
 
@@ -61,6 +62,52 @@ std::string WidthsValue(const TFileListViewStore& view) {
   return value;
 }
 
+// A path that a settings file or a list file cannot hold as it stands (not
+// UTF-8 in a file read as UTF-8, or holding a line break in a file of lines)
+// is stored as a "file://" address with every byte outside printable ASCII
+// written as %XX. Paths of the list are absolute, so a stored path that does
+// not begin with that prefix is read as it stands, as before.
+const std::string kFileUriPrefix = "file://";
+
+std::string PathAsFileUri(const std::string& path) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string value = kFileUriPrefix;
+  for (unsigned char c : path) {
+    if (c > 0x20 && c < 0x7F && c != '%') {
+      value.push_back(static_cast<char>(c));
+    } else {
+      value.push_back('%');
+      value.push_back(kHex[c >> 4]);
+      value.push_back(kHex[c & 15]);
+    }
+  }
+  return value;
+}
+
+int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+// The path a "file://" address stands for; "" for any other text.
+std::string PathFromFileUri(const std::string& value) {
+  if (value.compare(0, kFileUriPrefix.size(), kFileUriPrefix) != 0) return std::string();
+  std::string path;
+  for (size_t i = kFileUriPrefix.size(); i < value.size(); ++i) {
+    const int hi = value[i] == '%' && i + 2 < value.size() ? HexDigitValue(value[i + 1]) : -1;
+    const int lo = hi >= 0 ? HexDigitValue(value[i + 2]) : -1;
+    if (lo >= 0) {
+      path.push_back(static_cast<char>(hi * 16 + lo));
+      i += 2;
+    } else {
+      path.push_back(value[i]);
+    }
+  }
+  return path;
+}
+
 }  // namespace
 
 void FileListViewSettingsSave(TFileListViewStore& view, const std::string& lastDir, TConfigSaver& settings,
@@ -84,7 +131,8 @@ void FileListViewSettingsSave(TFileListViewStore& view, const std::string& lastD
   if (all || view.ApplyFilterForSingleFiles) {
     settings.Add(section, "filtersinglefiles", Bool01(view.ApplyFilterForSingleFiles));
   }
-  if (all || !lastDir.empty()) settings.Add(section, "initialdir_search", lastDir);
+  if (all || !lastDir.empty())
+    settings.Add(section, "initialdir_search", UTF8IsValid(lastDir) ? lastDir : PathAsFileUri(lastDir));
   if (view.AllowColumnCustomization) {
     view.RefreshColumnInfosVisibleCurrentFromColumnsVisibleArray();
     const std::string columns = ColumnsValue(view);
@@ -136,6 +184,8 @@ void FileListViewSettingsLoad(TFileListViewStore& view, std::string& lastDir, co
 
   std::string dir;
   if (settings.ReadStringIfKeyExists(section, "initialdir_search", dir)) {
+    const std::string path = PathFromFileUri(dir);
+    if (!path.empty()) dir = path;
     if (!dir.empty() && IsFolderAndExists(dir)) lastDir = dir;
   } else if (defaultsForMissingKeys) {
     lastDir.clear();
@@ -212,7 +262,12 @@ std::string FileListExportText(const TFileListViewStore& view) {
   std::string text;
   const TFileListViewItemStore& items = view.Items();
   for (size_t i = 0; i < items.size(); ++i) {
-    text += items.FileName(i);
+    const std::string_view name = items.FileName(i);
+    if (name.find_first_of("\r\n") == std::string_view::npos) {
+      text += name;
+    } else {
+      text += PathAsFileUri(std::string(name));
+    }
     text += '\n';
   }
   return text;
@@ -223,7 +278,8 @@ bool FileListExportToFile(const TFileListViewStore& view, const std::string& fil
   // its file when the list is read back.
   try {
     return SaveString(FileListExportText(view), fileName, cpUTF8, false, false);
-  } catch (const EFileError&) {
+  } catch (const EFileError& e) {
+    if (e.ErrorNumber != 0) SetLastFileWriteError(e.ErrorNumber);
     return false;
   }
 }
@@ -269,14 +325,16 @@ void ReadFileListText(const std::string& bytes, TStrArray& files) {
     if (byteLines) {
       // The bytes first: paths are taken as they are on disk; a list written
       // in a single-byte code page is read in it after that.
-      found = FirstExisting({Trim(line), line});
+      found = FirstExisting({line, Trim(line)});
       if (found.empty() && codePage != cpUTF8 && codePage != cpASCII) {
         const std::string decoded = CodePageBytesToUTF8(line, codePage);
-        found = FirstExisting({Trim(decoded), decoded});
+        found = FirstExisting({decoded, Trim(decoded)});
       }
     } else {
-      found = FirstExisting({Trim(line), line});
+      found = FirstExisting({line, Trim(line)});
     }
+    // A name holding a line break was exported as a "file://" address.
+    if (found.empty()) found = FirstExisting({PathFromFileUri(Trim(line))});
     if (!found.empty()) files.push_back(found);
   }
 }

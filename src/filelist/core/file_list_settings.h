@@ -27,14 +27,15 @@ void FileListViewSettingsLoad(TFileListViewStore& view, std::string& lastDir, co
 void FileListViewSettingsResetToDefault(TFileListViewStore& view, std::string& currentBaseDir);
 
 // The list file's text: every entry's path as found on disk, in list order,
-// each followed by a line feed.
+// each followed by a line feed. A path holding a line break is written as a
+// "file://" address with its bytes escaped, which the reader reads back.
 std::string FileListExportText(const TFileListViewStore& view);
 // Writes it as UTF-8 without a mark, replacing the file; the writer's result.
 bool FileListExportToFile(const TFileListViewStore& view, const std::string& fileName);
 
 // The files a list file names, in order. Lines are read in the detected code
-// page; a line names a file when it does after trimming blanks and control
-// characters, or as it stands (a name may end in a blank), or, in a file
+// page; a line names a file when it does as it stands (a name may end in a
+// blank), or after trimming blanks and control characters, or, in a file
 // without a byte-order mark, as the bytes stand (a path that is not UTF-8).
 // Empty lines, folders and missing files are skipped. False when the list
 // file does not exist.

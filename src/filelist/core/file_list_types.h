@@ -391,6 +391,7 @@ struct TFileListViewStrRes {
   std::string StrAddFiles = "Add Files";
   std::string StrError = "Error";
   std::string StrDirectoryNotFound = "Directory not found.";
+  std::string StrFileCouldNotBeCreated = "This file could not be created:";
   std::string StrCurrentFile = "Current File";
   std::string StrCurrentFolder = "Current Folder";
   std::string StrSearchedFiles = "Searched Files";

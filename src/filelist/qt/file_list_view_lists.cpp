@@ -4,11 +4,13 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "controls/dialogs.h"
 #include "filelist/core/file_list_properties.h"
 #include "filelist/core/file_list_settings.h"
 #include "filelist/qt/file_list_properties_window.h"
 #include "filelist/qt/file_list_view.h"
 #include "foundation/qt/qt_strings.h"
+#include "foundation/text_files.h"
 
 void TFileListView::SettingsSave(TConfigSaver& Settings, bool IncludeColumnWidths, const std::string& Section,
                                  bool OnlyChangedValues) {
@@ -66,7 +68,12 @@ void TFileListView::ExecuteFileListExportDialog() {
   dialog.setDefaultSuffix(ToQString(FileListExportExt));
   dialog.selectFile(ToQString(StrRes.StrFileList));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  FileListExportToFile(FromQString(dialog.selectedFiles().front()));
+  const std::string fileName = FromQString(dialog.selectedFiles().front());
+  SetLastFileWriteError(0);
+  if (!FileListExportToFile(fileName)) {
+    NotificationDialog(StrRes.StrError,
+                       FileFailureText(StrRes.StrFileCouldNotBeCreated, fileName, LastFileWriteError()), StrRes.StrOK);
+  }
 }
 
 void TFileListView::ExecuteFileListImportDialog() {

@@ -12,16 +12,83 @@ constexpr uint32_t kWordIndexBuckets = 256;
 constexpr char kLetters[kActionListLetterCount + 1] = "crawi";
 constexpr int32_t kCommentSlot = 739;
 
-bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
+// One decoding step, in place: the escape (a backslash and the letter)
+// becomes the control character, and the escaped escape (two backslashes and
+// the letter) becomes the escape itself. The text only shrinks, so a text of
+// many escapes costs no second copy.
+void DecodeStep(std::string& text, char letter, char control) {
+  size_t kept = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\\' && i + 2 < text.size() && text[i + 1] == '\\' && text[i + 2] == letter) {
+      text[kept++] = '\\';
+      text[kept++] = letter;
+      i += 2;
+    } else if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == letter) {
+      text[kept++] = control;
+      ++i;
+    } else {
+      text[kept++] = text[i];
+    }
+  }
+  text.resize(kept);
+}
 
-// In each piece between the escaped forms, the escape becomes the control
-// character; the pieces are joined again with the escape itself.
-std::string DecodeOne(const std::string& text, const char* escaped, const char* escape, const char* control) {
-  if (!Contains(text, escaped)) return StringReplaceFast(text, escape, control);
-  TStrArray pieces;
-  Explode(pieces, escaped, text);
-  for (std::string& piece : pieces) piece = StringReplaceFast(piece, escape, control);
-  return Implode(pieces, escape);
+void DecodeEscapesInPlace(std::string& text) {
+  if (text.find('\\') == std::string::npos) return;
+  DecodeStep(text, 'r', '\r');
+  DecodeStep(text, 'n', '\n');
+}
+
+// ActionListScopeParts as views into the token.
+std::pair<std::string_view, std::string_view> ScopePartsOf(std::string_view token) {
+  if (token == "ALL" || token == "SELECTED") return {token, token};
+  const size_t colon = token.find(':');
+  if (colon == std::string_view::npos) return {token, "ALL"};
+  return {token.substr(0, colon), token.substr(colon + 1)};
+}
+
+// Rules 3 to 5 of the format on the tokens of one line, which next hands out
+// one at a time (false when none is left). Tokens are read only as far as the
+// action needs them, and a comment's tokens are joined as they come, so that a
+// line of many tokens costs no array of them; lineSize bounds the joined text.
+template <class TNextToken>
+int32_t AddActionOfTokens(TBaseActionList& list, TNextToken&& next, size_t lineSize) {
+  std::string word;
+  if (!next(word)) return -1;
+  auto joinRest = [&next, lineSize](std::string& text, bool blankFirst) {
+    text.reserve(lineSize);
+    for (std::string token; next(token); blankFirst = true) {
+      if (blankFirst) text += ' ';
+      text += token;
+    }
+  };
+  const int32_t d = list.StrToAction(word);
+  if (d < 0) {
+    const int32_t comment = list.GetActionDefinitionIndexOfComment();
+    if (comment < 0) return -1;
+    std::string text = std::move(word);
+    joinRest(text, true);
+    return list.AddAction(comment, std::move(text), "", "", "");
+  }
+  const TActionListActionDefinitionRecord& def = list.Definitions[static_cast<size_t>(d)];
+  if (def.ScopeType == alScopeComment) {
+    // A comment's whole line is its text: written as one quoted token, it
+    // reads back as that token, and words typed without quotes all stay.
+    std::string text;
+    if (def.Param1Type != alParamNone) joinRest(text, false);
+    return list.AddAction(d, std::move(text), "", "", "");
+  }
+  std::string scope, param1, param2, options;
+  bool more = true;
+  auto take = [&next, &more](std::string& part) {
+    if (more) more = next(part);
+    if (!more) part.clear();
+  };
+  if (def.ScopeType != alScopeNone) take(scope);
+  if (def.Param1Type != alParamNone) take(param1);
+  if (def.Param2Type != alParamNone) take(param2);
+  if ((def.OptionSet & kActionListLetterOptions) != 0) take(options);
+  return list.AddAction(d, std::move(param1), std::move(param2), std::move(scope), std::move(options));
 }
 
 }  // namespace
@@ -57,49 +124,42 @@ void TBaseActionList::ClearActions() {
 bool TBaseActionList::LoadFromString(const std::string& text, bool decode) {
   ClearActions();
   DecodeEscapes = decode;
-  TStrArray lines;
-  ExplodeAtCRLF_CR_LF_LineBreaks(lines, text);
-  bool added = false;
-  TStrArray tokens;
-  for (const std::string& line : lines) {
-    if (line.empty()) continue;
-    tokens.clear();
-    ExplodeWithQuotes(tokens, line, " ", "\"");
-    if (decode)
-      for (size_t i = 1; i < tokens.size(); ++i) tokens[i] = ActionListDecodeEscapes(tokens[i]);
-    if (AddAction(tokens) >= 0) added = true;
+  if (GetActionDefinitionIndexOfComment() >= 0) {
+    // Then every line that is not empty is an action: the array is made at
+    // its size once instead of growing by doubling, which would hold up to
+    // three times the records for a moment.
+    size_t lines = 0;
+    ForEachLineAtCRLF_CR_LF_LineBreaks(text, [&lines](std::string_view line) { lines += line.empty() ? 0 : 1; });
+    Actions.reserve(lines);
   }
+  bool added = false;
+  // Line by line and token by token: what a text holds besides its actions
+  // (blanks, empty lines, tokens nothing reads) costs nothing to keep.
+  ForEachLineAtCRLF_CR_LF_LineBreaks(text, [this, decode, &added](std::string_view line) {
+    if (line.empty()) return;
+    TQuotedFieldReader fields(line, ' ', '"');
+    bool word = true;
+    auto next = [&fields, &word, decode](std::string& token) {
+      if (!fields.Next(token)) return false;
+      if (decode && !word) DecodeEscapesInPlace(token);
+      word = false;
+      return true;
+    };
+    if (AddActionOfTokens(*this, next, line.size()) >= 0) added = true;
+  });
   return added;
 }
 
 int32_t TBaseActionList::AddAction(const TStrArray& tokens) {
-  if (tokens.empty()) return -1;
-  const int32_t d = StrToAction(tokens[0]);
-  if (d < 0) {
-    const int32_t comment = GetActionDefinitionIndexOfComment();
-    if (comment < 0) return -1;
-    return AddAction(comment, Implode(tokens, " "), "", "", "");
-  }
-  const TActionListActionDefinitionRecord& def = Definitions[d];
-  std::string scope, param1, param2, options;
-  size_t next = 1;
-  auto take = [&](std::string& part) {
-    if (next < tokens.size()) part = tokens[next++];
+  size_t lineSize = 0;
+  for (const std::string& token : tokens) lineSize += token.size() + 1;
+  size_t i = 0;
+  auto next = [&tokens, &i](std::string& token) {
+    if (i >= tokens.size()) return false;
+    token = tokens[i++];
+    return true;
   };
-  if (def.ScopeType == alScopeComment) {
-    // A comment's whole line is its text: written as one quoted token, it
-    // reads back as that token, and words typed without quotes all stay.
-    if (def.Param1Type != alParamNone && tokens.size() > 1) {
-      TStrArray rest(tokens.begin() + 1, tokens.end());
-      param1 = Implode(rest, " ");
-    }
-    return AddAction(d, param1, "", "", "");
-  }
-  if (def.ScopeType != alScopeNone) take(scope);
-  if (def.Param1Type != alParamNone) take(param1);
-  if (def.Param2Type != alParamNone) take(param2);
-  if ((def.OptionSet & kActionListLetterOptions) != 0) take(options);
-  return AddAction(d, param1, param2, scope, options);
+  return AddActionOfTokens(*this, next, lineSize);
 }
 
 TIntArray TBaseActionList::ReadNumbers(const std::string& text) {
@@ -111,15 +171,7 @@ TIntArray TBaseActionList::ReadNumbers(const std::string& text) {
 }
 
 void TBaseActionList::ParseScope(TActionListActionRecord& action, int32_t partCount) {
-  TStrArray parts;
-  if (partCount == 1) {
-    parts.push_back(action.Scope);
-  } else if (partCount == 2) {
-    const auto [first, second] = ActionListScopeParts(action.Scope);
-    parts.push_back(Trim(first));
-    parts.push_back(Trim(second));
-  }
-  for (const std::string& part : parts) {
+  auto addPart = [this, &action](std::string part) {
     const bool all = part == "ALL";
     const bool selected = part == "SELECTED";
     action.ScopeIsAll.push_back(all ? 1 : 0);
@@ -128,28 +180,35 @@ void TBaseActionList::ParseScope(TActionListActionRecord& action, int32_t partCo
       action.ScopeTexts.emplace_back();
       action.ScopeNumbers.emplace_back();
     } else {
-      action.ScopeTexts.push_back(part);
       action.ScopeNumbers.push_back(ReadNumbers(part));
+      action.ScopeTexts.push_back(std::move(part));
     }
+  };
+  if (partCount == 1) {
+    addPart(action.Scope);
+  } else if (partCount == 2) {
+    const auto [first, second] = ScopePartsOf(action.Scope);
+    addPart(Trim(first));
+    addPart(Trim(second));
   }
 }
 
-int32_t TBaseActionList::AddAction(int32_t definitionIndex, const std::string& param1, const std::string& param2,
-                                   const std::string& scope, const std::string& options) {
+int32_t TBaseActionList::AddAction(int32_t definitionIndex, std::string param1, std::string param2, std::string scope,
+                                   std::string options) {
   if (!IsDefinitionIndex(definitionIndex)) return -1;
   const TActionListActionDefinitionRecord& def = Definitions[definitionIndex];
   TActionListActionRecord a;
   a.DefinitionIndex = definitionIndex;
   a.GroupIndex = def.GroupIndex;
-  a.Param1 = param1;
-  a.Param2 = param2;
+  a.Param1 = std::move(param1);
+  a.Param2 = std::move(param2);
   if (CanOmitFirstOption(definitionIndex) && a.Param2.empty() &&
       GetIndexOfActionOption(definitionIndex, a.Param1) < 0) {
-    a.Param2 = a.Param1;
+    a.Param2 = std::move(a.Param1);
     a.Param1 = def.Options[0].Name;
   }
-  a.Scope = scope;
-  a.OptionsText = options;
+  a.Scope = std::move(scope);
+  a.OptionsText = std::move(options);
   auto convert = [this](int32_t kind, const std::string& text, int32_t& whole, double& decimal, TIntArray& numbers) {
     if (kind == alParamWholeNumber) {
       if (!TryStrToInt(text, whole)) whole = 0;
@@ -162,7 +221,7 @@ int32_t TBaseActionList::AddAction(int32_t definitionIndex, const std::string& p
   convert(def.Param1Type, a.Param1, a.Param1Int, a.Param1Float, a.Param1Numbers);
   convert(def.Param2Type, a.Param2, a.Param2Int, a.Param2Float, a.Param2Numbers);
   ParseScope(a, def.ScopePartCount);
-  a.Options = StrToOptions(options);
+  a.Options = StrToOptions(a.OptionsText);
   Actions.push_back(std::move(a));
   return GetCount() - 1;
 }
@@ -255,22 +314,16 @@ bool TBaseActionList::CanOmitFirstOption(int32_t definitionIndex) const {
 }
 
 std::pair<std::string, std::string> ActionListScopeParts(const std::string& token) {
-  std::string t = token;
-  if (t == "ALL")
-    t = "ALL:ALL";
-  else if (t == "SELECTED")
-    t = "SELECTED:SELECTED";
-  else if (t.find(':') == std::string::npos)
-    t += ":ALL";
-  const size_t colon = t.find(':');
-  return {t.substr(0, colon), t.substr(colon + 1)};
+  const auto [first, second] = ScopePartsOf(token);
+  return {std::string(first), std::string(second)};
 }
 
 // --- Escapes ------------------------------------------------------------------------------
 
 std::string ActionListDecodeEscapes(const std::string& text) {
-  if (!Contains(text, "\\r") && !Contains(text, "\\n")) return text;
-  return DecodeOne(DecodeOne(text, "\\\\r", "\\r", "\r"), "\\\\n", "\\n", "\n");
+  std::string decoded = text;
+  DecodeEscapesInPlace(decoded);
+  return decoded;
 }
 
 std::string ActionListEncodeEscapes(const std::string& text) { return LineBreakConvert_LineBreaksToInlineFormat(text); }

@@ -55,8 +55,8 @@ class TBaseActionList {
   // One line's tokens; the new action's index, or -1 when nothing was added.
   int32_t AddAction(const TStrArray& tokens);
   // Appends one action from its parts; -1 for an invalid definition index.
-  int32_t AddAction(int32_t definitionIndex, const std::string& param1, const std::string& param2,
-                    const std::string& scope, const std::string& options);
+  int32_t AddAction(int32_t definitionIndex, std::string param1, std::string param2, std::string scope,
+                    std::string options);
   void ClearActions();
 
   // --- Lookups ------------------------------------------------------------------

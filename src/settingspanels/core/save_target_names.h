@@ -29,12 +29,24 @@ std::string TranslateSaveTargetPlaceholders(const std::string& text, uint32_t la
 // - an empty folder or name pattern keeps the source's; an empty extension
 //   keeps the source's extension, and a given one loses its leading dots and
 //   is lower-cased when ExtensionAlwaysLowerCase is set;
-// - a folder that is not absolute lies below the source's folder;
+// - a folder that is not absolute lies below the source's folder ("/" for
+//   a source in the root);
 // - with KeepSubDirs, a source below KeepSubDirsBaseDir keeps its sub-folders
-//   below a folder pattern that names no source folder itself;
+//   below a folder pattern that names no source folder itself; both are
+//   taken with "." and ".." resolved, so a source that leads out of the base
+//   keeps none;
 // - values put into the folder, and the whole name and extension, have the
 //   characters that file names may not hold replaced when
-//   RemoveDisallowedChars is set; "/" never stays in a name.
-// "" when the moment is no date-time or no usable file name results (empty,
-// "." or "..", or an empty name from a source that has one).
+//   RemoveDisallowedChars is set; "/" never stays in a name;
+// - the path stays inside the folder the pattern starts from, whatever the
+//   values are: the source's folder given at the start stays as it is, put
+//   in elsewhere it has "." and ".." resolved and cannot climb above where
+//   it stands;
+// - a folder made with values, and the file name, are at most 255 bytes,
+//   cut between characters: the file name loses the ends of its values
+//   first, then of its own text, and keeps its extension (typed folders and
+//   the source's own stay as they are).
+// "" when the moment is no date-time, a folder made with values is "." or
+// "..", or no usable file name results (empty, "." or "..", or an empty name
+// from a source that has one).
 std::string CreateSaveTargetFileName(const TFileNameCreatorObj& creator, TDateTime moment);

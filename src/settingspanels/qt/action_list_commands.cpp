@@ -87,8 +87,8 @@ bool TSettingsContainerSpr::SetActionList(int32_t index, int32_t listType, const
   TSettingsContainerActionListWrapper* w = ActionListWrapperOfRecord(index);
   if (!w) return false;
   if (w->Modified && (listType == alListDefault || listType == alListFile) &&
-      (name != w->ListName || listType != w->ListType))
-    SaveActionList(ControlRecords[index].LinkIndex);
+      (name != w->ListName || listType != w->ListType) && !SaveChangesBeforeSwitching(index))
+    return false;
   // The wrapper may have moved while the list was saved.
   w = ActionListWrapperOfRecord(index);
   const std::string path = listType == alListFile ? ListFolderOf(ActionListRootFolder(), w->Folder) + name : "";
@@ -127,6 +127,28 @@ bool TSettingsContainerSpr::SetActionList(int32_t index, int32_t listType, const
   return true;
 }
 
+bool TSettingsContainerSpr::SaveChangesBeforeSwitching(int32_t index) {
+  while (!SaveActionList(ControlRecords[index].LinkIndex)) {
+    // The user has been told why; the changes are still there, and only the
+    // user may let them go.
+    const int32_t answer = ConfirmationDialog(GetTranslation(2), GetTranslation(717), GetTranslation(67),
+                                              GetTranslation(69), GetTranslation(200), true);
+    TSettingsContainerActionListWrapper* w = ActionListWrapperOfRecord(index);
+    if (!w) return false;
+    if (answer == kModalResultNo) {
+      w->Modified = false;
+      w->PendingText.clear();
+      return true;
+    }
+    if (answer != kModalResultYes) {
+      // The selector shows the list whose changes stay.
+      if (auto* box = qobject_cast<TIDComboBox*>(GetControlRef(index))) box->SetSelectedStrId(w->ListName);
+      return false;
+    }
+  }
+  return true;
+}
+
 bool TSettingsContainerSpr::ActionListShows(int32_t index, int32_t listType, const std::string& name) {
   const TSettingsContainerActionListWrapper* w = ActionListWrapperOfRecord(index);
   return w && w->ListType == listType && w->ListName == name;
@@ -147,7 +169,9 @@ void TSettingsContainerSpr::ProcActionListWrapperPaddingButtonClickSpr(QObject* 
                                  w->ActionListKind, FEditorDisplayMode);
       break;
     case 3: {
-      if (w->Modified) SaveActionList(ControlRecords[index].LinkIndex);
+      // An editor would show the file without the changes that could not be
+      // stored, and saving there would replace them; they stay here instead.
+      if (w->Modified && !SaveActionList(ControlRecords[index].LinkIndex)) break;
       w = ActionListWrapperOfRecord(index);
       const std::string text = w->ListType == alListDefault ? w->DefaultListText
                                : w->ListType == alListFile  ? w->ListFile

@@ -209,7 +209,13 @@ void TSettingsContainer::UpdateActionListControl(int32_t index) {
   if (!box) return;
   box->SetSelectedStrId(r.StrValue);
   r.IntValue = box->SelectedIntId();
-  if (OnSetActionList) OnSetActionList(index, box->SelectedIntId(), box->SelectedStrId());
+  const std::string chosen = box->SelectedStrId();
+  if (OnSetActionList) OnSetActionList(index, box->SelectedIntId(), chosen);
+  // The user kept the shown list with changes that could not be stored.
+  if (box->SelectedStrId() != chosen) {
+    r.StrValue = box->SelectedStrId();
+    r.IntValue = box->SelectedIntId();
+  }
   TSettingsContainerActionListWrapper* w = ActionListWrapperOfRecord(index);
   if (w && w->StoredHeight > 0 && w->Panel) {
     w->Panel->setFixedHeight(std::max(w->StoredHeight, kPanelMinHeight));

@@ -66,14 +66,20 @@ void AddActionListToListView(TVirtualListView& view, TBaseActionList& list, cons
     view.RemoveAllWithoutDeletionDoneNotification();
   else
     firstID = view.GetNextFreeID(1);
+  TStrArray cells;
   for (size_t i = 0; i < list.Actions.size(); ++i) {
-    const TActionListActionRecord& a = list.Actions[i];
+    TActionListActionRecord& a = list.Actions[i];
     if (!list.IsDefinitionIndex(a.DefinitionIndex)) continue;
-    const std::string scope = ActionListHasDisplayScope(list, a.DefinitionIndex)
-                                  ? ActionListScopeDisplayText(list, a.DefinitionIndex)
-                                  : a.Scope;
-    const TStrArray cells{list.Definitions[static_cast<size_t>(a.DefinitionIndex)].Name, scope, a.Param1, a.Param2,
-                          a.OptionsText};
+    // The parts move out of the actions, which are cleared below: a long
+    // parameter is copied once, into the row, not twice.
+    cells.clear();
+    cells.push_back(list.Definitions[static_cast<size_t>(a.DefinitionIndex)].Name);
+    cells.push_back(ActionListHasDisplayScope(list, a.DefinitionIndex)
+                        ? ActionListScopeDisplayText(list, a.DefinitionIndex)
+                        : std::move(a.Scope));
+    cells.push_back(std::move(a.Param1));
+    cells.push_back(std::move(a.Param2));
+    cells.push_back(std::move(a.OptionsText));
     view.AddItem(firstID + static_cast<int32_t>(i), a.DefinitionIndex, cells, {});
   }
   view.EndUpdate();

@@ -880,7 +880,14 @@ void TSettingsContainer::ProcCustomControlChange(QObject* sender) {
       auto* box = static_cast<TIDComboBox*>(control);
       text = box->SelectedStrId();
       number = box->SelectedIntId();
-      if (r.Kind == sckActionList && OnSetActionList) OnSetActionList(index, number, text);
+      if (r.Kind == sckActionList && OnSetActionList) {
+        // Picking the list that is shown keeps its unsaved changes.
+        const TSettingsContainerActionListWrapper* w = ActionListWrapperOfRecord(index);
+        if (w && w->Modified && w->ListType == number && w->ListName == text) return;
+        OnSetActionList(index, number, text);
+        // The user kept the shown list with changes that could not be stored.
+        if (box->SelectedStrId() != text || box->SelectedIntId() != number) return;
+      }
       break;
     }
     case sckComboBoxTextTop: text = static_cast<TAdvancedComboBox*>(control)->Text(); break;

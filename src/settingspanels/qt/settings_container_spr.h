@@ -39,7 +39,8 @@ class TSettingsContainerSpr : public TSettingsContainer {
   ~TSettingsContainerSpr() override;
   // Puts a list into the control of record index: 2 the default list, 3 the
   // list file name, 6 the memo's text into the table, 7 the table's rows into
-  // the memo. False for an invalid record or type.
+  // the memo. False for an invalid record or type, and when the user keeps the
+  // shown list because its changes could not be stored.
   bool SetActionList(int32_t index, int32_t listType, const std::string& name);
   // Whether the control of record index shows that list.
   bool ActionListShows(int32_t index, int32_t listType, const std::string& name);
@@ -76,6 +77,9 @@ class TSettingsContainerSpr : public TSettingsContainer {
   void SetActionListTexts(int32_t index);
   void CaptionActionListPopupMenu();
   TSettingsContainerActionListWrapper* ActionListWrapperOfSender(QObject* sender);
+  // Stores the changes of the shown list before the control shows another.
+  // False when they could not be stored and the user stays with them.
+  bool SaveChangesBeforeSwitching(int32_t index);
 
   int32_t FEditorDisplayMode = 0;
   std::vector<QPointer<TSettingsContainerActionListEditorSpr>> FEditors;

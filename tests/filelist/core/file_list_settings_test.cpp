@@ -10,6 +10,7 @@
 #include "file_list_test_items.h"
 #include "filelist/core/file_list_columns_catalogue.h"
 #include "foundation/code_pages.h"
+#include "foundation/text_files.h"
 #include "test_support.h"
 
 namespace {
@@ -284,6 +285,54 @@ TEST(FileListSettings, StoredSearchFolderMustExist) {
   }
 }
 
+// What the user set comes back from the file as it was: the white list whose
+// first item begins with "-", black lists, and search folders whose names are
+// not UTF-8 (the file itself is read as UTF-8).
+TEST(FileListSettings, ExtensionListsAndSearchFoldersComeBackAsWritten) {
+  TempDir dir;
+  const struct {
+    const char* typed;
+    const char* current;    // the list's text after the round trip
+    const char* blacklist;  // the black list after the round trip
+  } lists[] = {
+      {",-y", ",-Y", ""},       {"-y", "-Y", "Y"},        {"-y,z", "-Y,Z", "Y,Z"},
+      {"txt,-y", "TXT,-Y", ""}, {";-y;-z", ",-Y,-Z", ""}, {"", "", ""},
+  };
+  const std::string folders[] = {"plain", "bad\376dir", "%41 and blanks", "\xC3\xA4rger", "file:x"};
+  for (const auto& l : lists) {
+    for (const std::string& name : folders) {
+      const std::string folder = dir.file(name);
+      std::filesystem::create_directories(folder);
+      TTestFileListView view;
+      view.FileExtensionFilter->SetCurrentExtensionsFromCSVString(l.typed);
+      TConfigSaver settings;
+      FileListViewSettingsSave(view, folder, settings, false, "s", false);
+      ASSERT_TRUE(settings.SaveToFile(dir.file("list.sxs")));
+      TConfigSaver loaded;
+      ASSERT_TRUE(loaded.LoadFromFile(dir.file("list.sxs")));
+      TTestFileListView other;
+      std::string lastDir = "/";
+      FileListViewSettingsLoad(other, lastDir, loaded, "s", true, false);
+      EXPECT_EQ(other.FileExtensionFilter->GetGeneralExtensionsAsCSVString(","), "");
+      EXPECT_EQ(other.FileExtensionFilter->GetBlacklistedExtensionsAsCSVString(","), l.blacklist) << l.typed;
+      EXPECT_EQ(other.FileExtensionFilter->GetCurrentExtensionsAsCSVString(","), l.current) << l.typed;
+      // A white list item "-Y" allows that extension and nothing else.
+      if (std::string(l.typed) == ",-y") {
+        EXPECT_TRUE(other.FileExtensionFilter->ExtensionAllowedU("-Y", false));
+        EXPECT_FALSE(other.FileExtensionFilter->ExtensionAllowedU("Z", false));
+      }
+      EXPECT_EQ(lastDir, folder);
+    }
+  }
+  // A folder stored before, as plain text, still reads as it stands.
+  TConfigSaver old;
+  old.Add("s", "initialdir_search", dir.str());
+  TTestFileListView view;
+  std::string lastDir;
+  FileListViewSettingsLoad(view, lastDir, old, "s", true, false);
+  EXPECT_EQ(lastDir, dir.str());
+}
+
 TEST(FileListSettings, ResetRestoresTheInitialSettings) {
   TempDir dir;
   TTestFileListView view;
@@ -352,6 +401,31 @@ TEST(FileListFiles, ExportAndReadBackAThousandAwkwardNames) {
   EXPECT_EQ(read, paths);
 }
 
+// Names that a line of a list cannot hold as they stand, and the name that
+// ends in a blank beside the one without it: each comes back as itself.
+TEST(FileListFiles, NamesWithLineBreaksAndTrailingBlanksComeBackWhole) {
+  TempDir dir;
+  const TStrArray names = {"x.txt",  "x.txt ",     "line\nbreak.txt", "cr\rname.txt", "end\r",
+                           "\nlead", "bad\xff\nx", "b.txt",           "break.txt"};
+  TTestFileListView view;
+  TStrArray paths;
+  for (const std::string& name : names) {
+    const std::string path = dir.file(name);
+    testsupport::WriteFileBytes(path, name);
+    paths.push_back(path);
+    if (name != "b.txt" && name != "break.txt") view.AppendItem(MakeFileItem(path));
+  }
+  const std::string list = dir.file("list.filelist");
+  ASSERT_TRUE(FileListExportToFile(view, list));
+  TStrArray read;
+  ASSERT_TRUE(ReadFileListFile(list, read));
+  EXPECT_EQ(read, TStrArray(paths.begin(), paths.end() - 2));
+  // Lists written before: a blank-padded line still finds the trimmed name,
+  // and a line as written wins over its trimmed form.
+  ReadFileListText("  " + dir.file("b.txt") + "  \n" + dir.file("x.txt ") + "\n", read);
+  EXPECT_EQ(read, (TStrArray{dir.file("b.txt"), dir.file("x.txt ")}));
+}
+
 TEST(FileListFiles, CodePagesLineBreaksBlanksAndSkippedLines) {
   TempDir dir;
   const std::string a = dir.file("a file.txt");
@@ -392,6 +466,10 @@ TEST(FileListFiles, ExportOfAnEmptyListAndAFailedWrite) {
   EXPECT_EQ(testsupport::ReadFileBytes(dir.file("empty.filelist")), "");
   testsupport::WriteFileBytes(dir.file("plain"), "x");
   EXPECT_FALSE(FileListExportToFile(view, dir.file("plain/list.filelist")));
+  // The reason stays for the message the window shows.
+  EXPECT_NE(LastFileWriteError(), 0);
+  EXPECT_FALSE(FileListExportToFile(view, dir.str()));
+  EXPECT_NE(LastFileWriteError(), 0);
 }
 
 }  // namespace

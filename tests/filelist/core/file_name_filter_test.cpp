@@ -56,6 +56,8 @@ TEST(FileNameFilter, Table) {
       {"??", false, true, "abc.doc", false},
       {"?", false, true, "\xC3\xA9.txt", true},  // one character, two bytes
       {"*", false, true, ".bashrc", true},
+      {"report*", false, false, "report*2024.txt", true},  // a "*" in the name is no obstacle
+      {"*", false, true, "*.txt", true},
       // Regular expressions: the first match must be the whole name.
       {"abc", true, true, "xabcx.txt", false},
       {".*abc.*", true, true, "xabcx.txt", true},

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "foundation/str_transform.h"
+#include "heap_peak.h"
 #include "settingspanels/core/action_list.h"
 #include "settingspanels/core/action_list_vocabulary.h"
 #include "text/text_store.h"
@@ -436,6 +437,76 @@ TEST_F(ActionList, RangesNeverMakeTheModelHoldMoreThanItsLimit) {
   // A new load has the whole room again.
   ASSERT_TRUE(L.LoadFromString("pick 5-6", false));
   EXPECT_EQ(L.Actions[0].ScopeNumbers[0], TIntArray({4, 5}));
+}
+
+// Texts of about size bytes made of one piece again and again, after a head.
+std::string Repeated(const std::string& head, const std::string& piece, size_t size) {
+  std::string text = head;
+  text.reserve(size + piece.size());
+  while (text.size() < size) text += piece;
+  return text;
+}
+
+TEST_F(ActionList, ReadingHoldsASmallMultipleOfTheText) {
+  // A 10 MB line of blanks once took 55 times its size; the other shapes are
+  // smaller, as the multiple does not depend on the size.
+  constexpr size_t kLine = 10 * 1024 * 1024;
+  constexpr size_t kSize = 2 * 1024 * 1024;
+  struct TCase {
+    const char* Name;
+    std::string Text;
+    bool Decode;
+    int32_t Actions;
+  };
+  const TCase cases[] = {
+      {"a line of blanks", std::string(kLine, ' '), false, 1},
+      {"a line of blanks, decoded", std::string(kLine, ' '), true, 1},
+      {"empty quoted tokens", Repeated("x", " \"\"", kSize), true, 1},
+      {"a token of quotes", Repeated("x ", "\"", kSize), false, 1},
+      {"empty lines", std::string(kSize, '\n'), false, 0},
+      {"empty CR LF lines", Repeated("", "\r\n", kSize), false, 0},
+      {"short tokens", Repeated("a", " a", kSize), false, 1},
+      {"tokens nothing reads", Repeated("clear", " a", kSize), false, 1},
+      {"a scope of separators", Repeated("pick ", ",;", kSize), false, 1},
+      {"a two-part scope of separators", Repeated("replacelines ", ",,", kSize) + ":;;", false, 1},
+      {"numbers and ranges of separators", Repeated("pick ALL ", ",", kSize), false, 1},
+      {"escapes", Repeated("# ", "\\r\\\\n", kSize), true, 1},
+      {"short lines", Repeated("", "x\n", kSize / 16), false, static_cast<int32_t>(kSize / 32)},
+  };
+  for (const TCase& c : cases) {
+    size_t growth = 0;
+    {
+      THeapPeak peak;
+      TBaseActionList list;
+      FillTestVocabulary(list);
+      list.LoadFromString(c.Text, c.Decode);
+      EXPECT_EQ(list.GetCount(), c.Actions) << c.Name;
+      growth = peak.Growth();
+    }
+    // Each action has its record; besides, a few copies of the text at most.
+    const size_t records = static_cast<size_t>(c.Actions) * (sizeof(TActionListActionRecord) + 16);
+    EXPECT_LE(growth, 3 * c.Text.size() + records) << c.Name << ": " << c.Text.size() << " bytes read";
+  }
+}
+
+TEST_F(ActionList, LongLinesReadAsBefore) {
+  // A line of n blanks is n + 1 empty tokens, which the comment joins again.
+  ASSERT_TRUE(L.LoadFromString(std::string(100000, ' '), true));
+  EXPECT_EQ(L.Actions.at(0).Param1, std::string(100000, ' '));
+  const std::string quoted = Repeated("x", " \"\"", 1000);
+  ASSERT_TRUE(L.LoadFromString(quoted, false));
+  EXPECT_EQ(L.Actions.at(0).Param1, "x" + std::string((quoted.size() - 1) / 3, ' '));
+  ASSERT_TRUE(L.LoadFromString("x \"\"\"\"\"", false));
+  EXPECT_EQ(L.Actions.at(0).Param1, "x \"\"");
+  ASSERT_TRUE(L.LoadFromString("# a\\rb \\\\n\\n", true));
+  EXPECT_EQ(L.Actions.at(0).Param1, "a\rb \\n\n");
+  ASSERT_TRUE(L.LoadFromString("pick ,;5;,2-3, ALL", false));
+  EXPECT_EQ(L.Actions.at(0).ScopeNumbers.at(0), TIntArray({4, 1, 2}));
+  EXPECT_EQ(L.Actions.at(0).Param1, "ALL");
+  ASSERT_TRUE(L.LoadFromString("replacelines \" 2 ;: SELECTED\"", false));
+  EXPECT_EQ(L.Actions.at(0).ScopeTexts, TStrArray({"2 ;", ""}));
+  EXPECT_EQ(L.Actions.at(0).ScopeNumbers.at(0), TIntArray({1}));
+  EXPECT_EQ(L.Actions.at(0).ScopeIsSelected, TBooleanArray({0, 1}));
 }
 
 }  // namespace

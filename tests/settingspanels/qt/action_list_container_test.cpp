@@ -6,9 +6,11 @@
 
 #include <sys/resource.h>
 
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <csignal>
+#include <cstdio>
 
 #include "action_list_fixture.h"
 #include "controls/advanced_edit.h"
@@ -247,6 +249,155 @@ TEST_F(ActionListControl, AListThatCannotBeWrittenKeepsItsChanges) {
   Pick("default");
   ASSERT_EQ(Dialogs.Notifications.size(), 2u);
   EXPECT_EQ(Dialogs.Notifications[1].Text, Dialogs.Notifications[0].Text);
+}
+
+// The ways a save is refused to root as well: a read-only and a full file
+// system where this process may mount one, and a folder where the list's file
+// should be.
+enum class TRefusal { ReadOnly, Full, FolderInPlace };
+
+class TRefusedWrites {
+ public:
+  // The list folder holds x.al and y.al afterwards, with the given texts.
+  TRefusedWrites(TRefusal kind, const std::string& folder, const std::string& x, const std::string& y)
+      : FKind(kind), FFolder(folder) {
+    std::filesystem::create_directories(folder);
+    if (kind != TRefusal::FolderInPlace) FSystem = std::make_unique<testsupport::TSmallFileSystem>(folder);
+    testsupport::WriteFileBytes(folder + "x.al", x);
+    testsupport::WriteFileBytes(folder + "y.al", y);
+  }
+  // "" when writes of the list name now fail; else why they cannot be made to.
+  std::string Refuse(const std::string& name) {
+    FName = name;
+    switch (FKind) {
+      case TRefusal::ReadOnly:
+        if (!FSystem->Unavailable().empty() || !FSystem->MakeReadOnly()) return FSystem->Unavailable();
+        break;
+      case TRefusal::Full:
+        if (!FSystem->Unavailable().empty() || !FSystem->Fill()) return FSystem->Unavailable();
+        break;
+      case TRefusal::FolderInPlace:
+        FKept = testsupport::ReadFileBytes(FFolder + name);
+        std::filesystem::remove(FFolder + name);
+        std::filesystem::create_directory(FFolder + name);
+        break;
+    }
+    return "";
+  }
+  void Allow() {
+    switch (FKind) {
+      case TRefusal::ReadOnly: FSystem->MakeWritable(); break;
+      case TRefusal::Full: std::filesystem::remove(FFolder + "filler"); break;
+      case TRefusal::FolderInPlace:
+        std::filesystem::remove(FFolder + FName);
+        testsupport::WriteFileBytes(FFolder + FName, FKept);
+        break;
+    }
+  }
+
+ private:
+  TRefusal FKind;
+  std::string FFolder;
+  std::string FName;
+  std::string FKept;
+  std::unique_ptr<testsupport::TSmallFileSystem> FSystem;
+};
+
+TEST_F(ActionListControl, ARefusedSaveKeepsTheChangesUntilTheUserLetsThemGo) {
+  const std::pair<TRefusal, const char*> kinds[] = {{TRefusal::ReadOnly, "read-only file system"},
+                                                    {TRefusal::Full, "full file system"},
+                                                    {TRefusal::FolderInPlace, "a folder in place of the file"}};
+  for (const auto& [kind, name] : kinds) {
+    SCOPED_TRACE(name);
+    Dialogs = {};
+    TRefusedWrites writes(kind, ListFolder(), "repeat 1\n", "clear\n");
+    MakeContainer();
+    Pick("x.al");
+    SetActionListClipboardText("clear\n");
+    Wrapper().ListView->OnPaste(Wrapper().ListView);
+    ASSERT_TRUE(Wrapper().Modified);
+    const std::string why = writes.Refuse("x.al");
+    if (!why.empty()) {
+      std::printf("[ SKIPPED  ] %s: %s\n", name, why.c_str());
+      continue;
+    }
+    Changes.clear();
+
+    // Picking another list tries to store the changes, says that it could
+    // not, and asks; Cancel stays on the list with its changes.
+    Pick("y.al");
+    ASSERT_EQ(Dialogs.Notifications.size(), 1u);
+    EXPECT_EQ(Dialogs.Notifications[0].Caption, "Error");
+    ASSERT_EQ(Dialogs.Questions.size(), 1u);
+    EXPECT_EQ(Dialogs.Questions[0].Caption, "Confirmation");
+    EXPECT_EQ(Dialogs.Questions[0].Text, "Do you want to save the changes on the Action List? ");
+    auto expectKept = [this] {
+      EXPECT_TRUE(Wrapper().Modified);
+      EXPECT_EQ(Wrapper().ListName, "x.al");
+      EXPECT_EQ(Wrapper().PendingText, "repeat 1\nclear\n");
+      EXPECT_EQ(Rows(), "repeat 1\nclear\n");
+      EXPECT_EQ(Chooser()->SelectedStrId(), "x.al");
+      EXPECT_EQ(C->ControlRecords[Record].StrValue, "x.al");
+      EXPECT_TRUE(Changes.empty());
+    };
+    expectKept();
+    // Nor does the editor open on the file without them.
+    Wrapper().Button3->click();
+    EXPECT_EQ(Dialogs.Notifications.size(), 2u);
+    EXPECT_TRUE(C->ActionListEditors().empty());
+    expectKept();
+
+    // Picking the list it shows changes nothing; Save tries again, and asks
+    // again when that fails too.
+    Pick("x.al");
+    EXPECT_EQ(Dialogs.Questions.size(), 1u);
+    Dialogs.Answers = {kModalResultYes, kModalResultCancel};
+    Pick("y.al");
+    EXPECT_EQ(Dialogs.Notifications.size(), 4u);
+    EXPECT_EQ(Dialogs.Questions.size(), 3u);
+    expectKept();
+
+    if (kind == TRefusal::FolderInPlace) {
+      // A new list saved in an editor is shown next; the control asks the
+      // same, and Cancel keeps it on its list. (Only here may the editor write.)
+      const int32_t at = C->ActionListEditorDialogShow(Record, &Vocabulary, "lists", "al", alListNew, "", 0, 0);
+      TSettingsContainerActionListEditorSpr* e = C->ActionListEditors().at(static_cast<size_t>(at));
+      e->NameEdit()->setText("z");
+      SetActionListClipboardText("clear\n");
+      e->ProcPaste();
+      EXPECT_TRUE(e->SaveCurrentList());
+      EXPECT_EQ(testsupport::ReadFileBytes(ListFile("z.al")), "clear\n");
+      EXPECT_EQ(Dialogs.Notifications.size(), 5u);
+      EXPECT_EQ(Dialogs.Questions.size(), 4u);
+      expectKept();
+      e->ProcCommand(TSettingsContainerActionListEditorSpr::cmdClose);
+    }
+    const size_t asked = Dialogs.Questions.size();
+
+    // Once the list can be stored, the switch stores it without asking.
+    writes.Allow();
+    Pick("y.al");
+    EXPECT_EQ(Dialogs.Questions.size(), asked);
+    EXPECT_EQ(testsupport::ReadFileBytes(ListFile("x.al")), "repeat 1\nclear\n");
+    EXPECT_EQ(Wrapper().ListName, "y.al");
+    EXPECT_EQ(Rows(), "clear\n");
+    EXPECT_FALSE(Wrapper().Modified);
+
+    // Discard Changes lets them go and shows the list picked.
+    Wrapper().ListView->OnPaste(Wrapper().ListView);
+    ASSERT_TRUE(Wrapper().Modified);
+    ASSERT_EQ(writes.Refuse("y.al"), "");
+    Dialogs.Answers = {kModalResultNo};
+    Pick("x.al");
+    EXPECT_EQ(Dialogs.Questions.size(), asked + 1);
+    EXPECT_EQ(Wrapper().ListName, "x.al");
+    EXPECT_FALSE(Wrapper().Modified);
+    EXPECT_EQ(Rows(), "repeat 1\nclear\n");
+    EXPECT_EQ(C->ControlRecords[Record].StrValue, "x.al");
+    writes.Allow();
+    EXPECT_EQ(testsupport::ReadFileBytes(ListFile("y.al")), "clear\n");
+    CloseContainer();
+  }
 }
 
 TEST_F(ActionListControl, AWriteThatFailsLeavesTheOldFileAsItWas) {
