@@ -107,7 +107,6 @@ std::string TDocODSMinimal::GetManifestMinimal() const {
 }
 
 std::string TDocODSMinimal::GetSettingsXML() const {
-  const std::string sheet = MarkupEscape(SheetNameForFile());
   std::string s = kDeclaration;
   s += "<office:document-settings xmlns:office=\"";
   s += kNsOffice;
@@ -117,24 +116,29 @@ std::string TDocODSMinimal::GetSettingsXML() const {
        "xmlns:ooo=\"http://openoffice.org/2004/office\" office:version=\"1.2\">"
        "<office:settings><config:config-item-set config:name=\"ooo:view-settings\">"
        "<config:config-item-map-indexed config:name=\"Views\"><config:config-item-map-entry>"
-       "<config:config-item-map-named config:name=\"Tables\"><config:config-item-map-entry config:name=\"";
-  s += sheet;
-  s += "\">";
-  ConfigItem(s, "CursorPositionX", "int", 0);
-  ConfigItem(s, "CursorPositionY", "int", 0);
-  ConfigItem(s, "HorizontalSplitMode", "short", FreezePositionHorizontal > 0 ? 2 : 0);
-  ConfigItem(s, "VerticalSplitMode", "short", FreezePositionVertical > 0 ? 2 : 0);
-  ConfigItem(s, "HorizontalSplitPosition", "int", FreezePositionHorizontal);
-  ConfigItem(s, "VerticalSplitPosition", "int", FreezePositionVertical);
-  ConfigItem(s, "PositionLeft", "int", 0);
-  ConfigItem(s, "PositionRight", "int", FreezePositionHorizontal);
-  ConfigItem(s, "PositionTop", "int", 0);
-  ConfigItem(s, "PositionBottom", "int", FreezePositionVertical);
-  ConfigItem(s, "ZoomType", "short", 0);
-  ConfigItem(s, "ZoomValue", "int", Zoom);
-  s += "</config:config-item-map-entry></config:config-item-map-named>"
+       "<config:config-item-map-named config:name=\"Tables\">";
+  // Every sheet has the same view.
+  for (int32_t sheet = 1; sheet <= SheetCount(); ++sheet) {
+    s += "<config:config-item-map-entry config:name=\"";
+    s += MarkupEscape(SheetNameForFile(sheet));
+    s += "\">";
+    ConfigItem(s, "CursorPositionX", "int", 0);
+    ConfigItem(s, "CursorPositionY", "int", 0);
+    ConfigItem(s, "HorizontalSplitMode", "short", FreezePositionHorizontal > 0 ? 2 : 0);
+    ConfigItem(s, "VerticalSplitMode", "short", FreezePositionVertical > 0 ? 2 : 0);
+    ConfigItem(s, "HorizontalSplitPosition", "int", FreezePositionHorizontal);
+    ConfigItem(s, "VerticalSplitPosition", "int", FreezePositionVertical);
+    ConfigItem(s, "PositionLeft", "int", 0);
+    ConfigItem(s, "PositionRight", "int", FreezePositionHorizontal);
+    ConfigItem(s, "PositionTop", "int", 0);
+    ConfigItem(s, "PositionBottom", "int", FreezePositionVertical);
+    ConfigItem(s, "ZoomType", "short", 0);
+    ConfigItem(s, "ZoomValue", "int", Zoom);
+    s += "</config:config-item-map-entry>";
+  }
+  s += "</config:config-item-map-named>"
        "<config:config-item config:name=\"ActiveTable\" config:type=\"string\">";
-  s += sheet;
+  s += MarkupEscape(SheetNameForFile());
   s += "</config:config-item></config:config-item-map-entry></config:config-item-map-indexed>"
        "</config:config-item-set></office:settings></office:document-settings>";
   return s;
@@ -146,7 +150,6 @@ std::string TDocODSMinimal::GetContentAsXML() const {
 
 void TDocODSMinimal::WriteContentXML(TTextBuffer& w) const {
   const int32_t columns = ColumnCountOfContent();
-  const std::string sheet = MarkupEscape(SheetNameForFile());
   std::string s = kDeclaration;
   s += "<office:document-content office:version=\"1.2\" xmlns:office=\"";
   s += kNsOffice;
@@ -208,84 +211,91 @@ void TDocODSMinimal::WriteContentXML(TTextBuffer& w) const {
     s += "</office:automatic-styles>";
   }
 
-  s += "<office:body><office:spreadsheet><table:table table:name=\"";
-  s += sheet;
-  s += "\">";
-  s += tableColumns;
+  s += "<office:body><office:spreadsheet>";
+  w.Put(s);
 
   TCSDataTypeArr types;
   GetDataTypeArrForColumns(types);
   std::string number;
   TCellLink link;
-  w.Put(s);
-  static const std::string kEmpty;
-  for (const auto& row : Content()) {
-    w.Put("<table:table-row>");
-    for (size_t c = 0; c < static_cast<size_t>(columns); ++c) {
-      // Cells past the end of a short row are empty.
-      const std::string& text = c < row.size() ? row[c] : kEmpty;
-      if (CreateLinks && HasLinkMarkers(text)) {
-        if (SplitCellLink(text, link)) {
-          w.Put("<table:table-cell office:value-type=\"string\"><text:p>");
-          w.PutEscaped(link.Before);
-          w.Put("<text:a xlink:href=\"");
-          // Folder separators of the other systems; the rest escaped so that the attribute stays intact.
-          w.PutEscaped(StringReplaceFast(link.Target, "\\", "/"));
-          w.Put("\">");
-          w.PutEscaped(link.LinkText);
-          w.Put("</text:a>");
-          w.PutEscaped(link.After);
-          w.Put("</text:p></table:table-cell>");
-        } else {
-          AppendStringCell(w, text);
-        }
-        continue;
-      }
-      const TCSDataType type = c < types.size() ? types[c] : csDataDefault;
-      switch (type) {
-        case csDataDynamic: {
-          int32_t v = 0;
-          if (!text.empty() && TryStrToInt(text, v))
-            AppendValueCell(w, "float", "office:value", text, text);
-          else
-            AppendStringCell(w, text);
-          break;
-        }
-        case csDataNumber:
-          // A value that is no number would make the file invalid.
-          if (IsSpreadsheetNumber(text))
-            AppendValueCell(w, "float", "office:value", text, text);
-          else
-            AppendStringCell(w, text);
-          break;
-        case csDataPercentage:
-          if (GetCellValuePercentage(text, number))
-            AppendValueCell(w, "percentage", "office:value", number, text);
-          else
-            AppendStringCell(w, text);
-          break;
-        case csDataDate:
-          if (IsYYYYMMDDDate(text, '-'))
-            AppendValueCell(w, "date", "office:date-value", text, text);
-          else
-            AppendStringCell(w, text);
-          break;
-        case csDataBoolean:
-          if (text == "1" || text == "true")
-            AppendValueCell(w, "boolean", "office:boolean-value", "true", "TRUE");
-          else if (text == "0" || text == "false")
-            AppendValueCell(w, "boolean", "office:boolean-value", "false", "FALSE");
-          else
-            AppendStringCell(w, text);
-          break;
-        // A formula column has no form of its own here; its text is kept as a string.
-        default: AppendStringCell(w, text); break;
-      }
-    }
-    w.Put("</table:table-row>");
-    w.Checkpoint();
+  for (int32_t sheet = 1; sheet <= SheetCount(); ++sheet) {
+    w.Put("<table:table table:name=\"");
+    w.PutEscaped(SheetNameForFile(sheet));
+    w.Put("\">");
+    w.Put(tableColumns);
+    ForEachRowOfSheet(sheet, [&](const TStrArray& row) { WriteRow(w, row, columns, types, number, link); });
+    w.Put("</table:table>");
   }
-  w.Put("</table:table></office:spreadsheet></office:body></office:document-content>");
+  w.Put("</office:spreadsheet></office:body></office:document-content>");
+}
+
+void TDocODSMinimal::WriteRow(TTextBuffer& w, const TStrArray& row, int32_t columns, const TCSDataTypeArr& types,
+                              std::string& number, TCellLink& link) const {
+  static const std::string kEmpty;
+  w.Put("<table:table-row>");
+  for (size_t c = 0; c < static_cast<size_t>(columns); ++c) {
+    // Cells past the end of a short row are empty.
+    const std::string& text = c < row.size() ? row[c] : kEmpty;
+    if (CreateLinks && HasLinkMarkers(text)) {
+      if (SplitCellLink(text, link)) {
+        w.Put("<table:table-cell office:value-type=\"string\"><text:p>");
+        w.PutEscaped(link.Before);
+        w.Put("<text:a xlink:href=\"");
+        // Folder separators of the other systems; the rest escaped so that the attribute stays intact.
+        w.PutEscaped(StringReplaceFast(link.Target, "\\", "/"));
+        w.Put("\">");
+        w.PutEscaped(link.LinkText);
+        w.Put("</text:a>");
+        w.PutEscaped(link.After);
+        w.Put("</text:p></table:table-cell>");
+      } else {
+        AppendStringCell(w, text);
+      }
+      continue;
+    }
+    const TCSDataType type = c < types.size() ? types[c] : csDataDefault;
+    switch (type) {
+      case csDataDynamic: {
+        int32_t v = 0;
+        if (!text.empty() && TryStrToInt(text, v))
+          AppendValueCell(w, "float", "office:value", text, text);
+        else
+          AppendStringCell(w, text);
+        break;
+      }
+      case csDataNumber:
+        // A value that is no number would make the file invalid.
+        if (IsSpreadsheetNumber(text))
+          AppendValueCell(w, "float", "office:value", text, text);
+        else
+          AppendStringCell(w, text);
+        break;
+      case csDataPercentage:
+        if (GetCellValuePercentage(text, number))
+          AppendValueCell(w, "percentage", "office:value", number, text);
+        else
+          AppendStringCell(w, text);
+        break;
+      case csDataDate:
+        if (IsYYYYMMDDDate(text, '-'))
+          AppendValueCell(w, "date", "office:date-value", text, text);
+        else
+          AppendStringCell(w, text);
+        break;
+      case csDataBoolean:
+        if (text == "1" || text == "true")
+          AppendValueCell(w, "boolean", "office:boolean-value", "true", "TRUE");
+        else if (text == "0" || text == "false")
+          AppendValueCell(w, "boolean", "office:boolean-value", "false", "FALSE");
+        else
+          AppendStringCell(w, text);
+        break;
+      // A formula column has no form of its own here; its text is kept as a string.
+      default: AppendStringCell(w, text); break;
+    }
+  }
+  w.Put("</table:table-row>");
+  w.Checkpoint();
 }
 
 bool TDocODSMinimal::SaveToFile(const std::string& fileName) const {

@@ -1,6 +1,7 @@
 // Writer of one table as an OpenDocument spreadsheet (.ods, ODF 1.2): typed
 // cells, column widths and alignments as automatic styles, links as text
-// links, zoom and frozen rows and columns in the settings part.
+// links, zoom and frozen rows and columns in the settings part. A table
+// longer than a sheet goes on on further sheets.
 #pragma once
 
 #include <string>
@@ -19,4 +20,9 @@ class TDocODSMinimal : public TDocBaseSpreadsheetMinimal {
   std::string GetSettingsXML() const;
 
   bool SaveToFile(const std::string& fileName) const;
+
+ private:
+  // One table row; number and link are room the cells share.
+  void WriteRow(TTextBuffer& out, const TStrArray& row, int32_t columns, const TCSDataTypeArr& types,
+                std::string& number, TCellLink& link) const;
 };

@@ -22,6 +22,36 @@ const NumberFormat& FileNumberFormat() {
   return fmt;
 }
 
+// Spreadsheet programs count a sheet name in UTF-16 units.
+constexpr size_t kSheetNameUnits = 31;
+
+// The longest start of the text, in whole characters, that takes at most
+// maxUnits UTF-16 units.
+std::string_view LeadingUTF16Units(std::string_view text, size_t maxUnits) {
+  size_t units = 0, pos = 0, end = 0;
+  while (pos < text.size()) {
+    const char32_t cp = UTF8DecodeAt(text, pos);
+    units += cp >= 0x10000 ? 2 : 1;
+    if (units > maxUnits) break;
+    end = pos;
+  }
+  return text.substr(0, end);
+}
+
+// How the rows of a table are shared out over its sheets: the header rows
+// that begin every sheet and the rows of its own that each sheet holds.
+struct TSheetSplit {
+  size_t Header;
+  size_t PerSheet;
+};
+
+TSheetSplit SplitIntoSheets(size_t rowCount, size_t headerRows, size_t rowsPerSheet) {
+  rowsPerSheet = std::max<size_t>(rowsPerSheet, 1);
+  // Every sheet keeps room for one row of its own at least.
+  const size_t header = std::min({headerRows, rowCount, rowsPerSheet - 1});
+  return {header, rowsPerSheet - header};
+}
+
 std::string_view TrimControls(std::string_view s) {
   size_t b = 0, e = s.size();
   while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
@@ -155,7 +185,32 @@ bool TDocBaseSpreadsheetMinimal::GetCellValuePercentage(std::string_view value, 
   return true;
 }
 
-std::string TDocBaseSpreadsheetMinimal::SheetNameForFile() const { return ValidSheetName(SheetName); }
+int32_t TDocBaseSpreadsheetMinimal::SheetCount() const {
+  return SpreadsheetSheetCount(FTable->size(), static_cast<size_t>(std::max(HeaderRowCount, 0)), RowsPerSheet);
+}
+
+TDocBaseSpreadsheetMinimal::TSheetRows TDocBaseSpreadsheetMinimal::RowsOfSheet(int32_t sheet) const {
+  const size_t rowCount = FTable->size();
+  const TSheetSplit split = SplitIntoSheets(rowCount, static_cast<size_t>(std::max(HeaderRowCount, 0)), RowsPerSheet);
+  const size_t index = static_cast<size_t>(std::clamp(sheet, 1, SheetCount()) - 1);
+  TSheetRows rows;
+  rows.Header = split.Header;
+  rows.First = std::min(rowCount, split.Header + index * split.PerSheet);
+  rows.End = std::min(rowCount, rows.First + split.PerSheet);
+  return rows;
+}
+
+std::string TDocBaseSpreadsheetMinimal::SheetNameForFile(int32_t sheet) const {
+  const std::string first = ValidSheetName(SheetName);
+  if (sheet <= 1) return first;
+  const std::string number = " (" + std::to_string(sheet) + ")";
+  const size_t room = kSheetNameUnits - number.size();
+  std::string name = std::string(LeadingUTF16Units(first, room)) + number;
+  // A first name that ends in " (2)" would come back as the second one when
+  // it is cut to make room for that number.
+  if (name == first) name = std::string(LeadingUTF16Units(first, room - 1)) + number;
+  return name;
+}
 
 TCSWidthType TDocBaseSpreadsheetMinimal::ColumnWidthType(int32_t column, double& width) const {
   TCSWidthType type = csWidthDefault;
@@ -204,23 +259,22 @@ bool IsSpreadsheetNumber(std::string_view text) {
   return result.ec == std::errc() && std::isfinite(value);
 }
 
+int32_t SpreadsheetSheetCount(size_t rowCount, size_t headerRows, size_t rowsPerSheet) {
+  const TSheetSplit split = SplitIntoSheets(rowCount, headerRows, rowsPerSheet);
+  const size_t ownRows = rowCount - split.Header;
+  const size_t sheets = ownRows == 0 ? 1 : (ownRows + split.PerSheet - 1) / split.PerSheet;
+  return static_cast<int32_t>(std::min<size_t>(sheets, INT32_MAX));
+}
+
 std::string ValidSheetName(std::string_view name) {
-  constexpr size_t kMaxUnits = 31;
   std::string out;
-  size_t units = 0;
-  size_t pos = 0;
-  while (pos < name.size() && units < kMaxUnits) {
-    const size_t start = pos;
-    const char32_t cp = UTF8DecodeAt(name, pos);
-    const size_t width = cp >= 0x10000 ? 2 : 1;
-    if (units + width > kMaxUnits) break;
-    units += width;
-    // Control characters too: TAB, CR and LF would come back as blanks, the
-    // others cannot be written in XML at all.
-    if (cp < 0x20 || (cp < 0x80 && std::string_view("[]:*?/\\").find(static_cast<char>(cp)) != std::string_view::npos))
-      out += '_';
-    else
-      out.append(name.substr(start, pos - start));
+  // The refused characters are ASCII, which never occurs inside another
+  // character's bytes. Control characters are refused too: TAB, CR and LF
+  // would come back as blanks, the others cannot be written in XML at all.
+  for (char c : LeadingUTF16Units(name, kSheetNameUnits)) {
+    const bool refused =
+        static_cast<unsigned char>(c) < 0x20 || std::string_view("[]:*?/\\").find(c) != std::string_view::npos;
+    out += refused ? '_' : c;
   }
   size_t b = 0, e = out.size();
   while (b < e && out[b] == '\'') ++b;

@@ -41,6 +41,14 @@ using TCSColumnRecArr = std::vector<TCSColumnRec>;
 using TCSDataTypeArr = std::vector<TCSDataType>;
 using TCSAlignmentArr = std::vector<TCSAlignment>;
 
+// The rows one sheet holds in an XLSX or ODS file; readers stop there.
+inline constexpr size_t kSpreadsheetSheetRows = 1048576;
+
+// The sheets a table of rowCount rows takes when a sheet holds rowsPerSheet
+// rows and each begins with the table's first headerRows rows: 1 for a table
+// that fits, an empty one included.
+int32_t SpreadsheetSheetCount(size_t rowCount, size_t headerRows = 0, size_t rowsPerSheet = kSpreadsheetSheetRows);
+
 // One record per table column from the left; columns beyond Count have none.
 class TColumnSpecificationObj {
  public:
@@ -84,6 +92,11 @@ class TDocBaseSpreadsheetMinimal {
   int32_t FreezePositionHorizontal = 0;
   int32_t Zoom = 100;
   std::string SheetName = "Sheet";
+  // Rows at the top of the table that head every sheet. A table longer than
+  // a sheet goes on on further sheets, each beginning with these rows.
+  int32_t HeaderRowCount = 0;
+  // The rows a sheet holds, its header rows included.
+  size_t RowsPerSheet = kSpreadsheetSheetRows;
 
   void SetContent(const TStrArray2D& table);
   // Takes the rows over without copying them (for large tables).
@@ -96,8 +109,13 @@ class TDocBaseSpreadsheetMinimal {
   void AddContent(const TStrArray2D& table);
   // The rows written; the caller's own after UseContent.
   const TStrArray2D& Content() const { return *FTable; }
-  // SheetName as spreadsheet programs accept it (ValidSheetName).
-  std::string SheetNameForFile() const;
+  // The sheets the table is written on.
+  int32_t SheetCount() const;
+  // The name of sheet number sheet (from 1) as spreadsheet programs accept
+  // it: SheetName made valid (ValidSheetName) for the first, the same with
+  // " (2)", " (3)", … for the further ones, cut to fit and never the same as
+  // another sheet's name.
+  std::string SheetNameForFile(int32_t sheet = 1) const;
 
   void GetDataTypeArrForColumns(TCSDataTypeArr& types) const;
   void GetAlignmentArrForColumns(TCSAlignmentArr& alignments) const;
@@ -113,6 +131,23 @@ class TDocBaseSpreadsheetMinimal {
   int32_t LongestTextInColumn(int32_t column) const;
   // The number of cells of the longest row.
   int32_t ColumnCountOfContent() const { return FColumns; }
+  // The rows of a sheet (from 1), in order: the table's rows [0, Header),
+  // then its rows [First, End).
+  struct TSheetRows {
+    size_t Header = 0;
+    size_t First = 0;
+    size_t End = 0;
+    size_t Count() const { return Header + End - First; }
+  };
+  TSheetRows RowsOfSheet(int32_t sheet) const;
+  // Calls row(table row) for each row of the sheet, in order.
+  template <typename TRowWriter>
+  void ForEachRowOfSheet(int32_t sheet, TRowWriter&& row) const {
+    const TSheetRows rows = RowsOfSheet(sheet);
+    const TStrArray2D& table = Content();
+    for (size_t r = 0; r < rows.Header; ++r) row(table[r]);
+    for (size_t r = rows.First; r < rows.End; ++r) row(table[r]);
+  }
 
  private:
   void PadRows();

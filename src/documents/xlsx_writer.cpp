@@ -102,8 +102,11 @@ std::string TDocXLSXMinimal::GetContentTypesAsXML() const {
   s += "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">";
   s += "<Default Extension=\"xml\" ContentType=\"application/xml\"/>";
   s += "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>";
-  s += "<Override PartName=\"/xl/worksheets/sheet1.xml\" "
-       "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\" />";
+  for (int32_t sheet = 1; sheet <= SheetCount(); ++sheet) {
+    s += "<Override PartName=\"/";
+    s += SheetPartName(sheet);
+    s += "\" ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\" />";
+  }
   s += "<Override PartName=\"/xl/workbook.xml\" "
        "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/>";
   s += "<Override PartName=\"/docProps/app.xml\" "
@@ -150,10 +153,16 @@ std::string TDocXLSXMinimal::GetAppPropertiesAsXML() const {
   s += "<Properties xmlns=\"http://schemas.openxmlformats.org/officeDocument/2006/extended-properties\" "
        "xmlns:vt=\"http://schemas.openxmlformats.org/officeDocument/2006/docPropsVTypes\">"
        "<TotalTime>0</TotalTime><DocSecurity>0</DocSecurity>"
-       "<TitlesOfParts><vt:vector size=\"1\" baseType=\"lpstr\"><vt:lpstr>";
-  // Escaped like any text: a name holding "&" or "<" would break the part.
-  s += Escaped(SheetNameForFile());
-  s += "</vt:lpstr></vt:vector></TitlesOfParts></Properties>";
+       "<TitlesOfParts><vt:vector size=\"";
+  AppendInt(s, SheetCount());
+  s += "\" baseType=\"lpstr\">";
+  for (int32_t sheet = 1; sheet <= SheetCount(); ++sheet) {
+    // Escaped like any text: a name holding "&" or "<" would break the part.
+    s += "<vt:lpstr>";
+    s += Escaped(SheetNameForFile(sheet));
+    s += "</vt:lpstr>";
+  }
+  s += "</vt:vector></TitlesOfParts></Properties>";
   return s;
 }
 
@@ -161,13 +170,21 @@ std::string TDocXLSXMinimal::GetWorkbookRelsAsXML() const {
   std::string s = kDeclarationStandalone;
   s += "<Relationships xmlns=\"";
   s += kNsPackageRelationships;
-  s += "\"><Relationship Id=\"rId1\" "
-       "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\" "
-       "Target=\"worksheets/sheet1.xml\"/>";
-  if (StyleFileRequired())
-    s += "<Relationship Id=\"rId2\" "
-         "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles\" "
+  s += "\">";
+  // The sheets are rId1, rId2, …; the style part comes after them.
+  for (int32_t sheet = 1; sheet <= SheetCount(); ++sheet) {
+    s += "<Relationship Id=\"rId";
+    AppendInt(s, sheet);
+    s += "\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\" Target=\"";
+    s += std::string_view(SheetPartName(sheet)).substr(3);
+    s += "\"/>";
+  }
+  if (StyleFileRequired()) {
+    s += "<Relationship Id=\"rId";
+    AppendInt(s, SheetCount() + 1);
+    s += "\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles\" "
          "Target=\"styles.xml\"/>";
+  }
   s += "</Relationships>";
   return s;
 }
@@ -178,9 +195,17 @@ std::string TDocXLSXMinimal::GetWorkbookAsXML() const {
   s += kNsMain;
   s += "\" xmlns:r=\"";
   s += kNsRelationships;
-  s += "\"><bookViews><workbookView/></bookViews><sheets><sheet name=\"";
-  s += Escaped(SheetNameForFile());
-  s += "\" sheetId=\"1\" r:id=\"rId1\" /></sheets></workbook>";
+  s += "\"><bookViews><workbookView/></bookViews><sheets>";
+  for (int32_t sheet = 1; sheet <= SheetCount(); ++sheet) {
+    s += "<sheet name=\"";
+    s += Escaped(SheetNameForFile(sheet));
+    s += "\" sheetId=\"";
+    AppendInt(s, sheet);
+    s += "\" r:id=\"rId";
+    AppendInt(s, sheet);
+    s += "\" />";
+  }
+  s += "</sheets></workbook>";
   return s;
 }
 
@@ -221,43 +246,21 @@ std::string TDocXLSXMinimal::GetSheetRelsAsXML() const {
   return s;
 }
 
-std::string TDocXLSXMinimal::GetContentAsXML() {
-  return TextWrittenBy([this](TTextBuffer& out) { WriteContentXML(out); });
+std::string TDocXLSXMinimal::SheetPartName(int32_t sheet) {
+  return "xl/worksheets/sheet" + std::to_string(sheet) + ".xml";
 }
 
-void TDocXLSXMinimal::WriteContentXML(TTextBuffer& w) {
-  FLinks.clear();
+std::string TDocXLSXMinimal::GetContentAsXML(int32_t sheet) {
+  return TextWrittenBy([this, sheet](TTextBuffer& out) { WriteContentXML(out, sheet); });
+}
+
+void TDocXLSXMinimal::WriteContentXML(TTextBuffer& out, int32_t sheet) { WriteSheetXML(out, sheet, ColumnsXML()); }
+
+std::string TDocXLSXMinimal::ColumnsXML() const {
   const int32_t columns = ColumnCountOfContent();
-  const TStrArray2D& table = Content();
-  std::string s = kDeclaration;
-  s += "<worksheet xmlns=\"";
-  s += kNsMain;
-  s += "\" xmlns:r=\"";
-  s += kNsRelationships;
-  s += "\">";
-
-  if (FreezePositionVertical > 0 || FreezePositionHorizontal > 0 || Zoom > 0) {
-    s += "<sheetViews><sheetView tabSelected=\"1\" zoomScale=\"";
-    AppendInt(s, Zoom);
-    s += "\" zoomScaleNormal=\"";
-    AppendInt(s, Zoom);
-    s += "\" workbookViewId=\"0\"";
-    if (FreezePositionVertical > 0 || FreezePositionHorizontal > 0) {
-      s += "><pane xSplit=\"";
-      AppendInt(s, FreezePositionHorizontal);
-      s += "\" ySplit=\"";
-      AppendInt(s, FreezePositionVertical);
-      s += "\" topLeftCell=\"";
-      s += GetSpreadsheetFieldStrFromInts(std::max(FreezePositionHorizontal, 0) + 1,
-                                          std::max(FreezePositionVertical, 0) + 1);
-      s += "\" activePane=\"bottomRight\" state=\"frozen\"/></sheetView></sheetViews>";
-    } else {
-      s += "/></sheetViews>";
-    }
-  }
-
   const bool colSection = DynamicColumnWidth || ColumnSpecifications().ContainsColumnsWidthSpecifications() ||
                           ColumnSpecifications().ContainsColumnsAlignmentSpecifications();
+  std::string s;
   // An empty cols element is not allowed; a table without columns gets none.
   if (colSection && columns > 0) {
     s += "<cols>";
@@ -278,6 +281,43 @@ void TDocXLSXMinimal::WriteContentXML(TTextBuffer& w) {
     }
     s += "</cols>";
   }
+  return s;
+}
+
+void TDocXLSXMinimal::WriteSheetXML(TTextBuffer& w, int32_t sheet, const std::string& columnsXML) {
+  FLinks.clear();
+  const int32_t columns = ColumnCountOfContent();
+  std::string s = kDeclaration;
+  s += "<worksheet xmlns=\"";
+  s += kNsMain;
+  s += "\" xmlns:r=\"";
+  s += kNsRelationships;
+  s += "\">";
+
+  if (FreezePositionVertical > 0 || FreezePositionHorizontal > 0 || Zoom > 0) {
+    // Only the first sheet is selected: several selected sheets are edited together.
+    s += sheet <= 1 ? "<sheetViews><sheetView tabSelected=\"1\" zoomScale=\"" : "<sheetViews><sheetView zoomScale=\"";
+    AppendInt(s, Zoom);
+    s += "\" zoomScaleNormal=\"";
+    AppendInt(s, Zoom);
+    s += "\" workbookViewId=\"0\"";
+    if (FreezePositionVertical > 0 || FreezePositionHorizontal > 0) {
+      s += "><pane xSplit=\"";
+      AppendInt(s, FreezePositionHorizontal);
+      s += "\" ySplit=\"";
+      AppendInt(s, FreezePositionVertical);
+      s += "\" topLeftCell=\"";
+      s += GetSpreadsheetFieldStrFromInts(std::max(FreezePositionHorizontal, 0) + 1,
+                                          std::max(FreezePositionVertical, 0) + 1);
+      s += "\" activePane=\"bottomRight\" state=\"frozen\"/></sheetView></sheetViews>";
+    } else {
+      s += "/></sheetViews>";
+    }
+  }
+
+  // Rows carry their numbers where the columns are described.
+  const bool numberedRows = !columnsXML.empty();
+  s += columnsXML;
   s += "<sheetData>";
   w.Put(s);
 
@@ -292,16 +332,16 @@ void TDocXLSXMinimal::WriteContentXML(TTextBuffer& w) {
   std::string number, linked;
   char rowNumber[24];
   TCellLink link;
-  for (size_t r = 0; r < table.size(); ++r) {
-    const TStrArray& row = table[r];
+  int64_t rowOfSheet = 0;
+  ForEachRowOfSheet(sheet, [&](const TStrArray& row) {
     size_t bound = 64;
     for (const auto& cell : row) bound += MarkupEscapedBound(std::max<size_t>(cell.size(), 32)) + 96;
     bound += 96 * (static_cast<size_t>(columns) - std::min(row.size(), static_cast<size_t>(columns)));
     w.Room(bound);
-    const size_t rowNumberLength = static_cast<size_t>(
-        std::to_chars(rowNumber, rowNumber + sizeof rowNumber, static_cast<int64_t>(r) + 1).ptr - rowNumber);
+    const size_t rowNumberLength =
+        static_cast<size_t>(std::to_chars(rowNumber, rowNumber + sizeof rowNumber, ++rowOfSheet).ptr - rowNumber);
     const std::string_view rowText(rowNumber, rowNumberLength);
-    if (colSection && columns > 0) {
+    if (numberedRows) {
       w.Put("<row r=\"");
       w.Put(rowText);
       w.Put("\" spans=\"1:");
@@ -386,7 +426,7 @@ void TDocXLSXMinimal::WriteContentXML(TTextBuffer& w) {
     }
     w.Put("</row>");
     w.Checkpoint();
-  }
+  });
   s = "</sheetData>";
   if (CreateLinks && !FLinks.empty()) {
     s += "<hyperlinks>";
@@ -403,12 +443,14 @@ void TDocXLSXMinimal::WriteContentXML(TTextBuffer& w) {
   w.Put(s);
 }
 
-bool TDocXLSXMinimal::HasLinkCells() const {
+bool TDocXLSXMinimal::HasLinkCells(int32_t sheet) const {
   TCellLink link;
-  for (const TStrArray& row : Content())
+  bool found = false;
+  ForEachRowOfSheet(sheet, [&](const TStrArray& row) {
     for (const std::string& cell : row)
-      if (SplitCellLink(cell, link)) return true;
-  return false;
+      if (!found && SplitCellLink(cell, link)) found = true;
+  });
+  return found;
 }
 
 bool TDocXLSXMinimal::SaveToFile(const std::string& fileName) {
@@ -420,10 +462,16 @@ bool TDocXLSXMinimal::SaveToFile(const std::string& fileName) {
   package.AddPart("xl/_rels/workbook.xml.rels", GetWorkbookRelsAsXML());
   package.AddPart("xl/workbook.xml", GetWorkbookAsXML());
   if (StyleFileRequired()) package.AddPart("xl/styles.xml", GetStyleAsXML());
-  // The worksheet is compressed as it is written; its links are known once it is through.
-  package.AddStreamedPart("xl/worksheets/sheet1.xml", [this](TTextBuffer& out) { WriteContentXML(out); });
-  if (CreateLinks && HasLinkCells())
-    package.AddStreamedPart("xl/worksheets/_rels/sheet1.xml.rels",
-                            [this](TTextBuffer& out) { out.Put(GetSheetRelsAsXML()); });
+  // The column widths look at every row of the table: worked out once for all sheets.
+  const std::string columnsXML = ColumnsXML();
+  for (int32_t sheet = 1; sheet <= SheetCount(); ++sheet) {
+    // A worksheet is compressed as it is written; its links are known once it is through.
+    const std::string part = SheetPartName(sheet);
+    package.AddStreamedPart(part,
+                            [this, sheet, &columnsXML](TTextBuffer& out) { WriteSheetXML(out, sheet, columnsXML); });
+    if (CreateLinks && HasLinkCells(sheet))
+      package.AddStreamedPart("xl/worksheets/_rels/" + part.substr(14) + ".rels",
+                              [this](TTextBuffer& out) { out.Put(GetSheetRelsAsXML()); });
+  }
   return package.SaveToFile(fileName);
 }

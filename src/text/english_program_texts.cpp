@@ -5,7 +5,7 @@
 
 namespace {
 
-// Program texts 0..126, by local index. Texts 115..122 are language-neutral or
+// Program texts 0..127, by local index. Texts 115..122 are language-neutral or
 // made of other texts: the fill writes them, and they stand empty here.
 constexpr std::string_view kEnglish[] = {
     "Counter",  // 0
@@ -129,6 +129,7 @@ constexpr std::string_view kEnglish[] = {
     "HTML web pages are saved in UTF-8 instead of UTF-7 or UTF-32, which browsers cannot read.",  // 125
     "The scopes and number parameters of this list hold more than 1,000,000 numbers in all; the ranges beyond "
     "them were not read.",  // 126
+    "The table has more rows than a sheet can hold. It was saved on <N> sheets.",  // 127
 };
 
 }  // namespace

@@ -15,5 +15,5 @@ struct TSprSlotText {
 std::span<const TSprSlotText> SprEnglishLibraryTexts();
 // The library slots that read the same in every language (922..927, 934, 935).
 std::span<const TSprSlotText> SprNeutralLibraryTexts();
-// Program texts 0..126 by local index; the derived texts 115..122 are empty.
+// Program texts 0..127 by local index; the derived texts 115..122 are empty.
 std::span<const std::string_view> SprEnglishProgramTexts();

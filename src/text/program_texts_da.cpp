@@ -125,6 +125,7 @@ constexpr TSprProgramText kTexts[] = {
     {124, "Tegn erstattet af “?”, fordi kodningen <E> ikke kan gengive dem: <N>. UTF-8 bevarer alle tegn."},
     {125, "HTML-websider gemmes i UTF-8 i stedet for UTF-7 eller UTF-32, som browsere ikke kan læse."},
     {126, "Områder og talparametre i denne liste indeholder i alt mere end 1.000.000 tal; intervallerne ud over dem blev ikke læst."},
+    {127, "Tabellen har flere rækker, end et ark kan rumme. Den blev gemt på <N> ark."},
 };
 
 }  // namespace

@@ -125,6 +125,7 @@ constexpr TSprProgramText kTexts[] = {
     {124, "Durch \"?\" ersetzte Zeichen, weil die Kodierung <E> sie nicht darstellen kann: <N>. UTF-8 bewahrt alle Zeichen."},
     {125, "HTML-Webseiten werden in UTF-8 statt in UTF-7 oder UTF-32 gespeichert, da Browser diese nicht lesen können."},
     {126, "Bereiche und Zahlenparameter dieser Liste enthalten zusammen mehr als 1.000.000 Zahlen; die Bereiche darüber hinaus wurden nicht gelesen."},
+    {127, "Die Tabelle hat mehr Zeilen, als ein Tabellenblatt fassen kann. Sie wurde auf <N> Tabellenblättern gespeichert."},
 };
 
 }  // namespace

@@ -125,6 +125,7 @@ constexpr TSprProgramText kTexts[] = {
     {124, "Caracteres sustituidos por signos de interrogación porque la codificación <E> no puede representarlos: <N>. UTF-8 conserva todos los caracteres."},
     {125, "Las páginas web HTML se guardan en UTF-8 en lugar de UTF-7 o UTF-32, que los navegadores no pueden leer."},
     {126, "Los ámbitos y parámetros numéricos de esta lista contienen en total más de 1.000.000 de números; los intervalos que van más allá no se leyeron."},
+    {127, "La tabla tiene más filas de las que caben en una hoja. Se ha guardado en <N> hojas."},
 };
 
 }  // namespace

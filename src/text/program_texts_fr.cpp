@@ -125,6 +125,7 @@ constexpr TSprProgramText kTexts[] = {
     {124, "Caractères remplacés par un point d’interrogation parce que l’encodage <E> ne peut pas les représenter : <N>. UTF-8 conserve tous les caractères."},
     {125, "Les pages web HTML sont enregistrées en UTF-8 et non en UTF-7 ou en UTF-32, que les navigateurs ne savent pas lire."},
     {126, "Les portées et paramètres numériques de cette liste contiennent au total plus de 1 000 000 de nombres ; les plages au-delà n’ont pas été lues."},
+    {127, "Le tableau contient plus de lignes qu’une feuille ne peut en contenir. Il a été enregistré sur <N> feuilles."},
 };
 
 }  // namespace

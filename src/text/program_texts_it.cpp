@@ -125,6 +125,7 @@ constexpr TSprProgramText kTexts[] = {
     {124, "Caratteri sostituiti con \"?\" perché la codifica <E> non può rappresentarli: <N>. UTF-8 conserva tutti i caratteri."},
     {125, "Le pagine web HTML vengono salvate in UTF-8 invece che in UTF-7 o UTF-32, che i browser non sanno leggere."},
     {126, "Gli ambiti e i parametri numerici di questo elenco contengono in tutto più di 1.000.000 di numeri; gli intervalli oltre questo limite non sono stati letti."},
+    {127, "La tabella ha più righe di quante ne possa contenere un foglio. È stata salvata su <N> fogli."},
 };
 
 }  // namespace

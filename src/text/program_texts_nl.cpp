@@ -125,6 +125,7 @@ constexpr TSprProgramText kTexts[] = {
     {124, "Tekens vervangen door “?” omdat de codering <E> ze niet kan weergeven: <N>. UTF-8 behoudt alle tekens."},
     {125, "HTML-webpagina's worden in UTF-8 opgeslagen in plaats van in UTF-7 of UTF-32, die browsers niet kunnen lezen."},
     {126, "Bereiken en getalparameters van deze lijst bevatten samen meer dan 1.000.000 getallen; de reeksen daarna zijn niet gelezen."},
+    {127, "De tabel heeft meer rijen dan een werkblad kan bevatten. Hij is opgeslagen op <N> werkbladen."},
 };
 
 }  // namespace

@@ -125,6 +125,7 @@ constexpr TSprProgramText kTexts[] = {
     {124, "Znaki zastąpione przez \"?\", ponieważ kodowanie <E> nie może ich przedstawić: <N>. UTF-8 zachowuje wszystkie znaki."},
     {125, "Strony internetowe HTML są zapisywane w UTF-8 zamiast w UTF-7 lub UTF-32, których przeglądarki nie odczytują."},
     {126, "Zakresy i parametry liczbowe tej listy zawierają łącznie ponad 1 000 000 liczb; zakresy ponad tę liczbę nie zostały wczytane."},
+    {127, "Tabela ma więcej wierszy, niż mieści jeden arkusz. Liczba arkuszy, na których ją zapisano: <N>."},
 };
 
 }  // namespace

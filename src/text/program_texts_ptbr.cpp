@@ -125,6 +125,7 @@ constexpr TSprProgramText kTexts[] = {
     {124, "Caracteres substituídos por \"?\" porque a codificação <E> não pode representá-los: <N>. O UTF-8 mantém todos os caracteres."},
     {125, "Páginas da web HTML são salvas em UTF-8 em vez de UTF-7 ou UTF-32, que os navegadores não conseguem ler."},
     {126, "Os escopos e parâmetros numéricos desta lista contêm, ao todo, mais de 1.000.000 de números; os intervalos além deles não foram lidos."},
+    {127, "A tabela tem mais linhas do que cabem em uma planilha. Ela foi salva em <N> planilhas."},
 };
 
 }  // namespace

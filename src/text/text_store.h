@@ -1,6 +1,6 @@
 // The one process-wide store of every user-visible text, addressed by slot.
 //
-// Slots 0..946 are the library's texts, 947..1073 the program's (program text n
+// Slots 0..946 are the library's texts, 947..1074 the program's (program text n
 // is slot 947 + n). SetSprResGlobal refills the whole store for one language in
 // this order: language-neutral texts, English, the language's own setter,
 // derived texts, then the program hook SprInitLocalProc (installed by
@@ -19,11 +19,11 @@ using StrResGlobal = uint16_t;
 
 inline constexpr StrResGlobal SprLibrarySlotCount = 947;  // slots 0..946
 inline constexpr StrResGlobal SprFirstProgramSlot = 947;  // program text 0
-inline constexpr StrResGlobal SprProgramSlotCount = 127;  // program texts 0..126
-inline constexpr StrResGlobal SprStoreLength = 1074;      // with the program texts
+inline constexpr StrResGlobal SprProgramSlotCount = 128;  // program texts 0..127
+inline constexpr StrResGlobal SprStoreLength = 1075;      // with the program texts
 
 // The store itself: length 0 before the first fill, 947 with the library texts
-// only, 1074 once the program hook has run.
+// only, 1075 once the program hook has run.
 extern TStrArray SprResGlobalArr;
 
 // The text in slot, or the empty text when slot lies beyond the current store.

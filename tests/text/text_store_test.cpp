@@ -64,7 +64,7 @@ TEST_F(TextStore, ProgramSetterRunsOnlyForOneToThirteenWithBase947) {
   for (uint32_t l = 1; l <= 13; ++l)
     SprRegisterProgramSetter(l, [&calls, l](int32_t base) {
       calls.emplace_back(l, base);
-      EXPECT_EQ(SprResGlobalArr.size(), 1074u);
+      EXPECT_EQ(SprResGlobalArr.size(), 1075u);
       EXPECT_EQ(SprResGlobalArr[947], "Counter");  // English program step ran
       EXPECT_EQ(SprResGlobalArr[1062], "CSV");     // neutral program step ran
       EXPECT_EQ(SprResGlobalArr[1063], "");        // derived program step not yet
@@ -80,21 +80,22 @@ TEST_F(TextStore, ProgramSetterRunsOnlyForOneToThirteenWithBase947) {
   }
 }
 
-TEST_F(TextStore, LengthIs947WithoutHookAnd1074WithIt) {
+TEST_F(TextStore, LengthIs947WithoutHookAnd1075WithIt) {
   EXPECT_TRUE(SprResGlobalArr.empty());
   SetSprResGlobal(0);
   EXPECT_EQ(SprResGlobalArr.size(), 947u);
   EXPECT_EQ(SprText(947), "");  // beyond the store: empty, not a crash
   InitSprResLocal();
   SetSprResGlobal(0);
-  EXPECT_EQ(SprResGlobalArr.size(), 1074u);
+  EXPECT_EQ(SprResGlobalArr.size(), 1075u);
   EXPECT_EQ(SprText(947), "Counter");
   EXPECT_EQ(SprLocalText(0), "Counter");
   EXPECT_EQ(SprLocalText(122), SprResGlobalArr[1069]);
   EXPECT_EQ(SprLocalText(124), SprResGlobalArr[1071]);
   EXPECT_EQ(SprLocalText(125), SprResGlobalArr[1072]);
   EXPECT_EQ(SprLocalText(126), SprResGlobalArr[1073]);
-  EXPECT_EQ(SprLocalText(127), "");
+  EXPECT_EQ(SprLocalText(127), SprResGlobalArr[1074]);
+  EXPECT_EQ(SprLocalText(128), "");
   EXPECT_EQ(SprLocalText(-1), "");
   EXPECT_EQ(SprText(UINT16_MAX), "");
   // Dropping the hook shrinks the store again on the next fill.
@@ -134,11 +135,11 @@ TEST_F(TextStore, ASetterThatResizesTheStoreCannotBreakTheFill) {
   InitSprResLocal();  // installs the translations first; the faulty setter replaces one
   SprRegisterLibrarySetter(2, [] { SprResGlobalArr.resize(10); });
   SetSprResGlobal(2);
-  EXPECT_EQ(SprResGlobalArr.size(), 1074u);
+  EXPECT_EQ(SprResGlobalArr.size(), 1075u);
   EXPECT_EQ(SprResGlobalArr[425], " (Abc)");  // its part was lost with the shrink
   SprRegisterProgramSetter(2, [](int32_t) { SprResGlobalArr.clear(); });
   SetSprResGlobal(2);
-  EXPECT_EQ(SprResGlobalArr.size(), 1074u);
+  EXPECT_EQ(SprResGlobalArr.size(), 1075u);
 }
 
 TEST_F(TextStore, DerivedSlotsInEnglishAndWithAGermanTable) {
@@ -228,7 +229,7 @@ TEST_F(TextStore, ProgramSlotsInEnglish) {
   EXPECT_EQ(SprResGlobalArr[1066], "Frequency, Descending");
   EXPECT_EQ(SprResGlobalArr[1067], "Counter Characters");
   EXPECT_EQ(SprResGlobalArr[1068], "Counter Output");
-  for (int s = 947; s < 1074; ++s) EXPECT_FALSE(SprResGlobalArr[s].empty()) << s;
+  for (int s = 947; s < 1075; ++s) EXPECT_FALSE(SprResGlobalArr[s].empty()) << s;
   const std::string link = "<a=" + SprProgramWebPage() + ">" + SprProgramWebPage() + "</a>.";
   const std::string& s1061 = SprResGlobalArr[1061];
   ASSERT_GE(s1061.size(), link.size());

@@ -209,6 +209,8 @@ TSaveReport SaveCountTableAs(const TStrArray2D& table, const std::string& fileNa
   // XLSX and ODS are UTF-8 throughout and HTML writes a character its code
   // page lacks as a reference; CSV and DIF hold "?" in its place.
   switch (format) {
+    case TSaveFormat::Xlsx:
+    case TSaveFormat::Ods: report.Sheets = SpreadsheetSheetCount(table.size()); break;
     case TSaveFormat::Csv:
       // A separator or quote that the code page lacks stands in the file as
       // often as the writer puts it: then the text itself is counted.

@@ -46,6 +46,9 @@ struct TSaveReport {
   int64_t ReplacedCharacters = 0;
   // Why the save failed: the system's error number (errno), 0 when unknown.
   int ErrorNumber = 0;
+  // The sheets an XLSX or ODS file holds: more than one when the table has
+  // more rows than a sheet; 0 for the other formats.
+  int32_t Sheets = 0;
   explicit operator bool() const { return Saved; }
 };
 
@@ -58,10 +61,9 @@ TSaveReport SaveTextAs(const std::string& text, const std::string& fileName, TSa
 
 // Csv, Xlsx, Ods, Dif: the counter's table (item, count and percentage
 // columns as the settings show them) with the CSV parameters and cell types
-// of the settings; Html: the table as the one table of a page titled
-// "Syllabrix". Not saved when nothing could be written, when the file's
-// folder does not exist, or for a text format (the count table's text goes
-// through SaveTextAs).
+// of the settings, in XLSX and ODS on as many sheets as its rows need; Html: the table as the one table of a page
+// titled "Syllabrix". Not saved when nothing could be written, when the file's folder does not exist, or for a text
+// format (the count table's text goes through SaveTextAs).
 TSaveReport SaveCountTableAs(const TStrArray2D& table, const std::string& fileName, TSaveFormat format,
                              const TExportSettings& s);
 

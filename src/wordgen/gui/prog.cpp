@@ -119,14 +119,17 @@ constexpr StrResGlobal kSlotFileNotFound = 159;
 // Program texts.
 constexpr int32_t kTextCloseQuestion = 123;
 constexpr int32_t kTextCharactersReplaced = 124;
+constexpr int32_t kTextSavedOnSheets = 127;
 
 }  // namespace
 
 // --- Dialogs -------------------------------------------------------------------
 
 void TQtProgDialogs::MessageBox(TMessageKind kind, const std::string& caption, const std::string& text) {
-  QMessageBox box(kind == TMessageKind::Error ? QMessageBox::Critical : QMessageBox::Information, ToQString(caption),
-                  ToQString(text), QMessageBox::Ok, FParent);
+  const QMessageBox::Icon icon = kind == TMessageKind::Error     ? QMessageBox::Critical
+                                 : kind == TMessageKind::Warning ? QMessageBox::Warning
+                                                                 : QMessageBox::Information;
+  QMessageBox box(icon, ToQString(caption), ToQString(text), QMessageBox::Ok, FParent);
   box.exec();
 }
 
@@ -177,7 +180,17 @@ void TQtProgDialogs::SetClipboardText(const std::string& text) {
 
 bool TQtProgDialogs::AskYesNo(const std::string& caption, const std::string& question, const std::string& yesCaption,
                               const std::string& noCaption) {
-  return ::ConfirmationDialog(caption, question, yesCaption, noCaption, true);
+  // Yes throws work away: the question warns, and Enter, like Escape, answers No.
+  QMessageBox box(QMessageBox::Warning, ToQString(caption), ToQString(question), QMessageBox::NoButton, FParent);
+  box.setTextFormat(Qt::PlainText);
+  QPushButton* yes = box.addButton(ToQString(yesCaption), QMessageBox::YesRole);
+  yes->setObjectName(QLatin1String(kDialogYesButtonName));
+  QPushButton* no = box.addButton(ToQString(noCaption), QMessageBox::NoRole);
+  no->setObjectName(QLatin1String(kDialogNoButtonName));
+  box.setDefaultButton(no);
+  box.setEscapeButton(no);
+  box.exec();
+  return box.clickedButton() == yes;
 }
 
 // --- Window -------------------------------------------------------------------
@@ -970,7 +983,12 @@ void Tprog::SaveWithDialog(int32_t content, int32_t filterIndex) {
     std::string text = SprLocalText(kTextCharactersReplaced);
     text = StringReplaceFast(text, "<N>", std::to_string(report.ReplacedCharacters));
     text = StringReplaceFast(text, "<E>", CodePageToStr(settings.CodePage, true));
-    ShowMessage(TMessageKind::Information, SprText(3), text);
+    ShowMessage(TMessageKind::Warning, SprText(3), text);
+  }
+  if (report.Sheets > 1) {
+    // Readers stop at the end of a sheet: the user learns where the rest is.
+    ShowMessage(TMessageKind::Information, SprText(1),
+                StringReplaceFast(SprLocalText(kTextSavedOnSheets), "<N>", std::to_string(report.Sheets)));
   }
 }
 

@@ -56,7 +56,8 @@ class TProgDialogs {
                                const std::string& filter, int32_t& filterIndex) = 0;
   // Replaces the clipboard's content with plain text.
   virtual void SetClipboardText(const std::string& text) = 0;
-  // A question with the two buttons; true only for yes.
+  // A warning question with the two buttons, whose yes gives work up: no is
+  // the default button. True only for yes.
   virtual bool AskYesNo(const std::string& caption, const std::string& question, const std::string& yesCaption,
                         const std::string& noCaption) = 0;
 };

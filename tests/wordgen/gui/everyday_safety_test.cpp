@@ -42,12 +42,6 @@ std::string Text(const QPlainTextEdit* memo) { return memo->toPlainText().toStdS
 
 class EverydaySafety : public TWordGenFixture {
  protected:
-  static void Show(Tprog& w) {
-    w.resize(515, 610);
-    w.show();
-    w.activateWindow();
-    QApplication::processEvents();
-  }
   static void Set(Tprog& w, int32_t id, int32_t value) {
     w.SP().SettingsObj().Controls()[id].Value = std::to_string(value);
     w.SP().SettingsObj().Controls()[id].ValueInt = value;
@@ -385,7 +379,8 @@ TEST_F(EverydaySafety, ALossySaveSaysHowManyCharactersWereReplaced) {
   w.Item("pm_creator_out_save_txt")->trigger();
   EXPECT_EQ(testsupport::ReadFileBytes(dir.file("latin1.txt")), "k\xE4??m\xFC");
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
-  EXPECT_EQ(Dialogs.Messages[0].Kind, TMessageKind::Information);
+  // It warns, as its caption says.
+  EXPECT_EQ(Dialogs.Messages[0].Kind, TMessageKind::Warning);
   EXPECT_EQ(Dialogs.Messages[0].Caption, SprText(3));
   std::string expected = StringReplaceFast(SprLocalText(124), "<N>", "2");
   expected = StringReplaceFast(expected, "<E>", CodePageToStr(cpISO88591, true));
@@ -480,7 +475,7 @@ TEST_F(EverydaySafety, ScreenshotsOfTheCloseQuestionAndTheReplacementNotice) {
     std::string text = StringReplaceFast(SprLocalText(124), "<N>", "2");
     text = StringReplaceFast(text, "<E>", CodePageToStr(cpISO88591, true));
     ScreenshotOfModal("replaced_characters_" + code, "",
-                      [&] { real.MessageBox(TMessageKind::Information, SprText(3), text); });
+                      [&] { real.MessageBox(TMessageKind::Warning, SprText(3), text); });
   }
 }
 

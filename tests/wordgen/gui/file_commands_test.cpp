@@ -269,6 +269,19 @@ TEST(FileCommands, SpreadsheetsTypeTheColumnsTheTableShows) {
   EXPECT_NE(percent->find("<c r=\"B1\" t=\"n\" s=\"5\"><v>0.2</v></c>"), std::string::npos) << *percent;
 }
 
+// The window learns on how many sheets a spreadsheet went; the other formats have none.
+TEST(FileCommands, SavesReportTheSheetsOfASpreadsheet) {
+  TempDir dir;
+  const TExportSettings all;
+  for (const auto& [format, sheets] :
+       {std::pair{TSaveFormat::Xlsx, 1}, std::pair{TSaveFormat::Ods, 1}, std::pair{TSaveFormat::Csv, 0},
+        std::pair{TSaveFormat::Dif, 0}, std::pair{TSaveFormat::Html, 0}}) {
+    const TSaveReport report = SaveCountTableAs(kCountTable, dir.file("t"), format, all);
+    ASSERT_TRUE(report.Saved);
+    EXPECT_EQ(report.Sheets, sheets) << static_cast<int>(format);
+  }
+}
+
 TEST(FileCommands, DifAndHtmlAreWrittenInTheCodePage) {
   TempDir dir;
   TExportSettings s;

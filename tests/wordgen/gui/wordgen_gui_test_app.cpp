@@ -57,6 +57,13 @@ TProgOptions TWordGenFixture::Options() {
   return options;
 }
 
+void TWordGenFixture::Show(Tprog& w) {
+  w.resize(515, 610);
+  w.show();
+  w.activateWindow();
+  QApplication::processEvents();
+}
+
 std::string TWordGenFixture::ConfigDir() const { return GetConfigPwqConfigDir("Syllabrix"); }
 
 void TWordGenFixture::TearDown() {

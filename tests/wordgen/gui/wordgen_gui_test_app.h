@@ -105,6 +105,8 @@ class TWordGenFixture : public ::testing::Test {
 
   // The options of a window that keeps to the test's folders and answers from Dialogs.
   TProgOptions Options();
+  // Shows the window at the form's size, active.
+  static void Show(Tprog& w);
   // The configuration folder of the program's settings files ("start.sxs").
   std::string ConfigDir() const;
 
