@@ -194,8 +194,18 @@ std::string ReadToEnd(TStream& stream) {
   return bytes;
 }
 
-std::string LoadTextForReading(const std::string& fileName, int32_t& codePage, bool& hasBOM) {
+std::string LoadTextForReading(const std::string& fileName, int32_t& codePage, bool& hasBOM,
+                               const std::function<int32_t(std::string_view head)>& declared) {
   std::string bytes = ReadToEnd(*OpenStreamForReadingOrRaise(fileName));
+  if (declared) {
+    constexpr size_t kHeadSize = 1024;
+    const int32_t declaredCodePage = declared(std::string_view(bytes).substr(0, kHeadSize));
+    if (declaredCodePage != 0) {
+      codePage = declaredCodePage;
+      hasBOM = false;
+      return CodePageBytesToUTF8(std::move(bytes), codePage);
+    }
+  }
   // Fed in the pieces the foundation's detection reads, so that both decide alike.
   constexpr size_t kDetectPiece = size_t{1} << 18;
   TCodePageDetector detector;

@@ -9,6 +9,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Failures of a stream; the readers' guards report the class name.
@@ -137,8 +138,11 @@ std::string ReadToEnd(TStream& stream);
 // The whole file as text in UTF-8, in the code page detected as the
 // foundation's LoadString detects it, read through the opener above (so a
 // stop request of the thread ends it early). codePage and hasBOM get the
-// detected code page and mark. Raises EFOpenError when it cannot be opened.
-std::string LoadTextForReading(const std::string& fileName, int32_t& codePage, bool& hasBOM);
+// detected code page and mark. A declared code page (declared(the file's
+// first bytes) other than 0, as a web page's charset) takes the place of the
+// detection. Raises EFOpenError when it cannot be opened.
+std::string LoadTextForReading(const std::string& fileName, int32_t& codePage, bool& hasBOM,
+                               const std::function<int32_t(std::string_view head)>& declared = nullptr);
 
 // Write-back buffer of 1024 bytes over another stream, which it neither owns
 // nor closes. Unlike other streams, seeking from the end counts a positive

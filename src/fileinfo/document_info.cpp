@@ -494,7 +494,8 @@ bool TDocumentInfo::GetDocumentDataFromHTML(const std::string& fileName) {
   dom.KeptTagNames = {"html", "title", "meta"};
   int32_t codePage = 0;
   bool hasBOM = false;
-  dom.LoadFromString(LoadTextForReading(fileName, codePage, hasBOM));
+  dom.LoadFromString(LoadTextForReading(fileName, codePage, hasBOM,
+                                        [&dom](std::string_view head) { return dom.DeclaredCodePageOfHead(head); }));
   PageCount = 1;
   MetaTitle = CollapsedWhiteSpace(ElementText(dom, "title"));
   Language = dom.GetValueOfAttributeOfFirstNodeMatchingCSSSelector("html", "lang", true, "");

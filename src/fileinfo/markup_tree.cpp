@@ -703,10 +703,14 @@ bool TDocDOM::LoadFromFile(const std::string& fileName) {
     in.read(head.data(), static_cast<std::streamsize>(head.size()));
     head.resize(static_cast<size_t>(std::max<std::streamsize>(in.gcount(), 0)));
   }
-  const bool bom =
-      head.rfind("\xEF\xBB\xBF", 0) == 0 || head.rfind("\xFF\xFE", 0) == 0 || head.rfind("\xFE\xFF", 0) == 0;
-  const int32_t declared = bom ? 0 : DeclaredCodePage(head, ParseAsHTML);
+  const int32_t declared = DeclaredCodePageOfHead(head);
   return LoadFromString(declared != 0 ? LoadString(fileName, declared) : LoadString(fileName));
+}
+
+int32_t TDocDOM::DeclaredCodePageOfHead(std::string_view head) const {
+  const bool bom =
+      head.substr(0, 3) == "\xEF\xBB\xBF" || head.substr(0, 2) == "\xFF\xFE" || head.substr(0, 2) == "\xFE\xFF";
+  return bom ? 0 : DeclaredCodePage(head, ParseAsHTML);
 }
 
 void TDocDOM::SetCaseSensitive(bool flag) {

@@ -103,6 +103,10 @@ class TDocDOM {
 
   bool LoadFromString(std::string_view text);
   bool LoadFromFile(const std::string& fileName);
+  // The code page a file beginning with head declares for itself (a web
+  // page's charset, an XML declaration's encoding); 0 when it declares none
+  // or begins with a byte-order mark, which wins over any declaration.
+  int32_t DeclaredCodePageOfHead(std::string_view head) const;
   void SetCaseSensitive(bool flag);
   bool GetCaseSensitive() const { return FCaseSensitive; }
 

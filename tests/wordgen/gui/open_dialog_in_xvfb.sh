@@ -72,8 +72,8 @@ for file in "${files[@]}"; do
   echo "opened $file"
 done
 
-# A typed change is work to lose: Escape asks, and Escape in the question
-# answers no and keeps the program; Return answers yes.
+# A typed change is work to lose: Escape asks, and Escape or Return in the
+# question answers no (the default) and keeps the program; Yes ends it.
 xdotool mousemove --window "$wid" $((width / 6)) $((height / 2)) click 1
 xdotool type --delay 10 "typed"
 xdotool key --clearmodifiers Escape
@@ -92,6 +92,17 @@ question=$(window_named "^Warning$")
 xdotool mousemove --window "$question" 20 5
 sleep 0.3
 xdotool key --clearmodifiers Return
+sleep 1
+kill -0 "$xvfb_app_pid" 2>/dev/null || xvfb_fail "Return in the question ended the program"
+xdotool mousemove --window "$wid" $((width / 6)) $((height / 2)) click 1
+sleep 0.3
+xdotool key --clearmodifiers Escape
+question=$(window_named "^Warning$")
+[ -n "$question" ] || xvfb_fail "the third Escape did not ask"
+xdotool mousemove --window "$question" 20 5
+sleep 0.3
+# Yes stands before the default No: the focus moves back to it and Space presses it.
+xdotool key --clearmodifiers shift+Tab space
 xvfb_wait_for_end
 [ "$xvfb_exit_code" -eq 0 ] || xvfb_fail "exit code $xvfb_exit_code"
-echo "OK: files without an extension opened as typed; Escape over typed text asked; the program ended with 0"
+echo "OK: files without an extension opened as typed; Escape over typed text asked, No by default; the program ended with 0"
