@@ -74,35 +74,29 @@ done
 
 # A typed change is work to lose: Escape asks, and Escape or Return in the
 # question answers no (the default) and keeps the program; Yes ends it.
+# ask_and_answer WHAT KEYS...: Escape in the main window must ask; the keys answer.
+ask_and_answer() {
+  local what=$1
+  shift
+  xdotool mousemove --window "$wid" $((width / 6)) $((height / 2)) click 1
+  sleep 0.3
+  xdotool key --clearmodifiers Escape
+  question=$(window_named "^Warning$")
+  [ -n "$question" ] || xvfb_fail "$what did not ask"
+  xdotool mousemove --window "$question" 20 5
+  sleep 0.3
+  xdotool key --clearmodifiers "$@"
+}
 xdotool mousemove --window "$wid" $((width / 6)) $((height / 2)) click 1
 xdotool type --delay 10 "typed"
-xdotool key --clearmodifiers Escape
-question=$(window_named "^Warning$")
-[ -n "$question" ] || xvfb_fail "Escape over typed text closed without a question"
-xdotool mousemove --window "$question" 20 5
-sleep 0.3
-xdotool key --clearmodifiers Escape
+ask_and_answer "Escape over typed text" Escape
 sleep 1
 kill -0 "$xvfb_app_pid" 2>/dev/null || xvfb_fail "answering no ended the program"
-xdotool mousemove --window "$wid" $((width / 6)) $((height / 2)) click 1
-sleep 0.3
-xdotool key --clearmodifiers Escape
-question=$(window_named "^Warning$")
-[ -n "$question" ] || xvfb_fail "the second Escape did not ask"
-xdotool mousemove --window "$question" 20 5
-sleep 0.3
-xdotool key --clearmodifiers Return
+ask_and_answer "the second Escape" Return
 sleep 1
 kill -0 "$xvfb_app_pid" 2>/dev/null || xvfb_fail "Return in the question ended the program"
-xdotool mousemove --window "$wid" $((width / 6)) $((height / 2)) click 1
-sleep 0.3
-xdotool key --clearmodifiers Escape
-question=$(window_named "^Warning$")
-[ -n "$question" ] || xvfb_fail "the third Escape did not ask"
-xdotool mousemove --window "$question" 20 5
-sleep 0.3
 # Yes stands before the default No: the focus moves back to it and Space presses it.
-xdotool key --clearmodifiers shift+Tab space
+ask_and_answer "the third Escape" shift+Tab space
 xvfb_wait_for_end
 [ "$xvfb_exit_code" -eq 0 ] || xvfb_fail "exit code $xvfb_exit_code"
 echo "OK: files without an extension opened as typed; Escape over typed text asked, No by default; the program ended with 0"
