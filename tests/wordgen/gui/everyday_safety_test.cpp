@@ -21,6 +21,7 @@
 #include <functional>
 #include <iostream>
 
+#include "controls/application_language.h"
 #include "controls/dialogs.h"
 #include "controls/zoom_memo.h"
 #include "failing_folders.h"
@@ -467,6 +468,7 @@ TEST_F(EverydaySafety, ScreenshotsOfTheCloseQuestionAndTheReplacementNotice) {
   TQtProgDialogs real(&w);
   for (uint32_t language : {0u, 1u, 13u}) {
     SetSprResGlobal(language);
+    SetApplicationLanguage(static_cast<int32_t>(language));
     const std::string code = language == 0 ? "en" : language == 1 ? "de" : "ar";
     bool answer = true;
     ScreenshotOfModal("close_question_" + code, kDialogNoButtonName,
@@ -477,6 +479,7 @@ TEST_F(EverydaySafety, ScreenshotsOfTheCloseQuestionAndTheReplacementNotice) {
     ScreenshotOfModal("replaced_characters_" + code, "",
                       [&] { real.MessageBox(TMessageKind::Warning, SprText(3), text); });
   }
+  SetApplicationLanguage(0);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <string>
 
+#include "controls/application_language.h"
 #include "controls/dialogs.h"
 #include "controls/zoom_memo.h"
 #include "foundation/str_transform.h"
@@ -101,6 +102,8 @@ TEST_F(WindowNotices, ATableLongerThanASheetIsSavedOnSeveralAndTheWindowSaysSo) 
   for (uint32_t language = 0; language <= 13; ++language) {
     SetSprResGlobal(language);
     if (language == 0 || language == 1 || language == 13) {
+      // As the program switches: Arabic lays its message boxes out right to left.
+      SetApplicationLanguage(static_cast<int32_t>(language));
       bool shown = false;
       OnNextModal([&](QWidget* modal) {
         shown = true;
@@ -115,6 +118,7 @@ TEST_F(WindowNotices, ATableLongerThanASheetIsSavedOnSeveralAndTheWindowSaysSo) 
       EXPECT_NE(SprLocalText(127), SprEnglishProgramTexts()[127]) << language;
     }
   }
+  SetApplicationLanguage(0);
 }
 
 }  // namespace
